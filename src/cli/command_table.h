@@ -1,0 +1,25 @@
+#pragma once
+// The tool's commands: one row per command, each implemented in its own
+// cmd_<name>.cpp.
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarvo::cli {
+
+using CommandFn = int (*)(const std::vector<std::string>& args);
+
+struct Command {
+    const char* name;
+    const char* usage;    // the synopsis shown by --help
+    const char* summary;  // one line
+    CommandFn run;
+};
+
+std::span<const Command> commands();
+
+// Declarations of the command entry points (one per cmd_*.cpp).
+int runVersion(const std::vector<std::string>& args);
+
+}  // namespace tarvo::cli

@@ -1,0 +1,3 @@
+# One line per command source file.
+target_sources(tarvo_cli_lib PRIVATE
+)

@@ -1,0 +1,3 @@
+target_sources(tarvo_platform PRIVATE
+  event_loop_host.cpp
+)

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what building, running and testing need on Debian 12 (as root).
+set -e
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends \
+  cmake g++ make pkg-config ca-certificates \
+  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl1-mesa-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  dbus dbus-x11 xvfb xauth srecord python3

@@ -21,5 +21,10 @@ std::span<const Command> commands();
 
 // Declarations of the command entry points (one per cmd_*.cpp).
 int runVersion(const std::vector<std::string>& args);
+int runNew(const std::vector<std::string>& args);
+int runInfo(const std::vector<std::string>& args);
+int runSetEntry(const std::vector<std::string>& args);
+int runQuery(const std::vector<std::string>& args);
+int runDump(const std::vector<std::string>& args);
 
 }  // namespace tarvo::cli

@@ -1,3 +1,11 @@
 # One line per command source file.
 target_sources(tarvo_cli_lib PRIVATE
+  cmd_new.cpp
+  cmd_info.cpp
+  cmd_set_entry.cpp
+  document_cli.cpp
+  json_writer.cpp
+  cmd_dump.cpp
+  cmd_query.cpp
+  session_runner.cpp
 )

@@ -26,4 +26,4 @@ public:
     virtual std::int64_t nowMs() const = 0;
 };
 
-}  // namespace tarvo::transfer
+} // namespace tarvo::transfer

@@ -1,0 +1,158 @@
+// tarvo query: the keyboard's identity, versions and fonts, and the table in
+// each slot.
+
+#include "cli/cli_args.h"
+#include "cli/command_table.h"
+#include "cli/session_runner.h"
+#include "transfer/query_session.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+#include <cstdio>
+
+namespace tarvo::cli {
+
+namespace {
+
+constexpr const char* kUsage = "tarvo query --port DEV [--json] [--quiet]";
+constexpr const char* kModelOmnia = "KBD-OMNIA";
+constexpr int kFontSlots = 4;
+
+QString q(const std::u16string& s)
+{
+    return QString::fromStdU16String(s);
+}
+
+QString modelName(const serial::KeyboardId& id)
+{
+    if (id.keyboardType() == serial::kKeyboardTypeOmnia)
+        return kModelOmnia;
+    return QStringLiteral("unknown type 0x%1")
+        .arg(id.keyboardType(), 2, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace("0X", "0x");
+}
+
+QString twoPart(int major, int minor)
+{
+    return QStringLiteral("%1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+}
+
+QJsonObject identityJson(const transfer::CQuerySession& session)
+{
+    const serial::KeyboardId& id = session.keyboardId();
+    QJsonArray fonts;
+    for (int slot = 0; slot < kFontSlots; ++slot)
+        fonts.append(id.fontInSlot(slot));
+    QJsonObject o;
+    o["fonts"] = fonts;
+    o["generation"] = id.generation();
+    o["slot_count"] = id.slotCount();
+    o["keyboard_type"] = id.keyboardType();
+    o["bootloader_major"] = id.bootloaderMajor();
+    o["bootloader_minor"] = id.bootloaderMinor();
+    o["bootloader"] = twoPart(id.bootloaderMajor(), id.bootloaderMinor());
+    o["firmware_major"] = id.firmwareMajor();
+    o["firmware_minor"] = id.firmwareMinor();
+    o["firmware"] = twoPart(id.firmwareMajor(), id.firmwareMinor());
+    o["iconic_font"] = id.iconicFont();
+    o["data_schema"] = session.dataSchema();
+    o["data_schema_recognised"] = session.dataSchemaRecognised();
+    return o;
+}
+
+QJsonValue slotJson(const transfer::TableInfoRow& row)
+{
+    if (!row.present)
+        return QJsonValue(QJsonValue::Null);
+    QJsonObject o;
+    o["slot"] = row.slot;
+    o["language_id"] = row.languageId;
+    o["friendly_name"] = q(row.friendlyName);
+    o["font"] = row.font;
+    o["version_code"] = row.versionCode;
+    o["version"] = q(row.versionText);
+    o["firmware_major"] = row.firmwareMajor;
+    o["firmware_minor"] = row.firmwareMinor;
+    return o;
+}
+
+void printJson(const transfer::CQuerySession& session, int baud)
+{
+    QJsonObject root;
+    root["model"] = modelName(session.keyboardId());
+    root["identity"] = identityJson(session);
+    root["baud"] = baud;
+    QJsonArray slotList;
+    for (const auto& row : session.rows())
+        slotList.append(slotJson(row));
+    root["slots"] = slotList;
+    std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
+}
+
+// Pads to a display width counted in characters, not bytes.
+std::string padded(const std::u16string& text, int width)
+{
+    QString s = q(text);
+    if (s.size() < width)
+        s += QString(width - s.size(), QLatin1Char(' '));
+    return s.toStdString();
+}
+
+void printHuman(const transfer::CQuerySession& session, int baud)
+{
+    const serial::KeyboardId& id = session.keyboardId();
+    std::printf("Keyboard:    %s, generation %d, %d language table slots\n",
+                modelName(id).toStdString().c_str(), id.generation(), id.slotCount());
+    std::printf("Bootloader:  %s\nFirmware:    %s\n",
+                twoPart(id.bootloaderMajor(), id.bootloaderMinor()).toStdString().c_str(),
+                twoPart(id.firmwareMajor(), id.firmwareMinor()).toStdString().c_str());
+    std::printf("Fonts:       %d %d %d %d, iconic font %d\n", id.fontInSlot(0), id.fontInSlot(1),
+                id.fontInSlot(2), id.fontInSlot(3), id.iconicFont());
+    std::printf("Data schema: %d%s\n", session.dataSchema(),
+                session.dataSchemaRecognised() ? "" : " (not recognised)");
+    std::printf("Line speed:  %d baud\n\n", baud);
+    std::printf("  Table Description          Schema     Font         Version     Language ID\n");
+    std::printf("  -------------------------------------------------------------------------\n");
+    for (const auto& row : session.rows()) {
+        std::printf("  %s %s %s %s %s\n", padded(row.description, 26).c_str(),
+                    padded(row.schemaText, 10).c_str(), padded(row.fontText, 12).c_str(),
+                    padded(row.versionText, 11).c_str(), toUtf8(row.languageIdText).c_str());
+    }
+}
+
+} // namespace
+
+int runQuery(const std::vector<std::string>& argv)
+{
+    const Args args(argv, {"json", "quiet"}, {"port"});
+    if (!args.ok())
+        return usageError(args.error(), kUsage);
+    if (!args.positional().empty())
+        return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
+    const auto dev = args.value("port");
+    if (!dev)
+        return usageError("--port is required", kUsage);
+    std::string error;
+    const auto target = parsePortTarget(*dev, error);
+    if (!target)
+        return usageError(error, kUsage);
+
+    SessionEnvironment env(*target, !args.has("quiet") && !args.has("json"));
+    transfer::CQuerySession session(env.host(), env, env.port(), env.settings(),
+                                    transfer::SessionOptions{.endWhenComplete = true});
+    env.run(session);
+    if (session.endCode() != transfer::kEndComplete)
+        return reportSessionFailure("query " + target->devicePath, session);
+    const int baud = baudRateOf(env.settings());
+    if (args.has("json"))
+        printJson(session, baud);
+    else
+        printHuman(session, baud);
+    return kExitOk;
+}
+
+} // namespace tarvo::cli

@@ -1,0 +1,96 @@
+// tarvo set-entry: edits one script-menu entry as the menu editors do and
+// saves the document.
+
+#include "cli/cli_args.h"
+#include "cli/command_table.h"
+#include "cli/document_cli.h"
+#include "document/entry_editor.h"
+#include "templates/utf_text.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace tarvo::cli {
+
+namespace {
+
+constexpr const char* kSetEntryUsage =
+    "tarvo set-entry FILE.tvo --table I --menu M --entry N [--lines \"L1|L2|L3\"] [--action ACTION]\n"
+    "  ACTION: none, link (menu 80: entry n links to menu n + 80), ccl:N (0-999999), camera:N, monitor:N,\n"
+    "  off:N (0-99). Lines not given are stored empty.";
+constexpr char16_t kLineSeparator = u'|';
+
+bool parseIndex(const std::optional<std::string>& text, int& out)
+{
+    if (!text || text->empty())
+        return false;
+    const char* end = text->data() + text->size();
+    const auto [ptr, ec] = std::from_chars(text->data(), end, out);
+    return ec == std::errc() && ptr == end && out >= 0;
+}
+
+std::vector<std::u16string> splitLines(const std::string& utf8)
+{
+    const std::u16string text = templates::utf8ToUtf16(utf8);
+    std::vector<std::u16string> lines(1);
+    for (const char16_t c : text) {
+        if (c == kLineSeparator)
+            lines.emplace_back();
+        else
+            lines.back().push_back(c);
+    }
+    return lines;
+}
+
+} // namespace
+
+int runSetEntry(const std::vector<std::string>& argv)
+{
+    const Args args(argv, {}, {"table", "menu", "entry", "lines", "action"});
+    if (!args.ok())
+        return usageError(args.error(), kSetEntryUsage);
+    if (args.positional().size() != 1)
+        return usageError(args.positional().empty() ? "no document given" : "more than one document given",
+                          kSetEntryUsage);
+    int tableIndex = 0;
+    document::EntryEditRequest request;
+    if (!parseIndex(args.value("table"), tableIndex))
+        return usageError("--table needs a table index (from 0)", kSetEntryUsage);
+    if (!parseIndex(args.value("menu"), request.menu))
+        return usageError("--menu needs a menu number (80-95)", kSetEntryUsage);
+    if (!parseIndex(args.value("entry"), request.entry))
+        return usageError("--entry needs an entry number (1-14)", kSetEntryUsage);
+    if (!args.has("lines") && !args.has("action"))
+        return usageError("nothing to change: give --lines and/or --action", kSetEntryUsage);
+    if (const auto lines = args.value("lines"))
+        request.lines = splitLines(*lines);
+    if (const auto action = args.value("action")) {
+        document::ActionRequest parsed;
+        std::u16string message;
+        if (!document::parseActionRequest(*action, parsed, message))
+            return usageError(oneLine(message), kSetEntryUsage);
+        request.action = parsed;
+    }
+
+    const std::string& path = args.positional().front();
+    document::DocumentNumberPool pool;
+    const auto doc = openForCommand(pool, path);
+    if (!doc)
+        return kExitFileError;
+    if (static_cast<std::size_t>(tableIndex) >= doc->tableCount())
+        return fail(kExitFileError, path,
+                    "there is no table " + std::to_string(tableIndex) + " (the document has " +
+                        std::to_string(doc->tableCount()) + ")");
+
+    const document::EntryEditResult edited =
+        document::applyEntryEdit(doc->table(static_cast<std::size_t>(tableIndex)), request);
+    if (!edited.ok)
+        return fail(kExitFileError, path, oneLine(edited.message));
+    doc->setModified();
+    const document::DocResult saved = doc->saveToPath(doc->path(), true);
+    if (!saved.ok())
+        return failDocument(saved, path);
+    return kExitOk;
+}
+
+} // namespace tarvo::cli

@@ -1,0 +1,48 @@
+#include "cli/document_cli.h"
+
+#include "cli/cli_args.h"
+#include "templates/utf_text.h"
+
+#include <cstdio>
+
+namespace tarvo::cli {
+
+std::string oneLine(const std::u16string& message)
+{
+    std::string text = templates::utf16ToUtf8(message);
+    std::string out;
+    bool blank = false;
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            if (!blank && !out.empty())
+                out.push_back(' ');
+            blank = true;
+            continue;
+        }
+        blank = false;
+        out.push_back(c);
+    }
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+int failDocument(const document::DocResult& result, const std::string& fallbackWhat)
+{
+    return fail(kExitFileError, result.path.empty() ? fallbackWhat : result.path, oneLine(result.message));
+}
+
+std::unique_ptr<document::CS1_Doc> openForCommand(document::DocumentNumberPool& pool, const std::string& path)
+{
+    document::DocOutcome opened = document::openDocument(pool, path, 0);
+    if (!opened.doc) {
+        failDocument(opened.result, path);
+        return nullptr;
+    }
+    if (!opened.doc->settingsCorrections().empty())
+        std::fprintf(stderr, "tarvo: %s: warning: %s\n", path.c_str(),
+                     oneLine(opened.doc->settingsCorrections()).c_str());
+    return std::move(opened.doc);
+}
+
+} // namespace tarvo::cli

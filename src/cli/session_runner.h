@@ -1,0 +1,81 @@
+#pragma once
+// What the transfer commands share: the port named by --port, running a
+// session to its end on the event loop, the exit status of its end, and the
+// progress line on a terminal.
+
+#include "serial/comm_port.h"
+#include "serial/comm_settings.h"
+#include "transfer/session_host.h"
+#include "transfer/session_view.h"
+#include "transfer/transfer_session.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tarvo::platform {
+class EventLoopHost;
+class QtSerialPort;
+} // namespace tarvo::platform
+
+namespace tarvo::cli {
+
+// DEV of --port: a COM number (1-16) or a device path.
+struct PortTarget {
+    int portIndex = 0;      // 0-based; for a path, COM1 stands for it
+    std::string devicePath; // what is opened
+};
+// Empty and an error message when DEV is neither a COM number 1-16 nor a path.
+std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& error);
+
+// The session's surroundings in the tool: the Qt event loop, the serial device
+// behind the port object, and a view that writes a progress line on standard
+// error when it is a terminal.
+class SessionEnvironment final : public transfer::SessionView {
+public:
+    SessionEnvironment(const PortTarget& target, bool showProgress);
+    ~SessionEnvironment() override;
+
+    transfer::SessionHost& host();
+    serial::CCommPort& port() { return *m_port; }
+    serial::CommSettings& settings() { return m_settings; }
+    const PortTarget& target() const { return m_target; }
+
+    // Starts the session and runs the event loop until it ends; returns its end code.
+    int run(transfer::CTransferSession& session);
+
+    void setStatusText(const std::u16string& text) override;
+    void showProgress(int code, const std::u16string& text) override;
+    void showBlockProgress(int done, int total, const std::u16string& tableLine) override;
+    void showMessage(const std::u16string& text) override;
+    bool ask(const std::u16string& question) override;
+    void sessionEnded(int endCode) override;
+
+private:
+    void progressLine(const std::u16string& text);
+
+    PortTarget m_target;
+    bool m_showProgress;
+    bool m_lineShown = false;
+    std::unique_ptr<platform::EventLoopHost> m_host;
+    std::unique_ptr<platform::QtSerialPort> m_device;
+    std::unique_ptr<serial::CCommPort> m_port;
+    serial::CommSettings m_settings;
+    std::function<void()> m_quit;
+};
+
+// The exit status of a session's end: 0 complete, 3 no answer, 4 refused or
+// answered wrongly, 5 cancelled, 7 the port cannot be used.
+int exitStatusFor(const transfer::CTransferSession& session);
+// One line for "tarvo: <what>: <reason>": the session's error text with its
+// line breaks folded, and what the port said about it.
+std::string failureReason(const transfer::CTransferSession& session);
+// Reports a session that did not complete and returns its exit status.
+int reportSessionFailure(const std::string& what, const transfer::CTransferSession& session);
+
+std::string toUtf8(const std::u16string& text);
+// The line speed the settings name (19200 for index 8).
+int baudRateOf(const serial::CommSettings& settings);
+
+} // namespace tarvo::cli

@@ -1,0 +1,28 @@
+#pragma once
+// The texts the document shows, as the system's users know them, and the
+// reasons given for files that cannot be opened.
+
+#include <string>
+#include <string_view>
+
+namespace tarvo::document::texts {
+
+// Message 11805, filled with the program's schema and the file's.
+inline constexpr std::u16string_view kNewerSchema =
+    u"Error: The document could not be opened because it was created with a newer version of this "
+    u"application.\n\nWend Schema: %d\nDoc Schema: %d";
+// Message 12205.
+inline constexpr std::u16string_view kOldFirmware =
+    u"Error - This version of Tarvo Script Application supports .tvo file that is created with keyboard "
+    u"firmware 1.40 or above.";
+
+inline constexpr std::u16string_view kDamaged = u"the file is damaged or not a document: ";
+inline constexpr std::u16string_view kEmptyFile = u"the file is empty, not a document";
+inline constexpr std::u16string_view kTemplateNotDocument =
+    u"the file is a language table template, not a document";
+inline constexpr std::u16string_view kUnknownSchema = u"the file is not a document (document schema %d)";
+
+// Fills each "%d" of pattern with the next number.
+std::u16string withNumbers(std::u16string_view pattern, std::initializer_list<long long> numbers);
+
+} // namespace tarvo::document::texts

@@ -1,0 +1,38 @@
+#pragma once
+// The .tvo file: the document schema, the serial settings in file order, the
+// language table records and the server document path, little-endian, from
+// the first byte on.
+
+#include "document/doc_result.h"
+#include "model/lang_table.h"
+#include "serial/comm_settings.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarvo::document {
+
+// The schema this program writes; files of schemas 1 to 3 are read.
+inline constexpr int kDocumentSchema = 3;
+inline constexpr int kOldestDocumentSchema = 1;
+
+using TableList = std::vector<std::unique_ptr<model::CS1_LangTable>>;
+
+struct DocumentFileContents {
+    int schema = kDocumentSchema; // as read; the document itself becomes schema 3
+    serial::CommSettings comm;
+    TableList tables;
+    std::u16string serverPath;
+};
+
+std::vector<std::uint8_t> writeDocumentFile(const serial::CommSettings& comm, const TableList& tables,
+                                            const std::u16string& serverPath);
+
+// Reads a whole file's bytes. On failure nothing of the file is kept in out;
+// the result names the reason (the caller adds the path).
+DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileContents& out);
+
+} // namespace tarvo::document

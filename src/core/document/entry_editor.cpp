@@ -1,0 +1,266 @@
+#include "document/entry_editor.h"
+
+#include "document/menu_entry_rules.h"
+#include "model/keyboard_fonts.h"
+#include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace tarvo::document {
+
+namespace {
+
+namespace layout = model::layout;
+
+struct ActionName {
+    std::string_view name;
+    ActionRequestKind kind;
+};
+constexpr std::array<ActionName, 6> kActionNames = {{{"none", ActionRequestKind::None},
+                                                     {"link", ActionRequestKind::Link},
+                                                     {"ccl", ActionRequestKind::Ccl},
+                                                     {"camera", ActionRequestKind::Camera},
+                                                     {"monitor", ActionRequestKind::Monitor},
+                                                     {"off", ActionRequestKind::Off}}};
+
+std::u16string u16(const std::string& text)
+{
+    return templates::utf8ToUtf16(text);
+}
+std::u16string number(long long value)
+{
+    return u16(std::to_string(value));
+}
+
+EntryEditResult refused(std::u16string message)
+{
+    return {false, std::move(message)};
+}
+
+bool isMacroRequest(ActionRequestKind kind)
+{
+    return kind == ActionRequestKind::Ccl || kind == ActionRequestKind::Camera ||
+           kind == ActionRequestKind::Monitor || kind == ActionRequestKind::Off;
+}
+
+int macroTypeOf(ActionRequestKind kind)
+{
+    switch (kind) {
+    case ActionRequestKind::Camera:
+        return kMacroCamera;
+    case ActionRequestKind::Monitor:
+        return kMacroMonitor;
+    case ActionRequestKind::Off:
+        return kMacroOff;
+    default:
+        return kMacroCcl;
+    }
+}
+
+// The button that switches between type "0" and a type.
+void clickTypeButton(model::MenuEntry& entry, int type)
+{
+    if (type == kMacroCamera)
+        clickCamera(entry);
+    else if (type == kMacroMonitor)
+        clickMonitor(entry);
+    else if (type == kMacroOff)
+        clickOff(entry);
+}
+
+// Presses the buttons the user would press to give the entry the requested
+// action, then stores the number as commit does.
+void applyAction(model::MenuEntry& e, const ActionRequest& action, int entryNumber, RowControls controls)
+{
+    switch (action.kind) {
+    case ActionRequestKind::None:
+        if (e.actionKind == kActionLink && controls == RowControls::LinkAndMacro)
+            clickLink(e, entryNumber);
+        if (e.actionKind == kActionLink)
+            clickMacro(e); // a sub menu has no LINK: MACRO makes it a macro first
+        if (e.actionKind == kActionMacro)
+            clickMacro(e);
+        return;
+    case ActionRequestKind::Link:
+        if (e.actionKind == kActionLink && actionCode(e) != entryNumber + kLinkTargetBase)
+            clickLink(e, entryNumber);
+        if (e.actionKind != kActionLink)
+            clickLink(e, entryNumber);
+        return;
+    default:
+        break;
+    }
+    if (e.actionKind == kActionMacro && !isEditableMacro(e))
+        clickMacro(e); // a template command: off first
+    if (e.actionKind != kActionMacro)
+        clickMacro(e);
+    const int wanted = macroTypeOf(action.kind);
+    const int type = actionCode(e);
+    if (type != wanted)
+        clickTypeButton(e, wanted == kMacroCcl ? type : wanted);
+    storeMacroNumber(e, action.number);
+}
+
+std::u16string codePointText(char16_t c)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(c));
+    return u16(hex);
+}
+
+std::u16string entryName(int menu, int entry)
+{
+    return u"entry " + number(entry) + u" of menu " + number(menu);
+}
+
+} // namespace
+
+bool parseActionRequest(std::string_view text, ActionRequest& out, std::u16string& message)
+{
+    const auto colon = text.find(':');
+    const std::string_view name = text.substr(0, colon);
+    const std::string_view argument =
+        colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
+    const ActionName* found = nullptr;
+    for (const auto& a : kActionNames)
+        if (a.name == name)
+            found = &a;
+    if (found == nullptr) {
+        message = u"unknown action '" + u16(std::string(text)) +
+                  u"' (none, link, ccl:N, camera:N, monitor:N or off:N)";
+        return false;
+    }
+    ActionRequest request;
+    request.kind = found->kind;
+    if (found->kind == ActionRequestKind::None) {
+        if (colon != std::string_view::npos) {
+            message = u"the action none takes no number";
+            return false;
+        }
+        out = request;
+        return true;
+    }
+    if (found->kind == ActionRequestKind::Link && colon == std::string_view::npos) {
+        out = request;
+        return true;
+    }
+    const bool ccl = found->kind == ActionRequestKind::Ccl;
+    const std::size_t maxDigits = found->kind == ActionRequestKind::Link ? 3
+                                  : ccl                                  ? kCclNumberDigits
+                                                                         : kOtherMacroNumberDigits;
+    const int maximum = found->kind == ActionRequestKind::Link ? 255
+                        : ccl                                  ? kMaxCclNumber
+                                                               : kMaxOtherMacroNumber;
+    int value = 0;
+    const bool digitsOnly =
+        !argument.empty() && argument.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!digitsOnly || argument.size() > maxDigits ||
+        std::from_chars(argument.data(), argument.data() + argument.size(), value).ec != std::errc() ||
+        value > maximum) {
+        message = u"the number of '" + u16(std::string(text)) + u"' must be a decimal number from 0 to " +
+                  number(maximum);
+        return false;
+    }
+    if (found->kind == ActionRequestKind::Link)
+        request.linkTarget = value;
+    else
+        request.number = value;
+    out = request;
+    return true;
+}
+
+EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditRequest& request)
+{
+    const int menu = request.menu;
+    const int entryNumber = request.entry;
+    if (menu < layout::kMainCclMenu || menu > layout::kLastScriptMenu)
+        return refused(u"menu " + number(menu) + u" is not a script menu (80-95)");
+    if (entryNumber < layout::kFirstEntry || entryNumber > layout::kEntriesPerMenu)
+        return refused(u"entry " + number(entryNumber) + u" does not exist (1-14)");
+    if (table.GetByte(layout::kReadOnlyOffset) != 0)
+        return refused(u"the language table is read-only");
+    const int font = table.GetByte(layout::kFontOffset);
+    if (!model::KeyboardFonts::isKnownFont(font))
+        return refused(u"the language table's font " + number(font) +
+                       u" is unknown, so its entries cannot be edited");
+    if (table.GetMenuName(menu).empty())
+        return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
+
+    model::MenuEntryInfo info;
+    info.menu = menu;
+    info.entry = entryNumber;
+    model::MenuEntry entry = table.GetMenuEntry(info);
+    const RowControls controls = rowControlsOf(menu, entryNumber);
+
+    if (request.action) {
+        const ActionRequest& action = *request.action;
+        if (!rowHasActionControls(controls))
+            return refused(entryName(menu, entryNumber) + u" has no action controls");
+        if (entry.actionKind == kActionFixedLink)
+            return refused(entryName(menu, entryNumber) +
+                           u" has a fixed action that the editor does not change");
+        if (entry.actionKind != kActionNone && entry.actionKind != kActionLink &&
+            entry.actionKind != kActionMacro)
+            return refused(entryName(menu, entryNumber) + u" has an action of kind " +
+                           number(entry.actionKind) + u" that the editor does not change");
+        if (action.kind == ActionRequestKind::Link) {
+            if (controls != RowControls::LinkAndMacro)
+                return refused(u"only entries of menu 80 link to a menu");
+            if (action.linkTarget && *action.linkTarget != entryNumber + kLinkTargetBase)
+                return refused(u"entry " + number(entryNumber) + u" of menu 80 links only to menu " +
+                               number(entryNumber + kLinkTargetBase));
+        }
+        if (isMacroRequest(action.kind)) {
+            const int maximum = action.kind == ActionRequestKind::Ccl ? kMaxCclNumber : kMaxOtherMacroNumber;
+            if (action.number < 0 || action.number > maximum)
+                return refused(u"the macro number must be from 0 to " + number(maximum));
+        }
+        applyAction(entry, action, entryNumber, controls);
+    } else if (isEditableMacro(entry)) {
+        // Commit stores the number the number edit shows.
+        storeMacroNumber(entry, shownMacroNumber(entry));
+    }
+
+    const int lineCount = lineCountOf(font);
+    const bool editable = linesEditable(controls, entry);
+    std::array<std::u16string*, 3> stored = {&entry.line1, &entry.line2, &entry.line3};
+    std::array<std::u16string, 3> shown;
+    for (int i = 0; i < lineCount; ++i)
+        shown[static_cast<std::size_t>(i)] =
+            editable ? shownLine(*stored[static_cast<std::size_t>(i)], entryNumber) : std::u16string();
+    if (request.lines) {
+        const auto& lines = *request.lines;
+        if (!editable)
+            return refused(entryName(menu, entryNumber) + u" has no action, so its text cannot be typed");
+        if (lines.size() > static_cast<std::size_t>(lineCount))
+            return refused(u"the table's font " + number(font) + u" has " + number(lineCount) +
+                           u" lines per entry");
+        const auto& fonts = model::KeyboardFonts::instance();
+        for (std::size_t i = 0; i < static_cast<std::size_t>(lineCount); ++i) {
+            const std::u16string line = i < lines.size() ? lines[i] : std::u16string();
+            const int width = lineWidthOf(font, static_cast<int>(i) + 1);
+            if (line.size() > static_cast<std::size_t>(width))
+                return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds at most " +
+                               number(width) + u" characters");
+            for (const char16_t c : line)
+                if (fonts.toDevice(font, c) == 0)
+                    return refused(u"line " + number(static_cast<long long>(i) + 1) +
+                                   u" holds a character (" + codePointText(c) + u") that font " +
+                                   number(font) + u" cannot show");
+            shown[i] = line;
+        }
+    }
+    for (int i = 0; i < lineCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        *stored[k] = committedLine(shown[k], entryNumber, lineWidthOf(font, i + 1));
+    }
+
+    info.edited = 1;
+    table.SetMenuEntry(entry, info, false);
+    return {true, {}};
+}
+
+} // namespace tarvo::document

@@ -1,0 +1,353 @@
+#include "serial/comm_settings_tables.h"
+
+#include "serial/u16_text.h"
+
+#include <algorithm>
+
+namespace tarvo::serial {
+
+std::u16string formatBounds(std::u16string_view pattern, int first, int second)
+{
+    std::u16string out(pattern);
+    int filled = 0;
+    for (std::size_t at = out.find(u"%d"); at != std::u16string::npos && filled < 2;
+         at = out.find(u"%d", at)) {
+        const std::u16string number = toU16(filled == 0 ? first : second);
+        out.replace(at, 2, number);
+        at += number.size();
+        ++filled;
+    }
+    return out;
+}
+
+namespace {
+
+template <typename Table> bool inTable(const Table& table, int index)
+{
+    return index >= 0 && index < static_cast<int>(table.size());
+}
+
+std::u16string_view stopBitsText(StopBits stopBits)
+{
+    for (const StopBitsEntry& e : kStopBits)
+        if (e.stopBits == stopBits)
+            return e.text;
+    return u"1";
+}
+
+std::vector<std::u16string_view> splitAtCommas(std::u16string_view text)
+{
+    std::vector<std::u16string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(u',', start);
+        parts.push_back(text.substr(start, comma == std::u16string_view::npos ? std::u16string_view::npos
+                                                                              : comma - start));
+        if (comma == std::u16string_view::npos)
+            return parts;
+        start = comma + 1;
+    }
+}
+
+char16_t upper(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+struct ParsedIndices {
+    int baud = -1;
+    int parity = -1;
+    int dataBits = -1;
+    int stopBits = -1;
+};
+
+bool parseIndices(std::u16string_view text, ParsedIndices& out)
+{
+    const std::vector<std::u16string_view> parts = splitAtCommas(text);
+    if (parts.size() != 4)
+        return false;
+    ParsedIndices p;
+    for (std::size_t i = 0; i < kBaudRates.size(); ++i)
+        if (kBaudRates[i].text == parts[0])
+            p.baud = static_cast<int>(i);
+    if (parts[1].size() == 1)
+        for (std::size_t i = 0; i < kParities.size(); ++i)
+            if (static_cast<char16_t>(kParities[i].letter) == upper(parts[1][0]))
+                p.parity = static_cast<int>(i);
+    for (std::size_t i = 0; i < kDataBits.size(); ++i)
+        if (kDataBits[i].text == parts[2])
+            p.dataBits = static_cast<int>(i);
+    for (std::size_t i = 0; i < kStopBits.size(); ++i)
+        if (kStopBits[i].text == parts[3])
+            p.stopBits = static_cast<int>(i);
+    if (p.baud < 0 || p.parity < 0 || p.dataBits < 0 || p.stopBits < 0)
+        return false;
+    out = p;
+    return true;
+}
+
+struct PropertyText {
+    SettingsProperty property;
+    std::u16string_view ending;
+};
+constexpr std::array<PropertyText, 15> kPropertyTexts = {{
+    {SettingsProperty::PortOpen, u"PortOpen value."},
+    {SettingsProperty::PortNumber, u"port number."},
+    {SettingsProperty::General, u"general settings (Baud, Parity, Data Bits, and Stop Bits)."},
+    {SettingsProperty::Handshaking, u"Handshaking value."},
+    {SettingsProperty::InBufferSize, u"In Buffer Size."},
+    {SettingsProperty::RThreshold, u"RThreshold value."},
+    {SettingsProperty::InputLen, u"Input Len."},
+    {SettingsProperty::OutBufferSize, u"Out Buffer Size."},
+    {SettingsProperty::SThreshold, u"SThreshold value."},
+    {SettingsProperty::EOFEnable, u"EOF Enable property."},
+    {SettingsProperty::NullDiscard, u"Null Discard property."},
+    {SettingsProperty::RTSEnable, u"RTS Enable property."},
+    {SettingsProperty::DTREnable, u"DTR Enable property."},
+    {SettingsProperty::ParityReplace, u"Parity Replace value."},
+    {SettingsProperty::InputMode, u"Input Mode."},
+}};
+
+std::u16string_view endingOf(SettingsProperty property)
+{
+    for (const PropertyText& t : kPropertyTexts)
+        if (t.property == property)
+            return t.ending;
+    return u"";
+}
+
+struct EventName {
+    int value;
+    std::u16string_view name;
+};
+constexpr std::array<EventName, 18> kEventNames = {{
+    {comm_event::kSend, u"Tx Buffer Below SThreshold"},
+    {comm_event::kReceive, u"Rx Buffer Met RThreshold"},
+    {comm_event::kCts, u"CTS Changed"},
+    {comm_event::kDsr, u"DSR Transitioned To 0"},
+    {comm_event::kCd, u"CD Changed"},
+    {comm_event::kRing, u"Ring Detected"},
+    {comm_event::kEof, u"EOF Received (ASCII 26)"},
+    {comm_event::kBreak, u"BREAK Received"},
+    {comm_event::kCtsTimeout, u"CTS Timeout"},
+    {comm_event::kDsrTimeout, u"DSR Timeout"},
+    {comm_event::kFrame, u"Framing Error"},
+    {comm_event::kOverrun, u"Port Overrun"},
+    {comm_event::kCdTimeout, u"CD Timeout"},
+    {comm_event::kRxOver, u"Rx Buffer Overflow"},
+    {comm_event::kRxParity, u"Rx Parity Error"},
+    {comm_event::kTxFull, u"Tx Buffer Full"},
+    {comm_event::kDcb, u"DCB Retrieval Error"},
+    {comm_event::kNone, u"No Event"},
+}};
+
+} // namespace
+
+std::u16string portName(int portIndex)
+{
+    return u"COM" + toU16(portIndex + 1);
+}
+
+bool lineSettingsFor(const CommSettings& s, LineSettings& line)
+{
+    if (!inTable(kBaudRates, s.baudIndex) || !inTable(kParities, s.parityIndex) ||
+        !inTable(kDataBits, s.dataBitsIndex) || !inTable(kStopBits, s.stopBitsIndex))
+        return false;
+    line.baudRate = kBaudRates[static_cast<std::size_t>(s.baudIndex)].rate;
+    line.parity = kParities[static_cast<std::size_t>(s.parityIndex)].letter;
+    line.dataBits = kDataBits[static_cast<std::size_t>(s.dataBitsIndex)].bits;
+    line.stopBits = kStopBits[static_cast<std::size_t>(s.stopBitsIndex)].stopBits;
+    return true;
+}
+
+std::u16string settingsText(const LineSettings& line)
+{
+    std::u16string text = toU16(line.baudRate);
+    text += u',';
+    text += static_cast<char16_t>(line.parity);
+    text += u',';
+    text += toU16(line.dataBits);
+    text += u',';
+    text += stopBitsText(line.stopBits);
+    return text;
+}
+
+std::u16string settingsText(const CommSettings& settings)
+{
+    LineSettings line;
+    if (!lineSettingsFor(settings, line))
+        return {};
+    return settingsText(line);
+}
+
+bool parseSettingsText(std::u16string_view text, CommSettings& settings)
+{
+    ParsedIndices p;
+    if (!parseIndices(text, p))
+        return false;
+    settings.baudIndex = p.baud;
+    settings.parityIndex = p.parity;
+    settings.dataBitsIndex = p.dataBits;
+    settings.stopBitsIndex = p.stopBits;
+    return true;
+}
+
+bool parseSettingsText(std::u16string_view text, LineSettings& line)
+{
+    CommSettings s;
+    return parseSettingsText(text, s) && lineSettingsFor(s, line);
+}
+
+int fieldValue(const CommSettings& s, RangedField field)
+{
+    switch (field) {
+    case RangedField::InBufferSize:
+        return s.inBufferSize;
+    case RangedField::RThreshold:
+        return s.rThreshold;
+    case RangedField::InputLen:
+        return s.inputLen;
+    case RangedField::OutBufferSize:
+        return s.outBufferSize;
+    case RangedField::SThreshold:
+        return s.sThreshold;
+    case RangedField::ParityReplace:
+        return s.parityReplace;
+    }
+    return 0;
+}
+
+const FieldRange& rangeOf(RangedField field)
+{
+    return *std::find_if(kFieldRanges.begin(), kFieldRanges.end(),
+                         [field](const FieldRange& r) { return r.field == field; });
+}
+
+std::u16string rangeMessage(RangedField field)
+{
+    const FieldRange& r = rangeOf(field);
+    return formatBounds(r.rangeMessage, r.minimum, r.maximum);
+}
+
+std::optional<RangedField> firstFieldOutOfRange(const CommSettings& settings)
+{
+    for (const FieldRange& r : kFieldRanges) {
+        const int v = fieldValue(settings, r.field);
+        if (v < r.minimum || v > r.maximum)
+            return r.field;
+    }
+    return std::nullopt;
+}
+
+std::u16string setFailureMessage(SettingsProperty property)
+{
+    return u"An error occurred while attempting to set the COM port's " + std::u16string(endingOf(property));
+}
+
+std::u16string getFailureMessage(SettingsProperty property)
+{
+    return u"An error occurred while attempting to get the COM port's " + std::u16string(endingOf(property));
+}
+
+namespace {
+
+void setRangedField(CommSettings& s, RangedField field, int value)
+{
+    const auto v = static_cast<std::int16_t>(value);
+    switch (field) {
+    case RangedField::InBufferSize:
+        s.inBufferSize = v;
+        break;
+    case RangedField::RThreshold:
+        s.rThreshold = v;
+        break;
+    case RangedField::InputLen:
+        s.inputLen = v;
+        break;
+    case RangedField::OutBufferSize:
+        s.outBufferSize = v;
+        break;
+    case RangedField::SThreshold:
+        s.sThreshold = v;
+        break;
+    case RangedField::ParityReplace:
+        s.parityReplace = v;
+        break;
+    }
+}
+
+std::u16string_view rangedFieldName(RangedField field)
+{
+    switch (field) {
+    case RangedField::InBufferSize:
+        return u"In Buffer Size";
+    case RangedField::RThreshold:
+        return u"RThreshold";
+    case RangedField::InputLen:
+        return u"Input Len";
+    case RangedField::OutBufferSize:
+        return u"Out Buffer Size";
+    case RangedField::SThreshold:
+        return u"SThreshold";
+    case RangedField::ParityReplace:
+        return u"Parity Replace";
+    }
+    return u"";
+}
+
+} // namespace
+
+bool validateSettings(CommSettings& s, std::vector<SettingsCorrection>& corrections)
+{
+    const CommSettings defaults = CommSettings::forDocument();
+    const std::size_t before = corrections.size();
+    const auto checkIndex = [&](std::int32_t& index, int count, std::int32_t fallback,
+                                std::u16string_view name) {
+        if (index >= 0 && index < count)
+            return;
+        corrections.push_back({std::u16string(name), index, fallback});
+        index = fallback;
+    };
+    checkIndex(s.portIndex, kPortCount, defaults.portIndex, u"port index");
+    checkIndex(s.baudIndex, static_cast<int>(kBaudRates.size()), defaults.baudIndex, u"baud index");
+    checkIndex(s.parityIndex, static_cast<int>(kParities.size()), defaults.parityIndex, u"parity index");
+    checkIndex(s.dataBitsIndex, static_cast<int>(kDataBits.size()), defaults.dataBitsIndex,
+               u"data-bits index");
+    checkIndex(s.stopBitsIndex, static_cast<int>(kStopBits.size()), defaults.stopBitsIndex,
+               u"stop-bits index");
+    checkIndex(s.handshakingIndex, static_cast<int>(kHandshakings.size()), defaults.handshakingIndex,
+               u"handshaking index");
+    checkIndex(s.inputModeIndex, static_cast<int>(kInputModes.size()), defaults.inputModeIndex,
+               u"input-mode index");
+    for (const FieldRange& r : kFieldRanges) {
+        const int v = fieldValue(s, r.field);
+        if (v >= r.minimum && v <= r.maximum)
+            continue;
+        const int fallback = fieldValue(defaults, r.field);
+        corrections.push_back({std::u16string(rangedFieldName(r.field)), v, fallback});
+        setRangedField(s, r.field, fallback);
+    }
+    return corrections.size() == before;
+}
+
+std::u16string describeCorrections(const std::vector<SettingsCorrection>& corrections)
+{
+    std::u16string text;
+    for (const SettingsCorrection& c : corrections) {
+        if (!text.empty())
+            text += u'\n';
+        text += u"The serial settings held " + c.field + u" " + toU16(c.found) +
+                u", which is out of range; " + toU16(c.replacedBy) + u" is used instead.";
+    }
+    return text;
+}
+
+std::u16string_view commEventName(int controlValue)
+{
+    for (const EventName& e : kEventNames)
+        if (e.value == controlValue)
+            return e.name;
+    return u"** Unknown Event **";
+}
+
+} // namespace tarvo::serial

@@ -1,0 +1,133 @@
+#include "templates/template_error.h"
+
+#include "templates/template_messages.h"
+#include "templates/utf_text.h"
+
+#include <cerrno>
+
+namespace tarvo::templates {
+namespace {
+
+// Cause code -> text id; 0, 7, 8 and 13 have no text of their own.
+int causeTextId(FileErrorCause cause)
+{
+    switch (cause) {
+    case kCauseFileNotFound:
+        return msg::kCauseNotFound;
+    case kCauseBadPath:
+        return msg::kCauseBadPath;
+    case kCauseTooManyOpenFiles:
+        return msg::kCauseTooManyOpenFiles;
+    case kCauseAccessDenied:
+        return msg::kCauseAccessDenied;
+    case kCauseInvalidFile:
+        return msg::kCauseInvalidFile;
+    case kCauseBadSeek:
+        return msg::kCauseBadSeek;
+    case kCauseHardwareIo:
+        return msg::kCauseHardware;
+    case kCauseSharingViolation:
+        return msg::kCauseSharingViolation;
+    case kCauseLockViolation:
+        return msg::kCauseLockViolation;
+    case kCauseEndOfFile:
+        return msg::kCauseEndOfFile;
+    default:
+        break;
+    }
+    const int code = static_cast<int>(cause);
+    if (code == 0 || code == 7 || code == 8 || code == 13)
+        return msg::kFileExceptionCode;
+    return msg::kCauseUnspecified;
+}
+
+}  // namespace
+
+FileErrorCause fileErrorCause(int errnoValue)
+{
+    switch (errnoValue) {
+    case ENOENT:
+        return kCauseFileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EISDIR:
+    case ELOOP:
+    case EINVAL:
+        return kCauseBadPath;
+    case EMFILE:
+    case ENFILE:
+        return kCauseTooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return kCauseAccessDenied;
+    case EBADF:
+        return kCauseInvalidFile;
+    case ESPIPE:
+        return kCauseBadSeek;
+    case EIO:
+        return kCauseHardwareIo;
+    case ETXTBSY:
+    case EBUSY:
+        return kCauseSharingViolation;
+    case EDEADLK:
+    case ENOLCK:
+        return kCauseLockViolation;
+    default:
+        return kCauseGeneric;
+    }
+}
+
+TemplateError fileError(int code, const std::string& path, FileErrorCause cause, int line, int column)
+{
+    const int causeId = causeTextId(cause);
+    std::u16string causeText = causeId == msg::kFileExceptionCode
+                                   ? msg::formatMessage(causeId, {msg::numberText(static_cast<int>(cause))})
+                                   : msg::formatMessage(causeId);
+    return fileErrorWithCause(code, path, causeId, std::move(causeText), line, column);
+}
+
+TemplateError fileErrorWithCause(int code, const std::string& path, int causeId, std::u16string causeText,
+                                 int line, int column)
+{
+    TemplateError e;
+    e.code = code;
+    e.causeCode = causeId;
+    e.path = path;
+    e.line = line;
+    e.column = column;
+    e.hasPosition = false;
+    // "... could not be read.  " already ends in two blanks before the cause.
+    e.summary = msg::formatMessage(code, {utf8ToUtf16(path)}) + causeText;
+    e.fullText = e.summary;
+    return e;
+}
+
+TemplateError positionError(int code, std::u16string summary, const std::string& path, int line, int column,
+                            const std::u16string& failureNote)
+{
+    TemplateError e;
+    e.code = code;
+    e.path = path;
+    e.line = line;
+    e.column = column;
+    e.hasPosition = true;
+    e.summary = std::move(summary);
+    e.fullText = e.summary + msg::formatMessage(msg::kPositionText, {utf8ToUtf16(path), msg::numberText(line),
+                                                                     msg::numberText(column)});
+    if (!failureNote.empty())
+        e.fullText += u"\n\n\n" + failureNote;
+    return e;
+}
+
+TemplateError plainError(int code, std::u16string text, const std::string& path)
+{
+    TemplateError e;
+    e.code = code;
+    e.path = path;
+    e.summary = std::move(text);
+    e.fullText = e.summary;
+    return e;
+}
+
+}  // namespace tarvo::templates

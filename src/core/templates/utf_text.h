@@ -1,0 +1,12 @@
+#pragma once
+// UTF-8 <-> UTF-16 for file names in messages and for printing messages.
+// Invalid input becomes U+FFFD; nothing is read past the end.
+
+#include <string>
+
+namespace tarvo::templates {
+
+std::u16string utf8ToUtf16(const std::string& text);
+std::string utf16ToUtf8(const std::u16string& text);
+
+}  // namespace tarvo::templates

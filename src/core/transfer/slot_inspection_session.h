@@ -1,0 +1,78 @@
+#pragma once
+// CSlotInspectionSession: the Download and Import dialogs' first session.
+// Pings the keyboard, checks its model, reads the three identifying blocks of
+// every slot and makes each slot's drop-down list. Nothing is written. The
+// Import dialog runs the same session with its own settings; the two differ
+// only in how a choice becomes a slot map (slot_choice.h).
+
+#include "serial/keyboard_records.h"
+#include "transfer/table_info_row.h"
+#include "transfer/transfer_session.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvo::transfer {
+
+inline constexpr std::u16string_view kEntryDoNotDownload = u"(do not download)";
+inline constexpr std::u16string_view kEntryFlashBlank = u"Flash Memory Is Blank";
+inline constexpr std::u16string_view kOldTablesInSlotOne =
+    u"The version of the language tables present in the keyboard must be greater than or equal to 1.94";
+inline constexpr int kLowestAcceptedMajor = 1;
+inline constexpr int kLowestAcceptedMinor = 94;
+inline constexpr int kUnwrittenByte = 0xFF;
+
+// What picking an entry of a slot's list means.
+enum class SlotEntryKind {
+    Label,         // "Flash Memory Is Blank": shows the state, chooses nothing
+    DoNotDownload, // never chooses the slot
+    Table,         // the table the slot holds
+    Empty,         // the blank slot's empty entry: chooses the slot
+};
+
+struct SlotEntry {
+    std::u16string text;
+    SlotEntryKind kind = SlotEntryKind::Label;
+};
+
+// The major.minor rule: major neither 0 nor 0xFF, minor not 0xFF, at least 1.94.
+bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor);
+
+struct SlotListing {
+    TableInfoRow row;
+    // Byte 0 is 0 or 0xFF, or the version bytes were never written (an
+    // interrupted write leaves them 0xFF): the slot holds nothing usable but
+    // can be written again.
+    bool recoverable = false;
+    bool versionAccepted = false;
+    bool enabled = false;
+    std::vector<SlotEntry> entries; // the first is selected at the start
+    int languageId = -1;            // -1 when the list is disabled
+
+    int slot() const { return row.slot; }
+    // A present table of an accepted version.
+    bool holdsAcceptedTable() const { return row.present && !recoverable && versionAccepted; }
+};
+
+SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info);
+
+class CSlotInspectionSession final : public CTransferSession {
+public:
+    using CTransferSession::CTransferSession;
+
+    const std::vector<SlotListing>& listings() const { return m_listings; }
+
+protected:
+    void prepare() override;
+    bool onStep(serial::bpState state) override;
+    void showPinging() override;
+
+private:
+    int m_slot = -1;
+    int m_phase = 1; // 1-3: the block of kTableInfoBlocks awaited next
+    serial::TableInfoBlock m_info;
+    std::vector<SlotListing> m_listings;
+};
+
+} // namespace tarvo::transfer

@@ -1,0 +1,413 @@
+#include "transfer/transfer_session.h"
+
+#include "transfer/session_texts.h"
+
+namespace tarvo::transfer {
+
+using namespace serial;
+
+namespace {
+
+std::u16string progressText(int code)
+{
+    switch (code) {
+    case kProgressEstablishing:
+        return std::u16string(texts::kEstablishingConnection);
+    case kProgressPong:
+        return std::u16string(texts::kPongReceived);
+    case kProgressFlashing:
+        return std::u16string(texts::kFlashingSector);
+    case kProgressFlashed:
+        return std::u16string(texts::kSectorFlashed);
+    case kProgressReadingId:
+        return std::u16string(texts::kReadingKeyboardId);
+    case kProgressIdReceived:
+        return std::u16string(texts::kKeyboardIdReceived);
+    case kProgressComplete:
+        return std::u16string(texts::kTransferComplete);
+    case kProgressError:
+        return std::u16string(texts::kErrorMarker);
+    default:
+        return {};
+    }
+}
+
+// The pause after a progress text in the dialogs that pause.
+int pauseAfter(int code)
+{
+    switch (code) {
+    case kProgressPinging:
+        return kPingPauseMs;
+    case kProgressFlashing:
+    case kProgressReadingId:
+        return kProgressPauseMs;
+    default:
+        return 0;
+    }
+}
+
+// States whose work is done by the step handler: the timer leaves them alone.
+bool isStepState(bpState state)
+{
+    return (state >= bpStateGOONLINE && state <= bpStateSEND_C1) ||
+           (state >= bpStateSEND_S2 && state <= bpStateSEND_T7) || isResultState(state);
+}
+
+bool isSentState(bpState state)
+{
+    return state >= bpStateSENT_C0 && state <= bpStateSENT_T7;
+}
+
+} // namespace
+
+CTransferSession::CTransferSession(SessionHost& host, SessionView& view, CCommPort& port,
+                                   CommSettings& settings, SessionOptions options)
+    : m_host(host), m_view(view), m_port(port), m_settings(settings), m_options(options), m_stopwatch(host)
+{
+}
+
+CTransferSession::~CTransferSession()
+{
+    if (m_started && !m_ended)
+        abandon();
+}
+
+void CTransferSession::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    showProgress(kProgressCleared);
+    if (m_port.portInUse()) {
+        end(kEndPortLocked);
+        return;
+    }
+    const bool knownSpeed =
+        m_settings.baudIndex == kBaudIndex19200 || m_settings.baudIndex == kBaudIndex57600;
+    if (!m_options.startAtFoundSpeed || !knownSpeed)
+        m_settings.baudIndex = kBaudIndex19200;
+    m_retried = false;
+    prepare();
+    if (m_ended)
+        return;
+    if (!initialiseEngine()) {
+        end(kEndNotInitialised);
+        return;
+    }
+    m_engine.setState(bpStateGOONLINE);
+    m_timer = m_host.startTimer(kTimerPeriodMs, guarded([this] { tick(); }));
+    if (m_timer == SessionHost::kNoTimer) {
+        end(kEndNoTimer);
+        return;
+    }
+    postStep();
+}
+
+void CTransferSession::close()
+{
+    if (m_ended)
+        return;
+    end(m_complete ? kEndComplete : kEndCancelled);
+}
+
+void CTransferSession::showPinging()
+{
+    const auto suffix =
+        m_settings.baudIndex == kBaudIndex19200 ? texts::kPingSuffix19200 : texts::kPingSuffix57600;
+    showProgress(kProgressPinging, std::u16string(texts::kPingingKeyboard) + std::u16string(suffix));
+}
+
+void CTransferSession::goTo(bpState state)
+{
+    m_engine.setState(state);
+    postStep();
+}
+
+void CTransferSession::postStep()
+{
+    if (!m_ended)
+        m_host.postStep(guarded([this] { step(); }));
+}
+
+void CTransferSession::send(const std::function<bool()>& operation)
+{
+    m_engine.resetByteCount();
+    const bool sent = operation();
+    m_stopwatch.restart();
+    if (!sent) {
+        m_detail = m_port.lastError();
+        fail(texts::internalError(m_engine.getState()), SessionFailure::LineError);
+    }
+}
+
+void CTransferSession::showProgressThen(int code, const std::function<void()>& next)
+{
+    showProgress(code, progressText(code));
+    pauseThen(pauseAfter(code), next);
+}
+
+void CTransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
+{
+    if (!m_options.progressPauses || pauseMs <= 0) {
+        next();
+        return;
+    }
+    // Only the step that started the pause may continue it.
+    const bpState expected = m_engine.getState();
+    m_host.runAfter(pauseMs, guarded([this, expected, next] {
+                        if (!m_ended && m_engine.getState() == expected)
+                            next();
+                    }));
+}
+
+void CTransferSession::showProgress(int code, const std::u16string& text)
+{
+    m_previousProgressCode = m_progressCode;
+    m_progressCode = code;
+    m_view.showProgress(code, text.empty() ? progressText(code) : text);
+}
+
+void CTransferSession::setErrorText(std::u16string text, SessionFailure failure)
+{
+    if (!m_errorText.empty())
+        return;
+    m_errorText = std::move(text);
+    m_failure = failure;
+}
+
+void CTransferSession::fail(std::u16string text, SessionFailure failure)
+{
+    setErrorText(std::move(text), failure);
+    end(kEndError);
+}
+
+bool CTransferSession::checkKeyboardModel()
+{
+    if (m_engine.keyboardId().keyboardType() == kKeyboardTypeOmnia)
+        return true;
+    fail(std::u16string(texts::kWrongModel), SessionFailure::Refused);
+    return false;
+}
+
+void CTransferSession::step()
+{
+    if (m_ended)
+        return;
+    const bpState state = m_engine.getState();
+    if (onStep(state))
+        return;
+    commonStep(state);
+}
+
+void CTransferSession::commonStep(bpState state)
+{
+    switch (state) {
+    case bpStateGOONLINE:
+        showProgress(kProgressEstablishing);
+        if (!m_engine.openPort()) {
+            m_detail = m_port.lastError();
+            fail(texts::portCannotBeOpened(m_settings.portIndex + 1), SessionFailure::PortUnavailable);
+            return;
+        }
+        m_port.setPortInUse(true);
+        m_ownPort = true;
+        goTo(bpStateSEND_C0);
+        return;
+    case bpStateSEND_C0:
+        showPinging();
+        pauseThen(kPingPauseMs, [this] { send([this] { return m_engine.sendPing(); }); });
+        return;
+    case bpStateRECEIVE_C0:
+        showProgress(kProgressPong);
+        goTo(bpStateSEND_T7);
+        return;
+    case bpStateSEND_T7:
+        showProgressThen(kProgressReadingId,
+                         [this] { send([this] { return m_engine.sendReadIdentity(); }); });
+        return;
+    case bpStateGOOFFLINE:
+        if (m_complete)
+            return;
+        showProgress(kProgressComplete);
+        releasePort();
+        if (m_timer != SessionHost::kNoTimer) {
+            m_host.stopTimer(m_timer);
+            m_timer = SessionHost::kNoTimer;
+        }
+        m_engine.release();
+        m_complete = true;
+        if (m_options.endWhenComplete)
+            end(kEndComplete);
+        return;
+    case bpStateRECEIVE_CE:
+        fail(std::u16string(texts::kCommunicationError), SessionFailure::Refused);
+        return;
+    case bpStateRECEIVE_FE:
+        fail(std::u16string(texts::kCommandError), SessionFailure::Refused);
+        return;
+    case bpStateRECEIVE_UK:
+        if (m_engine.forcedReadFlag())
+            fail(std::u16string(texts::kTransferTimedOut), SessionFailure::NoAnswer);
+        else
+            fail(texts::internalError(state), SessionFailure::Refused);
+        return;
+    case bpStateEX_RECEIVE:
+    case bpStateEX_OTHER:
+    case bpStateEX_USERDEF:
+    case bpStateEX_UNDEF:
+    case bpStateER_INTERNAL:
+        // These replace whatever text was pending: the line itself failed.
+        m_errorText = texts::internalError(state, m_engine.lastCommEvent());
+        m_failure = state == bpStateER_INTERNAL ? SessionFailure::Internal : SessionFailure::LineError;
+        if (state != bpStateER_INTERNAL)
+            m_detail = m_port.lastError();
+        end(kEndError);
+        return;
+    default:
+        if (isSentState(state))
+            return; // a reply is awaited; the time-out watches it
+        m_engine.setState(bpStateER_INTERNAL);
+        fail(texts::internalError(state), SessionFailure::Internal);
+        return;
+    }
+}
+
+void CTransferSession::tick()
+{
+    if (m_ended || m_complete)
+        return;
+    const bpState state = m_engine.getState();
+    switch (state) {
+    case bpStateSENT_C0:
+        if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
+            return;
+        if (m_retried) {
+            setErrorText(std::u16string(texts::kNoCommunication), SessionFailure::NoAnswer);
+            m_settings.baudIndex = kBaudIndex19200;
+            m_retried = false;
+            m_engine.setState(bpStateRECEIVE_UK);
+        } else {
+            retryPingAtOtherSpeed();
+            if (m_ended)
+                return;
+        }
+        break;
+    case bpStateSENT_T7:
+        if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
+            return;
+        replyTimedOut(std::u16string(texts::kNoKeyboardId));
+        break;
+    case bpStateSENT_T0:
+        if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
+            return;
+        replyTimedOut(std::u16string(texts::kTransferTimedOut));
+        break;
+    case bpStateSENT_C1:
+    case bpStateSENT_S2:
+    case bpStateSENT_S8:
+        if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
+            return;
+        m_engine.forcedRead();
+        break;
+    default:
+        if (isStepState(state))
+            return;
+        m_engine.setState(bpStateER_INTERNAL);
+        break;
+    }
+    postStep();
+}
+
+void CTransferSession::replyTimedOut(std::u16string text)
+{
+    setErrorText(std::move(text), SessionFailure::NoAnswer);
+    m_engine.setState(bpStateRECEIVE_UK);
+}
+
+void CTransferSession::retryPingAtOtherSpeed()
+{
+    m_settings.baudIndex = m_settings.baudIndex == kBaudIndex57600 ? kBaudIndex19200 : kBaudIndex57600;
+    releasePort();
+    m_retried = true;
+    if (!initialiseEngine()) {
+        end(kEndNotInitialised);
+        return;
+    }
+    m_engine.setState(bpStateGOONLINE);
+}
+
+bool CTransferSession::initialiseEngine()
+{
+    const bool ok = m_engine.initialise(m_port, m_settings, guarded([this] { postStep(); }));
+    if (!ok)
+        m_detail = m_port.lastError();
+    return ok;
+}
+
+void CTransferSession::releasePort()
+{
+    if (!m_ownPort)
+        return;
+    // The flags are cleared even when closing fails: a port left open makes
+    // the next session's open fail with its own message instead of locking
+    // every later session out.
+    m_engine.closePort();
+    m_ownPort = false;
+    m_port.setPortInUse(false);
+}
+
+std::function<void()> CTransferSession::guarded(std::function<void()> fn)
+{
+    return [alive = std::weak_ptr<int>(m_alive), fn = std::move(fn)] {
+        if (!alive.expired())
+            fn();
+    };
+}
+
+void CTransferSession::end(int endCode)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_endCode = endCode;
+    releasePort();
+    if (m_timer != SessionHost::kNoTimer) {
+        m_host.stopTimer(m_timer);
+        m_timer = SessionHost::kNoTimer;
+    }
+    m_engine.release();
+    if (endCode == kEndCancelled && m_failure == SessionFailure::None)
+        m_failure = SessionFailure::Cancelled;
+    if (endCode != kEndComplete && endCode != kEndCancelled) {
+        switch (endCode) {
+        case kEndPortLocked:
+            setErrorText(std::u16string(texts::kPortLocked), SessionFailure::PortUnavailable);
+            break;
+        case kEndNotInitialised:
+            setErrorText(std::u16string(texts::kNotInitialised), SessionFailure::PortUnavailable);
+            break;
+        case kEndNoTimer:
+            setErrorText(std::u16string(texts::kNoTimer), SessionFailure::Internal);
+            break;
+        default:
+            setErrorText(texts::internalErrorForCode(endCode), SessionFailure::Internal);
+            break;
+        }
+        showProgress(kProgressError);
+        m_view.showMessage(m_errorText);
+    }
+    m_view.sessionEnded(endCode);
+}
+
+void CTransferSession::abandon()
+{
+    m_ended = true;
+    m_endCode = kEndCancelled;
+    releasePort();
+    if (m_timer != SessionHost::kNoTimer)
+        m_host.stopTimer(m_timer);
+    m_timer = SessionHost::kNoTimer;
+    m_engine.release();
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,207 @@
+#include "sim/sim_runner.h"
+
+#include "sim/keyboard_simulator.h"
+#include "sim/pseudo_terminal.h"
+#include "sim/reply_pacer.h"
+#include "sim/sim_trace.h"
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <deque>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace tarvo::sim {
+namespace {
+
+constexpr std::int64_t kIdleSaveUs = 500000;
+constexpr std::size_t kReadChunkBytes = 4096;
+constexpr unsigned long kTimerSlackNs = 1000;
+
+std::int64_t nowUs()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct OutgoingByte {
+    std::uint8_t value;
+    std::int64_t dueUs;
+    std::string traceLine; // set on a reply's last byte (or a reply with no bytes)
+};
+
+class Runner {
+public:
+    Runner(const SimConfig& config, KeyboardFlash& flash)
+        : m_config(config), m_flash(flash), m_keyboard(config.keyboard, flash, FaultPlan(config.faults)),
+          m_pacer(config.keyboard.baud, config.wireTime)
+    {
+    }
+
+    int run();
+
+private:
+    bool setUp(int& signalFd);
+    void onInput(std::int64_t now);
+    void sendDue(std::int64_t now);
+    void save(const char* when);
+    void trace(const std::string& text) { m_trace.line(nowUs() - m_startUs, text); }
+
+    const SimConfig& m_config;
+    KeyboardFlash& m_flash;
+    KeyboardSimulator m_keyboard;
+    ReplyPacer m_pacer;
+    PseudoTerminal m_pty;
+    SimTrace m_trace;
+    std::deque<OutgoingByte> m_out;
+    std::int64_t m_startUs = nowUs();
+    std::int64_t m_lastActivityUs = 0;
+    bool m_saveNow = false;
+    bool m_lineFull = false; // the client is not reading: wait until it does
+};
+
+bool Runner::setUp(int& signalFd)
+{
+    std::string error;
+    if (!m_config.tracePath.empty() && !m_trace.open(m_config.tracePath, error)) {
+        std::fprintf(stderr, "tarvo-kbdsim: --trace: %s\n", error.c_str());
+        return false;
+    }
+    if (!m_pty.open(error) || !m_pty.link(m_config.linkPath, error)) {
+        std::fprintf(stderr, "tarvo-kbdsim: %s\n", error.c_str());
+        return false;
+    }
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    signalFd = ::signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK);
+    if (signalFd < 0) {
+        std::perror("tarvo-kbdsim: signalfd");
+        return false;
+    }
+    // Replies are paced to a fraction of a byte time: ask for precise wake-ups.
+    ::prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    std::printf("%s\n", m_pty.slavePath().c_str());
+    std::fflush(stdout);
+    return true;
+}
+
+int Runner::run()
+{
+    int signalFd = -1;
+    if (!setUp(signalFd))
+        return 1;
+    for (;;) {
+        const std::int64_t now = nowUs();
+        std::int64_t waitUs = -1;
+        if (!m_out.empty() && m_lineFull)
+            waitUs = -1;
+        else if (!m_out.empty())
+            waitUs = std::max<std::int64_t>(0, m_out.front().dueUs - now);
+        else if (m_flash.dirty() && !m_config.flashPath.empty())
+            waitUs = std::max<std::int64_t>(0, m_lastActivityUs + kIdleSaveUs - now);
+        std::array<pollfd, 3> fds = {{
+            {m_pty.masterFd(), static_cast<short>(m_lineFull ? POLLIN | POLLOUT : POLLIN), 0},
+            {signalFd, POLLIN, 0},
+            {m_pty.watchFd(), POLLIN, 0},
+        }};
+        timespec timeout{};
+        timeout.tv_sec = waitUs / 1000000;
+        timeout.tv_nsec = (waitUs % 1000000) * 1000;
+        const nfds_t count = m_pty.watchFd() >= 0 ? 3 : 2;
+        const int ready = ::ppoll(fds.data(), count, waitUs < 0 ? nullptr : &timeout, nullptr);
+        if (ready < 0 && errno != EINTR) {
+            std::perror("tarvo-kbdsim: poll");
+            break;
+        }
+        if (fds[1].revents & POLLIN)
+            break;
+        if (count == 3 && (fds[2].revents & POLLIN) && m_pty.takeCloseEvents()) {
+            // A client went away: forget its half frame and its unread replies.
+            m_keyboard.discardPartialFrame();
+            m_out.clear();
+            m_lineFull = false;
+            m_pty.resetAfterClient();
+        }
+        if (fds[0].revents & POLLIN)
+            onInput(nowUs());
+        sendDue(nowUs());
+        if (m_out.empty() && !m_config.flashPath.empty()) {
+            if (m_saveNow || (m_flash.dirty() && nowUs() - m_lastActivityUs >= kIdleSaveUs))
+                save("while running");
+        }
+    }
+    ::close(signalFd);
+    if (!m_config.flashPath.empty() && m_flash.dirty())
+        save("at the end");
+    return 0;
+}
+
+void Runner::onInput(std::int64_t now)
+{
+    std::array<std::uint8_t, kReadChunkBytes> buffer{};
+    const long n = m_pty.read(buffer);
+    if (n <= 0)
+        return;
+    m_lastActivityUs = now;
+    const auto bytes = std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(n));
+    for (FrameResponse& response : m_keyboard.receive(bytes, now, m_pty.lineBaud())) {
+        trace(describeFrame(response));
+        const std::vector<std::int64_t> due = m_pacer.schedule(response, now);
+        const std::string replyLine = describeReply(response);
+        if (response.reply.empty()) {
+            trace(replyLine);
+            continue;
+        }
+        for (std::size_t i = 0; i < response.reply.size(); ++i)
+            m_out.push_back({response.reply[i], due[i], i + 1 == response.reply.size() ? replyLine : ""});
+    }
+    if (m_keyboard.takeStateChange())
+        m_saveNow = true;
+}
+
+void Runner::sendDue(std::int64_t now)
+{
+    std::array<std::uint8_t, kReadChunkBytes> batch{};
+    std::size_t count = 0;
+    while (count < m_out.size() && count < batch.size() && m_out[count].dueUs <= now) {
+        batch[count] = m_out[count].value;
+        ++count;
+    }
+    if (count == 0)
+        return;
+    const long written = m_pty.write(std::span<const std::uint8_t>(batch.data(), count));
+    m_lineFull = written == 0;
+    for (long i = 0; i < written; ++i) {
+        if (!m_out.front().traceLine.empty())
+            trace(m_out.front().traceLine);
+        m_out.pop_front();
+    }
+    m_lastActivityUs = now;
+}
+
+void Runner::save(const char* when)
+{
+    m_saveNow = false;
+    const FlashResult saved = m_flash.save(m_config.flashPath);
+    m_lastActivityUs = nowUs(); // a failed save is tried again after the next idle time
+    if (!saved.ok)
+        std::fprintf(stderr, "tarvo-kbdsim: saving the flash %s: %s\n", when, saved.message.c_str());
+}
+
+} // namespace
+
+int runSimulator(const SimConfig& config, KeyboardFlash& flash)
+{
+    Runner runner(config, flash);
+    return runner.run();
+}
+
+} // namespace tarvo::sim

@@ -1,0 +1,219 @@
+// tarvo query against the simulated keyboard on a pseudo-terminal: both line
+// speeds, both address modes, and empty, blank and present slots.
+
+#include "model/keyboard_fonts.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kSlotBytes = 65536;
+constexpr int kSlots = 13;
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+};
+
+CommandResult runCommand(const std::string& command)
+{
+    CommandResult result;
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer;
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return result;
+}
+
+// A slot image head: schema 3, the name in font 1, firmware version 1.94.
+void writeTable(std::vector<std::uint8_t>& flash, int slot, const std::u16string& name, int languageId)
+{
+    auto* image = flash.data() + static_cast<std::size_t>(slot) * kSlotBytes;
+    std::fill(image, image + 336, 0x00);
+    image[0] = 3;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        image[1 + i] =
+            static_cast<std::uint8_t>(tarvo::model::KeyboardFonts::instance().toDevice(1, name[i]));
+    for (std::size_t i = name.size(); i < 20; ++i)
+        image[1 + i] = static_cast<std::uint8_t>(tarvo::model::KeyboardFonts::instance().toDevice(1, u' '));
+    image[330] = 1;
+    image[331] = 0;
+    image[333] = 1;
+    image[334] = 94;
+    image[335] = static_cast<std::uint8_t>(languageId);
+}
+
+class QueryCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("tarvo_query_" + std::to_string(getpid()) + "_" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        // Slot 1 holds a table, slot 2 is zeroed (empty), slot 3 holds a table, the rest are erased.
+        std::vector<std::uint8_t> flash(kSlots * kSlotBytes, 0xFF);
+        writeTable(flash, 0, u"English", 1);
+        std::fill(flash.begin() + kSlotBytes, flash.begin() + 2 * kSlotBytes, 0x00);
+        writeTable(flash, 2, u"Svenska", 46);
+        std::ofstream(m_dir / "flash.bin", std::ios::binary)
+            .write(reinterpret_cast<const char*>(flash.data()), static_cast<std::streamsize>(flash.size()));
+    }
+
+    void TearDown() override
+    {
+        if (m_sim > 0) {
+            kill(m_sim, SIGTERM);
+            int status = 0;
+            waitpid(m_sim, &status, 0);
+        }
+        fs::remove_all(m_dir);
+    }
+
+    bool startSimulator(std::vector<std::string> options)
+    {
+        std::vector<std::string> args = {TARVO_BIN_DIR "/tarvo-kbdsim", "--link", link(), "--flash",
+                                         (m_dir / "flash.bin").string()};
+        args.insert(args.end(), options.begin(), options.end());
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, (m_dir / "sim.out").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int rc = posix_spawn(&m_sim, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (rc != 0) {
+            m_sim = 0;
+            return false;
+        }
+        // Generous: the simulator only has to create the pseudo-terminal.
+        for (int i = 0; i < 200; ++i) {
+            if (fs::exists(link()))
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+
+    std::string link() const { return (m_dir / "kbd").string(); }
+    CommandResult query(const std::string& extra = " --json")
+    {
+        return runCommand(std::string(TARVO_BIN_DIR "/tarvo query --port ") + link() + extra);
+    }
+
+    fs::path m_dir;
+    pid_t m_sim = 0;
+};
+
+struct LineCase {
+    const char* name;
+    int baud;
+    const char* bootloader;
+    int generation;
+    int expectedSlots;
+};
+
+class QueryCommandLine : public QueryCommand, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(QueryCommandLine, ReportsIdentityAndEverySlot)
+{
+    const LineCase& c = GetParam();
+    ASSERT_TRUE(startSimulator({"--baud", std::to_string(c.baud), "--bootloader", c.bootloader,
+                                "--generation", std::to_string(c.generation)}));
+    const CommandResult result = query();
+    ASSERT_EQ(result.status, 0) << result.out;
+    QJsonParseError error{};
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out;
+    EXPECT_EQ(root["model"].toString(), "KBD-OMNIA");
+    EXPECT_EQ(root["baud"].toInt(), c.baud);
+    const QJsonObject identity = root["identity"].toObject();
+    EXPECT_EQ(identity["generation"].toInt(), c.generation);
+    EXPECT_EQ(identity["firmware_major"].toInt(), 1);
+    EXPECT_EQ(identity["firmware_minor"].toInt(), 94);
+    const QJsonArray slotList = root["slots"].toArray();
+    ASSERT_EQ(slotList.size(), c.expectedSlots);
+    const QJsonObject first = slotList[0].toObject();
+    EXPECT_EQ(first["slot"].toInt(), 1);
+    EXPECT_EQ(first["friendly_name"].toString(), "English");
+    EXPECT_EQ(first["language_id"].toInt(), 1);
+    EXPECT_EQ(first["font"].toInt(), 1);
+    EXPECT_EQ(first["version_code"].toInt(), 0);
+    EXPECT_EQ(first["version"].toString(), "1.94");
+    EXPECT_TRUE(slotList[1].isNull()); // byte 0 is 0
+    EXPECT_EQ(slotList[2].toObject()["friendly_name"].toString(), "Svenska");
+    EXPECT_EQ(slotList[2].toObject()["language_id"].toInt(), 46);
+    for (int i = 3; i < c.expectedSlots; ++i)
+        EXPECT_TRUE(slotList[i].isNull()) << i; // erased
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, QueryCommandLine,
+                         ::testing::Values(LineCase{"linear19200", 19200, "2.00", 2, 13},
+                                           LineCase{"paged57600", 57600, "1.00", 2, 13},
+                                           LineCase{"pagedFiveSlots19200", 19200, "1.00", 1, 5},
+                                           LineCase{"linearFiveSlots57600", 57600, "1.01", 0, 5}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QueryCommand, HumanOutputShowsTheRowsAsTheDialogDoes)
+{
+    ASSERT_TRUE(startSimulator({}));
+    const CommandResult result = query("");
+    ASSERT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("1  English"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("2  ( empty )"), std::string::npos);
+    EXPECT_NE(result.out.find("13  ( flashed clear )"), std::string::npos);
+    EXPECT_NE(result.out.find("-----"), std::string::npos);
+}
+
+TEST_F(QueryCommand, ExitStatusesByFailureClass)
+{
+    // No device at all.
+    EXPECT_EQ(query().status, 7);
+    // The keyboard refuses a block: the reply fails its check.
+    ASSERT_TRUE(startSimulator({"--fault", "corrupt:T0:2"}));
+    EXPECT_EQ(query().status, 4);
+}
+
+TEST_F(QueryCommand, KeyboardThatNeverAnswersGivesNoAnswer)
+{
+    ASSERT_TRUE(startSimulator({"--fault", "drop:C0:1", "--fault", "drop:C0:2"}));
+    EXPECT_EQ(query().status, 3);
+}
+
+TEST_F(QueryCommand, ComNumberOutOfRangeIsAUsageError)
+{
+    EXPECT_EQ(runCommand(TARVO_BIN_DIR "/tarvo query --port 17").status, 2);
+    EXPECT_EQ(runCommand(TARVO_BIN_DIR "/tarvo query").status, 2);
+}
+
+} // namespace

@@ -65,15 +65,17 @@ def main():
 
 namespace tarvo::templates::generated {{
 
+// clang-format off
 {emit("kLetterRanges", letters)}
 
 const std::size_t kLetterRangeCount = sizeof(kLetterRanges) / sizeof(kLetterRanges[0]);
 
 {emit("kWhiteSpaceRanges", WHITE_SPACE)}
+// clang-format on
 
 const std::size_t kWhiteSpaceRangeCount = sizeof(kWhiteSpaceRanges) / sizeof(kWhiteSpaceRanges[0]);
 
-}}  // namespace tarvo::templates::generated
+}} // namespace tarvo::templates::generated
 """
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)

@@ -90,6 +90,8 @@ int runSetEntry(const std::vector<std::string>& argv)
     const document::DocResult saved = doc->saveToPath(doc->path(), true);
     if (!saved.ok())
         return failDocument(saved, path);
+    std::printf("%s: table %d, menu %d, entry %d written\n", path.c_str(), tableIndex, request.menu,
+                request.entry);
     return kExitOk;
 }
 

@@ -12,6 +12,8 @@ const Command kCommands[] = {
      "a new document from the template (default: the first in the catalogue), saved", runNew},
     {"info", "tarvo info FILE.tvo [--menus] [--json]",
      "the document: schema, serial settings, server path, tables (and script menus 80-95)", runInfo},
+    {"check-template", "tarvo check-template FILE.LT3", "parses a template and reports its first error",
+     runCheckTemplate},
     {"set-entry",
      "tarvo set-entry FILE.tvo --table I --menu M --entry N [--lines \"L1|L2|L3\"] [--action ACTION]",
      "edits one script-menu entry as the menu editors do and saves the document", runSetEntry},

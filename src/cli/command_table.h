@@ -23,6 +23,7 @@ std::span<const Command> commands();
 int runVersion(const std::vector<std::string>& args);
 int runNew(const std::vector<std::string>& args);
 int runInfo(const std::vector<std::string>& args);
+int runCheckTemplate(const std::vector<std::string>& args);
 int runSetEntry(const std::vector<std::string>& args);
 int runQuery(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);

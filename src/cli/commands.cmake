@@ -2,6 +2,7 @@
 target_sources(tarvo_cli_lib PRIVATE
   cmd_new.cpp
   cmd_info.cpp
+  cmd_check_template.cpp
   cmd_set_entry.cpp
   document_cli.cpp
   json_writer.cpp

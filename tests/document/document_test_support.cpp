@@ -8,8 +8,8 @@
 
 namespace tarvo::document::test {
 
-std::unique_ptr<model::CS1_LangTable> makeTable(int font, int languageId, int firmwareMajor, int firmwareMinor,
-                                                const std::u16string& name)
+std::unique_ptr<model::CS1_LangTable> makeTable(int font, int languageId, int firmwareMajor,
+                                                int firmwareMinor, const std::u16string& name)
 {
     auto table = std::make_unique<model::CS1_LangTable>();
     table->Init();
@@ -36,8 +36,8 @@ std::unique_ptr<model::CS1_LangTable> makeTable(int font, int languageId, int fi
     return table;
 }
 
-void putEntry(model::CS1_LangTable& table, int menu, int entry, const std::u16string& l1, const std::u16string& l2,
-              int kind, int valueA, int valueB, bool edited)
+void putEntry(model::CS1_LangTable& table, int menu, int entry, const std::u16string& l1,
+              const std::u16string& l2, int kind, int valueA, int valueB, bool edited)
 {
     model::MenuEntry e;
     e.line1 = l1;
@@ -54,7 +54,8 @@ void putEntry(model::CS1_LangTable& table, int menu, int entry, const std::u16st
     table.SetMenuEntry(e, info, false);
 }
 
-model::MenuEntry entryOf(const model::CS1_LangTable& table, int menu, int entry, model::MenuEntryInfo* infoOut)
+model::MenuEntry entryOf(const model::CS1_LangTable& table, int menu, int entry,
+                         model::MenuEntryInfo* infoOut)
 {
     model::MenuEntryInfo info;
     info.menu = menu;
@@ -88,7 +89,8 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ec;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
 }
 
@@ -106,4 +108,4 @@ std::vector<std::uint8_t> readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace tarvo::document::test
+} // namespace tarvo::document::test

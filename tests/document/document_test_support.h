@@ -20,7 +20,10 @@ public:
         data.push_back(v);
         return *this;
     }
-    Bytes& u16(std::uint16_t v) { return u8(static_cast<std::uint8_t>(v)).u8(static_cast<std::uint8_t>(v >> 8)); }
+    Bytes& u16(std::uint16_t v)
+    {
+        return u8(static_cast<std::uint8_t>(v)).u8(static_cast<std::uint8_t>(v >> 8));
+    }
     Bytes& i32(std::int32_t v)
     {
         const auto u = static_cast<std::uint32_t>(v);
@@ -45,12 +48,14 @@ public:
 // A table as a template gives it: header, metadata label 10, the names of
 // menus 80-85 and some entries of menu 80 and 81.
 std::unique_ptr<model::CS1_LangTable> makeTable(int font, int languageId, int firmwareMajor = 1,
-                                                int firmwareMinor = 94, const std::u16string& name = u"English");
+                                                int firmwareMinor = 94,
+                                                const std::u16string& name = u"English");
 
 // Writes entry n of menu m with the lines and action and an info record.
-void putEntry(model::CS1_LangTable& table, int menu, int entry, const std::u16string& l1, const std::u16string& l2,
-              int kind, int valueA, int valueB = 0, bool edited = false);
-model::MenuEntry entryOf(const model::CS1_LangTable& table, int menu, int entry, model::MenuEntryInfo* info = nullptr);
+void putEntry(model::CS1_LangTable& table, int menu, int entry, const std::u16string& l1,
+              const std::u16string& l2, int kind, int valueA, int valueB = 0, bool edited = false);
+model::MenuEntry entryOf(const model::CS1_LangTable& table, int menu, int entry,
+                         model::MenuEntryInfo* info = nullptr);
 
 // A document made of tables, as a new document would be.
 std::unique_ptr<CS1_Doc> makeDocument(DocumentNumberPool& pool, TableList tables);
@@ -75,4 +80,4 @@ private:
 
 std::vector<std::uint8_t> readFile(const std::string& path);
 
-}  // namespace tarvo::document::test
+} // namespace tarvo::document::test

@@ -28,7 +28,10 @@ Outcome parseBytes(const std::vector<std::uint8_t>& bytes)
     return {ok, tables.size(), reader.error()};
 }
 
-std::vector<std::uint8_t> minimalBytes() { return test::utf16le(test::joinLines(test::minimalTemplateLines())); }
+std::vector<std::uint8_t> minimalBytes()
+{
+    return test::utf16le(test::joinLines(test::minimalTemplateLines()));
+}
 
 TEST(TemplateFile, BadStartsGiveOneClearError)
 {
@@ -42,7 +45,7 @@ TEST(TemplateFile, BadStartsGiveOneClearError)
     std::vector<std::uint8_t> odd = minimalBytes();
     odd.push_back(0x41);
     const std::u16string text = test::joinLines(test::minimalTemplateLines());
-    const std::string utf8(text.begin(), text.end());  // the template is ASCII
+    const std::string utf8(text.begin(), text.end()); // the template is ASCII
     const Case cases[] = {
         {"empty file", {}, msg::kNoByteOrderMark, 0},
         {"one byte", {0xFF}, msg::kNoByteOrderMark, 0},
@@ -80,7 +83,7 @@ TEST(TemplateFile, MegabytesOfGarbageGiveAnErrorAndNoTable)
     marked[0] = 0xFF;
     marked[1] = 0xFE;
     std::copy(garbage.begin(), garbage.end(), marked.begin() + 2);
-    garbage[0] = 0x00;  // surely no mark
+    garbage[0] = 0x00; // surely no mark
 
     std::vector<std::uint8_t> lineFeeds = {0xFF, 0xFE};
     for (int i = 0; i < (2 << 20); ++i) {
@@ -187,6 +190,7 @@ TEST(TemplateFile, FilesThatCannotBeOpenedOrReadAreFileErrors)
         {dir.file("no-folder/x.LT3"), msg::kCannotOpen, msg::kCauseNotFound},
         {dir.file("folder.LT3"), msg::kCannotOpen, msg::kCauseBadPath},
         {large, msg::kCannotRead, msg::kCauseTooLarge},
+        {"/dev/zero", msg::kCannotOpen, msg::kCauseInvalidFile},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
@@ -203,8 +207,8 @@ TEST(TemplateFile, FilesThatCannotBeOpenedOrReadAreFileErrors)
     CTemplateReader reader;
     TableList tables;
     reader.ParseTemplate(dir.file("missing.LT3"), tables);
-    EXPECT_EQ(utf16ToUtf8(reader.error()->fullText),
-              "The template \"" + dir.file("missing.LT3") + "\" could not be opened.  It could not be found.");
+    EXPECT_EQ(utf16ToUtf8(reader.error()->fullText), "The template \"" + dir.file("missing.LT3") +
+                                                         "\" could not be opened.  It could not be found.");
 }
 
 TEST(TemplateFile, ParsesFromDiskAsFromMemory)
@@ -238,5 +242,5 @@ TEST(TemplateFile, FriendlyNameCheckLooksOnlyAtTheMark)
     EXPECT_EQ(reader.error()->code, msg::kCannotOpen);
 }
 
-}  // namespace
-}  // namespace tarvo::templates
+} // namespace
+} // namespace tarvo::templates

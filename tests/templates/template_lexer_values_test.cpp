@@ -49,9 +49,10 @@ TEST(TemplateLexer, LineSplitsIntoTokensWithTheirColumns)
           {TK_COMMENT, u"// c d", 6},
           {TK_EOLN, u"", 0}}},
         {u"_x\t\r", {{TK_IDENTIFIER, u"_x", 2}, {TK_EOLN, u"", 0}}},
-        {u"Gr\u00F6\u00DFe \u65E5\u672C", {{TK_IDENTIFIER, u"Gr\u00F6\u00DFe", 5}, {TK_IDENTIFIER, u"\u65E5\u672C", 2},
-                                              {TK_EOLN, u"", 0}}},
-        {u"\"\",\"\"", {{TK_STRING, u"\"\"", 2}, {TK_COMMA, u",", 1}, {TK_STRING, u"\"\"", 2}, {TK_EOLN, u"", 0}}},
+        {u"Gr\u00F6\u00DFe \u65E5\u672C",
+         {{TK_IDENTIFIER, u"Gr\u00F6\u00DFe", 5}, {TK_IDENTIFIER, u"\u65E5\u672C", 2}, {TK_EOLN, u"", 0}}},
+        {u"\"\",\"\"",
+         {{TK_STRING, u"\"\"", 2}, {TK_COMMA, u",", 1}, {TK_STRING, u"\"\"", 2}, {TK_EOLN, u"", 0}}},
         {u"-", {{TK_NUMBER, u"-", 1}, {TK_EOLN, u"", 0}}},
         // Errors keep the rest of the line as the token text.
         {u"12x, 3", {{TK_ILLEGAL_CHAR, u"12x, 3", 3}}},
@@ -109,14 +110,17 @@ TEST(TemplateLexer, LinesEndAtLineFeedAndAnEmptyLastPieceIsNoLine)
 
 TEST(CharClasses, LettersDigitsAndWhiteSpaceComeFromUnicode)
 {
-    for (const char16_t c : {u'A', u'z', u'\u00AA', u'\u00E9', u'\u0416', u'\u05D0', u'\uAC00', u'\u4E2D', u'\u9898'})
+    for (const char16_t c :
+         {u'A', u'z', u'\u00AA', u'\u00E9', u'\u0416', u'\u05D0', u'\uAC00', u'\u4E2D', u'\u9898'})
         EXPECT_TRUE(isLetter(c)) << int(c);
-    for (const char16_t c : {u'0', u'_', u'-', u'\u00BD', u'\u20AC', u'\u0300', u'\u0660', char16_t(0xD800), u'\uFFFF'})
+    for (const char16_t c :
+         {u'0', u'_', u'-', u'\u00BD', u'\u20AC', u'\u0300', u'\u0660', char16_t(0xD800), u'\uFFFF'})
         EXPECT_FALSE(isLetter(c)) << int(c);
     for (char16_t c = u'0'; c <= u'9'; ++c)
         EXPECT_TRUE(isDigit(c));
-    EXPECT_FALSE(isDigit(u'\u0661'));  // Arabic-Indic one: a digit elsewhere, not here
-    for (const char16_t c : {u' ', u'\t', u'\r', u'\n', u'\v', u'\f', u'\u0085', u'\u00A0', u'\u2028', u'\u3000'})
+    EXPECT_FALSE(isDigit(u'\u0661')); // Arabic-Indic one: a digit elsewhere, not here
+    for (const char16_t c :
+         {u' ', u'\t', u'\r', u'\n', u'\v', u'\f', u'\u0085', u'\u00A0', u'\u2028', u'\u3000'})
         EXPECT_TRUE(isWhiteSpace(c)) << int(c);
     for (const char16_t c : {u'a', u'\u200B', u'\uFEFF', u'\0'})
         EXPECT_FALSE(isWhiteSpace(c)) << int(c);
@@ -133,10 +137,10 @@ TEST(TemplateValues, NumberFieldsConvertWithAutomaticBase)
         {u"010", 8},
         {u"\"0x10\"", 16},
         {u"\"$10\"", 16},
-        {u"\"1$0\"", 16},  // every "$" goes, "0x" goes in front
+        {u"\"1$0\"", 16}, // every "$" goes, "0x" goes in front
         {u"\"0X1f\"", 31},
         {u"\"12abc\"", 12},
-        {u"\"09\"", 0},  // octal stops at 9
+        {u"\"09\"", 0}, // octal stops at 9
         {u"\"0x\"", 0},
         {u"\"$\"", 0},
         {u"\"abc\"", 0},
@@ -144,7 +148,7 @@ TEST(TemplateValues, NumberFieldsConvertWithAutomaticBase)
         {u"-", 0},
         {u"-5", -5},
         {u"\"  +7\"", 7},
-        {u"\"1\"\"2\"", 12},  // every quote removed
+        {u"\"1\"\"2\"", 12}, // every quote removed
         {u"2147483647", INT32_MAX},
         {u"-2147483648", INT32_MIN},
         {u"\"$7FFFFFFF\"", INT32_MAX},
@@ -188,9 +192,9 @@ TEST(UtfText, RoundTripsAndReplacesBrokenInput)
     EXPECT_EQ(utf8ToUtf16(utf16ToUtf8(text)), text);
     EXPECT_EQ(utf16ToUtf8(u"\u00E9"), "\xC3\xA9");
     EXPECT_EQ(utf8ToUtf16("\xC3"), u"\uFFFD");
-    EXPECT_EQ(utf8ToUtf16("\xC0\x80"), u"\uFFFD");  // over-long form
+    EXPECT_EQ(utf8ToUtf16("\xC0\x80"), u"\uFFFD"); // over-long form
     EXPECT_EQ(utf16ToUtf8(std::u16string{char16_t(0xD800), u'x'}), "\xEF\xBF\xBDx");
 }
 
-}  // namespace
-}  // namespace tarvo::templates
+} // namespace
+} // namespace tarvo::templates

@@ -22,7 +22,7 @@ struct ErrorCase {
     int code;
     int line;
     int column;
-    std::u16string summary;  // empty: not checked
+    std::u16string summary; // empty: not checked
 };
 
 Lines replaced(std::size_t lineNumber, std::u16string text)
@@ -49,15 +49,16 @@ const std::u16string kMenuTail = u", 0, , 0, 2, 48, , \"Pan\", \"Left\", \"\"";
 std::vector<ErrorCase> errorCases()
 {
     return {
-        {"hexadecimal without quotes", replace(11, u"80, 8, 0, , 0, 2, 0x1F, , \"Pan\", \"Left\", \"\""), 12000,
-         11, 2, u"Error: <illegal character>: 'x' (120)"},
+        {"hexadecimal without quotes", replace(11, u"80, 8, 0, , 0, 2, 0x1F, , \"Pan\", \"Left\", \"\""),
+         12000, 11, 2, u"Error: <illegal character>: 'x' (120)"},
         {"illegal character at the start of an indented line", replace(3, u"\t  #"), 12000, 3, 1,
          u"Error: <illegal character>: '#' (35)"},
         {"illegal character inside an identifier", replace(1, u"START-TABLE"), 12000, 1, 6,
          u"Error: <illegal character>: '-' (45)"},
         {"quote right after a number", replace(5, u"10\", \"Script Menus\""), 12000, 5, 3,
          u"Error: <illegal character>: '\"' (34)"},
-        {"line ends inside a string", replace(8, u"80, \"Main"), 12001, 8, 5, u"Error: <unexpected End Of Line>"},
+        {"line ends inside a string", replace(8, u"80, \"Main"), 12001, 8, 5,
+         u"Error: <unexpected End Of Line>"},
         {"line ends after a single slash", replace(5, u"10, \"Script Menus\" /"), 12001, 5, 1,
          u"Error: <unexpected End Of Line>"},
         {"line ends after a doubled quote", replace(8, u"80, \"Main\"\""), 12001, 8, 7,
@@ -68,7 +69,8 @@ std::vector<ErrorCase> errorCases()
          u"Error: <unexpected token>: // note"},
         {"comment at the end of a record line", replace(5, u"10, \"Script Menus\" // note"), 12002, 5, 7,
          u"Error: <unexpected token>: // note"},
-        {"empty line right after a keyword", replace(5, u""), 12005, 5, 0, u"Error: <unexpected token>: EOLN"},
+        {"empty line right after a keyword", replace(5, u""), 12005, 5, 0,
+         u"Error: <unexpected token>: EOLN"},
         {"value beyond the signed 32-bit range",
          replace(11, u"80, 8, 0, , 0, 2, 2147483648, , \"Pan\", \"Left\", \"\""), 12002, 11, 10,
          u"Error: <unexpected token>: 2147483648"},
@@ -135,7 +137,8 @@ TEST(TemplateParserErrors, PositionTextAndFailureNoteFollowTheMessage)
     CTemplateReader reader;
     reader.SetFailureNote(u"A new document could not be created.");
     TableList tables;
-    EXPECT_FALSE(reader.ParseTemplateData("/tmp/x.LT3", test::utf16le(test::joinLines(replaced(5, u""))), tables));
+    EXPECT_FALSE(
+        reader.ParseTemplateData("/tmp/x.LT3", test::utf16le(test::joinLines(replaced(5, u""))), tables));
     ASSERT_TRUE(reader.error().has_value());
     EXPECT_EQ(utf16ToUtf8(reader.error()->fullText),
               "Error: <unexpected token>: EOLN\n\n\nTemplate: /tmp/x.LT3\n\nLine: 5\n\nColumn: 0"
@@ -146,7 +149,7 @@ TEST(TemplateParserErrors, MissingLineAtTheEndIsAReadError)
 {
     struct Case {
         const char* what;
-        std::size_t keepLines;  // the file ends after this many lines of the minimal template
+        std::size_t keepLines; // the file ends after this many lines of the minimal template
         int line;
     };
     const Case cases[] = {
@@ -179,7 +182,7 @@ TEST(TemplateParserErrors, EndKeywordWithoutLineFeedAfterItFails)
     Lines lines = test::minimalTemplateLines();
     lines.pop_back();
     std::u16string text = test::joinLines(lines);
-    text.pop_back();  // "ENDFILE_DATA_CODE" is the file's last text
+    text.pop_back(); // "ENDFILE_DATA_CODE" is the file's last text
     CTemplateReader reader;
     TableList tables;
     EXPECT_FALSE(reader.ParseTemplateData("end.LT3", test::utf16le(text), tables));
@@ -207,5 +210,5 @@ TEST(TemplateParserErrors, FailureInALaterBlockLeavesTheCallersListAsItWas)
     EXPECT_EQ(reader.error()->line, 12 + 11);
 }
 
-}  // namespace
-}  // namespace tarvo::templates
+} // namespace
+} // namespace tarvo::templates

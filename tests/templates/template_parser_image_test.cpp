@@ -19,8 +19,9 @@ TableList parseOk(const std::vector<std::u16string>& lines, const std::u16string
     CTemplateReader reader;
     TableList tables;
     const bool ok = reader.ParseTemplateData("t.LT3", test::utf16le(test::joinLines(lines, eol)), tables);
-    EXPECT_TRUE(ok) << (reader.error() ? std::string(reader.error()->fullText.begin(), reader.error()->fullText.end())
-                                       : std::string());
+    EXPECT_TRUE(ok) << (reader.error()
+                            ? std::string(reader.error()->fullText.begin(), reader.error()->fullText.end())
+                            : std::string());
     return tables;
 }
 
@@ -30,12 +31,12 @@ std::vector<std::uint8_t> minimalExpectedImage()
     std::vector<std::uint8_t> image(kImage, 0);
     image[0] = 1;
     putAscii(image, 1, "      English       ");
-    image[330] = 1;  // font
-    image[331] = 0;  // version code: bytes 333-334 hold the version
-    image[332] = 0;  // not read-only
-    image[333] = 1;  // firmware 1.94
+    image[330] = 1; // font
+    image[331] = 0; // version code: bytes 333-334 hold the version
+    image[332] = 0; // not read-only
+    image[333] = 1; // firmware 1.94
     image[334] = 94;
-    image[335] = 0;  // language ID
+    image[335] = 0; // language ID
     const std::size_t o = entryOffset(80, 8);
     EXPECT_EQ(o, 57596u);
     putAscii(image, o, "       Pan");
@@ -192,12 +193,12 @@ TEST(TemplateParserImage, FriendlyNameIsCentredOrCut)
 {
     struct Case {
         std::u16string field;
-        std::string name;  // the 20 bytes expected at 1-20
+        std::string name; // the 20 bytes expected at 1-20
     };
     const Case cases[] = {
         {u"\"English\"", "      English       "},
         {u"\"\"", "                    "},
-        {u"", "                    "},  // left empty before the comma
+        {u"", "                    "}, // left empty before the comma
         {u"\"AB\"", "         AB         "},
         {u"\"ABC\"", "        ABC         "},
         {u"\"ABCDEFGHIJKLMNOPQRSTUVWXY\"", "ABCDEFGHIJKLMNOPQRST"},
@@ -246,8 +247,8 @@ TEST(TemplateParserImage, SuccessAppendsAfterTablesTheCallerHeld)
     tables.push_back(std::make_unique<model::CS1_LangTable>());
     const auto* first = tables[0].get();
     CTemplateReader reader;
-    ASSERT_TRUE(reader.ParseTemplateData("t.LT3", test::utf16le(test::joinLines(test::minimalTemplateLines())),
-                                         tables));
+    ASSERT_TRUE(reader.ParseTemplateData(
+        "t.LT3", test::utf16le(test::joinLines(test::minimalTemplateLines())), tables));
     ASSERT_EQ(tables.size(), 2u);
     EXPECT_EQ(tables[0].get(), first);
     EXPECT_FALSE(reader.error().has_value());
@@ -260,5 +261,5 @@ TEST(TemplateParserImage, NothingAfterTheEndKeywordIsRead)
     EXPECT_EQ(parseOk(lines).size(), 1u);
 }
 
-}  // namespace
-}  // namespace tarvo::templates
+} // namespace
+} // namespace tarvo::templates

@@ -36,4 +36,4 @@ std::string TempDir::write(const std::string& name, const std::vector<std::uint8
     return p;
 }
 
-}  // namespace tarvo::templates::test
+} // namespace tarvo::templates::test

@@ -39,20 +39,20 @@ inline std::u16string joinLines(const std::vector<std::u16string>& lines, const 
 inline std::vector<std::u16string> minimalTemplateLines()
 {
     return {
-        u"START_TABLE_DATA_CODE",                                 // 1
-        u"1, \"English\", 1, 1033, 0",                            // 2
-        u"",                                                      // 3
-        u"START_METADATA_LABELS_DATA_CODE",                       // 4
-        u"10, \"Script Menus\"",                                  // 5
-        u"",                                                      // 6
-        u"START_SOFTKEY_MENU_NAME_DATA_CODE",                     // 7
-        u"80, \"Main\"",                                          // 8
-        u"",                                                      // 9
-        u"START_SOFTKEY_MENU_DATA_CODE",                          // 10
-        u"80, 8, 0, , 0, 2, 48, , \"Pan\", \"Left\", \"\"",       // 11
-        u"",                                                      // 12
-        u"ENDFILE_DATA_CODE",                                     // 13
-        u"",                                                      // 14
+        u"START_TABLE_DATA_CODE",                           // 1
+        u"1, \"English\", 1, 1033, 0",                      // 2
+        u"",                                                // 3
+        u"START_METADATA_LABELS_DATA_CODE",                 // 4
+        u"10, \"Script Menus\"",                            // 5
+        u"",                                                // 6
+        u"START_SOFTKEY_MENU_NAME_DATA_CODE",               // 7
+        u"80, \"Main\"",                                    // 8
+        u"",                                                // 9
+        u"START_SOFTKEY_MENU_DATA_CODE",                    // 10
+        u"80, 8, 0, , 0, 2, 48, , \"Pan\", \"Left\", \"\"", // 11
+        u"",                                                // 12
+        u"ENDFILE_DATA_CODE",                               // 13
+        u"",                                                // 14
     };
 }
 
@@ -90,4 +90,4 @@ inline std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table)
     return {table.image().begin(), table.image().end()};
 }
 
-}  // namespace tarvo::templates::test
+} // namespace tarvo::templates::test

@@ -243,10 +243,14 @@ bool ArchiveReader::readStringList(std::vector<std::u16string>& out)
     std::uint32_t count = 0;
     if (!readCount(count) || !requireItems(count, kMinStringBytes, where))
         return false;
-    std::vector<std::u16string> texts(count);
-    for (auto& t : texts)
-        if (!readString(t))
+    // Grown as strings are read: memory follows what the file really holds.
+    std::vector<std::u16string> texts;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::u16string text;
+        if (!readString(text))
             return false;
+        texts.push_back(std::move(text));
+    }
     out = std::move(texts);
     return true;
 }

@@ -120,6 +120,35 @@ DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Ove
     return DocResult::success();
 }
 
+CS1_Doc::SaveOutcome CS1_Doc::save(const std::string& lastBrowseFolder,
+                                   const std::string& defaultScriptsFolder, bool replaceConfirmed)
+{
+    SaveOutcome outcome;
+    outcome.target =
+        decideSaveTarget({hasPath(), m_path, m_title, m_knownFolder, lastBrowseFolder, defaultScriptsFolder});
+    if (outcome.target.kind == SaveTargetKind::DocumentPath) {
+        outcome.result = saveToPath(outcome.target.path, true);
+        outcome.offerSaveAs = !outcome.result.ok();
+        return outcome;
+    }
+    if (!replaceConfirmed && saveWouldReplaceAnotherFile(outcome.target)) {
+        outcome.needsConfirmation = true;
+        outcome.result =
+            DocResult::failure(DocStatus::Refused, u"a file of this name exists", outcome.target.path);
+        return outcome;
+    }
+    std::string reason;
+    if (!ensureFolderExists(outcome.target.folder, reason)) {
+        outcome.result =
+            DocResult::failure(DocStatus::WriteFailed, templates::utf8ToUtf16(reason), outcome.target.path);
+        return outcome;
+    }
+    outcome.result = saveToPath(outcome.target.path, true);
+    if (outcome.result.ok())
+        outcome.lastBrowseFolder = outcome.target.folder;
+    return outcome;
+}
+
 DocResult CS1_Doc::saveAs(const std::string& path)
 {
     m_knownFolder = true;

@@ -10,6 +10,7 @@
 #include "document/document_number_pool.h"
 #include "document/import_filter.h"
 #include "document/link_index.h"
+#include "document/save_policy.h"
 #include "io/atomic_file.h"
 #include "serial/comm_settings.h"
 #include "templates/template_catalogue.h"
@@ -55,6 +56,18 @@ public:
     // With io::Overwrite::Refuse an existing file at path is left alone and reported.
     DocResult saveToPath(const std::string& path, bool replacePath,
                          io::Overwrite overwrite = io::Overwrite::Allow);
+    // File Save by the save policy (save_policy.h). A new document's target
+    // that would replace another file is written only once replaceConfirmed;
+    // until then needsConfirmation is set and nothing is written.
+    struct SaveOutcome {
+        DocResult result;
+        SaveTarget target;
+        bool needsConfirmation = false; // ask, then call again with replaceConfirmed
+        bool offerSaveAs = false;       // the document's own file could not be written
+        std::string lastBrowseFolder;   // the new last browse folder; empty when unchanged
+    };
+    SaveOutcome save(const std::string& lastBrowseFolder, const std::string& defaultScriptsFolder,
+                     bool replaceConfirmed = false);
     // Save As with a path the user chose: sets the known-folder flag.
     DocResult saveAs(const std::string& path);
     // The bytes the file would hold.

@@ -31,17 +31,14 @@ bool readMiscInfo(ArchiveReader& archive, std::vector<model::MiscStringInfo>& in
     std::uint32_t count = 0;
     if (!archive.readIntCount(count, kMinMiscInfoBytes))
         return false;
-    std::vector<model::MiscStringInfo> read(count);
-    for (auto& info : read) {
-        std::int32_t first = 0, group = 0, ordinal = 0, justification = 0, maximum = 0;
-        if (!archive.readI32(first) || !archive.readI32(group) || !archive.readI32(ordinal) ||
-            !archive.readI32(justification) || !archive.readI32(maximum) || !archive.readString(info.label))
+    std::vector<model::MiscStringInfo> read;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        model::MiscStringInfo info;
+        if (!archive.readI32(info.firstValue) || !archive.readI32(info.group) ||
+            !archive.readI32(info.ordinal) || !archive.readI32(info.justification) ||
+            !archive.readI32(info.maximumLength) || !archive.readString(info.label))
             return false;
-        info.firstValue = first;
-        info.group = group;
-        info.ordinal = ordinal;
-        info.justification = justification;
-        info.maximumLength = maximum;
+        read.push_back(std::move(info));
     }
     infos = std::move(read);
     return true;

@@ -16,4 +16,4 @@ extern const std::size_t kLetterRangeCount;
 extern const CharRange kWhiteSpaceRanges[];
 extern const std::size_t kWhiteSpaceRangeCount;
 
-}  // namespace tarvo::templates::generated
+} // namespace tarvo::templates::generated

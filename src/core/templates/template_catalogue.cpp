@@ -11,7 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix)
 {
@@ -33,7 +36,7 @@ std::string fullPath(const fs::path& p)
     return absolute.lexically_normal().string();
 }
 
-}  // namespace
+} // namespace
 
 TemplateBuildResult buildTablesFromTemplate(const std::string& path, const std::u16string& failureNote)
 {
@@ -133,4 +136,4 @@ TemplateBuildResult CTemplateCatalogue::CreateTablesFromTemplate(int documentNum
                                    msg::formatMessage(msg::kNewDocumentFailed));
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -18,14 +18,14 @@ inline constexpr int kDocumentNumbers = 16;
 
 struct TemplateCatalogueEntry {
     int templateNumber = kTemplateNumber;
-    std::u16string friendlyName;  // always empty: templates define none
-    std::string path;             // the file's full path
+    std::u16string friendlyName; // always empty: templates define none
+    std::string path;            // the file's full path
 };
 
 struct TemplateBuildResult {
     bool ok = false;
-    TableList tables;                    // one per table block, in file order, when ok
-    std::optional<TemplateError> error;  // set when !ok
+    TableList tables;                   // one per table block, in file order, when ok
+    std::optional<TemplateError> error; // set when !ok
 };
 
 // Parses a template into new tables. failureNote heads every message that
@@ -74,4 +74,4 @@ private:
     int m_templateChoice[kDocumentNumbers] = {};
 };
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

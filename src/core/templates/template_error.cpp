@@ -41,7 +41,7 @@ int causeTextId(FileErrorCause cause)
     return msg::kCauseUnspecified;
 }
 
-}  // namespace
+} // namespace
 
 FileErrorCause fileErrorCause(int errnoValue)
 {
@@ -130,4 +130,4 @@ TemplateError plainError(int code, std::u16string text, const std::string& path)
     return e;
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

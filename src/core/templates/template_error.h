@@ -8,17 +8,17 @@
 namespace tarvo::templates {
 
 struct TemplateError {
-    int code = 0;              // message id (12000-12006, 12103, 12115, 12116-12120)
-    int causeCode = 0;         // file errors: the cause text's id (12100, 12104-12114, 12121, 12122)
-    std::string path;          // the template as the caller named it
-    int line = 0;              // lines read when the error was found (0 before the first line)
-    int column = 0;            // position reached by the last token in the rest of its line
-    bool hasPosition = false;  // false for the file errors, which show no position
-    std::u16string summary;    // the message alone (file errors: with their cause text)
-    std::u16string fullText;   // as the message box shows it: summary, position text, failure note
+    int code = 0;             // message id (12000-12006, 12103, 12115, 12116-12120)
+    int causeCode = 0;        // file errors: the cause text's id (12100, 12104-12114, 12121, 12122)
+    std::string path;         // the template as the caller named it
+    int line = 0;             // lines read when the error was found (0 before the first line)
+    int column = 0;           // position reached by the last token in the rest of its line
+    bool hasPosition = false; // false for the file errors, which show no position
+    std::u16string summary;   // the message alone (file errors: with their cause text)
+    std::u16string fullText;  // as the message box shows it: summary, position text, failure note
 };
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates
 
 namespace tarvo::templates {
 
@@ -42,7 +42,8 @@ enum FileErrorCause : int {
 FileErrorCause fileErrorCause(int errnoValue);
 
 // A file message (12103 or 12115) with the cause text of a platform cause.
-TemplateError fileError(int code, const std::string& path, FileErrorCause cause, int line = 0, int column = 0);
+TemplateError fileError(int code, const std::string& path, FileErrorCause cause, int line = 0,
+                        int column = 0);
 // A file message with a cause text of its own (causeId, filled with args).
 TemplateError fileErrorWithCause(int code, const std::string& path, int causeId, std::u16string causeText,
                                  int line = 0, int column = 0);
@@ -54,4 +55,4 @@ TemplateError positionError(int code, std::u16string summary, const std::string&
 // A message of the catalogue or the new-document code, shown as it stands.
 TemplateError plainError(int code, std::u16string text, const std::string& path = {});
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

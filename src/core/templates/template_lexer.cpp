@@ -14,7 +14,7 @@ void removeLeadingWhiteSpace(std::u16string& line)
     line.erase(0, n);
 }
 
-}  // namespace
+} // namespace
 
 void CTemplateLexer::reset(std::string path, TemplateText text)
 {
@@ -198,7 +198,8 @@ void CTemplateLexer::reportAtPosition(int code, std::u16string summary)
 void CTemplateLexer::reportUnexpectedToken()
 {
     if (m_kind == TK_EOLN)
-        reportAtPosition(msg::kUnexpectedTokenAtEndOfLine, msg::formatMessage(msg::kUnexpectedTokenAtEndOfLine));
+        reportAtPosition(msg::kUnexpectedTokenAtEndOfLine,
+                         msg::formatMessage(msg::kUnexpectedTokenAtEndOfLine));
     else
         reportAtPosition(msg::kUnexpectedToken, msg::formatMessage(msg::kUnexpectedToken, {m_text}));
 }
@@ -210,4 +211,4 @@ std::optional<TemplateError> CTemplateLexer::takeError()
     return e;
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

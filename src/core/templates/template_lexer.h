@@ -70,4 +70,4 @@ private:
     std::optional<TemplateError> m_error;
 };
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -52,7 +52,7 @@ const MessageRow kMessages[] = {
     {kCausePartialCharacter, u"It ends in the middle of a character."},
 };
 
-}  // namespace
+} // namespace
 
 const std::u16string& messageText(int id)
 {
@@ -64,7 +64,8 @@ const std::u16string& messageText(int id)
         return rows;
     }();
     static const std::u16string none;
-    const auto it = std::find_if(texts.begin(), texts.end(), [id](const auto& row) { return row.first == id; });
+    const auto it =
+        std::find_if(texts.begin(), texts.end(), [id](const auto& row) { return row.first == id; });
     return it == texts.end() ? none : it->second;
 }
 
@@ -93,4 +94,4 @@ std::u16string numberText(long long value)
     return std::u16string(digits.begin(), digits.end());
 }
 
-}  // namespace tarvo::templates::msg
+} // namespace tarvo::templates::msg

@@ -7,7 +7,7 @@
 
 namespace tarvo::templates::msg {
 
-inline constexpr int kTemplatePattern = 11301;  // "%s\\*.LT%d"
+inline constexpr int kTemplatePattern = 11301; // "%s\\*.LT%d"
 inline constexpr int kNoValidTemplates = 11801;
 inline constexpr int kTooManyDocuments = 11804;
 
@@ -53,4 +53,4 @@ std::u16string formatMessage(int id, std::initializer_list<std::u16string> args 
 // Decimal text of a number, for the "%d" arguments.
 std::u16string numberText(long long value);
 
-}  // namespace tarvo::templates::msg
+} // namespace tarvo::templates::msg

@@ -28,7 +28,7 @@ constexpr int kLastMenu = model::layout::kMenuCount - 1;
 constexpr int kFirstEntry = model::layout::kFirstEntry;
 constexpr int kLastEntry = model::layout::kEntriesPerMenu;
 
-}  // namespace
+} // namespace
 
 bool CTemplateReader::ParseTemplate(const std::string& path, TableList& tables)
 {
@@ -45,15 +45,15 @@ bool CTemplateReader::ParseTemplateData(const std::string& path, std::span<const
                                         TableList& tables)
 {
     m_error.reset();
-    m_nameOnly = false;
     if (!startLexer(path, bytes))
         return false;
     TableList made;
     if (!parseBlocks(made)) {
         // Every table of this call goes; the caller's list is untouched.
         m_error = m_lexer.takeError();
-        if (!m_error)  // only when memory ran out
-            m_error = fileError(msg::kCannotRead, path, kCauseGeneric, m_lexer.lineNumber(), m_lexer.column());
+        if (!m_error) // only when memory ran out
+            m_error =
+                fileError(msg::kCannotRead, path, kCauseGeneric, m_lexer.lineNumber(), m_lexer.column());
         return false;
     }
     for (auto& table : made)
@@ -64,7 +64,6 @@ bool CTemplateReader::ParseTemplateData(const std::string& path, std::span<const
 bool CTemplateReader::ReadFriendlyName(const std::string& path, std::u16string& friendlyName)
 {
     m_error.reset();
-    m_nameOnly = true;
     friendlyName.clear();
     std::vector<std::uint8_t> bytes;
     if (auto e = readTemplateBytes(path, bytes)) {
@@ -128,8 +127,9 @@ bool CTemplateReader::findSectionKeyword(const char16_t* keyword, bool optional)
         m_lexer.reportUnexpectedToken();
         return false;
     }
-    m_lexer.reportAtPosition(msg::kTooManyLines,
-                             msg::formatMessage(msg::kTooManyLines, {msg::numberText(kMaxKeywordSearchTokens)}));
+    m_lexer.reportAtPosition(
+        msg::kTooManyLines,
+        msg::formatMessage(msg::kTooManyLines, {msg::numberText(kMaxKeywordSearchTokens)}));
     return false;
 }
 
@@ -144,9 +144,9 @@ bool CTemplateReader::endRecord(TokenKind expected)
     if (!m_lexer.NextLine(true) || !m_lexer.NextToken(true))
         return false;
     if (m_lexer.kind() == TK_EOLN)
-        return true;  // the empty line that ends the section
+        return true; // the empty line that ends the section
     if (m_lexer.kind() == expected) {
-        m_lexer.PushBack();  // the start of another record
+        m_lexer.PushBack(); // the start of another record
         return true;
     }
     m_lexer.reportUnexpectedToken();
@@ -224,13 +224,14 @@ bool CTemplateReader::parseTableSection(model::CS1_LangTable& table)
     if (!readNumber(false, schema) || !readComma() || !readText(true, false, name) || !readComma() ||
         !readNumberInRange(model::KeyboardFonts::kFirstFont, model::KeyboardFonts::kLastFont,
                            msg::kInvalidFontNumber, font) ||
-        !readComma() || !readNumber(false, windowsLanguageId) || !readComma() || !readNumber(false, languageId))
+        !readComma() || !readNumber(false, windowsLanguageId) || !readComma() ||
+        !readNumber(false, languageId))
         return false;
 
     model::TableHeader header;
     header.schema = schema;
-    header.friendlyName = justifyText(name, model::KeyboardFonts::isTwoByte(font) ? kTwoByteNameWidth : kNameWidth,
-                                      Justification::Centre);
+    header.friendlyName = justifyText(
+        name, model::KeyboardFonts::isTwoByte(font) ? kTwoByteNameWidth : kNameWidth, Justification::Centre);
     header.fontSlot = 0;
     model::TableMetadata metadata;
     metadata.font = font;
@@ -251,8 +252,9 @@ bool CTemplateReader::parseRecords(const char16_t* keyword, model::CS1_LangTable
         return false;
     for (int records = 0;; ++records) {
         if (records == kMaxSectionRecords) {
-            m_lexer.reportAtPosition(msg::kTooManyRecords,
-                                     msg::formatMessage(msg::kTooManyRecords, {msg::numberText(kMaxSectionRecords)}));
+            m_lexer.reportAtPosition(
+                msg::kTooManyRecords,
+                msg::formatMessage(msg::kTooManyRecords, {msg::numberText(kMaxSectionRecords)}));
             return false;
         }
         if (!(this->*record)(table) || !endRecord(TK_NUMBER))
@@ -299,7 +301,8 @@ bool CTemplateReader::parseMenuRecord(model::CS1_LangTable& table)
 
     const bool twoByte = model::KeyboardFonts::isTwoByte(table.GetFont());
     const int width = twoByte ? kTwoByteEntryTextWidth : kEntryTextWidth;
-    const Justification side = entryNumber < kFirstRightColumnEntry ? Justification::Left : Justification::Right;
+    const Justification side =
+        entryNumber < kFirstRightColumnEntry ? Justification::Left : Justification::Right;
     model::MenuEntry entry;
     entry.line1 = justifyText(line1, width, side);
     entry.line2 = justifyText(line2, width, side);
@@ -334,4 +337,4 @@ bool CTemplateReader::parseMenus(model::CS1_LangTable& table)
     return parseRecords(kMenusKeyword, table, &CTemplateReader::parseMenuRecord);
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -77,7 +77,6 @@ private:
     CTemplateLexer m_lexer;
     std::u16string m_failureNote;
     std::optional<TemplateError> m_error;
-    bool m_nameOnly = false;
 };
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

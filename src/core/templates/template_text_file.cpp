@@ -23,7 +23,7 @@ struct FileCloser {
     }
 };
 
-}  // namespace
+} // namespace
 
 bool TemplateText::readLine(std::u16string& line)
 {
@@ -44,8 +44,12 @@ std::optional<TemplateError> readTemplateBytes(const std::string& path, std::vec
 {
     bytes.clear();
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status))
         return fileError(msg::kCannotOpen, path, kCauseBadPath);
+    // A pipe or a device could block the reader or never end: only files are read.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return fileError(msg::kCannotOpen, path, kCauseInvalidFile);
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
@@ -56,8 +60,8 @@ std::optional<TemplateError> readTemplateBytes(const std::string& path, std::vec
         if (got > kMaxTemplateBytes - bytes.size()) {
             return fileErrorWithCause(
                 msg::kCannotRead, path, msg::kCauseTooLarge,
-                msg::formatMessage(msg::kCauseTooLarge,
-                                   {msg::numberText(static_cast<long long>(kMaxTemplateBytes / kBytesPerMegabyte))}));
+                msg::formatMessage(msg::kCauseTooLarge, {msg::numberText(static_cast<long long>(
+                                                            kMaxTemplateBytes / kBytesPerMegabyte))}));
         }
         bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
         if (got < chunk.size()) {
@@ -94,4 +98,4 @@ TemplateText decodeTemplateText(std::span<const std::uint8_t> bytes)
     return TemplateText(std::move(units));
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -48,4 +48,4 @@ std::optional<TemplateError> checkTemplateBytes(const std::string& path, std::sp
 // Decodes checked bytes (mark included).
 TemplateText decodeTemplateText(std::span<const std::uint8_t> bytes);
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -28,7 +28,7 @@ bool isDigitOfBase(char16_t c, int base)
     return v >= 0 && v < base;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::int32_t> numberFieldValue(const std::u16string& tokenText)
 {
@@ -69,7 +69,8 @@ std::optional<std::int32_t> numberFieldValue(const std::u16string& tokenText)
     std::uint64_t magnitude = 0;
     bool overflow = false;
     for (; i < text.size() && isDigitOfBase(text[i], base); ++i) {
-        magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digitValue(text[i]));
+        magnitude =
+            magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digitValue(text[i]));
         if (magnitude > limit) {
             overflow = true;
             magnitude = limit + 1;
@@ -77,7 +78,8 @@ std::optional<std::int32_t> numberFieldValue(const std::u16string& tokenText)
     }
     if (overflow)
         return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     return static_cast<std::int32_t>(value);
 }
 
@@ -101,4 +103,4 @@ std::u16string justifyText(const std::u16string& text, int width, Justification 
     return std::u16string(before, u' ') + text + std::u16string(room - before, u' ');
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

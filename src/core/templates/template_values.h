@@ -22,4 +22,4 @@ enum class Justification { Left, Right, Centre };
 // identifies it on the keyboard's display.
 std::u16string justifyText(const std::u16string& text, int width, Justification justification);
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -8,7 +8,10 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kLastCodePoint = 0x10FFFF;
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 void appendUtf16(std::u16string& out, char32_t cp)
 {
@@ -40,7 +43,7 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::u16string utf8ToUtf16(const std::string& text)
 {
@@ -87,7 +90,8 @@ std::string utf16ToUtf8(const std::u16string& text)
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             const char32_t cp = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
             appendUtf8(out, cp);
             ++i;
@@ -100,4 +104,4 @@ std::string utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

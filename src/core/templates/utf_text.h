@@ -9,4 +9,4 @@ namespace tarvo::templates {
 std::u16string utf8ToUtf16(const std::string& text);
 std::string utf16ToUtf8(const std::u16string& text);
 
-}  // namespace tarvo::templates
+} // namespace tarvo::templates

@@ -1,0 +1,84 @@
+// tarvo set-entry: an edit as the menu editors make it, saved; refusals
+// leave the file as it was.
+#include "document_commands_support.h"
+
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+namespace tarvo::cli::test {
+namespace {
+
+QJsonObject entryOf(const RunResult& info, int table, int menu, int entry)
+{
+    const QJsonArray menus = parseJson(info)["tables"].toArray()[table].toObject()["menus"].toArray();
+    return menus[menu - 80].toObject()["entries"].toArray()[entry - 1].toObject();
+}
+
+class CmdSetEntry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeTemplate(dir.file("site.LT3"));
+        ASSERT_EQ(runTarvo({"new", "-o", "doc.tvo"}, dir.path()).status, 0);
+    }
+    RunResult set(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"set-entry", "doc.tvo"});
+        return runTarvo(args, dir.path());
+    }
+    RunResult menus() { return runTarvo({"info", "doc.tvo", "--json", "--menus"}, dir.path()); }
+    TempDir dir;
+};
+
+TEST_F(CmdSetEntry, LinesAndActionAreWrittenAsTheEditorCommitsThem)
+{
+    const RunResult run =
+        set({"--table", "0", "--menu", "80", "--entry", "9", "--lines", "Dome|Two", "--action", "ccl:12345"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject e = entryOf(menus(), 0, 80, 9);
+    EXPECT_EQ(e["lines"].toArray()[0].toString(), "      Dome") << "entry 9 is in the right column";
+    EXPECT_EQ(e["lines"].toArray()[1].toString(), "       Two");
+    EXPECT_EQ(e["lines"].toArray()[2].toString(), "          ");
+    EXPECT_EQ(e["kind"].toInt(), 2);
+    EXPECT_EQ(e["value_a"].toInt(), (1 << 8) | '0');
+    EXPECT_EQ(e["value_b"].toInt(), 2345);
+    EXPECT_EQ(e["edited"].toBool(), true) << "the edited flag is kept in the file";
+}
+
+TEST_F(CmdSetEntry, LinkFromMenu80GoesToMenuNPlus80)
+{
+    ASSERT_EQ(set({"--table", "0", "--menu", "80", "--entry", "6", "--action", "link"}).status, 0);
+    const QJsonObject e = entryOf(menus(), 0, 80, 6);
+    EXPECT_EQ(e["kind"].toInt(), 1);
+    EXPECT_EQ(e["value_a"].toInt(), 86);
+    EXPECT_EQ(set({"--table", "0", "--menu", "80", "--entry", "6", "--action", "link:87"}).status, 1);
+}
+
+TEST_F(CmdSetEntry, RefusalsAndUsageErrorsLeaveTheFileUnchanged)
+{
+    const auto before = readBytes(dir.file("doc.tvo"));
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--table", "0", "--menu", "80", "--entry", "1", "--action", "ccl:1"}, 1},
+        {{"--table", "0", "--menu", "81", "--entry", "1", "--action", "none"}, 1},
+        {{"--table", "0", "--menu", "82", "--entry", "3", "--lines", "A"}, 1},
+        {{"--table", "1", "--menu", "80", "--entry", "3", "--lines", "ABCDE"}, 1},
+        {{"--table", "5", "--menu", "80", "--entry", "3", "--lines", "A"}, 1},
+        {{"--table", "0", "--menu", "80", "--entry", "3", "--action", "ccl:1000000"}, 2},
+        {{"--table", "0", "--menu", "80", "--entry", "3"}, 2},
+        {{"--table", "x", "--menu", "80", "--entry", "3", "--lines", "A"}, 2},
+    };
+    for (const auto& c : cases) {
+        const RunResult run = set(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err.rfind("tarvo: ", 0), 0u) << run.err;
+        EXPECT_EQ(readBytes(dir.file("doc.tvo")), before);
+    }
+}
+
+} // namespace
+} // namespace tarvo::cli::test

@@ -34,7 +34,7 @@ struct Simulator {
     std::string slave;
 };
 
-bool startSimulator(const std::filesystem::path& dir, Simulator& sim)
+bool startSimulator(const std::filesystem::path& dir, const std::string& tracePath, Simulator& sim)
 {
     const std::string flash = (dir / "kbd.flash").string();
     const std::vector<char> erased(13 * 65536, static_cast<char>(0xFF));
@@ -42,6 +42,10 @@ bool startSimulator(const std::filesystem::path& dir, Simulator& sim)
     std::vector<std::string> args = {
         TARVO_BIN_DIR "/tarvo-kbdsim", "--link",     (dir / "kbd").string(), "--flash", flash, "--baud",
         std::to_string(kBaud),         "--wire-time"};
+    if (!tracePath.empty()) {
+        args.push_back("--trace");
+        args.push_back(tracePath);
+    }
     int out[2];
     if (::pipe(out) != 0)
         return false;
@@ -110,13 +114,15 @@ bool exchange(int fd, const frames::Frame& frame, std::size_t want)
 
 } // namespace
 
-int main()
+// With --trace FILE the simulator's trace is kept, to see where time goes.
+int main(int argc, char** argv)
 {
+    const std::string tracePath = argc == 3 && std::string(argv[1]) == "--trace" ? argv[2] : "";
     const auto dir = std::filesystem::temp_directory_path() / ("kbdsim_bench_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     Simulator sim;
     int status = 1;
-    if (!startSimulator(dir, sim)) {
+    if (!startSimulator(dir, tracePath, sim)) {
         std::fprintf(stderr, "bench_sim: the simulator did not start\n");
     } else if (const int fd = openLine(sim.slave); fd < 0) {
         std::fprintf(stderr, "bench_sim: cannot open %s\n", sim.slave.c_str());

@@ -3,39 +3,14 @@
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/document_cli.h"
-#include "templates/template_catalogue.h"
-#include "templates/template_messages.h"
+#include "cli/template_source.h"
 
-#include <climits>
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tarvo::cli {
 
 namespace {
-
 constexpr const char* kNewUsage = "tarvo new -o OUT.tvo [--template FILE.LT3] [--force]";
-
-std::string currentDirectory()
-{
-    char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string(".");
-}
-
-std::string executablePath()
-{
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
-}
-
-bool pathExists(const std::string& path)
-{
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 } // namespace
 
 int runNew(const std::vector<std::string>& argv)
@@ -52,22 +27,16 @@ int runNew(const std::vector<std::string>& argv)
     if (!force && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");
 
-    templates::CTemplateCatalogue catalogue(currentDirectory(),
-                                            templates::programTemplateDirectory(executablePath()));
-    const auto templatePath = args.value("template");
-    if (!templatePath && !catalogue.RefreshTemplateCatalogue())
-        return fail(kExitFileError, "new",
-                    oneLine(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
+    TemplateSource source(args.value("template"));
+    std::string message;
+    if (!source.ready(message))
+        return fail(kExitFileError, "new", message);
 
     document::DocumentNumberPool pool;
-    const std::u16string failureNote = templates::msg::messageText(templates::msg::kNewDocumentFailed);
-    auto build = [&](int documentNumber) {
-        return templatePath ? templates::buildTablesFromTemplate(*templatePath, failureNote)
-                            : catalogue.CreateTablesFromTemplate(documentNumber);
-    };
+    auto build = [&source](int documentNumber) { return source.build(documentNumber); };
     document::DocOutcome created = document::createNewDocument(pool, build, nullptr, 0);
     if (!created.doc)
-        return failDocument(created.result, templatePath.value_or("new"));
+        return failDocument(created.result, source.what());
 
     const document::DocResult saved =
         created.doc->saveToPath(*output, true, force ? io::Overwrite::Allow : io::Overwrite::Refuse);

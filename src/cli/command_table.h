@@ -27,5 +27,7 @@ int runCheckTemplate(const std::vector<std::string>& args);
 int runSetEntry(const std::vector<std::string>& args);
 int runQuery(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
+int runImport(const std::vector<std::string>& args);
+int runDownload(const std::vector<std::string>& args);
 
 }  // namespace tarvo::cli

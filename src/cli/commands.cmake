@@ -9,4 +9,11 @@ target_sources(tarvo_cli_lib PRIVATE
   cmd_dump.cpp
   cmd_query.cpp
   session_runner.cpp
+  cmd_import.cpp
+  cmd_download.cpp
+  frame_trace.cpp
+  interrupt_guard.cpp
+  template_source.cpp
+  transfer_command.cpp
+  transfer_report.cpp
 )

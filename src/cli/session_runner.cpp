@@ -95,6 +95,8 @@ void SessionEnvironment::showProgress(int code, const std::u16string& text)
 
 void SessionEnvironment::showBlockProgress(int done, int total, const std::u16string& tableLine)
 {
+    if (!m_blockLines)
+        return;
     progressLine(tableLine + u" " + QString::number(done).toStdU16String() + u" of " +
                  QString::number(total).toStdU16String());
 }

@@ -52,12 +52,17 @@ public:
     bool ask(const std::u16string& question) override;
     void sessionEnded(int endCode) override;
 
-private:
+    // The progress line on a terminal (nothing elsewhere or with --quiet).
     void progressLine(const std::u16string& text);
+    bool showsProgress() const { return m_showProgress; }
+    // Commands that draw block progress themselves (rate, time left) turn the plain one off.
+    void setBlockLinesShown(bool shown) { m_blockLines = shown; }
 
+private:
     PortTarget m_target;
     bool m_showProgress;
     bool m_lineShown = false;
+    bool m_blockLines = true;
     std::unique_ptr<platform::EventLoopHost> m_host;
     std::unique_ptr<platform::QtSerialPort> m_device;
     std::unique_ptr<serial::CCommPort> m_port;

@@ -10,11 +10,15 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <poll.h>
+#include <span>
+#include <string>
 #include <sys/prctl.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvo::sim {
 namespace {
@@ -29,10 +33,14 @@ std::int64_t nowUs()
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-struct OutgoingByte {
-    std::uint8_t value;
-    std::int64_t dueUs;
-    std::string traceLine; // set on a reply's last byte (or a reply with no bytes)
+// A reply goes out in one write when its last byte would have arrived on the
+// line: the client needs it whole anyway, and a write and a wake-up on both
+// sides for every byte was the simulator's own main cost under load.
+struct OutgoingReply {
+    std::vector<std::uint8_t> bytes;
+    std::size_t sent = 0; // a full pseudo-terminal may take only part
+    std::int64_t dueUs = 0;
+    std::string traceLine;
 };
 
 class Runner {
@@ -58,9 +66,10 @@ private:
     ReplyPacer m_pacer;
     PseudoTerminal m_pty;
     SimTrace m_trace;
-    std::deque<OutgoingByte> m_out;
+    std::deque<OutgoingReply> m_out;
     std::int64_t m_startUs = nowUs();
     std::int64_t m_lastActivityUs = 0;
+    std::int64_t m_lastSentUs = 0;
     bool m_saveNow = false;
     bool m_lineFull = false; // the client is not reading: wait until it does
 };
@@ -105,6 +114,12 @@ int Runner::run()
             waitUs = -1;
         else if (!m_out.empty())
             waitUs = std::max<std::int64_t>(0, m_out.front().dueUs - now);
+        static const std::int64_t spinUs = getenv("XSPIN") ? atoi(getenv("XSPIN")) : 0;
+        static const std::int64_t lingerUs = getenv("XLINGER") ? atoi(getenv("XLINGER")) : 0;
+        if (m_config.wireTime && waitUs > 0 && !m_out.empty())
+            waitUs = waitUs > spinUs ? waitUs - spinUs : 0;
+        if (m_config.wireTime && m_out.empty() && now < m_lastSentUs + lingerUs)
+            waitUs = 0;
         else if (m_flash.dirty() && !m_config.flashPath.empty())
             waitUs = std::max<std::int64_t>(0, m_lastActivityUs + kIdleSaveUs - now);
         std::array<pollfd, 3> fds = {{
@@ -155,13 +170,12 @@ void Runner::onInput(std::int64_t now)
     for (FrameResponse& response : m_keyboard.receive(bytes, now, m_pty.lineBaud())) {
         trace(describeFrame(response));
         const std::vector<std::int64_t> due = m_pacer.schedule(response, now);
-        const std::string replyLine = describeReply(response);
+        std::string replyLine = describeReply(response);
         if (response.reply.empty()) {
             trace(replyLine);
             continue;
         }
-        for (std::size_t i = 0; i < response.reply.size(); ++i)
-            m_out.push_back({response.reply[i], due[i], i + 1 == response.reply.size() ? replyLine : ""});
+        m_out.push_back({std::move(response.reply), 0, due.back(), std::move(replyLine)});
     }
     if (m_keyboard.takeStateChange())
         m_saveNow = true;
@@ -169,22 +183,27 @@ void Runner::onInput(std::int64_t now)
 
 void Runner::sendDue(std::int64_t now)
 {
-    std::array<std::uint8_t, kReadChunkBytes> batch{};
-    std::size_t count = 0;
-    while (count < m_out.size() && count < batch.size() && m_out[count].dueUs <= now) {
-        batch[count] = m_out[count].value;
-        ++count;
-    }
-    if (count == 0)
-        return;
-    const long written = m_pty.write(std::span<const std::uint8_t>(batch.data(), count));
-    m_lineFull = written == 0;
-    for (long i = 0; i < written; ++i) {
-        if (!m_out.front().traceLine.empty())
-            trace(m_out.front().traceLine);
+    bool wrote = false;
+    while (!m_out.empty() && m_out.front().dueUs <= now) {
+        OutgoingReply& reply = m_out.front();
+        const auto rest = std::span<const std::uint8_t>(reply.bytes).subspan(reply.sent);
+        const long written = m_pty.write(rest);
+        m_lineFull = written <= 0;
+        if (written <= 0)
+            break;
+        wrote = true;
+        reply.sent += static_cast<std::size_t>(written);
+        if (reply.sent < reply.bytes.size()) {
+            m_lineFull = true;
+            break;
+        }
+        trace(reply.traceLine);
         m_out.pop_front();
     }
-    m_lastActivityUs = now;
+    if (wrote)
+        m_lastActivityUs = now;
+    if (wrote)
+        m_lastSentUs = nowUs();
 }
 
 void Runner::save(const char* when)

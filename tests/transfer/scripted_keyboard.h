@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -39,6 +40,25 @@ public:
     int baudRate = 19200;
     serial::KeyboardId id;
     std::array<SlotHead, 13> slots{};
+    // A slot's whole image; when set, T0 reads it instead of the slot's head.
+    std::array<std::vector<std::uint8_t>, 13> flash{};
+    // Sees each T0 (numbered from 1) with the reply about to go out and may
+    // change it; an emptied reply is never sent.
+    std::function<void(std::size_t t0Number, serial::frames::Reply& reply)> t0Fault;
+    // Faults of the frames that get a status reply (C1, S2, S8): the nth
+    // frame of its type (numbered from 1) gets no reply, "CE" or "FE"
+    // (and is not carried out), or its reply after kLateReplyMs.
+    enum class Fault { Drop, CE, FE, Late };
+    struct FaultAt {
+        serial::frames::FrameType type;
+        std::size_t nth;
+        Fault fault;
+    };
+    static constexpr int kLateReplyMs = 7500;
+    std::vector<FaultAt> faults;
+    // Erases (C1) and block writes (S2) carried out, per slot.
+    std::array<int, 13> erases{};
+    std::array<int, 13> blockWrites{};
     int replyDelayMs = 20;
     std::map<serial::frames::FrameType, int> delayFor;
     std::map<serial::frames::FrameType, serial::frames::Reply> replyFor;
@@ -143,12 +163,28 @@ private:
         frames.push_back({frame.type, frame.address, m_line.baudRate, m_host.nowMs()});
         if (m_line.baudRate != baudRate || silentFor.count(frame.type))
             return;
+        const std::optional<Fault> fault = faultFor(frame.type);
+        const bool refused = fault == Fault::CE || fault == Fault::FE;
+        if (!refused)
+            carryOut(frame);
+        if (fault == Fault::Drop)
+            return;
         serial::frames::Reply reply;
         if (const auto it = replyFor.find(frame.type); it != replyFor.end())
             reply = it->second;
         else
             reply = normalReply(frame);
-        const auto delay = delayFor.count(frame.type) ? delayFor[frame.type] : replyDelayMs;
+        if (frame.type == FrameType::T0 && t0Fault) {
+            t0Fault(++m_t0Answered, reply);
+            if (reply.empty())
+                return;
+        }
+        auto delay = delayFor.count(frame.type) ? delayFor[frame.type] : replyDelayMs;
+        if (refused)
+            reply = serial::frames::buildStatusReply(fault == Fault::CE ? serial::frames::StatusReply::CE
+                                                                        : serial::frames::StatusReply::FE);
+        if (fault == Fault::Late)
+            delay = kLateReplyMs;
         m_host.runAfter(delay, [this, reply, session = m_session] {
             if (!m_open || session != m_session)
                 return;
@@ -156,6 +192,35 @@ private:
             if (m_listener)
                 m_listener->onBytesArrived();
         });
+    }
+
+    std::optional<Fault> faultFor(serial::frames::FrameType type)
+    {
+        const std::size_t number = ++m_answeredOfType[type];
+        for (const auto& f : faults) {
+            if (f.type == type && f.nth == number)
+                return f.fault;
+        }
+        return std::nullopt;
+    }
+
+    // What the frame does to the flash: C1 erases the slot, S2 stores a block.
+    void carryOut(const serial::frames::ParsedFrame& frame)
+    {
+        using serial::frames::FrameType;
+        constexpr std::size_t kSlotBytes = 65536;
+        if (frame.type == FrameType::C1 && frame.slot < flash.size()) {
+            flash[frame.slot].assign(kSlotBytes, 0xFF);
+            ++erases[frame.slot];
+        } else if (frame.type == FrameType::S2) {
+            const std::size_t slot = frame.address >> 16;
+            const std::size_t offset = frame.address & 0xFFFF;
+            if (slot < flash.size() && offset + frame.data.size() <= flash[slot].size()) {
+                std::copy(frame.data.begin(), frame.data.end(),
+                          flash[slot].begin() + static_cast<std::ptrdiff_t>(offset));
+                ++blockWrites[slot];
+            }
+        }
     }
 
     serial::frames::Reply normalReply(const serial::frames::ParsedFrame& frame) const
@@ -178,7 +243,10 @@ private:
             std::array<std::uint8_t, kBlockDataBytes> data{};
             data.fill(0xFF);
             const std::size_t offset = static_cast<std::size_t>(block) * kBlockDataBytes;
-            if (slot < slots.size() && offset + kBlockDataBytes <= slots[slot].size())
+            if (slot < flash.size() && offset + kBlockDataBytes <= flash[slot].size())
+                std::copy_n(flash[slot].begin() + static_cast<std::ptrdiff_t>(offset), kBlockDataBytes,
+                            data.begin());
+            else if (slot < slots.size() && offset + kBlockDataBytes <= slots[slot].size())
                 std::copy_n(slots[slot].begin() + static_cast<std::ptrdiff_t>(offset), kBlockDataBytes,
                             data.begin());
             return paged ? buildDumpLine(a2, a1, a0, data) : buildDataReply(data);
@@ -192,6 +260,8 @@ private:
     Listener* m_listener = nullptr;
     bool m_open = false;
     int m_session = 0;
+    std::size_t m_t0Answered = 0;
+    std::map<serial::frames::FrameType, std::size_t> m_answeredOfType;
     serial::LineSettings m_line;
     std::vector<std::uint8_t> m_input;
     std::vector<std::uint8_t> m_waiting;

@@ -73,8 +73,10 @@ bool CBpProtocol::send(const frames::Frame& frame, bpState sendState, std::size_
     std::copy_n(frame.bytes.begin(), frame.size, m_send.begin());
     if (!m_port->setRThreshold(static_cast<int>(replyBytes)))
         return false;
-    if (!m_port->sendBytes(std::span<const std::uint8_t>(m_send.data(), frame.size)))
+    const std::span<const std::uint8_t> bytes(m_send.data(), frame.size);
+    if (!m_port->sendBytes(bytes))
         return false;
+    observe(FrameDirection::Sent, bytes);
     m_lastCommand = sendState;
     m_state = sentStateFor(sendState);
     m_badPacket = false;
@@ -144,6 +146,12 @@ void CBpProtocol::result(bpState state)
     }
 }
 
+void CBpProtocol::observe(FrameDirection direction, std::span<const std::uint8_t> bytes) const
+{
+    if (m_observer)
+        m_observer(direction, bytes);
+}
+
 void CBpProtocol::onCommEvent(CommEventCode code)
 {
     m_lastEvent = static_cast<int>(code);
@@ -191,6 +199,7 @@ void CBpProtocol::receive()
     const frames::ReplyRecognition r = frames::recogniseReply(m_state, m_addressMode, receiveBuffer());
     if (r.verdict != frames::ReplyVerdict::Complete)
         return;
+    observe(FrameDirection::Received, receiveBuffer());
 
     switch (m_state) {
     case bpStateSENT_T7:
@@ -225,6 +234,7 @@ void CBpProtocol::forcedRead()
         return;
     }
     append(bytes);
+    observe(FrameDirection::Received, receiveBuffer());
     m_state = bpStateRECEIVE_UK;
     switch (frames::recogniseStatus(receiveBuffer())) {
     case frames::StatusReply::CE:

@@ -31,6 +31,10 @@ class CBpProtocol {
 public:
     // The owner's notification (the dialog's posted step message).
     using Notify = std::function<void()>;
+    enum class FrameDirection { Sent, Received };
+    // Sees every frame sent and every reply taken (a forced read included,
+    // with what it found), for a trace of the line.
+    using FrameObserver = std::function<void(FrameDirection, std::span<const std::uint8_t>)>;
 
     CBpProtocol() = default;
     ~CBpProtocol();
@@ -47,6 +51,8 @@ public:
     // Unregisters from the port; the engine is no longer initialised.
     void release();
     bool isInitialised() const { return m_initialised; }
+    // Kept across initialise() and release().
+    void setFrameObserver(FrameObserver observer) { m_observer = std::move(observer); }
 
     // False when already open or the port fails.
     bool openPort();
@@ -92,9 +98,11 @@ private:
     void append(std::span<const std::uint8_t> bytes);
     void receive();
     void result(bpState state);
+    void observe(FrameDirection direction, std::span<const std::uint8_t> bytes) const;
 
     CCommPort* m_port = nullptr;
     Notify m_notify;
+    FrameObserver m_observer;
     bpState m_state = bpStateNONE;
     bpState m_lastCommand = bpStateNONE;
     int m_addressMode = frames::kAddressModeNone;

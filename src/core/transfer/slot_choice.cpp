@@ -59,6 +59,11 @@ SlotChoice finish(SlotChoice choice)
 
 } // namespace
 
+std::u16string tooFewSlotsText(int slotCount)
+{
+    return texts::format(kTooFewSlots, {texts::number(slotCount), texts::number(slotCount)});
+}
+
 int SlotChoice::chosenCount() const
 {
     int count = 0;
@@ -147,8 +152,7 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
     }
     for (const SlotRequest& request : requests) {
         if (request.slot < 1 || request.slot > slotCount) {
-            choice.message =
-                texts::format(kTooFewSlots, {texts::number(slotCount), texts::number(slotCount)});
+            choice.message = tooFewSlotsText(slotCount);
             return choice;
         }
         const auto k = static_cast<std::size_t>(request.slot - 1);

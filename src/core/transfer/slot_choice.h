@@ -34,6 +34,9 @@ struct SlotChoice {
     int chosenCount() const;
 };
 
+// "Error: The keyboard only supports %d language tables. ..." with the count.
+std::u16string tooFewSlotsText(int slotCount);
+
 // The first document table whose language ID matches, kNoTable when none.
 int tableForLanguage(const std::vector<int>& documentLanguageIds, int languageId);
 

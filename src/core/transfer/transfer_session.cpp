@@ -2,11 +2,15 @@
 
 #include "transfer/session_texts.h"
 
+#include <vector>
+
 namespace tarvo::transfer {
 
 using namespace serial;
 
 namespace {
+
+constexpr std::u16string_view kNoteSeparator = u"\n\n";
 
 std::u16string progressText(int code)
 {
@@ -131,6 +135,11 @@ void CTransferSession::postStep()
 
 void CTransferSession::send(const std::function<bool()>& operation)
 {
+    if (!m_resending) {
+        // A new frame: it gets the whole retry budget.
+        m_lastSend = operation;
+        m_resendsLeft = m_options.frameRetries;
+    }
     m_engine.resetByteCount();
     const bool sent = operation();
     m_stopwatch.restart();
@@ -155,7 +164,7 @@ void CTransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
     // Only the step that started the pause may continue it.
     const bpState expected = m_engine.getState();
     m_host.runAfter(pauseMs, guarded([this, expected, next] {
-                        if (!m_ended && m_engine.getState() == expected)
+                        if (!m_ended && !m_paused && m_engine.getState() == expected)
                             next();
                     }));
 }
@@ -189,11 +198,53 @@ bool CTransferSession::checkKeyboardModel()
     return false;
 }
 
+void CTransferSession::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused || m_ended)
+        return;
+    // The time the question was open does not count against the reply.
+    if (isSentState(m_engine.getState()))
+        m_stopwatch.restart();
+    postStep();
+}
+
+bool CTransferSession::isRetriableResult(bpState state) const
+{
+    // The forced read after a C1, S2 or S8 time-out leaves RECEIVE_UK with
+    // the flag set; T0 and T7 time-outs are caught in the timer.
+    return state == bpStateRECEIVE_CE || (state == bpStateRECEIVE_UK && m_engine.forcedReadFlag());
+}
+
+bool CTransferSession::resendLastFrame()
+{
+    if (m_resendsLeft <= 0 || !m_lastSend || m_engine.lastCommand() == bpStateSEND_C0)
+        return false;
+    --m_resendsLeft;
+    ++m_framesResent;
+    // A late reply to the first copy must not be taken for the reply to this one.
+    std::vector<std::uint8_t> late;
+    if (!m_port.receiveBytes(late)) {
+        m_detail = m_port.lastError();
+        m_engine.setState(bpStateEX_RECEIVE);
+        postStep();
+        return true;
+    }
+    m_resending = true;
+    send(m_lastSend);
+    m_resending = false;
+    return true;
+}
+
 void CTransferSession::step()
 {
-    if (m_ended)
+    if (m_ended || m_paused)
         return;
     const bpState state = m_engine.getState();
+    if (isRetriableResult(state) && resendLastFrame())
+        return;
     if (onStep(state))
         return;
     commonStep(state);
@@ -274,7 +325,7 @@ void CTransferSession::commonStep(bpState state)
 
 void CTransferSession::tick()
 {
-    if (m_ended || m_complete)
+    if (m_ended || m_complete || m_paused)
         return;
     const bpState state = m_engine.getState();
     switch (state) {
@@ -295,10 +346,14 @@ void CTransferSession::tick()
     case bpStateSENT_T7:
         if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
             return;
+        if (resendLastFrame())
+            return;
         replyTimedOut(std::u16string(texts::kNoKeyboardId));
         break;
     case bpStateSENT_T0:
         if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
+            return;
+        if (resendLastFrame())
             return;
         replyTimedOut(std::u16string(texts::kTransferTimedOut));
         break;
@@ -393,10 +448,23 @@ void CTransferSession::end(int endCode)
             setErrorText(texts::internalErrorForCode(endCode), SessionFailure::Internal);
             break;
         }
+        appendNote(closingNote(endCode));
         showProgress(kProgressError);
         m_view.showMessage(m_errorText);
+    } else if (const std::u16string note = closingNote(endCode); !note.empty()) {
+        appendNote(note);
+        m_view.showMessage(note);
     }
     m_view.sessionEnded(endCode);
+}
+
+void CTransferSession::appendNote(const std::u16string& note)
+{
+    if (note.empty())
+        return;
+    if (!m_errorText.empty())
+        m_errorText += kNoteSeparator;
+    m_errorText += note;
 }
 
 void CTransferSession::abandon()

@@ -54,6 +54,10 @@ struct SessionOptions {
     // End with 5000 as soon as the keyboard has gone offline instead of
     // waiting for the user's OK (the command-line tool).
     bool endWhenComplete = false;
+    // How often a frame is sent again after its reply timed out (T0, T7, C1,
+    // S2, S8) or came back "CE", before the session fails. 0: never. The
+    // ping has its own retry at the other speed.
+    int frameRetries = 0;
 };
 
 class CTransferSession {
@@ -85,6 +89,13 @@ public:
     int baudIndex() const { return m_settings.baudIndex; }
     // 5 or 13 by the keyboard's generation, 0 for an unknown generation.
     int slotCount() const { return m_engine.keyboardId().slotCount(); }
+    // Frames sent again under SessionOptions::frameRetries.
+    int framesResent() const { return m_framesResent; }
+    // Sees every frame the session sends and every reply it takes (the tool's --trace).
+    void setFrameObserver(serial::CBpProtocol::FrameObserver observer)
+    {
+        m_engine.setFrameObserver(std::move(observer));
+    }
 
 protected:
     // Step 4 of the start: the session's own data.
@@ -120,6 +131,23 @@ protected:
     bool checkKeyboardModel();
     void end(int endCode);
 
+    // While paused (a question is open) no step runs and no time-out counts;
+    // resuming restarts the wait for a pending reply and posts a step, so
+    // the session carries on from the state it stopped in.
+    void setPaused(bool paused);
+    bool isPaused() const { return m_paused; }
+    // This session opened the port and has not closed it yet.
+    bool ownsPort() const { return m_ownPort; }
+    // Expires when the session is destroyed: a caller that lets the user
+    // decide (a question's own event loop may close the window) checks it
+    // before touching the session again.
+    std::weak_ptr<int> aliveToken() const { return m_alive; }
+    // Wraps fn so that it does nothing once the session is gone.
+    std::function<void()> guarded(std::function<void()> fn);
+    // A text added to the error text when the session ends with endCode
+    // (shown as the message also after a cancel); empty for none.
+    virtual std::u16string closingNote(int /*endCode*/) const { return {}; }
+
 private:
     void step();
     void commonStep(serial::bpState state);
@@ -129,7 +157,12 @@ private:
     bool initialiseEngine();
     // Closes the port when this session opened it and clears the in-use flag.
     void releasePort();
-    std::function<void()> guarded(std::function<void()> fn);
+    // Sends the last frame again when the retry budget allows; false when the
+    // failure must stand.
+    bool resendLastFrame();
+    // A reply time-out or "CE" that a resend may answer.
+    bool isRetriableResult(serial::bpState state) const;
+    void appendNote(const std::u16string& note);
     void abandon();
 
     SessionHost& m_host;
@@ -151,6 +184,11 @@ private:
     std::u16string m_detail;
     int m_progressCode = 0;
     int m_previousProgressCode = 0;
+    bool m_paused = false;
+    std::function<bool()> m_lastSend;
+    bool m_resending = false;
+    int m_resendsLeft = 0;
+    int m_framesResent = 0;
     // Callbacks queued on the host hold a weak reference: those that fire
     // after the session is gone do nothing.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

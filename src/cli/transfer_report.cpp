@@ -1,0 +1,155 @@
+#include "cli/transfer_report.h"
+
+#include "cli/cli_args.h"
+
+#include "cli/json_writer.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace tarvo::cli {
+
+namespace {
+
+// A progress event per block would be thousands of lines a slot.
+constexpr int kJsonEveryBlocks = 64;
+constexpr std::int64_t kLineEveryMs = 100;
+constexpr double kMsPerSecond = 1000.0;
+
+std::string timeLeft(double seconds)
+{
+    const auto whole = static_cast<long long>(seconds + 0.5);
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld", whole / 60, whole % 60);
+    return text;
+}
+
+} // namespace
+
+const char* phaseName(transfer::TransferPhase phase)
+{
+    switch (phase) {
+    case transfer::TransferPhase::Info:
+        return "info";
+    case transfer::TransferPhase::Read:
+        return "read";
+    case transfer::TransferPhase::Write:
+        return "write";
+    case transfer::TransferPhase::Verify:
+        return "verify";
+    }
+    return "read";
+}
+
+const char* outcomeName(transfer::SlotOutcome outcome)
+{
+    switch (outcome) {
+    case transfer::SlotOutcome::Read:
+        return "read";
+    case transfer::SlotOutcome::Written:
+        return "written";
+    case transfer::SlotOutcome::Unchanged:
+        return "unchanged";
+    case transfer::SlotOutcome::Verified:
+        return "verified";
+    }
+    return "read";
+}
+
+TransferReport::TransferReport(SessionEnvironment& env, bool json) : m_env(env), m_json(json)
+{
+    m_env.setBlockLinesShown(false);
+}
+
+// jsonLine ends with its newline.
+void TransferReport::emitLine(const std::string& jsonLine)
+{
+    std::fputs(jsonLine.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+void TransferReport::progress(const transfer::BlockProgress& p)
+{
+    const std::int64_t now = m_env.host().nowMs();
+    if (p.phase != m_phase || p.total != m_phaseTotal || p.done < m_phaseStartDone) {
+        m_phase = p.phase;
+        m_phaseTotal = p.total;
+        m_phaseStartDone = p.done;
+        m_phaseStartMs = now;
+        m_lastEmittedDone = -1;
+    }
+    if (m_json) {
+        const bool worthIt = p.phase == transfer::TransferPhase::Info || p.done == p.total ||
+                             m_lastEmittedDone < 0 || p.done - m_lastEmittedDone >= kJsonEveryBlocks;
+        if (worthIt) {
+            m_lastEmittedDone = p.done;
+            JsonWriter o;
+            o.beginObject().key("event").valueUtf8("progress").key("phase").valueUtf8(phaseName(p.phase));
+            o.key("slot").value(p.slot).key("done").value(p.done).key("total").value(p.total).endObject();
+            emitLine(o.finish());
+        }
+        return;
+    }
+    if (!m_env.showsProgress())
+        return;
+    if (p.done != p.total && m_lastLineMs >= 0 && now - m_lastLineMs < kLineEveryMs)
+        return;
+    m_lastLineMs = now;
+    std::string line = std::string(phaseName(p.phase)) + " table #" + std::to_string(p.slot) + ": " +
+                       std::to_string(p.done) + " of " + std::to_string(p.total) + " blocks";
+    const double seconds = static_cast<double>(now - m_phaseStartMs) / kMsPerSecond;
+    const int moved = p.done - m_phaseStartDone;
+    if (seconds > 0.5 && moved > 0) {
+        const double rate = moved / seconds;
+        char text[64];
+        std::snprintf(text, sizeof text, ", %.0f blocks/s, %s left", rate,
+                      timeLeft((p.total - p.done) / rate).c_str());
+        line += text;
+    }
+    m_env.progressLine(QString::fromStdString(line).toStdU16String());
+}
+
+void TransferReport::slotDone(int slot, transfer::SlotOutcome outcome)
+{
+    if (m_json) {
+        JsonWriter o;
+        o.beginObject().key("event").valueUtf8("slot_done").key("slot").value(slot);
+        o.key("result").valueUtf8(outcomeName(outcome)).endObject();
+        emitLine(o.finish());
+    }
+}
+
+void TransferReport::notice(const std::string& text)
+{
+    m_env.progressLine(u"");
+    std::fprintf(stderr, "%starvo: %s\n", m_env.showsProgress() ? "\r\033[K" : "", text.c_str());
+}
+
+int TransferReport::finish(int status, const std::string& what, const std::string& reason,
+                           std::optional<int> slot)
+{
+    if (status != kExitOk) {
+        if (m_env.showsProgress())
+            std::fputs("\r\033[K", stderr);
+        fail(status, what, reason);
+    }
+    if (m_json) {
+        if (status != kExitOk) {
+            JsonWriter e;
+            e.beginObject().key("event").valueUtf8("error").key("slot");
+            if (slot)
+                e.value(*slot);
+            else
+                e.null();
+            e.key("status").value(status).key("message").valueUtf8(reason).endObject();
+            emitLine(e.finish());
+        }
+        JsonWriter d;
+        d.beginObject().key("event").valueUtf8("done").key("status").value(status).endObject();
+        emitLine(d.finish());
+    }
+    return status;
+}
+
+} // namespace tarvo::cli

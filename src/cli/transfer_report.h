@@ -1,0 +1,44 @@
+#pragma once
+// How import and download tell their progress: on a terminal a line with the
+// blocks done, the rate and the time left; with --json one JSON object per
+// event on standard output (progress, slot_done, error, done).
+
+#include "cli/session_runner.h"
+#include "transfer/transfer_events.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarvo::cli {
+
+class TransferReport {
+public:
+    TransferReport(SessionEnvironment& env, bool json);
+
+    void progress(const transfer::BlockProgress& progress);
+    void slotDone(int slot, transfer::SlotOutcome outcome);
+    // A line on standard error that is not a failure (a slot skipped, a backup saved).
+    void notice(const std::string& text);
+    // Ends the command: the error line and event when status is not 0, then
+    // the done event. Returns status.
+    int finish(int status, const std::string& what = {}, const std::string& reason = {},
+               std::optional<int> slot = std::nullopt);
+
+private:
+    void emitLine(const std::string& jsonObject);
+
+    SessionEnvironment& m_env;
+    bool m_json;
+    transfer::TransferPhase m_phase = transfer::TransferPhase::Info;
+    int m_phaseTotal = -1;
+    int m_phaseStartDone = 0;
+    std::int64_t m_phaseStartMs = 0;
+    std::int64_t m_lastLineMs = -1;
+    int m_lastEmittedDone = -1;
+};
+
+const char* phaseName(transfer::TransferPhase phase);
+const char* outcomeName(transfer::SlotOutcome outcome);
+
+} // namespace tarvo::cli

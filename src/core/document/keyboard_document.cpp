@@ -1,0 +1,52 @@
+#include "document/keyboard_document.h"
+
+#include "document/source_slot.h"
+
+#include <algorithm>
+
+namespace tarvo::document {
+
+DocOutcome
+documentFromKeyboardImages(DocumentNumberPool& pool,
+                           const std::function<templates::TemplateBuildResult(int documentNumber)>& build,
+                           const ImportResults& images, KeyboardImageUse use, int currentPort)
+{
+    SlotCodes codes;
+    codes.fill(kNoSlot);
+    std::vector<int> slots; // 1-based, in slot order
+    for (std::size_t s = 0; s < images.size(); ++s) {
+        if (images[s].empty())
+            continue;
+        if (images[s].size() != model::kImageBytes)
+            return {nullptr, DocResult::failure(DocStatus::Refused,
+                                                u"An image read from the keyboard is not a whole table.")};
+        codes[s] = images[s][model::layout::kLanguageIdOffset];
+        slots.push_back(static_cast<int>(s) + 1);
+    }
+    if (slots.empty())
+        return {nullptr, DocResult::failure(DocStatus::Refused, u"No table was read from the keyboard.")};
+
+    // A backup keeps every template table until the images replace them, so
+    // that a language the template lacks still has a table to become.
+    DocOutcome outcome =
+        createNewDocument(pool, build, use == KeyboardImageUse::Import ? &codes : nullptr, currentPort);
+    if (!outcome.doc)
+        return outcome;
+    CS1_Doc& doc = *outcome.doc;
+    if (!doc.completeNewDocumentImport(codes, images) || doc.tableCount() != slots.size())
+        return {nullptr,
+                DocResult::failure(DocStatus::Refused,
+                                   u"The tables read from the keyboard could not be made into a document.")};
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        model::CS1_LangTable& table = doc.table(k);
+        const auto& image = images[static_cast<std::size_t>(slots[k] - 1)];
+        if (use == KeyboardImageUse::Backup)
+            std::copy(image.begin(), image.end(), table.mutableImage().begin());
+        setSourceSlot(table, slots[k]);
+    }
+    doc.rebuildLinkIndex();
+    doc.setModified(true);
+    return outcome;
+}
+
+} // namespace tarvo::document

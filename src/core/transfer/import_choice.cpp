@@ -1,0 +1,94 @@
+#include "transfer/import_choice.h"
+
+#include "transfer/read_session.h"
+#include "transfer/session_texts.h"
+
+#include <algorithm>
+
+namespace tarvo::transfer {
+
+namespace {
+
+bool templateHas(const std::vector<int>& ids, int languageId)
+{
+    return std::find(ids.begin(), ids.end(), languageId) != ids.end();
+}
+
+const SlotListing* listingFor(const std::vector<SlotListing>& listings, int slot)
+{
+    for (const SlotListing& listing : listings)
+        if (listing.slot() == slot)
+            return &listing;
+    return nullptr;
+}
+
+ImportChoice refused(std::u16string message)
+{
+    ImportChoice choice;
+    choice.languageIds.fill(kNoTable);
+    choice.message = std::move(message);
+    return choice;
+}
+
+} // namespace
+
+int ImportChoice::chosenCount() const
+{
+    return static_cast<int>(
+        std::count_if(languageIds.begin(), languageIds.end(), [](int id) { return id != kNoTable; }));
+}
+
+ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slotCount,
+                               const std::vector<SlotRequest>& requests,
+                               const std::vector<int>& templateLanguageIds)
+{
+    ImportChoice choice;
+    choice.languageIds.fill(kNoTable);
+    const int slots = std::min(slotCount, kMaxSlots);
+    if (requests.empty()) {
+        for (const SlotListing& listing : listings) {
+            const int k = listing.slot() - 1;
+            if (k < 0 || k >= slots || !listing.holdsAcceptedTable())
+                continue;
+            if (templateHas(templateLanguageIds, listing.languageId))
+                choice.languageIds[static_cast<std::size_t>(k)] = listing.languageId;
+            else
+                choice.skipped.push_back(listing.slot());
+        }
+    } else {
+        for (const SlotRequest& request : requests) {
+            if (request.table)
+                return refused(
+                    texts::format(u"slot %d: N=I names a document table, which only a download takes",
+                                  {texts::number(request.slot)}));
+            if (request.slot < 1 || request.slot > slots)
+                return refused(tooFewSlotsText(slotCount));
+            const SlotListing* listing = listingFor(listings, request.slot);
+            if (listing == nullptr || !listing->holdsAcceptedTable())
+                return refused(texts::format(u"Keyboard language table #%d holds no table to import.",
+                                             {texts::number(request.slot)}));
+            if (!templateHas(templateLanguageIds, listing->languageId))
+                return refused(
+                    texts::format(u"Keyboard language table #%d: the template has no table of "
+                                  u"language %d.",
+                                  {texts::number(request.slot), texts::number(listing->languageId)}));
+            choice.languageIds[static_cast<std::size_t>(request.slot - 1)] = listing->languageId;
+        }
+    }
+    if (choice.chosenCount() == 0) {
+        choice.message = u"Please select the language to be imported";
+        return choice;
+    }
+    choice.ok = true;
+    return choice;
+}
+
+std::array<int, kMaxSlots> importSlotMap(const ImportChoice& choice)
+{
+    std::array<int, kMaxSlots> map;
+    for (std::size_t s = 0; s < map.size(); ++s)
+        map[s] = choice.languageIds[s] != kNoTable ? kSlotNewTable : kSlotNotRead;
+    return map;
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,228 @@
+#include "transfer/write_session.h"
+
+#include "model/lang_table_layout.h"
+#include "transfer/session_texts.h"
+#include "transfer/table_info_row.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace tarvo::transfer {
+
+using namespace serial;
+
+namespace {
+
+constexpr int kBlocksPerSlot = frames::kBlocksPerSlot;
+
+SessionOptions atFoundSpeed(SessionOptions options)
+{
+    options.startAtFoundSpeed = true;
+    return options;
+}
+
+} // namespace
+
+CWriteSession::CWriteSession(SessionHost& host, SessionView& view, CCommPort& port, CommSettings& settings,
+                             WriteRequest request, SessionOptions options)
+    : CTransferSession(host, view, port, settings, atFoundSpeed(options)), m_request(request)
+{
+}
+
+void CWriteSession::prepare()
+{
+    m_slotStates.fill(SlotWriteState::NotStarted);
+    m_slot = -1;
+    m_block = 0;
+    m_blocksSent = 0;
+    m_blocksInAll = 0;
+    m_tableLine.clear();
+    for (int slot = 0; slot < kMaxSlots; ++slot) {
+        const model::CS1_LangTable* table = m_request.tables[static_cast<std::size_t>(slot)];
+        if (!table)
+            continue;
+        // A short image would stop the write half way, after the erase.
+        if (table->image().size() != model::kImageBytes) {
+            fail(texts::format(kImageNotWhole, {texts::number(slot + 1),
+                                                texts::number(static_cast<long long>(table->image().size())),
+                                                texts::number(static_cast<long long>(model::kImageBytes))}),
+                 SessionFailure::Refused);
+            return;
+        }
+        m_blocksInAll += kBlocksPerSlot;
+    }
+}
+
+bool CWriteSession::checkSlotsExist()
+{
+    for (int slot = slotCount(); slot < kMaxSlots; ++slot) {
+        if (!m_request.tables[static_cast<std::size_t>(slot)])
+            continue;
+        // Skipping the slot would end in "Transfer Complete" with a table unwritten.
+        fail(texts::format(kSlotNotInKeyboard, {texts::number(slot + 1), texts::number(slotCount())}),
+             SessionFailure::Refused);
+        return false;
+    }
+    return true;
+}
+
+bool CWriteSession::onStep(bpState state)
+{
+    switch (state) {
+    case bpStateRECEIVE_T7:
+        if (checkSlotsExist())
+            goTo(bpStateREADYNEXTTABLE);
+        return true;
+    case bpStateREADYNEXTTABLE: {
+        const int limit = std::min(slotCount(), kMaxSlots);
+        do {
+            ++m_slot;
+        } while (m_slot < limit && !m_request.tables[static_cast<std::size_t>(m_slot)]);
+        if (m_slot < limit) {
+            m_block = 0;
+            const std::span<const std::uint8_t> image =
+                m_request.tables[static_cast<std::size_t>(m_slot)]->image();
+            m_tableLine = texts::format(kTransferringTable,
+                                        {decodeFriendlyName(image.data() + model::layout::kFriendlyNameOffset,
+                                                            image[model::layout::kFontOffset])});
+            goTo(bpStateSEND_C1);
+        } else {
+            goTo(bpStateGOOFFLINE);
+        }
+        return true;
+    }
+    case bpStateSEND_C1:
+        showProgressThen(kProgressFlashing, [this] {
+            const auto slot = static_cast<std::uint8_t>(m_slot);
+            // The keyboard may erase before it answers: from here on the
+            // slot counts as incomplete until its end of data is acknowledged.
+            m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Erased;
+            send([this, slot] { return engine().sendSelectTable(slot); });
+        });
+        return true;
+    case bpStateSEND_S2:
+        sendBlock();
+        return true;
+    case bpStateSEND_S8:
+        send([this] { return engine().sendEndOfData(); });
+        return true;
+    case bpStateRECEIVE_OK:
+        onReplyOk();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CWriteSession::onReplyOk()
+{
+    switch (engine().lastCommand()) {
+    case bpStateSEND_C1:
+        showProgress(kProgressFlashed);
+        goTo(bpStateSEND_S2);
+        return;
+    case bpStateSEND_S2:
+        ++m_block;
+        goTo(m_block >= kBlocksPerSlot ? bpStateSEND_S8 : bpStateSEND_S2);
+        return;
+    case bpStateSEND_S8:
+        m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Written;
+        if (m_slotListener)
+            m_slotListener(m_slot + 1, SlotOutcome::Written);
+        goTo(bpStateREADYNEXTTABLE);
+        return;
+    default:
+        goTo(bpStateER_INTERNAL);
+        return;
+    }
+}
+
+void CWriteSession::sendBlock()
+{
+    ++m_blocksSent;
+    if (m_block == 0)
+        showProgress(kProgressBlocks, m_tableLine);
+    view().showBlockProgress(m_blocksSent, m_blocksInAll, m_tableLine);
+    const auto slot = static_cast<std::uint8_t>(m_slot);
+    const int block = m_block;
+    const model::CS1_LangTable& table = *m_request.tables[static_cast<std::size_t>(m_slot)];
+    send([this, slot, block, &table] { return engine().sendImageBlock(slot, table, block); });
+    if (!hasEnded() && m_progressListener)
+        m_progressListener({TransferPhase::Write, m_slot + 1, m_blocksSent, m_blocksInAll});
+}
+
+void CWriteSession::requestCancel()
+{
+    if (hasEnded() || m_asking || m_cancelling)
+        return;
+    if (isComplete()) {
+        end(kEndComplete);
+        return;
+    }
+    if (!ownsPort() || state() == bpStateSENT_C0) {
+        end(kEndCancelled);
+        return;
+    }
+    // The question's own event loop may close the window and the session with it.
+    const std::weak_ptr<int> alive = aliveToken();
+    m_asking = true;
+    setPaused(true);
+    const bool cancel = view().ask(std::u16string(kCancelDownloadQuestion));
+    if (alive.expired())
+        return;
+    m_asking = false;
+    if (hasEnded())
+        return;
+    if (!cancel) {
+        setPaused(false);
+        return;
+    }
+    // Still paused: nothing else is sent before the end of data.
+    m_cancelling = true;
+    host().runAfter(kCancelPauseMs, guarded([this] { finishCancel(); }));
+}
+
+void CWriteSession::finishCancel()
+{
+    if (hasEnded())
+        return;
+    // The keyboard closes the slot; its reply is not awaited.
+    engine().resetByteCount();
+    engine().sendEndOfData();
+    end(kEndCancelled);
+}
+
+void CWriteSession::close()
+{
+    requestCancel();
+}
+
+SlotWriteState CWriteSession::slotState(int slotIndex0) const
+{
+    if (slotIndex0 < 0 || slotIndex0 >= kMaxSlots)
+        return SlotWriteState::NotStarted;
+    return m_slotStates[static_cast<std::size_t>(slotIndex0)];
+}
+
+std::vector<int> CWriteSession::incompleteSlots() const
+{
+    std::vector<int> slots;
+    for (int slot = 0; slot < kMaxSlots; ++slot) {
+        if (m_slotStates[static_cast<std::size_t>(slot)] == SlotWriteState::Erased)
+            slots.push_back(slot + 1);
+    }
+    return slots;
+}
+
+std::u16string CWriteSession::closingNote(int /*endCode*/) const
+{
+    std::u16string note;
+    for (const int slot : incompleteSlots()) {
+        if (!note.empty())
+            note += u'\n';
+        note += texts::format(kSlotIncomplete, {texts::number(slot)});
+    }
+    return note;
+}
+
+} // namespace tarvo::transfer

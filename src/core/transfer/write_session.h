@@ -1,0 +1,95 @@
+#pragma once
+// CWriteSession: the Transfer Language Table dialog's session. For each chosen
+// slot it erases the slot (C1), writes the table's 64 KB image as 4096 S2
+// blocks, each only after the "OK" to the one before, and ends the slot with
+// S8. The Cancel button asks first, and nothing moves while the question is
+// open. A session that stops between a slot's erase and its S8 reply says that
+// the slot must be written again.
+
+#include "model/lang_table.h"
+#include "transfer/slot_choice.h"
+#include "transfer/transfer_events.h"
+#include "transfer/transfer_session.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarvo::transfer {
+
+inline constexpr std::u16string_view kCancelDownloadQuestion =
+    u"Cancelling download operation would corrupt  language table in the keyboard \n Press Yes to cancel or "
+    u"No to continue downloading";
+inline constexpr std::u16string_view kTransferringTable = u"Transferring Language Table  %s:";
+inline constexpr std::u16string_view kSlotIncomplete =
+    u"Language table #%d in the keyboard is now incomplete and must be written again.";
+inline constexpr std::u16string_view kImageNotWhole =
+    u"Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased.";
+inline constexpr std::u16string_view kSlotNotInKeyboard =
+    u"Language table #%d cannot be written: the keyboard has %d language table slots. Nothing was erased.";
+// The keyboard finishes the frame in hand before it gets the end of data.
+inline constexpr int kCancelPauseMs = 500;
+
+enum class SlotWriteState {
+    NotStarted,
+    Erased, // the erase went out and the end of data was not acknowledged: the slot is incomplete
+    Written,
+};
+
+struct WriteRequest {
+    // The table to write into each slot (0-based); null for none. Not owned.
+    std::array<const model::CS1_LangTable*, kMaxSlots> tables{};
+};
+
+class CWriteSession final : public CTransferSession {
+public:
+    // Starts at the speed the settings hold (the one the slot inspection
+    // found), as SessionOptions::startAtFoundSpeed.
+    CWriteSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
+                  serial::CommSettings& settings, WriteRequest request, SessionOptions options = {});
+
+    // Phase Write, one event per block sent.
+    void setProgressListener(ProgressListener listener) { m_progressListener = std::move(listener); }
+    // SlotOutcome::Written after the S8 reply.
+    void setSlotListener(SlotListener listener) { m_slotListener = std::move(listener); }
+
+    // The Cancel button: asks first while the port is open; Yes ends with the
+    // end of data after a short pause (5005), No carries on where it stopped.
+    // After the keyboard has gone offline it ends with 5000.
+    void requestCancel();
+    // Escape and the close command ask the same question.
+    void close() override;
+
+    SlotWriteState slotState(int slotIndex0) const;
+    // 1-based slots erased and not ended.
+    std::vector<int> incompleteSlots() const;
+    int blocksSent() const { return m_blocksSent; }
+    int blocksInAll() const { return m_blocksInAll; }
+
+protected:
+    void prepare() override;
+    bool onStep(serial::bpState state) override;
+    std::u16string closingNote(int endCode) const override;
+
+private:
+    void onReplyOk();
+    void sendBlock();
+    bool checkSlotsExist();
+    void finishCancel();
+
+    WriteRequest m_request;
+    ProgressListener m_progressListener;
+    SlotListener m_slotListener;
+    std::array<SlotWriteState, kMaxSlots> m_slotStates{};
+    int m_slot = -1;
+    int m_block = 0;
+    std::u16string m_tableLine; // "Transferring Language Table  %s:" of the current slot
+    int m_blocksSent = 0;
+    int m_blocksInAll = 0;
+    bool m_asking = false;
+    bool m_cancelling = false;
+};
+
+} // namespace tarvo::transfer

@@ -1,0 +1,116 @@
+// Documents made of images read from a keyboard: the import's, with the
+// template's tables chosen by language, and the backup's, byte for byte;
+// both record the slot each table came from, across a save and reopen.
+
+#include "document/keyboard_document.h"
+#include "document/source_slot.h"
+#include "document/table_record.h"
+#include "document_test_support.h"
+#include "model/lang_table_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvo::document {
+namespace {
+
+using test::imageOf;
+using test::makeTable;
+
+// A template of English (0) and Deutsch (1).
+templates::TemplateBuildResult templateTables(int)
+{
+    templates::TemplateBuildResult built;
+    built.ok = true;
+    built.tables.push_back(makeTable(1, 0, 1, 94, u"English"));
+    built.tables.push_back(makeTable(1, 1, 1, 94, u"Deutsch"));
+    return built;
+}
+
+std::vector<std::uint8_t> keyboardImage(int languageId, const std::u16string& name, int readOnly)
+{
+    auto table = makeTable(1, languageId, 1, 94, name);
+    auto image = imageOf(*table);
+    image[model::layout::kReadOnlyOffset] = static_cast<std::uint8_t>(readOnly);
+    image[model::layout::kFontSlotOffset] = 0x42;
+    image[60000] = 0xA5;
+    return image;
+}
+
+TEST(SourceSlot, IsKeptBesideOtherSpareValuesAndTheEditedEntries)
+{
+    auto table = makeTable(1, 0);
+    table->spareValues() = {5, 6};
+    EXPECT_FALSE(sourceSlot(*table));
+    setSourceSlot(*table, 4);
+    setSourceSlot(*table, 9); // replaces, never piles up
+    EXPECT_EQ(sourceSlot(*table), 9);
+    EXPECT_EQ(table->spareValues(), (std::vector<std::uint32_t>{5, 6, kSourceSlotMarker, 9}));
+
+    const auto joined = joinSpareValues(table->spareValues(), {(81 << 16) | 2});
+    const SpareValues split = splitSpareValues(joined);
+    EXPECT_EQ(split.kept, table->spareValues());
+    EXPECT_EQ(split.editedKeys, std::vector<std::int32_t>{(81 << 16) | 2});
+
+    table->spareValues() = {kSourceSlotMarker, 14}; // not a slot: no record
+    EXPECT_FALSE(sourceSlot(*table));
+}
+
+TEST(KeyboardDocument, ABackupHoldsEveryImageExactlyInSlotOrderAndSurvivesReopening)
+{
+    DocumentNumberPool pool;
+    ImportResults images;
+    images[1] = keyboardImage(1, u"Deutsch", 1);
+    images[4] = keyboardImage(7, u"Other", 0);    // a language the template lacks
+    images[6] = keyboardImage(1, u"Deutsch2", 0); // the same language again
+    const DocOutcome made =
+        documentFromKeyboardImages(pool, templateTables, images, KeyboardImageUse::Backup, 0);
+    ASSERT_TRUE(made.doc) << std::string(made.result.message.begin(), made.result.message.end());
+    ASSERT_EQ(made.doc->tableCount(), 3u);
+
+    test::TempDir dir;
+    ASSERT_TRUE(made.doc->saveToPath(dir.file("backup.tvo"), true).ok());
+    const DocOutcome reopened = openDocument(pool, dir.file("backup.tvo"), 0);
+    ASSERT_TRUE(reopened.doc);
+    const int slots[] = {2, 5, 7};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto& table = reopened.doc->table(k);
+        EXPECT_EQ(sourceSlot(table), slots[k]) << k;
+        const auto& expected = images[static_cast<std::size_t>(slots[k] - 1)];
+        const auto actual = imageOf(table);
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), actual.begin(), actual.end()))
+            << "table " << k << " differs from slot " << slots[k];
+    }
+}
+
+TEST(KeyboardDocument, AnImportLoadsTheImagesAndRecordsTheirSlots)
+{
+    DocumentNumberPool pool;
+    ImportResults images;
+    images[0] = keyboardImage(1, u"Deutsch", 1);
+    images[2] = keyboardImage(0, u"English", 0);
+    const DocOutcome made =
+        documentFromKeyboardImages(pool, templateTables, images, KeyboardImageUse::Import, 0);
+    ASSERT_TRUE(made.doc);
+    ASSERT_EQ(made.doc->tableCount(), 2u);
+    EXPECT_TRUE(made.doc->importComplete());
+    EXPECT_EQ(languageIdOf(made.doc->table(0)), 1);
+    EXPECT_EQ(languageIdOf(made.doc->table(1)), 0);
+    EXPECT_EQ(sourceSlot(made.doc->table(0)), 1);
+    EXPECT_EQ(sourceSlot(made.doc->table(1)), 3);
+    // Loading clears the read-only flag and keeps every other byte.
+    auto expected = images[0];
+    expected[model::layout::kReadOnlyOffset] = 0;
+    EXPECT_EQ(imageOf(made.doc->table(0)), expected);
+}
+
+TEST(KeyboardDocument, NothingWholeToUseMakesNoDocument)
+{
+    DocumentNumberPool pool;
+    EXPECT_FALSE(documentFromKeyboardImages(pool, templateTables, {}, KeyboardImageUse::Import, 0).doc);
+    ImportResults shortOne;
+    shortOne[0].assign(1000, 1);
+    EXPECT_FALSE(documentFromKeyboardImages(pool, templateTables, shortOne, KeyboardImageUse::Backup, 0).doc);
+}
+
+} // namespace
+} // namespace tarvo::document

@@ -82,4 +82,4 @@ int usageError(const std::string& message, const std::string& usage)
     return kExitUsage;
 }
 
-}  // namespace tarvo::cli
+} // namespace tarvo::cli

@@ -43,4 +43,4 @@ int fail(int status, const std::string& what, const std::string& reason);
 // Prints a usage error and the command's usage line; returns kExitUsage.
 int usageError(const std::string& message, const std::string& usage);
 
-}  // namespace tarvo::cli
+} // namespace tarvo::cli

@@ -73,11 +73,8 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, Options& o
         return usageError(
             args.positional().empty() ? "no document (FILE.tvo)" : "only one document is written", kUsage);
     o.documentPath = args.positional().front();
-    const auto dev = args.value("port");
-    if (!dev)
-        return usageError("--port is required", kUsage);
     std::string error;
-    const auto target = parsePortTarget(*dev, error);
+    const auto target = portTargetFrom(args.value("port"), error);
     if (!target)
         return usageError(error, kUsage);
     o.target = *target;
@@ -155,14 +152,14 @@ int runDownload(const std::vector<std::string>& argv)
     if (!doc)
         return kExitFileError;
 
+    o.request.documentFromImport = doc->importComplete();
+
     TransferCommand command("download", o.target, o.json, o.quiet, o.tracePath);
     SessionEnvironment& env = command.env();
 
-    transfer::SessionOptions first;
-    first.endWhenComplete = true;
-    transfer::CSlotInspectionSession inspection(env.host(), env, env.port(), env.settings(), first);
-    if (!command.run(inspection, "slot information"))
-        return command.finishSession(inspection);
+    if (!command.inspect())
+        return command.finishSession(command.inspection());
+    const transfer::CSlotInspectionSession& inspection = command.inspection();
 
     const transfer::PlanResult planned = transfer::planDownload(inspection.listings(), inspection.slotCount(),
                                                                 transfer::describeTables(*doc), o.request);

@@ -38,16 +38,13 @@ int runImport(const std::vector<std::string>& argv)
         return usageError(args.error(), kUsage);
     if (!args.positional().empty())
         return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
-    const auto dev = args.value("port");
-    if (!dev)
-        return usageError("--port is required", kUsage);
+    std::string error;
+    const auto target = portTargetFrom(args.value("port"), error);
+    if (!target)
+        return usageError(error, kUsage);
     const auto output = args.value("output");
     if (!output || output->empty())
         return usageError("no output file (-o OUT.tvo)", kUsage);
-    std::string error;
-    const auto target = parsePortTarget(*dev, error);
-    if (!target)
-        return usageError(error, kUsage);
     std::vector<transfer::SlotRequest> requests;
     if (const auto list = args.value("slots")) {
         std::u16string message;
@@ -73,11 +70,9 @@ int runImport(const std::vector<std::string>& argv)
     TransferCommand command("import", *target, args.has("json"), args.has("quiet"), std::nullopt);
     SessionEnvironment& env = command.env();
 
-    transfer::SessionOptions first;
-    first.endWhenComplete = true;
-    transfer::CSlotInspectionSession inspection(env.host(), env, env.port(), env.settings(), first);
-    if (!command.run(inspection, "slot information"))
-        return command.finishSession(inspection);
+    if (!command.inspect())
+        return command.finishSession(command.inspection());
+    const transfer::CSlotInspectionSession& inspection = command.inspection();
 
     const transfer::ImportChoice choice = transfer::chooseImportSlots(
         inspection.listings(), inspection.slotCount(), requests, languagesOf(templateTables));

@@ -133,11 +133,8 @@ int runQuery(const std::vector<std::string>& argv)
         return usageError(args.error(), kUsage);
     if (!args.positional().empty())
         return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
-    const auto dev = args.value("port");
-    if (!dev)
-        return usageError("--port is required", kUsage);
     std::string error;
-    const auto target = parsePortTarget(*dev, error);
+    const auto target = portTargetFrom(args.value("port"), error);
     if (!target)
         return usageError(error, kUsage);
 

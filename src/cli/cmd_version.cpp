@@ -10,4 +10,4 @@ int runVersion(const std::vector<std::string>&)
     return 0;
 }
 
-}  // namespace tarvo::cli
+} // namespace tarvo::cli

@@ -19,18 +19,25 @@ const Command kCommands[] = {
      "edits one script-menu entry as the menu editors do and saves the document", runSetEntry},
     {"query", "tarvo query --port DEV [--json] [--quiet]",
      "keyboard identity, versions, fonts, and the table in each slot", runQuery},
-    {"import", "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] [--json] [--quiet]",
+    {"import",
+     "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] [--json] [--quiet]",
      "reads tables from the keyboard into a new document, in slot order", runImport},
     {"download",
-     "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] [--force-write] "
+     "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] "
+     "[--force-write] "
      "[--retries N] [--trace FILE] [--json] [--quiet]",
      "read-back and merge, then erase, write and end each chosen slot; the document file is never changed",
      runDownload},
-    {"dump", "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions LIST]",
+    {"dump",
+     "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions "
+     "LIST]",
      "S-record or block memory-map dump of the document's tables", runDump},
 };
-}  // namespace
+} // namespace
 
-std::span<const Command> commands() { return kCommands; }
+std::span<const Command> commands()
+{
+    return kCommands;
+}
 
-}  // namespace tarvo::cli
+} // namespace tarvo::cli

@@ -12,8 +12,8 @@ using CommandFn = int (*)(const std::vector<std::string>& args);
 
 struct Command {
     const char* name;
-    const char* usage;    // the synopsis shown by --help
-    const char* summary;  // one line
+    const char* usage;   // the synopsis shown by --help
+    const char* summary; // one line
     CommandFn run;
 };
 
@@ -30,4 +30,4 @@ int runDump(const std::vector<std::string>& args);
 int runImport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 
-}  // namespace tarvo::cli
+} // namespace tarvo::cli

@@ -26,7 +26,7 @@ void printHelp()
                 "difference, 7 the serial port cannot be opened.\n");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -55,5 +55,6 @@ int main(int argc, char** argv)
             return c.run(rest);
         }
     }
-    return tarvo::cli::usageError("unknown command '" + first + "'", "tarvo COMMAND [OPTIONS] (see tarvo --help)");
+    return tarvo::cli::usageError("unknown command '" + first + "'",
+                                  "tarvo COMMAND [OPTIONS] (see tarvo --help)");
 }

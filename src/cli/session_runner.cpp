@@ -38,6 +38,15 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
     return PortTarget{number - 1, platform::comPortDevicePath(number - 1)};
 }
 
+std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, std::string& error)
+{
+    if (!dev) {
+        error = "--port is required";
+        return std::nullopt;
+    }
+    return parsePortTarget(*dev, error);
+}
+
 SessionEnvironment::SessionEnvironment(const PortTarget& target, bool showProgress)
     : m_target(target), m_showProgress(showProgress && isatty(STDERR_FILENO)),
       m_host(std::make_unique<platform::EventLoopHost>()),

@@ -28,6 +28,8 @@ struct PortTarget {
 };
 // Empty and an error message when DEV is neither a COM number 1-16 nor a path.
 std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& error);
+// The value of --port, which every transfer command requires.
+std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, std::string& error);
 
 // The session's surroundings in the tool: the Qt event loop, the serial device
 // behind the port object, and a view that writes a progress line on standard

@@ -31,6 +31,15 @@ bool TransferCommand::run(transfer::CTransferSession& session, const std::string
     return session.endCode() == transfer::kEndComplete;
 }
 
+bool TransferCommand::inspect()
+{
+    transfer::SessionOptions options;
+    options.endWhenComplete = true;
+    m_inspection = std::make_unique<transfer::CSlotInspectionSession>(m_env.host(), m_env, m_env.port(),
+                                                                      m_env.settings(), options);
+    return run(*m_inspection, "slot information");
+}
+
 int TransferCommand::finish(int status, const std::string& reason, std::optional<int> slot)
 {
     if (m_trace) {

@@ -7,6 +7,7 @@
 #include "cli/interrupt_guard.h"
 #include "cli/session_runner.h"
 #include "cli/transfer_report.h"
+#include "transfer/slot_inspection_session.h"
 #include "transfer/transfer_session.h"
 
 #include <functional>
@@ -31,6 +32,10 @@ public:
     // ended complete.
     bool run(transfer::CTransferSession& session, const std::string& traceMark,
              std::function<void()> cancel = {});
+    // The first session: what each slot holds. False when it did not complete.
+    bool inspect();
+    const transfer::CSlotInspectionSession& inspection() const { return *m_inspection; }
+
     // Ctrl-C was pressed (also between sessions).
     bool interrupted() const { return m_interrupts.interrupted(); }
 
@@ -46,6 +51,7 @@ private:
     TransferReport m_report;
     InterruptGuard m_interrupts;
     std::unique_ptr<FrameTrace> m_trace;
+    std::unique_ptr<transfer::CSlotInspectionSession> m_inspection;
 };
 
 // The session options of every session after the first: start at the speed

@@ -3,6 +3,8 @@
 
 #include "document/doc.h"
 #include "document/document_number_pool.h"
+#include "export/table_dump.h"
+#include "model/lang_table_layout.h"
 #include "templates/template_catalogue.h"
 
 #include <array>
@@ -44,6 +46,10 @@ bool loadFactoryImages(TableImages& images, std::string& error)
         return false;
     }
     collectImages(built.tables, images);
+    // A keyboard's tables went in through its own loader, which sets the font slot.
+    for (auto& image : images)
+        if (image.size() > model::layout::kFontOffset)
+            image[model::layout::kFontSlotOffset] = dump::dumpedFontSlot(image[model::layout::kFontOffset]);
     return true;
 }
 

@@ -65,6 +65,14 @@ TEST(DownloadPlan, MatchesSlotsByLanguageAndMergesOnlyThoseNotNamedWithATable)
     EXPECT_TRUE(all.plan.merge[0] && all.plan.merge[1]);
     EXPECT_EQ(all.plan.readFirst, all.plan.merge);
 
+    // A document just made by an import is the keyboard's own: nothing to merge.
+    DownloadRequest fromImport = requestFor("");
+    fromImport.documentFromImport = true;
+    const PlanResult imported = planDownload(slots, 13, tables, fromImport);
+    ASSERT_TRUE(imported.ok);
+    EXPECT_EQ(imported.plan.table, all.plan.table);
+    EXPECT_FALSE(imported.plan.anyRead());
+
     // N=I writes as stored: nothing to merge, and a blank slot can be chosen.
     const PlanResult named = planDownload(slots, 13, tables, requestFor("3=1,2"));
     ASSERT_TRUE(named.ok);

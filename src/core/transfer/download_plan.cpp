@@ -144,9 +144,8 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         if (!choice.ok)
             return refused(choice.message);
         plan.table = choice.map;
-        for (int k = 0; k < kMaxSlots; ++k)
-            plan.merge[static_cast<std::size_t>(k)] = plan.table[static_cast<std::size_t>(k)] != kNoTable &&
-                                                      !choice.asNamed[static_cast<std::size_t>(k)];
+        for (std::size_t s = 0; s < plan.merge.size(); ++s)
+            plan.merge[s] = plan.table[s] != kNoTable && !choice.asNamed[s] && !request.documentFromImport;
     }
     if (plan.chosenCount() == 0)
         return refused(u"Please select the language to be imported");

@@ -25,6 +25,9 @@ struct DownloadRequest {
     std::vector<SlotRequest> slots; // empty: every slot whose table matches a document table
     bool asIs = false;              // the document's tables as stored, into their recorded slots
     bool backup = false;            // the chosen slots' tables are read and kept first
+    // The document was just made by an import (its import-complete flag):
+    // it is the keyboard's own, so nothing is read back to merge.
+    bool documentFromImport = false;
 };
 
 // What the plan needs to know of each document table.

@@ -4,17 +4,17 @@
 // written.
 
 #include "serial/keyboard_records.h"
+#include "transfer/slot_info_session.h"
 #include "transfer/table_info_row.h"
-#include "transfer/transfer_session.h"
 
 #include <functional>
 #include <vector>
 
 namespace tarvo::transfer {
 
-class CQuerySession final : public CTransferSession {
+class CQuerySession final : public CSlotInfoSession {
 public:
-    using CTransferSession::CTransferSession;
+    using CSlotInfoSession::CSlotInfoSession;
 
     // Called as each slot's row is filled.
     void setRowListener(std::function<void(const TableInfoRow&)> listener)
@@ -28,14 +28,11 @@ public:
     bool dataSchemaRecognised() const { return m_dataSchemaRecognised; }
 
 protected:
-    void prepare() override;
-    bool onStep(serial::bpState state) override;
-    void showPinging() override;
+    void prepareSlots() override;
+    bool onIdentity() override;
+    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
 
 private:
-    int m_slot = -1;
-    int m_phase = 1; // 1-3: the block of kTableInfoBlocks being read
-    serial::TableInfoBlock m_info;
     std::vector<TableInfoRow> m_rows;
     int m_dataSchema = 0;
     bool m_dataSchemaRecognised = false;

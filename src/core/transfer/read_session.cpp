@@ -158,6 +158,18 @@ bool CReadSession::storeBlock()
     return true;
 }
 
+void CReadSession::informationOfSlotAfter(int slot)
+{
+    m_slot = nextChosenSlot(slot);
+    if (m_slot >= 0) {
+        goTo(bpStateSEND_T0);
+        return;
+    }
+    // The images follow, from the first chosen slot again.
+    m_infoPhase = false;
+    goTo(bpStateREADYNEXTSLOT);
+}
+
 bool CReadSession::onStep(bpState state)
 {
     switch (state) {
@@ -167,13 +179,7 @@ bool CReadSession::onStep(bpState state)
             return true;
         engine().setAddressMode(keyboardId().addressModeForBootloader());
         engine().resetByteCount();
-        m_slot = nextChosenSlot(-1);
-        if (m_slot < 0) {
-            m_infoPhase = false;
-            goTo(bpStateREADYNEXTSLOT);
-        } else {
-            goTo(bpStateSEND_T0);
-        }
+        informationOfSlotAfter(-1);
         return true;
     case bpStateSEND_T0:
         sendNextBlock();
@@ -190,13 +196,7 @@ bool CReadSession::onStep(bpState state)
                 return true;
             }
             m_infoStep = 0;
-            m_slot = nextChosenSlot(m_slot);
-            if (m_slot < 0) {
-                m_infoPhase = false;
-                goTo(bpStateREADYNEXTSLOT);
-            } else {
-                goTo(bpStateSEND_T0);
-            }
+            informationOfSlotAfter(m_slot);
             return true;
         }
         if (++m_block < kImageBlocks) {

@@ -117,6 +117,8 @@ private:
     // The next chosen slot after the given one, -1 when none is left.
     int nextChosenSlot(int after) const;
     std::u16string tableLine(int slot) const;
+    // The information phase moves to the next chosen slot, or on to the images.
+    void informationOfSlotAfter(int slot);
     bool checkSlotCount();
     void sendNextBlock();
     bool storeBlock();

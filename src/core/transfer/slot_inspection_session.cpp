@@ -6,10 +6,6 @@ namespace tarvo::transfer {
 
 using namespace serial;
 
-namespace {
-constexpr int kPhases = static_cast<int>(kTableInfoBlocks.size());
-} // namespace
-
 bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor)
 {
     if (firmwareMajor == 0 || firmwareMajor == kUnwrittenByte || firmwareMinor == kUnwrittenByte)
@@ -43,76 +39,29 @@ SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info)
     return listing;
 }
 
-void CSlotInspectionSession::prepare()
+void CSlotInspectionSession::prepareSlots()
 {
     // Probing always starts at 19200 with the other speed still to try.
     settings().baudIndex = kBaudIndex19200;
-    m_slot = -1;
-    m_phase = 1;
-    m_info = {};
     m_listings.clear();
 }
 
-void CSlotInspectionSession::showPinging()
+bool CSlotInspectionSession::onIdentity()
 {
-    view().setStatusText(std::u16string(
-        settings().baudIndex == kBaudIndex19200 ? texts::kStatusPinging19200 : texts::kStatusPinging57600));
+    return checkKeyboardModel();
 }
 
-bool CSlotInspectionSession::onStep(bpState state)
+bool CSlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& info)
 {
-    switch (state) {
-    case bpStateRECEIVE_T7:
-        if (!checkKeyboardModel())
-            return true;
-        engine().setAddressMode(keyboardId().addressModeForBootloader());
-        engine().resetByteCount();
-        goTo(bpStateREADYNEXTSLOT);
-        return true;
-    case bpStateREADYNEXTSLOT:
-        ++m_slot;
-        if (m_slot < slotCount()) {
-            m_phase = 1;
-            m_info = {};
-            goTo(bpStateSEND_T0);
-        } else {
-            goTo(bpStateGOOFFLINE);
-        }
-        return true;
-    case bpStateSEND_T0: {
-        view().setStatusText({});
-        const int block = kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
-        const auto slot = static_cast<std::uint8_t>(m_slot);
-        send([this, slot, block] { return engine().sendReadBlock(slot, block); });
-        return true;
-    }
-    case bpStateRECEIVE_DT:
-        if (!m_info.setBlock(m_phase - 1, engine().receiveBuffer())) {
-            engine().setState(bpStateER_INTERNAL);
-            fail(texts::internalError(state), SessionFailure::Internal);
-            return true;
-        }
-        engine().resetByteCount();
-        if (m_phase < kPhases) {
-            ++m_phase;
-            goTo(bpStateSEND_T0);
-            return true;
-        }
-        m_listings.push_back(makeSlotListing(m_slot + 1, m_info));
-        {
-            const SlotListing& listing = m_listings.back();
-            // Only a present table older than the rule ends the session; a blank
-            // slot 1 is the very keyboard that most needs a download.
-            if (m_slot == 0 && !listing.recoverable && !listing.versionAccepted) {
-                fail(std::u16string(kOldTablesInSlotOne), SessionFailure::Refused);
-                return true;
-            }
-        }
-        goTo(bpStateREADYNEXTSLOT);
-        return true;
-    default:
+    m_listings.push_back(makeSlotListing(slotNumber, info));
+    const SlotListing& listing = m_listings.back();
+    // Only a present table older than the rule ends the session; a blank
+    // slot 1 is the very keyboard that most needs a download.
+    if (slotNumber == 1 && !listing.recoverable && !listing.versionAccepted) {
+        fail(std::u16string(kOldTablesInSlotOne), SessionFailure::Refused);
         return false;
     }
+    return true;
 }
 
 } // namespace tarvo::transfer

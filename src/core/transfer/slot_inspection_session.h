@@ -6,8 +6,8 @@
 // only in how a choice becomes a slot map (slot_choice.h).
 
 #include "serial/keyboard_records.h"
+#include "transfer/slot_info_session.h"
 #include "transfer/table_info_row.h"
-#include "transfer/transfer_session.h"
 
 #include <string>
 #include <string_view>
@@ -57,21 +57,18 @@ struct SlotListing {
 
 SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info);
 
-class CSlotInspectionSession final : public CTransferSession {
+class CSlotInspectionSession final : public CSlotInfoSession {
 public:
-    using CTransferSession::CTransferSession;
+    using CSlotInfoSession::CSlotInfoSession;
 
     const std::vector<SlotListing>& listings() const { return m_listings; }
 
 protected:
-    void prepare() override;
-    bool onStep(serial::bpState state) override;
-    void showPinging() override;
+    void prepareSlots() override;
+    bool onIdentity() override;
+    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
 
 private:
-    int m_slot = -1;
-    int m_phase = 1; // 1-3: the block of kTableInfoBlocks awaited next
-    serial::TableInfoBlock m_info;
     std::vector<SlotListing> m_listings;
 };
 

@@ -1,0 +1,74 @@
+#include "transfer/slot_info_session.h"
+
+#include "transfer/session_texts.h"
+
+namespace tarvo::transfer {
+
+using namespace serial;
+
+namespace {
+constexpr int kPhases = static_cast<int>(kTableInfoBlocks.size());
+} // namespace
+
+void CSlotInfoSession::prepare()
+{
+    m_slot = -1;
+    m_phase = 1;
+    m_info = {};
+    prepareSlots();
+}
+
+void CSlotInfoSession::showPinging()
+{
+    view().setStatusText(std::u16string(
+        settings().baudIndex == kBaudIndex19200 ? texts::kStatusPinging19200 : texts::kStatusPinging57600));
+}
+
+bool CSlotInfoSession::onStep(bpState state)
+{
+    switch (state) {
+    case bpStateRECEIVE_T7:
+        if (!onIdentity())
+            return true;
+        engine().setAddressMode(keyboardId().addressModeForBootloader());
+        engine().resetByteCount();
+        goTo(bpStateREADYNEXTSLOT);
+        return true;
+    case bpStateREADYNEXTSLOT:
+        ++m_slot;
+        if (m_slot < slotCount()) {
+            m_phase = 1;
+            m_info = {};
+            goTo(bpStateSEND_T0);
+        } else {
+            goTo(bpStateGOOFFLINE);
+        }
+        return true;
+    case bpStateSEND_T0: {
+        view().setStatusText({});
+        const int block = kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
+        const auto slot = static_cast<std::uint8_t>(m_slot);
+        send([this, slot, block] { return engine().sendReadBlock(slot, block); });
+        return true;
+    }
+    case bpStateRECEIVE_DT:
+        if (!m_info.setBlock(m_phase - 1, engine().receiveBuffer())) {
+            engine().setState(bpStateER_INTERNAL);
+            fail(texts::internalError(state), SessionFailure::Internal);
+            return true;
+        }
+        engine().resetByteCount();
+        if (m_phase < kPhases) {
+            ++m_phase;
+            goTo(bpStateSEND_T0);
+            return true;
+        }
+        if (onSlotRead(m_slot + 1, m_info))
+            goTo(bpStateREADYNEXTSLOT);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,35 @@
+#pragma once
+// CSlotInfoSession: what the Query, Download and Import dialogs' first
+// session share. After the ping and the identity it reads the three
+// identifying blocks of every slot the keyboard has, with the pinging texts
+// on the status line; the dialogs differ in what they check of the identity
+// and what they make of each slot.
+
+#include "serial/keyboard_records.h"
+#include "transfer/transfer_session.h"
+
+namespace tarvo::transfer {
+
+class CSlotInfoSession : public CTransferSession {
+public:
+    using CTransferSession::CTransferSession;
+
+protected:
+    // The identity is in; false when the session ended on it.
+    virtual bool onIdentity() { return true; }
+    // One slot's blocks are in (slotNumber from 1); false when the session ended on it.
+    virtual bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) = 0;
+    // The session's own data, before the probe.
+    virtual void prepareSlots() {}
+
+    void prepare() final;
+    bool onStep(serial::bpState state) final;
+    void showPinging() final;
+
+private:
+    int m_slot = -1;
+    int m_phase = 1; // 1-3: the block of kTableInfoBlocks awaited next
+    serial::TableInfoBlock m_info;
+};
+
+} // namespace tarvo::transfer

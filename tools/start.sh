@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the programs and starts the main job: a simulated keyboard attached
-# as COM1, a new document made from the shipped template, and the tool showing
-# the document and the keyboard.
+# as COM1, a new document made from the shipped template, the tool showing the
+# document and the keyboard, an edited entry downloaded (with a backup and a
+# verification) and the keyboard's tables imported back.
 set -e
 cd "$(dirname "$0")/.."
 cmake -S . -B build
@@ -22,3 +23,9 @@ echo "Simulated keyboard on $(head -n1 "$run_dir/sim.out"), attached as COM1"
 "$bin/tarvo" new -o "$work/Demo.tvo" --force
 "$bin/tarvo" info "$work/Demo.tvo"
 "$bin/tarvo" query --port 1
+"$bin/tarvo" set-entry "$work/Demo.tvo" --table 0 --menu 81 --entry 1 --lines "DEMO|CAMERA 1|"
+rm -f "$work/Backup.tvo"
+"$bin/tarvo" download "$work/Demo.tvo" --port 1 --backup "$work/Backup.tvo" --verify
+"$bin/tarvo" import --port 1 -o "$work/Imported.tvo" --force
+# The edited entry, as the keyboard now holds it.
+"$bin/tarvo" info "$work/Imported.tvo" --menus | grep -m1 -A1 'menu 81:'

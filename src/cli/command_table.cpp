@@ -5,6 +5,35 @@
 namespace tarvo::cli {
 
 namespace {
+
+constexpr const char* kImportOptions =
+    "  --port DEV       a device path or a COM number (3 = COM3)\n"
+    "  -o OUT.tvo       the new document; saved only when every chosen slot was read whole\n"
+    "  --slots LIST     keyboard slots 1-13, comma-separated (default: every slot whose\n"
+    "                   language the template has; the others are named and skipped)\n"
+    "  --template FILE  the template the document is made from (default: the first found)\n"
+    "  --force          replace an existing OUT\n"
+    "  --json           JSON Lines events on standard output (progress, slot_done, error, done)\n"
+    "  --quiet          no progress line\n";
+
+constexpr const char* kDownloadOptions =
+    "  --port DEV       a device path or a COM number (3 = COM3)\n"
+    "  --slots LIST     keyboard slots 1-13, comma-separated; N=I writes document table I into\n"
+    "                   slot N as stored, whatever the slot holds (default: every slot whose\n"
+    "                   table's language the document has, read back and merged first)\n"
+    "  --backup OUT.tvo save the chosen slots' tables, exactly as read, before anything is erased\n"
+    "  --as-is          write the tables exactly as stored into the slots they record (a backup)\n"
+    "  --verify         read the written slots back; a difference gives exit status 6\n"
+    "  --force-write    write a slot even when it already holds the image\n"
+    "  --retries N      send a frame again after a time-out or \"CE\", up to N times (default 0).\n"
+    "                   A reply later than the time-out may then be taken for the next frame's:\n"
+    "                   use it on noisy lines, with --verify\n"
+    "  --trace FILE     every frame sent and reply taken, in hex, with the milliseconds between\n"
+    "  --json           JSON Lines events on standard output (progress, slot_done, error, done)\n"
+    "  --quiet          no progress line\n"
+    "Ctrl-C ends the data of the slot being written and names it incomplete (exit 5); a second\n"
+    "Ctrl-C ends at once.\n";
+
 // Add a row here for every command (keep the order of the README).
 const Command kCommands[] = {
     {"version", "tarvo version", "print the program's version", runVersion},
@@ -21,13 +50,13 @@ const Command kCommands[] = {
      "keyboard identity, versions, fonts, and the table in each slot", runQuery},
     {"import",
      "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] [--json] [--quiet]",
-     "reads tables from the keyboard into a new document, in slot order", runImport},
+     "reads tables from the keyboard into a new document, in slot order", runImport, kImportOptions},
     {"download",
      "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] "
      "[--force-write] "
      "[--retries N] [--trace FILE] [--json] [--quiet]",
      "read-back and merge, then erase, write and end each chosen slot; the document file is never changed",
-     runDownload},
+     runDownload, kDownloadOptions},
     {"dump",
      "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions "
      "LIST]",

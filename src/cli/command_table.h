@@ -15,6 +15,7 @@ struct Command {
     const char* usage;   // the synopsis shown by --help
     const char* summary; // one line
     CommandFn run;
+    const char* options = nullptr; // what each option does, for --help; null when the usage says enough
 };
 
 std::span<const Command> commands();

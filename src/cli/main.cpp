@@ -49,6 +49,8 @@ int main(int argc, char** argv)
             for (const auto& a : rest) {
                 if (a == "--help" || a == "-h") {
                     std::printf("usage: %s\n%s\n", c.usage, c.summary);
+                    if (c.options)
+                        std::printf("\n%s", c.options);
                     return 0;
                 }
             }

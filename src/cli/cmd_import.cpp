@@ -52,6 +52,11 @@ int runImport(const std::vector<std::string>& argv)
         if (!parsed)
             return usageError(oneLine(message), kUsage);
         requests = *parsed;
+        for (const auto& request : requests)
+            if (request.table)
+                return usageError("slot " + std::to_string(request.slot) +
+                                      ": N=I names a document table, which only a download takes",
+                                  kUsage);
     }
     const bool force = args.has("force");
     // Checked before the keyboard is touched; the save checks again.

@@ -105,6 +105,7 @@ TEST(DownloadPlan, RefusesBeforeAnythingIsErased)
              Case{"1,2", 13, u"would both receive"}, // two slots into one table, not named
              Case{"", 13, u"would both receive"},    // the same, chosen by language
              Case{"3=0", 13, u"1.94"},               // a present table older than the rule
+             Case{"3", 13, u"1.94"},                 // the same, to be matched by language
              Case{"4", 13, u"holds no table"},       // blank: name the table
              Case{"5", 13, u"no table of language"}, // a language the document lacks
              Case{"1=3", 13, u"has no table 3"},     // no such document table

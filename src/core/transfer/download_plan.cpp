@@ -26,6 +26,12 @@ bool holdsOldTable(const SlotListing* listing)
     return listing != nullptr && listing->row.present && !listing->recoverable && !listing->versionAccepted;
 }
 
+std::u16string oldTableText(int slot)
+{
+    return std::u16string(kOldTablesInSlotOne) +
+           texts::format(u" (keyboard language table #%d)", {texts::number(slot)});
+}
+
 PlanResult refused(std::u16string message)
 {
     PlanResult result;
@@ -137,6 +143,10 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         if (!planAsIs(tables, slotCount, request, plan, result.message))
             return result;
     } else {
+        // Said before the choice, which would only find nothing to match.
+        for (const SlotRequest& item : request.slots)
+            if (holdsOldTable(listingFor(listings, item.slot)))
+                return refused(oldTableText(item.slot));
         std::vector<int> languageIds;
         for (const DocumentTableInfo& table : tables)
             languageIds.push_back(table.languageId);
@@ -156,8 +166,7 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
             continue;
         const SlotListing* listing = listingFor(listings, k + 1);
         if (holdsOldTable(listing))
-            return refused(std::u16string(kOldTablesInSlotOne) +
-                           texts::format(u" (keyboard language table #%d)", {n(k + 1)}));
+            return refused(oldTableText(k + 1));
         // A blank or half-written slot holds nothing worth keeping.
         const bool holdsTable = listing != nullptr && listing->holdsAcceptedTable();
         plan.readFirst[s] = plan.merge[s] || (request.backup && holdsTable);

@@ -1,0 +1,489 @@
+// tarvo download against the simulated keyboard: what lands in the flash
+// (merge, as-is restore, an explicit table for a blank slot), verify,
+// unchanged slots, faults and Ctrl-C during the write, and the slots that
+// end the session before anything is erased.
+
+#include "sim_process.h"
+
+#include "model/keyboard_fonts.h"
+#include "model/lang_table_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include <algorithm>
+#include <bit>
+#include <fstream>
+#include <ostream>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace tarvo::cli::test {
+namespace {
+
+namespace layout = model::layout;
+
+// The document's Deutsch table (index 1) is written into slot 2.
+constexpr int kTable = 1;
+constexpr int kSlot = 2;
+constexpr int kPresentSlots = 5;
+constexpr int kMenu = 81;
+constexpr int kEditedEntry = 1;
+constexpr int kKeyboardEntry = 2;
+constexpr char16_t kKeyboardLine[] = u"Kbd";
+constexpr std::size_t kKeyboardOnlyByte = layout::kUserFunctionOffset + 4;
+constexpr std::uint8_t kReadOnly = 1;
+constexpr int kFontOne = 1;
+
+// The frames before the write's first S2 (slot information, read-back of one
+// slot, the write's own start) are about 4150, the write ends near 8250:
+// frame 6000 is well inside it.
+constexpr const char* kStopMidWrite = "stop:6000";
+// The flipped and the lost block: S2 number 300 carries block 299.
+constexpr int kFaultyS2 = 300;
+
+std::string s2Fault(const char* kind)
+{
+    return std::string(kind) + ":S2:" + std::to_string(kFaultyS2);
+}
+
+class DownloadCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_factory = factoryFlash(m_dir.file("factory.bin"));
+        ASSERT_EQ(m_factory.size(), kSlotBytes * kFlashSlots);
+        // The keyboard's Deutsch table has an entry and a byte of its own, so
+        // a download that merely replaced it would be seen.
+        m_before = m_factory;
+        const auto slot = slotOf(m_before, kSlot);
+        const std::size_t entry = layout::menuEntryOffset(kMenu, kKeyboardEntry);
+        std::fill(slot.begin() + static_cast<std::ptrdiff_t>(entry),
+                  slot.begin() + static_cast<std::ptrdiff_t>(entry + layout::kEntryLine2Offset), 0);
+        for (std::size_t i = 0; kKeyboardLine[i] != 0; ++i)
+            slot[entry + i] = static_cast<std::uint8_t>(
+                model::KeyboardFonts::instance().toDevice(kFontOne, kKeyboardLine[i]));
+        slot[kKeyboardOnlyByte] = static_cast<std::uint8_t>(slot[kKeyboardOnlyByte] ^ 0x5A);
+        writeFlash(m_keyboard.flashPath(), m_before, true);
+
+        ASSERT_EQ(tarvo({"new", "-o", document()}).status, 0);
+        ASSERT_EQ(tarvo({"set-entry", document(), "--table", std::to_string(kTable), "--menu",
+                         std::to_string(kMenu), "--entry", std::to_string(kEditedEntry), "--lines", "A|B|C"})
+                      .status,
+                  0);
+        m_documentImages = documentImages(document());
+        ASSERT_GT(m_documentImages.size(), static_cast<std::size_t>(kTable));
+    }
+
+    RunResult tarvo(const std::vector<std::string>& args) { return runTarvo(args, m_dir.path()); }
+
+    RunResult download(const std::string& file, const std::vector<std::string>& extra)
+    {
+        std::vector<std::string> args = {"download", file, "--port", m_keyboard.link(), "--json"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return tarvo(args);
+    }
+
+    Bytes flashNow()
+    {
+        m_keyboard.stop();
+        return readBytes(m_keyboard.flashPath());
+    }
+
+    std::string document() const { return m_dir.file("doc.tvo"); }
+
+    // What a download writes over a slot's old image: the keyboard's table
+    // (loaded, so not read-only), the font slot byte of its font, and the
+    // document's edited entry.
+    Bytes merged(int slot) const
+    {
+        const auto old = slotOf(m_before, slot);
+        Bytes image(old.begin(), old.end());
+        image[layout::kReadOnlyOffset] = 0;
+        image[layout::kFontSlotOffset] = static_cast<std::uint8_t>(image[layout::kFontOffset] - 1);
+        if (slot == kSlot) {
+            const std::size_t entry = layout::menuEntryOffset(kMenu, kEditedEntry);
+            std::copy_n(m_documentImages[kTable].begin() + static_cast<std::ptrdiff_t>(entry),
+                        layout::kEntryBytes, image.begin() + static_cast<std::ptrdiff_t>(entry));
+        }
+        return image;
+    }
+
+    static Bytes copyOf(std::span<const std::uint8_t> bytes) { return Bytes(bytes.begin(), bytes.end()); }
+
+    TempDir m_dir;
+    SimulatedKeyboard m_keyboard{m_dir.path()};
+    Bytes m_factory;
+    Bytes m_before;
+    std::vector<Bytes> m_documentImages;
+};
+
+std::vector<std::string> trimmedLines(const QJsonObject& entry)
+{
+    std::vector<std::string> lines;
+    for (const auto& line : entry["lines"].toArray())
+        lines.push_back(line.toString().trimmed().toStdString());
+    return lines;
+}
+
+TEST_F(DownloadCommand, MergesTheEditedEntryIntoTheKeyboardsTables)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    const Bytes documentBefore = readBytes(document());
+    const RunResult run = download(document(), {});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readBytes(document()), documentBefore);
+
+    const Bytes after = flashNow();
+    for (int slot = 1; slot <= kPresentSlots; ++slot)
+        EXPECT_TRUE(copyOf(slotOf(after, slot)) == merged(slot)) << "slot " << slot;
+    for (int slot = kPresentSlots + 1; slot <= kFlashSlots; ++slot)
+        EXPECT_TRUE(std::ranges::all_of(slotOf(after, slot), [](std::uint8_t b) { return b == kErased; }))
+            << "slot " << slot;
+
+    // Read back as a user would see it: the edit and the keyboard's own entry.
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_EQ(tarvo({"import", "--port", m_keyboard.link(), "-o", m_dir.file("check.tvo"), "--slots",
+                     std::to_string(kSlot)})
+                  .status,
+              0);
+    const RunResult info = tarvo({"info", m_dir.file("check.tvo"), "--menus", "--json"});
+    ASSERT_EQ(info.status, 0);
+    const QJsonArray menus = parseJson(info)["tables"].toArray()[0].toObject()["menus"].toArray();
+    QJsonObject menu;
+    for (const auto& m : menus)
+        if (m.toObject()["number"].toInt() == kMenu)
+            menu = m.toObject();
+    const QJsonArray entries = menu["entries"].toArray();
+    ASSERT_GE(entries.size(), kKeyboardEntry);
+    EXPECT_EQ(trimmedLines(entries[kEditedEntry - 1].toObject()), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(trimmedLines(entries[kKeyboardEntry - 1].toObject())[0], "Kbd");
+}
+
+TEST_F(DownloadCommand, SecondDownloadFindsEverySlotUnchangedUnlessForced)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_EQ(download(document(), {}).status, 0);
+    const Bytes written = flashNow();
+
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult again = download(document(), {});
+    ASSERT_EQ(again.status, 0) << again.err;
+    std::vector<std::pair<int, std::string>> unchanged;
+    for (int slot = 1; slot <= kPresentSlots; ++slot)
+        unchanged.emplace_back(slot, "unchanged");
+    EXPECT_EQ(slotResults(jsonLines(again.out)), unchanged);
+    EXPECT_EQ(flashNow(), written);
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 0);
+    EXPECT_GT(m_keyboard.framesReceived("T0"), kBlocksPerSlot); // the slots were read back
+
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult forced = download(document(), {"--slots", std::to_string(kSlot), "--force-write"});
+    ASSERT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(slotResults(jsonLines(forced.out)),
+              (std::vector<std::pair<int, std::string>>{{kSlot, "written"}}));
+    EXPECT_EQ(flashNow(), written);
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 1);
+}
+
+TEST_F(DownloadCommand, BackupWrittenBackAsIsRestoresTheKeyboard)
+{
+    // A read-only table: the backup must keep even the flag that loading clears.
+    slotOf(m_before, kSlot)[layout::kReadOnlyOffset] = kReadOnly;
+    writeFlash(m_keyboard.flashPath(), m_before, true);
+    ASSERT_TRUE(m_keyboard.start());
+    const std::string backup = m_dir.file("backup.tvo");
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot), "--backup", backup});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<Bytes> saved = documentImages(backup);
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_TRUE(saved[0] == copyOf(slotOf(m_before, kSlot)));
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged(kSlot));
+
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult restore = download(backup, {"--as-is"});
+    ASSERT_EQ(restore.status, 0) << restore.err;
+    EXPECT_TRUE(flashNow() == m_before);
+    EXPECT_NE(slotStatus(m_keyboard.flashPath(), kSlot).find("complete"), std::string::npos);
+}
+
+TEST_F(DownloadCommand, BackupSavedBeforeAFailedWritePutsTheSlotBack)
+{
+    ASSERT_TRUE(m_keyboard.start({"--fault", "fe:S8:1"}));
+    const std::string backup = m_dir.file("backup.tvo");
+    const RunResult failed = download(document(), {"--slots", std::to_string(kSlot), "--backup", backup});
+    ASSERT_EQ(failed.status, 4) << failed.err;
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult restore = download(backup, {"--as-is"});
+    ASSERT_EQ(restore.status, 0) << restore.err;
+    EXPECT_TRUE(flashNow() == m_before);
+}
+
+TEST_F(DownloadCommand, ExistingBackupFileEndsTheDownloadBeforeTheKeyboardIsAsked)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    const std::string backup = m_dir.file("backup.tvo");
+    const Bytes kept = {'m', 'i', 'n', 'e'};
+    writeBytes(backup, kept);
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot), "--backup", backup});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(readBytes(backup), kept);
+    EXPECT_TRUE(flashNow() == m_before);
+    EXPECT_EQ(m_keyboard.framesReceived("T7"), 0);
+}
+
+TEST_F(DownloadCommand, VerifyPassesAndTheTraceHoldsEveryFrameInHex)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    const std::string trace = m_dir.file("trace.txt");
+    const RunResult run =
+        download(document(), {"--slots", std::to_string(kSlot), "--verify", "--trace", trace});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    EXPECT_EQ(slotResults(events),
+              (std::vector<std::pair<int, std::string>>{{kSlot, "written"}, {kSlot, "verified"}}));
+    for (const char* phase : {"write", "verify"}) {
+        const auto last = std::find_if(events.rbegin(), events.rend(), [phase](const QJsonObject& e) {
+            return e["phase"].toString() == phase;
+        });
+        ASSERT_NE(last, events.rend()) << phase;
+        EXPECT_EQ((*last)["done"].toInt(), kBlocksPerSlot) << phase;
+        EXPECT_EQ((*last)["total"].toInt(), kBlocksPerSlot) << phase;
+    }
+
+    const std::regex frameLine(R"(\+(\d+) ms (sent|recv) (\d+):((?: [0-9A-F]{2})*))");
+    std::ifstream in(trace);
+    int sent = 0;
+    int received = 0;
+    int imageBlocks = 0;
+    int erases = 0;
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (line.find(" # ") != std::string::npos)
+            continue; // a session's heading
+        ASSERT_TRUE(std::regex_match(line, m, frameLine)) << line;
+        EXPECT_EQ(m[4].str().size(), 3 * std::stoul(m[3].str())) << line;
+        if (m[2] == "sent") {
+            ++sent;
+            imageBlocks += m[4].str().rfind(" 53 32", 0) == 0 ? 1 : 0; // "S2"
+            erases += m[4].str().rfind(" 43 31", 0) == 0 ? 1 : 0;      // "C1"
+        } else {
+            ++received;
+        }
+    }
+    EXPECT_EQ(imageBlocks, kBlocksPerSlot);
+    EXPECT_EQ(erases, 1);
+    EXPECT_GT(sent, kBlocksPerSlot);
+    EXPECT_EQ(received, sent); // every frame has its reply, or its time-out, on record
+}
+
+TEST_F(DownloadCommand, VerifyNamesTheSlotBlockAndOffsetOfAWrongByte)
+{
+    ASSERT_TRUE(m_keyboard.start({"--fault", s2Fault("flip")}));
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot), "--verify"});
+    EXPECT_EQ(run.status, 6) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    const std::string message = errorMessage(events);
+    EXPECT_NE(message.find("#" + std::to_string(kSlot)), std::string::npos) << message;
+    const int block = kFaultyS2 - 1;
+    EXPECT_NE(message.find("block " + std::to_string(block)), std::string::npos) << message;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(
+        message, m,
+        std::regex(R"(offset 0x([0-9A-Fa-f]+).*expected 0x([0-9A-Fa-f]{2}).*read 0x([0-9A-Fa-f]{2}))")))
+        << message;
+    const unsigned long offset = std::stoul(m[1].str(), nullptr, 16);
+    EXPECT_GE(offset, block * kBlockBytes);
+    EXPECT_LT(offset, (block + 1) * kBlockBytes);
+    const unsigned difference = std::stoul(m[2].str(), nullptr, 16) ^ std::stoul(m[3].str(), nullptr, 16);
+    EXPECT_EQ(std::popcount(difference), 1);
+    EXPECT_EQ(events.back()["status"].toInt(), 6);
+}
+
+struct WriteFault {
+    const char* name;
+    std::string fault;
+    int expectedStatus;
+    const char* slotStateAfter;
+};
+
+void PrintTo(const WriteFault& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DownloadWriteFault : public DownloadCommand, public ::testing::WithParamInterface<WriteFault> {};
+
+TEST_P(DownloadWriteFault, SlotIsReportedIncompleteAndCanBeWrittenAgain)
+{
+    const WriteFault& c = GetParam();
+    ASSERT_TRUE(m_keyboard.start({"--fault", c.fault}));
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot)});
+    EXPECT_EQ(run.status, c.expectedStatus) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    EXPECT_NE(errorMessage(events).find("incomplete"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("incomplete"), std::string::npos) << run.err;
+    for (const auto& [slot, result] : slotResults(events))
+        EXPECT_NE(result, "written") << slot;
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back()["status"].toInt(), c.expectedStatus);
+    m_keyboard.stop();
+    EXPECT_NE(slotStatus(m_keyboard.flashPath(), kSlot).find(c.slotStateAfter), std::string::npos)
+        << slotStatus(m_keyboard.flashPath(), kSlot);
+
+    // Whatever the slot holds now, naming the table writes it whole.
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult again =
+        download(document(), {"--slots", std::to_string(kSlot) + "=" + std::to_string(kTable)});
+    ASSERT_EQ(again.status, 0) << again.err;
+    m_keyboard.stop();
+    EXPECT_NE(slotStatus(m_keyboard.flashPath(), kSlot).find("complete"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DownloadWriteFault,
+    ::testing::Values(WriteFault{"lostBlockReply", s2Fault("drop"), 3, "partly written"},
+                      // The keyboard did not carry out the refused erase; the tool cannot know that.
+                      WriteFault{"refusedErase", "ce:C1:1", 4, "complete"},
+                      WriteFault{"refusedEndOfData", "fe:S8:1", 4, "partly written"},
+                      WriteFault{"keyboardFallsSilentAfterTheErase", kStopMidWrite, 3, "partly written"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DownloadCommand, OneRetryRidesOverALostBlock)
+{
+    ASSERT_TRUE(m_keyboard.start({"--fault", s2Fault("drop")}));
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot), "--retries", "1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged(kSlot));
+}
+
+// What the keyboard holds besides the factory tables.
+enum class KeyboardChange {
+    None,
+    OldTableInSlot1,  // firmware 1.93: below the version the keyboard must have
+    EnglishInSlots12, // two slots of one language
+};
+
+struct RefusedSlots {
+    const char* name;
+    KeyboardChange change;
+    std::string generation;
+    std::vector<std::string> slotsOption;
+    int expectedStatus;
+    bool asksTheKeyboard;
+};
+
+void PrintTo(const RefusedSlots& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DownloadRefusedSlots : public DownloadCommand, public ::testing::WithParamInterface<RefusedSlots> {};
+
+TEST_P(DownloadRefusedSlots, EndsBeforeAnythingIsErased)
+{
+    const RefusedSlots& c = GetParam();
+    constexpr std::uint8_t kBelowAcceptedMinor = 93;
+    if (c.change == KeyboardChange::OldTableInSlot1)
+        slotOf(m_before, 1)[layout::kFirmwareMinorOffset] = kBelowAcceptedMinor;
+    if (c.change == KeyboardChange::EnglishInSlots12)
+        std::ranges::copy(slotOf(m_factory, 1), slotOf(m_before, 2).begin());
+    writeFlash(m_keyboard.flashPath(), m_before, true);
+    ASSERT_TRUE(m_keyboard.start({"--generation", c.generation}));
+    const RunResult run = download(document(), c.slotsOption);
+    EXPECT_EQ(run.status, c.expectedStatus) << run.err;
+    EXPECT_TRUE(flashNow() == m_before);
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 0);
+    EXPECT_EQ(m_keyboard.framesReceived("T7") > 0, c.asksTheKeyboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DownloadRefusedSlots,
+    ::testing::Values(
+        RefusedSlots{"noSuchSlot", KeyboardChange::None, "2", {"--slots", "14"}, 2, false},
+        RefusedSlots{"beyondAFiveSlotKeyboard", KeyboardChange::None, "1", {"--slots", "6=0"}, 4, true},
+        RefusedSlots{
+            "beyondAFiveSlotKeyboardWithMerge", KeyboardChange::None, "1", {"--slots", "2,6"}, 4, true},
+        RefusedSlots{
+            "slot1BelowTheAcceptedVersion", KeyboardChange::OldTableInSlot1, "2", {"--slots", "2"}, 4, true},
+        RefusedSlots{"twoSlotsForOneTable", KeyboardChange::EnglishInSlots12, "2", {}, 4, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What an interrupted write leaves in slot 1 must not lock the keyboard out.
+struct DamagedSlot1 {
+    const char* name;
+    std::size_t bytesLeft; // from the start of the slot; the rest is erased
+};
+
+void PrintTo(const DamagedSlot1& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DownloadDamagedSlot1 : public DownloadCommand, public ::testing::WithParamInterface<DamagedSlot1> {};
+
+TEST_P(DownloadDamagedSlot1, OtherSlotsAndSlot1ItselfCanStillBeWritten)
+{
+    const auto slot1 = slotOf(m_before, 1);
+    std::fill(slot1.begin() + static_cast<std::ptrdiff_t>(GetParam().bytesLeft), slot1.end(), kErased);
+    writeFlash(m_keyboard.flashPath(), m_before, false);
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult other = download(document(), {"--slots", std::to_string(kSlot)});
+    ASSERT_EQ(other.status, 0) << other.err;
+    const RunResult first = download(document(), {"--slots", "1=0"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    Bytes expected = m_documentImages[0];
+    expected[layout::kFontSlotOffset] = static_cast<std::uint8_t>(expected[layout::kFontOffset] - 1);
+    const Bytes after = flashNow();
+    EXPECT_TRUE(copyOf(slotOf(after, 1)) == expected);
+    EXPECT_TRUE(copyOf(slotOf(after, kSlot)) == merged(kSlot));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DownloadDamagedSlot1,
+                         ::testing::Values(DamagedSlot1{"erased", 0},
+                                           DamagedSlot1{"onlyTheFirstBlockWritten", kBlockBytes}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DownloadCommand, BlankSlotTakesTheTableItIsGiven)
+{
+    // The Russian table is in font 2: the font slot byte is not left as zero.
+    constexpr int kRussianTable = 3;
+    constexpr int kBlank = 6;
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult run =
+        download(document(), {"--slots", std::to_string(kBlank) + "=" + std::to_string(kRussianTable)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    Bytes expected = m_documentImages[kRussianTable];
+    expected[layout::kFontSlotOffset] = static_cast<std::uint8_t>(expected[layout::kFontOffset] - 1);
+    const Bytes after = flashNow();
+    EXPECT_TRUE(copyOf(slotOf(after, kBlank)) == expected);
+    for (int slot = 1; slot <= kFlashSlots; ++slot) {
+        if (slot == kBlank)
+            continue;
+        EXPECT_TRUE(copyOf(slotOf(after, slot)) == copyOf(slotOf(m_before, slot))) << "slot " << slot;
+    }
+    EXPECT_NE(slotStatus(m_keyboard.flashPath(), kBlank).find("complete"), std::string::npos);
+}
+
+TEST_F(DownloadCommand, CtrlCDuringTheWriteCancelsAndReportsTheSlotIncomplete)
+{
+    // Slow replies all through the write keep it going while the signal is on
+    // its way; each comes well within the reply time-out.
+    ASSERT_TRUE(m_keyboard.start(
+        {"--fault", "late:S2:200:2500", "--fault", "late:S2:1500:2500", "--fault", "late:S2:3000:2500"}));
+    const RunResult run = runTarvoInterrupted(
+        {"download", document(), "--port", m_keyboard.link(), "--slots", std::to_string(kSlot), "--json"},
+        m_dir.path(), [](const QJsonObject& e) { return e["phase"].toString() == "write"; });
+    EXPECT_EQ(run.status, 5) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    EXPECT_NE(errorMessage(events).find("incomplete"), std::string::npos) << run.out;
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), (QJsonObject{{"event", "done"}, {"status", 5}}));
+    m_keyboard.stop();
+    EXPECT_EQ(slotStatus(m_keyboard.flashPath(), kSlot).find("complete"), std::string::npos);
+}
+
+} // namespace
+} // namespace tarvo::cli::test

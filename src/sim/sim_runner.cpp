@@ -10,15 +10,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <poll.h>
-#include <span>
-#include <string>
 #include <sys/prctl.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
-#include <vector>
 
 namespace tarvo::sim {
 namespace {
@@ -26,6 +22,12 @@ namespace {
 constexpr std::int64_t kIdleSaveUs = 500000;
 constexpr std::size_t kReadChunkBytes = 4096;
 constexpr unsigned long kTimerSlackNs = 1000;
+// A wake-up from a sleep of a few milliseconds comes 40 to 80 us late here,
+// which is a third to a half of a byte time at 57600 baud, added to every
+// exchange. The byte that completes a reply is what the client waits for, so
+// the simulator sleeps until this long before it is due and then watches the
+// clock (its descriptors too) until it is.
+constexpr std::int64_t kWatchBeforeReplyEndUs = 100;
 
 std::int64_t nowUs()
 {
@@ -33,14 +35,11 @@ std::int64_t nowUs()
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// A reply goes out in one write when its last byte would have arrived on the
-// line: the client needs it whole anyway, and a write and a wake-up on both
-// sides for every byte was the simulator's own main cost under load.
-struct OutgoingReply {
-    std::vector<std::uint8_t> bytes;
-    std::size_t sent = 0; // a full pseudo-terminal may take only part
-    std::int64_t dueUs = 0;
-    std::string traceLine;
+struct OutgoingByte {
+    std::uint8_t value;
+    std::int64_t dueUs;
+    std::string traceLine; // set on a reply's last byte (or a reply with no bytes)
+    bool endsReply = false;
 };
 
 class Runner {
@@ -58,6 +57,7 @@ private:
     void onInput(std::int64_t now);
     void sendDue(std::int64_t now);
     void save(const char* when);
+    std::int64_t waitBeforeNextUs(std::int64_t now) const;
     void trace(const std::string& text) { m_trace.line(nowUs() - m_startUs, text); }
 
     const SimConfig& m_config;
@@ -66,10 +66,9 @@ private:
     ReplyPacer m_pacer;
     PseudoTerminal m_pty;
     SimTrace m_trace;
-    std::deque<OutgoingReply> m_out;
+    std::deque<OutgoingByte> m_out;
     std::int64_t m_startUs = nowUs();
     std::int64_t m_lastActivityUs = 0;
-    std::int64_t m_lastSentUs = 0;
     bool m_saveNow = false;
     bool m_lineFull = false; // the client is not reading: wait until it does
 };
@@ -108,20 +107,7 @@ int Runner::run()
     if (!setUp(signalFd))
         return 1;
     for (;;) {
-        const std::int64_t now = nowUs();
-        std::int64_t waitUs = -1;
-        if (!m_out.empty() && m_lineFull)
-            waitUs = -1;
-        else if (!m_out.empty())
-            waitUs = std::max<std::int64_t>(0, m_out.front().dueUs - now);
-        static const std::int64_t spinUs = getenv("XSPIN") ? atoi(getenv("XSPIN")) : 0;
-        static const std::int64_t lingerUs = getenv("XLINGER") ? atoi(getenv("XLINGER")) : 0;
-        if (m_config.wireTime && waitUs > 0 && !m_out.empty())
-            waitUs = waitUs > spinUs ? waitUs - spinUs : 0;
-        if (m_config.wireTime && m_out.empty() && now < m_lastSentUs + lingerUs)
-            waitUs = 0;
-        else if (m_flash.dirty() && !m_config.flashPath.empty())
-            waitUs = std::max<std::int64_t>(0, m_lastActivityUs + kIdleSaveUs - now);
+        const std::int64_t waitUs = waitBeforeNextUs(nowUs());
         std::array<pollfd, 3> fds = {{
             {m_pty.masterFd(), static_cast<short>(m_lineFull ? POLLIN | POLLOUT : POLLIN), 0},
             {signalFd, POLLIN, 0},
@@ -159,6 +145,21 @@ int Runner::run()
     return 0;
 }
 
+// How long the poll may sleep: -1 for as long as nothing happens.
+std::int64_t Runner::waitBeforeNextUs(std::int64_t now) const
+{
+    if (!m_out.empty() && m_lineFull)
+        return -1;
+    if (!m_out.empty()) {
+        const OutgoingByte& next = m_out.front();
+        const std::int64_t watchUs = m_config.wireTime && next.endsReply ? kWatchBeforeReplyEndUs : 0;
+        return std::max<std::int64_t>(0, next.dueUs - watchUs - now);
+    }
+    if (m_flash.dirty() && !m_config.flashPath.empty())
+        return std::max<std::int64_t>(0, m_lastActivityUs + kIdleSaveUs - now);
+    return -1;
+}
+
 void Runner::onInput(std::int64_t now)
 {
     std::array<std::uint8_t, kReadChunkBytes> buffer{};
@@ -170,12 +171,15 @@ void Runner::onInput(std::int64_t now)
     for (FrameResponse& response : m_keyboard.receive(bytes, now, m_pty.lineBaud())) {
         trace(describeFrame(response));
         const std::vector<std::int64_t> due = m_pacer.schedule(response, now);
-        std::string replyLine = describeReply(response);
+        const std::string replyLine = describeReply(response);
         if (response.reply.empty()) {
             trace(replyLine);
             continue;
         }
-        m_out.push_back({std::move(response.reply), 0, due.back(), std::move(replyLine)});
+        for (std::size_t i = 0; i < response.reply.size(); ++i) {
+            const bool last = i + 1 == response.reply.size();
+            m_out.push_back({response.reply[i], due[i], last ? replyLine : "", last});
+        }
     }
     if (m_keyboard.takeStateChange())
         m_saveNow = true;
@@ -183,27 +187,22 @@ void Runner::onInput(std::int64_t now)
 
 void Runner::sendDue(std::int64_t now)
 {
-    bool wrote = false;
-    while (!m_out.empty() && m_out.front().dueUs <= now) {
-        OutgoingReply& reply = m_out.front();
-        const auto rest = std::span<const std::uint8_t>(reply.bytes).subspan(reply.sent);
-        const long written = m_pty.write(rest);
-        m_lineFull = written <= 0;
-        if (written <= 0)
-            break;
-        wrote = true;
-        reply.sent += static_cast<std::size_t>(written);
-        if (reply.sent < reply.bytes.size()) {
-            m_lineFull = true;
-            break;
-        }
-        trace(reply.traceLine);
+    std::array<std::uint8_t, kReadChunkBytes> batch{};
+    std::size_t count = 0;
+    while (count < m_out.size() && count < batch.size() && m_out[count].dueUs <= now) {
+        batch[count] = m_out[count].value;
+        ++count;
+    }
+    if (count == 0)
+        return;
+    const long written = m_pty.write(std::span<const std::uint8_t>(batch.data(), count));
+    m_lineFull = written == 0;
+    for (long i = 0; i < written; ++i) {
+        if (!m_out.front().traceLine.empty())
+            trace(m_out.front().traceLine);
         m_out.pop_front();
     }
-    if (wrote)
-        m_lastActivityUs = now;
-    if (wrote)
-        m_lastSentUs = nowUs();
+    m_lastActivityUs = now;
 }
 
 void Runner::save(const char* when)

@@ -262,11 +262,11 @@ std::u16string describeDifference(const ImageDifference& d)
     const auto hexByte = [](int value) {
         if (value < 0)
             return std::u16string(u"nothing");
-        char text[16];
+        char text[32];
         std::snprintf(text, sizeof text, "0x%02X", value);
         return texts::ascii(text);
     };
-    char offset[16];
+    char offset[32];
     std::snprintf(offset, sizeof offset, "0x%04zX", d.offset);
     return texts::format(
         u"keyboard language table #%d differs at block %d, offset %s: expected %s, read %s",

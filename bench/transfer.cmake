@@ -1,0 +1,9 @@
+# One-slot import and download through the built tarvo against the simulated
+# keyboard with wire-time pacing, at 57600 and 19200 baud: the image and write
+# phases against the line's own time (goal at most 1.05), and each command's
+# whole time.
+foreach(kind import download)
+  tarvo_add_bench(bench_${kind} ${CMAKE_CURRENT_LIST_DIR}/${kind}_bench.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/transfer_bench_support.cpp)
+  add_dependencies(bench_${kind} tarvo tarvo-kbdsim tarvo_templates)
+endforeach()

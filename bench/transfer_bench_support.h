@@ -1,0 +1,72 @@
+#pragma once
+// What the import and download benchmarks share: a simulated keyboard with
+// wire-time pacing on a temporary folder, the built tarvo run against it,
+// and the simulator's trace read back to time one phase of the session.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace tarvo::bench {
+
+inline constexpr double kPhaseGoalRatio = 1.05;
+
+// One line of the simulator's --trace: "12.345678 rx S2 slot 1 address 0x000010 23 bytes".
+struct TraceLine {
+    std::int64_t us = 0;
+    bool received = false; // rx: a frame from the client; tx: a reply
+    std::string type;      // "T0", "S2", ...
+    std::string text;      // the whole line, for messages
+};
+
+std::vector<TraceLine> readTrace(const std::filesystem::path& path, std::string& error);
+
+// A new temporary folder, removed with what it holds on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A simulator on a temporary folder of its own, stopped on destruction.
+class SimulatedKeyboard {
+public:
+    SimulatedKeyboard() = default;
+    ~SimulatedKeyboard();
+    SimulatedKeyboard(const SimulatedKeyboard&) = delete;
+    SimulatedKeyboard& operator=(const SimulatedKeyboard&) = delete;
+
+    // A new flash file each time: the keyboard as it leaves the factory.
+    bool start(int baud, std::string& error);
+    void stop();
+
+    const std::filesystem::path& folder() const { return m_folder.path(); }
+    std::string linkPath() const { return (folder() / "kbd").string(); }
+    std::filesystem::path tracePath() const { return folder() / "sim.trace"; }
+
+private:
+    TempFolder m_folder;
+    pid_t m_pid = -1;
+};
+
+// Runs the built tarvo with args; the exit status, or nullopt when it could
+// not be run or had to be ended after timeoutS. wallS gets its wall time.
+std::optional<int> runTarvo(const std::vector<std::string>& args, double timeoutS, double& wallS);
+
+// The line time of bytes at baud, 10 bits a byte, in seconds.
+double lineSeconds(std::size_t bytes, int baud);
+
+// Prints "<what> at <baud> baud: <phase> phase X s, line Y s, ratio R (goal at most G); whole command W s".
+void printPhase(const std::string& what, int baud, const char* phase, double phaseS, double lineS,
+                double wallS);
+
+} // namespace tarvo::bench

@@ -66,7 +66,8 @@ int runImport(const std::vector<std::string>& argv)
     TemplateSource source(args.value("template"));
     if (!source.ready(error))
         return fail(kExitFileError, "import", error);
-    const templates::TemplateBuildResult templateTables = source.build(0);
+    // Built once: its languages decide the slots, its tables become the document's.
+    templates::TemplateBuildResult templateTables = source.build(0);
     if (!templateTables.ok)
         return fail(kExitFileError, source.what(),
                     templateTables.error ? oneLine(templateTables.error->fullText)
@@ -82,7 +83,7 @@ int runImport(const std::vector<std::string>& argv)
     const transfer::ImportChoice choice = transfer::chooseImportSlots(
         inspection.listings(), inspection.slotCount(), requests, languagesOf(templateTables));
     for (const int slot : choice.skipped) {
-        const auto& row = inspection.listings()[static_cast<std::size_t>(slot - 1)].row;
+        const auto& row = transfer::findListing(inspection.listings(), slot)->row;
         command.report().notice("keyboard language table #" + std::to_string(slot) + " (" +
                                 toUtf8(row.friendlyName) + ", language " + std::to_string(row.languageId) +
                                 ") skipped: the template has no table of that language");
@@ -103,7 +104,7 @@ int runImport(const std::vector<std::string>& argv)
         return command.finishSession(read, "the keyboard could not be read: ");
 
     document::DocumentNumberPool pool;
-    auto build = [&source](int documentNumber) { return source.build(documentNumber); };
+    auto build = [&templateTables](int) { return std::move(templateTables); };
     const document::DocOutcome made = document::documentFromKeyboardImages(
         pool, build, read.images(), document::KeyboardImageUse::Import, target->portIndex);
     if (!made.doc)

@@ -13,14 +13,6 @@ namespace tarvo::transfer {
 
 namespace {
 
-const SlotListing* listingFor(const std::vector<SlotListing>& listings, int slot)
-{
-    for (const SlotListing& listing : listings)
-        if (listing.slot() == slot)
-            return &listing;
-    return nullptr;
-}
-
 bool holdsOldTable(const SlotListing* listing)
 {
     return listing != nullptr && listing->row.present && !listing->recoverable && !listing->versionAccepted;
@@ -145,7 +137,7 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
     } else {
         // Said before the choice, which would only find nothing to match.
         for (const SlotRequest& item : request.slots)
-            if (holdsOldTable(listingFor(listings, item.slot)))
+            if (holdsOldTable(findListing(listings, item.slot)))
                 return refused(oldTableText(item.slot));
         std::vector<int> languageIds;
         for (const DocumentTableInfo& table : tables)
@@ -164,7 +156,7 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         const auto s = static_cast<std::size_t>(k);
         if (plan.table[s] == kNoTable)
             continue;
-        const SlotListing* listing = listingFor(listings, k + 1);
+        const SlotListing* listing = findListing(listings, k + 1);
         if (holdsOldTable(listing))
             return refused(oldTableText(k + 1));
         // A blank or half-written slot holds nothing worth keeping.

@@ -14,14 +14,6 @@ bool templateHas(const std::vector<int>& ids, int languageId)
     return std::find(ids.begin(), ids.end(), languageId) != ids.end();
 }
 
-const SlotListing* listingFor(const std::vector<SlotListing>& listings, int slot)
-{
-    for (const SlotListing& listing : listings)
-        if (listing.slot() == slot)
-            return &listing;
-    return nullptr;
-}
-
 ImportChoice refused(std::u16string message)
 {
     ImportChoice choice;
@@ -63,7 +55,7 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
                                   {texts::number(request.slot)}));
             if (request.slot < 1 || request.slot > slots)
                 return refused(tooFewSlotsText(slotCount));
-            const SlotListing* listing = listingFor(listings, request.slot);
+            const SlotListing* listing = findListing(listings, request.slot);
             if (listing == nullptr || !listing->holdsAcceptedTable())
                 return refused(texts::format(u"Keyboard language table #%d holds no table to import.",
                                              {texts::number(request.slot)}));

@@ -166,10 +166,7 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
             choice.asNamed[k] = true;
             continue;
         }
-        const SlotListing* listing = nullptr;
-        for (const SlotListing& l : listings)
-            if (l.slot() == request.slot)
-                listing = &l;
+        const SlotListing* listing = findListing(listings, request.slot);
         if (listing == nullptr || !listing->holdsAcceptedTable()) {
             choice.message =
                 slotText(u"slot %d holds no table to match; name the document table with N=I", request.slot);

@@ -39,6 +39,14 @@ SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info)
     return listing;
 }
 
+const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber)
+{
+    for (const SlotListing& listing : listings)
+        if (listing.slot() == slotNumber)
+            return &listing;
+    return nullptr;
+}
+
 void CSlotInspectionSession::prepareSlots()
 {
     // Probing always starts at 19200 with the other speed still to try.

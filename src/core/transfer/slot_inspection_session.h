@@ -56,6 +56,8 @@ struct SlotListing {
 };
 
 SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info);
+// The listing of slot slotNumber (from 1), null when the slot was not read.
+const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber);
 
 class CSlotInspectionSession final : public CSlotInfoSession {
 public:

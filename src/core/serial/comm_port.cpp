@@ -4,6 +4,7 @@
 #include "serial/u16_text.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tarvo::serial {
 
@@ -67,6 +68,77 @@ constexpr std::array<ConfigStep, 12> kPropertySteps = {{
     {SettingsProperty::InputMode, PortProperty::InputMode, false},
 }};
 
+// The properties after CommPort and Settings, in the order the settings
+// dialog reads them at its start, with the values that map back to a table
+// index or a record field.
+struct ReadStep {
+    SettingsProperty reported;
+    PortProperty property;
+    int minimum;
+    int maximum;
+};
+constexpr std::array<ReadStep, 12> kReadSteps = {{
+    {SettingsProperty::Handshaking, PortProperty::Handshaking, 0, static_cast<int>(kHandshakings.size()) - 1},
+    {SettingsProperty::EOFEnable, PortProperty::EOFEnable, 0, 1},
+    {SettingsProperty::NullDiscard, PortProperty::NullDiscard, 0, 1},
+    {SettingsProperty::RTSEnable, PortProperty::RTSEnable, 0, 1},
+    {SettingsProperty::DTREnable, PortProperty::DTREnable, 0, 1},
+    {SettingsProperty::InputMode, PortProperty::InputMode, 0, static_cast<int>(kInputModes.size()) - 1},
+    {SettingsProperty::ParityReplace, PortProperty::ParityReplace, 0, 255},
+    {SettingsProperty::SThreshold, PortProperty::SThreshold, 0, kMaxBufferSetting},
+    {SettingsProperty::OutBufferSize, PortProperty::OutBufferSize, 0, kMaxBufferSetting},
+    {SettingsProperty::InputLen, PortProperty::InputLen, 0, kMaxBufferSetting},
+    {SettingsProperty::RThreshold, PortProperty::RThreshold, 0, kMaxBufferSetting},
+    {SettingsProperty::InBufferSize, PortProperty::InBufferSize, 0, kMaxBufferSetting},
+}};
+
+void storeValue(CommSettings& s, PortProperty p, int value)
+{
+    const auto i16 = [value] { return static_cast<std::int16_t>(value); };
+    switch (p) {
+    case PortProperty::Handshaking:
+        s.handshakingIndex = value;
+        break;
+    case PortProperty::EOFEnable:
+        s.eofEnable = value;
+        break;
+    case PortProperty::NullDiscard:
+        s.nullDiscard = value;
+        break;
+    case PortProperty::RTSEnable:
+        s.rtsEnable = value;
+        break;
+    case PortProperty::DTREnable:
+        s.dtrEnable = value;
+        break;
+    case PortProperty::InputMode:
+        s.inputModeIndex = value;
+        break;
+    case PortProperty::ParityReplace:
+        s.parityReplace = i16();
+        break;
+    case PortProperty::SThreshold:
+        s.sThreshold = i16();
+        break;
+    case PortProperty::OutBufferSize:
+        s.outBufferSize = i16();
+        break;
+    case PortProperty::InputLen:
+        s.inputLen = i16();
+        break;
+    case PortProperty::RThreshold:
+        s.rThreshold = i16();
+        break;
+    case PortProperty::InBufferSize:
+        s.inBufferSize = i16();
+        break;
+    case PortProperty::CommPort:
+    case PortProperty::InBufferCount:
+    case PortProperty::OutBufferCount:
+        break;
+    }
+}
+
 } // namespace
 
 CCommPort::CCommPort(SerialPort& device) : m_control(device)
@@ -128,33 +200,39 @@ bool CCommPort::configure(const CommSettings& settings)
 
 bool CCommPort::readSettings(CommSettings& settings) const
 {
+    // Every read can fail, and a value outside its table cannot be shown:
+    // either is reported with the property's own message, and the record is
+    // left as it was.
     CommSettings s = settings;
-    std::u16string text;
-    int value = 0;
-    m_control.getProperty(PortProperty::CommPort, value);
-    s.portIndex = value - 1;
-    if (!m_control.getSettings(text) || !parseSettingsText(text, s)) {
-        m_error = getFailureMessage(SettingsProperty::General);
+    // A failed read adds the control's reason; a value outside its table has
+    // none of its own.
+    const auto failed = [this](SettingsProperty p, bool readFailed) {
+        m_error = getFailureMessage(p);
+        if (readFailed && !m_control.lastError().empty())
+            m_error += u"\n\n" + m_control.lastError();
         return false;
-    }
-    const auto get = [&](PortProperty p) {
-        int v = 0;
-        m_control.getProperty(p, v);
-        return v;
     };
-    s.handshakingIndex = get(PortProperty::Handshaking);
-    s.inBufferSize = static_cast<std::int16_t>(get(PortProperty::InBufferSize));
-    s.rThreshold = static_cast<std::int16_t>(get(PortProperty::RThreshold));
-    s.inputLen = static_cast<std::int16_t>(get(PortProperty::InputLen));
-    s.outBufferSize = static_cast<std::int16_t>(get(PortProperty::OutBufferSize));
-    s.sThreshold = static_cast<std::int16_t>(get(PortProperty::SThreshold));
-    s.eofEnable = get(PortProperty::EOFEnable);
-    s.nullDiscard = get(PortProperty::NullDiscard);
-    s.rtsEnable = get(PortProperty::RTSEnable);
-    s.dtrEnable = get(PortProperty::DTREnable);
-    s.parityReplace = static_cast<std::int16_t>(get(PortProperty::ParityReplace));
-    s.inputModeIndex = get(PortProperty::InputMode);
+    int portNumber = 0;
+    if (!m_control.getProperty(PortProperty::CommPort, portNumber))
+        return failed(SettingsProperty::PortNumber, true);
+    if (portNumber < 1 || portNumber > kPortCount)
+        return failed(SettingsProperty::PortNumber, false);
+    s.portIndex = portNumber - 1;
+    std::u16string text;
+    if (!m_control.getSettings(text))
+        return failed(SettingsProperty::General, true);
+    if (!parseSettingsText(text, s))
+        return failed(SettingsProperty::General, false);
+    for (const ReadStep& step : kReadSteps) {
+        int value = 0;
+        if (!m_control.getProperty(step.property, value))
+            return failed(step.reported, true);
+        if (value < step.minimum || value > step.maximum)
+            return failed(step.reported, false);
+        storeValue(s, step.property, value);
+    }
     settings = s;
+    m_error.clear();
     return true;
 }
 

@@ -36,7 +36,11 @@ public:
     // buffer sizes are skipped while the port is open. False at the first
     // refused field or failed write; lastError says which.
     bool configure(const CommSettings& settings);
-    // Reads every property back into table indices.
+    // Reads every property back into table indices, in the settings
+    // dialog's order: port number, Settings, Handshaking, the four flags,
+    // InputMode, ParityReplace, then the thresholds and buffer sizes. False at
+    // the first read that fails or gives a value outside its table; lastError
+    // holds that property's message and settings stays as it was.
     bool readSettings(CommSettings& settings) const;
 
     bool sendBytes(std::span<const std::uint8_t> bytes);

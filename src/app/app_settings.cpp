@@ -1,0 +1,89 @@
+#include "app/app_settings.h"
+
+#include "app/app_texts.h"
+
+namespace tarvo::app {
+
+namespace {
+const QString kOrganisation = QStringLiteral("Corvane Security Systems");
+const QString kLastBrowseFolderKey = QStringLiteral("Settings/LastBrowseFolder");
+const QString kThreadLocaleKey = QStringLiteral("DebugOptions/ThreadLocale");
+const QString kServerProgramKey = QStringLiteral("HalvardServer/LocalServer32");
+const QString kServerFolderKey = QStringLiteral("HalvardServer/HalvardConfigurationDefaultDir");
+const QString kRecentGroup = QStringLiteral("Recent File List");
+const QString kRecentKey = QStringLiteral("File%1");
+} // namespace
+
+AppSettings::AppSettings() : m_store(kOrganisation, texts::kAppName) {}
+
+std::optional<QString> AppSettings::lastBrowseFolder() const
+{
+    const QString folder = m_store.value(kLastBrowseFolderKey).toString();
+    if (folder.isEmpty() || folder.size() > kMaxBrowseFolderChars)
+        return std::nullopt;
+    return folder;
+}
+
+void AppSettings::setLastBrowseFolder(const QString& folder)
+{
+    m_store.setValue(kLastBrowseFolderKey, folder);
+}
+
+std::optional<std::uint32_t> AppSettings::threadLocale() const
+{
+    bool ok = false;
+    const std::uint32_t value = m_store.value(kThreadLocaleKey).toUInt(&ok);
+    if (!ok || value == 0)
+        return std::nullopt;
+    return value;
+}
+
+QString AppSettings::serverProgram() const
+{
+    return m_store.value(kServerProgramKey).toString();
+}
+
+QString AppSettings::serverConfigurationFolder() const
+{
+    return m_store.value(kServerFolderKey).toString();
+}
+
+QStringList AppSettings::recentFiles() const
+{
+    QStringList files;
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString file = m_store.value(kRecentGroup + QLatin1Char('/') + kRecentKey.arg(i)).toString();
+        if (!file.isEmpty())
+            files.append(file);
+    }
+    return files;
+}
+
+void AppSettings::setRecentFiles(const QStringList& files)
+{
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString key = kRecentGroup + QLatin1Char('/') + kRecentKey.arg(i);
+        if (i <= files.size())
+            m_store.setValue(key, files.at(i - 1));
+        else
+            m_store.remove(key);
+    }
+}
+
+bool AppSettings::flush(QString& reason)
+{
+    m_store.sync();
+    switch (m_store.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::AccessError:
+        reason = QStringLiteral("access denied");
+        return false;
+    case QSettings::FormatError:
+        reason = QStringLiteral("the file is not a settings file");
+        return false;
+    }
+    return false;
+}
+
+} // namespace tarvo::app

@@ -1,0 +1,350 @@
+#include "app/main_frame.h"
+
+#include "app/app_texts.h"
+#include "app/zodar.h"
+#include "document/doc.h"
+#include "ui/child_frame.h"
+#include "ui/tree_icons.h"
+#include "ui/tree_view.h"
+#include "ui/user_dialogs.h"
+#include "ui/view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace tarvo::app {
+
+namespace {
+constexpr int kStatusMessageMs = 0; // status tips stay until the next one
+}
+
+CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(texts::kAppName);
+    setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
+    m_mdi = new QMdiArea(this);
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    statusBar()->showMessage(texts::kReady, kStatusMessageMs);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateCommandStates(); });
+    resize(kDefaultWindowSize);
+    updateRecentFileMenu();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_closing = true;
+    // Documents go before the application state they hold numbers of.
+    for (ui::CS1_ChildFrame* frame : frames())
+        delete frame;
+}
+
+QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& statusTip,
+                                const QKeySequence& key)
+{
+    auto* action = new QAction(text, this);
+    action->setStatusTip(statusTip);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    m_actions[static_cast<std::size_t>(command)] = action;
+    return action;
+}
+
+void CMainFrame::buildActions()
+{
+    QStyle* s = style();
+    makeAction(Command::New, QStringLiteral("&New"), QStringLiteral("Create a new document"),
+               QKeySequence::New)
+        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    makeAction(Command::Open, QStringLiteral("&Open..."), QStringLiteral("Open an existing document"),
+               QKeySequence::Open)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    makeAction(Command::Close, QStringLiteral("&Close"), QStringLiteral("Close the active document"));
+    makeAction(Command::Save, QStringLiteral("&Save"), QStringLiteral("Save the active document"),
+               QKeySequence(Qt::CTRL | Qt::Key_S))
+        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    makeAction(Command::SaveAs, QStringLiteral("Save &As..."),
+               QStringLiteral("Save the active document with a new name"));
+    makeAction(Command::Properties, QStringLiteral("&Properties..."),
+               QStringLiteral("Show the schema and firmware version of the active document"));
+    makeAction(Command::Exit, QStringLiteral("E&xit"),
+               QStringLiteral("Quit the application; prompts to save documents"));
+    makeAction(Command::MoveTableUp, QStringLiteral("Move Table &Up"), texts::kMoveUpStatus);
+    makeAction(Command::MoveTableDown, QStringLiteral("Move Table &Down"), texts::kMoveDownStatus);
+    makeAction(Command::ToolBar, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"))
+        ->setCheckable(true);
+    makeAction(Command::StatusBar, QStringLiteral("&Status Bar"),
+               QStringLiteral("Show or hide the status bar"))
+        ->setCheckable(true);
+    makeAction(Command::Refresh, QStringLiteral("&Refresh"),
+               QStringLiteral("Redraw the form of the active document"), QKeySequence(Qt::Key_F5));
+    makeAction(Command::Cascade, QStringLiteral("&Cascade"),
+               QStringLiteral("Arrange windows so they overlap"));
+    makeAction(Command::Tile, QStringLiteral("&Tile"),
+               QStringLiteral("Arrange windows as non-overlapping tiles"));
+    makeAction(Command::ArrangeIcons, QStringLiteral("&Arrange Icons"),
+               QStringLiteral("Arrange icons at the bottom of the window"));
+    makeAction(Command::About, QStringLiteral("&About..."),
+               QStringLiteral("Display program information and version number"));
+
+    connect(action(Command::New), &QAction::triggered, this, &CMainFrame::newDocument);
+    connect(action(Command::Open), &QAction::triggered, this, &CMainFrame::openDocument);
+    connect(action(Command::Close), &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = activeFrame())
+            frame->close();
+    });
+    connect(action(Command::Save), &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = activeFrame())
+            saveDocument(*frame);
+    });
+    connect(action(Command::SaveAs), &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = activeFrame())
+            saveDocumentAs(*frame);
+    });
+    connect(action(Command::Properties), &QAction::triggered, this, &CMainFrame::showProperties);
+    connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::MoveTableUp), &QAction::triggered, this, [this] { moveSelectedTable(-1); });
+    connect(action(Command::MoveTableDown), &QAction::triggered, this, [this] { moveSelectedTable(+1); });
+    connect(action(Command::Refresh), &QAction::triggered, this, &CMainFrame::refreshActiveForm);
+    connect(action(Command::Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(action(Command::ArrangeIcons), &QAction::triggered, this, &CMainFrame::arrangeIcons);
+    connect(action(Command::About), &QAction::triggered, this, &CMainFrame::showAbout);
+    // F5 works wherever the focus is, as the other accelerators do.
+    for (QAction* a : m_actions)
+        addAction(a);
+}
+
+void CMainFrame::buildMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->addAction(action(Command::New));
+    m_fileMenu->addAction(action(Command::Open));
+    m_fileMenu->addAction(action(Command::Close));
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(Command::Save));
+    m_fileMenu->addAction(action(Command::SaveAs));
+    m_documentOnly << m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(Command::Properties));
+    m_documentOnly << action(Command::Close) << action(Command::Save) << action(Command::SaveAs)
+                   << action(Command::Properties);
+    m_recentSeparator = m_fileMenu->addSeparator();
+    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
+        m_recentActions[i] = m_fileMenu->addAction(QString());
+        m_recentActions[i]->setStatusTip(QStringLiteral("Open this document"));
+        connect(m_recentActions[i], &QAction::triggered, this,
+                [this, i] { openRecentFile(static_cast<int>(i)); });
+    }
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(Command::Exit));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(action(Command::MoveTableUp));
+    edit->addAction(action(Command::MoveTableDown));
+    m_documentOnly << edit->menuAction();
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(action(Command::ToolBar));
+    view->addAction(action(Command::StatusBar));
+    view->addSeparator();
+    view->addAction(action(Command::Refresh));
+
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
+    fillWindowMenu();
+    m_documentOnly << m_windowMenu->menuAction();
+
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->addAction(action(Command::About));
+}
+
+void CMainFrame::buildToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->addAction(action(Command::New));
+    m_toolBar->addAction(action(Command::Open));
+    m_toolBar->addAction(action(Command::Save));
+    action(Command::ToolBar)->setChecked(true);
+    action(Command::StatusBar)->setChecked(true);
+    connect(action(Command::ToolBar), &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(action(Command::StatusBar), &QAction::toggled, statusBar(), &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, action(Command::ToolBar), &QAction::setChecked);
+}
+
+QMenu* CMainFrame::addFeatureMenu(const QString& title, bool documentOnly)
+{
+    auto* menu = new QMenu(title, this);
+    menuBar()->insertMenu(m_windowMenu->menuAction(), menu);
+    if (documentOnly) {
+        m_documentOnly << menu->menuAction();
+        menu->menuAction()->setVisible(activeFrame() != nullptr);
+    }
+    return menu;
+}
+
+void CMainFrame::fillWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addAction(action(Command::Cascade));
+    m_windowMenu->addAction(action(Command::Tile));
+    m_windowMenu->addAction(action(Command::ArrangeIcons));
+    const QList<ui::CS1_ChildFrame*> open = frames();
+    if (open.isEmpty())
+        return;
+    m_windowMenu->addSeparator();
+    for (qsizetype i = 0; i < open.size(); ++i) {
+        ui::CS1_ChildFrame* frame = open.at(i);
+        QString title = frame->windowTitle();
+        title.replace(QStringLiteral("[*]"), frame->isWindowModified() ? QStringLiteral("*") : QString());
+        QAction* item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
+        item->setCheckable(true);
+        item->setChecked(frame == activeFrame());
+        connect(item, &QAction::triggered, this, [this, frame] { m_mdi->setActiveSubWindow(frame); });
+    }
+}
+
+void CMainFrame::arrangeIcons()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, m_mdi->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+ui::CS1_ChildFrame* CMainFrame::activeFrame() const
+{
+    return qobject_cast<ui::CS1_ChildFrame*>(m_mdi->activeSubWindow());
+}
+
+document::CS1_Doc* CMainFrame::activeDocument() const
+{
+    ui::CS1_ChildFrame* frame = activeFrame();
+    return frame != nullptr ? &frame->document() : nullptr;
+}
+
+QList<ui::CS1_ChildFrame*> CMainFrame::frames() const
+{
+    QList<ui::CS1_ChildFrame*> list;
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (auto* frame = qobject_cast<ui::CS1_ChildFrame*>(window))
+            list.append(frame);
+    return list;
+}
+
+bool CMainFrame::commitOpenForms()
+{
+    bool all = true;
+    for (ui::CS1_ChildFrame* frame : frames()) {
+        all = frame->view()->commitForm() && all;
+        frame->updateTitle();
+    }
+    return all;
+}
+
+void CMainFrame::updateCommandStates()
+{
+    if (m_closing)
+        return;
+    ui::CS1_ChildFrame* frame = activeFrame();
+    const bool hasDocument = frame != nullptr;
+    for (QAction* a : m_documentOnly)
+        a->setVisible(hasDocument);
+    action(Command::Close)->setEnabled(hasDocument);
+    action(Command::Save)->setEnabled(hasDocument);
+    action(Command::SaveAs)->setEnabled(hasDocument);
+
+    bool canMoveUp = false;
+    bool canMoveDown = false;
+    if (hasDocument) {
+        const document::CS1_Doc& doc = frame->document();
+        const ui::SelectionRecord& selected = m_app.selections().at(doc.documentNumber());
+        const int tables = static_cast<int>(doc.tableCount());
+        // The first table never moves and nothing moves above it.
+        canMoveUp =
+            selected.kind == ui::kNodeTable && selected.tableIndex > 1 && selected.tableIndex < tables;
+        canMoveDown =
+            selected.kind == ui::kNodeTable && selected.tableIndex > 0 && selected.tableIndex < tables - 1;
+    }
+    action(Command::MoveTableUp)->setEnabled(canMoveUp);
+    action(Command::MoveTableDown)->setEnabled(canMoveDown);
+    emit commandStatesChanged();
+}
+
+void CMainFrame::ensureDebugMenu()
+{
+    if (!m_app.debugMode() || m_debugMenu != nullptr)
+        return;
+    m_debugMenu = menuBar()->addMenu(QStringLiteral("&Debug"));
+    QMenu* sizes = m_debugMenu->addMenu(QStringLiteral("&Maximized Resolution Sizes"));
+    for (const QSize& size : kResolutionSizes) {
+        QAction* item = sizes->addAction(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
+        connect(item, &QAction::triggered, this, [this, size] { resizeCentred(size); });
+    }
+}
+
+void CMainFrame::resizeCentred(const QSize& size)
+{
+    showNormal();
+    resize(size);
+    const QScreen* screen = this->screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
+    const QPoint centred = available.center() - QPoint(size.width() / 2, size.height() / 2);
+    move(std::max(centred.x(), 0), std::max(centred.y(), 0));
+}
+
+void CMainFrame::refreshActiveForm()
+{
+    if (ui::CS1_ChildFrame* frame = activeFrame())
+        frame->view()->refreshForm();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        refreshActiveForm();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Every form stores its edits first, so the prompts see them.
+    commitOpenForms();
+    for (ui::CS1_ChildFrame* frame : frames()) {
+        if (!saveModified(*frame)) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closing = true;
+    for (ui::CS1_ChildFrame* frame : frames())
+        frame->closeWithoutAsking();
+    event->accept();
+}
+
+void CMainFrame::showAbout()
+{
+    ui::UserDialogs::message(this, texts::kAboutCaption,
+                             texts::kAppName + QLatin1Char('\n') + texts::kVersion,
+                             ui::UserDialogs::Icon::Application);
+}
+
+} // namespace tarvo::app

@@ -1,0 +1,362 @@
+// The document commands of the main window: New, Open, Save, Save As,
+// Close prompts, Properties, recent files and the table moves.
+
+#include "app/app_texts.h"
+#include "app/main_frame.h"
+#include "app/zodar.h"
+#include "document/doc.h"
+#include "model/lang_table.h"
+#include "templates/template_messages.h"
+#include "ui/child_frame.h"
+#include "ui/tree_icons.h"
+#include "ui/tree_view.h"
+#include "ui/user_dialogs.h"
+#include "ui/view.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+
+namespace tarvo::app {
+
+namespace {
+
+const QString kTvoSuffix = QStringLiteral("tvo");
+
+// The wait cursor for the length of a command.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString text(const std::u16string& s)
+{
+    return QString::fromStdU16String(s);
+}
+
+QString nativePath(const std::string& path)
+{
+    return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+// The document layer's words, with the file they concern.
+QString openFailureText(const document::DocResult& result)
+{
+    switch (result.status) {
+    case document::DocStatus::NewerSchema:
+    case document::DocStatus::OldFirmware:
+    case document::DocStatus::TooManyDocuments:
+        return text(result.message);
+    default:
+        return texts::kCannotOpen.arg(nativePath(result.path), text(result.message));
+    }
+}
+
+QString tooManyDocumentsText()
+{
+    return text(templates::msg::formatMessage(templates::msg::kTooManyDocuments));
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+bool samePath(const QString& a, const QString& b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+ui::CS1_ChildFrame* CMainFrame::addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc)
+{
+    const int number = doc->documentNumber();
+    m_app.selections().reset(number);
+    ui::FormContext context{nullptr, &m_app.selections().at(number), &m_app.fonts()};
+    auto* frame = new ui::CS1_ChildFrame(std::move(doc), context);
+    frame->setWindowIcon(ui::treeIcons().at(ui::kIconTable));
+    frame->view()->tree()->BuildTree(frame->document());
+    frame->setCloseGuard([this](ui::CS1_ChildFrame& closing) { return saveModified(closing); });
+    connect(frame, &ui::CS1_ChildFrame::stateChanged, this, &CMainFrame::updateCommandStates);
+    connect(frame, &QObject::destroyed, this, [this] {
+        if (m_closing)
+            return;
+        // The next menu state: the diagnostic menu and the enablers follow it.
+        afterDocumentSet();
+    });
+    m_mdi->addSubWindow(frame);
+    frame->showMaximized();
+    m_mdi->setActiveSubWindow(frame);
+    return frame;
+}
+
+void CMainFrame::afterDocumentSet()
+{
+    ensureDebugMenu();
+    updateCommandStates();
+}
+
+void CMainFrame::newDocument()
+{
+    WaitCursor wait;
+    if (m_app.documentNumbers().full()) {
+        m_app.clearImportMode();
+        ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
+        return;
+    }
+    templates::CTemplateCatalogue& catalogue = m_app.catalogue();
+    const bool found = catalogue.RefreshTemplateCatalogue();
+    for (const templates::TemplateError& error : catalogue.checkErrors())
+        ui::UserDialogs::message(this, texts::kAppName, text(error.fullText));
+    if (!found) {
+        m_app.clearImportMode();
+        ui::UserDialogs::message(this, texts::kAppName,
+                                 text(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
+        return;
+    }
+    document::DocOutcome outcome = document::createNewDocument(
+        m_app.documentNumbers(),
+        [&catalogue](int number) { return catalogue.CreateTablesFromTemplate(number); }, m_app.importCodes(),
+        m_app.defaultComPort());
+    if (!outcome.doc) {
+        // Whatever stopped the creation, the next New is a plain one.
+        m_app.clearImportMode();
+        ui::UserDialogs::message(this, texts::kAppName, text(outcome.result.message));
+        return;
+    }
+    outcome.doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
+    addDocumentWindow(std::move(outcome.doc));
+    afterDocumentSet();
+}
+
+void CMainFrame::openDocument()
+{
+    if (m_app.documentNumbers().full()) {
+        ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
+        return;
+    }
+    const QString path = ui::UserDialogs::openFileName(this, texts::kOpenCaption, m_app.lastBrowseFolder(),
+                                                       texts::kOpenFilter);
+    if (path.isEmpty())
+        return;
+    openDocumentFile(path);
+    m_app.setLastBrowseFolder(folderOf(path));
+    afterDocumentSet();
+}
+
+bool CMainFrame::openDocumentFile(const QString& path)
+{
+    for (ui::CS1_ChildFrame* frame : frames()) {
+        const document::CS1_Doc& doc = frame->document();
+        if (doc.hasPath() && samePath(QString::fromStdString(doc.path()), path)) {
+            m_mdi->setActiveSubWindow(frame);
+            return true;
+        }
+    }
+    WaitCursor wait;
+    document::DocOutcome outcome =
+        document::openDocument(m_app.documentNumbers(), path.toStdString(), m_app.defaultComPort());
+    if (!outcome.doc) {
+        ui::UserDialogs::message(this, texts::kAppName, openFailureText(outcome.result));
+        return false;
+    }
+    const std::u16string corrections = outcome.doc->settingsCorrections();
+    addDocumentWindow(std::move(outcome.doc));
+    addRecentFile(path);
+    afterDocumentSet();
+    if (!corrections.empty())
+        ui::UserDialogs::message(
+            this, texts::kAppName,
+            texts::kSettingsCorrected.arg(QDir::toNativeSeparators(path), text(corrections)),
+            ui::UserDialogs::Icon::Information);
+    return true;
+}
+
+bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
+{
+    if (!frame.view()->commitForm())
+        return false;
+    document::CS1_Doc& doc = frame.document();
+    const std::string lastFolder = m_app.lastBrowseFolder().toStdString();
+    const std::string scriptsFolder = CZodARApp::defaultScriptsFolder().toStdString();
+    document::CS1_Doc::SaveOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = doc.save(lastFolder, scriptsFolder);
+    }
+    if (outcome.needsConfirmation) {
+        const auto answer = ui::UserDialogs::ask(this, texts::kSaveAsCaption,
+                                                 texts::kReplaceFile.arg(nativePath(outcome.target.path)),
+                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return saveDocumentAs(frame);
+        WaitCursor wait;
+        outcome = doc.save(lastFolder, scriptsFolder, true);
+    }
+    if (outcome.result.ok()) {
+        if (!outcome.lastBrowseFolder.empty())
+            m_app.setLastBrowseFolder(QString::fromStdString(outcome.lastBrowseFolder));
+        addRecentFile(QString::fromStdString(doc.path()));
+        frame.updateTitle();
+        updateCommandStates();
+        return true;
+    }
+    frame.updateTitle();
+    const QString where = nativePath(outcome.result.path.empty() ? outcome.target.path : outcome.result.path);
+    ui::UserDialogs::message(this, texts::kAppName,
+                             texts::kCannotSave.arg(where, text(outcome.result.message)));
+    // A file that cannot be written is saved under another name instead.
+    if (outcome.offerSaveAs || outcome.result.status == document::DocStatus::WriteFailed)
+        return saveDocumentAs(frame);
+    return false;
+}
+
+bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame)
+{
+    if (!frame.view()->commitForm())
+        return false;
+    QString path = ui::UserDialogs::saveFileName(this, texts::kSaveAsCaption, m_app.lastBrowseFolder(),
+                                                 texts::kOpenFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + kTvoSuffix;
+    m_app.setLastBrowseFolder(folderOf(path));
+    document::DocResult result;
+    {
+        WaitCursor wait;
+        result = frame.document().saveAs(path.toStdString());
+    }
+    frame.updateTitle();
+    if (!result.ok()) {
+        ui::UserDialogs::message(
+            this, texts::kAppName,
+            texts::kCannotSave.arg(QDir::toNativeSeparators(path), text(result.message)));
+        return false;
+    }
+    addRecentFile(path);
+    updateCommandStates();
+    return true;
+}
+
+bool CMainFrame::saveModified(ui::CS1_ChildFrame& frame)
+{
+    if (!frame.document().isModified())
+        return true;
+    m_mdi->setActiveSubWindow(&frame);
+    const auto answer =
+        ui::UserDialogs::ask(this, texts::kAppName, texts::kAskToSave.arg(text(frame.document().title())),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return saveDocument(frame);
+    return answer == QMessageBox::No;
+}
+
+void CMainFrame::showProperties()
+{
+    const document::CS1_Doc* doc = activeDocument();
+    if (doc == nullptr)
+        return;
+    QStringList lines{texts::kDocumentSchemaLine.arg(doc->schema())};
+    // A document without tables has no table lines to show.
+    if (doc->tableCount() > 0) {
+        model::TableHeader header;
+        model::TableMetadata metadata;
+        doc->table(0).GetHeader(header, metadata);
+        lines << texts::kTableSchemaLine.arg(header.schema)
+              << texts::kFirmwareLine.arg(metadata.firmwareMajor)
+                     .arg(metadata.firmwareMinor, 2, 10, QLatin1Char('0'));
+    }
+    ui::UserDialogs::message(this, texts::kPropertiesCaption, lines.join(QLatin1Char('\n')),
+                             ui::UserDialogs::Icon::Information);
+}
+
+void CMainFrame::moveSelectedTable(int direction)
+{
+    const bool up = direction < 0;
+    if (!action(up ? Command::MoveTableUp : Command::MoveTableDown)->isEnabled())
+        return;
+    ui::CS1_ChildFrame* frame = activeFrame();
+    document::CS1_Doc& doc = frame->document();
+    ui::CS1_TreeView* tree = frame->view()->tree();
+    const int selected = m_app.selections().at(doc.documentNumber()).tableIndex;
+    // The pair that exchanges places: (first, first + 1).
+    const int first = up ? selected - 1 : selected;
+    const int moved = up ? selected - 1 : selected + 1;
+
+    tree->SetSelectionHandling(false, false);
+    tree->CollapseAllTables();
+    const bool done = up ? doc.moveTableUp(static_cast<std::size_t>(selected))
+                         : doc.moveTableDown(static_cast<std::size_t>(selected));
+    if (done) {
+        tree->RemoveTableSubtree(first);
+        tree->RemoveTableSubtree(first + 1);
+        QTreeWidgetItem* before =
+            first == 0 ? nullptr : tree->GetTreeItem(ui::packNodeKey(ui::kNodeTable, first - 1, 0));
+        QTreeWidgetItem* firstItem =
+            tree->InsertTableSubtree(first, doc.table(static_cast<std::size_t>(first)), before);
+        tree->InsertTableSubtree(first + 1, doc.table(static_cast<std::size_t>(first + 1)), firstItem);
+        tree->RelabelTables(first);
+    }
+    tree->SetSelectionHandling(true, true);
+    tree->setCurrentItem(tree->GetTreeItem(ui::packNodeKey(ui::kNodeTable, done ? moved : selected, 0)));
+    frame->updateTitle();
+    updateCommandStates();
+}
+
+void CMainFrame::updateRecentFileMenu()
+{
+    const QStringList files = m_app.settings().recentFiles();
+    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
+        QAction* item = m_recentActions[i];
+        const bool used = static_cast<qsizetype>(i) < files.size();
+        item->setVisible(used);
+        if (used)
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                QDir::toNativeSeparators(files.at(static_cast<qsizetype>(i)))));
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::addRecentFile(const QString& path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList files = m_app.settings().recentFiles();
+    files.removeAll(full);
+    files.prepend(full);
+    m_app.settings().setRecentFiles(files.mid(0, static_cast<qsizetype>(m_recentActions.size())));
+    m_app.flushSettings();
+    updateRecentFileMenu();
+}
+
+void CMainFrame::removeRecentFile(const QString& path)
+{
+    QStringList files = m_app.settings().recentFiles();
+    files.removeAll(path);
+    m_app.settings().setRecentFiles(files);
+    m_app.flushSettings();
+    updateRecentFileMenu();
+}
+
+void CMainFrame::openRecentFile(int index)
+{
+    const QStringList files = m_app.settings().recentFiles();
+    if (index < 0 || index >= files.size())
+        return;
+    const QString path = files.at(index);
+    if (!QFileInfo(path).isFile()) {
+        ui::UserDialogs::message(this, texts::kAppName,
+                                 texts::kRecentFileGone.arg(QDir::toNativeSeparators(path)));
+        removeRecentFile(path);
+        return;
+    }
+    openDocumentFile(path);
+}
+
+} // namespace tarvo::app

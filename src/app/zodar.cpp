@@ -1,0 +1,180 @@
+#include "app/zodar.h"
+
+#include "app/app_texts.h"
+#include "app/error_report.h"
+#include "app/main_frame.h"
+#include "app/ui_font_resolver.h"
+#include "document/save_policy.h"
+#include "platform/qt_serial_port.h"
+#include "serial/comm_port.h"
+#include "ui/user_dialogs.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QMimeData>
+#include <QVersionNumber>
+
+#include <cerrno>
+#include <exception>
+
+namespace tarvo::app {
+
+namespace {
+
+const QString kSourceName = QStringLiteral("ZodAR");
+
+void showStartupFailure(const QString& text)
+{
+    ui::UserDialogs::message(nullptr, texts::kAppName, text, ui::UserDialogs::Icon::Exclamation);
+}
+
+QString withTrailingSlash(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder.append(QLatin1Char('/'));
+    return folder;
+}
+
+std::string executablePath()
+{
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
+} // namespace
+
+CZodARApp::CZodARApp(const QStringList& arguments, QObject* parent)
+    : QObject(parent), m_commandLine(parseCommandLine(arguments))
+{
+}
+
+CZodARApp::~CZodARApp()
+{
+    // Windows and documents first, then the port, before Qt's own exit.
+    m_mainFrame.reset();
+    m_commPort.reset();
+    m_serialDevice.reset();
+}
+
+bool CZodARApp::InitInstance()
+{
+    if (!checkPlatform())
+        return false;
+    m_locale = chooseLocale(m_settings.threadLocale(), QLocale::system());
+    if (!makeFonts())
+        return false;
+    if (!checkClipboard())
+        return false;
+    m_startDirectory = QDir::currentPath();
+    m_catalogue = std::make_unique<templates::CTemplateCatalogue>(
+        m_startDirectory.toStdString(), templates::programTemplateDirectory(executablePath()));
+    readServerFlag();
+    m_sessionBus = QDBusConnection::sessionBus().isConnected();
+    if (!createCommPort())
+        return false;
+    ensureLastBrowseFolder();
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_mainFrame->ensureDebugMenu();
+    m_mainFrame->show();
+    // A document named on the command line is opened, as a file manager asks.
+    for (const QString& path : m_commandLine.documents)
+        m_mainFrame->openDocumentFile(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+bool CZodARApp::checkPlatform()
+{
+    const QVersionNumber running = QLibraryInfo::version();
+    const bool recentQt = running >= QVersionNumber(kMinQtMajor, kMinQtMinor);
+    if (!recentQt || QGuiApplication::platformName().isEmpty()) {
+        showStartupFailure(
+            texts::kPlatformTooOld.arg(QStringLiteral("%1.%2").arg(kMinQtMajor).arg(kMinQtMinor)));
+        return false;
+    }
+    return true;
+}
+
+bool CZodARApp::makeFonts()
+{
+    const std::optional<ui::UiFonts> fonts = resolveUiFonts();
+    if (!fonts) {
+        showStartupFailure(texts::kNoFont);
+        return false;
+    }
+    m_fonts = *fonts;
+    return true;
+}
+
+bool CZodARApp::checkClipboard()
+{
+    // The format needs no registration; what can fail is the clipboard itself.
+    if (QGuiApplication::clipboard() == nullptr) {
+        showErrorReport(ENODEV, kSourceName, __LINE__);
+        return false;
+    }
+    return true;
+}
+
+void CZodARApp::readServerFlag()
+{
+    const QString program = m_settings.serverProgram();
+    m_serverInstalled = !program.isEmpty() && QFileInfo(program).isFile();
+}
+
+bool CZodARApp::createCommPort()
+{
+    try {
+        m_serialDevice = std::make_unique<platform::QtSerialPort>();
+        m_commPort = std::make_unique<serial::CCommPort>(*m_serialDevice);
+    } catch (const std::exception&) {
+        m_commPort.reset();
+        m_serialDevice.reset();
+    }
+    if (!m_commPort) {
+        showStartupFailure(texts::kNoCommPort);
+        return false;
+    }
+    return true;
+}
+
+void CZodARApp::ensureLastBrowseFolder()
+{
+    if (const std::optional<QString> folder = m_settings.lastBrowseFolder()) {
+        m_lastBrowseFolder = *folder;
+        return;
+    }
+    setLastBrowseFolder(defaultScriptsFolder());
+}
+
+QString CZodARApp::defaultScriptsFolder()
+{
+    return withTrailingSlash(QString::fromStdString(document::defaultScriptsFolder()));
+}
+
+void CZodARApp::setLastBrowseFolder(const QString& folder)
+{
+    m_lastBrowseFolder = withTrailingSlash(folder);
+    m_settings.setLastBrowseFolder(m_lastBrowseFolder);
+    flushSettings();
+}
+
+void CZodARApp::flushSettings()
+{
+    QString reason;
+    if (m_settings.flush(reason) || m_settingsFailureShown)
+        return;
+    m_settingsFailureShown = true;
+    ui::UserDialogs::message(m_mainFrame.get(), texts::kAppName,
+                             texts::kSettingsNotWritable.arg(m_settings.location(), reason));
+}
+
+QString CZodARApp::nextUntitledTitle()
+{
+    return texts::kUntitledStem + QString::number(++m_untitledCount);
+}
+
+} // namespace tarvo::app

@@ -1,0 +1,60 @@
+#include "ui/child_frame.h"
+
+#include "document/doc.h"
+#include "ui/view.h"
+
+#include <QCloseEvent>
+
+namespace tarvo::ui {
+
+CS1_ChildFrame::CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormContext context, QWidget* parent)
+    : QMdiSubWindow(parent), m_doc(std::move(doc))
+{
+    setObjectName(QStringLiteral("CS1_ChildFrame"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    context.doc = m_doc.get();
+    m_view = new CS1_View(context, this);
+    setWidget(m_view);
+    connect(m_view, &CS1_View::documentEdited, this, [this] {
+        updateTitle();
+        emit stateChanged();
+    });
+    connect(m_view, &CS1_View::selectionChanged, this, &CS1_ChildFrame::stateChanged);
+    updateTitle();
+}
+
+CS1_ChildFrame::~CS1_ChildFrame()
+{
+    // The view and its form go before the document they point to.
+    delete m_view;
+    m_view = nullptr;
+}
+
+void CS1_ChildFrame::updateTitle()
+{
+    setWindowTitle(QString::fromStdU16String(m_doc->title()) + QStringLiteral("[*]"));
+    setWindowModified(m_doc->isModified());
+}
+
+void CS1_ChildFrame::closeWithoutAsking()
+{
+    m_skipGuard = true;
+    close();
+    m_skipGuard = false;
+}
+
+void CS1_ChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_skipGuard) {
+        // The form's close hook first, so the prompt sees every edit.
+        m_view->commitForm();
+        updateTitle();
+        if (m_closeGuard && !m_closeGuard(*this)) {
+            event->ignore();
+            return;
+        }
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace tarvo::ui

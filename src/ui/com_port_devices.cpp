@@ -1,0 +1,105 @@
+#include "ui/com_port_devices.h"
+
+#include "serial/comm_settings_tables.h"
+#include "serial/port_device_path.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace tarvo::ui {
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("Corvane Security Systems");
+const QString kApplication = QStringLiteral("Tarvo Script Application");
+
+QString settingName(int portIndex)
+{
+    return QString::fromStdString(serial::settingNameForPort(portIndex));
+}
+
+QString describe(const QSerialPortInfo& info)
+{
+    QString text = info.description();
+    if (!info.manufacturer().isEmpty() && !text.contains(info.manufacturer()))
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + QLatin1Char('(') + info.manufacturer() +
+                QLatin1Char(')');
+    return text;
+}
+
+} // namespace
+
+QString defaultComPortDevice(int portIndex)
+{
+    return QString::fromStdString(serial::devicePathForPort(portIndex, {}, {}));
+}
+
+bool deviceExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+ComPortMapping comPortMapping(int portIndex)
+{
+    ComPortMapping m;
+    m.environmentName = QString::fromStdString(serial::environmentNameForPort(portIndex));
+    const QString fromEnvironment = qEnvironmentVariable(m.environmentName.toLocal8Bit().constData());
+    const QString fromSetting =
+        QSettings(kOrganisation, kApplication).value(settingName(portIndex)).toString();
+    if (!fromEnvironment.isEmpty()) {
+        m.device = fromEnvironment;
+        m.source = DeviceSource::Environment;
+    } else if (!fromSetting.isEmpty()) {
+        m.device = fromSetting;
+        m.source = DeviceSource::Setting;
+    } else {
+        m.device = defaultComPortDevice(portIndex);
+    }
+    m.present = deviceExists(m.device);
+    return m;
+}
+
+bool storeComPortDevice(int portIndex, const QString& device, QString& reason)
+{
+    QSettings store(kOrganisation, kApplication);
+    const QString trimmed = device.trimmed();
+    if (trimmed.isEmpty() || trimmed == defaultComPortDevice(portIndex))
+        store.remove(settingName(portIndex));
+    else
+        store.setValue(settingName(portIndex), trimmed);
+    store.sync();
+    if (store.status() == QSettings::NoError)
+        return true;
+    reason = store.status() == QSettings::AccessError
+                 ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
+                 : QStringLiteral("%1 is damaged.").arg(store.fileName());
+    return false;
+}
+
+QList<FoundDevice> foundSerialDevices()
+{
+    QList<FoundDevice> devices;
+    const auto add = [&devices](const QString& path, const QString& description) {
+        if (path.isEmpty())
+            return;
+        for (const FoundDevice& d : devices)
+            if (d.path == path)
+                return;
+        devices.append({path, description});
+    };
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        add(info.systemLocation(), describe(info));
+    for (int port = 0; port < serial::kPortCount; ++port) {
+        const ComPortMapping m = comPortMapping(port);
+        if (m.source != DeviceSource::Default && m.present)
+            add(m.device, QString());
+    }
+    std::sort(devices.begin(), devices.end(),
+              [](const FoundDevice& a, const FoundDevice& b) { return a.path < b.path; });
+    return devices;
+}
+
+} // namespace tarvo::ui

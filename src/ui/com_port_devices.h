@@ -1,0 +1,39 @@
+#pragma once
+// Which device each COM port stands for, as the COM Port Setup dialog shows
+// and changes it: the environment variable TARVO_COM<n> wins over the setting
+// Ports/COM<n>, else /dev/ttyS<n-1>. Also the serial devices found on this
+// system, so that a user can pick a USB adapter.
+
+#include <QList>
+#include <QString>
+
+namespace tarvo::ui {
+
+enum class DeviceSource { Default, Setting, Environment };
+
+struct ComPortMapping {
+    QString device;
+    DeviceSource source = DeviceSource::Default;
+    QString environmentName; // "TARVO_COM3"
+    bool present = false;    // the device file exists now
+};
+
+struct FoundDevice {
+    QString path;        // "/dev/ttyUSB0"
+    QString description; // "FT232R USB UART (FTDI)", may be empty
+};
+
+// portIndex is 0-based (COM1 is 0).
+ComPortMapping comPortMapping(int portIndex);
+// The default device of a COM port, used when nothing else names one.
+QString defaultComPortDevice(int portIndex);
+bool deviceExists(const QString& path);
+// Stores the device as the setting Ports/COM<n>; the default device removes
+// the setting. False with the reason when the settings cannot be written.
+bool storeComPortDevice(int portIndex, const QString& device, QString& reason);
+// The serial devices of this system, then each device a COM port is mapped
+// to that the system did not list (a pseudo-terminal); sorted by path, no
+// duplicates.
+QList<FoundDevice> foundSerialDevices();
+
+} // namespace tarvo::ui

@@ -4,10 +4,10 @@
 
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
+#include "cli/document_cli.h"
 #include "document/doc.h"
 #include "export/document_dump.h"
 #include "io/atomic_file.h"
-#include "templates/utf_text.h"
 
 #include <charconv>
 
@@ -18,7 +18,6 @@ namespace {
 constexpr const char* kUsage =
     "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions LIST]";
 // The command line has no serial port of its own; opening a document needs one.
-constexpr int kDefaultPort = 0;
 constexpr const char* kNoTableItem = "-";
 
 // LIST: up to eight comma-separated table indices (from 0) in slot order;
@@ -88,13 +87,13 @@ int runDump(const std::vector<std::string>& argv)
                     "is the input document: the dump is not written over it");
 
     document::DocumentNumberPool pool;
-    const document::DocOutcome opened = document::openDocument(pool, input, kDefaultPort);
-    if (!opened.doc)
-        return fail(kExitFileError, input, templates::utf16ToUtf8(opened.result.message));
+    const auto doc = openForCommand(pool, input);
+    if (!doc)
+        return kExitFileError;
     if (!list)
-        request.positions = dump::autoSetPositions(static_cast<int>(opened.doc->tableCount()));
+        request.positions = dump::autoSetPositions(static_cast<int>(doc->tableCount()));
 
-    const dump::DumpResult result = dump::writeDocumentDump(*opened.doc, request);
+    const dump::DumpResult result = dump::writeDocumentDump(*doc, request);
     if (!result.ok)
         return fail(kExitFileError, "dump", result.message);
     return kExitOk;

@@ -42,6 +42,13 @@ std::unique_ptr<document::CS1_Doc> openForCommand(document::DocumentNumberPool& 
     if (!opened.doc->settingsCorrections().empty())
         std::fprintf(stderr, "tarvo: %s: warning: %s\n", path.c_str(),
                      oneLine(opened.doc->settingsCorrections()).c_str());
+    // One warning line per table that lost records on the way in.
+    std::u16string notes = opened.doc->loadNotes();
+    while (!notes.empty()) {
+        const auto end = notes.find(u'\n');
+        std::fprintf(stderr, "tarvo: %s: warning: %s\n", path.c_str(), oneLine(notes.substr(0, end)).c_str());
+        notes.erase(0, end == std::u16string::npos ? notes.size() : end + 1);
+    }
     return std::move(opened.doc);
 }
 

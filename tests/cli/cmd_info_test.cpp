@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sys/stat.h>
+
 namespace tarvo::cli::test {
 namespace {
 
@@ -118,6 +121,49 @@ TEST(CmdInfo, DamagedAndForeignFilesGiveOneErrorLine)
     }
     const RunResult newerInfo = runTarvo({"info", "newer.tvo"}, dir.path());
     EXPECT_NE(newerInfo.err.find("Wend Schema: 3 Doc Schema: 4"), std::string::npos) << newerInfo.err;
+}
+
+TEST(CmdInfo, EntryRecordsNamingNoEntryAreDroppedWithAWarning)
+{
+    TempDir dir;
+    const std::string path = newDocument(dir);
+    auto bytes = readBytes(path);
+    // The entry info record of 80/3 in the first table: key, menu 80, entry 3.
+    const std::vector<std::uint8_t> record = {3, 0, 80, 0, 80, 0, 0, 0, 3, 0, 0, 0};
+    const auto at = std::search(bytes.begin(), bytes.end(), record.begin(), record.end());
+    ASSERT_NE(at, bytes.end());
+    at[2] = 96; // key (96 << 16) | 3: there is no menu 96
+    writeBytes(path, bytes);
+
+    const RunResult info = runTarvo({"info", "doc.tvo"}, dir.path());
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.err.rfind("tarvo: doc.tvo: warning: language table 0: 1 entry records", 0), 0u)
+        << info.err;
+    EXPECT_NE(info.err.find("0x00600003"), std::string::npos) << info.err;
+    EXPECT_EQ(std::count(info.err.begin(), info.err.end(), '\n'), 1) << info.err;
+}
+
+TEST(CmdInfo, CommandsRefuseAPipeWithoutWaitingForAWriter)
+{
+    TempDir dir;
+    newDocument(dir);
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    struct Case {
+        std::vector<std::string> args;
+    };
+    const Case cases[] = {
+        {{"info", "pipe"}},
+        {{"set-entry", "pipe", "--table", "0", "--menu", "80", "--entry", "3", "--lines", "A"}},
+        {{"check-template", "pipe"}},
+        {{"dump", "doc.tvo", "--srec", "out.s20", "--iconic", "--font-file", "pipe"}},
+    };
+    for (const auto& c : cases) {
+        // A command that waits is stopped by runTarvo's limit and fails the test.
+        const RunResult run = runTarvo(c.args, dir.path());
+        EXPECT_EQ(run.status, 1) << c.args[0] << ": " << run.err;
+        EXPECT_NE(run.err.find("pipe"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.s20"))) << "nothing is written";
+    }
 }
 
 } // namespace

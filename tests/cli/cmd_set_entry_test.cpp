@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tarvo::cli::test {
 namespace {
 
@@ -78,6 +80,46 @@ TEST_F(CmdSetEntry, RefusalsAndUsageErrorsLeaveTheFileUnchanged)
         EXPECT_EQ(run.err.rfind("tarvo: ", 0), 0u) << run.err;
         EXPECT_EQ(readBytes(dir.file("doc.tvo")), before);
     }
+}
+
+TEST_F(CmdSetEntry, AReadOnlyDocumentIsRefusedAndLeftAsItWas)
+{
+    const std::string path = dir.file("doc.tvo");
+    const auto before = readBytes(path);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const RunResult run = set({"--table", "0", "--menu", "80", "--entry", "3", "--lines", "Tilt"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err.rfind("tarvo: doc.tvo: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("read-only"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_EQ(readBytes(path), before);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+TEST_F(CmdSetEntry, LinesAloneKeepTheActionBytesAsStored)
+{
+    // Entry 3 of menu 80 in the first table: a CCL macro whose number the
+    // number edit cannot show (high byte 255, low word 65535).
+    constexpr std::size_t kFirstImage = 64 + 26;
+    constexpr std::size_t kEntry = kFirstImage + 16348 + 512 * 80 + 36 * 3;
+    const std::string path = dir.file("doc.tvo");
+    auto bytes = readBytes(path);
+    ASSERT_EQ(bytes[kEntry + 33], '0');
+    bytes[kEntry + 32] = 0xFF;
+    bytes[kEntry + 34] = 0xFF;
+    bytes[kEntry + 35] = 0xFF;
+    writeBytes(path, bytes);
+
+    const RunResult run = set({"--table", "0", "--menu", "80", "--entry", "3", "--lines", "Tilt|Up"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject e = entryOf(menus(), 0, 80, 3);
+    EXPECT_EQ(e["lines"].toArray()[0].toString(), "Tilt      ");
+    EXPECT_EQ(e["kind"].toInt(), 2);
+    EXPECT_EQ(e["value_a"].toInt(), 0xFF30);
+    EXPECT_EQ(e["value_b"].toInt(), 65535);
+    EXPECT_EQ(e["edited"].toBool(), true);
 }
 
 } // namespace

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <sys/stat.h>
 
 namespace tarvo::document {
 namespace {
@@ -350,6 +352,68 @@ TEST(DocOperations, FileSaveWritesNewDocumentsByTitleAndOpenedOnesOverTheirFile)
     const auto failed = opened.doc->save("", scripts);
     EXPECT_FALSE(failed.result.ok());
     EXPECT_TRUE(failed.offerSaveAs);
+}
+
+TEST(DocOperations, FileSaveNeverReplacesAReadOnlyFileAndOffersSaveAs)
+{
+    test::TempDir dir;
+    const std::string scripts = dir.file("Scripts");
+    DocumentNumberPool pool;
+    auto first = test::makeDocument(pool, {});
+    first->setTitle(u"Plan");
+    ASSERT_TRUE(first->save("", scripts).result.ok());
+    const std::string path = scripts + "/Plan.tvo";
+    const auto bytes = test::readFile(path);
+
+    for (const mode_t mode : {mode_t(0444), mode_t(0464)}) {
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        // The document's own file.
+        auto opened = openDocument(pool, path, 0);
+        ASSERT_TRUE(opened.doc);
+        opened.doc->setServerPath(u"changed");
+        opened.doc->setModified();
+        const auto own = opened.doc->save("", scripts);
+        EXPECT_EQ(own.result.status, DocStatus::ReadOnly) << std::oct << mode;
+        EXPECT_NE(own.result.message.find(u"read-only"), std::u16string::npos);
+        EXPECT_TRUE(own.offerSaveAs);
+        EXPECT_TRUE(opened.doc->isModified()) << "nothing was saved";
+        // A new document whose name is taken by the read-only file, replacing confirmed.
+        auto fresh = test::makeDocument(pool, {});
+        fresh->setTitle(u"Plan");
+        const auto named = fresh->save("", scripts, true);
+        EXPECT_EQ(named.result.status, DocStatus::ReadOnly);
+        EXPECT_TRUE(named.offerSaveAs);
+        EXPECT_FALSE(fresh->hasPath());
+        EXPECT_EQ(fresh->saveAs(path).status, DocStatus::ReadOnly);
+
+        EXPECT_EQ(test::readFile(path), bytes);
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+    }
+}
+
+TEST(DocOperations, MergeWritesAnEntryWhereItWasReadWhateverItsInfoSays)
+{
+    DocumentNumberPool pool;
+    TableList tables;
+    tables.push_back(makeTable(1, 9));
+    auto doc = test::makeDocument(pool, std::move(tables));
+    putEntry(doc->table(0), 80, 3, u"Mine", u"", 2, '0', 0, true);
+    // The info record under 80/3 names user function 127's bytes.
+    model::MenuEntryInfo* info = doc->table(0).menuEntryInfo().find(model::menuEntryKey(80, 3));
+    ASSERT_NE(info, nullptr);
+    info->menu = 0;
+    info->entry = 0;
+
+    const auto image = keyboardImage(1, 9);
+    ASSERT_TRUE(doc->replaceAndMerge(0, image));
+    const auto merged = test::imageOf(doc->table(0));
+    const std::size_t scriptMenus = model::layout::menuEntryOffset(80, 1);
+    EXPECT_TRUE(
+        std::equal(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(scriptMenus), merged.begin()))
+        << "nothing before the script menus changes";
+    EXPECT_EQ(entryOf(doc->table(0), 80, 3).line1, u"Mine");
 }
 
 TEST(DocOperations, AnEditSurvivesSaveOpenAndMerge)

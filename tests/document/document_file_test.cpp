@@ -4,10 +4,13 @@
 #include "document/doc_texts.h"
 #include "document/table_record.h"
 #include "document_test_support.h"
+#include "io/pipe_guard.h"
 #include "model/lang_table_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -325,17 +328,77 @@ TEST(DocumentFile, ForeignFilesAreRefusedWithOneClearReason)
     }
 }
 
+// Reads as the system does for a file whose read permission is missing; the
+// superuser, who runs CI, is never refused by the system itself.
+class PermissionDeniedReader final : public io::FileReader {
+public:
+    io::FileResult readWhole(const std::string& path, std::vector<std::uint8_t>&, std::size_t) const override
+    {
+        asked.push_back(path);
+        return {false, path + ": cannot be opened: " + std::strerror(EACCES)};
+    }
+    mutable std::vector<std::string> asked;
+};
+
 TEST(DocumentFile, AFileWithoutReadPermissionIsUnreadable)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     TempDir dir;
     const auto path = dir.write("locked.tvo", olderFile(3, *makeTable(1, 9)));
-    ::chmod(path.c_str(), 0);
+    const PermissionDeniedReader reader;
     DocumentNumberPool pool;
-    auto opened = openDocument(pool, path, 0);
+    auto opened = openDocument(pool, path, 0, reader);
     EXPECT_FALSE(opened.doc);
     EXPECT_EQ(opened.result.status, DocStatus::Unreadable);
+    EXPECT_EQ(opened.result.path, path);
+    EXPECT_EQ(opened.result.message, u"cannot be opened: Permission denied") << "the path is not repeated";
+    EXPECT_EQ(reader.asked, std::vector<std::string>{path});
+    EXPECT_EQ(pool.inUse(), 0) << "the document number is given back";
+    // The same file through the system's reader opens.
+    EXPECT_TRUE(openDocument(pool, path, 0).doc);
+}
+
+TEST(DocumentFile, APipeIsRefusedWithoutWaitingForAWriter)
+{
+    TempDir dir;
+    const auto pipe = dir.file("pipe.tvo");
+    ASSERT_TRUE(tarvo::test::makePipe(pipe));
+    DocumentNumberPool pool;
+    DocOutcome opened;
+    ASSERT_TRUE(tarvo::test::finishesWithoutAWriter(pipe, [&] { opened = openDocument(pool, pipe, 0); }))
+        << "the open waited for a writer";
+    EXPECT_FALSE(opened.doc);
+    EXPECT_EQ(opened.result.status, DocStatus::Unreadable);
+}
+
+TEST(DocumentFile, EntryRecordsNamingNoEntryAreDroppedAndTheOpenSaysSo)
+{
+    TempDir dir;
+    DocumentNumberPool pool;
+    TableList tables;
+    tables.push_back(makeTable(1, 9));
+    tables.push_back(makeTable(1, 7));
+    model::MenuEntryInfo stray;
+    stray.menu = 80;
+    stray.entry = 3;
+    tables[1]->menuEntryInfo().set(model::menuEntryKey(96, 1), stray);
+    tables[1]->menuEntryInfo().set(model::menuEntryKey(80, 0), stray);
+    auto doc = test::makeDocument(pool, std::move(tables));
+    ASSERT_TRUE(doc->saveToPath(dir.file("s.tvo"), true).ok());
+
+    auto opened = openDocument(pool, dir.file("s.tvo"), 0);
+    ASSERT_TRUE(opened.doc);
+    const std::u16string& notes = opened.doc->loadNotes();
+    EXPECT_EQ(notes.find(u"language table 0"), std::u16string::npos) << "table 0 lost nothing";
+    EXPECT_NE(notes.find(u"language table 1: 2 entry records"), std::u16string::npos);
+    EXPECT_NE(notes.find(u"0x00600001"), std::u16string::npos);
+    EXPECT_NE(notes.find(u"0x00500000"), std::u16string::npos);
+    EXPECT_EQ(opened.doc->table(1).menuEntryInfo().find(model::menuEntryKey(96, 1)), nullptr);
+    EXPECT_TRUE(openDocument(pool, dir.file("s.tvo"), 0).doc) << "the open itself succeeds";
+
+    ASSERT_TRUE(opened.doc->saveToPath(dir.file("s.tvo"), true).ok());
+    auto again = openDocument(pool, dir.file("s.tvo"), 0);
+    ASSERT_TRUE(again.doc);
+    EXPECT_TRUE(again.doc->loadNotes().empty()) << "saved again, the file holds no stray records";
 }
 
 TEST(DocumentFile, SettingsOutsideTheirTablesFallBackAndAreReported)

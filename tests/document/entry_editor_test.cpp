@@ -171,6 +171,86 @@ TEST(EntryEditor, WhatTheEditorDoesNotAllowIsRefusedAndChangesNothing)
     }
 }
 
+TEST(EntryEditor, WithoutAnActionTheActionBytesStayAsStored)
+{
+    struct Case {
+        const char* name;
+        int valueA;
+        int valueB;
+    };
+    const Case cases[] = {
+        {"CCL number the edit cannot show", (255 << 8) | '0', 65535},
+        {"CCL low word above 9999", (5 << 8) | '0', 12345},
+        {"camera macro with a low word", (7 << 8) | '5', 1234},
+        {"off macro above 99", (200 << 8) | '1', 0},
+    };
+    for (const auto& c : cases) {
+        auto t = makeTable(1, 9);
+        putEntry(*t, 80, 3, u"Pan", u"", 2, c.valueA, c.valueB);
+        t->SetByte(model::layout::menuEntryOffset(80, 3) + 30, 0x5A);
+        ASSERT_TRUE(applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"Tilt"})).ok) << c.name;
+        model::MenuEntryInfo info;
+        const auto e = entryOf(*t, 80, 3, &info);
+        EXPECT_EQ(e.line1, u"Tilt      ") << c.name;
+        EXPECT_EQ(e.actionKind, 2) << c.name;
+        EXPECT_EQ(e.valueA, c.valueA) << c.name;
+        EXPECT_EQ(e.valueB, c.valueB) << c.name;
+        EXPECT_EQ(e.byte30, 0x5A) << c.name;
+        EXPECT_EQ(info.edited, 1) << c.name;
+    }
+}
+
+TEST(EntryEditor, AnInfoRecordNamingAnotherEntryDoesNotMoveTheEdit)
+{
+    auto t = makeTable(1, 9);
+    model::MenuEntryInfo elsewhere;
+    elsewhere.menu = 0; // entry 0 of menu 0 lies in the user functions
+    elsewhere.entry = 0;
+    elsewhere.number = 7;
+    elsewhere.label = u"kept";
+    t->menuEntryInfo().set(model::menuEntryKey(80, 3), elsewhere);
+    auto expected = test::imageOf(*t);
+
+    ASSERT_TRUE(applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"Here"})).ok);
+    const std::size_t o = model::layout::menuEntryOffset(80, 3);
+    // Lines not given are stored blank, padded to the width.
+    const std::u16string lines = u"Here                          ";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        expected[o + i] = static_cast<std::uint8_t>(lines[i]);
+    EXPECT_EQ(test::imageOf(*t), expected) << "only entry 3 of menu 80 changes";
+    const auto* info = t->menuEntryInfo().find(model::menuEntryKey(80, 3));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->menu, 80);
+    EXPECT_EQ(info->entry, 3);
+    EXPECT_EQ(info->number, 7);
+    EXPECT_EQ(info->label, u"kept");
+    EXPECT_EQ(t->menuEntryInfo().find(model::menuEntryKey(0, 0)), nullptr);
+}
+
+TEST(EntryEditor, ARecordFontOtherThanTheKeyboardFontRefusesTheEdit)
+{
+    struct Case {
+        int recordFont;
+        int imageFont;
+    };
+    const Case cases[] = {{0, 1}, {2, 1}, {5, 1}, {1, 5}};
+    for (const auto& c : cases) {
+        auto t = makeTable(c.imageFont, 9);
+        t->setFont(c.recordFont);
+        const auto before = test::imageOf(*t);
+        const auto result = applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"AB"}, "ccl:9"));
+        const std::string message(result.message.begin(), result.message.end());
+        EXPECT_FALSE(result.ok) << c.recordFont << "/" << c.imageFont;
+        EXPECT_NE(message.find("font " + std::to_string(c.recordFont)), std::string::npos) << message;
+        EXPECT_NE(message.find("font " + std::to_string(c.imageFont)), std::string::npos) << message;
+        EXPECT_EQ(test::imageOf(*t), before) << message;
+    }
+    // Fonts that agree: what is written reads back.
+    auto t = makeTable(1, 9);
+    ASSERT_TRUE(applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"AB"}, "ccl:9")).ok);
+    EXPECT_EQ(entryOf(*t, 80, 3).line1, u"AB        ");
+}
+
 TEST(EntryEditor, MacroNumbersAreDecimalWithinTheNumberEditsLimits)
 {
     struct Case {

@@ -170,6 +170,45 @@ TEST(TableRecord, AMarkedKeyWithoutInfoRecordGetsOneSoTheEditIsKept)
     EXPECT_TRUE(back->spareValues().empty());
 }
 
+TEST(TableRecord, AnEntryRecordIsTakenAtItsKeyAndOneNamingNoEntryIsDropped)
+{
+    const auto t = makeTable(1, 9);
+    model::MenuEntryInfo elsewhere;
+    elsewhere.menu = 127; // the fields beside the key point at a user function
+    elsewhere.entry = 0;
+    elsewhere.number = 42;
+    elsewhere.label = u"moved";
+    t->menuEntryInfo().set(key(80, 3), elsewhere);
+    const std::int32_t noEntry[] = {key(96, 1), key(80, 0), key(80, 15), -1, key(0, 0)};
+    for (const auto k : noEntry)
+        t->menuEntryInfo().set(k, elsewhere);
+    const auto bytes = recordOf(*t);
+
+    io::BoundedReader r(bytes);
+    ArchiveReader a(r);
+    auto back = std::make_unique<model::CS1_LangTable>();
+    back->Init();
+    std::vector<std::int32_t> dropped;
+    ASSERT_TRUE(readTableRecord(a, 3, *back, &dropped)) << a.error();
+    EXPECT_TRUE(r.atEnd());
+    const auto* info = back->menuEntryInfo().find(key(80, 3));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->menu, 80);
+    EXPECT_EQ(info->entry, 3);
+    EXPECT_EQ(info->number, 42);
+    EXPECT_EQ(info->label, u"moved");
+    for (const auto k : noEntry)
+        EXPECT_EQ(back->menuEntryInfo().find(k), nullptr) << k;
+    std::sort(dropped.begin(), dropped.end());
+    std::vector<std::int32_t> expected(std::begin(noEntry), std::end(noEntry));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(dropped, expected);
+    EXPECT_EQ(back->menuEntryInfo().size(), t->menuEntryInfo().size() - expected.size());
+    // Every record kept describes the entry of its own key.
+    back->menuEntryInfo().forEach(
+        [](std::int32_t k, const model::MenuEntryInfo& kept) { EXPECT_EQ(key(kept.menu, kept.entry), k); });
+}
+
 TEST(TableRecord, SchemaOneRecordsHaveNoFirmwareFields)
 {
     const auto t = makeTable(1, 9);

@@ -170,6 +170,33 @@ TEST(TemplateFile, SectionReadsAtMost5001Records)
     EXPECT_EQ(o.error->column, 4);
 }
 
+TEST(TemplateFile, ATemplateHoldsAtMost256Tables)
+{
+    // Each block is lines 1-12 of the minimal template; the end keyword follows the last.
+    auto withTables = [](std::size_t n) {
+        const std::vector<std::u16string> minimal = test::minimalTemplateLines();
+        std::vector<std::u16string> lines;
+        for (std::size_t i = 0; i < n; ++i)
+            lines.insert(lines.end(), minimal.begin(), minimal.begin() + 12);
+        lines.insert(lines.end(), minimal.begin() + 12, minimal.end());
+        return test::utf16le(test::joinLines(lines));
+    };
+    const Outcome allowed = parseBytes(withTables(256));
+    ASSERT_TRUE(allowed.ok);
+    EXPECT_EQ(allowed.tables, 256u);
+
+    const Outcome o = parseBytes(withTables(257));
+    EXPECT_FALSE(o.ok);
+    EXPECT_EQ(o.tables, 0u);
+    ASSERT_TRUE(o.error.has_value());
+    EXPECT_EQ(o.error->code, msg::kTooManyTables);
+    EXPECT_EQ(o.error->code, 12123) << "a code of its own, after the other limits";
+    // Found at the keyword that opens block 257, on line 256 * 12 + 1.
+    EXPECT_EQ(o.error->line, 256 * 12 + 1);
+    EXPECT_EQ(utf16ToUtf8(o.error->summary),
+              "Error: <too many tables>: A template holds at most 256 language tables.");
+}
+
 TEST(TemplateFile, FilesThatCannotBeOpenedOrReadAreFileErrors)
 {
     test::TempDir dir;

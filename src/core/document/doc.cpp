@@ -55,10 +55,10 @@ DocResult CS1_Doc::OnNewDocument(TableList tables, const SlotCodes* importCodes)
     return DocResult::success();
 }
 
-DocResult CS1_Doc::OnOpenDocument(const std::string& path)
+DocResult CS1_Doc::OnOpenDocument(const std::string& path, const io::FileReader& reader)
 {
     std::vector<std::uint8_t> bytes;
-    const io::FileResult read = io::readWholeFile(path, bytes);
+    const io::FileResult read = reader.readWhole(path, bytes);
     if (!read.ok)
         return DocResult::failure(DocStatus::Unreadable, reasonWithoutPath(read.message, path), path);
 
@@ -88,6 +88,7 @@ DocResult CS1_Doc::OnOpenDocument(const std::string& path)
     m_tables = std::move(contents.tables);
     m_workingCopies.clear();
     m_serverPath = std::move(contents.serverPath);
+    m_loadNotes = std::move(contents.loadNotes);
     m_firmwareMajor = major;
     m_firmwareMinor = minor;
     m_schema = kDocumentSchema;
@@ -113,7 +114,8 @@ DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Ove
     }
     const io::FileResult written = io::writeFileAtomically(path, bytes, overwrite);
     if (!written.ok)
-        return DocResult::failure(DocStatus::WriteFailed, reasonWithoutPath(written.message, path), path);
+        return DocResult::failure(written.readOnly ? DocStatus::ReadOnly : DocStatus::WriteFailed,
+                                  reasonWithoutPath(written.message, path), path);
     if (replacePath)
         takeFileName(path);
     m_modified = false;
@@ -146,6 +148,8 @@ CS1_Doc::SaveOutcome CS1_Doc::save(const std::string& lastBrowseFolder,
     outcome.result = saveToPath(outcome.target.path, true);
     if (outcome.result.ok())
         outcome.lastBrowseFolder = outcome.target.folder;
+    // A read-only file of that name is not replaced: the dialog is offered.
+    outcome.offerSaveAs = outcome.result.status == DocStatus::ReadOnly;
     return outcome;
 }
 
@@ -243,6 +247,9 @@ bool CS1_Doc::replaceAndMergeFrom(std::size_t k, std::span<const std::uint8_t> i
             info.menu = menu;
             info.entry = entry;
             const model::MenuEntry content = before.GetMenuEntry(info);
+            // Written back where it was read, whatever its info record says.
+            info.menu = menu;
+            info.entry = entry;
             // A cleared entry is an edit too: it stays cleared.
             if (info.edited == 1)
                 table.SetMenuEntry(content, info, false);
@@ -351,7 +358,8 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
     return {std::move(doc), result};
 }
 
-DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort)
+DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort,
+                        const io::FileReader& reader)
 {
     auto number = pool.take();
     if (!number)
@@ -359,7 +367,7 @@ DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int c
                 DocResult::failure(DocStatus::TooManyDocuments,
                                    templates::msg::formatMessage(templates::msg::kTooManyDocuments), path)};
     auto doc = std::make_unique<CS1_Doc>(std::move(*number), currentPort);
-    DocResult result = doc->OnOpenDocument(path);
+    DocResult result = doc->OnOpenDocument(path, reader);
     if (!result.ok())
         return {nullptr, result};
     return {std::move(doc), result};

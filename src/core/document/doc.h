@@ -12,6 +12,7 @@
 #include "document/link_index.h"
 #include "document/save_policy.h"
 #include "io/atomic_file.h"
+#include "io/file_reader.h"
 #include "serial/comm_settings.h"
 #include "templates/template_catalogue.h"
 
@@ -49,11 +50,12 @@ public:
     DocResult OnNewDocument(TableList tables, const SlotCodes* importCodes);
     // Reads path: schema gate, firmware gate of the first table (a file without
     // tables opens empty), link index. On failure the document is unchanged.
-    DocResult OnOpenDocument(const std::string& path);
+    DocResult OnOpenDocument(const std::string& path, const io::FileReader& reader = io::systemFileReader());
     // Writes the document to path through a temporary file renamed over it.
     // With replacePath the document takes path and its title. Not modified
     // afterwards. On failure the existing file is untouched.
     // With io::Overwrite::Refuse an existing file at path is left alone and reported.
+    // A read-only file at path is never replaced (status ReadOnly).
     DocResult saveToPath(const std::string& path, bool replacePath,
                          io::Overwrite overwrite = io::Overwrite::Allow);
     // File Save by the save policy (save_policy.h). A new document's target
@@ -63,7 +65,7 @@ public:
         DocResult result;
         SaveTarget target;
         bool needsConfirmation = false; // ask, then call again with replaceConfirmed
-        bool offerSaveAs = false;       // the document's own file could not be written
+        bool offerSaveAs = false;       // the target could not be written or is read-only
         std::string lastBrowseFolder;   // the new last browse folder; empty when unchanged
     };
     SaveOutcome save(const std::string& lastBrowseFolder, const std::string& defaultScriptsFolder,
@@ -93,6 +95,9 @@ public:
     // The fields of the opened file that were out of their tables or ranges
     // and were replaced by their defaults (empty when none).
     const std::u16string& settingsCorrections() const { return m_settingsCorrections; }
+    // What the open left out of the file (entry records that name no entry),
+    // one line per table concerned; empty when nothing was left out.
+    const std::u16string& loadNotes() const { return m_loadNotes; }
     const std::u16string& serverPath() const { return m_serverPath; }
     void setServerPath(const std::u16string& path) { m_serverPath = path; }
 
@@ -150,6 +155,7 @@ private:
     int m_schema = -1;
     serial::CommSettings m_comm;
     std::u16string m_settingsCorrections;
+    std::u16string m_loadNotes;
     std::u16string m_serverPath;
     bool m_importComplete = false;
     bool m_knownFolder = false;
@@ -171,6 +177,7 @@ struct DocOutcome {
 DocOutcome createNewDocument(DocumentNumberPool& pool,
                              const std::function<templates::TemplateBuildResult(int documentNumber)>& build,
                              const SlotCodes* importCodes, int currentPort);
-DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort);
+DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort,
+                        const io::FileReader& reader = io::systemFileReader());
 
 } // namespace tarvo::document

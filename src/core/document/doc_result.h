@@ -16,6 +16,7 @@ enum class DocStatus {
     NewerSchema,      // message 11805
     OldFirmware,      // message 12205
     WriteFailed,      // the file cannot be written; an existing file is untouched
+    ReadOnly,         // the existing file is read-only and was left untouched
     Refused,          // the operation is not possible on this document
 };
 

@@ -22,6 +22,11 @@ inline constexpr std::u16string_view kTemplateNotDocument =
     u"the file is a language table template, not a document";
 inline constexpr std::u16string_view kUnknownSchema = u"the file is not a document (document schema %d)";
 
+// Entry info records of a table whose keys name no menu entry; the keys follow.
+inline constexpr std::u16string_view kDroppedEntryRecords =
+    u"language table %d: %d entry records whose keys name no menu entry (menus 0-95, entries 1-14) "
+    u"were dropped, keys";
+
 // Fills each "%d" of pattern with the next number.
 std::u16string withNumbers(std::u16string_view pattern, std::initializer_list<long long> numbers);
 

@@ -5,6 +5,7 @@
 #include "document/table_record.h"
 #include "templates/utf_text.h"
 
+#include <cstdio>
 #include <new>
 
 namespace tarvo::document {
@@ -51,6 +52,18 @@ bool readComm(ArchiveReader& r, serial::CommSettings& c)
            r.readI32(c.parityIndex) && r.readI32(c.stopBitsIndex) && r.readI16(c.inBufferSize) &&
            r.readI16(c.inputLen) && r.readI16(c.outBufferSize) && r.readI16(c.parityReplace) &&
            r.readI16(c.rThreshold) && r.readI16(c.sThreshold);
+}
+
+std::u16string droppedKeysNote(std::uint32_t tableIndex, const std::vector<std::int32_t>& keys)
+{
+    std::u16string note =
+        texts::withNumbers(texts::kDroppedEntryRecords, {tableIndex, static_cast<long long>(keys.size())});
+    for (const auto key : keys) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, " 0x%08X", static_cast<unsigned>(key));
+        note += templates::utf8ToUtf16(hex);
+    }
+    return note;
 }
 
 bool startsWithByteOrderMark(std::span<const std::uint8_t> bytes)
@@ -107,8 +120,11 @@ DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileCont
             auto table = std::make_unique<model::CS1_LangTable>();
             if (!table->Init())
                 return damaged("out of memory");
-            if (!readTableRecord(archive, schema, *table))
+            std::vector<std::int32_t> droppedKeys;
+            if (!readTableRecord(archive, schema, *table, &droppedKeys))
                 return damaged(archive.error() + " (language table " + std::to_string(i) + ")");
+            if (!droppedKeys.empty())
+                read.loadNotes += (read.loadNotes.empty() ? u"" : u"\n") + droppedKeysNote(i, droppedKeys);
             read.tables.push_back(std::move(table));
         }
     } catch (const std::bad_alloc&) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
 namespace tarvo::document {
 
@@ -111,9 +112,54 @@ std::u16string codePointText(char16_t c)
     return u16(hex);
 }
 
+// A character is stored only when its code reads back as the same character.
+bool storableInFont(const model::KeyboardFonts& fonts, int font, char16_t c)
+{
+    const std::uint32_t code = fonts.toDevice(font, c);
+    return code != 0 && fonts.toUnicode(font, code) == c;
+}
+
 std::u16string entryName(int menu, int entry)
 {
     return u"entry " + number(entry) + u" of menu " + number(menu);
+}
+
+// Writes the entry and its info, then reads them back; when the table does
+// not give back what was written, the entry's bytes and info are put back and
+// the edit is refused, so no edit is reported written that stored another text.
+EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuEntry& entry,
+                                 const model::MenuEntryInfo& info, int lineCount)
+{
+    const std::size_t offset = layout::menuEntryOffset(info.menu, info.entry);
+    std::array<std::uint8_t, layout::kEntryBytes> before{};
+    table.ReadBytes(offset, before.size(), before.data());
+    const std::int32_t key = model::menuEntryKey(info.menu, info.entry);
+    const model::MenuEntryInfo* storedInfo = table.menuEntryInfo().find(key);
+    const std::optional<model::MenuEntryInfo> infoBefore =
+        storedInfo ? std::optional<model::MenuEntryInfo>(*storedInfo) : std::nullopt;
+
+    table.SetMenuEntry(entry, info, false);
+    model::MenuEntryInfo readInfo;
+    readInfo.menu = info.menu;
+    readInfo.entry = info.entry;
+    const model::MenuEntry back = table.GetMenuEntry(readInfo);
+    const std::array<const std::u16string*, 3> written = {&entry.line1, &entry.line2, &entry.line3};
+    const std::array<const std::u16string*, 3> read = {&back.line1, &back.line2, &back.line3};
+    bool same = back.byte30 == entry.byte30 && back.actionKind == entry.actionKind &&
+                back.valueA == entry.valueA && back.valueB == entry.valueB && readInfo.edited == info.edited;
+    for (int i = 0; i < lineCount; ++i)
+        same = same && *written[static_cast<std::size_t>(i)] == *read[static_cast<std::size_t>(i)];
+    if (same)
+        return {true, {}};
+
+    for (std::size_t i = 0; i < before.size(); ++i)
+        table.SetByte(offset + i, before[i]);
+    if (infoBefore)
+        table.menuEntryInfo().set(key, *infoBefore);
+    else
+        table.menuEntryInfo().erase(key);
+    return refused(entryName(info.menu, info.entry) +
+                   u" would not read back as it was written in the table's font, so it was not changed");
 }
 
 } // namespace
@@ -186,6 +232,13 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
     if (!model::KeyboardFonts::isKnownFont(font))
         return refused(u"the language table's font " + number(font) +
                        u" is unknown, so its entries cannot be edited");
+    // The keyboard shows the texts in the font of byte 330; the table encodes
+    // and reads them in its record's font. Where the two differ, no edit can
+    // store what the keyboard would show.
+    if (table.GetFont() != font)
+        return refused(u"the language table's texts are encoded in font " + number(table.GetFont()) +
+                       u" (its document record) but the keyboard shows them in font " + number(font) +
+                       u" (image byte 330), so its entries cannot be edited");
     if (table.GetMenuName(menu).empty())
         return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
 
@@ -193,6 +246,9 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
     info.menu = menu;
     info.entry = entryNumber;
     model::MenuEntry entry = table.GetMenuEntry(info);
+    // The entry chosen is the one written, whatever the info record says.
+    info.menu = menu;
+    info.entry = entryNumber;
     const RowControls controls = rowControlsOf(menu, entryNumber);
 
     if (request.action) {
@@ -219,10 +275,9 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
                 return refused(u"the macro number must be from 0 to " + number(maximum));
         }
         applyAction(entry, action, entryNumber, controls);
-    } else if (isEditableMacro(entry)) {
-        // Commit stores the number the number edit shows.
-        storeMacroNumber(entry, shownMacroNumber(entry));
     }
+    // Without an action the action bytes stay exactly as stored, even where
+    // the number edit could not show them.
 
     const int lineCount = lineCountOf(font);
     const bool editable = linesEditable(controls, entry);
@@ -246,7 +301,7 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
                 return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds at most " +
                                number(width) + u" characters");
             for (const char16_t c : line)
-                if (fonts.toDevice(font, c) == 0)
+                if (!storableInFont(fonts, font, c))
                     return refused(u"line " + number(static_cast<long long>(i) + 1) +
                                    u" holds a character (" + codePointText(c) + u") that font " +
                                    number(font) + u" cannot show");
@@ -259,8 +314,7 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
     }
 
     info.edited = 1;
-    table.SetMenuEntry(entry, info, false);
-    return {true, {}};
+    return writeAndReadBack(table, entry, info, lineCount);
 }
 
 } // namespace tarvo::document

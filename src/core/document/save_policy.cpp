@@ -1,12 +1,14 @@
 #include "document/save_policy.h"
 
+#include "io/atomic_file.h"
 #include "templates/utf_text.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
+#include <vector>
 
 namespace tarvo::document {
 
@@ -18,6 +20,7 @@ constexpr std::u16string_view kUntitled = u"Untitled";
 constexpr const char* kScriptsFolderName = "Tarvo Scripts";
 constexpr const char* kDocumentsFolderName = "Documents";
 constexpr mode_t kFolderMode = 0755;
+constexpr std::size_t kMaxUserDirsBytes = 64 * 1024;
 
 std::u16string replaceAll(std::u16string text, std::u16string_view what, std::u16string_view with)
 {
@@ -29,7 +32,11 @@ std::u16string replaceAll(std::u16string text, std::u16string_view what, std::u1
 // XDG_DOCUMENTS_DIR="$HOME/Documents" in user-dirs.dirs.
 std::optional<std::string> documentsDirFromUserDirs(const std::string& file, const std::string& home)
 {
-    std::ifstream in(file);
+    // Read as every file is: only a regular file, never waiting on a pipe.
+    std::vector<std::uint8_t> bytes;
+    if (!io::readWholeFile(file, bytes, kMaxUserDirsBytes).ok)
+        return std::nullopt;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;
     const std::string key = "XDG_DOCUMENTS_DIR=";
     while (std::getline(in, line)) {

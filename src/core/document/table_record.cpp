@@ -56,29 +56,31 @@ void writeEntryInfo(ArchiveWriter& archive, const model::BucketMap<model::MenuEn
     });
 }
 
-bool readEntryInfo(ArchiveReader& archive, model::BucketMap<model::MenuEntryInfo>& infos)
+bool readEntryInfo(ArchiveReader& archive, model::BucketMap<model::MenuEntryInfo>& infos,
+                   std::vector<std::int32_t>* droppedKeys)
 {
     std::uint32_t count = 0;
     if (!archive.readIntCount(count, kMinEntryInfoBytes))
         return false;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::int32_t key = 0;
+        std::int32_t storedMenu = 0;
+        std::int32_t storedEntry = 0;
         model::MenuEntryInfo info;
-        if (!archive.readI32(key) || !archive.readI32(info.menu) || !archive.readI32(info.entry) ||
+        if (!archive.readI32(key) || !archive.readI32(storedMenu) || !archive.readI32(storedEntry) ||
             !archive.readI32(info.number) || !archive.readString(info.label))
             return false;
+        // The key is what the table looks the record up by, so it decides
+        // which entry the record describes.
+        if (!entryOfKey(key, info.menu, info.entry)) {
+            if (droppedKeys != nullptr)
+                droppedKeys->push_back(key);
+            continue;
+        }
         info.edited = 0;
         infos.set(key, std::move(info));
     }
     return true;
-}
-
-bool isEntryOfTable(std::int32_t key)
-{
-    const int menu = static_cast<int>(static_cast<std::uint32_t>(key) >> 16);
-    const int entry = key & 0xFFFF;
-    return menu < model::layout::kMenuCount && entry >= model::layout::kFirstEntry &&
-           entry <= model::layout::kEntriesPerMenu;
 }
 
 // Sets the edited flag of every key; an edited entry without an info record
@@ -86,12 +88,10 @@ bool isEntryOfTable(std::int32_t key)
 void markEdited(model::CS1_LangTable& table, std::span<const std::int32_t> keys)
 {
     for (const auto key : keys) {
+        model::MenuEntryInfo created;
         if (auto* info = table.menuEntryInfo().find(key)) {
             info->edited = 1;
-        } else if (isEntryOfTable(key)) {
-            model::MenuEntryInfo created;
-            created.menu = static_cast<int>(static_cast<std::uint32_t>(key) >> 16);
-            created.entry = key & 0xFFFF;
+        } else if (entryOfKey(key, created.menu, created.entry)) {
             created.edited = 1;
             table.menuEntryInfo().set(key, std::move(created));
         }
@@ -104,6 +104,19 @@ bool lessAsUnsigned(std::int32_t a, std::int32_t b)
 }
 
 } // namespace
+
+bool entryOfKey(std::int32_t key, int& menu, int& entry)
+{
+    const auto bits = static_cast<std::uint32_t>(key);
+    const auto keyMenu = static_cast<int>(bits >> 16);
+    const auto keyEntry = static_cast<int>(bits & 0xFFFF);
+    if (keyMenu >= model::layout::kMenuCount || keyEntry < model::layout::kFirstEntry ||
+        keyEntry > model::layout::kEntriesPerMenu)
+        return false;
+    menu = keyMenu;
+    entry = keyEntry;
+    return true;
+}
 
 SpareValues splitSpareValues(std::span<const std::uint32_t> values)
 {
@@ -168,7 +181,8 @@ void writeTableRecord(ArchiveWriter& archive, const model::CS1_LangTable& table)
     writeEntryInfo(archive, table.menuEntryInfo());
 }
 
-bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_LangTable& table)
+bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_LangTable& table,
+                     std::vector<std::int32_t>* droppedEntryKeys)
 {
     std::int32_t font = 0;
     std::int32_t windowsLanguageId = 0;
@@ -205,7 +219,8 @@ bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_Lang
         !archive.readIntMap(table.misc10Groups()) || !readMiscInfo(archive, table.misc20Info()) ||
         !readMiscInfo(archive, table.misc10Info()) || !archive.readStringList(table.errorMessageNames()) ||
         !archive.readStringList(table.userFunctionNames()) || !archive.readStringList(table.spareTexts2()) ||
-        !archive.readStringMap(table.menuNames()) || !readEntryInfo(archive, table.menuEntryInfo()))
+        !archive.readStringMap(table.menuNames()) ||
+        !readEntryInfo(archive, table.menuEntryInfo(), droppedEntryKeys))
         return false;
 
     SpareValues split = splitSpareValues(spareValues);

@@ -22,7 +22,15 @@ void writeTableRecord(ArchiveWriter& archive, const model::CS1_LangTable& table)
 
 // Reads one record into table, which must be freshly Init-ed. On failure the
 // reason is in archive.error() and the table is to be thrown away.
-bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_LangTable& table);
+// An entry info record is stored under its key, and its menu and entry are
+// taken from that key: the fields written beside the key never select another
+// entry. A record whose key names no entry (menus 0-95, entries 1-14) is
+// dropped; its key is added to droppedEntryKeys when given.
+bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_LangTable& table,
+                     std::vector<std::int32_t>* droppedEntryKeys = nullptr);
+
+// The menu and entry a key names, when it names an entry of a table.
+bool entryOfKey(std::int32_t key, int& menu, int& entry);
 
 // --- Edited entries in the spare values list ----------------------------------
 //

@@ -1,5 +1,8 @@
 #include "io/atomic_file.h"
 
+#include "io/regular_file.h"
+#include "io/write_permission.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -55,6 +58,8 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
         return {false, path + ": is a directory"};
     if (exists && overwrite == Overwrite::Refuse)
         return {false, path + ": file exists (use --force to replace it)"};
+    if (exists && replaceableByUser(path) == Replaceable::ReadOnly)
+        return {false, path + ": the file is read-only; save it under another name", true};
 
     std::string tmpl = folderOf(path) + "/." + baseOf(path) + ".tmp-XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -99,44 +104,35 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
 
 FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t maxBytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {false, reason(path, "cannot be opened", errno)};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return {false, reason(path, "cannot be read", err)};
-    }
-    if (S_ISDIR(st.st_mode)) {
-        ::close(fd);
+    RegularFileForReading file(path);
+    switch (file.problem()) {
+    case OpenProblem::None:
+        break;
+    case OpenProblem::SystemError:
+        return {false, reason(path, "cannot be opened", file.error())};
+    case OpenProblem::Directory:
         return {false, path + ": is a directory"};
+    case OpenProblem::NotRegular:
+        return {false, path + ": is not a regular file (a pipe or a device is not read)"};
     }
-    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        ::close(fd);
+    if (file.size() > maxBytes)
         return {false, path + ": file is too large"};
-    }
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    bytes.reserve(static_cast<std::size_t>(file.size()));
     std::uint8_t chunk[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const ssize_t n = ::read(file.fd(), chunk, sizeof chunk);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int err = errno;
-            ::close(fd);
-            return {false, reason(path, "cannot be read", err)};
+            return {false, reason(path, "cannot be read", errno)};
         }
         if (n == 0)
             break;
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            ::close(fd);
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
             return {false, path + ": file is too large"};
-        }
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
-    ::close(fd);
     out = std::move(bytes);
     return {true, {}};
 }

@@ -13,16 +13,19 @@ namespace tarvo::io {
 struct FileResult {
     bool ok = false;
     std::string message;  // names the file and the reason when !ok
+    bool readOnly = false;  // a write refused because the existing target is read-only
 };
 
 enum class Overwrite { Allow, Refuse };
 
 // Writes bytes to path atomically. With Overwrite::Refuse an existing path is
-// left alone and reported.
+// left alone and reported. An existing target the user may not write (see
+// write_permission.h) is never replaced: the result has readOnly set.
 FileResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                                Overwrite overwrite = Overwrite::Allow);
 
-// Reads a whole regular file, refusing directories and files over maxBytes.
+// Reads a whole regular file, refusing directories, pipes, devices and files
+// over maxBytes. The open does not wait for a pipe's writer.
 FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
                          std::size_t maxBytes = std::size_t(64) << 20);
 

@@ -8,7 +8,7 @@
 namespace tarvo::templates {
 
 struct TemplateError {
-    int code = 0;             // message id (12000-12006, 12103, 12115, 12116-12120)
+    int code = 0;             // message id (12000-12006, 12103, 12115, 12116-12120, 12123)
     int causeCode = 0;        // file errors: the cause text's id (12100, 12104-12114, 12121, 12122)
     std::string path;         // the template as the caller named it
     int line = 0;             // lines read when the error was found (0 before the first line)

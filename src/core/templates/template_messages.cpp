@@ -50,6 +50,7 @@ const MessageRow kMessages[] = {
     {kInvalidFontNumber, u"Error: <invalid font number>: %d (fonts are numbered %d to %d)"},
     {kCauseTooLarge, u"It is larger than %d MB, more than any template holds."},
     {kCausePartialCharacter, u"It ends in the middle of a character."},
+    {kTooManyTables, u"Error: <too many tables>: A template holds at most %d language tables."},
 };
 
 } // namespace

@@ -43,6 +43,7 @@ inline constexpr int kInvalidEntryNumber = 12119;
 inline constexpr int kInvalidFontNumber = 12120;
 inline constexpr int kCauseTooLarge = 12121;
 inline constexpr int kCausePartialCharacter = 12122;
+inline constexpr int kTooManyTables = 12123;
 
 // The text of an id; empty for an unknown id.
 const std::u16string& messageText(int id);

@@ -102,6 +102,13 @@ bool CTemplateReader::parseBlocks(TableList& made)
         // Another identifier opens the next table block.
         if (m_lexer.kind() != TK_PUSHED_BACK || m_lexer.error())
             return false;
+        if (made.size() == kMaxTemplateTables) {
+            m_lexer.reportAtPosition(
+                msg::kTooManyTables,
+                msg::formatMessage(msg::kTooManyTables,
+                                   {msg::numberText(static_cast<long long>(kMaxTemplateTables))}));
+            return false;
+        }
     }
 }
 

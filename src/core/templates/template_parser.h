@@ -7,6 +7,7 @@
 #include "templates/template_error.h"
 #include "templates/template_lexer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -29,6 +30,10 @@ inline constexpr int kTemplateVersionCode = 0;
 // this many records are read per section.
 inline constexpr int kMaxKeywordSearchTokens = 5001;
 inline constexpr int kMaxSectionRecords = 5001;
+// At most this many table blocks per template: each table costs about 185 KB
+// in memory, and a template of the largest size accepted could otherwise ask
+// for tens of gigabytes. More than any keyboard (13 slots) or document needs.
+inline constexpr std::size_t kMaxTemplateTables = 256;
 
 class CTemplateReader {
 public:

@@ -1,12 +1,10 @@
 #include "templates/template_text_file.h"
 
+#include "io/regular_file.h"
 #include "templates/template_messages.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
+#include <unistd.h>
 
 namespace tarvo::templates {
 namespace {
@@ -14,14 +12,6 @@ namespace {
 constexpr std::size_t kReadChunkBytes = 64 * 1024;
 constexpr std::size_t kBytesPerMegabyte = std::size_t(1) << 20;
 constexpr char16_t kLineFeed = 0x000A;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const
-    {
-        if (f)
-            std::fclose(f);
-    }
-};
 
 } // namespace
 
@@ -43,36 +33,43 @@ bool TemplateText::readLine(std::u16string& line)
 std::optional<TemplateError> readTemplateBytes(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
     bytes.clear();
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::is_directory(status))
+    // A pipe or a device could block the open or the reads, or never end:
+    // only regular files are read, and the open does not wait.
+    io::RegularFileForReading file(path);
+    switch (file.problem()) {
+    case io::OpenProblem::None:
+        break;
+    case io::OpenProblem::SystemError:
+        return fileError(msg::kCannotOpen, path, fileErrorCause(file.error()));
+    case io::OpenProblem::Directory:
         return fileError(msg::kCannotOpen, path, kCauseBadPath);
-    // A pipe or a device could block the reader or never end: only files are read.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    case io::OpenProblem::NotRegular:
         return fileError(msg::kCannotOpen, path, kCauseInvalidFile);
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return fileError(msg::kCannotOpen, path, fileErrorCause(errno));
+    }
+    const auto tooLarge = [&path] {
+        return fileErrorWithCause(
+            msg::kCannotRead, path, msg::kCauseTooLarge,
+            msg::formatMessage(msg::kCauseTooLarge, {msg::numberText(static_cast<long long>(
+                                                        kMaxTemplateBytes / kBytesPerMegabyte))}));
+    };
+    if (file.size() > kMaxTemplateBytes)
+        return tooLarge();
     std::vector<std::uint8_t> chunk(kReadChunkBytes);
     for (;;) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        if (got > kMaxTemplateBytes - bytes.size()) {
-            return fileErrorWithCause(
-                msg::kCannotRead, path, msg::kCauseTooLarge,
-                msg::formatMessage(msg::kCauseTooLarge, {msg::numberText(static_cast<long long>(
-                                                            kMaxTemplateBytes / kBytesPerMegabyte))}));
+        const ssize_t got = ::read(file.fd(), chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return fileError(msg::kCannotRead, path, fileErrorCause(errno));
         }
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
-        if (got < chunk.size()) {
-            if (std::ferror(file.get()))
-                return fileError(msg::kCannotRead, path, fileErrorCause(errno));
+        if (got == 0)
             break;
-        }
+        if (static_cast<std::size_t>(got) > kMaxTemplateBytes - bytes.size())
+            return tooLarge();
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + got);
     }
-    errno = 0;
-    if (std::fclose(file.release()) != 0)
-        return fileError(msg::kCannotOpen, path, fileErrorCause(errno));
+    if (const int closeError = file.close(); closeError != 0)
+        return fileError(msg::kCannotOpen, path, fileErrorCause(closeError));
     return std::nullopt;
 }
 

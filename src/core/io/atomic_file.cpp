@@ -59,7 +59,7 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
     if (exists && overwrite == Overwrite::Refuse)
         return {false, path + ": file exists (use --force to replace it)"};
     if (exists && replaceableByUser(path) == Replaceable::ReadOnly)
-        return {false, path + ": the file is read-only; save it under another name", true};
+        return {false, path + ": the file is read-only and was left unchanged", true};
 
     std::string tmpl = folderOf(path) + "/." + baseOf(path) + ".tmp-XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());

@@ -4,7 +4,6 @@
 #include "document/doc_texts.h"
 #include "document/table_record.h"
 #include "document_test_support.h"
-#include "io/pipe_guard.h"
 #include "model/lang_table_layout.h"
 
 #include <gtest/gtest.h>
@@ -355,19 +354,6 @@ TEST(DocumentFile, AFileWithoutReadPermissionIsUnreadable)
     EXPECT_EQ(pool.inUse(), 0) << "the document number is given back";
     // The same file through the system's reader opens.
     EXPECT_TRUE(openDocument(pool, path, 0).doc);
-}
-
-TEST(DocumentFile, APipeIsRefusedWithoutWaitingForAWriter)
-{
-    TempDir dir;
-    const auto pipe = dir.file("pipe.tvo");
-    ASSERT_TRUE(tarvo::test::makePipe(pipe));
-    DocumentNumberPool pool;
-    DocOutcome opened;
-    ASSERT_TRUE(tarvo::test::finishesWithoutAWriter(pipe, [&] { opened = openDocument(pool, pipe, 0); }))
-        << "the open waited for a writer";
-    EXPECT_FALSE(opened.doc);
-    EXPECT_EQ(opened.result.status, DocStatus::Unreadable);
 }
 
 TEST(DocumentFile, EntryRecordsNamingNoEntryAreDroppedAndTheOpenSaysSo)

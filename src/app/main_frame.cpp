@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/app_texts.h"
+#include "app/com_port_commands.h"
 #include "app/zodar.h"
 #include "document/doc.h"
 #include "ui/child_frame.h"
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     buildActions();
     buildMenus();
     buildToolBar();
+    new ComPortCommands(*this, m_app);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateCommandStates(); });
     resize(kDefaultWindowSize);

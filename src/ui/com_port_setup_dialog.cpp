@@ -47,8 +47,9 @@ ComPortSetupDialog::ComPortSetupDialog(int portIndex, QWidget* parent) : QDialog
     m_devices->setMinimumContentsLength(kDeviceListMinimumChars);
     m_devices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const FoundDevice& device : foundSerialDevices()) {
-        const QString text =
-            device.description.isEmpty() ? device.path : texts::kDeviceItem.arg(device.path, device.description);
+        const QString text = device.description.isEmpty()
+                                 ? device.path
+                                 : texts::kDeviceItem.arg(device.path, device.description);
         m_devices->addItem(text, device.path);
     }
 
@@ -77,8 +78,9 @@ ComPortSetupDialog::ComPortSetupDialog(int portIndex, QWidget* parent) : QDialog
     connect(m_ports, &QComboBox::currentIndexChanged, this, &ComPortSetupDialog::showPort);
     connect(m_devices, &QComboBox::currentTextChanged, this, &ComPortSetupDialog::deviceEdited);
     // A picked entry shows only its path, so that what is stored is a path.
-    connect(m_devices, &QComboBox::activated, this,
-            [this](int index) { m_devices->setEditText(m_devices->itemData(index, kDevicePathRole).toString()); });
+    connect(m_devices, &QComboBox::activated, this, [this](int index) {
+        m_devices->setEditText(m_devices->itemData(index, kDevicePathRole).toString());
+    });
 
     const int start = portIndex >= 0 && portIndex < serial::kPortCount ? portIndex : 0;
     m_ports->setCurrentIndex(start);
@@ -122,7 +124,8 @@ void ComPortSetupDialog::showPort(int port)
     m_showing = false;
     const bool fromEnvironment = mapping.source == DeviceSource::Environment;
     m_devices->setEnabled(!fromEnvironment);
-    QString note = deviceExists(device) ? texts::kDevicePresent.arg(device) : texts::kDeviceMissing.arg(device, name);
+    QString note =
+        deviceExists(device) ? texts::kDevicePresent.arg(device) : texts::kDeviceMissing.arg(device, name);
     if (fromEnvironment)
         note += QLatin1Char(' ') + texts::kDeviceFromEnvironment.arg(mapping.environmentName, name);
     m_deviceNote->setText(note);
@@ -154,9 +157,9 @@ void ComPortSetupDialog::accept()
         QString reason;
         if (!storeComPortDevice(port, m_chosen[port], reason)) {
             // The port choice stands; only the device could not be kept.
-            UserDialogs::message(this, QCoreApplication::applicationName(),
-                                 texts::kSettingNotStored.arg(QString::fromStdU16String(serial::portName(port)),
-                                                              reason));
+            UserDialogs::message(
+                this, QCoreApplication::applicationName(),
+                texts::kSettingNotStored.arg(QString::fromStdU16String(serial::portName(port)), reason));
             break;
         }
     }

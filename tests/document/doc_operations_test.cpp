@@ -158,7 +158,7 @@ TEST(DocOperations, NewDocumentImportPutsTheKthChosenSlotIntoTableK)
     };
     const Case cases[] = {
         {"gaps between slots", {9, 18}, {{1, 18}, {3, 9}}},
-        {"fewer template tables than slots", {9}, {{0, 7}, {2, 9}, {12, 18}}},
+        {"a language chosen twice", {9, 18}, {{0, 18}, {2, 9}, {12, 18}}},
         {"template tables beyond the import are dropped", {9, 9, 18}, {{4, 9}}},
     };
     for (const auto& c : cases) {

@@ -16,13 +16,30 @@ namespace {
 using test::imageOf;
 using test::makeTable;
 
-// A template of English (0) and Deutsch (1).
+// A template of languages 7, 9 and 11, each with side data of its own:
+// Windows language ID 1000 + language, menu 80 named after the language.
+constexpr int kTemplateLanguages[] = {7, 9, 11};
+
+int windowsIdOf(int languageId)
+{
+    return 1000 + languageId;
+}
+
+std::u16string mainMenuNameOf(int languageId)
+{
+    return u"Main " + std::u16string(1, static_cast<char16_t>(u'A' + languageId));
+}
+
 templates::TemplateBuildResult templateTables(int)
 {
     templates::TemplateBuildResult built;
     built.ok = true;
-    built.tables.push_back(makeTable(1, 0, 1, 94, u"English"));
-    built.tables.push_back(makeTable(1, 1, 1, 94, u"Deutsch"));
+    for (const int id : kTemplateLanguages) {
+        auto table = makeTable(1, id, 1, 94, u"Template");
+        table->setWindowsLanguageId(windowsIdOf(id));
+        table->SetMenuName(80, mainMenuNameOf(id));
+        built.tables.push_back(std::move(table));
+    }
     return built;
 }
 
@@ -59,9 +76,9 @@ TEST(KeyboardDocument, ABackupHoldsEveryImageExactlyInSlotOrderAndSurvivesReopen
 {
     DocumentNumberPool pool;
     ImportResults images;
-    images[1] = keyboardImage(1, u"Deutsch", 1);
-    images[4] = keyboardImage(7, u"Other", 0);    // a language the template lacks
-    images[6] = keyboardImage(1, u"Deutsch2", 0); // the same language again
+    images[1] = keyboardImage(9, u"Deutsch", 1);
+    images[4] = keyboardImage(11, u"Other", 0);
+    images[6] = keyboardImage(9, u"Deutsch2", 0); // the same language again
     const DocOutcome made =
         documentFromKeyboardImages(pool, templateTables, images, KeyboardImageUse::Backup, 0);
     ASSERT_TRUE(made.doc) << std::string(made.result.message.begin(), made.result.message.end());
@@ -86,21 +103,88 @@ TEST(KeyboardDocument, AnImportLoadsTheImagesAndRecordsTheirSlots)
 {
     DocumentNumberPool pool;
     ImportResults images;
-    images[0] = keyboardImage(1, u"Deutsch", 1);
-    images[2] = keyboardImage(0, u"English", 0);
+    images[0] = keyboardImage(9, u"Deutsch", 1);
+    images[2] = keyboardImage(7, u"English", 0);
     const DocOutcome made =
         documentFromKeyboardImages(pool, templateTables, images, KeyboardImageUse::Import, 0);
     ASSERT_TRUE(made.doc);
     ASSERT_EQ(made.doc->tableCount(), 2u);
     EXPECT_TRUE(made.doc->importComplete());
-    EXPECT_EQ(languageIdOf(made.doc->table(0)), 1);
-    EXPECT_EQ(languageIdOf(made.doc->table(1)), 0);
+    EXPECT_EQ(languageIdOf(made.doc->table(0)), 9);
+    EXPECT_EQ(languageIdOf(made.doc->table(1)), 7);
     EXPECT_EQ(sourceSlot(made.doc->table(0)), 1);
     EXPECT_EQ(sourceSlot(made.doc->table(1)), 3);
     // Loading clears the read-only flag and keeps every other byte.
     auto expected = images[0];
     expected[model::layout::kReadOnlyOffset] = 0;
     EXPECT_EQ(imageOf(made.doc->table(0)), expected);
+}
+
+// The slots' languages out of the template's order, one of them twice: each
+// table still carries the side data of its own language's template table.
+TEST(KeyboardDocument, EveryTableTakesTheSideDataOfItsOwnLanguage)
+{
+    for (const KeyboardImageUse use : {KeyboardImageUse::Import, KeyboardImageUse::Backup}) {
+        const char* kind = use == KeyboardImageUse::Import ? "import" : "backup";
+        DocumentNumberPool pool;
+        ImportResults images;
+        images[0] = keyboardImage(9, u"Nine", 0);
+        images[1] = keyboardImage(9, u"Nine again", 0);
+        images[2] = keyboardImage(7, u"Seven", 0);
+        const DocOutcome made = documentFromKeyboardImages(pool, templateTables, images, use, 0);
+        ASSERT_TRUE(made.doc) << kind;
+        ASSERT_EQ(made.doc->tableCount(), 3u) << kind;
+        const int languages[] = {9, 9, 7};
+        for (std::size_t k = 0; k < 3; ++k) {
+            const auto& table = made.doc->table(k);
+            EXPECT_EQ(languageIdOf(table), languages[k]) << kind << " table " << k;
+            EXPECT_EQ(table.windowsLanguageId(), windowsIdOf(languages[k])) << kind << " table " << k;
+            EXPECT_EQ(table.GetMenuName(80), mainMenuNameOf(languages[k])) << kind << " table " << k;
+            EXPECT_EQ(sourceSlot(table), static_cast<int>(k) + 1) << kind;
+        }
+        // Two tables of one language are two tables, not one shared.
+        EXPECT_NE(&made.doc->table(0), &made.doc->table(1));
+        made.doc->table(1).SetMenuName(80, u"Changed");
+        EXPECT_EQ(made.doc->table(0).GetMenuName(80), mainMenuNameOf(9)) << kind;
+    }
+}
+
+TEST(KeyboardDocument, ALanguageTheTemplateLacksIsRefusedNotBorrowed)
+{
+    for (const KeyboardImageUse use : {KeyboardImageUse::Import, KeyboardImageUse::Backup}) {
+        DocumentNumberPool pool;
+        ImportResults images;
+        images[0] = keyboardImage(9, u"Nine", 0);
+        images[3] = keyboardImage(46, u"Unknown", 0);
+        const DocOutcome made = documentFromKeyboardImages(pool, templateTables, images, use, 0);
+        EXPECT_FALSE(made.doc);
+        const std::u16string& message = made.result.message;
+        EXPECT_NE(message.find(u"#4"), std::u16string::npos) << std::string(message.begin(), message.end());
+        EXPECT_NE(message.find(u"46"), std::u16string::npos) << std::string(message.begin(), message.end());
+        EXPECT_EQ(pool.inUse(), 0) << "the document number is given back";
+    }
+}
+
+TEST(KeyboardDocument, AnImportNeverLandsInAnotherLanguagesTable)
+{
+    // Tables that were not filtered for the import: slot 1's language is
+    // table 1's, not table 0's.
+    DocumentNumberPool pool;
+    TableList tables;
+    tables.push_back(makeTable(1, 7));
+    tables.push_back(makeTable(1, 9));
+    auto doc = test::makeDocument(pool, std::move(tables));
+    SlotCodes codes;
+    codes.fill(kNoSlot);
+    codes[0] = 9;
+    codes[1] = 7;
+    ImportResults images;
+    images[0] = keyboardImage(9, u"Nine", 0);
+    images[1] = keyboardImage(7, u"Seven", 0);
+    const auto before = imageOf(doc->table(0));
+    EXPECT_FALSE(doc->completeNewDocumentImport(codes, images));
+    EXPECT_EQ(imageOf(doc->table(0)), before);
+    EXPECT_FALSE(doc->importComplete());
 }
 
 TEST(KeyboardDocument, NothingWholeToUseMakesNoDocument)

@@ -47,8 +47,11 @@ DocResult CS1_Doc::OnNewDocument(TableList tables, const SlotCodes* importCodes)
 {
     m_knownFolder = false;
     m_tables = std::move(tables);
-    if (importCodes != nullptr)
-        filterAndOrderForImport(m_tables, *importCodes);
+    if (importCodes != nullptr) {
+        DocResult filtered = filterAndOrderForImport(m_tables, *importCodes);
+        if (!filtered.ok())
+            return filtered;
+    }
     m_schema = kDocumentSchema;
     rebuildLinkIndex();
     m_modified = false;
@@ -317,7 +320,8 @@ bool CS1_Doc::completeNewDocumentImport(const SlotCodes& importCodes, const Impo
 {
     if (!anySlotChosen(importCodes))
         return false;
-    if (!applyImportBatch(newDocumentImportPositions(importCodes, m_tables.size()), results, false))
+    const std::optional<PositionList> positions = newDocumentImportPositions(importCodes, m_tables);
+    if (!positions || !applyImportBatch(*positions, results, false))
         return false;
     // Template tables that no slot was read into are not the keyboard's.
     const auto imported = static_cast<std::size_t>(chosenSlotCount(importCodes));

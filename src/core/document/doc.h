@@ -46,7 +46,8 @@ public:
 
     // The new-document steps once the template's tables are built: clear the
     // known-folder flag, take the tables, filter and order them in import mode
-    // (importCodes given), schema 3, link index, not modified.
+    // (importCodes given; a chosen language no table has is refused), schema
+    // 3, link index, not modified.
     DocResult OnNewDocument(TableList tables, const SlotCodes* importCodes);
     // Reads path: schema gate, firmware gate of the first table (a file without
     // tables opens empty), link index. On failure the document is unchanged.
@@ -133,8 +134,9 @@ public:
     // or a result that is not a full image changes nothing and gives false.
     bool applyImportBatch(const PositionList& positions, const ImportResults& results, bool merge);
     // The end of an import into a new document made with importCodes: the
-    // k-th chosen slot's image becomes table k, template tables beyond the
-    // imported ones are removed, and the import-complete flag is set.
+    // k-th chosen slot's image becomes table k, which must be a table of that
+    // slot's language (false otherwise, nothing changed), template tables
+    // beyond the imported ones are removed, and the import-complete flag is set.
     bool completeNewDocumentImport(const SlotCodes& importCodes, const ImportResults& results);
 
     // Rebuilds the link index entries of every table.

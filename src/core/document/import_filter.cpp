@@ -1,11 +1,24 @@
 #include "document/import_filter.h"
 
 #include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace tarvo::document {
+
+namespace {
+
+std::u16string noTableOfLanguageText(int slotNumber, int languageId)
+{
+    return templates::utf8ToUtf16("Keyboard language table #" + std::to_string(slotNumber) +
+                                  ": the template has no table of language " + std::to_string(languageId) +
+                                  ".");
+}
+
+} // namespace
 
 int languageIdOf(const model::CS1_LangTable& table)
 {
@@ -22,35 +35,52 @@ int chosenSlotCount(const SlotCodes& codes)
     return static_cast<int>(std::count_if(codes.begin(), codes.end(), [](int c) { return c != kNoSlot; }));
 }
 
-void filterAndOrderForImport(TableList& tables, const SlotCodes& codes)
+DocResult filterAndOrderForImport(TableList& tables, const SlotCodes& codes)
 {
-    const auto chosen = [&codes](int id) { return std::find(codes.begin(), codes.end(), id) != codes.end(); };
-    // erase_if visits every table, also the one that moves into a removed table's place.
-    std::erase_if(tables, [&](const auto& table) { return !chosen(languageIdOf(*table)); });
-
-    std::size_t k = 0;
-    for (const int code : codes) {
+    // Which template table each chosen slot takes, checked before anything moves.
+    std::vector<std::size_t> sources;
+    for (std::size_t slot = 0; slot < codes.size(); ++slot) {
+        const int code = codes[slot];
         if (code == kNoSlot)
             continue;
-        for (std::size_t j = k; j < tables.size(); ++j) {
-            if (languageIdOf(*tables[j]) == code) {
-                std::swap(tables[j], tables[k]);
-                break;
-            }
-        }
-        ++k;
+        const auto found = std::find_if(tables.begin(), tables.end(),
+                                        [code](const auto& table) { return languageIdOf(*table) == code; });
+        if (found == tables.end())
+            return DocResult::failure(DocStatus::Refused,
+                                      noTableOfLanguageText(static_cast<int>(slot) + 1, code));
+        sources.push_back(static_cast<std::size_t>(found - tables.begin()));
     }
+
+    // Copies first, while every template table is still in place.
+    TableList ordered(sources.size());
+    std::vector<bool> taken(tables.size(), false);
+    for (std::size_t k = 0; k < sources.size(); ++k) {
+        if (!taken[sources[k]]) {
+            taken[sources[k]] = true;
+            continue;
+        }
+        ordered[k] = tables[sources[k]]->Clone();
+        if (!ordered[k])
+            return DocResult::failure(DocStatus::Refused, u"A language table could not be copied.");
+    }
+    for (std::size_t k = 0; k < sources.size(); ++k)
+        if (!ordered[k])
+            ordered[k] = std::move(tables[sources[k]]);
+    tables = std::move(ordered);
+    return DocResult::success();
 }
 
-PositionList newDocumentImportPositions(const SlotCodes& codes, std::size_t tableCount)
+std::optional<PositionList> newDocumentImportPositions(const SlotCodes& codes, const TableList& tables)
 {
     PositionList positions;
     positions.fill(kNoSlot);
     std::size_t k = 0;
-    for (int slot = 0; slot < kKeyboardSlots; ++slot) {
-        if (codes[static_cast<std::size_t>(slot)] == kNoSlot)
+    for (std::size_t slot = 0; slot < codes.size(); ++slot) {
+        if (codes[slot] == kNoSlot)
             continue;
-        positions[static_cast<std::size_t>(slot)] = k < tableCount ? static_cast<int>(k) : kNewTablePosition;
+        if (k >= tables.size() || languageIdOf(*tables[k]) != codes[slot])
+            return std::nullopt;
+        positions[slot] = static_cast<int>(k);
         ++k;
     }
     return positions;

@@ -26,10 +26,9 @@ documentFromKeyboardImages(DocumentNumberPool& pool,
     if (slots.empty())
         return {nullptr, DocResult::failure(DocStatus::Refused, u"No table was read from the keyboard.")};
 
-    // A backup keeps every template table until the images replace them, so
-    // that a language the template lacks still has a table to become.
-    DocOutcome outcome =
-        createNewDocument(pool, build, use == KeyboardImageUse::Import ? &codes : nullptr, currentPort);
+    // Both kinds take the template table of each image's own language, so a
+    // table keeps the names of its language; one the template lacks is refused.
+    DocOutcome outcome = createNewDocument(pool, build, &codes, currentPort);
     if (!outcome.doc)
         return outcome;
     CS1_Doc& doc = *outcome.doc;

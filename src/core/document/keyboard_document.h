@@ -9,17 +9,18 @@
 namespace tarvo::document {
 
 enum class KeyboardImageUse {
-    // The template's tables are filtered and ordered by the images' languages
-    // (import mode) and each image is loaded as the Import command loads it.
+    // Each image is loaded as the Import command loads it.
     Import,
     // Each table holds its image exactly as read, so that writing it back
     // restores the slot byte for byte.
     Backup,
 };
 
-// Table k is the image of the k-th slot read, in slot order; each table
-// records its slot. Fails, making no document, when no image is given or an
-// image is not a full one.
+// Table k is the image of the k-th slot read, in slot order, with the side
+// data (Windows language ID, menu and entry names) of the template table of
+// its own language; each table records its slot. Fails, making no document,
+// when no image is given, an image is not a full one, or the template has no
+// table of an image's language.
 DocOutcome
 documentFromKeyboardImages(DocumentNumberPool& pool,
                            const std::function<templates::TemplateBuildResult(int documentNumber)>& build,

@@ -12,7 +12,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     for (const QString& argument : arguments) {
         if (kDebugFlags.contains(argument, Qt::CaseInsensitive))
             line.debug = true;
-        else if (!argument.isEmpty())
+        // Options this program does not know are not file names.
+        else if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
             line.documents.append(argument);
     }
     return line;

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's command line, after Qt has taken its own options: the flag
 // debug (also /debug or -debug, in any case) turns on diagnostic mode; other
-// arguments are documents to open.
+// arguments not beginning with '-' are documents to open.
 
 #include <QStringList>
 

@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QMimeData>
 #include <QVersionNumber>
 
 #include <cerrno>
@@ -47,8 +46,9 @@ std::string executablePath()
 
 } // namespace
 
-CZodARApp::CZodARApp(const QStringList& arguments, QObject* parent)
-    : QObject(parent), m_commandLine(parseCommandLine(arguments))
+CZodARApp::CZodARApp(const QStringList& arguments, const QString& programTemplateFolder, QObject* parent)
+    : QObject(parent), m_commandLine(parseCommandLine(arguments)),
+      m_programTemplateFolder(programTemplateFolder)
 {
 }
 
@@ -70,8 +70,11 @@ bool CZodARApp::InitInstance()
     if (!checkClipboard())
         return false;
     m_startDirectory = QDir::currentPath();
-    m_catalogue = std::make_unique<templates::CTemplateCatalogue>(
-        m_startDirectory.toStdString(), templates::programTemplateDirectory(executablePath()));
+    const std::string programFolder = m_programTemplateFolder.isEmpty()
+                                          ? templates::programTemplateDirectory(executablePath())
+                                          : m_programTemplateFolder.toStdString();
+    m_catalogue =
+        std::make_unique<templates::CTemplateCatalogue>(m_startDirectory.toStdString(), programFolder);
     readServerFlag();
     m_sessionBus = QDBusConnection::sessionBus().isConnected();
     if (!createCommPort())

@@ -40,8 +40,11 @@ inline constexpr int kMinQtMinor = 4;
 class CZodARApp final : public QObject {
     Q_OBJECT
 public:
-    // arguments: the command line without the program name, after Qt's own options.
-    explicit CZodARApp(const QStringList& arguments, QObject* parent = nullptr);
+    // arguments: the command line without the program name, after Qt's own
+    // options. programTemplateFolder: where templates are looked for when the
+    // start directory holds none; empty for the folder beside the program.
+    explicit CZodARApp(const QStringList& arguments, const QString& programTemplateFolder = {},
+                       QObject* parent = nullptr);
     ~CZodARApp() override;
 
     // The start-up steps in order. False when the program is to end; the
@@ -92,6 +95,7 @@ private:
     void ensureLastBrowseFolder();
 
     CommandLine m_commandLine;
+    QString m_programTemplateFolder;
     AppSettings m_settings;
     LocaleChoice m_locale;
     ui::UiFonts m_fonts;

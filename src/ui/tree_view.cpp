@@ -34,11 +34,12 @@ CS1_TreeView::CS1_TreeView(SelectionRecord& selection, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setIconSize(QSize(kTreeIconPixels, kTreeIconPixels));
     setUniformRowHeights(true);
-    // Long names scroll rather than being cut off.
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::fitColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::fitColumn);
 }
 
 QString CS1_TreeView::tableLabel(int index, const model::CS1_LangTable& table)
@@ -78,7 +79,21 @@ bool CS1_TreeView::BuildTree(const document::CS1_Doc& doc)
         previous = InsertTableSubtree(static_cast<int>(i), doc.table(i), previous);
     m_root->setExpanded(true);
     m_handleSelection = handling;
+    fitColumn();
     return true;
+}
+
+void CS1_TreeView::fitColumn()
+{
+    // At least as wide as the pane, so a selection spans the row; wider when a
+    // label needs it, so long names scroll rather than being cut off.
+    setColumnWidth(0, std::max(viewport()->width(), sizeHintForColumn(0)));
+}
+
+void CS1_TreeView::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitColumn();
 }
 
 QTreeWidgetItem* CS1_TreeView::InsertTableSubtree(int index, const model::CS1_LangTable& table,
@@ -138,6 +153,7 @@ void CS1_TreeView::RelabelTables(int firstIndex)
     for (std::size_t i = static_cast<std::size_t>(std::max(firstIndex, 0)); i < m_doc->tableCount(); ++i)
         if (QTreeWidgetItem* item = tableNode(static_cast<int>(i)))
             item->setText(0, tableLabel(static_cast<int>(i), m_doc->table(i)));
+    fitColumn();
 }
 
 void CS1_TreeView::CollapseAllTables()

@@ -54,12 +54,16 @@ public:
     // The label rule of a table node: "%2d - " then the trimmed friendly name.
     static QString tableLabel(int index, const model::CS1_LangTable& table);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     // The selected node changed to one whose form is to be shown;
     // fromMenuSelect when SelectMenuNode chose it.
     void formRequested(int kind, bool fromMenuSelect);
 
 private:
+    void fitColumn();
     void onCurrentItemChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
                              std::uint32_t key);

@@ -4,6 +4,7 @@
 #include "ui/tree_view.h"
 
 #include <QResizeEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tarvo::ui {
@@ -44,6 +45,8 @@ CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CS1_View::selectionChanged);
     connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
+    connect(m_splitter, &QSplitter::splitterMoved, this,
+            [this] { m_treeWidth = m_splitter->sizes().value(0); });
 }
 
 CS1_View::~CS1_View() = default;
@@ -78,16 +81,30 @@ void CS1_View::showForm(int kind)
     m_form->show();
 }
 
+void CS1_View::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    placeSplitter(width());
+    // The width the view settles at when it is first shown fixes the tree's
+    // share (a window being maximised passes through other sizes first).
+    if (!m_splitterPlaced)
+        QTimer::singleShot(0, this, [this] { m_splitterPlaced = true; });
+}
+
 void CS1_View::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int width = event->size().width();
-    if (m_splitterPlaced || width <= 0 || !isVisible())
+    placeSplitter(event->size().width());
+}
+
+void CS1_View::placeSplitter(int width)
+{
+    if (width <= 0)
         return;
-    // Once, on the first width the user sees; later the user's position is kept.
-    const int treeWidth = std::max(0, kTreeShareNumerator * width / kTreeShareDenominator);
-    m_splitter->setSizes({treeWidth, std::max(0, width - treeWidth - m_splitter->handleWidth())});
-    m_splitterPlaced = true;
+    // After placement the user's position is kept.
+    if (!m_splitterPlaced)
+        m_treeWidth = std::max(0, kTreeShareNumerator * width / kTreeShareDenominator);
+    m_splitter->setSizes({m_treeWidth, std::max(0, width - m_treeWidth - m_splitter->handleWidth())});
 }
 
 } // namespace tarvo::ui

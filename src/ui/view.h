@@ -44,13 +44,17 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void placeSplitter(int width);
+
     FormContext m_context;
     CS1_SplitterWnd* m_splitter = nullptr;
     CS1_TreeView* m_tree = nullptr;
     FormPane* m_form = nullptr;
     bool m_splitterPlaced = false;
+    int m_treeWidth = 0;
 };
 
 } // namespace tarvo::ui

@@ -1,0 +1,47 @@
+#pragma once
+// Starts the editor in a temporary home: settings, documents folder and
+// start directory all inside it, dialogs answered by the test.
+
+#include "app/main_frame.h"
+#include "app/zodar.h"
+#include "ui/user_dialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tarvo::app::test {
+
+class EditorFixture : public ::testing::Test {
+public:
+    // Lets closed windows go (and give their document numbers back).
+    static void settle();
+    static QString shippedTemplate();
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the application with arguments; false when start-up failed.
+    bool start(const QStringList& arguments = {}, const QString& programTemplateFolder = {});
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CZodARApp& app() { return *m_app; }
+    QString path(const QString& name) const { return m_home.filePath(name); }
+    QString scriptsFolder() const { return m_home.filePath(QStringLiteral("Documents/Tarvo Scripts")); }
+    QString settingsFolder() const { return m_home.filePath(QStringLiteral("config")); }
+    // A document file made from the shipped template through the core.
+    QString writeTemplateDocument(const QString& name) const;
+
+    // Messages shown since the last reset, "caption|text" of kind message.
+    static QStringList messages();
+    static int menuCount(const CMainFrame& frame, const QString& title);
+
+    QTemporaryDir m_home;
+    std::unique_ptr<CZodARApp> m_app;
+    QString m_previousDirectory;
+};
+
+} // namespace tarvo::app::test

@@ -1,0 +1,161 @@
+// Start-up: diagnostic mode and its menu, settings, locale, fonts and the
+// command line.
+
+#include "editor_fixture.h"
+
+#include "app/app_texts.h"
+#include "app/command_line.h"
+#include "app/locale_choice.h"
+#include "app/ui_font_resolver.h"
+#include "document/doc.h"
+#include "ui/child_frame.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+
+namespace tarvo::app::test {
+namespace {
+
+const QString kDebugMenu = QStringLiteral("&Debug");
+
+struct DebugCase {
+    const char* argument;
+    bool debug;
+    friend void PrintTo(const DebugCase& c, std::ostream* os) { *os << '"' << c.argument << '"'; }
+};
+
+class DebugFlagTest : public EditorFixture, public ::testing::WithParamInterface<DebugCase> {};
+
+TEST_P(DebugFlagTest, DebugMenuPresentOnceInEveryMenuState)
+{
+    const DebugCase c = GetParam();
+    ASSERT_TRUE(start(*c.argument ? QStringList{QString::fromLatin1(c.argument)} : QStringList{}));
+    EXPECT_EQ(app().debugMode(), c.debug);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Tarvo Script Application"));
+    const int expected = c.debug ? 1 : 0;
+    EXPECT_EQ(menuCount(frame(), kDebugMenu), expected);
+    frame().action(Command::New)->trigger();
+    EXPECT_EQ(menuCount(frame(), kDebugMenu), expected);
+    frame().action(Command::New)->trigger();
+    frame().action(Command::Close)->trigger();
+    settle();
+    EXPECT_EQ(menuCount(frame(), kDebugMenu), expected);
+    frame().action(Command::Close)->trigger();
+    settle();
+    ASSERT_TRUE(frame().frames().isEmpty());
+    EXPECT_EQ(menuCount(frame(), kDebugMenu), expected);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('\n')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, DebugFlagTest,
+                         ::testing::Values(DebugCase{"", false}, DebugCase{"debug", true},
+                                           DebugCase{"/DEBUG", true}, DebugCase{"-Debug", true},
+                                           DebugCase{"--debug", false}));
+
+TEST(CommandLine, DebugFlagsAndDocuments)
+{
+    const CommandLine line =
+        parseCommandLine({QStringLiteral("a.tvo"), QStringLiteral("/Debug"), QStringLiteral("debugger"),
+                          QStringLiteral(""), QStringLiteral("--unknown")});
+    EXPECT_TRUE(line.debug);
+    EXPECT_EQ(line.documents, (QStringList{QStringLiteral("a.tvo"), QStringLiteral("debugger")}));
+}
+
+TEST_F(EditorFixture, MaximizedResolutionSizesResizeTheWindow)
+{
+    ASSERT_TRUE(start({QStringLiteral("debug")}));
+    QMenu* sizes = nullptr;
+    for (QAction* item : frame().debugMenu()->actions())
+        if (item->text() == QStringLiteral("&Maximized Resolution Sizes"))
+            sizes = item->menu();
+    ASSERT_NE(sizes, nullptr);
+    ASSERT_EQ(sizes->actions().size(), 4);
+    EXPECT_EQ(sizes->actions().at(2)->text(), QStringLiteral("1032 x 748"));
+    sizes->actions().at(1)->trigger();
+    EXPECT_EQ(frame().size(), QSize(808, 580));
+    EXPECT_GE(frame().x(), 0);
+    EXPECT_GE(frame().y(), 0);
+}
+
+TEST_F(EditorFixture, FirstStartStoresTheScriptsFolderAsLastBrowseFolder)
+{
+    ASSERT_TRUE(start());
+    const QString expected = scriptsFolder() + QLatin1Char('/');
+    EXPECT_EQ(app().lastBrowseFolder(), expected);
+    const QSettings stored(QStringLiteral("Corvane Security Systems"),
+                           QStringLiteral("Tarvo Script Application"));
+    EXPECT_EQ(stored.value(QStringLiteral("Settings/LastBrowseFolder")).toString(), expected);
+    EXPECT_EQ(app().startDirectory(), path(QStringLiteral("start")));
+}
+
+TEST_F(EditorFixture, StoredLastBrowseFolderIsKept)
+{
+    {
+        QSettings stored(QStringLiteral("Corvane Security Systems"),
+                         QStringLiteral("Tarvo Script Application"));
+        stored.setValue(QStringLiteral("Settings/LastBrowseFolder"), QStringLiteral("/srv/plans/"));
+    }
+    ASSERT_TRUE(start());
+    EXPECT_EQ(app().lastBrowseFolder(), QStringLiteral("/srv/plans/"));
+}
+
+TEST_F(EditorFixture, SettingsThatCannotBeWrittenAreReportedAndStartGoesOn)
+{
+    // A settings folder below a plain file can never be created.
+    QFile blocker(path(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("blocker/config")));
+    ASSERT_TRUE(start());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).contains(QStringLiteral("could not be written")))
+        << messages().at(0).toStdString();
+    frame().action(Command::New)->trigger();
+    EXPECT_EQ(frame().frames().size(), 1);
+}
+
+TEST(LocaleChoice, ThreadLocaleZeroCountsAsAbsent)
+{
+    const QLocale system(QLocale::German, QLocale::Germany);
+    const LocaleChoice none = chooseLocale(std::nullopt, system);
+    const LocaleChoice zero = chooseLocale(0u, system);
+    const LocaleChoice korean = chooseLocale(0x0412u, system);
+    EXPECT_FALSE(zero.fromSetting);
+    EXPECT_EQ(zero.identifier, none.identifier);
+    EXPECT_EQ(zero.identifier, 0x0407u);
+    EXPECT_TRUE(korean.fromSetting);
+    EXPECT_EQ(korean.locale.language(), QLocale::Korean);
+}
+
+TEST_F(EditorFixture, ThreadLocaleSettingChoosesTheLocale)
+{
+    {
+        QSettings stored(QStringLiteral("Corvane Security Systems"),
+                         QStringLiteral("Tarvo Script Application"));
+        stored.setValue(QStringLiteral("DebugOptions/ThreadLocale"), 0x0411);
+    }
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(app().locale().fromSetting);
+    EXPECT_EQ(app().locale().locale.language(), QLocale::Japanese);
+}
+
+TEST_F(EditorFixture, TreeFontDrawsHangul)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(familyCoversHangul(app().fonts().unicode.family()))
+        << app().fonts().unicode.family().toStdString();
+    EXPECT_EQ(app().fonts().unicode.pixelSize(), kUnicodeFontPixels);
+    EXPECT_EQ(app().fonts().fixed.pixelSize(), kFixedFontPixels);
+}
+
+TEST_F(EditorFixture, DocumentOnTheCommandLineIsOpened)
+{
+    const QString file = writeTemplateDocument(QStringLiteral("given.tvo"));
+    ASSERT_TRUE(start({file, QStringLiteral("debug")}));
+    ASSERT_EQ(frame().frames().size(), 1);
+    EXPECT_EQ(frame().activeDocument()->path(), file.toStdString());
+}
+
+} // namespace
+} // namespace tarvo::app::test

@@ -4,6 +4,7 @@
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/session_runner.h"
+#include "transfer/display_width.h"
 #include "transfer/query_session.h"
 
 #include <QJsonArray>
@@ -93,13 +94,22 @@ void printJson(const transfer::CQuerySession& session, int baud)
     std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
 }
 
-// Pads to a display width counted in characters, not bytes.
+// Pads to a display width: a wide (Hangul, CJK, fullwidth) character takes
+// two columns of the terminal.
 std::string padded(const std::u16string& text, int width)
 {
-    QString s = q(text);
-    if (s.size() < width)
-        s += QString(width - s.size(), QLatin1Char(' '));
-    return s.toStdString();
+    return toUtf8(transfer::padToDisplayWidth(text, width));
+}
+
+// The description column: the slot number right-aligned, so that the names
+// of slots 10-13 start where the others do.
+std::u16string descriptionColumn(const transfer::TableInfoRow& row)
+{
+    constexpr std::size_t kSlotNumberColumns = 2;
+    std::u16string number = QString::number(row.slot).toStdU16String();
+    if (number.size() < kSlotNumberColumns)
+        number.insert(0, kSlotNumberColumns - number.size(), u' ');
+    return number + u"  " + row.friendlyName;
 }
 
 void printHuman(const transfer::CQuerySession& session, int baud)
@@ -118,7 +128,7 @@ void printHuman(const transfer::CQuerySession& session, int baud)
     std::printf("  Table Description          Schema     Font         Version     Language ID\n");
     std::printf("  -------------------------------------------------------------------------\n");
     for (const auto& row : session.rows()) {
-        std::printf("  %s %s %s %s %s\n", padded(row.description, 26).c_str(),
+        std::printf("  %s %s %s %s %s\n", padded(descriptionColumn(row), 26).c_str(),
                     padded(row.schemaText, 10).c_str(), padded(row.fontText, 12).c_str(),
                     padded(row.versionText, 11).c_str(), toUtf8(row.languageIdText).c_str());
     }

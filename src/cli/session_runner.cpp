@@ -135,6 +135,7 @@ int exitStatusFor(const transfer::CTransferSession& session)
     case SessionFailure::NoAnswer:
         return kExitNoAnswer;
     case SessionFailure::PortUnavailable:
+    case SessionFailure::PortLost:
         return kExitPortError;
     case SessionFailure::Refused:
     case SessionFailure::LineError:

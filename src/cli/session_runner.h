@@ -73,7 +73,8 @@ private:
 };
 
 // The exit status of a session's end: 0 complete, 3 no answer, 4 refused or
-// answered wrongly, 5 cancelled, 7 the port cannot be used.
+// answered wrongly, 5 cancelled, 7 the port cannot be used or failed under
+// the session (unplugged, write error).
 int exitStatusFor(const transfer::CTransferSession& session);
 // One line for "tarvo: <what>: <reason>": the session's error text with its
 // line breaks folded, and what the port said about it.

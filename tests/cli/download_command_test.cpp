@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <regex>
@@ -23,6 +24,7 @@
 namespace tarvo::cli::test {
 namespace {
 
+namespace fs = std::filesystem;
 namespace layout = model::layout;
 
 // The document's Deutsch table (index 1) is written into slot 2.
@@ -411,6 +413,40 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedSlots{"twoSlotsForOneTable", KeyboardChange::EnglishInSlots12, "2", {}, 4, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Bootloader 1.00 answers reads only with unchecked dump lines: nothing read
+// from it could be trusted to merge, so nothing is erased.
+TEST_F(DownloadCommand, BootloaderThatAnswersOnlyDumpLinesErasesNothing)
+{
+    ASSERT_TRUE(m_keyboard.start({"--bootloader", "1.00"}));
+    const RunResult run = download(document(), {"--slots", std::to_string(kSlot)});
+    EXPECT_EQ(run.status, 4) << run.err;
+    EXPECT_NE(run.err.find("bootloader is version 1.00"), std::string::npos) << run.err;
+    EXPECT_TRUE(flashNow() == m_before);
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 0);
+}
+
+// The backup takes each table's names from the template table of its own
+// language; a language the template lacks gets no borrowed names, and no erase.
+TEST_F(DownloadCommand, BackupOfALanguageTheTemplateLacksErasesNothing)
+{
+    constexpr int kLanguageNotShipped = 9; // the two-table template's English
+    fs::create_directories(m_dir.file("other"));
+    writeTemplate(m_dir.file("other/other.LT3"));
+    const std::string other = m_dir.file("other.tvo");
+    ASSERT_EQ(tarvo({"new", "-o", other, "--template", m_dir.file("other/other.LT3")}).status, 0);
+    slotOf(m_before, kSlot)[layout::kLanguageIdOffset] = kLanguageNotShipped;
+    writeFlash(m_keyboard.flashPath(), m_before, true);
+    ASSERT_TRUE(m_keyboard.start());
+    const std::string backup = m_dir.file("backup.tvo");
+    const RunResult run = download(other, {"--slots", std::to_string(kSlot), "--backup", backup});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("#" + std::to_string(kSlot)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("nothing was erased"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(backup));
+    EXPECT_TRUE(flashNow() == m_before);
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 0);
+}
+
 // What an interrupted write leaves in slot 1 must not lock the keyboard out.
 struct DamagedSlot1 {
     const char* name;
@@ -483,6 +519,24 @@ TEST_F(DownloadCommand, CtrlCDuringTheWriteCancelsAndReportsTheSlotIncomplete)
     EXPECT_EQ(events.back(), (QJsonObject{{"event", "done"}, {"status", 5}}));
     m_keyboard.stop();
     EXPECT_EQ(slotStatus(m_keyboard.flashPath(), kSlot).find("complete"), std::string::npos);
+}
+
+TEST_F(DownloadCommand, PortVanishingDuringTheWriteIsAPortFailureNamingDeviceAndSlot)
+{
+    // Slow replies keep the write going until the keyboard's line is gone.
+    ASSERT_TRUE(m_keyboard.start({"--fault", "late:S2:200:2500", "--fault", "late:S2:1500:2500"}));
+    const RunResult run = runTarvoUntil(
+        {"download", document(), "--port", m_keyboard.link(), "--slots", std::to_string(kSlot), "--json"},
+        m_dir.path(), [](const QJsonObject& e) { return e["phase"].toString() == "write"; },
+        [this](pid_t) { m_keyboard.stop(); });
+    EXPECT_EQ(run.status, 7) << run.err;
+    EXPECT_NE(run.err.find(m_keyboard.link()), std::string::npos) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    const std::string message = errorMessage(events);
+    EXPECT_NE(message.find("#" + std::to_string(kSlot)), std::string::npos) << message;
+    EXPECT_NE(message.find("incomplete"), std::string::npos) << message;
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), (QJsonObject{{"event", "done"}, {"status", 7}}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "sim_process.h"
 
+#include "document/doc.h"
 #include "model/lang_table_layout.h"
 
 #include <gtest/gtest.h>
@@ -149,12 +150,11 @@ TEST_P(ImportedSlots, DocumentHoldsTheKeyboardsImagesInSlotOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImportedSlots,
-    ::testing::Values(SlotCase{"everyPresentSlotTheTemplateKnows", {}, {1, 2, 5}, true, {}},
-                      SlotCase{"chosenSlotsInSlotOrder", {"--slots", "2,1"}, {1, 2}, false, {}},
-                      SlotCase{"twoByteFontSlotAlone", {"--slots", "5"}, {5}, false, {}},
-                      // Bootloader 1.00 answers with paged addresses and dump lines.
-                      SlotCase{
-                          "pagedAddresses", {"--slots", "5,2"}, {2, 5}, false, {"--bootloader", "1.00"}}),
+    ::testing::Values(
+        SlotCase{"everyPresentSlotTheTemplateKnows", {}, {1, 2, 5}, true, {}},
+        SlotCase{"chosenSlotsInSlotOrder", {"--slots", "2,1"}, {1, 2}, false, {}},
+        SlotCase{"twoByteFontSlotAlone", {"--slots", "5"}, {5}, false, {}},
+        SlotCase{"bootloaderOtherThan100", {"--slots", "5,2"}, {2, 5}, false, {"--bootloader", "1.01"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ImportCommand, TwoSlotsOfOneLanguageBecomeTwoTables)
@@ -169,6 +169,59 @@ TEST_F(ImportCommand, TwoSlotsOfOneLanguageBecomeTwoTables)
     ASSERT_EQ(images.size(), 2U);
     EXPECT_TRUE(images[0] == expectedImage(2));
     EXPECT_TRUE(images[1] == expectedImage(kSecondEnglish));
+}
+
+// A template of languages 7, 9 and 11, each table with Windows language ID
+// 1000 + language and menu 80 named "Main <language>".
+void writeTemplateOfLanguages7_9_11(const std::string& path)
+{
+    std::u16string text;
+    for (const int id : {7, 9, 11}) {
+        const std::u16string language = QString::number(id).toStdU16String();
+        const std::u16string windowsId = QString::number(1000 + id).toStdU16String();
+        text += u"START_TABLE_DATA_CODE\n1, \"Lang" + language + u"\", 1, " + windowsId + u", " + language +
+                u"\n\nSTART_METADATA_LABELS_DATA_CODE\n10, \"Script Menus\"\n\n"
+                u"START_SOFTKEY_MENU_NAME_DATA_CODE\n80, \"Main " +
+                language +
+                u"\"\n\nSTART_SOFTKEY_MENU_DATA_CODE\n80, 3, 0, , 0, 2, 48, , \"Pan\", \"\", \"\"\n\n";
+    }
+    text += u"ENDFILE_DATA_CODE\n\n";
+    Bytes bytes = {0xFF, 0xFE};
+    for (const char16_t c : text) {
+        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    writeBytes(path, bytes);
+}
+
+TEST_F(ImportCommand, EachTableKeepsTheTemplateNamesOfItsOwnLanguage)
+{
+    // Slots 1-3 hold languages 9, 9 and 7: not the template's order, and one twice.
+    const int languages[] = {9, 9, 7};
+    m_flash.assign(m_factory.size(), kErased);
+    for (int slot = 1; slot <= 3; ++slot) {
+        placeTable(m_factory, kFactoryEnglish, slot);
+        slotOf(m_flash, slot)[layout::kLanguageIdOffset] = static_cast<std::uint8_t>(languages[slot - 1]);
+    }
+    writeFlash(m_keyboard.flashPath(), m_flash, false);
+    writeTemplateOfLanguages7_9_11(m_dir.file("three.LT3"));
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult run = import({"--template", m_dir.file("three.LT3")});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    document::DocumentNumberPool pool;
+    const document::DocOutcome opened = document::openDocument(pool, output(), 0);
+    ASSERT_TRUE(opened.doc);
+    ASSERT_EQ(opened.doc->tableCount(), 3U);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const model::CS1_LangTable& table = opened.doc->table(k);
+        const int id = languages[k];
+        EXPECT_TRUE(Bytes(table.image().begin(), table.image().end()) ==
+                    expectedImage(static_cast<int>(k) + 1))
+            << "table " << k;
+        EXPECT_EQ(table.windowsLanguageId(), 1000 + id) << "table " << k;
+        EXPECT_EQ(table.GetMenuName(80), u"Main " + QString::number(id).toStdU16String()) << "table " << k;
+    }
 }
 
 TEST_F(ImportCommand, ExistingOutputIsReplacedOnlyWithForce)
@@ -227,6 +280,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, ImportFault,
                                            FaultCase{"refusedBlock", "ce:T0:2000", {3, 4}},
                                            FaultCase{"keyboardFallsSilent", "stop:2000", {3}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Bootloader 1.00 answers reads only with unchecked dump lines: the import
+// reads nothing it cannot check, and says why.
+TEST_F(ImportCommand, BootloaderThatAnswersOnlyDumpLinesIsRefusedNamingItsVersion)
+{
+    ASSERT_TRUE(m_keyboard.start({"--bootloader", "1.00"}));
+    const RunResult run = import({"--slots", "2", "--json"});
+    EXPECT_EQ(run.status, 4) << run.err;
+    EXPECT_FALSE(fs::exists(output()));
+    EXPECT_NE(run.err.find("bootloader is version 1.00"), std::string::npos) << run.err;
+    m_keyboard.stop();
+    EXPECT_EQ(m_keyboard.framesReceived("T0"), 1) << "the first unfit reply ends it";
+}
 
 TEST_F(ImportCommand, TableNamedForASlotIsAUsageError)
 {

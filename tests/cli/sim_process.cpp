@@ -222,6 +222,13 @@ std::string errorMessage(const std::vector<QJsonObject>& events)
 RunResult runTarvoInterrupted(const std::vector<std::string>& args, const std::string& workingDirectory,
                               const std::function<bool(const QJsonObject&)>& when)
 {
+    return runTarvoUntil(args, workingDirectory, when, [](pid_t tarvo) { kill(tarvo, SIGINT); });
+}
+
+RunResult runTarvoUntil(const std::vector<std::string>& args, const std::string& workingDirectory,
+                        const std::function<bool(const QJsonObject&)>& when,
+                        const std::function<void(pid_t tarvo)>& act)
+{
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(workingDirectory));
     process.start(QString::fromStdString(std::string(TARVO_BIN_DIR) + "/tarvo"), toQt(args));
@@ -241,7 +248,7 @@ RunResult runTarvoInterrupted(const std::vector<std::string>& args, const std::s
             QJsonParseError error{};
             const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
             if (error.error == QJsonParseError::NoError && when(doc.object())) {
-                kill(static_cast<pid_t>(process.processId()), SIGINT);
+                act(static_cast<pid_t>(process.processId()));
                 interrupted = true;
             }
         }

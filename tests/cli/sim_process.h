@@ -76,5 +76,10 @@ std::string errorMessage(const std::vector<QJsonObject>& events);
 // Lines) satisfies when.
 RunResult runTarvoInterrupted(const std::vector<std::string>& args, const std::string& workingDirectory,
                               const std::function<bool(const QJsonObject&)>& when);
+// Runs tarvo and calls act (with tarvo's process id) once a line of its
+// standard output satisfies when.
+RunResult runTarvoUntil(const std::vector<std::string>& args, const std::string& workingDirectory,
+                        const std::function<bool(const QJsonObject&)>& when,
+                        const std::function<void(pid_t tarvo)>& act);
 
 } // namespace tarvo::cli::test

@@ -75,6 +75,40 @@ TEST_F(DownloadInspectionTest, OldTablesInSlotOneEndTheSession)
     EXPECT_EQ(m_session->errorText(), kOldTablesInSlotOne);
 }
 
+// The inspection leads to moving tables: it reads only checked replies, and a
+// 1.00 bootloader, which answers with dump lines, fails it with its version named.
+TEST_F(DownloadInspectionTest, ReadsLinearAddressesWhateverTheBootloader)
+{
+    struct Case {
+        int major, minor;
+        bool completes;
+    };
+    for (const Case& c : {Case{2, 0, true}, Case{1, 1, true}, Case{1, 0, false}}) {
+        keyboard.id.bytes[8] = static_cast<std::uint8_t>(c.major);
+        keyboard.id.bytes[9] = static_cast<std::uint8_t>(c.minor);
+        keyboard.frames.clear();
+        view.endCodes.clear();
+        keyboard.slots[1] = head(3, 1, 94, 7);
+        auto& session = run();
+        const std::string label = std::to_string(c.major) + "." + std::to_string(c.minor);
+        ASSERT_FALSE(view.endCodes.empty()) << label;
+        EXPECT_EQ(view.endCodes.back(), c.completes ? kEndComplete : kEndError) << label;
+        for (const auto& frame : keyboard.frames) {
+            if (frame.type == serial::frames::FrameType::T0) {
+                EXPECT_EQ(frame.address & 0x8000u, 0u)
+                    << label << ": a paged address lies in the 0x8000 window";
+            }
+        }
+        if (c.completes) {
+            ASSERT_EQ(session.listings().size(), 13u) << label;
+            EXPECT_TRUE(session.listings()[1].holdsAcceptedTable()) << label;
+        } else {
+            EXPECT_EQ(session.failure(), SessionFailure::Refused);
+            EXPECT_NE(session.errorText().find(u"bootloader is version 1.00"), std::u16string::npos);
+        }
+    }
+}
+
 std::vector<SlotListing> listingsOf(const std::vector<SlotHead>& heads)
 {
     std::vector<SlotListing> listings;

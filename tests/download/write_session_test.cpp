@@ -502,6 +502,32 @@ TEST_P(WriteSessionRetry, ResentFrameGivesTheSameFlashAsAWriteWithoutFaults)
     }
 }
 
+// Unplugged mid-slot: the device vanishes, or the next frame cannot be written.
+TEST_F(WriteSessionTest, APortThatFailsMidSlotIsThePortsFailureAndNamesTheSlot)
+{
+    for (const bool vanishes : {true, false}) {
+        addTable(0, u"English", 3);
+        auto& session = makeSession();
+        session.start();
+        runUntil([&] { return session.blocksSent() == 2048; });
+        ASSERT_FALSE(session.hasEnded());
+        if (vanishes)
+            keyboard.failLine(comm_event::kDeviceLost);
+        else
+            keyboard.writeFails = true;
+        runUntil([&] { return session.hasEnded(); }, 20000);
+        keyboard.writeFails = false;
+
+        const char* how = vanishes ? "vanished" : "write failed";
+        EXPECT_EQ(view.endCodes.back(), kEndError) << how;
+        EXPECT_EQ(session.failure(), SessionFailure::PortLost) << how;
+        EXPECT_EQ(session.incompleteSlots(), std::vector<int>{1}) << how;
+        EXPECT_NE(session.errorText().find(incompleteText(1)), std::u16string::npos) << how;
+        EXPECT_FALSE(session.detail().empty()) << how << ": what the port said is kept";
+        expectPortReleased();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteSessionRetry,
     ::testing::Values(RetryCase{"droppedBlockOneRetry", {{FrameType::S2, 100, Fault::Drop}}, 1, true},

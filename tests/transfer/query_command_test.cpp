@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <array>
 #include <chrono>
@@ -68,6 +70,31 @@ void writeTable(std::vector<std::uint8_t>& flash, int slot, const std::u16string
     image[333] = 1;
     image[334] = 94;
     image[335] = static_cast<std::uint8_t>(languageId);
+}
+
+// A slot image head in font 5: eight two-byte codes, high byte first.
+void writeTwoByteTable(std::vector<std::uint8_t>& flash, int slot, const std::u16string& name, int languageId)
+{
+    constexpr int kTwoByteFont = 5;
+    writeTable(flash, slot, u"", languageId);
+    auto* image = flash.data() + static_cast<std::size_t>(slot) * kSlotBytes;
+    std::fill(image + 1, image + 21, 0x00);
+    for (std::size_t i = 0; i < name.size() && i < 8; ++i) {
+        const std::uint32_t code = tarvo::model::KeyboardFonts::instance().toDevice(kTwoByteFont, name[i]);
+        image[1 + 2 * i] = static_cast<std::uint8_t>(code >> 8);
+        image[2 + 2 * i] = static_cast<std::uint8_t>(code);
+    }
+    image[330] = kTwoByteFont;
+}
+
+// Terminal columns of a text, by hand: Hangul syllables take two, the rest
+// of what these tests print one.
+int columnsOf(const QString& text)
+{
+    int columns = 0;
+    for (const QChar c : text)
+        columns += c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3 ? 2 : 1;
+    return columns;
 }
 
 class QueryCommand : public ::testing::Test {
@@ -193,6 +220,43 @@ TEST_F(QueryCommand, HumanOutputShowsTheRowsAsTheDialogDoes)
     EXPECT_NE(result.out.find("2  ( empty )"), std::string::npos);
     EXPECT_NE(result.out.find("13  ( flashed clear )"), std::string::npos);
     EXPECT_NE(result.out.find("-----"), std::string::npos);
+}
+
+TEST_F(QueryCommand, ColumnsLineUpWithWideNamesAndTwoDigitSlots)
+{
+    // Hangul syllables the two-byte font has: two columns each.
+    std::u16string hangul;
+    for (const char16_t c : tarvo::model::KeyboardFonts::instance().characters(5))
+        if (c >= 0xAC00 && c <= 0xD7A3 && hangul.size() < 3)
+            hangul += c;
+    ASSERT_EQ(hangul.size(), 3u);
+    std::vector<std::uint8_t> flash(kSlots * kSlotBytes, 0xFF);
+    writeTable(flash, 0, u"English", 1);
+    writeTwoByteTable(flash, 2, hangul, 18);
+    writeTable(flash, 10, u"Svenska", 46);
+    writeTwoByteTable(flash, 12, hangul.substr(0, 2), 19);
+    std::ofstream(m_dir / "flash.bin", std::ios::binary)
+        .write(reinterpret_cast<const char*>(flash.data()), static_cast<std::streamsize>(flash.size()));
+    ASSERT_TRUE(startSimulator({}));
+    const CommandResult result = query("");
+    ASSERT_EQ(result.status, 0) << result.out;
+
+    // "  " + description (26 columns) + " " + schema (10) + " " + font (12) + " " + version (11) + " ".
+    constexpr int kNameColumn = 6;
+    constexpr int kLanguageIdColumn = 2 + 26 + 1 + 10 + 1 + 12 + 1 + 11 + 1;
+    QStringList rows = QString::fromStdString(result.out).split('\n');
+    rows.removeIf(
+        [](const QString& line) { return !QRegularExpression("^ +\\d+  ").match(line).hasMatch(); });
+    ASSERT_EQ(rows.size(), 13) << result.out;
+    for (const QString& row : rows)
+        EXPECT_EQ(columnsOf(row.left(row.lastIndexOf(' ') + 1)), kLanguageIdColumn) << row.toStdString();
+    const std::pair<int, std::u16string> names[] = {
+        {1, u"English"}, {3, hangul}, {11, u"Svenska"}, {13, hangul.substr(0, 2)}};
+    for (const auto& [slot, name] : names) {
+        const QString& row = rows[slot - 1];
+        EXPECT_EQ(columnsOf(row.left(row.indexOf(QString::fromStdU16String(name)))), kNameColumn)
+            << row.toStdString();
+    }
 }
 
 TEST_F(QueryCommand, ExitStatusesByFailureClass)

@@ -172,25 +172,48 @@ TEST_F(ReadSessionTest, TwoSlotsReadTwoInfoBlocksEachThenBothImagesInSlotOrder)
     EXPECT_FALSE(port.portInUse());
 }
 
-TEST_F(ReadSessionTest, ImageEqualsTheFlashInBothAddressModes)
+TEST_F(ReadSessionTest, ReadsWithLinearAddressesWhateverTheBootloader)
 {
-    struct Case {
-        std::uint8_t bootloaderMinor;
-        const char* mode;
-    };
-    for (const Case& c : {Case{0, "paged (bootloader 1.00)"}, Case{1, "linear (bootloader 1.01)"}}) {
+    for (const int bootloaderMinor : {1, 5}) {
         SessionRig rig;
         rig.keyboard.id.bytes[8] = 1;
-        rig.keyboard.id.bytes[9] = c.bootloaderMinor;
+        rig.keyboard.id.bytes[9] = static_cast<std::uint8_t>(bootloaderMinor);
         rig.keyboard.flash[12] = flashOf(12);
         ReadView view;
         CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{12, 0}}, {u"English"}),
                              {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
-        ASSERT_TRUE(session.imagesComplete()) << c.mode;
-        EXPECT_EQ(session.images()[12], flashOf(12)) << c.mode;
+        ASSERT_TRUE(session.imagesComplete()) << bootloaderMinor;
+        EXPECT_EQ(session.images()[12], flashOf(12)) << bootloaderMinor;
+        for (const auto& frame : rig.keyboard.frames) {
+            if (frame.type == FrameType::T0) {
+                EXPECT_EQ(frame.address >> 16, 12u) << "a linear address names the slot in its high byte";
+            }
+        }
     }
+}
+
+// A 1.00 bootloader answers reads only with dump lines, which carry no check
+// byte: the read fails at its first block, saying why.
+TEST_F(ReadSessionTest, ABootloaderThatAnswersOnlyDumpLinesFailsNamingItsVersion)
+{
+    SessionRig rig;
+    rig.keyboard.id.bytes[8] = 1;
+    rig.keyboard.id.bytes[9] = 0;
+    rig.keyboard.flash[3] = flashOf(3);
+    ReadView view;
+    CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{3, kSlotNewTable}}),
+                         {.endWhenComplete = true});
+    session.start();
+    rig.runUntilEnd(session, kReadLimitMs);
+    EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
+    EXPECT_FALSE(session.imagesComplete());
+    EXPECT_EQ(rig.keyboard.countOf(FrameType::T0), 1u);
+    EXPECT_EQ(session.failure(), SessionFailure::Refused);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].rfind(kTimedOut, 0), 0u) << "the read fails as any unanswered read does";
+    EXPECT_NE(view.messages[0].find(u"bootloader is version 1.00"), std::u16string::npos);
 }
 
 TEST_F(ReadSessionTest, ShowsTheReadDialogTexts)
@@ -281,26 +304,24 @@ TEST_F(ReadSessionTest, FailureAnywhereInTheReadHandsBackNoImages)
     struct Case {
         Fault fault;
         std::size_t t0Number;
-        std::uint8_t bootloaderMinor; // 0 reads in the paged mode
         std::u16string_view message;
     };
     const std::u16string_view badChecksum = u"Error: Bad checksum on incoming packet.";
     const Case cases[] = {
-        {Fault::Silent, 5, 1, kTimedOut},
-        {Fault::Silent, 4100 + 2000, 1, kTimedOut},
-        {Fault::Silent, 8196, 1, kTimedOut},
-        {Fault::WrongCheckByte, 5, 1, badChecksum},
-        {Fault::WrongCheckByte, 4100 + 2000, 1, badChecksum},
-        {Fault::WrongCheckByte, 8196, 1, badChecksum},
-        {Fault::WrongHeader, 3, 1, badChecksum},
-        {Fault::WrongHeader, 8196, 0, badChecksum},
+        {Fault::Silent, 5, kTimedOut},
+        {Fault::Silent, 4100 + 2000, kTimedOut},
+        {Fault::Silent, 8196, kTimedOut},
+        {Fault::WrongCheckByte, 5, badChecksum},
+        {Fault::WrongCheckByte, 4100 + 2000, badChecksum},
+        {Fault::WrongCheckByte, 8196, badChecksum},
+        {Fault::WrongHeader, 3, badChecksum},
+        {Fault::WrongHeader, 8196, badChecksum},
         // "CE" is shorter than a data reply: the reply never completes.
-        {Fault::CommunicationError, 5, 1, kTimedOut},
-        {Fault::CommunicationError, 8196, 1, kTimedOut},
+        {Fault::CommunicationError, 5, kTimedOut},
+        {Fault::CommunicationError, 8196, kTimedOut},
     };
     for (const Case& c : cases) {
         SessionRig rig;
-        rig.keyboard.id.bytes[9] = c.bootloaderMinor;
         rig.keyboard.flash[0] = flashOf(0);
         rig.keyboard.flash[1] = flashOf(1);
         rig.keyboard.t0Fault = [&c](std::size_t n, frames::Reply& reply) {

@@ -277,6 +277,7 @@ TEST_F(TransferSessionTest, SelectAnsweredOkCompletes)
 struct LineErrorCase {
     int controlEvent;
     std::u16string code;
+    SessionFailure failure;
 };
 
 class LineError : public TransferSessionTest, public ::testing::WithParamInterface<LineErrorCase> {};
@@ -291,16 +292,19 @@ TEST_P(LineError, EndsWithTheStateAndEventInTheCode)
     host.advance(100);
     EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
     EXPECT_EQ(session.errorText(), internalErrorText(GetParam().code));
-    EXPECT_EQ(session.failure(), SessionFailure::LineError);
+    EXPECT_EQ(session.failure(), GetParam().failure);
     expectPortReleased();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LineError,
-                         ::testing::Values(LineErrorCase{comm_event::kBreak, u"FSM-30-7"},
-                                           LineErrorCase{comm_event::kFrame, u"FSM-30-10"},
-                                           LineErrorCase{comm_event::kRxParity, u"FSM-30-14"},
-                                           LineErrorCase{comm_event::kDcb, u"FSM-30-16"},
-                                           LineErrorCase{comm_event::kDeviceLost, u"FSM-32-17"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineError,
+    ::testing::Values(LineErrorCase{comm_event::kBreak, u"FSM-30-7", SessionFailure::LineError},
+                      LineErrorCase{comm_event::kFrame, u"FSM-30-10", SessionFailure::LineError},
+                      LineErrorCase{comm_event::kRxParity, u"FSM-30-14", SessionFailure::LineError},
+                      LineErrorCase{comm_event::kDcb, u"FSM-30-16", SessionFailure::LineError},
+                      // A vanished device or a failed write is the port's failure, not the line's.
+                      LineErrorCase{comm_event::kDeviceLost, u"FSM-32-17", SessionFailure::PortLost},
+                      LineErrorCase{comm_event::kWriteFailed, u"FSM-32-17", SessionFailure::PortLost}));
 
 TEST_F(TransferSessionTest, SecondSessionOnALockedPortEndsAtOnce)
 {

@@ -30,6 +30,8 @@ public:
 protected:
     void prepareSlots() override;
     bool onIdentity() override;
+    // Only the query reads a 1.00 bootloader in its paged mode.
+    int addressMode() const override { return keyboardId().addressModeForBootloader(); }
     bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
 
 private:

@@ -177,7 +177,9 @@ bool CReadSession::onStep(bpState state)
         showProgress(kProgressIdReceived);
         if (!checkSlotCount())
             return true;
-        engine().setAddressMode(keyboardId().addressModeForBootloader());
+        // Checked replies only: a digit corrupted in an unchecked dump line
+        // would be merged and written back into the keyboard.
+        engine().setAddressMode(frames::kAddressModeLinear);
         engine().resetByteCount();
         informationOfSlotAfter(-1);
         return true;

@@ -18,7 +18,8 @@ enum class SessionFailure {
     NoAnswer,        // no pong at either speed, or a reply did not come in time
     Refused,         // "CE", "FE", an unrecognised reply, a keyboard the session does not accept
     PortUnavailable, // the port is locked, cannot be set up or opened
-    LineError,       // the serial line or driver reported a fault
+    LineError,       // the serial line reported a fault (break, framing, parity, overrun)
+    PortLost,        // the port vanished or failed under the session (unplugged, write or read error)
     Internal,        // a state the session does not expect, a failed send
     Cancelled,
 };

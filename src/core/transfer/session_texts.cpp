@@ -64,4 +64,10 @@ std::u16string blockOf(int done, int total)
     return format(kBlockOf, {number(done), number(total)});
 }
 
+std::u16string twoPartVersion(int major, int minor)
+{
+    const std::u16string minorText = number(minor);
+    return number(major) + u"." + (minor >= 0 && minor < 10 ? u"0" : u"") + minorText;
+}
+
 } // namespace tarvo::transfer::texts

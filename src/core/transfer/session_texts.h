@@ -26,6 +26,13 @@ inline constexpr std::u16string_view kNoTimer = u"Error: A timer resource could 
 inline constexpr std::u16string_view kWrongModel =
     u"The Quill application is only compatible with keyboard model type: KBD-OMNIA";
 
+// Added to a read's failure when the keyboard's bootloader (%s) answers
+// reads only in the unchecked dump lines of the paged mode.
+inline constexpr std::u16string_view kBootloaderRepliesUnfit =
+    u"The keyboard's bootloader is version %s: it answers reads only with unchecked text lines, "
+    u"so its language tables cannot be read to import or download them. Query Keyboard still shows "
+    u"what it holds.";
+
 // Progress texts by code.
 inline constexpr std::u16string_view kEstablishingConnection = u"Establishing Connection";
 inline constexpr std::u16string_view kPingingKeyboard = u"Pinging Keyboard";
@@ -51,6 +58,8 @@ std::u16string internalError(int state, int eventCode);
 std::u16string internalErrorForCode(int endCode);
 std::u16string portCannotBeOpened(int portNumber);
 std::u16string blockOf(int done, int total);
+// A version as the keyboard's users see it: "1.00", "2.05".
+std::u16string twoPartVersion(int major, int minor);
 
 // Replaces the %d and %s directives of a fixed text in order; %% gives %.
 std::u16string format(std::u16string_view pattern, std::initializer_list<std::u16string> args);

@@ -30,7 +30,7 @@ bool CSlotInfoSession::onStep(bpState state)
     case bpStateRECEIVE_T7:
         if (!onIdentity())
             return true;
-        engine().setAddressMode(keyboardId().addressModeForBootloader());
+        engine().setAddressMode(addressMode());
         engine().resetByteCount();
         goTo(bpStateREADYNEXTSLOT);
         return true;

@@ -2,8 +2,8 @@
 // CSlotInfoSession: what the Query, Download and Import dialogs' first
 // session share. After the ping and the identity it reads the three
 // identifying blocks of every slot the keyboard has, with the pinging texts
-// on the status line; the dialogs differ in what they check of the identity
-// and what they make of each slot.
+// on the status line; the dialogs differ in what they check of the identity,
+// the address mode they read in and what they make of each slot.
 
 #include "serial/keyboard_records.h"
 #include "transfer/transfer_session.h"
@@ -17,6 +17,8 @@ public:
 protected:
     // The identity is in; false when the session ended on it.
     virtual bool onIdentity() { return true; }
+    // The address mode of the slots' reads, once the identity is in.
+    virtual int addressMode() const = 0;
     // One slot's blocks are in (slotNumber from 1); false when the session ended on it.
     virtual bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) = 0;
     // The session's own data, before the probe.

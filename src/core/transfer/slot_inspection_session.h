@@ -5,6 +5,7 @@
 // Import dialog runs the same session with its own settings; the two differ
 // only in how a choice becomes a slot map (slot_choice.h).
 
+#include "serial/frames.h"
 #include "serial/keyboard_records.h"
 #include "transfer/slot_info_session.h"
 #include "transfer/table_info_row.h"
@@ -68,6 +69,8 @@ public:
 protected:
     void prepareSlots() override;
     bool onIdentity() override;
+    // The sessions that lead to moving tables read only checked replies.
+    int addressMode() const override { return serial::frames::kAddressModeLinear; }
     bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
 
 private:

@@ -62,6 +62,22 @@ bool isSentState(bpState state)
     return state >= bpStateSENT_C0 && state <= bpStateSENT_T7;
 }
 
+// The failure class of the states in which the line or the port failed. An
+// unknown event (17) is what a vanished device or a failed write raises, and
+// a failed read has no keyboard to blame either: both are the port's.
+SessionFailure failureOfState(bpState state)
+{
+    switch (state) {
+    case bpStateER_INTERNAL:
+        return SessionFailure::Internal;
+    case bpStateEX_RECEIVE:
+    case bpStateEX_UNDEF:
+        return SessionFailure::PortLost;
+    default:
+        return SessionFailure::LineError;
+    }
+}
+
 } // namespace
 
 CTransferSession::CTransferSession(SessionHost& host, SessionView& view, CCommPort& port,
@@ -144,8 +160,9 @@ void CTransferSession::send(const std::function<bool()>& operation)
     const bool sent = operation();
     m_stopwatch.restart();
     if (!sent) {
+        // A frame that cannot be written: the device is gone or failing.
         m_detail = m_port.lastError();
-        fail(texts::internalError(m_engine.getState()), SessionFailure::LineError);
+        fail(texts::internalError(m_engine.getState()), SessionFailure::PortLost);
     }
 }
 
@@ -309,7 +326,7 @@ void CTransferSession::commonStep(bpState state)
     case bpStateER_INTERNAL:
         // These replace whatever text was pending: the line itself failed.
         m_errorText = texts::internalError(state, m_engine.lastCommEvent());
-        m_failure = state == bpStateER_INTERNAL ? SessionFailure::Internal : SessionFailure::LineError;
+        m_failure = failureOfState(state);
         if (state != bpStateER_INTERNAL)
             m_detail = m_port.lastError();
         end(kEndError);
@@ -448,6 +465,13 @@ void CTransferSession::end(int endCode)
             setErrorText(texts::internalErrorForCode(endCode), SessionFailure::Internal);
             break;
         }
+        if (readInAModeTheKeyboardLacks()) {
+            // The keyboard answered, in a form this session does not take.
+            appendNote(texts::format(
+                texts::kBootloaderRepliesUnfit,
+                {texts::twoPartVersion(keyboardId().bootloaderMajor(), keyboardId().bootloaderMinor())}));
+            m_failure = SessionFailure::Refused;
+        }
         appendNote(closingNote(endCode));
         showProgress(kProgressError);
         m_view.showMessage(m_errorText);
@@ -456,6 +480,14 @@ void CTransferSession::end(int endCode)
         m_view.showMessage(note);
     }
     m_view.sessionEnded(endCode);
+}
+
+bool CTransferSession::readInAModeTheKeyboardLacks() const
+{
+    const bool replyFailed = m_failure == SessionFailure::NoAnswer || m_failure == SessionFailure::Refused;
+    return replyFailed && m_engine.lastCommand() == bpStateSEND_T0 &&
+           m_engine.addressMode() == frames::kAddressModeLinear &&
+           m_engine.keyboardId().addressModeForBootloader() != frames::kAddressModeLinear;
 }
 
 void CTransferSession::appendNote(const std::u16string& note)

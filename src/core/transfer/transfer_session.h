@@ -163,6 +163,9 @@ private:
     // A reply time-out or "CE" that a resend may answer.
     bool isRetriableResult(serial::bpState state) const;
     void appendNote(const std::u16string& note);
+    // The last read failed in the linear address mode on a keyboard whose
+    // bootloader answers reads in the paged one.
+    bool readInAModeTheKeyboardLacks() const;
     void abandon();
 
     SessionHost& m_host;

@@ -234,7 +234,9 @@ void CMainFrame::arrangeIcons()
 
 ui::CS1_ChildFrame* CMainFrame::activeFrame() const
 {
-    return qobject_cast<ui::CS1_ChildFrame*>(m_mdi->activeSubWindow());
+    // The current window stays the active document while a dialog has the
+    // focus or the main window is minimised.
+    return qobject_cast<ui::CS1_ChildFrame*>(m_mdi->currentSubWindow());
 }
 
 document::CS1_Doc* CMainFrame::activeDocument() const

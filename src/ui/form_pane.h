@@ -25,7 +25,11 @@ struct FormContext {
 class FormPane : public QWidget {
     Q_OBJECT
 public:
-    FormPane(const FormContext& context, QWidget* parent) : QWidget(parent), m_context(context) {}
+    FormPane(const FormContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+    {
+        // The pane can take the focus (F6) even while it shows nothing.
+        setFocusPolicy(Qt::StrongFocus);
+    }
 
     // Stores pending edits into the document. False when an edit cannot be
     // stored (the form says why); the caller then does not go on.

@@ -4,6 +4,7 @@
 #include "ui/tree_view.h"
 
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,6 +55,16 @@ CS1_View::~CS1_View() = default;
 bool CS1_View::commitForm()
 {
     return m_form == nullptr || m_form->commitEdits();
+}
+
+void CS1_View::switchPane()
+{
+    if (focusWidget() != m_tree) {
+        m_tree->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    QWidget* target = m_form->focusWidget() != nullptr ? m_form->focusWidget() : m_form;
+    target->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CS1_View::refreshForm()

@@ -36,6 +36,8 @@ public:
     void refreshForm();
     // Replaces the form by a new one for kind; an unknown kind changes nothing.
     void showForm(int kind);
+    // Moves the focus from the tree to the form or back (F6, Shift+F6).
+    void switchPane();
 
 signals:
     void documentEdited();

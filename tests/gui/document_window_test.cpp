@@ -240,5 +240,60 @@ TEST_F(EditorFixture, EnablersFollowTheMenuState)
     EXPECT_FALSE(visibleMenus().contains(QStringLiteral("&Later")));
 }
 
+// Counts the reloads the window asks of its form.
+class CountingForm final : public ui::FormPane {
+public:
+    CountingForm(const ui::FormContext& context, QWidget* parent, int& refreshes)
+        : FormPane(context, parent), m_refreshes(refreshes)
+    {
+    }
+    void refreshForm() override { ++m_refreshes; }
+
+private:
+    int& m_refreshes;
+};
+
+TEST_F(DocumentWindowTest, FormReloadsOnF5AndWindowStateChanges)
+{
+    int refreshes = 0;
+    ui::FormRegistry::registerForm(ui::kNodeMainMenu,
+                                   [&refreshes](const ui::FormContext& c, QWidget* parent) {
+                                       return new CountingForm(c, parent, refreshes);
+                                   });
+    ASSERT_TRUE(tree().SelectMenuNode(80));
+    frame().action(Command::Refresh)->trigger();
+    EXPECT_EQ(refreshes, 1);
+    frame().setWindowState(Qt::WindowMinimized);
+    frame().setWindowState(Qt::WindowMaximized);
+    frame().setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(refreshes, 4);
+}
+
+TEST_F(DocumentWindowTest, F6MovesBetweenTreeAndForm)
+{
+    ui::CS1_View* view = frame().activeFrame()->view();
+    tree().setFocus();
+    view->switchPane();
+    EXPECT_EQ(frame().focusWidget(), view->form());
+    view->switchPane();
+    EXPECT_EQ(frame().focusWidget(), &tree());
+}
+
+TEST(DocumentView, FirstWidthGivesTheTreeTwoFifthsThenKeepsIt)
+{
+    ui::SelectionRecord record;
+    QWidget host;
+    host.resize(900, 400);
+    auto* view = new ui::CS1_View({nullptr, &record, nullptr}, &host);
+    host.show();
+    view->resize(320, 300); // passing through a size on the way
+    view->resize(500, 300);
+    EditorFixture::settle();
+    EXPECT_EQ(view->splitter()->sizes().at(0), 200);
+    view->resize(800, 300);
+    EditorFixture::settle();
+    EXPECT_EQ(view->splitter()->sizes().at(0), 200);
+}
+
 } // namespace
 } // namespace tarvo::app::test

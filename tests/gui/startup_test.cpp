@@ -5,6 +5,7 @@
 
 #include "app/app_texts.h"
 #include "app/command_line.h"
+#include "app/error_report.h"
 #include "app/locale_choice.h"
 #include "app/ui_font_resolver.h"
 #include "document/doc.h"
@@ -13,6 +14,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
+
+#include <cerrno>
+#include <cstring>
 
 namespace tarvo::app::test {
 namespace {
@@ -113,6 +117,12 @@ TEST_F(EditorFixture, SettingsThatCannotBeWrittenAreReportedAndStartGoesOn)
         << messages().at(0).toStdString();
     frame().action(Command::New)->trigger();
     EXPECT_EQ(frame().frames().size(), 1);
+}
+
+TEST(ErrorReport, SystemTextThenFileAndLine)
+{
+    EXPECT_EQ(errorReportText(ENOENT, QStringLiteral("ZodAR"), 308),
+              QString::fromLocal8Bit(std::strerror(ENOENT)) + QStringLiteral("\n\nFile: ZodAR\n\nLine: 308"));
 }
 
 TEST(LocaleChoice, ThreadLocaleZeroCountsAsAbsent)

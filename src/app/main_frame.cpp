@@ -39,6 +39,11 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     buildToolBar();
     new ComPortCommands(*this, m_app);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);
+    // Between status tips the bar says it is ready.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(texts::kReady, kStatusMessageMs);
+    });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateCommandStates(); });
     resize(kDefaultWindowSize);
     updateRecentFileMenu();
@@ -330,8 +335,12 @@ void CMainFrame::changeEvent(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Every form stores its edits first, so the prompts see them.
-    commitOpenForms();
+    // Every form stores its edits first, so the prompts see them; a form
+    // that cannot store an edit keeps the window open.
+    if (!commitOpenForms()) {
+        event->ignore();
+        return;
+    }
     for (ui::CS1_ChildFrame* frame : frames()) {
         if (!saveModified(*frame)) {
             event->ignore();

@@ -46,10 +46,11 @@ void CS1_ChildFrame::closeWithoutAsking()
 void CS1_ChildFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_skipGuard) {
-        // The form's close hook first, so the prompt sees every edit.
-        m_view->commitForm();
+        // The form's close hook first, so the prompt sees every edit; an
+        // edit the form cannot store keeps the window open.
+        const bool committed = m_view->commitForm();
         updateTitle();
-        if (m_closeGuard && !m_closeGuard(*this)) {
+        if (!committed || (m_closeGuard && !m_closeGuard(*this))) {
             event->ignore();
             return;
         }

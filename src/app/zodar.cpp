@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputMethod>
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
@@ -65,6 +66,11 @@ bool CZodARApp::InitInstance()
     if (!checkPlatform())
         return false;
     m_locale = chooseLocale(m_settings.threadLocale(), QLocale::system());
+    // After the user switches the input language, the application follows it.
+    connect(QGuiApplication::inputMethod(), &QInputMethod::localeChanged, this, [this] {
+        const QLocale input = QGuiApplication::inputMethod()->locale();
+        m_locale = {localeIdentifierOf(input), input, false};
+    });
     if (!makeFonts())
         return false;
     if (!checkClipboard())

@@ -6,6 +6,8 @@
 #include "ui/tree_icons.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace tarvo::ui {
 
@@ -34,6 +36,11 @@ CS1_TreeView::CS1_TreeView(SelectionRecord& selection, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setIconSize(QSize(kTreeIconPixels, kTreeIconPixels));
     setUniformRowHeights(true);
+    // Connecting lines between the nodes, which not every desktop style draws.
+    if (QStyle* lined = QStyleFactory::create(QStringLiteral("Windows"))) {
+        lined->setParent(this);
+        setStyle(lined);
+    }
     header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::currentItemChanged, this,

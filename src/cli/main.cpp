@@ -23,7 +23,7 @@ void printHelp()
     std::printf("\nOptions of every command: --help.\n"
                 "Exit status: 0 success, 1 file or document error, 2 usage error, 3 no answer from the\n"
                 "keyboard, 4 the keyboard refused or answered wrongly, 5 cancelled, 6 verify found a\n"
-                "difference, 7 the serial port cannot be opened.\n");
+                "difference, 7 the serial port cannot be opened or failed during a transfer.\n");
 }
 
 } // namespace

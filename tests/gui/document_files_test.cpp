@@ -124,6 +124,28 @@ TEST_F(EditorFixture, NewDocumentSavesToTheScriptsFolderWithoutDialog)
     EXPECT_EQ(frame().activeFrame()->windowTitle(), QStringLiteral("Tarvo1.tvo[*]"));
 }
 
+TEST_F(EditorFixture, NewDocumentAsksBeforeReplacingAnotherFile)
+{
+    QDir().mkpath(scriptsFolder());
+    const QString existing = scriptsFolder() + QStringLiteral("/Tarvo1.tvo");
+    writeAll(existing, "someone else's");
+    ASSERT_TRUE(start());
+    frame().action(Command::New)->trigger();
+    ui::UserDialogs::queueAnswer(QMessageBox::No); // then Save As is cancelled
+    frame().action(Command::Save)->trigger();
+    ASSERT_EQ(ui::UserDialogs::shown().size(), 2);
+    EXPECT_EQ(ui::UserDialogs::shown().at(0).kind, QStringLiteral("ask"));
+    EXPECT_EQ(ui::UserDialogs::shown().at(1).kind, QStringLiteral("save"));
+    EXPECT_EQ(readAll(existing), QByteArray("someone else's"));
+    EXPECT_TRUE(frame().activeDocument()->isModified() || !frame().activeDocument()->hasPath());
+
+    ui::UserDialogs::reset();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    frame().action(Command::Save)->trigger();
+    EXPECT_NE(readAll(existing), QByteArray("someone else's"));
+    EXPECT_EQ(frame().activeDocument()->path(), existing.toStdString());
+}
+
 TEST_F(EditorFixture, SaveAsAndReopenRoundTrip)
 {
     ASSERT_TRUE(start());

@@ -28,7 +28,8 @@ ComPortSetupDialog::ComPortSetupDialog(int portIndex, QWidget* parent) : QDialog
     setWindowTitle(texts::kSetupTitle);
 
     auto* prompt = new QLabel(texts::kSetupPrompt, this);
-    prompt->setWordWrap(true);
+    // One line: the dialog is as wide as the question.
+    prompt->setWordWrap(false);
 
     m_ports = new QComboBox(this);
     m_ports->setObjectName(QStringLiteral("comPorts"));

@@ -18,12 +18,10 @@ inline const QString kComItemMissing = QStringLiteral("%1 (%2, missing)");
 inline const QString kDeviceItem = QStringLiteral("%1 - %2");
 inline const QString kDevicePresent = QStringLiteral("%1 is present on this system.");
 inline const QString kDeviceMissing =
-    QStringLiteral("%1 is not present on this system. It can be chosen; the next transfer on %2 will "
-                   "report it if it is still missing.");
+    QStringLiteral("%1 is not present on this system. It can still be chosen; a transfer on %2 "
+                   "reports the device as missing until it is connected.");
 inline const QString kDeviceFromEnvironment =
     QStringLiteral("The environment variable %1 maps %2 to this device and wins over the choice made here.");
-inline const QString kDevicesFound = QStringLiteral("Serial devices found on this system: %1.");
-inline const QString kNoDevicesFound = QStringLiteral("No serial devices were found on this system.");
 inline const QString kSettingNotStored = QStringLiteral("The device of %1 could not be stored: %2");
 
 // COM Port Settings.

@@ -4,6 +4,7 @@
 #include "app/com_port_commands.h"
 #include "app/zodar.h"
 #include "document/doc.h"
+#include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/tree_icons.h"
 #include "ui/tree_view.h"
@@ -23,6 +24,32 @@ namespace tarvo::app {
 
 namespace {
 constexpr int kStatusMessageMs = 0; // status tips stay until the next one
+
+// The server commands join the Transfer menu and end the toolbar.
+void addServerCommands(CMainFrame& frame, CZodARApp& app)
+{
+    const QString title = QStringLiteral("&Transfer");
+    QMenu* menu = nullptr;
+    for (QAction* item : frame.menuBar()->actions())
+        if (item->text() == title && item->menu() != nullptr)
+            menu = item->menu();
+    if (menu == nullptr)
+        menu = frame.addFeatureMenu(title);
+    server::ServerCommandHost host;
+    host.window = &frame;
+    host.caption = texts::kAppName;
+    host.fixedFont = app.fonts().fixed;
+    host.activeFrame = [&frame] { return frame.activeFrame(); };
+    host.documentChanged = [&frame] { frame.updateCommandStates(); };
+    host.serverInstalled = app.serverInstalled();
+    host.sessionBus = app.sessionBusAvailable();
+    host.serverProgram = app.settings().serverProgram();
+    host.configurationFolder = app.settings().serverConfigurationFolder();
+    host.settingsFile = app.settings().location();
+    auto* commands = new server::ServerCommands(std::move(host), *menu, *frame.commandToolBar(), &frame);
+    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands,
+                     &server::ServerCommands::updateEnablers);
+}
 }
 
 CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
@@ -38,6 +65,7 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     buildMenus();
     buildToolBar();
     new ComPortCommands(*this, m_app);
+    addServerCommands(*this, m_app);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     // Between status tips the bar says it is ready.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {

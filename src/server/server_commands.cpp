@@ -1,0 +1,131 @@
+#include "server/server_commands.h"
+
+#include "document/doc.h"
+#include "server/association_dialog.h"
+#include "server/dbus_server_connection.h"
+#include "server/server_launch.h"
+#include "server/server_texts.h"
+#include "ui/child_frame.h"
+#include "ui/user_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QToolBar>
+
+namespace tarvo::server {
+
+namespace {
+
+constexpr int kToolIconPixels = 16;
+const QColor kOutline(0x2b, 0x3a, 0x4f);
+
+QPixmap blankIcon()
+{
+    QPixmap pixmap(kToolIconPixels, kToolIconPixels);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// A page with a chain link: a document tied to another.
+QIcon associationIcon()
+{
+    QPixmap pixmap = blankIcon();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kOutline, 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(1.5, 1.5, 9, 12));
+    painter.setPen(QPen(QColor(0x3f, 0x7f, 0xbf), 1.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(6.5, 8.5, 5, 3.5), 1.7, 1.7);
+    painter.drawRoundedRect(QRectF(9.5, 10.5, 5, 3.5), 1.7, 1.7);
+    return QIcon(pixmap);
+}
+
+// A server box with a start arrow.
+QIcon launchIcon()
+{
+    QPixmap pixmap = blankIcon();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kOutline, 1.0));
+    painter.setBrush(QColor(0xc8, 0xd2, 0xdc));
+    painter.drawRect(QRectF(1.5, 2.5, 8, 11));
+    painter.drawLine(QPointF(3, 5.5), QPointF(8, 5.5));
+    painter.drawLine(QPointF(3, 8.5), QPointF(8, 8.5));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x2e, 0x9e, 0x4f));
+    painter.drawPolygon(QPolygonF({{9.5, 4.0}, {15.0, 8.0}, {9.5, 12.0}}));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+ServerCommands::ServerCommands(ServerCommandHost host, QMenu& menu, QToolBar& toolBar, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
+{
+    m_associate = new QAction(associationIcon(), texts::kSetAssociation, this);
+    m_associate->setStatusTip(texts::kSetAssociationTip);
+    connect(m_associate, &QAction::triggered, this, &ServerCommands::setAssociation);
+    m_launch = new QAction(launchIcon(), texts::kLaunch, this);
+    m_launch->setStatusTip(texts::kLaunchTip);
+    connect(m_launch, &QAction::triggered, this, &ServerCommands::launch);
+
+    menu.addSeparator();
+    menu.addAction(m_associate);
+    menu.addAction(m_launch);
+    toolBar.addSeparator();
+    toolBar.addAction(m_associate);
+    toolBar.addAction(m_launch);
+    updateEnablers();
+}
+
+void ServerCommands::updateEnablers()
+{
+    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    m_associate->setEnabled(frame != nullptr);
+    m_launch->setEnabled(frame != nullptr && m_host.serverInstalled && m_host.sessionBus &&
+                         !frame->document().serverPath().empty());
+}
+
+void ServerCommands::setAssociation()
+{
+    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    if (frame == nullptr)
+        return;
+    document::CS1_Doc& doc = frame->document();
+    const QString previous = QString::fromStdU16String(doc.serverPath());
+    AssociationDialog dialog(previous, m_host.fixedFont, m_host.configurationFolder, m_host.window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString chosen = dialog.path();
+    if (chosen == previous)
+        return;
+    doc.setServerPath(chosen.toStdU16String());
+    doc.setModified();
+    frame->updateTitle();
+    if (m_host.documentChanged)
+        m_host.documentChanged();
+}
+
+void ServerCommands::launch()
+{
+    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    if (frame == nullptr || !m_launch->isEnabled())
+        return;
+    const QString path = QString::fromStdU16String(frame->document().serverPath());
+    DbusServerConnection connection(QDBusConnection::sessionBus(),
+                                    readLaunchSettings(m_host.settingsFile, m_host.serverProgram));
+    ServerLaunch launch(connection, [this](const QString& text) {
+        ui::UserDialogs::message(m_host.window, m_host.caption, text, ui::UserDialogs::Icon::Exclamation);
+    });
+    // The window stays usable for painting only; a second launch cannot start meanwhile.
+    m_launch->setEnabled(false);
+    const auto window = m_host.window != nullptr ? static_cast<std::uint32_t>(m_host.window->winId()) : 0U;
+    launch.run(path, window);
+    updateEnablers();
+}
+
+} // namespace tarvo::server

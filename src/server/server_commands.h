@@ -1,0 +1,59 @@
+#pragma once
+// The server commands of the main window: "&Set Halvard Server Document
+// Association..." (enabled with an active document) and "&Launch Halvard
+// Server" (enabled with an active document that has a server document path,
+// when the server is installed and the session bus is there), in the menu
+// given and as the last two toolbar buttons after a separator.
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class QWidget;
+
+namespace tarvo::ui {
+class CS1_ChildFrame;
+}
+
+namespace tarvo::server {
+
+// What the commands need from the main window and the application.
+struct ServerCommandHost {
+    QWidget* window = nullptr; // owns the dialogs; its handle goes to the login server
+    QString caption;           // of the launch's messages
+    QFont fixedFont;           // of the path box
+    std::function<ui::CS1_ChildFrame*()> activeFrame;
+    std::function<void()> documentChanged; // after an association changed the document
+    bool serverInstalled = false;
+    bool sessionBus = false;
+    QString serverProgram;
+    QString configurationFolder;
+    QString settingsFile;
+};
+
+class ServerCommands final : public QObject {
+    Q_OBJECT
+public:
+    ServerCommands(ServerCommandHost host, QMenu& menu, QToolBar& toolBar, QObject* parent);
+
+    QAction* associationAction() const { return m_associate; }
+    QAction* launchAction() const { return m_launch; }
+
+    void setAssociation();
+    void launch();
+
+public slots:
+    void updateEnablers();
+
+private:
+    ServerCommandHost m_host;
+    QAction* m_associate = nullptr;
+    QAction* m_launch = nullptr;
+};
+
+} // namespace tarvo::server

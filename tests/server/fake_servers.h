@@ -1,0 +1,40 @@
+#pragma once
+// Runs the fake login and Halvard servers for a test on its private bus,
+// all recording into one file, and reads back what they were asked.
+
+#include "server/server_connection.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tarvo::server::test {
+
+class FakeServers {
+public:
+    FakeServers();
+    ~FakeServers();
+
+    // Starts the fake and waits until it is on the bus; false when it is not.
+    bool start(ServerKind server, const QStringList& options = {});
+    // A shell script that starts the fake with options, for a settings
+    // value naming the server's program.
+    QString starterScript(ServerKind server, const QStringList& options = {}) const;
+    // Every call recorded so far, in order.
+    QStringList calls() const;
+    QString recordFile() const { return m_home.filePath(QStringLiteral("calls.txt")); }
+    QString filePath(const QString& name) const { return m_home.filePath(name); }
+
+private:
+    QStringList arguments(const QStringList& options) const;
+
+    QTemporaryDir m_home;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+};
+
+// The program of a fake.
+QString fakeProgram(ServerKind server);
+
+} // namespace tarvo::server::test

@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/com_port_commands.h"
+#include "app/main_frame_characters.h"
 #include "app/zodar.h"
 #include "document/doc.h"
 #include "server/server_commands.h"
@@ -195,6 +196,7 @@ void CMainFrame::buildMenus()
     view->addAction(action(Command::StatusBar));
     view->addSeparator();
     view->addAction(action(Command::Refresh));
+    m_documentOnly << addCharactersDisplayCommand(*this, m_app, *view);
 
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);

@@ -1,0 +1,63 @@
+#include "app/main_frame_characters.h"
+
+#include "app/main_frame.h"
+#include "app/zodar.h"
+#include "document/doc.h"
+#include "model/language_characters.h"
+#include "ui/characters_display.h"
+#include "ui/keyboard_font_edit.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+
+namespace tarvo::app {
+
+namespace {
+
+// The table the command shows: the selected one, or the first.
+const model::CS1_LangTable* selectedTable(CMainFrame& frame, CZodARApp& app)
+{
+    const document::CS1_Doc* doc = frame.activeDocument();
+    if (doc == nullptr || doc->tableCount() == 0)
+        return nullptr;
+    const ui::SelectionRecord& selected = app.selections().at(doc->documentNumber());
+    const bool hasTable = selected.kind != ui::kNodeRoot && selected.tableIndex >= 0 &&
+                          static_cast<std::size_t>(selected.tableIndex) < doc->tableCount();
+    return &doc->table(hasTable ? static_cast<std::size_t>(selected.tableIndex) : 0);
+}
+
+void typeIntoFocusedEdit(CMainFrame& frame, QChar character)
+{
+    frame.activateWindow();
+    if (auto* edit = qobject_cast<ui::CEditKFont1*>(frame.focusWidget()))
+        edit->typeText(QString(character));
+}
+
+} // namespace
+
+QAction* addCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app, QMenu& view)
+{
+    auto* action = new QAction(QStringLiteral("Show &Characters Used"), &frame);
+    action->setObjectName(QStringLiteral("ShowCharactersUsed"));
+    action->setStatusTip(QStringLiteral("List the characters of the selected table's language"));
+    auto display = std::make_shared<QPointer<ui::CCharactersDisplay>>();
+    QObject::connect(action, &QAction::triggered, &frame, [&frame, &app, display] {
+        const model::CS1_LangTable* table = selectedTable(frame, app);
+        if (table == nullptr)
+            return;
+        if (display->isNull()) {
+            *display = new ui::CCharactersDisplay(app.fonts(), &frame);
+            QObject::connect(display->data(), &ui::CCharactersDisplay::characterChosen, &frame,
+                             [&frame](QChar character) { typeIntoFocusedEdit(frame, character); });
+        }
+        (*display)->setCharacters(model::charactersUsedBy(table->windowsLanguageId()));
+        (*display)->show();
+        (*display)->raise();
+        (*display)->activateWindow();
+    });
+    view.addAction(action);
+    return action;
+}
+
+} // namespace tarvo::app

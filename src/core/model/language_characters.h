@@ -1,0 +1,18 @@
+#pragma once
+// The characters the Characters Display lists for a table's language, chosen
+// by the table's Windows language identifier: the whole code table of the
+// language's one-byte keyboard font, or for Korean and Chinese the printable
+// ASCII characters, the curved quotation marks and the language's own script
+// from font 5. Entries equal to KeyboardFonts::kNoCharacter leave their cell
+// empty.
+
+#include <vector>
+
+namespace tarvo::model {
+
+inline constexpr int kCharactersPerDisplayRow = 10;
+
+// Empty for a language without a list.
+std::vector<char16_t> charactersUsedBy(int windowsLanguageId);
+
+} // namespace tarvo::model

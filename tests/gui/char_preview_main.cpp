@@ -1,0 +1,39 @@
+// Shows the Font-Point Character Entry dialog or the Characters Display on
+// the real display, with the editor's fonts, for looking at them (and taking
+// screenshots) at any scale:
+//   tarvo-char-preview entry <font> [line...]   e.g. entry 5 가나 국
+//   tarvo-char-preview display <language id>     e.g. display 1042
+
+#include "app/ui_font_resolver.h"
+#include "model/language_characters.h"
+#include "ui/char_entry_dialog.h"
+#include "ui/characters_display.h"
+
+#include <QApplication>
+#include <QTableWidget>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const auto fonts = tarvo::app::resolveUiFonts();
+    if (arguments.size() < 2 || !fonts) {
+        std::fputs("usage: tarvo-char-preview entry <font> [line...] | display <language id>\n", stderr);
+        return 2;
+    }
+    if (arguments.at(0) == QLatin1String("entry")) {
+        const auto request = tarvo::ui::FontPointRequest::forFont(arguments.at(1).toInt(), arguments.mid(2),
+                                                                  tarvo::model::LineAlignment::Right);
+        tarvo::ui::FontPointEntryDialog dialog(request, *fonts);
+        return dialog.exec() == QDialog::Accepted ? 0 : 1;
+    }
+    tarvo::ui::CCharactersDisplay display(*fonts);
+    display.setCharacters(tarvo::model::charactersUsedBy(arguments.at(1).toInt()));
+    // Show a chosen character as after a click: the list's 100th entry.
+    display.list()->selectRow(9);
+    display.chooseCell(9, 9);
+    display.show();
+    return QApplication::exec();
+}

@@ -41,8 +41,10 @@ grep -qx 'Exec=tarvo-script %f' "$desktop" || fail "the launcher does not open a
 grep -qx 'MimeType=application/x-tarvo-document;' "$desktop" || fail "the launcher does not claim .tvo documents"
 grep -qx 'Icon=tarvo-script' "$desktop" || fail "the launcher does not name the installed icon"
 
-# The MIME database built from the package file maps *.tvo to the type.
-update-mime-database "$prefix/share/mime" || fail "update-mime-database refused the MIME package"
+# The install refreshed the desktop's caches: *.tvo is the document type, and
+# the launcher opens it.
+grep -qx 'application/x-tarvo-document=tarvo-script.desktop;' "$prefix/share/applications/mimeinfo.cache" ||
+    fail "the launcher is not registered for application/x-tarvo-document"
 grep -qx 'application/x-tarvo-document:\*\.tvo' "$prefix/share/mime/globs" || fail "*.tvo is not mapped to application/x-tarvo-document"
 grep -q '<comment>TVO Document</comment>' "$prefix/share/mime/application/x-tarvo-document.xml" ||
     fail "the MIME type is not commented \"TVO Document\""

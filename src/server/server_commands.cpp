@@ -118,8 +118,10 @@ void ServerCommands::launch()
     const QString path = QString::fromStdU16String(frame->document().serverPath());
     DbusServerConnection connection(QDBusConnection::sessionBus(),
                                     readLaunchSettings(m_host.settingsFile, m_host.serverProgram));
-    ServerLaunch launch(connection, [this](const QString& text) {
-        ui::UserDialogs::message(m_host.window, m_host.caption, text, ui::UserDialogs::Icon::Exclamation);
+    ServerLaunch launch(connection, [this](const QString& text, bool exclamation) {
+        ui::UserDialogs::message(m_host.window, m_host.caption, text,
+                                 exclamation ? ui::UserDialogs::Icon::Exclamation
+                                             : ui::UserDialogs::Icon::None);
     });
     // The window stays usable for painting only; a second launch cannot start meanwhile.
     m_launch->setEnabled(false);

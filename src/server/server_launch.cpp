@@ -30,18 +30,18 @@ struct ServerLaunch::Objects {
 LaunchEnd ServerLaunch::run(const QString& serverDocumentPath, std::uint32_t window)
 {
     if (!hasServerDocumentExtension(serverDocumentPath)) {
-        m_report(texts::kNoHvdExtension.arg(serverDocumentPath));
+        m_report(texts::kNoHvdExtension.arg(serverDocumentPath), true);
         return LaunchEnd::BadExtension;
     }
     if (!QFileInfo(serverDocumentPath).isFile()) {
-        m_report(texts::kDocumentNotFound.arg(serverDocumentPath));
+        m_report(texts::kDocumentNotFound.arg(serverDocumentPath), true);
         return LaunchEnd::DocumentMissing;
     }
 
     Objects objects(m_connection);
     if (m_connection.create(ServerKind::Login, objects.loginServer) != CallStatus::Ok ||
         !objects.loginServer.exists()) {
-        m_report(texts::kLoginNotStarted);
+        m_report(texts::kLoginNotStarted, false);
         return LaunchEnd::LoginNotStarted;
     }
     LaunchEnd end = LaunchEnd::Launched;
@@ -52,7 +52,7 @@ LaunchEnd ServerLaunch::run(const QString& serverDocumentPath, std::uint32_t win
     // completed login the user expects to hear why nothing opened.
     if (m_connection.create(ServerKind::Halvard, objects.halvard) != CallStatus::Ok ||
         !objects.halvard.exists()) {
-        m_report(texts::kLaunchException);
+        m_report(texts::kLaunchException, true);
         return LaunchEnd::ServerNotObtained;
     }
     return openDocument(objects, serverDocumentPath);
@@ -65,7 +65,7 @@ bool ServerLaunch::logIn(const ServerObject& loginServer, std::uint32_t window, 
         arguments.window = window;
         std::int32_t status = -1;
         if (m_connection.login(loginServer, arguments, status) != CallStatus::Ok) {
-            m_report(texts::kLoginNotStarted);
+            m_report(texts::kLoginNotStarted, false);
             end = LaunchEnd::LoginNotStarted;
             return false;
         }
@@ -75,7 +75,7 @@ bool ServerLaunch::logIn(const ServerObject& loginServer, std::uint32_t window, 
         }
         if (arguments.accessLevel <= kHighestOpeningAccessLevel)
             return true;
-        m_report(texts::kInvalidAccessLevel);
+        m_report(texts::kInvalidAccessLevel, false);
     }
 }
 
@@ -85,7 +85,7 @@ LaunchEnd ServerLaunch::openDocument(Objects& objects, const QString& path)
     // no usable answer is reported once, after the restrictions are back.
     auto failed = [this](CallStatus status) {
         if (status == CallStatus::Lost)
-            m_report(texts::kGeneralException);
+            m_report(texts::kGeneralException, true);
         return LaunchEnd::CallsFailed;
     };
 
@@ -96,11 +96,11 @@ LaunchEnd ServerLaunch::openDocument(Objects& objects, const QString& path)
         return failed(CallStatus::Lost);
 
     if (m_connection.setAutomationBypass(objects.halvard, true) != CallStatus::Ok)
-        m_report(texts::kBypassException);
+        m_report(texts::kBypassException, true);
     const CallStatus opened = m_connection.open(objects.documents, path, objects.document);
     // The restrictions are restored whatever the open did, a failure included.
     if (m_connection.setAutomationBypass(objects.halvard, false) != CallStatus::Ok)
-        m_report(texts::kRestoreException);
+        m_report(texts::kRestoreException, true);
     if (opened != CallStatus::Ok)
         return failed(opened);
     if (!objects.document.exists())

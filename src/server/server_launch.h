@@ -34,7 +34,8 @@ enum class LaunchEnd {
 
 class ServerLaunch {
 public:
-    using Report = std::function<void(const QString& text)>;
+    // exclamation: shown with the exclamation icon; the login's messages have none.
+    using Report = std::function<void(const QString& text, bool exclamation)>;
 
     ServerLaunch(ServerConnection& connection, Report report)
         : m_connection(connection), m_report(std::move(report))

@@ -53,6 +53,7 @@ struct Scenario {
     LaunchEnd end;
     QStringList messages;
     QStringList calls; // %1 stands for the document's path
+    int timeoutMs = kAnsweringTimeoutMs;
 };
 
 std::ostream& operator<<(std::ostream& out, const Scenario& scenario)
@@ -60,83 +61,42 @@ std::ostream& operator<<(std::ostream& out, const Scenario& scenario)
     return out << scenario.name;
 }
 
+// clang-format off
+const QStringList kNone;
 const Scenario kScenarios[] = {
-    {"Success", QStringList{}, QStringList{}, LaunchEnd::Launched, {}, kLaunched},
-    {"LoginCancelledEndsSilently",
-     QStringList{"--status", "1"},
-     QStringList{},
-     LaunchEnd::LoginEnded,
-     {},
+    {"Success", kNone, kNone, LaunchEnd::Launched, {}, kLaunched},
+    {"LoginCancelledEndsSilently", QStringList{"--status", "1"}, kNone, LaunchEnd::LoginEnded, {},
      {kLoginCreate, kLogin, kLoginRelease}},
-    {"AccessLevelThreeAsksAgain",
-     QStringList{"--levels", "3,2"},
-     QStringList{},
-     LaunchEnd::Launched,
-     {texts::kInvalidAccessLevel},
-     QStringList{kLoginCreate, kLogin} + kLaunched.mid(1)},
-    {"NoLoginServer", std::nullopt, QStringList{}, LaunchEnd::LoginNotStarted, {texts::kLoginNotStarted}, {}},
-    {"LoginRefusesToCreate",
-     QStringList{"--fail", "create"},
-     QStringList{},
-     LaunchEnd::LoginNotStarted,
-     {texts::kLoginNotStarted},
-     {kLoginCreate}},
-    {"NoHalvardServer",
-     QStringList{},
-     std::nullopt,
-     LaunchEnd::ServerNotObtained,
-     {texts::kLaunchException},
+    {"AccessLevelThreeAsksAgain", QStringList{"--levels", "3,2"}, kNone, LaunchEnd::Launched,
+     {texts::kInvalidAccessLevel}, QStringList{kLoginCreate, kLogin} + kLaunched.mid(1)},
+    {"NoLoginServer", std::nullopt, kNone, LaunchEnd::LoginNotStarted, {texts::kLoginNotStarted}, {}},
+    {"LoginRefusesToCreate", QStringList{"--fail", "create"}, kNone, LaunchEnd::LoginNotStarted,
+     {texts::kLoginNotStarted}, {kLoginCreate}},
+    {"NoHalvardServer", kNone, std::nullopt, LaunchEnd::ServerNotObtained, {texts::kLaunchException},
      {kLoginCreate, kLogin, kLoginRelease}},
-    {"HalvardRefusesToCreate",
-     QStringList{},
-     QStringList{"--fail", "create"},
-     LaunchEnd::ServerNotObtained,
-     {texts::kLaunchException},
-     {kLoginCreate, kLogin, kHalvardCreate, kLoginRelease}},
-    {"DocumentsRefusedEndsSilently",
-     QStringList{},
-     QStringList{"--fail", "2"},
-     LaunchEnd::CallsFailed,
-     {},
+    {"HalvardRefusesToCreate", kNone, QStringList{"--fail", "create"}, LaunchEnd::ServerNotObtained,
+     {texts::kLaunchException}, {kLoginCreate, kLogin, kHalvardCreate, kLoginRelease}},
+    {"DocumentsRefusedEndsSilently", kNone, QStringList{"--fail", "2"}, LaunchEnd::CallsFailed, {},
      {kLoginCreate, kLogin, kHalvardCreate, kDocuments, kAppRelease, kLoginRelease}},
-    {"BypassFailsAndGoesOn",
-     QStringList{},
-     QStringList{"--fail", "3"},
-     LaunchEnd::Launched,
-     {texts::kBypassException},
+    {"BypassFailsAndGoesOn", kNone, QStringList{"--fail", "3"}, LaunchEnd::Launched, {texts::kBypassException},
      kLaunched},
-    {"RestoreFailsAndGoesOn",
-     QStringList{},
-     QStringList{"--fail", "5"},
-     LaunchEnd::Launched,
-     {texts::kRestoreException},
+    {"RestoreFailsAndGoesOn", kNone, QStringList{"--fail", "5"}, LaunchEnd::Launched, {texts::kRestoreException},
      kLaunched},
-    {"OpenRefusedStillRestores",
-     QStringList{},
-     QStringList{"--fail", "4"},
-     LaunchEnd::CallsFailed,
-     {},
-     kOpenedNothing},
-    {"NoDocumentSkipsShow",
-     QStringList{},
-     QStringList{"--no-document"},
-     LaunchEnd::NoDocument,
-     {},
-     kOpenedNothing},
-    {"ShowRefusedSkipsWindowState",
-     QStringList{},
-     QStringList{"--fail", "6"},
-     LaunchEnd::CallsFailed,
-     {},
+    {"OpenRefusedStillRestores", kNone, QStringList{"--fail", "4"}, LaunchEnd::CallsFailed, {}, kOpenedNothing},
+    {"NoDocumentSkipsShow", kNone, QStringList{"--no-document"}, LaunchEnd::NoDocument, {}, kOpenedNothing},
+    {"ShowRefusedSkipsWindowState", kNone, QStringList{"--fail", "6"}, LaunchEnd::CallsFailed, {},
      QStringList{kLoginCreate, kLogin} + kOpenCalls +
          QStringList{kShow, kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
-    {"WindowStateFailureIgnored",
-     QStringList{},
-     QStringList{"--fail", "7"},
-     LaunchEnd::Launched,
-     {},
-     kLaunched},
+    {"WindowStateFailureIgnored", kNone, QStringList{"--fail", "7"}, LaunchEnd::Launched, {}, kLaunched},
+    // A server that does not answer costs the time-out, then that call's message.
+    {"SilentLogin", QStringList{"--silent", "1"}, std::nullopt, LaunchEnd::LoginNotStarted,
+     {texts::kLoginNotStarted}, {kLoginCreate, kLogin, kLoginRelease}, kSilenceTimeoutMs},
+    {"SilentBypass", kNone, QStringList{"--silent", "3"}, LaunchEnd::Launched, {texts::kBypassException},
+     kLaunched, kSilenceTimeoutMs},
+    {"SilentOpenStillRestores", kNone, QStringList{"--silent", "4"}, LaunchEnd::CallsFailed,
+     {texts::kGeneralException}, kOpenedNothing, kSilenceTimeoutMs},
 };
+// clang-format on
 
 class LaunchTest : public ::testing::TestWithParam<Scenario> {
 protected:
@@ -148,7 +108,7 @@ protected:
         settings.loginTimeoutMs = timeoutMs;
         settings.startTimeoutMs = timeoutMs;
         DbusServerConnection connection(QDBusConnection::sessionBus(), settings);
-        ServerLaunch launch(connection, [this](const QString& text) { m_messages << text; });
+        ServerLaunch launch(connection, [this](const QString& text, bool) { m_messages << text; });
         return launch.run(path, kWindow);
     }
 
@@ -180,42 +140,13 @@ TEST_P(LaunchTest, CallsMessagesAndReleases)
     ASSERT_TRUE(!scenario.login || m_fakes.start(ServerKind::Login, *scenario.login));
     ASSERT_TRUE(!scenario.halvard || m_fakes.start(ServerKind::Halvard, *scenario.halvard));
     const QString path = serverDocument();
-    EXPECT_EQ(launch(path), scenario.end);
+    EXPECT_EQ(launch(path, scenario.timeoutMs), scenario.end);
     EXPECT_EQ(m_messages, scenario.messages);
     EXPECT_EQ(m_fakes.calls(), withPath(scenario.calls, path));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, LaunchTest, ::testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// A server that does not answer costs the time-out, then that call's message.
-TEST_F(LaunchTest, SilentLoginIsReportedAfterTheTimeout)
-{
-    ASSERT_TRUE(m_fakes.start(ServerKind::Login, {QStringLiteral("--silent"), QStringLiteral("1")}));
-    EXPECT_EQ(launch(serverDocument(), kSilenceTimeoutMs), LaunchEnd::LoginNotStarted);
-    EXPECT_EQ(m_messages, QStringList{texts::kLoginNotStarted});
-    EXPECT_EQ(m_fakes.calls(), (QStringList{kLoginCreate, kLogin, kLoginRelease}));
-}
-
-TEST_F(LaunchTest, SilentOpenIsReportedAfterTheRestrictionsAreBack)
-{
-    ASSERT_TRUE(m_fakes.start(ServerKind::Login));
-    ASSERT_TRUE(m_fakes.start(ServerKind::Halvard, {QStringLiteral("--silent"), QStringLiteral("4")}));
-    const QString path = serverDocument();
-    EXPECT_EQ(launch(path, kSilenceTimeoutMs), LaunchEnd::CallsFailed);
-    EXPECT_EQ(m_messages, QStringList{texts::kGeneralException});
-    EXPECT_EQ(m_fakes.calls(), withPath(kOpenedNothing, path));
-}
-
-TEST_F(LaunchTest, SilentBypassGivesItsOwnMessage)
-{
-    ASSERT_TRUE(m_fakes.start(ServerKind::Login));
-    ASSERT_TRUE(m_fakes.start(ServerKind::Halvard, {QStringLiteral("--silent"), QStringLiteral("3")}));
-    const QString path = serverDocument();
-    EXPECT_EQ(launch(path, kSilenceTimeoutMs), LaunchEnd::Launched);
-    EXPECT_EQ(m_messages, QStringList{texts::kBypassException});
-    EXPECT_EQ(m_fakes.calls(), withPath(kLaunched, path));
-}
 
 TEST_F(LaunchTest, PathChecksComeBeforeAnyCall)
 {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 namespace tarvo::document {
 namespace {
 
@@ -314,6 +317,200 @@ TEST(EntryEditor, ButtonsFollowTheEditorsRules)
     EXPECT_EQ(readNumberEditText(u"0x1F"), 31);
     EXPECT_EQ(readNumberEditText(u"42"), 42);
     EXPECT_EQ(readNumberEditText(u""), 0);
+}
+
+// --- The menu editor forms ---------------------------------------------------------
+
+std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& t)
+{
+    return {t.image().begin(), t.image().end()};
+}
+
+TEST(FormRowCommit, OnlyWhatTheUserChangedIsWrittenAndMarkedEdited)
+{
+    struct Case {
+        const char* name;
+        int menu;
+        int entry;
+        std::optional<std::vector<std::u16string>> lines;
+        std::optional<std::u16string> number;
+        bool ok;
+        std::u16string line1; // expected after the commit
+        int valueA;
+        int valueB;
+    };
+    const Case cases[] = {
+        {"typed line, left", 80, 3, std::vector<std::u16string>{u"Go", u"Left"}, std::nullopt, true,
+         u"Go        ", '0', 0},
+        {"typed line, right", 80, 8, std::vector<std::u16string>{u"abc", u"Up"}, std::nullopt, true,
+         u"       abc", '5' | (7 << 8), 0},
+        {"number decimal with leading zero", 80, 8, std::nullopt, u"010", true, u"Tilt", '5' | (10 << 8), 0},
+        {"ccl number split", 81, 2, std::nullopt, u"012345", true, u"Zoom", '0' | (1 << 8), 2345},
+        {"empty number is 0", 81, 2, std::nullopt, u"", true, u"Zoom", '0', 0},
+        {"camera number out of range", 80, 8, std::nullopt, u"100", false, u"Tilt", '5' | (7 << 8), 0},
+        {"number with a letter", 81, 2, std::nullopt, u"12a", false, u"Zoom", '0' | (1 << 8), 2345},
+        {"line too long", 80, 3, std::vector<std::u16string>{u"ABCDEFGHIJK"}, std::nullopt, false, u"Pan",
+         '0', 0},
+    };
+    for (const auto& c : cases) {
+        auto t = makeTable(1, 9);
+        const auto before = imageOf(*t);
+        FormRowCommit row;
+        row.menu = c.menu;
+        row.entry = c.entry;
+        row.lines = c.lines;
+        row.numberText = c.number;
+        EXPECT_EQ(commitFormRow(*t, row).ok, c.ok) << c.name;
+        model::MenuEntryInfo info;
+        const auto e = entryOf(*t, c.menu, c.entry, &info);
+        EXPECT_EQ(e.line1, c.line1) << c.name;
+        EXPECT_EQ(e.valueA, c.valueA) << c.name;
+        EXPECT_EQ(e.valueB, c.valueB) << c.name;
+        EXPECT_EQ(info.edited, c.ok ? 1 : 0) << c.name;
+        if (!c.ok) {
+            EXPECT_EQ(imageOf(*t), before) << c.name;
+        }
+    }
+}
+
+TEST(FormRowCommit, ARowLeftAloneChangesNoByteEvenWhereTheTextIsNotBlankPadded)
+{
+    // The table's texts end in zeros (as a keyboard may hold them): a full
+    // write would pad them with blanks.
+    auto t = makeTable(1, 9);
+    const std::size_t o = model::layout::menuEntryOffset(80, 3);
+    const auto before = imageOf(*t);
+    for (int entry = 1; entry <= 14; ++entry) {
+        FormRowCommit row;
+        row.menu = 80;
+        row.entry = entry;
+        ASSERT_TRUE(commitFormRow(*t, row).ok);
+    }
+    EXPECT_EQ(imageOf(*t), before);
+    // A changed number is written action-only: the texts stay as they are.
+    FormRowCommit number;
+    number.menu = 80;
+    number.entry = 3;
+    number.numberText = u"7";
+    ASSERT_TRUE(commitFormRow(*t, number).ok);
+    auto after = imageOf(*t);
+    EXPECT_TRUE(std::equal(after.begin() + static_cast<long>(o), after.begin() + static_cast<long>(o + 31),
+                           before.begin() + static_cast<long>(o)));
+    EXPECT_EQ(entryOf(*t, 80, 3).valueB, 7);
+}
+
+TEST(FormRowCommit, AnActionTheUserRemovedLeavesTheTextBlankOthersKeepIt)
+{
+    auto t = makeTable(1, 9);
+    // Entry 3 loses its macro through the MACRO button: its text goes at the commit.
+    const auto click = clickEntryButton(*t, 80, 3, EntryButton::Macro);
+    ASSERT_TRUE(click.ok);
+    EXPECT_TRUE(click.changed);
+    EXPECT_EQ(entryOf(*t, 80, 3).line1, u"Pan") << "the click writes the action only";
+    FormRowCommit removed;
+    removed.menu = 80;
+    removed.entry = 3;
+    removed.actionChanged = true;
+    removed.lines = std::vector<std::u16string>{u"typed"}; // the edits are off: ignored
+    ASSERT_TRUE(commitFormRow(*t, removed).ok);
+    model::MenuEntryInfo info;
+    const auto e = entryOf(*t, 80, 3, &info);
+    EXPECT_EQ(e.line1, u"          ");
+    EXPECT_EQ(e.actionKind, 0);
+    EXPECT_EQ(info.edited, 1);
+
+    // Entry 4 has no action and was not touched: its stored text stays.
+    putEntry(*t, 80, 4, u"Keep", u"", 0, 0);
+    const auto before = imageOf(*t);
+    FormRowCommit untouched;
+    untouched.menu = 80;
+    untouched.entry = 4;
+    untouched.lines = std::vector<std::u16string>{u""};
+    ASSERT_TRUE(commitFormRow(*t, untouched).ok);
+    EXPECT_EQ(imageOf(*t), before);
+}
+
+TEST(ClickEntryButton, ChangesTheActionOnlyAndMarksTheEntryEdited)
+{
+    struct Case {
+        const char* name;
+        int menu;
+        int entry;
+        EntryButton button;
+        bool ok;
+        bool changed;
+        int kind;
+        int valueA;
+    };
+    const Case cases[] = {
+        {"macro on a link", 80, 5, EntryButton::Macro, true, true, 2, '0'},
+        {"link on a macro", 80, 3, EntryButton::Link, true, true, 1, 83},
+        {"camera on a ccl macro", 80, 3, EntryButton::Camera, true, true, 2, '5'},
+        {"camera on a camera macro", 80, 8, EntryButton::Camera, true, true, 2, '0'},
+        {"monitor without a macro", 80, 4, EntryButton::Monitor, true, false, 0, 0},
+        {"link in a sub menu", 81, 2, EntryButton::Link, false, false, 2, '0' | (1 << 8)},
+        {"no action controls", 80, 1, EntryButton::Macro, false, false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        auto t = makeTable(1, 9);
+        const auto before = imageOf(*t);
+        const auto result = clickEntryButton(*t, c.menu, c.entry, c.button);
+        EXPECT_EQ(result.ok, c.ok) << c.name;
+        EXPECT_EQ(result.changed, c.changed) << c.name;
+        model::MenuEntryInfo info;
+        const auto e = entryOf(*t, c.menu, c.entry, &info);
+        EXPECT_EQ(e.actionKind, c.kind) << c.name;
+        EXPECT_EQ(e.valueA, c.valueA) << c.name;
+        EXPECT_EQ(info.edited, c.changed ? 1 : 0) << c.name;
+        const auto after = imageOf(*t);
+        const std::size_t o = model::layout::menuEntryOffset(c.menu, c.entry);
+        for (std::size_t i = 0; i < after.size(); ++i)
+            if (i < o + 31 || i >= o + 36) {
+                ASSERT_EQ(after[i], before[i]) << c.name << " byte " << i;
+            }
+    }
+    auto readOnly = makeTable(1, 9);
+    readOnly->SetByte(model::layout::kReadOnlyOffset, 1);
+    EXPECT_FALSE(clickEntryButton(*readOnly, 80, 3, EntryButton::Macro).ok);
+    FormRowCommit row;
+    row.menu = 80;
+    row.entry = 3;
+    row.lines = std::vector<std::u16string>{u"X"};
+    EXPECT_FALSE(commitFormRow(*readOnly, row).ok);
+}
+
+TEST(MenuEntryRules, NavigateTargetsAndDecimalNumbers)
+{
+    struct Case {
+        int kind;
+        int valueA;
+        int valueB;
+        NavigateKind target;
+        int menu;
+    };
+    const Case cases[] = {
+        {1, 85, 0, NavigateKind::Menu, 85},       {4, 90, 0, NavigateKind::Menu, 90},
+        {2, 18, 0, NavigateKind::Menu, 1},        {2, 66, 0x5A01, NavigateKind::Menu, 0x5A},
+        {2, 6, 0x0153, NavigateKind::Menu, 0x53}, {2, 99, 0x0052, NavigateKind::Menu, 0x52},
+        {2, 20, 0, NavigateKind::LinkingMenu, 0}, {2, 76, 0, NavigateKind::LinkingMenu, 0},
+        {2, '0', 0x0052, NavigateKind::None, 0},  {0, 0, 0, NavigateKind::None, 0},
+    };
+    for (const auto& c : cases) {
+        model::MenuEntry e;
+        e.actionKind = c.kind;
+        e.valueA = c.valueA;
+        e.valueB = c.valueB;
+        const NavigateTarget t = navigateTargetOf(e);
+        EXPECT_EQ(t.kind, c.target) << c.kind << "/" << c.valueA;
+        EXPECT_EQ(t.menu, c.menu) << c.kind << "/" << c.valueA;
+    }
+    EXPECT_EQ(readDecimalNumber(u"010"), 10);
+    EXPECT_EQ(readDecimalNumber(u"09"), 9);
+    EXPECT_EQ(readDecimalNumber(u"0000000000012"), 12) << "leading zeros do not count as digits";
+    EXPECT_EQ(readDecimalNumber(u""), 0);
+    EXPECT_EQ(readDecimalNumber(u"0x10"), -1);
+    EXPECT_EQ(readDecimalNumber(u"1234567890"), -1);
+    EXPECT_EQ(readDecimalNumber(u" 1"), -1);
 }
 
 } // namespace

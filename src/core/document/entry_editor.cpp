@@ -162,6 +162,60 @@ EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuE
                    u" would not read back as it was written in the table's font, so it was not changed");
 }
 
+// Why no edit of entry n of menu m can be stored in table, if so.
+std::optional<EntryEditResult> checkEditable(const model::CS1_LangTable& table, int menu, int entryNumber)
+{
+    if (menu < layout::kMainCclMenu || menu > layout::kLastScriptMenu)
+        return refused(u"menu " + number(menu) + u" is not a script menu (80-95)");
+    if (entryNumber < layout::kFirstEntry || entryNumber > layout::kEntriesPerMenu)
+        return refused(u"entry " + number(entryNumber) + u" does not exist (1-14)");
+    if (table.GetByte(layout::kReadOnlyOffset) != 0)
+        return refused(u"the language table is read-only");
+    const int font = table.GetByte(layout::kFontOffset);
+    if (!model::KeyboardFonts::isKnownFont(font))
+        return refused(u"the language table's font " + number(font) +
+                       u" is unknown, so its entries cannot be edited");
+    // The keyboard shows the texts in the font of byte 330; the table encodes
+    // and reads them in its record's font. Where the two differ, no edit can
+    // store what the keyboard would show.
+    if (table.GetFont() != font)
+        return refused(u"the language table's texts are encoded in font " + number(table.GetFont()) +
+                       u" (its document record) but the keyboard shows them in font " + number(font) +
+                       u" (image byte 330), so its entries cannot be edited");
+    if (table.GetMenuName(menu).empty())
+        return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
+    return std::nullopt;
+}
+
+// Checks typed lines against the font: their count, widths and characters.
+std::optional<EntryEditResult> checkLines(const std::vector<std::u16string>& lines, int font)
+{
+    const int lineCount = lineCountOf(font);
+    if (lines.size() > static_cast<std::size_t>(lineCount))
+        return refused(u"the table's font " + number(font) + u" has " + number(lineCount) +
+                       u" lines per entry");
+    const auto& fonts = model::KeyboardFonts::instance();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int width = lineWidthOf(font, static_cast<int>(i) + 1);
+        if (lines[i].size() > static_cast<std::size_t>(width))
+            return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds at most " +
+                           number(width) + u" characters");
+        for (const char16_t c : lines[i])
+            if (!storableInFont(fonts, font, c))
+                return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds a character (" +
+                               codePointText(c) + u") that font " + number(font) + u" cannot show");
+    }
+    return std::nullopt;
+}
+
+// An action-only write that also records the entry as edited.
+void writeActionEdited(model::CS1_LangTable& table, const model::MenuEntry& entry, model::MenuEntryInfo info)
+{
+    info.edited = 1;
+    table.SetMenuEntry(entry, info, true);
+    table.menuEntryInfo().set(model::menuEntryKey(info.menu, info.entry), info);
+}
+
 } // namespace
 
 bool parseActionRequest(std::string_view text, ActionRequest& out, std::u16string& message)
@@ -222,25 +276,9 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
 {
     const int menu = request.menu;
     const int entryNumber = request.entry;
-    if (menu < layout::kMainCclMenu || menu > layout::kLastScriptMenu)
-        return refused(u"menu " + number(menu) + u" is not a script menu (80-95)");
-    if (entryNumber < layout::kFirstEntry || entryNumber > layout::kEntriesPerMenu)
-        return refused(u"entry " + number(entryNumber) + u" does not exist (1-14)");
-    if (table.GetByte(layout::kReadOnlyOffset) != 0)
-        return refused(u"the language table is read-only");
+    if (auto refusal = checkEditable(table, menu, entryNumber))
+        return *refusal;
     const int font = table.GetByte(layout::kFontOffset);
-    if (!model::KeyboardFonts::isKnownFont(font))
-        return refused(u"the language table's font " + number(font) +
-                       u" is unknown, so its entries cannot be edited");
-    // The keyboard shows the texts in the font of byte 330; the table encodes
-    // and reads them in its record's font. Where the two differ, no edit can
-    // store what the keyboard would show.
-    if (table.GetFont() != font)
-        return refused(u"the language table's texts are encoded in font " + number(table.GetFont()) +
-                       u" (its document record) but the keyboard shows them in font " + number(font) +
-                       u" (image byte 330), so its entries cannot be edited");
-    if (table.GetMenuName(menu).empty())
-        return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
 
     model::MenuEntryInfo info;
     info.menu = menu;
@@ -290,29 +328,109 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
         const auto& lines = *request.lines;
         if (!editable)
             return refused(entryName(menu, entryNumber) + u" has no action, so its text cannot be typed");
-        if (lines.size() > static_cast<std::size_t>(lineCount))
-            return refused(u"the table's font " + number(font) + u" has " + number(lineCount) +
-                           u" lines per entry");
-        const auto& fonts = model::KeyboardFonts::instance();
-        for (std::size_t i = 0; i < static_cast<std::size_t>(lineCount); ++i) {
-            const std::u16string line = i < lines.size() ? lines[i] : std::u16string();
-            const int width = lineWidthOf(font, static_cast<int>(i) + 1);
-            if (line.size() > static_cast<std::size_t>(width))
-                return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds at most " +
-                               number(width) + u" characters");
-            for (const char16_t c : line)
-                if (!storableInFont(fonts, font, c))
-                    return refused(u"line " + number(static_cast<long long>(i) + 1) +
-                                   u" holds a character (" + codePointText(c) + u") that font " +
-                                   number(font) + u" cannot show");
-            shown[i] = line;
-        }
+        if (auto refusal = checkLines(lines, font))
+            return *refusal;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(lineCount); ++i)
+            shown[i] = i < lines.size() ? lines[i] : std::u16string();
     }
     for (int i = 0; i < lineCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         *stored[k] = committedLine(shown[k], entryNumber, lineWidthOf(font, i + 1));
     }
 
+    info.edited = 1;
+    return writeAndReadBack(table, entry, info, lineCount);
+}
+
+ButtonClickResult clickEntryButton(model::CS1_LangTable& table, int menu, int entryNumber, EntryButton button)
+{
+    if (auto refusal = checkEditable(table, menu, entryNumber))
+        return {false, false, refusal->message};
+    const RowControls controls = rowControlsOf(menu, entryNumber);
+    if (!rowHasActionControls(controls))
+        return {false, false, entryName(menu, entryNumber) + u" has no action controls"};
+    if (button == EntryButton::Link && controls != RowControls::LinkAndMacro)
+        return {false, false, u"only entries of menu 80 link to a menu"};
+    model::MenuEntryInfo info;
+    info.menu = menu;
+    info.entry = entryNumber;
+    model::MenuEntry entry = table.GetMenuEntry(info);
+    info.menu = menu;
+    info.entry = entryNumber;
+    const model::MenuEntry before = entry;
+    switch (button) {
+    case EntryButton::Macro:
+        clickMacro(entry);
+        break;
+    case EntryButton::Camera:
+        clickCamera(entry);
+        break;
+    case EntryButton::Monitor:
+        clickMonitor(entry);
+        break;
+    case EntryButton::Off:
+        clickOff(entry);
+        break;
+    case EntryButton::Link:
+        clickLink(entry, entryNumber);
+        break;
+    }
+    const bool changed = entry.actionKind != before.actionKind || entry.valueA != before.valueA ||
+                         entry.valueB != before.valueB;
+    if (changed)
+        writeActionEdited(table, entry, info);
+    return {true, changed, {}};
+}
+
+EntryEditResult commitFormRow(model::CS1_LangTable& table, const FormRowCommit& row)
+{
+    if (!row.lines && !row.numberText && !row.actionChanged)
+        return {true, {}};
+    if (auto refusal = checkEditable(table, row.menu, row.entry))
+        return *refusal;
+    const int font = table.GetByte(layout::kFontOffset);
+    model::MenuEntryInfo info;
+    info.menu = row.menu;
+    info.entry = row.entry;
+    model::MenuEntry entry = table.GetMenuEntry(info);
+    info.menu = row.menu;
+    info.entry = row.entry;
+    const model::MenuEntry stored = entry;
+
+    bool numberWritten = false;
+    if (row.numberText && isEditableMacro(entry)) {
+        const long value = readDecimalNumber(*row.numberText);
+        const int maximum = maxMacroNumber(entry);
+        if (value < 0 || value > maximum)
+            return refused(u"The macro number of " + entryName(row.menu, row.entry) +
+                           u" must be a number from 0 to " + number(maximum) + u".");
+        storeMacroNumber(entry, value);
+        numberWritten = true;
+    }
+
+    const RowControls controls = rowControlsOf(row.menu, row.entry);
+    const bool editable = linesEditable(controls, entry);
+    const int lineCount = lineCountOf(font);
+    std::optional<std::vector<std::u16string>> lines;
+    if (editable && row.lines) {
+        if (auto refusal = checkLines(*row.lines, font))
+            return *refusal;
+        lines = *row.lines;
+    } else if (!editable && row.actionChanged) {
+        lines = std::vector<std::u16string>(); // the user removed the action: no text
+    }
+    if (!lines) {
+        if (numberWritten || row.actionChanged)
+            writeActionEdited(table, entry, info);
+        return {true, {}};
+    }
+    std::array<std::u16string*, 3> text = {&entry.line1, &entry.line2, &entry.line3};
+    for (int i = 0; i < lineCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const std::u16string shown = k < lines->size() ? (*lines)[k] : std::u16string();
+        *text[k] = committedLine(shown, row.entry, lineWidthOf(font, i + 1));
+    }
+    entry.byte30 = stored.byte30;
     info.edited = 1;
     return writeAndReadBack(table, entry, info, lineCount);
 }

@@ -44,4 +44,41 @@ struct EntryEditResult {
 // set) are written in full; on refusal the table is unchanged.
 EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditRequest& request);
 
+// --- The menu editor forms --------------------------------------------------------
+
+enum class EntryButton { Macro, Camera, Monitor, Off, Link };
+
+struct ButtonClickResult {
+    bool ok = false;
+    bool changed = false;   // the action fields changed
+    std::u16string message; // why it was refused
+};
+
+// A click of one of an entry's action buttons: the button's rule is applied
+// and the action fields are written action-only (the texts stay). A click
+// that changes the action sets the entry's edited flag, so that a download's
+// merge carries the new action.
+ButtonClickResult clickEntryButton(model::CS1_LangTable& table, int menu, int entry, EntryButton button);
+
+// What a form holds for one row when it commits.
+struct FormRowCommit {
+    int menu = 0;
+    int entry = 0;
+    // The text edits, top to bottom, when one of them was changed.
+    std::optional<std::vector<std::u16string>> lines;
+    // The number edit's text, when it was changed.
+    std::optional<std::u16string> numberText;
+    // The user changed the entry's action in this form (clickEntryButton).
+    bool actionChanged = false;
+};
+
+// Stores one row of a form. Only what the user changed is written: changed
+// lines (justified and padded), a changed macro number (read in decimal),
+// and, for an entry whose action the user removed, its text as blanks. The
+// text of a row whose lines cannot be typed stays as stored. Whatever is
+// written sets the entry's edited flag. A row with nothing changed writes
+// nothing. Refused (table unchanged) for an out-of-range number, a line too
+// long or with a character the font lacks, or a read-only table.
+EntryEditResult commitFormRow(model::CS1_LangTable& table, const FormRowCommit& row);
+
 } // namespace tarvo::document

@@ -135,6 +135,57 @@ long readNumberEditText(std::u16string_view text)
     return negative ? -value : value;
 }
 
+long readDecimalNumber(std::u16string_view text)
+{
+    constexpr std::size_t kMaxDigits = 9; // stays within a 32-bit long
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == u'0')
+        ++first;
+    if (text.size() - first > kMaxDigits)
+        return -1;
+    long value = 0;
+    for (const char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+int macroNumberDigits(const model::MenuEntry& entry)
+{
+    if (!isEditableMacro(entry))
+        return 0;
+    return actionCode(entry) == kMacroCcl ? kCclNumberDigits : kOtherMacroNumberDigits;
+}
+
+int maxMacroNumber(const model::MenuEntry& entry)
+{
+    if (!isEditableMacro(entry))
+        return 0;
+    return actionCode(entry) == kMacroCcl ? kMaxCclNumber : kMaxOtherMacroNumber;
+}
+
+NavigateTarget navigateTargetOf(const model::MenuEntry& entry)
+{
+    constexpr int kToMenuOne = 18;
+    constexpr int kToHighByteOfLowWord = 66;
+    constexpr std::array<int, 2> kBackCodes = {20, 76};
+    constexpr int kMenuOne = 1;
+    if (!isFixedEntry(entry))
+        return {};
+    if (entry.actionKind != kActionMacro)
+        return {NavigateKind::Menu, actionCode(entry)};
+    const int code = actionCode(entry);
+    if (code == kToMenuOne)
+        return {NavigateKind::Menu, kMenuOne};
+    if (code == kToHighByteOfLowWord)
+        return {NavigateKind::Menu, (actionLowWord(entry) >> kBitsPerByte) & kByteMask};
+    if (std::find(kBackCodes.begin(), kBackCodes.end(), code) != kBackCodes.end())
+        return {NavigateKind::LinkingMenu, 0};
+    return {NavigateKind::Menu, actionLowWord(entry) & kByteMask};
+}
+
 RowControls rowControlsOf(int menu, int entry)
 {
     if (menu == layout::kMainCclMenu)

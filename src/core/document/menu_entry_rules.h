@@ -50,6 +50,22 @@ void storeMacroNumber(model::MenuEntry& entry, long number);
 // The number edit's text as the editors read it: a C-library integer with
 // automatic base (leading "0x" hexadecimal, leading "0" octal).
 long readNumberEditText(std::u16string_view text);
+// The number edit's text read in decimal, leading zeros ignored, an empty
+// edit as 0. -1 when it holds anything but digits or more than 9 of them.
+long readDecimalNumber(std::u16string_view text);
+// The digits the number edit takes for a macro of the four types (6 for a
+// CCL macro, else 2) and the largest number it stores; 0 for other entries.
+int macroNumberDigits(const model::MenuEntry& entry);
+int maxMacroNumber(const model::MenuEntry& entry);
+
+// Where a click on an entry's navigate button leads: a menu, or a menu that
+// links to the entry's own menu (the "back" commands), or nowhere.
+enum class NavigateKind { None, Menu, LinkingMenu };
+struct NavigateTarget {
+    NavigateKind kind = NavigateKind::None;
+    int menu = 0;
+};
+NavigateTarget navigateTargetOf(const model::MenuEntry& entry);
 
 // Which controls a row shows.
 enum class RowControls {

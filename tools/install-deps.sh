@@ -7,4 +7,5 @@ apt-get install -y -q --no-install-recommends \
   cmake g++ make pkg-config ca-certificates \
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  dbus dbus-x11 xvfb xauth srecord python3
+  dbus dbus-x11 xvfb xauth srecord python3 \
+  fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info

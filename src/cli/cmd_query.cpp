@@ -4,6 +4,8 @@
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/session_runner.h"
+#include "platform/line_speed_settings.h"
+#include "transfer/line_speed.h"
 #include "transfer/display_width.h"
 #include "transfer/query_session.h"
 
@@ -18,7 +20,7 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage = "tarvo query --port DEV [--json] [--quiet]";
+constexpr const char* kUsage = "tarvo query --port DEV [--baud auto|19200|57600] [--json] [--quiet]";
 constexpr const char* kModelOmnia = "KBD-OMNIA";
 constexpr int kFontSlots = 4;
 
@@ -138,7 +140,7 @@ void printHuman(const transfer::CQuerySession& session, int baud)
 
 int runQuery(const std::vector<std::string>& argv)
 {
-    const Args args(argv, {"json", "quiet"}, {"port"});
+    const Args args(argv, {"json", "quiet"}, {"port", "baud"});
     if (!args.ok())
         return usageError(args.error(), kUsage);
     if (!args.positional().empty())
@@ -147,13 +149,20 @@ int runQuery(const std::vector<std::string>& argv)
     const auto target = portTargetFrom(args.value("port"), error);
     if (!target)
         return usageError(error, kUsage);
+    const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
+    if (!lineSpeed)
+        return usageError(error, kUsage);
 
+    platform::LineSpeedSettings speeds;
     SessionEnvironment env(*target, !args.has("quiet") && !args.has("json"));
-    transfer::CQuerySession session(env.host(), env, env.port(), env.settings(),
-                                    transfer::SessionOptions{.endWhenComplete = true});
+    transfer::SessionOptions options;
+    options.endWhenComplete = true;
+    options.probe = transfer::probeForDevice(*lineSpeed, &speeds, target->devicePath);
+    transfer::CQuerySession session(env.host(), env, env.port(), env.settings(), options);
     env.run(session);
     if (session.endCode() != transfer::kEndComplete)
         return reportSessionFailure("query " + target->devicePath, session);
+    speeds.remember(target->devicePath, baudRateOf(env.settings()));
     const int baud = baudRateOf(env.settings());
     if (args.has("json"))
         printJson(session, baud);

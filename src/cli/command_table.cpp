@@ -13,6 +13,8 @@ constexpr const char* kImportOptions =
     "                   language the template has; the others are named and skipped)\n"
     "  --template FILE  the template the document is made from (default: the first found)\n"
     "  --force          replace an existing OUT\n"
+    "  --baud SPEED     auto (default: the speed that last answered on DEV first, then the\n"
+    "                   other), 19200 or 57600 (only that speed is tried)\n"
     "  --json           JSON Lines events on standard output (progress, slot_done, error, done)\n"
     "  --quiet          no progress line\n";
 
@@ -28,6 +30,8 @@ constexpr const char* kDownloadOptions =
     "  --retries N      send a frame again after a time-out or \"CE\", up to N times (default 0).\n"
     "                   A reply later than the time-out may then be taken for the next frame's:\n"
     "                   use it on noisy lines, with --verify\n"
+    "  --baud SPEED     auto (default: the speed that last answered on DEV first, then the\n"
+    "                   other), 19200 or 57600 (only that speed is tried)\n"
     "  --trace FILE     every frame sent and reply taken, in hex, with the milliseconds between\n"
     "  --json           JSON Lines events on standard output (progress, slot_done, error, done)\n"
     "  --quiet          no progress line\n"
@@ -46,15 +50,16 @@ const Command kCommands[] = {
     {"set-entry",
      "tarvo set-entry FILE.tvo --table I --menu M --entry N [--lines \"L1|L2|L3\"] [--action ACTION]",
      "edits one script-menu entry as the menu editors do and saves the document", runSetEntry},
-    {"query", "tarvo query --port DEV [--json] [--quiet]",
+    {"query", "tarvo query --port DEV [--baud auto|19200|57600] [--json] [--quiet]",
      "keyboard identity, versions, fonts, and the table in each slot", runQuery},
     {"import",
-     "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] [--json] [--quiet]",
+     "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] "
+     "[--baud auto|19200|57600] [--json] [--quiet]",
      "reads tables from the keyboard into a new document, in slot order", runImport, kImportOptions},
     {"download",
      "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] "
      "[--force-write] "
-     "[--retries N] [--trace FILE] [--json] [--quiet]",
+     "[--retries N] [--baud auto|19200|57600] [--trace FILE] [--json] [--quiet]",
      "read-back and merge, then erase, write and end each chosen slot; the document file is never changed",
      runDownload, kDownloadOptions},
     {"dump",

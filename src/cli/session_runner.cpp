@@ -6,15 +6,14 @@
 #include "platform/qt_serial_port.h"
 #include "serial/comm_settings_tables.h"
 
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QMetaObject>
 #include <QString>
 
 #include <cstdio>
 #include <unistd.h>
 
 namespace tarvo::cli {
-
-using transfer::SessionFailure;
 
 std::string toUtf8(const std::u16string& text)
 {
@@ -36,6 +35,17 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
         return std::nullopt;
     }
     return PortTarget{number - 1, platform::comPortDevicePath(number - 1)};
+}
+
+std::optional<transfer::LineSpeedChoice> lineSpeedFrom(const std::optional<std::string>& baud,
+                                                       std::string& error)
+{
+    if (!baud)
+        return transfer::LineSpeedChoice::Auto;
+    const auto choice = transfer::parseLineSpeedChoice(*baud);
+    if (!choice)
+        error = "--baud takes auto, 19200 or 57600";
+    return choice;
 }
 
 std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, std::string& error)
@@ -70,16 +80,31 @@ transfer::SessionHost& SessionEnvironment::host()
 
 int SessionEnvironment::run(transfer::CTransferSession& session)
 {
-    QEventLoop loop;
-    m_quit = [&loop] { loop.quit(); };
+    m_quitOnEnd = true;
     session.start();
-    if (!session.hasEnded())
-        loop.exec();
-    m_quit = nullptr;
+    // A session that ended at once has queued the quit already.
+    runLoop();
+    m_quitOnEnd = false;
+    return session.endCode();
+}
+
+void SessionEnvironment::runLoop()
+{
+    QCoreApplication::exec();
+    endLine();
+}
+
+void SessionEnvironment::quitLoop()
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                              Qt::QueuedConnection);
+}
+
+void SessionEnvironment::endLine()
+{
     if (m_lineShown)
         std::fputc('\n', stderr);
     m_lineShown = false;
-    return session.endCode();
 }
 
 void SessionEnvironment::progressLine(const std::u16string& text)
@@ -121,50 +146,39 @@ bool SessionEnvironment::ask(const std::u16string&)
 
 void SessionEnvironment::sessionEnded(int)
 {
-    if (m_quit)
-        m_quit();
+    if (m_quitOnEnd)
+        quitLoop();
+}
+
+int exitStatusOf(transfer::JobStatus status)
+{
+    switch (status) {
+    case transfer::JobStatus::Complete:
+        return kExitOk;
+    case transfer::JobStatus::FileError:
+        return kExitFileError;
+    case transfer::JobStatus::NoAnswer:
+        return kExitNoAnswer;
+    case transfer::JobStatus::Refused:
+        return kExitRefused;
+    case transfer::JobStatus::Cancelled:
+        return kExitCancelled;
+    case transfer::JobStatus::VerifyFailed:
+        return kExitVerifyFailed;
+    case transfer::JobStatus::PortError:
+        return kExitPortError;
+    }
+    return kExitRefused;
 }
 
 int exitStatusFor(const transfer::CTransferSession& session)
 {
-    if (session.endCode() == transfer::kEndComplete)
-        return kExitOk;
-    switch (session.failure()) {
-    case SessionFailure::Cancelled:
-        return kExitCancelled;
-    case SessionFailure::NoAnswer:
-        return kExitNoAnswer;
-    case SessionFailure::PortUnavailable:
-    case SessionFailure::PortLost:
-        return kExitPortError;
-    case SessionFailure::Refused:
-    case SessionFailure::LineError:
-    case SessionFailure::Internal:
-    case SessionFailure::None:
-        break;
-    }
-    return session.endCode() == transfer::kEndCancelled ? kExitCancelled : kExitRefused;
+    return exitStatusOf(transfer::statusOf(session));
 }
 
 std::string failureReason(const transfer::CTransferSession& session)
 {
-    std::string reason = toUtf8(session.errorText());
-    std::string folded;
-    for (std::size_t i = 0; i < reason.size(); ++i) {
-        if (reason[i] != '\n') {
-            folded += reason[i];
-            continue;
-        }
-        while (i + 1 < reason.size() && reason[i + 1] == '\n')
-            ++i;
-        if (!folded.empty() && folded.back() != ' ')
-            folded += ' ';
-    }
-    if (!session.detail().empty())
-        folded += " (" + toUtf8(session.detail()) + ")";
-    if (folded.empty())
-        folded = session.endCode() == transfer::kEndCancelled ? "cancelled" : "the session failed";
-    return folded;
+    return transfer::failureLine(session);
 }
 
 int reportSessionFailure(const std::string& what, const transfer::CTransferSession& session)

@@ -1,10 +1,12 @@
 #pragma once
-// What the transfer commands share: the port named by --port, running a
-// session to its end on the event loop, the exit status of its end, and the
-// progress line on a terminal.
+// What the transfer commands share: the port named by --port and the line
+// speed of --baud, the application's event loop, the exit status of a
+// session's or job's end, and the progress line on a terminal.
 
 #include "serial/comm_port.h"
 #include "serial/comm_settings.h"
+#include "transfer/job_end.h"
+#include "transfer/line_speed.h"
 #include "transfer/session_host.h"
 #include "transfer/session_view.h"
 #include "transfer/transfer_session.h"
@@ -31,9 +33,13 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
 // The value of --port, which every transfer command requires.
 std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, std::string& error);
 
-// The session's surroundings in the tool: the Qt event loop, the serial device
-// behind the port object, and a view that writes a progress line on standard
-// error when it is a terminal.
+// --baud auto|19200|57600 (auto when absent); empty with an error message otherwise.
+std::optional<transfer::LineSpeedChoice> lineSpeedFrom(const std::optional<std::string>& baud,
+                                                       std::string& error);
+
+// The session's surroundings in the tool: the application's event loop, the
+// serial device behind the port object, and a view that writes a progress
+// line on standard error when it is a terminal.
 class SessionEnvironment final : public transfer::SessionView {
 public:
     SessionEnvironment(const PortTarget& target, bool showProgress);
@@ -44,8 +50,13 @@ public:
     serial::CommSettings& settings() { return m_settings; }
     const PortTarget& target() const { return m_target; }
 
-    // Starts the session and runs the event loop until it ends; returns its end code.
+    // Starts the session and runs the application's event loop until it
+    // ends; returns its end code.
     int run(transfer::CTransferSession& session);
+    // Runs the application's event loop until quitLoop().
+    void runLoop();
+    // Ends runLoop() from the loop (also when called before it runs).
+    static void quitLoop();
 
     void setStatusText(const std::u16string& text) override;
     void showProgress(int code, const std::u16string& text) override;
@@ -56,6 +67,8 @@ public:
 
     // The progress line on a terminal (nothing elsewhere or with --quiet).
     void progressLine(const std::u16string& text);
+    // Keeps the progress line shown so far and moves to a new one.
+    void endLine();
     bool showsProgress() const { return m_showProgress; }
     // Commands that draw block progress themselves (rate, time left) turn the plain one off.
     void setBlockLinesShown(bool shown) { m_blockLines = shown; }
@@ -69,13 +82,14 @@ private:
     std::unique_ptr<platform::QtSerialPort> m_device;
     std::unique_ptr<serial::CCommPort> m_port;
     serial::CommSettings m_settings;
-    std::function<void()> m_quit;
+    bool m_quitOnEnd = false;
 };
 
 // The exit status of a session's end: 0 complete, 3 no answer, 4 refused or
 // answered wrongly, 5 cancelled, 7 the port cannot be used or failed under
 // the session (unplugged, write error).
 int exitStatusFor(const transfer::CTransferSession& session);
+int exitStatusOf(transfer::JobStatus status);
 // One line for "tarvo: <what>: <reason>": the session's error text with its
 // line breaks folded, and what the port said about it.
 std::string failureReason(const transfer::CTransferSession& session);

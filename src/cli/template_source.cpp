@@ -46,7 +46,7 @@ bool TemplateSource::ready(std::string& message)
     return false;
 }
 
-templates::TemplateBuildResult TemplateSource::build(int documentNumber) const
+templates::TemplateBuildResult TemplateSource::build(int documentNumber)
 {
     static const std::u16string failureNote = templates::msg::messageText(templates::msg::kNewDocumentFailed);
     return m_path ? templates::buildTablesFromTemplate(*m_path, failureNote)

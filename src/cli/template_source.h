@@ -4,20 +4,21 @@
 // program's own template folder).
 
 #include "templates/template_catalogue.h"
+#include "transfer/job_sources.h"
 
 #include <optional>
 #include <string>
 
 namespace tarvo::cli {
 
-class TemplateSource {
+class TemplateSource final : public transfer::TableSource {
 public:
     explicit TemplateSource(std::optional<std::string> templatePath);
 
     // False, with the message the user is shown, when no template can be found.
-    bool ready(std::string& message);
+    bool ready(std::string& message) override;
     // The template's tables for a new document.
-    templates::TemplateBuildResult build(int documentNumber) const;
+    templates::TemplateBuildResult build(int documentNumber) override;
     // What failures name.
     std::string what() const { return m_path.value_or("new"); }
 

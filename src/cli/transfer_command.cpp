@@ -5,8 +5,8 @@
 namespace tarvo::cli {
 
 TransferCommand::TransferCommand(std::string name, const PortTarget& target, bool json, bool quiet,
-                                 std::optional<std::string> tracePath)
-    : m_name(std::move(name)), m_env(target, !quiet && !json), m_report(m_env, json)
+                                 std::optional<std::string> tracePath, transfer::LineSpeedChoice lineSpeed)
+    : m_name(std::move(name)), m_env(target, !quiet && !json), m_report(m_env, json), m_lineSpeed(lineSpeed)
 {
     if (tracePath)
         m_trace = std::make_unique<FrameTrace>(*tracePath, m_env.host());
@@ -17,27 +17,92 @@ std::string TransferCommand::what() const
     return m_name + " " + m_env.target().devicePath;
 }
 
-bool TransferCommand::run(transfer::CTransferSession& session, const std::string& traceMark,
-                          std::function<void()> cancel)
+transfer::JobLine TransferCommand::jobLine()
 {
-    if (m_trace) {
-        m_trace->mark(traceMark);
-        session.setFrameObserver(m_trace->observer());
-    }
-    m_interrupts.setHandler(cancel ? std::move(cancel) : [&session] { session.close(); });
-    m_env.run(session);
-    m_interrupts.setHandler({});
-    session.setFrameObserver({});
-    return session.endCode() == transfer::kEndComplete;
+    return {m_env.host(), m_env.port(), m_env.settings(), m_env.target().devicePath};
 }
 
-bool TransferCommand::inspect()
+transfer::JobOptions TransferCommand::jobOptions(int frameRetries)
 {
-    transfer::SessionOptions options;
-    options.endWhenComplete = true;
-    m_inspection = std::make_unique<transfer::CSlotInspectionSession>(m_env.host(), m_env, m_env.port(),
-                                                                      m_env.settings(), options);
-    return run(*m_inspection, "slot information");
+    transfer::JobOptions options;
+    options.lineSpeed = m_lineSpeed;
+    options.speeds = &m_speeds;
+    options.frameRetries = frameRetries;
+    return options;
+}
+
+const transfer::JobEnd& TransferCommand::run(transfer::TransferJob& job, std::function<void()> chooseSlots)
+{
+    m_job = &job;
+    m_chooseSlots = std::move(chooseSlots);
+    if (m_trace)
+        job.setFrameObserver(m_trace->observer());
+    m_interrupts.setHandler([&job] { job.cancel(); });
+    job.start();
+    if (!job.hasEnded())
+        m_env.runLoop();
+    m_interrupts.setHandler({});
+    m_env.endLine();
+    m_job = nullptr;
+    return job.end();
+}
+
+const char* traceMarkOf(transfer::JobStage stage)
+{
+    switch (stage) {
+    case transfer::JobStage::Inspect:
+        return "slot information";
+    case transfer::JobStage::ReadBack:
+        return "read-back";
+    case transfer::JobStage::Write:
+        return "write";
+    case transfer::JobStage::Verify:
+        return "verify";
+    case transfer::JobStage::Read:
+        return "read";
+    default:
+        return "";
+    }
+}
+
+void TransferCommand::stageStarted(transfer::JobStage stage)
+{
+    const std::string mark = traceMarkOf(stage);
+    if (m_trace && !mark.empty())
+        m_trace->mark(mark);
+}
+
+void TransferCommand::progress(const transfer::BlockProgress& progress)
+{
+    m_report.progress(progress);
+}
+
+void TransferCommand::slotDone(int slot, transfer::SlotOutcome outcome)
+{
+    m_report.slotDone(slot, outcome);
+}
+
+void TransferCommand::notice(const std::string& text)
+{
+    m_report.notice(text);
+}
+
+void TransferCommand::slotChoiceNeeded()
+{
+    if (m_chooseSlots)
+        m_chooseSlots();
+}
+
+// The tool goes on as the command line says: Ctrl-C means cancel.
+void TransferCommand::cancelQuestion(const std::u16string&)
+{
+    if (m_job)
+        m_job->answerCancel(true);
+}
+
+void TransferCommand::jobEnded(const transfer::JobEnd&)
+{
+    SessionEnvironment::quitLoop();
 }
 
 int TransferCommand::finish(int status, const std::string& reason, std::optional<int> slot)
@@ -53,23 +118,9 @@ int TransferCommand::finish(int status, const std::string& reason, std::optional
     return m_report.finish(status, what(), reason, slot);
 }
 
-int TransferCommand::finishSession(const transfer::CTransferSession& session, const std::string& prefix,
-                                   std::optional<int> slot)
+int TransferCommand::finish(const transfer::JobEnd& end)
 {
-    const int status = exitStatusFor(session);
-    std::string reason = failureReason(session);
-    if (status == kExitCancelled && reason.rfind("cancelled", 0) != 0)
-        reason = "cancelled: " + reason;
-    return finish(status, prefix + reason, slot);
-}
-
-transfer::SessionOptions followingSessionOptions(int frameRetries)
-{
-    transfer::SessionOptions options;
-    options.startAtFoundSpeed = true;
-    options.endWhenComplete = true;
-    options.frameRetries = frameRetries;
-    return options;
+    return finish(exitStatusOf(end.status), end.message, end.slot);
 }
 
 } // namespace tarvo::cli

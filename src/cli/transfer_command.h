@@ -1,14 +1,16 @@
 #pragma once
-// What import and download share: the port, the report of progress and
-// events, Ctrl-C, the optional frame trace, and running one session after
-// another on the same line.
+// What import and download share: the port, the remembered line speed, the
+// report of progress and events, Ctrl-C, the optional frame trace, and
+// running a transfer job on the application's event loop until it ends. The
+// command answers the job's questions from its options at once.
 
 #include "cli/frame_trace.h"
 #include "cli/interrupt_guard.h"
 #include "cli/session_runner.h"
 #include "cli/transfer_report.h"
-#include "transfer/slot_inspection_session.h"
-#include "transfer/transfer_session.h"
+#include "platform/line_speed_settings.h"
+#include "transfer/job_listener.h"
+#include "transfer/transfer_job.h"
 
 #include <functional>
 #include <memory>
@@ -17,10 +19,10 @@
 
 namespace tarvo::cli {
 
-class TransferCommand {
+class TransferCommand final : public transfer::JobListener {
 public:
     TransferCommand(std::string name, const PortTarget& target, bool json, bool quiet,
-                    std::optional<std::string> tracePath);
+                    std::optional<std::string> tracePath, transfer::LineSpeedChoice lineSpeed);
 
     SessionEnvironment& env() { return m_env; }
     TransferReport& report() { return m_report; }
@@ -28,34 +30,41 @@ public:
     // "import /dev/ttyS0": what failures name.
     std::string what() const;
 
-    // Runs session to its end; the first Ctrl-C calls cancel. True when it
-    // ended complete.
-    bool run(transfer::CTransferSession& session, const std::string& traceMark,
-             std::function<void()> cancel = {});
-    // The first session: what each slot holds. False when it did not complete.
-    bool inspect();
-    const transfer::CSlotInspectionSession& inspection() const { return *m_inspection; }
+    // What a job of this command works on.
+    transfer::JobLine jobLine();
+    transfer::JobOptions jobOptions(int frameRetries = 0);
 
-    // Ctrl-C was pressed (also between sessions).
-    bool interrupted() const { return m_interrupts.interrupted(); }
+    // Runs job to its end: chooseSlots is called when the job asks for the
+    // slot choice, the first Ctrl-C cancels, and a cancel question is
+    // answered Yes.
+    const transfer::JobEnd& run(transfer::TransferJob& job, std::function<void()> chooseSlots);
 
     // The end of the command: the trace is written, then the report's error
     // line and events. Returns status.
     int finish(int status, const std::string& reason = {}, std::optional<int> slot = std::nullopt);
-    int finishSession(const transfer::CTransferSession& session, const std::string& prefix = {},
-                      std::optional<int> slot = std::nullopt);
+    int finish(const transfer::JobEnd& end);
+
+    void stageStarted(transfer::JobStage stage) override;
+    void progress(const transfer::BlockProgress& progress) override;
+    void slotDone(int slot, transfer::SlotOutcome outcome) override;
+    void notice(const std::string& text) override;
+    void slotChoiceNeeded() override;
+    void cancelQuestion(const std::u16string& question) override;
+    void jobEnded(const transfer::JobEnd& end) override;
 
 private:
     std::string m_name;
     SessionEnvironment m_env;
     TransferReport m_report;
     InterruptGuard m_interrupts;
+    platform::LineSpeedSettings m_speeds;
+    transfer::LineSpeedChoice m_lineSpeed;
     std::unique_ptr<FrameTrace> m_trace;
-    std::unique_ptr<transfer::CSlotInspectionSession> m_inspection;
+    transfer::TransferJob* m_job = nullptr;
+    std::function<void()> m_chooseSlots;
 };
 
-// The session options of every session after the first: start at the speed
-// already found, end as soon as the keyboard is offline.
-transfer::SessionOptions followingSessionOptions(int frameRetries = 0);
+// The frame trace's mark for the session a stage runs; empty for a stage without one.
+const char* traceMarkOf(transfer::JobStage stage);
 
 } // namespace tarvo::cli

@@ -73,6 +73,9 @@ void TransferReport::progress(const transfer::BlockProgress& p)
 {
     const std::int64_t now = m_env.host().nowMs();
     if (p.phase != m_phase || p.total != m_phaseTotal || p.done < m_phaseStartDone) {
+        // One steady line per phase: the last one stays as it ended.
+        m_env.endLine();
+        m_lastLineMs = -1;
         m_phase = p.phase;
         m_phaseTotal = p.total;
         m_phaseStartDone = p.done;

@@ -1,6 +1,6 @@
 #pragma once
-// How import and download tell their progress: on a terminal a line with the
-// blocks done, the rate and the time left; with --json one JSON object per
+// How import and download tell their progress: on a terminal one steady line
+// per phase with the slot, the blocks done, the rate and the time left; with --json one JSON object per
 // event on standard output (progress, slot_done, error, done).
 
 #include "cli/session_runner.h"

@@ -49,8 +49,7 @@ const SlotListing* findListing(const std::vector<SlotListing>& listings, int slo
 
 void CSlotInspectionSession::prepareSlots()
 {
-    // Probing always starts at 19200 with the other speed still to try.
-    settings().baudIndex = kBaudIndex19200;
+    // The probe starts where the session's options say (19200 unless told otherwise).
     m_listings.clear();
 }
 

@@ -105,7 +105,8 @@ void CTransferSession::start()
     const bool knownSpeed =
         m_settings.baudIndex == kBaudIndex19200 || m_settings.baudIndex == kBaudIndex57600;
     if (!m_options.startAtFoundSpeed || !knownSpeed)
-        m_settings.baudIndex = kBaudIndex19200;
+        m_settings.baudIndex = m_options.probe.firstBaudIndex == kBaudIndex57600 ? kBaudIndex57600
+                                                                                  : kBaudIndex19200;
     m_retried = false;
     prepare();
     if (m_ended)
@@ -349,9 +350,10 @@ void CTransferSession::tick()
     case bpStateSENT_C0:
         if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
             return;
-        if (m_retried) {
+        if (m_retried || !m_options.probe.otherSpeedToo) {
             setErrorText(std::u16string(texts::kNoCommunication), SessionFailure::NoAnswer);
-            m_settings.baudIndex = kBaudIndex19200;
+            if (m_options.probe.otherSpeedToo)
+                m_settings.baudIndex = kBaudIndex19200;
             m_retried = false;
             m_engine.setState(bpStateRECEIVE_UK);
         } else {

@@ -44,10 +44,19 @@ enum ProgressCode : int {
     kProgressError = 12,
 };
 
+// The line speeds the ping tries: first one, then (when allowed) the other
+// once. The dialogs keep 19200 first; the tool may start where the keyboard
+// last answered, or try only the speed the user named.
+struct LineSpeedProbe {
+    int firstBaudIndex = serial::kBaudIndex19200;
+    bool otherSpeedToo = true;
+};
+
 struct SessionOptions {
     // Start at the line speed the settings hold (found by the session before
-    // in the same command) instead of 19200; the other speed is tried once.
+    // in the same command) instead of the probe's first speed.
     bool startAtFoundSpeed = false;
+    LineSpeedProbe probe = {};
     // The Transfer and Read dialogs pause after the ping, flashing and ID
     // texts so the user can read them; the status-line dialogs do not.
     bool progressPauses = false;

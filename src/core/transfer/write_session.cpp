@@ -153,22 +153,36 @@ void CWriteSession::sendBlock()
 
 void CWriteSession::requestCancel()
 {
-    if (hasEnded() || m_asking || m_cancelling)
+    if (!holdForCancelQuestion())
         return;
+    // The question's own event loop may close the window and the session with it.
+    const std::weak_ptr<int> alive = aliveToken();
+    const bool cancel = view().ask(std::u16string(kCancelDownloadQuestion));
+    if (alive.expired())
+        return;
+    answerCancelQuestion(cancel);
+}
+
+bool CWriteSession::holdForCancelQuestion()
+{
+    if (hasEnded() || m_asking || m_cancelling)
+        return false;
     if (isComplete()) {
         end(kEndComplete);
-        return;
+        return false;
     }
     if (!ownsPort() || state() == bpStateSENT_C0) {
         end(kEndCancelled);
-        return;
+        return false;
     }
-    // The question's own event loop may close the window and the session with it.
-    const std::weak_ptr<int> alive = aliveToken();
     m_asking = true;
     setPaused(true);
-    const bool cancel = view().ask(std::u16string(kCancelDownloadQuestion));
-    if (alive.expired())
+    return true;
+}
+
+void CWriteSession::answerCancelQuestion(bool cancel)
+{
+    if (!m_asking)
         return;
     m_asking = false;
     if (hasEnded())

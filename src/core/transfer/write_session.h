@@ -59,6 +59,13 @@ public:
     // end of data after a short pause (5005), No carries on where it stopped.
     // After the keyboard has gone offline it ends with 5000.
     void requestCancel();
+    // The same in two halves, for a front end that asks without blocking:
+    // true when the question must be put (the session holds still until
+    // answerCancelQuestion()); false when the session ended or carries on
+    // without one.
+    bool holdForCancelQuestion();
+    void answerCancelQuestion(bool cancel);
+    bool isAskingToCancel() const { return m_asking; }
     // Escape and the close command ask the same question.
     void close() override;
 

@@ -1,0 +1,261 @@
+#include "transfer/download_job.h"
+
+#include "document/keyboard_document.h"
+
+#include <algorithm>
+
+namespace tarvo::transfer {
+
+namespace {
+
+constexpr const char* kNothingErased = "cancelled; nothing was erased";
+
+} // namespace
+
+DownloadJob::DownloadJob(JobLine line, JobListener& listener, JobOptions options, document::CS1_Doc& doc,
+                         DownloadJobSetup setup)
+    : TransferJob(std::move(line), listener, options), m_doc(doc), m_setup(std::move(setup))
+{
+    m_setup.request.documentFromImport = m_doc.importComplete();
+}
+
+DownloadJob::~DownloadJob() = default;
+
+void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
+{
+    if (!waitingForChoice())
+        return;
+    m_setup.request.slots = std::move(slots);
+    setStage(JobStage::Plan);
+    post([this] { planStep(); });
+}
+
+JobEnd DownloadJob::cancelledBetweenSessions() const
+{
+    if (m_write && m_write->hasEnded())
+        return {JobStatus::Cancelled, "cancelled; the tables were written but not verified", std::nullopt};
+    return {JobStatus::Cancelled, kNothingErased, std::nullopt};
+}
+
+void DownloadJob::cancelSession(CTransferSession& session)
+{
+    if (&session != m_write.get()) {
+        session.close();
+        return;
+    }
+    if (m_write->holdForCancelQuestion())
+        listener().cancelQuestion(std::u16string(kCancelDownloadQuestion));
+}
+
+void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
+{
+    if (&session == m_write.get())
+        m_write->answerCancelQuestion(cancel);
+}
+
+std::vector<std::u16string> DownloadJob::tableNames() const
+{
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < m_doc.tableCount(); ++i) {
+        model::TableHeader header;
+        model::TableMetadata metadata;
+        m_doc.table(i).GetHeader(header, metadata);
+        names.push_back(header.friendlyName);
+    }
+    return names;
+}
+
+void DownloadJob::planStep()
+{
+    const CSlotInspectionSession& found = *inspection();
+    const PlanResult planned =
+        planDownload(found.listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
+    if (!planned.ok) {
+        finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
+        return;
+    }
+    m_plan = planned.plan;
+    if (cancelRequested()) {
+        finish(cancelledBetweenSessions());
+        return;
+    }
+    if (!m_plan.anyRead()) {
+        afterReadBack();
+        return;
+    }
+    ReadRequest request;
+    request.slotMap = readFirstSlotMap(m_plan);
+    request.tableNames = tableNames();
+    request.mergeMode = m_plan.anyMerge();
+    m_read = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings, request,
+                                            followingOptions());
+    m_read->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
+    runSession(JobStage::ReadBack, *m_read);
+}
+
+void DownloadJob::sessionFinished(JobStage stage, CTransferSession&)
+{
+    switch (stage) {
+    case JobStage::ReadBack:
+        readBackEnded();
+        return;
+    case JobStage::Write:
+        writeEnded();
+        return;
+    case JobStage::Verify:
+        verifyEnded();
+        return;
+    default:
+        return;
+    }
+}
+
+void DownloadJob::readBackEnded()
+{
+    if (m_read->endCode() != kEndComplete || !m_read->imagesComplete()) {
+        finish(sessionEnd(*m_read, "the keyboard could not be read, nothing was erased: "));
+        return;
+    }
+    m_readImages = m_read->images();
+    if (cancelRequested()) {
+        finish(cancelledBetweenSessions());
+        return;
+    }
+    afterReadBack();
+}
+
+void DownloadJob::afterReadBack()
+{
+    if (m_setup.request.backup) {
+        setStage(JobStage::Backup);
+        std::string reason;
+        if (!saveBackup(reason)) {
+            finishWith(JobStatus::FileError, reason + "; nothing was erased");
+            return;
+        }
+    }
+    std::u16string message;
+    if (!mergeReadBack(m_doc, m_plan, m_readImages, message)) {
+        finishWith(JobStatus::FileError, oneLineUtf8(message));
+        return;
+    }
+    m_prepared = prepareWrite(m_doc, m_plan, m_readImages, m_setup.forceWrite);
+    for (int s = 0; s < kMaxSlots; ++s)
+        if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
+            listener().notice("keyboard language table #" + std::to_string(s + 1) +
+                              " unchanged: it already holds this table");
+            listener().slotDone(s + 1, SlotOutcome::Unchanged);
+        }
+    if (cancelRequested()) {
+        finish(cancelledBetweenSessions());
+        return;
+    }
+    if (m_prepared.writeCount() > 0)
+        startWrite();
+    else
+        startVerify();
+}
+
+// The tables read from the chosen slots, saved before anything is erased.
+bool DownloadJob::saveBackup(std::string& reason)
+{
+    document::ImportResults images;
+    for (std::size_t s = 0; s < images.size() && s < m_readImages.size(); ++s)
+        if (m_plan.table[s] != kNoTable && m_readImages[s].size() == model::kImageBytes)
+            images[s] = m_readImages[s];
+    if (m_setup.backupSaver == nullptr || m_setup.backupTables == nullptr) {
+        reason = "no place to save the backup";
+        return false;
+    }
+    if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
+        listener().notice("no chosen slot holds a table to back up; " + m_setup.backupSaver->name() +
+                          " was not written");
+        return true;
+    }
+    if (!m_setup.backupTables->ready(reason))
+        return false;
+    document::DocumentNumberPool pool;
+    TableSource& source = *m_setup.backupTables;
+    auto build = [&source](int documentNumber) { return source.build(documentNumber); };
+    const document::DocOutcome made = document::documentFromKeyboardImages(
+        pool, build, images, document::KeyboardImageUse::Backup, m_setup.portIndex);
+    if (!made.doc) {
+        reason = "backup: " + oneLineUtf8(made.result.message);
+        return false;
+    }
+    if (!m_setup.backupSaver->save(*made.doc, reason))
+        return false;
+    const std::size_t count = made.doc->tableCount();
+    listener().notice("backup of " + std::to_string(count) + " table" + (count == 1 ? "" : "s") +
+                      " saved to " + m_setup.backupSaver->name());
+    return true;
+}
+
+void DownloadJob::startWrite()
+{
+    WriteRequest request;
+    request.tables = m_prepared.tables;
+    m_write = std::make_unique<CWriteSession>(line().host, sessionView(), line().port, line().settings,
+                                              request, followingOptions());
+    m_write->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
+    m_write->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
+    runSession(JobStage::Write, *m_write);
+}
+
+void DownloadJob::writeEnded()
+{
+    if (m_write->endCode() != kEndComplete) {
+        const std::vector<int> incomplete = m_write->incompleteSlots();
+        finish(sessionEnd(*m_write, {},
+                          incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front())));
+        return;
+    }
+    if (cancelRequested()) {
+        finish(cancelledBetweenSessions());
+        return;
+    }
+    startVerify();
+}
+
+void DownloadJob::startVerify()
+{
+    if (!m_setup.verify || m_prepared.writeCount() == 0) {
+        finishWith(JobStatus::Complete, {});
+        return;
+    }
+    ReadRequest request;
+    for (std::size_t s = 0; s < request.slotMap.size(); ++s)
+        if (m_prepared.tables[s] != nullptr)
+            request.slotMap[s] = m_plan.table[s];
+    request.tableNames = tableNames();
+    m_verify = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings,
+                                              request, followingOptions());
+    m_verify->setProgressListener([this](BlockProgress p) {
+        p.phase = TransferPhase::Verify;
+        listener().progress(p);
+    });
+    runSession(JobStage::Verify, *m_verify);
+}
+
+void DownloadJob::verifyEnded()
+{
+    if (m_verify->endCode() != kEndComplete || !m_verify->imagesComplete()) {
+        finish(sessionEnd(*m_verify, "the written tables could not be read back to verify them: "));
+        return;
+    }
+    for (std::size_t s = 0; s < m_prepared.tables.size(); ++s) {
+        if (m_prepared.tables[s] == nullptr)
+            continue;
+        const int slot = static_cast<int>(s) + 1;
+        if (const auto difference =
+                firstDifference(slot, m_prepared.tables[s]->image(), m_verify->images()[s])) {
+            finishWith(JobStatus::VerifyFailed, oneLineUtf8(describeDifference(*difference)), slot);
+            return;
+        }
+        listener().slotDone(slot, SlotOutcome::Verified);
+    }
+    m_verified = true;
+    finishWith(JobStatus::Complete, {});
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,80 @@
+#pragma once
+// DownloadJob: a document's tables into the keyboard. After the inspection it
+// waits for the slot choice; then everything that can be checked is checked
+// before the first erase, the chosen slots are read (to merge their script
+// menus, to back them up), the backup is saved, slots that already hold
+// their image are left alone, the rest are written, and with verify read
+// back and compared.
+
+#include "document/doc.h"
+#include "transfer/download_plan.h"
+#include "transfer/job_sources.h"
+#include "transfer/read_session.h"
+#include "transfer/transfer_job.h"
+#include "transfer/write_session.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace tarvo::transfer {
+
+struct DownloadJobSetup {
+    DownloadRequest request; // its slots are the ones chooseSlots() names
+    bool verify = false;
+    bool forceWrite = false; // write also the slots that already hold their image
+    // With request.backup: the template the backup document is made from,
+    // and where it is saved. Both outlive the job.
+    TableSource* backupTables = nullptr;
+    DocumentSaver* backupSaver = nullptr;
+    int portIndex = 0; // the port (0-based) the backup document records
+};
+
+class DownloadJob final : public TransferJob {
+public:
+    // doc outlives the job; the keyboard's script menus are merged into it
+    // before the write (a front end that keeps its document as it was hands
+    // over a copy).
+    DownloadJob(JobLine line, JobListener& listener, JobOptions options, document::CS1_Doc& doc,
+                DownloadJobSetup setup);
+    ~DownloadJob() override;
+
+    // The answer to JobListener::slotChoiceNeeded(): the slots to write, as
+    // --slots names them (empty: every slot holding a table whose language
+    // the document has).
+    void chooseSlots(std::vector<SlotRequest> slots);
+
+    // Known once the write is prepared.
+    int writtenCount() const { return m_prepared.writeCount(); }
+    int unchangedCount() const { return m_prepared.unchangedCount(); }
+    bool verified() const { return m_verified; }
+
+protected:
+    void sessionFinished(JobStage stage, CTransferSession& session) override;
+    JobEnd cancelledBetweenSessions() const override;
+    void cancelSession(CTransferSession& session) override;
+    void answerCancelQuestion(CTransferSession& session, bool cancel) override;
+
+private:
+    void planStep();
+    void readBackEnded();
+    void afterReadBack();
+    bool saveBackup(std::string& reason);
+    void startWrite();
+    void writeEnded();
+    void startVerify();
+    void verifyEnded();
+    std::vector<std::u16string> tableNames() const;
+
+    document::CS1_Doc& m_doc;
+    DownloadJobSetup m_setup;
+    DownloadPlan m_plan;
+    SlotImages m_readImages;
+    PreparedWrite m_prepared;
+    std::unique_ptr<CReadSession> m_read;
+    std::unique_ptr<CWriteSession> m_write;
+    std::unique_ptr<CReadSession> m_verify;
+    bool m_verified = false;
+};
+
+} // namespace tarvo::transfer

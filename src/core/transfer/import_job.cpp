@@ -1,0 +1,86 @@
+#include "transfer/import_job.h"
+
+#include "document/import_filter.h"
+#include "document/keyboard_document.h"
+
+namespace tarvo::transfer {
+
+ImportJob::ImportJob(JobLine line, JobListener& listener, JobOptions options, ImportJobSetup setup)
+    : TransferJob(std::move(line), listener, options), m_setup(std::move(setup))
+{
+    for (const auto& table : m_setup.templateTables.tables)
+        m_templateLanguages.push_back(document::languageIdOf(*table));
+}
+
+ImportJob::~ImportJob() = default;
+
+void ImportJob::chooseSlots(std::vector<SlotRequest> slots)
+{
+    if (!waitingForChoice())
+        return;
+    setStage(JobStage::Plan);
+    post([this, slots = std::move(slots)] { chooseStep(slots); });
+}
+
+void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
+{
+    const CSlotInspectionSession& found = *inspection();
+    const ImportChoice choice =
+        chooseImportSlots(found.listings(), found.slotCount(), slots, m_templateLanguages);
+    for (const int slot : choice.skipped) {
+        const SlotListing* listing = findListing(found.listings(), slot);
+        if (listing == nullptr)
+            continue;
+        listener().notice("keyboard language table #" + std::to_string(slot) + " (" +
+                          oneLineUtf8(listing->row.friendlyName) + ", language " +
+                          std::to_string(listing->row.languageId) +
+                          ") skipped: the template has no table of that language");
+    }
+    if (!choice.ok) {
+        finishWith(JobStatus::Refused, oneLineUtf8(choice.message));
+        return;
+    }
+    if (cancelRequested()) {
+        finish(cancelledBetweenSessions());
+        return;
+    }
+    ReadRequest request;
+    request.slotMap = importSlotMap(choice);
+    m_read = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings, request,
+                                            followingOptions());
+    m_read->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
+    m_read->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
+    runSession(JobStage::Read, *m_read);
+}
+
+void ImportJob::sessionFinished(JobStage stage, CTransferSession&)
+{
+    if (stage == JobStage::Read)
+        readEnded();
+}
+
+void ImportJob::readEnded()
+{
+    if (m_read->endCode() != kEndComplete || !m_read->imagesComplete()) {
+        finish(sessionEnd(*m_read, "the keyboard could not be read: "));
+        return;
+    }
+    setStage(JobStage::Save);
+    document::DocumentNumberPool& pool = m_setup.pool ? *m_setup.pool : m_ownPool;
+    auto build = [this](int) { return std::move(m_setup.templateTables); };
+    document::DocOutcome made = document::documentFromKeyboardImages(
+        pool, build, m_read->images(), document::KeyboardImageUse::Import, m_setup.portIndex);
+    if (!made.doc) {
+        finishWith(JobStatus::FileError, oneLineUtf8(made.result.message));
+        return;
+    }
+    std::string reason;
+    if (m_setup.saver != nullptr && !m_setup.saver->save(*made.doc, reason)) {
+        finishWith(JobStatus::FileError, reason);
+        return;
+    }
+    m_document = std::move(made.doc);
+    finishWith(JobStatus::Complete, {});
+}
+
+} // namespace tarvo::transfer

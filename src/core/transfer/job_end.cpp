@@ -1,0 +1,96 @@
+#include "transfer/job_end.h"
+
+#include "templates/utf_text.h"
+
+namespace tarvo::transfer {
+
+JobStatus statusOf(const CTransferSession& session)
+{
+    if (session.endCode() == kEndComplete)
+        return JobStatus::Complete;
+    switch (session.failure()) {
+    case SessionFailure::Cancelled:
+        return JobStatus::Cancelled;
+    case SessionFailure::NoAnswer:
+        return JobStatus::NoAnswer;
+    case SessionFailure::PortUnavailable:
+    case SessionFailure::PortLost:
+        return JobStatus::PortError;
+    case SessionFailure::Refused:
+    case SessionFailure::LineError:
+    case SessionFailure::Internal:
+    case SessionFailure::None:
+        break;
+    }
+    return session.endCode() == kEndCancelled ? JobStatus::Cancelled : JobStatus::Refused;
+}
+
+std::string oneLineUtf8(const std::u16string& text)
+{
+    const std::string utf8 = templates::utf16ToUtf8(text);
+    std::string out;
+    bool blank = false;
+    for (const char c : utf8) {
+        if (c == '\n' || c == '\r') {
+            if (!blank && !out.empty())
+                out.push_back(' ');
+            blank = true;
+            continue;
+        }
+        blank = false;
+        out.push_back(c);
+    }
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+namespace {
+
+// A run of line breaks becomes one space, none after a space.
+std::string foldBreaks(const std::string& text)
+{
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n') {
+            folded += text[i];
+            continue;
+        }
+        while (i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        if (!folded.empty() && folded.back() != ' ')
+            folded += ' ';
+    }
+    return folded;
+}
+
+} // namespace
+
+std::string failureLine(const CTransferSession& session)
+{
+    std::string line = foldBreaks(templates::utf16ToUtf8(session.errorText()));
+    if (!session.detail().empty())
+        line += " (" + templates::utf16ToUtf8(session.detail()) + ")";
+    if (line.empty())
+        line = session.endCode() == kEndCancelled ? "cancelled" : "the session failed";
+    return line;
+}
+
+JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix, std::optional<int> slot)
+{
+    JobEnd end;
+    end.status = statusOf(session);
+    std::string reason = failureLine(session);
+    if (end.status == JobStatus::Complete) {
+        // Ended with 5000 without all it was asked for: never a success.
+        end.status = JobStatus::Refused;
+        reason = "not every block of the chosen slots came in";
+    }
+    if (end.status == JobStatus::Cancelled && reason.rfind("cancelled", 0) != 0)
+        reason = "cancelled: " + reason;
+    end.message = prefix + reason;
+    end.slot = slot;
+    return end;
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,40 @@
+#pragma once
+// How a transfer job ended: its class of failure (the tool's exit statuses
+// follow it), one line saying why, and the slot it concerns when there is
+// one (the slot a write left half-written, the slot a verify found wrong).
+
+#include "transfer/transfer_session.h"
+
+#include <optional>
+#include <string>
+
+namespace tarvo::transfer {
+
+enum class JobStatus {
+    Complete,
+    FileError, // a document or file could not be made, read or saved
+    NoAnswer,  // the keyboard did not answer at any speed tried, or a reply did not come
+    Refused,   // the keyboard refused or answered wrongly, or the choice cannot be carried out
+    Cancelled,
+    VerifyFailed, // a written slot read back different
+    PortError,    // the port cannot be used, or failed under the session
+};
+
+struct JobEnd {
+    JobStatus status = JobStatus::Complete;
+    std::string message; // UTF-8, one line; empty when complete
+    std::optional<int> slot;
+};
+
+// The class of a session's end (Complete for a session that ended with 5000).
+JobStatus statusOf(const CTransferSession& session);
+// The session's error text on one line, with what the port said about it.
+std::string failureLine(const CTransferSession& session);
+// A session that did not complete, as the end of a job: prefix is said first,
+// and a cancelled session's reason starts with "cancelled".
+JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix = {},
+                  std::optional<int> slot = std::nullopt);
+// A text in UTF-8 with its line breaks folded into single spaces.
+std::string oneLineUtf8(const std::u16string& text);
+
+} // namespace tarvo::transfer

@@ -1,0 +1,16 @@
+#include "transfer/job_sources.h"
+
+#include "transfer/job_end.h"
+
+namespace tarvo::transfer {
+
+bool FileDocumentSaver::save(document::CS1_Doc& doc, std::string& reason)
+{
+    const document::DocResult saved = doc.saveToPath(m_path, m_takePath, m_overwrite);
+    if (saved.ok())
+        return true;
+    reason = m_path + ": " + oneLineUtf8(saved.message);
+    return false;
+}
+
+} // namespace tarvo::transfer

@@ -1,0 +1,103 @@
+#pragma once
+// A transfer job's surroundings for tests: the session rig (fake clock,
+// scripted keyboard, port) with a listener that records what the job tells
+// its front end and answers its questions as a test says, and a line speed
+// memory held in a map.
+
+#include "session_rig.h"
+#include "transfer/job_listener.h"
+#include "transfer/line_speed.h"
+#include "transfer/transfer_job.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvo::transfer::testing {
+
+class RecordingJobListener final : public JobListener {
+public:
+    void stageStarted(JobStage stage) override
+    {
+        stages.push_back(stage);
+        if (onStage)
+            onStage(stage);
+    }
+    void progress(const BlockProgress& p) override
+    {
+        progressEvents.push_back(p);
+        if (onProgress)
+            onProgress(p);
+    }
+    void slotDone(int slot, SlotOutcome outcome) override { outcomes.emplace_back(slot, outcome); }
+    void notice(const std::string& text) override { notices.push_back(text); }
+    void slotChoiceNeeded() override
+    {
+        ++choicesAsked;
+        if (onChoice)
+            onChoice();
+    }
+    void cancelQuestion(const std::u16string& question) override
+    {
+        questions.push_back(question);
+        if (onQuestion)
+            onQuestion();
+    }
+    void jobEnded(const JobEnd& e) override
+    {
+        ++ends;
+        end = e;
+    }
+
+    std::function<void(JobStage)> onStage;
+    std::function<void(const BlockProgress&)> onProgress;
+    std::function<void()> onChoice;
+    std::function<void()> onQuestion;
+
+    std::vector<JobStage> stages;
+    std::vector<BlockProgress> progressEvents;
+    std::vector<std::pair<int, SlotOutcome>> outcomes;
+    std::vector<std::string> notices;
+    std::vector<std::u16string> questions;
+    int choicesAsked = 0;
+    int ends = 0;
+    JobEnd end;
+};
+
+class MapLineSpeedMemory final : public LineSpeedMemory {
+public:
+    std::optional<int> remembered(const std::string& devicePath) const override
+    {
+        const auto it = speeds.find(devicePath);
+        return it == speeds.end() ? std::nullopt : std::optional<int>(it->second);
+    }
+    void remember(const std::string& devicePath, int baudRate) override { speeds[devicePath] = baudRate; }
+    std::map<std::string, int> speeds;
+};
+
+struct JobRig : SessionRig {
+    static constexpr const char* kDevice = "/dev/fake3";
+
+    RecordingJobListener listener;
+    MapLineSpeedMemory memory;
+
+    JobLine line() { return {host, port, settings, kDevice}; }
+    JobOptions options(LineSpeedChoice choice = LineSpeedChoice::Auto)
+    {
+        JobOptions o;
+        o.lineSpeed = choice;
+        o.speeds = &memory;
+        return o;
+    }
+    // Runs the job on the fake clock until it ends or the time is up.
+    void runJob(const TransferJob& job, std::int64_t limitMs = 600000)
+    {
+        for (std::int64_t t = 0; t < limitMs && !job.hasEnded(); t += 10)
+            host.advance(10);
+    }
+};
+
+} // namespace tarvo::transfer::testing

@@ -66,7 +66,7 @@ FontPointEntryDialog::FontPointEntryDialog(const FontPointRequest& request, cons
 {
     setWindowTitle(QStringLiteral("Font-Point Character Entry"));
     m_request.lines = std::max(m_request.lines, 0);
-    m_request.charactersPerLine = std::max(m_request.charactersPerLine, 1);
+    m_request.charactersPerLine = std::clamp(m_request.charactersPerLine, 1, model::kLongestLine);
     buildLayout(fonts);
     refillCells();
     if (!m_cells.empty() && !m_cells.front().empty())

@@ -15,7 +15,7 @@ constexpr QSize kPictureSize(36, 24);
 constexpr qreal kCornerRadius = 4.0;
 constexpr qreal kFocusRingWidth = 2.0;
 // The glyph sits in a square of this share of the button's height.
-constexpr qreal kGlyphShare = 0.62;
+constexpr qreal kGlyphShare = 0.7;
 
 struct PictureSuffix {
     PictureState state;

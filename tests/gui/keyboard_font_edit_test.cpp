@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -48,6 +49,11 @@ const FontCase kTwoByte{5,
                         QStringLiteral("\uAC00A\uAD6D"),
                         QStringLiteral("\uAC01\uAC04\uD55C\uB098Z"),
                         QStringLiteral("\uAC01\uAC04\uB098Z")};
+
+void PrintTo(const FontCase& fontCase, std::ostream* out)
+{
+    *out << "font " << fontCase.font;
+}
 
 // Key by key, as a keyboard layout delivers characters (any script).
 void typeKeys(QWidget* widget, const QString& text)

@@ -76,6 +76,8 @@ TEST(FontPointLines, CodesWithoutACharacterAreDropped)
     EXPECT_FALSE(placeCode(5, u"AB", 4, LineAlignment::Left, 0, 0x471).has_value());
     EXPECT_FALSE(placeCode(1, u"AB", 10, LineAlignment::Left, 10, 0x41).has_value());
     EXPECT_FALSE(placeCode(1, u"AB", 10, LineAlignment::Left, -1, 0x41).has_value());
+    EXPECT_FALSE(placeCode(1, u"AB", kLongestLine + 1, LineAlignment::Left, kLongestLine, 0x41).has_value());
+    EXPECT_EQ(positionCodes(1, u"AB", 0x7FFFFFFF, LineAlignment::Right).size(), std::size_t(kLongestLine));
 }
 
 TEST(FontPointLines, NothingLeavesTheField)

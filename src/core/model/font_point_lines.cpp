@@ -105,7 +105,7 @@ std::u16string trimForAlignment(std::u16string_view line, LineAlignment alignmen
 std::vector<std::uint32_t> positionCodes(int font, std::u16string_view line, int width,
                                          LineAlignment alignment)
 {
-    width = std::max(width, 0);
+    width = std::clamp(width, 0, kLongestLine);
     const std::u16string_view shown = line.substr(0, static_cast<std::size_t>(width));
     const int length = static_cast<int>(shown.size());
     const int first = firstPosition(width, length, alignment);
@@ -118,7 +118,7 @@ std::vector<std::uint32_t> positionCodes(int font, std::u16string_view line, int
 std::optional<std::u16string> placeCode(int font, std::u16string_view line, int width,
                                         LineAlignment alignment, int position, std::int64_t code)
 {
-    if (position < 0 || position >= width || !hasCharacter(font, code))
+    if (width > kLongestLine || position < 0 || position >= width || !hasCharacter(font, code))
         return std::nullopt;
     const auto ch = static_cast<char16_t>(characterOf(font, code));
     std::u16string text(line.substr(0, static_cast<std::size_t>(width)));

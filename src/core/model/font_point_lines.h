@@ -11,6 +11,9 @@
 
 namespace tarvo::model {
 
+// The widest line the rules take; wider requests are cut to it (codes) or refused (placing).
+inline constexpr int kLongestLine = 256;
+
 enum class LineAlignment { Left = 0, Centre = 1, Right = 2 };
 
 // The text lines of one softkey entry and their width in characters.

@@ -541,3 +541,87 @@ TEST_F(DownloadCommand, PortVanishingDuringTheWriteIsAPortFailureNamingDeviceAnd
 
 } // namespace
 } // namespace tarvo::cli::test
+
+namespace tarvo::cli::test {
+namespace {
+
+// The line speed remembered: the tool's own settings live in the test's
+// folder, and the trace's pings (C0) are counted per session.
+class RememberedLineSpeed : public DownloadCommand {
+protected:
+    void SetUp() override
+    {
+        m_previousConfig = qgetenv("XDG_CONFIG_HOME");
+        m_hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.file("config")));
+        DownloadCommand::SetUp();
+    }
+    void TearDown() override
+    {
+        if (m_hadConfig)
+            qputenv("XDG_CONFIG_HOME", m_previousConfig);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Sessions (their headings) and pings in a --trace file.
+    static std::pair<int, int> sessionsAndPings(const std::string& trace)
+    {
+        const std::regex ping(R"(\+\d+ ms sent \d+: 43 30( [0-9A-F]{2})*)");
+        std::ifstream in(trace);
+        int sessions = 0;
+        int pings = 0;
+        for (std::string line; std::getline(in, line);) {
+            sessions += line.find(" # ") != std::string::npos ? 1 : 0;
+            pings += std::regex_match(line, ping) ? 1 : 0;
+        }
+        return {sessions, pings};
+    }
+
+    RunResult downloadAsStored(const std::string& trace, const std::vector<std::string>& extra = {})
+    {
+        std::vector<std::string> args = {"--slots", std::to_string(kSlot) + "=" + std::to_string(kTable),
+                                         "--force-write", "--trace", trace};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return download(document(), args);
+    }
+
+    QByteArray m_previousConfig;
+    bool m_hadConfig = false;
+};
+
+TEST_F(RememberedLineSpeed, ASecondCommandToA57600KeyboardPingsAt57600Only)
+{
+    ASSERT_TRUE(m_keyboard.start({"--baud", "57600"}));
+    // Never seen: the inspection pings at 19200 (no answer), then at 57600.
+    const std::string first = m_dir.file("first.trace");
+    const RunResult run1 = downloadAsStored(first);
+    ASSERT_EQ(run1.status, 0) << run1.err;
+    const auto [sessions1, pings1] = sessionsAndPings(first);
+    EXPECT_EQ(pings1, sessions1 + 1);
+
+    // Remembered: one ping per session, none of them at 19200.
+    const std::string second = m_dir.file("second.trace");
+    const RunResult run2 = downloadAsStored(second);
+    ASSERT_EQ(run2.status, 0) << run2.err;
+    const auto [sessions2, pings2] = sessionsAndPings(second);
+    EXPECT_GE(sessions2, 2);
+    EXPECT_EQ(pings2, sessions2);
+
+    // A named speed is the only one tried: 19200 finds no keyboard at 57600.
+    const RunResult named = downloadAsStored(m_dir.file("named.trace"), {"--baud", "19200"});
+    EXPECT_EQ(named.status, 3) << named.err;
+    const auto [sessions3, pings3] = sessionsAndPings(m_dir.file("named.trace"));
+    EXPECT_EQ(sessions3, 1);
+    EXPECT_EQ(pings3, 1);
+}
+
+TEST_F(RememberedLineSpeed, AnUnknownSpeedIsAUsageError)
+{
+    const RunResult run = tarvo({"query", "--port", m_keyboard.link(), "--baud", "38400"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--baud takes auto, 19200 or 57600"), std::string::npos) << run.err;
+}
+
+} // namespace
+} // namespace tarvo::cli::test

@@ -110,6 +110,8 @@ bool CEditKFont1::pasteText(const QString& text)
 
 void CEditKFont1::setTextAsUserEdit(const QString& text)
 {
+    if (isReadOnly())
+        return;
     const model::FieldInsert result = model::insertIntoField(
         m_set, model::FieldState{}, static_cast<std::size_t>(maxLength()), text.toStdU16String());
     const QString kept = QString::fromStdU16String(result.text);
@@ -131,6 +133,8 @@ void CEditKFont1::replaceTextAsUser(const QString& text, int caret)
 
 void CEditKFont1::undoEdit()
 {
+    if (isReadOnly())
+        return;
     if (!m_ownUndo) {
         undo();
         return;

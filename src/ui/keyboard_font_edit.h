@@ -39,6 +39,7 @@ public:
     bool pasteText(const QString& text);
     // Puts text in as the user's edit (code-point entry): filtered, cut to
     // the limit, marked modified and reported by textEdited when it changed.
+    // A read-only edit, like the user, changes nothing.
     void setTextAsUserEdit(const QString& text);
 
     // The own undo when a paste set it, else the platform's.

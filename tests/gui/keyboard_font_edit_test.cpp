@@ -146,6 +146,9 @@ TEST_P(KeyboardFontEditTest, ContextMenuPasteAndItsEnabledCommands)
     EXPECT_FALSE(menuItem(*menu, QStringLiteral("&Paste"))->isEnabled());
     EXPECT_FALSE(menuItem(*menu, QStringLiteral("C&odepoints..."))->isEnabled());
     EXPECT_TRUE(menuItem(*menu, QStringLiteral("Select &All"))->isEnabled());
+    QTest::keySequence(m_edit.get(), QKeySequence::Undo);
+    m_edit->setTextAsUserEdit(QStringLiteral("A"));
+    EXPECT_EQ(m_edit->text(), GetParam().keptPaste);
 }
 
 TEST_P(KeyboardFontEditTest, MiddleClickPastesThePrimarySelectionFiltered)

@@ -7,3 +7,8 @@ foreach(kind import download)
     ${CMAKE_CURRENT_LIST_DIR}/transfer_bench_support.cpp)
   add_dependencies(bench_${kind} tarvo tarvo-kbdsim tarvo_templates)
 endforeach()
+# The whole download command with the line speed remembered, against the
+# line time of every frame it exchanged (goal at most 1.10).
+tarvo_add_bench(bench_download_command ${CMAKE_CURRENT_LIST_DIR}/download_command_bench.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transfer_bench_support.cpp)
+add_dependencies(bench_download_command tarvo tarvo-kbdsim tarvo_templates)

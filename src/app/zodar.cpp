@@ -7,6 +7,7 @@
 #include "document/save_policy.h"
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
+#include "ui/form_menu_ccl.h"
 #include "ui/user_dialogs.h"
 
 #include <QClipboard>
@@ -86,6 +87,7 @@ bool CZodARApp::InitInstance()
     if (!createCommPort())
         return false;
     ensureLastBrowseFolder();
+    ui::registerScriptMenuForms();
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_mainFrame->ensureDebugMenu();
     m_mainFrame->show();

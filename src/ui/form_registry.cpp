@@ -27,6 +27,11 @@ void FormRegistry::registerForm(int kind, Factory factory)
         factories().erase(kind);
 }
 
+bool FormRegistry::hasForm(int kind)
+{
+    return factories().count(kind) != 0;
+}
+
 bool FormRegistry::knownKind(int kind)
 {
     for (const int known : kKnownKinds)

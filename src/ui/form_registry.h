@@ -18,6 +18,8 @@ public:
 
     // Replaces the factory of kind; an empty factory goes back to CS1_Form_Null.
     static void registerForm(int kind, Factory factory);
+    // True when a factory is registered for kind.
+    static bool hasForm(int kind);
     // True for the kinds the tree produces (0, 1, 5, 8, 9).
     static bool knownKind(int kind);
     // A new form for kind, or nullptr for an unknown kind.

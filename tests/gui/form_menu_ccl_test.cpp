@@ -1,0 +1,211 @@
+// The script menu editors driven through their widgets: typing, the macro
+// buttons, numbers, links and jumps, then the file read back with the core.
+
+#include "form_fixture.h"
+
+#include "model/lang_table_layout.h"
+#include "ui/callback_button.h"
+#include "ui/form_links_chooser.h"
+#include "ui/form_texts.h"
+#include "ui/keyboard_font_edit.h"
+#include "ui/picture_button.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace tarvo::app::test {
+namespace {
+
+using Form = ui::CS1_Form_MenuCCL;
+
+void click(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton);
+    EditorFixture::settle();
+}
+
+// Replaces an edit's text by typing.
+void typeInto(ui::CEditKFont1* edit, const QString& text)
+{
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+std::u16string u(const char* text)
+{
+    return QString::fromUtf8(text).toStdU16String();
+}
+
+class FormMenuTest : public FormFixture {};
+
+TEST_F(FormMenuTest, EveryKindOfEntryEditReachesTheFile)
+{
+    openDocument();
+    Form* main = showMenu(0, 80);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isMainForm());
+    typeInto(main->lineEdit(3, 1), QStringLiteral("Go"));
+    typeInto(main->lineEdit(9, 2), QStringLiteral("abc"));
+    click(main->pictureButton(4, Form::kColLink)); // link -> no action
+    EXPECT_FALSE(main->lineEdit(4, 1)->isEnabled());
+    EXPECT_TRUE(main->lineEdit(4, 1)->text().isEmpty());
+    click(main->pictureButton(5, Form::kColMacro)); // link -> CCL macro 0, number focused
+    EXPECT_EQ(QApplication::focusWidget(), main->numberEdit(5));
+    QTest::keyClicks(main->numberEdit(5), QStringLiteral("0123"));
+    EXPECT_TRUE(doc().isModified());
+
+    Form* sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->isMainForm());
+    click(sub->pictureButton(2, Form::kColCamera));
+    QTest::keyClicks(sub->numberEdit(2), QStringLiteral("07"));
+    click(sub->pictureButton(3, Form::kColMonitor));
+    click(sub->pictureButton(3, Form::kColOff));
+    QTest::keyClicks(sub->numberEdit(3), QStringLiteral("9"));
+    click(sub->pictureButton(4, Form::kColMacro)); // the macro goes, and its text at the commit
+    typeInto(sub->lineEdit(6, 1), QStringLiteral("Typed"));
+    click(sub->pictureButton(6, Form::kColCamera));
+    EXPECT_EQ(sub->lineEdit(6, 1)->text(), QStringLiteral("Typed")) << "a click keeps what was typed";
+    typeInto(sub->numberEdit(7), QStringLiteral("12"));
+    typeInto(sub->numberEdit(13), QStringLiteral("999999"));
+
+    // Save commits the open form (81) too.
+    const auto reopened = saveAndReopen();
+    ASSERT_TRUE(reopened);
+    const model::CS1_LangTable& t = reopened->table(0);
+    struct Expected {
+        int menu;
+        int entry;
+        std::u16string line1;
+        std::u16string line2;
+        int kind;
+        int valueA;
+        int valueB;
+    };
+    const Expected expected[] = {
+        {80, 3, u("Go        "), u("          "), 1, 83, 0},
+        {80, 9, u("  Car Park"), u("       abc"), 1, 89, 0},
+        {80, 4, u("          "), u("          "), 0, 0, 0},
+        {80, 5, u("Patrol"), u("Tours"), 2, '0', 123},
+        {81, 2, u("Camera 1"), u("to Mon 1"), 2, '5' | (7 << 8), 0},
+        {81, 3, u("Camera 2"), u("to Mon 1"), 2, '1' | (9 << 8), 0},
+        {81, 4, u("          "), u("          "), 0, 0, 0},
+        {81, 6, u("Typed     "), u("to Mon 3  "), 2, '5', 0},
+        {81, 7, u("Entrance"), u("Camera"), 2, '5' | (12 << 8), 0},
+        {81, 13, u("  Sequence"), u("       All"), 2, '0' | (99 << 8), 9999},
+    };
+    for (const auto& e : expected) {
+        const model::MenuEntry got = entryOf(t, e.menu, e.entry);
+        const std::string where = std::to_string(e.menu) + "/" + std::to_string(e.entry);
+        EXPECT_EQ(QString::fromStdU16String(got.line1).trimmed(),
+                  QString::fromStdU16String(e.line1).trimmed())
+            << where;
+        EXPECT_EQ(QString::fromStdU16String(got.line2).trimmed(),
+                  QString::fromStdU16String(e.line2).trimmed())
+            << where;
+        if (e.line1.size() == 10) {
+            EXPECT_EQ(got.line1, e.line1) << where << ": justified and padded";
+        }
+        EXPECT_EQ(got.actionKind, e.kind) << where;
+        EXPECT_EQ(got.valueA, e.valueA) << where;
+        EXPECT_EQ(got.valueB, e.valueB) << where;
+        // The edited flag is not saved; the open document holds it for the download's merge.
+        model::MenuEntryInfo info;
+        entryOf(doc().table(0), e.menu, e.entry, &info);
+        EXPECT_EQ(info.edited, 1) << where;
+    }
+    model::MenuEntryInfo untouched;
+    entryOf(doc().table(0), 81, 5, &untouched);
+    EXPECT_EQ(untouched.edited, 0);
+}
+
+// A sub menu's entry 1 given a "back" command (codes 20 and 76).
+void putBackCommand(model::CS1_LangTable& t, int menu, int code)
+{
+    model::MenuEntryInfo info{menu, 1, 0, u"", 0};
+    model::MenuEntry entry = t.GetMenuEntry(info);
+    entry.actionKind = 2;
+    entry.valueA = code;
+    t.SetMenuEntry(entry, info, true);
+}
+
+TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
+{
+    openDocument([](document::CS1_Doc& d) {
+        model::CS1_LangTable& t = d.table(0);
+        putBackCommand(t, 85, 20); // reached from 80 (entry 5) and from 86
+        putBackCommand(t, 84, 76); // reached from 80 only
+        model::MenuEntryInfo info{86, 1, 0, u"", 0};
+        model::MenuEntry link = t.GetMenuEntry(info);
+        link.valueA = 85;
+        t.SetMenuEntry(link, info, true);
+        d.rebuildLinkIndex();
+    });
+    Form* main = showMenu(0, 80);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->navigateButton(14)->fullCaption(), QStringLiteral("Maintenance"))
+        << "the caption names the menu the click opens";
+    EXPECT_EQ(main->navigateButton(1), nullptr) << "entries 1 and 2 have no action controls";
+    click(main->navigateButton(3));
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(form()->menu(), 83);
+    EXPECT_EQ(form()->navigateButton(2), nullptr) << "sub menu rows 2-14 have no navigate";
+    click(form()->navigateButton(1));
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(form()->menu(), 80);
+
+    Form* single = showMenu(0, 84);
+    ASSERT_NE(single, nullptr);
+    EXPECT_EQ(single->navigateButton(1)->fullCaption(), QStringLiteral("Main CCL Menu"));
+    click(single->navigateButton(1));
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(form()->menu(), 80);
+
+    struct Choice {
+        int button; // -1: Cancel
+        int menu;   // the form afterwards
+    };
+    for (const Choice c : {Choice{-1, 85}, Choice{1, 86}}) {
+        Form* here = showMenu(0, 85);
+        ASSERT_NE(here, nullptr);
+        EXPECT_EQ(here->navigateButton(1)->fullCaption(), QStringLiteral("[2] Links"));
+        EXPECT_TRUE(here->navigateButton(1)->toolTip().endsWith(QStringLiteral("\n86 - Alarm Handling")));
+        bool asked = false;
+        QTimer::singleShot(0, [c, &asked] {
+            auto* chooser = qobject_cast<ui::CLinksChooser*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            asked = true;
+            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("[2] Links"));
+            ASSERT_EQ(chooser->menuButtons().size(), 2u);
+            EXPECT_EQ(chooser->menuButtons()[0]->toolTip(), QStringLiteral("80 - Main CCL Menu"));
+            if (c.button < 0)
+                chooser->reject();
+            else
+                chooser->menuButtons()[static_cast<std::size_t>(c.button)]->click();
+        });
+        click(here->navigateButton(1));
+        EXPECT_TRUE(asked);
+        ASSERT_NE(form(), nullptr);
+        EXPECT_EQ(form()->menu(), c.menu);
+    }
+
+    // LINK on an entry without action links it to menu n + 80; navigate opens that menu.
+    Form* again = showMenu(0, 80);
+    ASSERT_NE(again, nullptr);
+    click(again->pictureButton(6, Form::kColLink)); // link -> none
+    EXPECT_FALSE(again->navigateButton(6)->isEnabled());
+    click(again->pictureButton(6, Form::kColLink)); // none -> link to 86
+    EXPECT_TRUE(again->pictureButton(6, Form::kColLink)->pressedState());
+    EXPECT_EQ(again->navigateButton(6)->fullCaption(), QStringLiteral("Alarm Handling"));
+    click(again->navigateButton(6));
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(form()->menu(), 86);
+}
+
+} // namespace
+} // namespace tarvo::app::test

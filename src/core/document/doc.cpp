@@ -107,7 +107,8 @@ std::vector<std::uint8_t> CS1_Doc::serialize() const
     return writeDocumentFile(m_comm, m_tables, m_serverPath);
 }
 
-DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Overwrite overwrite)
+DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Overwrite overwrite,
+                              const io::FileCalls& calls)
 {
     std::vector<std::uint8_t> bytes;
     try {
@@ -115,7 +116,7 @@ DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Ove
     } catch (const std::bad_alloc&) {
         return DocResult::failure(DocStatus::WriteFailed, u"out of memory", path);
     }
-    const io::FileResult written = io::writeFileAtomically(path, bytes, overwrite);
+    const io::FileResult written = io::writeFileAtomically(path, bytes, overwrite, calls);
     if (!written.ok)
         return DocResult::failure(written.readOnly ? DocStatus::ReadOnly : DocStatus::WriteFailed,
                                   reasonWithoutPath(written.message, path), path);

@@ -58,7 +58,8 @@ public:
     // With io::Overwrite::Refuse an existing file at path is left alone and reported.
     // A read-only file at path is never replaced (status ReadOnly).
     DocResult saveToPath(const std::string& path, bool replacePath,
-                         io::Overwrite overwrite = io::Overwrite::Allow);
+                         io::Overwrite overwrite = io::Overwrite::Allow,
+                         const io::FileCalls& calls = io::systemFileCalls());
     // File Save by the save policy (save_policy.h). A new document's target
     // that would replace another file is written only once replaceConfirmed;
     // until then needsConfirmation is set and nothing is written.

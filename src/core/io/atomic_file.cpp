@@ -31,15 +31,19 @@ std::string baseOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes, int& err)
+bool writeAll(const FileCalls& calls, int fd, std::span<const std::uint8_t> bytes, int& err)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = calls.write(fd, bytes.subspan(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             err = errno;
+            return false;
+        }
+        if (n == 0) { // no progress: retrying would spin for ever
+            err = ENOSPC;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -50,7 +54,7 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, int& err)
 }  // namespace
 
 FileResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                               Overwrite overwrite)
+                               Overwrite overwrite, const FileCalls& calls)
 {
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
@@ -70,7 +74,7 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
     const std::string tmpPath(name.data());
 
     int err = 0;
-    bool ok = writeAll(fd, bytes, err);
+    bool ok = writeAll(calls, fd, bytes, err);
     if (ok && ::fsync(fd) != 0) {
         err = errno;
         ok = false;
@@ -102,7 +106,8 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
     return {true, {}};
 }
 
-FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t maxBytes)
+FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t maxBytes,
+                         const FileCalls& calls)
 {
     RegularFileForReading file(path);
     switch (file.problem()) {
@@ -121,7 +126,7 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
     bytes.reserve(static_cast<std::size_t>(file.size()));
     std::uint8_t chunk[65536];
     for (;;) {
-        const ssize_t n = ::read(file.fd(), chunk, sizeof chunk);
+        const ssize_t n = calls.read(file.fd(), chunk);
         if (n < 0) {
             if (errno == EINTR)
                 continue;

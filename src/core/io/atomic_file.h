@@ -3,6 +3,8 @@
 // closed and renamed over the target only when complete. On any failure only
 // the temporary file is removed: an existing target is never touched.
 
+#include "io/file_calls.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -20,14 +22,18 @@ enum class Overwrite { Allow, Refuse };
 
 // Writes bytes to path atomically. With Overwrite::Refuse an existing path is
 // left alone and reported. An existing target the user may not write (see
-// write_permission.h) is never replaced: the result has readOnly set.
+// write_permission.h) is never replaced: the result has readOnly set. The
+// bytes go out through calls.write.
 FileResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                               Overwrite overwrite = Overwrite::Allow);
+                               Overwrite overwrite = Overwrite::Allow,
+                               const FileCalls& calls = systemFileCalls());
 
 // Reads a whole regular file, refusing directories, pipes, devices and files
-// over maxBytes. The open does not wait for a pipe's writer.
+// over maxBytes. The open does not wait for a pipe's writer. A failed read
+// anywhere in the file fails the whole read; out is replaced only on success.
 FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
-                         std::size_t maxBytes = std::size_t(64) << 20);
+                         std::size_t maxBytes = std::size_t(64) << 20,
+                         const FileCalls& calls = systemFileCalls());
 
 // True when both paths name the same existing file.
 bool sameFile(const std::string& a, const std::string& b);

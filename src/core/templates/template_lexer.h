@@ -60,7 +60,6 @@ private:
 
     std::string m_path;
     TemplateText m_file;
-    std::size_t m_nextLine = 0;
     std::u16string m_line;
     int m_lineNumber = 0;
     int m_column = 0;

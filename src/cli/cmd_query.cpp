@@ -5,8 +5,8 @@
 #include "cli/command_table.h"
 #include "cli/session_runner.h"
 #include "platform/line_speed_settings.h"
-#include "transfer/line_speed.h"
 #include "transfer/display_width.h"
+#include "transfer/line_speed.h"
 #include "transfer/query_session.h"
 
 #include <QJsonArray>

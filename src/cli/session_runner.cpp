@@ -96,8 +96,8 @@ void SessionEnvironment::runLoop()
 
 void SessionEnvironment::quitLoop()
 {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void SessionEnvironment::endLine()

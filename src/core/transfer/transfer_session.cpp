@@ -105,8 +105,8 @@ void CTransferSession::start()
     const bool knownSpeed =
         m_settings.baudIndex == kBaudIndex19200 || m_settings.baudIndex == kBaudIndex57600;
     if (!m_options.startAtFoundSpeed || !knownSpeed)
-        m_settings.baudIndex = m_options.probe.firstBaudIndex == kBaudIndex57600 ? kBaudIndex57600
-                                                                                  : kBaudIndex19200;
+        m_settings.baudIndex =
+            m_options.probe.firstBaudIndex == kBaudIndex57600 ? kBaudIndex57600 : kBaudIndex19200;
     m_retried = false;
     prepare();
     if (m_ended)

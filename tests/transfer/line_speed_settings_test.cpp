@@ -1,0 +1,75 @@
+// The remembered line speeds in the settings: kept per device path, and a
+// store that cannot be read or written, or a value that is no line speed,
+// is passed over.
+
+#include "platform/line_speed_settings.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace tarvo::platform {
+namespace {
+
+constexpr const char* kDevice = "/dev/ttyUSB0";
+
+class LineSpeedSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        useConfigFolder(m_dir.path());
+    }
+    static void useConfigFolder(const QString& path)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    }
+    void storeRaw(const QVariant& value)
+    {
+        QSettings store(QStringLiteral("Corvane Security Systems"),
+                        QStringLiteral("Tarvo Script Application"));
+        store.beginGroup(QStringLiteral("LineSpeeds"));
+        store.setValue(QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(kDevice))), value);
+    }
+
+    QTemporaryDir m_dir;
+    LineSpeedSettings m_speeds;
+};
+
+TEST_F(LineSpeedSettingsTest, KeepsTheSpeedPerDevicePath)
+{
+    EXPECT_EQ(m_speeds.remembered(kDevice), std::nullopt);
+    m_speeds.remember(kDevice, 57600);
+    m_speeds.remember("/dev/ttyS1", 19200);
+    EXPECT_EQ(m_speeds.remembered(kDevice), 57600);
+    EXPECT_EQ(m_speeds.remembered("/dev/ttyS1"), 19200);
+    EXPECT_EQ(m_speeds.remembered("/dev/ttyS2"), std::nullopt);
+}
+
+TEST_F(LineSpeedSettingsTest, AValueThatIsNoLineSpeedCountsAsNone)
+{
+    for (const QVariant& value : {QVariant(QStringLiteral("fast")), QVariant(38400), QVariant(-1)}) {
+        storeRaw(value);
+        EXPECT_EQ(m_speeds.remembered(kDevice), std::nullopt) << value.toString().toStdString();
+    }
+    m_speeds.remember(kDevice, 38400);
+    EXPECT_EQ(m_speeds.remembered(kDevice), std::nullopt);
+}
+
+TEST_F(LineSpeedSettingsTest, AStoreThatCannotBeWrittenIsPassedOver)
+{
+    // The settings folder is a file: nothing can be created under it.
+    const QString blocked = m_dir.filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    useConfigFolder(blocked);
+    m_speeds.remember(kDevice, 57600);
+    EXPECT_EQ(m_speeds.remembered(kDevice), std::nullopt);
+}
+
+} // namespace
+} // namespace tarvo::platform

@@ -2,8 +2,11 @@
 
 #include "app/app_texts.h"
 #include "app/com_port_commands.h"
+#include "app/error_report.h"
 #include "app/main_frame_characters.h"
 #include "app/zodar.h"
+#include "diagnostics/diagnostic_commands.h"
+#include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
@@ -51,6 +54,29 @@ void addServerCommands(CMainFrame& frame, CZodARApp& app)
     QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands,
                      &server::ServerCommands::updateEnablers);
 }
+
+// The locale display joins the View menu, the diagnostic tools the Debug menu.
+void addDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
+{
+    diagnostics::DiagnosticHost host;
+    host.window = &frame;
+    for (QAction* item : frame.menuBar()->actions())
+        if (item->text() == QStringLiteral("&View") && item->menu() != nullptr)
+            host.viewMenu = item->menu();
+    frame.ensureDebugMenu();
+    host.debugMenu = frame.debugMenu();
+    host.commPort = &app.commPort();
+    host.catalogue = &app.catalogue();
+    host.settingsFile = app.settings().location();
+    host.localeIdentifier = [&app] { return app.locale().identifier; };
+    host.systemLocaleName = QLocale::system().name();
+    host.activeDocument = [&frame] { return frame.activeDocument(); };
+    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
+    host.showErrorReport = [](int code) {
+        showErrorReport(code, diagnostics::texts::kLastErrorSource, diagnostics::texts::kLastErrorLine);
+    };
+    diagnostics::addDiagnosticCommands(host);
+}
 }
 
 CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
@@ -67,6 +93,7 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     buildToolBar();
     new ComPortCommands(*this, m_app);
     addServerCommands(*this, m_app);
+    addDiagnosticCommands(*this, m_app);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     // Between status tips the bar says it is ready.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {

@@ -4,6 +4,7 @@
 #include "app/error_report.h"
 #include "app/main_frame.h"
 #include "app/ui_font_resolver.h"
+#include "diagnostics/diagnostic_commands.h"
 #include "document/save_policy.h"
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
@@ -67,6 +68,7 @@ bool CZodARApp::InitInstance()
     if (!checkPlatform())
         return false;
     m_locale = chooseLocale(m_settings.threadLocale(), QLocale::system());
+    diagnostics::applyStartupLocale(m_locale.locale, m_locale.identifier);
     // After the user switches the input language, the application follows it.
     connect(QGuiApplication::inputMethod(), &QInputMethod::localeChanged, this, [this] {
         const QLocale input = QGuiApplication::inputMethod()->locale();

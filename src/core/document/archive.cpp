@@ -1,5 +1,7 @@
 #include "document/archive.h"
 
+#include "document/archive_code_page.h"
+
 #include <array>
 
 namespace tarvo::document {
@@ -204,7 +206,7 @@ bool ArchiveReader::readString(std::u16string& out)
             text.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
     } else {
         for (const auto b : bytes)
-            text.push_back(windows1252ToUnicode(b));
+            text.push_back(archiveByteToUnicode(b));
     }
     out = std::move(text);
     return true;

@@ -67,7 +67,7 @@ public:
     // A plain int used as a count (the info arrays): refused when negative or
     // when fewer than count * minItemBytes bytes are left.
     bool readIntCount(std::uint32_t& out, std::size_t minItemBytes);
-    // A tagged UTF-16 string or an untagged 8-bit one (read as Windows-1252).
+    // A tagged UTF-16 string or an untagged 8-bit one (read in archiveCodePage()).
     bool readString(std::u16string& out);
 
     bool readByteList(std::vector<std::uint8_t>& out);

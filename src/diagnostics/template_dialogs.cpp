@@ -1,0 +1,127 @@
+#include "diagnostics/template_dialogs.h"
+
+#include "diagnostics/diagnostic_texts.h"
+#include "diagnostics/locale_table.h"
+#include "model/lang_table.h"
+#include "templates/template_catalogue.h"
+#include "templates/template_parser.h"
+#include "ui/user_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo::diagnostics {
+
+namespace {
+
+constexpr int kReportWidth = 640;
+constexpr int kReportHeight = 420;
+
+QString errorLine(const templates::TemplateError& error)
+{
+    QString line = QStringLiteral("  message %1").arg(error.code);
+    if (error.hasPosition)
+        line += QStringLiteral(" at line %1, column %2").arg(error.line).arg(error.column);
+    return line + QStringLiteral(": ") + QString::fromStdU16String(error.summary);
+}
+
+QString languageText(const model::CS1_LangTable& table)
+{
+    model::TableHeader header;
+    model::TableMetadata metadata;
+    table.GetHeader(header, metadata);
+    const LocaleRow* row = localeRowOf(static_cast<std::uint32_t>(metadata.windowsLanguageId));
+    const QString name = row != nullptr
+                             ? QString::fromLatin1(row->name.data(), static_cast<qsizetype>(row->name.size()))
+                             : QStringLiteral("unknown language");
+    return QStringLiteral("  table \"%1\": language 0x%2 (%3), font %4")
+        .arg(QString::fromStdU16String(header.friendlyName).trimmed())
+        .arg(metadata.windowsLanguageId, 4, 16, QLatin1Char('0'))
+        .arg(name)
+        .arg(metadata.font);
+}
+
+QString parseReportOf(const std::string& path)
+{
+    templates::TableList tables;
+    templates::CTemplateReader reader;
+    QString report;
+    if (reader.ParseTemplate(path, tables)) {
+        report += QStringLiteral("  parsed: %1 table(s)\n").arg(tables.size());
+        for (const auto& table : tables)
+            report += languageText(*table) + QLatin1Char('\n');
+    } else if (reader.error()) {
+        report += QStringLiteral("  parse failed\n") + errorLine(*reader.error()) + QLatin1Char('\n');
+    } else {
+        report += QStringLiteral("  parse failed without a message\n");
+    }
+    return report;
+}
+
+} // namespace
+
+QString templateCatalogueReport(templates::CTemplateCatalogue& catalogue)
+{
+    catalogue.RefreshTemplateCatalogue();
+    QString report = QStringLiteral("Start folder: %1\nProgram folder: %2\n\n")
+                         .arg(QString::fromStdString(catalogue.startDirectory()),
+                              QString::fromStdString(catalogue.programDirectory()));
+    if (catalogue.entries().empty())
+        report += QStringLiteral("No template is installed.\n");
+    for (const templates::TemplateCatalogueEntry& entry : catalogue.entries()) {
+        report += QStringLiteral("Template %1: %2\n")
+                      .arg(entry.templateNumber)
+                      .arg(QString::fromStdString(entry.path));
+        report += parseReportOf(entry.path);
+    }
+    report += QStringLiteral("\nCatalogue checks:\n");
+    if (catalogue.checkErrors().empty())
+        report += QStringLiteral("  none\n");
+    for (const templates::TemplateError& error : catalogue.checkErrors())
+        report += errorLine(error) + QLatin1Char('\n');
+    return report;
+}
+
+QString templateParseReport(const QString& path)
+{
+    return QStringLiteral("Template: %1\n").arg(path) + parseReportOf(path.toStdString());
+}
+
+TemplateReportDialog::TemplateReportDialog(const QString& title, const QString& report, bool offerParse,
+                                           QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(title);
+    m_text = new QPlainTextEdit(report);
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (offerParse) {
+        QPushButton* parse = buttons->addButton(QStringLiteral("&Parse..."), QDialogButtonBox::ActionRole);
+        connect(parse, &QPushButton::clicked, this, [this] { parseChosenFile(); });
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(buttons);
+    resize(kReportWidth, kReportHeight);
+}
+
+QString TemplateReportDialog::report() const
+{
+    return m_text->toPlainText();
+}
+
+void TemplateReportDialog::parseChosenFile(const QString& folder)
+{
+    const QString path =
+        ui::UserDialogs::openFileName(this, texts::kParserTitle, folder, texts::kTemplateFilter);
+    if (!path.isEmpty())
+        m_text->setPlainText(templateParseReport(path));
+}
+
+} // namespace tarvo::diagnostics

@@ -66,6 +66,10 @@ const Command kCommands[] = {
      "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions "
      "LIST]",
      "S-record or block memory-map dump of the document's tables", runDump},
+    {"diff", "tarvo diff A.tvo B.tvo [--json]",
+     "what differs between two documents: tables (matched by language ID), header fields, script-menu "
+     "entries; exit 0 equal, 1 different, 2 trouble",
+     runDiff},
 };
 } // namespace
 

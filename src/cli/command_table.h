@@ -30,5 +30,6 @@ int runQuery(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
 int runImport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
+int runDiff(const std::vector<std::string>& args);
 
 } // namespace tarvo::cli

@@ -11,6 +11,7 @@ target_sources(tarvo_cli_lib PRIVATE
   session_runner.cpp
   cmd_import.cpp
   cmd_download.cpp
+  cmd_diff.cpp
   frame_trace.cpp
   interrupt_guard.cpp
   template_source.cpp

@@ -285,10 +285,6 @@ void CS1_Form_BaseView::onFocusChanged(QWidget* now)
         return;
     if (m_scroll->verticalScrollBar()->isSliderDown() || m_scroll->horizontalScrollBar()->isSliderDown())
         return;
-    // After a mouse press only the pressed control's focus counts.
-    if (m_clickedControl != nullptr && m_clickedControl != now)
-        return;
-    m_clickedControl = nullptr;
     // The scroll area moves to the focused control first; the row comes after it.
     QTimer::singleShot(0, this, [this, row = place->row] {
         if (!m_navigating)
@@ -298,10 +294,6 @@ void CS1_Form_BaseView::onFocusChanged(QWidget* now)
 
 bool CS1_Form_BaseView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (auto* control = qobject_cast<QWidget*>(watched); control != nullptr && placeOf(control))
-            m_clickedControl = control;
-    }
     // Shift + right button over a text edit asks for character entry without the menu.
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -144,7 +144,6 @@ private:
     bool m_readOnly = false;
     bool m_loaded = false;
     bool m_navigating = false;
-    QPointer<QWidget> m_clickedControl;
 };
 
 } // namespace tarvo::ui

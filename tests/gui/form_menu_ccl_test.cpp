@@ -207,5 +207,19 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
     EXPECT_EQ(form()->menu(), 86);
 }
 
+TEST_F(FormMenuTest, ClosingTheApplicationCommitsTheOpenFormBeforeItsSavePrompt)
+{
+    openDocument();
+    Form* sub = showMenu(0, 83);
+    ASSERT_NE(sub, nullptr);
+    typeInto(sub->lineEdit(2, 2), QStringLiteral("Door"));
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes); // save changes
+    frame().close();
+    settle();
+    auto reopened = document::openDocument(m_pool, m_file.toStdString(), 0);
+    ASSERT_TRUE(reopened.doc);
+    EXPECT_EQ(entryOf(reopened.doc->table(0), 83, 2).line2, u("Door      "));
+}
+
 } // namespace
 } // namespace tarvo::app::test

@@ -4,6 +4,7 @@
 #include "app/com_port_commands.h"
 #include "app/error_report.h"
 #include "app/main_frame_characters.h"
+#include "app/transfer_commands.h"
 #include "app/zodar.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     buildMenus();
     buildToolBar();
     new ComPortCommands(*this, m_app);
+    addTransferCommands(*this, m_app);
     addServerCommands(*this, m_app);
     addDiagnosticCommands(*this, m_app);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);

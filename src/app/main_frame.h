@@ -84,6 +84,8 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
 
     void newDocument();
+    // Shows a document made elsewhere (an import) in a window of its own.
+    void adoptDocument(std::unique_ptr<document::CS1_Doc> doc);
     void openDocument();
     // Opens path, or brings its window forward when it is open already.
     bool openDocumentFile(const QString& path);

@@ -96,6 +96,14 @@ ui::CS1_ChildFrame* CMainFrame::addDocumentWindow(std::unique_ptr<document::CS1_
     return frame;
 }
 
+void CMainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
+{
+    if (!doc)
+        return;
+    addDocumentWindow(std::move(doc));
+    afterDocumentSet();
+}
+
 void CMainFrame::afterDocumentSet()
 {
     ensureDebugMenu();

@@ -30,6 +30,16 @@ void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
     post([this] { planStep(); });
 }
 
+void DownloadJob::setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver)
+{
+    if (stage() != JobStage::NotStarted && !waitingForChoice())
+        return;
+    m_setup.request.backup = backupSaver != nullptr;
+    m_setup.backupSaver = backupSaver;
+    m_setup.request.asIs = asIs;
+    m_setup.verify = verify;
+}
+
 JobEnd DownloadJob::cancelledBetweenSessions() const
 {
     if (m_write && m_write->hasEnded())

@@ -43,6 +43,10 @@ public:
     // --slots names them (empty: every slot holding a table whose language
     // the document has).
     void chooseSlots(std::vector<SlotRequest> slots);
+    // The safeguards a dialog offers with its slot lists, taken before
+    // chooseSlots(): write as stored, verify after writing, and back up
+    // first into backupSaver (null: no backup; it outlives the job).
+    void setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver);
 
     // Known once the write is prepared.
     int writtenCount() const { return m_prepared.writeCount(); }

@@ -1,0 +1,275 @@
+// The core headers come before Qt's: a member of theirs is named like a Qt keyword.
+#include "transfer/download_job.h"
+#include "transfer/import_job.h"
+
+#include "app/transfer_commands.h"
+
+#include "app/app_texts.h"
+#include "app/main_frame.h"
+#include "app/zodar.h"
+#include "document/doc.h"
+#include "platform/event_loop_host.h"
+#include "platform/port_paths.h"
+#include "ui/child_frame.h"
+#include "ui/transfer_job_host.h"
+#include "ui/transfer_query_dialog.h"
+#include "ui/transfer_texts.h"
+#include "ui/tree_view.h"
+#include "ui/user_dialogs.h"
+#include "ui/view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace tarvo::app {
+
+namespace {
+
+const QString kTransferMenu = QStringLiteral("&Transfer");
+const QString kBackupName = QStringLiteral("%1 backup %2.tvo");
+const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
+
+// The template's tables, for the backup document.
+class CatalogueTables final : public transfer::TableSource {
+public:
+    explicit CatalogueTables(templates::CTemplateCatalogue& catalogue) : m_catalogue(catalogue) {}
+    bool ready(std::string& message) override
+    {
+        if (m_catalogue.RefreshTemplateCatalogue())
+            return true;
+        message = "no template to make the backup document from";
+        return false;
+    }
+    templates::TemplateBuildResult build(int documentNumber) override
+    {
+        return m_catalogue.CreateTablesFromTemplate(documentNumber);
+    }
+
+private:
+    templates::CTemplateCatalogue& m_catalogue;
+};
+
+QMenu* transferMenu(CMainFrame& frame)
+{
+    for (QAction* item : frame.menuBar()->actions())
+        if (item->text() == kTransferMenu && item->menu() != nullptr)
+            return item->menu();
+    return frame.addFeatureMenu(kTransferMenu);
+}
+
+std::vector<std::u16string> tableNames(const document::CS1_Doc& doc)
+{
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < doc.tableCount(); ++i) {
+        model::TableHeader header;
+        model::TableMetadata metadata;
+        doc.table(i).GetHeader(header, metadata);
+        names.push_back(header.friendlyName);
+    }
+    return names;
+}
+
+} // namespace
+
+QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
+                      const QDateTime& when)
+{
+    const QString stamp = when.toString(kBackupTime);
+    if (!documentPath.isEmpty()) {
+        const QFileInfo file(documentPath);
+        const QFileInfo folder(file.absolutePath());
+        if (folder.isDir() && folder.isWritable())
+            return QDir(file.absolutePath()).filePath(kBackupName.arg(file.completeBaseName(), stamp));
+    }
+    QDir().mkpath(scriptsFolder);
+    const QString stem = title.isEmpty() ? QStringLiteral("Tarvo") : QFileInfo(title).completeBaseName();
+    return QDir(scriptsFolder).filePath(kBackupName.arg(stem, stamp));
+}
+
+TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app)
+{
+    auto* commands = new TransferCommands(frame, app);
+    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
+    commands->updateEnablers();
+    return commands;
+}
+
+TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
+    : QObject(&frame), m_frame(frame), m_app(app)
+{
+    setObjectName(QStringLiteral("TransferCommands"));
+    m_import = new QAction(QStringLiteral("&Import..."), &frame);
+    m_import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_import->setStatusTip(QStringLiteral("Create a new document from the keyboard's language tables"));
+    m_import->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowDown));
+    m_query = new QAction(QStringLiteral("&Query Keyboard..."), &frame);
+    m_query->setStatusTip(QStringLiteral("Show the language tables the keyboard holds"));
+    m_query->setIcon(frame.style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    m_download = new QAction(QStringLiteral("&Download Script Menu..."), &frame);
+    m_download->setStatusTip(QStringLiteral("Write the document's language tables into the keyboard"));
+    m_download->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowUp));
+    connect(m_import, &QAction::triggered, this, &TransferCommands::importTables);
+    connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
+    connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
+    frame.addAction(m_import);
+
+    // File: Import after Open; toolbar: New, Open, Import, Save.
+    QAction* open = frame.action(Command::Open);
+    for (QAction* item : frame.menuBar()->actions())
+        if (QMenu* menu = item->menu(); menu != nullptr && menu->actions().contains(open)) {
+            const auto items = menu->actions();
+            const int at = static_cast<int>(items.indexOf(open)) + 1;
+            menu->insertAction(at < items.size() ? items.at(at) : nullptr, m_import);
+        }
+    QToolBar* bar = frame.commandToolBar();
+    bar->insertAction(frame.action(Command::Save), m_import);
+
+    // Transfer: Query and Download before the COM port command, in the menu
+    // and as their own toolbar group after Save.
+    QMenu* transfer = transferMenu(frame);
+    const auto items = transfer->actions();
+    QAction* first = items.isEmpty() ? nullptr : items.first();
+    transfer->insertAction(first, m_query);
+    transfer->insertAction(first, m_download);
+    const auto tools = bar->actions();
+    const int save = static_cast<int>(tools.indexOf(frame.action(Command::Save)));
+    QAction* after = save >= 0 && save + 1 < tools.size() ? tools.at(save + 1) : nullptr;
+    bar->insertSeparator(after);
+    bar->insertAction(after, m_query);
+    bar->insertAction(after, m_download);
+}
+
+void TransferCommands::updateEnablers()
+{
+    const bool hasDocument = m_frame.activeDocument() != nullptr;
+    m_query->setEnabled(hasDocument);
+    m_download->setEnabled(hasDocument);
+    m_import->setEnabled(true);
+}
+
+bool TransferCommands::confirmReminder()
+{
+    return ui::UserDialogs::ask(&m_frame, texts::kAppName, ui::transfer_texts::kReminder,
+                                QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void TransferCommands::queryKeyboard()
+{
+    document::CS1_Doc* doc = m_frame.activeDocument();
+    if (doc == nullptr)
+        return;
+    ui::TransferQueryDialog dialog(m_app.commPort(), doc->commSettings(), &m_frame);
+    if (m_queryHook)
+        m_queryHook(dialog);
+    dialog.exec();
+}
+
+void TransferCommands::downloadTables()
+{
+    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    if (active == nullptr || !confirmReminder())
+        return;
+    // The open form's edits go with the tables.
+    if (!m_frame.commitOpenForms())
+        return;
+    document::CS1_Doc& doc = active->document();
+    m_lastSummary.clear();
+    serial::CommSettings settings = doc.commSettings();
+    platform::EventLoopHost loop;
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, &m_frame);
+    host.setDocumentTables(tableNames(doc));
+    if (m_hostHook)
+        m_hostHook(host);
+
+    CatalogueTables backupTables(m_app.catalogue());
+    std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
+    transfer::DownloadJobSetup setup;
+    setup.backupTables = &backupTables;
+    setup.portIndex = settings.portIndex;
+    transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
+    transfer::DownloadJob job(line, host, host.jobOptions(), doc, setup);
+    ui::TransferSlotDialog& dialog = host.slotDialog();
+    const bool fromImport = doc.importComplete();
+    bool asStored = false;
+    const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
+        const bool backup = dialog.backupOption()->isChecked();
+        asStored = dialog.asStoredOption()->isChecked();
+        if (backup) {
+            const QString path =
+                backupPathFor(QString::fromStdString(doc.path()), QString::fromStdU16String(doc.title()),
+                              CZodARApp::defaultScriptsFolder(), QDateTime::currentDateTime());
+            backupSaver = std::make_unique<transfer::FileDocumentSaver>(path.toStdString(), false,
+                                                                        io::Overwrite::Refuse);
+        }
+        job.setSafeguards(asStored, dialog.verifyOption()->isChecked(), backupSaver.get());
+        job.chooseSlots(chosen);
+    });
+    // The keyboard's script menus were merged into the document before the write.
+    const auto& stages = host.stages();
+    if (!fromImport && !asStored &&
+        std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end()) {
+        doc.setModified();
+        active->view()->tree()->BuildTree(doc);
+        active->updateTitle();
+        m_frame.updateCommandStates();
+    }
+    if (end.status != transfer::JobStatus::Complete)
+        return;
+    QString verified = job.verified() ? ui::transfer_texts::kVerifiedSuffix : QString();
+    m_lastSummary =
+        ui::transfer_texts::kDownloadSummary.arg(job.writtenCount()).arg(job.unchangedCount()).arg(verified);
+    for (const QString& notice : host.notices())
+        m_lastSummary += QLatin1Char('\n') + notice;
+    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+}
+
+void TransferCommands::importTables()
+{
+    if (!confirmReminder())
+        return;
+    m_lastSummary.clear();
+    templates::CTemplateCatalogue& catalogue = m_app.catalogue();
+    if (m_app.documentNumbers().full() || !catalogue.RefreshTemplateCatalogue()) {
+        // New says why it cannot make a document.
+        m_frame.newDocument();
+        return;
+    }
+    transfer::ImportJobSetup setup;
+    setup.templateTables = catalogue.CreateTablesFromTemplate(0);
+    if (!setup.templateTables.ok) {
+        ui::UserDialogs::message(&m_frame, texts::kAppName,
+                                 setup.templateTables.error
+                                     ? QString::fromStdU16String(setup.templateTables.error->fullText)
+                                     : QString());
+        return;
+    }
+    setup.pool = &m_app.documentNumbers();
+    setup.portIndex = m_app.defaultComPort();
+    serial::CommSettings settings = serial::CommSettings::forDocument(m_app.defaultComPort());
+    platform::EventLoopHost loop;
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, &m_frame);
+    if (m_hostHook)
+        m_hostHook(host);
+    transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
+    transfer::ImportJob job(line, host, host.jobOptions(), std::move(setup));
+    const transfer::JobEnd& end =
+        host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
+    if (end.status != transfer::JobStatus::Complete)
+        return;
+    std::unique_ptr<document::CS1_Doc> doc = job.takeDocument();
+    if (!doc)
+        return;
+    doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
+    m_frame.adoptDocument(std::move(doc));
+}
+
+} // namespace tarvo::app

@@ -1,0 +1,68 @@
+#pragma once
+// The transfer commands of the main window: File "&Import..." (Ctrl+I,
+// toolbar button 3, always enabled) and the Transfer menu's "&Query
+// Keyboard..." and "&Download Script Menu..." (toolbar buttons 5 and 6, with
+// an active document). Each runs the transfer jobs on the application's port
+// through the transfer dialogs.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QDateTime;
+
+namespace tarvo::ui {
+class TransferJobHost;
+class TransferQueryDialog;
+} // namespace tarvo::ui
+
+namespace tarvo::app {
+
+class CMainFrame;
+class CZodARApp;
+
+class TransferCommands final : public QObject {
+    Q_OBJECT
+public:
+    TransferCommands(CMainFrame& frame, CZodARApp& app);
+
+    QAction* importAction() const { return m_import; }
+    QAction* queryAction() const { return m_query; }
+    QAction* downloadAction() const { return m_download; }
+
+    void importTables();
+    void queryKeyboard();
+    void downloadTables();
+    void updateEnablers();
+
+    // Tests reach the dialogs here before they run.
+    void setJobHostHook(std::function<void(ui::TransferJobHost&)> hook) { m_hostHook = std::move(hook); }
+    void setQueryHook(std::function<void(ui::TransferQueryDialog&)> hook) { m_queryHook = std::move(hook); }
+    // The message that ended the last download or import ("" when none).
+    const QString& lastSummary() const { return m_lastSummary; }
+
+private:
+    bool confirmReminder();
+
+    CMainFrame& m_frame;
+    CZodARApp& m_app;
+    QAction* m_import = nullptr;
+    QAction* m_query = nullptr;
+    QAction* m_download = nullptr;
+    std::function<void(ui::TransferJobHost&)> m_hostHook;
+    std::function<void(ui::TransferQueryDialog&)> m_queryHook;
+    QString m_lastSummary;
+};
+
+// Adds the commands to frame (after the COM port commands made the Transfer menu).
+TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app);
+
+// Where a download's backup goes: next to the document with the date and
+// time in its name, or in scriptsFolder for a never-saved document or a
+// folder that cannot be written.
+QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
+                      const QDateTime& when);
+
+} // namespace tarvo::app

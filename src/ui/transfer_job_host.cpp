@@ -1,0 +1,212 @@
+#include "ui/transfer_job_host.h"
+
+#include "transfer/transfer_session.h"
+#include "ui/transfer_texts.h"
+#include "ui/user_dialogs.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarvo::ui {
+
+namespace {
+
+QString q(const std::u16string& s)
+{
+    return QString::fromStdU16String(s);
+}
+
+const QString kReadingScripts = QStringLiteral("Reading Script Menus:");
+
+} // namespace
+
+TransferJobHost::TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent)
+    : m_kind(kind), m_parent(parent), m_slots(std::make_unique<TransferSlotDialog>(kind, parent)),
+      m_progress(std::make_unique<TransferProgressDialog>(parent))
+{
+    m_slots->setWindowModality(Qt::ApplicationModal);
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    connect(m_slots.get(), &TransferSlotDialog::slotsChosen, this, &TransferJobHost::slotsChosen);
+    connect(m_slots.get(), &TransferSlotDialog::cancelRequested, this, &TransferJobHost::cancel);
+    connect(m_progress.get(), &TransferProgressDialog::cancelRequested, this, &TransferJobHost::cancel);
+    connect(m_progress.get(), &QDialog::accepted, this, &TransferJobHost::quitWhenDone);
+}
+
+TransferJobHost::~TransferJobHost() = default;
+
+transfer::JobOptions TransferJobHost::jobOptions()
+{
+    transfer::JobOptions options;
+    options.progressPauses = true;
+    options.view = this;
+    return options;
+}
+
+const transfer::JobEnd& TransferJobHost::run(transfer::TransferJob& job, ChooseSlots choose)
+{
+    m_job = &job;
+    m_choose = std::move(choose);
+    m_slots->show();
+    QTimer::singleShot(0, this, [this] { m_job->start(); });
+    m_loop.exec();
+    m_slots->hide();
+    m_progress->hide();
+    m_job = nullptr;
+    return job.end();
+}
+
+QWidget* TransferJobHost::activeWindow() const
+{
+    if (m_progress->isVisible())
+        return m_progress.get();
+    if (m_slots->isVisible())
+        return m_slots.get();
+    return m_parent;
+}
+
+void TransferJobHost::stageStarted(transfer::JobStage stage)
+{
+    m_stages.push_back(stage);
+    switch (stage) {
+    case transfer::JobStage::ReadBack:
+    case transfer::JobStage::Read:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kReadTitle, kReadingScripts);
+        break;
+    case transfer::JobStage::Write:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kTransferTitle, QString());
+        break;
+    case transfer::JobStage::Verify:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kTransferTitle, transfer_texts::kVerifying);
+        break;
+    default:
+        break;
+    }
+}
+
+void TransferJobHost::showProgressDialog()
+{
+    if (m_progressShown)
+        return;
+    m_progressShown = true;
+    m_slots->hide();
+    m_progress->show();
+    if (m_progressHook)
+        QTimer::singleShot(0, this, [this] { m_progressHook(*m_progress); });
+}
+
+void TransferJobHost::notice(const std::string& text)
+{
+    m_notices << QString::fromStdString(text);
+}
+
+void TransferJobHost::slotChoiceNeeded()
+{
+    const transfer::CSlotInspectionSession* found = m_job->inspection();
+    if (found == nullptr)
+        return;
+    m_slots->fillLists(found->listings(), m_kind == TransferSlotDialog::Kind::Download
+                                              ? m_documentTables
+                                              : std::vector<std::u16string>{});
+    if (m_choiceHook)
+        QTimer::singleShot(0, this, [this] { m_choiceHook(*m_slots); });
+}
+
+void TransferJobHost::slotsChosen()
+{
+    if (m_job == nullptr || m_job->hasEnded())
+        return;
+    showProgressDialog();
+    m_progress->beginPhase(m_kind == TransferSlotDialog::Kind::Download ? transfer_texts::kTransferTitle
+                                                                        : transfer_texts::kReadTitle,
+                           QString());
+    m_choose(m_slots->chosenSlots());
+}
+
+// The button, Escape or the close command while the job runs. During the
+// write the job asks first (cancelQuestion); the question holds everything.
+void TransferJobHost::cancel()
+{
+    if (m_questionOpen)
+        return;
+    if (m_job == nullptr || m_job->hasEnded()) {
+        quitWhenDone();
+        return;
+    }
+    m_job->cancel();
+}
+
+void TransferJobHost::cancelQuestion(const std::u16string& question)
+{
+    m_questionOpen = true;
+    // Asked from the loop: the job is not inside one of its own calls then.
+    QTimer::singleShot(0, this, [this, question] {
+        const bool yes =
+            UserDialogs::ask(activeWindow(), m_progress->windowTitle(), q(question),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        m_questionOpen = false;
+        if (m_job != nullptr && !m_job->hasEnded())
+            m_job->answerCancel(yes);
+    });
+}
+
+void TransferJobHost::jobEnded(const transfer::JobEnd& end)
+{
+    using transfer::JobStatus;
+    if (end.status == JobStatus::Complete) {
+        if (m_progressShown) {
+            // "Transfer Complete" stays until the user presses OK.
+            m_progress->showFinished(transfer_texts::kTransferComplete);
+            return;
+        }
+    } else if (end.status != JobStatus::Cancelled && !end.message.empty() &&
+               (!m_messageShown || end.slot.has_value())) {
+        // A failure the sessions did not show (a plan, a backup, a verify),
+        // or one that leaves a slot erased: said once more, naming it.
+        QString text = QString::fromStdString(end.message);
+        if (end.slot)
+            text = transfer_texts::kSlotLeft.arg(*end.slot).arg(text);
+        UserDialogs::message(activeWindow(), m_progress->windowTitle(), text);
+    }
+    QTimer::singleShot(0, this, &TransferJobHost::quitWhenDone);
+}
+
+void TransferJobHost::quitWhenDone()
+{
+    if (m_job == nullptr || !m_job->hasEnded())
+        return;
+    m_loop.quit();
+}
+
+void TransferJobHost::setStatusText(const std::u16string& text)
+{
+    m_slots->setStatusText(q(text));
+}
+
+void TransferJobHost::showProgress(int code, const std::u16string& text)
+{
+    if (m_progressShown)
+        m_progress->showProgress(code, q(text));
+}
+
+void TransferJobHost::showBlockProgress(int done, int total, const std::u16string& tableLine)
+{
+    m_progress->showBlocks(done, total, q(tableLine));
+}
+
+void TransferJobHost::showMessage(const std::u16string& text)
+{
+    m_messageShown = true;
+    UserDialogs::message(activeWindow(),
+                         activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(), q(text));
+}
+
+bool TransferJobHost::ask(const std::u16string& question)
+{
+    return UserDialogs::ask(activeWindow(), m_progress->windowTitle(), q(question),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace tarvo::ui

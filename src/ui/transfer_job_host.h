@@ -1,0 +1,94 @@
+#pragma once
+// Hosts a download or import job in the editor: the Download or Import
+// dialog while the job inspects the slots and waits for the choice, then the
+// Read and Transfer dialog while it moves the tables. The job does the
+// transfer; this shows its sessions' texts, asks its questions and runs the
+// application's loop until the job has ended and the user has read the end.
+
+#include "transfer/job_listener.h"
+#include "transfer/session_view.h"
+#include "transfer/transfer_job.h"
+#include "ui/transfer_progress_dialog.h"
+#include "ui/transfer_slot_dialog.h"
+
+#include <QEventLoop>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace tarvo::ui {
+
+class TransferJobHost final : public QObject, public transfer::JobListener, public transfer::SessionView {
+    Q_OBJECT
+public:
+    using ChooseSlots = std::function<void(const std::vector<transfer::SlotRequest>&)>;
+
+    TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent);
+    ~TransferJobHost() override;
+
+    // Options for the job: this host shows its sessions, with the pauses.
+    transfer::JobOptions jobOptions();
+    // The document's table names a blank slot's list offers (download only).
+    void setDocumentTables(std::vector<std::u16string> names) { m_documentTables = std::move(names); }
+    // Called once the slot dialog is filled and shown; tests make their choice here.
+    void setChoiceHook(std::function<void(TransferSlotDialog&)> hook) { m_choiceHook = std::move(hook); }
+    // Called when the transfer dialog first shows; tests act on it here.
+    void setProgressHook(std::function<void(TransferProgressDialog&)> hook)
+    {
+        m_progressHook = std::move(hook);
+    }
+
+    // Runs job to its end; choose passes the user's slots to the job.
+    const transfer::JobEnd& run(transfer::TransferJob& job, ChooseSlots choose);
+
+    TransferSlotDialog& slotDialog() { return *m_slots; }
+    TransferProgressDialog& progressDialog() { return *m_progress; }
+    // The job's notices (backup saved, slot unchanged), in order.
+    const QStringList& notices() const { return m_notices; }
+    // A message was shown for the end already (by a session).
+    bool endShown() const { return m_messageShown; }
+    // The stages the job went through.
+    const std::vector<transfer::JobStage>& stages() const { return m_stages; }
+
+    // JobListener
+    void stageStarted(transfer::JobStage stage) override;
+    void notice(const std::string& text) override;
+    void slotChoiceNeeded() override;
+    void cancelQuestion(const std::u16string& question) override;
+    void jobEnded(const transfer::JobEnd& end) override;
+
+private:
+    // SessionView
+    void setStatusText(const std::u16string& text) override;
+    void showProgress(int code, const std::u16string& text) override;
+    void showBlockProgress(int done, int total, const std::u16string& tableLine) override;
+    void showMessage(const std::u16string& text) override;
+    bool ask(const std::u16string& question) override;
+    void sessionEnded(int /*endCode*/) override {}
+
+    void slotsChosen();
+    void cancel();
+    void showProgressDialog();
+    QWidget* activeWindow() const;
+    void quitWhenDone();
+
+    TransferSlotDialog::Kind m_kind;
+    QWidget* m_parent;
+    std::unique_ptr<TransferSlotDialog> m_slots;
+    std::unique_ptr<TransferProgressDialog> m_progress;
+    transfer::TransferJob* m_job = nullptr;
+    ChooseSlots m_choose;
+    std::vector<std::u16string> m_documentTables;
+    std::function<void(TransferSlotDialog&)> m_choiceHook;
+    std::function<void(TransferProgressDialog&)> m_progressHook;
+    QEventLoop m_loop;
+    QStringList m_notices;
+    std::vector<transfer::JobStage> m_stages;
+    bool m_messageShown = false;
+    bool m_progressShown = false;
+    bool m_questionOpen = false;
+};
+
+} // namespace tarvo::ui

@@ -1,0 +1,168 @@
+#include "ui/transfer_progress_dialog.h"
+
+#include "transfer/transfer_session.h"
+#include "ui/transfer_texts.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace tarvo::ui {
+
+namespace {
+
+constexpr int kPercent = 100;
+constexpr qint64 kMsPerSecond = 1000;
+constexpr qint64 kSecondsPerMinute = 60;
+constexpr qint64 kSecondsPerHour = 3600;
+constexpr int kMinimumWidth = 460;
+
+} // namespace
+
+QString rateAndTimeLeft(int blocksDone, int blocksLeft, qint64 elapsedMs)
+{
+    if (blocksDone <= 0 || elapsedMs <= 0)
+        return {};
+    const double rate = blocksDone * static_cast<double>(kMsPerSecond) / static_cast<double>(elapsedMs);
+    const auto seconds = static_cast<qint64>(blocksLeft / rate + 0.5);
+    QString left;
+    if (seconds >= kSecondsPerHour)
+        left = QStringLiteral("%1:%2:%3")
+                   .arg(seconds / kSecondsPerHour)
+                   .arg(seconds % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'))
+                   .arg(seconds % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+    else
+        left = QStringLiteral("%1:%2")
+                   .arg(seconds / kSecondsPerMinute)
+                   .arg(seconds % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+    return transfer_texts::kRate.arg(rate, 0, 'f', 1).arg(left);
+}
+
+TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(transfer_texts::kTransferTitle);
+    setMinimumWidth(kMinimumWidth);
+    auto* grid = new QGridLayout(this);
+    m_comment = new QLabel(this);
+    m_table = new QLabel(this);
+    m_progress = new QLabel(this);
+    m_bar = new QProgressBar(this);
+    m_bar->setRange(0, kPercent);
+    m_bar->setValue(0);
+    m_blockLabel = new QLabel(this);
+    m_blocks = new QLabel(transfer_texts::kBlockCountBlank, this);
+    m_rate = new QLabel(this);
+    m_button = new QPushButton(transfer_texts::kButtonCancel, this);
+    m_button->setDefault(true);
+    grid->addWidget(m_comment, 0, 0, 1, 3);
+    grid->addWidget(m_table, 1, 0, 1, 3);
+    grid->addWidget(m_progress, 2, 0, 1, 3);
+    grid->addWidget(m_bar, 3, 0, 1, 3);
+    grid->addWidget(m_blockLabel, 4, 0);
+    grid->addWidget(m_blocks, 4, 1);
+    grid->addWidget(m_rate, 4, 2, Qt::AlignRight);
+    grid->addWidget(m_button, 5, 2, Qt::AlignRight);
+    connect(m_button, &QPushButton::clicked, this, &TransferProgressDialog::buttonClicked);
+    m_clock.start();
+}
+
+void TransferProgressDialog::beginPhase(const QString& title, const QString& comment)
+{
+    setWindowTitle(title);
+    m_comment->setText(comment);
+    m_table->clear();
+    m_progress->clear();
+    m_bar->setValue(0);
+    m_blocks->setText(transfer_texts::kBlockCountBlank);
+    m_rate->clear();
+    m_firstDone = -1;
+    m_clock.restart();
+}
+
+void TransferProgressDialog::showProgress(int code, const QString& text)
+{
+    if (code == transfer::kProgressCleared) {
+        m_progress->clear();
+        m_button->setText(transfer_texts::kButtonCancel);
+        return;
+    }
+    if (code == transfer::kProgressBlocks)
+        return;
+    m_progress->setText(text);
+}
+
+void TransferProgressDialog::showBlocks(int done, int total, const QString& tableLine)
+{
+    if (!tableLine.isEmpty())
+        m_table->setText(tableLine);
+    m_blockLabel->setText(transfer_texts::kCurrentBlock);
+    m_blocks->setText(transfer_texts::kBlockCount.arg(done).arg(total));
+    m_bar->setValue(total > 0 ? static_cast<int>(static_cast<qint64>(done) * kPercent / total) : 0);
+    if (m_firstDone < 0) {
+        // The rate counts from the first block seen, after the ping and the erase.
+        m_firstDone = done;
+        m_clock.restart();
+        return;
+    }
+    m_rate->setText(rateAndTimeLeft(done - m_firstDone, total - done, m_clock.elapsed()));
+}
+
+void TransferProgressDialog::showFinished(const QString& text)
+{
+    m_finished = true;
+    m_progress->setText(text);
+    m_rate->clear();
+    m_button->setText(transfer_texts::kButtonOk);
+}
+
+QString TransferProgressDialog::comment() const
+{
+    return m_comment->text();
+}
+QString TransferProgressDialog::tableLine() const
+{
+    return m_table->text();
+}
+QString TransferProgressDialog::progressText() const
+{
+    return m_progress->text();
+}
+QString TransferProgressDialog::blockText() const
+{
+    return m_blocks->text();
+}
+QString TransferProgressDialog::rateText() const
+{
+    return m_rate->text();
+}
+int TransferProgressDialog::percent() const
+{
+    return m_bar->value();
+}
+QString TransferProgressDialog::buttonText() const
+{
+    return m_button->text();
+}
+
+void TransferProgressDialog::buttonClicked()
+{
+    if (m_finished)
+        accept();
+    else
+        emit cancelRequested();
+}
+
+void TransferProgressDialog::reject()
+{
+    buttonClicked();
+}
+
+void TransferProgressDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    buttonClicked();
+}
+
+} // namespace tarvo::ui

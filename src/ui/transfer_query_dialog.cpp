@@ -1,0 +1,168 @@
+#include "ui/transfer_query_dialog.h"
+
+#include "platform/event_loop_host.h"
+#include "transfer/query_session.h"
+#include "ui/transfer_texts.h"
+#include "ui/user_dialogs.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tarvo::ui {
+
+namespace {
+
+constexpr std::array<int, TransferQueryDialog::kFields> kFieldWidths = {190, 60, 60, 70, 80};
+
+QString q(const std::u16string& s)
+{
+    return QString::fromStdU16String(s);
+}
+
+} // namespace
+
+TransferQueryDialog::TransferQueryDialog(serial::CCommPort& port, const serial::CommSettings& settings,
+                                         QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_host(std::make_unique<platform::EventLoopHost>())
+{
+    setWindowTitle(transfer_texts::kQueryTitle);
+    auto* layout = new QVBoxLayout(this);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    QFont italic = m_status->font();
+    italic.setItalic(true);
+    m_status->setFont(italic);
+    layout->addWidget(m_status);
+
+    auto* group = new QGroupBox(transfer_texts::kQueryGroup, this);
+    auto* grid = new QGridLayout(group);
+    auto* heading = new QLabel(transfer_texts::kQueryHeading, group);
+    heading->setTextFormat(Qt::PlainText);
+    grid->addWidget(heading, 0, 0, 1, kFields);
+    auto* rule = new QFrame(group);
+    rule->setFrameShape(QFrame::HLine);
+    grid->addWidget(rule, 1, 0, 1, kFields);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kFields; ++c) {
+            auto* edit = new QLineEdit(group);
+            edit->setReadOnly(true);
+            edit->setFrame(false);
+            edit->setMinimumWidth(kFieldWidths[static_cast<std::size_t>(c)]);
+            edit->setObjectName(QStringLiteral("row%1_%2").arg(r + 1).arg(c));
+            grid->addWidget(edit, r + 2, c);
+            m_fields[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = edit;
+        }
+    layout->addWidget(group);
+    auto* buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(transfer_texts::kButtonOk, QDialogButtonBox::AcceptRole);
+    connect(m_ok, &QPushButton::clicked, this, &TransferQueryDialog::finishDialog);
+    layout->addWidget(buttons);
+
+    transfer::SessionOptions options; // 19200 first, then 57600 once
+    m_session = std::make_unique<transfer::CQuerySession>(*m_host, *this, port, m_settings, options);
+    m_session->setRowListener([this](const transfer::TableInfoRow& row) { fillRow(row); });
+}
+
+TransferQueryDialog::~TransferQueryDialog()
+{
+    // A session still running releases the port as it goes.
+    if (m_session && m_session->hasStarted() && !m_session->hasEnded()) {
+        m_closing = true;
+        m_session->close();
+    }
+}
+
+int TransferQueryDialog::exec()
+{
+    QTimer::singleShot(0, this, [this] { m_session->start(); });
+    return QDialog::exec();
+}
+
+QString TransferQueryDialog::statusText() const
+{
+    return m_status->text();
+}
+
+QString TransferQueryDialog::field(int row, int column) const
+{
+    return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column))->text();
+}
+
+int TransferQueryDialog::endCode() const
+{
+    return m_session->hasEnded() ? m_session->endCode() : 0;
+}
+
+void TransferQueryDialog::fillRow(const transfer::TableInfoRow& row)
+{
+    if (row.slot < 1 || row.slot > kRows)
+        return;
+    auto& fields = m_fields[static_cast<std::size_t>(row.slot - 1)];
+    fields[0]->setText(q(row.description));
+    fields[1]->setText(q(row.schemaText));
+    fields[2]->setText(q(row.fontText));
+    fields[3]->setText(q(row.versionText));
+    fields[4]->setText(q(row.languageIdText));
+}
+
+// OK, Escape and the close command all end the session (5000 once the
+// keyboard is offline, 5005 before); the dialog closes when it has ended.
+void TransferQueryDialog::finishDialog()
+{
+    if (m_session->hasStarted() && !m_session->hasEnded()) {
+        m_closing = true;
+        m_session->close();
+    }
+    if (!m_session->hasStarted() || m_session->hasEnded())
+        done(m_session->hasEnded() ? m_session->endCode() : QDialog::Rejected);
+}
+
+void TransferQueryDialog::reject()
+{
+    finishDialog();
+}
+
+void TransferQueryDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    finishDialog();
+}
+
+void TransferQueryDialog::setStatusText(const std::u16string& text)
+{
+    m_status->setText(q(text));
+}
+
+void TransferQueryDialog::showProgress(int, const std::u16string&) {}
+
+void TransferQueryDialog::showBlockProgress(int, int, const std::u16string&) {}
+
+void TransferQueryDialog::showMessage(const std::u16string& text)
+{
+    UserDialogs::message(this, windowTitle(), q(text));
+}
+
+bool TransferQueryDialog::ask(const std::u16string& question)
+{
+    return UserDialogs::ask(this, windowTitle(), q(question), QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Complete: the rows stay until OK. Anything else closes the dialog (its
+// message has been shown).
+void TransferQueryDialog::sessionEnded(int code)
+{
+    if (code == transfer::kEndComplete && !m_closing)
+        return;
+    QTimer::singleShot(0, this, [this, code] { done(code); });
+}
+
+} // namespace tarvo::ui

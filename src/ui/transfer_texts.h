@@ -1,0 +1,60 @@
+#pragma once
+// The texts of the transfer dialogs, used by name.
+
+#include <QString>
+
+namespace tarvo::ui::transfer_texts {
+
+// The reminder shown before a download or an import.
+inline const QString kReminderCaption = QStringLiteral("Reminder");
+inline const QString kReminder = QStringLiteral(
+    "Before proceeding further, please ensure that following steps have been followed:\n\n"
+    "1. Select a COM port.\n"
+    "2. Connect the COM port to the keyboard with the RS-232 cable.\n"
+    "3. Place the keyboard in \"bootloader\" mode.\n"
+    "4. Please press \"Yes\" to proceed  else press \"Cancel\".\n\n"
+    "Refer to the ReadMe file for more information on placing the keyboard in \"bootloader\" mode.");
+
+// The slot dialogs.
+inline const QString kDownloadTitle = QStringLiteral("Download");
+inline const QString kDownloadRow = QStringLiteral("%1 Keyboard Language Table #%2");
+inline const QString kDownloadCaption = QStringLiteral("Select modified Language Table(s) to transfer");
+inline const QString kDownloadButton = QStringLiteral("&Download");
+inline const QString kImportTitle = QStringLiteral("Import Language Table From Keyboard");
+inline const QString kImportRow = QStringLiteral("Keyboard Language Table #%1 %2");
+inline const QString kImportButton = QStringLiteral("&Import Script");
+inline const QString kCancelButton = QStringLiteral("&Cancel");
+inline const QChar kRowMarker = QChar(0x25BA);
+inline const QString kNothingChosen = QStringLiteral("Please select the language to be imported");
+// The document's own tables, offered for a blank or half-written slot.
+inline const QString kDocumentTableEntry = QStringLiteral("%1 (document table %2, as stored)");
+
+// The download's safeguards.
+inline const QString kBackupOption = QStringLiteral("&Back up the keyboard's tables first");
+inline const QString kAsStoredOption = QStringLiteral("Write the tables &as stored (restore a backup)");
+inline const QString kVerifyOption = QStringLiteral("&Verify after writing");
+
+// The Transfer and Read dialogs.
+inline const QString kTransferTitle = QStringLiteral("Transfer Language Table");
+inline const QString kReadTitle = QStringLiteral("Read Language Table From Keyboard");
+inline const QString kCurrentBlock = QStringLiteral("Current Block:");
+inline const QString kBlockCount = QStringLiteral("%1 of %2");
+inline const QString kBlockCountBlank = QStringLiteral("#### of ####");
+inline const QString kRate = QStringLiteral("%1 blocks/s, %2 left");
+inline const QString kVerifying = QStringLiteral("Verifying Language Tables:");
+inline const QString kButtonCancel = QStringLiteral("Cancel");
+inline const QString kButtonOk = QStringLiteral("OK");
+inline const QString kTransferComplete = QStringLiteral("Transfer Complete");
+
+// The Query dialog.
+inline const QString kQueryTitle = QStringLiteral("Query Keyboard");
+inline const QString kQueryGroup = QStringLiteral("Language Tables");
+inline const QString kQueryHeading =
+    QStringLiteral("  Table Description          Schema     Font         Version     Language ID");
+
+// What the editor adds after a transfer.
+inline const QString kDownloadSummary = QStringLiteral("Transfer Complete: %1 written, %2 unchanged%3.");
+inline const QString kVerifiedSuffix = QStringLiteral(", verified");
+inline const QString kSlotLeft = QStringLiteral("Keyboard language table #%1 is affected: %2");
+
+} // namespace tarvo::ui::transfer_texts

@@ -1,0 +1,316 @@
+// The transfer dialogs against the simulated keyboard: Query's rows, File
+// Import into a new document, a download that merges the keyboard's menus
+// and backs the tables up first, the backup written back as stored, cancel
+// and resume during the write, and faults the keyboard injects.
+
+#include "editor_fixture.h"
+#include "sim_process.h"
+
+#include "app/transfer_commands.h"
+#include "document/doc.h"
+#include "model/lang_table_layout.h"
+#include "ui/transfer_job_host.h"
+#include "ui/transfer_query_dialog.h"
+#include "ui/transfer_texts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+namespace tarvo::app::test {
+
+namespace {
+
+using cli::test::Bytes;
+using cli::test::slotOf;
+namespace layout = model::layout;
+
+// The document's Deutsch table (index 1) goes into slot 2; slots 6-13 are blank.
+constexpr int kTable = 1;
+constexpr int kSlot = 2;
+constexpr int kBlankSlot = 6;
+constexpr int kMenu = 81;
+constexpr int kEditedEntry = 1;
+constexpr std::uint8_t kKeyboardOnly = 0x5A;
+constexpr std::size_t kKeyboardOnlyByte = layout::kUserFunctionOffset + 4;
+constexpr int kPollMs = 50;
+
+// Calls act once done() holds, checking every kPollMs from the loop.
+void whenReady(QObject* context, std::function<bool()> done, std::function<void()> act)
+{
+    auto* timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, done = std::move(done), act = std::move(act)] {
+        if (!done())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act();
+    });
+    timer->start(kPollMs);
+}
+
+Bytes copyOf(std::span<const std::uint8_t> bytes)
+{
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+class TransferDialogsTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        m_factory = cli::test::factoryFlash(m_dir.file("factory.bin"));
+        ASSERT_EQ(m_factory.size(), cli::test::kSlotBytes * cli::test::kFlashSlots);
+        // A byte only the keyboard's table has: a download that merely
+        // replaced the table would lose it.
+        m_before = m_factory;
+        slotOf(m_before, kSlot)[kKeyboardOnlyByte] ^= kKeyboardOnly;
+        cli::test::writeFlash(m_keyboard.flashPath(), m_before, true);
+        qputenv("TARVO_COM1", QByteArray::fromStdString(m_keyboard.link()));
+    }
+
+    void TearDown() override
+    {
+        m_keyboard.stop();
+        qunsetenv("TARVO_COM1");
+        EditorFixture::TearDown();
+    }
+
+    TransferCommands& commands()
+    {
+        auto* found = frame().findChild<TransferCommands*>(QStringLiteral("TransferCommands"));
+        EXPECT_NE(found, nullptr);
+        return *found;
+    }
+
+    // A saved document with an edited entry in its Deutsch table, open in the editor.
+    QString openEditedDocument()
+    {
+        const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
+        EXPECT_EQ(cli::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
+        EXPECT_EQ(cli::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
+                                       std::to_string(kMenu), "--entry", std::to_string(kEditedEntry),
+                                       "--lines", "A|B|C"},
+                                      m_dir.path())
+                      .status,
+                  0);
+        m_documentImages = cli::test::documentImages(file);
+        EXPECT_TRUE(frame().openDocumentFile(QString::fromStdString(file)));
+        return QString::fromStdString(file);
+    }
+
+    // What a download writes over the slot: the keyboard's table with the
+    // font slot byte of its font and the document's edited entry.
+    Bytes merged() const
+    {
+        const auto old = slotOf(m_before, kSlot);
+        Bytes image(old.begin(), old.end());
+        image[layout::kReadOnlyOffset] = 0;
+        image[layout::kFontSlotOffset] = static_cast<std::uint8_t>(image[layout::kFontOffset] - 1);
+        const std::size_t entry = layout::menuEntryOffset(kMenu, kEditedEntry);
+        std::copy_n(m_documentImages[kTable].begin() + static_cast<std::ptrdiff_t>(entry),
+                    layout::kEntryBytes, image.begin() + static_cast<std::ptrdiff_t>(entry));
+        return image;
+    }
+
+    // The next download or import picks entry in slot's list (with the
+    // safeguards set by choose) and presses OK at the end.
+    void answerJob(int slot, int entry, std::function<void(ui::TransferSlotDialog&)> choose = {},
+                   std::function<void(ui::TransferJobHost&, ui::TransferProgressDialog&)> during = {})
+    {
+        commands().setJobHostHook([=](ui::TransferJobHost& host) {
+            host.setChoiceHook([=](ui::TransferSlotDialog& dialog) {
+                dialog.list(slot)->setCurrentIndex(entry);
+                if (choose)
+                    choose(dialog);
+                dialog.okButton()->click();
+            });
+            host.setProgressHook([=, &host](ui::TransferProgressDialog& progress) {
+                if (during)
+                    during(host, progress);
+                whenReady(
+                    &progress, [&progress] { return progress.finished(); },
+                    [&progress] { progress.button()->click(); });
+            });
+        });
+    }
+
+    Bytes flashNow()
+    {
+        m_keyboard.stop();
+        return cli::test::readBytes(m_keyboard.flashPath());
+    }
+
+    cli::test::TempDir m_dir;
+    cli::test::SimulatedKeyboard m_keyboard{m_dir.path()};
+    Bytes m_factory;
+    Bytes m_before;
+    std::vector<Bytes> m_documentImages;
+};
+
+TEST_F(TransferDialogsTest, QueryShowsEveryRowOfAKeyboardAt57600)
+{
+    ASSERT_TRUE(m_keyboard.start({"--baud", "57600"}));
+    ASSERT_TRUE(start());
+    frame().newDocument();
+    std::vector<std::array<QString, 5>> rows;
+    commands().setQueryHook([&rows](ui::TransferQueryDialog& dialog) {
+        whenReady(
+            &dialog, [&dialog] { return !dialog.field(12, 0).isEmpty(); },
+            [&dialog, &rows] {
+                for (int r = 0; r < ui::TransferQueryDialog::kRows; ++r)
+                    rows.push_back({dialog.field(r, 0), dialog.field(r, 1), dialog.field(r, 2),
+                                    dialog.field(r, 3), dialog.field(r, 4)});
+                dialog.findChild<QPushButton*>()->click();
+            });
+    });
+    commands().queryAction()->trigger();
+    ASSERT_EQ(rows.size(), 13U) << messages().join('\n').toStdString();
+    EXPECT_TRUE(rows[kSlot - 1][0].startsWith(QStringLiteral("2  "))) << rows[kSlot - 1][0].toStdString();
+    EXPECT_NE(rows[kSlot - 1][3], QStringLiteral("-----"));
+    const std::array<QString, 5> blank = {QStringLiteral("6  ( flashed clear )"), QStringLiteral("-"),
+                                          QStringLiteral("-"), QStringLiteral("-----"), QStringLiteral("-")};
+    EXPECT_EQ(rows[kBlankSlot - 1], blank);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('\n').toStdString();
+}
+
+TEST_F(TransferDialogsTest, FileImportMakesADocumentOfTheKeyboardsTable)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes); // the reminder
+    answerJob(kSlot, 1);
+    commands().importAction()->trigger();
+    ASSERT_EQ(frame().frames().size(), 1) << messages().join('\n').toStdString();
+    const document::CS1_Doc* doc = frame().activeDocument();
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(doc->tableCount(), 1U);
+    const auto image = doc->table(0).image();
+    EXPECT_TRUE(Bytes(image.begin(), image.end()) == copyOf(slotOf(m_before, kSlot)));
+}
+
+TEST_F(TransferDialogsTest, DownloadMergesBacksUpAndTheBackupRestoresAsStored)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    const QString file = openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1,
+              [](ui::TransferSlotDialog& dialog) { EXPECT_TRUE(dialog.backupOption()->isChecked()); });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(
+        commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written, 0 unchanged")))
+        << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
+    EXPECT_TRUE(frame().activeDocument()->isModified());
+    // The backup lies next to the document and holds the keyboard's table as it was.
+    const QStringList backups =
+        QDir(path(QString())).entryList({QStringLiteral("doc backup *.tvo")}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(commands().lastSummary().contains(backups.first()));
+    const std::string backup = path(backups.first()).toStdString();
+    const std::vector<Bytes> saved = cli::test::documentImages(backup);
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_TRUE(saved[0] == copyOf(slotOf(m_before, kSlot)));
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged());
+
+    // Written back as stored, without a second backup.
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(frame().openDocumentFile(QString::fromStdString(backup)));
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1, [](ui::TransferSlotDialog& dialog) {
+        dialog.backupOption()->setChecked(false);
+        dialog.asStoredOption()->setChecked(true);
+    });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+        << messages().join('\n').toStdString();
+    EXPECT_TRUE(flashNow() == m_before);
+}
+
+TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(
+        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
+        [](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
+            whenReady(
+                &progress,
+                [&host, &progress] {
+                    const auto& stages = host.stages();
+                    return std::find(stages.begin(), stages.end(), transfer::JobStage::Write) !=
+                               stages.end() &&
+                           progress.blockText() != ui::transfer_texts::kBlockCountBlank;
+                },
+                [&progress] {
+                    ui::UserDialogs::queueAnswer(QMessageBox::No);
+                    progress.button()->click();
+                });
+        });
+    commands().downloadAction()->trigger();
+    const auto& shown = ui::UserDialogs::shown();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const ui::UserDialogs::Shown& s) {
+        return s.kind == QStringLiteral("ask") && s.text.startsWith(QStringLiteral("Cancelling download"));
+    }));
+    EXPECT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+        << messages().join('\n').toStdString();
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged());
+}
+
+TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    frame().newDocument();
+    app().commPort().setPortInUse(true);
+    commands().queryAction()->trigger();
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Query Keyboard|Error: The COM port is locked.")});
+    EXPECT_EQ(m_keyboard.framesReceived("C0"), 0);
+    app().commPort().setPortInUse(false);
+}
+
+struct FaultCase {
+    const char* fault;
+    bool query;
+    const char* shownText; // what a message must contain
+};
+
+class TransferFaultTest : public TransferDialogsTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(TransferFaultTest, EndsWithTheMessageAndFreesThePort)
+{
+    const FaultCase& c = GetParam();
+    ASSERT_TRUE(m_keyboard.start({"--fault", c.fault}));
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    if (c.query) {
+        commands().queryAction()->trigger();
+    } else {
+        ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+        answerJob(kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); });
+        commands().downloadAction()->trigger();
+        EXPECT_TRUE(commands().lastSummary().isEmpty());
+    }
+    const QString all = messages().join('\n');
+    EXPECT_TRUE(all.contains(QString::fromUtf8(c.shownText))) << all.toStdString();
+    EXPECT_FALSE(app().commPort().portInUse());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TransferFaultTest,
+                         ::testing::Values(FaultCase{"drop:T7:1", true,
+                                                     "Error: The keyboard failed to return its ID."},
+                                           FaultCase{"drop:T0:2", true, "Error: The transfer has timed out."},
+                                           // A block lost mid-write: the slot left half-written is named.
+                                           FaultCase{"drop:S2:300", false, "#2"}));
+
+} // namespace
+
+} // namespace tarvo::app::test

@@ -70,6 +70,15 @@ std::optional<std::string> Args::value(const std::string& name) const
     return std::nullopt;
 }
 
+std::vector<std::string> Args::values(const std::string& name) const
+{
+    std::vector<std::string> out;
+    for (const auto& [key, val] : m_options)
+        if (key == name)
+            out.push_back(val);
+    return out;
+}
+
 int fail(int status, const std::string& what, const std::string& reason)
 {
     std::fprintf(stderr, "tarvo: %s: %s\n", what.c_str(), reason.c_str());

@@ -30,6 +30,8 @@ public:
 
     bool has(const std::string& name) const;
     std::optional<std::string> value(const std::string& name) const;
+    // Every value of an option given more than once, in command-line order.
+    std::vector<std::string> values(const std::string& name) const;
     const std::vector<std::string>& positional() const { return m_positional; }
 
 private:

@@ -6,6 +6,8 @@
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/document_cli.h"
+#include "cli/download_many.h"
+#include "cli/port_fleet.h"
 #include "cli/template_source.h"
 #include "cli/transfer_command.h"
 #include "transfer/download_job.h"
@@ -18,8 +20,9 @@ namespace tarvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] "
-    "[--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE] [--json] [--quiet]";
+    "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] [--as-is] "
+    "[--verify] [--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] "
+    "[--quiet]";
 constexpr int kMaxRetries = 100;
 
 std::optional<int> parseRetries(const std::string& text)
@@ -32,22 +35,8 @@ std::optional<int> parseRetries(const std::string& text)
     return value;
 }
 
-struct Options {
-    std::string documentPath;
-    PortTarget target;
-    transfer::DownloadRequest request;
-    std::optional<std::string> backupPath;
-    std::optional<std::string> tracePath;
-    transfer::LineSpeedChoice lineSpeed = transfer::LineSpeedChoice::Auto;
-    bool verify = false;
-    bool forceWrite = false;
-    int retries = 0;
-    bool json = false;
-    bool quiet = false;
-};
-
 // Parses the command line; a usage error's status otherwise.
-std::optional<int> parseOptions(const std::vector<std::string>& argv, Options& o)
+std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOptions& o)
 {
     const Args args(argv, {"as-is", "verify", "force-write", "json", "quiet"},
                     {"port", "slots", "backup", "retries", "trace", "baud"});
@@ -58,10 +47,10 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, Options& o
             args.positional().empty() ? "no document (FILE.tvo)" : "only one document is written", kUsage);
     o.documentPath = args.positional().front();
     std::string error;
-    const auto target = portTargetFrom(args.value("port"), error);
-    if (!target)
+    const auto targets = portTargetsFrom(args.values("port"), error);
+    if (!targets)
         return usageError(error, kUsage);
-    o.target = *target;
+    o.targets = *targets;
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
         return usageError(error, kUsage);
@@ -96,9 +85,12 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, Options& o
 
 int runDownload(const std::vector<std::string>& argv)
 {
-    Options o;
+    DownloadOptions o;
     if (const auto usage = parseOptions(argv, o))
         return *usage;
+    if (o.targets.size() > 1)
+        return downloadToPorts(o);
+    const PortTarget& target = o.targets.front();
     // Nothing is read from the keyboard until everything local is in order.
     if (o.backupPath && pathExists(*o.backupPath))
         return fail(kExitFileError, *o.backupPath, "file exists: a backup never replaces a file");
@@ -107,7 +99,7 @@ int runDownload(const std::vector<std::string>& argv)
     if (!doc)
         return kExitFileError;
 
-    TransferCommand command("download", o.target, o.json, o.quiet, o.tracePath, o.lineSpeed);
+    TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
     TemplateSource backupTables(std::nullopt);
     transfer::FileDocumentSaver backupSaver(o.backupPath.value_or(std::string()), false,
                                             io::Overwrite::Refuse);
@@ -118,7 +110,7 @@ int runDownload(const std::vector<std::string>& argv)
     setup.forceWrite = o.forceWrite;
     setup.backupTables = &backupTables;
     setup.backupSaver = &backupSaver;
-    setup.portIndex = o.target.portIndex;
+    setup.portIndex = target.portIndex;
     // The document is a copy read for this command: the merge never reaches its file.
     transfer::DownloadJob job(command.jobLine(), command, command.jobOptions(o.retries), *doc, setup);
     const transfer::JobEnd& end = command.run(job, [&job, &o] { job.chooseSlots(o.request.slots); });

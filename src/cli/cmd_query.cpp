@@ -3,6 +3,8 @@
 
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
+#include "cli/interrupt_guard.h"
+#include "cli/port_fleet.h"
 #include "cli/session_runner.h"
 #include "platform/line_speed_settings.h"
 #include "transfer/display_width.h"
@@ -14,13 +16,16 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstdint>
 #include <cstdio>
+#include <memory>
 
 namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage = "tarvo query --port DEV [--baud auto|19200|57600] [--json] [--quiet]";
+constexpr const char* kUsage =
+    "tarvo query --port DEV [--port DEV]... [--baud auto|19200|57600] [--json] [--quiet]";
 constexpr const char* kModelOmnia = "KBD-OMNIA";
 constexpr int kFontSlots = 4;
 
@@ -83,7 +88,7 @@ QJsonValue slotJson(const transfer::TableInfoRow& row)
     return o;
 }
 
-void printJson(const transfer::CQuerySession& session, int baud)
+QJsonObject queryJson(const transfer::CQuerySession& session, int baud)
 {
     QJsonObject root;
     root["model"] = modelName(session.keyboardId());
@@ -93,7 +98,12 @@ void printJson(const transfer::CQuerySession& session, int baud)
     for (const auto& row : session.rows())
         slotList.append(slotJson(row));
     root["slots"] = slotList;
-    std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
+    return root;
+}
+
+void printJson(const transfer::CQuerySession& session, int baud)
+{
+    std::fputs(QJsonDocument(queryJson(session, baud)).toJson(QJsonDocument::Indented).constData(), stdout);
 }
 
 // Pads to a display width: a wide (Hangul, CJK, fullwidth) character takes
@@ -136,6 +146,84 @@ void printHuman(const transfer::CQuerySession& session, int baud)
     }
 }
 
+// Every port at once on the one loop: with --json one line per keyboard
+// (its query with "port" added), then the done event; otherwise each
+// keyboard's report under its port, then a summary row per port.
+int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice lineSpeed, bool json,
+               bool quiet)
+{
+    struct PortQuery {
+        std::unique_ptr<SessionEnvironment> env;
+        std::unique_ptr<transfer::CQuerySession> session;
+        std::int64_t startMs = 0;
+        std::int64_t endMs = 0;
+    };
+    platform::LineSpeedSettings speeds;
+    std::vector<std::string> devices;
+    for (const auto& t : targets)
+        devices.push_back(t.devicePath);
+    ProgressBoard board(devices, !quiet && !json);
+    std::vector<PortQuery> ports(targets.size());
+    std::size_t running = ports.size();
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        PortQuery& p = ports[i];
+        p.env = std::make_unique<SessionEnvironment>(targets[i], !quiet && !json);
+        p.env->setLineSink([&board, i](const std::string& text) { board.show(i, text); });
+        p.env->setSessionEndHandler([&p, &running] {
+            p.endMs = p.env->host().nowMs();
+            if (--running == 0)
+                SessionEnvironment::quitLoop();
+        });
+        transfer::SessionOptions options;
+        options.endWhenComplete = true;
+        options.probe = transfer::probeForDevice(lineSpeed, &speeds, targets[i].devicePath);
+        p.session = std::make_unique<transfer::CQuerySession>(p.env->host(), *p.env, p.env->port(),
+                                                              p.env->settings(), options);
+    }
+    InterruptGuard interrupts;
+    interrupts.setHandler([&ports] {
+        for (auto& p : ports)
+            if (!p.session->hasEnded())
+                p.session->close();
+    });
+    for (auto& p : ports) {
+        p.startMs = p.env->host().nowMs();
+        p.session->start();
+    }
+    if (running > 0)
+        ports.front().env->runLoop();
+    interrupts.setHandler({});
+
+    constexpr double kMsPerSecond = 1000.0;
+    std::vector<PortOutcome> outcomes;
+    for (auto& p : ports) {
+        PortOutcome outcome;
+        outcome.device = p.env->target().devicePath;
+        outcome.seconds = static_cast<double>(p.endMs - p.startMs) / kMsPerSecond;
+        if (p.session->endCode() != transfer::kEndComplete) {
+            outcome.status = reportSessionFailure("query " + outcome.device, *p.session);
+            outcomes.push_back(outcome);
+            continue;
+        }
+        const int baud = baudRateOf(p.env->settings());
+        speeds.remember(outcome.device, baud);
+        const serial::KeyboardId& id = p.session->keyboardId();
+        outcome.keyboard =
+            (modelName(id) + " " + twoPart(id.firmwareMajor(), id.firmwareMinor())).toStdString();
+        if (json) {
+            QJsonObject line = queryJson(*p.session, baud);
+            line["port"] = QString::fromStdString(outcome.device);
+            std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).constData(), stdout);
+            std::fputc('\n', stdout);
+        } else {
+            std::printf("\n%s\n", outcome.device.c_str());
+            printHuman(*p.session, baud);
+        }
+        outcomes.push_back(outcome);
+    }
+    return finishPorts(outcomes, json, false);
+}
+
 } // namespace
 
 int runQuery(const std::vector<std::string>& argv)
@@ -146,12 +234,15 @@ int runQuery(const std::vector<std::string>& argv)
     if (!args.positional().empty())
         return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
     std::string error;
-    const auto target = portTargetFrom(args.value("port"), error);
-    if (!target)
+    const auto targets = portTargetsFrom(args.values("port"), error);
+    if (!targets)
         return usageError(error, kUsage);
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
         return usageError(error, kUsage);
+    if (targets->size() > 1)
+        return queryPorts(*targets, *lineSpeed, args.has("json"), args.has("quiet"));
+    const PortTarget* target = &targets->front();
 
     platform::LineSpeedSettings speeds;
     SessionEnvironment env(*target, !args.has("quiet") && !args.has("json"));

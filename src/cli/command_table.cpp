@@ -19,7 +19,9 @@ constexpr const char* kImportOptions =
     "  --quiet          no progress line\n";
 
 constexpr const char* kDownloadOptions =
-    "  --port DEV       a device path or a COM number (3 = COM3)\n"
+    "  --port DEV       a device path or a COM number (3 = COM3); given more than once, every\n"
+    "                   keyboard is written at the same time and a summary row per port ends\n"
+    "                   the run; --backup and --trace then name folders (a file per port)\n"
     "  --slots LIST     keyboard slots 1-13, comma-separated; N=I writes document table I into\n"
     "                   slot N as stored, whatever the slot holds (default: every slot whose\n"
     "                   table's language the document has, read back and merged first)\n"
@@ -50,16 +52,16 @@ const Command kCommands[] = {
     {"set-entry",
      "tarvo set-entry FILE.tvo --table I --menu M --entry N [--lines \"L1|L2|L3\"] [--action ACTION]",
      "edits one script-menu entry as the menu editors do and saves the document", runSetEntry},
-    {"query", "tarvo query --port DEV [--baud auto|19200|57600] [--json] [--quiet]",
+    {"query", "tarvo query --port DEV [--port DEV]... [--baud auto|19200|57600] [--json] [--quiet]",
      "keyboard identity, versions, fonts, and the table in each slot", runQuery},
     {"import",
      "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] [--force] "
      "[--baud auto|19200|57600] [--json] [--quiet]",
      "reads tables from the keyboard into a new document, in slot order", runImport, kImportOptions},
     {"download",
-     "tarvo download FILE.tvo --port DEV [--slots LIST] [--backup OUT.tvo] [--as-is] [--verify] "
-     "[--force-write] "
-     "[--retries N] [--baud auto|19200|57600] [--trace FILE] [--json] [--quiet]",
+     "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] [--as-is] "
+     "[--verify] [--force-write] "
+     "[--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] [--quiet]",
      "read-back and merge, then erase, write and end each chosen slot; the document file is never changed",
      runDownload, kDownloadOptions},
     {"dump",

@@ -17,4 +17,6 @@ target_sources(tarvo_cli_lib PRIVATE
   template_source.cpp
   transfer_command.cpp
   transfer_report.cpp
+  port_fleet.cpp
+  download_many.cpp
 )

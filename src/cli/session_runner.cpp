@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <filesystem>
 #include <unistd.h>
 
 namespace tarvo::cli {
@@ -27,6 +28,10 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
         return std::nullopt;
     }
     const bool digits = dev.find_first_not_of("0123456789") == std::string::npos;
+    // A relative path with a folder in it is taken from the working folder
+    // (the serial layer reads a bare name as one under /dev).
+    if (!digits && dev.find('/') != std::string::npos)
+        return PortTarget{0, std::filesystem::absolute(dev).lexically_normal().string()};
     if (!digits)
         return PortTarget{0, dev};
     const int number = dev.size() <= 2 ? std::stoi(dev) : 0;
@@ -102,6 +107,8 @@ void SessionEnvironment::quitLoop()
 
 void SessionEnvironment::endLine()
 {
+    if (m_lineSink)
+        return;
     if (m_lineShown)
         std::fputc('\n', stderr);
     m_lineShown = false;
@@ -111,6 +118,10 @@ void SessionEnvironment::progressLine(const std::u16string& text)
 {
     if (!m_showProgress || text.empty())
         return;
+    if (m_lineSink) {
+        m_lineSink(toUtf8(text));
+        return;
+    }
     std::fprintf(stderr, "\r\033[K%s", toUtf8(text).c_str());
     std::fflush(stderr);
     m_lineShown = true;
@@ -146,6 +157,8 @@ bool SessionEnvironment::ask(const std::u16string&)
 
 void SessionEnvironment::sessionEnded(int)
 {
+    if (m_onSessionEnd)
+        m_onSessionEnd();
     if (m_quitOnEnd)
         quitLoop();
 }

@@ -72,6 +72,11 @@ public:
     bool showsProgress() const { return m_showProgress; }
     // Commands that draw block progress themselves (rate, time left) turn the plain one off.
     void setBlockLinesShown(bool shown) { m_blockLines = shown; }
+    // With several ports each has its own line on the terminal: progress
+    // goes to sink, which draws it there.
+    void setLineSink(std::function<void(const std::string&)> sink) { m_lineSink = std::move(sink); }
+    // Called when a session that was started without run() ends (several ports share one loop).
+    void setSessionEndHandler(std::function<void()> handler) { m_onSessionEnd = std::move(handler); }
 
 private:
     PortTarget m_target;
@@ -83,6 +88,8 @@ private:
     std::unique_ptr<serial::CCommPort> m_port;
     serial::CommSettings m_settings;
     bool m_quitOnEnd = false;
+    std::function<void(const std::string&)> m_lineSink;
+    std::function<void()> m_onSessionEnd;
 };
 
 // The exit status of a session's end: 0 complete, 3 no answer, 4 refused or

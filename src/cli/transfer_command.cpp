@@ -37,14 +37,47 @@ const transfer::JobEnd& TransferCommand::run(transfer::TransferJob& job, std::fu
     m_chooseSlots = std::move(chooseSlots);
     if (m_trace)
         job.setFrameObserver(m_trace->observer());
-    m_interrupts.setHandler([&job] { job.cancel(); });
+    m_interrupts = std::make_unique<InterruptGuard>();
+    m_interrupts->setHandler([&job] { job.cancel(); });
+    m_startMs = m_env.host().nowMs();
     job.start();
     if (!job.hasEnded())
         m_env.runLoop();
-    m_interrupts.setHandler({});
+    m_interrupts.reset();
     m_env.endLine();
     m_job = nullptr;
     return job.end();
+}
+
+void TransferCommand::start(transfer::TransferJob& job, std::function<void()> chooseSlots,
+                            std::function<void()> onEnded)
+{
+    m_job = &job;
+    m_chooseSlots = std::move(chooseSlots);
+    m_onEnded = std::move(onEnded);
+    if (m_trace)
+        job.setFrameObserver(m_trace->observer());
+    m_startMs = m_env.host().nowMs();
+    job.start();
+}
+
+void TransferCommand::cancel()
+{
+    if (m_job && !m_job->hasEnded())
+        m_job->cancel();
+}
+
+double TransferCommand::seconds()
+{
+    constexpr double kMsPerSecond = 1000.0;
+    const std::int64_t end = m_endMs >= 0 ? m_endMs : m_env.host().nowMs();
+    return static_cast<double>(end - m_startMs) / kMsPerSecond;
+}
+
+int TransferCommand::slotsWith(transfer::SlotOutcome outcome) const
+{
+    const auto it = m_outcomes.find(outcome);
+    return it == m_outcomes.end() ? 0 : it->second;
 }
 
 const char* traceMarkOf(transfer::JobStage stage)
@@ -79,6 +112,7 @@ void TransferCommand::progress(const transfer::BlockProgress& progress)
 
 void TransferCommand::slotDone(int slot, transfer::SlotOutcome outcome)
 {
+    ++m_outcomes[outcome];
     m_report.slotDone(slot, outcome);
 }
 
@@ -102,7 +136,11 @@ void TransferCommand::cancelQuestion(const std::u16string&)
 
 void TransferCommand::jobEnded(const transfer::JobEnd&)
 {
-    SessionEnvironment::quitLoop();
+    m_endMs = m_env.host().nowMs();
+    if (m_onEnded)
+        m_onEnded();
+    else
+        SessionEnvironment::quitLoop();
 }
 
 int TransferCommand::finish(int status, const std::string& reason, std::optional<int> slot)

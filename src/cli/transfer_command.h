@@ -12,7 +12,9 @@
 #include "transfer/job_listener.h"
 #include "transfer/transfer_job.h"
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +40,14 @@ public:
     // slot choice, the first Ctrl-C cancels, and a cancel question is
     // answered Yes.
     const transfer::JobEnd& run(transfer::TransferJob& job, std::function<void()> chooseSlots);
+    // One of several ports on one loop: starts job and returns; onEnded is
+    // called when it ends. Ctrl-C is the caller's (cancel()).
+    void start(transfer::TransferJob& job, std::function<void()> chooseSlots, std::function<void()> onEnded);
+    void cancel();
+    // Seconds from start() or run() to the job's end.
+    double seconds();
+    // What the slots came to, as the job reported them.
+    int slotsWith(transfer::SlotOutcome outcome) const;
 
     // The end of the command: the trace is written, then the report's error
     // line and events. Returns status.
@@ -56,12 +66,17 @@ private:
     std::string m_name;
     SessionEnvironment m_env;
     TransferReport m_report;
-    InterruptGuard m_interrupts;
+    // Only one may exist at a time: made by run(), the single-port case.
+    std::unique_ptr<InterruptGuard> m_interrupts;
     platform::LineSpeedSettings m_speeds;
     transfer::LineSpeedChoice m_lineSpeed;
     std::unique_ptr<FrameTrace> m_trace;
     transfer::TransferJob* m_job = nullptr;
     std::function<void()> m_chooseSlots;
+    std::function<void()> m_onEnded;
+    std::int64_t m_startMs = 0;
+    std::int64_t m_endMs = -1;
+    std::map<transfer::SlotOutcome, int> m_outcomes;
 };
 
 // The frame trace's mark for the session a stage runs; empty for a stage without one.

@@ -65,6 +65,13 @@ TransferReport::TransferReport(SessionEnvironment& env, bool json) : m_env(env),
 // jsonLine ends with its newline.
 void TransferReport::emitLine(const std::string& jsonLine)
 {
+    if (!m_port.empty() && jsonLine.size() > 2) {
+        // Every event is an object: the port goes first.
+        const std::string tagged = "{\"port\":" + JsonWriter::quoted(m_port) + "," + jsonLine.substr(1);
+        std::fputs(tagged.c_str(), stdout);
+        std::fflush(stdout);
+        return;
+    }
     std::fputs(jsonLine.c_str(), stdout);
     std::fflush(stdout);
 }
@@ -126,7 +133,9 @@ void TransferReport::slotDone(int slot, transfer::SlotOutcome outcome)
 void TransferReport::notice(const std::string& text)
 {
     m_env.progressLine(u"");
-    std::fprintf(stderr, "%starvo: %s\n", m_env.showsProgress() ? "\r\033[K" : "", text.c_str());
+    const std::string port = m_port.empty() ? std::string() : m_port + ": ";
+    std::fprintf(stderr, "%starvo: %s%s\n", m_env.showsProgress() ? "\r\033[K" : "", port.c_str(),
+                 text.c_str());
 }
 
 int TransferReport::finish(int status, const std::string& what, const std::string& reason,
@@ -148,6 +157,8 @@ int TransferReport::finish(int status, const std::string& what, const std::strin
             e.key("status").value(status).key("message").valueUtf8(reason).endObject();
             emitLine(e.finish());
         }
+        if (!m_port.empty())
+            return status;
         JsonWriter d;
         d.beginObject().key("event").valueUtf8("done").key("status").value(status).endObject();
         emitLine(d.finish());

@@ -24,12 +24,16 @@ public:
     // the done event. Returns status.
     int finish(int status, const std::string& what = {}, const std::string& reason = {},
                std::optional<int> slot = std::nullopt);
+    // One of several ports: every JSON event carries "port", and the done
+    // event is left to the command, which sums up all ports.
+    void setPort(const std::string& device) { m_port = device; }
 
 private:
     void emitLine(const std::string& jsonObject);
 
     SessionEnvironment& m_env;
     bool m_json;
+    std::string m_port;
     transfer::TransferPhase m_phase = transfer::TransferPhase::Info;
     int m_phaseTotal = -1;
     int m_phaseStartDone = 0;

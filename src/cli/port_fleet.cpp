@@ -118,12 +118,16 @@ int finishPorts(const std::vector<PortOutcome>& outcomes, bool json, bool counts
         std::fflush(stdout);
         return status;
     }
-    std::printf("\n%-24s %-22s", "Port", "Keyboard");
+    constexpr int kMinPortColumn = 24;
+    int portColumn = kMinPortColumn;
+    for (const auto& o : outcomes)
+        portColumn = std::max(portColumn, static_cast<int>(o.device.size()));
+    std::printf("\n%-*s %-22s", portColumn, "Port", "Keyboard");
     if (counts)
         std::printf(" %7s %9s %8s", "Written", "Unchanged", "Verified");
     std::printf(" %8s  %s\n", "Seconds", "Result");
     for (const auto& o : outcomes) {
-        std::printf("%-24s %-22s", o.device.c_str(), o.keyboard.c_str());
+        std::printf("%-*s %-22s", portColumn, o.device.c_str(), o.keyboard.c_str());
         if (counts)
             std::printf(" %7d %9d %8d", o.written, o.unchanged, o.verified);
         if (o.status == kExitOk)

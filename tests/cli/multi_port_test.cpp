@@ -9,7 +9,9 @@
 #include <QJsonArray>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@ constexpr const char* kStopMidWrite = "stop:6000";
 constexpr const char* kSpeed = "57600";
 constexpr int kNoAnswer = 3;
 constexpr int kPortError = 7;
+constexpr int kCancelled = 5;
 
 class MultiPortDownload : public ::testing::Test {
 protected:
@@ -138,6 +141,65 @@ TEST_F(MultiPortDownload, AFaultyKeyboardAndAMissingPortFailAloneTheOthersVerify
         const char* counts = i == kFaultyKeyboard ? " 1         0        1 " : " 0         1        0 ";
         EXPECT_NE(line.find(counts), std::string::npos) << line;
     }
+}
+
+// The ports that have sent a progress event of the write phase so far.
+std::function<bool(const QJsonObject&)> whenAllAreWriting(std::size_t ports)
+{
+    auto writing = std::make_shared<std::set<QString>>();
+    return [writing, ports](const QJsonObject& e) {
+        if (e["event"].toString() == "progress" && e["phase"].toString() == "write")
+            writing->insert(e["port"].toString());
+        return writing->size() == ports;
+    };
+}
+
+TEST_F(MultiPortDownload, CtrlCCancelsEveryPortAndNamesEachHalfWrittenSlot)
+{
+    // Slow replies keep every write going until Ctrl-C comes.
+    for (auto& k : m_keyboards)
+        ASSERT_TRUE(
+            k->start({"--baud", kSpeed, "--fault", "late:S2:200:2500", "--fault", "late:S2:1500:2500"}));
+    const RunResult run =
+        runTarvoInterrupted(downloadArgs({"--json"}), m_dir.path(), whenAllAreWriting(kKeyboards));
+    EXPECT_EQ(run.status, kCancelled) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    ASSERT_FALSE(events.empty());
+    const QJsonArray ports = events.back()["ports"].toArray();
+    ASSERT_EQ(ports.size(), kKeyboards);
+    for (const auto& port : ports)
+        EXPECT_EQ(port.toObject()["status"].toInt(), kCancelled);
+    int named = 0;
+    for (const auto& e : events)
+        if (e["event"].toString() == "error" && e["message"].toString().contains("incomplete") &&
+            e["slot"].toInt() == 1)
+            ++named;
+    EXPECT_EQ(named, kKeyboards) << run.out;
+}
+
+TEST_F(MultiPortDownload, AKeyboardThatVanishesFailsAloneWithThePortStatus)
+{
+    for (int i = 0; i < kKeyboards; ++i) {
+        std::vector<std::string> options{"--baud", kSpeed};
+        if (i == kFaultyKeyboard)
+            options.insert(options.end(), {"--fault", "late:S2:200:2500", "--fault", "late:S2:1500:2500"});
+        ASSERT_TRUE(m_keyboards[static_cast<std::size_t>(i)]->start(options));
+    }
+    SimulatedKeyboard& vanishing = *m_keyboards[kFaultyKeyboard];
+    const QString link = QString::fromStdString(vanishing.link());
+    const RunResult run = runTarvoUntil(
+        downloadArgs({"--json"}), m_dir.path(),
+        [link](const QJsonObject& e) {
+            return e["port"].toString() == link && e["phase"].toString() == "write";
+        },
+        [&vanishing](pid_t) { vanishing.stop(); });
+    EXPECT_EQ(run.status, kPortError) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    ASSERT_FALSE(events.empty());
+    const QJsonArray ports = events.back()["ports"].toArray();
+    ASSERT_EQ(ports.size(), kKeyboards);
+    for (int i = 0; i < kKeyboards; ++i)
+        EXPECT_EQ(ports[i].toObject()["status"].toInt(), i == kFaultyKeyboard ? kPortError : 0) << i;
 }
 
 TEST_F(MultiPortDownload, OneDeviceNamedTwiceIsAUsageError)

@@ -5,6 +5,7 @@ tarvo_add_gui_test(tests_gui_transfer
   ${CMAKE_CURRENT_LIST_DIR}/../cli/document_commands_support.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../cli/sim_process.cpp
   transfer_dialogs_test.cpp
+  transfer_parts_test.cpp
 )
 target_include_directories(tests_gui_transfer PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../cli)
 foreach(program tarvo tarvo-kbdsim)

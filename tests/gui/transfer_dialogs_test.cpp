@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <functional>
@@ -53,6 +54,14 @@ void whenReady(QObject* context, std::function<bool()> done, std::function<void(
         act();
     });
     timer->start(kPollMs);
+}
+
+// With TARVO_SHOT_DIR set, a picture of widget is saved there as xfer_<name>.png.
+void savePicture(QWidget& widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("TARVO_SHOT_DIR");
+    if (!folder.isEmpty())
+        widget.grab().save(QDir(folder).filePath(QStringLiteral("xfer_%1.png").arg(name)));
 }
 
 Bytes copyOf(std::span<const std::uint8_t> bytes)
@@ -127,6 +136,7 @@ protected:
         commands().setJobHostHook([=](ui::TransferJobHost& host) {
             host.setChoiceHook([=](ui::TransferSlotDialog& dialog) {
                 dialog.list(slot)->setCurrentIndex(entry);
+                savePicture(dialog, dialog.windowTitle().section(QLatin1Char(' '), 0, 0).toLower());
                 if (choose)
                     choose(dialog);
                 dialog.okButton()->click();
@@ -251,6 +261,7 @@ TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
                            progress.blockText() != ui::transfer_texts::kBlockCountBlank;
                 },
                 [&progress] {
+                    savePicture(progress, QStringLiteral("transfer"));
                     ui::UserDialogs::queueAnswer(QMessageBox::No);
                     progress.button()->click();
                 });

@@ -169,6 +169,7 @@ int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice
         PortQuery& p = ports[i];
         p.env = std::make_unique<SessionEnvironment>(targets[i], !quiet && !json);
         p.env->setLineSink([&board, i](const std::string& text) { board.show(i, text); });
+        p.env->setNoteSink([&board](const std::string& text) { board.note(text); });
         p.env->setSessionEndHandler([&p, &running] {
             p.endMs = p.env->host().nowMs();
             if (--running == 0)

@@ -111,6 +111,7 @@ int downloadToPorts(const DownloadOptions& o)
     for (std::size_t i = 0; i < ports.size(); ++i) {
         PortDownload& port = *ports[i];
         port.command->env().setLineSink([&board, i](const std::string& text) { board.show(i, text); });
+        port.command->env().setNoteSink([&board](const std::string& text) { board.note(text); });
         transfer::DownloadJobSetup setup;
         setup.request = o.request;
         setup.verify = o.verify;

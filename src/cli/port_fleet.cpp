@@ -77,24 +77,51 @@ std::string portFileIn(const std::string& folder, const std::vector<PortTarget>&
 }
 
 ProgressBoard::ProgressBoard(std::vector<std::string> labels, bool shown)
-    : m_labels(std::move(labels)), m_shown(shown && isatty(STDERR_FILENO))
+    : m_labels(std::move(labels)), m_texts(m_labels.size()), m_shown(shown && isatty(STDERR_FILENO))
 {
     if (!m_shown)
         return;
-    for (const auto& label : m_labels)
-        std::fprintf(stderr, "%s:\n", label.c_str());
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        drawLine(i);
+        std::fputc('\n', stderr);
+    }
     std::fflush(stderr);
 }
 
 ProgressBoard::~ProgressBoard() = default;
 
+void ProgressBoard::drawLine(std::size_t line)
+{
+    std::fprintf(stderr, "\r\033[K%s: %s", m_labels[line].c_str(), m_texts[line].c_str());
+}
+
 void ProgressBoard::show(std::size_t line, const std::string& text)
 {
-    if (!m_shown || line >= m_labels.size())
+    if (line >= m_labels.size())
+        return;
+    m_texts[line] = text;
+    if (!m_shown)
         return;
     // The cursor stays below the board: up to the port's line and back.
     const std::size_t up = m_labels.size() - line;
-    std::fprintf(stderr, "\033[%zuA\r\033[K%s: %s\033[%zuB\r", up, m_labels[line].c_str(), text.c_str(), up);
+    std::fprintf(stderr, "\033[%zuA", up);
+    drawLine(line);
+    std::fprintf(stderr, "\033[%zuB\r", up);
+    std::fflush(stderr);
+}
+
+void ProgressBoard::note(const std::string& text)
+{
+    if (!m_shown) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return;
+    }
+    // Up to the board's first line, clear to the end of the screen, the note, the board again.
+    std::fprintf(stderr, "\033[%zuA\r\033[J%s\n", m_labels.size(), text.c_str());
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        drawLine(i);
+        std::fputc('\n', stderr);
+    }
     std::fflush(stderr);
 }
 

@@ -35,9 +35,14 @@ public:
     ProgressBoard& operator=(const ProgressBoard&) = delete;
 
     void show(std::size_t line, const std::string& text);
+    // A line of its own above the board (a notice), the board drawn again below it.
+    void note(const std::string& text);
 
 private:
+    void drawLine(std::size_t line);
+
     std::vector<std::string> m_labels;
+    std::vector<std::string> m_texts;
     bool m_shown;
 };
 

@@ -75,6 +75,16 @@ public:
     // With several ports each has its own line on the terminal: progress
     // goes to sink, which draws it there.
     void setLineSink(std::function<void(const std::string&)> sink) { m_lineSink = std::move(sink); }
+    // Lines that are not progress (notices) go above those lines instead.
+    void setNoteSink(std::function<void(const std::string&)> sink) { m_noteSink = std::move(sink); }
+    // True when a note sink took line.
+    bool note(const std::string& line) const
+    {
+        if (!m_noteSink)
+            return false;
+        m_noteSink(line);
+        return true;
+    }
     // Called when a session that was started without run() ends (several ports share one loop).
     void setSessionEndHandler(std::function<void()> handler) { m_onSessionEnd = std::move(handler); }
 
@@ -89,6 +99,7 @@ private:
     serial::CommSettings m_settings;
     bool m_quitOnEnd = false;
     std::function<void(const std::string&)> m_lineSink;
+    std::function<void(const std::string&)> m_noteSink;
     std::function<void()> m_onSessionEnd;
 };
 

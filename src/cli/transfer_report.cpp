@@ -134,6 +134,8 @@ void TransferReport::notice(const std::string& text)
 {
     m_env.progressLine(u"");
     const std::string port = m_port.empty() ? std::string() : m_port + ": ";
+    if (m_env.note("tarvo: " + port + text))
+        return;
     std::fprintf(stderr, "%starvo: %s%s\n", m_env.showsProgress() ? "\r\033[K" : "", port.c_str(),
                  text.c_str());
 }

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace tarvo::ui {
 
@@ -212,6 +213,10 @@ void CS1_TreeView::onCurrentItemChanged(QTreeWidgetItem* current)
 {
     if (!m_handleSelection || current == nullptr)
         return;
+    if (current != m_lastSelected && m_lastSelected != nullptr && m_leaveCheck && !m_leaveCheck()) {
+        returnTo(m_lastSelected);
+        return;
+    }
     const NodeKey key = unpackNodeKey(keyOf(current));
     m_selection = {key.kind, key.tableIndex, key.menu};
     if (current == m_lastSelected)
@@ -220,6 +225,20 @@ void CS1_TreeView::onCurrentItemChanged(QTreeWidgetItem* current)
     if (!FormRegistry::knownKind(key.kind))
         return;
     emit formRequested(key.kind, m_selectingMenu);
+}
+
+void CS1_TreeView::returnTo(const QTreeWidgetItem* item)
+{
+    // After the click that moved the selection has been handled, or it would
+    // move it again.
+    QTimer::singleShot(0, this, [this, item] {
+        if (!m_keyOfItem.contains(item))
+            return;
+        const bool handling = m_handleSelection;
+        m_handleSelection = false;
+        setCurrentItem(const_cast<QTreeWidgetItem*>(item));
+        m_handleSelection = handling;
+    });
 }
 
 } // namespace tarvo::ui

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include <cstdint>
+#include <functional>
 
 namespace tarvo::document {
 class CS1_Doc;
@@ -48,6 +49,9 @@ public:
     // selection build its form even if it is the last selected item.
     void SetSelectionHandling(bool on, bool reset);
     QTreeWidgetItem* GetTreeItem(std::uint32_t key) const;
+    // Asked before the selection leaves the node whose form is open; false
+    // keeps the selection there (the form could not store what was typed).
+    void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
     // The key of item; 0 for an item without one.
     std::uint32_t keyOf(const QTreeWidgetItem* item) const;
 
@@ -69,6 +73,7 @@ private:
                              std::uint32_t key);
     void forgetSubtree(QTreeWidgetItem* item);
     QTreeWidgetItem* tableNode(int index) const;
+    void returnTo(const QTreeWidgetItem* item);
 
     SelectionRecord& m_selection;
     const document::CS1_Doc* m_doc = nullptr;
@@ -78,6 +83,7 @@ private:
     const QTreeWidgetItem* m_lastSelected = nullptr;
     bool m_handleSelection = true;
     bool m_selectingMenu = false;
+    std::function<bool()> m_leaveCheck;
 };
 
 } // namespace tarvo::ui

@@ -44,6 +44,7 @@ CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent
             m_tree->setFocus();
         emit selectionChanged();
     });
+    m_tree->setLeaveCheck([this] { return commitForm(); });
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CS1_View::selectionChanged);
     connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
     connect(m_splitter, &QSplitter::splitterMoved, this,

@@ -5,10 +5,14 @@
 
 #include "model/lang_table_layout.h"
 #include "ui/callback_button.h"
+#include "ui/child_frame.h"
 #include "ui/form_links_chooser.h"
 #include "ui/form_texts.h"
 #include "ui/keyboard_font_edit.h"
 #include "ui/picture_button.h"
+#include "ui/tree_view.h"
+#include "ui/user_dialogs.h"
+#include "ui/view.h"
 
 #include <QApplication>
 #include <QTest>
@@ -219,6 +223,35 @@ TEST_F(FormMenuTest, ClosingTheApplicationCommitsTheOpenFormBeforeItsSavePrompt)
     auto reopened = document::openDocument(m_pool, m_file.toStdString(), 0);
     ASSERT_TRUE(reopened.doc);
     EXPECT_EQ(entryOf(reopened.doc->table(0), 83, 2).line2, u("Door      "));
+}
+
+TEST_F(FormMenuTest, AnEditTheFormCannotStoreKeepsTheSelectionOnItsMenu)
+{
+    // A camera number beyond the camera range, as a foreign file could hold it:
+    // shown whole, refused when the user keeps it.
+    openDocument([](document::CS1_Doc& d) {
+        model::MenuEntryInfo info{81, 2, 0, u"", 0};
+        model::MenuEntry entry = d.table(0).GetMenuEntry(info);
+        entry.actionKind = 2;
+        entry.valueA = '5' | (150 << 8);
+        d.table(0).SetMenuEntry(entry, info, true);
+    });
+    Form* sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    typeInto(sub->numberEdit(2), QStringLiteral("151"));
+    ui::UserDialogs::reset();
+    showMenu(0, 82);
+    EXPECT_EQ(EditorFixture::messages().size(), 1) << "the refusal is shown";
+    ASSERT_EQ(form(), sub) << "the form with the refused edit stays open";
+    EXPECT_EQ(sub->numberEdit(2)->text(), QStringLiteral("151"));
+    ui::CS1_TreeView& tree = *frame().activeFrame()->view()->tree();
+    EXPECT_EQ(tree.keyOf(tree.currentItem()), ui::packNodeKey(ui::kNodeSubMenu, 0, 81));
+
+    typeInto(sub->numberEdit(2), QStringLiteral("15"));
+    Form* next = showMenu(0, 82);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->menu(), 82);
+    EXPECT_EQ(entryOf(doc().table(0), 81, 2).valueA, '5' | (15 << 8));
 }
 
 } // namespace

@@ -197,6 +197,7 @@ void TransferCommands::downloadTables()
     setup.portIndex = settings.portIndex;
     transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
     transfer::DownloadJob job(line, host, host.jobOptions(), doc, setup);
+    host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
     ui::TransferSlotDialog& dialog = host.slotDialog();
     const bool fromImport = doc.importComplete();
     bool asStored = false;

@@ -30,6 +30,10 @@ TransferJobHost::TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent)
     connect(m_slots.get(), &TransferSlotDialog::cancelRequested, this, &TransferJobHost::cancel);
     connect(m_progress.get(), &TransferProgressDialog::cancelRequested, this, &TransferJobHost::cancel);
     connect(m_progress.get(), &QDialog::accepted, this, &TransferJobHost::quitWhenDone);
+    connect(m_progress.get(), &TransferProgressDialog::okPressed, this, [this] {
+        if (m_continueAfterMerge && m_job != nullptr && !m_job->hasEnded())
+            m_continueAfterMerge();
+    });
 }
 
 TransferJobHost::~TransferJobHost() = default;
@@ -38,6 +42,8 @@ transfer::JobOptions TransferJobHost::jobOptions()
 {
     transfer::JobOptions options;
     options.progressPauses = true;
+    // The Read dialog in merge mode waits for OK so that its text is read.
+    options.holdAfterMergeRead = true;
     options.view = this;
     return options;
 }
@@ -150,6 +156,11 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
         if (m_job != nullptr && !m_job->hasEnded())
             m_job->answerCancel(yes);
     });
+}
+
+void TransferJobHost::mergeReadDone()
+{
+    m_progress->waitForOk();
 }
 
 void TransferJobHost::jobEnded(const transfer::JobEnd& end)

@@ -35,6 +35,8 @@ public:
     // Called once the slot dialog is filled and shown; tests make their choice here.
     void setChoiceHook(std::function<void(TransferSlotDialog&)> hook) { m_choiceHook = std::move(hook); }
     // Called when the transfer dialog first shows; tests act on it here.
+    // What OK does after the script menus were read for merging.
+    void setContinueAfterMerge(std::function<void()> next) { m_continueAfterMerge = std::move(next); }
     void setProgressHook(std::function<void(TransferProgressDialog&)> hook)
     {
         m_progressHook = std::move(hook);
@@ -57,6 +59,7 @@ public:
     void notice(const std::string& text) override;
     void slotChoiceNeeded() override;
     void cancelQuestion(const std::u16string& question) override;
+    void mergeReadDone() override;
     void jobEnded(const transfer::JobEnd& end) override;
 
 private:
@@ -83,6 +86,7 @@ private:
     std::vector<std::u16string> m_documentTables;
     std::function<void(TransferSlotDialog&)> m_choiceHook;
     std::function<void(TransferProgressDialog&)> m_progressHook;
+    std::function<void()> m_continueAfterMerge;
     QEventLoop m_loop;
     QStringList m_notices;
     std::vector<transfer::JobStage> m_stages;

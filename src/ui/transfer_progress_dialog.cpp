@@ -146,8 +146,21 @@ QString TransferProgressDialog::buttonText() const
     return m_button->text();
 }
 
+void TransferProgressDialog::waitForOk()
+{
+    m_waitingOk = true;
+    m_rate->clear();
+    m_button->setText(transfer_texts::kButtonOk);
+}
+
 void TransferProgressDialog::buttonClicked()
 {
+    if (m_waitingOk) {
+        m_waitingOk = false;
+        m_button->setText(transfer_texts::kButtonCancel);
+        emit okPressed();
+        return;
+    }
     if (m_finished)
         accept();
     else

@@ -26,6 +26,10 @@ public:
     void showBlocks(int done, int total, const QString& tableLine);
     // The end: the text, the button reads "OK" and closes the dialog.
     void showFinished(const QString& text);
+    // A pause the user ends with OK (the script menus read for merging):
+    // the button reads "OK" until pressed, then "Cancel" again.
+    void waitForOk();
+    bool waitingForOk() const { return m_waitingOk; }
 
     QString comment() const;
     QString tableLine() const;
@@ -40,6 +44,8 @@ public:
 signals:
     // The button during the transfer, Escape or the close command.
     void cancelRequested();
+    // OK pressed during waitForOk().
+    void okPressed();
 
 protected:
     void reject() override;
@@ -59,6 +65,7 @@ private:
     QElapsedTimer m_clock;
     int m_firstDone = -1;
     bool m_finished = false;
+    bool m_waitingOk = false;
 };
 
 // "12.3 blocks/s, 4:05 left" from blocks done in this phase and the time it took.

@@ -131,7 +131,20 @@ void DownloadJob::readBackEnded()
         finish(cancelledBetweenSessions());
         return;
     }
+    if (jobOptions().holdAfterMergeRead && m_plan.anyMerge()) {
+        m_holding = true;
+        listener().mergeReadDone();
+        return;
+    }
     afterReadBack();
+}
+
+void DownloadJob::continueAfterMerge()
+{
+    if (!m_holding || hasEnded())
+        return;
+    m_holding = false;
+    post([this] { afterReadBack(); });
 }
 
 void DownloadJob::afterReadBack()

@@ -47,6 +47,8 @@ public:
     // chooseSlots(): write as stored, verify after writing, and back up
     // first into backupSaver (null: no backup; it outlives the job).
     void setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver);
+    // The answer to JobListener::mergeReadDone(): merge and go on to the write.
+    void continueAfterMerge();
 
     // Known once the write is prepared.
     int writtenCount() const { return m_prepared.writeCount(); }
@@ -58,6 +60,7 @@ protected:
     JobEnd cancelledBetweenSessions() const override;
     void cancelSession(CTransferSession& session) override;
     void answerCancelQuestion(CTransferSession& session, bool cancel) override;
+    bool holding() const override { return m_holding; }
 
 private:
     void planStep();
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<CWriteSession> m_write;
     std::unique_ptr<CReadSession> m_verify;
     bool m_verified = false;
+    bool m_holding = false;
 };
 
 } // namespace tarvo::transfer

@@ -48,7 +48,7 @@ void TransferJob::cancel()
         cancelSession(*m_running);
         return;
     }
-    if (waitingForChoice())
+    if (waitingForChoice() || holding())
         finish(cancelledBetweenSessions());
     // Otherwise a step is on its way: it ends the job before starting anything.
 }

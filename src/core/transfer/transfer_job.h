@@ -40,6 +40,9 @@ struct JobOptions {
     // The sessions' own texts (status line, progress codes, message boxes)
     // for a dialog; null shows none of them.
     SessionView* view = nullptr;
+    // A download holds after reading the keyboard's script menus for merging
+    // until continueAfterMerge(), so that the user reads that they were read.
+    bool holdAfterMergeRead = false;
 };
 
 class TransferJob : private SessionView {
@@ -90,6 +93,9 @@ protected:
     // A cancel came while no session could take it: the next step ends the job.
     bool cancelRequested() const { return m_cancelRequested; }
     bool waitingForChoice() const { return m_stage == JobStage::ChoosingSlots; }
+    // The job waits for its front end between two sessions (a cancel ends it then).
+    virtual bool holding() const { return false; }
+    const JobOptions& jobOptions() const { return m_options; }
 
     JobListener& listener() { return m_listener; }
     SessionView& sessionView() { return *this; }

@@ -306,6 +306,7 @@ TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)
 }
 
 struct FaultCase {
+    const char* name;
     const char* fault;
     bool query;
     const char* shownText; // what a message must contain
@@ -332,12 +333,14 @@ TEST_P(TransferFaultTest, EndsWithTheMessageAndFreesThePort)
     EXPECT_FALSE(app().commPort().portInUse());
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, TransferFaultTest,
-                         ::testing::Values(FaultCase{"drop:T7:1", true,
-                                                     "Error: The keyboard failed to return its ID."},
-                                           FaultCase{"drop:T0:2", true, "Error: The transfer has timed out."},
-                                           // A block lost mid-write: the slot left half-written is named.
-                                           FaultCase{"drop:S2:300", false, "#2"}));
+INSTANTIATE_TEST_SUITE_P(
+    Faults, TransferFaultTest,
+    ::testing::Values(FaultCase{"QueryIdLost", "drop:T7:1", true,
+                                "Error: The keyboard failed to return its ID."},
+                      FaultCase{"QueryBlockLost", "drop:T0:2", true, "Error: The transfer has timed out."},
+                      // A block lost mid-write: the slot left half-written is named.
+                      FaultCase{"DownloadBlockLost", "drop:S2:300", false, "#2"}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 

@@ -11,7 +11,7 @@ if [ "${1:-}" = --sanitize ]; then
   cmake -S . -B build-asan -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF
   cmake --build build-asan -j2 --target \
     tests_io tests_model tests_document tests_templates tests_serial tests_transfer \
-    tests_transfer_soak tests_transfer_cli tests_export tests_download tests_cli \
+    tests_transfer_soak tests_line_speed_settings tests_transfer_cli tests_export tests_download tests_cli \
     tests_transfer_commands fuzz_template_parser fuzz_document_file fuzz_reply_parser \
     fuzz_iconic_font fuzz_keyboard_font_filter tarvo tarvo-kbdsim
   cd build-asan

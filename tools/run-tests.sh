@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 if [ "${1:-}" = --sanitize ]; then
-  cmake -S . -B build-asan -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF
+  # Unoptimised: compiles in a third of the time, and the reports are the same.
+  cmake -S . -B build-asan -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
+    -DCMAKE_BUILD_TYPE=Debug
   cmake --build build-asan -j2 --target \
     tests_io tests_model tests_document tests_templates tests_serial tests_transfer \
     tests_transfer_soak tests_line_speed_settings tests_transfer_cli tests_export tests_download tests_cli \

@@ -9,22 +9,7 @@ namespace tarvo::cli {
 
 std::string oneLine(const std::u16string& message)
 {
-    std::string text = templates::utf16ToUtf8(message);
-    std::string out;
-    bool blank = false;
-    for (const char c : text) {
-        if (c == '\n' || c == '\r') {
-            if (!blank && !out.empty())
-                out.push_back(' ');
-            blank = true;
-            continue;
-        }
-        blank = false;
-        out.push_back(c);
-    }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
+    return templates::oneLineUtf8(message);
 }
 
 int failDocument(const document::DocResult& result, const std::string& fallbackWhat)

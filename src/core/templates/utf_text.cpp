@@ -104,4 +104,24 @@ std::string utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
+std::string oneLineUtf8(const std::u16string& text)
+{
+    const std::string utf8 = templates::utf16ToUtf8(text);
+    std::string out;
+    bool blank = false;
+    for (const char c : utf8) {
+        if (c == '\n' || c == '\r') {
+            if (!blank && !out.empty())
+                out.push_back(' ');
+            blank = true;
+            continue;
+        }
+        blank = false;
+        out.push_back(c);
+    }
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
 } // namespace tarvo::templates

@@ -8,5 +8,8 @@ namespace tarvo::templates {
 
 std::u16string utf8ToUtf16(const std::string& text);
 std::string utf16ToUtf8(const std::u16string& text);
+// A text in UTF-8 with each run of line breaks folded into one space and
+// trailing spaces removed: a message on one line.
+std::string oneLineUtf8(const std::u16string& text);
 
 } // namespace tarvo::templates

@@ -3,6 +3,7 @@
 // follow it), one line saying why, and the slot it concerns when there is
 // one (the slot a write left half-written, the slot a verify found wrong).
 
+#include "templates/utf_text.h"
 #include "transfer/transfer_session.h"
 
 #include <optional>
@@ -34,7 +35,6 @@ std::string failureLine(const CTransferSession& session);
 // and a cancelled session's reason starts with "cancelled".
 JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix = {},
                   std::optional<int> slot = std::nullopt);
-// A text in UTF-8 with its line breaks folded into single spaces.
-std::string oneLineUtf8(const std::u16string& text);
+using templates::oneLineUtf8;
 
 } // namespace tarvo::transfer

@@ -216,13 +216,16 @@ void TransferCommands::downloadTables()
     });
     // The keyboard's script menus were merged into the document before the write.
     const auto& stages = host.stages();
+    ui::CS1_TreeView& tree = *active->view()->tree();
     if (!fromImport && !asStored &&
         std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end()) {
         doc.setModified();
-        active->view()->tree()->BuildTree(doc);
+        tree.BuildTree(doc);
         active->updateTitle();
         m_frame.updateCommandStates();
     }
+    // Whatever the end, the tree starts again from its root.
+    tree.SelectRoot();
     if (end.status != transfer::JobStatus::Complete)
         return;
     QString verified = job.verified() ? ui::transfer_texts::kVerifiedSuffix : QString();

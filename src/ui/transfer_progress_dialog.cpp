@@ -167,15 +167,28 @@ void TransferProgressDialog::buttonClicked()
         emit cancelRequested();
 }
 
+// Escape and the close command act as the button, except while the dialog
+// waits for OK after the read for merging: there OK goes on to erase the
+// keyboard, which a user closing the window does not mean, so they cancel.
+void TransferProgressDialog::escapeOrClose()
+{
+    if (m_waitingOk) {
+        m_waitingOk = false;
+        emit cancelRequested();
+        return;
+    }
+    buttonClicked();
+}
+
 void TransferProgressDialog::reject()
 {
-    buttonClicked();
+    escapeOrClose();
 }
 
 void TransferProgressDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    buttonClicked();
+    escapeOrClose();
 }
 
 } // namespace tarvo::ui

@@ -53,6 +53,7 @@ protected:
 
 private:
     void buttonClicked();
+    void escapeOrClose();
 
     QLabel* m_comment = nullptr;
     QLabel* m_table = nullptr;

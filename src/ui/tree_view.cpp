@@ -192,6 +192,12 @@ bool CS1_TreeView::SelectMenuNode(int menu)
     return true;
 }
 
+void CS1_TreeView::SelectRoot()
+{
+    if (m_root != nullptr)
+        setCurrentItem(m_root);
+}
+
 void CS1_TreeView::SetSelectionHandling(bool on, bool reset)
 {
     m_handleSelection = on;

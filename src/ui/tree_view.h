@@ -42,6 +42,8 @@ public:
     void RelabelTables(int firstIndex);
     void CollapseAllTables();
     int GetSelectedTableIndex() const;
+    // Selects the root node, and shows its form.
+    void SelectRoot();
     // Selects the node of menu in the table of the selection record; false
     // (nothing selected, the form stays) when there is none.
     bool SelectMenuNode(int menu);

@@ -272,6 +272,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "cancelled; nothing was erased", std::nullopt, false},
         StageCancel{"read_back", [](DownloadJobTest& t) { cancelOnProgress(t, TransferPhase::Read); },
                     "the keyboard could not be read, nothing was erased: cancelled", std::nullopt, false},
+        StageCancel{"held_after_merge_read",
+                    [](DownloadJobTest& t) {
+                        t.holdAfterMergeRead = true;
+                        t.listener.onMergeRead = [&t] { t.host.runAfter(5000, [&t] { t.job->cancel(); }); };
+                    },
+                    "cancelled; nothing was erased", std::nullopt, false},
         StageCancel{
             "write", [](DownloadJobTest& t) { cancelOnProgress(t, TransferPhase::Write); },
             "cancelled: Language table #1 in the keyboard is now incomplete and must be written again.", 1,
@@ -306,6 +312,61 @@ TEST_F(DownloadJobTest, TheWriteHoldsStillWhileTheCancelQuestionIsOpen)
     runJob(*job);
     EXPECT_EQ(job->end().status, JobStatus::Cancelled);
     EXPECT_EQ(job->end().slot, 1);
+}
+
+// The editor's Read dialog holds after the read for merging until the user
+// presses OK: nothing is erased meanwhile, and OK goes on to the write.
+TEST_F(DownloadJobTest, HoldsAfterTheMergeReadUntilToldToGoOn)
+{
+    holdAfterMergeRead = true;
+    makeJob().start();
+    runJob(*job, 120000);
+    ASSERT_FALSE(job->hasEnded()) << job->end().message;
+    EXPECT_EQ(listener.mergeReads, 1);
+    const std::size_t framesAtHold = keyboard.frames.size();
+    host.advance(60000);
+    EXPECT_EQ(keyboard.frames.size(), framesAtHold);
+    EXPECT_EQ(keyboard.erases[0], 0);
+
+    job->continueAfterMerge();
+    job->continueAfterMerge(); // a second OK does nothing more
+    runJob(*job);
+    EXPECT_EQ(job->end().status, JobStatus::Complete) << job->end().message;
+    EXPECT_EQ(keyboard.erases[0], 1);
+    EXPECT_TRUE(keyboardWasWritten());
+}
+
+// The Download dialog's safeguards, given with the slot choice.
+TEST_F(DownloadJobTest, SafeguardsGivenWithTheChoiceDecideReadBackVerifyAndBackup)
+{
+    // As stored, verified: nothing is read to merge, the write is read back.
+    slots = {{1, 0}};
+    listener.onChoice = [this] {
+        job->setSafeguards(true, true, nullptr);
+        job->chooseSlots(slots);
+    };
+    EXPECT_EQ(run().status, JobStatus::Complete) << job->end().message;
+    const std::vector<JobStage> asStored = {JobStage::Inspect, JobStage::ChoosingSlots, JobStage::Plan,
+                                            JobStage::Write, JobStage::Verify};
+    EXPECT_EQ(listener.stages, asStored);
+    EXPECT_TRUE(job->verified());
+
+    // A backup that cannot be saved stops the download before the erase.
+    listener = {};
+    keyboard.erases[0] = 0;
+    FailingSaver saver;
+    FixedTables tables;
+    DownloadJobSetup setup;
+    setup.backupTables = &tables;
+    listener.onChoice = [this, &saver] {
+        job->setSafeguards(false, false, &saver);
+        job->chooseSlots({});
+        job->setSafeguards(false, false, nullptr); // too late: the choice was made
+    };
+    const JobEnd& end = run(setup);
+    EXPECT_EQ(end.status, JobStatus::FileError) << end.message;
+    EXPECT_EQ(saver.saves, 1);
+    EXPECT_EQ(keyboard.erases[0], 0);
 }
 
 // The speed the first session probes first, and what is remembered.

@@ -6,6 +6,8 @@
 #include "ui/tree_view.h"
 #include "ui/view.h"
 
+#include <QTest>
+
 namespace tarvo::app::test {
 
 void FormFixture::openDocument(const std::function<void(document::CS1_Doc&)>& prepare)
@@ -55,6 +57,15 @@ std::unique_ptr<document::CS1_Doc> FormFixture::saveAndReopen()
     auto opened = document::openDocument(m_pool, m_file.toStdString(), 0);
     EXPECT_TRUE(opened.doc) << QString::fromStdU16String(opened.result.message).toStdString();
     return std::move(opened.doc);
+}
+
+void FormFixture::typeInto(ui::CEditKFont1* edit, const QString& text)
+{
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
 }
 
 std::vector<std::uint8_t> FormFixture::imageOf(const model::CS1_LangTable& table)

@@ -7,6 +7,7 @@
 
 #include "document/doc.h"
 #include "ui/form_menu_ccl.h"
+#include "ui/keyboard_font_edit.h"
 
 #include <functional>
 #include <memory>
@@ -25,6 +26,8 @@ protected:
     // Saves through the File Save command's path and reads the file back with the core.
     std::unique_ptr<document::CS1_Doc> saveAndReopen();
 
+    // Replaces an edit's text by typing.
+    static void typeInto(ui::CEditKFont1* edit, const QString& text);
     static std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table);
     static model::MenuEntry entryOf(const model::CS1_LangTable& table, int menu, int entry,
                                     model::MenuEntryInfo* info = nullptr);

@@ -30,16 +30,6 @@ void click(QWidget* widget)
     EditorFixture::settle();
 }
 
-// Replaces an edit's text by typing.
-void typeInto(ui::CEditKFont1* edit, const QString& text)
-{
-    ASSERT_NE(edit, nullptr);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
 std::u16string u(const char* text)
 {
     return QString::fromUtf8(text).toStdU16String();

@@ -1,23 +1,28 @@
 // The transfer dialogs against the simulated keyboard: Query's rows, File
 // Import into a new document, a download that merges the keyboard's menus
-// and backs the tables up first, the backup written back as stored, cancel
-// and resume during the write, and faults the keyboard injects.
+// and backs the tables up first, the backup written back as stored, an edit
+// typed in the editor going to the keyboard and coming back, cancel at the
+// merge and during the write, and faults the keyboard injects.
 
-#include "editor_fixture.h"
+#include "form_fixture.h"
 #include "sim_process.h"
 
 #include "app/transfer_commands.h"
 #include "document/doc.h"
 #include "model/lang_table_layout.h"
+#include "ui/child_frame.h"
 #include "ui/transfer_job_host.h"
 #include "ui/transfer_query_dialog.h"
 #include "ui/transfer_texts.h"
+#include "ui/tree_view.h"
+#include "ui/view.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +43,7 @@ constexpr int kSlot = 2;
 constexpr int kBlankSlot = 6;
 constexpr int kMenu = 81;
 constexpr int kEditedEntry = 1;
+constexpr int kTypedEntry = 2;
 constexpr std::uint8_t kKeyboardOnly = 0x5A;
 constexpr std::size_t kKeyboardOnlyByte = layout::kUserFunctionOffset + 4;
 constexpr int kPollMs = 50;
@@ -69,11 +75,11 @@ Bytes copyOf(std::span<const std::uint8_t> bytes)
     return Bytes(bytes.begin(), bytes.end());
 }
 
-class TransferDialogsTest : public EditorFixture {
+class TransferDialogsTest : public FormFixture {
 protected:
     void SetUp() override
     {
-        EditorFixture::SetUp();
+        FormFixture::SetUp();
         m_factory = cli::test::factoryFlash(m_dir.file("factory.bin"));
         ASSERT_EQ(m_factory.size(), cli::test::kSlotBytes * cli::test::kFlashSlots);
         // A byte only the keyboard's table has: a download that merely
@@ -88,7 +94,7 @@ protected:
     {
         m_keyboard.stop();
         qunsetenv("TARVO_COM1");
-        EditorFixture::TearDown();
+        FormFixture::TearDown();
     }
 
     TransferCommands& commands()
@@ -155,6 +161,8 @@ protected:
         auto* timer = new QTimer(&progress);
         QObject::connect(timer, &QTimer::timeout, &progress, [this, timer, &progress] {
             if (progress.waitingForOk()) {
+                if (!m_okAtMergeHold)
+                    return;
                 ++m_mergeHolds;
                 progress.button()->click();
             } else if (progress.finished()) {
@@ -177,7 +185,21 @@ protected:
     Bytes m_before;
     std::vector<Bytes> m_documentImages;
     int m_mergeHolds = 0;
+    bool m_okAtMergeHold = true;
 };
+
+// The download goes as far as the write's blocks, then on is called.
+void duringTheWrite(ui::TransferJobHost& host, ui::TransferProgressDialog& progress, std::function<void()> on)
+{
+    whenReady(
+        &progress,
+        [&host, &progress] {
+            const auto& stages = host.stages();
+            return std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end() &&
+                   progress.blockText() != ui::transfer_texts::kBlockCountBlank;
+        },
+        std::move(on));
+}
 
 TEST_F(TransferDialogsTest, QueryShowsEveryRowOfAKeyboardAt57600)
 {
@@ -269,19 +291,11 @@ TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
     answerJob(
         kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
         [](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
-            whenReady(
-                &progress,
-                [&host, &progress] {
-                    const auto& stages = host.stages();
-                    return std::find(stages.begin(), stages.end(), transfer::JobStage::Write) !=
-                               stages.end() &&
-                           progress.blockText() != ui::transfer_texts::kBlockCountBlank;
-                },
-                [&progress] {
-                    savePicture(progress, QStringLiteral("transfer"));
-                    ui::UserDialogs::queueAnswer(QMessageBox::No);
-                    progress.button()->click();
-                });
+            duringTheWrite(host, progress, [&progress] {
+                savePicture(progress, QStringLiteral("transfer"));
+                ui::UserDialogs::queueAnswer(QMessageBox::No);
+                progress.button()->click();
+            });
         });
     commands().downloadAction()->trigger();
     const auto& shown = ui::UserDialogs::shown();
@@ -291,6 +305,111 @@ TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
     EXPECT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
         << messages().join('\n').toStdString();
     EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged());
+}
+
+TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(
+        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
+        [](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
+            duringTheWrite(host, progress, [&progress] {
+                ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+                progress.button()->click();
+            });
+        });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().isEmpty());
+    // Said once, naming the slot.
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Transfer Language Table|Language table #%1 in the keyboard "
+                                         "is now incomplete and must be written again.")
+                              .arg(kSlot)});
+    EXPECT_FALSE(app().commPort().portInUse());
+    const Bytes flash = flashNow();
+    EXPECT_FALSE(copyOf(slotOf(flash, kSlot)) == merged());
+    EXPECT_FALSE(copyOf(slotOf(flash, kSlot)) == copyOf(slotOf(m_before, kSlot)));
+}
+
+TEST_F(TransferDialogsTest, AKeyboardGoneMidWriteNamesTheSlotAndFreesThePort)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(
+        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
+        [this](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
+            duringTheWrite(host, progress, [this] { m_keyboard.stop(); });
+        });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().isEmpty());
+    const QString all = messages().join('\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("#%1").arg(kSlot))) << all.toStdString();
+    EXPECT_FALSE(app().commPort().portInUse());
+}
+
+// Escape while the Read dialog waits for OK after reading the menus to merge
+// cancels: nothing is erased and the document is not merged.
+TEST_F(TransferDialogsTest, EscapeAfterTheMergeReadErasesNothing)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    m_okAtMergeHold = false;
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(
+        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
+        [](ui::TransferJobHost&, ui::TransferProgressDialog& progress) {
+            whenReady(
+                &progress, [&progress] { return progress.waitingForOk(); },
+                [&progress] { QTest::keyClick(&progress, Qt::Key_Escape); });
+        });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().isEmpty());
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('\n').toStdString();
+    EXPECT_FALSE(frame().activeDocument()->isModified());
+    EXPECT_FALSE(app().commPort().portInUse());
+    EXPECT_EQ(m_keyboard.framesReceived("C1"), 0);
+    EXPECT_TRUE(flashNow() == m_before);
+}
+
+// As a new user: New, an entry typed in the editor, Download (the backup of
+// a document never saved goes to the Scripts folder), and File Import
+// brings the edit back from the keyboard.
+TEST_F(TransferDialogsTest, AnEntryTypedInTheEditorGoesToTheKeyboardAndComesBack)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    frame().newDocument();
+    typeInto(showMenu(kTable, kMenu)->lineEdit(kTypedEntry, 1), QStringLiteral("Gate"));
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1);
+    commands().downloadAction()->trigger();
+    ASSERT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+        << messages().join('\n').toStdString();
+    EXPECT_EQ(QDir(scriptsFolder()).entryList({QStringLiteral("* backup *.tvo")}, QDir::Files).size(), 1);
+    // The tree starts again from its root, whose form is no menu form.
+    const ui::CS1_TreeView& tree = *frame().activeFrame()->view()->tree();
+    ASSERT_NE(tree.currentItem(), nullptr);
+    EXPECT_EQ(tree.currentItem(), tree.topLevelItem(0));
+    EXPECT_EQ(form(), nullptr);
+    // Merged: the keyboard's own byte stayed.
+    const Bytes flash = flashNow();
+    EXPECT_EQ(slotOf(flash, kSlot)[kKeyboardOnlyByte], slotOf(m_before, kSlot)[kKeyboardOnlyByte]);
+
+    ASSERT_TRUE(m_keyboard.start());
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1);
+    commands().importAction()->trigger();
+    ASSERT_EQ(frame().frames().size(), 2) << messages().join('\n').toStdString();
+    const document::CS1_Doc* imported = frame().activeDocument();
+    ASSERT_EQ(imported->tableCount(), 1U);
+    EXPECT_EQ(QString::fromStdU16String(entryOf(imported->table(0), kMenu, kTypedEntry).line1).trimmed(),
+              QStringLiteral("Gate"));
 }
 
 TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)
@@ -305,11 +424,13 @@ TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)
     app().commPort().setPortInUse(false);
 }
 
+enum class Command { Query, Download, Import };
+
 struct FaultCase {
     const char* name;
-    const char* fault;
-    bool query;
-    const char* shownText; // what a message must contain
+    std::vector<std::string> keyboardOptions;
+    Command command;
+    std::vector<const char*> shownTexts; // what the messages must contain
 };
 
 class TransferFaultTest : public TransferDialogsTest, public ::testing::WithParamInterface<FaultCase> {};
@@ -317,29 +438,65 @@ class TransferFaultTest : public TransferDialogsTest, public ::testing::WithPara
 TEST_P(TransferFaultTest, EndsWithTheMessageAndFreesThePort)
 {
     const FaultCase& c = GetParam();
-    ASSERT_TRUE(m_keyboard.start({"--fault", c.fault}));
+    ASSERT_TRUE(m_keyboard.start(c.keyboardOptions));
     ASSERT_TRUE(start());
     openEditedDocument();
-    if (c.query) {
+    switch (c.command) {
+    case Command::Query:
         commands().queryAction()->trigger();
-    } else {
+        break;
+    case Command::Download:
         ui::UserDialogs::queueAnswer(QMessageBox::Yes);
         answerJob(kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); });
         commands().downloadAction()->trigger();
         EXPECT_TRUE(commands().lastSummary().isEmpty());
+        break;
+    case Command::Import:
+        ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+        answerJob(kSlot, 1);
+        commands().importAction()->trigger();
+        EXPECT_EQ(frame().frames().size(), 1); // no new document
+        break;
     }
     const QString all = messages().join('\n');
-    EXPECT_TRUE(all.contains(QString::fromUtf8(c.shownText))) << all.toStdString();
+    for (const char* text : c.shownTexts)
+        EXPECT_TRUE(all.contains(QString::fromUtf8(text))) << text << " not in " << all.toStdString();
     EXPECT_FALSE(app().commPort().portInUse());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, TransferFaultTest,
-    ::testing::Values(FaultCase{"QueryIdLost", "drop:T7:1", true,
-                                "Error: The keyboard failed to return its ID."},
-                      FaultCase{"QueryBlockLost", "drop:T0:2", true, "Error: The transfer has timed out."},
-                      // A block lost mid-write: the slot left half-written is named.
-                      FaultCase{"DownloadBlockLost", "drop:S2:300", false, "#2"}),
+    ::testing::Values(FaultCase{"QueryIdLost",
+                                {"--fault", "drop:T7:1"},
+                                Command::Query,
+                                {"Error: The keyboard failed to return its ID."}},
+                      FaultCase{"QueryBlockLost",
+                                {"--fault", "drop:T0:2"},
+                                Command::Query,
+                                {"Error: The transfer has timed out."}},
+                      FaultCase{
+                          "DownloadToAnotherKeyboardType",
+                          {"--type", "0x12"},
+                          Command::Download,
+                          {"The Quill application is only compatible with keyboard model type: KBD-OMNIA"}},
+                      FaultCase{"DownloadEraseRefused",
+                                {"--fault", "ce:C1:1"},
+                                Command::Download,
+                                {"A communication error occurred."}},
+                      // A block lost mid-write, or the keyboard falling silent: the slot
+                      // left half-written is named.
+                      FaultCase{"DownloadBlockLost",
+                                {"--fault", "drop:S2:300"},
+                                Command::Download,
+                                {"Error: The transfer has timed out.", "#2"}},
+                      FaultCase{"DownloadKeyboardFallsSilent",
+                                {"--fault", "stop:6000"},
+                                Command::Download,
+                                {"Error: The transfer has timed out.", "#2"}},
+                      FaultCase{"ImportBadChecksum",
+                                {"--fault", "corrupt:T0:2000"},
+                                Command::Import,
+                                {"Error: Bad checksum on incoming packet."}}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 } // namespace

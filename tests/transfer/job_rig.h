@@ -46,6 +46,12 @@ public:
         if (onQuestion)
             onQuestion();
     }
+    void mergeReadDone() override
+    {
+        ++mergeReads;
+        if (onMergeRead)
+            onMergeRead();
+    }
     void jobEnded(const JobEnd& e) override
     {
         ++ends;
@@ -56,6 +62,7 @@ public:
     std::function<void(const BlockProgress&)> onProgress;
     std::function<void()> onChoice;
     std::function<void()> onQuestion;
+    std::function<void()> onMergeRead;
 
     std::vector<JobStage> stages;
     std::vector<BlockProgress> progressEvents;
@@ -63,6 +70,7 @@ public:
     std::vector<std::string> notices;
     std::vector<std::u16string> questions;
     int choicesAsked = 0;
+    int mergeReads = 0;
     int ends = 0;
     JobEnd end;
 };
@@ -83,6 +91,7 @@ struct JobRig : SessionRig {
 
     RecordingJobListener listener;
     MapLineSpeedMemory memory;
+    bool holdAfterMergeRead = false; // as the editor's dialogs run a download
 
     JobLine line() { return {host, port, settings, kDevice}; }
     JobOptions options(LineSpeedChoice choice = LineSpeedChoice::Auto)
@@ -90,6 +99,7 @@ struct JobRig : SessionRig {
         JobOptions o;
         o.lineSpeed = choice;
         o.speeds = &memory;
+        o.holdAfterMergeRead = holdAfterMergeRead;
         return o;
     }
     // Runs the job on the fake clock until it ends or the time is up.

@@ -153,6 +153,8 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
             UserDialogs::ask(activeWindow(), m_progress->windowTitle(), q(question),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
         m_questionOpen = false;
+        if (!yes)
+            m_progress->restartRate(); // the time under the question is no transfer time
         if (m_job != nullptr && !m_job->hasEnded())
             m_job->answerCancel(yes);
     });

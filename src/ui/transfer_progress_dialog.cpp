@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tarvo::ui {
 
 namespace {
@@ -18,6 +20,10 @@ constexpr qint64 kMsPerSecond = 1000;
 constexpr qint64 kSecondsPerMinute = 60;
 constexpr qint64 kSecondsPerHour = 3600;
 constexpr int kMinimumWidth = 460;
+// Room for the longest progress text (the merge's "click Ok" line) in two
+// lines of the dialog's font, at any font size.
+constexpr int kWidthInCharacters = 60;
+constexpr int kProgressLines = 2;
 
 } // namespace
 
@@ -43,11 +49,14 @@ QString rateAndTimeLeft(int blocksDone, int blocksLeft, qint64 elapsedMs)
 TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(transfer_texts::kTransferTitle);
-    setMinimumWidth(kMinimumWidth);
+    setMinimumWidth(std::max(kMinimumWidth, fontMetrics().averageCharWidth() * kWidthInCharacters));
     auto* grid = new QGridLayout(this);
     m_comment = new QLabel(this);
     m_table = new QLabel(this);
     m_progress = new QLabel(this);
+    m_progress->setWordWrap(true);
+    m_progress->setMinimumHeight(fontMetrics().lineSpacing() * kProgressLines);
+    m_progress->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, kPercent);
     m_bar->setValue(0);
@@ -144,6 +153,12 @@ int TransferProgressDialog::percent() const
 QString TransferProgressDialog::buttonText() const
 {
     return m_button->text();
+}
+
+void TransferProgressDialog::restartRate()
+{
+    m_firstDone = -1;
+    m_rate->clear();
 }
 
 void TransferProgressDialog::waitForOk()

@@ -29,6 +29,8 @@ public:
     // A pause the user ends with OK (the script menus read for merging):
     // the button reads "OK" until pressed, then "Cancel" again.
     void waitForOk();
+    // The rate counts again from the next block (after a pause).
+    void restartRate();
     bool waitingForOk() const { return m_waitingOk; }
 
     QString comment() const;

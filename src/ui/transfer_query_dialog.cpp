@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,9 +45,14 @@ TransferQueryDialog::TransferQueryDialog(serial::CCommPort& port, const serial::
 
     auto* group = new QGroupBox(transfer_texts::kQueryGroup, this);
     auto* grid = new QGridLayout(group);
-    auto* heading = new QLabel(transfer_texts::kQueryHeading, group);
-    heading->setTextFormat(Qt::PlainText);
-    grid->addWidget(heading, 0, 0, 1, kFields);
+    // The heading's words stand over their columns, in any font: one label each.
+    const QStringList headings = transfer_texts::kQueryHeading.split(
+        QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    for (int c = 0; c < kFields && c < headings.size(); ++c) {
+        auto* heading = new QLabel(headings.at(c), group);
+        heading->setTextFormat(Qt::PlainText);
+        grid->addWidget(heading, 0, c);
+    }
     auto* rule = new QFrame(group);
     rule->setFrameShape(QFrame::HLine);
     grid->addWidget(rule, 1, 0, 1, kFields);

@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 
 namespace tarvo::app::test {
 
@@ -232,7 +233,11 @@ TEST_F(TransferDialogsTest, FileImportMakesADocumentOfTheKeyboardsTable)
     ASSERT_TRUE(m_keyboard.start());
     ASSERT_TRUE(start());
     ui::UserDialogs::queueAnswer(QMessageBox::Yes); // the reminder
-    answerJob(kSlot, 1);
+    answerJob(kSlot, 1, [](ui::TransferSlotDialog& dialog) {
+        // A blank slot cannot be imported: its list holds only its own three
+        // entries, and none of them chooses a table.
+        EXPECT_EQ(dialog.list(kBlankSlot)->count(), 3);
+    });
     commands().importAction()->trigger();
     ASSERT_EQ(frame().frames().size(), 1) << messages().join('\n').toStdString();
     const document::CS1_Doc* doc = frame().activeDocument();
@@ -280,6 +285,33 @@ TEST_F(TransferDialogsTest, DownloadMergesBacksUpAndTheBackupRestoresAsStored)
         << messages().join('\n').toStdString();
     EXPECT_TRUE(flashNow() == m_before);
     EXPECT_EQ(m_mergeHolds, 1); // as stored: nothing read to merge
+}
+
+// A blank slot's list offers the document's tables after its own three
+// entries: the table chosen there is written as stored, with nothing read.
+TEST_F(TransferDialogsTest, ABlankSlotTakesADocumentTableAsStored)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kBlankSlot, 0, [](ui::TransferSlotDialog& dialog) {
+        QComboBox* box = dialog.list(kBlankSlot);
+        EXPECT_EQ(box->itemText(0), QStringLiteral("Flash Memory Is Blank"));
+        const int entry = box->findText(QStringLiteral("(document table %1, as stored)").arg(kTable + 1),
+                                        Qt::MatchContains);
+        ASSERT_GE(entry, 3);
+        box->setCurrentIndex(entry);
+        dialog.backupOption()->setChecked(false);
+    });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+        << messages().join('\n').toStdString();
+    EXPECT_EQ(m_mergeHolds, 0);
+    Bytes expected = m_before;
+    std::copy(m_documentImages[kTable].begin(), m_documentImages[kTable].end(),
+              slotOf(expected, kBlankSlot).begin());
+    EXPECT_TRUE(flashNow() == expected);
 }
 
 TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
@@ -432,6 +464,12 @@ struct FaultCase {
     Command command;
     std::vector<const char*> shownTexts; // what the messages must contain
 };
+
+// Test names and failures show the case's name, not its bytes.
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TransferFaultTest : public TransferDialogsTest, public ::testing::WithParamInterface<FaultCase> {};
 

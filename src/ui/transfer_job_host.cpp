@@ -169,8 +169,10 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
 {
     using transfer::JobStatus;
     if (end.status == JobStatus::Complete) {
-        if (m_progressShown) {
-            // "Transfer Complete" stays until the user presses OK.
+        // The Transfer dialog's "Transfer Complete" stays until the user
+        // presses OK; the Read dialog of an import ends at once, and the new
+        // document's window says the rest.
+        if (m_progressShown && m_kind == TransferSlotDialog::Kind::Download) {
             m_progress->showFinished(transfer_texts::kTransferComplete);
             return;
         }

@@ -168,6 +168,7 @@ protected:
                 progress.button()->click();
             } else if (progress.finished()) {
                 timer->stop();
+                ++m_finishedOks;
                 progress.button()->click();
             }
         });
@@ -186,6 +187,7 @@ protected:
     Bytes m_before;
     std::vector<Bytes> m_documentImages;
     int m_mergeHolds = 0;
+    int m_finishedOks = 0; // OK pressed on "Transfer Complete"
     bool m_okAtMergeHold = true;
 };
 
@@ -240,6 +242,7 @@ TEST_F(TransferDialogsTest, FileImportMakesADocumentOfTheKeyboardsTable)
     });
     commands().importAction()->trigger();
     ASSERT_EQ(frame().frames().size(), 1) << messages().join('\n').toStdString();
+    EXPECT_EQ(m_finishedOks, 0); // the Read dialog ended without waiting for OK
     const document::CS1_Doc* doc = frame().activeDocument();
     ASSERT_NE(doc, nullptr);
     ASSERT_EQ(doc->tableCount(), 1U);
@@ -261,6 +264,7 @@ TEST_F(TransferDialogsTest, DownloadMergesBacksUpAndTheBackupRestoresAsStored)
         << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
     EXPECT_TRUE(frame().activeDocument()->isModified());
     EXPECT_EQ(m_mergeHolds, 1); // the read for merging waited for OK
+    EXPECT_EQ(m_finishedOks, 1); // and so did "Transfer Complete"
     // The backup lies next to the document and holds the keyboard's table as it was.
     const QStringList backups =
         QDir(path(QString())).entryList({QStringLiteral("doc backup *.tvo")}, QDir::Files);

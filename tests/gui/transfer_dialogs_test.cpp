@@ -263,7 +263,7 @@ TEST_F(TransferDialogsTest, DownloadMergesBacksUpAndTheBackupRestoresAsStored)
         commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written, 0 unchanged")))
         << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
     EXPECT_TRUE(frame().activeDocument()->isModified());
-    EXPECT_EQ(m_mergeHolds, 1); // the read for merging waited for OK
+    EXPECT_EQ(m_mergeHolds, 1);  // the read for merging waited for OK
     EXPECT_EQ(m_finishedOks, 1); // and so did "Transfer Complete"
     // The backup lies next to the document and holds the keyboard's table as it was.
     const QStringList backups =

@@ -76,6 +76,19 @@ Bytes copyOf(std::span<const std::uint8_t> bytes)
     return Bytes(bytes.begin(), bytes.end());
 }
 
+// The download goes as far as the write's blocks, then on is called.
+void duringTheWrite(ui::TransferJobHost& host, ui::TransferProgressDialog& progress, std::function<void()> on)
+{
+    whenReady(
+        &progress,
+        [&host, &progress] {
+            const auto& stages = host.stages();
+            return std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end() &&
+                   progress.blockText() != ui::transfer_texts::kBlockCountBlank;
+        },
+        std::move(on));
+}
+
 class TransferDialogsTest : public FormFixture {
 protected:
     void SetUp() override
@@ -156,6 +169,22 @@ protected:
         });
     }
 
+    // Opens the edited document and downloads its table into kSlot without
+    // a backup; atTheWrite acts once the write's blocks show.
+    void downloadActingDuringTheWrite(std::function<void(ui::TransferProgressDialog&)> atTheWrite)
+    {
+        ASSERT_TRUE(m_keyboard.start());
+        ASSERT_TRUE(start());
+        openEditedDocument();
+        ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+        answerJob(
+            kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
+            [atTheWrite](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
+                duringTheWrite(host, progress, [atTheWrite, &progress] { atTheWrite(progress); });
+            });
+        commands().downloadAction()->trigger();
+    }
+
     // OK after the script menus were read for merging (counted), and at the end.
     void pressOkWhenAsked(ui::TransferProgressDialog& progress)
     {
@@ -190,19 +219,6 @@ protected:
     int m_finishedOks = 0; // OK pressed on "Transfer Complete"
     bool m_okAtMergeHold = true;
 };
-
-// The download goes as far as the write's blocks, then on is called.
-void duringTheWrite(ui::TransferJobHost& host, ui::TransferProgressDialog& progress, std::function<void()> on)
-{
-    whenReady(
-        &progress,
-        [&host, &progress] {
-            const auto& stages = host.stages();
-            return std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end() &&
-                   progress.blockText() != ui::transfer_texts::kBlockCountBlank;
-        },
-        std::move(on));
-}
 
 TEST_F(TransferDialogsTest, QueryShowsEveryRowOfAKeyboardAt57600)
 {
@@ -320,20 +336,11 @@ TEST_F(TransferDialogsTest, ABlankSlotTakesADocumentTableAsStored)
 
 TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
 {
-    ASSERT_TRUE(m_keyboard.start());
-    ASSERT_TRUE(start());
-    openEditedDocument();
-    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
-    answerJob(
-        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
-        [](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
-            duringTheWrite(host, progress, [&progress] {
-                savePicture(progress, QStringLiteral("transfer"));
-                ui::UserDialogs::queueAnswer(QMessageBox::No);
-                progress.button()->click();
-            });
-        });
-    commands().downloadAction()->trigger();
+    downloadActingDuringTheWrite([](ui::TransferProgressDialog& progress) {
+        savePicture(progress, QStringLiteral("transfer"));
+        ui::UserDialogs::queueAnswer(QMessageBox::No);
+        progress.button()->click();
+    });
     const auto& shown = ui::UserDialogs::shown();
     EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const ui::UserDialogs::Shown& s) {
         return s.kind == QStringLiteral("ask") && s.text.startsWith(QStringLiteral("Cancelling download"));
@@ -345,19 +352,10 @@ TEST_F(TransferDialogsTest, CancelAnsweredNoResumesTheWrite)
 
 TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
 {
-    ASSERT_TRUE(m_keyboard.start());
-    ASSERT_TRUE(start());
-    openEditedDocument();
-    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
-    answerJob(
-        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
-        [](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
-            duringTheWrite(host, progress, [&progress] {
-                ui::UserDialogs::queueAnswer(QMessageBox::Yes);
-                progress.button()->click();
-            });
-        });
-    commands().downloadAction()->trigger();
+    downloadActingDuringTheWrite([](ui::TransferProgressDialog& progress) {
+        ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+        progress.button()->click();
+    });
     EXPECT_TRUE(commands().lastSummary().isEmpty());
     // Said once, naming the slot.
     EXPECT_EQ(messages(),
@@ -372,16 +370,7 @@ TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
 
 TEST_F(TransferDialogsTest, AKeyboardGoneMidWriteNamesTheSlotAndFreesThePort)
 {
-    ASSERT_TRUE(m_keyboard.start());
-    ASSERT_TRUE(start());
-    openEditedDocument();
-    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
-    answerJob(
-        kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); },
-        [this](ui::TransferJobHost& host, ui::TransferProgressDialog& progress) {
-            duringTheWrite(host, progress, [this] { m_keyboard.stop(); });
-        });
-    commands().downloadAction()->trigger();
+    downloadActingDuringTheWrite([this](ui::TransferProgressDialog&) { m_keyboard.stop(); });
     EXPECT_TRUE(commands().lastSummary().isEmpty());
     const QString all = messages().join('\n');
     EXPECT_TRUE(all.contains(QStringLiteral("#%1").arg(kSlot))) << all.toStdString();

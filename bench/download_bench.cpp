@@ -100,12 +100,9 @@ bool benchAt(int baud, const Variant& variant, const std::string& document)
 int main()
 {
     const tarvo::bench::TempFolder documentFolder;
-    const std::string document = (documentFolder.path() / "new.tvo").string();
-    double wallS = 0;
-    if (tarvo::bench::runTarvo({"new", "-o", document}, kCommandTimeoutS, wallS) != 0) {
-        std::fprintf(stderr, "bench_download: tarvo new failed\n");
+    const std::string document = tarvo::bench::newDocument(documentFolder, "bench_download");
+    if (document.empty())
         return 1;
-    }
     bool ok = true;
     for (const int baud : kBauds)
         for (const Variant& variant : kVariants)

@@ -86,12 +86,9 @@ int main()
     const tarvo::bench::TempFolder configFolder;
     ::setenv("XDG_CONFIG_HOME", configFolder.path().c_str(), 1);
     const tarvo::bench::TempFolder documentFolder;
-    const std::string document = (documentFolder.path() / "new.tvo").string();
-    double wallS = 0;
-    if (tarvo::bench::runTarvo({"new", "-o", document}, kCommandTimeoutS, wallS) != 0) {
-        std::fprintf(stderr, "bench_download_command: tarvo new failed\n");
+    const std::string document = tarvo::bench::newDocument(documentFolder, "bench_download_command");
+    if (document.empty())
         return 1;
-    }
     tarvo::bench::SimulatedKeyboard keyboard;
     // Never seen: the first ping goes out at 19200 and waits for its time-out.
     if (!timeDownload(keyboard, document, "device never seen", false))

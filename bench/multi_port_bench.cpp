@@ -50,12 +50,9 @@ double downloadTo(int keyboards, const std::string& document)
 int main()
 {
     const tarvo::bench::TempFolder documentFolder;
-    const std::string document = (documentFolder.path() / "new.tvo").string();
-    double wallS = 0;
-    if (tarvo::bench::runTarvo({"new", "-o", document}, kCommandTimeoutS, wallS) != 0) {
-        std::fprintf(stderr, "bench_multi_port: tarvo new failed\n");
+    const std::string document = tarvo::bench::newDocument(documentFolder, "bench_multi_port");
+    if (document.empty())
         return 1;
-    }
     const double one = downloadTo(1, document);
     const double many = downloadTo(kManyKeyboards, document);
     if (one <= 0 || many <= 0)

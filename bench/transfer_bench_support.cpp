@@ -152,6 +152,17 @@ std::optional<int> runTarvo(const std::vector<std::string>& args, double timeout
     return WEXITSTATUS(status);
 }
 
+std::string newDocument(const TempFolder& folder, const char* bench)
+{
+    constexpr double kNewTimeoutS = 60;
+    const std::string document = (folder.path() / "new.tvo").string();
+    double wallS = 0;
+    if (runTarvo({"new", "-o", document}, kNewTimeoutS, wallS) == 0)
+        return document;
+    std::fprintf(stderr, "%s: tarvo new failed\n", bench);
+    return {};
+}
+
 double lineSeconds(std::size_t bytes, int baud)
 {
     return static_cast<double>(bytes) * kBitsPerByte / baud;

@@ -62,6 +62,10 @@ private:
 // not be run or had to be ended after timeoutS. wallS gets its wall time.
 std::optional<int> runTarvo(const std::vector<std::string>& args, double timeoutS, double& wallS);
 
+// A new document from the shipped template, made by the built tarvo in
+// folder; its path, or "" after a message naming bench when that failed.
+std::string newDocument(const TempFolder& folder, const char* bench);
+
 // The line time of bytes at baud, 10 bits a byte, in seconds.
 double lineSeconds(std::size_t bytes, int baud);
 

@@ -66,18 +66,6 @@ QMenu* transferMenu(CMainFrame& frame)
     return frame.addFeatureMenu(kTransferMenu);
 }
 
-std::vector<std::u16string> tableNames(const document::CS1_Doc& doc)
-{
-    std::vector<std::u16string> names;
-    for (std::size_t i = 0; i < doc.tableCount(); ++i) {
-        model::TableHeader header;
-        model::TableMetadata metadata;
-        doc.table(i).GetHeader(header, metadata);
-        names.push_back(header.friendlyName);
-    }
-    return names;
-}
-
 } // namespace
 
 QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
@@ -186,7 +174,7 @@ void TransferCommands::downloadTables()
     serial::CommSettings settings = doc.commSettings();
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, &m_frame);
-    host.setDocumentTables(tableNames(doc));
+    host.setDocumentTables(document::tableNames(doc));
     if (m_hostHook)
         m_hostHook(host);
 

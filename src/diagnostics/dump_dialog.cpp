@@ -62,16 +62,13 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
 
     auto* tables = new QGroupBox(QStringLiteral("Language Tables:"));
     auto* tableLayout = new QFormLayout(tables);
+    const std::vector<std::u16string> names = document::tableNames(doc);
     for (std::size_t p = 0; p < m_selectors.size(); ++p) {
         auto* combo = new QComboBox;
         combo->addItem(qs(dump::texts::kDumpNothing));
-        for (std::size_t k = 0; k < doc.tableCount(); ++k) {
-            model::TableHeader header;
-            model::TableMetadata metadata;
-            doc.table(k).GetHeader(header, metadata);
-            combo->addItem(QString::fromStdU16String(
-                dump::selectorEntryText(static_cast<int>(k) + 1, header.friendlyName)));
-        }
+        for (std::size_t k = 0; k < names.size(); ++k)
+            combo->addItem(
+                QString::fromStdU16String(dump::selectorEntryText(static_cast<int>(k) + 1, names[k])));
         m_selectors[p] = combo;
         tableLayout->addRow(QString::number(p), combo);
     }

@@ -378,4 +378,16 @@ DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int c
     return {std::move(doc), result};
 }
 
+std::vector<std::u16string> tableNames(const CS1_Doc& doc)
+{
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < doc.tableCount(); ++i) {
+        model::TableHeader header;
+        model::TableMetadata metadata;
+        doc.table(i).GetHeader(header, metadata);
+        names.push_back(header.friendlyName);
+    }
+    return names;
+}
+
 } // namespace tarvo::document

@@ -183,4 +183,7 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
 DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort,
                         const io::FileReader& reader = io::systemFileReader());
 
+// The friendly names of doc's tables, in document order.
+std::vector<std::u16string> tableNames(const CS1_Doc& doc);
+
 } // namespace tarvo::document

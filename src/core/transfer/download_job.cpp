@@ -63,18 +63,6 @@ void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
         m_write->answerCancelQuestion(cancel);
 }
 
-std::vector<std::u16string> DownloadJob::tableNames() const
-{
-    std::vector<std::u16string> names;
-    for (std::size_t i = 0; i < m_doc.tableCount(); ++i) {
-        model::TableHeader header;
-        model::TableMetadata metadata;
-        m_doc.table(i).GetHeader(header, metadata);
-        names.push_back(header.friendlyName);
-    }
-    return names;
-}
-
 void DownloadJob::planStep()
 {
     const CSlotInspectionSession& found = *inspection();
@@ -95,7 +83,7 @@ void DownloadJob::planStep()
     }
     ReadRequest request;
     request.slotMap = readFirstSlotMap(m_plan);
-    request.tableNames = tableNames();
+    request.tableNames = document::tableNames(m_doc);
     request.mergeMode = m_plan.anyMerge();
     m_read = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings, request,
                                             followingOptions());
@@ -250,7 +238,7 @@ void DownloadJob::startVerify()
     for (std::size_t s = 0; s < request.slotMap.size(); ++s)
         if (m_prepared.tables[s] != nullptr)
             request.slotMap[s] = m_plan.table[s];
-    request.tableNames = tableNames();
+    request.tableNames = document::tableNames(m_doc);
     m_verify = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings,
                                               request, followingOptions());
     m_verify->setProgressListener([this](BlockProgress p) {

@@ -71,7 +71,6 @@ private:
     void writeEnded();
     void startVerify();
     void verifyEnded();
-    std::vector<std::u16string> tableNames() const;
 
     document::CS1_Doc& m_doc;
     DownloadJobSetup m_setup;

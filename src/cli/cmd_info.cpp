@@ -126,9 +126,7 @@ void writeMenusJson(JsonWriter& j, const model::CS1_LangTable& table)
         j.key("entries").beginArray();
         for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
             model::MenuEntryInfo info;
-            info.menu = menu;
-            info.entry = n;
-            const model::MenuEntry e = table.GetMenuEntry(info);
+            const model::MenuEntry e = table.menuEntryAt(menu, n, info);
             j.beginObject();
             j.key("entry").value(n);
             j.key("lines").beginArray().value(e.line1).value(e.line2).value(e.line3).endArray();
@@ -187,9 +185,7 @@ void printMenusText(const model::CS1_LangTable& table)
         std::printf("  menu %d%s%s\n", menu, name.empty() ? " (no name)" : ": ", utf8(name).c_str());
         for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
             model::MenuEntryInfo info;
-            info.menu = menu;
-            info.entry = n;
-            const model::MenuEntry e = table.GetMenuEntry(info);
+            const model::MenuEntry e = table.menuEntryAt(menu, n, info);
             std::printf("    %2d [%s|%s|%s] byte30 %d kind %d value_a 0x%04X value_b 0x%04X%s\n", n,
                         utf8(e.line1).c_str(), utf8(e.line2).c_str(), utf8(e.line3).c_str(), e.byte30,
                         e.actionKind, static_cast<unsigned>(e.valueA), static_cast<unsigned>(e.valueB),

@@ -217,9 +217,7 @@ QRect CS1_Form_MenuCCL::AdjustRowRect(int row, const QRect& rect) const
 model::MenuEntry CS1_Form_MenuCCL::readEntry(int entry) const
 {
     model::MenuEntryInfo info;
-    info.menu = m_menu;
-    info.entry = entry;
-    return table()->GetMenuEntry(info);
+    return table()->menuEntryAt(m_menu, entry, info);
 }
 
 QString CS1_Form_MenuCCL::menuName(int menu) const

@@ -77,9 +77,7 @@ model::MenuEntry FormFixture::entryOf(const model::CS1_LangTable& table, int men
                                       model::MenuEntryInfo* info)
 {
     model::MenuEntryInfo record;
-    record.menu = menu;
-    record.entry = entry;
-    model::MenuEntry e = table.GetMenuEntry(record);
+    model::MenuEntry e = table.menuEntryAt(menu, entry, record);
     if (info != nullptr)
         *info = record;
     return e;

@@ -100,9 +100,7 @@ private:
     static EntrySide sideOf(const model::CS1_LangTable& table, int menu, int entry)
     {
         model::MenuEntryInfo info;
-        info.menu = menu;
-        info.entry = entry;
-        const model::MenuEntry e = table.GetMenuEntry(info);
+        const model::MenuEntry e = table.menuEntryAt(menu, entry, info);
         return {{e.line1, e.line2, e.line3}, e.actionKind, e.valueA, e.valueB, info.edited != 0};
     }
 

@@ -247,13 +247,9 @@ bool CS1_Doc::replaceAndMergeFrom(std::size_t k, std::span<const std::uint8_t> i
     auto& table = *m_tables[k];
     for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
         for (int entry = layout::kFirstEntry; entry <= layout::kEntriesPerMenu; ++entry) {
-            model::MenuEntryInfo info;
-            info.menu = menu;
-            info.entry = entry;
-            const model::MenuEntry content = before.GetMenuEntry(info);
             // Written back where it was read, whatever its info record says.
-            info.menu = menu;
-            info.entry = entry;
+            model::MenuEntryInfo info;
+            const model::MenuEntry content = before.menuEntryAt(menu, entry, info);
             // A cleared entry is an edit too: it stays cleared.
             if (info.edited == 1)
                 table.SetMenuEntry(content, info, false);

@@ -280,13 +280,9 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
         return *refusal;
     const int font = table.GetByte(layout::kFontOffset);
 
-    model::MenuEntryInfo info;
-    info.menu = menu;
-    info.entry = entryNumber;
-    model::MenuEntry entry = table.GetMenuEntry(info);
     // The entry chosen is the one written, whatever the info record says.
-    info.menu = menu;
-    info.entry = entryNumber;
+    model::MenuEntryInfo info;
+    model::MenuEntry entry = table.menuEntryAt(menu, entryNumber, info);
     const RowControls controls = rowControlsOf(menu, entryNumber);
 
     if (request.action) {
@@ -352,11 +348,7 @@ ButtonClickResult clickEntryButton(model::CS1_LangTable& table, int menu, int en
     if (button == EntryButton::Link && controls != RowControls::LinkAndMacro)
         return {false, false, u"only entries of menu 80 link to a menu"};
     model::MenuEntryInfo info;
-    info.menu = menu;
-    info.entry = entryNumber;
-    model::MenuEntry entry = table.GetMenuEntry(info);
-    info.menu = menu;
-    info.entry = entryNumber;
+    model::MenuEntry entry = table.menuEntryAt(menu, entryNumber, info);
     const model::MenuEntry before = entry;
     switch (button) {
     case EntryButton::Macro:
@@ -390,11 +382,7 @@ EntryEditResult commitFormRow(model::CS1_LangTable& table, const FormRowCommit& 
         return *refusal;
     const int font = table.GetByte(layout::kFontOffset);
     model::MenuEntryInfo info;
-    info.menu = row.menu;
-    info.entry = row.entry;
-    model::MenuEntry entry = table.GetMenuEntry(info);
-    info.menu = row.menu;
-    info.entry = row.entry;
+    model::MenuEntry entry = table.menuEntryAt(row.menu, row.entry, info);
     const model::MenuEntry stored = entry;
 
     bool numberWritten = false;

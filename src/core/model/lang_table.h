@@ -143,6 +143,9 @@ public:
     std::u16string GetMenuName(int number) const;
     bool SetMenuEntry(const MenuEntry& entry, const MenuEntryInfo& info, bool actionOnly);
     MenuEntry GetMenuEntry(MenuEntryInfo& info) const;
+    // The entry at menu/entry and, in info, its info record placed at
+    // menu/entry whatever the stored record says, so it is written back there.
+    MenuEntry menuEntryAt(int menu, int entry, MenuEntryInfo& info) const;
 
     // Side collections, for the table record in the document file.
     int readOnly() const { return m_readOnly; }

@@ -69,4 +69,14 @@ MenuEntry CS1_LangTable::GetMenuEntry(MenuEntryInfo& info) const
     return entry;
 }
 
+MenuEntry CS1_LangTable::menuEntryAt(int menu, int entry, MenuEntryInfo& info) const
+{
+    info.menu = menu;
+    info.entry = entry;
+    const MenuEntry read = GetMenuEntry(info);
+    info.menu = menu;
+    info.entry = entry;
+    return read;
+}
+
 } // namespace tarvo::model

@@ -313,13 +313,16 @@ void CommConsoleDialog::goOffline()
     setOutputEnabled(false);
 }
 
-void CommConsoleDialog::sendFrame(std::span<const std::uint8_t> bytes)
+bool CommConsoleDialog::readyToSend(bool& binary)
 {
     bool open = false;
-    if (!portOpen(open) || !open)
-        return;
+    return portOpen(open) && open && binaryMode(binary);
+}
+
+void CommConsoleDialog::sendFrame(std::span<const std::uint8_t> bytes)
+{
     bool binary = true;
-    if (!binaryMode(binary))
+    if (!readyToSend(binary))
         return;
     if (binary) {
         if (!m_port.sendBytes(bytes))
@@ -353,11 +356,8 @@ void CommConsoleDialog::sendEndOfData()
 
 void CommConsoleDialog::sendOutput()
 {
-    bool open = false;
-    if (!portOpen(open) || !open)
-        return;
     bool binary = true;
-    if (!binaryMode(binary))
+    if (!readyToSend(binary))
         return;
     const std::u16string text = m_output->text().toStdU16String();
     if (binary) {

@@ -54,6 +54,9 @@ private:
     void sendFrame(std::span<const std::uint8_t> bytes);
     bool portOpen(bool& open);
     bool binaryMode(bool& binary);
+    // The port is open and its mode read into binary; false when not, or
+    // when a read failed (that failure was shown).
+    bool readyToSend(bool& binary);
     void showFailure(const QString& text);
     void setOutputEnabled(bool enabled);
     QPushButton* addButton(const QString& text, void (CommConsoleDialog::*action)());

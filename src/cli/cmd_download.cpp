@@ -114,9 +114,14 @@ int runDownload(const std::vector<std::string>& argv)
     // The document is a copy read for this command: the merge never reaches its file.
     transfer::DownloadJob job(command.jobLine(), command, command.jobOptions(o.retries), *doc, setup);
     const transfer::JobEnd& end = command.run(job, [&job, &o] { job.chooseSlots(o.request.slots); });
-    if (end.status == transfer::JobStatus::Complete && !o.json)
-        std::printf("Transfer Complete: %d written, %d unchanged%s\n", job.writtenCount(),
-                    job.unchangedCount(), job.verified() ? ", verified" : "");
+    if (end.status == transfer::JobStatus::Complete && !o.json) {
+        if (job.writtenCount() == 0)
+            std::printf("Nothing written: the keyboard already holds these tables (%d unchanged)\n",
+                        job.unchangedCount());
+        else
+            std::printf("Transfer Complete: %d written, %d unchanged%s\n", job.writtenCount(),
+                        job.unchangedCount(), job.verified() ? ", verified" : "");
+    }
     return command.finish(end);
 }
 

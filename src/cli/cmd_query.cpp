@@ -85,6 +85,7 @@ QJsonValue slotJson(const transfer::TableInfoRow& row)
     o["version"] = q(row.versionText);
     o["firmware_major"] = row.firmwareMajor;
     o["firmware_minor"] = row.firmwareMinor;
+    o["incomplete"] = row.incomplete;
     return o;
 }
 
@@ -121,7 +122,7 @@ std::u16string descriptionColumn(const transfer::TableInfoRow& row)
     std::u16string number = QString::number(row.slot).toStdU16String();
     if (number.size() < kSlotNumberColumns)
         number.insert(0, kSlotNumberColumns - number.size(), u' ');
-    return number + u"  " + row.friendlyName;
+    return number + u"  " + row.friendlyName + (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
 }
 
 void printHuman(const transfer::CQuerySession& session, int baud)

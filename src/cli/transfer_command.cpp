@@ -27,6 +27,7 @@ transfer::JobOptions TransferCommand::jobOptions(int frameRetries)
     transfer::JobOptions options;
     options.lineSpeed = m_lineSpeed;
     options.speeds = &m_speeds;
+    options.interruptedWrites = &m_interruptedWrites;
     options.frameRetries = frameRetries;
     return options;
 }
@@ -119,6 +120,11 @@ void TransferCommand::slotDone(int slot, transfer::SlotOutcome outcome)
 void TransferCommand::notice(const std::string& text)
 {
     m_report.notice(text);
+}
+
+void TransferCommand::slotRecovery(int slot, transfer::Recovery recovery)
+{
+    m_report.setRecovery(slot, recovery);
 }
 
 void TransferCommand::slotChoiceNeeded()

@@ -8,6 +8,7 @@
 #include "cli/interrupt_guard.h"
 #include "cli/session_runner.h"
 #include "cli/transfer_report.h"
+#include "platform/interrupted_write_settings.h"
 #include "platform/line_speed_settings.h"
 #include "transfer/job_listener.h"
 #include "transfer/transfer_job.h"
@@ -58,6 +59,7 @@ public:
     void progress(const transfer::BlockProgress& progress) override;
     void slotDone(int slot, transfer::SlotOutcome outcome) override;
     void notice(const std::string& text) override;
+    void slotRecovery(int slot, transfer::Recovery recovery) override;
     void slotChoiceNeeded() override;
     void cancelQuestion(const std::u16string& question) override;
     void jobEnded(const transfer::JobEnd& end) override;
@@ -69,6 +71,7 @@ private:
     // Only one may exist at a time: made by run(), the single-port case.
     std::unique_ptr<InterruptGuard> m_interrupts;
     platform::LineSpeedSettings m_speeds;
+    platform::InterruptedWriteSettings m_interruptedWrites;
     transfer::LineSpeedChoice m_lineSpeed;
     std::unique_ptr<FrameTrace> m_trace;
     transfer::TransferJob* m_job = nullptr;

@@ -57,6 +57,19 @@ const char* outcomeName(transfer::SlotOutcome outcome)
     return "read";
 }
 
+const char* recoveryName(transfer::Recovery recovery)
+{
+    switch (recovery) {
+    case transfer::Recovery::FromBackup:
+        return "backup";
+    case transfer::Recovery::AsStored:
+        return "as_stored";
+    case transfer::Recovery::None:
+        break;
+    }
+    return nullptr;
+}
+
 TransferReport::TransferReport(SessionEnvironment& env, bool json) : m_env(env), m_json(json)
 {
     m_env.setBlockLinesShown(false);
@@ -120,14 +133,25 @@ void TransferReport::progress(const transfer::BlockProgress& p)
     m_env.progressLine(QString::fromStdString(line).toStdU16String());
 }
 
+void TransferReport::setRecovery(int slot, transfer::Recovery recovery)
+{
+    if (slot >= 1 && slot <= transfer::kMaxSlots)
+        m_recovery[static_cast<std::size_t>(slot - 1)] = recovery;
+}
+
 void TransferReport::slotDone(int slot, transfer::SlotOutcome outcome)
 {
-    if (m_json) {
-        JsonWriter o;
-        o.beginObject().key("event").valueUtf8("slot_done").key("slot").value(slot);
-        o.key("result").valueUtf8(outcomeName(outcome)).endObject();
-        emitLine(o.finish());
-    }
+    if (!m_json)
+        return;
+    JsonWriter o;
+    o.beginObject().key("event").valueUtf8("slot_done").key("slot").value(slot);
+    o.key("result").valueUtf8(outcomeName(outcome));
+    const bool known = slot >= 1 && slot <= transfer::kMaxSlots;
+    if (const char* recovered = known ? recoveryName(m_recovery[static_cast<std::size_t>(slot - 1)]) : nullptr;
+        recovered != nullptr && outcome == transfer::SlotOutcome::Written)
+        o.key("recovered").valueUtf8(recovered);
+    o.endObject();
+    emitLine(o.finish());
 }
 
 void TransferReport::notice(const std::string& text)

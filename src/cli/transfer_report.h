@@ -4,8 +4,10 @@
 // event on standard output (progress, slot_done, error, done).
 
 #include "cli/session_runner.h"
+#include "transfer/slot_choice.h"
 #include "transfer/transfer_events.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,8 @@ public:
     TransferReport(SessionEnvironment& env, bool json);
 
     void progress(const transfer::BlockProgress& progress);
+    // The slot is written again after an interrupted write: its written event says how.
+    void setRecovery(int slot, transfer::Recovery recovery);
     void slotDone(int slot, transfer::SlotOutcome outcome);
     // A line on standard error that is not a failure (a slot skipped, a backup saved).
     void notice(const std::string& text);
@@ -34,6 +38,7 @@ private:
     SessionEnvironment& m_env;
     bool m_json;
     std::string m_port;
+    std::array<transfer::Recovery, transfer::kMaxSlots> m_recovery{};
     transfer::TransferPhase m_phase = transfer::TransferPhase::Info;
     int m_phaseTotal = -1;
     int m_phaseStartDone = 0;
@@ -44,5 +49,7 @@ private:
 
 const char* phaseName(transfer::TransferPhase phase);
 const char* outcomeName(transfer::SlotOutcome outcome);
+// "backup" or "as_stored"; null for an ordinary write.
+const char* recoveryName(transfer::Recovery recovery);
 
 } // namespace tarvo::cli

@@ -1,8 +1,10 @@
 #include "transfer/download_job.h"
 
+#include "document/import_filter.h"
 #include "document/keyboard_document.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tarvo::transfer {
 
@@ -20,6 +22,13 @@ DownloadJob::DownloadJob(JobLine line, JobListener& listener, JobOptions options
 }
 
 DownloadJob::~DownloadJob() = default;
+
+Recovery DownloadJob::recovery(int slot) const
+{
+    if (slot < 1 || slot > kMaxSlots || !m_plan.recover[static_cast<std::size_t>(slot - 1)])
+        return Recovery::None;
+    return m_recovery[static_cast<std::size_t>(slot - 1)].how;
+}
 
 void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
 {
@@ -43,8 +52,8 @@ void DownloadJob::setSafeguards(bool asIs, bool verify, DocumentSaver* backupSav
 JobEnd DownloadJob::cancelledBetweenSessions() const
 {
     if (m_write && m_write->hasEnded())
-        return {JobStatus::Cancelled, "cancelled; the tables were written but not verified", std::nullopt};
-    return {JobStatus::Cancelled, kNothingErased, std::nullopt};
+        return jobEnd(JobStatus::Cancelled, "cancelled; the tables were written but not verified");
+    return jobEnd(JobStatus::Cancelled, kNothingErased);
 }
 
 void DownloadJob::cancelSession(CTransferSession& session)
@@ -66,13 +75,13 @@ void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
 void DownloadJob::planStep()
 {
     const CSlotInspectionSession& found = *inspection();
-    const PlanResult planned =
-        planDownload(found.listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
+    const PlanResult planned = planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
     if (!planned.ok) {
         finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
         return;
     }
     m_plan = planned.plan;
+    chooseRecoveries();
     if (cancelRequested()) {
         finish(cancelledBetweenSessions());
         return;
@@ -89,6 +98,25 @@ void DownloadJob::planStep()
                                             followingOptions());
     m_read->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     runSession(JobStage::ReadBack, *m_read);
+}
+
+// Each slot an interrupted write left: merged into the remembered backup's
+// table when it can be read, otherwise written as stored; said either way.
+void DownloadJob::chooseRecoveries()
+{
+    for (std::size_t s = 0; s < m_plan.recover.size(); ++s) {
+        if (!m_plan.recover[s])
+            continue;
+        const int slot = static_cast<int>(s) + 1;
+        const SlotListing* listing = findListing(listings(), slot);
+        const std::optional<InterruptedWrite> remembered =
+            listing != nullptr ? listing->remembered : std::nullopt;
+        const auto index = static_cast<std::size_t>(m_plan.table[s]);
+        m_recovery[s] = findRecoverySource(remembered, slot, document::languageIdOf(m_doc.table(index)));
+        m_plan.merge[s] = m_recovery[s].how == Recovery::FromBackup;
+        listener().notice(recoveryNotice(slot, m_recovery[s], remembered));
+        listener().slotRecovery(slot, m_recovery[s].how);
+    }
 }
 
 void DownloadJob::sessionFinished(JobStage stage, CTransferSession&)
@@ -145,14 +173,24 @@ void DownloadJob::afterReadBack()
             return;
         }
     }
+    // The keyboard's images, or for a slot an interrupted write left, its backup's.
+    SlotImages mergeSources = m_readImages;
+    for (std::size_t s = 0; s < mergeSources.size(); ++s)
+        if (m_recovery[s].how == Recovery::FromBackup && m_plan.recover[s])
+            mergeSources[s] = m_recovery[s].image;
     std::u16string message;
-    if (!mergeReadBack(m_doc, m_plan, m_readImages, message)) {
+    if (!mergeReadBack(m_doc, m_plan, mergeSources, message)) {
         finishWith(JobStatus::FileError, oneLineUtf8(message));
         return;
     }
+    m_merged = m_plan.anyMerge();
+    // Only what was read from the keyboard can show a slot unchanged.
     m_prepared = prepareWrite(m_doc, m_plan, m_readImages, m_setup.forceWrite);
     for (int s = 0; s < kMaxSlots; ++s)
         if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
+            // It holds the whole image: no write of it is left unfinished.
+            if (jobOptions().interruptedWrites != nullptr)
+                jobOptions().interruptedWrites->forget(line().devicePath, s + 1);
             listener().notice("keyboard language table #" + std::to_string(s + 1) +
                               " unchanged: it already holds this table");
             listener().slotDone(s + 1, SlotOutcome::Unchanged);
@@ -196,6 +234,9 @@ bool DownloadJob::saveBackup(std::string& reason)
     }
     if (!m_setup.backupSaver->save(*made.doc, reason))
         return false;
+    std::error_code error;
+    const std::filesystem::path saved = std::filesystem::absolute(m_setup.backupSaver->name(), error);
+    m_backupSaved = error ? m_setup.backupSaver->name() : saved.lexically_normal().string();
     const std::size_t count = made.doc->tableCount();
     listener().notice("backup of " + std::to_string(count) + " table" + (count == 1 ? "" : "s") +
                       " saved to " + m_setup.backupSaver->name());
@@ -206,6 +247,16 @@ void DownloadJob::startWrite()
 {
     WriteRequest request;
     request.tables = m_prepared.tables;
+    request.interruptedWrites = jobOptions().interruptedWrites;
+    request.devicePath = line().devicePath;
+    for (std::size_t s = 0; s < request.backupPaths.size(); ++s) {
+        // A slot written again keeps the backup from before the first
+        // interrupted write: what it holds now is no backup of the keyboard's menus.
+        if (m_plan.recover[s])
+            request.backupPaths[s] = m_recovery[s].backupPath;
+        else if (!m_backupSaved.empty() && m_readImages[s].size() == model::kImageBytes)
+            request.backupPaths[s] = m_backupSaved;
+    }
     m_write = std::make_unique<CWriteSession>(line().host, sessionView(), line().port, line().settings,
                                               request, followingOptions());
     m_write->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
@@ -217,8 +268,8 @@ void DownloadJob::writeEnded()
 {
     if (m_write->endCode() != kEndComplete) {
         const std::vector<int> incomplete = m_write->incompleteSlots();
-        finish(sessionEnd(*m_write, {},
-                          incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front())));
+        finish(sessionEnd(*m_write, {}, incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front()),
+                          incomplete));
         return;
     }
     if (cancelRequested()) {

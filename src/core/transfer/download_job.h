@@ -4,12 +4,15 @@
 // before the first erase, the chosen slots are read (to merge their script
 // menus, to back them up), the backup is saved, slots that already hold
 // their image are left alone, the rest are written, and with verify read
-// back and compared.
+// back and compared. A slot an interrupted write left is never read to
+// merge: the document's edits go into the backup saved before that write,
+// or its table is written as stored.
 
 #include "document/doc.h"
 #include "transfer/download_plan.h"
 #include "transfer/job_sources.h"
 #include "transfer/read_session.h"
+#include "transfer/recovery.h"
 #include "transfer/transfer_job.h"
 #include "transfer/write_session.h"
 
@@ -54,6 +57,12 @@ public:
     int writtenCount() const { return m_prepared.writeCount(); }
     int unchangedCount() const { return m_prepared.unchangedCount(); }
     bool verified() const { return m_verified; }
+    // The merge has replaced document tables (the keyboard's menus, or a backup's, with its edits).
+    bool merged() const { return m_merged; }
+    // The backup this download saved (an absolute path), empty when none.
+    const std::string& backupSaved() const { return m_backupSaved; }
+    // How slot (1-based) is written after an interrupted write; None for an ordinary slot.
+    Recovery recovery(int slot) const;
 
 protected:
     void sessionFinished(JobStage stage, CTransferSession& session) override;
@@ -64,6 +73,7 @@ protected:
 
 private:
     void planStep();
+    void chooseRecoveries();
     void readBackEnded();
     void afterReadBack();
     bool saveBackup(std::string& reason);
@@ -75,13 +85,16 @@ private:
     document::CS1_Doc& m_doc;
     DownloadJobSetup m_setup;
     DownloadPlan m_plan;
-    SlotImages m_readImages;
+    SlotImages m_readImages; // what the keyboard's slots held, as read before the erase
+    std::array<RecoverySource, kMaxSlots> m_recovery{};
     PreparedWrite m_prepared;
     std::unique_ptr<CReadSession> m_read;
     std::unique_ptr<CWriteSession> m_write;
     std::unique_ptr<CReadSession> m_verify;
     bool m_verified = false;
     bool m_holding = false;
+    bool m_merged = false;
+    std::string m_backupSaved;
 };
 
 } // namespace tarvo::transfer

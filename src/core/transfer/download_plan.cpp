@@ -4,6 +4,7 @@
 #include "export/table_dump.h"
 #include "serial/frames.h"
 #include "transfer/read_session.h"
+#include "transfer/recovery.h"
 #include "transfer/session_texts.h"
 
 #include <algorithm>
@@ -36,11 +37,18 @@ std::u16string n(long long value)
     return texts::number(value);
 }
 
+// A document table as the reader of a refusal counts them (the lists show them from 1).
+std::u16string tableNumber(int index, Wording wording)
+{
+    return n(wording == Wording::Dialog ? index + 1 : index);
+}
+
 // --as-is: each table into the slot its record names, or the one --slots names.
 bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const DownloadRequest& request,
               DownloadPlan& plan, std::u16string& message)
 {
     const int tableCount = static_cast<int>(tables.size());
+    const bool dialog = request.wording == Wording::Dialog;
     const auto place = [&](int slot, int table) {
         if (slot < 1 || slot > slotCount) {
             message = tooFewSlotsText(slotCount);
@@ -48,8 +56,11 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         }
         auto& entry = plan.table[static_cast<std::size_t>(slot - 1)];
         if (entry != kNoTable) {
-            message = texts::format(u"Document tables %d and %d both record keyboard slot %d.",
-                                    {n(entry), n(table), n(slot)});
+            message = texts::format(dialog ? u"The document's tables %d and %d both came from keyboard "
+                                             u"language table #%d."
+                                           : u"Document tables %d and %d both record keyboard slot %d.",
+                                    {tableNumber(entry, request.wording), tableNumber(table, request.wording),
+                                     n(slot)});
             return false;
         }
         entry = table;
@@ -59,9 +70,12 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         for (int i = 0; i < tableCount; ++i) {
             const auto& recorded = tables[static_cast<std::size_t>(i)].sourceSlot;
             if (!recorded) {
-                message = texts::format(
-                    u"Document table %d records no keyboard slot; name its slot with --slots N=%d.",
-                    {n(i), n(i)});
+                message = dialog ? texts::format(u"The document's table %d records no keyboard language "
+                                                 u"table it came from, so it cannot be written back as stored.",
+                                                 {tableNumber(i, request.wording)})
+                                 : texts::format(u"Document table %d records no keyboard slot; name its slot "
+                                                 u"with --slots N=%d.",
+                                                 {n(i), n(i)});
                 return false;
             }
             if (!place(*recorded, i))
@@ -74,7 +88,9 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         if (item.table) {
             table = *item.table;
             if (table >= tableCount) {
-                message = texts::format(u"slot %d: the document has no table %d", {n(item.slot), n(table)});
+                message = texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
+                                               : u"slot %d: the document has no table %d",
+                                        {n(item.slot), tableNumber(table, request.wording)});
                 return false;
             }
         } else {
@@ -82,9 +98,13 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
                 if (tables[static_cast<std::size_t>(i)].sourceSlot == item.slot)
                     table = i;
             if (table == kNoTable) {
-                message = texts::format(
-                    u"No document table records keyboard slot %d; name the table with --slots %d=I.",
-                    {n(item.slot), n(item.slot)});
+                message = dialog ? texts::format(u"No table of the document came from keyboard language table "
+                                                 u"#%d, so nothing can be written back into it as stored. Choose "
+                                                 u"one of the document's tables \"as stored\" for it.",
+                                                 {n(item.slot)})
+                                 : texts::format(u"No document table records keyboard slot %d; name the table "
+                                                 u"with --slots %d=I.",
+                                                 {n(item.slot), n(item.slot)});
                 return false;
             }
         }
@@ -142,12 +162,18 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         std::vector<int> languageIds;
         for (const DocumentTableInfo& table : tables)
             languageIds.push_back(table.languageId);
-        const SlotChoice choice = chooseFromRequests(listings, slotCount, request.slots, languageIds);
+        const SlotChoice choice =
+            chooseFromRequests(listings, slotCount, request.slots, languageIds, request.wording);
         if (!choice.ok)
             return refused(choice.message);
         plan.table = choice.map;
-        for (std::size_t s = 0; s < plan.merge.size(); ++s)
-            plan.merge[s] = plan.table[s] != kNoTable && !choice.asNamed[s] && !request.documentFromImport;
+        for (std::size_t s = 0; s < plan.merge.size(); ++s) {
+            const bool merge = plan.table[s] != kNoTable && !choice.asNamed[s] && !request.documentFromImport;
+            const SlotListing* listing = findListing(listings, static_cast<int>(s) + 1);
+            // What an interrupted write left is never merged.
+            plan.recover[s] = merge && listing != nullptr && listing->interrupted;
+            plan.merge[s] = merge && !plan.recover[s];
+        }
     }
     if (plan.chosenCount() == 0)
         return refused(u"Please select the language to be imported");
@@ -189,6 +215,12 @@ bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotI
             message =
                 texts::format(u"Keyboard language table #%d was not read completely; nothing was merged.",
                               {n(static_cast<long long>(s) + 1)});
+            return false;
+        }
+        if (readsErased(images[s])) {
+            message = texts::format(u"Keyboard language table #%d reads erased in its script menus or its last "
+                                    u"block, as an interrupted write leaves it; nothing was merged.",
+                                    {n(static_cast<long long>(s) + 1)});
             return false;
         }
         positions[s] = plan.table[s];

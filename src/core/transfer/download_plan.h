@@ -28,6 +28,8 @@ struct DownloadRequest {
     // The document was just made by an import (its import-complete flag):
     // it is the keyboard's own, so nothing is read back to merge.
     bool documentFromImport = false;
+    // How refusals name slots and tables.
+    Wording wording = Wording::CommandLine;
 };
 
 // What the plan needs to know of each document table.
@@ -41,6 +43,9 @@ struct DownloadPlan {
     std::array<int, kMaxSlots> table{};      // document table per slot (0-based), kNoTable for none
     std::array<bool, kMaxSlots> merge{};     // read back and merged into its table before writing
     std::array<bool, kMaxSlots> readFirst{}; // read before anything is erased
+    // Left by an interrupted write: never read to merge; the job merges
+    // into the remembered backup instead, or writes the table as stored.
+    std::array<bool, kMaxSlots> recover{};
     bool asIs = false;
 
     int chosenCount() const;
@@ -64,7 +69,8 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
 std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan);
 
 // Replace-and-merge of every merged slot's image into its table. Every
-// merged slot must have a whole image: otherwise nothing is merged.
+// merged slot must have a whole image whose script menus and last block do
+// not read erased: otherwise nothing is merged.
 bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotImages& images,
                    std::u16string& message);
 

@@ -40,6 +40,8 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
     if (requests.empty()) {
         for (const SlotListing& listing : listings) {
             const int k = listing.slot() - 1;
+            if (k >= 0 && k < slots && listing.interrupted && listing.row.present)
+                choice.incomplete.push_back(listing.slot());
             if (k < 0 || k >= slots || !listing.holdsAcceptedTable())
                 continue;
             if (templateHas(templateLanguageIds, listing.languageId))
@@ -56,6 +58,14 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
             if (request.slot < 1 || request.slot > slots)
                 return refused(tooFewSlotsText(slotCount));
             const SlotListing* listing = findListing(listings, request.slot);
+            if (listing != nullptr && listing->interrupted && listing->row.present) {
+                ImportChoice refusal = refused(texts::format(
+                    u"Keyboard language table #%d is incomplete: a write of it was interrupted, so it "
+                    u"cannot be imported. Write it again first.",
+                    {texts::number(request.slot)}));
+                refusal.incompleteNamed = true;
+                return refusal;
+            }
             if (listing == nullptr || !listing->holdsAcceptedTable())
                 return refused(texts::format(u"Keyboard language table #%d holds no table to import.",
                                              {texts::number(request.slot)}));

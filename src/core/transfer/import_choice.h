@@ -18,6 +18,10 @@ struct ImportChoice {
     std::array<int, kMaxSlots> languageIds{};
     // Slots holding a table whose language the template lacks (1-based); not read.
     std::vector<int> skipped;
+    // Slots an interrupted write left incomplete (1-based); never read as if whole.
+    std::vector<int> incomplete;
+    // The refusal is that a slot named is incomplete: no document can be made of it.
+    bool incompleteNamed = false;
     int chosenCount() const;
 };
 

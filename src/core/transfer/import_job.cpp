@@ -25,10 +25,9 @@ void ImportJob::chooseSlots(std::vector<SlotRequest> slots)
 void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
 {
     const CSlotInspectionSession& found = *inspection();
-    const ImportChoice choice =
-        chooseImportSlots(found.listings(), found.slotCount(), slots, m_templateLanguages);
+    const ImportChoice choice = chooseImportSlots(listings(), found.slotCount(), slots, m_templateLanguages);
     for (const int slot : choice.skipped) {
-        const SlotListing* listing = findListing(found.listings(), slot);
+        const SlotListing* listing = findListing(listings(), slot);
         if (listing == nullptr)
             continue;
         listener().notice("keyboard language table #" + std::to_string(slot) + " (" +
@@ -36,8 +35,14 @@ void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
                           std::to_string(listing->row.languageId) +
                           ") skipped: the template has no table of that language");
     }
+    for (const int slot : choice.incomplete) {
+        const SlotListing* listing = findListing(listings(), slot);
+        listener().notice("keyboard language table #" + std::to_string(slot) + " (" +
+                          oneLineUtf8(listing != nullptr ? listing->row.friendlyName : u"") +
+                          ") skipped: it is incomplete, a write of it was interrupted");
+    }
     if (!choice.ok) {
-        finishWith(JobStatus::Refused, oneLineUtf8(choice.message));
+        finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused, oneLineUtf8(choice.message));
         return;
     }
     if (cancelRequested()) {

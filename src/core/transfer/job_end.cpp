@@ -56,7 +56,8 @@ std::string failureLine(const CTransferSession& session)
     return line;
 }
 
-JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix, std::optional<int> slot)
+JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix, std::optional<int> slot,
+                  std::vector<int> incompleteSlots)
 {
     JobEnd end;
     end.status = statusOf(session);
@@ -70,6 +71,14 @@ JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix, st
         reason = "cancelled: " + reason;
     end.message = prefix + reason;
     end.slot = slot;
+    end.incompleteSlots = std::move(incompleteSlots);
+    if (session.failureText().empty()) {
+        end.happened = end.status == JobStatus::Cancelled ? std::string("cancelled") : prefix + reason;
+    } else {
+        end.happened = prefix + templates::utf16ToUtf8(session.failureText());
+        if (!session.detail().empty())
+            end.happened += " (" + templates::utf16ToUtf8(session.detail()) + ")";
+    }
     return end;
 }
 

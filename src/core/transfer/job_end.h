@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvo::transfer {
 
@@ -25,7 +26,22 @@ struct JobEnd {
     JobStatus status = JobStatus::Complete;
     std::string message; // UTF-8, one line; empty when complete
     std::optional<int> slot;
+    // For a window that says it in one box: what happened in plain words
+    // (line breaks kept, without what it left behind), and the slots a
+    // write left incomplete.
+    std::string happened;
+    std::vector<int> incompleteSlots;
 };
+
+// An end said in one line (happened is the same line).
+inline JobEnd jobEnd(JobStatus status, std::string message, std::optional<int> slot = std::nullopt)
+{
+    JobEnd end;
+    end.status = status;
+    end.message = std::move(message);
+    end.slot = slot;
+    return end;
+}
 
 // The class of a session's end (Complete for a session that ended with 5000).
 JobStatus statusOf(const CTransferSession& session);
@@ -34,7 +50,7 @@ std::string failureLine(const CTransferSession& session);
 // A session that did not complete, as the end of a job: prefix is said first,
 // and a cancelled session's reason starts with "cancelled".
 JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix = {},
-                  std::optional<int> slot = std::nullopt);
+                  std::optional<int> slot = std::nullopt, std::vector<int> incompleteSlots = {});
 using templates::oneLineUtf8;
 
 } // namespace tarvo::transfer

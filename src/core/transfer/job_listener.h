@@ -35,6 +35,8 @@ public:
     virtual void slotDone(int /*slot*/, SlotOutcome /*outcome*/) {}
     // A line worth telling that is not a failure (a slot skipped, a backup saved), UTF-8.
     virtual void notice(const std::string& /*text*/) {}
+    // A download writes slot again after an interrupted write, as recovery says.
+    virtual void slotRecovery(int /*slot*/, Recovery /*recovery*/) {}
     // The inspection is in (the job's inspection() lists each slot): the job
     // waits for chooseSlots() or cancel().
     virtual void slotChoiceNeeded() = 0;

@@ -23,9 +23,9 @@ bool CQuerySession::onIdentity()
     return true;
 }
 
-bool CQuerySession::onSlotRead(int slotNumber, const TableInfoBlock& info)
+bool CQuerySession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
 {
-    m_rows.push_back(makeTableInfoRow(slotNumber, info));
+    m_rows.push_back(makeTableInfoRow(slotNumber, info, lastBlockErased));
     if (m_rowListener)
         m_rowListener(m_rows.back());
     return true;

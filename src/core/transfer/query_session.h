@@ -1,7 +1,7 @@
 #pragma once
-// CQuerySession: pings the keyboard, reads its identity and the three
-// identifying blocks of every slot, and makes one row per slot. Nothing is
-// written.
+// CQuerySession: pings the keyboard, reads its identity, the three
+// identifying blocks of every slot and the last block of each slot that holds
+// a table, and makes one row per slot. Nothing is written.
 
 #include "serial/keyboard_records.h"
 #include "transfer/slot_info_session.h"
@@ -32,7 +32,7 @@ protected:
     bool onIdentity() override;
     // Only the query reads a 1.00 bootloader in its paged mode.
     int addressMode() const override { return keyboardId().addressModeForBootloader(); }
-    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
+    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased) override;
 
 private:
     std::vector<TableInfoRow> m_rows;

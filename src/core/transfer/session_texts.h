@@ -18,6 +18,8 @@ inline constexpr std::u16string_view kNoCommunication =
     u"2) The RS-232 cable is connected to the COM port and the keyboard.\n"
     u"3) The keyboard has been placed in \"bootloader\" mode.\n\n"
     u"Refer to the ReadMe file for more information on placing the keyboard in \"bootloader\" mode.";
+// The device went away under the session (unplugged, closed, a failed read or write).
+inline constexpr std::u16string_view kPortLost = u"The serial port was lost (unplugged or closed)";
 inline constexpr std::u16string_view kNoKeyboardId = u"Error: The keyboard failed to return its ID.";
 inline constexpr std::u16string_view kPortLocked = u"Error: The COM port is locked.";
 inline constexpr std::u16string_view kNotInitialised =

@@ -27,8 +27,14 @@ std::u16string slotText(std::u16string_view pattern, int slot)
     return texts::format(pattern, {texts::number(slot)});
 }
 
+// A document table as the reader of a refusal counts them.
+std::u16string tableNumber(int index, Wording wording)
+{
+    return texts::number(wording == Wording::Dialog ? index + 1 : index);
+}
+
 // Two slots may share a document table only when each was named with N=I.
-bool checkNoSharedTable(SlotChoice& choice)
+bool checkNoSharedTable(SlotChoice& choice, Wording wording)
 {
     for (int a = 0; a < kMaxSlots; ++a) {
         for (int b = a + 1; b < kMaxSlots; ++b) {
@@ -37,17 +43,20 @@ bool checkNoSharedTable(SlotChoice& choice)
             if (choice.asNamed[a] && choice.asNamed[b])
                 continue;
             choice.message = texts::format(
-                u"Slots %d and %d would both receive document table %d; name the table for each with N=I.",
-                {texts::number(a + 1), texts::number(b + 1), texts::number(choice.map[a])});
+                wording == Wording::Dialog
+                    ? u"Keyboard language tables #%d and #%d would both receive the document's table %d. "
+                      u"Download only one of them, or choose a table \"as stored\" for each."
+                    : u"Slots %d and %d would both receive document table %d; name the table for each with N=I.",
+                {texts::number(a + 1), texts::number(b + 1), tableNumber(choice.map[a], wording)});
             return false;
         }
     }
     return true;
 }
 
-SlotChoice finish(SlotChoice choice)
+SlotChoice finish(SlotChoice choice, Wording wording = Wording::CommandLine)
 {
-    if (!checkNoSharedTable(choice))
+    if (!checkNoSharedTable(choice, wording))
         return choice;
     if (choice.chosenCount() == 0) {
         choice.message = u"Please select the language to be imported";
@@ -132,15 +141,16 @@ SlotChoice chooseFromSelections(const std::vector<SlotListing>& listings, const 
 
 SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slotCount,
                               const std::vector<SlotRequest>& requests,
-                              const std::vector<int>& documentLanguageIds)
+                              const std::vector<int>& documentLanguageIds, Wording wording)
 {
+    const bool dialog = wording == Wording::Dialog;
     SlotChoice choice;
     choice.map.fill(kNoTable);
     const int tableCount = static_cast<int>(documentLanguageIds.size());
     if (requests.empty()) {
         for (const SlotListing& listing : listings) {
             const int k = listing.slot() - 1;
-            if (k >= 0 && k < slotCount && k < kMaxSlots && listing.holdsAcceptedTable())
+            if (k >= 0 && k < slotCount && k < kMaxSlots && listing.takesTableOfItsLanguage())
                 choice.map[static_cast<std::size_t>(k)] =
                     tableForLanguage(documentLanguageIds, listing.languageId);
         }
@@ -148,7 +158,7 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
             choice.message = u"no keyboard slot holds a table in a language of the document";
             return choice;
         }
-        return finish(choice);
+        return finish(choice, wording);
     }
     for (const SlotRequest& request : requests) {
         if (request.slot < 1 || request.slot > slotCount) {
@@ -158,8 +168,9 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
         const auto k = static_cast<std::size_t>(request.slot - 1);
         if (request.table) {
             if (*request.table >= tableCount) {
-                choice.message = texts::format(u"slot %d: the document has no table %d",
-                                               {texts::number(request.slot), texts::number(*request.table)});
+                choice.message = texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
+                                                      : u"slot %d: the document has no table %d",
+                                               {texts::number(request.slot), tableNumber(*request.table, wording)});
                 return choice;
             }
             choice.map[k] = *request.table;
@@ -167,19 +178,25 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
             continue;
         }
         const SlotListing* listing = findListing(listings, request.slot);
-        if (listing == nullptr || !listing->holdsAcceptedTable()) {
-            choice.message =
-                slotText(u"slot %d holds no table to match; name the document table with N=I", request.slot);
+        if (listing == nullptr || !listing->takesTableOfItsLanguage()) {
+            choice.message = slotText(dialog ? u"Keyboard language table #%d holds no table to match. Choose one "
+                                               u"of the document's tables \"as stored\" for it."
+                                             : u"slot %d holds no table to match; name the document table with N=I",
+                                      request.slot);
             return choice;
         }
         choice.map[k] = tableForLanguage(documentLanguageIds, listing->languageId);
         if (choice.map[k] == kNoTable) {
-            choice.message = texts::format(u"slot %d: the document has no table of language %d",
-                                           {texts::number(request.slot), texts::number(listing->languageId)});
+            choice.message = texts::format(
+                dialog ? u"Keyboard language table #%d holds language %d, and the document has no table of "
+                         u"that language. Choose one of the document's tables \"as stored\" for it, or "
+                         u"\"(do not download)\"."
+                       : u"slot %d: the document has no table of language %d",
+                {texts::number(request.slot), texts::number(listing->languageId)});
             return choice;
         }
     }
-    return finish(choice);
+    return finish(choice, wording);
 }
 
 } // namespace tarvo::transfer

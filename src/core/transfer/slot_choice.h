@@ -15,6 +15,11 @@ namespace tarvo::transfer {
 inline constexpr int kMaxSlots = 13;
 inline constexpr int kNoTable = -1;
 
+// Who reads a refusal: the tool's user names slots and tables with --slots
+// (N=I, tables from 0); the Download dialog's user picks list entries (tables
+// from 1, as the lists show them).
+enum class Wording { CommandLine, Dialog };
+
 // One item of a --slots list: slot N (1-based), and document table I for "N=I".
 struct SlotRequest {
     int slot = 0;
@@ -47,9 +52,11 @@ SlotChoice chooseFromSelections(const std::vector<SlotListing>& listings, const 
                                 const std::vector<int>& documentLanguageIds);
 
 // The tool's choice: without requests, every slot holding an accepted table
-// whose language the document has; with them, exactly the slots named.
+// (or left by an interrupted write) whose language the document has; with
+// them, exactly the slots named. The dialog's choice comes as requests too.
 SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slotCount,
                               const std::vector<SlotRequest>& requests,
-                              const std::vector<int>& documentLanguageIds);
+                              const std::vector<int>& documentLanguageIds,
+                              Wording wording = Wording::CommandLine);
 
 } // namespace tarvo::transfer

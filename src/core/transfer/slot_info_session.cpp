@@ -2,12 +2,22 @@
 
 #include "transfer/session_texts.h"
 
+#include <algorithm>
+
 namespace tarvo::transfer {
 
 using namespace serial;
 
 namespace {
 constexpr int kPhases = static_cast<int>(kTableInfoBlocks.size());
+constexpr int kLastBlockPhase = kPhases + 1;
+constexpr int kLastImageBlock = frames::kBlocksPerSlot - 1;
+constexpr std::uint8_t kErasedByte = 0xFF;
+
+bool allErased(std::span<const std::uint8_t> data)
+{
+    return std::all_of(data.begin(), data.end(), [](std::uint8_t b) { return b == kErasedByte; });
+}
 } // namespace
 
 void CSlotInfoSession::prepare()
@@ -44,31 +54,42 @@ bool CSlotInfoSession::onStep(bpState state)
             goTo(bpStateGOOFFLINE);
         }
         return true;
-    case bpStateSEND_T0: {
+    case bpStateSEND_T0:
         view().setStatusText({});
-        const int block = kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
-        const auto slot = static_cast<std::uint8_t>(m_slot);
-        send([this, slot, block] { return engine().sendReadBlock(slot, block); });
+        readPhaseBlock();
         return true;
-    }
-    case bpStateRECEIVE_DT:
-        if (!m_info.setBlock(m_phase - 1, engine().receiveBuffer())) {
+    case bpStateRECEIVE_DT: {
+        const std::span<const std::uint8_t> data = engine().receiveBuffer();
+        const bool lastBlockErased = m_phase == kLastBlockPhase && allErased(data);
+        const bool taken = m_phase == kLastBlockPhase ? data.size() == frames::kBlockDataBytes
+                                                      : m_info.setBlock(m_phase - 1, data);
+        if (!taken) {
             engine().setState(bpStateER_INTERNAL);
             fail(texts::internalError(state), SessionFailure::Internal);
             return true;
         }
         engine().resetByteCount();
-        if (m_phase < kPhases) {
+        // The last block only of a slot whose header reads as a table: one short read.
+        if (m_phase < kPhases || (m_phase == kPhases && m_info.holdsTable())) {
             ++m_phase;
             goTo(bpStateSEND_T0);
             return true;
         }
-        if (onSlotRead(m_slot + 1, m_info))
+        if (onSlotRead(m_slot + 1, m_info, lastBlockErased))
             goTo(bpStateREADYNEXTSLOT);
         return true;
+    }
     default:
         return false;
     }
+}
+
+void CSlotInfoSession::readPhaseBlock()
+{
+    const int block =
+        m_phase == kLastBlockPhase ? kLastImageBlock : kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
+    const auto slot = static_cast<std::uint8_t>(m_slot);
+    send([this, slot, block] { return engine().sendReadBlock(slot, block); });
 }
 
 } // namespace tarvo::transfer

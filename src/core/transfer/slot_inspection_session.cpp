@@ -14,15 +14,33 @@ bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor)
            (firmwareMajor == kLowestAcceptedMajor && firmwareMinor >= kLowestAcceptedMinor);
 }
 
-SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info)
+SlotListing makeSlotListing(const TableInfoRow& row, const std::optional<InterruptedWrite>& remembered)
 {
     SlotListing listing;
-    listing.row = makeTableInfoRow(slotNumber, info);
-    const TableInfoRow& row = listing.row;
-    listing.recoverable =
-        !row.present || row.firmwareMajor == kUnwrittenByte || row.firmwareMinor == kUnwrittenByte;
+    listing.row = row;
+    const bool metadataWritten = row.firmwareMajor != kUnwrittenByte && row.firmwareMinor != kUnwrittenByte;
+    listing.recoverable = !row.present || !metadataWritten || row.incomplete;
     listing.versionAccepted = isTableVersionAccepted(row.firmwareMajor, row.firmwareMinor);
-    if (listing.recoverable) {
+    if (remembered && listing.recoverable)
+        listing.remembered = remembered;
+    listing.interrupted = row.incomplete || listing.remembered.has_value();
+    if (listing.interrupted) {
+        // Written again as the document's table of its language, when that is known.
+        if (row.present && metadataWritten)
+            listing.languageId = row.languageId;
+        else if (listing.remembered)
+            listing.languageId = listing.remembered->languageId;
+        const std::u16string name =
+            (row.present ? row.friendlyName : std::u16string(kEntryFlashBlank)) + std::u16string(kIncompleteMark);
+        if (listing.languageId >= 0)
+            listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+                               {name, SlotEntryKind::Table}};
+        else
+            listing.entries = {{name, SlotEntryKind::Label},
+                               {std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+                               {std::u16string(), SlotEntryKind::Empty}};
+        listing.enabled = true;
+    } else if (listing.recoverable) {
         // Whatever its version bytes say, a blank or half-written slot must stay
         // writable, or an interrupted download could never be repaired.
         listing.entries = {{std::u16string(kEntryFlashBlank), SlotEntryKind::Label},
@@ -37,6 +55,21 @@ SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info)
         listing.languageId = row.languageId;
     }
     return listing;
+}
+
+SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
+{
+    return makeSlotListing(makeTableInfoRow(slotNumber, info, lastBlockErased));
+}
+
+void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedWriteMemory* memory,
+                          const std::string& devicePath)
+{
+    if (memory == nullptr)
+        return;
+    for (SlotListing& listing : listings)
+        if (const auto remembered = memory->find(devicePath, listing.slot()))
+            listing = makeSlotListing(listing.row, remembered);
 }
 
 const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber)
@@ -58,9 +91,9 @@ bool CSlotInspectionSession::onIdentity()
     return checkKeyboardModel();
 }
 
-bool CSlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& info)
+bool CSlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
 {
-    m_listings.push_back(makeSlotListing(slotNumber, info));
+    m_listings.push_back(makeSlotListing(slotNumber, info, lastBlockErased));
     const SlotListing& listing = m_listings.back();
     // Only a present table older than the rule ends the session; a blank
     // slot 1 is the very keyboard that most needs a download.

@@ -1,15 +1,18 @@
 #pragma once
 // CSlotInspectionSession: the Download and Import dialogs' first session.
 // Pings the keyboard, checks its model, reads the three identifying blocks of
-// every slot and makes each slot's drop-down list. Nothing is written. The
-// Import dialog runs the same session with its own settings; the two differ
-// only in how a choice becomes a slot map (slot_choice.h).
+// every slot (and the last block of each slot holding a table) and makes
+// each slot's drop-down list. Nothing is written. The Import dialog runs the
+// same session with its own settings; the two differ only in how a choice
+// becomes a slot map (slot_choice.h).
 
 #include "serial/frames.h"
 #include "serial/keyboard_records.h"
+#include "transfer/interrupted_writes.h"
 #include "transfer/slot_info_session.h"
 #include "transfer/table_info_row.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,21 +45,36 @@ bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor);
 
 struct SlotListing {
     TableInfoRow row;
-    // Byte 0 is 0 or 0xFF, or the version bytes were never written (an
-    // interrupted write leaves them 0xFF): the slot holds nothing usable but
-    // can be written again.
+    // Byte 0 is 0 or 0xFF, the version bytes were never written or the last
+    // block reads erased (an interrupted write leaves them so): the slot
+    // holds nothing usable but can be written again.
     bool recoverable = false;
     bool versionAccepted = false;
+    // A write of this slot was interrupted: it is incomplete, or a
+    // remembered interrupted write left it blank or incomplete. Its image
+    // is never merged.
+    bool interrupted = false;
+    // The interrupted write remembered for this slot, when there is one.
+    std::optional<InterruptedWrite> remembered;
     bool enabled = false;
     std::vector<SlotEntry> entries; // the first is selected at the start
-    int languageId = -1;            // -1 when the list is disabled
+    int languageId = -1;            // -1 when the list is disabled or the language is unknown
 
     int slot() const { return row.slot; }
     // A present table of an accepted version.
     bool holdsAcceptedTable() const { return row.present && !recoverable && versionAccepted; }
+    // A document table of the same language may be written into it: an
+    // accepted table, or a slot an interrupted write left whose language is known.
+    bool takesTableOfItsLanguage() const { return holdsAcceptedTable() || (interrupted && languageId >= 0); }
 };
 
-SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info);
+// remembered: an interrupted write of this slot; it counts only when the
+// slot holds no whole table.
+SlotListing makeSlotListing(const TableInfoRow& row, const std::optional<InterruptedWrite>& remembered = {});
+SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased = false);
+// Each listing with what memory remembers of devicePath's slots (memory may be null).
+void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedWriteMemory* memory,
+                          const std::string& devicePath);
 // The listing of slot slotNumber (from 1), null when the slot was not read.
 const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber);
 
@@ -71,7 +89,7 @@ protected:
     bool onIdentity() override;
     // The sessions that lead to moving tables read only checked replies.
     int addressMode() const override { return serial::frames::kAddressModeLinear; }
-    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info) override;
+    bool onSlotRead(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased) override;
 
 private:
     std::vector<SlotListing> m_listings;

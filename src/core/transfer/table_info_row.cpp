@@ -90,7 +90,7 @@ std::u16string decodeFriendlyName(const std::uint8_t* nameBytes, int font)
     return trimmed(name);
 }
 
-TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info)
+TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased)
 {
     const auto& b = info.bytes;
     TableInfoRow row;
@@ -115,7 +115,10 @@ TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info
         row.versionText = kNoVersion;
         row.languageIdText = kNotPresent;
     }
+    row.incomplete = row.present && lastBlockErased;
     row.description = texts::number(slotNumber) + u"  " + row.friendlyName;
+    if (row.incomplete)
+        row.description += kIncompleteMark;
     return row;
 }
 

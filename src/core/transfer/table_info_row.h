@@ -5,12 +5,18 @@
 #include "serial/keyboard_records.h"
 
 #include <string>
+#include <string_view>
 
 namespace tarvo::transfer {
+
+// After the name of a slot whose header reads as a table but whose last
+// block reads erased: a write of it was interrupted.
+inline constexpr std::u16string_view kIncompleteMark = u" (incomplete)";
 
 struct TableInfoRow {
     int slot = 0; // 1-based, as the user sees it
     bool present = false;
+    bool incomplete = false; // present, with the last block erased
     std::u16string friendlyName; // decoded and trimmed; "( empty )" or "( flashed clear )" when not present
     int schema = 0;
     int font = 0;
@@ -20,14 +26,15 @@ struct TableInfoRow {
     int languageId = 0;
 
     // The five fields of the row.
-    std::u16string description; // "%d  %s"
+    std::u16string description; // "%d  %s", with kIncompleteMark for an incomplete slot
     std::u16string schemaText;
     std::u16string fontText;
     std::u16string versionText;
     std::u16string languageIdText;
 };
 
-TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info);
+// lastBlockErased: the slot's last 16-byte block read all 0xFF.
+TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased = false);
 
 // The table version as the sessions show it: from the version code when it is
 // not 0 (1 -> 1.02, 2 -> 1.03, 3 -> 1.10, others -1.-1), otherwise from the

@@ -27,6 +27,13 @@ enum class SlotOutcome {
     Verified,  // read back and equal to what was written
 };
 
+// How a download writes a slot an interrupted write left behind (its image is never merged).
+enum class Recovery {
+    None,       // an ordinary write
+    FromBackup, // the document's edited entries merged into the backup saved before that write
+    AsStored,   // no readable backup: the document's table as stored
+};
+
 using ProgressListener = std::function<void(const BlockProgress&)>;
 using SlotListener = std::function<void(int slot, SlotOutcome outcome)>;
 

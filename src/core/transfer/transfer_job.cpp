@@ -68,7 +68,7 @@ void TransferJob::cancelSession(CTransferSession& session)
 
 JobEnd TransferJob::cancelledBetweenSessions() const
 {
-    return {JobStatus::Cancelled, "cancelled", std::nullopt};
+    return jobEnd(JobStatus::Cancelled, "cancelled");
 }
 
 void TransferJob::inspected()
@@ -115,13 +115,15 @@ void TransferJob::finish(JobEnd end)
     m_end = std::move(end);
     if (m_end.status == JobStatus::Complete)
         m_end.message.clear();
+    else if (m_end.happened.empty())
+        m_end.happened = m_end.message;
     m_stage = JobStage::Ended;
     m_listener.jobEnded(m_end);
 }
 
 void TransferJob::finishWith(JobStatus status, std::string message, std::optional<int> slot)
 {
-    finish({status, std::move(message), slot});
+    finish(jobEnd(status, std::move(message), slot));
 }
 
 SessionOptions TransferJob::followingOptions() const
@@ -143,6 +145,8 @@ void TransferJob::inspectionFinished()
     }
     if (m_options.speeds != nullptr)
         m_options.speeds->remember(m_line.devicePath, baudRateOfIndex(m_line.settings.baudIndex));
+    m_listings = m_inspection->listings();
+    addInterruptedWrites(m_listings, m_options.interruptedWrites, m_line.devicePath);
     if (m_cancelRequested) {
         finish(cancelledBetweenSessions());
         return;

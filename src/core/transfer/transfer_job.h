@@ -9,6 +9,7 @@
 #include "serial/bp_protocol.h"
 #include "serial/comm_port.h"
 #include "serial/comm_settings.h"
+#include "transfer/interrupted_writes.h"
 #include "transfer/job_end.h"
 #include "transfer/job_listener.h"
 #include "transfer/line_speed.h"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tarvo::transfer {
 
@@ -33,6 +35,8 @@ struct JobLine {
 struct JobOptions {
     LineSpeedChoice lineSpeed = LineSpeedChoice::Auto;
     LineSpeedMemory* speeds = nullptr; // null: nothing remembered
+    // The writes left unfinished on each device (null: none remembered or looked up).
+    InterruptedWriteMemory* interruptedWrites = nullptr;
     // How often a frame is sent again after a time-out or "CE" (the sessions after the inspection).
     int frameRetries = 0;
     // The dialogs pause after the ping, flashing and ID texts.
@@ -69,6 +73,9 @@ public:
     const JobEnd& end() const { return m_end; }
     // What each slot holds, once the stage is past Inspect; null before.
     const CSlotInspectionSession* inspection() const;
+    // Each slot's listing with the interrupted writes remembered for the
+    // device; empty before the inspection has completed.
+    const std::vector<SlotListing>& listings() const { return m_listings; }
     // The keyboard's identity and the line speed index found (valid after the inspection).
     int baudIndex() const { return m_line.settings.baudIndex; }
 
@@ -120,6 +127,7 @@ private:
     LineSpeedProbe m_probe;
     serial::CBpProtocol::FrameObserver m_observer;
     std::unique_ptr<CSlotInspectionSession> m_inspection;
+    std::vector<SlotListing> m_listings;
     CTransferSession* m_running = nullptr;
     JobStage m_runningStage = JobStage::NotStarted;
     JobStage m_stage = JobStage::NotStarted;

@@ -163,7 +163,7 @@ void CTransferSession::send(const std::function<bool()>& operation)
     if (!sent) {
         // A frame that cannot be written: the device is gone or failing.
         m_detail = m_port.lastError();
-        fail(texts::internalError(m_engine.getState()), SessionFailure::PortLost);
+        fail(std::u16string(texts::kPortLost), SessionFailure::PortLost);
     }
 }
 
@@ -326,8 +326,9 @@ void CTransferSession::commonStep(bpState state)
     case bpStateEX_UNDEF:
     case bpStateER_INTERNAL:
         // These replace whatever text was pending: the line itself failed.
-        m_errorText = texts::internalError(state, m_engine.lastCommEvent());
         m_failure = failureOfState(state);
+        m_errorText = m_failure == SessionFailure::PortLost ? std::u16string(texts::kPortLost)
+                                                             : texts::internalError(state, m_engine.lastCommEvent());
         if (state != bpStateER_INTERNAL)
             m_detail = m_port.lastError();
         end(kEndError);
@@ -474,6 +475,7 @@ void CTransferSession::end(int endCode)
                 {texts::twoPartVersion(keyboardId().bootloaderMajor(), keyboardId().bootloaderMinor())}));
             m_failure = SessionFailure::Refused;
         }
+        m_failureText = m_errorText;
         appendNote(closingNote(endCode));
         showProgress(kProgressError);
         m_view.showMessage(m_errorText);

@@ -90,6 +90,8 @@ public:
     int endCode() const { return m_endCode; }
     SessionFailure failure() const { return m_failure; }
     const std::u16string& errorText() const { return m_errorText; }
+    // The error text without the closing note (what happened, without what it left behind).
+    const std::u16string& failureText() const { return m_failureText; }
     // What the port said about the last failure it caused (empty otherwise).
     const std::u16string& detail() const { return m_detail; }
     serial::bpState state() const { return m_engine.getState(); }
@@ -193,6 +195,7 @@ private:
     int m_endCode = 0;
     SessionFailure m_failure = SessionFailure::None;
     std::u16string m_errorText;
+    std::u16string m_failureText;
     std::u16string m_detail;
     int m_progressCode = 0;
     int m_previousProgressCode = 0;

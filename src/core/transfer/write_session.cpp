@@ -1,5 +1,6 @@
 #include "transfer/write_session.h"
 
+#include "document/import_filter.h"
 #include "model/lang_table_layout.h"
 #include "transfer/session_texts.h"
 #include "transfer/table_info_row.h"
@@ -97,6 +98,7 @@ bool CWriteSession::onStep(bpState state)
             // The keyboard may erase before it answers: from here on the
             // slot counts as incomplete until its end of data is acknowledged.
             m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Erased;
+            rememberWrite();
             send([this, slot] { return engine().sendSelectTable(slot); });
         });
         return true;
@@ -127,6 +129,8 @@ void CWriteSession::onReplyOk()
         return;
     case bpStateSEND_S8:
         m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Written;
+        if (m_request.interruptedWrites != nullptr)
+            m_request.interruptedWrites->forget(m_request.devicePath, m_slot + 1);
         if (m_slotListener)
             m_slotListener(m_slot + 1, SlotOutcome::Written);
         goTo(bpStateREADYNEXTTABLE);
@@ -135,6 +139,22 @@ void CWriteSession::onReplyOk()
         goTo(bpStateER_INTERNAL);
         return;
     }
+}
+
+// Stored (and on disk) before the erase goes out, so that a tool killed or a
+// laptop losing power mid-write leaves it behind as well.
+void CWriteSession::rememberWrite()
+{
+    if (m_request.interruptedWrites == nullptr)
+        return;
+    const auto s = static_cast<std::size_t>(m_slot);
+    InterruptedWrite write;
+    write.devicePath = m_request.devicePath;
+    write.slot = m_slot + 1;
+    write.time = utcTimeNow();
+    write.backupPath = m_request.backupPaths[s];
+    write.languageId = document::languageIdOf(*m_request.tables[s]);
+    m_request.interruptedWrites->remember(write);
 }
 
 void CWriteSession::sendBlock()

@@ -4,9 +4,10 @@
 // blocks, each only after the "OK" to the one before, and ends the slot with
 // S8. The Cancel button asks first, and nothing moves while the question is
 // open. A session that stops between a slot's erase and its S8 reply says that
-// the slot must be written again.
+// the slot must be written again, and leaves the write remembered.
 
 #include "model/lang_table.h"
+#include "transfer/interrupted_writes.h"
 #include "transfer/slot_choice.h"
 #include "transfer/transfer_events.h"
 #include "transfer/transfer_session.h"
@@ -41,6 +42,12 @@ enum class SlotWriteState {
 struct WriteRequest {
     // The table to write into each slot (0-based); null for none. Not owned.
     std::array<const model::CS1_LangTable*, kMaxSlots> tables{};
+    // Where each slot's write is remembered from before its erase until the
+    // keyboard acknowledges its end of data (null: nowhere), under devicePath,
+    // with the backup holding the slot's table from before the write.
+    InterruptedWriteMemory* interruptedWrites = nullptr;
+    std::string devicePath;
+    std::array<std::string, kMaxSlots> backupPaths{};
 };
 
 class CWriteSession final : public CTransferSession {
@@ -83,6 +90,7 @@ protected:
 private:
     void onReplyOk();
     void sendBlock();
+    void rememberWrite();
     bool checkSlotsExist();
     void finishCancel();
 

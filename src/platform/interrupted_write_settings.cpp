@@ -1,0 +1,80 @@
+#include "platform/interrupted_write_settings.h"
+
+#include <QSettings>
+#include <QString>
+#include <QUrl>
+
+namespace tarvo::platform {
+
+namespace {
+
+constexpr const char* kOrganisation = "Corvane Security Systems";
+constexpr const char* kApplication = "Tarvo Script Application";
+constexpr const char* kGroup = "InterruptedWrites";
+constexpr const char* kTimeKey = "time";
+constexpr const char* kBackupKey = "backup";
+constexpr const char* kLanguageKey = "language";
+constexpr int kFirstSlot = 1;
+constexpr int kLastSlot = 13;
+
+// A device path holds slashes, which the settings take as groups.
+QString groupFor(const std::string& devicePath, int slot)
+{
+    return QString::fromLatin1(kGroup) + QLatin1Char('/') +
+           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(devicePath))) +
+           QStringLiteral("/slot%1").arg(slot);
+}
+
+bool isSlot(int slot)
+{
+    return slot >= kFirstSlot && slot <= kLastSlot;
+}
+
+} // namespace
+
+std::optional<transfer::InterruptedWrite> InterruptedWriteSettings::find(const std::string& devicePath,
+                                                                         int slot) const
+{
+    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    if (!isSlot(slot) || store.status() != QSettings::NoError)
+        return std::nullopt;
+    store.beginGroup(groupFor(devicePath, slot));
+    const QString time = store.value(QString::fromLatin1(kTimeKey)).toString();
+    if (time.isEmpty())
+        return std::nullopt;
+    transfer::InterruptedWrite write;
+    write.devicePath = devicePath;
+    write.slot = slot;
+    write.time = time.toStdString();
+    write.backupPath = store.value(QString::fromLatin1(kBackupKey)).toString().toStdString();
+    bool ok = false;
+    const int language = store.value(QString::fromLatin1(kLanguageKey)).toInt(&ok);
+    write.languageId = ok && language >= 0 ? language : -1;
+    return write;
+}
+
+bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
+{
+    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    if (!isSlot(write.slot) || store.status() != QSettings::NoError || !store.isWritable())
+        return false;
+    store.beginGroup(groupFor(write.devicePath, write.slot));
+    store.setValue(QString::fromLatin1(kTimeKey), QString::fromStdString(write.time));
+    store.setValue(QString::fromLatin1(kBackupKey), QString::fromStdString(write.backupPath));
+    store.setValue(QString::fromLatin1(kLanguageKey), write.languageId);
+    store.endGroup();
+    // On disk before the erase: a tool killed mid-write leaves it behind.
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+void InterruptedWriteSettings::forget(const std::string& devicePath, int slot)
+{
+    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    if (!isSlot(slot) || store.status() != QSettings::NoError || !store.isWritable())
+        return;
+    store.remove(groupFor(devicePath, slot));
+    store.sync();
+}
+
+} // namespace tarvo::platform

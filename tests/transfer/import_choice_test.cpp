@@ -19,6 +19,16 @@ SlotListing held(int slot, int languageId, bool accepted = true)
     return l;
 }
 
+// An interrupted write left it: its header reads as a table, its last block erased.
+SlotListing incomplete(int slot, int languageId)
+{
+    SlotListing l = held(slot, languageId);
+    l.row.incomplete = true;
+    l.recoverable = true;
+    l.interrupted = true;
+    return l;
+}
+
 SlotListing blank(int slot)
 {
     SlotListing l;
@@ -35,8 +45,8 @@ std::vector<SlotRequest> slots(const std::string& list)
 
 TEST(ImportChoice, ByDefaultReadsEveryTableInALanguageOfTheTemplateAndNamesTheOthers)
 {
-    const std::vector<SlotListing> keyboard = {held(1, 0), blank(2),          held(3, 8),
-                                               held(4, 1), held(5, 1, false), held(6, 0)};
+    const std::vector<SlotListing> keyboard = {held(1, 0), blank(2),          held(3, 8),        held(4, 1),
+                                               held(5, 1, false), held(6, 0), incomplete(7, 0)};
     const ImportChoice c = chooseImportSlots(keyboard, 13, {}, {0, 1, 2});
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(c.languageIds[0], 0);
@@ -45,7 +55,9 @@ TEST(ImportChoice, ByDefaultReadsEveryTableInALanguageOfTheTemplateAndNamesTheOt
     EXPECT_EQ(c.languageIds[3], 1);
     EXPECT_EQ(c.languageIds[4], kNoTable); // too old a version
     EXPECT_EQ(c.languageIds[5], 0);        // the same language twice: each becomes its own table
+    EXPECT_EQ(c.languageIds[6], kNoTable); // never read as if whole
     EXPECT_EQ(c.skipped, std::vector<int>{3});
+    EXPECT_EQ(c.incomplete, std::vector<int>{7});
     EXPECT_EQ(c.chosenCount(), 3);
 
     const auto map = importSlotMap(c);
@@ -58,17 +70,21 @@ TEST(ImportChoice, ByDefaultReadsEveryTableInALanguageOfTheTemplateAndNamesTheOt
 
 TEST(ImportChoice, ANamedSlotMustHoldATableTheTemplateKnows)
 {
-    const std::vector<SlotListing> keyboard = {held(1, 0), blank(2), held(3, 8), held(4, 1), held(5, 1)};
+    const std::vector<SlotListing> keyboard = {held(1, 0),       blank(2), held(3, 8), held(4, 1), held(5, 1),
+                                               incomplete(6, 1)};
     struct Case {
         const char* list;
         int slotCount;
         const char16_t* needle;
+        bool incompleteNamed = false; // refused as a document error: nothing can be made of it
     };
     for (const Case& c : {Case{"2", 13, u"holds no table"}, Case{"3", 13, u"template has no table"},
-                          Case{"6", 5, u"only supports 5"}, Case{"1=0", 13, u"only a download"}}) {
+                          Case{"6", 5, u"only supports 5"}, Case{"1=0", 13, u"only a download"},
+                          Case{"1,6", 13, u"#6 is incomplete", true}}) {
         const ImportChoice r = chooseImportSlots(keyboard, c.slotCount, slots(c.list), {0, 1});
         EXPECT_FALSE(r.ok) << c.list;
         EXPECT_NE(r.message.find(c.needle), std::u16string::npos) << c.list;
+        EXPECT_EQ(r.incompleteNamed, c.incompleteNamed) << c.list;
     }
     const ImportChoice named = chooseImportSlots(keyboard, 5, slots("5,1"), {0, 1});
     ASSERT_TRUE(named.ok);

@@ -5,6 +5,7 @@
 // memory held in a map.
 
 #include "session_rig.h"
+#include "transfer/interrupted_writes.h"
 #include "transfer/job_listener.h"
 #include "transfer/line_speed.h"
 #include "transfer/transfer_job.h"
@@ -34,6 +35,7 @@ public:
     }
     void slotDone(int slot, SlotOutcome outcome) override { outcomes.emplace_back(slot, outcome); }
     void notice(const std::string& text) override { notices.push_back(text); }
+    void slotRecovery(int slot, Recovery recovery) override { recoveries.emplace_back(slot, recovery); }
     void slotChoiceNeeded() override
     {
         ++choicesAsked;
@@ -68,6 +70,7 @@ public:
     std::vector<BlockProgress> progressEvents;
     std::vector<std::pair<int, SlotOutcome>> outcomes;
     std::vector<std::string> notices;
+    std::vector<std::pair<int, Recovery>> recoveries;
     std::vector<std::u16string> questions;
     int choicesAsked = 0;
     int mergeReads = 0;
@@ -86,11 +89,29 @@ public:
     std::map<std::string, int> speeds;
 };
 
+// The interrupted writes kept in a map by device and slot.
+class MapInterruptedWrites final : public InterruptedWriteMemory {
+public:
+    std::optional<InterruptedWrite> find(const std::string& devicePath, int slot) const override
+    {
+        const auto it = writes.find({devicePath, slot});
+        return it == writes.end() ? std::nullopt : std::optional<InterruptedWrite>(it->second);
+    }
+    bool remember(const InterruptedWrite& write) override
+    {
+        writes[{write.devicePath, write.slot}] = write;
+        return true;
+    }
+    void forget(const std::string& devicePath, int slot) override { writes.erase({devicePath, slot}); }
+    std::map<std::pair<std::string, int>, InterruptedWrite> writes;
+};
+
 struct JobRig : SessionRig {
     static constexpr const char* kDevice = "/dev/fake3";
 
     RecordingJobListener listener;
     MapLineSpeedMemory memory;
+    MapInterruptedWrites interrupted;
     bool holdAfterMergeRead = false; // as the editor's dialogs run a download
 
     JobLine line() { return {host, port, settings, kDevice}; }
@@ -99,6 +120,7 @@ struct JobRig : SessionRig {
         JobOptions o;
         o.lineSpeed = choice;
         o.speeds = &memory;
+        o.interruptedWrites = &interrupted;
         o.holdAfterMergeRead = holdAfterMergeRead;
         return o;
     }

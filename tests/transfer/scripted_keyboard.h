@@ -41,6 +41,7 @@ public:
     serial::KeyboardId id;
     std::array<SlotHead, 13> slots{};
     // A slot's whole image; when set, T0 reads it instead of the slot's head.
+    // Past a head holding a table, a slot without one reads zero, as a whole table.
     std::array<std::vector<std::uint8_t>, 13> flash{};
     // Sees each T0 (numbered from 1) with the reply about to go out and may
     // change it; an emptied reply is never sent.
@@ -249,6 +250,8 @@ private:
             else if (slot < slots.size() && offset + kBlockDataBytes <= slots[slot].size())
                 std::copy_n(slots[slot].begin() + static_cast<std::ptrdiff_t>(offset), kBlockDataBytes,
                             data.begin());
+            else if (slot < slots.size() && slots[slot][0] != 0x00 && slots[slot][0] != 0xFF)
+                data.fill(0x00); // the rest of a whole table, zero as a new table starts
             return paged ? buildDumpLine(a2, a1, a0, data) : buildDataReply(data);
         }
         default:

@@ -276,9 +276,11 @@ TEST_F(TransferSessionTest, SelectAnsweredOkCompletes)
 
 struct LineErrorCase {
     int controlEvent;
-    std::u16string code;
+    std::u16string text;
     SessionFailure failure;
 };
+
+constexpr std::u16string_view kPortLostText = u"The serial port was lost (unplugged or closed)";
 
 class LineError : public TransferSessionTest, public ::testing::WithParamInterface<LineErrorCase> {};
 
@@ -291,20 +293,20 @@ TEST_P(LineError, EndsWithTheStateAndEventInTheCode)
     keyboard.failLine(GetParam().controlEvent);
     host.advance(100);
     EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
-    EXPECT_EQ(session.errorText(), internalErrorText(GetParam().code));
+    EXPECT_EQ(session.errorText(), GetParam().text);
     EXPECT_EQ(session.failure(), GetParam().failure);
     expectPortReleased();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineError,
-    ::testing::Values(LineErrorCase{comm_event::kBreak, u"FSM-30-7", SessionFailure::LineError},
-                      LineErrorCase{comm_event::kFrame, u"FSM-30-10", SessionFailure::LineError},
-                      LineErrorCase{comm_event::kRxParity, u"FSM-30-14", SessionFailure::LineError},
-                      LineErrorCase{comm_event::kDcb, u"FSM-30-16", SessionFailure::LineError},
-                      // A vanished device or a failed write is the port's failure, not the line's.
-                      LineErrorCase{comm_event::kDeviceLost, u"FSM-32-17", SessionFailure::PortLost},
-                      LineErrorCase{comm_event::kWriteFailed, u"FSM-32-17", SessionFailure::PortLost}));
+    ::testing::Values(LineErrorCase{comm_event::kBreak, internalErrorText(u"FSM-30-7"), SessionFailure::LineError},
+                      LineErrorCase{comm_event::kFrame, internalErrorText(u"FSM-30-10"), SessionFailure::LineError},
+                      LineErrorCase{comm_event::kRxParity, internalErrorText(u"FSM-30-14"), SessionFailure::LineError},
+                      LineErrorCase{comm_event::kDcb, internalErrorText(u"FSM-30-16"), SessionFailure::LineError},
+                      // A vanished device or a failed write is the port's failure, said in plain words.
+                      LineErrorCase{comm_event::kDeviceLost, std::u16string(kPortLostText), SessionFailure::PortLost},
+                      LineErrorCase{comm_event::kWriteFailed, std::u16string(kPortLostText), SessionFailure::PortLost}));
 
 TEST_F(TransferSessionTest, SecondSessionOnALockedPortEndsAtOnce)
 {
@@ -367,14 +369,15 @@ TEST_F(TransferSessionTest, NoTimerEndsWith5004)
     expectPortReleased();
 }
 
-TEST_F(TransferSessionTest, FailedSendEndsWithTheStateInTheCode)
+TEST_F(TransferSessionTest, FailedSendIsALostPort)
 {
     keyboard.writeFails = true;
     auto& session = makeSession();
     session.start();
     host.advance(10);
     EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
-    EXPECT_EQ(session.errorText(), internalErrorText(u"FSM-5"));
+    EXPECT_EQ(session.errorText(), kPortLostText);
+    EXPECT_EQ(session.failure(), SessionFailure::PortLost);
     expectPortReleased();
 }
 

@@ -539,6 +539,63 @@ TEST_F(DownloadCommand, PortVanishingDuringTheWriteIsAPortFailureNamingDeviceAnd
     EXPECT_EQ(events.back(), (QJsonObject{{"event", "done"}, {"status", 7}}));
 }
 
+// As a new user after a loose cable: the download stops half way, the
+// message asks for the write again, and the retry (as it says) gives the
+// keyboard its own menus plus the edit, merged into the backup saved before
+// the first erase, and says so.
+TEST_F(DownloadCommand, TheRetryAnInterruptedDownloadAsksForMergesIntoItsBackup)
+{
+    constexpr int kIssueMenu = 80;
+    constexpr int kIssueEntry = 3;
+    const std::string doc = m_dir.file("issue.tvo");
+    ASSERT_EQ(tarvo({"new", "-o", doc}).status, 0);
+    ASSERT_EQ(tarvo({"set-entry", doc, "--table", "1", "--menu", std::to_string(kIssueMenu), "--entry",
+                     std::to_string(kIssueEntry), "--lines", "Gate"})
+                  .status,
+              0);
+    const std::string slot = std::to_string(kSlot);
+    const std::string backup = m_dir.file("bk.tvo");
+    ASSERT_TRUE(m_keyboard.start({"--fault", s2Fault("drop")}));
+    const RunResult failed =
+        tarvo({"download", doc, "--port", m_keyboard.link(), "--slots", slot, "--backup", backup});
+    ASSERT_EQ(failed.status, 3) << failed.err;
+    EXPECT_NE(failed.err.find("Language table #2 in the keyboard is now incomplete and must be written again."),
+              std::string::npos)
+        << failed.err;
+    m_keyboard.stop();
+
+    // What the keyboard holds now says so, and is not read as if whole.
+    ASSERT_TRUE(m_keyboard.start());
+    const RunResult query = tarvo({"query", "--port", m_keyboard.link(), "--json"});
+    ASSERT_EQ(query.status, 0) << query.err;
+    const QJsonArray rows = parseJson(query)["slots"].toArray();
+    EXPECT_TRUE(rows[kSlot - 1].toObject()["incomplete"].toBool());
+    EXPECT_FALSE(rows[0].toObject()["incomplete"].toBool());
+    EXPECT_EQ(tarvo({"import", "--port", m_keyboard.link(), "--slots", slot, "-o", m_dir.file("half.tvo")}).status,
+              1);
+    EXPECT_FALSE(fs::exists(m_dir.file("half.tvo")));
+
+    const RunResult retry = download(doc, {"--slots", slot});
+    ASSERT_EQ(retry.status, 0) << retry.err;
+    EXPECT_NE(retry.err.find("merged into its table in the backup saved before that write"), std::string::npos)
+        << retry.err;
+    const std::vector<QJsonObject> events = jsonLines(retry.out);
+    const auto written = std::find_if(events.begin(), events.end(),
+                                      [](const QJsonObject& e) { return e["event"].toString() == "slot_done"; });
+    ASSERT_NE(written, events.end());
+    EXPECT_EQ(*written,
+              (QJsonObject{{"event", "slot_done"}, {"slot", kSlot}, {"result", "written"}, {"recovered", "backup"}}));
+
+    Bytes expected = copyOf(slotOf(m_before, kSlot));
+    expected[layout::kReadOnlyOffset] = 0;
+    expected[layout::kFontSlotOffset] = static_cast<std::uint8_t>(expected[layout::kFontOffset] - 1);
+    const std::size_t entry = layout::menuEntryOffset(kIssueMenu, kIssueEntry);
+    const std::vector<Bytes> issueImages = documentImages(doc);
+    std::copy_n(issueImages[kTable].begin() + static_cast<std::ptrdiff_t>(entry), layout::kEntryBytes,
+                expected.begin() + static_cast<std::ptrdiff_t>(entry));
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == expected);
+}
+
 } // namespace
 } // namespace tarvo::cli::test
 

@@ -8,6 +8,8 @@
 #include "app/main_frame.h"
 #include "app/zodar.h"
 #include "document/doc.h"
+#include "document/document_number_pool.h"
+#include "document/source_slot.h"
 #include "platform/event_loop_host.h"
 #include "platform/port_paths.h"
 #include "ui/child_frame.h"
@@ -58,6 +60,27 @@ private:
     templates::CTemplateCatalogue& m_catalogue;
 };
 
+// The refusals a download's plan can make, checked while the Download dialog
+// is open and worded for it.
+ui::TransferJobHost::CheckChoice planCheck(const document::CS1_Doc& doc, const ui::TransferSlotDialog& dialog)
+{
+    return [&doc, &dialog](const std::vector<transfer::SlotListing>& listings, int slotCount,
+                           const std::vector<transfer::SlotRequest>& chosen) {
+        return QString::fromStdU16String(
+            transfer::refusalOfChoice(listings, slotCount, doc, chosen, dialog.asStoredOption()->isChecked()));
+    };
+}
+
+// The slots a backup's tables came from, as --as-is writes them.
+std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
+{
+    std::vector<transfer::SlotRequest> recorded;
+    for (std::size_t i = 0; i < doc.tableCount(); ++i)
+        if (const auto slot = document::sourceSlot(doc.table(i)))
+            recorded.push_back({*slot, static_cast<int>(i)});
+    return recorded;
+}
+
 QMenu* transferMenu(CMainFrame& frame)
 {
     for (QAction* item : frame.menuBar()->actions())
@@ -67,6 +90,16 @@ QMenu* transferMenu(CMainFrame& frame)
 }
 
 } // namespace
+
+struct TransferCommands::DownloadRun {
+    transfer::JobStatus status = transfer::JobStatus::Cancelled;
+    bool merged = false; // the document's tables were replaced by the merge
+    bool wrote = false;  // the write began
+    int written = 0;
+    int unchanged = 0;
+    bool verified = false;
+    QStringList notices;
+};
 
 QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
                       const QDateTime& when)
@@ -105,9 +138,12 @@ TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
     m_download = new QAction(QStringLiteral("&Download Script Menu..."), &frame);
     m_download->setStatusTip(QStringLiteral("Write the document's language tables into the keyboard"));
     m_download->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowUp));
+    m_restore = new QAction(ui::transfer_texts::kRestoreCommand, &frame);
+    m_restore->setStatusTip(QStringLiteral("Write a backup's tables back into the keyboard slots they came from"));
     connect(m_import, &QAction::triggered, this, &TransferCommands::importTables);
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
+    connect(m_restore, &QAction::triggered, this, &TransferCommands::restoreFromBackup);
     frame.addAction(m_import);
 
     // File: Import after Open; toolbar: New, Open, Import, Save.
@@ -128,6 +164,7 @@ TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
     QAction* first = items.isEmpty() ? nullptr : items.first();
     transfer->insertAction(first, m_query);
     transfer->insertAction(first, m_download);
+    transfer->insertAction(first, m_restore);
     const auto tools = bar->actions();
     const int save = static_cast<int>(tools.indexOf(frame.action(Command::Save)));
     QAction* after = save >= 0 && save + 1 < tools.size() ? tools.at(save + 1) : nullptr;
@@ -142,6 +179,7 @@ void TransferCommands::updateEnablers()
     m_query->setEnabled(hasDocument);
     m_download->setEnabled(hasDocument);
     m_import->setEnabled(true);
+    m_restore->setEnabled(true);
 }
 
 bool TransferCommands::confirmReminder()
@@ -171,10 +209,74 @@ void TransferCommands::downloadTables()
         return;
     document::CS1_Doc& doc = active->document();
     m_lastSummary.clear();
-    serial::CommSettings settings = doc.commSettings();
+    const DownloadRun run = runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kDownloadTitle);
+    ui::CS1_TreeView& tree = *active->view()->tree();
+    // The merge replaced the document's tables (also when nothing was then
+    // written, or a cancel came after it): the tree shows what it holds now.
+    if (run.merged) {
+        if (run.wrote)
+            doc.setModified();
+        tree.BuildTree(doc);
+        active->updateTitle();
+        m_frame.updateCommandStates();
+    }
+    // Whatever the end, the tree starts again from its root.
+    tree.SelectRoot();
+    if (run.status != transfer::JobStatus::Complete)
+        return;
+    m_lastSummary = summaryOf(run, ui::transfer_texts::kDownloadSummary);
+    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+}
+
+void TransferCommands::restoreFromBackup()
+{
+    const QString path =
+        ui::UserDialogs::openFileName(&m_frame, ui::transfer_texts::kRestoreTitle, CZodARApp::defaultScriptsFolder(),
+                                      ui::transfer_texts::kRestoreFilter);
+    if (path.isEmpty())
+        return;
+    m_lastSummary.clear();
+    // Read for this command only: it is written as stored and never changed.
+    document::DocumentNumberPool pool;
+    document::DocOutcome opened = document::openDocument(pool, path.toStdString(), m_app.defaultComPort());
+    if (!opened.doc) {
+        ui::UserDialogs::message(&m_frame, ui::transfer_texts::kRestoreTitle,
+                                 QString::fromStdU16String(opened.result.message));
+        return;
+    }
+    const std::vector<transfer::SlotRequest> recorded = recordedSlots(*opened.doc);
+    if (recorded.empty()) {
+        ui::UserDialogs::message(&m_frame, ui::transfer_texts::kRestoreTitle,
+                                 ui::transfer_texts::kNoRecordedSlots.arg(QFileInfo(path).fileName()));
+        return;
+    }
+    if (!confirmReminder())
+        return;
+    const DownloadRun run = runDownload(*opened.doc, serial::CommSettings::forDocument(m_app.defaultComPort()),
+                                        recorded, ui::transfer_texts::kRestoreTitle);
+    if (run.status != transfer::JobStatus::Complete)
+        return;
+    m_lastSummary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') +
+                    summaryOf(run, ui::transfer_texts::kDownloadSummary);
+    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+}
+
+TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& doc, serial::CommSettings settings,
+                                                            const std::vector<transfer::SlotRequest>& preset,
+                                                            const QString& title)
+{
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, &m_frame);
     host.setDocumentTables(document::tableNames(doc));
+    ui::TransferSlotDialog& dialog = host.slotDialog();
+    dialog.setWindowTitle(title);
+    if (!preset.empty()) {
+        // A restore: the backup's tables, as stored, into the slots they came from.
+        dialog.setCaption(ui::transfer_texts::kRestoreCaption);
+        dialog.asStoredOption()->setChecked(true);
+        host.setPresetChoice(preset);
+    }
+    host.setChoiceCheck(planCheck(doc, dialog));
     if (m_hostHook)
         m_hostHook(host);
 
@@ -183,45 +285,55 @@ void TransferCommands::downloadTables()
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;
+    setup.request.wording = transfer::Wording::Dialog;
     transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
-    transfer::DownloadJob job(line, host, host.jobOptions(), doc, setup);
+    transfer::JobOptions options = host.jobOptions();
+    options.interruptedWrites = &m_interruptedWrites;
+    transfer::DownloadJob job(line, host, options, doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
-    ui::TransferSlotDialog& dialog = host.slotDialog();
-    const bool fromImport = doc.importComplete();
-    bool asStored = false;
+    host.setCompleteText([&job] {
+        return job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort : ui::transfer_texts::kTransferComplete;
+    });
+    // A failed download names the backup it saved, and where it lies.
+    host.setFailureNote([&job] {
+        return job.backupSaved().empty()
+                   ? QString()
+                   : ui::transfer_texts::kBackupSavedAt.arg(QString::fromStdString(job.backupSaved()));
+    });
     const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
-        const bool backup = dialog.backupOption()->isChecked();
-        asStored = dialog.asStoredOption()->isChecked();
-        if (backup) {
+        if (dialog.backupOption()->isChecked()) {
             const QString path =
                 backupPathFor(QString::fromStdString(doc.path()), QString::fromStdU16String(doc.title()),
                               CZodARApp::defaultScriptsFolder(), QDateTime::currentDateTime());
             backupSaver = std::make_unique<transfer::FileDocumentSaver>(path.toStdString(), false,
                                                                         io::Overwrite::Refuse);
         }
-        job.setSafeguards(asStored, dialog.verifyOption()->isChecked(), backupSaver.get());
+        job.setSafeguards(dialog.asStoredOption()->isChecked(), dialog.verifyOption()->isChecked(),
+                          backupSaver.get());
         job.chooseSlots(chosen);
     });
-    // The keyboard's script menus were merged into the document before the write.
+    DownloadRun run;
+    run.status = end.status;
+    run.merged = job.merged();
     const auto& stages = host.stages();
-    ui::CS1_TreeView& tree = *active->view()->tree();
-    if (!fromImport && !asStored &&
-        std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end()) {
-        doc.setModified();
-        tree.BuildTree(doc);
-        active->updateTitle();
-        m_frame.updateCommandStates();
-    }
-    // Whatever the end, the tree starts again from its root.
-    tree.SelectRoot();
-    if (end.status != transfer::JobStatus::Complete)
-        return;
-    QString verified = job.verified() ? ui::transfer_texts::kVerifiedSuffix : QString();
-    m_lastSummary =
-        ui::transfer_texts::kDownloadSummary.arg(job.writtenCount()).arg(job.unchangedCount()).arg(verified);
-    for (const QString& notice : host.notices())
-        m_lastSummary += QLatin1Char('\n') + notice;
-    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+    run.wrote = std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end();
+    run.written = job.writtenCount();
+    run.unchanged = job.unchangedCount();
+    run.verified = job.verified();
+    run.notices = host.notices();
+    return run;
+}
+
+QString TransferCommands::summaryOf(const DownloadRun& run, const QString& complete) const
+{
+    QString summary = run.written == 0
+                          ? ui::transfer_texts::kAlreadyHeld.arg(run.unchanged)
+                          : complete.arg(run.written)
+                                .arg(run.unchanged)
+                                .arg(run.verified ? ui::transfer_texts::kVerifiedSuffix : QString());
+    for (const QString& notice : run.notices)
+        summary += QLatin1Char('\n') + notice;
+    return summary;
 }
 
 void TransferCommands::importTables()
@@ -252,7 +364,9 @@ void TransferCommands::importTables()
     if (m_hostHook)
         m_hostHook(host);
     transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
-    transfer::ImportJob job(line, host, host.jobOptions(), std::move(setup));
+    transfer::JobOptions options = host.jobOptions();
+    options.interruptedWrites = &m_interruptedWrites;
+    transfer::ImportJob job(line, host, options, std::move(setup));
     const transfer::JobEnd& end =
         host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
     if (end.status != transfer::JobStatus::Complete)

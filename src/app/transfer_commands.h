@@ -1,18 +1,32 @@
 #pragma once
 // The transfer commands of the main window: File "&Import..." (Ctrl+I,
-// toolbar button 3, always enabled) and the Transfer menu's "&Query
+// toolbar button 3, always enabled), the Transfer menu's "&Query
 // Keyboard..." and "&Download Script Menu..." (toolbar buttons 5 and 6, with
-// an active document). Each runs the transfer jobs on the application's port
-// through the transfer dialogs.
+// an active document), and "&Restore Keyboard from Backup..." (always). Each
+// runs the transfer jobs on the application's port through the transfer
+// dialogs.
+
+#include "platform/interrupted_write_settings.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
+#include <vector>
+
 class QAction;
 class QDateTime;
 
+namespace tarvo::document {
+class CS1_Doc;
+}
+namespace tarvo::serial {
+struct CommSettings;
+}
+namespace tarvo::transfer {
+struct SlotRequest;
+}
 namespace tarvo::ui {
 class TransferJobHost;
 class TransferQueryDialog;
@@ -31,10 +45,13 @@ public:
     QAction* importAction() const { return m_import; }
     QAction* queryAction() const { return m_query; }
     QAction* downloadAction() const { return m_download; }
+    QAction* restoreAction() const { return m_restore; }
 
     void importTables();
     void queryKeyboard();
     void downloadTables();
+    // A backup document's tables written back, as stored, into the slots they came from.
+    void restoreFromBackup();
     void updateEnablers();
 
     // Tests reach the dialogs here before they run.
@@ -44,13 +61,23 @@ public:
     const QString& lastSummary() const { return m_lastSummary; }
 
 private:
+    struct DownloadRun;
     bool confirmReminder();
+    // Runs the Download dialog and its job on doc; preset picks tables as
+    // stored (a restore), title names the dialog.
+    DownloadRun runDownload(document::CS1_Doc& doc, serial::CommSettings settings,
+                            const std::vector<transfer::SlotRequest>& preset, const QString& title);
+    // "Transfer Complete: ..." or that the keyboard already held the tables, with the notices.
+    QString summaryOf(const DownloadRun& run, const QString& complete) const;
 
     CMainFrame& m_frame;
     CZodARApp& m_app;
     QAction* m_import = nullptr;
     QAction* m_query = nullptr;
     QAction* m_download = nullptr;
+    QAction* m_restore = nullptr;
+    // Shared with the tool: the writes left unfinished on each device.
+    platform::InterruptedWriteSettings m_interruptedWrites;
     std::function<void(ui::TransferJobHost&)> m_hostHook;
     std::function<void(ui::TransferQueryDialog&)> m_queryHook;
     QString m_lastSummary;

@@ -1,6 +1,8 @@
 #include "ui/transfer_job_host.h"
 
+#include "transfer/session_texts.h"
 #include "transfer/transfer_session.h"
+#include "transfer/write_session.h"
 #include "ui/transfer_texts.h"
 #include "ui/user_dialogs.h"
 
@@ -110,12 +112,14 @@ void TransferJobHost::notice(const std::string& text)
 
 void TransferJobHost::slotChoiceNeeded()
 {
-    const transfer::CSlotInspectionSession* found = m_job->inspection();
-    if (found == nullptr)
+    if (m_job->inspection() == nullptr)
         return;
-    m_slots->fillLists(found->listings(), m_kind == TransferSlotDialog::Kind::Download
+    m_slots->fillLists(m_job->listings(), m_kind == TransferSlotDialog::Kind::Download
                                               ? m_documentTables
                                               : std::vector<std::u16string>{});
+    for (const transfer::SlotRequest& item : m_preset)
+        if (item.table)
+            m_slots->chooseAsStored(item.slot, *item.table);
     if (m_choiceHook)
         QTimer::singleShot(0, this, [this] { m_choiceHook(*m_slots); });
 }
@@ -124,6 +128,14 @@ void TransferJobHost::slotsChosen()
 {
     if (m_job == nullptr || m_job->hasEnded())
         return;
+    if (m_check && m_job->inspection() != nullptr) {
+        const QString refusal = m_check(m_job->listings(), m_job->inspection()->slotCount(), m_slots->chosenSlots());
+        if (!refusal.isEmpty()) {
+            UserDialogs::message(m_slots.get(), m_slots->windowTitle(), refusal);
+            m_slots->okButton()->setEnabled(true);
+            return;
+        }
+    }
     showProgressDialog();
     m_progress->beginPhase(m_kind == TransferSlotDialog::Kind::Download ? transfer_texts::kTransferTitle
                                                                         : transfer_texts::kReadTitle,
@@ -173,19 +185,29 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
         // presses OK; the Read dialog of an import ends at once, and the new
         // document's window says the rest.
         if (m_progressShown && m_kind == TransferSlotDialog::Kind::Download) {
-            m_progress->showFinished(transfer_texts::kTransferComplete);
+            m_progress->showFinished(m_completeText ? m_completeText() : transfer_texts::kTransferComplete);
             return;
         }
-    } else if (end.status != JobStatus::Cancelled && !end.message.empty() &&
-               (!m_messageShown || end.slot.has_value())) {
-        // A failure the sessions did not show (a plan, a backup, a verify),
-        // or one that leaves a slot erased: said once more, naming it.
-        QString text = QString::fromStdString(end.message);
-        if (end.slot)
-            text = transfer_texts::kSlotLeft.arg(*end.slot).arg(text);
-        UserDialogs::message(activeWindow(), m_progress->windowTitle(), text);
+    } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {
+        // One box: what happened, what it left incomplete, where the backup is.
+        m_failureShown = failureText(end);
+        UserDialogs::message(activeWindow(), activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(),
+                             m_failureShown);
     }
     QTimer::singleShot(0, this, &TransferJobHost::quitWhenDone);
+}
+
+QString TransferJobHost::failureText(const transfer::JobEnd& end) const
+{
+    QString text = end.status == transfer::JobStatus::Cancelled ? transfer_texts::kTransferCancelled
+                                                               : QString::fromStdString(end.happened);
+    for (const int slot : end.incompleteSlots)
+        text += QStringLiteral("\n\n") +
+                q(transfer::texts::format(transfer::kSlotIncomplete, {transfer::texts::number(slot)}));
+    if (m_failureNote)
+        if (const QString note = m_failureNote(); !note.isEmpty())
+            text += QStringLiteral("\n\n") + note;
+    return text;
 }
 
 void TransferJobHost::quitWhenDone()
@@ -211,12 +233,8 @@ void TransferJobHost::showBlockProgress(int done, int total, const std::u16strin
     m_progress->showBlocks(done, total, q(tableLine));
 }
 
-void TransferJobHost::showMessage(const std::u16string& text)
-{
-    m_messageShown = true;
-    UserDialogs::message(activeWindow(),
-                         activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(), q(text));
-}
+// The sessions' messages are said once, with the job's end (jobEnded).
+void TransferJobHost::showMessage(const std::u16string&) {}
 
 bool TransferJobHost::ask(const std::u16string& question)
 {

@@ -24,6 +24,9 @@ class TransferJobHost final : public QObject, public transfer::JobListener, publ
     Q_OBJECT
 public:
     using ChooseSlots = std::function<void(const std::vector<transfer::SlotRequest>&)>;
+    // A refusal of the slots chosen, worded for the dialog (empty: none).
+    using CheckChoice = std::function<QString(const std::vector<transfer::SlotListing>& listings, int slotCount,
+                                              const std::vector<transfer::SlotRequest>& chosen)>;
 
     TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent);
     ~TransferJobHost() override;
@@ -42,6 +45,16 @@ public:
         m_progressHook = std::move(hook);
     }
 
+    // Checked when the user presses Download or Import: a refusal is shown
+    // and the dialog stays open for another choice.
+    void setChoiceCheck(CheckChoice check) { m_check = std::move(check); }
+    // Picks these document tables as stored in these slots once the lists are filled.
+    void setPresetChoice(std::vector<transfer::SlotRequest> preset) { m_preset = std::move(preset); }
+    // What the Transfer dialog says when the job completes ("Transfer Complete" by default).
+    void setCompleteText(std::function<QString()> text) { m_completeText = std::move(text); }
+    // Added to the failure box of the job's end (where the backup lies); empty for nothing.
+    void setFailureNote(std::function<QString()> note) { m_failureNote = std::move(note); }
+
     // Runs job to its end; choose passes the user's slots to the job.
     const transfer::JobEnd& run(transfer::TransferJob& job, ChooseSlots choose);
 
@@ -49,8 +62,8 @@ public:
     TransferProgressDialog& progressDialog() { return *m_progress; }
     // The job's notices (backup saved, slot unchanged), in order.
     const QStringList& notices() const { return m_notices; }
-    // A message was shown for the end already (by a session).
-    bool endShown() const { return m_messageShown; }
+    // The one box shown for a failed end ("" when none).
+    const QString& failureShown() const { return m_failureShown; }
     // The stages the job went through.
     const std::vector<transfer::JobStage>& stages() const { return m_stages; }
 
@@ -76,6 +89,7 @@ private:
     void showProgressDialog();
     QWidget* activeWindow() const;
     void quitWhenDone();
+    QString failureText(const transfer::JobEnd& end) const;
 
     TransferSlotDialog::Kind m_kind;
     QWidget* m_parent;
@@ -83,6 +97,11 @@ private:
     std::unique_ptr<TransferProgressDialog> m_progress;
     transfer::TransferJob* m_job = nullptr;
     ChooseSlots m_choose;
+    CheckChoice m_check;
+    std::vector<transfer::SlotRequest> m_preset;
+    std::function<QString()> m_completeText;
+    std::function<QString()> m_failureNote;
+    QString m_failureShown;
     std::vector<std::u16string> m_documentTables;
     std::function<void(TransferSlotDialog&)> m_choiceHook;
     std::function<void(TransferProgressDialog&)> m_progressHook;
@@ -90,7 +109,6 @@ private:
     QEventLoop m_loop;
     QStringList m_notices;
     std::vector<transfer::JobStage> m_stages;
-    bool m_messageShown = false;
     bool m_progressShown = false;
     bool m_questionOpen = false;
 };

@@ -37,9 +37,9 @@ TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(par
     QFont italic = font();
     italic.setItalic(true);
     if (download) {
-        auto* caption = new QLabel(transfer_texts::kDownloadCaption, this);
-        caption->setFont(italic);
-        layout->addWidget(caption);
+        m_caption = new QLabel(transfer_texts::kDownloadCaption, this);
+        m_caption->setFont(italic);
+        layout->addWidget(m_caption);
     }
     auto* rows = new QFormLayout;
     for (int slot = 1; slot <= kRows; ++slot) {
@@ -96,21 +96,41 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
             continue;
         QComboBox* box = list(listing.slot());
         box->clear();
-        for (const transfer::SlotEntry& entry : listing.entries)
-            box->addItem(q(entry.text), static_cast<int>(entry.kind));
-        // A blank or half-written slot can take one of the document's tables
-        // as stored, so that an interrupted write can be repeated.
-        if (m_kind == Kind::Download && listing.recoverable)
+        // What an interrupted write left is shown, but never read in as a table.
+        const bool readable = m_kind == Kind::Download || !listing.interrupted;
+        for (const transfer::SlotEntry& entry : listing.entries) {
+            const bool table = entry.kind == transfer::SlotEntryKind::Table;
+            box->addItem(q(entry.text),
+                         static_cast<int>(table && !readable ? transfer::SlotEntryKind::Label : entry.kind));
+        }
+        // Any slot that can take a table can take one of the document's as
+        // stored: a blank or half-written one, or one holding another language.
+        if (m_kind == Kind::Download && listing.enabled)
             for (std::size_t t = 0; t < documentTables.size(); ++t) {
                 box->addItem(transfer_texts::kDocumentTableEntry.arg(q(documentTables[t])).arg(t + 1),
                              kDocumentTableKind);
                 box->setItemData(box->count() - 1, static_cast<int>(t), kTableRole);
             }
-        box->setEnabled(listing.enabled ||
-                        (m_kind == Kind::Download && listing.recoverable && !documentTables.empty()));
+        box->setEnabled(listing.enabled);
         box->setCurrentIndex(0);
     }
     m_ok->setEnabled(true);
+}
+
+void TransferSlotDialog::chooseAsStored(int slot, int table)
+{
+    if (slot < 1 || slot > kRows)
+        return;
+    QComboBox* box = list(slot);
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemData(i, kKindRole).toInt() == kDocumentTableKind && box->itemData(i, kTableRole).toInt() == table)
+            box->setCurrentIndex(i);
+}
+
+void TransferSlotDialog::setCaption(const QString& text)
+{
+    if (m_caption != nullptr)
+        m_caption->setText(text);
 }
 
 std::vector<transfer::SlotRequest> TransferSlotDialog::chosenSlots() const

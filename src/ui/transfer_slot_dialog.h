@@ -30,11 +30,15 @@ public:
     void setStatusText(const QString& text);
     QString statusText() const;
     // The inspection is in: each slot's list; documentTables (download only)
-    // are offered after the entries of a blank or half-written slot.
+    // are offered "as stored" after the entries of every slot that can take one.
     void fillLists(const std::vector<transfer::SlotListing>& listings,
                    const std::vector<std::u16string>& documentTables);
+    // Picks document table (0-based) as stored in slot's list (after fillLists).
+    void chooseAsStored(int slot, int table);
     // The slots chosen, as --slots names them (empty: none).
     std::vector<transfer::SlotRequest> chosenSlots() const;
+    // The line above the lists (a download's caption by default).
+    void setCaption(const QString& text);
 
     QComboBox* list(int slot) const { return m_lists.at(static_cast<std::size_t>(slot - 1)); }
     QPushButton* okButton() const { return m_ok; }
@@ -56,6 +60,7 @@ private:
     void okClicked();
 
     Kind m_kind;
+    QLabel* m_caption = nullptr;
     QLabel* m_status = nullptr;
     std::array<QComboBox*, kRows> m_lists{};
     std::vector<transfer::SlotListing> m_listings;

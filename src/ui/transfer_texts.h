@@ -26,7 +26,7 @@ inline const QString kImportButton = QStringLiteral("&Import Script");
 inline const QString kCancelButton = QStringLiteral("&Cancel");
 inline const QChar kRowMarker = QChar(0x25BA);
 inline const QString kNothingChosen = QStringLiteral("Please select the language to be imported");
-// The document's own tables, offered for a blank or half-written slot.
+// The document's own tables, offered for every slot the keyboard can take a table in.
 inline const QString kDocumentTableEntry = QStringLiteral("%1 (document table %2, as stored)");
 
 // The download's safeguards.
@@ -55,6 +55,25 @@ inline const QString kQueryHeading =
 // What the editor adds after a transfer.
 inline const QString kDownloadSummary = QStringLiteral("Transfer Complete: %1 written, %2 unchanged%3.");
 inline const QString kVerifiedSuffix = QStringLiteral(", verified");
-inline const QString kSlotLeft = QStringLiteral("Keyboard language table #%1 is affected: %2");
+inline const QString kAlreadyHeld =
+    QStringLiteral("The keyboard already holds these tables: nothing was written (%1 unchanged).");
+inline const QString kAlreadyHeldShort = QStringLiteral("The keyboard already holds these tables");
+
+// The one box a failed transfer shows: what happened, the slots it left
+// incomplete, and where the backup saved before the write lies.
+inline const QString kTransferCancelled = QStringLiteral("The transfer was cancelled.");
+inline const QString kBackupSavedAt =
+    QStringLiteral("The keyboard's tables were saved before the write, in the backup:\n%1");
+
+// Transfer > Restore Keyboard from Backup...
+inline const QString kRestoreCommand = QStringLiteral("&Restore Keyboard from Backup...");
+inline const QString kRestoreTitle = QStringLiteral("Restore Keyboard from Backup");
+inline const QString kRestoreCaption =
+    QStringLiteral("The backup's tables go back into the keyboard language tables they came from, as stored");
+inline const QString kRestoreFilter = QStringLiteral("TVO Documents (*.tvo)");
+inline const QString kNoRecordedSlots =
+    QStringLiteral("%1 records no keyboard language table its tables came from, so it is no backup to restore. "
+                   "Open it and use Download Script Menu instead.");
+inline const QString kRestoredFrom = QStringLiteral("Written back from the backup %1:");
 
 } // namespace tarvo::ui::transfer_texts

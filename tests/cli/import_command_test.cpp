@@ -313,8 +313,9 @@ TEST_F(ImportCommand, SlotBeyondAFiveSlotKeyboardIsRefusedBeforeReading)
     EXPECT_FALSE(fs::exists(output()));
     EXPECT_NE(run.err.find("5 language tables"), std::string::npos) << run.err;
     m_keyboard.stop();
-    // Three T0 for each of the five slots' information, and no image block.
-    constexpr int kInformationReads = 3 * 5;
+    // Three T0 for each of the five slots' information and one for the last
+    // block of each holding a table, and no image block.
+    constexpr int kInformationReads = 4 * 5;
     EXPECT_LE(m_keyboard.framesReceived("T0"), kInformationReads);
     EXPECT_GE(m_keyboard.framesReceived("T7"), 1); // the keyboard was asked
 }

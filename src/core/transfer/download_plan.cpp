@@ -193,6 +193,18 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
     return result;
 }
 
+std::u16string refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
+                               const document::CS1_Doc& doc, std::vector<SlotRequest> chosen, bool asStored)
+{
+    DownloadRequest request;
+    request.slots = std::move(chosen);
+    request.asIs = asStored;
+    request.documentFromImport = doc.importComplete();
+    request.wording = Wording::Dialog;
+    const PlanResult plan = planDownload(listings, slotCount, describeTables(doc), request);
+    return plan.ok ? std::u16string() : plan.message;
+}
+
 std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan)
 {
     std::array<int, kMaxSlots> map;

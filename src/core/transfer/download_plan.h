@@ -65,6 +65,11 @@ struct PlanResult {
 PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
                         const std::vector<DocumentTableInfo>& tables, const DownloadRequest& request);
 
+// What the Download dialog checks while it is open: the refusal the plan
+// would give the choice (worded for the dialog), empty when it takes it.
+std::u16string refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
+                               const document::CS1_Doc& doc, std::vector<SlotRequest> chosen, bool asStored);
+
 // The slot map of the read made before the write (kSlotNotRead elsewhere).
 std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan);
 

@@ -359,8 +359,8 @@ TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
     EXPECT_TRUE(commands().lastSummary().isEmpty());
     // Said once, naming the slot.
     EXPECT_EQ(messages(),
-              QStringList{QStringLiteral("Transfer Language Table|Language table #%1 in the keyboard "
-                                         "is now incomplete and must be written again.")
+              QStringList{QStringLiteral("Transfer Language Table|The transfer was cancelled.\n\n"
+                                         "Language table #%1 in the keyboard is now incomplete and must be written again.")
                               .arg(kSlot)});
     EXPECT_FALSE(app().commPort().portInUse());
     const Bytes flash = flashNow();
@@ -372,7 +372,9 @@ TEST_F(TransferDialogsTest, AKeyboardGoneMidWriteNamesTheSlotAndFreesThePort)
 {
     downloadActingDuringTheWrite([this](ui::TransferProgressDialog&) { m_keyboard.stop(); });
     EXPECT_TRUE(commands().lastSummary().isEmpty());
-    const QString all = messages().join('\n');
+    ASSERT_EQ(messages().size(), 1) << messages().join('\n').toStdString();
+    const QString all = messages().first();
+    EXPECT_TRUE(all.contains(QStringLiteral("The serial port was lost (unplugged or closed)"))) << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("#%1").arg(kSlot))) << all.toStdString();
     EXPECT_FALSE(app().commPort().portInUse());
 }
@@ -435,6 +437,58 @@ TEST_F(TransferDialogsTest, AnEntryTypedInTheEditorGoesToTheKeyboardAndComesBack
     ASSERT_EQ(imported->tableCount(), 1U);
     EXPECT_EQ(QString::fromStdU16String(entryOf(imported->table(0), kMenu, kTypedEntry).line1).trimmed(),
               QStringLiteral("Gate"));
+}
+
+// The road every installer takes when a cable comes loose, through the
+// dialogs: one box says what happened, which slot is left incomplete and
+// where the backup lies; the slot list marks it; Download again merges the
+// edit into that backup; and Restore Keyboard from Backup puts the backup back.
+TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRestored)
+{
+    ASSERT_TRUE(m_keyboard.start({"--fault", "drop:S2:300"}));
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1);
+    commands().downloadAction()->trigger();
+    const QStringList backups =
+        QDir(path(QString())).entryList({QStringLiteral("doc backup *.tvo")}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    ASSERT_EQ(messages().size(), 1) << messages().join('\n').toStdString();
+    const QString failure = messages().first();
+    for (const QString& part : {QStringLiteral("Error: The transfer has timed out."),
+                                QStringLiteral("Language table #2 in the keyboard is now incomplete"),
+                                QDir::toNativeSeparators(path(backups.first()))})
+        EXPECT_TRUE(failure.contains(part)) << part.toStdString() << " not in " << failure.toStdString();
+    EXPECT_LT(failure.indexOf(QStringLiteral("timed out")), failure.indexOf(QStringLiteral("incomplete")));
+    m_keyboard.stop();
+
+    ASSERT_TRUE(m_keyboard.start());
+    ui::UserDialogs::reset();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    QString listed;
+    answerJob(kSlot, 1, [&listed](ui::TransferSlotDialog& dialog) { listed = dialog.list(kSlot)->currentText(); });
+    commands().downloadAction()->trigger();
+    EXPECT_TRUE(listed.endsWith(QStringLiteral("(incomplete)"))) << listed.toStdString();
+    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("merged into its table in the backup")))
+        << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged());
+
+    ASSERT_TRUE(m_keyboard.start());
+    ui::UserDialogs::queueFileName(path(backups.first()));
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    commands().setJobHostHook([this](ui::TransferJobHost& host) {
+        host.setChoiceHook([](ui::TransferSlotDialog& dialog) {
+            EXPECT_TRUE(dialog.list(kSlot)->currentText().contains(QStringLiteral("as stored")));
+            savePicture(dialog, QStringLiteral("restore"));
+            dialog.backupOption()->setChecked(false);
+            dialog.okButton()->click();
+        });
+        host.setProgressHook([this](ui::TransferProgressDialog& progress) { pressOkWhenAsked(progress); });
+    });
+    commands().restoreAction()->trigger();
+    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("1 written"))) << messages().join('\n').toStdString();
+    EXPECT_TRUE(flashNow() == m_before);
 }
 
 TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)

@@ -107,7 +107,7 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
         // stored: a blank or half-written one, or one holding another language.
         if (m_kind == Kind::Download && listing.enabled)
             for (std::size_t t = 0; t < documentTables.size(); ++t) {
-                box->addItem(transfer_texts::kDocumentTableEntry.arg(q(documentTables[t])).arg(t + 1),
+                box->addItem(transfer_texts::kDocumentTableEntry.arg(q(documentTables[t]).trimmed()).arg(t + 1),
                              kDocumentTableKind);
                 box->setItemData(box->count() - 1, static_cast<int>(t), kTableRole);
             }

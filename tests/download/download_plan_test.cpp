@@ -120,6 +120,37 @@ TEST(DownloadPlan, RefusesBeforeAnythingIsErased)
     EXPECT_FALSE(planDownload(slots, 13, {}, requestFor("")).ok);
 }
 
+// The Download dialog checks the same refusals while it is open, worded for
+// its lists: none names an option of the tool.
+TEST(DownloadPlan, RefusalsWordedForTheDialogNameNoOption)
+{
+    const auto slots = keyboard({{Held::Table, 7}, {Held::Table, 7}, {Held::Blank, 0}, {Held::Table, 3}});
+    const std::vector<DocumentTableInfo> tables = {{7, {}}};
+    for (const auto& [list, asIs] : std::initializer_list<std::pair<const char*, bool>>{
+             {"1,2", false}, {"3", false}, {"4", false}, {"1=3", false}, {"1", true}, {"", true}}) {
+        DownloadRequest request = requestFor(list, asIs);
+        request.wording = Wording::Dialog;
+        const PlanResult r = planDownload(slots, 13, tables, request);
+        ASSERT_FALSE(r.ok) << list;
+        EXPECT_EQ(r.message.find(u"--slots"), std::u16string::npos) << list;
+        EXPECT_EQ(r.message.find(u"N=I"), std::u16string::npos) << list;
+    }
+}
+
+// A slot an interrupted write left is never read or merged: the job
+// recovers it from its backup or writes the table as stored.
+TEST(DownloadPlan, AnInterruptedSlotIsNeitherReadNorMerged)
+{
+    auto slots = keyboard({{Held::Table, 7}, {Held::Table, 7}});
+    slots[1].recoverable = true;
+    slots[1].interrupted = true;
+    const PlanResult r = planDownload(slots, 13, {{7, {}}}, requestFor("2", false, true));
+    ASSERT_TRUE(r.ok) << std::string(r.message.begin(), r.message.end());
+    EXPECT_TRUE(r.plan.recover[1]);
+    EXPECT_FALSE(r.plan.merge[1]);
+    EXPECT_FALSE(r.plan.readFirst[1]);
+}
+
 TEST(DownloadPlan, AsIsWritesEachTableIntoItsRecordedSlot)
 {
     const auto slots = keyboard({{Held::Table, 7}, {Held::Blank, 0}, {Held::Table, 9}});

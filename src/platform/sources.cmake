@@ -1,6 +1,8 @@
 target_sources(tarvo_platform PRIVATE
+  device_serial_port.cpp
   event_loop_host.cpp
   line_speed_settings.cpp
+  network_serial_port.cpp
   port_paths.cpp
   qt_serial_port.cpp
 )

@@ -139,8 +139,8 @@ bool timeDownload(tarvo::bench::SimulatedKeyboard& keyboard, const std::string& 
     double wallS = 0;
     // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
     const auto status = tarvo::bench::runTarvo(
-        {"download", document, "--port", address, "--slots", "1", "--force-write", "--quiet"}, kCommandTimeoutS,
-        wallS);
+        {"download", document, "--port", address, "--slots", "1", "--force-write", "--quiet"},
+        kCommandTimeoutS, wallS);
     keyboard.stop();
     if (status != 0) {
         std::fprintf(stderr, "bench_network_download: tarvo download %s\n",

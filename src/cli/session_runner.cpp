@@ -1,9 +1,9 @@
 #include "cli/session_runner.h"
 
 #include "cli/cli_args.h"
+#include "platform/device_serial_port.h"
 #include "platform/event_loop_host.h"
 #include "platform/port_paths.h"
-#include "platform/device_serial_port.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
 
@@ -72,7 +72,8 @@ std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, 
 SessionEnvironment::SessionEnvironment(const PortTarget& target, bool showProgress)
     : m_target(target), m_showProgress(showProgress && isatty(STDERR_FILENO)),
       m_host(std::make_unique<platform::EventLoopHost>()),
-      m_device(std::make_unique<platform::DeviceSerialPort>([path = target.devicePath](int) { return path; })),
+      m_device(
+          std::make_unique<platform::DeviceSerialPort>([path = target.devicePath](int) { return path; })),
       m_port(std::make_unique<serial::CCommPort>(*m_device)),
       m_settings(serial::CommSettings::forDocument(target.portIndex))
 {

@@ -22,8 +22,9 @@ bool DeviceSerialPort::open(int portNumber, const serial::LineSettings& line, se
 {
     // An open port keeps its device; CIMSComm refuses a second open anyway.
     if (!m_active->isOpen())
-        m_active = serial::isNetworkPortName(m_resolver(portNumber - 1)) ? static_cast<serial::SerialPort*>(&m_network)
-                                                                          : &m_local;
+        m_active = serial::isNetworkPortName(m_resolver(portNumber - 1))
+                       ? static_cast<serial::SerialPort*>(&m_network)
+                       : &m_local;
     return m_active->open(portNumber, line, handshaking, rts, dtr, error);
 }
 

@@ -68,8 +68,8 @@ QString NetworkSerialPort::serverName() const
 bool NetworkSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
 {
     if (line.dataBits < 5 || line.dataBits > 8) {
-        error = toU16(QStringLiteral("%1 data bits cannot be set through a network serial server.")
-                          .arg(line.dataBits));
+        error = toU16(
+            QStringLiteral("%1 data bits cannot be set through a network serial server.").arg(line.dataBits));
         return false;
     }
     if (std::string_view("EMNOS").find(line.parity) == std::string_view::npos) {
@@ -83,8 +83,8 @@ bool NetworkSerialPort::supportsLine(const serial::LineSettings& line, std::u16s
     return true;
 }
 
-bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line, serial::Handshaking handshaking,
-                             bool rts, bool dtr, std::u16string& error)
+bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line,
+                             serial::Handshaking handshaking, bool rts, bool dtr, std::u16string& error)
 {
     if (!supportsLine(line, error))
         return false;
@@ -97,7 +97,8 @@ bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line, s
         return false;
     }
     m_keep.stop();
-    const bool reuse = m_socket && m_connected && m_addressText == address->text() && m_client->failure().empty();
+    const bool reuse =
+        m_socket && m_connected && m_addressText == address->text() && m_client->failure().empty();
     if (!reuse)
         dropConnection();
     m_address = *address;
@@ -128,7 +129,8 @@ void NetworkSerialPort::queueSettings()
     if (!usesHardwareFlow(m_handshaking)) // the server's driver owns RTS then
         m_client->queueControl(m_rts ? serial::Rfc2217Client::Control::RtsOn
                                      : serial::Rfc2217Client::Control::RtsOff);
-    m_client->queueControl(m_dtr ? serial::Rfc2217Client::Control::DtrOn : serial::Rfc2217Client::Control::DtrOff);
+    m_client->queueControl(m_dtr ? serial::Rfc2217Client::Control::DtrOn
+                                 : serial::Rfc2217Client::Control::DtrOff);
     if (!m_unconfirmedData.empty())
         m_client->queueData(m_unconfirmedData);
 }
@@ -198,14 +200,16 @@ void NetworkSerialPort::onSocketError(QAbstractSocket::SocketError error)
         reason = QStringLiteral("the host %1 is not known").arg(QString::fromStdString(m_address.host));
         break;
     case QAbstractSocket::RemoteHostClosedError:
-        reason = beforeReady ? QStringLiteral("the server at %1 closed the connection before the port was ready")
-                                   .arg(serverName())
-                             : QStringLiteral("the server at %1 closed the connection").arg(serverName());
+        reason = beforeReady
+                     ? QStringLiteral("the server at %1 closed the connection before the port was ready")
+                           .arg(serverName())
+                     : QStringLiteral("the server at %1 closed the connection").arg(serverName());
         if (const QString said = QString::fromStdString(m_client->greeting()); beforeReady && !said.isEmpty())
             reason += QStringLiteral(" (it said: %1)").arg(said.trimmed());
         break;
     default:
-        reason = QStringLiteral("the connection to %1 failed (%2)").arg(serverName(), m_socket->errorString());
+        reason =
+            QStringLiteral("the connection to %1 failed (%2)").arg(serverName(), m_socket->errorString());
         break;
     }
     fail(reason);
@@ -245,7 +249,8 @@ void NetworkSerialPort::pump()
     if (!m_client)
         return;
     if (!m_client->failure().empty()) {
-        fail(QStringLiteral("the server at %1: %2").arg(serverName(), QString::fromStdString(m_client->failure())));
+        fail(QStringLiteral("the server at %1: %2")
+                 .arg(serverName(), QString::fromStdString(m_client->failure())));
         return;
     }
     if (m_connected) {
@@ -265,8 +270,9 @@ void NetworkSerialPort::pump()
         // The first settings of a connection share the connection's time;
         // later ones (a new speed) get the same time of their own.
         if (!m_wait.isActive())
-            m_wait.start(m_everReady ? kConnectTimeoutMs
-                                     : static_cast<int>(std::max<qint64>(m_connectDeadline.remainingTime(), 0)));
+            m_wait.start(m_everReady
+                             ? kConnectTimeoutMs
+                             : static_cast<int>(std::max<qint64>(m_connectDeadline.remainingTime(), 0)));
     } else {
         m_wait.stop();
     }
@@ -281,9 +287,9 @@ void NetworkSerialPort::fail(const QString& reason)
     m_wait.stop();
     dropConnection();
     if (wasOpen && m_listener)
-        m_listener->onPortFailed(
-            serial::comm_event::kDeviceLost,
-            toU16(QStringLiteral("The serial port %1: %2.").arg(QString::fromStdString(m_address.text()), reason)));
+        m_listener->onPortFailed(serial::comm_event::kDeviceLost,
+                                 toU16(QStringLiteral("The serial port %1: %2.")
+                                           .arg(QString::fromStdString(m_address.text()), reason)));
 }
 
 void NetworkSerialPort::dropConnection(bool forgetGreeting)
@@ -348,7 +354,8 @@ void NetworkSerialPort::setRts(bool on)
     m_rts = on;
     if (!m_open || usesHardwareFlow(m_handshaking))
         return;
-    m_client->queueControl(on ? serial::Rfc2217Client::Control::RtsOn : serial::Rfc2217Client::Control::RtsOff);
+    m_client->queueControl(on ? serial::Rfc2217Client::Control::RtsOn
+                              : serial::Rfc2217Client::Control::RtsOff);
     pump();
 }
 
@@ -357,7 +364,8 @@ void NetworkSerialPort::setDtr(bool on)
     m_dtr = on;
     if (!m_open)
         return;
-    m_client->queueControl(on ? serial::Rfc2217Client::Control::DtrOn : serial::Rfc2217Client::Control::DtrOff);
+    m_client->queueControl(on ? serial::Rfc2217Client::Control::DtrOn
+                              : serial::Rfc2217Client::Control::DtrOff);
     pump();
 }
 

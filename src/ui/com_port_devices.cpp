@@ -80,7 +80,8 @@ ComPortMapping comPortMapping(int portIndex)
 bool storeComPortDevice(int portIndex, const QString& device, QString& reason)
 {
     QSettings store(kOrganisation, kApplication);
-    const QString trimmed = QString::fromStdString(serial::canonicalDeviceName(device.trimmed().toStdString()));
+    const QString trimmed =
+        QString::fromStdString(serial::canonicalDeviceName(device.trimmed().toStdString()));
     if (trimmed.isEmpty() || trimmed == defaultComPortDevice(portIndex))
         store.remove(settingName(portIndex));
     else
@@ -109,7 +110,8 @@ QList<FoundDevice> foundSerialDevices()
         add(info.systemLocation(), describe(info));
     for (int port = 0; port < serial::kPortCount; ++port) {
         const ComPortMapping m = comPortMapping(port);
-        const DeviceKind kind = m.source == DeviceSource::Default ? DeviceKind::Missing : deviceKind(m.device);
+        const DeviceKind kind =
+            m.source == DeviceSource::Default ? DeviceKind::Missing : deviceKind(m.device);
         if (kind == DeviceKind::SerialPort || kind == DeviceKind::NetworkAddress)
             add(m.device, QString());
     }

@@ -95,7 +95,8 @@ TEST_F(NetworkPort, ServerStoppedDuringTheWriteIsAPortFailureNamingAddressAndSlo
     startBehindServer({"--fault", "late:S2:200:2500", "--fault", "late:S2:1500:2500"});
     const RunResult result = runTarvoUntil(
         downloadArgs(m_server.address()), m_dir.path(),
-        [](const QJsonObject& e) { return e["phase"].toString() == "write"; }, [this](pid_t) { m_server.stop(); });
+        [](const QJsonObject& e) { return e["phase"].toString() == "write"; },
+        [this](pid_t) { m_server.stop(); });
     EXPECT_EQ(result.status, 7) << result.err;
     EXPECT_NE(result.err.find(m_server.address()), std::string::npos) << result.err;
     const std::vector<QJsonObject> events = jsonLines(result.out);

@@ -86,8 +86,8 @@ bool Ser2NetServer::start(const std::string& device, bool rfc2217)
     const std::string config = m_directory + "/ser2net.yaml";
     std::ofstream(config) << "%YAML 1.1\n---\n"
                           << "connection: &keyboard\n"
-                          << "  accepter: " << (rfc2217 ? "telnet(rfc2217)" : "telnet") << ",tcp(nodelay),127.0.0.1,"
-                          << m_port << "\n"
+                          << "  accepter: " << (rfc2217 ? "telnet(rfc2217)" : "telnet")
+                          << ",tcp(nodelay),127.0.0.1," << m_port << "\n"
                           << "  connector: serialdev," << device << ",19200n81,local\n"
                           << "  options:\n"
                           << "    chardelay: false\n";

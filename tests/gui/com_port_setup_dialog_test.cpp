@@ -209,5 +209,6 @@ TEST_F(ComPortSetupDialogTest, ANetworkAddressIsTakenForAComNumberAndShown)
     // Opened again: shown beside its COM number and offered for the others.
     ComPortSetupDialog again(0);
     EXPECT_EQ(ports(again)->itemText(6), QStringLiteral("COM7 (%1)").arg(address));
-    EXPECT_TRUE(devicePaths(again).contains(address)) << devicePaths(again).join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(devicePaths(again).contains(address))
+        << devicePaths(again).join(QLatin1Char(' ')).toStdString();
 }

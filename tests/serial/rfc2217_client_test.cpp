@@ -35,8 +35,8 @@ Bytes sub(std::uint8_t command, Bytes value)
 
 // The server opening of ser2net 4.3: WILL SGA, DO SGA, WILL ECHO, DONT ECHO,
 // DO BINARY, WILL BINARY, DO COM-PORT-OPTION.
-const Bytes kServerOpening = {0xFF, 0xFB, 3, 0xFF, 0xFD, 3,    0xFF, 0xFB, 1,   0xFF, 0xFE,
-                              1,    0xFF, 0xFD, 0, 0xFF, 0xFB, 0, 0xFF, 0xFD, 44};
+const Bytes kServerOpening = {0xFF, 0xFB, 3,    0xFF, 0xFD, 3,    0xFF, 0xFB, 1,    0xFF, 0xFE,
+                              1,    0xFF, 0xFD, 0,    0xFF, 0xFB, 0,    0xFF, 0xFD, 44};
 // The client's opening: WILL COM-PORT-OPTION, WILL BINARY, DO BINARY.
 const Bytes kClientOpening = {0xFF, 0xFB, 44, 0xFF, 0xFB, 0, 0xFF, 0xFD, 0};
 // Its answers to the server's opening: DO SGA, WILL SGA, DONT ECHO.
@@ -82,8 +82,8 @@ TEST_F(Rfc2217ClientTest, DataWaitsForTheOptionAndTheConfirmedLineSettings)
 
     // Three of four confirmed, with a modem-state notification between: still held.
     const Bytes notification = sub(107, {0x30});
-    EXPECT_TRUE(feed(cat({sub(101, {0x00, 0x00, 0xE1, 0x00}), notification, sub(102, {8}), sub(103, {1})}))
-                    .empty());
+    EXPECT_TRUE(
+        feed(cat({sub(101, {0x00, 0x00, 0xE1, 0x00}), notification, sub(102, {8}), sub(103, {1})})).empty());
     EXPECT_TRUE(m_client.takeOutgoing().empty());
     EXPECT_TRUE(feed(sub(104, {1})).empty());
     EXPECT_FALSE(m_client.waitingForServer());
@@ -114,7 +114,8 @@ TEST_F(Rfc2217ClientTest, EveryFFIsDoubledOnTheWayOutAndUndoubledOnTheWayIn)
 
     // A reply holding 0xFF bytes, with a line-state notification and a NOP
     // inside it, split at every place.
-    const Bytes wire = cat({{0x52, 0xFF, 0xFF}, sub(106, {0x60}), {0xFF, 0xF1, 0xFF, 0xFF, 0x00, 0xFF, 0xFF}});
+    const Bytes wire =
+        cat({{0x52, 0xFF, 0xFF}, sub(106, {0x60}), {0xFF, 0xF1, 0xFF, 0xFF, 0x00, 0xFF, 0xFF}});
     const Bytes expected = {0x52, 0xFF, 0xFF, 0x00, 0xFF};
     for (std::size_t split = 0; split <= wire.size(); ++split) {
         Bytes data = feed(Bytes(wire.begin(), wire.begin() + static_cast<std::ptrdiff_t>(split)));
@@ -128,8 +129,8 @@ TEST_F(Rfc2217ClientTest, AnFFInsideASettingsValueIsDoubled)
 {
     agree();
     m_client.queueLine(LineSettings{0x0001FFFF, 'E', 7, StopBits::Two});
-    EXPECT_EQ(m_client.takeOutgoing(), cat({sub(1, {0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF}), sub(2, {7}),
-                                            sub(3, {3}), sub(4, {2})}));
+    EXPECT_EQ(m_client.takeOutgoing(),
+              cat({sub(1, {0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF}), sub(2, {7}), sub(3, {3}), sub(4, {2})}));
     // Its confirmation arrives doubled the same way.
     feed(cat({sub(101, {0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF}), sub(102, {7}), sub(103, {3}), sub(104, {2})}));
     EXPECT_FALSE(m_client.waitingForServer());

@@ -111,7 +111,8 @@ void Rfc2217Client::queueSubnegotiation(std::uint8_t command, const std::vector<
     appendEscaped(value, segment.bytes);
     segment.bytes.insert(segment.bytes.end(), {kIac, kSe});
     if (confirmed)
-        segment.expected.push_back({static_cast<std::uint8_t>(command + com_port::kServerReplyOffset), value});
+        segment.expected.push_back(
+            {static_cast<std::uint8_t>(command + com_port::kServerReplyOffset), value});
 }
 
 void Rfc2217Client::queueLine(const LineSettings& line)

@@ -8,5 +8,6 @@ apt-get install -y -q --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   dbus dbus-x11 xvfb xauth srecord python3 \
+  ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
   clang libclang-rt-14-dev

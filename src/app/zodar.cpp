@@ -6,7 +6,7 @@
 #include "app/ui_font_resolver.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "document/save_policy.h"
-#include "platform/qt_serial_port.h"
+#include "platform/device_serial_port.h"
 #include "serial/comm_port.h"
 #include "ui/form_menu_ccl.h"
 #include "ui/user_dialogs.h"
@@ -141,7 +141,7 @@ void CZodARApp::readServerFlag()
 bool CZodARApp::createCommPort()
 {
     try {
-        m_serialDevice = std::make_unique<platform::QtSerialPort>();
+        m_serialDevice = std::make_unique<platform::DeviceSerialPort>();
         m_commPort = std::make_unique<serial::CCommPort>(*m_serialDevice);
     } catch (const std::exception&) {
         m_commPort.reset();

@@ -24,7 +24,7 @@ namespace tarvo::serial {
 class CCommPort;
 }
 namespace tarvo::platform {
-class QtSerialPort;
+class DeviceSerialPort;
 }
 
 namespace tarvo::app {
@@ -110,7 +110,7 @@ private:
     document::DocumentNumberPool m_pool;
     ui::SelectionRecords m_selections;
     std::unique_ptr<templates::CTemplateCatalogue> m_catalogue;
-    std::unique_ptr<platform::QtSerialPort> m_serialDevice;
+    std::unique_ptr<platform::DeviceSerialPort> m_serialDevice;
     std::unique_ptr<serial::CCommPort> m_commPort;
     // Declared last: it goes first, before the documents' pool and the port.
     std::unique_ptr<CMainFrame> m_mainFrame;

@@ -1,10 +1,11 @@
 #include "cli/session_runner.h"
 
 #include "cli/cli_args.h"
+#include "platform/device_serial_port.h"
 #include "platform/event_loop_host.h"
 #include "platform/port_paths.h"
-#include "platform/qt_serial_port.h"
 #include "serial/comm_settings_tables.h"
+#include "serial/network_port_address.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -26,6 +27,12 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
     if (dev.empty()) {
         error = "--port needs a device path or a COM number";
         return std::nullopt;
+    }
+    if (serial::isNetworkPortName(dev)) {
+        const auto address = serial::parseNetworkPortAddress(dev, error);
+        if (!address)
+            return std::nullopt;
+        return PortTarget{0, address->text()};
     }
     const bool digits = dev.find_first_not_of("0123456789") == std::string::npos;
     // A relative path with a folder in it is taken from the working folder
@@ -65,7 +72,8 @@ std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, 
 SessionEnvironment::SessionEnvironment(const PortTarget& target, bool showProgress)
     : m_target(target), m_showProgress(showProgress && isatty(STDERR_FILENO)),
       m_host(std::make_unique<platform::EventLoopHost>()),
-      m_device(std::make_unique<platform::QtSerialPort>([path = target.devicePath](int) { return path; })),
+      m_device(
+          std::make_unique<platform::DeviceSerialPort>([path = target.devicePath](int) { return path; })),
       m_port(std::make_unique<serial::CCommPort>(*m_device)),
       m_settings(serial::CommSettings::forDocument(target.portIndex))
 {

@@ -18,12 +18,13 @@
 
 namespace tarvo::platform {
 class EventLoopHost;
-class QtSerialPort;
+class DeviceSerialPort;
 } // namespace tarvo::platform
 
 namespace tarvo::cli {
 
-// DEV of --port: a COM number (1-16) or a device path.
+// DEV of --port: a COM number (1-16), a device path or a network address
+// (rfc2217://HOST:PORT).
 struct PortTarget {
     int portIndex = 0;      // 0-based; for a path, COM1 stands for it
     std::string devicePath; // what is opened
@@ -94,7 +95,7 @@ private:
     bool m_lineShown = false;
     bool m_blockLines = true;
     std::unique_ptr<platform::EventLoopHost> m_host;
-    std::unique_ptr<platform::QtSerialPort> m_device;
+    std::unique_ptr<platform::DeviceSerialPort> m_device;
     std::unique_ptr<serial::CCommPort> m_port;
     serial::CommSettings m_settings;
     bool m_quitOnEnd = false;

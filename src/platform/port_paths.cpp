@@ -1,5 +1,6 @@
 #include "platform/port_paths.h"
 
+#include "serial/network_port_address.h"
 #include "serial/port_device_path.h"
 
 #include <QSettings>
@@ -28,7 +29,7 @@ std::string comPortDevicePath(int portIndex)
             return std::nullopt;
         return value.toString().toStdString();
     };
-    return serial::devicePathForPort(portIndex, environment, settings);
+    return serial::canonicalDeviceName(serial::devicePathForPort(portIndex, environment, settings));
 }
 
 } // namespace tarvo::platform

@@ -1,13 +1,16 @@
 #include "ui/com_port_devices.h"
 
 #include "serial/comm_settings_tables.h"
+#include "serial/network_port_address.h"
 #include "serial/port_device_path.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QSerialPortInfo>
 #include <QSettings>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace tarvo::ui {
 
@@ -37,9 +40,22 @@ QString defaultComPortDevice(int portIndex)
     return QString::fromStdString(serial::devicePathForPort(portIndex, {}, {}));
 }
 
-bool deviceExists(const QString& path)
+DeviceKind deviceKind(const QString& device, QString* reason)
 {
-    return !path.isEmpty() && QFileInfo::exists(path);
+    const std::string name = device.toStdString();
+    if (serial::isNetworkPortName(name)) {
+        std::string error;
+        if (serial::parseNetworkPortAddress(name, error))
+            return DeviceKind::NetworkAddress;
+        if (reason)
+            *reason = QString::fromStdString(error);
+        return DeviceKind::BadAddress;
+    }
+    // Through symbolic links (/dev/serial/by-id/...) to the device itself.
+    struct stat info {};
+    if (device.isEmpty() || ::stat(QFile::encodeName(device).constData(), &info) != 0)
+        return DeviceKind::Missing;
+    return S_ISCHR(info.st_mode) ? DeviceKind::SerialPort : DeviceKind::NotSerialPort;
 }
 
 ComPortMapping comPortMapping(int portIndex)
@@ -58,14 +74,14 @@ ComPortMapping comPortMapping(int portIndex)
     } else {
         m.device = defaultComPortDevice(portIndex);
     }
-    m.present = deviceExists(m.device);
     return m;
 }
 
 bool storeComPortDevice(int portIndex, const QString& device, QString& reason)
 {
     QSettings store(kOrganisation, kApplication);
-    const QString trimmed = device.trimmed();
+    const QString trimmed =
+        QString::fromStdString(serial::canonicalDeviceName(device.trimmed().toStdString()));
     if (trimmed.isEmpty() || trimmed == defaultComPortDevice(portIndex))
         store.remove(settingName(portIndex));
     else
@@ -94,7 +110,9 @@ QList<FoundDevice> foundSerialDevices()
         add(info.systemLocation(), describe(info));
     for (int port = 0; port < serial::kPortCount; ++port) {
         const ComPortMapping m = comPortMapping(port);
-        if (m.source != DeviceSource::Default && m.present)
+        const DeviceKind kind =
+            m.source == DeviceSource::Default ? DeviceKind::Missing : deviceKind(m.device);
+        if (kind == DeviceKind::SerialPort || kind == DeviceKind::NetworkAddress)
             add(m.device, QString());
     }
     std::sort(devices.begin(), devices.end(),

@@ -47,6 +47,7 @@ ComPortSetupDialog::ComPortSetupDialog(int portIndex, QWidget* parent) : QDialog
     m_devices->setInsertPolicy(QComboBox::NoInsert);
     m_devices->setMinimumContentsLength(kDeviceListMinimumChars);
     m_devices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_devices->lineEdit()->setPlaceholderText(texts::kDevicePlaceholder);
     for (const FoundDevice& device : foundSerialDevices()) {
         const QString text = device.description.isEmpty()
                                  ? device.path
@@ -109,27 +110,61 @@ void ComPortSetupDialog::updatePortItem(int port)
 {
     const QString& device = m_chosen[port];
     const QString name = QString::fromStdU16String(serial::portName(port));
-    m_ports->setItemText(port, deviceExists(device) ? texts::kComItem.arg(name, device)
-                                                    : texts::kComItemMissing.arg(name, device));
+    switch (deviceKind(device)) {
+    case DeviceKind::SerialPort:
+    case DeviceKind::NetworkAddress:
+        m_ports->setItemText(port, texts::kComItem.arg(name, device));
+        return;
+    case DeviceKind::Missing:
+        m_ports->setItemText(port, texts::kComItemMissing.arg(name, device));
+        return;
+    case DeviceKind::NotSerialPort:
+        m_ports->setItemText(port, texts::kComItemNotSerialPort.arg(name, device));
+        return;
+    case DeviceKind::BadAddress:
+        m_ports->setItemText(port, texts::kComItemBadAddress.arg(name, device));
+        return;
+    }
+}
+
+void ComPortSetupDialog::showNote(int port)
+{
+    const QString& device = m_chosen[port];
+    const QString name = QString::fromStdU16String(serial::portName(port));
+    QString reason;
+    QString note;
+    switch (deviceKind(device, &reason)) {
+    case DeviceKind::SerialPort:
+        note = texts::kDevicePresent.arg(device);
+        break;
+    case DeviceKind::Missing:
+        note = texts::kDeviceMissing.arg(device, name);
+        break;
+    case DeviceKind::NotSerialPort:
+        note = texts::kDeviceNotSerialPort.arg(device, name);
+        break;
+    case DeviceKind::NetworkAddress:
+        note = texts::kDeviceNetworkAddress.arg(device, name);
+        break;
+    case DeviceKind::BadAddress:
+        note = texts::kDeviceBadAddress.arg(reason);
+        break;
+    }
+    const ComPortMapping& mapping = m_mappings[port];
+    if (mapping.source == DeviceSource::Environment)
+        note += QLatin1Char(' ') + texts::kDeviceFromEnvironment.arg(mapping.environmentName, name);
+    m_deviceNote->setText(note);
 }
 
 void ComPortSetupDialog::showPort(int port)
 {
     if (port < 0 || port >= serial::kPortCount)
         return;
-    const ComPortMapping& mapping = m_mappings[port];
-    const QString& device = m_chosen[port];
-    const QString name = QString::fromStdU16String(serial::portName(port));
     m_showing = true;
-    m_devices->setEditText(device);
+    m_devices->setEditText(m_chosen[port]);
     m_showing = false;
-    const bool fromEnvironment = mapping.source == DeviceSource::Environment;
-    m_devices->setEnabled(!fromEnvironment);
-    QString note =
-        deviceExists(device) ? texts::kDevicePresent.arg(device) : texts::kDeviceMissing.arg(device, name);
-    if (fromEnvironment)
-        note += QLatin1Char(' ') + texts::kDeviceFromEnvironment.arg(mapping.environmentName, name);
-    m_deviceNote->setText(note);
+    m_devices->setEnabled(m_mappings[port].source != DeviceSource::Environment);
+    showNote(port);
 }
 
 void ComPortSetupDialog::deviceEdited()
@@ -144,9 +179,7 @@ void ComPortSetupDialog::deviceEdited()
         return;
     m_chosen[port] = device;
     updatePortItem(port);
-    const QString name = QString::fromStdU16String(serial::portName(port));
-    m_deviceNote->setText(deviceExists(device) ? texts::kDevicePresent.arg(device)
-                                               : texts::kDeviceMissing.arg(device, name));
+    showNote(port);
 }
 
 void ComPortSetupDialog::accept()

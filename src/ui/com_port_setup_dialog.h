@@ -3,8 +3,10 @@
 // the application) uses, "COM1" ... "COM16", each shown with the device it
 // maps to. The device of a COM port can be changed here, from the serial
 // devices found on this system or typed in; OK stores changed devices as the
-// setting Ports/COM<n>. A device that does not exist is marked missing but
-// may be chosen: opening it is the next transfer's business.
+// setting Ports/COM<n>. A device may also be a network serial server's
+// address (rfc2217://HOST:PORT). A device that does not exist is marked
+// missing, and a file that is not a device is marked as not a serial port;
+// either may be chosen: opening it is the next transfer's business.
 
 #include "ui/com_port_devices.h"
 
@@ -36,6 +38,7 @@ private:
     void showPort(int portIndex);
     void deviceEdited();
     void updatePortItem(int portIndex);
+    void showNote(int portIndex);
     QString typedDevice() const;
 
     QComboBox* m_ports = nullptr;

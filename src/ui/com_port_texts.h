@@ -15,11 +15,22 @@ inline const QString kDeviceLabel = QStringLiteral("&Device:");
 // "COM3 (/dev/ttyS2)", "COM3 (/dev/ttyUSB0, missing)".
 inline const QString kComItem = QStringLiteral("%1 (%2)");
 inline const QString kComItemMissing = QStringLiteral("%1 (%2, missing)");
+inline const QString kComItemNotSerialPort = QStringLiteral("%1 (%2, not a serial port)");
+inline const QString kComItemBadAddress = QStringLiteral("%1 (%2, not a valid address)");
 inline const QString kDeviceItem = QStringLiteral("%1 - %2");
 inline const QString kDevicePresent = QStringLiteral("%1 is present on this system.");
 inline const QString kDeviceMissing =
     QStringLiteral("%1 is not present on this system. It can still be chosen; a transfer on %2 "
                    "reports the device as missing until it is connected.");
+inline const QString kDeviceNotSerialPort =
+    QStringLiteral("%1 is not a serial port. A transfer on %2 cannot use it; choose a serial device "
+                   "(such as /dev/ttyUSB0) or a network serial server (rfc2217://HOST:PORT).");
+inline const QString kDeviceNetworkAddress =
+    QStringLiteral("%1 is a keyboard behind a network serial server (RFC 2217). A transfer on %2 "
+                   "connects to it when it starts.");
+// The reason comes from the address check and names the address.
+inline const QString kDeviceBadAddress = QStringLiteral("%1.");
+inline const QString kDevicePlaceholder = QStringLiteral("/dev/ttyUSB0 or rfc2217://HOST:PORT");
 inline const QString kDeviceFromEnvironment =
     QStringLiteral("The environment variable %1 maps %2 to this device and wins over the choice made here.");
 inline const QString kSettingNotStored = QStringLiteral("The device of %1 could not be stored: %2");

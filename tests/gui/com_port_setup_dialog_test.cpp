@@ -180,3 +180,35 @@ TEST_F(ComPortSetupDialogTest, ChoosingTheDefaultDeviceAgainRemovesTheSetting)
     cancelled.reject();
     EXPECT_FALSE(store().contains(QStringLiteral("Ports/COM3")));
 }
+
+TEST_F(ComPortSetupDialogTest, AFileThatIsNoDeviceIsNamedAsNotASerialPort)
+{
+    store().setValue(QStringLiteral("Ports/COM8"), QStringLiteral("/etc/passwd"));
+    ComPortSetupDialog dialog(7);
+    EXPECT_EQ(ports(dialog)->itemText(7), QStringLiteral("COM8 (/etc/passwd, not a serial port)"));
+    EXPECT_TRUE(note(dialog).contains(QStringLiteral("/etc/passwd is not a serial port")))
+        << note(dialog).toStdString();
+    EXPECT_FALSE(note(dialog).contains(QStringLiteral("present"))) << note(dialog).toStdString();
+}
+
+TEST_F(ComPortSetupDialogTest, ANetworkAddressIsTakenForAComNumberAndShown)
+{
+    ComPortSetupDialog dialog(6);
+    devices(dialog)->lineEdit()->clear();
+    QTest::keyClicks(devices(dialog)->lineEdit(), QStringLiteral("RFC2217://Kbd-Room3"));
+    EXPECT_EQ(ports(dialog)->itemText(6), QStringLiteral("COM7 (RFC2217://Kbd-Room3, not a valid address)"));
+    EXPECT_TRUE(note(dialog).contains(QStringLiteral("no port number"))) << note(dialog).toStdString();
+    QTest::keyClicks(devices(dialog)->lineEdit(), QStringLiteral(":2001"));
+    EXPECT_EQ(ports(dialog)->itemText(6), QStringLiteral("COM7 (RFC2217://Kbd-Room3:2001)"));
+    EXPECT_TRUE(note(dialog).contains(QStringLiteral("network serial server"))) << note(dialog).toStdString();
+    dialog.accept();
+
+    const QString address = QStringLiteral("rfc2217://kbd-room3:2001");
+    EXPECT_EQ(store().value(QStringLiteral("Ports/COM7")).toString(), address);
+    EXPECT_EQ(QString::fromStdString(tarvo::platform::comPortDevicePath(6)), address);
+    // Opened again: shown beside its COM number and offered for the others.
+    ComPortSetupDialog again(0);
+    EXPECT_EQ(ports(again)->itemText(6), QStringLiteral("COM7 (%1)").arg(address));
+    EXPECT_TRUE(devicePaths(again).contains(address))
+        << devicePaths(again).join(QLatin1Char(' ')).toStdString();
+}

@@ -47,6 +47,10 @@ TEST_F(LineSpeedSettingsTest, KeepsTheSpeedPerDevicePath)
     EXPECT_EQ(m_speeds.remembered(kDevice), 57600);
     EXPECT_EQ(m_speeds.remembered("/dev/ttyS1"), 19200);
     EXPECT_EQ(m_speeds.remembered("/dev/ttyS2"), std::nullopt);
+    // Network addresses hold slashes and colons too; each port of a server is its own device.
+    m_speeds.remember("rfc2217://10.0.0.5:7001", 57600);
+    EXPECT_EQ(m_speeds.remembered("rfc2217://10.0.0.5:7001"), 57600);
+    EXPECT_EQ(m_speeds.remembered("rfc2217://10.0.0.5:7002"), std::nullopt);
 }
 
 TEST_F(LineSpeedSettingsTest, AValueThatIsNoLineSpeedCountsAsNone)

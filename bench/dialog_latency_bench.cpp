@@ -197,8 +197,6 @@ const char* gapReason(const Gap& gap)
         return "the read-back ends, the merge, the write session opens the port and pings";
     if (gap.before == "C0")
         return "one session ends, the next opens the port and pings";
-    if (gap.before == "S2" && gap.after == "S2")
-        return "during the write (the cancel question, answered No)";
     if (gap.before == "C1")
         return "before the erase";
     if (gap.after == "C1")

@@ -94,7 +94,8 @@ public:
     void progress(const transfer::BlockProgress& p) override
     {
         m_host.progress(p);
-        if (p.phase != transfer::TransferPhase::Write || p.done != kBlocksBeforeCancel || m_sinceCancel.isValid())
+        if (p.phase != transfer::TransferPhase::Write || p.done != kBlocksBeforeCancel ||
+            m_sinceCancel.isValid())
             return;
         QTimer::singleShot(0, [this] {
             m_shownBefore = ui::UserDialogs::shown().size();
@@ -209,19 +210,21 @@ void printTimeBeyondTheWire(double wholeS, double lineS, const TraceTime& time)
     double longS = 0;
     for (const Gap& gap : time.longGaps)
         longS += static_cast<double>(gap.us) / kUsPerS;
-    std::printf("  beyond the wire %.3f s: turnaround between a reply and the next frame %.3f s (%zu, %.2f ms "
-                "each), %zu gaps of %.0f ms or more %.3f s, before the first frame and after the last reply "
-                "%.3f s, the simulator's own pacing %.3f s\n",
-                wholeS - lineS, time.turnaroundS, time.turnarounds,
-                time.turnarounds > 0 ? time.turnaroundS * kUsPerMs / static_cast<double>(time.turnarounds) : 0.0,
-                time.longGaps.size(), static_cast<double>(kLongGapUs) / kUsPerMs, longS, wholeS - time.spanS,
-                time.spanS - lineS - time.turnaroundS - longS);
+    std::printf(
+        "  beyond the wire %.3f s: turnaround between a reply and the next frame %.3f s (%zu, %.2f ms "
+        "each), %zu gaps of %.0f ms or more %.3f s, before the first frame and after the last reply "
+        "%.3f s, the simulator's own pacing %.3f s\n",
+        wholeS - lineS, time.turnaroundS, time.turnarounds,
+        time.turnarounds > 0 ? time.turnaroundS * kUsPerMs / static_cast<double>(time.turnarounds) : 0.0,
+        time.longGaps.size(), static_cast<double>(kLongGapUs) / kUsPerMs, longS, wholeS - time.spanS,
+        time.spanS - lineS - time.turnaroundS - longS);
     for (const Gap& gap : time.longGaps)
         std::printf("    %7.1f ms after %s before %s: %s\n", static_cast<double>(gap.us) / kUsPerMs,
                     gap.after.empty() ? "-" : gap.after.c_str(), gap.before.c_str(), gapReason(gap));
-    std::printf("  pauses kept for the keyboard: %d ms between a cancel answered Yes and the end of data (not "
-                "taken in this run)\n",
-                transfer::kCancelPauseMs);
+    std::printf(
+        "  pauses kept for the keyboard: %d ms between a cancel answered Yes and the end of data (not "
+        "taken in this run)\n",
+        transfer::kCancelPauseMs);
     std::printf("  pauses for the reader, left out by the editor (the texts still show): %d ms before each "
                 "ping, %d ms before reading the keyboard ID, before each information read and before each "
                 "erase\n",
@@ -307,7 +310,7 @@ int main(int argc, char** argv)
     std::printf("longest the event loop was held: %.0f ms, ratio %.2f (goal at most %.0f ms)\n", worst,
                 worst / kLatencyGoalMs, kLatencyGoalMs);
     std::printf("Cancel during the write to its question: %lld ms, ratio %.2f (goal at most %.0f ms)\n",
-                static_cast<long long>(user.questionMs()), static_cast<double>(user.questionMs()) / kLatencyGoalMs,
-                kLatencyGoalMs);
+                static_cast<long long>(user.questionMs()),
+                static_cast<double>(user.questionMs()) / kLatencyGoalMs, kLatencyGoalMs);
     return 0;
 }

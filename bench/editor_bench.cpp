@@ -207,13 +207,15 @@ int main(int argc, char** argv)
             selects.processorMs.push_back(processorMs() - processorBefore);
         }
 
-    const QString openWhat = QStringLiteral("File Open of a document of %1 tables to its drawn tree").arg(kTables);
+    const QString openWhat =
+        QStringLiteral("File Open of a document of %1 tables to its drawn tree").arg(kTables);
     printFigure(qPrintable(openWhat), opens, kOpenGoalMs);
     printFigure("selecting another script menu to its drawn form", selects, kSelectGoalMs);
     const double mb = residentMb();
-    std::printf("resident memory with %d documents of %d tables open: %.1f MB (%.1f MB at start, %.1f MB after "
-                "the opens), ratio %.2f (goal under %.0f MB)\n",
-                kDocuments, kTables, mb, startedMb, openMb, mb / kMemoryGoalMb, kMemoryGoalMb);
+    std::printf(
+        "resident memory with %d documents of %d tables open: %.1f MB (%.1f MB at start, %.1f MB after "
+        "the opens), ratio %.2f (goal under %.0f MB)\n",
+        kDocuments, kTables, mb, startedMb, openMb, mb / kMemoryGoalMb, kMemoryGoalMb);
     std::fflush(stdout);
     return 0;
 }

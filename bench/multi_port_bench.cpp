@@ -105,10 +105,11 @@ int main()
     const double manyWire = many > 0 ? longestWireS(keyboards, kManyKeyboards) : -1;
     if (manyWire <= 0)
         return 1;
-    std::printf("one-slot download with read-back at %d baud, speeds remembered: 1 keyboard %.2f s (wire %.2f s, "
-                "ratio %.3f), %d keyboards %.2f s (longest wire %.2f s, ratio %.3f); %d against 1: ratio %.3f "
-                "(goal at most %.2f)\n",
-                kBaud, one, oneWire, one / oneWire, kManyKeyboards, many, manyWire, many / manyWire,
-                kManyKeyboards, many / one, kGoalRatio);
+    std::printf(
+        "one-slot download with read-back at %d baud, speeds remembered: 1 keyboard %.2f s (wire %.2f s, "
+        "ratio %.3f), %d keyboards %.2f s (longest wire %.2f s, ratio %.3f); %d against 1: ratio %.3f "
+        "(goal at most %.2f)\n",
+        kBaud, one, oneWire, one / oneWire, kManyKeyboards, many, manyWire, many / manyWire, kManyKeyboards,
+        many / one, kGoalRatio);
     return 0;
 }

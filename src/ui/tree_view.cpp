@@ -5,10 +5,10 @@
 #include "ui/form_registry.h"
 #include "ui/tree_icons.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QEvent>
 #include <QTimer>
 
 namespace tarvo::ui {

@@ -97,7 +97,8 @@ TEST_F(TransferProgress, APhaseWhoseBlocksStopSaysItWaitsForTheKeyboard)
     QTRY_COMPARE(m_dialog.rateText(), ui::waitingText(TransferProgressDialog::kStalledAfterMs + 1000));
     // The next block brings the rate back.
     blockAt(m_nowMs + TransferProgressDialog::kRefreshMs, 102);
-    EXPECT_TRUE(m_dialog.rateText().contains(QStringLiteral("blocks/s"))) << m_dialog.rateText().toStdString();
+    EXPECT_TRUE(m_dialog.rateText().contains(QStringLiteral("blocks/s")))
+        << m_dialog.rateText().toStdString();
 }
 
 TEST_F(TransferProgress, TheTimeLeftCoversThePhasesStillToCome)
@@ -108,7 +109,8 @@ TEST_F(TransferProgress, TheTimeLeftCoversThePhasesStillToCome)
     blockAt(1000, 101);
     const int left = kBlocks - 101 + kBlocks;
     EXPECT_EQ(m_dialog.rateText(), ui::rateAndTimeLeft(100, left, 1000));
-    EXPECT_TRUE(m_dialog.rateText().endsWith(QStringLiteral("1:21 left"))) << m_dialog.rateText().toStdString();
+    EXPECT_TRUE(m_dialog.rateText().endsWith(QStringLiteral("1:21 left")))
+        << m_dialog.rateText().toStdString();
 }
 
 // The line speed remembered for the device: the editor's job pings there
@@ -131,7 +133,8 @@ TEST_F(TransferLineSpeed, TheEditorPingsFirstAtTheSpeedThatLastAnsweredOnTheDevi
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, nullptr);
     transfer::ImportJobSetup setup;
     setup.templateTables = templates::buildTablesFromTemplate(shippedTemplate().toStdString());
-    transfer::ImportJob job({loop, port, settings, keyboard.link()}, host, host.jobOptions(), std::move(setup));
+    transfer::ImportJob job({loop, port, settings, keyboard.link()}, host, host.jobOptions(),
+                            std::move(setup));
     std::vector<int> pings; // the line speed of each
     job.setFrameObserver([&pings, &settings](serial::CBpProtocol::FrameDirection direction,
                                              std::span<const std::uint8_t> bytes) {

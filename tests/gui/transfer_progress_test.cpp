@@ -20,6 +20,7 @@
 #include "ui/transfer_texts.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
@@ -35,6 +36,14 @@ using ui::TransferProgressDialog;
 
 constexpr int kBlocks = 4096;
 const QString kTableLine = QStringLiteral("Reading Language Table  English:");
+
+// With TARVO_SHOT_DIR set, a picture of the dialog is saved there as xfer_<name>.png.
+void savePicture(QWidget& widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("TARVO_SHOT_DIR");
+    if (!folder.isEmpty())
+        widget.grab().save(QDir(folder).filePath(QStringLiteral("xfer_%1.png").arg(name)));
+}
 
 // A progress dialog on a clock the test moves.
 class TransferProgress : public ::testing::Test {
@@ -95,6 +104,7 @@ TEST_F(TransferProgress, APhaseWhoseBlocksStopSaysItWaitsForTheKeyboard)
     EXPECT_EQ(m_dialog.rateText(), ui::rateAndTimeLeft(100, kBlocks - 101, 1000));
     m_nowMs = 1000 + TransferProgressDialog::kStalledAfterMs + 1000;
     QTRY_COMPARE(m_dialog.rateText(), ui::waitingText(TransferProgressDialog::kStalledAfterMs + 1000));
+    savePicture(m_dialog, QStringLiteral("waiting"));
     // The next block brings the rate back.
     blockAt(m_nowMs + TransferProgressDialog::kRefreshMs, 102);
     EXPECT_TRUE(m_dialog.rateText().contains(QStringLiteral("blocks/s")))
@@ -111,6 +121,7 @@ TEST_F(TransferProgress, TheTimeLeftCoversThePhasesStillToCome)
     EXPECT_EQ(m_dialog.rateText(), ui::rateAndTimeLeft(100, left, 1000));
     EXPECT_TRUE(m_dialog.rateText().endsWith(QStringLiteral("1:21 left")))
         << m_dialog.rateText().toStdString();
+    savePicture(m_dialog, QStringLiteral("time_left"));
 }
 
 // The line speed remembered for the device: the editor's job pings there

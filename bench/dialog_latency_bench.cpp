@@ -1,8 +1,18 @@
 // The editor's Download dialogs against a simulated keyboard at 57600 baud
-// with wire-time pacing, offscreen: how long the event loop is ever kept
-// from running (so the window repaints and takes clicks) over the whole
-// download, and how long after a click on Cancel during the write the
-// question is asked. Goal for both: at most 100 ms.
+// with wire-time pacing, offscreen, with the line speed remembered (as an
+// earlier Query or download leaves it):
+// - the whole one-slot download with read-back against the line time of
+//   every frame and reply it exchanged, as the simulator's trace records
+//   them (goal at most 1.10), and where the time beyond the wire went: the
+//   turnaround between a reply and the next frame, every longer gap with the
+//   frames around it, and what lies before the first frame and after the
+//   last reply; then which pauses the sessions keep for the keyboard and
+//   which the editor leaves out;
+// - how long the event loop is ever kept from running (so the window
+//   repaints and takes clicks), and how long after a click on Cancel during
+//   the write the question is asked (goal for both at most 100 ms).
+// The bench answers at once wherever the user would be asked: the merge's
+// OK, the cancel question (No) and the OK at the end.
 
 // The core headers come before Qt's: a member of theirs is named like a Qt keyword.
 #include "document/doc.h"
@@ -10,6 +20,7 @@
 #include "transfer/download_job.h"
 
 #include "platform/event_loop_host.h"
+#include "platform/line_speed_settings.h"
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
 #include "transfer_bench_support.h"
@@ -28,15 +39,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
+using namespace tarvo;
+
 constexpr int kBaud = 57600;
-constexpr double kGoalMs = 100;
+constexpr double kLatencyGoalMs = 100;
+constexpr double kWireGoalRatio = 1.10;
 constexpr int kTickMs = 10;
-constexpr int kPollMs = 1;
 constexpr int kSlot = 1;
 constexpr int kBlocksBeforeCancel = 500;
+// A gap between a reply and the next frame this long is listed on its own.
+constexpr std::int64_t kLongGapUs = 20000;
+constexpr double kUsPerMs = 1000.0;
+constexpr double kUsPerS = 1000000.0;
 
 // The longest time between two ticks of a kTickMs timer, beyond kTickMs.
 class LoopWatch {
@@ -61,21 +80,164 @@ private:
     qint64 m_worstMs = 0;
 };
 
-int blocksDone(const tarvo::ui::TransferProgressDialog& progress)
+// The dialogs' listener, with a user who answers at once: OK after the merge
+// read, Cancel at block kBlocksBeforeCancel of the write answered No (timed
+// to the question), OK at the end. Each click goes through the dialog's own
+// button, from the loop, as a user's would.
+class PromptUser final : public transfer::JobListener {
+public:
+    explicit PromptUser(ui::TransferJobHost& host) : m_host(host) {}
+
+    qint64 questionMs() const { return m_questionMs; }
+
+    void stageStarted(transfer::JobStage stage) override { m_host.stageStarted(stage); }
+    void progress(const transfer::BlockProgress& p) override
+    {
+        m_host.progress(p);
+        if (p.phase != transfer::TransferPhase::Write || p.done != kBlocksBeforeCancel ||
+            m_sinceCancel.isValid())
+            return;
+        QTimer::singleShot(0, [this] {
+            m_shownBefore = ui::UserDialogs::shown().size();
+            ui::UserDialogs::queueAnswer(QMessageBox::No);
+            m_sinceCancel.start();
+            m_host.progressDialog().button()->click();
+        });
+    }
+    void slotDone(int slot, transfer::SlotOutcome outcome) override { m_host.slotDone(slot, outcome); }
+    void notice(const std::string& text) override { m_host.notice(text); }
+    void slotChoiceNeeded() override { m_host.slotChoiceNeeded(); }
+    void cancelQuestion(const std::u16string& question) override
+    {
+        m_host.cancelQuestion(question);
+        // Runs right after the host has asked, which it does from the loop.
+        QTimer::singleShot(0, [this] {
+            if (ui::UserDialogs::shown().size() > m_shownBefore)
+                m_questionMs = m_sinceCancel.elapsed();
+        });
+    }
+    void mergeReadDone() override
+    {
+        m_host.mergeReadDone();
+        QTimer::singleShot(0, [this] { m_host.progressDialog().button()->click(); });
+    }
+    void jobEnded(const transfer::JobEnd& end) override
+    {
+        m_host.jobEnded(end);
+        if (end.status == transfer::JobStatus::Complete)
+            QTimer::singleShot(0, [this] { m_host.progressDialog().button()->click(); });
+    }
+
+private:
+    ui::TransferJobHost& m_host;
+    QElapsedTimer m_sinceCancel;
+    qsizetype m_shownBefore = 0;
+    qint64 m_questionMs = -1;
+};
+
+// The processor time this process has used, user and system, in seconds:
+// unlike the wall time, it does not grow when others share the machine.
+double processorSeconds()
 {
-    return progress.blockText().section(QLatin1Char(' '), 0, 0).toInt();
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / kUsPerS;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-bool askedSoFar(qsizetype before)
+// A gap on the line between a reply and the next frame.
+struct Gap {
+    std::int64_t us = 0;
+    std::string after;  // the reply before it ("T0", or "" before the first frame)
+    std::string before; // the frame after it
+};
+
+// Where the time of the simulator's trace went beyond the line time.
+struct TraceTime {
+    double spanS = 0; // from the first frame to the last reply
+    double turnaroundS = 0;
+    std::size_t turnarounds = 0;
+    std::vector<Gap> longGaps;
+};
+
+TraceTime traceTime(const std::vector<bench::TraceLine>& trace)
 {
-    return tarvo::ui::UserDialogs::shown().size() > before;
+    TraceTime time;
+    std::int64_t firstUs = -1;
+    std::int64_t lastReplyUs = -1;
+    std::string lastReply;
+    for (const auto& line : trace) {
+        if (!line.received) {
+            lastReplyUs = line.us;
+            lastReply = line.type;
+            continue;
+        }
+        if (firstUs < 0)
+            firstUs = line.us;
+        if (lastReplyUs < 0)
+            continue;
+        const std::int64_t gap = line.us - lastReplyUs;
+        if (gap >= kLongGapUs) {
+            time.longGaps.push_back({gap, lastReply, line.type});
+        } else {
+            time.turnaroundS += static_cast<double>(gap) / kUsPerS;
+            ++time.turnarounds;
+        }
+    }
+    if (firstUs >= 0 && lastReplyUs > firstUs)
+        time.spanS = static_cast<double>(lastReplyUs - firstUs) / kUsPerS;
+    return time;
+}
+
+// What a long gap is, by the frames around it.
+const char* gapReason(const Gap& gap)
+{
+    if (gap.after == "T0" && gap.before == "C0")
+        return "the read-back ends, the merge, the write session opens the port and pings";
+    if (gap.before == "C0")
+        return "one session ends, the next opens the port and pings";
+    if (gap.before == "C1")
+        return "before the erase";
+    if (gap.after == "C1")
+        return "after the erase";
+    return "between two frames";
+}
+
+void printTimeBeyondTheWire(double wholeS, double lineS, const TraceTime& time)
+{
+    double longS = 0;
+    for (const Gap& gap : time.longGaps)
+        longS += static_cast<double>(gap.us) / kUsPerS;
+    std::printf(
+        "  beyond the wire %.3f s: turnaround between a reply and the next frame %.3f s (%zu, %.2f ms "
+        "each), %zu gaps of %.0f ms or more %.3f s, before the first frame and after the last reply "
+        "%.3f s, the simulator's own pacing %.3f s\n",
+        wholeS - lineS, time.turnaroundS, time.turnarounds,
+        time.turnarounds > 0 ? time.turnaroundS * kUsPerMs / static_cast<double>(time.turnarounds) : 0.0,
+        time.longGaps.size(), static_cast<double>(kLongGapUs) / kUsPerMs, longS, wholeS - time.spanS,
+        time.spanS - lineS - time.turnaroundS - longS);
+    for (const Gap& gap : time.longGaps)
+        std::printf("    %7.1f ms after %s before %s: %s\n", static_cast<double>(gap.us) / kUsPerMs,
+                    gap.after.empty() ? "-" : gap.after.c_str(), gap.before.c_str(), gapReason(gap));
+    std::printf(
+        "  pauses kept for the keyboard: %d ms between a cancel answered Yes and the end of data (not "
+        "taken in this run)\n",
+        transfer::kCancelPauseMs);
+    std::printf("  pauses for the reader, left out by the editor (the texts still show): %d ms before each "
+                "ping, %d ms before reading the keyboard ID, before each information read and before each "
+                "erase\n",
+                transfer::kPingPauseMs, transfer::kProgressPauseMs);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace tarvo;
+    // The remembered line speeds in a settings folder of the bench's own.
+    const bench::TempFolder configFolder;
+    ::setenv("XDG_CONFIG_HOME", configFolder.path().c_str(), 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -88,6 +250,7 @@ int main(int argc, char** argv)
         return 1;
     }
     qputenv("TARVO_COM1", QByteArray::fromStdString(keyboard.linkPath()));
+    platform::LineSpeedSettings().remember(keyboard.linkPath(), kBaud);
 
     document::DocumentNumberPool pool;
     const std::string templatePath = std::string(TARVO_SOURCE_DIR) + "/data/templates/Standard.LT3";
@@ -103,62 +266,51 @@ int main(int argc, char** argv)
     serial::CommSettings settings = serial::CommSettings::forDocument(0);
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, nullptr);
+    PromptUser user(host);
     transfer::DownloadJobSetup setup;
     setup.forceWrite = true; // the merged table equals the keyboard's
     transfer::JobLine line{loop, port, settings, keyboard.linkPath()};
-    transfer::DownloadJob job(line, host, host.jobOptions(), *made.doc, setup);
+    transfer::DownloadJob job(line, user, host.jobOptions(), *made.doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
-
     host.setChoiceHook([](ui::TransferSlotDialog& dialog) {
         dialog.list(kSlot)->setCurrentIndex(1);
         dialog.backupOption()->setChecked(false);
         dialog.okButton()->click();
     });
-    QElapsedTimer sinceCancel;
-    qint64 questionMs = -1;
-    qsizetype shownBeforeCancel = 0;
-    QTimer driver;
-    driver.setTimerType(Qt::PreciseTimer);
-    host.setProgressHook([&](ui::TransferProgressDialog& progress) {
-        QObject::connect(&driver, &QTimer::timeout, [&] {
-            if (progress.waitingForOk()) {
-                progress.button()->click();
-            } else if (progress.finished()) {
-                driver.stop();
-                progress.button()->click();
-            } else if (sinceCancel.isValid() && questionMs < 0 && askedSoFar(shownBeforeCancel)) {
-                questionMs = sinceCancel.elapsed();
-            } else if (!sinceCancel.isValid() &&
-                       progress.windowTitle() == ui::transfer_texts::kTransferTitle &&
-                       blocksDone(progress) >= kBlocksBeforeCancel) {
-                // Cancel, answered No: the write goes on.
-                shownBeforeCancel = ui::UserDialogs::shown().size();
-                ui::UserDialogs::queueAnswer(QMessageBox::No);
-                sinceCancel.start();
-                progress.button()->click();
-            }
-        });
-        driver.start(kPollMs);
-    });
 
     LoopWatch watch;
     QElapsedTimer whole;
     whole.start();
+    const double processorBefore = processorSeconds();
     const transfer::JobEnd& end =
         host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
     const double wholeS = static_cast<double>(whole.elapsed()) / 1000.0;
+    const double processorS = processorSeconds() - processorBefore;
     keyboard.stop();
-    if (end.status != transfer::JobStatus::Complete || questionMs < 0) {
+    if (end.status != transfer::JobStatus::Complete || user.questionMs() < 0) {
         std::fprintf(stderr,
                      "bench_dialog_latency: the download did not complete with a cancel answered No: %s\n",
                      end.message.c_str());
         return 1;
     }
+    double lineS = 0;
+    std::size_t frames = 0;
+    const auto trace = bench::readTrace(keyboard.tracePath(), error);
+    if (!bench::wireSeconds(keyboard.tracePath(), kBaud, lineS, frames, error)) {
+        std::fprintf(stderr, "bench_dialog_latency: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("editor download of slot %d with read-back at %d baud, speed remembered: whole %.3f s, wire "
+                "time of its %zu frames and replies %.3f s, ratio %.4f (goal at most %.2f)\n",
+                kSlot, kBaud, wholeS, frames, lineS, wholeS / lineS, kWireGoalRatio);
+    printTimeBeyondTheWire(wholeS, lineS, traceTime(trace));
+    std::printf("  the editor's processor time %.3f s, %.0f us a frame\n", processorS,
+                frames > 0 ? processorS * kUsPerS / static_cast<double>(frames) : 0.0);
     const auto worst = static_cast<double>(watch.worstMs());
-    std::printf("editor download of slot %d at %d baud (%.1f s): longest the event loop was held %.0f ms, "
-                "ratio %.2f (goal at most %.0f ms)\n",
-                kSlot, kBaud, wholeS, worst, worst / kGoalMs, kGoalMs);
+    std::printf("longest the event loop was held: %.0f ms, ratio %.2f (goal at most %.0f ms)\n", worst,
+                worst / kLatencyGoalMs, kLatencyGoalMs);
     std::printf("Cancel during the write to its question: %lld ms, ratio %.2f (goal at most %.0f ms)\n",
-                static_cast<long long>(questionMs), static_cast<double>(questionMs) / kGoalMs, kGoalMs);
+                static_cast<long long>(user.questionMs()),
+                static_cast<double>(user.questionMs()) / kLatencyGoalMs, kLatencyGoalMs);
     return 0;
 }

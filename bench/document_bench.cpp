@@ -3,7 +3,7 @@
 // the medians against the goal of 10 ms.
 
 #include "document/doc.h"
-#include "model/lang_table_layout.h"
+#include "full_tables.h"
 
 #include <algorithm>
 #include <chrono>
@@ -18,7 +18,6 @@
 
 namespace {
 
-namespace layout = tarvo::model::layout;
 using tarvo::document::CS1_Doc;
 using tarvo::document::DocumentNumberPool;
 
@@ -30,43 +29,6 @@ double medianMs(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
-}
-
-std::unique_ptr<tarvo::model::CS1_LangTable> fullTable(int index)
-{
-    auto t = std::make_unique<tarvo::model::CS1_LangTable>();
-    t->Init();
-    tarvo::model::TableHeader header;
-    header.schema = 1;
-    header.friendlyName = u"Language " + std::u16string(1, static_cast<char16_t>(u'A' + index));
-    tarvo::model::TableMetadata metadata;
-    metadata.font = index % 7 + 1;
-    metadata.firmwareMajor = 1;
-    metadata.firmwareMinor = 94;
-    metadata.languageId = index;
-    t->SetHeader(header, metadata);
-    for (std::size_t i = layout::kMisc20Offset; i < layout::kMenuRegionOffset; ++i)
-        t->SetByte(i, static_cast<int>((i * 7 + static_cast<std::size_t>(index)) & 0x7F));
-    t->SetMetadataLabel(10, u"Script Menus");
-    t->misc20Info().assign(layout::kMisc20Count, {1, 20, 'L', 0, 0, u""});
-    t->misc10Info().assign(layout::kMisc10Count, {1, 10, 'C', 0, 0, u""});
-    // The script menus 80-95 in full, as a template gives them.
-    for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
-        t->SetMenuName(menu, u"Menu name");
-        for (int entry = 1; entry <= layout::kEntriesPerMenu; ++entry) {
-            tarvo::model::MenuEntry e;
-            e.line1 = u"Line one";
-            e.line2 = u"Line two";
-            e.actionKind = 2;
-            e.valueA = '0';
-            tarvo::model::MenuEntryInfo info;
-            info.menu = menu;
-            info.entry = entry;
-            info.edited = menu >= layout::kMainCclMenu && entry % 3 == 0;
-            t->SetMenuEntry(e, info, false);
-        }
-    }
-    return t;
 }
 
 } // namespace
@@ -83,10 +45,7 @@ int main()
     DocumentNumberPool pool;
     auto number = pool.take();
     CS1_Doc doc(std::move(*number), 0);
-    tarvo::document::TableList tables;
-    for (int i = 0; i < kTables; ++i)
-        tables.push_back(fullTable(i));
-    doc.OnNewDocument(std::move(tables), nullptr);
+    doc.OnNewDocument(tarvo::bench::fullTables(kTables), nullptr);
 
     std::vector<double> saves;
     std::vector<double> opens;

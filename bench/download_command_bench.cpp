@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <string>
 
 namespace {
@@ -17,30 +16,6 @@ namespace {
 constexpr int kBaud = 57600;
 constexpr double kGoalRatio = 1.10;
 constexpr double kCommandTimeoutS = 600;
-
-// Bytes of every frame received and every reply sent ("... 7 bytes").
-bool wireSeconds(const std::filesystem::path& tracePath, double& seconds, std::size_t& frames,
-                 std::string& error)
-{
-    const auto trace = tarvo::bench::readTrace(tracePath, error);
-    if (trace.empty()) {
-        if (error.empty())
-            error = tracePath.string() + " holds no frame";
-        return false;
-    }
-    static const std::regex bytesAtEnd(R"((\d+) bytes$)");
-    std::size_t bytes = 0;
-    frames = 0;
-    for (const auto& line : trace) {
-        std::smatch m;
-        if (!std::regex_search(line.text, m, bytesAtEnd))
-            continue; // a frame with no reply
-        bytes += std::stoul(m[1].str());
-        frames += line.received ? 1 : 0;
-    }
-    seconds = tarvo::bench::lineSeconds(bytes, kBaud);
-    return true;
-}
 
 // Runs the download against a fresh keyboard; false when it failed.
 bool timeDownload(tarvo::bench::SimulatedKeyboard& keyboard, const std::string& document, const char* what,
@@ -64,7 +39,7 @@ bool timeDownload(tarvo::bench::SimulatedKeyboard& keyboard, const std::string& 
     }
     double lineS = 0;
     std::size_t frames = 0;
-    if (!wireSeconds(keyboard.tracePath(), lineS, frames, error)) {
+    if (!tarvo::bench::wireSeconds(keyboard.tracePath(), kBaud, lineS, frames, error)) {
         std::fprintf(stderr, "bench_download_command: %s\n", error.c_str());
         return false;
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <poll.h>
+#include <regex>
 #include <sstream>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -61,6 +62,34 @@ std::vector<TraceLine> readTrace(const std::filesystem::path& path, std::string&
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+std::size_t bytesOf(const TraceLine& line)
+{
+    static const std::regex bytesAtEnd(R"((\d+) bytes$)");
+    std::smatch m;
+    if (!std::regex_search(line.text, m, bytesAtEnd))
+        return 0;
+    return std::stoul(m[1].str());
+}
+
+bool wireSeconds(const std::filesystem::path& tracePath, int baud, double& seconds, std::size_t& frames,
+                 std::string& error)
+{
+    const auto trace = readTrace(tracePath, error);
+    if (trace.empty()) {
+        if (error.empty())
+            error = tracePath.string() + " holds no frame";
+        return false;
+    }
+    std::size_t bytes = 0;
+    frames = 0;
+    for (const auto& line : trace) {
+        bytes += bytesOf(line);
+        frames += line.received ? 1 : 0;
+    }
+    seconds = lineSeconds(bytes, baud);
+    return true;
 }
 
 TempFolder::TempFolder()

@@ -24,6 +24,14 @@ struct TraceLine {
 
 std::vector<TraceLine> readTrace(const std::filesystem::path& path, std::string& error);
 
+// The bytes a trace line says moved ("... 23 bytes"); 0 for a frame with no reply.
+std::size_t bytesOf(const TraceLine& line);
+
+// The line time at baud of every frame received and every reply sent in the
+// trace at tracePath, and the number of frames; false with an error.
+bool wireSeconds(const std::filesystem::path& tracePath, int baud, double& seconds, std::size_t& frames,
+                 std::string& error);
+
 // A new temporary folder, removed with what it holds on destruction.
 class TempFolder {
 public:

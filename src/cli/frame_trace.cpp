@@ -31,12 +31,16 @@ void FrameTrace::mark(const std::string& text)
 serial::CBpProtocol::FrameObserver FrameTrace::observer()
 {
     return [this](serial::CBpProtocol::FrameDirection direction, std::span<const std::uint8_t> bytes) {
-        std::string text = direction == serial::CBpProtocol::FrameDirection::Sent ? "sent" : "recv";
-        text += " " + std::to_string(bytes.size()) + ":";
-        char hex[4];
+        // Every frame of every port passes here on the one loop: no formatting call per byte.
+        static constexpr char kHexDigits[] = "0123456789ABCDEF";
+        std::string text = direction == serial::CBpProtocol::FrameDirection::Sent ? "sent " : "recv ";
+        text += std::to_string(bytes.size());
+        text += ':';
+        text.reserve(text.size() + bytes.size() * 3);
         for (const std::uint8_t b : bytes) {
-            std::snprintf(hex, sizeof hex, " %02X", b);
-            text += hex;
+            text += ' ';
+            text += kHexDigits[b >> 4];
+            text += kHexDigits[b & 0x0F];
         }
         line(text);
     };

@@ -6,6 +6,7 @@
 #include "ui/transfer_texts.h"
 #include "ui/user_dialogs.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -43,7 +44,10 @@ TransferJobHost::~TransferJobHost() = default;
 transfer::JobOptions TransferJobHost::jobOptions()
 {
     transfer::JobOptions options;
-    options.progressPauses = true;
+    // No pause after the ping, ID and erase texts: they were there for the
+    // reader, and the keyboard needs none; the texts still show.
+    options.progressPauses = false;
+    options.speeds = &m_lineSpeeds;
     // The Read dialog in merge mode waits for OK so that its text is read.
     options.holdAfterMergeRead = true;
     options.view = this;
@@ -160,6 +164,8 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
 {
     m_questionOpen = true;
     // Asked from the loop: the job is not inside one of its own calls then.
+    // The transfer waits for the user now, not for the keyboard.
+    m_progress->restartRate();
     QTimer::singleShot(0, this, [this, question] {
         const bool yes =
             UserDialogs::ask(activeWindow(), m_progress->windowTitle(), q(question),
@@ -230,7 +236,23 @@ void TransferJobHost::showProgress(int code, const std::u16string& text)
 
 void TransferJobHost::showBlockProgress(int done, int total, const std::u16string& tableLine)
 {
+    m_progress->setBlocksToFollow(phasesToFollow() * total);
     m_progress->showBlocks(done, total, q(tableLine));
+}
+
+int TransferJobHost::phasesToFollow() const
+{
+    if (m_kind != TransferSlotDialog::Kind::Download || m_stages.empty())
+        return 0;
+    const int verify = m_slots->verifyOption()->isChecked() ? 1 : 0;
+    switch (m_stages.back()) {
+    case transfer::JobStage::ReadBack:
+        return 1 + verify;
+    case transfer::JobStage::Write:
+        return verify;
+    default:
+        return 0;
+    }
 }
 
 // The sessions' messages are said once, with the job's end (jobEnded).

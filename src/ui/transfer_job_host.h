@@ -5,6 +5,7 @@
 // transfer; this shows its sessions' texts, asks its questions and runs the
 // application's loop until the job has ended and the user has read the end.
 
+#include "platform/line_speed_settings.h"
 #include "transfer/job_listener.h"
 #include "transfer/session_view.h"
 #include "transfer/transfer_job.h"
@@ -31,7 +32,8 @@ public:
     TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent);
     ~TransferJobHost() override;
 
-    // Options for the job: this host shows its sessions, with the pauses.
+    // Options for the job: this host shows its sessions, and the line speed
+    // that last answered on the device is pinged first.
     transfer::JobOptions jobOptions();
     // The document's table names a blank slot's list offers (download only).
     void setDocumentTables(std::vector<std::u16string> names) { m_documentTables = std::move(names); }
@@ -85,6 +87,9 @@ private:
     void sessionEnded(int /*endCode*/) override {}
 
     void slotsChosen();
+    // How many more phases of as many blocks follow the one running: a
+    // download reads back, writes and verifies the same slots.
+    int phasesToFollow() const;
     void cancel();
     void showProgressDialog();
     QWidget* activeWindow() const;
@@ -106,6 +111,7 @@ private:
     std::function<void(TransferSlotDialog&)> m_choiceHook;
     std::function<void(TransferProgressDialog&)> m_progressHook;
     std::function<void()> m_continueAfterMerge;
+    platform::LineSpeedSettings m_lineSpeeds;
     QEventLoop m_loop;
     QStringList m_notices;
     std::vector<transfer::JobStage> m_stages;

@@ -46,6 +46,11 @@ QString rateAndTimeLeft(int blocksDone, int blocksLeft, qint64 elapsedMs)
     return transfer_texts::kRate.arg(rate, 0, 'f', 1).arg(left);
 }
 
+QString waitingText(qint64 waitedMs)
+{
+    return transfer_texts::kWaitingForKeyboard.arg(waitedMs / kMsPerSecond);
+}
+
 TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(transfer_texts::kTransferTitle);
@@ -74,11 +79,20 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent
     grid->addWidget(m_rate, 4, 2, Qt::AlignRight);
     grid->addWidget(m_button, 5, 2, Qt::AlignRight);
     connect(m_button, &QPushButton::clicked, this, &TransferProgressDialog::buttonClicked);
-    m_clock.start();
+    m_monotonic.start();
+    m_now = [this] { return m_monotonic.elapsed(); };
+    m_refresh.setInterval(static_cast<int>(kRefreshMs));
+    connect(&m_refresh, &QTimer::timeout, this, &TransferProgressDialog::refresh);
+}
+
+void TransferProgressDialog::setClock(Clock clock)
+{
+    m_now = std::move(clock);
 }
 
 void TransferProgressDialog::beginPhase(const QString& title, const QString& comment)
 {
+    stopRefreshing();
     setWindowTitle(title);
     m_comment->setText(comment);
     m_table->clear();
@@ -87,7 +101,7 @@ void TransferProgressDialog::beginPhase(const QString& title, const QString& com
     m_blocks->setText(transfer_texts::kBlockCountBlank);
     m_rate->clear();
     m_firstDone = -1;
-    m_clock.restart();
+    m_blocksToFollow = 0;
 }
 
 void TransferProgressDialog::showProgress(int code, const QString& text)
@@ -97,29 +111,76 @@ void TransferProgressDialog::showProgress(int code, const QString& text)
         m_button->setText(transfer_texts::kButtonCancel);
         return;
     }
-    if (code == transfer::kProgressBlocks)
+    if (code == transfer::kProgressBlocks) {
+        // The blocks move: the step before them (reading the table
+        // information, the sector flashed) is over.
+        m_progress->clear();
         return;
+    }
     m_progress->setText(text);
 }
 
 void TransferProgressDialog::showBlocks(int done, int total, const QString& tableLine)
 {
+    const qint64 now = m_now();
     if (!tableLine.isEmpty())
         m_table->setText(tableLine);
-    m_blockLabel->setText(transfer_texts::kCurrentBlock);
-    m_blocks->setText(transfer_texts::kBlockCount.arg(done).arg(total));
-    m_bar->setValue(total > 0 ? static_cast<int>(static_cast<qint64>(done) * kPercent / total) : 0);
-    if (m_firstDone < 0) {
+    m_done = done;
+    m_total = total;
+    m_lastBlockAtMs = now;
+    m_latestShown = false;
+    const bool first = m_firstDone < 0;
+    if (first) {
         // The rate counts from the first block seen, after the ping and the erase.
         m_firstDone = done;
-        m_clock.restart();
+        m_firstDoneAtMs = now;
+        m_blockLabel->setText(transfer_texts::kCurrentBlock);
+    }
+    if (first || done >= total || now - m_shownAtMs >= kRefreshMs)
+        showLatest();
+    if (!m_refresh.isActive())
+        m_refresh.start();
+}
+
+void TransferProgressDialog::showLatest()
+{
+    const qint64 now = m_now();
+    m_blocks->setText(transfer_texts::kBlockCount.arg(m_done).arg(m_total));
+    m_bar->setValue(m_total > 0 ? static_cast<int>(static_cast<qint64>(m_done) * kPercent / m_total) : 0);
+    if (m_firstDone >= 0 && m_done > m_firstDone)
+        m_rate->setText(rateAndTimeLeft(m_done - m_firstDone, m_total - m_done + m_blocksToFollow,
+                                        now - m_firstDoneAtMs));
+    m_latestShown = true;
+    m_shownAtMs = now;
+}
+
+bool TransferProgressDialog::stalled() const
+{
+    return m_firstDone >= 0 && !m_finished && !m_waitingOk && m_now() - m_lastBlockAtMs >= kStalledAfterMs;
+}
+
+// Every kRefreshMs while blocks move: what came since the last refresh, or
+// that the keyboard has not answered for a while.
+void TransferProgressDialog::refresh()
+{
+    if (!m_latestShown) {
+        showLatest();
         return;
     }
-    m_rate->setText(rateAndTimeLeft(done - m_firstDone, total - done, m_clock.elapsed()));
+    if (stalled())
+        m_rate->setText(waitingText(m_now() - m_lastBlockAtMs));
+}
+
+void TransferProgressDialog::stopRefreshing()
+{
+    m_refresh.stop();
+    if (!m_latestShown && m_firstDone >= 0)
+        showLatest();
 }
 
 void TransferProgressDialog::showFinished(const QString& text)
 {
+    stopRefreshing();
     m_finished = true;
     m_progress->setText(text);
     m_rate->clear();
@@ -157,12 +218,14 @@ QString TransferProgressDialog::buttonText() const
 
 void TransferProgressDialog::restartRate()
 {
+    stopRefreshing();
     m_firstDone = -1;
     m_rate->clear();
 }
 
 void TransferProgressDialog::waitForOk()
 {
+    stopRefreshing();
     m_waitingOk = true;
     m_rate->clear();
     m_button->setText(transfer_texts::kButtonOk);
@@ -204,6 +267,12 @@ void TransferProgressDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     escapeOrClose();
+}
+
+void TransferProgressDialog::hideEvent(QHideEvent* event)
+{
+    stopRefreshing();
+    QDialog::hideEvent(event);
 }
 
 } // namespace tarvo::ui

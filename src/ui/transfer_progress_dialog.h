@@ -4,9 +4,18 @@
 // and the time left, "Current Block:" with "#### of ####", and one button
 // ("Cancel" during the transfer, "OK" at the end). It only shows: the button,
 // Escape and the close command are reported through cancelRequested().
+//
+// Blocks come a few hundred a second; the dialog shows them at most
+// kRefreshesPerSecond times a second (always the last block of a phase at
+// once), so that drawing never holds the transfer up. A phase whose blocks
+// stop coming shows that it waits for the keyboard instead of a rate that
+// no longer moves.
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTimer>
+
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -19,8 +28,21 @@ class TransferProgressDialog final : public QDialog {
 public:
     explicit TransferProgressDialog(QWidget* parent = nullptr);
 
+    static constexpr int kRefreshesPerSecond = 20;
+    static constexpr qint64 kRefreshMs = 1000 / kRefreshesPerSecond;
+    // No block for this long: the phase waits for the keyboard.
+    static constexpr qint64 kStalledAfterMs = 2000;
+
+    // Milliseconds on a monotonic clock.
+    using Clock = std::function<qint64()>;
+    // The clock the rate, the time left and the wait are measured on.
+    void setClock(Clock clock);
+
     // A new phase (read, write, verify): the title and comment line, counters restarted.
     void beginPhase(const QString& title, const QString& comment);
+    // Blocks of the phases still to come after this one (the write after the
+    // read-back, the verify after the write): the time left covers them too.
+    void setBlocksToFollow(int blocks) { m_blocksToFollow = blocks; }
     // A progress code with its text (codes 1-12 of the sessions).
     void showProgress(int code, const QString& text);
     void showBlocks(int done, int total, const QString& tableLine);
@@ -29,7 +51,8 @@ public:
     // A pause the user ends with OK (the script menus read for merging):
     // the button reads "OK" until pressed, then "Cancel" again.
     void waitForOk();
-    // The rate counts again from the next block (after a pause).
+    // The rate counts again from the next block (after a pause); until then
+    // no rate and no wait is shown.
     void restartRate();
     bool waitingForOk() const { return m_waitingOk; }
 
@@ -52,10 +75,16 @@ signals:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buttonClicked();
     void escapeOrClose();
+    // Puts the last block counts, rate and time left on screen.
+    void showLatest();
+    void refresh();
+    bool stalled() const;
+    void stopRefreshing();
 
     QLabel* m_comment = nullptr;
     QLabel* m_table = nullptr;
@@ -65,13 +94,26 @@ private:
     QLabel* m_blocks = nullptr;
     QLabel* m_rate = nullptr;
     QPushButton* m_button = nullptr;
-    QElapsedTimer m_clock;
+    QElapsedTimer m_monotonic;
+    Clock m_now;
+    QTimer m_refresh;
+    // The blocks as last reported, and whether the screen shows them yet.
+    int m_done = 0;
+    int m_total = 0;
+    bool m_latestShown = true;
+    qint64 m_shownAtMs = 0;
+    qint64 m_lastBlockAtMs = 0;
+    // The rate counts from this block and time (-1: from the next block).
     int m_firstDone = -1;
+    qint64 m_firstDoneAtMs = 0;
+    int m_blocksToFollow = 0;
     bool m_finished = false;
     bool m_waitingOk = false;
 };
 
 // "12.3 blocks/s, 4:05 left" from blocks done in this phase and the time it took.
 QString rateAndTimeLeft(int blocksDone, int blocksLeft, qint64 elapsedMs);
+// "waiting for the keyboard for 3 s" after waitedMs without a block.
+QString waitingText(qint64 waitedMs);
 
 } // namespace tarvo::ui

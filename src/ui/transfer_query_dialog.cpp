@@ -1,6 +1,8 @@
 #include "ui/transfer_query_dialog.h"
 
 #include "platform/event_loop_host.h"
+#include "platform/port_paths.h"
+#include "transfer/line_speed.h"
 #include "transfer/query_session.h"
 #include "ui/transfer_texts.h"
 #include "ui/user_dialogs.h"
@@ -72,7 +74,9 @@ TransferQueryDialog::TransferQueryDialog(serial::CCommPort& port, const serial::
     connect(m_ok, &QPushButton::clicked, this, &TransferQueryDialog::finishDialog);
     layout->addWidget(buttons);
 
-    transfer::SessionOptions options; // 19200 first, then 57600 once
+    transfer::SessionOptions options; // the remembered speed first (else 19200), then the other once
+    m_devicePath = platform::comPortDevicePath(m_settings.portIndex);
+    options.probe = transfer::probeForDevice(transfer::LineSpeedChoice::Auto, &m_lineSpeeds, m_devicePath);
     m_session = std::make_unique<transfer::CQuerySession>(*m_host, *this, port, m_settings, options);
     m_session->setRowListener([this](const transfer::TableInfoRow& row) { fillRow(row); });
 }
@@ -166,6 +170,8 @@ bool TransferQueryDialog::ask(const std::u16string& question)
 // message has been shown).
 void TransferQueryDialog::sessionEnded(int code)
 {
+    if (code == transfer::kEndComplete)
+        m_lineSpeeds.remember(m_devicePath, transfer::baudRateOfIndex(m_settings.baudIndex));
     if (code == transfer::kEndComplete && !m_closing)
         return;
     QTimer::singleShot(0, this, [this, code] { done(code); });

@@ -2,6 +2,7 @@
 // The Query Keyboard dialog: runs one query session on the application's
 // port and shows each slot's row. Nothing is written.
 
+#include "platform/line_speed_settings.h"
 #include "serial/comm_port.h"
 #include "serial/comm_settings.h"
 #include "transfer/session_view.h"
@@ -60,6 +61,9 @@ private:
     void finishDialog();
 
     serial::CommSettings m_settings;
+    // The line speed that last answered on the port's device is pinged first.
+    platform::LineSpeedSettings m_lineSpeeds;
+    std::string m_devicePath;
     std::unique_ptr<platform::EventLoopHost> m_host;
     std::unique_ptr<transfer::CQuerySession> m_session;
     QLabel* m_status = nullptr;

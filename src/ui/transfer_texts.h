@@ -41,6 +41,7 @@ inline const QString kCurrentBlock = QStringLiteral("Current Block:");
 inline const QString kBlockCount = QStringLiteral("%1 of %2");
 inline const QString kBlockCountBlank = QStringLiteral("#### of ####");
 inline const QString kRate = QStringLiteral("%1 blocks/s, %2 left");
+inline const QString kWaitingForKeyboard = QStringLiteral("waiting for the keyboard for %1 s");
 inline const QString kVerifying = QStringLiteral("Verifying Language Tables:");
 inline const QString kButtonCancel = QStringLiteral("Cancel");
 inline const QString kButtonOk = QStringLiteral("OK");

@@ -5,6 +5,7 @@
 #include "ui/form_registry.h"
 #include "ui/tree_icons.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleFactory>
@@ -46,8 +47,8 @@ CS1_TreeView::CS1_TreeView(SelectionRecord& selection, QWidget* parent)
     header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
-    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::fitColumn);
-    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::fitColumn);
+    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::measureColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::measureColumn);
 }
 
 QString CS1_TreeView::tableLabel(int index, const model::CS1_LangTable& table)
@@ -87,15 +88,30 @@ bool CS1_TreeView::BuildTree(const document::CS1_Doc& doc)
         previous = InsertTableSubtree(static_cast<int>(i), doc.table(i), previous);
     m_root->setExpanded(true);
     m_handleSelection = handling;
-    fitColumn();
+    measureColumn();
     return true;
+}
+
+void CS1_TreeView::measureColumn()
+{
+    // Measuring lays out the text of every shown label: done when they
+    // change, not on every resize (each new form resizes the pane).
+    m_labelsWidth = sizeHintForColumn(0);
+    fitColumn();
+}
+
+void CS1_TreeView::changeEvent(QEvent* event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        measureColumn();
 }
 
 void CS1_TreeView::fitColumn()
 {
     // At least as wide as the pane, so a selection spans the row; wider when a
     // label needs it, so long names scroll rather than being cut off.
-    setColumnWidth(0, std::max(viewport()->width(), sizeHintForColumn(0)));
+    setColumnWidth(0, std::max(viewport()->width(), m_labelsWidth));
 }
 
 void CS1_TreeView::resizeEvent(QResizeEvent* event)
@@ -161,7 +177,7 @@ void CS1_TreeView::RelabelTables(int firstIndex)
     for (std::size_t i = static_cast<std::size_t>(std::max(firstIndex, 0)); i < m_doc->tableCount(); ++i)
         if (QTreeWidgetItem* item = tableNode(static_cast<int>(i)))
             item->setText(0, tableLabel(static_cast<int>(i), m_doc->table(i)));
-    fitColumn();
+    measureColumn();
 }
 
 void CS1_TreeView::CollapseAllTables()

@@ -62,6 +62,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 signals:
     // The selected node changed to one whose form is to be shown;
@@ -69,6 +70,8 @@ signals:
     void formRequested(int kind, bool fromMenuSelect);
 
 private:
+    // The width the labels need, measured again when they change.
+    void measureColumn();
     void fitColumn();
     void onCurrentItemChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
@@ -85,6 +88,7 @@ private:
     const QTreeWidgetItem* m_lastSelected = nullptr;
     bool m_handleSelection = true;
     bool m_selectingMenu = false;
+    int m_labelsWidth = 0;
     std::function<bool()> m_leaveCheck;
 };
 

@@ -8,6 +8,7 @@ tarvo_add_gui_test(tests_gui_transfer
   ${CMAKE_CURRENT_LIST_DIR}/../cli/sim_process.cpp
   transfer_dialogs_test.cpp
   transfer_parts_test.cpp
+  transfer_progress_test.cpp
 )
 target_include_directories(tests_gui_transfer PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../cli)
 target_link_libraries(tests_gui_transfer PRIVATE Qt6::Test)

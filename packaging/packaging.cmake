@@ -23,7 +23,9 @@ install(FILES ${TARVO_PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian
 # the install rules need beside them.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 foreach(program tarvo tarvo-script tarvo-kbdsim)
-  add_dependencies(${program} tarvo_man_pages tarvo_package_changelog)
+  if(TARGET ${program})
+    add_dependencies(${program} tarvo_man_pages tarvo_package_changelog)
+  endif()
 endforeach()
 
 set(CPACK_GENERATOR DEB)

@@ -6,8 +6,8 @@
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR [PACKAGE.deb]
 # (or the package in the environment variable TARVO_TEST_PACKAGE)
 set -eu
-build=$1
-source=$2
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
 package=${3:-${TARVO_TEST_PACKAGE:-}}
 
 work=$(mktemp -d)

@@ -11,3 +11,8 @@ apt-get install -y -q --no-install-recommends \
   ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
   clang libclang-rt-14-dev
+# The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its
+# check (lintian), the man pages' source format (scdoc) and what the package's
+# test uses (man, bash completion, the AppStream validator).
+apt-get install -y -q --no-install-recommends \
+  file dpkg-dev lintian scdoc man-db bash-completion appstream

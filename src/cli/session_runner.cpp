@@ -11,8 +11,10 @@
 #include <QMetaObject>
 #include <QString>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <unistd.h>
 
 namespace tarvo::cli {
@@ -21,6 +23,23 @@ std::string toUtf8(const std::u16string& text)
 {
     return QString::fromStdU16String(text).toStdString();
 }
+
+namespace {
+
+// The number of a COM name ("COM3", in any case); empty for any other text.
+std::string comNameNumber(const std::string& dev)
+{
+    constexpr std::string_view kComPrefix = "COM";
+    if (dev.size() <= kComPrefix.size() ||
+        dev.find_first_not_of("0123456789", kComPrefix.size()) != std::string::npos)
+        return {};
+    for (std::size_t i = 0; i < kComPrefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(dev[i])) != kComPrefix[i])
+            return {};
+    return dev.substr(kComPrefix.size());
+}
+
+} // namespace
 
 std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& error)
 {
@@ -39,9 +58,11 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
     // (the serial layer reads a bare name as one under /dev).
     if (!digits && dev.find('/') != std::string::npos)
         return PortTarget{0, std::filesystem::absolute(dev).lexically_normal().string()};
-    if (!digits)
+    // "COM3" names COM 3 as "3" does, as the editor shows it.
+    const std::string comNumber = digits ? dev : comNameNumber(dev);
+    if (comNumber.empty())
         return PortTarget{0, dev};
-    const int number = dev.size() <= 2 ? std::stoi(dev) : 0;
+    const int number = comNumber.size() <= 2 ? std::stoi(comNumber) : 0;
     if (number < 1 || number > serial::kPortCount) {
         error = "COM number " + dev + " is not between 1 and " + std::to_string(serial::kPortCount);
         return std::nullopt;

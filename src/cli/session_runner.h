@@ -29,7 +29,7 @@ struct PortTarget {
     int portIndex = 0;      // 0-based; for a path, COM1 stands for it
     std::string devicePath; // what is opened
 };
-// Empty and an error message when DEV is neither a COM number 1-16 nor a path.
+// Empty and an error message when DEV is neither a COM number 1-16 (3 or COM3) nor a path.
 std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& error);
 // The value of --port, which every transfer command requires.
 std::optional<PortTarget> portTargetFrom(const std::optional<std::string>& dev, std::string& error);

@@ -209,6 +209,7 @@ TEST_F(MultiPortDownload, OneDeviceNamedTwiceIsAUsageError)
     fs::create_symlink(device, m_dir.file("alias"));
     EXPECT_EQ(tarvo({"download", document(), "--port", device, "--port", m_dir.file("alias")}).status, 2);
     EXPECT_EQ(tarvo({"download", document(), "--port", "3", "--port", "/dev/ttyS2"}).status, 2);
+    EXPECT_EQ(tarvo({"query", "--port", "COM3", "--port", "/dev/ttyS2"}).status, 2) << "COM3 is COM 3";
     EXPECT_EQ(tarvo({"query", "--port", device, "--port", m_dir.file("alias")}).status, 2);
 }
 

@@ -380,7 +380,9 @@ void CS1_Form_MenuCCL::onTextChanged(QWidget& edit)
 
 void CS1_Form_MenuCCL::refuseReadOnly()
 {
-    UserDialogs::message(this, QCoreApplication::applicationName(), form_texts::kReadOnlyTable);
+    UserDialogs::message(this, QCoreApplication::applicationName(),
+                         readOnlyReason().isEmpty() ? form_texts::kReadOnlyTable
+                                                    : readOnlyReason() + QLatin1Char('.'));
 }
 
 bool CS1_Form_MenuCCL::eventFilter(QObject* watched, QEvent* event)
@@ -452,12 +454,10 @@ void CS1_Form_MenuCCL::OnButtonClick(QWidget& control)
     }
     if (result.changed) {
         m_rows[static_cast<std::size_t>(place->row)].actionChanged = true;
-        if (*button == EntryButton::Link)
-            formContext().doc->rebuildLinkIndex(static_cast<std::size_t>(tableIndex()));
+        // Any action change can add or remove a link (a MACRO replaces a LINK).
+        formContext().doc->rebuildLinkIndex(static_cast<std::size_t>(tableIndex()));
         markDocumentModified();
         FillRow(place->row, true);
-        if (*button == EntryButton::Link)
-            fillNavigate(place->row, readEntry(n));
     }
     CEditKFont1* number = numberEdit(n);
     if (*button != EntryButton::Link && number != nullptr && number->isEnabled()) {
@@ -518,9 +518,17 @@ bool CS1_Form_MenuCCL::Commit(bool report)
             state.textDirty = state.numberDirty = state.actionChanged = false;
             continue;
         }
-        if (report && all)
-            UserDialogs::message(this, QCoreApplication::applicationName(),
-                                 QString::fromStdU16String(result.message));
+        // An edit that cannot be stored may be dropped, so that a refusal
+        // never keeps the user from leaving, saving or closing. Once the
+        // user keeps one, the others wait too.
+        if (report && all &&
+            UserDialogs::ask(this, QCoreApplication::applicationName(),
+                             form_texts::discardEdit(QString::fromStdU16String(result.message)),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
+            state.textDirty = state.numberDirty = state.actionChanged = false;
+            FillRow(row, false);
+            continue;
+        }
         all = false;
     }
     return all;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace tarvo::app::test {
 namespace {
@@ -332,6 +333,61 @@ TEST_F(FormMenuTest, AMacroReplacingALinkUpdatesTheBackCaptions)
     ASSERT_NE(here, nullptr);
     EXPECT_EQ(here->navigateButton(1)->fullCaption(), QStringLiteral("Alarm Handling"))
         << "only menu 86 still leads here";
+}
+
+TEST_F(FormMenuTest, MainFormNavigateNamesMenuNPlus80GreyedWhenTheEntryDoesNotLeadThere)
+{
+    openDocument();
+    Form* main = showMenu(0, 80);
+    ASSERT_NE(main, nullptr);
+    click(main->pictureButton(6, Form::kColLink));        // link -> none
+    for (const int column : {-1, int(Form::kColMacro)}) { // no action, then a macro
+        if (column >= 0)
+            click(main->pictureButton(6, column));
+        const ui::CCallbackButton* navigate = main->navigateButton(6);
+        EXPECT_FALSE(navigate->isEnabled());
+        EXPECT_EQ(navigate->fullCaption(), QStringLiteral("Alarm Handling"));
+        EXPECT_EQ(navigate->toolTip(), QStringLiteral("Alarm Handling"));
+    }
+}
+
+TEST_F(FormMenuTest, NumberEditsAreSizedForTheirMacroType)
+{
+    openDocument();
+    Form* sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    const ui::CEditKFont1* camera = sub->numberEdit(7); // a camera macro
+    const ui::CEditKFont1* ccl = sub->numberEdit(2);    // a CCL macro
+    EXPECT_GE(camera->width(), camera->fontMetrics().horizontalAdvance(QStringLiteral("99")));
+    EXPECT_LT(camera->width(), ccl->width());
+    EXPECT_GE(ccl->width(), ccl->fontMetrics().horizontalAdvance(QStringLiteral("999999")));
+    const int cclWidth = ccl->width();
+    click(sub->pictureButton(2, Form::kColCamera)); // CCL macro -> camera
+    EXPECT_EQ(sub->numberEdit(2)->width(), camera->width());
+    click(sub->pictureButton(2, Form::kColCamera)); // and back
+    EXPECT_EQ(sub->numberEdit(2)->width(), cclWidth);
+}
+
+TEST_F(FormMenuTest, Font5FormsShowTheirTooltipsInTheUnicodeFont)
+{
+    openDocument();
+    const QFont applicationTipFont = QToolTip::font();
+    struct Case {
+        int table;
+        bool unicode;
+    };
+    for (const Case c : {Case{4, true}, Case{0, false}}) {
+        Form* main = showMenu(c.table, 80);
+        ASSERT_NE(main, nullptr);
+        ui::CCallbackButton* navigate = main->navigateButton(3);
+        const QPoint inside(2, 2);
+        QHelpEvent help(QEvent::ToolTip, inside, navigate->mapToGlobal(inside));
+        QApplication::sendEvent(navigate, &help);
+        EXPECT_EQ(QToolTip::font().family(),
+                  c.unicode ? main->lineEdit(3, 1)->font().family() : applicationTipFont.family())
+            << "table " << c.table;
+        QToolTip::hideText();
+    }
 }
 
 } // namespace

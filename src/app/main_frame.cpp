@@ -11,6 +11,7 @@
 #include "document/doc.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
+#include "ui/screen_fit.h"
 #include "ui/tree_icons.h"
 #include "ui/tree_view.h"
 #include "ui/user_dialogs.h"
@@ -78,7 +79,7 @@ void addDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
     };
     diagnostics::addDiagnosticCommands(host);
 }
-}
+} // namespace
 
 CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
 {
@@ -103,7 +104,10 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
             statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateCommandStates(); });
-    resize(kDefaultWindowSize);
+    // Never larger than the screen (a small screen, or a large scale factor).
+    const QScreen* shownOn = screen();
+    resize(shownOn != nullptr ? kDefaultWindowSize.boundedTo(shownOn->availableSize()) : kDefaultWindowSize);
+    ui::keepOnScreen(*this);
     updateRecentFileMenu();
     updateCommandStates();
 }

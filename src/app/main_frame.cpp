@@ -85,7 +85,8 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(texts::kAppName);
-    setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
+    // The application's icon: every window and the About box show it.
+    QApplication::setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -154,7 +155,7 @@ void CMainFrame::buildActions()
     makeAction(Command::MoveTableDown, QStringLiteral("Move Table &Down"), texts::kMoveDownStatus);
     makeAction(Command::ToolBar, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"))
         ->setCheckable(true);
-    makeAction(Command::StatusBar, QStringLiteral("&Status Bar"),
+    makeAction(Command::StatusBar, QStringLiteral("Status &Bar"),
                QStringLiteral("Show or hide the status bar"))
         ->setCheckable(true);
     makeAction(Command::Refresh, QStringLiteral("&Refresh"),

@@ -34,8 +34,10 @@ private:
         const QRect frame = m_window.frameGeometry();
         const QSize decoration = frame.size() - m_window.size();
         const QSize most = (room.size() - decoration).expandedTo(m_window.minimumSize());
-        if (m_window.width() > most.width() || m_window.height() > most.height())
-            m_window.resize(m_window.size().boundedTo(most));
+        // As large as the layout asks (a first size can be cut short), no larger than the room.
+        const QSize wanted = m_window.size().expandedTo(m_window.sizeHint()).boundedTo(most);
+        if (wanted != m_window.size())
+            m_window.resize(wanted);
         QRect placed = m_window.frameGeometry();
         placed.moveRight(std::min(placed.right(), room.right()));
         placed.moveBottom(std::min(placed.bottom(), room.bottom()));

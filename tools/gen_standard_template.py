@@ -32,7 +32,7 @@ LANGUAGES = [
     ("de", "Deutsch", 1, 1031, 1),
     ("es", "Espa\u00f1ol", 1, 3082, 2),
     ("ru", "\u0420\u0443\u0441\u0441\u043a\u0438\u0439", 2, 1049, 3),
-    ("ko", "Korean", 5, 1042, 4),
+    ("ko", "한국어", 5, 1042, 4),
 ]
 
 LINK, CCL, OFF, CAMERA, MONITOR = "link", "ccl", "off", "camera", "monitor"
@@ -145,31 +145,52 @@ T = {
     "sequence": ("Sequence", "Sequenz", "Secuencia", "Цикл", "SEQ"),
     "entrances": ("Entrances", "Eingänge", "Entradas", "Входы", "入口"),
 }
-# "handling" has no Korean word the font can show; the Korean line stays short.
-T["handling"] = T["handling"][:4] + ("",)
-T["calls"] = T["calls"][:4] + ("",)
-T["fast"] = T["fast"][:4] + ("FAST",)
+# The Korean lines (4 characters at most), replacing the last column above.
+KO = {
+    "cctv": "CCTV", "scripts": "스크립트", "select": "그룹", "group": "선택", "back": "<<뒤로",
+    "main": "주메뉴", "camera": "카메라", "cameras": "카메라", "monitor": "모니터", "monitors": "모니터",
+    "off": "끄기", "on": "켜기", "patrol": "순찰", "tours": "투어", "tour": "순찰", "alarms": "알람",
+    "alarm": "알람", "handling": "처리", "presets": "프리셋", "preset": "프리셋", "home": "홈",
+    "position": "위치", "lobby": "로비", "carpark": "주차장", "perimeter": "외곽", "night": "야간",
+    "day": "주간", "mode": "모드", "recorders": "녹화기", "service": "유지보수", "quick": "빠른",
+    "calls": "호출", "operator": "운영자", "tools": "도구", "engineer": "기술자", "setup": "설정",
+    "entrance": "입구", "exit": "출구", "northgate": "북문", "westgate": "서문", "vault": "금고",
+    "shop": "매장", "roof": "지붕", "fence": "울타리", "stairs": "계단", "lift": "승강기",
+    "office": "사무실", "dock": "도크", "reception": "로비", "wall": "영상벽", "desk": "책상",
+    "spot": "스팟", "guard": "경비", "stop": "정지", "all": "전체", "ack": "확인", "reset": "리셋",
+    "show": "보기", "silence": "무음", "siren": "사이렌", "arm": "경계", "disarm": "해제", "zone": "구역",
+    "history": "기록", "test": "시험", "lock": "잠금", "unlock": "열기", "doors": "출입문",
+    "lights": "조명", "flood": "투광등", "record": "녹화", "playback": "재생", "last5": "최근5분",
+    "search": "검색", "export": "내보내기", "clip": "클립", "wiper": "와이퍼", "washer": "세척",
+    "lamp": "적외선", "heater": "히터", "focus": "초점", "iris": "조리개", "auto": "자동",
+    "reboot": "재부팅", "sync": "동기화", "time": "시간", "to": ">", "take": "제어", "control": "가져오기",
+    "release": "제어", "keyboard": "키보드", "logon": "로그인", "logoff": "로그아웃", "pattern": "패턴",
+    "video": "영상", "loss": "손실", "fast": "빠른", "slow": "느린", "sequence": "순차",
+    "entrances": "출입문",
+}
+T = {key: texts[:4] + (KO[key],) for key, texts in T.items()}
+assert set(KO) == set(T)
 
 # Menu names, shown in the editor's tree (desktop only, any length).
 MENU_NAMES = {
-    80: ("Main CCL Menu", "CCL-Hauptmenü", "Menú CCL principal", "Главное меню CCL", "CCL 中央"),
-    81: ("Quick Calls", "Schnellaufrufe", "Llamadas rápidas", "Быстрые вызовы", "CALL"),
-    82: ("Operator Tools", "Bedienerfunktionen", "Utilidades del operador", "Функции оператора", "手"),
-    83: ("Cameras", "Kameras", "Cámaras", "Камеры", "CAM"),
-    84: ("Monitors", "Monitore", "Monitores", "Мониторы", "MON"),
-    85: ("Patrol Tours", "Rundgänge", "Rondas de patrulla", "Обходы", "巡回"),
-    86: ("Alarm Handling", "Alarmbehandlung", "Gestión de alarmas", "Обработка тревог", "경고"),
-    87: ("Camera Presets", "Kamera-Presets", "Presets de cámara", "Пресеты камер", "PRESET"),
-    88: ("Lobby", "Foyer", "Vestíbulo", "Фойе", "1F"),
-    89: ("Car Park", "Parkhaus", "Parking", "Парковка", "地下"),
-    90: ("Perimeter", "Gelände", "Perímetro", "Периметр", "外"),
-    91: ("Night Mode", "Nachtmodus", "Modo noche", "Ночной режим", "夜"),
-    92: ("Day Mode", "Tagmodus", "Modo día", "Дневной режим", "낮"),
-    93: ("Recorders", "Rekorder", "Grabadores", "Запись", "REC"),
-    94: ("Maintenance", "Wartung", "Mantenimiento", "Обслуживание", "SVC"),
-    95: ("Engineer", "Techniker", "Técnico", "Инженер", "工"),
+    80: ("Main CCL Menu", "CCL-Hauptmenü", "Menú CCL principal", "Главное меню CCL", "메인 메뉴"),
+    81: ("Quick Calls", "Schnellaufrufe", "Llamadas rápidas", "Быстрые вызовы", "빠른 호출"),
+    82: ("Operator Tools", "Bedienerfunktionen", "Utilidades del operador", "Функции оператора", "운영자 도구"),
+    83: ("Cameras", "Kameras", "Cámaras", "Камеры", "카메라"),
+    84: ("Monitors", "Monitore", "Monitores", "Мониторы", "모니터"),
+    85: ("Patrol Tours", "Rundgänge", "Rondas de patrulla", "Обходы", "순찰 투어"),
+    86: ("Alarm Handling", "Alarmbehandlung", "Gestión de alarmas", "Обработка тревог", "알람 처리"),
+    87: ("Camera Presets", "Kamera-Presets", "Presets de cámara", "Пресеты камер", "카메라 프리셋"),
+    88: ("Lobby", "Foyer", "Vestíbulo", "Фойе", "로비"),
+    89: ("Car Park", "Parkhaus", "Parking", "Парковка", "주차장"),
+    90: ("Perimeter", "Gelände", "Perímetro", "Периметр", "외곽"),
+    91: ("Night Mode", "Nachtmodus", "Modo noche", "Ночной режим", "야간 모드"),
+    92: ("Day Mode", "Tagmodus", "Modo día", "Дневной режим", "주간 모드"),
+    93: ("Recorders", "Rekorder", "Grabadores", "Запись", "녹화기"),
+    94: ("Maintenance", "Wartung", "Mantenimiento", "Обслуживание", "유지보수"),
+    95: ("Engineer", "Techniker", "Técnico", "Инженер", "기술자"),
 }
-SCRIPT_FOLDER = ("Script Menus", "Skriptmenüs", "Menús de guiones", "Меню сценариев", "CCL")
+SCRIPT_FOLDER = ("Script Menus", "Skriptmenüs", "Menús de guiones", "Меню сценариев", "스크립트 메뉴")
 
 # Titles of the main menu's links, entries 3-14 link to menus 83-94.
 MAIN_LINKS = {

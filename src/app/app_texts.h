@@ -27,6 +27,8 @@ inline const QString kSaveAsCaption = QStringLiteral("Save As");
 inline const QString kAskToSave = QStringLiteral("Save changes to %1?");
 inline const QString kReplaceFile = QStringLiteral("%1 already exists.\nDo you want to replace it?");
 inline const QString kCannotOpen = QStringLiteral("The document %1 could not be opened:\n%2");
+// The status bar after a save: where the file went.
+inline const QString kSavedTo = QStringLiteral("Saved to %1");
 inline const QString kCannotSave = QStringLiteral("The document could not be saved to %1:\n%2");
 inline const QString kSettingsCorrected =
     QStringLiteral("Some COM port settings of %1 were out of range and were set to their defaults:\n%2");

@@ -11,6 +11,7 @@
 #include "document/doc.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
+#include "ui/screen_fit.h"
 #include "ui/tree_icons.h"
 #include "ui/tree_view.h"
 #include "ui/user_dialogs.h"
@@ -78,13 +79,14 @@ void addDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
     };
     diagnostics::addDiagnosticCommands(host);
 }
-}
+} // namespace
 
 CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(texts::kAppName);
-    setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
+    // The application's icon: every window and the About box show it.
+    QApplication::setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -103,7 +105,10 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
             statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateCommandStates(); });
-    resize(kDefaultWindowSize);
+    // Never larger than the screen (a small screen, or a large scale factor).
+    const QScreen* shownOn = screen();
+    resize(shownOn != nullptr ? kDefaultWindowSize.boundedTo(shownOn->availableSize()) : kDefaultWindowSize);
+    ui::keepOnScreen(*this);
     updateRecentFileMenu();
     updateCommandStates();
 }
@@ -150,7 +155,7 @@ void CMainFrame::buildActions()
     makeAction(Command::MoveTableDown, QStringLiteral("Move Table &Down"), texts::kMoveDownStatus);
     makeAction(Command::ToolBar, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"))
         ->setCheckable(true);
-    makeAction(Command::StatusBar, QStringLiteral("&Status Bar"),
+    makeAction(Command::StatusBar, QStringLiteral("Status &Bar"),
                QStringLiteral("Show or hide the status bar"))
         ->setCheckable(true);
     makeAction(Command::Refresh, QStringLiteral("&Refresh"),

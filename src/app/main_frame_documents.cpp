@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QStatusBar>
 
 namespace tarvo::app {
 
@@ -213,6 +214,7 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
         addRecentFile(QString::fromStdString(doc.path()));
         frame.updateTitle();
         updateCommandStates();
+        statusBar()->showMessage(texts::kSavedTo.arg(nativePath(doc.path())));
         return true;
     }
     frame.updateTitle();
@@ -250,6 +252,7 @@ bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame)
     }
     addRecentFile(path);
     updateCommandStates();
+    statusBar()->showMessage(texts::kSavedTo.arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/document_cli.h"
 #include "cli/json_writer.h"
 #include "compare/document_diff.h"
+#include "document/doc.h"
 #include "templates/utf_text.h"
 
 #include <cstdio>
@@ -60,7 +61,7 @@ void printJson(const compare::DocumentDiff& diff)
     for (const auto& t : diff.tables) {
         j.beginObject();
         j.key("language_id").value(t.languageId);
-        j.key("friendly_name").value(t.friendlyName);
+        j.key("friendly_name").value(document::shownTableName(t.friendlyName));
         j.key("status").valueUtf8(compare::statusName(t.status));
         indexJson(j, "index_a", t.indexA);
         indexJson(j, "index_b", t.indexB);
@@ -107,8 +108,8 @@ void printText(const compare::DocumentDiff& diff)
 {
     std::map<int, std::string> names;
     for (const auto& t : diff.tables) {
-        const std::string name =
-            "table \"" + utf8(t.friendlyName) + "\" (language ID " + std::to_string(t.languageId) + ")";
+        const std::string name = "table \"" + utf8(document::shownTableName(t.friendlyName)) +
+                                 "\" (language ID " + std::to_string(t.languageId) + ")";
         names.emplace(t.languageId, name);
         switch (t.status) {
         case compare::TableStatus::Added:

@@ -1,6 +1,7 @@
 #include "ui/characters_display.h"
 
 #include "model/keyboard_fonts.h"
+#include "ui/screen_fit.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@ namespace tarvo::ui {
 namespace {
 
 constexpr int kVisibleRows = 12;
+constexpr int kFewestVisibleRows = 3;
 constexpr int kRowPaddingPixels = 10;
 constexpr int kCodeEditCharacters = 8;
 
@@ -50,8 +52,8 @@ CCharactersDisplay::CCharactersDisplay(const UiFonts& fonts, QWidget* parent) : 
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int frame = 2 * m_list->frameWidth();
     m_list->setFixedWidth(kColumns * kColumnPixels + m_list->verticalScrollBar()->sizeHint().width() + frame);
-    m_list->setMinimumHeight(kVisibleRows * rowPixels + m_list->horizontalHeader()->sizeHint().height() +
-                             frame);
+    const int listChrome = m_list->horizontalHeader()->sizeHint().height() + frame;
+    m_list->setMinimumHeight(kFewestVisibleRows * rowPixels + listChrome);
     connect(m_list, &QTableWidget::cellClicked, this, &CCharactersDisplay::chooseCell);
 
     m_character = new QLineEdit(this);
@@ -79,6 +81,10 @@ CCharactersDisplay::CCharactersDisplay(const UiFonts& fonts, QWidget* parent) : 
     bottom->addStretch();
     bottom->addWidget(buttons, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
+    // Twelve rows where the screen has room; fewer (and Close still shown) where not.
+    const int wantedListHeight = kVisibleRows * rowPixels + listChrome;
+    resize(sizeHint().width(), sizeHint().height() - m_list->sizeHint().height() + wantedListHeight);
+    keepOnScreen(*this);
 }
 
 void CCharactersDisplay::setCharacters(const std::vector<char16_t>& characters)

@@ -1,6 +1,7 @@
 #include "ui/form_base_view.h"
 
 #include "document/doc.h"
+#include "document/entry_editor.h"
 #include "model/lang_table.h"
 #include "model/lang_table_layout.h"
 #include "ui/callback_button.h"
@@ -23,6 +24,7 @@ namespace tarvo::ui {
 namespace {
 
 constexpr int kScrollLinePixels = 20;
+constexpr int kBannerMarginPixels = 6;
 const QString kEllipsis = QString(3, QChar(0x00B7)); // three middle dots
 
 std::array<QPointer<CS1_Form_BaseView>, CS1_Form_BaseView::kDocumentNumbers>& loadedForms()
@@ -98,7 +100,19 @@ void CS1_Form_BaseView::load()
         return; // nothing to show: the form stays empty
     m_table = &doc->table(static_cast<std::size_t>(m_tableIndex));
     m_font = m_table->GetByte(model::layout::kFontOffset);
-    m_readOnly = m_table->GetByte(model::layout::kReadOnlyOffset) != 0;
+    // A table the core will not edit loads read-only, saying why, so that no
+    // typed character can become an edit that can never be stored.
+    const std::optional<std::u16string> refusal = document::tableEditRefusal(*m_table);
+    m_readOnly = refusal.has_value();
+    if (refusal && m_table->GetByte(model::layout::kReadOnlyOffset) == 0) {
+        m_readOnlyReason = QString::fromStdU16String(*refusal);
+        m_readOnlyReason[0] = m_readOnlyReason[0].toUpper();
+        auto* banner = new QLabel(m_readOnlyReason + QLatin1Char('.'), this);
+        banner->setObjectName(QStringLiteral("formReadOnlyReason"));
+        banner->setWordWrap(true);
+        banner->setMargin(kBannerMarginPixels);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, banner);
+    }
 
     InitFormContext();
     const int rows = std::min(GetRowCount(), kMaxRows);
@@ -332,8 +346,11 @@ bool CS1_Form_BaseView::navigateToMenu(int menu)
     // Queued: the tree destroys this form, which must not happen inside its
     // own click handler.
     QTimer::singleShot(0, tree, [tree, self, menu] {
-        if (!tree->SelectMenuNode(menu) && self != nullptr)
-            self->m_navigating = false; // no node: the form stays in charge
+        tree->SelectMenuNode(menu);
+        // Still here: no node, a refused leave or the menu itself. The form
+        // stays in charge of its controls.
+        if (self != nullptr)
+            self->m_navigating = false;
     });
     return true;
 }

@@ -75,6 +75,8 @@ public:
     bool isNavigating() const { return m_navigating; }
     int fontNumber() const { return m_font; }
     bool readOnly() const { return m_readOnly; }
+    // Why a table without its read-only flag cannot be edited; empty otherwise.
+    const QString& readOnlyReason() const { return m_readOnlyReason; }
     int tableIndex() const { return m_tableIndex; }
     int documentNumber() const;
     QScrollArea* scrollArea() const { return m_scroll; }
@@ -142,6 +144,7 @@ private:
     int m_tableIndex = 0;
     int m_font = 0;
     bool m_readOnly = false;
+    QString m_readOnlyReason;
     bool m_loaded = false;
     bool m_navigating = false;
 };

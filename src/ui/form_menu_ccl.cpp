@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace tarvo::ui {
 
@@ -309,6 +310,7 @@ void CS1_Form_MenuCCL::fillNumber(int row, const model::MenuEntry& entry)
         edit->setReadOnly(true);
         edit->setEnabled(false);
     }
+    fitNumberEdit(row);
     m_rows[static_cast<std::size_t>(row)].numberDirty = false;
 }
 
@@ -342,11 +344,16 @@ void CS1_Form_MenuCCL::fillNavigate(int row, const model::MenuEntry& entry)
     QString tip;
     if (target.kind == document::NavigateKind::Menu) {
         caption = menuName(target.menu);
+    } else if (target.kind == document::NavigateKind::None && m_mainForm) {
+        // Greyed, it still names the menu a LINK on this entry would open.
+        caption = menuName(document::kLinkTargetBase + entryOf(row));
     } else if (target.kind == document::NavigateKind::LinkingMenu) {
         const std::vector<int> menus =
             linkIndex() != nullptr ? linkIndex()->menusLinkingTo(m_menu) : std::vector<int>();
         if (menus.size() == 1) {
             caption = menuName(menus.front());
+        } else if (menus.empty() && m_mainForm) {
+            caption = menuName(document::kLinkTargetBase + entryOf(row));
         } else {
             caption = form_texts::kLinksCaption.arg(menus.size());
             tip = caption;
@@ -380,11 +387,21 @@ void CS1_Form_MenuCCL::onTextChanged(QWidget& edit)
 
 void CS1_Form_MenuCCL::refuseReadOnly()
 {
-    UserDialogs::message(this, QCoreApplication::applicationName(), form_texts::kReadOnlyTable);
+    UserDialogs::message(this, QCoreApplication::applicationName(),
+                         readOnlyReason().isEmpty() ? form_texts::kReadOnlyTable
+                                                    : readOnlyReason() + QLatin1Char('.'));
 }
 
 bool CS1_Form_MenuCCL::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip && qobject_cast<CCallbackButton*>(watched) != nullptr) {
+        // One tooltip font per form: the Unicode font for font 5, so that its
+        // menu names show; the application's otherwise.
+        static const QFont applicationTipFont = QToolTip::font();
+        const UiFonts* fonts = formContext().fonts;
+        QToolTip::setFont(fontNumber() == kNarrowFont && fonts != nullptr ? fonts->unicode
+                                                                          : applicationTipFont);
+    }
     if (readOnly() && qobject_cast<CEditKFont1*>(watched) != nullptr) {
         if (event->type() == QEvent::KeyPress && changesText(*static_cast<QKeyEvent*>(event))) {
             refuseReadOnly();
@@ -452,12 +469,10 @@ void CS1_Form_MenuCCL::OnButtonClick(QWidget& control)
     }
     if (result.changed) {
         m_rows[static_cast<std::size_t>(place->row)].actionChanged = true;
-        if (*button == EntryButton::Link)
-            formContext().doc->rebuildLinkIndex(static_cast<std::size_t>(tableIndex()));
+        // Any action change can add or remove a link (a MACRO replaces a LINK).
+        formContext().doc->rebuildLinkIndex(static_cast<std::size_t>(tableIndex()));
         markDocumentModified();
         FillRow(place->row, true);
-        if (*button == EntryButton::Link)
-            fillNavigate(place->row, readEntry(n));
     }
     CEditKFont1* number = numberEdit(n);
     if (*button != EntryButton::Link && number != nullptr && number->isEnabled()) {
@@ -518,9 +533,17 @@ bool CS1_Form_MenuCCL::Commit(bool report)
             state.textDirty = state.numberDirty = state.actionChanged = false;
             continue;
         }
-        if (report && all)
-            UserDialogs::message(this, QCoreApplication::applicationName(),
-                                 QString::fromStdU16String(result.message));
+        // An edit that cannot be stored may be dropped, so that a refusal
+        // never keeps the user from leaving, saving or closing. Once the
+        // user keeps one, the others wait too.
+        if (report && all &&
+            UserDialogs::ask(this, QCoreApplication::applicationName(),
+                             form_texts::discardEdit(QString::fromStdU16String(result.message)),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
+            state.textDirty = state.numberDirty = state.actionChanged = false;
+            FillRow(row, false);
+            continue;
+        }
         all = false;
     }
     return all;

@@ -93,6 +93,7 @@ private:
     void fillNumber(int row, const model::MenuEntry& entry);
     void fillButtons(int row, const model::MenuEntry& entry);
     void fillNavigate(int row, const model::MenuEntry& entry);
+    void fitNumberEdit(int row);
     QString menuName(int menu) const;
     void navigate(int row);
     void onTextChanged(QWidget& edit);

@@ -66,7 +66,7 @@ void CS1_Form_MenuCCL::MeasureControls()
         }
         if (QWidget* number = controlAt(row, kColNumber)) {
             numberWidth = editWidthFor(*number, kWidestDigits, false);
-            number->setFixedWidth(numberWidth);
+            fitNumberEdit(row);
             buttonHeight = std::max(buttonHeight, number->sizeHint().height());
         }
     }
@@ -82,6 +82,22 @@ void CS1_Form_MenuCCL::MeasureControls()
             navigate->setFixedHeight(std::max(buttonHeight, navigate->sizeHint().height()));
         }
     }
+}
+
+void CS1_Form_MenuCCL::fitNumberEdit(int row)
+{
+    QWidget* number = controlAt(row, kColNumber);
+    if (number == nullptr)
+        return;
+    // As wide as the entry's number can be: two digits for camera, monitor
+    // and off, six for a CCL macro and for an edit that is off.
+    const model::MenuEntry entry = readEntry(entryOf(row));
+    const int digits =
+        document::isEditableMacro(entry)
+            ? std::max(document::macroNumberDigits(entry),
+                       static_cast<int>(QString::number(document::shownMacroNumber(entry)).size()))
+            : kWidestDigits;
+    number->setFixedWidth(editWidthFor(*number, digits, false));
 }
 
 void CS1_Form_MenuCCL::PositionControls()

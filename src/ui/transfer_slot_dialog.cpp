@@ -1,5 +1,6 @@
 #include "ui/transfer_slot_dialog.h"
 
+#include "ui/screen_fit.h"
 #include "ui/transfer_texts.h"
 #include "ui/user_dialogs.h"
 
@@ -53,7 +54,12 @@ TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(par
         rows->addRow(label, list);
         m_lists[static_cast<std::size_t>(slot - 1)] = list;
     }
-    layout->addLayout(rows);
+    // The 13 rows scroll where the screen cannot show them all (a large scale).
+    auto* rowsHost = new QWidget;
+    rowsHost->setLayout(rows);
+    auto* rowsArea = new CWholeScrollArea(this);
+    rowsArea->setWidget(rowsHost);
+    layout->addWidget(rowsArea, 1);
     if (download) {
         m_backup = new QCheckBox(transfer_texts::kBackupOption, this);
         m_backup->setChecked(true);
@@ -75,6 +81,7 @@ TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(par
     connect(m_ok, &QPushButton::clicked, this, &TransferSlotDialog::okClicked);
     connect(cancel, &QPushButton::clicked, this, &TransferSlotDialog::reject);
     layout->addWidget(buttons);
+    keepOnScreen(*this);
 }
 
 void TransferSlotDialog::setStatusText(const QString& text)

@@ -45,6 +45,12 @@ CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent
         emit selectionChanged();
     });
     m_tree->setLeaveCheck([this] { return commitForm(); });
+    // Next and previous pane: with two panes both keys switch.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, &CS1_View::switchPane);
+    }
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CS1_View::selectionChanged);
     connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
     connect(m_splitter, &QSplitter::splitterMoved, this,

@@ -207,6 +207,16 @@ TEST(DocOperations, MovesExchangeTablesWithTheirLinkIndexEntries)
     EXPECT_TRUE(doc->isModified());
 }
 
+TEST(DocOperations, TableNamesAreShownWithoutTheirPadding)
+{
+    DocumentNumberPool pool;
+    TableList tables;
+    for (const std::u16string name : {u"  Lobby  ", u"English", u"   ", u"Car  Park "})
+        tables.push_back(makeTable(1, 9, 1, 94, name));
+    const auto doc = test::makeDocument(pool, std::move(tables));
+    EXPECT_EQ(tableNames(*doc), (std::vector<std::u16string>{u"Lobby", u"English", u"", u"Car  Park"}));
+}
+
 TEST(DocOperations, TheNumberPoolGivesTheLowestFreeNumberAndNoSeventeenth)
 {
     DocumentNumberPool pool;

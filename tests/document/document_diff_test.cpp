@@ -182,7 +182,7 @@ struct EntryCase {
 TEST(DocumentDiff, ScriptMenuEntriesThatDifferAreListedDecoded)
 {
     const EntryCase cases[] = {
-        {"font 5 lines", 1, 82, 4, [](auto& t) { putEntry(t, 82, 4, u"\uAC07", u"", 2, '0', 7); }},
+        {"font 5 lines", 1, 82, 4, [](auto& t) { putEntry(t, 82, 4, u"\uCE74", u"", 2, '0', 7); }},
         {"font 1 lines", 0, 80, 3, [](auto& t) { putEntry(t, 80, 3, u"Pan", u"Right", 2, '0'); }},
         {"action", 0, 81, 2, [](auto& t) { putEntry(t, 81, 2, u"Zoom", u"", 2, '0' | (1 << 8), 2346); }},
         {"edited flag only", 0, 80, 8,
@@ -219,13 +219,13 @@ TEST(DocumentDiff, FontFiveEntryKeepsBothHangulVersions)
     DocumentNumberPool pool;
     const auto a = siteDocument(pool);
     const auto b = siteDocument(pool);
-    putEntry(b->table(1), 82, 4, u"\uAC07", u"\uAC08", 2, '0', 7);
+    putEntry(b->table(1), 82, 4, u"\uCE74", u"\uBA54", 2, '0', 7);
     const DocumentDiff diff = compareDocuments(*a, *b);
     ASSERT_EQ(diff.entries.size(), 1u);
     EXPECT_EQ(diff.entries[0].languageId, kKorean);
     EXPECT_NE(diff.entries[0].a->lines[0].find(kHangul), std::u16string::npos);
-    EXPECT_NE(diff.entries[0].b->lines[0].find(u"\uAC07"), std::u16string::npos);
-    EXPECT_NE(diff.entries[0].b->lines[1].find(u"\uAC08"), std::u16string::npos);
+    EXPECT_NE(diff.entries[0].b->lines[0].find(u"\uCE74"), std::u16string::npos);
+    EXPECT_NE(diff.entries[0].b->lines[1].find(u"\uBA54"), std::u16string::npos);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "ui/view.h"
 
 #include <QMenuBar>
+#include <QTest>
 
 namespace tarvo::app::test {
 namespace {
@@ -272,10 +273,12 @@ TEST_F(DocumentWindowTest, FormReloadsOnF5AndWindowStateChanges)
 TEST_F(DocumentWindowTest, F6MovesBetweenTreeAndForm)
 {
     ui::CS1_View* view = frame().activeFrame()->view();
+    frame().activateWindow();
     tree().setFocus();
-    view->switchPane();
+    settle();
+    QTest::keyClick(&tree(), Qt::Key_F6);
     EXPECT_EQ(frame().focusWidget(), view->form());
-    view->switchPane();
+    QTest::keyClick(frame().focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     EXPECT_EQ(frame().focusWidget(), &tree());
 }
 

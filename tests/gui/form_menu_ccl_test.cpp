@@ -15,8 +15,10 @@
 #include "ui/view.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace tarvo::app::test {
 namespace {
@@ -215,33 +217,177 @@ TEST_F(FormMenuTest, ClosingTheApplicationCommitsTheOpenFormBeforeItsSavePrompt)
     EXPECT_EQ(entryOf(reopened.doc->table(0), 83, 2).line2, u("Door      "));
 }
 
-TEST_F(FormMenuTest, AnEditTheFormCannotStoreKeepsTheSelectionOnItsMenu)
+int asked()
 {
-    // A camera number beyond the camera range, as a foreign file could hold it:
-    // shown whole, refused when the user keeps it.
-    openDocument([](document::CS1_Doc& d) {
-        model::MenuEntryInfo info{81, 2, 0, u"", 0};
-        model::MenuEntry entry = d.table(0).GetMenuEntry(info);
-        entry.actionKind = 2;
-        entry.valueA = '5' | (150 << 8);
-        d.table(0).SetMenuEntry(entry, info, true);
-    });
+    int count = 0;
+    for (const ui::UserDialogs::Shown& shown : ui::UserDialogs::shown())
+        count += shown.kind == QStringLiteral("ask") ? 1 : 0;
+    return count;
+}
+
+// A camera number beyond the camera range, as a foreign file could hold it:
+// shown whole, refused when the user keeps it.
+void putCameraNumber(document::CS1_Doc& d, int number)
+{
+    model::MenuEntryInfo info{81, 2, 0, u"", 0};
+    model::MenuEntry entry = d.table(0).GetMenuEntry(info);
+    entry.actionKind = 2;
+    entry.valueA = '5' | (number << 8);
+    d.table(0).SetMenuEntry(entry, info, true);
+}
+
+TEST_F(FormMenuTest, AnEditTheFormCannotStoreIsKeptOrDiscardedAsTheUserAnswers)
+{
+    openDocument([](document::CS1_Doc& d) { putCameraNumber(d, 150); });
     Form* sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
     typeInto(sub->numberEdit(2), QStringLiteral("151"));
     ui::UserDialogs::reset();
-    showMenu(0, 82);
-    EXPECT_EQ(EditorFixture::messages().size(), 1) << "the refusal is shown";
+    showMenu(0, 82); // No (the default): keep editing
+    EXPECT_EQ(asked(), 1) << "the refusal is shown with the offer to discard";
     ASSERT_EQ(form(), sub) << "the form with the refused edit stays open";
     EXPECT_EQ(sub->numberEdit(2)->text(), QStringLiteral("151"));
     ui::CS1_TreeView& tree = *frame().activeFrame()->view()->tree();
     EXPECT_EQ(tree.keyOf(tree.currentItem()), ui::packNodeKey(ui::kNodeSubMenu, 0, 81));
+
+    // A refused leave by navigate leaves the form working.
+    click(sub->navigateButton(1));
+    ASSERT_EQ(form(), sub);
+    click(sub->pictureButton(3, Form::kColOff));
+    EXPECT_TRUE(sub->pictureButton(3, Form::kColOff)->pressedState()) << "the buttons still answer";
 
     typeInto(sub->numberEdit(2), QStringLiteral("15"));
     Form* next = showMenu(0, 82);
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->menu(), 82);
     EXPECT_EQ(entryOf(doc().table(0), 81, 2).valueA, '5' | (15 << 8));
+
+    // Discarded: Save goes on and the entry stays as stored.
+    sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    typeInto(sub->numberEdit(2), QStringLiteral("151"));
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    const auto reopened = saveAndReopen();
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(entryOf(reopened->table(0), 81, 2).valueA, '5' | (15 << 8));
+    EXPECT_EQ(sub->numberEdit(2)->text(), QStringLiteral("15")) << "the form shows the entry as stored";
+}
+
+TEST_F(FormMenuTest, ATableTheCoreWillNotEditLoadsReadOnlyNamingBothFonts)
+{
+    // The document record says font 1; the image's font byte says font 3.
+    openDocument([](document::CS1_Doc& d) { d.table(0).SetByte(model::layout::kFontOffset, 3); });
+    Form* sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(sub->readOnly());
+    auto* banner = sub->findChild<QLabel*>(QStringLiteral("formReadOnlyReason"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_TRUE(banner->text().contains(QStringLiteral("font 1")) &&
+                banner->text().contains(QStringLiteral("font 3")))
+        << banner->text().toStdString();
+    const QString before = sub->lineEdit(2, 1)->text();
+    ui::UserDialogs::reset();
+    typeInto(sub->lineEdit(2, 1), QStringLiteral("x"));
+    EXPECT_EQ(sub->lineEdit(2, 1)->text(), before);
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_TRUE(messages().front().contains(QStringLiteral("font 3")));
+    Form* next = showMenu(0, 82);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->menu(), 82) << "nothing keeps the user on the menu";
+    EXPECT_TRUE(frame().saveDocument(*frame().activeFrame()));
+}
+
+TEST_F(FormMenuTest, NavigatingToItsOwnMenuLeavesTheFormWorking)
+{
+    openDocument([](document::CS1_Doc& d) {
+        model::MenuEntryInfo info{83, 1, 0, u"", 0};
+        model::MenuEntry link = d.table(0).GetMenuEntry(info);
+        link.actionKind = 1;
+        link.valueA = 83;
+        d.table(0).SetMenuEntry(link, info, true);
+    });
+    Form* sub = showMenu(0, 83);
+    ASSERT_NE(sub, nullptr);
+    click(sub->navigateButton(1));
+    ASSERT_EQ(form(), sub);
+    const bool pressed = sub->pictureButton(2, Form::kColMacro)->pressedState();
+    click(sub->pictureButton(2, Form::kColMacro));
+    EXPECT_NE(sub->pictureButton(2, Form::kColMacro)->pressedState(), pressed);
+}
+
+TEST_F(FormMenuTest, AMacroReplacingALinkUpdatesTheBackCaptions)
+{
+    openDocument([](document::CS1_Doc& d) {
+        model::CS1_LangTable& t = d.table(0);
+        putBackCommand(t, 85, 20); // reached from 80 (entry 5) and from 86
+        model::MenuEntryInfo info{86, 1, 0, u"", 0};
+        model::MenuEntry link = t.GetMenuEntry(info);
+        link.valueA = 85;
+        t.SetMenuEntry(link, info, true);
+        d.rebuildLinkIndex();
+    });
+    Form* main = showMenu(0, 80);
+    ASSERT_NE(main, nullptr);
+    click(main->pictureButton(5, Form::kColMacro)); // the link to 85 becomes a macro
+    Form* here = showMenu(0, 85);
+    ASSERT_NE(here, nullptr);
+    EXPECT_EQ(here->navigateButton(1)->fullCaption(), QStringLiteral("Alarm Handling"))
+        << "only menu 86 still leads here";
+}
+
+TEST_F(FormMenuTest, MainFormNavigateNamesMenuNPlus80GreyedWhenTheEntryDoesNotLeadThere)
+{
+    openDocument();
+    Form* main = showMenu(0, 80);
+    ASSERT_NE(main, nullptr);
+    click(main->pictureButton(6, Form::kColLink));        // link -> none
+    for (const int column : {-1, int(Form::kColMacro)}) { // no action, then a macro
+        if (column >= 0)
+            click(main->pictureButton(6, column));
+        const ui::CCallbackButton* navigate = main->navigateButton(6);
+        EXPECT_FALSE(navigate->isEnabled());
+        EXPECT_EQ(navigate->fullCaption(), QStringLiteral("Alarm Handling"));
+        EXPECT_EQ(navigate->toolTip(), QStringLiteral("Alarm Handling"));
+    }
+}
+
+TEST_F(FormMenuTest, NumberEditsAreSizedForTheirMacroType)
+{
+    openDocument();
+    Form* sub = showMenu(0, 81);
+    ASSERT_NE(sub, nullptr);
+    const ui::CEditKFont1* camera = sub->numberEdit(7); // a camera macro
+    const ui::CEditKFont1* ccl = sub->numberEdit(2);    // a CCL macro
+    EXPECT_GE(camera->width(), camera->fontMetrics().horizontalAdvance(QStringLiteral("99")));
+    EXPECT_LT(camera->width(), ccl->width());
+    EXPECT_GE(ccl->width(), ccl->fontMetrics().horizontalAdvance(QStringLiteral("999999")));
+    const int cclWidth = ccl->width();
+    click(sub->pictureButton(2, Form::kColCamera)); // CCL macro -> camera
+    EXPECT_EQ(sub->numberEdit(2)->width(), camera->width());
+    click(sub->pictureButton(2, Form::kColCamera)); // and back
+    EXPECT_EQ(sub->numberEdit(2)->width(), cclWidth);
+}
+
+TEST_F(FormMenuTest, Font5FormsShowTheirTooltipsInTheUnicodeFont)
+{
+    openDocument();
+    const QFont applicationTipFont = QToolTip::font();
+    struct Case {
+        int table;
+        bool unicode;
+    };
+    for (const Case c : {Case{4, true}, Case{0, false}}) {
+        Form* main = showMenu(c.table, 80);
+        ASSERT_NE(main, nullptr);
+        ui::CCallbackButton* navigate = main->navigateButton(3);
+        const QPoint inside(2, 2);
+        QHelpEvent help(QEvent::ToolTip, inside, navigate->mapToGlobal(inside));
+        QApplication::sendEvent(navigate, &help);
+        EXPECT_EQ(QToolTip::font().family(),
+                  c.unicode ? main->lineEdit(3, 1)->font().family() : applicationTipFont.family())
+            << "table " << c.table;
+        QToolTip::hideText();
+    }
 }
 
 } // namespace

@@ -45,9 +45,9 @@ const FontCase kOneByte{1,
                         QStringLiteral("Menu")};
 const FontCase kTwoByte{5,
                         4,
-                        QStringLiteral("\uAC00A\uD55C\uAD6D"),
+                        QStringLiteral("\uAC00A\uB620\uAD6D"),
                         QStringLiteral("\uAC00A\uAD6D"),
-                        QStringLiteral("\uAC01\uAC04\uD55C\uB098Z"),
+                        QStringLiteral("\uAC01\uAC04\uB620\uB098Z"),
                         QStringLiteral("\uAC01\uAC04\uB098Z")};
 
 void PrintTo(const FontCase& fontCase, std::ostream* out)

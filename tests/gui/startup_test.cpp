@@ -11,9 +11,15 @@
 #include "document/doc.h"
 #include "ui/child_frame.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <cerrno>
 #include <cstring>
@@ -165,6 +171,55 @@ TEST_F(EditorFixture, DocumentOnTheCommandLineIsOpened)
     ASSERT_TRUE(start({file, QStringLiteral("debug")}));
     ASSERT_EQ(frame().frames().size(), 1);
     EXPECT_EQ(frame().activeDocument()->path(), file.toStdString());
+}
+
+// The mnemonic letters of a menu's items, and a failure for each one used twice.
+void expectUniqueMnemonics(const QMenu& menu)
+{
+    QSet<QChar> used;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const QString text = action->text();
+        const qsizetype amp = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (amp >= 0) {
+            const QChar letter = text.at(amp + 1).toLower();
+            EXPECT_FALSE(used.contains(letter)) << menu.title().toStdString() << ": " << text.toStdString();
+            used.insert(letter);
+        }
+        if (action->menu() != nullptr)
+            expectUniqueMnemonics(*action->menu());
+    }
+}
+
+TEST_F(EditorFixture, EveryMenusMnemonicsAreUnique)
+{
+    ASSERT_TRUE(start({QStringLiteral("debug")}));
+    for (const bool withDocument : {false, true}) {
+        if (withDocument)
+            frame().action(Command::New)->trigger();
+        for (const QAction* item : frame().menuBar()->actions())
+            if (item->menu() != nullptr && item->isVisible())
+                expectUniqueMnemonics(*item->menu());
+    }
+}
+
+TEST_F(EditorFixture, AboutShowsTheApplicationsIcon)
+{
+    ASSERT_TRUE(start());
+    frame().action(Command::About)->trigger();
+    ASSERT_EQ(ui::UserDialogs::shown().size(), 1);
+    EXPECT_FALSE(QApplication::windowIcon().isNull()) << "the About box shows the application's icon";
+}
+
+TEST_F(EditorFixture, SaveSaysWhereTheFileWent)
+{
+    const QString file = writeTemplateDocument(QStringLiteral("saved.tvo"));
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(frame().openDocumentFile(file));
+    frame().action(Command::Save)->trigger();
+    EXPECT_TRUE(frame().statusBar()->currentMessage().contains(QDir::toNativeSeparators(file)))
+        << frame().statusBar()->currentMessage().toStdString();
 }
 
 } // namespace

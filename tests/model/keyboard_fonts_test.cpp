@@ -144,7 +144,8 @@ TEST(KeyboardFonts, Font5HighHalfFollowsItsLayout)
     EXPECT_TRUE(isHangulSyllable(fonts().toUnicode(kFont5, 0x22E)));
     for (std::size_t i = 1; i < hangul.size(); ++i)
         EXPECT_LT(hangul[i - 1], hangul[i]) << i;
-    for (std::size_t i = 1; i < ideographs.size(); ++i)
+    // U+9898 ends them, wherever it falls in Unicode order.
+    for (std::size_t i = 1; i + 1 < ideographs.size(); ++i)
         EXPECT_LT(ideographs[i - 1], ideographs[i]) << i;
 }
 

@@ -98,6 +98,22 @@ TEST_F(LangTableTest, Font5EntryHasTwoShortLinesAndLeavesTheRestAlone)
     EXPECT_TRUE(entry.line3.empty());
 }
 
+TEST_F(LangTableTest, Font5StoresTheKeyboardsKoreanWords)
+{
+    // What a Korean installer names cameras, monitors and menus with.
+    const char16_t* const words[] = {u"카메라", u"모니터", u"알람",   u"녹화",   u"야간", u"주간",
+                                     u"한국어", u"주차장", u"출입문", u"프리셋", u"순찰", u"설정"};
+    table.setFont(5);
+    for (const char16_t* word : words) {
+        MenuEntryInfo info{81, 2, 0, u"", 0};
+        table.SetMenuEntry(MenuEntry{word, word, u"", 0, 0, 0, 0}, info, false);
+        MenuEntryInfo read{81, 2, 0, u"", 0};
+        const MenuEntry entry = table.GetMenuEntry(read);
+        EXPECT_EQ(entry.line1, word);
+        EXPECT_EQ(entry.line2, word);
+    }
+}
+
 TEST_F(LangTableTest, ActionOnlyWriteChangesOnlyTheActionBytes)
 {
     table.setFont(1);

@@ -374,6 +374,14 @@ DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int c
     return {std::move(doc), result};
 }
 
+std::u16string shownTableName(std::u16string_view friendlyName)
+{
+    const std::size_t first = friendlyName.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos)
+        return {};
+    return std::u16string(friendlyName.substr(first, friendlyName.find_last_not_of(u' ') - first + 1));
+}
+
 std::vector<std::u16string> tableNames(const CS1_Doc& doc)
 {
     std::vector<std::u16string> names;
@@ -381,7 +389,7 @@ std::vector<std::u16string> tableNames(const CS1_Doc& doc)
         model::TableHeader header;
         model::TableMetadata metadata;
         doc.table(i).GetHeader(header, metadata);
-        names.push_back(header.friendlyName);
+        names.push_back(shownTableName(header.friendlyName));
     }
     return names;
 }

@@ -23,6 +23,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo::document {
@@ -183,7 +184,9 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
 DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int currentPort,
                         const io::FileReader& reader = io::systemFileReader());
 
-// The friendly names of doc's tables, in document order.
+// A friendly name as shown: without the blanks that pad it to its field.
+std::u16string shownTableName(std::u16string_view friendlyName);
+// The friendly names of doc's tables, in document order, as shown.
 std::vector<std::u16string> tableNames(const CS1_Doc& doc);
 
 } // namespace tarvo::document

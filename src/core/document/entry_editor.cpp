@@ -162,6 +162,27 @@ EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuE
                    u" would not read back as it was written in the table's font, so it was not changed");
 }
 
+} // namespace
+
+std::optional<std::u16string> tableEditRefusal(const model::CS1_LangTable& table)
+{
+    if (table.GetByte(layout::kReadOnlyOffset) != 0)
+        return u"the language table is read-only";
+    const int font = table.GetByte(layout::kFontOffset);
+    if (!model::KeyboardFonts::isKnownFont(font))
+        return u"the language table's font " + number(font) + u" is unknown, so its entries cannot be edited";
+    // The keyboard shows the texts in the font of byte 330; the table encodes
+    // and reads them in its record's font. Where the two differ, no edit can
+    // store what the keyboard would show.
+    if (table.GetFont() != font)
+        return u"the language table's texts are encoded in font " + number(table.GetFont()) +
+               u" (its document record) but the keyboard shows them in font " + number(font) +
+               u" (image byte 330), so its entries cannot be edited";
+    return std::nullopt;
+}
+
+namespace {
+
 // Why no edit of entry n of menu m can be stored in table, if so.
 std::optional<EntryEditResult> checkEditable(const model::CS1_LangTable& table, int menu, int entryNumber)
 {
@@ -169,19 +190,8 @@ std::optional<EntryEditResult> checkEditable(const model::CS1_LangTable& table, 
         return refused(u"menu " + number(menu) + u" is not a script menu (80-95)");
     if (entryNumber < layout::kFirstEntry || entryNumber > layout::kEntriesPerMenu)
         return refused(u"entry " + number(entryNumber) + u" does not exist (1-14)");
-    if (table.GetByte(layout::kReadOnlyOffset) != 0)
-        return refused(u"the language table is read-only");
-    const int font = table.GetByte(layout::kFontOffset);
-    if (!model::KeyboardFonts::isKnownFont(font))
-        return refused(u"the language table's font " + number(font) +
-                       u" is unknown, so its entries cannot be edited");
-    // The keyboard shows the texts in the font of byte 330; the table encodes
-    // and reads them in its record's font. Where the two differ, no edit can
-    // store what the keyboard would show.
-    if (table.GetFont() != font)
-        return refused(u"the language table's texts are encoded in font " + number(table.GetFont()) +
-                       u" (its document record) but the keyboard shows them in font " + number(font) +
-                       u" (image byte 330), so its entries cannot be edited");
+    if (auto refusal = tableEditRefusal(table))
+        return refused(std::move(*refusal));
     if (table.GetMenuName(menu).empty())
         return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
     return std::nullopt;

@@ -40,6 +40,11 @@ struct EntryEditResult {
     std::u16string message; // why it was refused
 };
 
+// Why no entry of table can be edited at all (its read-only flag, an unknown
+// font, or texts encoded in another font than the keyboard shows them in,
+// naming both), if so.
+std::optional<std::u16string> tableEditRefusal(const model::CS1_LangTable& table);
+
 // Applies request to table. On success the entry and its info (edited flag
 // set) are written in full; on refusal the table is unchanged.
 EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditRequest& request);

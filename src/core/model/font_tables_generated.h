@@ -8,5 +8,8 @@ namespace tarvo::model {
 
 // Empty for a number outside 1-7.
 std::span<const char16_t> generatedFontCodes(int font);
+// The Characters Display list of a language written in font 5 (Korean 1042,
+// traditional Chinese 1028, simplified Chinese 2052); empty for others.
+std::span<const char16_t> generatedTwoByteLanguageList(int windowsLanguageId);
 
 } // namespace tarvo::model

@@ -1,5 +1,6 @@
 #include "model/language_characters.h"
 
+#include "model/font_tables_generated.h"
 #include "model/keyboard_fonts.h"
 
 #include <algorithm>
@@ -52,36 +53,6 @@ constexpr std::array kFontLists{
     FontList{CharacterList::Turkish, 6},         FontList{CharacterList::Arabic, 7},
 };
 
-constexpr char16_t kFirstPrintableAscii = 0x20;
-constexpr char16_t kLastPrintableAscii = 0x7E;
-constexpr std::size_t kFirstTwoByteCode = 0x100;
-constexpr char16_t kOpeningQuote = 0x201C;
-constexpr char16_t kClosingQuote = 0x201D;
-
-bool isHangul(char16_t ch)
-{
-    return ch >= 0xAC00 && ch <= 0xD7A3;
-}
-
-bool isIdeograph(char16_t ch)
-{
-    return (ch >= 0x3400 && ch <= 0x4DBF) || (ch >= 0x4E00 && ch <= 0x9FFF) || (ch >= 0xF900 && ch <= 0xFAFF);
-}
-
-// Font 5's printable ASCII, then from its two-byte codes the quotation marks
-// and the characters of script, in code order.
-std::vector<char16_t> twoByteFontList(bool (*script)(char16_t))
-{
-    std::vector<char16_t> list;
-    for (char16_t ch = kFirstPrintableAscii; ch <= kLastPrintableAscii; ++ch)
-        list.push_back(ch);
-    const auto codes = KeyboardFonts::instance().characters(KeyboardFonts::kTwoByteFont);
-    for (std::size_t code = kFirstTwoByteCode; code < codes.size(); ++code)
-        if (codes[code] == kOpeningQuote || codes[code] == kClosingQuote || script(codes[code]))
-            list.push_back(codes[code]);
-    return list;
-}
-
 } // namespace
 
 std::vector<char16_t> charactersUsedBy(int windowsLanguageId)
@@ -93,10 +64,11 @@ std::vector<char16_t> charactersUsedBy(int windowsLanguageId)
         return {};
     switch (language->list) {
     case CharacterList::Korean:
-        return twoByteFontList(isHangul);
     case CharacterList::TraditionalChinese:
-    case CharacterList::SimplifiedChinese:
-        return twoByteFontList(isIdeograph);
+    case CharacterList::SimplifiedChinese: {
+        const std::span<const char16_t> list = generatedTwoByteLanguageList(windowsLanguageId);
+        return {list.begin(), list.end()};
+    }
     default:
         break;
     }

@@ -1,0 +1,111 @@
+// Every dialog at 200 % on a small screen: it fits the screen's free area
+// and its buttons can be reached.
+
+#include "editor_fixture.h"
+
+#include "com_port_recording_port.h"
+#include "model/language_characters.h"
+#include "serial/comm_port.h"
+#include "ui/char_entry_dialog.h"
+#include "ui/characters_display.h"
+#include "ui/com_port_settings_dialog.h"
+#include "ui/com_port_setup_dialog.h"
+#include "ui/form_links_chooser.h"
+#include "ui/transfer_progress_dialog.h"
+#include "ui/transfer_query_dialog.h"
+#include "ui/transfer_slot_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+
+#include <functional>
+#include <memory>
+
+namespace tarvo::app::test {
+namespace {
+
+constexpr int kKorean = 1042;
+
+// Buttons that lie in a scroll area are reached by scrolling; the others must be on the screen.
+bool scrolls(const QWidget* widget, const QWidget* window)
+{
+    for (const QWidget* w = widget->parentWidget(); w != nullptr && w != window; w = w->parentWidget())
+        if (qobject_cast<const QScrollArea*>(w) != nullptr)
+            return true;
+    return false;
+}
+
+void expectOnScreen(QWidget& window, const char* name)
+{
+    SCOPED_TRACE(name);
+    window.show();
+    EditorFixture::settle();
+    ASSERT_NE(window.screen(), nullptr);
+    const QRect room = window.screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(window.geometry()))
+        << window.width() << "x" << window.height() << "+" << window.x() << "+" << window.y() << " on "
+        << room.width() << "x" << room.height();
+    int buttons = 0;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window) || scrolls(button, &window))
+            continue;
+        ++buttons;
+        const QRect placed(button->mapToGlobal(QPoint(0, 0)), button->size());
+        EXPECT_TRUE(room.contains(placed)) << button->text().toStdString();
+    }
+    EXPECT_GT(buttons, 0);
+    window.close();
+}
+
+class ScaledDialogTest : public EditorFixture {};
+
+TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
+{
+    ASSERT_DOUBLE_EQ(qApp->devicePixelRatio(), 2.0);
+    ASSERT_TRUE(start());
+    const ui::UiFonts fonts{QFont(), QFont(), QFont()};
+    ui::test::RecordingSerialPort device;
+    serial::CCommPort port(device);
+    serial::CommSettings settings;
+    QWidget anchor;
+
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> dialogs = {
+        {"Download",
+         [] { return std::make_unique<ui::TransferSlotDialog>(ui::TransferSlotDialog::Kind::Download); }},
+        {"Import",
+         [] { return std::make_unique<ui::TransferSlotDialog>(ui::TransferSlotDialog::Kind::Import); }},
+        {"Query", [&] { return std::make_unique<ui::TransferQueryDialog>(port, settings); }},
+        {"progress", [] { return std::make_unique<ui::TransferProgressDialog>(); }},
+        {"COM Port Setup", [] { return std::make_unique<ui::ComPortSetupDialog>(0); }},
+        {"COM Port Settings", [&] { return std::make_unique<ui::ComPortSettingsDialog>(settings, &port); }},
+        {"Characters Display",
+         [&] {
+             auto display = std::make_unique<ui::CCharactersDisplay>(fonts);
+             display->setCharacters(model::charactersUsedBy(kKorean));
+             return display;
+         }},
+        {"Font-Point Character Entry",
+         [&] {
+             const QStringList lines{QStringLiteral("Camera"), QStringLiteral("Lobby"),
+                                     QStringLiteral("Door")};
+             return std::make_unique<ui::FontPointEntryDialog>(
+                 ui::FontPointRequest::forFont(1, lines, model::LineAlignment::Left), fonts);
+         }},
+        {"Links",
+         [&] {
+             const std::vector<std::pair<int, QString>> menus{{80, QStringLiteral("Main CCL Menu")},
+                                                              {86, QStringLiteral("Alarm Handling")}};
+             return std::make_unique<ui::CLinksChooser>(menus, QFont(), &anchor);
+         }},
+    };
+    for (const auto& [name, make] : dialogs) {
+        const std::unique_ptr<QWidget> dialog = make();
+        expectOnScreen(*dialog, name);
+    }
+    expectOnScreen(frame(), "main window");
+}
+
+} // namespace
+} // namespace tarvo::app::test

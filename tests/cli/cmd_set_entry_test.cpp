@@ -54,8 +54,9 @@ TEST_F(CmdSetEntry, LinesAndActionAreWrittenAsTheEditorCommitsThem)
 TEST_F(CmdSetEntry, AnEditThroughASymbolicLinkLandsInTheFileItNames)
 {
     ASSERT_EQ(::symlink("doc.tvo", dir.file("link.tvo").c_str()), 0);
-    const RunResult run = runTarvo(
-        {"set-entry", "link.tvo", "--table", "0", "--menu", "80", "--entry", "9", "--lines", "Dome"}, dir.path());
+    const RunResult run = runTarvo({"set-entry", "link.tvo", "--table", "0", "--menu", "80", "--entry", "9",
+                                    "--lines", "Dome", "--action", "ccl:1"},
+                                   dir.path());
     ASSERT_EQ(run.status, 0) << run.err;
     struct stat st {};
     ASSERT_EQ(::lstat(dir.file("link.tvo").c_str(), &st), 0);

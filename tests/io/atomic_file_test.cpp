@@ -22,7 +22,10 @@ struct TempDir {
         path = ::mkdtemp(tmpl);
     }
     ~TempDir() { fs::remove_all(path); }
-    std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {})); }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
+    }
 };
 
 std::string slurp(const fs::path& p)
@@ -31,7 +34,7 @@ std::string slurp(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-}  // namespace
+} // namespace
 
 TEST(AtomicFile, WritesAndReplacesLeavingNoTemporary)
 {

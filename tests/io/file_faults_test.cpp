@@ -201,7 +201,8 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
         SCOPED_TRACE("write fails after " + std::to_string(failAfter) + " bytes");
         twoNames();
         const FaultyCalls calls(failAfter, kNever, kChunk);
-        const io::FileResult result = io::writeFileAtomically(target, replacement, io::Overwrite::Allow, calls);
+        const io::FileResult result =
+            io::writeFileAtomically(target, replacement, io::Overwrite::Allow, calls);
         ASSERT_FALSE(result.ok);
         ASSERT_TRUE(fs::equivalent(target, otherName));
         const auto kept = result.message.find("its old content is kept in ");
@@ -209,7 +210,8 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
             ASSERT_EQ(slurp(target), original) << result.message;
             ASSERT_EQ(dir.entries(), 2u);
         } else {
-            const fs::path copy = result.message.substr(kept + std::string("its old content is kept in ").size());
+            const fs::path copy =
+                result.message.substr(kept + std::string("its old content is kept in ").size());
             ASSERT_EQ(copy.parent_path(), dir.path);
             ASSERT_EQ(slurp(copy), original);
             fs::remove(copy);

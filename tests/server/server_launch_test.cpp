@@ -184,7 +184,8 @@ TEST_P(LaunchTest, CallsMessagesAndReleases)
     m_cancelAtAccessLevel = scenario.cancelAtAccessLevel;
     EXPECT_EQ(launch(path, scenario.timeoutMs), scenario.end);
     EXPECT_EQ(m_messages, scenario.messages);
-    EXPECT_EQ(byServer(m_fakes.waitForCalls(scenario.calls.size())), byServer(withPath(scenario.calls, path)));
+    EXPECT_EQ(byServer(m_fakes.waitForCalls(scenario.calls.size())),
+              byServer(withPath(scenario.calls, path)));
 }
 
 // Servers that never answer a release do not hold the launch: the releases

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <limits>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +57,6 @@ bool writeAll(const FileCalls& calls, int fd, std::span<const std::uint8_t> byte
     }
     return true;
 }
-
 
 // Follows symbolic links from given to the file they name (which may not
 // exist yet: a save through a dangling link creates it). 0, or the errno.
@@ -135,7 +134,8 @@ bool writeCopy(const FileCalls& calls, const std::string& path, std::span<const 
 // new content. Its old content waits in a copy beside it until the new
 // content is complete; a failed write puts the old content back, and when
 // even that fails the copy stays and the message names it.
-FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes, const FileCalls& calls)
+FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                          const FileCalls& calls)
 {
     std::vector<std::uint8_t> old;
     const FileResult read = readWholeFile(path, old, std::numeric_limits<std::size_t>::max(), calls);
@@ -166,7 +166,7 @@ FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t>
     return {false, reason(path, "cannot be written", err) + "; its old content is kept in " + copy};
 }
 
-}  // namespace
+} // namespace
 
 FileResult writeFileAtomically(const std::string& given, std::span<const std::uint8_t> bytes,
                                Overwrite overwrite, const FileCalls& calls)
@@ -262,10 +262,11 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
 
 bool sameFile(const std::string& a, const std::string& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-}  // namespace tarvo::io
+} // namespace tarvo::io

@@ -32,6 +32,9 @@ inline const QString kSavedTo = QStringLiteral("Saved to %1");
 inline const QString kCannotSave = QStringLiteral("The document could not be saved to %1:\n%2");
 inline const QString kSettingsCorrected =
     QStringLiteral("Some COM port settings of %1 were out of range and were set to their defaults:\n%2");
+inline const QString kRecordsLeftOut =
+    QStringLiteral("Some records of %1 could not be read and were left out; saving the document makes "
+                   "this permanent:\n%2");
 inline const QString kRecentFileGone =
     QStringLiteral("The file %1 no longer exists. It was removed from the recent file list.");
 inline const QString kUntitledStem = QStringLiteral("Tarvo");

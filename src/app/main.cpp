@@ -9,7 +9,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvo Script Application"));
     QApplication::setOrganizationName(QStringLiteral("Corvane Security Systems"));
-    tarvo::app::CZodARApp app(QApplication::arguments().mid(1));
+    // argv, not QApplication::arguments(): a file name that is not UTF-8
+    // keeps its bytes. QApplication has removed its own options from argv.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    tarvo::app::CZodARApp app(arguments);
     if (!app.InitInstance())
         return 1;
     return QApplication::exec();

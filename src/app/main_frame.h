@@ -22,6 +22,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -89,8 +90,11 @@ public:
     void openDocument();
     // Opens path, or brings its window forward when it is open already.
     bool openDocumentFile(const QString& path);
+    // path as the file system's bytes, which need not be UTF-8.
+    bool openDocumentFile(const std::string& path);
     bool saveDocument(ui::CS1_ChildFrame& frame);
-    bool saveDocumentAs(ui::CS1_ChildFrame& frame);
+    // The dialog opens in startFolder, or in the last browse folder when empty.
+    bool saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder = {});
     void showProperties();
     void openRecentFile(int index);
     // Move Up (-1) or Down (+1) of the selected table of the active document.

@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "app/zodar.h"
 #include "document/doc.h"
+#include "io/atomic_file.h"
 #include "model/lang_table.h"
 #include "templates/template_messages.h"
 #include "ui/child_frame.h"
@@ -14,6 +15,7 @@
 #include "ui/view.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -39,9 +41,39 @@ QString text(const std::u16string& s)
     return QString::fromStdU16String(s);
 }
 
+// A path of the file system's bytes as text, and back. A name that is not
+// UTF-8 shows with replacement characters, but the bytes kept are the ones used.
+QString shownPath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string bytesOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 QString nativePath(const std::string& path)
 {
-    return QDir::toNativeSeparators(QString::fromStdString(path));
+    return QDir::toNativeSeparators(shownPath(path));
+}
+
+// What the recent-file list can hold: it keeps text, so a name that does not
+// come back to the same bytes is not listed.
+bool survivesAsText(const std::string& path)
+{
+    return bytesOf(shownPath(path)) == path;
+}
+
+// The load's notes, each line cut to a length a message box can show.
+QString shownNotes(const std::u16string& notes)
+{
+    constexpr qsizetype kMaxNoteLineChars = 400;
+    QStringList lines = text(notes).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.size() > kMaxNoteLineChars)
+            line = line.left(kMaxNoteLineChars) + QStringLiteral(" ...");
+    return lines.join(QLatin1Char('\n'));
 }
 
 // The document layer's words, with the file they concern.
@@ -65,12 +97,6 @@ QString tooManyDocumentsText()
 QString folderOf(const QString& path)
 {
     return QFileInfo(path).absolutePath();
-}
-
-bool samePath(const QString& a, const QString& b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace
@@ -161,29 +187,40 @@ void CMainFrame::openDocument()
 
 bool CMainFrame::openDocumentFile(const QString& path)
 {
+    return openDocumentFile(bytesOf(path));
+}
+
+bool CMainFrame::openDocumentFile(const std::string& path)
+{
     for (ui::CS1_ChildFrame* frame : frames()) {
         const document::CS1_Doc& doc = frame->document();
-        if (doc.hasPath() && samePath(QString::fromStdString(doc.path()), path)) {
+        if (doc.hasPath() && io::sameFile(doc.path(), path)) {
             m_mdi->setActiveSubWindow(frame);
             return true;
         }
     }
     WaitCursor wait;
     document::DocOutcome outcome =
-        document::openDocument(m_app.documentNumbers(), path.toStdString(), m_app.defaultComPort());
+        document::openDocument(m_app.documentNumbers(), path, m_app.defaultComPort());
     if (!outcome.doc) {
         ui::UserDialogs::message(this, texts::kAppName, openFailureText(outcome.result));
         return false;
     }
     const std::u16string corrections = outcome.doc->settingsCorrections();
+    const std::u16string notes = outcome.doc->loadNotes();
     addDocumentWindow(std::move(outcome.doc));
-    addRecentFile(path);
+    if (survivesAsText(path))
+        addRecentFile(shownPath(path));
     afterDocumentSet();
     if (!corrections.empty())
-        ui::UserDialogs::message(
-            this, texts::kAppName,
-            texts::kSettingsCorrected.arg(QDir::toNativeSeparators(path), text(corrections)),
-            ui::UserDialogs::Icon::Information);
+        ui::UserDialogs::message(this, texts::kAppName,
+                                 texts::kSettingsCorrected.arg(nativePath(path), text(corrections)),
+                                 ui::UserDialogs::Icon::Information);
+    // What the open left out is lost for good with the next save: say so now.
+    if (!notes.empty())
+        ui::UserDialogs::message(this, texts::kAppName,
+                                 texts::kRecordsLeftOut.arg(nativePath(path), shownNotes(notes)),
+                                 ui::UserDialogs::Icon::Exclamation);
     return true;
 }
 
@@ -192,8 +229,8 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     if (!frame.view()->commitForm())
         return false;
     document::CS1_Doc& doc = frame.document();
-    const std::string lastFolder = m_app.lastBrowseFolder().toStdString();
-    const std::string scriptsFolder = CZodARApp::defaultScriptsFolder().toStdString();
+    const std::string lastFolder = bytesOf(m_app.lastBrowseFolder());
+    const std::string scriptsFolder = bytesOf(CZodARApp::defaultScriptsFolder());
     document::CS1_Doc::SaveOutcome outcome;
     {
         WaitCursor wait;
@@ -210,8 +247,9 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     }
     if (outcome.result.ok()) {
         if (!outcome.lastBrowseFolder.empty())
-            m_app.setLastBrowseFolder(QString::fromStdString(outcome.lastBrowseFolder));
-        addRecentFile(QString::fromStdString(doc.path()));
+            m_app.setLastBrowseFolder(shownPath(outcome.lastBrowseFolder));
+        if (survivesAsText(doc.path()))
+            addRecentFile(shownPath(doc.path()));
         frame.updateTitle();
         updateCommandStates();
         statusBar()->showMessage(texts::kSavedTo.arg(nativePath(doc.path())));
@@ -221,18 +259,20 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     const QString where = nativePath(outcome.result.path.empty() ? outcome.target.path : outcome.result.path);
     ui::UserDialogs::message(this, texts::kAppName,
                              texts::kCannotSave.arg(where, text(outcome.result.message)));
-    // A file that cannot be written is saved under another name instead.
+    // A file that cannot be written is saved under another name instead,
+    // starting beside the file the user was saving.
     if (outcome.offerSaveAs || outcome.result.status == document::DocStatus::WriteFailed)
-        return saveDocumentAs(frame);
+        return saveDocumentAs(frame, doc.hasPath() ? folderOf(shownPath(doc.path())) : QString());
     return false;
 }
 
-bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame)
+bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder)
 {
     if (!frame.view()->commitForm())
         return false;
-    QString path = ui::UserDialogs::saveFileName(this, texts::kSaveAsCaption, m_app.lastBrowseFolder(),
-                                                 texts::kOpenFilter);
+    QString path = ui::UserDialogs::saveFileName(
+        this, texts::kSaveAsCaption, startFolder.isEmpty() ? m_app.lastBrowseFolder() : startFolder,
+        texts::kOpenFilter);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -241,7 +281,7 @@ bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame)
     document::DocResult result;
     {
         WaitCursor wait;
-        result = frame.document().saveAs(path.toStdString());
+        result = frame.document().saveAs(bytesOf(path));
     }
     frame.updateTitle();
     if (!result.ok()) {

@@ -22,6 +22,7 @@
 #include <QVersionNumber>
 
 #include <cerrno>
+#include <filesystem>
 #include <exception>
 
 namespace tarvo::app {
@@ -49,7 +50,7 @@ std::string executablePath()
 
 } // namespace
 
-CZodARApp::CZodARApp(const QStringList& arguments, const QString& programTemplateFolder, QObject* parent)
+CZodARApp::CZodARApp(const QByteArrayList& arguments, const QString& programTemplateFolder, QObject* parent)
     : QObject(parent), m_commandLine(parseCommandLine(arguments)),
       m_programTemplateFolder(programTemplateFolder)
 {
@@ -94,8 +95,11 @@ bool CZodARApp::InitInstance()
     m_mainFrame->ensureDebugMenu();
     m_mainFrame->show();
     // A document named on the command line is opened, as a file manager asks.
-    for (const QString& path : m_commandLine.documents)
-        m_mainFrame->openDocumentFile(QFileInfo(path).absoluteFilePath());
+    for (const QByteArray& path : m_commandLine.documents) {
+        std::error_code error;
+        const std::filesystem::path full = std::filesystem::absolute(path.toStdString(), error);
+        m_mainFrame->openDocumentFile(error ? path.toStdString() : full.string());
+    }
     return true;
 }
 

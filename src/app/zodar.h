@@ -41,9 +41,9 @@ class CZodARApp final : public QObject {
     Q_OBJECT
 public:
     // arguments: the command line without the program name, after Qt's own
-    // options. programTemplateFolder: where templates are looked for when the
+    // options, as the bytes of argv. programTemplateFolder: where templates are looked for when the
     // start directory holds none; empty for the folder beside the program.
-    explicit CZodARApp(const QStringList& arguments, const QString& programTemplateFolder = {},
+    explicit CZodARApp(const QByteArrayList& arguments, const QString& programTemplateFolder = {},
                        QObject* parent = nullptr);
     ~CZodARApp() override;
 

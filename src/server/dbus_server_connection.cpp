@@ -88,6 +88,13 @@ CallStatus DbusServerConnection::objectOf(CallStatus status, const QDBusMessage&
     return CallStatus::Ok;
 }
 
+CallStatus DbusServerConnection::emptyReply(CallStatus status, const QDBusMessage& reply)
+{
+    if (status == CallStatus::Ok && !reply.signature().isEmpty())
+        return CallStatus::Lost;
+    return status;
+}
+
 bool DbusServerConnection::serviceOnBus(const QString& service)
 {
     QDBusMessage reply;
@@ -176,7 +183,8 @@ CallStatus DbusServerConnection::documents(const ServerObject& halvard, ServerOb
 CallStatus DbusServerConnection::setAutomationBypass(const ServerObject& halvard, bool bypass)
 {
     QDBusMessage reply;
-    return callObject(halvard, bus::kApplicationInterface, bus::kSetAutomationBypass, {bypass}, reply);
+    return emptyReply(
+        callObject(halvard, bus::kApplicationInterface, bus::kSetAutomationBypass, {bypass}, reply), reply);
 }
 
 CallStatus DbusServerConnection::open(const ServerObject& documents, const QString& path,
@@ -190,23 +198,28 @@ CallStatus DbusServerConnection::open(const ServerObject& documents, const QStri
 CallStatus DbusServerConnection::show(const ServerObject& document, bool visible, std::int16_t mode)
 {
     QDBusMessage reply;
-    return callObject(document, bus::kDocumentInterface, bus::kShow,
-                      {visible, QVariant::fromValue<qint16>(mode)}, reply);
+    return emptyReply(callObject(document, bus::kDocumentInterface, bus::kShow,
+                                 {visible, QVariant::fromValue<qint16>(mode)}, reply),
+                      reply);
 }
 
 CallStatus DbusServerConnection::setWindowState(const ServerObject& document, std::int16_t state,
                                                 std::int32_t flags)
 {
     QDBusMessage reply;
-    return callObject(document, bus::kDocumentInterface, bus::kSetWindowState,
-                      {QVariant::fromValue<qint16>(state), QVariant::fromValue<qint32>(flags)}, reply);
+    return emptyReply(callObject(document, bus::kDocumentInterface, bus::kSetWindowState,
+                                 {QVariant::fromValue<qint16>(state), QVariant::fromValue<qint32>(flags)},
+                                 reply),
+                      reply);
 }
 
 void DbusServerConnection::release(const ServerObject& object)
 {
-    // A server that does not take the release back is left to itself.
-    QDBusMessage reply;
-    callObject(object, bus::kObjectInterface, bus::kRelease, {}, reply);
+    // Sent without waiting for the reply: nothing follows from it, and a
+    // server that does not answer must not hold the window.
+    QDBusMessage message = QDBusMessage::createMethodCall(serviceOf(object.server), object.path,
+                                                          bus::kObjectInterface, bus::kRelease);
+    m_bus.send(message);
 }
 
 } // namespace tarvo::server

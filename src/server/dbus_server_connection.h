@@ -1,6 +1,8 @@
 #pragma once
 // The servers on the D-Bus session bus. Every call waits at most its
 // time-out; the wait keeps the windows painted but takes no user input.
+// Every answer's signature is checked against docs/dbus.md. A release is
+// sent without waiting for its answer.
 
 #include "server/launch_settings.h"
 #include "server/server_connection.h"
@@ -39,6 +41,8 @@ private:
     // when the answer is not an object path.
     static CallStatus objectOf(CallStatus status, const QDBusMessage& reply, ServerKind server,
                                ServerObject& object);
+    // A call that answers nothing: Lost when the answer carries anything.
+    static CallStatus emptyReply(CallStatus status, const QDBusMessage& reply);
 
     QDBusConnection m_bus;
     LaunchSettings m_settings;

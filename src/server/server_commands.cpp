@@ -118,11 +118,18 @@ void ServerCommands::launch()
     const QString path = QString::fromStdU16String(frame->document().serverPath());
     DbusServerConnection connection(QDBusConnection::sessionBus(),
                                     readLaunchSettings(m_host.settingsFile, m_host.serverProgram));
-    ServerLaunch launch(connection, [this](const QString& text, bool exclamation) {
-        ui::UserDialogs::message(m_host.window, m_host.caption, text,
-                                 exclamation ? ui::UserDialogs::Icon::Exclamation
-                                             : ui::UserDialogs::Icon::None);
-    });
+    ServerLaunch launch(
+        connection,
+        [this](const QString& text, bool exclamation) {
+            ui::UserDialogs::message(m_host.window, m_host.caption, text,
+                                     exclamation ? ui::UserDialogs::Icon::Exclamation
+                                                 : ui::UserDialogs::Icon::None);
+        },
+        [this](const QString& text) {
+            return ui::UserDialogs::ask(m_host.window, m_host.caption, text,
+                                        QMessageBox::Ok | QMessageBox::Cancel,
+                                        QMessageBox::Ok) == QMessageBox::Ok;
+        });
     // The window stays usable for painting only; a second launch cannot start meanwhile.
     m_launch->setEnabled(false);
     const auto window = m_host.window != nullptr ? static_cast<std::uint32_t>(m_host.window->winId()) : 0U;

@@ -60,7 +60,7 @@ LaunchEnd ServerLaunch::run(const QString& serverDocumentPath, std::uint32_t win
 
 bool ServerLaunch::logIn(const ServerObject& loginServer, std::uint32_t window, LaunchEnd& end)
 {
-    for (;;) {
+    for (int round = 1;; ++round) {
         LoginArguments arguments;
         arguments.window = window;
         std::int32_t status = -1;
@@ -75,7 +75,13 @@ bool ServerLaunch::logIn(const ServerObject& loginServer, std::uint32_t window, 
         }
         if (arguments.accessLevel <= kHighestOpeningAccessLevel)
             return true;
-        m_report(texts::kInvalidAccessLevel, false);
+        end = LaunchEnd::AccessLevelRefused;
+        if (round == kMaxLoginRounds) {
+            m_report(texts::kInvalidAccessLevel, false);
+            return false;
+        }
+        if (!m_askAgain(texts::kInvalidAccessLevel))
+            return false;
     }
 }
 

@@ -15,6 +15,9 @@ namespace tarvo::server {
 
 // Levels up to this one may open a server document.
 inline constexpr std::uint16_t kHighestOpeningAccessLevel = 2;
+// Logins answered with a higher level before the launch gives up: a login
+// server that keeps answering so cannot keep the user asking for ever.
+inline constexpr int kMaxLoginRounds = 5;
 // Call 6: shown, mode 1; call 7: state 9 (restored), no flags.
 inline constexpr bool kShowVisible = true;
 inline constexpr std::int16_t kShowMode = 1;
@@ -26,6 +29,7 @@ enum class LaunchEnd {
     DocumentMissing,
     LoginNotStarted,
     LoginEnded, // the login was cancelled or failed: no message
+    AccessLevelRefused, // the user cancelled at the access-level message, or the rounds ran out
     ServerNotObtained,
     CallsFailed, // a call of the server failed; its message (if any) was shown
     NoDocument,  // the server opened no document
@@ -36,9 +40,11 @@ class ServerLaunch {
 public:
     // exclamation: shown with the exclamation icon; the login's messages have none.
     using Report = std::function<void(const QString& text, bool exclamation)>;
+    // The access-level message with OK and Cancel: true (OK) logs in again.
+    using AskAgain = std::function<bool(const QString& text)>;
 
-    ServerLaunch(ServerConnection& connection, Report report)
-        : m_connection(connection), m_report(std::move(report))
+    ServerLaunch(ServerConnection& connection, Report report, AskAgain askAgain)
+        : m_connection(connection), m_report(std::move(report)), m_askAgain(std::move(askAgain))
     {
     }
 
@@ -52,6 +58,7 @@ private:
 
     ServerConnection& m_connection;
     Report m_report;
+    AskAgain m_askAgain;
 };
 
 } // namespace tarvo::server

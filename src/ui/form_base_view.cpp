@@ -57,11 +57,13 @@ CS1_Form_BaseView::CS1_Form_BaseView(const FormContext& context, QWidget* parent
     m_canvas->setAutoFillBackground(true);
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* now) { onFocusChanged(now); });
 }
 
 CS1_Form_BaseView::~CS1_Form_BaseView()
 {
+    disconnect(m_focusConnection);
     const int number = documentNumber();
     if (number >= 0 && number < kDocumentNumbers && loadedForms()[static_cast<std::size_t>(number)] == this)
         loadedForms()[static_cast<std::size_t>(number)] = nullptr;

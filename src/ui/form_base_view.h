@@ -138,6 +138,9 @@ private:
 
     QScrollArea* m_scroll = nullptr;
     QWidget* m_canvas = nullptr;
+    // Ended in the destructor: QWidget's own destructor moves the focus away
+    // from the children, and the form is no longer one by then.
+    QMetaObject::Connection m_focusConnection;
     QHash<const QWidget*, ControlPlace> m_placeOf;
     QHash<int, QWidget*> m_controlAt; // key row * kMaxColumns + column
     model::CS1_LangTable* m_table = nullptr;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvo::cli::test {
 namespace {
@@ -46,6 +47,21 @@ TEST_F(CmdSetEntry, LinesAndActionAreWrittenAsTheEditorCommitsThem)
     EXPECT_EQ(e["value_a"].toInt(), (1 << 8) | '0');
     EXPECT_EQ(e["value_b"].toInt(), 2345);
     EXPECT_EQ(e["edited"].toBool(), true) << "the edited flag is kept in the file";
+}
+
+// The tool saves as the editor does: through a symbolic link into the file
+// it names, the link left a link.
+TEST_F(CmdSetEntry, AnEditThroughASymbolicLinkLandsInTheFileItNames)
+{
+    ASSERT_EQ(::symlink("doc.tvo", dir.file("link.tvo").c_str()), 0);
+    const RunResult run = runTarvo({"set-entry", "link.tvo", "--table", "0", "--menu", "80", "--entry", "9",
+                                    "--lines", "Dome", "--action", "ccl:1"},
+                                   dir.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.file("link.tvo").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(entryOf(menus(), 0, 80, 9)["lines"].toArray()[0].toString(), "      Dome");
 }
 
 TEST_F(CmdSetEntry, LinkFromMenu80GoesToMenuNPlus80)

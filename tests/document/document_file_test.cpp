@@ -255,6 +255,38 @@ TEST(DocumentFile, NewerSchemaShowsMessage11805WithBothSchemas)
     EXPECT_EQ(pool.inUse(), 0) << "a failed open leaves no document behind";
 }
 
+// Only a schema a later version could have written is "newer"; a number far
+// beyond (text, another format) means the file is not a document.
+TEST(DocumentFile, ASchemaNoVersionCouldHaveWrittenIsNotADocument)
+{
+    const struct {
+        std::int32_t schema;
+        DocStatus status;
+    } cases[] = {
+        {kDocumentSchema + 1, DocStatus::NewerSchema},
+        {kNewestPlausibleSchema, DocStatus::NewerSchema},
+        {kNewestPlausibleSchema + 1, DocStatus::NotADocument},
+        {0x61542023, DocStatus::NotADocument}, // "# Ta": a README renamed .tvo
+        {0x7FFFFFFF, DocStatus::NotADocument},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.schema);
+        auto bytes = olderFile(2, *makeTable(1, 9));
+        for (int i = 0; i < 4; ++i)
+            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c.schema >> (8 * i));
+        DocumentNumberPool pool;
+        auto opened = openDocument(pool, dir.write("s.tvo", bytes), 0);
+        EXPECT_FALSE(opened.doc);
+        EXPECT_EQ(opened.result.status, c.status);
+        const std::string number = std::to_string(c.schema);
+        if (c.status == DocStatus::NotADocument) {
+            EXPECT_EQ(opened.result.message, u"the file is not a document (document schema " +
+                                                 std::u16string(number.begin(), number.end()) + u")");
+        }
+    }
+}
+
 // Every prefix of a valid file is refused as damaged with one message, and
 // the file is left as it was.
 TEST(DocumentFile, EveryTruncationIsRefusedAsDamaged)

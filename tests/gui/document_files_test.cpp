@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace tarvo::app::test {
@@ -81,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"Template", [](const QByteArray&) { return readAll(EditorFixture::shippedTemplate()); },
                     "template"},
         DamagedCase{"Foreign", [](const QByteArray&) { return QByteArray("%PDF-1.4 not a document"); },
-                    "newer version"},
+                    "not a document (document schema 1178882085)"},
         DamagedCase{"ImpossibleTableCount",
                     [](const QByteArray& g) { return g.left(60) + int32le(0x7FFFFFFF) + g.mid(64); },
                     "damaged.tvo"}),
@@ -203,6 +205,8 @@ TEST_F(EditorFixture, SaveThatCannotWriteOffersSaveAsAndKeepsTheDocumentModified
         kinds << shown.kind;
     EXPECT_EQ(kinds,
               (QStringList{QStringLiteral("message"), QStringLiteral("save"), QStringLiteral("message")}));
+    EXPECT_EQ(ui::UserDialogs::shown().value(1).text, path(QStringLiteral("folder")))
+        << "Save As starts beside the file that failed, not in the Scripts folder";
     EXPECT_EQ(frame().frames().size(), 1);
     EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(window->isWindowModified());
@@ -289,6 +293,50 @@ INSTANTIATE_TEST_SUITE_P(Answers, ClosePromptTest,
                          [](const ::testing::TestParamInfo<PromptCase>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(EditorFixture, RecordsLeftOutOnOpenAreShown)
+{
+    const QString file = writeTemplateDocument(QStringLiteral("stray.tvo"));
+    {
+        document::DocumentNumberPool pool;
+        auto opened = document::openDocument(pool, file.toStdString(), 0);
+        ASSERT_TRUE(opened.doc);
+        model::MenuEntryInfo stray;
+        opened.doc->table(1).menuEntryInfo().set(model::menuEntryKey(96, 1), stray);
+        ASSERT_TRUE(opened.doc->saveToPath(file.toStdString(), true).ok());
+    }
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(frame().openDocumentFile(file));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).contains(QStringLiteral("were left out"))) << messages().at(0).toStdString();
+    EXPECT_TRUE(messages().at(0).contains(QStringLiteral("language table 1: 1 entry records")));
+    EXPECT_TRUE(messages().at(0).contains(QStringLiteral("0x00600001")));
+    EXPECT_EQ(frame().frames().size(), 1) << "the document opens all the same";
+}
+
+// A name that is not UTF-8, as a file manager passes it on the command line:
+// the document opens and is saved back under the same bytes.
+TEST_F(EditorFixture, ANameThatIsNotUtf8OpensAndSavesUnderItsOwnBytes)
+{
+    const QString made = writeTemplateDocument(QStringLiteral("made.tvo"));
+    const std::string name = QFile::encodeName(m_home.path()).toStdString() + "/caf\xE9.tvo";
+    std::filesystem::rename(made.toStdString(), name);
+    ASSERT_TRUE(startWithBytes(QByteArrayList{QByteArray::fromStdString(name)}));
+    ASSERT_EQ(frame().frames().size(), 1) << messages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages().isEmpty());
+    ui::CS1_ChildFrame* window = frame().activeFrame();
+    EXPECT_EQ(window->document().path(), name);
+    window->view()->tree()->setCurrentItem(
+        window->view()->tree()->GetTreeItem(ui::packNodeKey(ui::kNodeTable, 1, 0)));
+    frame().action(Command::MoveTableDown)->trigger();
+    frame().action(Command::Save)->trigger();
+    EXPECT_FALSE(window->document().isModified());
+    const std::vector<std::uint8_t> wanted = window->document().serialize();
+    std::ifstream in(name, std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), wanted);
+    EXPECT_FALSE(std::filesystem::exists(QFile::encodeName(path(QStringLiteral("caf\uFFFD.tvo"))).toStdString()))
+        << "no copy under the name's text form";
+}
 
 TEST_F(EditorFixture, RecentFileThatHasGoneIsRemoved)
 {

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -33,6 +34,14 @@ void EditorFixture::TearDown()
 }
 
 bool EditorFixture::start(const QStringList& arguments, const QString& programTemplateFolder)
+{
+    QByteArrayList bytes;
+    for (const QString& argument : arguments)
+        bytes.append(QFile::encodeName(argument));
+    return startWithBytes(bytes, programTemplateFolder);
+}
+
+bool EditorFixture::startWithBytes(const QByteArrayList& arguments, const QString& programTemplateFolder)
 {
     m_app = std::make_unique<CZodARApp>(arguments, programTemplateFolder.isEmpty()
                                                        ? QStringLiteral(TARVO_SOURCE_DIR "/data/templates")

@@ -27,6 +27,8 @@ protected:
 
     // Starts the application with arguments; false when start-up failed.
     bool start(const QStringList& arguments = {}, const QString& programTemplateFolder = {});
+    // The same with arguments as the bytes of argv.
+    bool startWithBytes(const QByteArrayList& arguments, const QString& programTemplateFolder = {});
     CMainFrame& frame() { return *m_app->mainFrame(); }
     CZodARApp& app() { return *m_app; }
     QString path(const QString& name) const { return m_home.filePath(name); }

@@ -65,11 +65,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, DebugFlagTest,
 
 TEST(CommandLine, DebugFlagsAndDocuments)
 {
-    const CommandLine line =
-        parseCommandLine({QStringLiteral("a.tvo"), QStringLiteral("/Debug"), QStringLiteral("debugger"),
-                          QStringLiteral(""), QStringLiteral("--unknown")});
+    const CommandLine line = parseCommandLine({"a.tvo", "/Debug", "debugger", "", "--unknown", "b\xE9.tvo"});
     EXPECT_TRUE(line.debug);
-    EXPECT_EQ(line.documents, (QStringList{QStringLiteral("a.tvo"), QStringLiteral("debugger")}));
+    EXPECT_EQ(line.documents, (QByteArrayList{"a.tvo", "debugger", "b\xE9.tvo"}));
 }
 
 TEST_F(EditorFixture, MaximizedResolutionSizesResizeTheWindow)

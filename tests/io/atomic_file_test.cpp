@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -21,7 +22,10 @@ struct TempDir {
         path = ::mkdtemp(tmpl);
     }
     ~TempDir() { fs::remove_all(path); }
-    std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {})); }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
+    }
 };
 
 std::string slurp(const fs::path& p)
@@ -30,7 +34,7 @@ std::string slurp(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-}  // namespace
+} // namespace
 
 TEST(AtomicFile, WritesAndReplacesLeavingNoTemporary)
 {
@@ -80,4 +84,77 @@ TEST(AtomicFile, ReadWholeFileRefusesOversizedFiles)
     EXPECT_TRUE(readWholeFile(target, out).ok);
     EXPECT_EQ(out.size(), 100u);
     EXPECT_FALSE(readWholeFile(target, out, 99).ok);
+}
+
+// A save through a symbolic link writes the file the link names and leaves
+// the link a link; a file with several hard links stays one file.
+TEST(AtomicFile, LinksKeepNamingTheSavedFile)
+{
+    struct Case {
+        const char* name;
+        int filesCreated; // by the save
+        // Makes the names in dir; returns the path given to the save and the real file.
+        std::function<std::pair<fs::path, fs::path>(const fs::path& dir)> make;
+    };
+    const auto real = [](const fs::path& dir) {
+        fs::create_directory(dir / "real");
+        std::ofstream(dir / "real/doc.tvo") << "old";
+        return dir / "real/doc.tvo";
+    };
+    const Case cases[] = {
+        {"absolute symbolic link", 0,
+         [&](const fs::path& dir) {
+             fs::create_symlink(real(dir), dir / "link.tvo");
+             return std::pair{dir / "link.tvo", dir / "real/doc.tvo"};
+         }},
+        {"relative symbolic link from another folder", 0,
+         [&](const fs::path& dir) {
+             real(dir);
+             fs::create_directory(dir / "other");
+             fs::create_symlink("../real/doc.tvo", dir / "other/link.tvo");
+             return std::pair{dir / "other/link.tvo", dir / "real/doc.tvo"};
+         }},
+        {"chain of links", 0,
+         [&](const fs::path& dir) {
+             fs::create_symlink(real(dir), dir / "first.tvo");
+             fs::create_symlink("first.tvo", dir / "second.tvo");
+             return std::pair{dir / "second.tvo", dir / "real/doc.tvo"};
+         }},
+        {"link to a file not there yet", 1,
+         [&](const fs::path& dir) {
+             fs::create_symlink("later.tvo", dir / "link.tvo");
+             return std::pair{dir / "link.tvo", dir / "later.tvo"};
+         }},
+        {"hard link", 0,
+         [&](const fs::path& dir) {
+             fs::create_hard_link(real(dir), dir / "second-name.tvo");
+             return std::pair{dir / "second-name.tvo", dir / "real/doc.tvo"};
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto [given, target] = c.make(dir.path);
+        const bool wasLink = fs::is_symlink(given);
+        const auto before = std::distance(fs::recursive_directory_iterator(dir.path), {});
+        const auto r = writeFileAtomically(given.string(), std::vector<std::uint8_t>{'n', 'e', 'w'});
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(slurp(target), "new");
+        EXPECT_EQ(slurp(given), "new");
+        EXPECT_EQ(fs::is_symlink(given), wasLink);
+        EXPECT_TRUE(fs::equivalent(given, target));
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path), {}), before + c.filesCreated)
+            << "no temporary file or old copy is left";
+    }
+}
+
+TEST(AtomicFile, ALoopOfLinksIsRefusedAndNothingIsCreated)
+{
+    TempDir dir;
+    fs::create_symlink("b.tvo", dir.path / "a.tvo");
+    fs::create_symlink("a.tvo", dir.path / "b.tvo");
+    const auto r = writeFileAtomically((dir.path / "a.tvo").string(), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("a.tvo"), std::string::npos);
+    EXPECT_EQ(dir.entries(), 2u);
 }

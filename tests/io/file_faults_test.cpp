@@ -178,6 +178,52 @@ TEST(SaveFaults, AWriteFailingAfterAnyByteKeepsTheOriginalAndIsReported)
     EXPECT_EQ(dir.entries(), 1u);
 }
 
+// A file with two names is written in place: a write failing after any byte
+// leaves both names on one file, and its old content either back in it or,
+// when even putting it back fails, in the copy the message names.
+TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
+{
+    constexpr std::size_t kChunk = 128;
+    TempDir dir;
+    const fs::path target = dir.path / "table.tvo";
+    const fs::path otherName = dir.path / "other.tvo";
+    const Bytes original = randomBytes(700, 5);
+    const Bytes replacement = randomBytes(1000, 6);
+
+    const auto twoNames = [&] {
+        fs::remove(target);
+        fs::remove(otherName);
+        put(target, original);
+        fs::create_hard_link(target, otherName);
+    };
+
+    for (std::size_t failAfter : failurePoints(original.size() + replacement.size(), kChunk)) {
+        SCOPED_TRACE("write fails after " + std::to_string(failAfter) + " bytes");
+        twoNames();
+        const FaultyCalls calls(failAfter, kNever, kChunk);
+        const io::FileResult result =
+            io::writeFileAtomically(target, replacement, io::Overwrite::Allow, calls);
+        ASSERT_FALSE(result.ok);
+        ASSERT_TRUE(fs::equivalent(target, otherName));
+        const auto kept = result.message.find("its old content is kept in ");
+        if (kept == std::string::npos) {
+            ASSERT_EQ(slurp(target), original) << result.message;
+            ASSERT_EQ(dir.entries(), 2u);
+        } else {
+            const fs::path copy =
+                result.message.substr(kept + std::string("its old content is kept in ").size());
+            ASSERT_EQ(copy.parent_path(), dir.path);
+            ASSERT_EQ(slurp(copy), original);
+            fs::remove(copy);
+        }
+    }
+    twoNames();
+    const FaultyCalls enough(original.size() + replacement.size(), kNever, kChunk);
+    ASSERT_TRUE(io::writeFileAtomically(target, replacement, io::Overwrite::Allow, enough).ok);
+    EXPECT_EQ(slurp(otherName), replacement);
+    EXPECT_EQ(dir.entries(), 2u);
+}
+
 TEST(SaveFaults, AFailedFirstSaveLeavesNoFileAndAStalledWriteFailsRatherThanSpins)
 {
     TempDir dir;

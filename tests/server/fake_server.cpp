@@ -8,6 +8,7 @@
 //   --no-document      Open answers with no document
 //   --fail CALL        CALL answers with an error of the server's own
 //   --silent CALL      CALL gets no answer at all
+//   --wrong-reply CALL CALL answers with an extra string the call does not have
 // CALL is "create", "release" or the number of the call: 1 the login,
 // 2 Documents, 3 and 5 SetAutomationBypass(true / false), 4 Open, 6 Show,
 // 7 SetWindowState. The server ends when its last object is released.
@@ -47,6 +48,7 @@ struct Script {
     bool noDocument = false;
     QStringList failing;
     QStringList silent;
+    QStringList wrongReply;
 };
 
 QString describe(const QVariant& value)
@@ -81,7 +83,10 @@ public:
                                                      QStringLiteral("scripted failure of call ") + call));
             return true;
         }
-        connection.send(answer(message, call, object));
+        QDBusMessage reply = answer(message, call, object);
+        if (m_script.wrongReply.contains(call))
+            reply << QStringLiteral("unexpected");
+        connection.send(reply);
         if (call == QStringLiteral("release") && m_live.isEmpty())
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return true;
@@ -157,7 +162,8 @@ Script parse(const QCoreApplication& app)
     const QCommandLineOption noDocument(QStringLiteral("no-document"));
     const QCommandLineOption fail(QStringLiteral("fail"), {}, QStringLiteral("call"));
     const QCommandLineOption silent(QStringLiteral("silent"), {}, QStringLiteral("call"));
-    parser.addOptions({record, status, levels, noDocument, fail, silent});
+    const QCommandLineOption wrongReply(QStringLiteral("wrong-reply"), {}, QStringLiteral("call"));
+    parser.addOptions({record, status, levels, noDocument, fail, silent, wrongReply});
     parser.process(app);
     Script script;
     script.recordFile = parser.value(record);
@@ -170,6 +176,7 @@ Script parse(const QCoreApplication& app)
     script.noDocument = parser.isSet(noDocument);
     script.failing = parser.values(fail);
     script.silent = parser.values(silent);
+    script.wrongReply = parser.values(wrongReply);
     return script;
 }
 

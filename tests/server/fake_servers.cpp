@@ -80,6 +80,17 @@ QString FakeServers::starterScript(ServerKind server, const QStringList& options
     return path;
 }
 
+QStringList FakeServers::waitForCalls(qsizetype count) const
+{
+    const QDeadlineTimer deadline(kAppearanceLimitMs);
+    QStringList recorded = calls();
+    while (recorded.size() < count && !deadline.hasExpired()) {
+        QThread::msleep(kPollMs);
+        recorded = calls();
+    }
+    return recorded;
+}
+
 QStringList FakeServers::calls() const
 {
     QFile file(recordFile());

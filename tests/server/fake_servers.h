@@ -24,6 +24,9 @@ public:
     QString starterScript(ServerKind server, const QStringList& options = {}) const;
     // Every call recorded so far, in order.
     QStringList calls() const;
+    // The same once count calls are recorded (releases are not waited for by
+    // the launch, so they may still be on their way), or after a generous limit.
+    QStringList waitForCalls(qsizetype count) const;
     QString recordFile() const { return m_home.filePath(QStringLiteral("calls.txt")); }
     QString filePath(const QString& name) const { return m_home.filePath(name); }
 

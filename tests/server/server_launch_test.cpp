@@ -9,6 +9,7 @@
 #include "server/server_texts.h"
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -54,11 +55,20 @@ struct Scenario {
     QStringList messages;
     QStringList calls; // %1 stands for the document's path
     int timeoutMs = kAnsweringTimeoutMs;
+    bool cancelAtAccessLevel = false; // else OK
 };
 
 std::ostream& operator<<(std::ostream& out, const Scenario& scenario)
 {
     return out << scenario.name;
+}
+
+QStringList repeated(const QString& item, int times)
+{
+    QStringList items;
+    for (int i = 0; i < times; ++i)
+        items << item;
+    return items;
 }
 
 // clang-format off
@@ -95,6 +105,21 @@ const Scenario kScenarios[] = {
      kLaunched, kSilenceTimeoutMs},
     {"SilentOpenStillRestores", kNone, QStringList{"--silent", "4"}, LaunchEnd::CallsFailed,
      {texts::kGeneralException}, kOpenedNothing, kSilenceTimeoutMs},
+    // A login server that never gives a level that may open: Cancel ends the
+    // launch, and without Cancel the rounds run out.
+    {"CancelAtTheAccessLevelEndsTheLaunch", QStringList{"--levels", "3"}, kNone, LaunchEnd::AccessLevelRefused,
+     {texts::kInvalidAccessLevel}, {kLoginCreate, kLogin, kLoginRelease}, kAnsweringTimeoutMs, true},
+    {"AccessLevelLoopEndsAfterItsRounds", QStringList{"--levels", "3"}, kNone, LaunchEnd::AccessLevelRefused,
+     repeated(texts::kInvalidAccessLevel, kMaxLoginRounds),
+     QStringList{kLoginCreate} + repeated(kLogin, kMaxLoginRounds) + QStringList{kLoginRelease}},
+    // An answer of the wrong type is no usable answer.
+    {"WrongReplyToBypass", kNone, QStringList{"--wrong-reply", "3"}, LaunchEnd::Launched,
+     {texts::kBypassException}, kLaunched},
+    {"WrongReplyToRestore", kNone, QStringList{"--wrong-reply", "5"}, LaunchEnd::Launched,
+     {texts::kRestoreException}, kLaunched},
+    {"WrongReplyToShow", kNone, QStringList{"--wrong-reply", "6"}, LaunchEnd::CallsFailed,
+     {texts::kGeneralException}, QStringList{kLoginCreate, kLogin} + kOpenCalls +
+         QStringList{kShow, kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
 };
 // clang-format on
 
@@ -108,7 +133,12 @@ protected:
         settings.loginTimeoutMs = timeoutMs;
         settings.startTimeoutMs = timeoutMs;
         DbusServerConnection connection(QDBusConnection::sessionBus(), settings);
-        ServerLaunch launch(connection, [this](const QString& text, bool) { m_messages << text; });
+        ServerLaunch launch(
+            connection, [this](const QString& text, bool) { m_messages << text; },
+            [this](const QString& text) {
+                m_messages << text;
+                return !m_cancelAtAccessLevel;
+            });
         return launch.run(path, kWindow);
     }
 
@@ -128,8 +158,19 @@ protected:
         return calls;
     }
 
+    // Releases go out without waiting, to two servers recording on their
+    // own: the order is kept within each server.
+    static QStringList byServer(const QStringList& calls)
+    {
+        QStringList login, halvard;
+        for (const QString& call : calls)
+            (call.startsWith(QStringLiteral("login ")) ? login : halvard) << call;
+        return login + halvard;
+    }
+
     FakeServers m_fakes;
     QStringList m_messages;
+    bool m_cancelAtAccessLevel = false;
 };
 
 } // namespace
@@ -140,9 +181,25 @@ TEST_P(LaunchTest, CallsMessagesAndReleases)
     ASSERT_TRUE(!scenario.login || m_fakes.start(ServerKind::Login, *scenario.login));
     ASSERT_TRUE(!scenario.halvard || m_fakes.start(ServerKind::Halvard, *scenario.halvard));
     const QString path = serverDocument();
+    m_cancelAtAccessLevel = scenario.cancelAtAccessLevel;
     EXPECT_EQ(launch(path, scenario.timeoutMs), scenario.end);
     EXPECT_EQ(m_messages, scenario.messages);
-    EXPECT_EQ(m_fakes.calls(), withPath(scenario.calls, path));
+    EXPECT_EQ(byServer(m_fakes.waitForCalls(scenario.calls.size())),
+              byServer(withPath(scenario.calls, path)));
+}
+
+// Servers that never answer a release do not hold the launch: the releases
+// are sent, and the launch ends well within one call time-out.
+TEST_F(LaunchTest, ReleasesAreNotWaitedFor)
+{
+    ASSERT_TRUE(m_fakes.start(ServerKind::Login, {QStringLiteral("--silent"), QStringLiteral("release")}));
+    ASSERT_TRUE(m_fakes.start(ServerKind::Halvard, {QStringLiteral("--silent"), QStringLiteral("release")}));
+    const QString path = serverDocument();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(launch(path, kAnsweringTimeoutMs), LaunchEnd::Launched);
+    EXPECT_LT(clock.elapsed(), kAnsweringTimeoutMs) << "a release waited for its answer";
+    EXPECT_EQ(byServer(m_fakes.waitForCalls(kLaunched.size())), byServer(withPath(kLaunched, path)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, LaunchTest, ::testing::ValuesIn(kScenarios),

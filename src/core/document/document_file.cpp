@@ -99,6 +99,9 @@ DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileCont
     std::int32_t schema = 0;
     if (!archive.readI32(schema))
         return damaged(archive.error());
+    if (schema > kNewestPlausibleSchema)
+        return DocResult::failure(DocStatus::NotADocument,
+                                  texts::withNumbers(texts::kUnknownSchema, {schema}));
     if (schema > kDocumentSchema)
         return DocResult::failure(DocStatus::NewerSchema,
                                   texts::withNumbers(texts::kNewerSchema, {kDocumentSchema, schema}));

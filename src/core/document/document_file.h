@@ -18,6 +18,10 @@ namespace tarvo::document {
 // The schema this program writes; files of schemas 1 to 3 are read.
 inline constexpr int kDocumentSchema = 3;
 inline constexpr int kOldestDocumentSchema = 1;
+// The highest schema a later version of the program could have written: the
+// format has gained a schema only rarely, so a larger number in the first
+// four bytes means the file is not a document at all (text, another format).
+inline constexpr int kNewestPlausibleSchema = kDocumentSchema + 20;
 
 using TableList = std::vector<std::unique_ptr<model::CS1_LangTable>>;
 

@@ -4,13 +4,20 @@
 #include "io/write_permission.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvo::io {
 namespace {
+
+// As the system's own limit on links followed while resolving one path.
+constexpr int kMaxLinkHops = 40;
+constexpr const char* kTemporarySuffix = ".tmp-";
+constexpr const char* kOldCopySuffix = ".old-";
 
 std::string reason(const std::string& path, const char* what, int err)
 {
@@ -51,11 +58,122 @@ bool writeAll(const FileCalls& calls, int fd, std::span<const std::uint8_t> byte
     return true;
 }
 
-}  // namespace
+// Follows symbolic links from given to the file they name (which may not
+// exist yet: a save through a dangling link creates it). 0, or the errno.
+int followLinks(const std::string& given, std::string& target)
+{
+    target = given;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        std::vector<char> link(static_cast<std::size_t>(PATH_MAX) + 1);
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0)
+            return errno;
+        if (static_cast<std::size_t>(n) >= link.size())
+            return ENAMETOOLONG;
+        const std::string named(link.data(), static_cast<std::size_t>(n));
+        target = named.front() == '/' ? named : folderOf(target) + "/" + named;
+    }
+    return ELOOP;
+}
 
-FileResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+// Creates a new file beside path named ".<name><suffix>XXXXXX"; its descriptor or -1.
+int makeSibling(const std::string& path, const char* suffix, std::string& created)
+{
+    const std::string tmpl = folderOf(path) + "/." + baseOf(path) + suffix + "XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd >= 0)
+        created = name.data();
+    return fd;
+}
+
+// Writes bytes over the start of the open file and cuts it to their length.
+bool overwrite(const FileCalls& calls, int fd, std::span<const std::uint8_t> bytes, int& err)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        err = errno;
+        return false;
+    }
+    if (!writeAll(calls, fd, bytes, err))
+        return false;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0) {
+        err = errno;
+        return false;
+    }
+    return true;
+}
+
+// A whole new file beside path holding bytes; false with err when it cannot be made.
+bool writeCopy(const FileCalls& calls, const std::string& path, std::span<const std::uint8_t> bytes,
+               std::string& copy, int& err)
+{
+    const int fd = makeSibling(path, kOldCopySuffix, copy);
+    if (fd < 0) {
+        err = errno;
+        return false;
+    }
+    bool ok = writeAll(calls, fd, bytes, err);
+    if (ok && ::fsync(fd) != 0) {
+        err = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    if (!ok)
+        ::unlink(copy.c_str());
+    return ok;
+}
+
+// A file with several names is written in place so that every name sees the
+// new content. Its old content waits in a copy beside it until the new
+// content is complete; a failed write puts the old content back, and when
+// even that fails the copy stays and the message names it.
+FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                          const FileCalls& calls)
+{
+    std::vector<std::uint8_t> old;
+    const FileResult read = readWholeFile(path, old, std::numeric_limits<std::size_t>::max(), calls);
+    if (!read.ok)
+        return read;
+    std::string copy;
+    int err = 0;
+    if (!writeCopy(calls, path, old, copy, err))
+        return {false, reason(path, "cannot keep a copy of its old content", err)};
+
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        err = errno;
+        ::unlink(copy.c_str());
+        return {false, reason(path, "cannot be written", err)};
+    }
+    bool ok = overwrite(calls, fd, bytes, err);
+    int restoreErr = 0;
+    const bool restored = !ok && overwrite(calls, fd, old, restoreErr);
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    if (ok || restored) {
+        ::unlink(copy.c_str());
+        return ok ? FileResult{true, {}} : FileResult{false, reason(path, "cannot be written", err)};
+    }
+    return {false, reason(path, "cannot be written", err) + "; its old content is kept in " + copy};
+}
+
+} // namespace
+
+FileResult writeFileAtomically(const std::string& given, std::span<const std::uint8_t> bytes,
                                Overwrite overwrite, const FileCalls& calls)
 {
+    std::string path;
+    if (const int err = followLinks(given, path); err != 0)
+        return {false, reason(given, "cannot be followed to a file", err)};
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
@@ -64,14 +182,14 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
         return {false, path + ": file exists (use --force to replace it)"};
     if (exists && replaceableByUser(path) == Replaceable::ReadOnly)
         return {false, path + ": the file is read-only and was left unchanged", true};
+    // A rename would give the new content to this name only.
+    if (exists && S_ISREG(st.st_mode) && st.st_nlink > 1)
+        return rewriteInPlace(path, bytes, calls);
 
-    std::string tmpl = folderOf(path) + "/." + baseOf(path) + ".tmp-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    std::string tmpPath;
+    const int fd = makeSibling(path, kTemporarySuffix, tmpPath);
     if (fd < 0)
         return {false, reason(path, "cannot create a temporary file", errno)};
-    const std::string tmpPath(name.data());
 
     int err = 0;
     bool ok = writeAll(calls, fd, bytes, err);
@@ -144,10 +262,11 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
 
 bool sameFile(const std::string& a, const std::string& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-}  // namespace tarvo::io
+} // namespace tarvo::io

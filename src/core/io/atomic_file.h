@@ -2,6 +2,10 @@
 // Files are written to a temporary file in the target's folder, flushed,
 // closed and renamed over the target only when complete. On any failure only
 // the temporary file is removed: an existing target is never touched.
+// A symbolic link is followed to the file it names, which is the one written
+// (the link stays a link). A file with more than one hard link is written in
+// place so that every name sees the new content; its old content is kept in
+// a copy beside it until the new content is complete.
 
 #include "io/file_calls.h"
 

@@ -154,6 +154,12 @@ void ComPortSetupDialog::showNote(int port)
     if (mapping.source == DeviceSource::Environment)
         note += QLatin1Char(' ') + texts::kDeviceFromEnvironment.arg(mapping.environmentName, name);
     m_deviceNote->setText(note);
+    // A note that wraps to more lines than the one before grows the dialog;
+    // else the window keeps its height and squeezes the lists above it.
+    if (!isVisible())
+        return; // showing sizes it
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
 }
 
 void ComPortSetupDialog::showPort(int port)

@@ -8,6 +8,7 @@
 #include "ui/user_dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -211,4 +212,21 @@ TEST_F(ComPortSetupDialogTest, ANetworkAddressIsTakenForAComNumberAndShown)
     EXPECT_EQ(ports(again)->itemText(6), QStringLiteral("COM7 (%1)").arg(address));
     EXPECT_TRUE(devicePaths(again).contains(address))
         << devicePaths(again).join(QLatin1Char(' ')).toStdString();
+}
+
+// A note that wraps to a second line grows the shown dialog instead of
+// squeezing the lists above it.
+TEST_F(ComPortSetupDialogTest, ANoteOfTwoLinesGrowsTheDialog)
+{
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    store().setValue(QStringLiteral("Ports/COM2"), terminal.path());
+    ComPortSetupDialog dialog(1);
+    dialog.show();
+    QCoreApplication::processEvents();
+    devices(dialog)->lineEdit()->clear();
+    QTest::keyClicks(devices(dialog)->lineEdit(), QStringLiteral("rfc2217://127.0.0.1:2001"));
+    QCoreApplication::processEvents();
+    EXPECT_GE(devices(dialog)->height(), devices(dialog)->sizeHint().height());
+    EXPECT_GE(ports(dialog)->height(), ports(dialog)->sizeHint().height());
 }

@@ -249,8 +249,7 @@ void NetworkSerialPort::pump()
     if (!m_client)
         return;
     if (!m_client->failure().empty()) {
-        fail(QStringLiteral("the server at %1: %2")
-                 .arg(serverName(), QString::fromStdString(m_client->failure())));
+        fail(QString::fromStdString(m_client->failure())); // fail() names the address
         return;
     }
     if (m_connected) {
@@ -281,13 +280,15 @@ void NetworkSerialPort::pump()
 void NetworkSerialPort::fail(const QString& reason)
 {
     const bool wasOpen = m_open;
+    // Before the first settings held, the server was never reached.
+    const int event = m_everReady ? serial::comm_event::kDeviceLost : serial::comm_event::kDeviceUnreachable;
     m_open = false;
     m_received.clear();
     m_unconfirmedData.clear();
     m_wait.stop();
     dropConnection();
     if (wasOpen && m_listener)
-        m_listener->onPortFailed(serial::comm_event::kDeviceLost,
+        m_listener->onPortFailed(event,
                                  toU16(QStringLiteral("The serial port %1: %2.")
                                            .arg(QString::fromStdString(m_address.text()), reason)));
 }

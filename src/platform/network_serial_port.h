@@ -6,9 +6,9 @@
 // Opening starts the connection and returns at once, so that the editor's
 // window never waits for it: what is written meanwhile is held and sent once
 // the server has agreed COM Port Control and confirmed the line settings. A
-// connection that is not ready within kConnectTimeoutMs, a refused one, an
-// unknown host, and a connection that drops are reported to the listener as
-// a lost device, naming the address.
+// connection that is not ready within kConnectTimeoutMs, a refused one and an
+// unknown host are reported to the listener as an unreachable device, a
+// connection that drops once ready as a lost one; both name the address.
 //
 // A closed port keeps its connection for kKeptConnectionMs: a session closes
 // and opens the port again between its steps and speeds, and a server that

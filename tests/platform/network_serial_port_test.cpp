@@ -2,7 +2,8 @@
 // 2217 server on 127.0.0.1: a server still busy with its last client (it
 // greets and hangs up, as ser2net does) is tried again, data goes both ways
 // with 0xFF doubled on the wire, a closed port keeps its connection for the
-// next open, and a server that hangs up is a lost port naming the address.
+// next open, a server that hangs up is a lost port naming the address, and
+// one that was never reached is an unreachable port naming it.
 // Waits have generous bounds and nothing depends on how fast they end.
 
 #include "platform/network_serial_port.h"
@@ -156,6 +157,23 @@ TEST(NetworkSerialPort, ReachesABusyServerCarriesBytesBothWaysAndReportsItsHangU
     EXPECT_EQ(listener.failedEvent, serial::comm_event::kDeviceLost);
     EXPECT_NE(listener.failure.find(server.address()), std::string::npos) << listener.failure;
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST(NetworkSerialPort, AnAddressWhereNothingListensIsUnreachable)
+{
+    app();
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const std::string address = "rfc2217://127.0.0.1:" + std::to_string(closed.serverPort());
+    closed.close();
+    RecordingListener listener;
+    platform::NetworkSerialPort port([&address](int) { return address; });
+    port.setListener(&listener);
+    std::u16string error;
+    ASSERT_TRUE(port.open(1, {19200, 'N', 8, serial::StopBits::One}, serial::Handshaking::None, false, true, error));
+    ASSERT_TRUE(runUntil([&] { return !listener.failure.empty(); }));
+    EXPECT_EQ(listener.failedEvent, serial::comm_event::kDeviceUnreachable);
+    EXPECT_NE(listener.failure.find(address), std::string::npos) << listener.failure;
 }
 
 } // namespace

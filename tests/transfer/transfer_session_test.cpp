@@ -306,7 +306,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LineErrorCase{comm_event::kDcb, internalErrorText(u"FSM-30-16"), SessionFailure::LineError},
                       // A vanished device or a failed write is the port's failure, said in plain words.
                       LineErrorCase{comm_event::kDeviceLost, std::u16string(kPortLostText), SessionFailure::PortLost},
-                      LineErrorCase{comm_event::kWriteFailed, std::u16string(kPortLostText), SessionFailure::PortLost}));
+                      LineErrorCase{comm_event::kWriteFailed, std::u16string(kPortLostText), SessionFailure::PortLost},
+                      // A network server never reached: the port could not be opened.
+                      LineErrorCase{comm_event::kDeviceUnreachable, u"Error: COM 3 can not be opened.",
+                                    SessionFailure::PortUnavailable}));
 
 TEST_F(TransferSessionTest, SecondSessionOnALockedPortEndsAtOnce)
 {

@@ -246,6 +246,8 @@ bool CCommPort::sendBytes(std::span<const std::uint8_t> bytes)
 
 bool CCommPort::setPortOpen(bool open)
 {
+    if (open)
+        m_deviceFailure = comm_event::kNone;
     if (m_control.setPortOpen(open))
         return true;
     m_error = m_control.lastError();
@@ -314,8 +316,11 @@ const void* CCommPort::currentEventReceiver() const
 void CCommPort::dispatch()
 {
     const int event = m_control.commEvent();
-    if (event == comm_event::kDeviceLost || event == comm_event::kWriteFailed)
+    if (event == comm_event::kDeviceLost || event == comm_event::kWriteFailed ||
+        event == comm_event::kDeviceUnreachable) {
         m_error = m_control.lastError();
+        m_deviceFailure = event;
+    }
     if (m_receivers.empty())
         return;
     // A copy: the receiver may unregister (or register another) while it runs.

@@ -60,6 +60,9 @@ public:
     // The last failure of an operation here, or of the device (gone, write
     // failed) reported by an event.
     const std::u16string& lastError() const;
+    // The comm_event of the device's last failure since the port was last
+    // opened (kDeviceLost, kWriteFailed, kDeviceUnreachable); kNone without one.
+    int lastDeviceFailure() const { return m_deviceFailure; }
 
     // Registers owner's receiver as the current one (an owner already
     // registered gets its function replaced and becomes current).
@@ -84,6 +87,7 @@ private:
     std::vector<Receiver> m_receivers; // the last one is current
     bool m_portInUse = false;
     mutable std::u16string m_error;
+    int m_deviceFailure = comm_event::kNone;
 };
 
 } // namespace tarvo::serial

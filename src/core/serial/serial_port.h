@@ -59,10 +59,14 @@ inline constexpr int kRxOver = 1008;
 inline constexpr int kRxParity = 1009;
 inline constexpr int kTxFull = 1010;
 inline constexpr int kDcb = 1011;
-// Raised on this platform beyond the control's own list; both map to
+// Raised on this platform beyond the control's own list; all map to
 // CommEventCode::Unknown, and the port's last error says what happened.
 inline constexpr int kDeviceLost = 1101;
 inline constexpr int kWriteFailed = 1102;
+// A device whose open returns at once and connects later (a network serial
+// server) was never reached: for the session it is a port that could not be
+// opened, not one that was lost.
+inline constexpr int kDeviceUnreachable = 1103;
 } // namespace comm_event
 
 // The mapping from a control value to a CommEventCode (any other value:

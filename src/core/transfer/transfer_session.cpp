@@ -326,9 +326,16 @@ void CTransferSession::commonStep(bpState state)
     case bpStateEX_UNDEF:
     case bpStateER_INTERNAL:
         // These replace whatever text was pending: the line itself failed.
-        m_failure = failureOfState(state);
-        m_errorText = m_failure == SessionFailure::PortLost ? std::u16string(texts::kPortLost)
-                                                             : texts::internalError(state, m_engine.lastCommEvent());
+        // A device that was never reached could not be opened; nothing was lost.
+        if (m_port.lastDeviceFailure() == comm_event::kDeviceUnreachable) {
+            m_failure = SessionFailure::PortUnavailable;
+            m_errorText = texts::portCannotBeOpened(m_settings.portIndex + 1);
+        } else {
+            m_failure = failureOfState(state);
+            m_errorText = m_failure == SessionFailure::PortLost
+                              ? std::u16string(texts::kPortLost)
+                              : texts::internalError(state, m_engine.lastCommEvent());
+        }
         if (state != bpStateER_INTERNAL)
             m_detail = m_port.lastError();
         end(kEndError);

@@ -9,10 +9,8 @@
 #include "ui/com_port_setup_dialog.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QToolBar>
 
 namespace tarvo::app {
 
@@ -49,18 +47,11 @@ ComPortCommands::ComPortCommands(CMainFrame& frame, CZodARApp& app)
     m_configure->setStatusTip(QStringLiteral("Select the COM port used to communicate with the keyboard"));
     m_configure->setIcon(serialConnectorIcon());
     connect(m_configure, &QAction::triggered, this, &ComPortCommands::configureComPort);
-    QMenu* transfer = frame.addFeatureMenu(QStringLiteral("&Transfer"));
-    transfer->addAction(m_configure);
-    frame.commandToolBar()->addSeparator();
-    frame.commandToolBar()->addAction(m_configure);
 
-    frame.ensureDebugMenu();
-    if (QMenu* debug = frame.debugMenu()) {
+    if (app.debugMode()) {
         m_settings = new QAction(QStringLiteral("COM Port &Settings..."), &frame);
         m_settings->setStatusTip(QStringLiteral("Show and change every setting of the COM port"));
         connect(m_settings, &QAction::triggered, this, &ComPortCommands::showComPortSettings);
-        const QList<QAction*> items = debug->actions();
-        debug->insertAction(items.isEmpty() ? nullptr : items.first(), m_settings);
     }
 }
 

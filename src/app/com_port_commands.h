@@ -1,7 +1,7 @@
 #pragma once
 // The COM port commands of the main window: the Transfer menu's "&Configure
 // COM Port..." (and its toolbar button), always enabled, and in diagnostic
-// mode the Debug menu's "COM Port &Settings...".
+// mode the Debug menu's "COM Port &Settings...". The main window places them.
 
 #include <QObject>
 
@@ -15,7 +15,7 @@ class CZodARApp;
 class ComPortCommands final : public QObject {
     Q_OBJECT
 public:
-    // Adds the menus, the toolbar button and the Debug item to frame.
+    // Makes the actions, children of frame.
     ComPortCommands(CMainFrame& frame, CZodARApp& app);
 
     QAction* configureAction() const { return m_configure; }

@@ -25,10 +25,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStyle>
-#include <QToolBar>
 
 #include <algorithm>
 
@@ -36,7 +33,6 @@ namespace tarvo::app {
 
 namespace {
 
-const QString kTransferMenu = QStringLiteral("&Transfer");
 const QString kBackupName = QStringLiteral("%1 backup %2.tvo");
 const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
 
@@ -79,14 +75,6 @@ std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
         if (const auto slot = document::sourceSlot(doc.table(i)))
             recorded.push_back({*slot, static_cast<int>(i)});
     return recorded;
-}
-
-QMenu* transferMenu(CMainFrame& frame)
-{
-    for (QAction* item : frame.menuBar()->actions())
-        if (item->text() == kTransferMenu && item->menu() != nullptr)
-            return item->menu();
-    return frame.addFeatureMenu(kTransferMenu);
 }
 
 } // namespace
@@ -144,33 +132,6 @@ TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
     connect(m_restore, &QAction::triggered, this, &TransferCommands::restoreFromBackup);
-    frame.addAction(m_import);
-
-    // File: Import after Open; toolbar: New, Open, Import, Save.
-    QAction* open = frame.action(Command::Open);
-    for (QAction* item : frame.menuBar()->actions())
-        if (QMenu* menu = item->menu(); menu != nullptr && menu->actions().contains(open)) {
-            const auto items = menu->actions();
-            const int at = static_cast<int>(items.indexOf(open)) + 1;
-            menu->insertAction(at < items.size() ? items.at(at) : nullptr, m_import);
-        }
-    QToolBar* bar = frame.commandToolBar();
-    bar->insertAction(frame.action(Command::Save), m_import);
-
-    // Transfer: Query and Download before the COM port command, in the menu
-    // and as their own toolbar group after Save.
-    QMenu* transfer = transferMenu(frame);
-    const auto items = transfer->actions();
-    QAction* first = items.isEmpty() ? nullptr : items.first();
-    transfer->insertAction(first, m_query);
-    transfer->insertAction(first, m_download);
-    transfer->insertAction(first, m_restore);
-    const auto tools = bar->actions();
-    const int save = static_cast<int>(tools.indexOf(frame.action(Command::Save)));
-    QAction* after = save >= 0 && save + 1 < tools.size() ? tools.at(save + 1) : nullptr;
-    bar->insertSeparator(after);
-    bar->insertAction(after, m_query);
-    bar->insertAction(after, m_download);
 }
 
 void TransferCommands::updateEnablers()

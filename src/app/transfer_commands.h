@@ -4,7 +4,7 @@
 // Keyboard..." and "&Download Script Menu..." (toolbar buttons 5 and 6, with
 // an active document), and "&Restore Keyboard from Backup..." (always). Each
 // runs the transfer jobs on the application's port through the transfer
-// dialogs.
+// dialogs. The main window places the actions.
 
 #include "platform/interrupted_write_settings.h"
 
@@ -83,7 +83,7 @@ private:
     QString m_lastSummary;
 };
 
-// Adds the commands to frame (after the COM port commands made the Transfer menu).
+// Makes the commands, children of frame, following its command states.
 TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app);
 
 // Where a download's backup goes: next to the document with the date and

@@ -155,8 +155,6 @@ void TransferCommands::queryKeyboard()
     if (doc == nullptr)
         return;
     ui::TransferQueryDialog dialog(m_app.commPort(), doc->commSettings(), &m_frame);
-    if (m_queryHook)
-        m_queryHook(dialog);
     dialog.exec();
 }
 
@@ -238,8 +236,6 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
         host.setPresetChoice(preset);
     }
     host.setChoiceCheck(planCheck(doc, dialog));
-    if (m_hostHook)
-        m_hostHook(host);
 
     CatalogueTables backupTables(m_app.catalogue());
     std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
@@ -322,8 +318,6 @@ void TransferCommands::importTables()
     serial::CommSettings settings = serial::CommSettings::forDocument(m_app.defaultComPort());
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, &m_frame);
-    if (m_hostHook)
-        m_hostHook(host);
     transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;

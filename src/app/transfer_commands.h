@@ -11,8 +11,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 #include <vector>
 
 class QAction;
@@ -27,10 +25,6 @@ struct CommSettings;
 namespace tarvo::transfer {
 struct SlotRequest;
 }
-namespace tarvo::ui {
-class TransferJobHost;
-class TransferQueryDialog;
-} // namespace tarvo::ui
 
 namespace tarvo::app {
 
@@ -54,9 +48,6 @@ public:
     void restoreFromBackup();
     void updateEnablers();
 
-    // Tests reach the dialogs here before they run.
-    void setJobHostHook(std::function<void(ui::TransferJobHost&)> hook) { m_hostHook = std::move(hook); }
-    void setQueryHook(std::function<void(ui::TransferQueryDialog&)> hook) { m_queryHook = std::move(hook); }
     // The message that ended the last download or import ("" when none).
     const QString& lastSummary() const { return m_lastSummary; }
 
@@ -78,8 +69,6 @@ private:
     QAction* m_restore = nullptr;
     // Shared with the tool: the writes left unfinished on each device.
     platform::InterruptedWriteSettings m_interruptedWrites;
-    std::function<void(ui::TransferJobHost&)> m_hostHook;
-    std::function<void(ui::TransferQueryDialog&)> m_queryHook;
     QString m_lastSummary;
 };
 

@@ -27,8 +27,6 @@
 #include <QFileInfo>
 #include <QStyle>
 
-#include <algorithm>
-
 namespace tarvo::app {
 
 namespace {
@@ -81,8 +79,8 @@ std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
 
 struct TransferCommands::DownloadRun {
     transfer::JobStatus status = transfer::JobStatus::Cancelled;
-    bool merged = false; // the document's tables were replaced by the merge
-    bool wrote = false;  // the write began
+    bool merged = false;   // the document's tables were replaced by the merge
+    bool modified = false; // and went on to the write
     int written = 0;
     int unchanged = 0;
     bool verified = false;
@@ -173,7 +171,7 @@ void TransferCommands::downloadTables()
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
     if (run.merged) {
-        if (run.wrote)
+        if (run.modified)
             doc.setModified();
         tree.BuildTree(doc);
         active->updateTitle();
@@ -272,8 +270,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     DownloadRun run;
     run.status = end.status;
     run.merged = job.merged();
-    const auto& stages = host.stages();
-    run.wrote = std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end();
+    run.modified = job.documentModified();
     run.written = job.writtenCount();
     run.unchanged = job.unchangedCount();
     run.verified = job.verified();

@@ -59,8 +59,6 @@ public:
     const QStringList& notices() const { return m_notices; }
     // The one box shown for a failed end ("" when none).
     const QString& failureShown() const { return m_failureShown; }
-    // The stages the job went through.
-    const std::vector<transfer::JobStage>& stages() const { return m_stages; }
 
     // JobListener
     void stageStarted(transfer::JobStage stage) override;

@@ -1,7 +1,5 @@
 #include "app/com_port_commands.h"
 
-#include "app/main_frame.h"
-#include "app/zodar.h"
 #include "document/doc.h"
 #include "serial/comm_port.h"
 #include "ui/child_frame.h"
@@ -40,16 +38,16 @@ QIcon serialConnectorIcon()
 
 } // namespace
 
-ComPortCommands::ComPortCommands(CMainFrame& frame, CZodARApp& app)
-    : QObject(&frame), m_frame(frame), m_app(app)
+ComPortCommands::ComPortCommands(ComPortCommandHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
 {
-    m_configure = new QAction(QStringLiteral("&Configure COM Port..."), &frame);
+    m_configure = new QAction(QStringLiteral("&Configure COM Port..."), m_host.window);
     m_configure->setStatusTip(QStringLiteral("Select the COM port used to communicate with the keyboard"));
     m_configure->setIcon(serialConnectorIcon());
     connect(m_configure, &QAction::triggered, this, &ComPortCommands::configureComPort);
 
-    if (app.debugMode()) {
-        m_settings = new QAction(QStringLiteral("COM Port &Settings..."), &frame);
+    if (m_host.diagnosticMode) {
+        m_settings = new QAction(QStringLiteral("COM Port &Settings..."), m_host.window);
         m_settings->setStatusTip(QStringLiteral("Show and change every setting of the COM port"));
         connect(m_settings, &QAction::triggered, this, &ComPortCommands::showComPortSettings);
     }
@@ -57,14 +55,14 @@ ComPortCommands::ComPortCommands(CMainFrame& frame, CZodARApp& app)
 
 void ComPortCommands::configureComPort()
 {
-    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    ui::CS1_ChildFrame* active = m_host.activeFrame();
     const int current =
-        active != nullptr ? active->document().commSettings().portIndex : m_app.defaultComPort();
-    ui::ComPortSetupDialog dialog(current, &m_frame);
+        active != nullptr ? active->document().commSettings().portIndex : m_host.defaultComPort();
+    ui::ComPortSetupDialog dialog(current, m_host.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int chosen = dialog.portIndex();
-    m_app.setDefaultComPort(chosen);
+    m_host.setDefaultComPort(chosen);
     if (active == nullptr || chosen == current)
         return;
     document::CS1_Doc& doc = active->document();
@@ -73,16 +71,16 @@ void ComPortCommands::configureComPort()
     doc.setCommSettings(settings);
     doc.setModified();
     active->updateTitle();
-    m_frame.updateCommandStates();
+    m_host.documentChanged();
 }
 
 void ComPortCommands::showComPortSettings()
 {
-    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    ui::CS1_ChildFrame* active = m_host.activeFrame();
     serial::CommSettings record = active != nullptr
                                       ? active->document().commSettings()
-                                      : serial::CommSettings::forDocument(m_app.defaultComPort());
-    ui::ComPortSettingsDialog dialog(record, &m_app.commPort(), &m_frame);
+                                      : serial::CommSettings::forDocument(m_host.defaultComPort());
+    ui::ComPortSettingsDialog dialog(record, m_host.commPort, m_host.window);
     dialog.exec();
 }
 

@@ -52,6 +52,41 @@ server::ServerCommands* makeServerCommands(CMainFrame& frame, CZodARApp& app)
     return commands;
 }
 
+TransferCommands* makeTransferCommands(CMainFrame& frame, CZodARApp& app)
+{
+    TransferCommandHost host;
+    host.window = &frame;
+    host.commPort = &app.commPort();
+    host.catalogue = &app.catalogue();
+    host.documentNumbers = &app.documentNumbers();
+    host.defaultComPort = [&app] { return app.defaultComPort(); };
+    host.activeFrame = [&frame] { return frame.activeFrame(); };
+    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
+    host.documentChanged = [&frame] { frame.updateCommandStates(); };
+    host.newDocument = [&frame] { frame.newDocument(); };
+    host.adoptDocument = [&frame](std::unique_ptr<document::CS1_Doc> doc) {
+        frame.adoptDocument(std::move(doc));
+    };
+    host.nextUntitledTitle = [&app] { return app.nextUntitledTitle(); };
+    auto* commands = new TransferCommands(std::move(host), &frame);
+    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
+    commands->updateEnablers();
+    return commands;
+}
+
+ComPortCommands* makeComPortCommands(CMainFrame& frame, CZodARApp& app)
+{
+    ComPortCommandHost host;
+    host.window = &frame;
+    host.commPort = &app.commPort();
+    host.diagnosticMode = app.debugMode();
+    host.activeFrame = [&frame] { return frame.activeFrame(); };
+    host.defaultComPort = [&app] { return app.defaultComPort(); };
+    host.setDefaultComPort = [&app](int portIndex) { app.setDefaultComPort(portIndex); };
+    host.documentChanged = [&frame] { frame.updateCommandStates(); };
+    return new ComPortCommands(std::move(host), &frame);
+}
+
 diagnostics::DiagnosticActions makeDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
 {
     diagnostics::DiagnosticHost host;
@@ -115,8 +150,8 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     setCentralWidget(m_mdi);
     buildActions();
     FeatureActions features;
-    features.comPort = new ComPortCommands(*this, m_app);
-    features.transfer = addTransferCommands(*this, m_app);
+    features.comPort = makeComPortCommands(*this, m_app);
+    features.transfer = makeTransferCommands(*this, m_app);
     features.server = makeServerCommands(*this, m_app);
     features.diagnostics = makeDiagnosticCommands(*this, m_app);
     features.charactersUsed = makeCharactersDisplayCommand(*this, m_app);

@@ -11,30 +11,53 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QDateTime;
+class QWidget;
 
 namespace tarvo::document {
 class CS1_Doc;
-}
+class DocumentNumberPool;
+} // namespace tarvo::document
 namespace tarvo::serial {
+class CCommPort;
 struct CommSettings;
+} // namespace tarvo::serial
+namespace tarvo::templates {
+class CTemplateCatalogue;
 }
 namespace tarvo::transfer {
 struct SlotRequest;
 }
+namespace tarvo::ui {
+class CS1_ChildFrame;
+}
 
 namespace tarvo::app {
 
-class CMainFrame;
-class CZodARApp;
+// What the commands need from the main window and the application.
+struct TransferCommandHost {
+    QWidget* window = nullptr; // owns the actions and the dialogs
+    serial::CCommPort* commPort = nullptr;
+    templates::CTemplateCatalogue* catalogue = nullptr;
+    document::DocumentNumberPool* documentNumbers = nullptr;
+    std::function<int()> defaultComPort; // the port an import and a restore use
+    std::function<ui::CS1_ChildFrame*()> activeFrame;
+    std::function<bool()> commitOpenForms;
+    std::function<void()> documentChanged; // after a download changed the active document
+    std::function<void()> newDocument;     // File New, which says why it cannot make a document
+    std::function<void(std::unique_ptr<document::CS1_Doc>)> adoptDocument; // an import's document
+    std::function<QString()> nextUntitledTitle;
+};
 
 class TransferCommands final : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(CMainFrame& frame, CZodARApp& app);
+    TransferCommands(TransferCommandHost host, QObject* parent);
 
     QAction* importAction() const { return m_import; }
     QAction* queryAction() const { return m_query; }
@@ -61,8 +84,9 @@ private:
     // "Transfer Complete: ..." or that the keyboard already held the tables, with the notices.
     QString summaryOf(const DownloadRun& run, const QString& complete) const;
 
-    CMainFrame& m_frame;
-    CZodARApp& m_app;
+    document::CS1_Doc* activeDocument() const;
+
+    TransferCommandHost m_host;
     QAction* m_import = nullptr;
     QAction* m_query = nullptr;
     QAction* m_download = nullptr;
@@ -71,9 +95,6 @@ private:
     platform::InterruptedWriteSettings m_interruptedWrites;
     QString m_lastSummary;
 };
-
-// Makes the commands, children of frame, following its command states.
-TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app);
 
 // Where a download's backup goes: next to the document with the date and
 // time in its name, or in scriptsFolder for a never-saved document or a

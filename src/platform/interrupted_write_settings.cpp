@@ -1,6 +1,7 @@
 #include "platform/interrupted_write_settings.h"
 
-#include <QSettings>
+#include "platform/settings_store.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -8,9 +9,6 @@ namespace tarvo::platform {
 
 namespace {
 
-constexpr const char* kOrganisation = "Corvane Security Systems";
-constexpr const char* kApplication = "Tarvo Script Application";
-constexpr const char* kGroup = "InterruptedWrites";
 constexpr const char* kTimeKey = "time";
 constexpr const char* kBackupKey = "backup";
 constexpr const char* kLanguageKey = "language";
@@ -20,7 +18,7 @@ constexpr int kLastSlot = 13;
 // A device path holds slashes, which the settings take as groups.
 QString groupFor(const std::string& devicePath, int slot)
 {
-    return QString::fromLatin1(kGroup) + QLatin1Char('/') +
+    return settings::kInterruptedWritesGroup + QLatin1Char('/') +
            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(devicePath))) +
            QStringLiteral("/slot%1").arg(slot);
 }
@@ -35,7 +33,7 @@ bool isSlot(int slot)
 std::optional<transfer::InterruptedWrite> InterruptedWriteSettings::find(const std::string& devicePath,
                                                                          int slot) const
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(slot) || store.status() != QSettings::NoError)
         return std::nullopt;
     store.beginGroup(groupFor(devicePath, slot));
@@ -55,7 +53,7 @@ std::optional<transfer::InterruptedWrite> InterruptedWriteSettings::find(const s
 
 bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(write.slot) || store.status() != QSettings::NoError || !store.isWritable())
         return false;
     store.beginGroup(groupFor(write.devicePath, write.slot));
@@ -70,7 +68,7 @@ bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
 
 void InterruptedWriteSettings::forget(const std::string& devicePath, int slot)
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(slot) || store.status() != QSettings::NoError || !store.isWritable())
         return;
     store.remove(groupFor(devicePath, slot));

@@ -9,9 +9,6 @@ namespace tarvo::platform {
 
 namespace {
 
-constexpr const char* kTimeKey = "time";
-constexpr const char* kBackupKey = "backup";
-constexpr const char* kLanguageKey = "language";
 constexpr int kFirstSlot = 1;
 constexpr int kLastSlot = 13;
 
@@ -37,16 +34,16 @@ std::optional<transfer::InterruptedWrite> InterruptedWriteSettings::find(const s
     if (!isSlot(slot) || store.status() != QSettings::NoError)
         return std::nullopt;
     store.beginGroup(groupFor(devicePath, slot));
-    const QString time = store.value(QString::fromLatin1(kTimeKey)).toString();
+    const QString time = store.value(settings::kInterruptedWriteTimeKey).toString();
     if (time.isEmpty())
         return std::nullopt;
     transfer::InterruptedWrite write;
     write.devicePath = devicePath;
     write.slot = slot;
     write.time = time.toStdString();
-    write.backupPath = store.value(QString::fromLatin1(kBackupKey)).toString().toStdString();
+    write.backupPath = store.value(settings::kInterruptedWriteBackupKey).toString().toStdString();
     bool ok = false;
-    const int language = store.value(QString::fromLatin1(kLanguageKey)).toInt(&ok);
+    const int language = store.value(settings::kInterruptedWriteLanguageKey).toInt(&ok);
     write.languageId = ok && language >= 0 ? language : -1;
     return write;
 }
@@ -57,9 +54,9 @@ bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
     if (!isSlot(write.slot) || store.status() != QSettings::NoError || !store.isWritable())
         return false;
     store.beginGroup(groupFor(write.devicePath, write.slot));
-    store.setValue(QString::fromLatin1(kTimeKey), QString::fromStdString(write.time));
-    store.setValue(QString::fromLatin1(kBackupKey), QString::fromStdString(write.backupPath));
-    store.setValue(QString::fromLatin1(kLanguageKey), write.languageId);
+    store.setValue(settings::kInterruptedWriteTimeKey, QString::fromStdString(write.time));
+    store.setValue(settings::kInterruptedWriteBackupKey, QString::fromStdString(write.backupPath));
+    store.setValue(settings::kInterruptedWriteLanguageKey, write.languageId);
     store.endGroup();
     // On disk before the erase: a tool killed mid-write leaves it behind.
     store.sync();

@@ -28,6 +28,11 @@ inline const QString kLoginTimeoutKey = QStringLiteral("LoginServer/CallTimeoutM
 // and the writes left unfinished.
 inline const QString kLineSpeedsGroup = QStringLiteral("LineSpeeds");
 inline const QString kInterruptedWritesGroup = QStringLiteral("InterruptedWrites");
+// Under InterruptedWrites/<device>/slot<n>: when the write began, the backup
+// it can be retried from, and the language of the table.
+inline const QString kInterruptedWriteTimeKey = QStringLiteral("time");
+inline const QString kInterruptedWriteBackupKey = QStringLiteral("backup");
+inline const QString kInterruptedWriteLanguageKey = QStringLiteral("language");
 
 // The setting that maps COM port portIndex (0-based) onto a device ("Ports/COM<n>").
 QString comPortKey(int portIndex);

@@ -1,20 +1,19 @@
 #include "app/app_settings.h"
 
-#include "app/app_texts.h"
+#include "platform/settings_store.h"
 
 namespace tarvo::app {
 
-namespace {
-const QString kOrganisation = QStringLiteral("Corvane Security Systems");
-const QString kLastBrowseFolderKey = QStringLiteral("Settings/LastBrowseFolder");
-const QString kThreadLocaleKey = QStringLiteral("DebugOptions/ThreadLocale");
-const QString kServerProgramKey = QStringLiteral("HalvardServer/LocalServer32");
-const QString kServerFolderKey = QStringLiteral("HalvardServer/HalvardConfigurationDefaultDir");
-const QString kRecentGroup = QStringLiteral("Recent File List");
-const QString kRecentKey = QStringLiteral("File%1");
-} // namespace
+using platform::settings::kApplication;
+using platform::settings::kLastBrowseFolderKey;
+using platform::settings::kOrganisation;
+using platform::settings::kRecentGroup;
+using platform::settings::kRecentKey;
+using platform::settings::kServerFolderKey;
+using platform::settings::kServerProgramKey;
+using platform::settings::kThreadLocaleKey;
 
-AppSettings::AppSettings() : m_store(kOrganisation, texts::kAppName) {}
+AppSettings::AppSettings() : m_store(kOrganisation, kApplication) {}
 
 std::optional<QString> AppSettings::lastBrowseFolder() const
 {

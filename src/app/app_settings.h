@@ -1,7 +1,7 @@
 #pragma once
-// The application's settings in QSettings (organisation "Corvane Security
-// Systems", application "Tarvo Script Application"). Tests move the store
-// with QSettings::setPath before the application object is made.
+// The editor's settings in the application's store (the names and keys are
+// in platform/settings_store.h). Tests move the store with
+// QSettings::setPath before the application object is made.
 
 #include <QSettings>
 #include <QString>

@@ -1,7 +1,5 @@
 #include "app/com_port_commands.h"
 
-#include "app/main_frame.h"
-#include "app/zodar.h"
 #include "document/doc.h"
 #include "serial/comm_port.h"
 #include "ui/child_frame.h"
@@ -9,10 +7,8 @@
 #include "ui/com_port_setup_dialog.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QToolBar>
 
 namespace tarvo::app {
 
@@ -42,38 +38,31 @@ QIcon serialConnectorIcon()
 
 } // namespace
 
-ComPortCommands::ComPortCommands(CMainFrame& frame, CZodARApp& app)
-    : QObject(&frame), m_frame(frame), m_app(app)
+ComPortCommands::ComPortCommands(ComPortCommandHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
 {
-    m_configure = new QAction(QStringLiteral("&Configure COM Port..."), &frame);
+    m_configure = new QAction(QStringLiteral("&Configure COM Port..."), m_host.window);
     m_configure->setStatusTip(QStringLiteral("Select the COM port used to communicate with the keyboard"));
     m_configure->setIcon(serialConnectorIcon());
     connect(m_configure, &QAction::triggered, this, &ComPortCommands::configureComPort);
-    QMenu* transfer = frame.addFeatureMenu(QStringLiteral("&Transfer"));
-    transfer->addAction(m_configure);
-    frame.commandToolBar()->addSeparator();
-    frame.commandToolBar()->addAction(m_configure);
 
-    frame.ensureDebugMenu();
-    if (QMenu* debug = frame.debugMenu()) {
-        m_settings = new QAction(QStringLiteral("COM Port &Settings..."), &frame);
+    if (m_host.diagnosticMode) {
+        m_settings = new QAction(QStringLiteral("COM Port &Settings..."), m_host.window);
         m_settings->setStatusTip(QStringLiteral("Show and change every setting of the COM port"));
         connect(m_settings, &QAction::triggered, this, &ComPortCommands::showComPortSettings);
-        const QList<QAction*> items = debug->actions();
-        debug->insertAction(items.isEmpty() ? nullptr : items.first(), m_settings);
     }
 }
 
 void ComPortCommands::configureComPort()
 {
-    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    ui::CS1_ChildFrame* active = m_host.activeFrame();
     const int current =
-        active != nullptr ? active->document().commSettings().portIndex : m_app.defaultComPort();
-    ui::ComPortSetupDialog dialog(current, &m_frame);
+        active != nullptr ? active->document().commSettings().portIndex : m_host.defaultComPort();
+    ui::ComPortSetupDialog dialog(current, m_host.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int chosen = dialog.portIndex();
-    m_app.setDefaultComPort(chosen);
+    m_host.setDefaultComPort(chosen);
     if (active == nullptr || chosen == current)
         return;
     document::CS1_Doc& doc = active->document();
@@ -82,16 +71,16 @@ void ComPortCommands::configureComPort()
     doc.setCommSettings(settings);
     doc.setModified();
     active->updateTitle();
-    m_frame.updateCommandStates();
+    m_host.documentChanged();
 }
 
 void ComPortCommands::showComPortSettings()
 {
-    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    ui::CS1_ChildFrame* active = m_host.activeFrame();
     serial::CommSettings record = active != nullptr
                                       ? active->document().commSettings()
-                                      : serial::CommSettings::forDocument(m_app.defaultComPort());
-    ui::ComPortSettingsDialog dialog(record, &m_app.commPort(), &m_frame);
+                                      : serial::CommSettings::forDocument(m_host.defaultComPort());
+    ui::ComPortSettingsDialog dialog(record, m_host.commPort, m_host.window);
     dialog.exec();
 }
 

@@ -1,22 +1,39 @@
 #pragma once
 // The COM port commands of the main window: the Transfer menu's "&Configure
 // COM Port..." (and its toolbar button), always enabled, and in diagnostic
-// mode the Debug menu's "COM Port &Settings...".
+// mode the Debug menu's "COM Port &Settings...". The main window places them.
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
+class QWidget;
+
+namespace tarvo::serial {
+class CCommPort;
+}
+namespace tarvo::ui {
+class CS1_ChildFrame;
+}
 
 namespace tarvo::app {
 
-class CMainFrame;
-class CZodARApp;
+// What the commands need from the main window and the application.
+struct ComPortCommandHost {
+    QWidget* window = nullptr; // owns the actions and the dialogs
+    serial::CCommPort* commPort = nullptr;
+    bool diagnosticMode = false;
+    std::function<ui::CS1_ChildFrame*()> activeFrame;
+    std::function<int()> defaultComPort; // the port new documents get
+    std::function<void(int portIndex)> setDefaultComPort;
+    std::function<void()> documentChanged; // after the active document's port changed
+};
 
 class ComPortCommands final : public QObject {
     Q_OBJECT
 public:
-    // Adds the menus, the toolbar button and the Debug item to frame.
-    ComPortCommands(CMainFrame& frame, CZodARApp& app);
+    ComPortCommands(ComPortCommandHost host, QObject* parent);
 
     QAction* configureAction() const { return m_configure; }
     // Null outside diagnostic mode.
@@ -30,8 +47,7 @@ public:
     void showComPortSettings();
 
 private:
-    CMainFrame& m_frame;
-    CZodARApp& m_app;
+    ComPortCommandHost m_host;
     QAction* m_configure = nullptr;
     QAction* m_settings = nullptr;
 };

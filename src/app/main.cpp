@@ -1,14 +1,15 @@
 // tarvo-script: the desktop editor.
 
 #include "app/zodar.h"
+#include "platform/settings_store.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvo Script Application"));
-    QApplication::setOrganizationName(QStringLiteral("Corvane Security Systems"));
+    QApplication::setApplicationName(tarvo::platform::settings::kApplication);
+    QApplication::setOrganizationName(tarvo::platform::settings::kOrganisation);
     // argv, not QApplication::arguments(): a file name that is not UTF-8
     // keeps its bytes. QApplication has removed its own options from argv.
     QByteArrayList arguments;

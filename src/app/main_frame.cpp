@@ -31,16 +31,10 @@ namespace tarvo::app {
 namespace {
 constexpr int kStatusMessageMs = 0; // status tips stay until the next one
 
-// The server commands join the Transfer menu and end the toolbar.
-void addServerCommands(CMainFrame& frame, CZodARApp& app)
+// The command classes only make and enable their actions; the window
+// places them (buildMenus, buildToolBar).
+server::ServerCommands* makeServerCommands(CMainFrame& frame, CZodARApp& app)
 {
-    const QString title = QStringLiteral("&Transfer");
-    QMenu* menu = nullptr;
-    for (QAction* item : frame.menuBar()->actions())
-        if (item->text() == title && item->menu() != nullptr)
-            menu = item->menu();
-    if (menu == nullptr)
-        menu = frame.addFeatureMenu(title);
     server::ServerCommandHost host;
     host.window = &frame;
     host.caption = texts::kAppName;
@@ -52,21 +46,52 @@ void addServerCommands(CMainFrame& frame, CZodARApp& app)
     host.serverProgram = app.settings().serverProgram();
     host.configurationFolder = app.settings().serverConfigurationFolder();
     host.settingsFile = app.settings().location();
-    auto* commands = new server::ServerCommands(std::move(host), *menu, *frame.commandToolBar(), &frame);
+    auto* commands = new server::ServerCommands(std::move(host), &frame);
     QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands,
                      &server::ServerCommands::updateEnablers);
+    return commands;
 }
 
-// The locale display joins the View menu, the diagnostic tools the Debug menu.
-void addDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
+TransferCommands* makeTransferCommands(CMainFrame& frame, CZodARApp& app)
+{
+    TransferCommandHost host;
+    host.window = &frame;
+    host.commPort = &app.commPort();
+    host.catalogue = &app.catalogue();
+    host.documentNumbers = &app.documentNumbers();
+    host.defaultComPort = [&app] { return app.defaultComPort(); };
+    host.activeFrame = [&frame] { return frame.activeFrame(); };
+    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
+    host.documentChanged = [&frame] { frame.updateCommandStates(); };
+    host.newDocument = [&frame] { frame.newDocument(); };
+    host.adoptDocument = [&frame](std::unique_ptr<document::CS1_Doc> doc) {
+        frame.adoptDocument(std::move(doc));
+    };
+    host.nextUntitledTitle = [&app] { return app.nextUntitledTitle(); };
+    auto* commands = new TransferCommands(std::move(host), &frame);
+    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
+    commands->updateEnablers();
+    return commands;
+}
+
+ComPortCommands* makeComPortCommands(CMainFrame& frame, CZodARApp& app)
+{
+    ComPortCommandHost host;
+    host.window = &frame;
+    host.commPort = &app.commPort();
+    host.diagnosticMode = app.debugMode();
+    host.activeFrame = [&frame] { return frame.activeFrame(); };
+    host.defaultComPort = [&app] { return app.defaultComPort(); };
+    host.setDefaultComPort = [&app](int portIndex) { app.setDefaultComPort(portIndex); };
+    host.documentChanged = [&frame] { frame.updateCommandStates(); };
+    return new ComPortCommands(std::move(host), &frame);
+}
+
+diagnostics::DiagnosticActions makeDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
 {
     diagnostics::DiagnosticHost host;
     host.window = &frame;
-    for (QAction* item : frame.menuBar()->actions())
-        if (item->text() == QStringLiteral("&View") && item->menu() != nullptr)
-            host.viewMenu = item->menu();
-    frame.ensureDebugMenu();
-    host.debugMenu = frame.debugMenu();
+    host.diagnosticMode = app.debugMode();
     host.commPort = &app.commPort();
     host.catalogue = &app.catalogue();
     host.settingsFile = app.settings().location();
@@ -77,9 +102,41 @@ void addDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
     host.showErrorReport = [](int code) {
         showErrorReport(code, diagnostics::texts::kLastErrorSource, diagnostics::texts::kLastErrorLine);
     };
-    diagnostics::addDiagnosticCommands(host);
+    return diagnostics::makeDiagnosticCommands(host);
+}
+
+// A menu's items in order: an action, or a separator (kSeparator). An
+// action that is null (a diagnostic tool outside diagnostic mode) is left out.
+enum class Shown { Always, WithDocument };
+struct MenuItem {
+    QAction* action = nullptr;
+    Shown shown = Shown::Always;
+    bool separator = false;
+};
+struct MenuSpec {
+    QString title;
+    QList<MenuItem> items;
+    Shown shown = Shown::Always;
+    QMenu** keep = nullptr; // where the window keeps the menu, when it refers to it
+};
+const MenuItem kSeparator{nullptr, Shown::Always, true};
+
+QAction* separatorAction(QObject* owner)
+{
+    auto* separator = new QAction(owner);
+    separator->setSeparator(true);
+    return separator;
 }
 } // namespace
+
+// What the command classes made, for the window to place.
+struct FeatureActions {
+    ComPortCommands* comPort = nullptr;
+    TransferCommands* transfer = nullptr;
+    server::ServerCommands* server = nullptr;
+    diagnostics::DiagnosticActions diagnostics;
+    QAction* charactersUsed = nullptr;
+};
 
 CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
 {
@@ -92,12 +149,14 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     buildActions();
-    buildMenus();
-    buildToolBar();
-    new ComPortCommands(*this, m_app);
-    addTransferCommands(*this, m_app);
-    addServerCommands(*this, m_app);
-    addDiagnosticCommands(*this, m_app);
+    FeatureActions features;
+    features.comPort = makeComPortCommands(*this, m_app);
+    features.transfer = makeTransferCommands(*this, m_app);
+    features.server = makeServerCommands(*this, m_app);
+    features.diagnostics = makeDiagnosticCommands(*this, m_app);
+    features.charactersUsed = makeCharactersDisplayCommand(*this, m_app);
+    buildMenus(features);
+    buildToolBar(features);
     statusBar()->showMessage(texts::kReady, kStatusMessageMs);
     // Between status tips the bar says it is ready.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
@@ -192,63 +251,133 @@ void CMainFrame::buildActions()
     connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(action(Command::ArrangeIcons), &QAction::triggered, this, &CMainFrame::arrangeIcons);
     connect(action(Command::About), &QAction::triggered, this, &CMainFrame::showAbout);
-    // F5 works wherever the focus is, as the other accelerators do.
-    for (QAction* a : m_actions)
-        addAction(a);
-}
-
-void CMainFrame::buildMenus()
-{
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_fileMenu->addAction(action(Command::New));
-    m_fileMenu->addAction(action(Command::Open));
-    m_fileMenu->addAction(action(Command::Close));
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(Command::Save));
-    m_fileMenu->addAction(action(Command::SaveAs));
-    m_documentOnly << m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(Command::Properties));
-    m_documentOnly << action(Command::Close) << action(Command::Save) << action(Command::SaveAs)
-                   << action(Command::Properties);
-    m_recentSeparator = m_fileMenu->addSeparator();
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
-        m_recentActions[i] = m_fileMenu->addAction(QString());
+        m_recentActions[i] = new QAction(this);
         m_recentActions[i]->setStatusTip(QStringLiteral("Open this document"));
         connect(m_recentActions[i], &QAction::triggered, this,
                 [this, i] { openRecentFile(static_cast<int>(i)); });
     }
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(Command::Exit));
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(action(Command::MoveTableUp));
-    edit->addAction(action(Command::MoveTableDown));
-    m_documentOnly << edit->menuAction();
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->addAction(action(Command::ToolBar));
-    view->addAction(action(Command::StatusBar));
-    view->addSeparator();
-    view->addAction(action(Command::Refresh));
-    m_documentOnly << addCharactersDisplayCommand(*this, m_app, *view);
-
-    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
-    fillWindowMenu();
-    m_documentOnly << m_windowMenu->menuAction();
-
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_helpMenu->addAction(action(Command::About));
 }
 
-void CMainFrame::buildToolBar()
+QMenu* CMainFrame::makeResolutionSizesMenu()
+{
+    auto* sizes = new QMenu(QStringLiteral("&Maximized Resolution Sizes"), this);
+    for (const QSize& size : kResolutionSizes) {
+        QAction* item = sizes->addAction(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
+        connect(item, &QAction::triggered, this, [this, size] { resizeCentred(size); });
+    }
+    return sizes;
+}
+
+// The menu bar, in order. The Window menu fills itself when it opens; the
+// Debug menu is there in diagnostic mode only.
+void CMainFrame::buildMenus(const FeatureActions& features)
+{
+    const diagnostics::DiagnosticActions& tools = features.diagnostics;
+    const TransferCommands& transfer = *features.transfer;
+    m_recentSeparator = separatorAction(this);
+    QList<MenuItem> file = {{action(Command::New)},
+                            {action(Command::Open)},
+                            {transfer.importAction()},
+                            {action(Command::Close), Shown::WithDocument},
+                            kSeparator,
+                            {action(Command::Save), Shown::WithDocument},
+                            {action(Command::SaveAs), Shown::WithDocument},
+                            {separatorAction(this), Shown::WithDocument},
+                            {action(Command::Properties), Shown::WithDocument},
+                            {m_recentSeparator}};
+    for (QAction* recent : m_recentActions)
+        file << MenuItem{recent};
+    file << kSeparator << MenuItem{action(Command::Exit)};
+
+    QList<MenuSpec> menus = {
+        {QStringLiteral("&File"), file},
+        {QStringLiteral("&Edit"),
+         {{action(Command::MoveTableUp)}, {action(Command::MoveTableDown)}},
+         Shown::WithDocument},
+        {QStringLiteral("&View"),
+         {{action(Command::ToolBar)},
+          {action(Command::StatusBar)},
+          kSeparator,
+          {action(Command::Refresh)},
+          {features.charactersUsed, Shown::WithDocument},
+          kSeparator,
+          {tools.systemLocale}}},
+        {QStringLiteral("&Transfer"),
+         {{transfer.queryAction()},
+          {transfer.downloadAction()},
+          {transfer.restoreAction()},
+          {features.comPort->configureAction()},
+          kSeparator,
+          {features.server->associationAction()},
+          {features.server->launchAction()}}},
+        {QStringLiteral("&Window"), {}, Shown::WithDocument, &m_windowMenu},
+        {QStringLiteral("&Help"), {{action(Command::About)}}},
+    };
+    if (m_app.debugMode())
+        menus << MenuSpec{QStringLiteral("&Debug"),
+                          {{features.comPort->settingsAction()},
+                           {tools.console},
+                           {tools.templateList},
+                           {tools.dump},
+                           {tools.lastError},
+                           {makeResolutionSizesMenu()->menuAction()},
+                           {tools.threadLocale},
+                           {tools.parser},
+                           {tools.unicodeInput},
+                           {tools.iconicDump}},
+                          Shown::Always,
+                          &m_debugMenu};
+
+    for (const MenuSpec& spec : menus) {
+        QMenu* menu = menuBar()->addMenu(spec.title);
+        if (spec.keep != nullptr)
+            *spec.keep = menu;
+        if (spec.shown == Shown::WithDocument)
+            m_documentOnly << menu->menuAction();
+        for (const MenuItem& item : spec.items) {
+            if (item.separator) {
+                menu->addSeparator();
+                continue;
+            }
+            if (item.action == nullptr)
+                continue;
+            menu->addAction(item.action);
+            // The accelerators work wherever the focus is (F5 in a form's edit).
+            if (!item.action->shortcut().isEmpty())
+                addAction(item.action);
+            if (item.shown == Shown::WithDocument)
+                m_documentOnly << item.action;
+        }
+    }
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
+    fillWindowMenu();
+}
+
+void CMainFrame::buildToolBar(const FeatureActions& features)
 {
     m_toolBar = addToolBar(QStringLiteral("Standard"));
     m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
-    m_toolBar->addAction(action(Command::New));
-    m_toolBar->addAction(action(Command::Open));
-    m_toolBar->addAction(action(Command::Save));
+    QAction* const separator = nullptr;
+    const QList<QAction*> buttons = {action(Command::New),
+                                     action(Command::Open),
+                                     features.transfer->importAction(),
+                                     action(Command::Save),
+                                     separator,
+                                     features.transfer->queryAction(),
+                                     features.transfer->downloadAction(),
+                                     separator,
+                                     features.comPort->configureAction(),
+                                     separator,
+                                     features.server->associationAction(),
+                                     features.server->launchAction()};
+    for (QAction* button : buttons) {
+        if (button == separator)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(button);
+    }
     action(Command::ToolBar)->setChecked(true);
     action(Command::StatusBar)->setChecked(true);
     connect(action(Command::ToolBar), &QAction::toggled, m_toolBar, &QWidget::setVisible);
@@ -360,18 +489,6 @@ void CMainFrame::updateCommandStates()
     action(Command::MoveTableUp)->setEnabled(canMoveUp);
     action(Command::MoveTableDown)->setEnabled(canMoveDown);
     emit commandStatesChanged();
-}
-
-void CMainFrame::ensureDebugMenu()
-{
-    if (!m_app.debugMode() || m_debugMenu != nullptr)
-        return;
-    m_debugMenu = menuBar()->addMenu(QStringLiteral("&Debug"));
-    QMenu* sizes = m_debugMenu->addMenu(QStringLiteral("&Maximized Resolution Sizes"));
-    for (const QSize& size : kResolutionSizes) {
-        QAction* item = sizes->addAction(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
-        connect(item, &QAction::triggered, this, [this, size] { resizeCentred(size); });
-    }
 }
 
 void CMainFrame::resizeCentred(const QSize& size)

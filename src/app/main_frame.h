@@ -8,14 +8,15 @@
 // it adds Close, Save, Save As, Properties, the Edit menu (table moves) and
 // Window. In diagnostic mode "&Debug" comes last, once.
 //
-// Later features plug in here:
-//   - addFeatureMenu("&Transfer") puts a top-level menu before Window and
-//     Help, in both menu states (documentOnly hides it with no document);
-//   - commandToolBar() is the toolbar, to add buttons to;
-//   - debugMenu() is the "&Debug" menu in diagnostic mode (else nullptr);
+// The menus and the toolbar are laid out in one place (buildMenus,
+// buildToolBar) from the actions the command classes make; those classes
+// only make and enable their actions:
 //   - commandStatesChanged() fires whenever the enablers are re-evaluated
 //     (active document, selection, modified state), for their own actions;
-//   - commitOpenForms() stores every open form's edits before a transfer.
+//   - commitOpenForms() stores every open form's edits before a transfer;
+//   - addFeatureMenu(title) puts a further top-level menu before Window and
+//     Help (documentOnly hides it with no document);
+//   - debugMenu() is the "&Debug" menu in diagnostic mode (else nullptr).
 
 #include <QMainWindow>
 #include <QSize>
@@ -39,6 +40,7 @@ class CS1_ChildFrame;
 namespace tarvo::app {
 
 class CZodARApp;
+struct FeatureActions;
 
 enum class Command {
     New,
@@ -103,8 +105,6 @@ public:
 
     // Re-evaluates every enabler and the menu state.
     void updateCommandStates();
-    // Appends "&Debug" in diagnostic mode, once.
-    void ensureDebugMenu();
     // Resizes the window and centres it on its screen (no negative position).
     void resizeCentred(const QSize& size);
 
@@ -119,8 +119,9 @@ private:
     QAction* makeAction(Command command, const QString& text, const QString& statusTip,
                         const QKeySequence& key = {});
     void buildActions();
-    void buildMenus();
-    void buildToolBar();
+    void buildMenus(const FeatureActions& features);
+    void buildToolBar(const FeatureActions& features);
+    QMenu* makeResolutionSizesMenu();
     void updateRecentFileMenu();
     void fillWindowMenu();
     void arrangeIcons();
@@ -135,9 +136,7 @@ private:
     CZodARApp& m_app;
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_toolBar = nullptr;
-    QMenu* m_fileMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
-    QMenu* m_helpMenu = nullptr;
     QMenu* m_debugMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};

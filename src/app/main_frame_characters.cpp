@@ -8,7 +8,6 @@
 #include "ui/keyboard_font_edit.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPointer>
 
 namespace tarvo::app {
@@ -36,7 +35,7 @@ void typeIntoFocusedEdit(CMainFrame& frame, QChar character)
 
 } // namespace
 
-QAction* addCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app, QMenu& view)
+QAction* makeCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app)
 {
     auto* action = new QAction(QStringLiteral("Show &Characters Used"), &frame);
     action->setObjectName(QStringLiteral("ShowCharactersUsed"));
@@ -56,7 +55,6 @@ QAction* addCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app, QMenu& v
         (*display)->raise();
         (*display)->activateWindow();
     });
-    view.addAction(action);
     return action;
 }
 

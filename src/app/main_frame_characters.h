@@ -5,14 +5,13 @@
 // keyboard-font edit, as if the user typed it.
 
 class QAction;
-class QMenu;
 
 namespace tarvo::app {
 
 class CMainFrame;
 class CZodARApp;
 
-// Adds the command to view and returns its action (shown with a document only).
-QAction* addCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app, QMenu& view);
+// Makes the command's action, a child of frame (shown with a document only).
+QAction* makeCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app);
 
 } // namespace tarvo::app

@@ -133,7 +133,6 @@ void CMainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
 
 void CMainFrame::afterDocumentSet()
 {
-    ensureDebugMenu();
     updateCommandStates();
 }
 

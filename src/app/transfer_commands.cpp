@@ -5,7 +5,6 @@
 #include "app/transfer_commands.h"
 
 #include "app/app_texts.h"
-#include "app/main_frame.h"
 #include "app/zodar.h"
 #include "document/doc.h"
 #include "document/document_number_pool.h"
@@ -25,18 +24,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStyle>
-#include <QToolBar>
-
-#include <algorithm>
 
 namespace tarvo::app {
 
 namespace {
 
-const QString kTransferMenu = QStringLiteral("&Transfer");
 const QString kBackupName = QStringLiteral("%1 backup %2.tvo");
 const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
 
@@ -81,20 +74,12 @@ std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
     return recorded;
 }
 
-QMenu* transferMenu(CMainFrame& frame)
-{
-    for (QAction* item : frame.menuBar()->actions())
-        if (item->text() == kTransferMenu && item->menu() != nullptr)
-            return item->menu();
-    return frame.addFeatureMenu(kTransferMenu);
-}
-
 } // namespace
 
 struct TransferCommands::DownloadRun {
     transfer::JobStatus status = transfer::JobStatus::Cancelled;
-    bool merged = false; // the document's tables were replaced by the merge
-    bool wrote = false;  // the write began
+    bool merged = false;   // the document's tables were replaced by the merge
+    bool modified = false; // and went on to the write
     int written = 0;
     int unchanged = 0;
     bool verified = false;
@@ -116,17 +101,10 @@ QString backupPathFor(const QString& documentPath, const QString& title, const Q
     return QDir(scriptsFolder).filePath(kBackupName.arg(stem, stamp));
 }
 
-TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app)
+TransferCommands::TransferCommands(TransferCommandHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
 {
-    auto* commands = new TransferCommands(frame, app);
-    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
-    commands->updateEnablers();
-    return commands;
-}
-
-TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
-    : QObject(&frame), m_frame(frame), m_app(app)
-{
+    QWidget& frame = *m_host.window;
     setObjectName(QStringLiteral("TransferCommands"));
     m_import = new QAction(QStringLiteral("&Import..."), &frame);
     m_import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -144,38 +122,17 @@ TransferCommands::TransferCommands(CMainFrame& frame, CZodARApp& app)
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
     connect(m_restore, &QAction::triggered, this, &TransferCommands::restoreFromBackup);
-    frame.addAction(m_import);
+}
 
-    // File: Import after Open; toolbar: New, Open, Import, Save.
-    QAction* open = frame.action(Command::Open);
-    for (QAction* item : frame.menuBar()->actions())
-        if (QMenu* menu = item->menu(); menu != nullptr && menu->actions().contains(open)) {
-            const auto items = menu->actions();
-            const int at = static_cast<int>(items.indexOf(open)) + 1;
-            menu->insertAction(at < items.size() ? items.at(at) : nullptr, m_import);
-        }
-    QToolBar* bar = frame.commandToolBar();
-    bar->insertAction(frame.action(Command::Save), m_import);
-
-    // Transfer: Query and Download before the COM port command, in the menu
-    // and as their own toolbar group after Save.
-    QMenu* transfer = transferMenu(frame);
-    const auto items = transfer->actions();
-    QAction* first = items.isEmpty() ? nullptr : items.first();
-    transfer->insertAction(first, m_query);
-    transfer->insertAction(first, m_download);
-    transfer->insertAction(first, m_restore);
-    const auto tools = bar->actions();
-    const int save = static_cast<int>(tools.indexOf(frame.action(Command::Save)));
-    QAction* after = save >= 0 && save + 1 < tools.size() ? tools.at(save + 1) : nullptr;
-    bar->insertSeparator(after);
-    bar->insertAction(after, m_query);
-    bar->insertAction(after, m_download);
+document::CS1_Doc* TransferCommands::activeDocument() const
+{
+    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    return frame != nullptr ? &frame->document() : nullptr;
 }
 
 void TransferCommands::updateEnablers()
 {
-    const bool hasDocument = m_frame.activeDocument() != nullptr;
+    const bool hasDocument = activeDocument() != nullptr;
     m_query->setEnabled(hasDocument);
     m_download->setEnabled(hasDocument);
     m_import->setEnabled(true);
@@ -184,28 +141,26 @@ void TransferCommands::updateEnablers()
 
 bool TransferCommands::confirmReminder()
 {
-    return ui::UserDialogs::ask(&m_frame, texts::kAppName, ui::transfer_texts::kReminder,
+    return ui::UserDialogs::ask(m_host.window, texts::kAppName, ui::transfer_texts::kReminder,
                                 QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void TransferCommands::queryKeyboard()
 {
-    document::CS1_Doc* doc = m_frame.activeDocument();
+    document::CS1_Doc* doc = activeDocument();
     if (doc == nullptr)
         return;
-    ui::TransferQueryDialog dialog(m_app.commPort(), doc->commSettings(), &m_frame);
-    if (m_queryHook)
-        m_queryHook(dialog);
+    ui::TransferQueryDialog dialog(*m_host.commPort, doc->commSettings(), m_host.window);
     dialog.exec();
 }
 
 void TransferCommands::downloadTables()
 {
-    ui::CS1_ChildFrame* active = m_frame.activeFrame();
+    ui::CS1_ChildFrame* active = m_host.activeFrame();
     if (active == nullptr || !confirmReminder())
         return;
     // The open form's edits go with the tables.
-    if (!m_frame.commitOpenForms())
+    if (!m_host.commitOpenForms())
         return;
     document::CS1_Doc& doc = active->document();
     m_lastSummary.clear();
@@ -214,51 +169,54 @@ void TransferCommands::downloadTables()
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
     if (run.merged) {
-        if (run.wrote)
+        if (run.modified)
             doc.setModified();
         tree.BuildTree(doc);
         active->updateTitle();
-        m_frame.updateCommandStates();
+        m_host.documentChanged();
     }
     // Whatever the end, the tree starts again from its root.
     tree.SelectRoot();
     if (run.status != transfer::JobStatus::Complete)
         return;
     m_lastSummary = summaryOf(run, ui::transfer_texts::kDownloadSummary);
-    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+    ui::UserDialogs::message(m_host.window, texts::kAppName, m_lastSummary,
+                             ui::UserDialogs::Icon::Information);
 }
 
 void TransferCommands::restoreFromBackup()
 {
     const QString path =
-        ui::UserDialogs::openFileName(&m_frame, ui::transfer_texts::kRestoreTitle, CZodARApp::defaultScriptsFolder(),
-                                      ui::transfer_texts::kRestoreFilter);
+        ui::UserDialogs::openFileName(m_host.window, ui::transfer_texts::kRestoreTitle,
+                                      CZodARApp::defaultScriptsFolder(), ui::transfer_texts::kRestoreFilter);
     if (path.isEmpty())
         return;
     m_lastSummary.clear();
     // Read for this command only: it is written as stored and never changed.
     document::DocumentNumberPool pool;
-    document::DocOutcome opened = document::openDocument(pool, path.toStdString(), m_app.defaultComPort());
+    document::DocOutcome opened = document::openDocument(pool, path.toStdString(), m_host.defaultComPort());
     if (!opened.doc) {
-        ui::UserDialogs::message(&m_frame, ui::transfer_texts::kRestoreTitle,
+        ui::UserDialogs::message(m_host.window, ui::transfer_texts::kRestoreTitle,
                                  QString::fromStdU16String(opened.result.message));
         return;
     }
     const std::vector<transfer::SlotRequest> recorded = recordedSlots(*opened.doc);
     if (recorded.empty()) {
-        ui::UserDialogs::message(&m_frame, ui::transfer_texts::kRestoreTitle,
+        ui::UserDialogs::message(m_host.window, ui::transfer_texts::kRestoreTitle,
                                  ui::transfer_texts::kNoRecordedSlots.arg(QFileInfo(path).fileName()));
         return;
     }
     if (!confirmReminder())
         return;
-    const DownloadRun run = runDownload(*opened.doc, serial::CommSettings::forDocument(m_app.defaultComPort()),
-                                        recorded, ui::transfer_texts::kRestoreTitle);
+    const DownloadRun run =
+        runDownload(*opened.doc, serial::CommSettings::forDocument(m_host.defaultComPort()), recorded,
+                    ui::transfer_texts::kRestoreTitle);
     if (run.status != transfer::JobStatus::Complete)
         return;
     m_lastSummary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') +
                     summaryOf(run, ui::transfer_texts::kDownloadSummary);
-    ui::UserDialogs::message(&m_frame, texts::kAppName, m_lastSummary, ui::UserDialogs::Icon::Information);
+    ui::UserDialogs::message(m_host.window, texts::kAppName, m_lastSummary,
+                             ui::UserDialogs::Icon::Information);
 }
 
 TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& doc, serial::CommSettings settings,
@@ -266,7 +224,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
                                                             const QString& title)
 {
     platform::EventLoopHost loop;
-    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, &m_frame);
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, m_host.window);
     host.setDocumentTables(document::tableNames(doc));
     ui::TransferSlotDialog& dialog = host.slotDialog();
     dialog.setWindowTitle(title);
@@ -277,16 +235,14 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
         host.setPresetChoice(preset);
     }
     host.setChoiceCheck(planCheck(doc, dialog));
-    if (m_hostHook)
-        m_hostHook(host);
 
-    CatalogueTables backupTables(m_app.catalogue());
+    CatalogueTables backupTables(*m_host.catalogue);
     std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;
     setup.request.wording = transfer::Wording::Dialog;
-    transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
+    transfer::JobLine line{loop, *m_host.commPort, settings, platform::comPortDevicePath(settings.portIndex)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
     transfer::DownloadJob job(line, host, options, doc, setup);
@@ -315,8 +271,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     DownloadRun run;
     run.status = end.status;
     run.merged = job.merged();
-    const auto& stages = host.stages();
-    run.wrote = std::find(stages.begin(), stages.end(), transfer::JobStage::Write) != stages.end();
+    run.modified = job.documentModified();
     run.written = job.writtenCount();
     run.unchanged = job.unchangedCount();
     run.verified = job.verified();
@@ -341,29 +296,27 @@ void TransferCommands::importTables()
     if (!confirmReminder())
         return;
     m_lastSummary.clear();
-    templates::CTemplateCatalogue& catalogue = m_app.catalogue();
-    if (m_app.documentNumbers().full() || !catalogue.RefreshTemplateCatalogue()) {
+    templates::CTemplateCatalogue& catalogue = *m_host.catalogue;
+    if (m_host.documentNumbers->full() || !catalogue.RefreshTemplateCatalogue()) {
         // New says why it cannot make a document.
-        m_frame.newDocument();
+        m_host.newDocument();
         return;
     }
     transfer::ImportJobSetup setup;
     setup.templateTables = catalogue.CreateTablesFromTemplate(0);
     if (!setup.templateTables.ok) {
-        ui::UserDialogs::message(&m_frame, texts::kAppName,
+        ui::UserDialogs::message(m_host.window, texts::kAppName,
                                  setup.templateTables.error
                                      ? QString::fromStdU16String(setup.templateTables.error->fullText)
                                      : QString());
         return;
     }
-    setup.pool = &m_app.documentNumbers();
-    setup.portIndex = m_app.defaultComPort();
-    serial::CommSettings settings = serial::CommSettings::forDocument(m_app.defaultComPort());
+    setup.pool = m_host.documentNumbers;
+    setup.portIndex = m_host.defaultComPort();
+    serial::CommSettings settings = serial::CommSettings::forDocument(m_host.defaultComPort());
     platform::EventLoopHost loop;
-    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, &m_frame);
-    if (m_hostHook)
-        m_hostHook(host);
-    transfer::JobLine line{loop, m_app.commPort(), settings, platform::comPortDevicePath(settings.portIndex)};
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, m_host.window);
+    transfer::JobLine line{loop, *m_host.commPort, settings, platform::comPortDevicePath(settings.portIndex)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
     transfer::ImportJob job(line, host, options, std::move(setup));
@@ -374,8 +327,8 @@ void TransferCommands::importTables()
     std::unique_ptr<document::CS1_Doc> doc = job.takeDocument();
     if (!doc)
         return;
-    doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
-    m_frame.adoptDocument(std::move(doc));
+    doc->setTitle(m_host.nextUntitledTitle().toStdU16String());
+    m_host.adoptDocument(std::move(doc));
 }
 
 } // namespace tarvo::app

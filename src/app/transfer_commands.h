@@ -4,7 +4,7 @@
 // Keyboard..." and "&Download Script Menu..." (toolbar buttons 5 and 6, with
 // an active document), and "&Restore Keyboard from Backup..." (always). Each
 // runs the transfer jobs on the application's port through the transfer
-// dialogs.
+// dialogs. The main window places the actions.
 
 #include "platform/interrupted_write_settings.h"
 
@@ -12,35 +12,52 @@
 #include <QString>
 
 #include <functional>
-
+#include <memory>
 #include <vector>
 
 class QAction;
 class QDateTime;
+class QWidget;
 
 namespace tarvo::document {
 class CS1_Doc;
-}
+class DocumentNumberPool;
+} // namespace tarvo::document
 namespace tarvo::serial {
+class CCommPort;
 struct CommSettings;
+} // namespace tarvo::serial
+namespace tarvo::templates {
+class CTemplateCatalogue;
 }
 namespace tarvo::transfer {
 struct SlotRequest;
 }
 namespace tarvo::ui {
-class TransferJobHost;
-class TransferQueryDialog;
-} // namespace tarvo::ui
+class CS1_ChildFrame;
+}
 
 namespace tarvo::app {
 
-class CMainFrame;
-class CZodARApp;
+// What the commands need from the main window and the application.
+struct TransferCommandHost {
+    QWidget* window = nullptr; // owns the actions and the dialogs
+    serial::CCommPort* commPort = nullptr;
+    templates::CTemplateCatalogue* catalogue = nullptr;
+    document::DocumentNumberPool* documentNumbers = nullptr;
+    std::function<int()> defaultComPort; // the port an import and a restore use
+    std::function<ui::CS1_ChildFrame*()> activeFrame;
+    std::function<bool()> commitOpenForms;
+    std::function<void()> documentChanged; // after a download changed the active document
+    std::function<void()> newDocument;     // File New, which says why it cannot make a document
+    std::function<void(std::unique_ptr<document::CS1_Doc>)> adoptDocument; // an import's document
+    std::function<QString()> nextUntitledTitle;
+};
 
 class TransferCommands final : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(CMainFrame& frame, CZodARApp& app);
+    TransferCommands(TransferCommandHost host, QObject* parent);
 
     QAction* importAction() const { return m_import; }
     QAction* queryAction() const { return m_query; }
@@ -54,9 +71,6 @@ public:
     void restoreFromBackup();
     void updateEnablers();
 
-    // Tests reach the dialogs here before they run.
-    void setJobHostHook(std::function<void(ui::TransferJobHost&)> hook) { m_hostHook = std::move(hook); }
-    void setQueryHook(std::function<void(ui::TransferQueryDialog&)> hook) { m_queryHook = std::move(hook); }
     // The message that ended the last download or import ("" when none).
     const QString& lastSummary() const { return m_lastSummary; }
 
@@ -70,21 +84,17 @@ private:
     // "Transfer Complete: ..." or that the keyboard already held the tables, with the notices.
     QString summaryOf(const DownloadRun& run, const QString& complete) const;
 
-    CMainFrame& m_frame;
-    CZodARApp& m_app;
+    document::CS1_Doc* activeDocument() const;
+
+    TransferCommandHost m_host;
     QAction* m_import = nullptr;
     QAction* m_query = nullptr;
     QAction* m_download = nullptr;
     QAction* m_restore = nullptr;
     // Shared with the tool: the writes left unfinished on each device.
     platform::InterruptedWriteSettings m_interruptedWrites;
-    std::function<void(ui::TransferJobHost&)> m_hostHook;
-    std::function<void(ui::TransferQueryDialog&)> m_queryHook;
     QString m_lastSummary;
 };
-
-// Adds the commands to frame (after the COM port commands made the Transfer menu).
-TransferCommands* addTransferCommands(CMainFrame& frame, CZodARApp& app);
 
 // Where a download's backup goes: next to the document with the date and
 // time in its name, or in scriptsFolder for a never-saved document or a

@@ -92,7 +92,6 @@ bool CZodARApp::InitInstance()
     ensureLastBrowseFolder();
     ui::registerScriptMenuForms();
     m_mainFrame = std::make_unique<CMainFrame>(*this);
-    m_mainFrame->ensureDebugMenu();
     m_mainFrame->show();
     // A document named on the command line is opened, as a file manager asks.
     for (const QByteArray& path : m_commandLine.documents) {

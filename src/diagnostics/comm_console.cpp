@@ -28,8 +28,6 @@ namespace {
 constexpr int kTraceMinimumWidth = 420;
 constexpr int kTraceMinimumHeight = 200;
 constexpr int kCountEditWidth = 60;
-// The block read of address 0: T0, length 4, address 00 00 00, check byte.
-constexpr std::uint8_t kReadBlockZero[] = {0x54, 0x30, 0x04, 0x00, 0x00, 0x00, 0xFB};
 const QString kReceivePrefix = QStringLiteral("CB:");
 const QString kEventPrefix = QStringLiteral("EV:");
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -346,7 +344,8 @@ void CommConsoleDialog::sendReadIdentity()
 
 void CommConsoleDialog::sendReadBlockZero()
 {
-    sendFrame(kReadBlockZero);
+    // The block read of address 0: slot 0, block 0.
+    sendFrame(serial::frames::buildReadBlock(0, 0, serial::frames::kAddressModeLinear).view());
 }
 
 void CommConsoleDialog::sendEndOfData()

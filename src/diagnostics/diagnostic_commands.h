@@ -2,8 +2,8 @@
 // The diagnostic commands of the main window: the View menu's "&System
 // Default Locale..." (always), and in diagnostic mode the Debug menu's
 // console, dumps, locale, error-code, template and Unicode tools. The main
-// window hands over what they work on; nothing here knows the application
-// object.
+// window hands over what they work on and places the actions; nothing here
+// knows the application object or the menus.
 
 #include <QLocale>
 #include <QString>
@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <functional>
 
-class QMenu;
+class QAction;
 class QWidget;
 
 namespace tarvo::document {
@@ -28,8 +28,7 @@ namespace tarvo::diagnostics {
 
 struct DiagnosticHost {
     QWidget* window = nullptr;
-    QMenu* viewMenu = nullptr;
-    QMenu* debugMenu = nullptr; // null outside diagnostic mode
+    bool diagnosticMode = false; // the Debug tools are made only then
     serial::CCommPort* commPort = nullptr;
     templates::CTemplateCatalogue* catalogue = nullptr;
     QString settingsFile;                            // where "ThreadLocale" is kept
@@ -40,8 +39,21 @@ struct DiagnosticHost {
     std::function<void(int errorCode)> showErrorReport;
 };
 
-// Adds the commands; the actions are children of host.window.
-void addDiagnosticCommands(const DiagnosticHost& host);
+// The commands' actions; the Debug tools are null outside diagnostic mode.
+struct DiagnosticActions {
+    QAction* systemLocale = nullptr;
+    QAction* console = nullptr;
+    QAction* templateList = nullptr;
+    QAction* dump = nullptr;
+    QAction* lastError = nullptr;
+    QAction* threadLocale = nullptr;
+    QAction* parser = nullptr;
+    QAction* unicodeInput = nullptr;
+    QAction* iconicDump = nullptr;
+};
+
+// Makes the commands; the actions are children of host.window.
+DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host);
 
 // The locale the application starts with: the default locale, and the code
 // page the document layer reads 8-bit strings in.

@@ -2,6 +2,7 @@
 
 #include "diagnostics/diagnostic_texts.h"
 #include "diagnostics/locale_table.h"
+#include "platform/settings_store.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ namespace tarvo::diagnostics {
 
 namespace {
 
-const QString kThreadLocaleKey = QStringLiteral("DebugOptions/ThreadLocale");
+using platform::settings::kThreadLocaleKey;
 constexpr std::uint32_t kLangIdMask = 0xFFFF;
 constexpr int kSortIdShift = 16;
 constexpr std::uint32_t kSortIdMask = 0xF;

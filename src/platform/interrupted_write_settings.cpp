@@ -1,6 +1,7 @@
 #include "platform/interrupted_write_settings.h"
 
-#include <QSettings>
+#include "platform/settings_store.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -8,19 +9,13 @@ namespace tarvo::platform {
 
 namespace {
 
-constexpr const char* kOrganisation = "Corvane Security Systems";
-constexpr const char* kApplication = "Tarvo Script Application";
-constexpr const char* kGroup = "InterruptedWrites";
-constexpr const char* kTimeKey = "time";
-constexpr const char* kBackupKey = "backup";
-constexpr const char* kLanguageKey = "language";
 constexpr int kFirstSlot = 1;
 constexpr int kLastSlot = 13;
 
 // A device path holds slashes, which the settings take as groups.
 QString groupFor(const std::string& devicePath, int slot)
 {
-    return QString::fromLatin1(kGroup) + QLatin1Char('/') +
+    return settings::kInterruptedWritesGroup + QLatin1Char('/') +
            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(devicePath))) +
            QStringLiteral("/slot%1").arg(slot);
 }
@@ -35,33 +30,33 @@ bool isSlot(int slot)
 std::optional<transfer::InterruptedWrite> InterruptedWriteSettings::find(const std::string& devicePath,
                                                                          int slot) const
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(slot) || store.status() != QSettings::NoError)
         return std::nullopt;
     store.beginGroup(groupFor(devicePath, slot));
-    const QString time = store.value(QString::fromLatin1(kTimeKey)).toString();
+    const QString time = store.value(settings::kInterruptedWriteTimeKey).toString();
     if (time.isEmpty())
         return std::nullopt;
     transfer::InterruptedWrite write;
     write.devicePath = devicePath;
     write.slot = slot;
     write.time = time.toStdString();
-    write.backupPath = store.value(QString::fromLatin1(kBackupKey)).toString().toStdString();
+    write.backupPath = store.value(settings::kInterruptedWriteBackupKey).toString().toStdString();
     bool ok = false;
-    const int language = store.value(QString::fromLatin1(kLanguageKey)).toInt(&ok);
+    const int language = store.value(settings::kInterruptedWriteLanguageKey).toInt(&ok);
     write.languageId = ok && language >= 0 ? language : -1;
     return write;
 }
 
 bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(write.slot) || store.status() != QSettings::NoError || !store.isWritable())
         return false;
     store.beginGroup(groupFor(write.devicePath, write.slot));
-    store.setValue(QString::fromLatin1(kTimeKey), QString::fromStdString(write.time));
-    store.setValue(QString::fromLatin1(kBackupKey), QString::fromStdString(write.backupPath));
-    store.setValue(QString::fromLatin1(kLanguageKey), write.languageId);
+    store.setValue(settings::kInterruptedWriteTimeKey, QString::fromStdString(write.time));
+    store.setValue(settings::kInterruptedWriteBackupKey, QString::fromStdString(write.backupPath));
+    store.setValue(settings::kInterruptedWriteLanguageKey, write.languageId);
     store.endGroup();
     // On disk before the erase: a tool killed mid-write leaves it behind.
     store.sync();
@@ -70,7 +65,7 @@ bool InterruptedWriteSettings::remember(const transfer::InterruptedWrite& write)
 
 void InterruptedWriteSettings::forget(const std::string& devicePath, int slot)
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (!isSlot(slot) || store.status() != QSettings::NoError || !store.isWritable())
         return;
     store.remove(groupFor(devicePath, slot));

@@ -1,16 +1,13 @@
 #include "platform/line_speed_settings.h"
 
-#include <QSettings>
+#include "platform/settings_store.h"
+
 #include <QString>
 #include <QUrl>
 
 namespace tarvo::platform {
 
 namespace {
-
-constexpr const char* kOrganisation = "Corvane Security Systems";
-constexpr const char* kApplication = "Tarvo Script Application";
-constexpr const char* kGroup = "LineSpeeds";
 
 // A device path holds slashes, which the settings take as groups.
 QString keyFor(const std::string& devicePath)
@@ -27,10 +24,10 @@ bool isLineSpeed(int baudRate)
 
 std::optional<int> LineSpeedSettings::remembered(const std::string& devicePath) const
 {
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (store.status() != QSettings::NoError)
         return std::nullopt;
-    store.beginGroup(QString::fromLatin1(kGroup));
+    store.beginGroup(settings::kLineSpeedsGroup);
     bool ok = false;
     const int baudRate = store.value(keyFor(devicePath)).toInt(&ok);
     if (!ok || !isLineSpeed(baudRate))
@@ -42,10 +39,10 @@ void LineSpeedSettings::remember(const std::string& devicePath, int baudRate)
 {
     if (!isLineSpeed(baudRate))
         return;
-    QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    settings::Store store;
     if (store.status() != QSettings::NoError || !store.isWritable())
         return;
-    store.beginGroup(QString::fromLatin1(kGroup));
+    store.beginGroup(settings::kLineSpeedsGroup);
     const QString key = keyFor(devicePath);
     if (store.value(key).toInt() == baudRate)
         return;

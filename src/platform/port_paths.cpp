@@ -1,19 +1,12 @@
 #include "platform/port_paths.h"
 
+#include "platform/settings_store.h"
 #include "serial/network_port_address.h"
 #include "serial/port_device_path.h"
-
-#include <QSettings>
-#include <QString>
 
 #include <cstdlib>
 
 namespace tarvo::platform {
-
-namespace {
-constexpr const char* kOrganisation = "Corvane Security Systems";
-constexpr const char* kApplication = "Tarvo Script Application";
-} // namespace
 
 std::string comPortDevicePath(int portIndex)
 {
@@ -23,13 +16,37 @@ std::string comPortDevicePath(int portIndex)
         return std::nullopt;
     };
     const auto settings = [](const std::string& name) -> std::optional<std::string> {
-        const QSettings store(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+        const settings::Store store;
         const QVariant value = store.value(QString::fromStdString(name));
         if (!value.isValid())
             return std::nullopt;
         return value.toString().toStdString();
     };
     return serial::canonicalDeviceName(serial::devicePathForPort(portIndex, environment, settings));
+}
+
+QString comPortSetting(int portIndex)
+{
+    return settings::Store().value(settings::comPortKey(portIndex)).toString();
+}
+
+bool storeComPortDevice(int portIndex, const QString& device, const QString& defaultDevice, QString& reason)
+{
+    settings::Store store;
+    const QString key = settings::comPortKey(portIndex);
+    const QString trimmed =
+        QString::fromStdString(serial::canonicalDeviceName(device.trimmed().toStdString()));
+    if (trimmed.isEmpty() || trimmed == defaultDevice)
+        store.remove(key);
+    else
+        store.setValue(key, trimmed);
+    store.sync();
+    if (store.status() == QSettings::NoError)
+        return true;
+    reason = store.status() == QSettings::AccessError
+                 ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
+                 : QStringLiteral("%1 is damaged.").arg(store.fileName());
+    return false;
 }
 
 } // namespace tarvo::platform

@@ -4,11 +4,20 @@
 // network address (rfc2217://HOST:PORT) comes back in its one spelling, so
 // that its remembered line speed is found however it was typed.
 
+#include <QString>
+
 #include <string>
 
 namespace tarvo::platform {
 
 // portIndex is 0-based (COM1 is 0).
 std::string comPortDevicePath(int portIndex);
+
+// The device the setting Ports/COM<n> maps the port onto (empty: none).
+QString comPortSetting(int portIndex);
+// Stores the device as the setting Ports/COM<n> (a network address in its
+// one spelling); defaultDevice, or nothing, removes the setting. False with
+// the reason when the settings cannot be written.
+bool storeComPortDevice(int portIndex, const QString& device, const QString& defaultDevice, QString& reason);
 
 } // namespace tarvo::platform

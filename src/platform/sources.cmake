@@ -6,4 +6,5 @@ target_sources(tarvo_platform PRIVATE
   network_serial_port.cpp
   port_paths.cpp
   qt_serial_port.cpp
+  settings_store.cpp
 )

@@ -1,15 +1,17 @@
 #include "server/launch_settings.h"
 
+#include "platform/settings_store.h"
+
 #include <QSettings>
 
 namespace tarvo::server {
 
 namespace {
 
-const QString kLoginProgramKey = QStringLiteral("LoginServer/LocalServer32");
-const QString kLoginTimeoutKey = QStringLiteral("LoginServer/CallTimeoutMs");
-const QString kCallTimeoutKey = QStringLiteral("HalvardServer/CallTimeoutMs");
-const QString kStartTimeoutKey = QStringLiteral("HalvardServer/StartTimeoutMs");
+using platform::settings::kLoginProgramKey;
+using platform::settings::kLoginTimeoutKey;
+using platform::settings::kServerCallTimeoutKey;
+using platform::settings::kServerStartTimeoutKey;
 
 int positiveOr(const QSettings& store, const QString& key, int fallback)
 {
@@ -26,9 +28,9 @@ LaunchSettings readLaunchSettings(const QString& settingsFile, const QString& ha
     LaunchSettings settings;
     settings.loginProgram = store.value(kLoginProgramKey).toString();
     settings.halvardProgram = halvardProgram;
-    settings.callTimeoutMs = positiveOr(store, kCallTimeoutKey, kCallTimeoutMs);
+    settings.callTimeoutMs = positiveOr(store, kServerCallTimeoutKey, kCallTimeoutMs);
     settings.loginTimeoutMs = positiveOr(store, kLoginTimeoutKey, kLoginTimeoutMs);
-    settings.startTimeoutMs = positiveOr(store, kStartTimeoutKey, kServerStartTimeoutMs);
+    settings.startTimeoutMs = positiveOr(store, kServerStartTimeoutKey, kServerStartTimeoutMs);
     return settings;
 }
 

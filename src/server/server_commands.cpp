@@ -10,9 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QPainter>
-#include <QToolBar>
 
 namespace tarvo::server {
 
@@ -63,7 +61,7 @@ QIcon launchIcon()
 
 } // namespace
 
-ServerCommands::ServerCommands(ServerCommandHost host, QMenu& menu, QToolBar& toolBar, QObject* parent)
+ServerCommands::ServerCommands(ServerCommandHost host, QObject* parent)
     : QObject(parent), m_host(std::move(host))
 {
     m_associate = new QAction(associationIcon(), texts::kSetAssociation, this);
@@ -72,13 +70,6 @@ ServerCommands::ServerCommands(ServerCommandHost host, QMenu& menu, QToolBar& to
     m_launch = new QAction(launchIcon(), texts::kLaunch, this);
     m_launch->setStatusTip(texts::kLaunchTip);
     connect(m_launch, &QAction::triggered, this, &ServerCommands::launch);
-
-    menu.addSeparator();
-    menu.addAction(m_associate);
-    menu.addAction(m_launch);
-    toolBar.addSeparator();
-    toolBar.addAction(m_associate);
-    toolBar.addAction(m_launch);
     updateEnablers();
 }
 

@@ -2,8 +2,8 @@
 // The server commands of the main window: "&Set Halvard Server Document
 // Association..." (enabled with an active document) and "&Launch Halvard
 // Server" (enabled with an active document that has a server document path,
-// when the server is installed and the session bus is there), in the menu
-// given and as the last two toolbar buttons after a separator.
+// when the server is installed and the session bus is there). The main
+// window places them in its menus and toolbar.
 
 #include <QFont>
 #include <QObject>
@@ -12,8 +12,6 @@
 #include <functional>
 
 class QAction;
-class QMenu;
-class QToolBar;
 class QWidget;
 
 namespace tarvo::ui {
@@ -39,7 +37,7 @@ struct ServerCommandHost {
 class ServerCommands final : public QObject {
     Q_OBJECT
 public:
-    ServerCommands(ServerCommandHost host, QMenu& menu, QToolBar& toolBar, QObject* parent);
+    ServerCommands(ServerCommandHost host, QObject* parent);
 
     QAction* associationAction() const { return m_associate; }
     QAction* launchAction() const { return m_launch; }

@@ -1,12 +1,12 @@
 #include "ui/com_port_devices.h"
 
+#include "platform/port_paths.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
 #include "serial/port_device_path.h"
 
 #include <QFile>
 #include <QSerialPortInfo>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -15,14 +15,6 @@
 namespace tarvo::ui {
 
 namespace {
-
-const QString kOrganisation = QStringLiteral("Corvane Security Systems");
-const QString kApplication = QStringLiteral("Tarvo Script Application");
-
-QString settingName(int portIndex)
-{
-    return QString::fromStdString(serial::settingNameForPort(portIndex));
-}
 
 QString describe(const QSerialPortInfo& info)
 {
@@ -63,8 +55,7 @@ ComPortMapping comPortMapping(int portIndex)
     ComPortMapping m;
     m.environmentName = QString::fromStdString(serial::environmentNameForPort(portIndex));
     const QString fromEnvironment = qEnvironmentVariable(m.environmentName.toLocal8Bit().constData());
-    const QString fromSetting =
-        QSettings(kOrganisation, kApplication).value(settingName(portIndex)).toString();
+    const QString fromSetting = platform::comPortSetting(portIndex);
     if (!fromEnvironment.isEmpty()) {
         m.device = fromEnvironment;
         m.source = DeviceSource::Environment;
@@ -75,24 +66,6 @@ ComPortMapping comPortMapping(int portIndex)
         m.device = defaultComPortDevice(portIndex);
     }
     return m;
-}
-
-bool storeComPortDevice(int portIndex, const QString& device, QString& reason)
-{
-    QSettings store(kOrganisation, kApplication);
-    const QString trimmed =
-        QString::fromStdString(serial::canonicalDeviceName(device.trimmed().toStdString()));
-    if (trimmed.isEmpty() || trimmed == defaultComPortDevice(portIndex))
-        store.remove(settingName(portIndex));
-    else
-        store.setValue(settingName(portIndex), trimmed);
-    store.sync();
-    if (store.status() == QSettings::NoError)
-        return true;
-    reason = store.status() == QSettings::AccessError
-                 ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
-                 : QStringLiteral("%1 is damaged.").arg(store.fileName());
-    return false;
 }
 
 QList<FoundDevice> foundSerialDevices()

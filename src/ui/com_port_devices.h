@@ -38,10 +38,6 @@ ComPortMapping comPortMapping(int portIndex);
 QString defaultComPortDevice(int portIndex);
 // reason: why a BadAddress does not parse.
 DeviceKind deviceKind(const QString& device, QString* reason = nullptr);
-// Stores the device as the setting Ports/COM<n> (a network address in its one
-// spelling); the default device removes
-// the setting. False with the reason when the settings cannot be written.
-bool storeComPortDevice(int portIndex, const QString& device, QString& reason);
 // The serial devices of this system, then each device a COM port is mapped
 // to that the system did not list (a pseudo-terminal, a network address);
 // sorted by path, no

@@ -1,5 +1,6 @@
 #include "ui/com_port_setup_dialog.h"
 
+#include "platform/port_paths.h"
 #include "ui/com_port_texts.h"
 #include "ui/user_dialogs.h"
 
@@ -195,7 +196,7 @@ void ComPortSetupDialog::accept()
         if (mapping.source == DeviceSource::Environment || m_chosen[port] == mapping.device)
             continue;
         QString reason;
-        if (!storeComPortDevice(port, m_chosen[port], reason)) {
+        if (!platform::storeComPortDevice(port, m_chosen[port], defaultComPortDevice(port), reason)) {
             // The port choice stands; only the device could not be kept.
             UserDialogs::message(
                 this, QCoreApplication::applicationName(),

@@ -27,12 +27,6 @@ constexpr int kScrollLinePixels = 20;
 constexpr int kBannerMarginPixels = 6;
 const QString kEllipsis = QString(3, QChar(0x00B7)); // three middle dots
 
-std::array<QPointer<CS1_Form_BaseView>, CS1_Form_BaseView::kDocumentNumbers>& loadedForms()
-{
-    static std::array<QPointer<CS1_Form_BaseView>, CS1_Form_BaseView::kDocumentNumbers> forms;
-    return forms;
-}
-
 int registryKey(int row, int column)
 {
     return row * CS1_Form_BaseView::kMaxColumns + column;
@@ -64,21 +58,11 @@ CS1_Form_BaseView::CS1_Form_BaseView(const FormContext& context, QWidget* parent
 CS1_Form_BaseView::~CS1_Form_BaseView()
 {
     disconnect(m_focusConnection);
-    const int number = documentNumber();
-    if (number >= 0 && number < kDocumentNumbers && loadedForms()[static_cast<std::size_t>(number)] == this)
-        loadedForms()[static_cast<std::size_t>(number)] = nullptr;
 }
 
 int CS1_Form_BaseView::documentNumber() const
 {
     return context().doc != nullptr ? context().doc->documentNumber() : -1;
-}
-
-CS1_Form_BaseView* CS1_Form_BaseView::formOf(int documentNumber)
-{
-    if (documentNumber < 0 || documentNumber >= kDocumentNumbers)
-        return nullptr;
-    return loadedForms()[static_cast<std::size_t>(documentNumber)];
 }
 
 const document::LinkIndexEntry* CS1_Form_BaseView::linkIndex() const
@@ -91,9 +75,6 @@ const document::LinkIndexEntry* CS1_Form_BaseView::linkIndex() const
 
 void CS1_Form_BaseView::load()
 {
-    const int number = documentNumber();
-    if (number >= 0 && number < kDocumentNumbers)
-        loadedForms()[static_cast<std::size_t>(number)] = this;
     m_placeOf.clear();
     m_controlAt.clear();
     document::CS1_Doc* doc = context().doc;
@@ -140,7 +121,7 @@ QWidget* CS1_Form_BaseView::createControl(int type, int row, int column)
 {
     if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
         return nullptr;
-    const int owner = documentNumber();
+    // Each control reports to the form that made it through its signals.
     QWidget* control = nullptr;
     switch (type) {
     case kControlStatic:
@@ -148,32 +129,22 @@ QWidget* CS1_Form_BaseView::createControl(int type, int row, int column)
         break;
     case kControlEdit: {
         auto* edit = new CEditKFont1(m_canvas);
-        edit->setOwner(owner, [](int ownerIndex, CEditKFont1& e) {
-            if (CS1_Form_BaseView* form = formOf(ownerIndex); form != nullptr && !form->m_navigating)
-                form->RequestCharacterEntry(e);
+        connect(edit, &CEditKFont1::characterEntryRequested, this, [this, edit] {
+            if (!m_navigating)
+                RequestCharacterEntry(*edit);
         });
         control = edit;
         break;
     }
     case kControlCallbackButton: {
         auto* button = new CCallbackButton(m_canvas);
-        button->setOwner(
-            owner, [](int, CCallbackButton&) {},
-            [](int ownerIndex, CCallbackButton& b) {
-                if (CS1_Form_BaseView* form = formOf(ownerIndex))
-                    form->routeClick(b);
-            });
+        connect(button, &QPushButton::clicked, this, [this, button] { routeClick(*button); });
         control = button;
         break;
     }
     case kControlPictureButton: {
         auto* button = new CBitmapButtonPushlike(m_canvas);
-        button->setOwner(
-            owner, [](int, CBitmapButtonPushlike&) {},
-            [](int ownerIndex, CBitmapButtonPushlike& b) {
-                if (CS1_Form_BaseView* form = formOf(ownerIndex))
-                    form->routeClick(b);
-            });
+        connect(button, &CBitmapButtonPushlike::activated, this, [this, button] { routeClick(*button); });
         control = button;
         break;
     }

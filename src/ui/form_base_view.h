@@ -44,7 +44,6 @@ public:
     };
     static constexpr int kMaxRows = 1024;
     static constexpr int kMaxColumns = 16;
-    static constexpr int kDocumentNumbers = 16;
 
     struct ControlPlace {
         int row = 0;
@@ -66,8 +65,6 @@ public:
     // The registry.
     QWidget* controlAt(int row, int column) const;
     std::optional<ControlPlace> placeOf(const QWidget* control) const;
-    // The form loaded for a document number, if any.
-    static CS1_Form_BaseView* formOf(int documentNumber);
     // The caption shortened with three middle dots to fit width pixels.
     static QString fitCaption(const QString& caption, const QFontMetrics& metrics, int width);
 

@@ -57,12 +57,6 @@ void CEditKFont1::setCharacterSet(int set, bool characterEntryAllowed)
     m_undoText.clear();
 }
 
-void CEditKFont1::setOwner(int ownerIndex, CharacterEntryCallback callback)
-{
-    m_ownerIndex = ownerIndex;
-    m_characterEntry = std::move(callback);
-}
-
 CEditKFont1::Insert CEditKFont1::filtered(const QString& incoming) const
 {
     model::FieldState field;
@@ -157,8 +151,8 @@ void CEditKFont1::pasteSelection()
 
 void CEditKFont1::requestCharacterEntry()
 {
-    if (m_characterEntryAllowed && !isReadOnly() && m_characterEntry)
-        m_characterEntry(m_ownerIndex, *this);
+    if (m_characterEntryAllowed && !isReadOnly())
+        emit characterEntryRequested();
 }
 
 void CEditKFont1::keyPressEvent(QKeyEvent* event)

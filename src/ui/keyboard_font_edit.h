@@ -19,17 +19,12 @@ namespace tarvo::ui {
 class CEditKFont1 : public QLineEdit {
     Q_OBJECT
 public:
-    // The form's character-entry request, given the owner index and the edit.
-    using CharacterEntryCallback = std::function<void(int ownerIndex, CEditKFont1& edit)>;
-
     explicit CEditKFont1(QWidget* parent = nullptr);
 
     // The set that filters (a font number, or a font's digits set). Clears the own undo.
     void setCharacterSet(int set, bool characterEntryAllowed);
     int characterSet() const { return m_set; }
     bool characterEntryAllowed() const { return m_characterEntryAllowed; }
-    void setOwner(int ownerIndex, CharacterEntryCallback callback);
-    int ownerIndex() const { return m_ownerIndex; }
 
     // Types text as if the user typed it (the platform undo records it).
     // False when nothing of it was kept.
@@ -52,10 +47,14 @@ public:
     // platform has one (nullopt elsewhere). Tests put their own source in.
     using SelectionSource = std::function<std::optional<QString>()>;
     static void setSelectionSource(SelectionSource source);
-    // Asks the owner for character entry (the Codepoints command).
+    // Asks the form for character entry (the Codepoints command), where allowed.
     void requestCharacterEntry();
     // The context menu with its commands' enabled states.
     QMenu* createEditMenu(QWidget* parent);
+
+signals:
+    // The form is to open its character entry for this edit.
+    void characterEntryRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -78,8 +77,6 @@ private:
 
     int m_set = 0;
     bool m_characterEntryAllowed = false;
-    int m_ownerIndex = -1;
-    CharacterEntryCallback m_characterEntry;
     QString m_undoText;
     bool m_ownUndo = false;
 };

@@ -196,8 +196,8 @@ CBitmapButtonPushlike::CBitmapButtonPushlike(QWidget* parent) : QAbstractButton(
 {
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (!m_locked && m_clickCallback)
-            m_clickCallback(m_ownerIndex, *this);
+        if (!m_locked)
+            emit activated();
     });
 }
 
@@ -216,13 +216,6 @@ void CBitmapButtonPushlike::setPressedState(bool pressed)
         return;
     m_pressed = pressed;
     repaint();
-}
-
-void CBitmapButtonPushlike::setOwner(int ownerIndex, Callback focusCallback, Callback clickCallback)
-{
-    m_ownerIndex = ownerIndex;
-    m_focusCallback = std::move(focusCallback);
-    m_clickCallback = std::move(clickCallback);
 }
 
 PictureState CBitmapButtonPushlike::currentPicture() const
@@ -281,8 +274,6 @@ void CBitmapButtonPushlike::focusInEvent(QFocusEvent* event)
 {
     QAbstractButton::focusInEvent(event);
     update();
-    if (m_focusCallback)
-        m_focusCallback(m_ownerIndex, *this);
 }
 
 } // namespace tarvo::ui

@@ -3,13 +3,11 @@
 // up, down, focused up, focused down, disabled up, disabled down - named by
 // a base name and the suffixes "_U", "_D", "_F", "_DF", "_G", "_DG". The
 // pictures are drawn by the program, so they are sharp at any scale. The
-// form decides the pressed state; the button reports clicks and focus
-// through callbacks and ignores the mouse and keys while locked.
+// form decides the pressed state; the button reports clicks (activated)
+// and ignores the mouse and keys while locked.
 
 #include <QAbstractButton>
 #include <QPixmap>
-
-#include <functional>
 
 namespace tarvo::ui {
 
@@ -29,8 +27,6 @@ QPixmap picturePixmap(const QString& baseName, PictureState state, const QSize& 
 class CBitmapButtonPushlike : public QAbstractButton {
     Q_OBJECT
 public:
-    using Callback = std::function<void(int ownerIndex, CBitmapButtonPushlike& button)>;
-
     explicit CBitmapButtonPushlike(QWidget* parent = nullptr);
 
     // Picks the six pictures of baseName; false for a name without pictures.
@@ -40,11 +36,14 @@ public:
     bool pressedState() const { return m_pressed; }
     void setLocked(bool locked) { m_locked = locked; }
     bool locked() const { return m_locked; }
-    void setOwner(int ownerIndex, Callback focusCallback, Callback clickCallback);
     // The picture the button shows now.
     PictureState currentPicture() const;
 
     QSize sizeHint() const override;
+
+signals:
+    // A click or Space while the button is not locked.
+    void activated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,9 +57,6 @@ private:
     QString m_baseName;
     bool m_pressed = false;
     bool m_locked = false;
-    int m_ownerIndex = -1;
-    Callback m_focusCallback;
-    Callback m_clickCallback;
 };
 
 } // namespace tarvo::ui

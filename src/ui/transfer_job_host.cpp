@@ -105,8 +105,6 @@ void TransferJobHost::showProgressDialog()
     m_progressShown = true;
     m_slots->hide();
     m_progress->show();
-    if (m_progressHook)
-        QTimer::singleShot(0, this, [this] { m_progressHook(*m_progress); });
 }
 
 void TransferJobHost::notice(const std::string& text)
@@ -124,8 +122,6 @@ void TransferJobHost::slotChoiceNeeded()
     for (const transfer::SlotRequest& item : m_preset)
         if (item.table)
             m_slots->chooseAsStored(item.slot, *item.table);
-    if (m_choiceHook)
-        QTimer::singleShot(0, this, [this] { m_choiceHook(*m_slots); });
 }
 
 void TransferJobHost::slotsChosen()

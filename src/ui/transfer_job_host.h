@@ -37,15 +37,8 @@ public:
     transfer::JobOptions jobOptions();
     // The document's table names a blank slot's list offers (download only).
     void setDocumentTables(std::vector<std::u16string> names) { m_documentTables = std::move(names); }
-    // Called once the slot dialog is filled and shown; tests make their choice here.
-    void setChoiceHook(std::function<void(TransferSlotDialog&)> hook) { m_choiceHook = std::move(hook); }
-    // Called when the transfer dialog first shows; tests act on it here.
     // What OK does after the script menus were read for merging.
     void setContinueAfterMerge(std::function<void()> next) { m_continueAfterMerge = std::move(next); }
-    void setProgressHook(std::function<void(TransferProgressDialog&)> hook)
-    {
-        m_progressHook = std::move(hook);
-    }
 
     // Checked when the user presses Download or Import: a refusal is shown
     // and the dialog stays open for another choice.
@@ -66,8 +59,6 @@ public:
     const QStringList& notices() const { return m_notices; }
     // The one box shown for a failed end ("" when none).
     const QString& failureShown() const { return m_failureShown; }
-    // The stages the job went through.
-    const std::vector<transfer::JobStage>& stages() const { return m_stages; }
 
     // JobListener
     void stageStarted(transfer::JobStage stage) override;
@@ -108,8 +99,6 @@ private:
     std::function<QString()> m_failureNote;
     QString m_failureShown;
     std::vector<std::u16string> m_documentTables;
-    std::function<void(TransferSlotDialog&)> m_choiceHook;
-    std::function<void(TransferProgressDialog&)> m_progressHook;
     std::function<void()> m_continueAfterMerge;
     platform::LineSpeedSettings m_lineSpeeds;
     QEventLoop m_loop;

@@ -53,6 +53,7 @@ QString waitingText(qint64 waitedMs)
 
 TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("TransferProgressDialog"));
     setWindowTitle(transfer_texts::kTransferTitle);
     setMinimumWidth(std::max(kMinimumWidth, fontMetrics().averageCharWidth() * kWidthInCharacters));
     auto* grid = new QGridLayout(this);

@@ -36,6 +36,7 @@ TransferQueryDialog::TransferQueryDialog(serial::CCommPort& port, const serial::
                                          QWidget* parent)
     : QDialog(parent), m_settings(settings), m_host(std::make_unique<platform::EventLoopHost>())
 {
+    setObjectName(QStringLiteral("TransferQueryDialog"));
     setWindowTitle(transfer_texts::kQueryTitle);
     auto* layout = new QVBoxLayout(this);
     m_status = new QLabel(this);

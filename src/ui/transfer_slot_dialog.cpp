@@ -32,6 +32,7 @@ QString q(const std::u16string& s)
 
 TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(parent), m_kind(kind)
 {
+    setObjectName(QStringLiteral("TransferSlotDialog"));
     const bool download = kind == Kind::Download;
     setWindowTitle(download ? transfer_texts::kDownloadTitle : transfer_texts::kImportTitle);
     auto* layout = new QVBoxLayout(this);

@@ -106,6 +106,22 @@ TEST_F(DownloadJobTest, RunsEachStageAfterTheOneBeforeAndWritesTheChosenSlot)
     EXPECT_EQ(listener.outcomes[1], std::make_pair(1, SlotOutcome::Verified));
     EXPECT_EQ(job->writtenCount(), 1);
     EXPECT_TRUE(job->verified());
+    EXPECT_TRUE(job->merged());
+    EXPECT_TRUE(job->documentModified());
+}
+
+// A merge whose tables the keyboard already holds writes nothing: the
+// document's tables were replaced, but it holds nothing its file lacks.
+TEST_F(DownloadJobTest, TheDocumentIsModifiedOnlyWhenItsMergedTablesAreWritten)
+{
+    job = std::make_unique<DownloadJob>(line(), listener, options(LineSpeedChoice::Auto), *doc,
+                                        DownloadJobSetup{});
+    job->start();
+    runJob(*job);
+    EXPECT_EQ(job->end().status, JobStatus::Complete) << job->end().message;
+    EXPECT_EQ(job->writtenCount(), 0);
+    EXPECT_TRUE(job->merged());
+    EXPECT_FALSE(job->documentModified());
 }
 
 TEST_F(DownloadJobTest, NothingIsReadOrErasedWhileTheSlotChoiceIsUnanswered)

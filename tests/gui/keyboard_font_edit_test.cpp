@@ -130,7 +130,7 @@ TEST_P(KeyboardFontEditTest, PasteIsCutToTheFieldAndAFullFieldTakesNothing)
 TEST_P(KeyboardFontEditTest, ContextMenuPasteAndItsEnabledCommands)
 {
     int asked = -1;
-    m_edit->setOwner(7, [&](int owner, CEditKFont1&) { asked = owner; });
+    QObject::connect(m_edit.get(), &CEditKFont1::characterEntryRequested, [&asked] { asked = 7; });
     QGuiApplication::clipboard()->setText(GetParam().pasted);
     std::unique_ptr<QMenu> menu(m_edit->createEditMenu(nullptr));
     EXPECT_FALSE(menuItem(*menu, QStringLiteral("&Undo"))->isEnabled());
@@ -225,7 +225,7 @@ TEST(PictureButton, LockedButtonIgnoresClicksAndTheSpaceKey)
     ASSERT_TRUE(button.loadBitmaps(QStringLiteral("MACRO-CAM")));
     EXPECT_FALSE(button.loadBitmaps(QStringLiteral("NO-SUCH")));
     int clicks = 0;
-    button.setOwner(3, {}, [&](int owner, CBitmapButtonPushlike&) { clicks += owner; });
+    QObject::connect(&button, &CBitmapButtonPushlike::activated, [&clicks] { clicks += 3; });
     button.resize(button.sizeHint());
     button.show();
     button.setLocked(true);

@@ -19,10 +19,12 @@
 #include "ui/transfer_progress_dialog.h"
 #include "ui/transfer_texts.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,7 @@ namespace {
 using ui::TransferProgressDialog;
 
 constexpr int kBlocks = 4096;
+constexpr int kPollMs = 50;
 const QString kTableLine = QStringLiteral("Reading Language Table  English:");
 
 // With TARVO_SHOT_DIR set, a picture of the dialog is saved there as xfer_<name>.png.
@@ -153,10 +156,21 @@ TEST_F(TransferLineSpeed, TheEditorPingsFirstAtTheSpeedThatLastAnsweredOnTheDevi
             bytes[1] == '0')
             pings.push_back(transfer::baudRateOfIndex(settings.baudIndex));
     });
-    host.setChoiceHook([](ui::TransferSlotDialog& dialog) {
-        dialog.list(1)->setCurrentIndex(1);
-        dialog.okButton()->click();
+    // Slot 1 is chosen once the inspection filled the Import dialog's lists.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<ui::TransferSlotDialog*>(window);
+            if (dialog == nullptr || dialog->objectName() != QStringLiteral("TransferSlotDialog") ||
+                !dialog->isVisible() || !dialog->okButton()->isEnabled())
+                continue;
+            answer.stop();
+            dialog->list(1)->setCurrentIndex(1);
+            dialog->okButton()->click();
+            return;
+        }
     });
+    answer.start(kPollMs);
     const transfer::JobEnd& end =
         host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
     keyboard.stop();

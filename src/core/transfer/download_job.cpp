@@ -261,6 +261,7 @@ void DownloadJob::startWrite()
                                               request, followingOptions());
     m_write->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     m_write->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
+    m_documentModified = m_merged;
     runSession(JobStage::Write, *m_write);
 }
 

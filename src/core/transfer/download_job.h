@@ -59,6 +59,10 @@ public:
     bool verified() const { return m_verified; }
     // The merge has replaced document tables (the keyboard's menus, or a backup's, with its edits).
     bool merged() const { return m_merged; }
+    // The merged tables went on to the write: the document differs from its
+    // file and should be saved (a merge cancelled before the write leaves
+    // its tables replaced but not modified).
+    bool documentModified() const { return m_documentModified; }
     // The backup this download saved (an absolute path), empty when none.
     const std::string& backupSaved() const { return m_backupSaved; }
     // How slot (1-based) is written after an interrupted write; None for an ordinary slot.
@@ -94,6 +98,7 @@ private:
     bool m_verified = false;
     bool m_holding = false;
     bool m_merged = false;
+    bool m_documentModified = false;
     std::string m_backupSaved;
 };
 

@@ -15,44 +15,6 @@ namespace {
 
 constexpr int kBaud = 57600;
 constexpr double kGoalRatio = 1.10;
-constexpr double kCommandTimeoutS = 600;
-
-// Runs the download against a fresh keyboard; false when it failed.
-bool timeDownload(tarvo::bench::SimulatedKeyboard& keyboard, const std::string& document, const char* what,
-                  bool reportGoal)
-{
-    std::string error;
-    if (!keyboard.start(kBaud, error)) {
-        std::fprintf(stderr, "bench_download_command: %s\n", error.c_str());
-        return false;
-    }
-    double wallS = 0;
-    // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
-    const auto status = tarvo::bench::runTarvo(
-        {"download", document, "--port", keyboard.linkPath(), "--slots", "1", "--force-write", "--quiet"},
-        kCommandTimeoutS, wallS);
-    keyboard.stop();
-    if (status != 0) {
-        std::fprintf(stderr, "bench_download_command: tarvo download %s\n",
-                     status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
-        return false;
-    }
-    double lineS = 0;
-    std::size_t frames = 0;
-    if (!tarvo::bench::wireSeconds(keyboard.tracePath(), kBaud, lineS, frames, error)) {
-        std::fprintf(stderr, "bench_download_command: %s\n", error.c_str());
-        return false;
-    }
-    std::printf("tarvo download --slots 1 at %d baud, %s: whole command %.3f s, wire time of its %zu frames "
-                "and replies %.3f s, ratio %.4f",
-                kBaud, what, wallS, frames, lineS, wallS / lineS);
-    if (reportGoal)
-        std::printf(" (goal at most %.2f)", kGoalRatio);
-    std::printf("\n");
-    std::fflush(stdout);
-    return true;
-}
-
 } // namespace
 
 int main()
@@ -66,8 +28,12 @@ int main()
         return 1;
     tarvo::bench::SimulatedKeyboard keyboard;
     // Never seen: the first ping goes out at 19200 and waits for its time-out.
-    if (!timeDownload(keyboard, document, "device never seen", false))
+    tarvo::bench::WholeDownload run{.bench = "bench_download_command", .baud = kBaud, .port = keyboard.linkPath(),
+                                    .document = document, .what = "device never seen"};
+    if (!tarvo::bench::timeWholeDownload(keyboard, run))
         return 1;
     // That command remembered 57600 for the device path.
-    return timeDownload(keyboard, document, "speed remembered", true) ? 0 : 1;
+    run.what = "speed remembered";
+    run.goalRatio = kGoalRatio;
+    return tarvo::bench::timeWholeDownload(keyboard, run) ? 0 : 1;
 }

@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <netinet/in.h>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/socket.h>
@@ -28,7 +27,6 @@ namespace {
 
 constexpr int kBaud = 57600;
 constexpr double kGoalRatio = 1.10;
-constexpr double kCommandTimeoutS = 600;
 constexpr int kListenWaitMs = 10000;
 constexpr int kListenPollMs = 20;
 
@@ -104,65 +102,6 @@ private:
     int m_port = 0;
 };
 
-// Bytes of every frame received and every reply sent ("... 7 bytes").
-bool wireSeconds(const std::filesystem::path& tracePath, double& seconds, std::size_t& frames,
-                 std::string& error)
-{
-    const auto trace = tarvo::bench::readTrace(tracePath, error);
-    if (trace.empty()) {
-        if (error.empty())
-            error = tracePath.string() + " holds no frame";
-        return false;
-    }
-    static const std::regex bytesAtEnd(R"((\d+) bytes$)");
-    std::size_t bytes = 0;
-    frames = 0;
-    for (const auto& line : trace) {
-        std::smatch m;
-        if (!std::regex_search(line.text, m, bytesAtEnd))
-            continue; // a frame with no reply
-        bytes += std::stoul(m[1].str());
-        frames += line.received ? 1 : 0;
-    }
-    seconds = tarvo::bench::lineSeconds(bytes, kBaud);
-    return true;
-}
-
-bool timeDownload(tarvo::bench::SimulatedKeyboard& keyboard, const std::string& address,
-                  const std::string& document, const char* what, bool reportGoal)
-{
-    std::string error;
-    if (!keyboard.start(kBaud, error)) {
-        std::fprintf(stderr, "bench_network_download: %s\n", error.c_str());
-        return false;
-    }
-    double wallS = 0;
-    // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
-    const auto status = tarvo::bench::runTarvo(
-        {"download", document, "--port", address, "--slots", "1", "--force-write", "--quiet"},
-        kCommandTimeoutS, wallS);
-    keyboard.stop();
-    if (status != 0) {
-        std::fprintf(stderr, "bench_network_download: tarvo download %s\n",
-                     status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
-        return false;
-    }
-    double lineS = 0;
-    std::size_t frames = 0;
-    if (!wireSeconds(keyboard.tracePath(), lineS, frames, error)) {
-        std::fprintf(stderr, "bench_network_download: %s\n", error.c_str());
-        return false;
-    }
-    std::printf("tarvo download --slots 1 through ser2net at %d baud, %s: whole command %.3f s, wire time of "
-                "its %zu frames and replies %.3f s, ratio %.4f",
-                kBaud, what, wallS, frames, lineS, wallS / lineS);
-    if (reportGoal)
-        std::printf(" (goal at most %.2f)", kGoalRatio);
-    std::printf("\n");
-    std::fflush(stdout);
-    return true;
-}
-
 } // namespace
 
 int main()
@@ -182,7 +121,15 @@ int main()
         std::fprintf(stderr, "bench_network_download: %s\n", error.c_str());
         return 1;
     }
-    if (!timeDownload(keyboard, server.address(), document, "address never seen", false))
+    tarvo::bench::WholeDownload run{.bench = "bench_network_download",
+                                    .command = "tarvo download --slots 1 through ser2net",
+                                    .baud = kBaud,
+                                    .port = server.address(),
+                                    .document = document,
+                                    .what = "address never seen"};
+    if (!tarvo::bench::timeWholeDownload(keyboard, run))
         return 1;
-    return timeDownload(keyboard, server.address(), document, "speed remembered", true) ? 0 : 1;
+    run.what = "speed remembered";
+    run.goalRatio = kGoalRatio;
+    return tarvo::bench::timeWholeDownload(keyboard, run) ? 0 : 1;
 }

@@ -206,4 +206,39 @@ void printPhase(const std::string& what, int baud, const char* phase, double pha
     std::fflush(stdout);
 }
 
+bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
+{
+    constexpr double kCommandTimeoutS = 600;
+    std::string error;
+    if (!keyboard.start(run.baud, error)) {
+        std::fprintf(stderr, "%s: %s\n", run.bench, error.c_str());
+        return false;
+    }
+    double wallS = 0;
+    // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
+    const auto status = runTarvo(
+        {"download", run.document, "--port", run.port, "--slots", "1", "--force-write", "--quiet"},
+        kCommandTimeoutS, wallS);
+    keyboard.stop();
+    if (status != 0) {
+        std::fprintf(stderr, "%s: tarvo download %s\n", run.bench,
+                     status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
+        return false;
+    }
+    double lineS = 0;
+    std::size_t frames = 0;
+    if (!wireSeconds(keyboard.tracePath(), run.baud, lineS, frames, error)) {
+        std::fprintf(stderr, "%s: %s\n", run.bench, error.c_str());
+        return false;
+    }
+    std::printf("%s at %d baud, %s: whole command %.3f s, wire time of its %zu frames and replies %.3f s, "
+                "ratio %.4f",
+                run.command, run.baud, run.what, wallS, frames, lineS, wallS / lineS);
+    if (run.goalRatio > 0)
+        std::printf(" (goal at most %.2f)", run.goalRatio);
+    std::printf("\n");
+    std::fflush(stdout);
+    return true;
+}
+
 } // namespace tarvo::bench

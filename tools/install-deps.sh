@@ -10,7 +10,7 @@ apt-get install -y -q --no-install-recommends \
   dbus dbus-x11 xvfb xauth srecord python3 \
   ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
-  clang libclang-rt-14-dev ccache
+  clang libclang-rt-14-dev clang-format ccache
 # The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its
 # check (lintian), the man pages' source format (scdoc) and what the package's
 # test uses (man, bash completion, the AppStream validator).

@@ -1,17 +1,12 @@
 #include "model/lang_table.h"
 
 #include "model/keyboard_fonts.h"
+#include "model/lang_table_layout.h"
 
 #include <algorithm>
 #include <new>
 
 namespace tarvo::model {
-namespace {
-
-constexpr int kByteMask = 0xFF;
-constexpr int kBitsPerByte = 8;
-
-} // namespace
 
 bool CS1_LangTable::Init()
 {
@@ -106,7 +101,7 @@ std::unique_ptr<CS1_LangTable> CS1_LangTable::Clone() const
 void CS1_LangTable::SetByte(std::size_t offset, int value)
 {
     if (offset < m_image.size())
-        m_image[offset] = static_cast<std::uint8_t>(value & kByteMask);
+        m_image[offset] = static_cast<std::uint8_t>(value & layout::kByteMask);
 }
 
 int CS1_LangTable::GetByte(std::size_t offset) const
@@ -147,7 +142,7 @@ void CS1_LangTable::WriteText(const std::u16string& text, int width, std::size_t
     for (std::size_t i = 0; i < static_cast<std::size_t>(width); ++i) {
         const std::uint32_t code = i < used ? fonts.toDevice(m_font, text[i]) : 0;
         if (bytesPerCharacter == 2) {
-            SetByte(position, static_cast<int>(code >> kBitsPerByte));
+            SetByte(position, static_cast<int>(code >> layout::kBitsPerByte));
             SetByte(position + 1, static_cast<int>(code));
         } else {
             SetByte(position, static_cast<int>(code));
@@ -169,7 +164,7 @@ std::u16string CS1_LangTable::ReadText(int byteCount, std::size_t offset) const
             break;
         std::uint32_t code = m_image[position];
         if (bytesPerCharacter == 2)
-            code = (code << kBitsPerByte) | m_image[position + 1];
+            code = (code << layout::kBitsPerByte) | m_image[position + 1];
         const char16_t ch = fonts.toUnicode(m_font, code);
         if (ch == KeyboardFonts::kNoCharacter)
             break;

@@ -6,6 +6,10 @@
 
 namespace tarvo::model::layout {
 
+// Two-byte values are stored high byte first.
+inline constexpr int kByteMask = 0xFF;
+inline constexpr int kBitsPerByte = 8;
+
 // Header.
 inline constexpr std::size_t kSchemaOffset = 0;
 inline constexpr std::size_t kFriendlyNameOffset = 1;

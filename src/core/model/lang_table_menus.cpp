@@ -3,14 +3,9 @@
 #include "model/lang_table.h"
 
 #include "model/keyboard_fonts.h"
+#include "model/lang_table_layout.h"
 
 namespace tarvo::model {
-namespace {
-
-constexpr int kByteMask = 0xFF;
-constexpr int kBitsPerByte = 8;
-
-} // namespace
 
 void CS1_LangTable::SetMenuName(int number, const std::u16string& name)
 {
@@ -35,10 +30,10 @@ bool CS1_LangTable::SetMenuEntry(const MenuEntry& entry, const MenuEntryInfo& in
         SetByte(o + layout::kEntryByte30Offset, entry.byte30);
     }
     SetByte(o + layout::kEntryActionKindOffset, entry.actionKind);
-    SetByte(o + layout::kEntryValueAOffset, (entry.valueA >> kBitsPerByte) & kByteMask);
-    SetByte(o + layout::kEntryValueAOffset + 1, entry.valueA & kByteMask);
-    SetByte(o + layout::kEntryValueBOffset, (entry.valueB >> kBitsPerByte) & kByteMask);
-    SetByte(o + layout::kEntryValueBOffset + 1, entry.valueB & kByteMask);
+    SetByte(o + layout::kEntryValueAOffset, (entry.valueA >> layout::kBitsPerByte) & layout::kByteMask);
+    SetByte(o + layout::kEntryValueAOffset + 1, entry.valueA & layout::kByteMask);
+    SetByte(o + layout::kEntryValueBOffset, (entry.valueB >> layout::kBitsPerByte) & layout::kByteMask);
+    SetByte(o + layout::kEntryValueBOffset + 1, entry.valueB & layout::kByteMask);
     if (!actionOnly)
         m_menuEntryInfo.set(menuEntryKey(info.menu, info.entry), info);
     return true;
@@ -54,9 +49,9 @@ MenuEntry CS1_LangTable::GetMenuEntry(MenuEntryInfo& info) const
         entry.line3 = readField(layout::kMenuEntryText, o + layout::kEntryLine3Offset);
     entry.byte30 = GetByte(o + layout::kEntryByte30Offset);
     entry.actionKind = GetByte(o + layout::kEntryActionKindOffset);
-    entry.valueA = (GetByte(o + layout::kEntryValueAOffset) << kBitsPerByte) |
+    entry.valueA = (GetByte(o + layout::kEntryValueAOffset) << layout::kBitsPerByte) |
                    GetByte(o + layout::kEntryValueAOffset + 1);
-    entry.valueB = (GetByte(o + layout::kEntryValueBOffset) << kBitsPerByte) |
+    entry.valueB = (GetByte(o + layout::kEntryValueBOffset) << layout::kBitsPerByte) |
                    GetByte(o + layout::kEntryValueBOffset + 1);
 
     if (const MenuEntryInfo* stored = m_menuEntryInfo.find(menuEntryKey(info.menu, info.entry))) {

@@ -18,6 +18,18 @@ namespace tarvo::serial::frames {
 // The longest frame is S2: 2 type bytes, length, 3 address, 16 data, check.
 inline constexpr std::size_t kMaxFrameBytes = 23;
 inline constexpr std::size_t kBlockDataBytes = 16;
+
+// What an erased flash byte reads.
+inline constexpr std::uint8_t kErasedByte = 0xFF;
+
+inline bool allErased(std::span<const std::uint8_t> bytes)
+{
+    for (const std::uint8_t b : bytes) {
+        if (b != kErasedByte)
+            return false;
+    }
+    return true;
+}
 inline constexpr int kBlocksPerSlot = 4096;
 inline constexpr int kSlotsMax = 13;
 

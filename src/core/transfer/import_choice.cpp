@@ -14,7 +14,7 @@ bool templateHas(const std::vector<int>& ids, int languageId)
     return std::find(ids.begin(), ids.end(), languageId) != ids.end();
 }
 
-ImportChoice refused(std::u16string message)
+ImportChoice refusedImport(std::u16string message)
 {
     ImportChoice choice;
     choice.languageIds.fill(kNoTable);
@@ -52,14 +52,14 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
     } else {
         for (const SlotRequest& request : requests) {
             if (request.table)
-                return refused(
+                return refusedImport(
                     texts::format(u"slot %d: N=I names a document table, which only a download takes",
                                   {texts::number(request.slot)}));
             if (request.slot < 1 || request.slot > slots)
-                return refused(tooFewSlotsText(slotCount));
+                return refusedImport(tooFewSlotsText(slotCount));
             const SlotListing* listing = findListing(listings, request.slot);
             if (listing != nullptr && listing->interrupted && listing->row.present) {
-                ImportChoice refusal = refused(texts::format(
+                ImportChoice refusal = refusedImport(texts::format(
                     u"Keyboard language table #%d is incomplete: a write of it was interrupted, so it "
                     u"cannot be imported. Write it again first.",
                     {texts::number(request.slot)}));
@@ -67,10 +67,10 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
                 return refusal;
             }
             if (listing == nullptr || !listing->holdsAcceptedTable())
-                return refused(texts::format(u"Keyboard language table #%d holds no table to import.",
+                return refusedImport(texts::format(u"Keyboard language table #%d holds no table to import.",
                                              {texts::number(request.slot)}));
             if (!templateHas(templateLanguageIds, listing->languageId))
-                return refused(
+                return refusedImport(
                     texts::format(u"Keyboard language table #%d: the template has no table of "
                                   u"language %d.",
                                   {texts::number(request.slot), texts::number(listing->languageId)}));

@@ -8,20 +8,12 @@
 #include "serial/frames.h"
 #include "transfer/job_end.h"
 
-#include <algorithm>
 
 namespace tarvo::transfer {
 
 namespace {
 
 namespace layout = model::layout;
-
-constexpr std::uint8_t kErasedByte = 0xFF;
-
-bool allErased(std::span<const std::uint8_t> bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == kErasedByte; });
-}
 
 RecoverySource asStored(std::string backupPath, std::string why)
 {
@@ -42,11 +34,11 @@ bool readsErased(std::span<const std::uint8_t> image)
 {
     if (image.size() != model::kImageBytes)
         return true;
-    if (allErased(image.last(serial::frames::kBlockDataBytes)))
+    if (serial::frames::allErased(image.last(serial::frames::kBlockDataBytes)))
         return true;
     for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
         const std::size_t first = layout::menuEntryOffset(menu, layout::kFirstEntry);
-        if (allErased(image.subspan(first, layout::kEntryBytes * layout::kEntriesPerMenu)))
+        if (serial::frames::allErased(image.subspan(first, layout::kEntryBytes * layout::kEntriesPerMenu)))
             return true;
     }
     return false;

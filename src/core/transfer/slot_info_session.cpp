@@ -2,7 +2,6 @@
 
 #include "transfer/session_texts.h"
 
-#include <algorithm>
 
 namespace tarvo::transfer {
 
@@ -12,12 +11,6 @@ namespace {
 constexpr int kPhases = static_cast<int>(kTableInfoBlocks.size());
 constexpr int kLastBlockPhase = kPhases + 1;
 constexpr int kLastImageBlock = frames::kBlocksPerSlot - 1;
-constexpr std::uint8_t kErasedByte = 0xFF;
-
-bool allErased(std::span<const std::uint8_t> data)
-{
-    return std::all_of(data.begin(), data.end(), [](std::uint8_t b) { return b == kErasedByte; });
-}
 } // namespace
 
 void CSlotInfoSession::prepare()
@@ -60,7 +53,7 @@ bool CSlotInfoSession::onStep(bpState state)
         return true;
     case bpStateRECEIVE_DT: {
         const std::span<const std::uint8_t> data = engine().receiveBuffer();
-        const bool lastBlockErased = m_phase == kLastBlockPhase && allErased(data);
+        const bool lastBlockErased = m_phase == kLastBlockPhase && frames::allErased(data);
         const bool taken = m_phase == kLastBlockPhase ? data.size() == frames::kBlockDataBytes
                                                       : m_info.setBlock(m_phase - 1, data);
         if (!taken) {

@@ -488,7 +488,7 @@ void CMainFrame::updateCommandStates()
     }
     action(Command::MoveTableUp)->setEnabled(canMoveUp);
     action(Command::MoveTableDown)->setEnabled(canMoveDown);
-    emit commandStatesChanged();
+    Q_EMIT commandStatesChanged();
 }
 
 void CMainFrame::resizeCentred(const QSize& size)

@@ -108,7 +108,7 @@ public:
     // Resizes the window and centres it on its screen (no negative position).
     void resizeCentred(const QSize& size);
 
-signals:
+Q_SIGNALS:
     void commandStatesChanged();
 
 protected:

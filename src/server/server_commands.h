@@ -45,7 +45,7 @@ public:
     void setAssociation();
     void launch();
 
-public slots:
+public Q_SLOTS:
     void updateEnablers();
 
 private:

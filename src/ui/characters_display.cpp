@@ -110,7 +110,7 @@ void CCharactersDisplay::chooseCell(int row, int column)
     m_character->setText(text);
     m_code->setText(QString::number(text.isEmpty() ? 0 : text.at(0).unicode()));
     if (!text.isEmpty())
-        emit characterChosen(text.at(0));
+        Q_EMIT characterChosen(text.at(0));
 }
 
 } // namespace tarvo::ui

@@ -33,7 +33,7 @@ public:
     // What a click on the cell at row, column does.
     void chooseCell(int row, int column);
 
-signals:
+Q_SIGNALS:
     // A character was clicked (never for an empty cell).
     void characterChosen(QChar character);
 

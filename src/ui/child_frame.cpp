@@ -17,7 +17,7 @@ CS1_ChildFrame::CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormConte
     setWidget(m_view);
     connect(m_view, &CS1_View::documentEdited, this, [this] {
         updateTitle();
-        emit stateChanged();
+        Q_EMIT stateChanged();
     });
     connect(m_view, &CS1_View::selectionChanged, this, &CS1_ChildFrame::stateChanged);
     updateTitle();

@@ -40,7 +40,7 @@ public:
     // Closes without asking (the caller has already asked).
     void closeWithoutAsking();
 
-signals:
+Q_SIGNALS:
     // The document's modified state, selection or tables changed.
     void stateChanged();
 

@@ -229,7 +229,7 @@ void CS1_Form_BaseView::markDocumentModified()
     if (context().doc == nullptr)
         return;
     context().doc->setModified(true);
-    emit documentEdited();
+    Q_EMIT documentEdited();
 }
 
 QRect CS1_Form_BaseView::rowRect(int row) const

@@ -39,7 +39,7 @@ public:
 
     const FormContext& context() const { return m_context; }
 
-signals:
+Q_SIGNALS:
     // An edit changed the document (it is marked modified).
     void documentEdited();
 

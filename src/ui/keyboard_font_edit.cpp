@@ -122,7 +122,7 @@ void CEditKFont1::replaceTextAsUser(const QString& text, int caret)
     setText(text);
     setCursorPosition(caret);
     setModified(true);
-    emit textEdited(text);
+    Q_EMIT textEdited(text);
 }
 
 void CEditKFont1::undoEdit()
@@ -152,7 +152,7 @@ void CEditKFont1::pasteSelection()
 void CEditKFont1::requestCharacterEntry()
 {
     if (m_characterEntryAllowed && !isReadOnly())
-        emit characterEntryRequested();
+        Q_EMIT characterEntryRequested();
 }
 
 void CEditKFont1::keyPressEvent(QKeyEvent* event)

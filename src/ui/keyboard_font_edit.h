@@ -52,7 +52,7 @@ public:
     // The context menu with its commands' enabled states.
     QMenu* createEditMenu(QWidget* parent);
 
-signals:
+Q_SIGNALS:
     // The form is to open its character entry for this edit.
     void characterEntryRequested();
 

@@ -197,7 +197,7 @@ CBitmapButtonPushlike::CBitmapButtonPushlike(QWidget* parent) : QAbstractButton(
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (!m_locked)
-            emit activated();
+            Q_EMIT activated();
     });
 }
 

@@ -41,7 +41,7 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+Q_SIGNALS:
     // A click or Space while the button is not locked.
     void activated();
 

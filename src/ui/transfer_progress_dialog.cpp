@@ -237,13 +237,13 @@ void TransferProgressDialog::buttonClicked()
     if (m_waitingOk) {
         m_waitingOk = false;
         m_button->setText(transfer_texts::kButtonCancel);
-        emit okPressed();
+        Q_EMIT okPressed();
         return;
     }
     if (m_finished)
         accept();
     else
-        emit cancelRequested();
+        Q_EMIT cancelRequested();
 }
 
 // Escape and the close command act as the button, except while the dialog
@@ -253,7 +253,7 @@ void TransferProgressDialog::escapeOrClose()
 {
     if (m_waitingOk) {
         m_waitingOk = false;
-        emit cancelRequested();
+        Q_EMIT cancelRequested();
         return;
     }
     buttonClicked();

@@ -66,7 +66,7 @@ public:
     bool finished() const { return m_finished; }
     QPushButton* button() const { return m_button; }
 
-signals:
+Q_SIGNALS:
     // The button during the transfer, Escape or the close command.
     void cancelRequested();
     // OK pressed during waitForOk().

@@ -165,18 +165,18 @@ void TransferSlotDialog::okClicked()
         return;
     }
     m_ok->setEnabled(false);
-    emit slotsChosen();
+    Q_EMIT slotsChosen();
 }
 
 void TransferSlotDialog::reject()
 {
-    emit cancelRequested();
+    Q_EMIT cancelRequested();
 }
 
 void TransferSlotDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    emit cancelRequested();
+    Q_EMIT cancelRequested();
 }
 
 } // namespace tarvo::ui

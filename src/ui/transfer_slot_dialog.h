@@ -46,7 +46,7 @@ public:
     QCheckBox* asStoredOption() const { return m_asStored; }
     QCheckBox* verifyOption() const { return m_verify; }
 
-signals:
+Q_SIGNALS:
     // OK with at least one slot chosen.
     void slotsChosen();
     // Cancel, Escape or the close command.

@@ -246,7 +246,7 @@ void CS1_TreeView::onCurrentItemChanged(QTreeWidgetItem* current)
     m_lastSelected = current;
     if (!FormRegistry::knownKind(key.kind))
         return;
-    emit formRequested(key.kind, m_selectingMenu);
+    Q_EMIT formRequested(key.kind, m_selectingMenu);
 }
 
 void CS1_TreeView::returnTo(const QTreeWidgetItem* item)

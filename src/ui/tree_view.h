@@ -64,7 +64,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-signals:
+Q_SIGNALS:
     // The selected node changed to one whose form is to be shown;
     // fromMenuSelect when SelectMenuNode chose it.
     void formRequested(int kind, bool fromMenuSelect);

@@ -42,7 +42,7 @@ CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent
         showForm(kind);
         if (fromMenuSelect)
             m_tree->setFocus();
-        emit selectionChanged();
+        Q_EMIT selectionChanged();
     });
     m_tree->setLeaveCheck([this] { return commitForm(); });
     // Next and previous pane: with two panes both keys switch.

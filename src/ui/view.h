@@ -39,7 +39,7 @@ public:
     // Moves the focus from the tree to the form or back (F6, Shift+F6).
     void switchPane();
 
-signals:
+Q_SIGNALS:
     void documentEdited();
     // The node whose form is shown changed (the command enablers follow it).
     void selectionChanged();

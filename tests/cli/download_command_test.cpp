@@ -3,7 +3,10 @@
 // unchanged slots, faults and Ctrl-C during the write, and the slots that
 // end the session before anything is erased.
 
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include "model/keyboard_fonts.h"
 #include "model/lang_table_layout.h"
@@ -21,7 +24,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -559,8 +562,9 @@ TEST_F(DownloadCommand, TheRetryAnInterruptedDownloadAsksForMergesIntoItsBackup)
     const RunResult failed =
         tarvo({"download", doc, "--port", m_keyboard.link(), "--slots", slot, "--backup", backup});
     ASSERT_EQ(failed.status, 3) << failed.err;
-    EXPECT_NE(failed.err.find("Language table #2 in the keyboard is now incomplete and must be written again."),
-              std::string::npos)
+    EXPECT_NE(
+        failed.err.find("Language table #2 in the keyboard is now incomplete and must be written again."),
+        std::string::npos)
         << failed.err;
     m_keyboard.stop();
 
@@ -571,20 +575,24 @@ TEST_F(DownloadCommand, TheRetryAnInterruptedDownloadAsksForMergesIntoItsBackup)
     const QJsonArray rows = parseJson(query)["slots"].toArray();
     EXPECT_TRUE(rows[kSlot - 1].toObject()["incomplete"].toBool());
     EXPECT_FALSE(rows[0].toObject()["incomplete"].toBool());
-    EXPECT_EQ(tarvo({"import", "--port", m_keyboard.link(), "--slots", slot, "-o", m_dir.file("half.tvo")}).status,
-              1);
+    EXPECT_EQ(
+        tarvo({"import", "--port", m_keyboard.link(), "--slots", slot, "-o", m_dir.file("half.tvo")}).status,
+        1);
     EXPECT_FALSE(fs::exists(m_dir.file("half.tvo")));
 
     const RunResult retry = download(doc, {"--slots", slot});
     ASSERT_EQ(retry.status, 0) << retry.err;
-    EXPECT_NE(retry.err.find("merged into its table in the backup saved before that write"), std::string::npos)
+    EXPECT_NE(retry.err.find("merged into its table in the backup saved before that write"),
+              std::string::npos)
         << retry.err;
     const std::vector<QJsonObject> events = jsonLines(retry.out);
-    const auto written = std::find_if(events.begin(), events.end(),
-                                      [](const QJsonObject& e) { return e["event"].toString() == "slot_done"; });
+    const auto written = std::find_if(events.begin(), events.end(), [](const QJsonObject& e) {
+        return e["event"].toString() == "slot_done";
+    });
     ASSERT_NE(written, events.end());
     EXPECT_EQ(*written,
-              (QJsonObject{{"event", "slot_done"}, {"slot", kSlot}, {"result", "written"}, {"recovered", "backup"}}));
+              (QJsonObject{
+                  {"event", "slot_done"}, {"slot", kSlot}, {"result", "written"}, {"recovered", "backup"}}));
 
     Bytes expected = copyOf(slotOf(m_before, kSlot));
     expected[layout::kReadOnlyOffset] = 0;
@@ -597,9 +605,9 @@ TEST_F(DownloadCommand, TheRetryAnInterruptedDownloadAsksForMergesIntoItsBackup)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 // The line speed remembered: the tool's own settings live in the test's
@@ -681,4 +689,4 @@ TEST_F(RememberedLineSpeed, AnUnknownSpeedIsAUsageError)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -1,7 +1,10 @@
 // tarvo import against the simulated keyboard: the images in the document
 // are the keyboard's, in slot order, and a failed import leaves no file.
 
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include "document/doc.h"
 #include "model/lang_table_layout.h"
@@ -14,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -321,4 +324,4 @@ TEST_F(ImportCommand, SlotBeyondAFiveSlotKeyboardIsRefusedBeforeReading)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

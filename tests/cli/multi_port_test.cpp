@@ -2,7 +2,10 @@
 // and a missing port fail on their own while the others complete and
 // verify; the summary, the JSON events and the exit status say which.
 
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -214,4 +217,4 @@ TEST_F(MultiPortDownload, OneDeviceNamedTwiceIsAUsageError)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

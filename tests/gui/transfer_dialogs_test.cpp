@@ -5,7 +5,10 @@
 // merge and during the write, and faults the keyboard injects.
 
 #include "form_fixture.h"
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include "app/transfer_commands.h"
 #include "document/doc.h"
@@ -34,8 +37,8 @@ namespace tarvo::app::test {
 
 namespace {
 
-using cli::test::Bytes;
-using cli::test::slotOf;
+using tarvo::test::Bytes;
+using tarvo::test::slotOf;
 namespace layout = model::layout;
 
 // The document's Deutsch table (index 1) goes into slot 2; slots 6-13 are blank.
@@ -94,13 +97,13 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        m_factory = cli::test::factoryFlash(m_dir.file("factory.bin"));
-        ASSERT_EQ(m_factory.size(), cli::test::kSlotBytes * cli::test::kFlashSlots);
+        m_factory = tarvo::test::factoryFlash(m_dir.file("factory.bin"));
+        ASSERT_EQ(m_factory.size(), tarvo::test::kSlotBytes * tarvo::test::kFlashSlots);
         // A byte only the keyboard's table has: a download that merely
         // replaced the table would lose it.
         m_before = m_factory;
         slotOf(m_before, kSlot)[kKeyboardOnlyByte] ^= kKeyboardOnly;
-        cli::test::writeFlash(m_keyboard.flashPath(), m_before, true);
+        tarvo::test::writeFlash(m_keyboard.flashPath(), m_before, true);
         qputenv("TARVO_COM1", QByteArray::fromStdString(m_keyboard.link()));
     }
 
@@ -122,14 +125,14 @@ protected:
     QString openEditedDocument()
     {
         const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
-        EXPECT_EQ(cli::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-        EXPECT_EQ(cli::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
+        EXPECT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
+        EXPECT_EQ(tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
                                        std::to_string(kMenu), "--entry", std::to_string(kEditedEntry),
                                        "--lines", "A|B|C"},
                                       m_dir.path())
                       .status,
                   0);
-        m_documentImages = cli::test::documentImages(file);
+        m_documentImages = tarvo::test::documentImages(file);
         EXPECT_TRUE(frame().openDocumentFile(QString::fromStdString(file)));
         return QString::fromStdString(file);
     }
@@ -207,11 +210,11 @@ protected:
     Bytes flashNow()
     {
         m_keyboard.stop();
-        return cli::test::readBytes(m_keyboard.flashPath());
+        return tarvo::test::readBytes(m_keyboard.flashPath());
     }
 
-    cli::test::TempDir m_dir;
-    cli::test::SimulatedKeyboard m_keyboard{m_dir.path()};
+    tarvo::test::TempDir m_dir;
+    tarvo::test::SimulatedKeyboard m_keyboard{m_dir.path()};
     Bytes m_factory;
     Bytes m_before;
     std::vector<Bytes> m_documentImages;
@@ -287,7 +290,7 @@ TEST_F(TransferDialogsTest, DownloadMergesBacksUpAndTheBackupRestoresAsStored)
     ASSERT_EQ(backups.size(), 1);
     EXPECT_TRUE(commands().lastSummary().contains(backups.first()));
     const std::string backup = path(backups.first()).toStdString();
-    const std::vector<Bytes> saved = cli::test::documentImages(backup);
+    const std::vector<Bytes> saved = tarvo::test::documentImages(backup);
     ASSERT_EQ(saved.size(), 1U);
     EXPECT_TRUE(saved[0] == copyOf(slotOf(m_before, kSlot)));
     EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged());

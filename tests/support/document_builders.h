@@ -3,9 +3,9 @@
 
 #include "document/doc.h"
 #include "model/lang_table.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,21 +63,7 @@ std::unique_ptr<CS1_Doc> makeDocument(DocumentNumberPool& pool, TableList tables
 // The 65,536 image bytes of table.
 std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table);
 
-// A temporary folder removed with the object.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-    std::string path() const { return m_path.string(); }
-    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::vector<std::uint8_t> readFile(const std::string& path);
+using ::tarvo::test::readBytes;
+using ::tarvo::test::TempDir;
 
 } // namespace tarvo::document::test

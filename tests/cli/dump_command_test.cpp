@@ -1,34 +1,25 @@
-#include "dump_test_support.h"
+#include "export/dump_test_support.h"
 
 #include "document/doc.h"
+#include "support/tarvo_run.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <sstream>
 
 using namespace dumptest;
 
 namespace {
 
-const std::string kTarvo = std::string(TARVO_BIN_DIR) + "/tarvo";
-
-struct ToolRun {
-    int status = -1;
-    std::string err;
-};
-
-// Runs tarvo in folder with the given arguments (already quoted as needed).
-ToolRun runDump(const TempDir& dir, const std::string& arguments)
+// Runs tarvo dump in folder with the arguments, separated by single spaces
+// ('' stands for an empty argument).
+tarvo::test::RunResult runDump(const TempDir& dir, const std::string& arguments)
 {
-    const std::string errFile = dir.file("stderr.txt");
-    const std::string command =
-        "cd " + dir.path.string() + " && " + kTarvo + " dump " + arguments + " >/dev/null 2>" + errFile;
-    const int raw = std::system(command.c_str());
-    ToolRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = slurp(errFile);
-    fs::remove(errFile);
-    return run;
+    std::vector<std::string> args = {"dump"};
+    std::istringstream words(arguments);
+    for (std::string word; words >> word;)
+        args.push_back(word == "''" ? std::string() : word);
+    return tarvo::test::runTarvo(args, dir.path());
 }
 
 // A saved document holding tables a and b; the tables stay with the caller
@@ -67,7 +58,7 @@ std::string fontText(int lines)
 TEST(DumpCommand, WithoutPositionsTheFirstTablesFillTheFirstSlots)
 {
     DocumentFixture f;
-    const ToolRun run = runDump(f.dir, "site.tvo --srec out.s19");
+    const tarvo::test::RunResult run = runDump(f.dir, "site.tvo --srec out.s19");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = crlfLines(slurp(f.dir.file("out.s19")));
     ASSERT_EQ(lines.size(), 2u * 4098u);
@@ -85,7 +76,7 @@ TEST(DumpCommand, WithoutPositionsTheFirstTablesFillTheFirstSlots)
 TEST(DumpCommand, PositionsAreTableIndicesInSlotOrder)
 {
     DocumentFixture f;
-    const ToolRun run = runDump(f.dir, "site.tvo --srec out.s19 --positions 1,-,0");
+    const tarvo::test::RunResult run = runDump(f.dir, "site.tvo --srec out.s19 --positions 1,-,0");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = crlfLines(slurp(f.dir.file("out.s19")));
     ASSERT_EQ(lines.size(), 2u * 4098u);
@@ -134,7 +125,7 @@ TEST(DumpCommand, UsageErrors)
         "site.tvo --srec a.s19 --bogus",
     };
     for (const char* c : cases) {
-        const ToolRun run = runDump(f.dir, c);
+        const tarvo::test::RunResult run = runDump(f.dir, c);
         EXPECT_EQ(run.status, 2) << c << ": " << run.err;
         EXPECT_NE(run.err.find("usage: tarvo dump"), std::string::npos) << c;
     }
@@ -160,7 +151,7 @@ TEST(DumpCommand, FailuresExitOneWithAMessageAndWriteNothing)
         {"site.tvo --srec missing/x.s19", "missing/x.s19"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = runDump(f.dir, c.arguments);
+        const tarvo::test::RunResult run = runDump(f.dir, c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments << ": " << run.err;
         EXPECT_EQ(run.err.rfind("tarvo: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.messagePart), std::string::npos) << c.arguments << ": " << run.err;

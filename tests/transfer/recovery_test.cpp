@@ -3,8 +3,7 @@
 // have written when the backup from before the erase is remembered, and the
 // document's table as stored when it is not. Nothing erased is ever merged.
 
-#include "document_test_support.h"
-#include "job_rig.h"
+#include "download_rig.h"
 #include "model/lang_table_layout.h"
 #include "transfer/download_job.h"
 
@@ -20,28 +19,18 @@ namespace tarvo::transfer {
 namespace {
 
 using serial::frames::FrameType;
+using testing::DownloadRig;
 using testing::JobRig;
+using testing::kLanguage;
 using testing::ScriptedKeyboard;
+using testing::TemplateTables;
 namespace layout = model::layout;
 
-constexpr int kLanguage = 9;
 constexpr int kSlot = 1;
 constexpr std::size_t kSlotIndex = kSlot - 1;
 constexpr int kMenu = 82;
 constexpr int kEditedEntry = 4;
 constexpr int kKeyboardEntry = 6;
-
-class BackupTables final : public TableSource {
-public:
-    bool ready(std::string&) override { return true; }
-    templates::TemplateBuildResult build(int) override
-    {
-        templates::TemplateBuildResult result;
-        result.ok = true;
-        result.tables.push_back(document::test::makeTable(1, kLanguage));
-        return result;
-    }
-};
 
 // Where the first download stops.
 struct Interruption {
@@ -57,29 +46,28 @@ void PrintTo(const Interruption& c, std::ostream* os)
 
 // The nth frame of type from now on: carried out without a reply (Drop), or
 // refused with "CE" and not carried out.
-void fault(JobRig& rig, FrameType type, std::size_t nth, ScriptedKeyboard::Fault kind = ScriptedKeyboard::Fault::Drop)
+void fault(JobRig& rig, FrameType type, std::size_t nth,
+           ScriptedKeyboard::Fault kind = ScriptedKeyboard::Fault::Drop)
 {
     rig.keyboard.faults.push_back({type, rig.keyboard.countOf(type) + nth, kind});
 }
 
-class InterruptedDownload : public ::testing::TestWithParam<std::tuple<Interruption, bool>>, public JobRig {
+class InterruptedDownload : public ::testing::TestWithParam<std::tuple<Interruption, bool>>,
+                            public DownloadRig {
 protected:
-    InterruptedDownload()
+    InterruptedDownload() : DownloadRig(1)
     {
-        keyboard.replyDelayMs = 1;
         auto own = document::test::makeTable(1, kLanguage);
         document::test::putEntry(*own, kMenu, kKeyboardEntry, u"Kbd", u"", 2, '3');
-        m_keyboardImage = document::test::imageOf(*own);
-        keyboard.flash[kSlotIndex] = m_keyboardImage;
+        putKeyboardTable(*own);
+        m_keyboardImage = keyboard.flash[kSlotIndex];
     }
 
     std::unique_ptr<document::CS1_Doc> editedDocument()
     {
-        auto table = document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch");
-        document::test::putEntry(*table, kMenu, kEditedEntry, u"Gate", u"", 2, '1', 0, true);
-        document::TableList tables;
-        tables.push_back(std::move(table));
-        return document::test::makeDocument(m_pool, std::move(tables));
+        return deutschDocument([](model::CS1_LangTable& table) {
+            document::test::putEntry(table, kMenu, kEditedEntry, u"Gate", u"", 2, '1', 0, true);
+        });
     }
 
     // A download of the edited document into kSlot, with a backup when one is named.
@@ -89,7 +77,7 @@ protected:
         DownloadJobSetup setup;
         setup.request.slots = {{kSlot, std::nullopt}};
         setup.request.backup = !backupPath.empty();
-        BackupTables tables;
+        TemplateTables tables;
         FileDocumentSaver saver(backupPath, false, io::Overwrite::Refuse);
         setup.backupTables = &tables;
         setup.backupSaver = &saver;
@@ -105,7 +93,6 @@ protected:
     }
 
     std::vector<std::uint8_t> m_keyboardImage;
-    document::DocumentNumberPool m_pool;
     document::test::TempDir m_dir;
 };
 
@@ -147,30 +134,33 @@ TEST_P(InterruptedDownload, TheRetryWritesTheCleanImageFromTheBackupOrTheTableAs
 
 INSTANTIATE_TEST_SUITE_P(
     Places, InterruptedDownload,
-    ::testing::Combine(
-        ::testing::Values(Interruption{"first_block",
-                                       [](JobRig& r) { fault(r, FrameType::S2, 1, ScriptedKeyboard::Fault::CE); },
-                                       false},
-                          Interruption{"block_1", [](JobRig& r) { fault(r, FrameType::S2, 2); }, false},
-                          Interruption{"block_21", [](JobRig& r) { fault(r, FrameType::S2, 22); }, false},
-                          Interruption{"mid_image", [](JobRig& r) { fault(r, FrameType::S2, 2049); }, false},
-                          Interruption{"last_block",
-                                       [](JobRig& r) { fault(r, FrameType::S2, 4096, ScriptedKeyboard::Fault::CE); },
-                                       false},
-                          Interruption{"end_of_data", [](JobRig& r) { fault(r, FrameType::S8, 1); },
-                                       true},
-                          Interruption{"keyboard_silent",
-                                       [](JobRig& r) {
-                                           r.listener.onProgress = [&r](const BlockProgress& p) {
-                                               if (p.phase == TransferPhase::Write && p.done == 3000)
-                                                   for (auto type : {FrameType::S2, FrameType::S8, FrameType::T0})
-                                                       r.keyboard.silentFor.insert(type);
-                                           };
-                                       },
-                                       false}),
-        ::testing::Bool()),
+    ::testing::
+        Combine(
+            ::testing::Values(
+                Interruption{"first_block",
+                             [](JobRig& r) { fault(r, FrameType::S2, 1, ScriptedKeyboard::Fault::CE); },
+                             false},
+                Interruption{"block_1", [](JobRig& r) { fault(r, FrameType::S2, 2); }, false},
+                Interruption{"block_21", [](JobRig& r) { fault(r, FrameType::S2, 22); }, false},
+                Interruption{"mid_image", [](JobRig& r) { fault(r, FrameType::S2, 2049); }, false},
+                Interruption{"last_block",
+                             [](JobRig& r) { fault(r, FrameType::S2, 4096, ScriptedKeyboard::Fault::CE); },
+                             false},
+                Interruption{"end_of_data", [](JobRig& r) { fault(r, FrameType::S8, 1); }, true},
+                Interruption{
+                    "keyboard_silent",
+                    [](JobRig& r) {
+                        r.listener.onProgress = [&r](const BlockProgress& p) {
+                            if (p.phase == TransferPhase::Write && p.done == 3000)
+                                for (auto type : {FrameType::S2, FrameType::S8, FrameType::T0})
+                                    r.keyboard.silentFor.insert(type);
+                        };
+                    },
+                    false}),
+            ::testing::Bool()),
     [](const ::testing::TestParamInfo<std::tuple<Interruption, bool>>& info) {
-        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_backup" : "_no_backup");
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) ? "_backup" : "_no_backup");
     });
 
 // Whatever the plan, a read-back whose script menus read erased is never merged.

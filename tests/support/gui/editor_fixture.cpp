@@ -1,4 +1,4 @@
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "templates/template_catalogue.h"

@@ -96,7 +96,8 @@ TEST_F(DownloadInspectionTest, ReadsLinearAddressesWhateverTheBootloader)
         for (const auto& frame : keyboard.frames) {
             // The last block (linear 0xFFF0) is the one linear read in that window.
             constexpr std::uint32_t kLastBlockAddress = 0xFFF0;
-            if (frame.type == serial::frames::FrameType::T0 && (frame.address & 0xFFFFu) != kLastBlockAddress) {
+            if (frame.type == serial::frames::FrameType::T0 &&
+                (frame.address & 0xFFFFu) != kLastBlockAddress) {
                 EXPECT_EQ(frame.address & 0x8000u, 0u)
                     << label << ": a paged address lies in the 0x8000 window";
             }

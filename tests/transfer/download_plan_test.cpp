@@ -3,8 +3,8 @@
 // unchanged, and how a verification names a difference.
 
 #include "document/source_slot.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 #include "transfer/download_plan.h"
 
 #include <gtest/gtest.h>

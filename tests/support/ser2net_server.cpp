@@ -1,30 +1,19 @@
-#include "ser2net_process.h"
-
-#include <gtest/gtest.h>
+#include "support/ser2net_server.h"
 
 #include <arpa/inet.h>
-#include <chrono>
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sstream>
 #include <sys/socket.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
-extern char** environ;
-
-namespace tarvo::cli::test {
+namespace tarvo::test {
 
 namespace {
 
 constexpr const char* kSer2Net = "/usr/sbin/ser2net";
 constexpr int kListenWaitMs = 10000;
-constexpr int kListenPollMs = 20;
 constexpr const char* kTcpListenState = "0A";
 
 // Whether something listens on 127.0.0.1:port, from the kernel's table
@@ -93,39 +82,14 @@ bool Ser2NetServer::start(const std::string& device, bool rfc2217)
                           << "    chardelay: false\n";
     // -n: in the foreground; -u: no UUCP lock files; -P: its own pid file.
     std::vector<std::string> args = {kSer2Net, "-n", "-u", "-c", config, "-P", m_directory + "/ser2net.pid"};
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const std::string outPath = m_directory + "/ser2net.out";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
-    const int rc = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
-        m_pid = 0;
+    if (!m_process.start(args, m_directory + "/ser2net.out"))
         return false;
-    }
-    for (int waited = 0; waited < kListenWaitMs; waited += kListenPollMs) {
-        if (listening(m_port))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(kListenPollMs));
-    }
-    return false;
+    return waitUntil([&] { return listening(m_port); }, kListenWaitMs);
 }
 
 void Ser2NetServer::stop()
 {
-    if (m_pid <= 0)
-        return;
-    kill(m_pid, SIGTERM);
-    int status = 0;
-    waitpid(m_pid, &status, 0);
-    m_pid = 0;
+    m_process.stop();
 }
 
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -3,10 +3,11 @@
 // Debian's ser2net with an RFC 2217 accepter on 127.0.0.1 at a free port, in
 // front of a device (the simulator's pseudo-terminal).
 
-#include <string>
-#include <sys/types.h>
+#include "support/child_process.h"
 
-namespace tarvo::cli::test {
+#include <string>
+
+namespace tarvo::test {
 
 class Ser2NetServer {
 public:
@@ -31,7 +32,7 @@ public:
 private:
     std::string m_directory;
     int m_port = 0;
-    pid_t m_pid = 0;
+    ChildProcess m_process;
 };
 
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -2,9 +2,7 @@
 // each stage's failure gives, a cancel at every stage (also while the slot
 // choice is unanswered), and the line speed it probes first.
 
-#include "document_test_support.h"
-#include "job_rig.h"
-#include "transfer/download_job.h"
+#include "download_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +17,9 @@ using serial::frames::FrameType;
 using testing::JobRig;
 using testing::ScriptedKeyboard;
 
-constexpr int kLanguage = 9;
+using testing::DownloadRig;
+using testing::kLanguage;
+using testing::TemplateTables;
 constexpr int kBlocks = 4096;
 
 class FailingSaver final : public DocumentSaver {
@@ -34,28 +34,13 @@ public:
     int saves = 0;
 };
 
-class FixedTables final : public TableSource {
+class DownloadJobTest : public ::testing::Test, public DownloadRig {
 public:
-    bool ready(std::string&) override { return true; }
-    templates::TemplateBuildResult build(int) override
+    DownloadJobTest() : DownloadRig(2)
     {
-        templates::TemplateBuildResult result;
-        result.ok = true;
-        result.tables.push_back(document::test::makeTable(1, kLanguage));
-        return result;
-    }
-};
-
-class DownloadJobTest : public ::testing::Test, public JobRig {
-public:
-    DownloadJobTest()
-    {
-        keyboard.replyDelayMs = 2;
         keyboardTable = document::test::makeTable(1, kLanguage);
-        keyboard.flash[0] = document::test::imageOf(*keyboardTable);
-        document::TableList tables;
-        tables.push_back(document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch"));
-        doc = document::test::makeDocument(pool, std::move(tables));
+        putKeyboardTable(*keyboardTable);
+        doc = deutschDocument();
         listener.onChoice = [this] { job->chooseSlots(slots); };
         listener.onQuestion = [this] { job->answerCancel(answerYes); };
     }
@@ -80,7 +65,6 @@ public:
 
     bool keyboardWasWritten() const { return keyboard.blockWrites[0] == kBlocks; }
 
-    document::DocumentNumberPool pool;
     std::unique_ptr<model::CS1_LangTable> keyboardTable;
     std::unique_ptr<document::CS1_Doc> doc;
     std::unique_ptr<DownloadJob> job;
@@ -143,7 +127,7 @@ TEST_P(DownloadJobFailure, EndsWithTheStatusAndMessageOfTheStage)
     DownloadJobSetup setup;
     setup.verify = true;
     FailingSaver saver;
-    FixedTables tables;
+    TemplateTables tables;
     if (std::string(failure.name) == "backup") {
         setup.request.backup = true;
         setup.backupSaver = &saver;
@@ -355,7 +339,7 @@ TEST_F(DownloadJobTest, SafeguardsGivenWithTheChoiceDecideReadBackVerifyAndBacku
     listener = {};
     keyboard.erases[0] = 0;
     FailingSaver saver;
-    FixedTables tables;
+    TemplateTables tables;
     DownloadJobSetup setup;
     setup.backupTables = &tables;
     listener.onChoice = [this, &saver] {

@@ -1,8 +1,8 @@
 // The import job: the chosen slots read into a new document that is saved
 // only when every slot came in whole; its failures and cancels.
 
-#include "document_test_support.h"
 #include "job_rig.h"
+#include "support/document_builders.h"
 #include "transfer/import_job.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,6 @@
-#include "document_test_support.h"
+#include "support/document_builders.h"
 
 #include "model/lang_table_layout.h"
-
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace tarvo::document::test {
 
@@ -77,35 +73,6 @@ std::unique_ptr<CS1_Doc> makeDocument(DocumentNumberPool& pool, TableList tables
 std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table)
 {
     return {table.image().begin(), table.image().end()};
-}
-
-TempDir::TempDir()
-{
-    std::random_device device;
-    m_path = std::filesystem::temp_directory_path() / ("tarvo-doc-test-" + std::to_string(device()));
-    std::filesystem::create_directories(m_path);
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ec;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(m_path, ec);
-}
-
-std::string TempDir::write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
-{
-    const std::string path = file(name);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
-
-std::vector<std::uint8_t> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace tarvo::document::test

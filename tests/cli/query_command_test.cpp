@@ -2,6 +2,8 @@
 // speeds, both address modes, and empty, blank and present slots.
 
 #include "model/keyboard_fonts.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,48 +13,16 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <array>
-#include <chrono>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <signal.h>
-#include <spawn.h>
+#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
-namespace fs = std::filesystem;
+using tarvo::test::kSlotBytes;
+constexpr int kSlots = tarvo::test::kFlashSlots;
 
-constexpr std::size_t kSlotBytes = 65536;
-constexpr int kSlots = 13;
-
-struct CommandResult {
-    int status = -1;
-    std::string out;
-};
-
-CommandResult runCommand(const std::string& command)
-{
-    CommandResult result;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer;
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
+using tarvo::test::RunResult;
 
 // A slot image head: schema 3, the name in font 1, firmware version 1.94.
 void writeTable(std::vector<std::uint8_t>& flash, int slot, const std::u16string& name, int languageId)
@@ -101,65 +71,26 @@ class QueryCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / ("tarvo_query_" + std::to_string(getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
         // Slot 1 holds a table, slot 2 is zeroed (empty), slot 3 holds a table, the rest are erased.
         std::vector<std::uint8_t> flash(kSlots * kSlotBytes, 0xFF);
         writeTable(flash, 0, u"English", 1);
         std::fill(flash.begin() + kSlotBytes, flash.begin() + 2 * kSlotBytes, 0x00);
         writeTable(flash, 2, u"Svenska", 46);
-        std::ofstream(m_dir / "flash.bin", std::ios::binary)
-            .write(reinterpret_cast<const char*>(flash.data()), static_cast<std::streamsize>(flash.size()));
+        tarvo::test::writeBytes(m_sim.flashPath(), flash);
     }
 
-    void TearDown() override
+    bool startSimulator(const std::vector<std::string>& options) { return m_sim.start(options); }
+    // tarvo query on the simulator with the extra options (separated by spaces).
+    RunResult query(const std::string& extra = " --json")
     {
-        if (m_sim > 0) {
-            kill(m_sim, SIGTERM);
-            int status = 0;
-            waitpid(m_sim, &status, 0);
-        }
-        fs::remove_all(m_dir);
+        std::vector<std::string> args = {"query", "--port", m_sim.link()};
+        std::istringstream words(extra);
+        for (std::string word; words >> word;)
+            args.push_back(word);
+        return tarvo::test::runTarvo(args);
     }
 
-    bool startSimulator(std::vector<std::string> options)
-    {
-        std::vector<std::string> args = {TARVO_BIN_DIR "/tarvo-kbdsim", "--link", link(), "--flash",
-                                         (m_dir / "flash.bin").string()};
-        args.insert(args.end(), options.begin(), options.end());
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, (m_dir / "sim.out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int rc = posix_spawn(&m_sim, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) {
-            m_sim = 0;
-            return false;
-        }
-        // Generous: the simulator only has to create the pseudo-terminal.
-        for (int i = 0; i < 200; ++i) {
-            if (fs::exists(link()))
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-
-    std::string link() const { return (m_dir / "kbd").string(); }
-    CommandResult query(const std::string& extra = " --json")
-    {
-        return runCommand(std::string(TARVO_BIN_DIR "/tarvo query --port ") + link() + extra);
-    }
-
-    fs::path m_dir;
-    pid_t m_sim = 0;
+    tarvo::test::SimulatedKeyboard m_sim;
 };
 
 struct LineCase {
@@ -177,7 +108,7 @@ TEST_P(QueryCommandLine, ReportsIdentityAndEverySlot)
     const LineCase& c = GetParam();
     ASSERT_TRUE(startSimulator({"--baud", std::to_string(c.baud), "--bootloader", c.bootloader,
                                 "--generation", std::to_string(c.generation)}));
-    const CommandResult result = query();
+    const RunResult result = query();
     ASSERT_EQ(result.status, 0) << result.out;
     QJsonParseError error{};
     const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error).object();
@@ -214,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, QueryCommandLine,
 TEST_F(QueryCommand, HumanOutputShowsTheRowsAsTheDialogDoes)
 {
     ASSERT_TRUE(startSimulator({}));
-    const CommandResult result = query("");
+    const RunResult result = query("");
     ASSERT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("1  English"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("2  ( empty )"), std::string::npos);
@@ -235,10 +166,9 @@ TEST_F(QueryCommand, ColumnsLineUpWithWideNamesAndTwoDigitSlots)
     writeTwoByteTable(flash, 2, hangul, 18);
     writeTable(flash, 10, u"Svenska", 46);
     writeTwoByteTable(flash, 12, hangul.substr(0, 2), 19);
-    std::ofstream(m_dir / "flash.bin", std::ios::binary)
-        .write(reinterpret_cast<const char*>(flash.data()), static_cast<std::streamsize>(flash.size()));
+    tarvo::test::writeBytes(m_sim.flashPath(), flash);
     ASSERT_TRUE(startSimulator({}));
-    const CommandResult result = query("");
+    const RunResult result = query("");
     ASSERT_EQ(result.status, 0) << result.out;
 
     // "  " + description (26 columns) + " " + schema (10) + " " + font (12) + " " + version (11) + " ".
@@ -276,8 +206,8 @@ TEST_F(QueryCommand, KeyboardThatNeverAnswersGivesNoAnswer)
 
 TEST_F(QueryCommand, ComNumberOutOfRangeIsAUsageError)
 {
-    EXPECT_EQ(runCommand(TARVO_BIN_DIR "/tarvo query --port 17").status, 2);
-    EXPECT_EQ(runCommand(TARVO_BIN_DIR "/tarvo query").status, 2);
+    EXPECT_EQ(tarvo::test::runTarvo({"query", "--port", "17"}).status, 2);
+    EXPECT_EQ(tarvo::test::runTarvo({"query"}).status, 2);
 }
 
 } // namespace

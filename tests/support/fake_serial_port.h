@@ -4,8 +4,10 @@
 // (as bytes arrive from the event loop in the programs, never inside the
 // write that caused them). Replies can be split into chunks, withheld
 // (silence), mixed with noise; writes and opens can fail and the device can
-// vanish.
+// vanish. Every configuring call is logged in order, and applying the line
+// or the handshaking can be made to fail.
 
+#include "serial/comm_settings_tables.h"
 #include "serial/serial_port.h"
 
 #include <algorithm>
@@ -84,9 +86,15 @@ public:
     }
     // The line settings supportsLine refuses, as the platform does.
     bool refuseFourDataBitsAndOneAndHalfStop = true;
+    // "line" or "handshaking": applying it fails with failureText.
+    std::string failingApply;
+    std::u16string failureText = u"the device refused it";
 
     // --- What happened -----------------------------------------------------
     std::vector<Bytes> written;
+    // The configuring calls in order, one line each ("open 3",
+    // "line 19200,N,8,1", "handshaking 2", "rts 1", "dtr 0").
+    std::vector<std::string> calls;
     int openCount = 0;
     int openedPortNumber = 0;
     LineSettings line{};
@@ -101,6 +109,7 @@ public:
     bool open(int portNumber, const LineSettings& l, Handshaking h, bool r, bool d,
               std::u16string& error) override
     {
+        calls.push_back("open " + std::to_string(portNumber));
         if (!m_openFailure.empty()) {
             error = m_openFailure;
             return false;
@@ -134,19 +143,31 @@ public:
     }
     bool applyLine(const LineSettings& l, std::u16string& error) override
     {
-        if (!supportsLine(l, error))
+        calls.push_back("line " + narrow(settingsText(l)));
+        if (refused("line", error) || !supportsLine(l, error))
             return false;
         line = l;
         ++appliedLineCount;
         return true;
     }
-    bool applyHandshaking(Handshaking h, std::u16string&) override
+    bool applyHandshaking(Handshaking h, std::u16string& error) override
     {
+        calls.push_back("handshaking " + std::to_string(static_cast<int>(h)));
+        if (refused("handshaking", error))
+            return false;
         handshaking = h;
         return true;
     }
-    void setRts(bool on) override { rts = on; }
-    void setDtr(bool on) override { dtr = on; }
+    void setRts(bool on) override
+    {
+        calls.push_back(on ? "rts 1" : "rts 0");
+        rts = on;
+    }
+    void setDtr(bool on) override
+    {
+        calls.push_back(on ? "dtr 1" : "dtr 0");
+        dtr = on;
+    }
     bool write(std::span<const std::uint8_t> bytes, std::u16string& error) override
     {
         if (!m_open || m_failWrites) {
@@ -181,6 +202,16 @@ public:
     std::string devicePath(int portNumber) const override { return "/dev/fake" + std::to_string(portNumber); }
 
 private:
+    bool refused(const std::string& kind, std::u16string& error) const
+    {
+        if (failingApply != kind)
+            return false;
+        error = failureText;
+        return true;
+    }
+    // The settings texts are ASCII.
+    static std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+
     Listener* m_listener = nullptr;
     bool m_open = false;
     bool m_failWrites = false;

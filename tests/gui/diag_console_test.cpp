@@ -7,7 +7,7 @@
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
 #include "serial/frames.h"
-#include "sim/sim_process.h"
+#include "support/simulated_keyboard.h"
 #include "transfer/query_session.h"
 #include "transfer/session_view.h"
 #include "ui/user_dialogs.h"

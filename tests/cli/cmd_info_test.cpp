@@ -1,5 +1,7 @@
 // tarvo info: the keys and values of --json, the menus, and damaged files.
-#include "document_commands_support.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <QJsonArray>
 
@@ -8,7 +10,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 // Offsets in a file written by this program: the document header is 64
@@ -167,4 +169,4 @@ TEST(CmdInfo, CommandsRefuseAPipeWithoutWaitingForAWriter)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -1,6 +1,8 @@
 // tarvo new: a document from the start directory's template, and the
 // refusal to replace a file without --force.
-#include "document_commands_support.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <QJsonArray>
 
@@ -8,7 +10,7 @@
 
 #include <filesystem>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 TEST(CmdNew, BuildsTheDocumentFromTheStartDirectorysTemplate)
@@ -65,4 +67,4 @@ TEST(CmdNew, FailuresLeaveNoFileAndSayWhy)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -1,6 +1,8 @@
 // tarvo set-entry: an edit as the menu editors make it, saved; refusals
 // leave the file as it was.
-#include "document_commands_support.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <QJsonArray>
 
@@ -9,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 QJsonObject entryOf(const RunResult& info, int table, int menu, int entry)
@@ -139,4 +141,4 @@ TEST_F(CmdSetEntry, LinesAloneKeepTheActionBytesAsStored)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -1,6 +1,8 @@
 // tarvo diff: exit 0 for equal documents, 1 with each difference printed
 // (entries decoded in their table's font), 2 for a file that cannot be read.
-#include "document_commands_support.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <QJsonArray>
 
@@ -8,7 +10,7 @@
 
 #include <filesystem>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 constexpr int kKoreanTable = 1;
@@ -94,4 +96,4 @@ TEST_F(DiffCommand, AMissingOrDamagedFileIsExitTwoWithTheDocumentMessage)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -2,7 +2,10 @@
 // and a missing port fail on their own while the others complete and
 // verify; the summary, the JSON events and the exit status say which.
 
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -194,12 +197,20 @@ TEST_F(MultiPortDownload, AKeyboardThatVanishesFailsAloneWithThePortStatus)
         },
         [&vanishing](pid_t) { vanishing.stop(); });
     EXPECT_EQ(run.status, kPortError) << run.err;
+    EXPECT_NE(run.err.find(vanishing.link()), std::string::npos) << run.err;
     const std::vector<QJsonObject> events = jsonLines(run.out);
     ASSERT_FALSE(events.empty());
     const QJsonArray ports = events.back()["ports"].toArray();
     ASSERT_EQ(ports.size(), kKeyboards);
     for (int i = 0; i < kKeyboards; ++i)
         EXPECT_EQ(ports[i].toObject()["status"].toInt(), i == kFaultyKeyboard ? kPortError : 0) << i;
+    std::vector<QJsonObject> own;
+    for (const auto& e : events)
+        if (e["port"].toString() == link)
+            own.push_back(e);
+    const std::string message = errorMessage(own);
+    EXPECT_NE(message.find("#1"), std::string::npos) << message;
+    EXPECT_NE(message.find("incomplete"), std::string::npos) << message;
 }
 
 TEST_F(MultiPortDownload, OneDeviceNamedTwiceIsAUsageError)
@@ -214,4 +225,4 @@ TEST_F(MultiPortDownload, OneDeviceNamedTwiceIsAUsageError)
 }
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

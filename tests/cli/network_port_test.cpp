@@ -3,8 +3,11 @@
 // leaves the slot as a direct download does, the server stopped during the
 // write, and the addresses where no RFC 2217 server answers.
 
-#include "ser2net_process.h"
-#include "sim_process.h"
+#include "support/ser2net_server.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvo::cli::test {
+namespace tarvo::test {
 namespace {
 
 constexpr int kSlot = 2;
@@ -139,4 +142,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, NetworkPortWithoutServer,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace tarvo::cli::test
+} // namespace tarvo::test

@@ -1,7 +1,7 @@
 // The archive encoding: string and count forms both ways, and the bounds the
 // reader keeps.
 #include "document/archive.h"
-#include "document_test_support.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 

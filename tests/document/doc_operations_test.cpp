@@ -4,8 +4,8 @@
 #include "document/doc.h"
 #include "document/entry_editor.h"
 #include "document/save_policy.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -344,9 +344,9 @@ TEST(DocOperations, FileSaveWritesNewDocumentsByTitleAndOpenedOnesOverTheirFile)
     auto asked = other->save("", scripts);
     EXPECT_TRUE(asked.needsConfirmation);
     EXPECT_FALSE(other->hasPath());
-    EXPECT_EQ(test::readFile(scripts + "/Tarvo1.tvo"), doc->serialize());
+    EXPECT_EQ(test::readBytes(scripts + "/Tarvo1.tvo"), doc->serialize());
     ASSERT_TRUE(other->save("", scripts, true).result.ok());
-    EXPECT_EQ(test::readFile(scripts + "/Tarvo1.tvo"), other->serialize());
+    EXPECT_EQ(test::readBytes(scripts + "/Tarvo1.tvo"), other->serialize());
 
     // An opened document goes back to its own file, whatever was browsed since.
     auto opened = openDocument(pool, scripts + "/Tarvo1.tvo", 0);
@@ -373,7 +373,7 @@ TEST(DocOperations, FileSaveNeverReplacesAReadOnlyFileAndOffersSaveAs)
     first->setTitle(u"Plan");
     ASSERT_TRUE(first->save("", scripts).result.ok());
     const std::string path = scripts + "/Plan.tvo";
-    const auto bytes = test::readFile(path);
+    const auto bytes = test::readBytes(path);
 
     for (const mode_t mode : {mode_t(0444), mode_t(0464)}) {
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
@@ -396,7 +396,7 @@ TEST(DocOperations, FileSaveNeverReplacesAReadOnlyFileAndOffersSaveAs)
         EXPECT_FALSE(fresh->hasPath());
         EXPECT_EQ(fresh->saveAs(path).status, DocStatus::ReadOnly);
 
-        EXPECT_EQ(test::readFile(path), bytes);
+        EXPECT_EQ(test::readBytes(path), bytes);
         struct stat st {};
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, mode);

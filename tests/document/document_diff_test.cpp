@@ -2,8 +2,8 @@
 // removed tables, header fields, and script-menu entries decoded in each
 // table's font (two-byte font 5 included).
 #include "compare/document_diff.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 

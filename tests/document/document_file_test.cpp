@@ -3,8 +3,8 @@
 #include "document/doc.h"
 #include "document/doc_texts.h"
 #include "document/table_record.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 
 using test::Bytes;
 using test::makeTable;
-using test::readFile;
+using test::readBytes;
 using test::TempDir;
 
 std::vector<std::uint8_t> recordOf(const model::CS1_LangTable& t)
@@ -144,14 +144,14 @@ TEST(DocumentFile, NewSaveOpenSaveOpenSaveGivesTheFirstBytesAgain)
     doc->table(0).menuEntryInfo().find(model::menuEntryKey(80, 3))->edited = 1;
     ASSERT_TRUE(doc->saveToPath(dir.file("1.tvo"), true).ok());
     auto opened = openDocument(pool, dir.file("1.tvo"), 0);
-    ASSERT_TRUE(opened.doc) << test::readFile(dir.file("1.tvo")).size();
+    ASSERT_TRUE(opened.doc) << test::readBytes(dir.file("1.tvo")).size();
     ASSERT_TRUE(opened.doc->saveToPath(dir.file("2.tvo"), true).ok());
     auto again = openDocument(pool, dir.file("2.tvo"), 0);
     ASSERT_TRUE(again.doc);
     ASSERT_TRUE(again.doc->saveToPath(dir.file("3.tvo"), true).ok());
-    const auto first = readFile(dir.file("1.tvo"));
-    EXPECT_EQ(readFile(dir.file("3.tvo")), first);
-    EXPECT_EQ(readFile(dir.file("2.tvo")).size(), first.size());
+    const auto first = readBytes(dir.file("1.tvo"));
+    EXPECT_EQ(readBytes(dir.file("3.tvo")), first);
+    EXPECT_EQ(readBytes(dir.file("2.tvo")).size(), first.size());
     EXPECT_EQ(again.doc->commSettings(), distinctSettings());
     EXPECT_EQ(again.doc->tableCount(), 2u);
     EXPECT_EQ(test::imageOf(again.doc->table(1)), test::imageOf(doc->table(1)));
@@ -189,7 +189,7 @@ TEST(DocumentFile, SchemasOneAndTwoOpenAndSaveAsThree)
         EXPECT_EQ(opened.doc->table(0).firmwareMajor(), expectedMemberMajor);
         EXPECT_EQ(opened.doc->serverPath(), u"x.hvd");
         ASSERT_TRUE(opened.doc->saveToPath(dir.file("new.tvo"), true).ok());
-        const auto saved = readFile(dir.file("new.tvo"));
+        const auto saved = readBytes(dir.file("new.tvo"));
         ASSERT_GE(saved.size(), 84u);
         EXPECT_EQ(saved[0], 3);
         // Font, language identifier, empty string, then firmware as the members hold it.
@@ -318,7 +318,7 @@ TEST(DocumentFile, EveryTruncationIsRefusedAsDamaged)
     auto opened = openDocument(pool, path, 0);
     EXPECT_FALSE(opened.doc);
     EXPECT_EQ(opened.result.path, path);
-    EXPECT_EQ(readFile(path).size(), full.size() - 1);
+    EXPECT_EQ(readBytes(path).size(), full.size() - 1);
 }
 
 TEST(DocumentFile, ForeignFilesAreRefusedWithOneClearReason)
@@ -440,7 +440,7 @@ TEST(DocumentFile, AFailedSaveLeavesTheExistingFileUntouched)
     const auto path = dir.write("keep.tvo", {1, 2, 3});
     const DocResult refused = doc->saveToPath(path, true, io::Overwrite::Refuse);
     EXPECT_EQ(refused.status, DocStatus::WriteFailed);
-    EXPECT_EQ(readFile(path), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(readBytes(path), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_FALSE(doc->hasPath());
     const DocResult intoMissingFolder = doc->saveToPath(dir.file("no/such/folder.tvo"), true);
     EXPECT_EQ(intoMissingFolder.status, DocStatus::WriteFailed);

@@ -2,8 +2,8 @@
 // refuse.
 #include "document/entry_editor.h"
 #include "document/menu_entry_rules.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "document/keyboard_document.h"
 #include "document/source_slot.h"
 #include "document/table_record.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 

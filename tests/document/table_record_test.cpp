@@ -1,8 +1,8 @@
 // The table record: exact bytes (map order included), the forms of older
 // schemas, the edited entries in the spare values list, and damaged records.
 #include "document/table_record.h"
-#include "document_test_support.h"
 #include "model/lang_table_layout.h"
+#include "support/document_builders.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 
 #include "export/table_dump.h"
 #include "model/lang_table.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -20,20 +21,7 @@ namespace dumptest {
 
 namespace fs = std::filesystem;
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/tarvo-export-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-    std::size_t entries() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
-    }
-};
+using ::tarvo::test::TempDir;
 
 inline std::string slurp(const std::string& p)
 {

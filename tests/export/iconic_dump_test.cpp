@@ -203,9 +203,9 @@ TEST(IconicDump, AFontPathThatIsAFolderIsReported)
 {
     TempDir dir;
     std::string text;
-    const DumpResult result = buildDump({}, iconicRequest(dir.path.string(), {}), text);
+    const DumpResult result = buildDump({}, iconicRequest(dir.path().string(), {}), text);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(dir.path.string() + ": is a directory"), std::string::npos)
+    EXPECT_NE(result.message.find(dir.path().string() + ": is a directory"), std::string::npos)
         << result.message;
 }
 
@@ -214,7 +214,7 @@ TEST(IconicDump, WithoutAFontPathTheCurrentDirectoryIsSearched)
     TempDir dir;
     spit(dir.file("Iconic_font.FT"), fontFile(2));
     const auto previous = fs::current_path();
-    fs::current_path(dir.path);
+    fs::current_path(dir.path());
     std::string text;
     const DumpResult found = buildDump({}, iconicRequest("", {}), text);
     fs::remove(dir.file("Iconic_font.FT"));

@@ -7,7 +7,7 @@
 #include "fuzz_check.h"
 #include "model/lang_table.h"
 #include "serial/bp_protocol.h"
-#include "serial/fake_serial_port.h"
+#include "support/fake_serial_port.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // selected table's characters ten a row and types a clicked one into the
 // focused keyboard-font edit as the user's edit.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "model/char_set_service.h"

@@ -1,7 +1,7 @@
 // The COM port commands in the main window: where they are, and what
 // "&Configure COM Port..." changes with and without an active document.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "app/zodar.h"
 #include "document/doc.h"

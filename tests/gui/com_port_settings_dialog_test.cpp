@@ -2,7 +2,7 @@
 // its values written to the port in the port's order and stopping at the
 // first failure, and the port's values read at its start.
 
-#include "com_port_recording_port.h"
+#include "support/fake_serial_port.h"
 
 #include "serial/comm_port.h"
 #include "ui/com_port_settings_dialog.h"
@@ -16,10 +16,20 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 using namespace tarvo;
 using tarvo::ui::ComPortSettingsDialog;
 using tarvo::ui::UserDialogs;
-using tarvo::ui::test::RecordingSerialPort;
+using Calls = std::vector<std::string>;
+
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -88,7 +98,8 @@ TEST_F(ComPortSettingsDialogTest, OutOfRangeValuesAreRefusedWithTheirBoundsAndNe
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.edit) + " = " + c.typed.toStdString());
         UserDialogs::reset();
-        RecordingSerialPort device;
+        serial::testing::FakeSerialPort device;
+        device.refuseFourDataBitsAndOneAndHalfStop = false;
         serial::CCommPort port(device);
         ASSERT_TRUE(port.setPortOpen(true));
         device.calls.clear();
@@ -102,7 +113,7 @@ TEST_F(ComPortSettingsDialogTest, OutOfRangeValuesAreRefusedWithTheirBoundsAndNe
 
         EXPECT_EQ(messages(), QStringList{c.message});
         EXPECT_NE(dialog.result(), QDialog::Accepted);
-        EXPECT_TRUE(device.calls.isEmpty()) << device.calls.join(QLatin1Char(';')).toStdString();
+        EXPECT_TRUE(device.calls.empty()) << device.calls.front();
         EXPECT_EQ(record, before);
         EXPECT_EQ(field<QLineEdit>(dialog, c.edit)->selectedText(), c.typed);
     }
@@ -135,7 +146,8 @@ TEST_F(ComPortSettingsDialogTest, SeveralBadValuesReportTheFirstInTheDialogsOrde
 
 TEST_F(ComPortSettingsDialogTest, AnOpenPortGetsTheLineThenHandshakingThenTheModemLines)
 {
-    RecordingSerialPort device;
+    serial::testing::FakeSerialPort device;
+    device.refuseFourDataBitsAndOneAndHalfStop = false;
     serial::CCommPort port(device);
     ASSERT_TRUE(port.configure(serial::CommSettings::forDocument(0)));
     ASSERT_TRUE(port.setPortOpen(true));
@@ -154,8 +166,7 @@ TEST_F(ComPortSettingsDialogTest, AnOpenPortGetsTheLineThenHandshakingThenTheMod
 
     EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(device.calls, (QStringList{QStringLiteral("line 57600,E,8,1"), QStringLiteral("handshaking 1"),
-                                         QStringLiteral("rts 0"), QStringLiteral("dtr 1")}));
+    EXPECT_EQ(device.calls, (Calls{"line 57600,E,8,1", "handshaking 1", "rts 0", "dtr 1"}));
     serial::CommSettings back;
     ASSERT_TRUE(port.readSettings(back));
     EXPECT_EQ(back.portIndex, 0);
@@ -170,25 +181,24 @@ TEST_F(ComPortSettingsDialogTest, AWriteFailureStopsTheRestAndKeepsTheDialogOpen
     struct Case {
         const char* failing;
         QString message;
-        QStringList calls;
+        Calls calls;
     };
     const Case cases[] = {
         {"line",
          failureText("general settings (Baud, Parity, Data Bits, and Stop Bits)."),
-         {QStringLiteral("line 19200,N,8,1")}},
-        {"handshaking",
-         failureText("Handshaking value."),
-         {QStringLiteral("line 19200,N,8,1"), QStringLiteral("handshaking 3")}},
+         {"line 19200,N,8,1"}},
+        {"handshaking", failureText("Handshaking value."), {"line 19200,N,8,1", "handshaking 3"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failing);
         UserDialogs::reset();
-        RecordingSerialPort device;
+        serial::testing::FakeSerialPort device;
+        device.refuseFourDataBitsAndOneAndHalfStop = false;
         serial::CCommPort port(device);
         ASSERT_TRUE(port.configure(serial::CommSettings::forDocument(0)));
         ASSERT_TRUE(port.setPortOpen(true));
         device.calls.clear();
-        device.failing = QLatin1String(c.failing);
+        device.failingApply = c.failing;
         serial::CommSettings record = serial::CommSettings::forDocument(0);
         const serial::CommSettings before = record;
         ComPortSettingsDialog dialog(record, &port);
@@ -204,7 +214,8 @@ TEST_F(ComPortSettingsDialogTest, AWriteFailureStopsTheRestAndKeepsTheDialogOpen
 
 TEST_F(ComPortSettingsDialogTest, AClosedPortTakesThePortNumberAndBufferSizes)
 {
-    RecordingSerialPort device;
+    serial::testing::FakeSerialPort device;
+    device.refuseFourDataBitsAndOneAndHalfStop = false;
     serial::CCommPort port(device);
     serial::CommSettings record = serial::CommSettings::forDocument(0);
     ComPortSettingsDialog dialog(record, &port);
@@ -215,7 +226,7 @@ TEST_F(ComPortSettingsDialogTest, AClosedPortTakesThePortNumberAndBufferSizes)
     dialog.accept();
 
     ASSERT_EQ(dialog.result(), QDialog::Accepted) << messages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(device.calls.isEmpty()); // a closed device is configured when it opens
+    EXPECT_TRUE(device.calls.empty()); // a closed device is configured when it opens
     serial::CommSettings back;
     ASSERT_TRUE(port.readSettings(back));
     EXPECT_EQ(back, record);
@@ -223,12 +234,13 @@ TEST_F(ComPortSettingsDialogTest, AClosedPortTakesThePortNumberAndBufferSizes)
     EXPECT_EQ(back.inBufferSize, 2048);
     EXPECT_EQ(back.outBufferSize, 256);
     ASSERT_TRUE(port.setPortOpen(true));
-    EXPECT_EQ(device.calls, QStringList{QStringLiteral("open 5")});
+    EXPECT_EQ(device.calls, Calls{"open 5"});
 }
 
 TEST_F(ComPortSettingsDialogTest, StartsFromThePortsOwnValues)
 {
-    RecordingSerialPort device;
+    serial::testing::FakeSerialPort device;
+    device.refuseFourDataBitsAndOneAndHalfStop = false;
     serial::CCommPort port(device);
     serial::CommSettings onPort = serial::CommSettings::forDocument(9);
     onPort.baudIndex = serial::kBaudIndex57600;

@@ -123,7 +123,7 @@ TEST_F(ComPortSetupDialogTest, APseudoTerminalNamedByTheEnvironmentIsListedBesid
     const int item = devices(dialog)->findData(pty.path());
     ASSERT_GE(item, 0);
     devices(dialog)->setCurrentIndex(item);
-    emit devices(dialog)->activated(item);
+    Q_EMIT devices(dialog)->activated(item);
     EXPECT_EQ(ports(dialog)->itemText(5), QStringLiteral("COM6 (%1)").arg(pty.path()));
     dialog.accept();
 

@@ -7,7 +7,7 @@
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
 #include "serial/frames.h"
-#include "sim/sim_process.h"
+#include "support/simulated_keyboard.h"
 #include "transfer/query_session.h"
 #include "transfer/session_view.h"
 #include "ui/user_dialogs.h"
@@ -73,7 +73,7 @@ protected:
         ui::UserDialogs::reset();
         m_sim.writeErasedFlash();
         ASSERT_TRUE(m_sim.start({}));
-        const std::string link = m_sim.linkPath();
+        const std::string link = m_sim.link();
         m_device = std::make_unique<platform::QtSerialPort>([link](int) { return link; });
         m_port = std::make_unique<serial::CCommPort>(*m_device);
         m_port->setEventReceiver(&m_owner, [this](serial::CommEventCode) { ++m_ownerEvents; });
@@ -86,7 +86,7 @@ protected:
         ui::UserDialogs::reset();
     }
 
-    sim::testing::SimProcess m_sim{"diag_console"};
+    ::tarvo::test::SimulatedKeyboard m_sim;
     std::unique_ptr<platform::QtSerialPort> m_device;
     std::unique_ptr<serial::CCommPort> m_port;
     int m_owner = 0;

@@ -4,21 +4,19 @@
 
 #include "diagnostics/dump_dialog.h"
 #include "document/doc.h"
-#include "editor_fixture.h"
 #include "model/lang_table_layout.h"
+#include "support/gui/editor_fixture.h"
+#include "support/tarvo_run.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 
 namespace tarvo::diagnostics {
 namespace {
 
 using app::test::EditorFixture;
-
-constexpr int kProcessWaitMs = 60000;
 
 QByteArray contents(const QString& path)
 {
@@ -42,13 +40,10 @@ protected:
     // `tarvo dump` on the saved document; its exit status.
     int runCli(const QStringList& arguments)
     {
-        QProcess tarvo;
-        tarvo.setWorkingDirectory(path(QStringLiteral("start")));
-        tarvo.start(QStringLiteral(TARVO_BIN_DIR "/tarvo"),
-                    QStringList{QStringLiteral("dump"), m_document} + arguments);
-        if (!tarvo.waitForFinished(kProcessWaitMs))
-            return -1;
-        return tarvo.exitCode();
+        std::vector<std::string> args = {"dump", m_document.toStdString()};
+        for (const QString& a : arguments)
+            args.push_back(a.toStdString());
+        return tarvo::test::runTarvo(args, path(QStringLiteral("start")).toStdString()).status;
     }
 
     QString m_document;

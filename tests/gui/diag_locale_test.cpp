@@ -4,7 +4,7 @@
 #include "diagnostics/locale_dialogs.h"
 #include "diagnostics/locale_table.h"
 #include "document/archive_code_page.h"
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "diagnostics/template_dialogs.h"
 #include "diagnostics/unicode_input_dialog.h"
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 #include "templates/template_catalogue.h"
 #include "ui/keyboard_font_edit.h"
 

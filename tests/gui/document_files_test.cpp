@@ -1,7 +1,7 @@
 // Documents and files: opening damaged files, saving, the document limit,
 // the save prompts, recent files and File Properties.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "app/app_texts.h"
 #include "document/doc.h"
@@ -334,7 +334,8 @@ TEST_F(EditorFixture, ANameThatIsNotUtf8OpensAndSavesUnderItsOwnBytes)
     const std::vector<std::uint8_t> wanted = window->document().serialize();
     std::ifstream in(name, std::ios::binary);
     EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), wanted);
-    EXPECT_FALSE(std::filesystem::exists(QFile::encodeName(path(QStringLiteral("caf\uFFFD.tvo"))).toStdString()))
+    EXPECT_FALSE(
+        std::filesystem::exists(QFile::encodeName(path(QStringLiteral("caf\uFFFD.tvo"))).toStdString()))
         << "no copy under the name's text form";
 }
 

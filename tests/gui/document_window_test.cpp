@@ -1,7 +1,7 @@
 // The document window: the tree of a new document, node keys, selection,
 // table moves and the command enablers.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "model/lang_table.h"
@@ -59,21 +59,6 @@ protected:
         return labels;
     }
 };
-
-TEST(NodeKey, FieldsPackIntoTheirBits)
-{
-    EXPECT_EQ(packNodeKey(1, 0, 0), 1u << 27);
-    EXPECT_EQ(packNodeKey(9, 3, 95), (9u << 27) | (3u << 17) | 95u);
-    EXPECT_EQ(packNodeKey(5, 1023, 0), (5u << 27) | (1023u << 17));
-    const ui::NodeKey key = ui::unpackNodeKey(packNodeKey(8, 700, 80));
-    EXPECT_EQ(key.kind, 8);
-    EXPECT_EQ(key.tableIndex, 700);
-    EXPECT_EQ(key.menu, 80);
-    EXPECT_EQ(ui::kindForMenu(80), ui::kNodeMainMenu);
-    EXPECT_EQ(ui::kindForMenu(81), ui::kNodeSubMenu);
-    EXPECT_EQ(ui::kindForMenu(95), ui::kNodeSubMenu);
-    EXPECT_EQ(ui::kindForMenu(79), std::nullopt);
-}
 
 TEST_F(DocumentWindowTest, NewDocumentShowsEveryTableAndNamedScriptMenu)
 {

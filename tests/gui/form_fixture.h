@@ -3,7 +3,7 @@
 // font 1, 3 font 2, 4 font 5), prepared through the core before it is
 // opened, and helpers to reach the script menu form of a node.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "ui/form_menu_ccl.h"

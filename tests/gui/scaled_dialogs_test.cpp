@@ -1,11 +1,11 @@
 // Every dialog at 200 % on a small screen: it fits the screen's free area
 // and its buttons can be reached.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
-#include "com_port_recording_port.h"
 #include "model/language_characters.h"
 #include "serial/comm_port.h"
+#include "support/fake_serial_port.h"
 #include "ui/char_entry_dialog.h"
 #include "ui/characters_display.h"
 #include "ui/com_port_settings_dialog.h"
@@ -66,7 +66,7 @@ TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
     ASSERT_DOUBLE_EQ(qApp->devicePixelRatio(), 2.0);
     ASSERT_TRUE(start());
     const ui::UiFonts fonts{QFont(), QFont(), QFont()};
-    ui::test::RecordingSerialPort device;
+    serial::testing::FakeSerialPort device;
     serial::CCommPort port(device);
     serial::CommSettings settings;
     QWidget anchor;

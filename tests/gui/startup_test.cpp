@@ -1,7 +1,7 @@
 // Start-up: diagnostic mode and its menu, settings, locale, fonts and the
 // command line.
 
-#include "editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "app/app_texts.h"
 #include "app/command_line.h"

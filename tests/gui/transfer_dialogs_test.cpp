@@ -6,7 +6,11 @@
 // keyboard injects. The jobs' own rules are tested with the jobs.
 
 #include "form_fixture.h"
-#include "sim_process.h"
+#include "support/gui/dialog_answers.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include "app/transfer_commands.h"
 #include "document/doc.h"
@@ -38,8 +42,8 @@ namespace tarvo::app::test {
 
 namespace {
 
-using cli::test::Bytes;
-using cli::test::slotOf;
+using tarvo::test::Bytes;
+using tarvo::test::slotOf;
 namespace layout = model::layout;
 
 // The document's Deutsch table (index 1) goes into slot 2; slots 6-13 are blank.
@@ -53,42 +57,6 @@ constexpr std::uint8_t kKeyboardOnly = 0x5A;
 constexpr std::size_t kKeyboardOnlyByte = layout::kUserFunctionOffset + 4;
 constexpr int kPollMs = 50;
 constexpr int kKeepChoice = -1; // answerJob leaves the slot's list as the dialog filled it
-
-// Calls act once done() holds, checking every kPollMs from the loop.
-void whenReady(QObject* context, std::function<bool()> done, std::function<void()> act)
-{
-    auto* timer = new QTimer(context);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, done = std::move(done), act = std::move(act)] {
-        if (!done())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act();
-    });
-    timer->start(kPollMs);
-}
-
-// Calls act once with the dialog named objectName, when it is shown and
-// ready() holds: the test answers it as the user would.
-template <typename Dialog>
-void whenShown(QObject* context, const QString& objectName, std::function<bool(Dialog&)> ready,
-               std::function<void(Dialog&)> act)
-{
-    auto* timer = new QTimer(context);
-    QObject::connect(timer, &QTimer::timeout, context, [=] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(window);
-            if (dialog == nullptr || dialog->objectName() != objectName || !dialog->isVisible() ||
-                (ready && !ready(*dialog)))
-                continue;
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-            return;
-        }
-    });
-    timer->start(kPollMs);
-}
 
 // With TARVO_SHOT_DIR set, a picture of widget is saved there as xfer_<name>.png.
 void savePicture(QWidget& widget, const QString& name)
@@ -121,13 +89,13 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        m_factory = cli::test::factoryFlash(m_dir.file("factory.bin"));
-        ASSERT_EQ(m_factory.size(), cli::test::kSlotBytes * cli::test::kFlashSlots);
+        m_factory = tarvo::test::factoryFlash(m_dir.file("factory.bin"));
+        ASSERT_EQ(m_factory.size(), tarvo::test::kSlotBytes * tarvo::test::kFlashSlots);
         // A byte only the keyboard's table has: a download that merely
         // replaced the table would lose it.
         m_before = m_factory;
         slotOf(m_before, kSlot)[kKeyboardOnlyByte] ^= kKeyboardOnly;
-        cli::test::writeFlash(m_keyboard.flashPath(), m_before, true);
+        tarvo::test::writeFlash(m_keyboard.flashPath(), m_before, true);
         qputenv("TARVO_COM1", QByteArray::fromStdString(m_keyboard.link()));
     }
 
@@ -149,14 +117,14 @@ protected:
     QString openEditedDocument()
     {
         const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
-        EXPECT_EQ(cli::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-        EXPECT_EQ(cli::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
+        EXPECT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
+        EXPECT_EQ(tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
                                        std::to_string(kMenu), "--entry", std::to_string(kEditedEntry),
                                        "--lines", "A|B|C"},
                                       m_dir.path())
                       .status,
                   0);
-        m_documentImages = cli::test::documentImages(file);
+        m_documentImages = tarvo::test::documentImages(file);
         EXPECT_TRUE(frame().openDocumentFile(QString::fromStdString(file)));
         return QString::fromStdString(file);
     }
@@ -240,11 +208,11 @@ protected:
     Bytes flashNow()
     {
         m_keyboard.stop();
-        return cli::test::readBytes(m_keyboard.flashPath());
+        return tarvo::test::readBytes(m_keyboard.flashPath());
     }
 
-    cli::test::TempDir m_dir;
-    cli::test::SimulatedKeyboard m_keyboard{m_dir.path()};
+    tarvo::test::TempDir m_dir;
+    tarvo::test::SimulatedKeyboard m_keyboard{m_dir.path()};
     Bytes m_factory;
     Bytes m_before;
     std::vector<Bytes> m_documentImages;

@@ -8,8 +8,11 @@
 #include "templates/template_catalogue.h"
 #include "transfer/import_job.h"
 
-#include "editor_fixture.h"
-#include "sim_process.h"
+#include "support/gui/editor_fixture.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
+#include "support/temp_dir.h"
+#include "support/tool_documents.h"
 
 #include "platform/event_loop_host.h"
 #include "platform/line_speed_settings.h"
@@ -134,8 +137,8 @@ class TransferLineSpeed : public EditorFixture {};
 TEST_F(TransferLineSpeed, TheEditorPingsFirstAtTheSpeedThatLastAnsweredOnTheDevice)
 {
     constexpr int kBaud = 57600;
-    cli::test::TempDir dir;
-    cli::test::SimulatedKeyboard keyboard(dir.path());
+    tarvo::test::TempDir dir;
+    tarvo::test::SimulatedKeyboard keyboard(dir.path());
     ASSERT_TRUE(keyboard.start({"--baud", std::to_string(kBaud)}));
     qputenv("TARVO_COM1", QByteArray::fromStdString(keyboard.link()));
     platform::LineSpeedSettings().remember(keyboard.link(), kBaud);

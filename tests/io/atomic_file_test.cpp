@@ -1,5 +1,7 @@
 #include "io/atomic_file.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,19 +16,7 @@ using namespace tarvo::io;
 
 namespace {
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/tarvo-io-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::size_t entries() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
-    }
-};
+using tarvo::test::TempDir;
 
 std::string slurp(const fs::path& p)
 {
@@ -39,7 +29,7 @@ std::string slurp(const fs::path& p)
 TEST(AtomicFile, WritesAndReplacesLeavingNoTemporary)
 {
     TempDir dir;
-    const auto target = (dir.path / "a.tvo").string();
+    const auto target = (dir.path() / "a.tvo").string();
     const std::vector<std::uint8_t> one = {'o', 'n', 'e'};
     const std::vector<std::uint8_t> two = {'t', 'w', 'o', '!'};
     ASSERT_TRUE(writeFileAtomically(target, one).ok);
@@ -51,7 +41,7 @@ TEST(AtomicFile, WritesAndReplacesLeavingNoTemporary)
 TEST(AtomicFile, RefuseKeepsExistingFile)
 {
     TempDir dir;
-    const auto target = (dir.path / "a.tvo").string();
+    const auto target = (dir.path() / "a.tvo").string();
     const std::vector<std::uint8_t> one = {'o', 'n', 'e'};
     ASSERT_TRUE(writeFileAtomically(target, one).ok);
     const auto r = writeFileAtomically(target, std::vector<std::uint8_t>{'x'}, Overwrite::Refuse);
@@ -71,14 +61,14 @@ TEST(AtomicFile, DirectoriesAreRefusedBothWays)
 {
     TempDir dir;
     std::vector<std::uint8_t> out;
-    EXPECT_FALSE(readWholeFile(dir.path.string(), out).ok);
-    EXPECT_FALSE(writeFileAtomically(dir.path.string(), std::vector<std::uint8_t>{1}).ok);
+    EXPECT_FALSE(readWholeFile(dir.path().string(), out).ok);
+    EXPECT_FALSE(writeFileAtomically(dir.path().string(), std::vector<std::uint8_t>{1}).ok);
 }
 
 TEST(AtomicFile, ReadWholeFileRefusesOversizedFiles)
 {
     TempDir dir;
-    const auto target = (dir.path / "big").string();
+    const auto target = (dir.path() / "big").string();
     ASSERT_TRUE(writeFileAtomically(target, std::vector<std::uint8_t>(100, 7)).ok);
     std::vector<std::uint8_t> out;
     EXPECT_TRUE(readWholeFile(target, out).ok);
@@ -134,16 +124,16 @@ TEST(AtomicFile, LinksKeepNamingTheSavedFile)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        const auto [given, target] = c.make(dir.path);
+        const auto [given, target] = c.make(dir.path());
         const bool wasLink = fs::is_symlink(given);
-        const auto before = std::distance(fs::recursive_directory_iterator(dir.path), {});
+        const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
         const auto r = writeFileAtomically(given.string(), std::vector<std::uint8_t>{'n', 'e', 'w'});
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(slurp(target), "new");
         EXPECT_EQ(slurp(given), "new");
         EXPECT_EQ(fs::is_symlink(given), wasLink);
         EXPECT_TRUE(fs::equivalent(given, target));
-        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path), {}), before + c.filesCreated)
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before + c.filesCreated)
             << "no temporary file or old copy is left";
     }
 }
@@ -151,9 +141,9 @@ TEST(AtomicFile, LinksKeepNamingTheSavedFile)
 TEST(AtomicFile, ALoopOfLinksIsRefusedAndNothingIsCreated)
 {
     TempDir dir;
-    fs::create_symlink("b.tvo", dir.path / "a.tvo");
-    fs::create_symlink("a.tvo", dir.path / "b.tvo");
-    const auto r = writeFileAtomically((dir.path / "a.tvo").string(), std::vector<std::uint8_t>{1});
+    fs::create_symlink("b.tvo", dir.path() / "a.tvo");
+    fs::create_symlink("a.tvo", dir.path() / "b.tvo");
+    const auto r = writeFileAtomically((dir.path() / "a.tvo").string(), std::vector<std::uint8_t>{1});
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("a.tvo"), std::string::npos);
     EXPECT_EQ(dir.entries(), 2u);

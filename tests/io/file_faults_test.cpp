@@ -9,6 +9,8 @@
 #include "io/file_calls.h"
 #include "io/file_reader.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,19 +85,7 @@ public:
     ssize_t write(int, std::span<const std::uint8_t>) const override { return 0; }
 };
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/tarvo-faults-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::size_t entries() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path), {}));
-    }
-};
+using tarvo::test::TempDir;
 
 Bytes slurp(const fs::path& p)
 {
@@ -157,7 +147,7 @@ TEST(SaveFaults, AWriteFailingAfterAnyByteKeepsTheOriginalAndIsReported)
     constexpr std::size_t kSize = 2500;
     constexpr std::size_t kChunk = 256;
     TempDir dir;
-    const fs::path target = dir.path / "table.tvo";
+    const fs::path target = dir.path() / "table.tvo";
     const Bytes original = randomBytes(kSize / 2, 1);
     const Bytes replacement = randomBytes(kSize, 2);
     put(target, original);
@@ -185,8 +175,8 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
 {
     constexpr std::size_t kChunk = 128;
     TempDir dir;
-    const fs::path target = dir.path / "table.tvo";
-    const fs::path otherName = dir.path / "other.tvo";
+    const fs::path target = dir.path() / "table.tvo";
+    const fs::path otherName = dir.path() / "other.tvo";
     const Bytes original = randomBytes(700, 5);
     const Bytes replacement = randomBytes(1000, 6);
 
@@ -212,7 +202,7 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
         } else {
             const fs::path copy =
                 result.message.substr(kept + std::string("its old content is kept in ").size());
-            ASSERT_EQ(copy.parent_path(), dir.path);
+            ASSERT_EQ(copy.parent_path(), dir.path());
             ASSERT_EQ(slurp(copy), original);
             fs::remove(copy);
         }
@@ -227,7 +217,7 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
 TEST(SaveFaults, AFailedFirstSaveLeavesNoFileAndAStalledWriteFailsRatherThanSpins)
 {
     TempDir dir;
-    const fs::path target = dir.path / "new.tvo";
+    const fs::path target = dir.path() / "new.tvo";
     const Bytes bytes = randomBytes(1000, 3);
     for (std::size_t failAfter : {std::size_t(0), std::size_t(1), std::size_t(999)}) {
         const FaultyCalls calls(failAfter, kNever, 100);
@@ -245,7 +235,7 @@ TEST(SaveFaults, ADocumentSaveFailingAtEveryWriteCallKeepsTheFileItWouldReplace)
 {
     constexpr std::size_t kChunk = 4096;
     TempDir dir;
-    const fs::path target = dir.path / "keep.tvo";
+    const fs::path target = dir.path() / "keep.tvo";
     fs::copy_file(seedDocument("russian.tvo"), target);
     const Bytes original = slurp(target);
 
@@ -275,7 +265,7 @@ TEST(SaveFaults, ADocumentSaveFailingAtEveryWriteCallKeepsTheFileItWouldReplace)
 TEST(ReadFaults, AReadFailingMidFileIsReportedNotTakenForTheEnd)
 {
     TempDir dir;
-    const fs::path file = dir.path / "big.bin";
+    const fs::path file = dir.path() / "big.bin";
     constexpr std::size_t kSize = 200000; // several of the reader's 64 KB chunks
     const Bytes bytes = randomBytes(kSize, 4);
     put(file, bytes);

@@ -4,6 +4,8 @@
 #include "io/regular_file.h"
 #include "pipe_guard.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,22 +16,14 @@ using namespace tarvo::io;
 
 namespace {
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/tarvo-io-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
+using tarvo::test::TempDir;
 
 } // namespace
 
 TEST(RegularFile, APipeWithoutAWriterIsRefusedWithoutWaiting)
 {
     TempDir dir;
-    const auto pipe = (dir.path / "doc.tvo").string();
+    const auto pipe = (dir.path() / "doc.tvo").string();
     ASSERT_TRUE(tarvo::test::makePipe(pipe));
     FileResult result;
     std::vector<std::uint8_t> out = {1, 2};
@@ -45,7 +39,7 @@ TEST(RegularFile, APipeWithoutAWriterIsRefusedWithoutWaiting)
 TEST(RegularFile, KindsOfFileAreTold)
 {
     TempDir dir;
-    const auto file = (dir.path / "a").string();
+    const auto file = (dir.path() / "a").string();
     ASSERT_TRUE(writeFileAtomically(file, std::vector<std::uint8_t>{1, 2, 3}).ok);
     struct Case {
         std::string path;
@@ -53,9 +47,9 @@ TEST(RegularFile, KindsOfFileAreTold)
     };
     const Case cases[] = {
         {file, OpenProblem::None},
-        {dir.path.string(), OpenProblem::Directory},
+        {dir.path().string(), OpenProblem::Directory},
         {"/dev/null", OpenProblem::NotRegular},
-        {(dir.path / "missing").string(), OpenProblem::SystemError},
+        {(dir.path() / "missing").string(), OpenProblem::SystemError},
     };
     for (const auto& c : cases) {
         RegularFileForReading opened(c.path);

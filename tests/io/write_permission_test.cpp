@@ -2,6 +2,8 @@
 #include "io/atomic_file.h"
 #include "io/write_permission.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,15 +16,7 @@ using namespace tarvo::io;
 
 namespace {
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/tarvo-io-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
+using tarvo::test::TempDir;
 
 std::string slurp(const fs::path& p)
 {
@@ -68,7 +62,7 @@ TEST(WritePermission, TheWriteBitOfTheUsersClassDecides)
 TEST(WritePermission, AReadOnlyFileIsNotReplacedEvenWhereTheFolderAllowsIt)
 {
     TempDir dir;
-    const auto target = (dir.path / "doc.tvo").string();
+    const auto target = (dir.path() / "doc.tvo").string();
     ASSERT_TRUE(writeFileAtomically(target, std::vector<std::uint8_t>{'o', 'l', 'd'}).ok);
     for (const mode_t mode : {mode_t(0444), mode_t(0464), mode_t(0400)}) {
         ASSERT_EQ(::chmod(target.c_str(), mode), 0);
@@ -80,10 +74,10 @@ TEST(WritePermission, AReadOnlyFileIsNotReplacedEvenWhereTheFolderAllowsIt)
         EXPECT_EQ(slurp(target), "old");
         EXPECT_EQ(modeOf(target), mode);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1) << "no temporary file is left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";
     ASSERT_EQ(::chmod(target.c_str(), 0644), 0);
     EXPECT_EQ(replaceableByUser(target), Replaceable::Yes);
     EXPECT_TRUE(writeFileAtomically(target, std::vector<std::uint8_t>{'n', 'e', 'w'}).ok);
     EXPECT_EQ(slurp(target), "new");
-    EXPECT_EQ(replaceableByUser((dir.path / "missing").string()), Replaceable::Yes);
+    EXPECT_EQ(replaceableByUser((dir.path() / "missing").string()), Replaceable::Yes);
 }

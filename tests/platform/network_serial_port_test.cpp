@@ -8,7 +8,8 @@
 
 #include "platform/network_serial_port.h"
 
-#include <QCoreApplication>
+#include "event_loop_wait.h"
+
 #include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -23,28 +24,11 @@ using namespace tarvo;
 
 namespace {
 
-constexpr int kGenerousWaitMs = 10000;
+using platform::testing::app;
+using platform::testing::kGenerousWaitMs;
+using platform::testing::runUntil;
+
 constexpr char kIac = '\xFF';
-
-QCoreApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "tests_network_serial_port";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-bool runUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(kGenerousWaitMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // Answers each COM-PORT-OPTION request with its confirmation and keeps the
 // data bytes (undoubled). The first connection is turned away busy.

@@ -9,7 +9,8 @@
 #include "serial/comm_port.h"
 #include "serial/comm_settings_tables.h"
 
-#include <QCoreApplication>
+#include "event_loop_wait.h"
+
 #include <QDeadlineTimer>
 
 #include <gtest/gtest.h>
@@ -29,28 +30,9 @@ using namespace tarvo::serial;
 
 namespace {
 
-constexpr int kGenerousWaitMs = 10000;
-
-QCoreApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "tests_platform";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-// Runs the event loop until done() holds or the bound passes.
-bool runUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(kGenerousWaitMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using platform::testing::app;
+using platform::testing::kGenerousWaitMs;
+using platform::testing::runUntil;
 
 std::string text(const std::u16string& s)
 {

@@ -4,7 +4,7 @@
 
 #include "model/lang_table.h"
 #include "serial/bp_protocol.h"
-#include "serial/fake_serial_port.h"
+#include "support/fake_serial_port.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "serial/comm_port.h"
 #include "serial/comm_settings_tables.h"
-#include "serial/fake_serial_port.h"
+#include "support/fake_serial_port.h"
 
 #include <gtest/gtest.h>
 

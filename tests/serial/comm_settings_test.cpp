@@ -4,8 +4,8 @@
 
 #include "serial/comm_settings_apply.h"
 #include "serial/comm_settings_tables.h"
-#include "serial/fake_serial_port.h"
 #include "serial/port_device_path.h"
+#include "support/fake_serial_port.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // both servers from the programs their settings name.
 
 #include "fake_servers.h"
-#include "gui/editor_fixture.h"
+#include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "server/association_dialog.h"

@@ -1,7 +1,7 @@
 #include "platform/qt_serial_port.h"
 #include "serial/frames.h"
 #include "sim/keyboard_flash.h"
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -78,11 +78,11 @@ Bytes banner()
 TEST(SimulatorOnPseudoTerminal, AnswersAClientAtItsOwnSpeed)
 {
     for (int baud : {19200, 57600}) {
-        SimProcess sim("speed" + std::to_string(baud));
+        ::tarvo::test::SimulatedKeyboard sim;
         sim.writeErasedFlash();
         ASSERT_TRUE(sim.start({"--baud", std::to_string(baud)}));
-        EXPECT_EQ(std::filesystem::read_symlink(sim.linkPath()).string(), sim.slavePath());
-        Client client(sim.linkPath());
+        EXPECT_EQ(std::filesystem::read_symlink(sim.link()).string(), sim.terminalPath());
+        Client client(sim.link());
         ASSERT_TRUE(client.open(baud));
         EXPECT_EQ(client.ask(frames::buildPing(), frames::kBannerBytes), banner()) << baud;
         const Bytes id = client.ask(frames::buildReadIdentity(), frames::kIdentityReplyBytes);
@@ -91,16 +91,16 @@ TEST(SimulatorOnPseudoTerminal, AnswersAClientAtItsOwnSpeed)
         EXPECT_EQ(id[7], 0xFE);
         client.close();
         EXPECT_EQ(sim.stop(), 0);
-        EXPECT_FALSE(std::filesystem::is_symlink(sim.linkPath())) << "the link goes with the simulator";
+        EXPECT_FALSE(std::filesystem::is_symlink(sim.link())) << "the link goes with the simulator";
     }
 }
 
 TEST(SimulatorOnPseudoTerminal, SilentAtTheWrongSpeed)
 {
-    SimProcess sim("wrongspeed");
+    ::tarvo::test::SimulatedKeyboard sim;
     sim.writeErasedFlash();
     ASSERT_TRUE(sim.start({"--baud", "57600"}));
-    Client client(sim.linkPath());
+    Client client(sim.link());
     ASSERT_TRUE(client.open(19200));
     EXPECT_TRUE(client.ask(frames::buildPing(), frames::kBannerBytes, kSilenceMs).empty());
     // The probe's second try, at the keyboard's speed, is answered.
@@ -110,18 +110,18 @@ TEST(SimulatorOnPseudoTerminal, SilentAtTheWrongSpeed)
 
 TEST(SimulatorOnPseudoTerminal, ClientsCanCloseAndReopen)
 {
-    SimProcess sim("reopen");
+    ::tarvo::test::SimulatedKeyboard sim;
     sim.writeErasedFlash();
     ASSERT_TRUE(sim.start({}));
     for (int round = 0; round < 3; ++round) {
-        Client client(sim.linkPath());
+        Client client(sim.link());
         ASSERT_TRUE(client.open(19200)) << "round " << round;
         EXPECT_EQ(client.ask(frames::buildPing(), frames::kBannerBytes), banner()) << "round " << round;
         client.close();
     }
     // A client killed while holding the port exclusively leaves the flag set;
     // the simulator clears it so that the next client can open.
-    const int killed = ::open(sim.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    const int killed = ::open(sim.terminalPath().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(killed, 0);
     ASSERT_EQ(::ioctl(killed, TIOCEXCL), 0);
     ::close(killed);
@@ -129,24 +129,24 @@ TEST(SimulatorOnPseudoTerminal, ClientsCanCloseAndReopen)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kReplyWaitMs);
     while (exclusive != 0 && std::chrono::steady_clock::now() < deadline) {
         ::usleep(20000);
-        const int probe = ::open(sim.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int probe = ::open(sim.terminalPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (probe < 0)
             continue;
         ::ioctl(probe, TIOCGEXCL, &exclusive);
         ::close(probe);
     }
     EXPECT_EQ(exclusive, 0);
-    Client next(sim.linkPath());
+    Client next(sim.link());
     ASSERT_TRUE(next.open(19200));
     EXPECT_EQ(next.ask(frames::buildPing(), frames::kBannerBytes), banner());
 }
 
 TEST(SimulatorOnPseudoTerminal, FullSlotWriteReadsBackByteForByteAndPersists)
 {
-    SimProcess sim("fullslot");
+    ::tarvo::test::SimulatedKeyboard sim;
     sim.writeErasedFlash();
     ASSERT_TRUE(sim.start({"--baud", "57600"}));
-    Client client(sim.linkPath());
+    Client client(sim.link());
     ASSERT_TRUE(client.open(57600));
     constexpr std::uint8_t kSlot = 4;
     Bytes image(KeyboardFlash::kSlotBytes);

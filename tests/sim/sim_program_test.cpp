@@ -1,32 +1,31 @@
 #include "document/document_file.h"
 #include "model/lang_table.h"
 #include "sim/keyboard_flash.h"
-#include "sim_process.h"
+#include "support/simulated_keyboard.h"
+#include "support/tarvo_run.h"
 #include "templates/template_catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
+#include <sstream>
 
 namespace tarvo::sim::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The simulator's --status run with options (separated by spaces); its
+// output, marked when the run failed.
 std::string runStatus(const std::string& options)
 {
-    const std::string command = std::string(TARVO_BIN_DIR "/tarvo-kbdsim --status ") + options;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return "(not started)";
-    std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    const int status = ::pclose(pipe);
-    return status == 0 ? output : output + "(failed)";
+    std::vector<std::string> args = {"--status"};
+    std::istringstream words(options);
+    for (std::string word; words >> word;)
+        args.push_back(word);
+    const auto run = ::tarvo::test::runProgram(TARVO_BIN_DIR "/tarvo-kbdsim", args, ".");
+    return run.status == 0 ? run.out : run.out + "(failed)";
 }
 
 std::unique_ptr<model::CS1_LangTable> namedTable(const char16_t* name, int languageId)
@@ -47,7 +46,7 @@ std::unique_ptr<model::CS1_LangTable> namedTable(const char16_t* name, int langu
 
 TEST(SimulatorProgram, StatusPrintsEachSlotsState)
 {
-    SimProcess sim("status");
+    ::tarvo::test::SimulatedKeyboard sim;
     KeyboardFlash flash;
     Bytes table(KeyboardFlash::kSlotBytes, 0x00);
     table[0] = 3; // schema
@@ -69,12 +68,12 @@ TEST(SimulatorProgram, StatusPrintsEachSlotsState)
 
 TEST(SimulatorProgram, TablesFromADocumentFillSlotsInDocumentOrder)
 {
-    SimProcess sim("tables");
+    ::tarvo::test::SimulatedKeyboard sim;
     document::TableList tables;
     tables.push_back(namedTable(u"English", 9));
     tables.push_back(namedTable(u"Deutsch", 7));
     const auto bytes = document::writeDocumentFile(serial::CommSettings::forDocument(), tables, u"");
-    const std::string doc = sim.dir() + "/two.tvo";
+    const std::string doc = sim.directory() + "/two.tvo";
     std::ofstream(doc, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     // An existing flash file: its old content is replaced.
@@ -103,7 +102,7 @@ TEST(SimulatorProgram, ANewFlashFileHoldsTheShippedTemplatesTables)
         GTEST_SKIP() << "no template shipped in " TARVO_SHARE_DIR "/templates";
     const auto built = templates::buildTablesFromTemplate(files.front());
     ASSERT_TRUE(built.ok);
-    SimProcess sim("factory");
+    ::tarvo::test::SimulatedKeyboard sim;
     const std::string output = runStatus("--flash " + sim.flashPath());
     KeyboardFlash flash;
     ASSERT_TRUE(flash.load(sim.flashPath()).ok) << output;

@@ -3,9 +3,9 @@
 // lines joined by a line feed.
 
 #include "model/lang_table.h"
+#include "support/temp_dir.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -56,21 +56,7 @@ inline std::vector<std::u16string> minimalTemplateLines()
     };
 }
 
-// A temporary folder removed with the object.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-
-private:
-    std::filesystem::path m_path;
-};
+using ::tarvo::test::TempDir;
 
 // Offset of entry n of menu m in the image.
 inline std::size_t entryOffset(int menu, int entry)

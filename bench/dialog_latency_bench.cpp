@@ -51,6 +51,8 @@ constexpr double kLatencyGoalMs = 100;
 constexpr double kWireGoalRatio = 1.10;
 constexpr int kTickMs = 10;
 constexpr int kSlot = 1;
+// How often the slot dialog is looked at until its lists are filled.
+constexpr int kSlotDialogPollMs = 10;
 constexpr int kBlocksBeforeCancel = 500;
 // A gap between a reply and the next frame this long is listed on its own.
 constexpr std::int64_t kLongGapUs = 20000;
@@ -106,7 +108,11 @@ public:
     }
     void slotDone(int slot, transfer::SlotOutcome outcome) override { m_host.slotDone(slot, outcome); }
     void notice(const std::string& text) override { m_host.notice(text); }
-    void slotChoiceNeeded() override { m_host.slotChoiceNeeded(); }
+    void slotChoiceNeeded() override
+    {
+        m_host.slotChoiceNeeded();
+        answerSlotDialog();
+    }
     void cancelQuestion(const std::u16string& question) override
     {
         m_host.cancelQuestion(question);
@@ -129,6 +135,20 @@ public:
     }
 
 private:
+    // Chooses the document's table for kSlot, without a backup, once the
+    // inspection has filled the lists (OK is enabled then), as the user would.
+    void answerSlotDialog()
+    {
+        ui::TransferSlotDialog& dialog = m_host.slotDialog();
+        if (!dialog.okButton()->isEnabled()) {
+            QTimer::singleShot(kSlotDialogPollMs, [this] { answerSlotDialog(); });
+            return;
+        }
+        dialog.list(kSlot)->setCurrentIndex(1);
+        dialog.backupOption()->setChecked(false);
+        dialog.okButton()->click();
+    }
+
     ui::TransferJobHost& m_host;
     QElapsedTimer m_sinceCancel;
     qsizetype m_shownBefore = 0;
@@ -272,11 +292,6 @@ int main(int argc, char** argv)
     transfer::JobLine line{loop, port, settings, keyboard.linkPath()};
     transfer::DownloadJob job(line, user, host.jobOptions(), *made.doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
-    host.setChoiceHook([](ui::TransferSlotDialog& dialog) {
-        dialog.list(kSlot)->setCurrentIndex(1);
-        dialog.backupOption()->setChecked(false);
-        dialog.okButton()->click();
-    });
 
     LoopWatch watch;
     QElapsedTimer whole;

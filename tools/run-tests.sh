@@ -35,6 +35,8 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(pwd)/tools/lsan-suppressions.
 # Unoptimised: compiles in a third of the time, and the reports are the same.
 cmake -S . -B build-asan -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=Debug $LAUNCHER
-cmake --build build-asan -j2
+cmake --build build-asan -j3
 cd build-asan
-ctest --output-on-failure -j2 --timeout 900
+# Three at a time on two cores: the tests that start the simulator mostly wait
+# on its line time.
+ctest --output-on-failure -j3 --timeout 900

@@ -135,7 +135,10 @@ void CTransferSession::showPinging()
 {
     const auto suffix =
         m_settings.baudIndex == kBaudIndex19200 ? texts::kPingSuffix19200 : texts::kPingSuffix57600;
-    showProgress(kProgressPinging, std::u16string(texts::kPingingKeyboard) + std::u16string(suffix));
+    // Appended, not added: GCC 12 at -O2 warns falsely of bounds on the sum of two temporaries.
+    std::u16string text(texts::kPingingKeyboard);
+    text += suffix;
+    showProgress(kProgressPinging, text);
 }
 
 void CTransferSession::goTo(bpState state)

@@ -28,8 +28,11 @@ int main()
         return 1;
     tarvo::bench::SimulatedKeyboard keyboard;
     // Never seen: the first ping goes out at 19200 and waits for its time-out.
-    tarvo::bench::WholeDownload run{.bench = "bench_download_command", .baud = kBaud, .port = keyboard.linkPath(),
-                                    .document = document, .what = "device never seen"};
+    tarvo::bench::WholeDownload run{.bench = "bench_download_command",
+                                    .baud = kBaud,
+                                    .port = keyboard.linkPath(),
+                                    .document = document,
+                                    .what = "device never seen"};
     if (!tarvo::bench::timeWholeDownload(keyboard, run))
         return 1;
     // That command remembered 57600 for the device path.

@@ -216,9 +216,9 @@ bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
     }
     double wallS = 0;
     // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
-    const auto status = runTarvo(
-        {"download", run.document, "--port", run.port, "--slots", "1", "--force-write", "--quiet"},
-        kCommandTimeoutS, wallS);
+    const auto status =
+        runTarvo({"download", run.document, "--port", run.port, "--slots", "1", "--force-write", "--quiet"},
+                 kCommandTimeoutS, wallS);
     keyboard.stop();
     if (status != 0) {
         std::fprintf(stderr, "%s: tarvo download %s\n", run.bench,

@@ -59,8 +59,8 @@ ui::TransferJobHost::CheckChoice planCheck(const document::CS1_Doc& doc, const u
 {
     return [&doc, &dialog](const std::vector<transfer::SlotListing>& listings, int slotCount,
                            const std::vector<transfer::SlotRequest>& chosen) {
-        return QString::fromStdU16String(
-            transfer::refusalOfChoice(listings, slotCount, doc, chosen, dialog.asStoredOption()->isChecked()));
+        return QString::fromStdU16String(transfer::refusalOfChoice(listings, slotCount, doc, chosen,
+                                                                   dialog.asStoredOption()->isChecked()));
     };
 }
 
@@ -117,7 +117,8 @@ TransferCommands::TransferCommands(TransferCommandHost host, QObject* parent)
     m_download->setStatusTip(QStringLiteral("Write the document's language tables into the keyboard"));
     m_download->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowUp));
     m_restore = new QAction(ui::transfer_texts::kRestoreCommand, &frame);
-    m_restore->setStatusTip(QStringLiteral("Write a backup's tables back into the keyboard slots they came from"));
+    m_restore->setStatusTip(
+        QStringLiteral("Write a backup's tables back into the keyboard slots they came from"));
     connect(m_import, &QAction::triggered, this, &TransferCommands::importTables);
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
@@ -213,13 +214,14 @@ void TransferCommands::restoreFromBackup()
                     ui::transfer_texts::kRestoreTitle);
     if (run.status != transfer::JobStatus::Complete)
         return;
-    m_lastSummary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') +
-                    summaryOf(run, ui::transfer_texts::kDownloadSummary);
+    m_lastSummary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) +
+                    QLatin1Char('\n') + summaryOf(run, ui::transfer_texts::kDownloadSummary);
     ui::UserDialogs::message(m_host.window, texts::kAppName, m_lastSummary,
                              ui::UserDialogs::Icon::Information);
 }
 
-TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& doc, serial::CommSettings settings,
+TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& doc,
+                                                            serial::CommSettings settings,
                                                             const std::vector<transfer::SlotRequest>& preset,
                                                             const QString& title)
 {
@@ -248,7 +250,8 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     transfer::DownloadJob job(line, host, options, doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
     host.setCompleteText([&job] {
-        return job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort : ui::transfer_texts::kTransferComplete;
+        return job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
+                                       : ui::transfer_texts::kTransferComplete;
     });
     // A failed download names the backup it saved, and where it lies.
     host.setFailureNote([&job] {

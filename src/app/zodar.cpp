@@ -22,8 +22,8 @@
 #include <QVersionNumber>
 
 #include <cerrno>
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 
 namespace tarvo::app {
 

@@ -122,7 +122,8 @@ std::u16string descriptionColumn(const transfer::TableInfoRow& row)
     std::u16string number = QString::number(row.slot).toStdU16String();
     if (number.size() < kSlotNumberColumns)
         number.insert(0, kSlotNumberColumns - number.size(), u' ');
-    return number + u"  " + row.friendlyName + (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
+    return number + u"  " + row.friendlyName +
+           (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
 }
 
 void printHuman(const transfer::CQuerySession& session, int baud)

@@ -147,7 +147,8 @@ void TransferReport::slotDone(int slot, transfer::SlotOutcome outcome)
     o.beginObject().key("event").valueUtf8("slot_done").key("slot").value(slot);
     o.key("result").valueUtf8(outcomeName(outcome));
     const bool known = slot >= 1 && slot <= transfer::kMaxSlots;
-    if (const char* recovered = known ? recoveryName(m_recovery[static_cast<std::size_t>(slot - 1)]) : nullptr;
+    if (const char* recovered =
+            known ? recoveryName(m_recovery[static_cast<std::size_t>(slot - 1)]) : nullptr;
         recovered != nullptr && outcome == transfer::SlotOutcome::Written)
         o.key("recovered").valueUtf8(recovered);
     o.endObject();

@@ -5,7 +5,10 @@
 
 namespace tarvo::platform {
 
-EventLoopHost::EventLoopHost(QObject* parent) : QObject(parent) { m_clock.start(); }
+EventLoopHost::EventLoopHost(QObject* parent) : QObject(parent)
+{
+    m_clock.start();
+}
 
 EventLoopHost::~EventLoopHost()
 {
@@ -15,7 +18,8 @@ EventLoopHost::~EventLoopHost()
 
 void EventLoopHost::postStep(std::function<void()> fn)
 {
-    QMetaObject::invokeMethod(this, [fn = std::move(fn)] { fn(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [fn = std::move(fn)] { fn(); }, Qt::QueuedConnection);
 }
 
 transfer::SessionHost::TimerId EventLoopHost::startTimer(int periodMs, std::function<void()> fn)
@@ -45,6 +49,9 @@ void EventLoopHost::runAfter(int delayMs, std::function<void()> fn)
     QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [fn = std::move(fn)] { fn(); });
 }
 
-std::int64_t EventLoopHost::nowMs() const { return m_clock.elapsed(); }
+std::int64_t EventLoopHost::nowMs() const
+{
+    return m_clock.elapsed();
+}
 
-}  // namespace tarvo::platform
+} // namespace tarvo::platform

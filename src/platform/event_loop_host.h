@@ -32,4 +32,4 @@ private:
     TimerId m_nextTimer = 1;
 };
 
-}  // namespace tarvo::platform
+} // namespace tarvo::platform

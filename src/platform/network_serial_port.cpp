@@ -288,9 +288,8 @@ void NetworkSerialPort::fail(const QString& reason)
     m_wait.stop();
     dropConnection();
     if (wasOpen && m_listener)
-        m_listener->onPortFailed(event,
-                                 toU16(QStringLiteral("The serial port %1: %2.")
-                                           .arg(QString::fromStdString(m_address.text()), reason)));
+        m_listener->onPortFailed(event, toU16(QStringLiteral("The serial port %1: %2.")
+                                                  .arg(QString::fromStdString(m_address.text()), reason)));
 }
 
 void NetworkSerialPort::dropConnection(bool forgetGreeting)

@@ -28,7 +28,7 @@ enum class LaunchEnd {
     BadExtension,
     DocumentMissing,
     LoginNotStarted,
-    LoginEnded, // the login was cancelled or failed: no message
+    LoginEnded,         // the login was cancelled or failed: no message
     AccessLevelRefused, // the user cancelled at the access-level message, or the rounds ran out
     ServerNotObtained,
     CallsFailed, // a call of the server failed; its message (if any) was shown

@@ -129,7 +129,8 @@ void TransferJobHost::slotsChosen()
     if (m_job == nullptr || m_job->hasEnded())
         return;
     if (m_check && m_job->inspection() != nullptr) {
-        const QString refusal = m_check(m_job->listings(), m_job->inspection()->slotCount(), m_slots->chosenSlots());
+        const QString refusal =
+            m_check(m_job->listings(), m_job->inspection()->slotCount(), m_slots->chosenSlots());
         if (!refusal.isEmpty()) {
             UserDialogs::message(m_slots.get(), m_slots->windowTitle(), refusal);
             m_slots->okButton()->setEnabled(true);
@@ -193,7 +194,8 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
     } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {
         // One box: what happened, what it left incomplete, where the backup is.
         m_failureShown = failureText(end);
-        UserDialogs::message(activeWindow(), activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(),
+        UserDialogs::message(activeWindow(),
+                             activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(),
                              m_failureShown);
     }
     QTimer::singleShot(0, this, &TransferJobHost::quitWhenDone);
@@ -202,7 +204,7 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
 QString TransferJobHost::failureText(const transfer::JobEnd& end) const
 {
     QString text = end.status == transfer::JobStatus::Cancelled ? transfer_texts::kTransferCancelled
-                                                               : QString::fromStdString(end.happened);
+                                                                : QString::fromStdString(end.happened);
     for (const int slot : end.incompleteSlots)
         text += QStringLiteral("\n\n") +
                 q(transfer::texts::format(transfer::kSlotIncomplete, {transfer::texts::number(slot)}));

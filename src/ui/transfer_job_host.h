@@ -26,8 +26,9 @@ class TransferJobHost final : public QObject, public transfer::JobListener, publ
 public:
     using ChooseSlots = std::function<void(const std::vector<transfer::SlotRequest>&)>;
     // A refusal of the slots chosen, worded for the dialog (empty: none).
-    using CheckChoice = std::function<QString(const std::vector<transfer::SlotListing>& listings, int slotCount,
-                                              const std::vector<transfer::SlotRequest>& chosen)>;
+    using CheckChoice =
+        std::function<QString(const std::vector<transfer::SlotListing>& listings, int slotCount,
+                              const std::vector<transfer::SlotRequest>& chosen)>;
 
     TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent);
     ~TransferJobHost() override;

@@ -115,8 +115,9 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
         // stored: a blank or half-written one, or one holding another language.
         if (m_kind == Kind::Download && listing.enabled)
             for (std::size_t t = 0; t < documentTables.size(); ++t) {
-                box->addItem(transfer_texts::kDocumentTableEntry.arg(q(documentTables[t]).trimmed()).arg(t + 1),
-                             kDocumentTableKind);
+                box->addItem(
+                    transfer_texts::kDocumentTableEntry.arg(q(documentTables[t]).trimmed()).arg(t + 1),
+                    kDocumentTableKind);
                 box->setItemData(box->count() - 1, static_cast<int>(t), kTableRole);
             }
         box->setEnabled(listing.enabled);
@@ -131,7 +132,8 @@ void TransferSlotDialog::chooseAsStored(int slot, int table)
         return;
     QComboBox* box = list(slot);
     for (int i = 0; i < box->count(); ++i)
-        if (box->itemData(i, kKindRole).toInt() == kDocumentTableKind && box->itemData(i, kTableRole).toInt() == table)
+        if (box->itemData(i, kKindRole).toInt() == kDocumentTableKind &&
+            box->itemData(i, kTableRole).toInt() == table)
             box->setCurrentIndex(i);
 }
 

@@ -72,9 +72,9 @@ inline const QString kRestoreTitle = QStringLiteral("Restore Keyboard from Backu
 inline const QString kRestoreCaption =
     QStringLiteral("The backup's tables go back into the keyboard language tables they came from, as stored");
 inline const QString kRestoreFilter = QStringLiteral("TVO Documents (*.tvo)");
-inline const QString kNoRecordedSlots =
-    QStringLiteral("%1 records no keyboard language table its tables came from, so it is no backup to restore. "
-                   "Open it and use Download Script Menu instead.");
+inline const QString kNoRecordedSlots = QStringLiteral(
+    "%1 records no keyboard language table its tables came from, so it is no backup to restore. "
+    "Open it and use Download Script Menu instead.");
 inline const QString kRestoredFrom = QStringLiteral("Written back from the backup %1:");
 
 } // namespace tarvo::ui::transfer_texts

@@ -39,7 +39,7 @@ struct Editor {
         qputenv("XDG_DOCUMENTS_DIR", home.filePath(QStringLiteral("Documents")).toUtf8());
         ui::UserDialogs::setScripted(true);
         program = std::make_unique<app::CZodARApp>(QByteArrayList{},
-                                               QStringLiteral(TARVO_SOURCE_DIR "/data/templates"));
+                                                   QStringLiteral(TARVO_SOURCE_DIR "/data/templates"));
         TARVO_FUZZ_CHECK(program->InitInstance());
     }
 

@@ -2,8 +2,8 @@
 // server: Ports/COM1 names ser2net on 127.0.0.1, in front of the simulated
 // keyboard. What a download does is the job's to test; this is the wiring.
 
-#include "support/gui/editor_fixture.h"
 #include "support/gui/dialog_answers.h"
+#include "support/gui/editor_fixture.h"
 #include "support/ser2net_server.h"
 #include "support/simulated_keyboard.h"
 #include "support/temp_dir.h"
@@ -40,7 +40,8 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
     ASSERT_TRUE(keyboard.start());
     ASSERT_TRUE(server.start(keyboard.link()));
     qunsetenv("TARVO_COM1"); // it would win over the setting tried here
-    platform::settings::Store().setValue(platform::settings::comPortKey(0), QString::fromStdString(server.address()));
+    platform::settings::Store().setValue(platform::settings::comPortKey(0),
+                                         QString::fromStdString(server.address()));
     ASSERT_TRUE(start());
     const QString document = writeTemplateDocument(QStringLiteral("doc.tvo"));
     const std::vector<Bytes> tables = tarvo::test::documentImages(document.toStdString());
@@ -56,8 +57,8 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
         [](ui::TransferSlotDialog& dialog) { return dialog.okButton()->isEnabled(); },
         [](ui::TransferSlotDialog& dialog) {
             QComboBox* list = dialog.list(kBlankSlot);
-            list->setCurrentIndex(list->findText(QStringLiteral("(document table %1, as stored)").arg(kTable + 1),
-                                                 Qt::MatchContains));
+            list->setCurrentIndex(list->findText(
+                QStringLiteral("(document table %1, as stored)").arg(kTable + 1), Qt::MatchContains));
             dialog.backupOption()->setChecked(false);
             dialog.okButton()->click();
         });

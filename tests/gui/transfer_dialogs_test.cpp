@@ -119,9 +119,9 @@ protected:
         const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
         EXPECT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
         EXPECT_EQ(tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
-                                       std::to_string(kMenu), "--entry", std::to_string(kEditedEntry),
-                                       "--lines", "A|B|C"},
-                                      m_dir.path())
+                                         std::to_string(kMenu), "--entry", std::to_string(kEditedEntry),
+                                         "--lines", "A|B|C"},
+                                        m_dir.path())
                       .status,
                   0);
         m_documentImages = tarvo::test::documentImages(file);
@@ -287,10 +287,12 @@ TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
     }));
     EXPECT_TRUE(commands().lastSummary().isEmpty());
     // Said once, naming the slot.
-    EXPECT_EQ(messages(),
-              QStringList{QStringLiteral("Transfer Language Table|The transfer was cancelled.\n\n"
-                                         "Language table #%1 in the keyboard is now incomplete and must be written again.")
-                              .arg(kSlot)});
+    EXPECT_EQ(
+        messages(),
+        QStringList{
+            QStringLiteral("Transfer Language Table|The transfer was cancelled.\n\n"
+                           "Language table #%1 in the keyboard is now incomplete and must be written again.")
+                .arg(kSlot)});
     EXPECT_FALSE(app().commPort().portInUse());
     const Bytes flash = flashNow();
     EXPECT_FALSE(copyOf(slotOf(flash, kSlot)) == merged());
@@ -396,7 +398,8 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
     ui::UserDialogs::reset();
     ui::UserDialogs::queueAnswer(QMessageBox::Yes);
     QString listed;
-    answerJob(kSlot, 1, [&listed](ui::TransferSlotDialog& dialog) { listed = dialog.list(kSlot)->currentText(); });
+    answerJob(kSlot, 1,
+              [&listed](ui::TransferSlotDialog& dialog) { listed = dialog.list(kSlot)->currentText(); });
     commands().downloadAction()->trigger();
     EXPECT_TRUE(listed.endsWith(QStringLiteral("(incomplete)"))) << listed.toStdString();
     EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("merged into its table in the backup")))
@@ -413,7 +416,8 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
         dialog.backupOption()->setChecked(false);
     });
     commands().restoreAction()->trigger();
-    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("1 written"))) << messages().join('\n').toStdString();
+    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("1 written")))
+        << messages().join('\n').toStdString();
     EXPECT_TRUE(flashNow() == m_before);
 }
 

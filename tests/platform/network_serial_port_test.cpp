@@ -154,7 +154,8 @@ TEST(NetworkSerialPort, AnAddressWhereNothingListensIsUnreachable)
     platform::NetworkSerialPort port([&address](int) { return address; });
     port.setListener(&listener);
     std::u16string error;
-    ASSERT_TRUE(port.open(1, {19200, 'N', 8, serial::StopBits::One}, serial::Handshaking::None, false, true, error));
+    ASSERT_TRUE(
+        port.open(1, {19200, 'N', 8, serial::StopBits::One}, serial::Handshaking::None, false, true, error));
     ASSERT_TRUE(runUntil([&] { return !listener.failure.empty(); }));
     EXPECT_EQ(listener.failedEvent, serial::comm_event::kDeviceUnreachable);
     EXPECT_NE(listener.failure.find(address), std::string::npos) << listener.failure;

@@ -45,7 +45,7 @@ std::vector<SlotRequest> slots(const std::string& list)
 
 TEST(ImportChoice, ByDefaultReadsEveryTableInALanguageOfTheTemplateAndNamesTheOthers)
 {
-    const std::vector<SlotListing> keyboard = {held(1, 0), blank(2),          held(3, 8),        held(4, 1),
+    const std::vector<SlotListing> keyboard = {held(1, 0),        blank(2),   held(3, 8),      held(4, 1),
                                                held(5, 1, false), held(6, 0), incomplete(7, 0)};
     const ImportChoice c = chooseImportSlots(keyboard, 13, {}, {0, 1, 2});
     ASSERT_TRUE(c.ok);
@@ -70,8 +70,8 @@ TEST(ImportChoice, ByDefaultReadsEveryTableInALanguageOfTheTemplateAndNamesTheOt
 
 TEST(ImportChoice, ANamedSlotMustHoldATableTheTemplateKnows)
 {
-    const std::vector<SlotListing> keyboard = {held(1, 0),       blank(2), held(3, 8), held(4, 1), held(5, 1),
-                                               incomplete(6, 1)};
+    const std::vector<SlotListing> keyboard = {held(1, 0), blank(2),   held(3, 8),
+                                               held(4, 1), held(5, 1), incomplete(6, 1)};
     struct Case {
         const char* list;
         int slotCount;

@@ -300,16 +300,17 @@ TEST_P(LineError, EndsWithTheStateAndEventInTheCode)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineError,
-    ::testing::Values(LineErrorCase{comm_event::kBreak, internalErrorText(u"FSM-30-7"), SessionFailure::LineError},
-                      LineErrorCase{comm_event::kFrame, internalErrorText(u"FSM-30-10"), SessionFailure::LineError},
-                      LineErrorCase{comm_event::kRxParity, internalErrorText(u"FSM-30-14"), SessionFailure::LineError},
-                      LineErrorCase{comm_event::kDcb, internalErrorText(u"FSM-30-16"), SessionFailure::LineError},
-                      // A vanished device or a failed write is the port's failure, said in plain words.
-                      LineErrorCase{comm_event::kDeviceLost, std::u16string(kPortLostText), SessionFailure::PortLost},
-                      LineErrorCase{comm_event::kWriteFailed, std::u16string(kPortLostText), SessionFailure::PortLost},
-                      // A network server never reached: the port could not be opened.
-                      LineErrorCase{comm_event::kDeviceUnreachable, u"Error: COM 3 can not be opened.",
-                                    SessionFailure::PortUnavailable}));
+    ::testing::Values(
+        LineErrorCase{comm_event::kBreak, internalErrorText(u"FSM-30-7"), SessionFailure::LineError},
+        LineErrorCase{comm_event::kFrame, internalErrorText(u"FSM-30-10"), SessionFailure::LineError},
+        LineErrorCase{comm_event::kRxParity, internalErrorText(u"FSM-30-14"), SessionFailure::LineError},
+        LineErrorCase{comm_event::kDcb, internalErrorText(u"FSM-30-16"), SessionFailure::LineError},
+        // A vanished device or a failed write is the port's failure, said in plain words.
+        LineErrorCase{comm_event::kDeviceLost, std::u16string(kPortLostText), SessionFailure::PortLost},
+        LineErrorCase{comm_event::kWriteFailed, std::u16string(kPortLostText), SessionFailure::PortLost},
+        // A network server never reached: the port could not be opened.
+        LineErrorCase{comm_event::kDeviceUnreachable, u"Error: COM 3 can not be opened.",
+                      SessionFailure::PortUnavailable}));
 
 TEST_F(TransferSessionTest, SecondSessionOnALockedPortEndsAtOnce)
 {

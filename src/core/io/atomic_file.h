@@ -18,8 +18,8 @@ namespace tarvo::io {
 
 struct FileResult {
     bool ok = false;
-    std::string message;  // names the file and the reason when !ok
-    bool readOnly = false;  // a write refused because the existing target is read-only
+    std::string message;   // names the file and the reason when !ok
+    bool readOnly = false; // a write refused because the existing target is read-only
 };
 
 enum class Overwrite { Allow, Refuse };
@@ -42,4 +42,4 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
 // True when both paths name the same existing file.
 bool sameFile(const std::string& a, const std::string& b);
 
-}  // namespace tarvo::io
+} // namespace tarvo::io

@@ -95,4 +95,4 @@ bool BoundedReader::skip(std::size_t count)
     return take(count, at);
 }
 
-}  // namespace tarvo::io
+} // namespace tarvo::io

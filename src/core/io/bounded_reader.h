@@ -45,4 +45,4 @@ private:
     std::string m_error;
 };
 
-}  // namespace tarvo::io
+} // namespace tarvo::io

@@ -44,4 +44,4 @@ struct CommSettings {
     bool operator==(const CommSettings&) const = default;
 };
 
-}  // namespace tarvo::serial
+} // namespace tarvo::serial

@@ -75,7 +75,8 @@ void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
 void DownloadJob::planStep()
 {
     const CSlotInspectionSession& found = *inspection();
-    const PlanResult planned = planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
+    const PlanResult planned =
+        planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
     if (!planned.ok) {
         finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
         return;
@@ -269,7 +270,8 @@ void DownloadJob::writeEnded()
 {
     if (m_write->endCode() != kEndComplete) {
         const std::vector<int> incomplete = m_write->incompleteSlots();
-        finish(sessionEnd(*m_write, {}, incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front()),
+        finish(sessionEnd(*m_write, {},
+                          incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front()),
                           incomplete));
         return;
     }

@@ -56,11 +56,11 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         }
         auto& entry = plan.table[static_cast<std::size_t>(slot - 1)];
         if (entry != kNoTable) {
-            message = texts::format(dialog ? u"The document's tables %d and %d both came from keyboard "
-                                             u"language table #%d."
-                                           : u"Document tables %d and %d both record keyboard slot %d.",
-                                    {tableNumber(entry, request.wording), tableNumber(table, request.wording),
-                                     n(slot)});
+            message = texts::format(
+                dialog ? u"The document's tables %d and %d both came from keyboard "
+                         u"language table #%d."
+                       : u"Document tables %d and %d both record keyboard slot %d.",
+                {tableNumber(entry, request.wording), tableNumber(table, request.wording), n(slot)});
             return false;
         }
         entry = table;
@@ -70,12 +70,13 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         for (int i = 0; i < tableCount; ++i) {
             const auto& recorded = tables[static_cast<std::size_t>(i)].sourceSlot;
             if (!recorded) {
-                message = dialog ? texts::format(u"The document's table %d records no keyboard language "
-                                                 u"table it came from, so it cannot be written back as stored.",
-                                                 {tableNumber(i, request.wording)})
-                                 : texts::format(u"Document table %d records no keyboard slot; name its slot "
-                                                 u"with --slots N=%d.",
-                                                 {n(i), n(i)});
+                message = dialog
+                              ? texts::format(u"The document's table %d records no keyboard language "
+                                              u"table it came from, so it cannot be written back as stored.",
+                                              {tableNumber(i, request.wording)})
+                              : texts::format(u"Document table %d records no keyboard slot; name its slot "
+                                              u"with --slots N=%d.",
+                                              {n(i), n(i)});
                 return false;
             }
             if (!place(*recorded, i))
@@ -98,13 +99,14 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
                 if (tables[static_cast<std::size_t>(i)].sourceSlot == item.slot)
                     table = i;
             if (table == kNoTable) {
-                message = dialog ? texts::format(u"No table of the document came from keyboard language table "
-                                                 u"#%d, so nothing can be written back into it as stored. Choose "
-                                                 u"one of the document's tables \"as stored\" for it.",
-                                                 {n(item.slot)})
-                                 : texts::format(u"No document table records keyboard slot %d; name the table "
-                                                 u"with --slots %d=I.",
-                                                 {n(item.slot), n(item.slot)});
+                message =
+                    dialog ? texts::format(u"No table of the document came from keyboard language table "
+                                           u"#%d, so nothing can be written back into it as stored. Choose "
+                                           u"one of the document's tables \"as stored\" for it.",
+                                           {n(item.slot)})
+                           : texts::format(u"No document table records keyboard slot %d; name the table "
+                                           u"with --slots %d=I.",
+                                           {n(item.slot), n(item.slot)});
                 return false;
             }
         }
@@ -230,9 +232,10 @@ bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotI
             return false;
         }
         if (readsErased(images[s])) {
-            message = texts::format(u"Keyboard language table #%d reads erased in its script menus or its last "
-                                    u"block, as an interrupted write leaves it; nothing was merged.",
-                                    {n(static_cast<long long>(s) + 1)});
+            message =
+                texts::format(u"Keyboard language table #%d reads erased in its script menus or its last "
+                              u"block, as an interrupted write leaves it; nothing was merged.",
+                              {n(static_cast<long long>(s) + 1)});
             return false;
         }
         positions[s] = plan.table[s];

@@ -68,7 +68,7 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
             }
             if (listing == nullptr || !listing->holdsAcceptedTable())
                 return refusedImport(texts::format(u"Keyboard language table #%d holds no table to import.",
-                                             {texts::number(request.slot)}));
+                                                   {texts::number(request.slot)}));
             if (!templateHas(templateLanguageIds, listing->languageId))
                 return refusedImport(
                     texts::format(u"Keyboard language table #%d: the template has no table of "

@@ -42,7 +42,8 @@ void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
                           ") skipped: it is incomplete, a write of it was interrupted");
     }
     if (!choice.ok) {
-        finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused, oneLineUtf8(choice.message));
+        finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused,
+                   oneLineUtf8(choice.message));
         return;
     }
     if (cancelRequested()) {

@@ -8,7 +8,6 @@
 #include "serial/frames.h"
 #include "transfer/job_end.h"
 
-
 namespace tarvo::transfer {
 
 namespace {
@@ -52,7 +51,8 @@ RecoverySource findRecoverySource(const std::optional<InterruptedWrite>& remembe
     document::DocumentNumberPool pool;
     const document::DocOutcome opened = document::openDocument(pool, path, 0);
     if (!opened.doc)
-        return asStored(path, "its backup " + path + " cannot be read: " + oneLineUtf8(opened.result.message));
+        return asStored(path,
+                        "its backup " + path + " cannot be read: " + oneLineUtf8(opened.result.message));
     for (std::size_t i = 0; i < opened.doc->tableCount(); ++i) {
         const model::CS1_LangTable& table = opened.doc->table(i);
         if (document::sourceSlot(table) != slot)
@@ -71,17 +71,20 @@ RecoverySource findRecoverySource(const std::optional<InterruptedWrite>& remembe
     return asStored(path, "its backup " + path + " holds no table of it");
 }
 
-std::string recoveryNotice(int slot, const RecoverySource& source, const std::optional<InterruptedWrite>& remembered)
+std::string recoveryNotice(int slot, const RecoverySource& source,
+                           const std::optional<InterruptedWrite>& remembered)
 {
     std::string left = slotText(slot) + " was left incomplete by an interrupted write";
     if (remembered && !remembered->time.empty())
         left += " (" + remembered->time + ")";
     if (source.how == Recovery::FromBackup)
-        return left + ": the document's edited entries are merged into its table in the backup saved before "
-                      "that write, " +
+        return left +
+               ": the document's edited entries are merged into its table in the backup saved before "
+               "that write, " +
                source.backupPath;
     return left + " and " + source.whyNotBackup +
-           ": the document's table is written as stored, and the keyboard's own script menus could not be kept";
+           ": the document's table is written as stored, and the keyboard's own script menus could not be "
+           "kept";
 }
 
 } // namespace tarvo::transfer

@@ -24,13 +24,15 @@ struct RecoverySource {
 
 // The backup's table of slot (1-based) when remembered names a readable
 // backup holding a whole table of languageId recorded for that slot.
-RecoverySource findRecoverySource(const std::optional<InterruptedWrite>& remembered, int slot, int languageId);
+RecoverySource findRecoverySource(const std::optional<InterruptedWrite>& remembered, int slot,
+                                  int languageId);
 
 // An image whose last block or one of whose script menus reads erased: what
 // an interrupted write leaves, never to be merged or taken as a backup.
 bool readsErased(std::span<const std::uint8_t> image);
 
 // The notice a download gives for the slot it writes again, UTF-8.
-std::string recoveryNotice(int slot, const RecoverySource& source, const std::optional<InterruptedWrite>& remembered);
+std::string recoveryNotice(int slot, const RecoverySource& source,
+                           const std::optional<InterruptedWrite>& remembered);
 
 } // namespace tarvo::transfer

@@ -46,7 +46,8 @@ bool checkNoSharedTable(SlotChoice& choice, Wording wording)
                 wording == Wording::Dialog
                     ? u"Keyboard language tables #%d and #%d would both receive the document's table %d. "
                       u"Download only one of them, or choose a table \"as stored\" for each."
-                    : u"Slots %d and %d would both receive document table %d; name the table for each with N=I.",
+                    : u"Slots %d and %d would both receive document table %d; name the table for each with "
+                      u"N=I.",
                 {texts::number(a + 1), texts::number(b + 1), tableNumber(choice.map[a], wording)});
             return false;
         }
@@ -168,9 +169,10 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
         const auto k = static_cast<std::size_t>(request.slot - 1);
         if (request.table) {
             if (*request.table >= tableCount) {
-                choice.message = texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
-                                                      : u"slot %d: the document has no table %d",
-                                               {texts::number(request.slot), tableNumber(*request.table, wording)});
+                choice.message =
+                    texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
+                                         : u"slot %d: the document has no table %d",
+                                  {texts::number(request.slot), tableNumber(*request.table, wording)});
                 return choice;
             }
             choice.map[k] = *request.table;
@@ -179,10 +181,11 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
         }
         const SlotListing* listing = findListing(listings, request.slot);
         if (listing == nullptr || !listing->takesTableOfItsLanguage()) {
-            choice.message = slotText(dialog ? u"Keyboard language table #%d holds no table to match. Choose one "
-                                               u"of the document's tables \"as stored\" for it."
-                                             : u"slot %d holds no table to match; name the document table with N=I",
-                                      request.slot);
+            choice.message =
+                slotText(dialog ? u"Keyboard language table #%d holds no table to match. Choose one "
+                                  u"of the document's tables \"as stored\" for it."
+                                : u"slot %d holds no table to match; name the document table with N=I",
+                         request.slot);
             return choice;
         }
         choice.map[k] = tableForLanguage(documentLanguageIds, listing->languageId);

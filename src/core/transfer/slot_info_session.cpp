@@ -2,7 +2,6 @@
 
 #include "transfer/session_texts.h"
 
-
 namespace tarvo::transfer {
 
 using namespace serial;
@@ -79,8 +78,8 @@ bool CSlotInfoSession::onStep(bpState state)
 
 void CSlotInfoSession::readPhaseBlock()
 {
-    const int block =
-        m_phase == kLastBlockPhase ? kLastImageBlock : kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
+    const int block = m_phase == kLastBlockPhase ? kLastImageBlock
+                                                 : kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];
     const auto slot = static_cast<std::uint8_t>(m_slot);
     send([this, slot, block] { return engine().sendReadBlock(slot, block); });
 }

@@ -30,8 +30,8 @@ SlotListing makeSlotListing(const TableInfoRow& row, const std::optional<Interru
             listing.languageId = row.languageId;
         else if (listing.remembered)
             listing.languageId = listing.remembered->languageId;
-        const std::u16string name =
-            (row.present ? row.friendlyName : std::u16string(kEntryFlashBlank)) + std::u16string(kIncompleteMark);
+        const std::u16string name = (row.present ? row.friendlyName : std::u16string(kEntryFlashBlank)) +
+                                    std::u16string(kIncompleteMark);
         if (listing.languageId >= 0)
             listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
                                {name, SlotEntryKind::Table}};

@@ -16,7 +16,7 @@ inline constexpr std::u16string_view kIncompleteMark = u" (incomplete)";
 struct TableInfoRow {
     int slot = 0; // 1-based, as the user sees it
     bool present = false;
-    bool incomplete = false; // present, with the last block erased
+    bool incomplete = false;     // present, with the last block erased
     std::u16string friendlyName; // decoded and trimmed; "( empty )" or "( flashed clear )" when not present
     int schema = 0;
     int font = 0;
@@ -34,7 +34,8 @@ struct TableInfoRow {
 };
 
 // lastBlockErased: the slot's last 16-byte block read all 0xFF.
-TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased = false);
+TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info,
+                              bool lastBlockErased = false);
 
 // The table version as the sessions show it: from the version code when it is
 // not 0 (1 -> 1.02, 2 -> 1.03, 3 -> 1.10, others -1.-1), otherwise from the

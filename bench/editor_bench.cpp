@@ -9,8 +9,8 @@
 #include "document/doc.h"
 #include "full_tables.h"
 
+#include "app/application.h"
 #include "app/main_frame.h"
-#include "app/zodar.h"
 #include "ui/child_frame.h"
 #include "ui/node_key.h"
 #include "ui/tree_view.h"

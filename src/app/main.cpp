@@ -1,6 +1,6 @@
 // tarvo-script: the desktop editor.
 
-#include "app/zodar.h"
+#include "app/application.h"
 #include "platform/settings_store.h"
 
 #include <QApplication>

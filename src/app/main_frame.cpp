@@ -1,11 +1,11 @@
 #include "app/main_frame.h"
 
 #include "app/app_texts.h"
+#include "app/application.h"
 #include "app/com_port_commands.h"
 #include "app/error_report.h"
 #include "app/main_frame_characters.h"
 #include "app/transfer_commands.h"
-#include "app/zodar.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"

@@ -1,7 +1,7 @@
 #include "app/main_frame_characters.h"
 
+#include "app/application.h"
 #include "app/main_frame.h"
-#include "app/zodar.h"
 #include "document/doc.h"
 #include "model/language_characters.h"
 #include "ui/characters_display.h"

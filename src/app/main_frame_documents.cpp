@@ -2,8 +2,8 @@
 // Close prompts, Properties, recent files and the table moves.
 
 #include "app/app_texts.h"
+#include "app/application.h"
 #include "app/main_frame.h"
-#include "app/zodar.h"
 #include "document/doc.h"
 #include "io/atomic_file.h"
 #include "model/lang_table.h"

@@ -5,7 +5,7 @@
 #include "app/transfer_commands.h"
 
 #include "app/app_texts.h"
-#include "app/zodar.h"
+#include "app/application.h"
 #include "document/doc.h"
 #include "document/document_number_pool.h"
 #include "document/source_slot.h"

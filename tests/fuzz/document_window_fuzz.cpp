@@ -4,8 +4,8 @@
 // message boxes answered by the dialog seam; the checks are the sanitizers'
 // and that the document numbers all come back.
 
+#include "app/application.h"
 #include "app/main_frame.h"
-#include "app/zodar.h"
 #include "document/doc.h"
 #include "fuzz_check.h"
 #include "ui/child_frame.h"

@@ -3,7 +3,7 @@
 
 #include "support/gui/editor_fixture.h"
 
-#include "app/zodar.h"
+#include "app/application.h"
 #include "document/doc.h"
 #include "serial/comm_port.h"
 #include "ui/child_frame.h"

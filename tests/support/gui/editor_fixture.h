@@ -2,8 +2,8 @@
 // Starts the editor in a temporary home: settings, documents folder and
 // start directory all inside it, dialogs answered by the test.
 
+#include "app/application.h"
 #include "app/main_frame.h"
-#include "app/zodar.h"
 #include "ui/user_dialogs.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/zodar.h"
+#include "app/application.h"
 
 #include "app/app_texts.h"
 #include "app/error_report.h"

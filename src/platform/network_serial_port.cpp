@@ -17,14 +17,12 @@ std::u16string toU16(const QString& text)
 serial::Rfc2217Client::Control flowControlFor(serial::Handshaking handshaking)
 {
     using Control = serial::Rfc2217Client::Control;
-    switch (handshaking) {
-    case serial::Handshaking::XonXoff:
+    switch (serial::lineFlowFor(handshaking)) {
+    case serial::LineFlow::XonXoff:
         return Control::FlowXonXoff;
-    // As on a local port: RTS/CTS wins over XON/XOFF.
-    case serial::Handshaking::Rts:
-    case serial::Handshaking::RtsXonXoff:
+    case serial::LineFlow::Hardware:
         return Control::FlowHardware;
-    case serial::Handshaking::None:
+    case serial::LineFlow::None:
         break;
     }
     return Control::FlowNone;
@@ -32,7 +30,7 @@ serial::Rfc2217Client::Control flowControlFor(serial::Handshaking handshaking)
 
 bool usesHardwareFlow(serial::Handshaking handshaking)
 {
-    return flowControlFor(handshaking) == serial::Rfc2217Client::Control::FlowHardware;
+    return serial::lineFlowFor(handshaking) == serial::LineFlow::Hardware;
 }
 
 } // namespace

@@ -38,14 +38,12 @@ bool toQtParity(char letter, QSerialPort::Parity& out)
 
 QSerialPort::FlowControl toQtFlow(serial::Handshaking handshaking)
 {
-    switch (handshaking) {
-    case serial::Handshaking::XonXoff:
+    switch (serial::lineFlowFor(handshaking)) {
+    case serial::LineFlow::XonXoff:
         return QSerialPort::SoftwareControl;
-    // QSerialPort offers RTS/CTS or XON/XOFF, not both: RTS wins.
-    case serial::Handshaking::Rts:
-    case serial::Handshaking::RtsXonXoff:
+    case serial::LineFlow::Hardware:
         return QSerialPort::HardwareControl;
-    case serial::Handshaking::None:
+    case serial::LineFlow::None:
         break;
     }
     return QSerialPort::NoFlowControl;

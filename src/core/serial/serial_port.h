@@ -87,6 +87,23 @@ struct LineSettings {
 // The control's Handshaking values.
 enum class Handshaking : int { None = 0, XonXoff = 1, Rts = 2, RtsXonXoff = 3 };
 
+// The one flow control a line applies: ports offer RTS/CTS or XON/XOFF, not
+// both, so RTS/CTS wins when both are asked for.
+enum class LineFlow { None, XonXoff, Hardware };
+inline LineFlow lineFlowFor(Handshaking handshaking)
+{
+    switch (handshaking) {
+    case Handshaking::XonXoff:
+        return LineFlow::XonXoff;
+    case Handshaking::Rts:
+    case Handshaking::RtsXonXoff:
+        return LineFlow::Hardware;
+    case Handshaking::None:
+        break;
+    }
+    return LineFlow::None;
+}
+
 class SerialPort {
 public:
     class Listener {

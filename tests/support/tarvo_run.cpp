@@ -16,7 +16,7 @@ namespace {
 constexpr int kRunTimeoutMs = 120000; // generous: the machine is shared
 constexpr int kReadPollMs = 20;
 
-const std::string kTarvo = std::string(TARVO_BIN_DIR) + "/tarvo";
+const std::string kTarvo = TARVO_BIN_DIR "/tarvo";
 
 void startProcess(QProcess& process, const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingDirectory)

@@ -24,8 +24,8 @@
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
 #include "transfer_bench_support.h"
-#include "ui/transfer_job_host.h"
-#include "ui/transfer_texts.h"
+#include "ui/transfer/transfer_job_host.h"
+#include "ui/transfer/transfer_texts.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>

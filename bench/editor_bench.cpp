@@ -12,8 +12,8 @@
 #include "app/application.h"
 #include "app/main_frame.h"
 #include "ui/child_frame.h"
-#include "ui/node_key.h"
-#include "ui/tree_view.h"
+#include "ui/tree/node_key.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 
@@ -157,7 +157,7 @@ int main(int argc, char** argv)
     app::CZodARApp editor({}, QStringLiteral(TARVO_SOURCE_DIR "/data/templates"));
     if (!editor.InitInstance())
         return 1;
-    app::CMainFrame& frame = *editor.mainFrame();
+    app::MainFrame& frame = *editor.mainFrame();
     PaintWatch watch;
     application.installEventFilter(&watch);
     QCoreApplication::processEvents();

@@ -4,16 +4,12 @@
 
 namespace tarvo::app {
 
-using platform::settings::kApplication;
 using platform::settings::kLastBrowseFolderKey;
-using platform::settings::kOrganisation;
 using platform::settings::kRecentGroup;
 using platform::settings::kRecentKey;
 using platform::settings::kServerFolderKey;
 using platform::settings::kServerProgramKey;
 using platform::settings::kThreadLocaleKey;
-
-AppSettings::AppSettings() : m_store(kOrganisation, kApplication) {}
 
 std::optional<QString> AppSettings::lastBrowseFolder() const
 {

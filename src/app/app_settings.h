@@ -3,7 +3,8 @@
 // in platform/settings_store.h). Tests move the store with
 // QSettings::setPath before the application object is made.
 
-#include <QSettings>
+#include "platform/settings_store.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +18,6 @@ inline constexpr int kRecentFileCount = 4;
 
 class AppSettings {
 public:
-    AppSettings();
-
     // Empty, or longer than a folder setting may be, counts as absent.
     std::optional<QString> lastBrowseFolder() const;
     void setLastBrowseFolder(const QString& folder);
@@ -35,7 +34,7 @@ public:
     QString location() const { return m_store.fileName(); }
 
 private:
-    QSettings m_store;
+    platform::settings::Store m_store;
 };
 
 } // namespace tarvo::app

@@ -8,7 +8,7 @@
 #include "document/save_policy.h"
 #include "platform/device_serial_port.h"
 #include "serial/comm_port.h"
-#include "ui/form_menu_ccl.h"
+#include "ui/forms/form_menu_ccl.h"
 #include "ui/user_dialogs.h"
 
 #include <QClipboard>
@@ -54,6 +54,7 @@ CZodARApp::CZodARApp(const QByteArrayList& arguments, const QString& programTemp
     : QObject(parent), m_commandLine(parseCommandLine(arguments)),
       m_programTemplateFolder(programTemplateFolder)
 {
+    ui::registerScriptMenuForms(m_forms);
 }
 
 CZodARApp::~CZodARApp()
@@ -84,14 +85,13 @@ bool CZodARApp::InitInstance()
                                           ? templates::programTemplateDirectory(executablePath())
                                           : m_programTemplateFolder.toStdString();
     m_catalogue =
-        std::make_unique<templates::CTemplateCatalogue>(m_startDirectory.toStdString(), programFolder);
+        std::make_unique<templates::TemplateCatalogue>(m_startDirectory.toStdString(), programFolder);
     readServerFlag();
     m_sessionBus = QDBusConnection::sessionBus().isConnected();
     if (!createCommPort())
         return false;
     ensureLastBrowseFolder();
-    ui::registerScriptMenuForms();
-    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_mainFrame = std::make_unique<MainFrame>(*this);
     m_mainFrame->show();
     // A document named on the command line is opened, as a file manager asks.
     for (const QByteArray& path : m_commandLine.documents) {

@@ -11,8 +11,9 @@
 #include "document/document_number_pool.h"
 #include "document/import_filter.h"
 #include "templates/template_catalogue.h"
-#include "ui/selection_record.h"
-#include "ui/ui_fonts.h"
+#include "ui/forms/form_registry.h"
+#include "ui/tree/selection_record.h"
+#include "ui/widgets/ui_fonts.h"
 
 #include <QObject>
 #include <QString>
@@ -29,7 +30,7 @@ class DeviceSerialPort;
 
 namespace tarvo::app {
 
-class CMainFrame;
+class MainFrame;
 
 // The clipboard format of copied script menu entries.
 inline const QString kClipboardMimeType = QStringLiteral("application/x-roz-clipboard-format");
@@ -51,11 +52,13 @@ public:
     // failing step has shown its message.
     bool InitInstance();
 
-    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    MainFrame* mainFrame() const { return m_mainFrame.get(); }
     AppSettings& settings() { return m_settings; }
     document::DocumentNumberPool& documentNumbers() { return m_pool; }
     ui::SelectionRecords& selections() { return m_selections; }
-    templates::CTemplateCatalogue& catalogue() { return *m_catalogue; }
+    // The form each tree node kind shows; tests may register their own.
+    ui::FormRegistry& forms() { return m_forms; }
+    templates::TemplateCatalogue& catalogue() { return *m_catalogue; }
     const ui::UiFonts& fonts() const { return m_fonts; }
     serial::CCommPort& commPort() { return *m_commPort; }
     const LocaleChoice& locale() const { return m_locale; }
@@ -109,11 +112,12 @@ private:
     std::optional<document::SlotCodes> m_importCodes;
     document::DocumentNumberPool m_pool;
     ui::SelectionRecords m_selections;
-    std::unique_ptr<templates::CTemplateCatalogue> m_catalogue;
+    ui::FormRegistry m_forms;
+    std::unique_ptr<templates::TemplateCatalogue> m_catalogue;
     std::unique_ptr<platform::DeviceSerialPort> m_serialDevice;
     std::unique_ptr<serial::CCommPort> m_commPort;
     // Declared last: it goes first, before the documents' pool and the port.
-    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<MainFrame> m_mainFrame;
 };
 
 } // namespace tarvo::app

@@ -3,8 +3,8 @@
 #include "document/doc.h"
 #include "serial/comm_port.h"
 #include "ui/child_frame.h"
-#include "ui/com_port_settings_dialog.h"
-#include "ui/com_port_setup_dialog.h"
+#include "ui/com_port/com_port_settings_dialog.h"
+#include "ui/com_port/com_port_setup_dialog.h"
 
 #include <QAction>
 #include <QPainter>

@@ -11,11 +11,11 @@
 #include "document/doc.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
-#include "ui/screen_fit.h"
-#include "ui/tree_icons.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_icons.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,7 +33,7 @@ constexpr int kStatusMessageMs = 0; // status tips stay until the next one
 
 // The command classes only make and enable their actions; the window
 // places them (buildMenus, buildToolBar).
-server::ServerCommands* makeServerCommands(CMainFrame& frame, CZodARApp& app)
+server::ServerCommands* makeServerCommands(MainFrame& frame, CZodARApp& app)
 {
     server::ServerCommandHost host;
     host.window = &frame;
@@ -45,14 +45,13 @@ server::ServerCommands* makeServerCommands(CMainFrame& frame, CZodARApp& app)
     host.sessionBus = app.sessionBusAvailable();
     host.serverProgram = app.settings().serverProgram();
     host.configurationFolder = app.settings().serverConfigurationFolder();
-    host.settingsFile = app.settings().location();
     auto* commands = new server::ServerCommands(std::move(host), &frame);
-    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands,
+    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands,
                      &server::ServerCommands::updateEnablers);
     return commands;
 }
 
-TransferCommands* makeTransferCommands(CMainFrame& frame, CZodARApp& app)
+TransferCommands* makeTransferCommands(MainFrame& frame, CZodARApp& app)
 {
     TransferCommandHost host;
     host.window = &frame;
@@ -68,13 +67,14 @@ TransferCommands* makeTransferCommands(CMainFrame& frame, CZodARApp& app)
         frame.adoptDocument(std::move(doc));
     };
     host.nextUntitledTitle = [&app] { return app.nextUntitledTitle(); };
+    host.scriptsFolder = CZodARApp::defaultScriptsFolder();
     auto* commands = new TransferCommands(std::move(host), &frame);
-    QObject::connect(&frame, &CMainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
+    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
     commands->updateEnablers();
     return commands;
 }
 
-ComPortCommands* makeComPortCommands(CMainFrame& frame, CZodARApp& app)
+ComPortCommands* makeComPortCommands(MainFrame& frame, CZodARApp& app)
 {
     ComPortCommandHost host;
     host.window = &frame;
@@ -87,14 +87,13 @@ ComPortCommands* makeComPortCommands(CMainFrame& frame, CZodARApp& app)
     return new ComPortCommands(std::move(host), &frame);
 }
 
-diagnostics::DiagnosticActions makeDiagnosticCommands(CMainFrame& frame, CZodARApp& app)
+diagnostics::DiagnosticActions makeDiagnosticCommands(MainFrame& frame, CZodARApp& app)
 {
     diagnostics::DiagnosticHost host;
     host.window = &frame;
     host.diagnosticMode = app.debugMode();
     host.commPort = &app.commPort();
     host.catalogue = &app.catalogue();
-    host.settingsFile = app.settings().location();
     host.localeIdentifier = [&app] { return app.locale().identifier; };
     host.systemLocaleName = QLocale::system().name();
     host.activeDocument = [&frame] { return frame.activeDocument(); };
@@ -138,9 +137,9 @@ struct FeatureActions {
     QAction* charactersUsed = nullptr;
 };
 
-CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
+MainFrame::MainFrame(CZodARApp& app) : m_app(app)
 {
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(texts::kAppName);
     // The application's icon: every window and the About box show it.
     QApplication::setWindowIcon(ui::treeIcons().at(ui::kIconRoot));
@@ -172,7 +171,7 @@ CMainFrame::CMainFrame(CZodARApp& app) : m_app(app)
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame()
+MainFrame::~MainFrame()
 {
     m_closing = true;
     // Documents go before the application state they hold numbers of.
@@ -180,8 +179,8 @@ CMainFrame::~CMainFrame()
         delete frame;
 }
 
-QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& statusTip,
-                                const QKeySequence& key)
+QAction* MainFrame::makeAction(Command command, const QString& text, const QString& statusTip,
+                               const QKeySequence& key)
 {
     auto* action = new QAction(text, this);
     action->setStatusTip(statusTip);
@@ -191,7 +190,7 @@ QAction* CMainFrame::makeAction(Command command, const QString& text, const QStr
     return action;
 }
 
-void CMainFrame::buildActions()
+void MainFrame::buildActions()
 {
     QStyle* s = style();
     makeAction(Command::New, QStringLiteral("&New"), QStringLiteral("Create a new document"),
@@ -228,8 +227,8 @@ void CMainFrame::buildActions()
     makeAction(Command::About, QStringLiteral("&About..."),
                QStringLiteral("Display program information and version number"));
 
-    connect(action(Command::New), &QAction::triggered, this, &CMainFrame::newDocument);
-    connect(action(Command::Open), &QAction::triggered, this, &CMainFrame::openDocument);
+    connect(action(Command::New), &QAction::triggered, this, &MainFrame::newDocument);
+    connect(action(Command::Open), &QAction::triggered, this, &MainFrame::openDocument);
     connect(action(Command::Close), &QAction::triggered, this, [this] {
         if (ui::CS1_ChildFrame* frame = activeFrame())
             frame->close();
@@ -242,15 +241,15 @@ void CMainFrame::buildActions()
         if (ui::CS1_ChildFrame* frame = activeFrame())
             saveDocumentAs(*frame);
     });
-    connect(action(Command::Properties), &QAction::triggered, this, &CMainFrame::showProperties);
+    connect(action(Command::Properties), &QAction::triggered, this, &MainFrame::showProperties);
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Command::MoveTableUp), &QAction::triggered, this, [this] { moveSelectedTable(-1); });
     connect(action(Command::MoveTableDown), &QAction::triggered, this, [this] { moveSelectedTable(+1); });
-    connect(action(Command::Refresh), &QAction::triggered, this, &CMainFrame::refreshActiveForm);
+    connect(action(Command::Refresh), &QAction::triggered, this, &MainFrame::refreshActiveForm);
     connect(action(Command::Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    connect(action(Command::ArrangeIcons), &QAction::triggered, this, &CMainFrame::arrangeIcons);
-    connect(action(Command::About), &QAction::triggered, this, &CMainFrame::showAbout);
+    connect(action(Command::ArrangeIcons), &QAction::triggered, this, &MainFrame::arrangeIcons);
+    connect(action(Command::About), &QAction::triggered, this, &MainFrame::showAbout);
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
         m_recentActions[i] = new QAction(this);
         m_recentActions[i]->setStatusTip(QStringLiteral("Open this document"));
@@ -259,7 +258,7 @@ void CMainFrame::buildActions()
     }
 }
 
-QMenu* CMainFrame::makeResolutionSizesMenu()
+QMenu* MainFrame::makeResolutionSizesMenu()
 {
     auto* sizes = new QMenu(QStringLiteral("&Maximized Resolution Sizes"), this);
     for (const QSize& size : kResolutionSizes) {
@@ -271,7 +270,7 @@ QMenu* CMainFrame::makeResolutionSizesMenu()
 
 // The menu bar, in order. The Window menu fills itself when it opens; the
 // Debug menu is there in diagnostic mode only.
-void CMainFrame::buildMenus(const FeatureActions& features)
+void MainFrame::buildMenus(const FeatureActions& features)
 {
     const diagnostics::DiagnosticActions& tools = features.diagnostics;
     const TransferCommands& transfer = *features.transfer;
@@ -350,11 +349,11 @@ void CMainFrame::buildMenus(const FeatureActions& features)
                 m_documentOnly << item.action;
         }
     }
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainFrame::fillWindowMenu);
     fillWindowMenu();
 }
 
-void CMainFrame::buildToolBar(const FeatureActions& features)
+void MainFrame::buildToolBar(const FeatureActions& features)
 {
     m_toolBar = addToolBar(QStringLiteral("Standard"));
     m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
@@ -385,18 +384,7 @@ void CMainFrame::buildToolBar(const FeatureActions& features)
     connect(m_toolBar, &QToolBar::visibilityChanged, action(Command::ToolBar), &QAction::setChecked);
 }
 
-QMenu* CMainFrame::addFeatureMenu(const QString& title, bool documentOnly)
-{
-    auto* menu = new QMenu(title, this);
-    menuBar()->insertMenu(m_windowMenu->menuAction(), menu);
-    if (documentOnly) {
-        m_documentOnly << menu->menuAction();
-        menu->menuAction()->setVisible(activeFrame() != nullptr);
-    }
-    return menu;
-}
-
-void CMainFrame::fillWindowMenu()
+void MainFrame::fillWindowMenu()
 {
     m_windowMenu->clear();
     m_windowMenu->addAction(action(Command::Cascade));
@@ -417,7 +405,7 @@ void CMainFrame::fillWindowMenu()
     }
 }
 
-void CMainFrame::arrangeIcons()
+void MainFrame::arrangeIcons()
 {
     // Minimised windows line up along the bottom edge, left to right.
     int x = 0;
@@ -430,20 +418,20 @@ void CMainFrame::arrangeIcons()
     }
 }
 
-ui::CS1_ChildFrame* CMainFrame::activeFrame() const
+ui::CS1_ChildFrame* MainFrame::activeFrame() const
 {
     // The current window stays the active document while a dialog has the
     // focus or the main window is minimised.
     return qobject_cast<ui::CS1_ChildFrame*>(m_mdi->currentSubWindow());
 }
 
-document::CS1_Doc* CMainFrame::activeDocument() const
+document::CS1_Doc* MainFrame::activeDocument() const
 {
     ui::CS1_ChildFrame* frame = activeFrame();
     return frame != nullptr ? &frame->document() : nullptr;
 }
 
-QList<ui::CS1_ChildFrame*> CMainFrame::frames() const
+QList<ui::CS1_ChildFrame*> MainFrame::frames() const
 {
     QList<ui::CS1_ChildFrame*> list;
     for (QMdiSubWindow* window : m_mdi->subWindowList())
@@ -452,7 +440,7 @@ QList<ui::CS1_ChildFrame*> CMainFrame::frames() const
     return list;
 }
 
-bool CMainFrame::commitOpenForms()
+bool MainFrame::commitOpenForms()
 {
     bool all = true;
     for (ui::CS1_ChildFrame* frame : frames()) {
@@ -462,7 +450,7 @@ bool CMainFrame::commitOpenForms()
     return all;
 }
 
-void CMainFrame::updateCommandStates()
+void MainFrame::updateCommandStates()
 {
     if (m_closing)
         return;
@@ -491,7 +479,7 @@ void CMainFrame::updateCommandStates()
     Q_EMIT commandStatesChanged();
 }
 
-void CMainFrame::resizeCentred(const QSize& size)
+void MainFrame::resizeCentred(const QSize& size)
 {
     showNormal();
     resize(size);
@@ -501,20 +489,20 @@ void CMainFrame::resizeCentred(const QSize& size)
     move(std::max(centred.x(), 0), std::max(centred.y(), 0));
 }
 
-void CMainFrame::refreshActiveForm()
+void MainFrame::refreshActiveForm()
 {
     if (ui::CS1_ChildFrame* frame = activeFrame())
         frame->view()->refreshForm();
 }
 
-void CMainFrame::changeEvent(QEvent* event)
+void MainFrame::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         refreshActiveForm();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainFrame::closeEvent(QCloseEvent* event)
 {
     // Every form stores its edits first, so the prompts see them; a form
     // that cannot store an edit keeps the window open.
@@ -534,7 +522,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CMainFrame::showAbout()
+void MainFrame::showAbout()
 {
     ui::UserDialogs::message(this, texts::kAboutCaption,
                              texts::kAppName + QLatin1Char('\n') + texts::kVersion,

@@ -1,5 +1,5 @@
 #pragma once
-// CMainFrame: the main window, "Tarvo Script Application". An MDI area with
+// MainFrame: the main window, "Tarvo Script Application". An MDI area with
 // one CS1_ChildFrame per open document, the menus, toolbar and status bar,
 // and the commands that do not belong to one form.
 //
@@ -14,8 +14,6 @@
 //   - commandStatesChanged() fires whenever the enablers are re-evaluated
 //     (active document, selection, modified state), for their own actions;
 //   - commitOpenForms() stores every open form's edits before a transfer;
-//   - addFeatureMenu(title) puts a further top-level menu before Window and
-//     Help (documentOnly hides it with no document);
 //   - debugMenu() is the "&Debug" menu in diagnostic mode (else nullptr).
 
 #include <QMainWindow>
@@ -67,14 +65,12 @@ inline constexpr std::array<QSize, 4> kResolutionSizes = {QSize(648, 460), QSize
                                                           QSize(1160, 844)};
 inline constexpr QSize kDefaultWindowSize(1024, 720);
 
-class CMainFrame final : public QMainWindow {
+class MainFrame final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CZodARApp& app);
-    ~CMainFrame() override;
+    explicit MainFrame(CZodARApp& app);
+    ~MainFrame() override;
 
-    // --- For later features (see above) ------------------------------------------
-    QMenu* addFeatureMenu(const QString& title, bool documentOnly = false);
     QToolBar* commandToolBar() const { return m_toolBar; }
     QMenu* debugMenu() const { return m_debugMenu; }
     bool commitOpenForms();

@@ -4,8 +4,8 @@
 #include "app/main_frame.h"
 #include "document/doc.h"
 #include "model/language_characters.h"
-#include "ui/characters_display.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/widgets/characters_display.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QAction>
 #include <QPointer>
@@ -15,7 +15,7 @@ namespace tarvo::app {
 namespace {
 
 // The table the command shows: the selected one, or the first.
-const model::CS1_LangTable* selectedTable(CMainFrame& frame, CZodARApp& app)
+const model::CS1_LangTable* selectedTable(MainFrame& frame, CZodARApp& app)
 {
     const document::CS1_Doc* doc = frame.activeDocument();
     if (doc == nullptr || doc->tableCount() == 0)
@@ -26,7 +26,7 @@ const model::CS1_LangTable* selectedTable(CMainFrame& frame, CZodARApp& app)
     return &doc->table(hasTable ? static_cast<std::size_t>(selected.tableIndex) : 0);
 }
 
-void typeIntoFocusedEdit(CMainFrame& frame, QChar character)
+void typeIntoFocusedEdit(MainFrame& frame, QChar character)
 {
     frame.activateWindow();
     if (auto* edit = qobject_cast<ui::CEditKFont1*>(frame.focusWidget()))
@@ -35,19 +35,19 @@ void typeIntoFocusedEdit(CMainFrame& frame, QChar character)
 
 } // namespace
 
-QAction* makeCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app)
+QAction* makeCharactersDisplayCommand(MainFrame& frame, CZodARApp& app)
 {
     auto* action = new QAction(QStringLiteral("Show &Characters Used"), &frame);
     action->setObjectName(QStringLiteral("ShowCharactersUsed"));
     action->setStatusTip(QStringLiteral("List the characters of the selected table's language"));
-    auto display = std::make_shared<QPointer<ui::CCharactersDisplay>>();
+    auto display = std::make_shared<QPointer<ui::CharactersDisplay>>();
     QObject::connect(action, &QAction::triggered, &frame, [&frame, &app, display] {
         const model::CS1_LangTable* table = selectedTable(frame, app);
         if (table == nullptr)
             return;
         if (display->isNull()) {
-            *display = new ui::CCharactersDisplay(app.fonts(), &frame);
-            QObject::connect(display->data(), &ui::CCharactersDisplay::characterChosen, &frame,
+            *display = new ui::CharactersDisplay(app.fonts(), &frame);
+            QObject::connect(display->data(), &ui::CharactersDisplay::characterChosen, &frame,
                              [&frame](QChar character) { typeIntoFocusedEdit(frame, character); });
         }
         (*display)->setCharacters(model::charactersUsedBy(table->windowsLanguageId()));

@@ -8,10 +8,10 @@ class QAction;
 
 namespace tarvo::app {
 
-class CMainFrame;
+class MainFrame;
 class CZodARApp;
 
 // Makes the command's action, a child of frame (shown with a document only).
-QAction* makeCharactersDisplayCommand(CMainFrame& frame, CZodARApp& app);
+QAction* makeCharactersDisplayCommand(MainFrame& frame, CZodARApp& app);
 
 } // namespace tarvo::app

@@ -7,10 +7,11 @@
 #include "document/doc.h"
 #include "io/atomic_file.h"
 #include "model/lang_table.h"
+#include "platform/text.h"
 #include "templates/template_messages.h"
 #include "ui/child_frame.h"
-#include "ui/tree_icons.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_icons.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 
@@ -35,11 +36,6 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
-
-QString text(const std::u16string& s)
-{
-    return QString::fromStdU16String(s);
-}
 
 // A path of the file system's bytes as text, and back. A name that is not
 // UTF-8 shows with replacement characters, but the bytes kept are the ones used.
@@ -69,7 +65,7 @@ bool survivesAsText(const std::string& path)
 QString shownNotes(const std::u16string& notes)
 {
     constexpr qsizetype kMaxNoteLineChars = 400;
-    QStringList lines = text(notes).split(QLatin1Char('\n'));
+    QStringList lines = platform::toQString(notes).split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.size() > kMaxNoteLineChars)
             line = line.left(kMaxNoteLineChars) + QStringLiteral(" ...");
@@ -83,15 +79,15 @@ QString openFailureText(const document::DocResult& result)
     case document::DocStatus::NewerSchema:
     case document::DocStatus::OldFirmware:
     case document::DocStatus::TooManyDocuments:
-        return text(result.message);
+        return platform::toQString(result.message);
     default:
-        return texts::kCannotOpen.arg(nativePath(result.path), text(result.message));
+        return texts::kCannotOpen.arg(nativePath(result.path), platform::toQString(result.message));
     }
 }
 
 QString tooManyDocumentsText()
 {
-    return text(templates::msg::formatMessage(templates::msg::kTooManyDocuments));
+    return platform::toQString(templates::msg::formatMessage(templates::msg::kTooManyDocuments));
 }
 
 QString folderOf(const QString& path)
@@ -101,16 +97,16 @@ QString folderOf(const QString& path)
 
 } // namespace
 
-ui::CS1_ChildFrame* CMainFrame::addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc)
+ui::CS1_ChildFrame* MainFrame::addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc)
 {
     const int number = doc->documentNumber();
     m_app.selections().reset(number);
     ui::FormContext context{nullptr, &m_app.selections().at(number), &m_app.fonts()};
-    auto* frame = new ui::CS1_ChildFrame(std::move(doc), context);
+    auto* frame = new ui::CS1_ChildFrame(std::move(doc), context, m_app.forms());
     frame->setWindowIcon(ui::treeIcons().at(ui::kIconTable));
     frame->view()->tree()->BuildTree(frame->document());
     frame->setCloseGuard([this](ui::CS1_ChildFrame& closing) { return saveModified(closing); });
-    connect(frame, &ui::CS1_ChildFrame::stateChanged, this, &CMainFrame::updateCommandStates);
+    connect(frame, &ui::CS1_ChildFrame::stateChanged, this, &MainFrame::updateCommandStates);
     connect(frame, &QObject::destroyed, this, [this] {
         if (m_closing)
             return;
@@ -123,7 +119,7 @@ ui::CS1_ChildFrame* CMainFrame::addDocumentWindow(std::unique_ptr<document::CS1_
     return frame;
 }
 
-void CMainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
+void MainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
 {
     if (!doc)
         return;
@@ -131,12 +127,12 @@ void CMainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
     afterDocumentSet();
 }
 
-void CMainFrame::afterDocumentSet()
+void MainFrame::afterDocumentSet()
 {
     updateCommandStates();
 }
 
-void CMainFrame::newDocument()
+void MainFrame::newDocument()
 {
     WaitCursor wait;
     if (m_app.documentNumbers().full()) {
@@ -144,14 +140,15 @@ void CMainFrame::newDocument()
         ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
         return;
     }
-    templates::CTemplateCatalogue& catalogue = m_app.catalogue();
+    templates::TemplateCatalogue& catalogue = m_app.catalogue();
     const bool found = catalogue.RefreshTemplateCatalogue();
     for (const templates::TemplateError& error : catalogue.checkErrors())
-        ui::UserDialogs::message(this, texts::kAppName, text(error.fullText));
+        ui::UserDialogs::message(this, texts::kAppName, platform::toQString(error.fullText));
     if (!found) {
         m_app.clearImportMode();
-        ui::UserDialogs::message(this, texts::kAppName,
-                                 text(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
+        ui::UserDialogs::message(
+            this, texts::kAppName,
+            platform::toQString(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
         return;
     }
     document::DocOutcome outcome = document::createNewDocument(
@@ -161,7 +158,7 @@ void CMainFrame::newDocument()
     if (!outcome.doc) {
         // Whatever stopped the creation, the next New is a plain one.
         m_app.clearImportMode();
-        ui::UserDialogs::message(this, texts::kAppName, text(outcome.result.message));
+        ui::UserDialogs::message(this, texts::kAppName, platform::toQString(outcome.result.message));
         return;
     }
     outcome.doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
@@ -169,7 +166,7 @@ void CMainFrame::newDocument()
     afterDocumentSet();
 }
 
-void CMainFrame::openDocument()
+void MainFrame::openDocument()
 {
     if (m_app.documentNumbers().full()) {
         ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
@@ -184,12 +181,12 @@ void CMainFrame::openDocument()
     afterDocumentSet();
 }
 
-bool CMainFrame::openDocumentFile(const QString& path)
+bool MainFrame::openDocumentFile(const QString& path)
 {
     return openDocumentFile(bytesOf(path));
 }
 
-bool CMainFrame::openDocumentFile(const std::string& path)
+bool MainFrame::openDocumentFile(const std::string& path)
 {
     for (ui::CS1_ChildFrame* frame : frames()) {
         const document::CS1_Doc& doc = frame->document();
@@ -212,9 +209,10 @@ bool CMainFrame::openDocumentFile(const std::string& path)
         addRecentFile(shownPath(path));
     afterDocumentSet();
     if (!corrections.empty())
-        ui::UserDialogs::message(this, texts::kAppName,
-                                 texts::kSettingsCorrected.arg(nativePath(path), text(corrections)),
-                                 ui::UserDialogs::Icon::Information);
+        ui::UserDialogs::message(
+            this, texts::kAppName,
+            texts::kSettingsCorrected.arg(nativePath(path), platform::toQString(corrections)),
+            ui::UserDialogs::Icon::Information);
     // What the open left out is lost for good with the next save: say so now.
     if (!notes.empty())
         ui::UserDialogs::message(this, texts::kAppName,
@@ -223,7 +221,7 @@ bool CMainFrame::openDocumentFile(const std::string& path)
     return true;
 }
 
-bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
+bool MainFrame::saveDocument(ui::CS1_ChildFrame& frame)
 {
     if (!frame.view()->commitForm())
         return false;
@@ -257,7 +255,7 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     frame.updateTitle();
     const QString where = nativePath(outcome.result.path.empty() ? outcome.target.path : outcome.result.path);
     ui::UserDialogs::message(this, texts::kAppName,
-                             texts::kCannotSave.arg(where, text(outcome.result.message)));
+                             texts::kCannotSave.arg(where, platform::toQString(outcome.result.message)));
     // A file that cannot be written is saved under another name instead,
     // starting beside the file the user was saving.
     if (outcome.offerSaveAs || outcome.result.status == document::DocStatus::WriteFailed)
@@ -265,7 +263,7 @@ bool CMainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     return false;
 }
 
-bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder)
+bool MainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder)
 {
     if (!frame.view()->commitForm())
         return false;
@@ -286,7 +284,7 @@ bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startF
     if (!result.ok()) {
         ui::UserDialogs::message(
             this, texts::kAppName,
-            texts::kCannotSave.arg(QDir::toNativeSeparators(path), text(result.message)));
+            texts::kCannotSave.arg(QDir::toNativeSeparators(path), platform::toQString(result.message)));
         return false;
     }
     addRecentFile(path);
@@ -295,20 +293,20 @@ bool CMainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startF
     return true;
 }
 
-bool CMainFrame::saveModified(ui::CS1_ChildFrame& frame)
+bool MainFrame::saveModified(ui::CS1_ChildFrame& frame)
 {
     if (!frame.document().isModified())
         return true;
     m_mdi->setActiveSubWindow(&frame);
-    const auto answer =
-        ui::UserDialogs::ask(this, texts::kAppName, texts::kAskToSave.arg(text(frame.document().title())),
-                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = ui::UserDialogs::ask(
+        this, texts::kAppName, texts::kAskToSave.arg(platform::toQString(frame.document().title())),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return saveDocument(frame);
     return answer == QMessageBox::No;
 }
 
-void CMainFrame::showProperties()
+void MainFrame::showProperties()
 {
     const document::CS1_Doc* doc = activeDocument();
     if (doc == nullptr)
@@ -327,7 +325,7 @@ void CMainFrame::showProperties()
                              ui::UserDialogs::Icon::Information);
 }
 
-void CMainFrame::moveSelectedTable(int direction)
+void MainFrame::moveSelectedTable(int direction)
 {
     const bool up = direction < 0;
     if (!action(up ? Command::MoveTableUp : Command::MoveTableDown)->isEnabled())
@@ -360,7 +358,7 @@ void CMainFrame::moveSelectedTable(int direction)
     updateCommandStates();
 }
 
-void CMainFrame::updateRecentFileMenu()
+void MainFrame::updateRecentFileMenu()
 {
     const QStringList files = m_app.settings().recentFiles();
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
@@ -374,7 +372,7 @@ void CMainFrame::updateRecentFileMenu()
     m_recentSeparator->setVisible(!files.isEmpty());
 }
 
-void CMainFrame::addRecentFile(const QString& path)
+void MainFrame::addRecentFile(const QString& path)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
     QStringList files = m_app.settings().recentFiles();
@@ -385,7 +383,7 @@ void CMainFrame::addRecentFile(const QString& path)
     updateRecentFileMenu();
 }
 
-void CMainFrame::removeRecentFile(const QString& path)
+void MainFrame::removeRecentFile(const QString& path)
 {
     QStringList files = m_app.settings().recentFiles();
     files.removeAll(path);
@@ -394,7 +392,7 @@ void CMainFrame::removeRecentFile(const QString& path)
     updateRecentFileMenu();
 }
 
-void CMainFrame::openRecentFile(int index)
+void MainFrame::openRecentFile(int index)
 {
     const QStringList files = m_app.settings().recentFiles();
     if (index < 0 || index >= files.size())

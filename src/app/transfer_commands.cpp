@@ -1,21 +1,21 @@
 // The core headers come before Qt's: a member of theirs is named like a Qt keyword.
+#include "platform/text.h"
 #include "transfer/download_job.h"
 #include "transfer/import_job.h"
 
 #include "app/transfer_commands.h"
 
 #include "app/app_texts.h"
-#include "app/application.h"
 #include "document/doc.h"
 #include "document/document_number_pool.h"
 #include "document/source_slot.h"
 #include "platform/event_loop_host.h"
 #include "platform/port_paths.h"
 #include "ui/child_frame.h"
-#include "ui/transfer_job_host.h"
-#include "ui/transfer_query_dialog.h"
-#include "ui/transfer_texts.h"
-#include "ui/tree_view.h"
+#include "ui/transfer/transfer_job_host.h"
+#include "ui/transfer/transfer_query_dialog.h"
+#include "ui/transfer/transfer_texts.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 
@@ -36,7 +36,7 @@ const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
 // The template's tables, for the backup document.
 class CatalogueTables final : public transfer::TableSource {
 public:
-    explicit CatalogueTables(templates::CTemplateCatalogue& catalogue) : m_catalogue(catalogue) {}
+    explicit CatalogueTables(templates::TemplateCatalogue& catalogue) : m_catalogue(catalogue) {}
     bool ready(std::string& message) override
     {
         if (m_catalogue.RefreshTemplateCatalogue())
@@ -50,7 +50,7 @@ public:
     }
 
 private:
-    templates::CTemplateCatalogue& m_catalogue;
+    templates::TemplateCatalogue& m_catalogue;
 };
 
 // The refusals a download's plan can make, checked while the Download dialog
@@ -59,8 +59,8 @@ ui::TransferJobHost::CheckChoice planCheck(const document::CS1_Doc& doc, const u
 {
     return [&doc, &dialog](const std::vector<transfer::SlotListing>& listings, int slotCount,
                            const std::vector<transfer::SlotRequest>& chosen) {
-        return QString::fromStdU16String(transfer::refusalOfChoice(listings, slotCount, doc, chosen,
-                                                                   dialog.asStoredOption()->isChecked()));
+        return platform::toQString(transfer::refusalOfChoice(listings, slotCount, doc, chosen,
+                                                             dialog.asStoredOption()->isChecked()));
     };
 }
 
@@ -188,8 +188,8 @@ void TransferCommands::downloadTables()
 void TransferCommands::restoreFromBackup()
 {
     const QString path =
-        ui::UserDialogs::openFileName(m_host.window, ui::transfer_texts::kRestoreTitle,
-                                      CZodARApp::defaultScriptsFolder(), ui::transfer_texts::kRestoreFilter);
+        ui::UserDialogs::openFileName(m_host.window, ui::transfer_texts::kRestoreTitle, m_host.scriptsFolder,
+                                      ui::transfer_texts::kRestoreFilter);
     if (path.isEmpty())
         return;
     m_lastSummary.clear();
@@ -198,7 +198,7 @@ void TransferCommands::restoreFromBackup()
     document::DocOutcome opened = document::openDocument(pool, path.toStdString(), m_host.defaultComPort());
     if (!opened.doc) {
         ui::UserDialogs::message(m_host.window, ui::transfer_texts::kRestoreTitle,
-                                 QString::fromStdU16String(opened.result.message));
+                                 platform::toQString(opened.result.message));
         return;
     }
     const std::vector<transfer::SlotRequest> recorded = recordedSlots(*opened.doc);
@@ -262,8 +262,8 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
         if (dialog.backupOption()->isChecked()) {
             const QString path =
-                backupPathFor(QString::fromStdString(doc.path()), QString::fromStdU16String(doc.title()),
-                              CZodARApp::defaultScriptsFolder(), QDateTime::currentDateTime());
+                backupPathFor(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
+                              m_host.scriptsFolder, QDateTime::currentDateTime());
             backupSaver = std::make_unique<transfer::FileDocumentSaver>(path.toStdString(), false,
                                                                         io::Overwrite::Refuse);
         }
@@ -299,7 +299,7 @@ void TransferCommands::importTables()
     if (!confirmReminder())
         return;
     m_lastSummary.clear();
-    templates::CTemplateCatalogue& catalogue = *m_host.catalogue;
+    templates::TemplateCatalogue& catalogue = *m_host.catalogue;
     if (m_host.documentNumbers->full() || !catalogue.RefreshTemplateCatalogue()) {
         // New says why it cannot make a document.
         m_host.newDocument();
@@ -310,7 +310,7 @@ void TransferCommands::importTables()
     if (!setup.templateTables.ok) {
         ui::UserDialogs::message(m_host.window, texts::kAppName,
                                  setup.templateTables.error
-                                     ? QString::fromStdU16String(setup.templateTables.error->fullText)
+                                     ? platform::toQString(setup.templateTables.error->fullText)
                                      : QString());
         return;
     }

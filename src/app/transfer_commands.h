@@ -28,7 +28,7 @@ class CCommPort;
 struct CommSettings;
 } // namespace tarvo::serial
 namespace tarvo::templates {
-class CTemplateCatalogue;
+class TemplateCatalogue;
 }
 namespace tarvo::transfer {
 struct SlotRequest;
@@ -43,7 +43,7 @@ namespace tarvo::app {
 struct TransferCommandHost {
     QWidget* window = nullptr; // owns the actions and the dialogs
     serial::CCommPort* commPort = nullptr;
-    templates::CTemplateCatalogue* catalogue = nullptr;
+    templates::TemplateCatalogue* catalogue = nullptr;
     document::DocumentNumberPool* documentNumbers = nullptr;
     std::function<int()> defaultComPort; // the port an import and a restore use
     std::function<ui::CS1_ChildFrame*()> activeFrame;
@@ -52,6 +52,7 @@ struct TransferCommandHost {
     std::function<void()> newDocument;     // File New, which says why it cannot make a document
     std::function<void(std::unique_ptr<document::CS1_Doc>)> adoptDocument; // an import's document
     std::function<QString()> nextUntitledTitle;
+    QString scriptsFolder; // where backups are kept and a restore looks first
 };
 
 class TransferCommands final : public QObject {

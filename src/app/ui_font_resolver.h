@@ -5,7 +5,7 @@
 // its substitute cannot, the first installed family that covers Korean is
 // taken instead.
 
-#include "ui/ui_fonts.h"
+#include "ui/widgets/ui_fonts.h"
 
 #include <optional>
 

@@ -7,6 +7,7 @@
 #include "cli/port_fleet.h"
 #include "cli/session_runner.h"
 #include "platform/line_speed_settings.h"
+#include "platform/text.h"
 #include "transfer/display_width.h"
 #include "transfer/line_speed.h"
 #include "transfer/query_session.h"
@@ -29,11 +30,6 @@ constexpr const char* kUsage =
 constexpr const char* kModelOmnia = "KBD-OMNIA";
 constexpr int kFontSlots = 4;
 
-QString q(const std::u16string& s)
-{
-    return QString::fromStdU16String(s);
-}
-
 QString modelName(const serial::KeyboardId& id)
 {
     if (id.keyboardType() == serial::kKeyboardTypeOmnia)
@@ -49,7 +45,7 @@ QString twoPart(int major, int minor)
     return QStringLiteral("%1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
 }
 
-QJsonObject identityJson(const transfer::CQuerySession& session)
+QJsonObject identityJson(const transfer::QuerySession& session)
 {
     const serial::KeyboardId& id = session.keyboardId();
     QJsonArray fonts;
@@ -79,17 +75,17 @@ QJsonValue slotJson(const transfer::TableInfoRow& row)
     QJsonObject o;
     o["slot"] = row.slot;
     o["language_id"] = row.languageId;
-    o["friendly_name"] = q(row.friendlyName);
+    o["friendly_name"] = platform::toQString(row.friendlyName);
     o["font"] = row.font;
     o["version_code"] = row.versionCode;
-    o["version"] = q(row.versionText);
+    o["version"] = platform::toQString(row.versionText);
     o["firmware_major"] = row.firmwareMajor;
     o["firmware_minor"] = row.firmwareMinor;
     o["incomplete"] = row.incomplete;
     return o;
 }
 
-QJsonObject queryJson(const transfer::CQuerySession& session, int baud)
+QJsonObject queryJson(const transfer::QuerySession& session, int baud)
 {
     QJsonObject root;
     root["model"] = modelName(session.keyboardId());
@@ -102,7 +98,7 @@ QJsonObject queryJson(const transfer::CQuerySession& session, int baud)
     return root;
 }
 
-void printJson(const transfer::CQuerySession& session, int baud)
+void printJson(const transfer::QuerySession& session, int baud)
 {
     std::fputs(QJsonDocument(queryJson(session, baud)).toJson(QJsonDocument::Indented).constData(), stdout);
 }
@@ -126,7 +122,7 @@ std::u16string descriptionColumn(const transfer::TableInfoRow& row)
            (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
 }
 
-void printHuman(const transfer::CQuerySession& session, int baud)
+void printHuman(const transfer::QuerySession& session, int baud)
 {
     const serial::KeyboardId& id = session.keyboardId();
     std::printf("Keyboard:    %s, generation %d, %d language table slots\n",
@@ -156,7 +152,7 @@ int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice
 {
     struct PortQuery {
         std::unique_ptr<SessionEnvironment> env;
-        std::unique_ptr<transfer::CQuerySession> session;
+        std::unique_ptr<transfer::QuerySession> session;
         std::int64_t startMs = 0;
         std::int64_t endMs = 0;
     };
@@ -180,8 +176,8 @@ int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice
         transfer::SessionOptions options;
         options.endWhenComplete = true;
         options.probe = transfer::probeForDevice(lineSpeed, &speeds, targets[i].devicePath);
-        p.session = std::make_unique<transfer::CQuerySession>(p.env->host(), *p.env, p.env->port(),
-                                                              p.env->settings(), options);
+        p.session = std::make_unique<transfer::QuerySession>(p.env->host(), *p.env, p.env->port(),
+                                                             p.env->settings(), options);
     }
     InterruptGuard interrupts;
     interrupts.setHandler([&ports] {
@@ -252,7 +248,7 @@ int runQuery(const std::vector<std::string>& argv)
     transfer::SessionOptions options;
     options.endWhenComplete = true;
     options.probe = transfer::probeForDevice(*lineSpeed, &speeds, target->devicePath);
-    transfer::CQuerySession session(env.host(), env, env.port(), env.settings(), options);
+    transfer::QuerySession session(env.host(), env, env.port(), env.settings(), options);
     env.run(session);
     if (session.endCode() != transfer::kEndComplete)
         return reportSessionFailure("query " + target->devicePath, session);

@@ -31,7 +31,7 @@ struct PortDownload {
 // "KBD-OMNIA 2.05", or "-" when the keyboard never told who it is.
 std::string keyboardText(const transfer::TransferJob& job)
 {
-    const transfer::CSlotInspectionSession* inspection = job.inspection();
+    const transfer::SlotInspectionSession* inspection = job.inspection();
     if (!inspection)
         return "-";
     const serial::KeyboardId& id = inspection->keyboardId();

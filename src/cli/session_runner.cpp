@@ -4,6 +4,7 @@
 #include "platform/device_serial_port.h"
 #include "platform/event_loop_host.h"
 #include "platform/port_paths.h"
+#include "platform/text.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
 
@@ -21,7 +22,7 @@ namespace tarvo::cli {
 
 std::string toUtf8(const std::u16string& text)
 {
-    return QString::fromStdU16String(text).toStdString();
+    return platform::toQString(text).toStdString();
 }
 
 namespace {
@@ -112,7 +113,7 @@ transfer::SessionHost& SessionEnvironment::host()
     return *m_host;
 }
 
-int SessionEnvironment::run(transfer::CTransferSession& session)
+int SessionEnvironment::run(transfer::TransferSession& session)
 {
     m_quitOnEnd = true;
     session.start();
@@ -213,17 +214,17 @@ int exitStatusOf(transfer::JobStatus status)
     return kExitRefused;
 }
 
-int exitStatusFor(const transfer::CTransferSession& session)
+int exitStatusFor(const transfer::TransferSession& session)
 {
     return exitStatusOf(transfer::statusOf(session));
 }
 
-std::string failureReason(const transfer::CTransferSession& session)
+std::string failureReason(const transfer::TransferSession& session)
 {
     return transfer::failureLine(session);
 }
 
-int reportSessionFailure(const std::string& what, const transfer::CTransferSession& session)
+int reportSessionFailure(const std::string& what, const transfer::TransferSession& session)
 {
     return fail(exitStatusFor(session), what, failureReason(session));
 }

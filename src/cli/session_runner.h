@@ -53,7 +53,7 @@ public:
 
     // Starts the session and runs the application's event loop until it
     // ends; returns its end code.
-    int run(transfer::CTransferSession& session);
+    int run(transfer::TransferSession& session);
     // Runs the application's event loop until quitLoop().
     void runLoop();
     // Ends runLoop() from the loop (also when called before it runs).
@@ -107,13 +107,13 @@ private:
 // The exit status of a session's end: 0 complete, 3 no answer, 4 refused or
 // answered wrongly, 5 cancelled, 7 the port cannot be used or failed under
 // the session (unplugged, write error).
-int exitStatusFor(const transfer::CTransferSession& session);
+int exitStatusFor(const transfer::TransferSession& session);
 int exitStatusOf(transfer::JobStatus status);
 // One line for "tarvo: <what>: <reason>": the session's error text with its
 // line breaks folded, and what the port said about it.
-std::string failureReason(const transfer::CTransferSession& session);
+std::string failureReason(const transfer::TransferSession& session);
 // Reports a session that did not complete and returns its exit status.
-int reportSessionFailure(const std::string& what, const transfer::CTransferSession& session);
+int reportSessionFailure(const std::string& what, const transfer::TransferSession& session);
 
 std::string toUtf8(const std::u16string& text);
 // The line speed the settings name (19200 for index 8).

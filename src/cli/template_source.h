@@ -24,7 +24,7 @@ public:
 
 private:
     std::optional<std::string> m_path;
-    templates::CTemplateCatalogue m_catalogue;
+    templates::TemplateCatalogue m_catalogue;
 };
 
 bool pathExists(const std::string& path);

@@ -1,10 +1,11 @@
 #include "diagnostics/comm_console.h"
 
 #include "diagnostics/diagnostic_texts.h"
+#include "platform/text.h"
 #include "serial/comm_settings_apply.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/frames.h"
-#include "ui/com_port_settings_dialog.h"
+#include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -33,11 +34,6 @@ const QString kEventPrefix = QStringLiteral("EV:");
 const QString kLineEnd = QStringLiteral("\r\n");
 const QString kNoAction =
     QStringLiteral("Not available: a single frame must not change the keyboard's flash.");
-
-QString fromU16(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
-}
 
 } // namespace
 
@@ -175,7 +171,8 @@ void CommConsoleDialog::onCommEvent(serial::CommEventCode code)
         return;
     }
     appendTrace(kEventPrefix + QStringLiteral(" ") +
-                fromU16(std::u16string(serial::commEventName(m_port.control().commEvent()))) + kLineEnd);
+                platform::toQString(std::u16string(serial::commEventName(m_port.control().commEvent()))) +
+                kLineEnd);
 }
 
 void CommConsoleDialog::appendTrace(const QString& line)
@@ -243,7 +240,7 @@ void CommConsoleDialog::receive()
             showFailure(texts::kReceiveTextFailed);
             return;
         }
-        line += fromU16(text);
+        line += platform::toQString(text);
     }
     appendTrace(line + kLineEnd);
 }
@@ -285,7 +282,7 @@ void CommConsoleDialog::goOnline()
         m_configured = true;
         const serial::SettingsApplyResult applied = serial::applySettingsToPort(m_port, m_settings);
         if (!applied.ok) {
-            showFailure(fromU16(applied.message));
+            showFailure(platform::toQString(applied.message));
             return;
         }
     }

@@ -9,7 +9,7 @@
 #include "diagnostics/unicode_input_dialog.h"
 #include "document/archive_code_page.h"
 #include "templates/template_catalogue.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +81,7 @@ DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host)
     made.threadLocale =
         makeCommand(host.window, texts::kThreadLocaleCommand,
                     QStringLiteral("Choose the locale the application takes at its next start"), [host] {
-                        const ThreadLocaleSetting setting(host.settingsFile);
+                        const ThreadLocaleSetting setting;
                         SetThreadLocaleDialog dialog(setting, host.localeIdentifier(), host.window);
                         dialog.run();
                     });

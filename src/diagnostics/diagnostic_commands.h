@@ -21,7 +21,7 @@ namespace tarvo::serial {
 class CCommPort;
 }
 namespace tarvo::templates {
-class CTemplateCatalogue;
+class TemplateCatalogue;
 }
 
 namespace tarvo::diagnostics {
@@ -30,8 +30,7 @@ struct DiagnosticHost {
     QWidget* window = nullptr;
     bool diagnosticMode = false; // the Debug tools are made only then
     serial::CCommPort* commPort = nullptr;
-    templates::CTemplateCatalogue* catalogue = nullptr;
-    QString settingsFile;                            // where "ThreadLocale" is kept
+    templates::TemplateCatalogue* catalogue = nullptr;
     std::function<std::uint32_t()> localeIdentifier; // the application's locale identifier
     QString systemLocaleName;                        // "en_US", "C"
     std::function<document::CS1_Doc*()> activeDocument;

@@ -5,6 +5,7 @@
 #include "export/dump_texts.h"
 #include "export/table_dump.h"
 #include "model/lang_table_layout.h"
+#include "platform/text.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -23,11 +24,6 @@ namespace tarvo::diagnostics {
 
 namespace {
 
-QString qs(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QPushButton* button(const QString& text, QWidget* owner, const std::function<void()>& action)
 {
     auto* b = new QPushButton(text, owner);
@@ -41,7 +37,7 @@ QPushButton* button(const QString& text, QWidget* owner, const std::function<voi
 QString fileDialogFilter(std::u16string_view pipeFilter)
 {
     // Pairs of description and pattern; the descriptions already name their patterns.
-    const QStringList parts = qs(pipeFilter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const QStringList parts = platform::toQString(pipeFilter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
     QStringList descriptions;
     for (qsizetype i = 0; i < parts.size(); i += 2)
         descriptions << parts[i];
@@ -52,7 +48,8 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
                        QWidget* parent)
     : QDialog(parent), m_doc(doc), m_iconic(iconic), m_commitForms(std::move(commitForms))
 {
-    setWindowTitle(qs(iconic ? dump::texts::kIconicDumpDialogTitle : dump::texts::kDumpDialogTitle));
+    setWindowTitle(
+        platform::toQString(iconic ? dump::texts::kIconicDumpDialogTitle : dump::texts::kDumpDialogTitle));
 
     m_output = new QLineEdit;
     auto* outputRow = new QHBoxLayout;
@@ -65,10 +62,9 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
     const std::vector<std::u16string> names = document::tableNames(doc);
     for (std::size_t p = 0; p < m_selectors.size(); ++p) {
         auto* combo = new QComboBox;
-        combo->addItem(qs(dump::texts::kDumpNothing));
+        combo->addItem(platform::toQString(dump::texts::kDumpNothing));
         for (std::size_t k = 0; k < names.size(); ++k)
-            combo->addItem(
-                QString::fromStdU16String(dump::selectorEntryText(static_cast<int>(k) + 1, names[k])));
+            combo->addItem(platform::toQString(dump::selectorEntryText(static_cast<int>(k) + 1, names[k])));
         m_selectors[p] = combo;
         tableLayout->addRow(QString::number(p), combo);
     }
@@ -124,9 +120,10 @@ QString DumpDialog::filter() const
 QString DumpDialog::defaultExtension() const
 {
     if (m_srecords->isChecked())
-        return qs(m_iconic ? dump::texts::kIconicSRecordExtension : dump::texts::kSRecordExtension);
+        return platform::toQString(m_iconic ? dump::texts::kIconicSRecordExtension
+                                            : dump::texts::kSRecordExtension);
     if (m_blockMap->isChecked())
-        return qs(dump::texts::kBlockMapExtension);
+        return platform::toQString(dump::texts::kBlockMapExtension);
     return QStringLiteral("mmd");
 }
 

@@ -39,13 +39,13 @@ QString hexText(std::uint32_t value)
 
 bool ThreadLocaleSetting::writable() const
 {
-    QSettings store(m_file, QSettings::NativeFormat);
+    platform::settings::Store store;
     return store.isWritable() && store.status() == QSettings::NoError;
 }
 
 std::optional<std::uint32_t> ThreadLocaleSetting::read() const
 {
-    QSettings store(m_file, QSettings::NativeFormat);
+    platform::settings::Store store;
     const QVariant value = store.value(kThreadLocaleKey);
     bool ok = false;
     const qulonglong number = value.toULongLong(&ok);
@@ -56,7 +56,7 @@ std::optional<std::uint32_t> ThreadLocaleSetting::read() const
 
 bool ThreadLocaleSetting::write(std::uint32_t value) const
 {
-    QSettings store(m_file, QSettings::NativeFormat);
+    platform::settings::Store store;
     if (!store.isWritable())
         return false;
     store.setValue(kThreadLocaleKey, static_cast<qulonglong>(value));

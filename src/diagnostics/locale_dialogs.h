@@ -17,18 +17,14 @@ class QRadioButton;
 
 namespace tarvo::diagnostics {
 
-// "ThreadLocale" in the application's settings file.
+// "ThreadLocale" in the application's settings store.
 class ThreadLocaleSetting {
 public:
-    explicit ThreadLocaleSetting(QString settingsFile) : m_file(std::move(settingsFile)) {}
     // False when the store cannot be written (it is then left alone).
     bool writable() const;
     // The value when it is present and a 32-bit number.
     std::optional<std::uint32_t> read() const;
     bool write(std::uint32_t value) const;
-
-private:
-    QString m_file;
 };
 
 // The identifier a dialog shows for the application's locale: its own when

@@ -3,6 +3,7 @@
 #include "diagnostics/diagnostic_texts.h"
 #include "diagnostics/locale_table.h"
 #include "model/lang_table.h"
+#include "platform/text.h"
 #include "templates/template_catalogue.h"
 #include "templates/template_parser.h"
 #include "ui/user_dialogs.h"
@@ -25,7 +26,7 @@ QString errorLine(const templates::TemplateError& error)
     QString line = QStringLiteral("  message %1").arg(error.code);
     if (error.hasPosition)
         line += QStringLiteral(" at line %1, column %2").arg(error.line).arg(error.column);
-    return line + QStringLiteral(": ") + QString::fromStdU16String(error.summary);
+    return line + QStringLiteral(": ") + platform::toQString(error.summary);
 }
 
 QString languageText(const model::CS1_LangTable& table)
@@ -38,7 +39,7 @@ QString languageText(const model::CS1_LangTable& table)
                              ? QString::fromLatin1(row->name.data(), static_cast<qsizetype>(row->name.size()))
                              : QStringLiteral("unknown language");
     return QStringLiteral("  table \"%1\": language 0x%2 (%3), font %4")
-        .arg(QString::fromStdU16String(header.friendlyName).trimmed())
+        .arg(platform::toQString(header.friendlyName).trimmed())
         .arg(metadata.windowsLanguageId, 4, 16, QLatin1Char('0'))
         .arg(name)
         .arg(metadata.font);
@@ -63,7 +64,7 @@ QString parseReportOf(const std::string& path)
 
 } // namespace
 
-QString templateCatalogueReport(templates::CTemplateCatalogue& catalogue)
+QString templateCatalogueReport(templates::TemplateCatalogue& catalogue)
 {
     catalogue.RefreshTemplateCatalogue();
     QString report = QStringLiteral("Start folder: %1\nProgram folder: %2\n\n")

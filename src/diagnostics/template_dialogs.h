@@ -10,13 +10,13 @@
 class QPlainTextEdit;
 
 namespace tarvo::templates {
-class CTemplateCatalogue;
+class TemplateCatalogue;
 }
 
 namespace tarvo::diagnostics {
 
 // Rebuilds the catalogue and describes it.
-QString templateCatalogueReport(templates::CTemplateCatalogue& catalogue);
+QString templateCatalogueReport(templates::TemplateCatalogue& catalogue);
 // Parses one template file and describes the result.
 QString templateParseReport(const QString& path);
 

@@ -1,7 +1,7 @@
 #include "diagnostics/unicode_input_dialog.h"
 
 #include "diagnostics/diagnostic_texts.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

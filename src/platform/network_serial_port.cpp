@@ -1,4 +1,5 @@
 #include "platform/network_serial_port.h"
+#include "platform/text.h"
 
 #include <QTcpSocket>
 
@@ -8,11 +9,6 @@
 namespace tarvo::platform {
 
 namespace {
-
-std::u16string toU16(const QString& text)
-{
-    return text.toStdU16String();
-}
 
 serial::Rfc2217Client::Control flowControlFor(serial::Handshaking handshaking)
 {
@@ -66,7 +62,7 @@ QString NetworkSerialPort::serverName() const
 bool NetworkSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
 {
     if (line.dataBits < 5 || line.dataBits > 8) {
-        error = toU16(
+        error = platform::toU16(
             QStringLiteral("%1 data bits cannot be set through a network serial server.").arg(line.dataBits));
         return false;
     }
@@ -89,9 +85,9 @@ bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line,
     std::string reason;
     const auto address = serial::parseNetworkPortAddress(m_resolver(portNumber - 1), reason);
     if (!address) {
-        error = toU16(QStringLiteral("The serial port COM%1 cannot be opened: %2.")
-                          .arg(portNumber)
-                          .arg(QString::fromStdString(reason)));
+        error = platform::toU16(QStringLiteral("The serial port COM%1 cannot be opened: %2.")
+                                    .arg(portNumber)
+                                    .arg(QString::fromStdString(reason)));
         return false;
     }
     m_keep.stop();
@@ -286,8 +282,9 @@ void NetworkSerialPort::fail(const QString& reason)
     m_wait.stop();
     dropConnection();
     if (wasOpen && m_listener)
-        m_listener->onPortFailed(event, toU16(QStringLiteral("The serial port %1: %2.")
-                                                  .arg(QString::fromStdString(m_address.text()), reason)));
+        m_listener->onPortFailed(event,
+                                 platform::toU16(QStringLiteral("The serial port %1: %2.")
+                                                     .arg(QString::fromStdString(m_address.text()), reason)));
 }
 
 void NetworkSerialPort::dropConnection(bool forgetGreeting)
@@ -370,8 +367,8 @@ void NetworkSerialPort::setDtr(bool on)
 bool NetworkSerialPort::write(std::span<const std::uint8_t> bytes, std::u16string& error)
 {
     if (!m_open) {
-        error = toU16(QStringLiteral("The serial port %1: the port is not open.")
-                          .arg(QString::fromStdString(m_address.text())));
+        error = platform::toU16(QStringLiteral("The serial port %1: the port is not open.")
+                                    .arg(QString::fromStdString(m_address.text())));
         return false;
     }
     // Kept until the first settings hold, to be sent again over a new
@@ -393,8 +390,8 @@ std::size_t NetworkSerialPort::bytesToSend() const
 bool NetworkSerialPort::read(std::size_t maxBytes, std::vector<std::uint8_t>& out, std::u16string& error)
 {
     if (!m_open) {
-        error = toU16(QStringLiteral("The serial port %1: the port is not open.")
-                          .arg(QString::fromStdString(m_address.text())));
+        error = platform::toU16(QStringLiteral("The serial port %1: the port is not open.")
+                                    .arg(QString::fromStdString(m_address.text())));
         return false;
     }
     const std::size_t count = std::min(maxBytes, m_received.size());

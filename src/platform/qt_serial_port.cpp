@@ -1,17 +1,13 @@
 #include "platform/qt_serial_port.h"
 
 #include "platform/port_paths.h"
+#include "platform/text.h"
 
 #include <algorithm>
 
 namespace tarvo::platform {
 
 namespace {
-
-std::u16string toU16(const QString& text)
-{
-    return text.toStdU16String();
-}
 
 bool toQtParity(char letter, QSerialPort::Parity& out)
 {
@@ -88,15 +84,17 @@ std::string QtSerialPort::devicePath(int portNumber) const
 
 std::u16string QtSerialPort::describe(const QString& what) const
 {
-    return toU16(QStringLiteral("The serial port %1: %2.").arg(QString::fromStdString(m_openPath), what));
+    return platform::toU16(
+        QStringLiteral("The serial port %1: %2.").arg(QString::fromStdString(m_openPath), what));
 }
 
 bool QtSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
 {
     QSerialPort::Parity parity;
     if (line.dataBits < 5 || line.dataBits > 8) {
-        error = toU16(QStringLiteral("%1 data bits are not supported by the serial ports of this system.")
-                          .arg(line.dataBits));
+        error = platform::toU16(
+            QStringLiteral("%1 data bits are not supported by the serial ports of this system.")
+                .arg(line.dataBits));
         return false;
     }
     if (line.stopBits == serial::StopBits::OnePointFive) {
@@ -173,9 +171,9 @@ bool QtSerialPort::open(int portNumber, const serial::LineSettings& line, serial
         QString reason = reasonFor(m_port.error());
         if (reason.isEmpty())
             reason = m_port.errorString();
-        error = toU16(QStringLiteral("The serial port COM%1 (%2) cannot be opened: %3.")
-                          .arg(portNumber)
-                          .arg(QString::fromStdString(m_openPath), reason));
+        error = platform::toU16(QStringLiteral("The serial port COM%1 (%2) cannot be opened: %3.")
+                                    .arg(portNumber)
+                                    .arg(QString::fromStdString(m_openPath), reason));
         m_port.clearError();
         return false;
     }

@@ -22,9 +22,9 @@ int positiveOr(const QSettings& store, const QString& key, int fallback)
 
 } // namespace
 
-LaunchSettings readLaunchSettings(const QString& settingsFile, const QString& halvardProgram)
+LaunchSettings readLaunchSettings(const QString& halvardProgram)
 {
-    const QSettings store(settingsFile, QSettings::NativeFormat);
+    const platform::settings::Store store;
     LaunchSettings settings;
     settings.loginProgram = store.value(kLoginProgramKey).toString();
     settings.halvardProgram = halvardProgram;

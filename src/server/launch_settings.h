@@ -21,8 +21,8 @@ struct LaunchSettings {
     int startTimeoutMs = kServerStartTimeoutMs;
 };
 
-// Reads the settings file; halvardProgram is the application's own reading
+// Reads the application's settings store; halvardProgram is the application's own reading
 // of the server's program file. A missing or unusable value keeps its default.
-LaunchSettings readLaunchSettings(const QString& settingsFile, const QString& halvardProgram);
+LaunchSettings readLaunchSettings(const QString& halvardProgram);
 
 } // namespace tarvo::server

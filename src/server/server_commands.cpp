@@ -1,6 +1,7 @@
 #include "server/server_commands.h"
 
 #include "document/doc.h"
+#include "platform/text.h"
 #include "server/association_dialog.h"
 #include "server/dbus_server_connection.h"
 #include "server/server_launch.h"
@@ -87,7 +88,7 @@ void ServerCommands::setAssociation()
     if (frame == nullptr)
         return;
     document::CS1_Doc& doc = frame->document();
-    const QString previous = QString::fromStdU16String(doc.serverPath());
+    const QString previous = platform::toQString(doc.serverPath());
     AssociationDialog dialog(previous, m_host.fixedFont, m_host.configurationFolder, m_host.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -106,9 +107,8 @@ void ServerCommands::launch()
     ui::CS1_ChildFrame* frame = m_host.activeFrame();
     if (frame == nullptr || !m_launch->isEnabled())
         return;
-    const QString path = QString::fromStdU16String(frame->document().serverPath());
-    DbusServerConnection connection(QDBusConnection::sessionBus(),
-                                    readLaunchSettings(m_host.settingsFile, m_host.serverProgram));
+    const QString path = platform::toQString(frame->document().serverPath());
+    DbusServerConnection connection(QDBusConnection::sessionBus(), readLaunchSettings(m_host.serverProgram));
     ServerLaunch launch(
         connection,
         [this](const QString& text, bool exclamation) {

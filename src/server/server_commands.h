@@ -31,7 +31,6 @@ struct ServerCommandHost {
     bool sessionBus = false;
     QString serverProgram;
     QString configurationFolder;
-    QString settingsFile;
 };
 
 class ServerCommands final : public QObject {

@@ -1,19 +1,21 @@
 #include "ui/child_frame.h"
 
 #include "document/doc.h"
+#include "platform/text.h"
 #include "ui/view.h"
 
 #include <QCloseEvent>
 
 namespace tarvo::ui {
 
-CS1_ChildFrame::CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormContext context, QWidget* parent)
+CS1_ChildFrame::CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormContext context,
+                               const FormRegistry& forms, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc))
 {
     setObjectName(QStringLiteral("CS1_ChildFrame"));
     setAttribute(Qt::WA_DeleteOnClose);
     context.doc = m_doc.get();
-    m_view = new CS1_View(context, this);
+    m_view = new CS1_View(context, forms, this);
     setWidget(m_view);
     connect(m_view, &CS1_View::documentEdited, this, [this] {
         updateTitle();
@@ -32,7 +34,7 @@ CS1_ChildFrame::~CS1_ChildFrame()
 
 void CS1_ChildFrame::updateTitle()
 {
-    setWindowTitle(QString::fromStdU16String(m_doc->title()) + QStringLiteral("[*]"));
+    setWindowTitle(platform::toQString(m_doc->title()) + QStringLiteral("[*]"));
     setWindowModified(m_doc->isModified());
 }
 

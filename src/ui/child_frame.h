@@ -4,7 +4,7 @@
 // it) and hosts the CS1_View. Its title is the document's, marked while the
 // document is modified.
 
-#include "ui/form_pane.h"
+#include "ui/forms/form_pane.h"
 
 #include <QMdiSubWindow>
 
@@ -18,12 +18,14 @@ class CS1_Doc;
 namespace tarvo::ui {
 
 class CS1_View;
+class FormRegistry;
 
 class CS1_ChildFrame final : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // context.doc is replaced by the owned document.
-    CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormContext context, QWidget* parent = nullptr);
+    // context.doc is replaced by the owned document; forms outlives the window.
+    CS1_ChildFrame(std::unique_ptr<document::CS1_Doc> doc, FormContext context, const FormRegistry& forms,
+                   QWidget* parent = nullptr);
     ~CS1_ChildFrame() override;
 
     document::CS1_Doc& document() { return *m_doc; }

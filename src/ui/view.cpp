@@ -1,7 +1,7 @@
 #include "ui/view.h"
 
-#include "ui/form_registry.h"
-#include "ui/tree_view.h"
+#include "ui/forms/form_registry.h"
+#include "ui/tree/tree_view.h"
 
 #include <QResizeEvent>
 #include <QShortcut>
@@ -24,7 +24,8 @@ CS1_SplitterWnd::CS1_SplitterWnd(QWidget* parent) : QSplitter(Qt::Horizontal, pa
     setChildrenCollapsible(false);
 }
 
-CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+CS1_View::CS1_View(const FormContext& context, const FormRegistry& forms, QWidget* parent)
+    : QWidget(parent), m_context(context), m_forms(forms)
 {
     setObjectName(QStringLiteral("CS1_View"));
     auto* layout = new QVBoxLayout(this);
@@ -35,7 +36,7 @@ CS1_View::CS1_View(const FormContext& context, QWidget* parent) : QWidget(parent
     if (context.fonts != nullptr)
         m_tree->setFont(context.fonts->unicode);
     m_splitter->insertWidget(kTreeColumn, m_tree);
-    m_form = FormRegistry::create(kNodeRoot, m_context, m_splitter);
+    m_form = m_forms.create(kNodeRoot, m_context, m_splitter);
     m_splitter->insertWidget(kFormColumn, m_form);
     m_splitter->setStretchFactor(kFormColumn, 1);
     connect(m_tree, &CS1_TreeView::formRequested, this, [this](int kind, bool fromMenuSelect) {
@@ -82,7 +83,7 @@ void CS1_View::refreshForm()
 
 void CS1_View::showForm(int kind)
 {
-    FormPane* next = FormRegistry::create(kind, m_context, m_splitter);
+    FormPane* next = m_forms.create(kind, m_context, m_splitter);
     if (next == nullptr)
         return;
     const QList<int> sizes = m_splitter->sizes();

@@ -3,7 +3,7 @@
 // left, the form of the selected node on the right. A new form is made on
 // every change of node; the old one commits its edits and goes.
 
-#include "ui/form_pane.h"
+#include "ui/forms/form_pane.h"
 
 #include <QSplitter>
 #include <QWidget>
@@ -11,6 +11,7 @@
 namespace tarvo::ui {
 
 class CS1_TreeView;
+class FormRegistry;
 
 // One row, two columns: tree and form.
 class CS1_SplitterWnd final : public QSplitter {
@@ -22,7 +23,8 @@ public:
 class CS1_View final : public QWidget {
     Q_OBJECT
 public:
-    CS1_View(const FormContext& context, QWidget* parent = nullptr);
+    // forms: makes the form of each node kind; it outlives the view.
+    CS1_View(const FormContext& context, const FormRegistry& forms, QWidget* parent = nullptr);
     ~CS1_View() override;
 
     CS1_TreeView* tree() const { return m_tree; }
@@ -52,6 +54,7 @@ private:
     void placeSplitter(int width);
 
     FormContext m_context;
+    const FormRegistry& m_forms;
     CS1_SplitterWnd* m_splitter = nullptr;
     CS1_TreeView* m_tree = nullptr;
     FormPane* m_form = nullptr;

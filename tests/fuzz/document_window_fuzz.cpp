@@ -9,7 +9,7 @@
 #include "document/doc.h"
 #include "fuzz_check.h"
 #include "ui/child_frame.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 
@@ -90,7 +90,7 @@ QTreeWidgetItem* nodeAt(QTreeWidget& tree, int n)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Editor& e = editor();
-    app::CMainFrame& frame = *e.program->mainFrame();
+    app::MainFrame& frame = *e.program->mainFrame();
     const QString path = e.home.filePath(QStringLiteral("input.tvo"));
     {
         QFile file(path);

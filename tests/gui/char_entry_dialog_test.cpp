@@ -3,8 +3,8 @@
 // character as the user's edit.
 
 #include "model/char_set_service.h"
-#include "ui/char_entry_dialog.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/forms/char_entry_dialog.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -7,9 +7,9 @@
 
 #include "app/ui_font_resolver.h"
 #include "model/language_characters.h"
-#include "ui/char_entry_dialog.h"
-#include "ui/characters_display.h"
-#include "ui/picture_button.h"
+#include "ui/forms/char_entry_dialog.h"
+#include "ui/widgets/characters_display.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -62,7 +62,7 @@ int main(int argc, char** argv)
         tarvo::ui::FontPointEntryDialog dialog(request, *fonts);
         return dialog.exec() == QDialog::Accepted ? 0 : 1;
     }
-    tarvo::ui::CCharactersDisplay display(*fonts);
+    tarvo::ui::CharactersDisplay display(*fonts);
     display.setCharacters(tarvo::model::charactersUsedBy(arguments.at(1).toInt()));
     // Show a chosen character as after a click: the list's 100th entry.
     display.list()->selectRow(9);

@@ -7,11 +7,11 @@
 #include "document/doc.h"
 #include "model/char_set_service.h"
 #include "model/lang_table.h"
-#include "ui/characters_display.h"
 #include "ui/child_frame.h"
-#include "ui/keyboard_font_edit.h"
-#include "ui/node_key.h"
+#include "ui/tree/node_key.h"
 #include "ui/view.h"
+#include "ui/widgets/characters_display.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -42,11 +42,11 @@ protected:
                 return static_cast<int>(i);
         return -1;
     }
-    ui::CCharactersDisplay* showFor(int kind, int tableIndex)
+    ui::CharactersDisplay* showFor(int kind, int tableIndex)
     {
         app().selections().at(doc().documentNumber()) = ui::SelectionRecord{kind, tableIndex, 0};
         m_show->trigger();
-        return frame().findChild<ui::CCharactersDisplay*>();
+        return frame().findChild<ui::CharactersDisplay*>();
     }
     // The cell that shows ch, or (-1, -1).
     static std::pair<int, int> cellOf(const QTableWidget& list, QChar ch)
@@ -72,7 +72,7 @@ TEST_F(CharactersDisplayTest, ListsTheSelectedTablesCharactersTenARow)
 {
     const int korean = tableOfLanguage(kKoreanLanguage);
     ASSERT_GT(korean, 0);
-    ui::CCharactersDisplay* display = showFor(ui::kNodeTable, korean);
+    ui::CharactersDisplay* display = showFor(ui::kNodeTable, korean);
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->isVisible());
     EXPECT_EQ(display->windowTitle(), QStringLiteral("Characters Display"));
@@ -92,7 +92,7 @@ TEST_F(CharactersDisplayTest, ListsTheSelectedTablesCharactersTenARow)
 
 TEST_F(CharactersDisplayTest, ClickedCharacterIsTypedIntoTheFocusedEditAsAnEdit)
 {
-    ui::CCharactersDisplay* display = showFor(ui::kNodeTable, tableOfLanguage(kKoreanLanguage));
+    ui::CharactersDisplay* display = showFor(ui::kNodeTable, tableOfLanguage(kKoreanLanguage));
     ASSERT_NE(display, nullptr);
     auto* edit = new ui::CEditKFont1(frame().activeFrame()->view()->form());
     edit->setCharacterSet(5, true);

@@ -7,8 +7,8 @@
 #include "document/doc.h"
 #include "serial/comm_port.h"
 #include "ui/child_frame.h"
-#include "ui/com_port_settings_dialog.h"
-#include "ui/com_port_setup_dialog.h"
+#include "ui/com_port/com_port_settings_dialog.h"
+#include "ui/com_port/com_port_setup_dialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,7 +24,7 @@ namespace {
 const QString kConfigure = QStringLiteral("&Configure COM Port...");
 const QString kSettings = QStringLiteral("COM Port &Settings...");
 
-QMenu* menuTitled(CMainFrame& frame, const QString& title)
+QMenu* menuTitled(MainFrame& frame, const QString& title)
 {
     for (QAction* action : frame.menuBar()->actions())
         if (action->text() == title && action->menu() != nullptr)

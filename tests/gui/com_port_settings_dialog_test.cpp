@@ -5,7 +5,7 @@
 #include "support/fake_serial_port.h"
 
 #include "serial/comm_port.h"
-#include "ui/com_port_settings_dialog.h"
+#include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/user_dialogs.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // the transfers' device lookup reads.
 
 #include "platform/port_paths.h"
-#include "ui/com_port_setup_dialog.h"
+#include "ui/com_port/com_port_setup_dialog.h"
 #include "ui/user_dialogs.h"
 
 #include <QComboBox>

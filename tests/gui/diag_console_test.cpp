@@ -139,7 +139,7 @@ TEST_F(ConsoleTest, PingShowsTheBannerTypedTextIsSentAndALaterQuerySucceeds)
     QuietView view;
     serial::CommSettings settings = serial::CommSettings::forDocument(0);
     m_port->removeEventReceiver(&m_owner);
-    transfer::CQuerySession session(host, view, *m_port, settings, {.endWhenComplete = true});
+    transfer::QuerySession session(host, view, *m_port, settings, {.endWhenComplete = true});
     session.start();
     ASSERT_TRUE(waitFor([&] { return session.hasEnded(); }, kQueryWaitMs));
     EXPECT_EQ(session.endCode(), transfer::kEndComplete)

@@ -4,6 +4,7 @@
 #include "diagnostics/locale_dialogs.h"
 #include "diagnostics/locale_table.h"
 #include "document/archive_code_page.h"
+#include "platform/settings_store.h"
 #include "support/gui/editor_fixture.h"
 
 #include <QAction>
@@ -24,7 +25,8 @@ const QString kKey = QStringLiteral("DebugOptions/ThreadLocale");
 
 class ThreadLocaleTest : public ::testing::Test {
 protected:
-    QString file() const { return m_dir.filePath(QStringLiteral("settings.conf")); }
+    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
+    QString file() const { return platform::settings::Store().fileName(); }
     void store(const QVariant& value) const
     {
         QSettings s(file(), QSettings::NativeFormat);
@@ -58,7 +60,7 @@ TEST_F(ThreadLocaleTest, OpeningSelectsTheStoredValueOrCreatesItOrClosesAtOnce)
         QSettings(file(), QSettings::NativeFormat).clear();
         if (c.before.isValid())
             store(c.before);
-        const ThreadLocaleSetting setting(file());
+        const ThreadLocaleSetting setting;
         SetThreadLocaleDialog dialog(setting, c.running);
         EXPECT_EQ(dialog.prepare(), c.opens);
         if (c.opens) {
@@ -71,7 +73,7 @@ TEST_F(ThreadLocaleTest, OpeningSelectsTheStoredValueOrCreatesItOrClosesAtOnce)
 TEST_F(ThreadLocaleTest, OkWritesTheChoiceAndCancelWritesNothing)
 {
     store(1036u);
-    const ThreadLocaleSetting setting(file());
+    const ThreadLocaleSetting setting;
     {
         SetThreadLocaleDialog dialog(setting, 1033);
         ASSERT_TRUE(dialog.prepare());

@@ -5,7 +5,7 @@
 #include "diagnostics/unicode_input_dialog.h"
 #include "support/gui/editor_fixture.h"
 #include "templates/template_catalogue.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <QAction>
 #include <QFile>

@@ -8,8 +8,8 @@
 #include "model/lang_table.h"
 #include "templates/template_catalogue.h"
 #include "ui/child_frame.h"
-#include "ui/form_registry.h"
-#include "ui/tree_view.h"
+#include "ui/forms/form_registry.h"
+#include "ui/tree/tree_view.h"
 #include "ui/view.h"
 
 #include <QDir>
@@ -271,17 +271,16 @@ class ClosePromptTest : public EditorFixture, public ::testing::WithParamInterfa
 
 TEST_P(ClosePromptTest, ClosingCommitsTheFormThenAsks)
 {
-    ui::FormRegistry::registerForm(ui::kNodeMainMenu, [](const ui::FormContext& c, QWidget* parent) {
+    ASSERT_TRUE(start());
+    app().forms().registerForm(ui::kNodeMainMenu, [](const ui::FormContext& c, QWidget* parent) {
         return new PendingEditForm(c, parent);
     });
-    ASSERT_TRUE(start());
     frame().action(Command::New)->trigger();
     ASSERT_TRUE(frame().activeFrame()->view()->tree()->SelectMenuNode(80));
     ASSERT_FALSE(frame().activeDocument()->isModified());
     ui::UserDialogs::queueAnswer(GetParam().answer);
     frame().close();
     settle();
-    ui::FormRegistry::registerForm(ui::kNodeMainMenu, {});
     ASSERT_EQ(ui::UserDialogs::shown().size(), 1);
     EXPECT_EQ(ui::UserDialogs::shown().at(0).text, QStringLiteral("Save changes to Tarvo1?"));
     EXPECT_EQ(frame().frames().size(), GetParam().windowsLeft ? 1 : 0);

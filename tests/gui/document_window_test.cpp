@@ -6,10 +6,10 @@
 #include "document/doc.h"
 #include "model/lang_table.h"
 #include "ui/child_frame.h"
-#include "ui/form_null.h"
-#include "ui/form_registry.h"
-#include "ui/node_key.h"
-#include "ui/tree_view.h"
+#include "ui/forms/form_null.h"
+#include "ui/forms/form_registry.h"
+#include "ui/tree/node_key.h"
+#include "ui/tree/tree_view.h"
 #include "ui/view.h"
 
 #include <QMenuBar>
@@ -37,12 +37,6 @@ protected:
         ASSERT_TRUE(start());
         frame().action(Command::New)->trigger();
         ASSERT_NE(frame().activeFrame(), nullptr) << messages().join(QLatin1Char('\n')).toStdString();
-    }
-    void TearDown() override
-    {
-        ui::FormRegistry::registerForm(ui::kNodeMainMenu, {});
-        ui::FormRegistry::registerForm(ui::kNodeSubMenu, {});
-        EditorFixture::TearDown();
     }
     document::CS1_Doc& doc() { return frame().activeFrame()->document(); }
     CS1_TreeView& tree() { return *frame().activeFrame()->view()->tree(); }
@@ -99,11 +93,10 @@ TEST_F(DocumentWindowTest, NewDocumentShowsEveryTableAndNamedScriptMenu)
 TEST_F(DocumentWindowTest, SelectionRecordsTheNodeAndSwitchesTheForm)
 {
     int made = 0;
-    ui::FormRegistry::registerForm(ui::kNodeSubMenu,
-                                   [&made](const ui::FormContext& context, QWidget* parent) {
-                                       ++made;
-                                       return new ui::CS1_Form_Null(context, parent);
-                                   });
+    app().forms().registerForm(ui::kNodeSubMenu, [&made](const ui::FormContext& context, QWidget* parent) {
+        ++made;
+        return new ui::CS1_Form_Null(context, parent);
+    });
     const ui::SelectionRecord& record = app().selections().at(doc().documentNumber());
     tree().setCurrentItem(tree().GetTreeItem(packNodeKey(ui::kNodeTable, 1, 0)));
     EXPECT_EQ(record.kind, ui::kNodeTable);
@@ -214,16 +207,11 @@ TEST_F(EditorFixture, EnablersFollowTheMenuState)
         EXPECT_TRUE(frame().action(c)->isEnabled());
     EXPECT_TRUE(frame().action(Command::Properties)->isVisible());
     expectMenus(true);
-    // A later feature's menu goes before Window and Help.
-    frame().addFeatureMenu(QStringLiteral("&Later"), true);
-    QStringList shown = visibleMenus();
-    EXPECT_EQ(shown.indexOf(QStringLiteral("&Later")) + 1, shown.indexOf(QStringLiteral("&Window")));
 
     frame().action(Command::Close)->trigger();
     settle();
     EXPECT_FALSE(frame().action(Command::Save)->isEnabled());
     expectMenus(false);
-    EXPECT_FALSE(visibleMenus().contains(QStringLiteral("&Later")));
 }
 
 // Counts the reloads the window asks of its form.
@@ -242,10 +230,9 @@ private:
 TEST_F(DocumentWindowTest, FormReloadsOnF5AndWindowStateChanges)
 {
     int refreshes = 0;
-    ui::FormRegistry::registerForm(ui::kNodeMainMenu,
-                                   [&refreshes](const ui::FormContext& c, QWidget* parent) {
-                                       return new CountingForm(c, parent, refreshes);
-                                   });
+    app().forms().registerForm(ui::kNodeMainMenu, [&refreshes](const ui::FormContext& c, QWidget* parent) {
+        return new CountingForm(c, parent, refreshes);
+    });
     ASSERT_TRUE(tree().SelectMenuNode(80));
     frame().action(Command::Refresh)->trigger();
     EXPECT_EQ(refreshes, 1);
@@ -270,9 +257,10 @@ TEST_F(DocumentWindowTest, F6MovesBetweenTreeAndForm)
 TEST(DocumentView, FirstWidthGivesTheTreeTwoFifthsThenKeepsIt)
 {
     ui::SelectionRecord record;
+    const ui::FormRegistry forms;
     QWidget host;
     host.resize(900, 400);
-    auto* view = new ui::CS1_View({nullptr, &record, nullptr}, &host);
+    auto* view = new ui::CS1_View({nullptr, &record, nullptr}, forms, &host);
     host.show();
     view->resize(320, 300); // passing through a size on the way
     view->resize(500, 300);

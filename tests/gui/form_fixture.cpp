@@ -2,8 +2,8 @@
 
 #include "templates/template_catalogue.h"
 #include "ui/child_frame.h"
-#include "ui/node_key.h"
-#include "ui/tree_view.h"
+#include "ui/tree/node_key.h"
+#include "ui/tree/tree_view.h"
 #include "ui/view.h"
 
 #include <QTest>

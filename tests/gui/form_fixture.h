@@ -6,8 +6,8 @@
 #include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
-#include "ui/form_menu_ccl.h"
-#include "ui/keyboard_font_edit.h"
+#include "ui/forms/form_menu_ccl.h"
+#include "ui/widgets/keyboard_font_edit.h"
 
 #include <functional>
 #include <memory>

@@ -5,14 +5,14 @@
 #include "form_fixture.h"
 
 #include "model/lang_table_layout.h"
-#include "ui/callback_button.h"
-#include "ui/char_entry_dialog.h"
 #include "ui/child_frame.h"
-#include "ui/form_texts.h"
-#include "ui/keyboard_font_edit.h"
-#include "ui/picture_button.h"
-#include "ui/tree_view.h"
+#include "ui/forms/char_entry_dialog.h"
+#include "ui/forms/form_texts.h"
+#include "ui/tree/tree_view.h"
 #include "ui/view.h"
+#include "ui/widgets/callback_button.h"
+#include "ui/widgets/keyboard_font_edit.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -4,15 +4,15 @@
 #include "form_fixture.h"
 
 #include "model/lang_table_layout.h"
-#include "ui/callback_button.h"
 #include "ui/child_frame.h"
-#include "ui/form_links_chooser.h"
-#include "ui/form_texts.h"
-#include "ui/keyboard_font_edit.h"
-#include "ui/picture_button.h"
-#include "ui/tree_view.h"
+#include "ui/forms/form_links_chooser.h"
+#include "ui/forms/form_texts.h"
+#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
+#include "ui/widgets/callback_button.h"
+#include "ui/widgets/keyboard_font_edit.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -173,7 +173,7 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
         EXPECT_TRUE(here->navigateButton(1)->toolTip().endsWith(QStringLiteral("\n86 - Alarm Handling")));
         bool asked = false;
         QTimer::singleShot(0, [c, &asked] {
-            auto* chooser = qobject_cast<ui::CLinksChooser*>(QApplication::activeModalWidget());
+            auto* chooser = qobject_cast<ui::LinksChooser*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
             asked = true;
             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("[2] Links"));

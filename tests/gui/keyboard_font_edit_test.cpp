@@ -3,8 +3,8 @@
 // input method's commit all keep only what the font can show, cut to the field.
 
 #include "model/char_set_service.h"
-#include "ui/keyboard_font_edit.h"
-#include "ui/picture_button.h"
+#include "ui/widgets/keyboard_font_edit.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -11,8 +11,8 @@
 
 #include "app/transfer_commands.h"
 #include "platform/settings_store.h"
-#include "ui/transfer_progress_dialog.h"
-#include "ui/transfer_slot_dialog.h"
+#include "ui/transfer/transfer_progress_dialog.h"
+#include "ui/transfer/transfer_slot_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,14 +6,14 @@
 #include "model/language_characters.h"
 #include "serial/comm_port.h"
 #include "support/fake_serial_port.h"
-#include "ui/char_entry_dialog.h"
-#include "ui/characters_display.h"
-#include "ui/com_port_settings_dialog.h"
-#include "ui/com_port_setup_dialog.h"
-#include "ui/form_links_chooser.h"
-#include "ui/transfer_progress_dialog.h"
-#include "ui/transfer_query_dialog.h"
-#include "ui/transfer_slot_dialog.h"
+#include "ui/com_port/com_port_settings_dialog.h"
+#include "ui/com_port/com_port_setup_dialog.h"
+#include "ui/forms/char_entry_dialog.h"
+#include "ui/forms/form_links_chooser.h"
+#include "ui/transfer/transfer_progress_dialog.h"
+#include "ui/transfer/transfer_query_dialog.h"
+#include "ui/transfer/transfer_slot_dialog.h"
+#include "ui/widgets/characters_display.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,7 +82,7 @@ TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
         {"COM Port Settings", [&] { return std::make_unique<ui::ComPortSettingsDialog>(settings, &port); }},
         {"Characters Display",
          [&] {
-             auto display = std::make_unique<ui::CCharactersDisplay>(fonts);
+             auto display = std::make_unique<ui::CharactersDisplay>(fonts);
              display->setCharacters(model::charactersUsedBy(kKorean));
              return display;
          }},
@@ -97,7 +97,7 @@ TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
          [&] {
              const std::vector<std::pair<int, QString>> menus{{80, QStringLiteral("Main CCL Menu")},
                                                               {86, QStringLiteral("Alarm Handling")}};
-             return std::make_unique<ui::CLinksChooser>(menus, QFont(), &anchor);
+             return std::make_unique<ui::LinksChooser>(menus, QFont(), &anchor);
          }},
     };
     for (const auto& [name, make] : dialogs) {

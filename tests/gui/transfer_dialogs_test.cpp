@@ -16,11 +16,11 @@
 #include "document/doc.h"
 #include "model/lang_table_layout.h"
 #include "ui/child_frame.h"
-#include "ui/transfer_progress_dialog.h"
-#include "ui/transfer_query_dialog.h"
-#include "ui/transfer_slot_dialog.h"
-#include "ui/transfer_texts.h"
-#include "ui/tree_view.h"
+#include "ui/transfer/transfer_progress_dialog.h"
+#include "ui/transfer/transfer_query_dialog.h"
+#include "ui/transfer/transfer_slot_dialog.h"
+#include "ui/transfer/transfer_texts.h"
+#include "ui/tree/tree_view.h"
 #include "ui/view.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // download's backup goes, and the rate and time left the progress shows.
 
 #include "app/transfer_commands.h"
-#include "ui/transfer_progress_dialog.h"
+#include "ui/transfer/transfer_progress_dialog.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -18,9 +18,9 @@
 #include "platform/line_speed_settings.h"
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
-#include "ui/transfer_job_host.h"
-#include "ui/transfer_progress_dialog.h"
-#include "ui/transfer_texts.h"
+#include "ui/transfer/transfer_job_host.h"
+#include "ui/transfer/transfer_progress_dialog.h"
+#include "ui/transfer/transfer_texts.h"
 
 #include <QApplication>
 #include <QComboBox>

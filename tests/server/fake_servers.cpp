@@ -4,9 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +13,6 @@ namespace tarvo::server::test {
 namespace {
 // Generous: a loaded machine may take a while to start a program.
 constexpr int kAppearanceLimitMs = 15000;
-constexpr int kPollMs = 20;
 } // namespace
 
 QString fakeProgram(ServerKind server)
@@ -32,14 +29,6 @@ FakeServers::FakeServers()
         << "the tests need a session bus (dbus-run-session)";
 }
 
-FakeServers::~FakeServers()
-{
-    for (const auto& process : m_processes) {
-        process->kill();
-        process->waitForFinished();
-    }
-}
-
 QStringList FakeServers::arguments(const QStringList& options) const
 {
     return QStringList{QStringLiteral("--record"), recordFile()} + options;
@@ -47,20 +36,20 @@ QStringList FakeServers::arguments(const QStringList& options) const
 
 bool FakeServers::start(ServerKind server, const QStringList& options)
 {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(fakeProgram(server), arguments(options));
-    if (!process->waitForStarted())
+    std::vector<std::string> args{fakeProgram(server).toStdString()};
+    for (const QString& argument : arguments(options))
+        args.push_back(argument.toStdString());
+    auto process = std::make_unique<::tarvo::test::ChildProcess>();
+    const QString output = m_home.filePath(QStringLiteral("server%1.out").arg(m_processes.size()));
+    if (!process->start(std::move(args), output.toStdString()))
         return false;
     m_processes.push_back(std::move(process));
     const QString service = server == ServerKind::Login ? bus::kLoginService : bus::kHalvardService;
-    const QDeadlineTimer deadline(kAppearanceLimitMs);
-    while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(service)) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(kPollMs);
-    }
-    return true;
+    return ::tarvo::test::waitUntil(
+        [&service] {
+            return QDBusConnection::sessionBus().interface()->isServiceRegistered(service).value();
+        },
+        kAppearanceLimitMs);
 }
 
 QString FakeServers::starterScript(ServerKind server, const QStringList& options) const
@@ -82,13 +71,8 @@ QString FakeServers::starterScript(ServerKind server, const QStringList& options
 
 QStringList FakeServers::waitForCalls(qsizetype count) const
 {
-    const QDeadlineTimer deadline(kAppearanceLimitMs);
-    QStringList recorded = calls();
-    while (recorded.size() < count && !deadline.hasExpired()) {
-        QThread::msleep(kPollMs);
-        recorded = calls();
-    }
-    return recorded;
+    ::tarvo::test::waitUntil([this, count] { return calls().size() >= count; }, kAppearanceLimitMs);
+    return calls();
 }
 
 QStringList FakeServers::calls() const

@@ -3,8 +3,8 @@
 // all recording into one file, and reads back what they were asked.
 
 #include "server/server_connection.h"
+#include "support/child_process.h"
 
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -15,7 +15,6 @@ namespace tarvo::server::test {
 class FakeServers {
 public:
     FakeServers();
-    ~FakeServers();
 
     // Starts the fake and waits until it is on the bus; false when it is not.
     bool start(ServerKind server, const QStringList& options = {});
@@ -34,7 +33,7 @@ private:
     QStringList arguments(const QStringList& options) const;
 
     QTemporaryDir m_home;
-    std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::vector<std::unique_ptr<::tarvo::test::ChildProcess>> m_processes;
 };
 
 // The program of a fake.

@@ -24,7 +24,7 @@ namespace {
 using server::ServerKind;
 using server::test::FakeServers;
 
-QAction* transferItem(CMainFrame& frame, const QString& text)
+QAction* transferItem(MainFrame& frame, const QString& text)
 {
     for (QAction* menu : frame.menuBar()->actions())
         if (menu->text() == QStringLiteral("&Transfer") && menu->menu() != nullptr)

@@ -51,7 +51,7 @@ TEST(TemplateCatalogue, HoldsTheFirstFileOfTheStartDirectory)
     start.write("Zulu.LT3", minimalBytes());
     start.write("Alpha.LT3", minimalBytes());
     program.write("Standard.LT3", minimalBytes());
-    CTemplateCatalogue catalogue(start.path().string(), program.path().string());
+    TemplateCatalogue catalogue(start.path().string(), program.path().string());
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
     ASSERT_EQ(catalogue.entries().size(), 1u);
     EXPECT_EQ(catalogue.entries()[0].path, start.file("Alpha.LT3"));
@@ -69,11 +69,11 @@ TEST(TemplateCatalogue, FallsBackToTheProgramFolderOnlyWhenTheStartDirectoryHasN
     test::TempDir program;
     start.write("Old.LT2", minimalBytes());
     program.write("Standard.LT3", minimalBytes());
-    CTemplateCatalogue catalogue(start.path().string(), program.path().string());
+    TemplateCatalogue catalogue(start.path().string(), program.path().string());
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
     EXPECT_EQ(catalogue.entries()[0].path, program.file("Standard.LT3"));
 
-    CTemplateCatalogue none(start.path().string(), (program.path() / "missing").string());
+    TemplateCatalogue none(start.path().string(), (program.path() / "missing").string());
     EXPECT_FALSE(none.RefreshTemplateCatalogue());
     EXPECT_TRUE(none.entries().empty());
     const TemplateBuildResult result = none.CreateTablesFromTemplate(0);
@@ -90,7 +90,7 @@ TEST(TemplateCatalogue, TemplateWithoutMarkIsEnteredAndFailsWhenUsed)
     test::TempDir start;
     start.write("A.LT3", test::utf16le(u"x", false));
     start.write("B.LT3", minimalBytes());
-    CTemplateCatalogue catalogue(start.path().string(), "");
+    TemplateCatalogue catalogue(start.path().string(), "");
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
     EXPECT_EQ(catalogue.entries()[0].path, start.file("A.LT3"));
     ASSERT_EQ(catalogue.checkErrors().size(), 1u);
@@ -111,7 +111,7 @@ TEST(TemplateCatalogue, EveryDocumentNumberIsMadeFromTheFirstEntry)
 {
     test::TempDir start;
     start.write("A.LT3", minimalBytes());
-    CTemplateCatalogue catalogue(start.path().string(), "");
+    TemplateCatalogue catalogue(start.path().string(), "");
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
     for (int number = 0; number < kDocumentNumbers; ++number)
         EXPECT_EQ(catalogue.templateChoice(number), 0);

@@ -21,7 +21,7 @@ struct Token {
 // Every token of one line, up to the end of the line or a lexer error.
 std::vector<Token> tokensOf(const std::u16string& line)
 {
-    CTemplateLexer lexer;
+    TemplateLexer lexer;
     lexer.reset("l.LT3", TemplateText(line));
     EXPECT_TRUE(lexer.NextLine(true));
     std::vector<Token> tokens;
@@ -77,7 +77,7 @@ TEST(TemplateLexer, LineSplitsIntoTokensWithTheirColumns)
 
 TEST(TemplateLexer, PushedBackTokenIsReadAgain)
 {
-    CTemplateLexer lexer;
+    TemplateLexer lexer;
     lexer.reset("l.LT3", TemplateText(u"NAME, 5"));
     ASSERT_TRUE(lexer.NextLine(true));
     ASSERT_TRUE(lexer.NextToken(true));

@@ -38,15 +38,15 @@ TEST(DownloadVersionRule, AcceptsOnlyWrittenVersionsFromOneNinetyFour)
 
 class DownloadInspectionTest : public ::testing::Test, public SessionRig {
 protected:
-    CSlotInspectionSession& run()
+    SlotInspectionSession& run()
     {
-        m_session = std::make_unique<CSlotInspectionSession>(host, view, port, settings,
-                                                             SessionOptions{.endWhenComplete = true});
+        m_session = std::make_unique<SlotInspectionSession>(host, view, port, settings,
+                                                            SessionOptions{.endWhenComplete = true});
         m_session->start();
         runUntilEnd(*m_session, 600000);
         return *m_session;
     }
-    std::unique_ptr<CSlotInspectionSession> m_session;
+    std::unique_ptr<SlotInspectionSession> m_session;
 };
 
 TEST_F(DownloadInspectionTest, BlankOrHalfWrittenSlotOneStaysWritable)

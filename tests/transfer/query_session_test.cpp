@@ -32,15 +32,15 @@ SlotHead tableHead(const std::u16string& name, int font, int languageId, int ver
 
 class QuerySessionTest : public ::testing::Test, public SessionRig {
 protected:
-    CQuerySession& runQuery()
+    QuerySession& runQuery()
     {
-        m_session = std::make_unique<CQuerySession>(host, view, port, settings,
-                                                    SessionOptions{.endWhenComplete = true});
+        m_session = std::make_unique<QuerySession>(host, view, port, settings,
+                                                   SessionOptions{.endWhenComplete = true});
         m_session->start();
         runUntilEnd(*m_session, 600000);
         return *m_session;
     }
-    std::unique_ptr<CQuerySession> m_session;
+    std::unique_ptr<QuerySession> m_session;
 };
 
 TEST_F(QuerySessionTest, RowsShowPresentEmptyAndBlankSlots)
@@ -74,7 +74,7 @@ TEST_F(QuerySessionTest, SlotCountFollowsTheGeneration)
     for (const Case& c : {Case{0, 5}, Case{1, 5}, Case{2, 13}, Case{3, 0}}) {
         SessionRig rig;
         rig.keyboard.id.bytes[6] = static_cast<std::uint8_t>(c.generation);
-        CQuerySession session(rig.host, rig.view, rig.port, rig.settings, {.endWhenComplete = true});
+        QuerySession session(rig.host, rig.view, rig.port, rig.settings, {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, 600000);
         EXPECT_EQ(rig.view.endCodes, std::vector<int>{kEndComplete}) << c.generation;
@@ -107,7 +107,7 @@ TEST_F(QuerySessionTest, BootloaderVersionChoosesTheAddressMode)
         rig.keyboard.id.bytes[8] = static_cast<std::uint8_t>(c.major);
         rig.keyboard.id.bytes[9] = static_cast<std::uint8_t>(c.minor);
         rig.keyboard.slots[4] = tableHead(u"Polski", 3, 21);
-        CQuerySession session(rig.host, rig.view, rig.port, rig.settings, {.endWhenComplete = true});
+        QuerySession session(rig.host, rig.view, rig.port, rig.settings, {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, 600000);
         ASSERT_EQ(rig.view.endCodes, std::vector<int>{kEndComplete}) << c.major << "." << c.minor;

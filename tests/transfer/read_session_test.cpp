@@ -84,14 +84,14 @@ protected:
             keyboard.flash[static_cast<std::size_t>(slot)] = flashOf(slot);
     }
 
-    CReadSession& makeSession(ReadRequest request, bool endWhenComplete = true)
+    ReadSession& makeSession(ReadRequest request, bool endWhenComplete = true)
     {
-        m_session = std::make_unique<CReadSession>(host, readView, port, settings, std::move(request),
-                                                   SessionOptions{.endWhenComplete = endWhenComplete});
+        m_session = std::make_unique<ReadSession>(host, readView, port, settings, std::move(request),
+                                                  SessionOptions{.endWhenComplete = endWhenComplete});
         return *m_session;
     }
 
-    CReadSession& runRead(ReadRequest request)
+    ReadSession& runRead(ReadRequest request)
     {
         auto& session = makeSession(std::move(request));
         session.start();
@@ -99,7 +99,7 @@ protected:
         return session;
     }
 
-    static bool noImages(const CReadSession& session)
+    static bool noImages(const ReadSession& session)
     {
         for (const auto& image : session.images())
             if (!image.empty())
@@ -117,7 +117,7 @@ protected:
     }
 
     ReadView readView;
-    std::unique_ptr<CReadSession> m_session;
+    std::unique_ptr<ReadSession> m_session;
 };
 
 TEST_F(ReadSessionTest, TwoSlotsReadTwoInfoBlocksEachThenBothImagesInSlotOrder)
@@ -180,8 +180,8 @@ TEST_F(ReadSessionTest, ReadsWithLinearAddressesWhateverTheBootloader)
         rig.keyboard.id.bytes[9] = static_cast<std::uint8_t>(bootloaderMinor);
         rig.keyboard.flash[12] = flashOf(12);
         ReadView view;
-        CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{12, 0}}, {u"English"}),
-                             {.endWhenComplete = true});
+        ReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{12, 0}}, {u"English"}),
+                            {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
         ASSERT_TRUE(session.imagesComplete()) << bootloaderMinor;
@@ -203,8 +203,8 @@ TEST_F(ReadSessionTest, ABootloaderThatAnswersOnlyDumpLinesFailsNamingItsVersion
     rig.keyboard.id.bytes[9] = 0;
     rig.keyboard.flash[3] = flashOf(3);
     ReadView view;
-    CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{3, kSlotNewTable}}),
-                         {.endWhenComplete = true});
+    ReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{3, kSlotNewTable}}),
+                        {.endWhenComplete = true});
     session.start();
     rig.runUntilEnd(session, kReadLimitMs);
     EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
@@ -230,9 +230,9 @@ TEST_F(ReadSessionTest, ShowsTheReadDialogTexts)
         rig.keyboard.flash[1] = flashOf(1);
         rig.keyboard.flash[4] = flashOf(4);
         ReadView view;
-        CReadSession session(rig.host, view, rig.port, rig.settings,
-                             requestFor({{1, kSlotNewTable}, {4, 1}}, {u"English", u"Deutsch"}, c.mergeMode),
-                             {.progressPauses = true});
+        ReadSession session(rig.host, view, rig.port, rig.settings,
+                            requestFor({{1, kSlotNewTable}, {4, 1}}, {u"English", u"Deutsch"}, c.mergeMode),
+                            {.progressPauses = true});
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
         ASSERT_TRUE(session.isComplete()) << c.mergeMode;
@@ -279,8 +279,8 @@ TEST_F(ReadSessionTest, SlotBeyondTheKeyboardsSlotCountEndsBeforeAnyRead)
         rig.keyboard.id.bytes[6] = static_cast<std::uint8_t>(c.generation);
         rig.keyboard.flash[static_cast<std::size_t>(c.slot)] = flashOf(c.slot);
         ReadView view;
-        CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{c.slot, kSlotNewTable}}),
-                             {.endWhenComplete = true});
+        ReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{c.slot, kSlotNewTable}}),
+                            {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
         if (c.refused) {
@@ -343,8 +343,8 @@ TEST_F(ReadSessionTest, FailureAnywhereInTheReadHandsBackNoImages)
             }
         };
         ReadView view;
-        CReadSession session(rig.host, view, rig.port, rig.settings,
-                             requestFor({{0, kSlotNewTable}, {1, kSlotNewTable}}), {.endWhenComplete = true});
+        ReadSession session(rig.host, view, rig.port, rig.settings,
+                            requestFor({{0, kSlotNewTable}, {1, kSlotNewTable}}), {.endWhenComplete = true});
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
         const auto label = std::to_string(static_cast<int>(c.fault)) + " at T0 " + std::to_string(c.t0Number);
@@ -405,8 +405,8 @@ TEST_F(ReadSessionTest, ContinueFlagClearsOnlyWhenNoKeyboardAnswersThePing)
         SessionRig rig;
         rig.keyboard.silentFor.insert(c.silent);
         ReadView view;
-        CReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{0, kSlotNewTable}}),
-                             {.endWhenComplete = true});
+        ReadSession session(rig.host, view, rig.port, rig.settings, requestFor({{0, kSlotNewTable}}),
+                            {.endWhenComplete = true});
         EXPECT_TRUE(session.continueFlag());
         session.start();
         rig.runUntilEnd(session, kReadLimitMs);
@@ -424,8 +424,8 @@ TEST_F(ReadSessionTest, ABlockSentAgainAfterATimeOutIsCountedOnce)
             reply.clear();
     };
     m_session =
-        std::make_unique<CReadSession>(host, readView, port, settings, requestFor({{0, kSlotNewTable}}),
-                                       SessionOptions{.endWhenComplete = true, .frameRetries = 1});
+        std::make_unique<ReadSession>(host, readView, port, settings, requestFor({{0, kSlotNewTable}}),
+                                      SessionOptions{.endWhenComplete = true, .frameRetries = 1});
     m_session->start();
     runUntilEnd(*m_session, kReadLimitMs);
     ASSERT_TRUE(m_session->imagesComplete());

@@ -15,9 +15,9 @@
 
 namespace tarvo::transfer::testing {
 
-class IdentitySession final : public CTransferSession {
+class IdentitySession final : public TransferSession {
 public:
-    using CTransferSession::CTransferSession;
+    using TransferSession::TransferSession;
 
     bool checkModel = false;
     bool selectSlotAfterIdentity = false;

@@ -135,8 +135,7 @@ TEST(SessionSoak, HundredSessionsWithRandomFaultsEachEndRightAndReleaseEverythin
         SCOPED_TRACE("session " + std::to_string(n) + ": " + nameOf(plan.fault));
         arrange(rig.keyboard, plan);
         RecordingView view;
-        CQuerySession session(rig.host, view, rig.port, rig.settings,
-                              SessionOptions{.endWhenComplete = true});
+        QuerySession session(rig.host, view, rig.port, rig.settings, SessionOptions{.endWhenComplete = true});
         const std::int64_t startMs = rig.host.nowMs();
         session.start();
 

@@ -22,9 +22,9 @@ using Fault = ScriptedKeyboard::Fault;
 
 // After the identity, sends the planned frames one by one (C1 selects slot
 // 0, 1, ... in turn; T0 reads block 0 of slot 0), then goes offline.
-class PlannedSession final : public CTransferSession {
+class PlannedSession final : public TransferSession {
 public:
-    using CTransferSession::CTransferSession;
+    using TransferSession::TransferSession;
 
     std::vector<FrameType> plan;
     std::vector<std::uint8_t> dataRead;

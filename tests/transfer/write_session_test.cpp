@@ -94,9 +94,9 @@ protected:
         return *m_tables.back();
     }
 
-    CWriteSession& makeSession(SessionOptions options = {.endWhenComplete = true})
+    WriteSession& makeSession(SessionOptions options = {.endWhenComplete = true})
     {
-        m_session = std::make_unique<CWriteSession>(host, questions, port, settings, request, options);
+        m_session = std::make_unique<WriteSession>(host, questions, port, settings, request, options);
         m_session->setSlotListener(
             [this](int slot, SlotOutcome outcome) { slotEvents.emplace_back(slot, outcome); });
         m_session->setProgressListener([this](const BlockProgress& p) { progress.push_back(p); });
@@ -130,7 +130,7 @@ protected:
     QuestionView questions{view};
     std::vector<std::pair<int, SlotOutcome>> slotEvents;
     std::vector<BlockProgress> progress;
-    std::unique_ptr<CWriteSession> m_session;
+    std::unique_ptr<WriteSession> m_session;
 
 private:
     std::vector<std::unique_ptr<model::CS1_LangTable>> m_tables;
@@ -243,7 +243,7 @@ TEST_F(WriteSessionTest, ChosenSlotTheKeyboardDoesNotHaveEndsBeforeAnyErase)
 // Where the cancel question is asked.
 struct CancelCase {
     const char* name;
-    std::function<bool(const CWriteSession&)> when;
+    std::function<bool(const WriteSession&)> when;
     bool slotErased; // the erase had gone out when the question opened
 };
 
@@ -255,12 +255,12 @@ void PrintTo(const CancelCase& c, std::ostream* os)
 const std::vector<CancelCase>& cancelCases()
 {
     static const std::vector<CancelCase> cases = {
-        {"duringFlashingPause", [](const CWriteSession& s) { return s.state() == bpStateSEND_C1; }, false},
-        {"eraseReplyPending", [](const CWriteSession& s) { return s.state() == bpStateSENT_C1; }, true},
-        {"firstBlockPending", [](const CWriteSession& s) { return s.blocksSent() == 1; }, true},
-        {"middleBlockPending", [](const CWriteSession& s) { return s.blocksSent() == 2048; }, true},
-        {"lastBlockPending", [](const CWriteSession& s) { return s.blocksSent() == kBlocks; }, true},
-        {"endOfDataPending", [](const CWriteSession& s) { return s.state() == bpStateSENT_S8; }, true},
+        {"duringFlashingPause", [](const WriteSession& s) { return s.state() == bpStateSEND_C1; }, false},
+        {"eraseReplyPending", [](const WriteSession& s) { return s.state() == bpStateSENT_C1; }, true},
+        {"firstBlockPending", [](const WriteSession& s) { return s.blocksSent() == 1; }, true},
+        {"middleBlockPending", [](const WriteSession& s) { return s.blocksSent() == 2048; }, true},
+        {"lastBlockPending", [](const WriteSession& s) { return s.blocksSent() == kBlocks; }, true},
+        {"endOfDataPending", [](const WriteSession& s) { return s.state() == bpStateSENT_S8; }, true},
     };
     return cases;
 }
@@ -269,7 +269,7 @@ class WriteSessionCancel : public WriteSessionTest, public ::testing::WithParamI
 protected:
     // Opens the question at the case's point and keeps it open for a minute
     // of fake time; records what the keyboard got meanwhile.
-    void askAtCasePoint(CWriteSession& session, bool answerYes)
+    void askAtCasePoint(WriteSession& session, bool answerYes)
     {
         session.start();
         runUntil([&] { return GetParam().when(session); });

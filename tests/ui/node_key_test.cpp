@@ -1,6 +1,6 @@
 // The tree's node keys: kind, table and menu packed into one number.
 
-#include "ui/node_key.h"
+#include "ui/tree/node_key.h"
 
 #include <gtest/gtest.h>
 

@@ -86,12 +86,12 @@ std::string programTemplateDirectory(const std::string& executablePath)
         .string();
 }
 
-CTemplateCatalogue::CTemplateCatalogue(std::string startDirectory, std::string programDirectory)
+TemplateCatalogue::TemplateCatalogue(std::string startDirectory, std::string programDirectory)
     : m_startDirectory(std::move(startDirectory)), m_programDirectory(std::move(programDirectory))
 {
 }
 
-bool CTemplateCatalogue::RefreshTemplateCatalogue()
+bool TemplateCatalogue::RefreshTemplateCatalogue()
 {
     m_entries.clear();
     m_checkErrors.clear();
@@ -99,7 +99,7 @@ bool CTemplateCatalogue::RefreshTemplateCatalogue()
     return !m_entries.empty();
 }
 
-void CTemplateCatalogue::AddTemplatesOfNumber(int number)
+void TemplateCatalogue::AddTemplatesOfNumber(int number)
 {
     std::vector<std::string> files = findTemplateFiles(m_startDirectory, number);
     if (files.empty())
@@ -117,14 +117,14 @@ void CTemplateCatalogue::AddTemplatesOfNumber(int number)
     m_entries.push_back(std::move(entry));
 }
 
-int CTemplateCatalogue::templateChoice(int documentNumber) const
+int TemplateCatalogue::templateChoice(int documentNumber) const
 {
     if (documentNumber < 0 || documentNumber >= kDocumentNumbers)
         return 0;
     return m_templateChoice[documentNumber];
 }
 
-TemplateBuildResult CTemplateCatalogue::CreateTablesFromTemplate(int documentNumber) const
+TemplateBuildResult TemplateCatalogue::CreateTablesFromTemplate(int documentNumber) const
 {
     const int index = templateChoice(documentNumber);
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {

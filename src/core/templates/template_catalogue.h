@@ -40,11 +40,11 @@ std::vector<std::string> findTemplateFiles(const std::string& directory, int num
 // <folder of the executable>/../share/tarvo-script/templates.
 std::string programTemplateDirectory(const std::string& executablePath);
 
-class CTemplateCatalogue {
+class TemplateCatalogue {
 public:
     // startDirectory: the current directory at start-up. programDirectory:
     // searched when the start directory holds no template (may be empty).
-    CTemplateCatalogue(std::string startDirectory, std::string programDirectory);
+    TemplateCatalogue(std::string startDirectory, std::string programDirectory);
 
     // Rebuilds the catalogue; true when it holds an entry.
     bool RefreshTemplateCatalogue();

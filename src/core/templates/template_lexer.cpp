@@ -16,7 +16,7 @@ void removeLeadingWhiteSpace(std::u16string& line)
 
 } // namespace
 
-void CTemplateLexer::reset(std::string path, TemplateText text)
+void TemplateLexer::reset(std::string path, TemplateText text)
 {
     m_path = std::move(path);
     m_file = std::move(text);
@@ -28,7 +28,7 @@ void CTemplateLexer::reset(std::string path, TemplateText text)
     m_error.reset();
 }
 
-bool CTemplateLexer::NextLine(bool report)
+bool TemplateLexer::NextLine(bool report)
 {
     std::u16string line;
     if (!m_file.readLine(line)) {
@@ -42,7 +42,7 @@ bool CTemplateLexer::NextLine(bool report)
     return true;
 }
 
-bool CTemplateLexer::NextToken(bool report)
+bool TemplateLexer::NextToken(bool report)
 {
     m_kind = TK_START;
     m_text.clear();
@@ -181,21 +181,21 @@ bool CTemplateLexer::NextToken(bool report)
     return true;
 }
 
-void CTemplateLexer::PushBack()
+void TemplateLexer::PushBack()
 {
     m_line = m_text + m_line;
     m_text.clear();
     m_kind = TK_PUSHED_BACK;
 }
 
-void CTemplateLexer::reportAtPosition(int code, std::u16string summary)
+void TemplateLexer::reportAtPosition(int code, std::u16string summary)
 {
     static const std::u16string noNote;
     m_error = positionError(code, std::move(summary), m_path, m_lineNumber, m_column,
                             m_failureNote ? *m_failureNote : noNote);
 }
 
-void CTemplateLexer::reportUnexpectedToken()
+void TemplateLexer::reportUnexpectedToken()
 {
     if (m_kind == TK_EOLN)
         reportAtPosition(msg::kUnexpectedTokenAtEndOfLine,
@@ -204,7 +204,7 @@ void CTemplateLexer::reportUnexpectedToken()
         reportAtPosition(msg::kUnexpectedToken, msg::formatMessage(msg::kUnexpectedToken, {m_text}));
 }
 
-std::optional<TemplateError> CTemplateLexer::takeError()
+std::optional<TemplateError> TemplateLexer::takeError()
 {
     auto e = std::move(m_error);
     m_error.reset();

@@ -26,7 +26,7 @@ enum TokenKind : int {
     TK_UNEXPECTED_EOLN = 2048,
 };
 
-class CTemplateLexer {
+class TemplateLexer {
 public:
     // Starts on a decoded file: no line read yet, kind TK_NONE.
     void reset(std::string path, TemplateText text);

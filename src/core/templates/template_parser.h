@@ -79,7 +79,7 @@ private:
 
     bool startLexer(const std::string& path, std::span<const std::uint8_t> bytes);
 
-    CTemplateLexer m_lexer;
+    TemplateLexer m_lexer;
     std::u16string m_failureNote;
     std::optional<TemplateError> m_error;
 };

@@ -56,7 +56,7 @@ JobEnd DownloadJob::cancelledBetweenSessions() const
     return jobEnd(JobStatus::Cancelled, kNothingErased);
 }
 
-void DownloadJob::cancelSession(CTransferSession& session)
+void DownloadJob::cancelSession(TransferSession& session)
 {
     if (&session != m_write.get()) {
         session.close();
@@ -66,7 +66,7 @@ void DownloadJob::cancelSession(CTransferSession& session)
         listener().cancelQuestion(std::u16string(kCancelDownloadQuestion));
 }
 
-void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
+void DownloadJob::answerCancelQuestion(TransferSession& session, bool cancel)
 {
     if (&session == m_write.get())
         m_write->answerCancelQuestion(cancel);
@@ -74,7 +74,7 @@ void DownloadJob::answerCancelQuestion(CTransferSession& session, bool cancel)
 
 void DownloadJob::planStep()
 {
-    const CSlotInspectionSession& found = *inspection();
+    const SlotInspectionSession& found = *inspection();
     const PlanResult planned =
         planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
     if (!planned.ok) {
@@ -95,8 +95,8 @@ void DownloadJob::planStep()
     request.slotMap = readFirstSlotMap(m_plan);
     request.tableNames = document::tableNames(m_doc);
     request.mergeMode = m_plan.anyMerge();
-    m_read = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings, request,
-                                            followingOptions());
+    m_read = std::make_unique<ReadSession>(line().host, sessionView(), line().port, line().settings, request,
+                                           followingOptions());
     m_read->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     runSession(JobStage::ReadBack, *m_read);
 }
@@ -120,7 +120,7 @@ void DownloadJob::chooseRecoveries()
     }
 }
 
-void DownloadJob::sessionFinished(JobStage stage, CTransferSession&)
+void DownloadJob::sessionFinished(JobStage stage, TransferSession&)
 {
     switch (stage) {
     case JobStage::ReadBack:
@@ -258,8 +258,8 @@ void DownloadJob::startWrite()
         else if (!m_backupSaved.empty() && m_readImages[s].size() == model::kImageBytes)
             request.backupPaths[s] = m_backupSaved;
     }
-    m_write = std::make_unique<CWriteSession>(line().host, sessionView(), line().port, line().settings,
-                                              request, followingOptions());
+    m_write = std::make_unique<WriteSession>(line().host, sessionView(), line().port, line().settings,
+                                             request, followingOptions());
     m_write->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     m_write->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
     m_documentModified = m_merged;
@@ -293,8 +293,8 @@ void DownloadJob::startVerify()
         if (m_prepared.tables[s] != nullptr)
             request.slotMap[s] = m_plan.table[s];
     request.tableNames = document::tableNames(m_doc);
-    m_verify = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings,
-                                              request, followingOptions());
+    m_verify = std::make_unique<ReadSession>(line().host, sessionView(), line().port, line().settings,
+                                             request, followingOptions());
     m_verify->setProgressListener([this](BlockProgress p) {
         p.phase = TransferPhase::Verify;
         listener().progress(p);

@@ -69,10 +69,10 @@ public:
     Recovery recovery(int slot) const;
 
 protected:
-    void sessionFinished(JobStage stage, CTransferSession& session) override;
+    void sessionFinished(JobStage stage, TransferSession& session) override;
     JobEnd cancelledBetweenSessions() const override;
-    void cancelSession(CTransferSession& session) override;
-    void answerCancelQuestion(CTransferSession& session, bool cancel) override;
+    void cancelSession(TransferSession& session) override;
+    void answerCancelQuestion(TransferSession& session, bool cancel) override;
     bool holding() const override { return m_holding; }
 
 private:
@@ -92,9 +92,9 @@ private:
     SlotImages m_readImages; // what the keyboard's slots held, as read before the erase
     std::array<RecoverySource, kMaxSlots> m_recovery{};
     PreparedWrite m_prepared;
-    std::unique_ptr<CReadSession> m_read;
-    std::unique_ptr<CWriteSession> m_write;
-    std::unique_ptr<CReadSession> m_verify;
+    std::unique_ptr<ReadSession> m_read;
+    std::unique_ptr<WriteSession> m_write;
+    std::unique_ptr<ReadSession> m_verify;
     bool m_verified = false;
     bool m_holding = false;
     bool m_merged = false;

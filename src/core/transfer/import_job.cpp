@@ -24,7 +24,7 @@ void ImportJob::chooseSlots(std::vector<SlotRequest> slots)
 
 void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
 {
-    const CSlotInspectionSession& found = *inspection();
+    const SlotInspectionSession& found = *inspection();
     const ImportChoice choice = chooseImportSlots(listings(), found.slotCount(), slots, m_templateLanguages);
     for (const int slot : choice.skipped) {
         const SlotListing* listing = findListing(listings(), slot);
@@ -52,14 +52,14 @@ void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
     }
     ReadRequest request;
     request.slotMap = importSlotMap(choice);
-    m_read = std::make_unique<CReadSession>(line().host, sessionView(), line().port, line().settings, request,
-                                            followingOptions());
+    m_read = std::make_unique<ReadSession>(line().host, sessionView(), line().port, line().settings, request,
+                                           followingOptions());
     m_read->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     m_read->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
     runSession(JobStage::Read, *m_read);
 }
 
-void ImportJob::sessionFinished(JobStage stage, CTransferSession&)
+void ImportJob::sessionFinished(JobStage stage, TransferSession&)
 {
     if (stage == JobStage::Read)
         readEnded();

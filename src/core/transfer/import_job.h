@@ -40,7 +40,7 @@ public:
     std::unique_ptr<document::CS1_Doc> takeDocument() { return std::move(m_document); }
 
 protected:
-    void sessionFinished(JobStage stage, CTransferSession& session) override;
+    void sessionFinished(JobStage stage, TransferSession& session) override;
 
 private:
     void chooseStep(const std::vector<SlotRequest>& slots);
@@ -49,7 +49,7 @@ private:
     ImportJobSetup m_setup;
     std::vector<int> m_templateLanguages;
     document::DocumentNumberPool m_ownPool;
-    std::unique_ptr<CReadSession> m_read;
+    std::unique_ptr<ReadSession> m_read;
     std::unique_ptr<document::CS1_Doc> m_document;
 };
 

@@ -4,7 +4,7 @@
 
 namespace tarvo::transfer {
 
-JobStatus statusOf(const CTransferSession& session)
+JobStatus statusOf(const TransferSession& session)
 {
     if (session.endCode() == kEndComplete)
         return JobStatus::Complete;
@@ -46,7 +46,7 @@ std::string foldBreaks(const std::string& text)
 
 } // namespace
 
-std::string failureLine(const CTransferSession& session)
+std::string failureLine(const TransferSession& session)
 {
     std::string line = foldBreaks(templates::utf16ToUtf8(session.errorText()));
     if (!session.detail().empty())
@@ -56,7 +56,7 @@ std::string failureLine(const CTransferSession& session)
     return line;
 }
 
-JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix, std::optional<int> slot,
+JobEnd sessionEnd(const TransferSession& session, const std::string& prefix, std::optional<int> slot,
                   std::vector<int> incompleteSlots)
 {
     JobEnd end;

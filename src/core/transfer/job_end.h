@@ -44,12 +44,12 @@ inline JobEnd jobEnd(JobStatus status, std::string message, std::optional<int> s
 }
 
 // The class of a session's end (Complete for a session that ended with 5000).
-JobStatus statusOf(const CTransferSession& session);
+JobStatus statusOf(const TransferSession& session);
 // The session's error text on one line, with what the port said about it.
-std::string failureLine(const CTransferSession& session);
+std::string failureLine(const TransferSession& session);
 // A session that did not complete, as the end of a job: prefix is said first,
 // and a cancelled session's reason starts with "cancelled".
-JobEnd sessionEnd(const CTransferSession& session, const std::string& prefix = {},
+JobEnd sessionEnd(const TransferSession& session, const std::string& prefix = {},
                   std::optional<int> slot = std::nullopt, std::vector<int> incompleteSlots = {});
 using templates::oneLineUtf8;
 

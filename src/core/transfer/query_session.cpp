@@ -9,21 +9,21 @@ constexpr int kFirstRecognisedSchema = 1;
 constexpr int kLastRecognisedSchema = 7;
 } // namespace
 
-void CQuerySession::prepareSlots()
+void QuerySession::prepareSlots()
 {
     m_rows.clear();
     m_dataSchema = 0;
     m_dataSchemaRecognised = false;
 }
 
-bool CQuerySession::onIdentity()
+bool QuerySession::onIdentity()
 {
     m_dataSchema = keyboardId().dataSchema();
     m_dataSchemaRecognised = m_dataSchema >= kFirstRecognisedSchema && m_dataSchema <= kLastRecognisedSchema;
     return true;
 }
 
-bool CQuerySession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
+bool QuerySession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
 {
     m_rows.push_back(makeTableInfoRow(slotNumber, info, lastBlockErased));
     if (m_rowListener)

@@ -1,5 +1,5 @@
 #pragma once
-// CQuerySession: pings the keyboard, reads its identity, the three
+// QuerySession: pings the keyboard, reads its identity, the three
 // identifying blocks of every slot and the last block of each slot that holds
 // a table, and makes one row per slot. Nothing is written.
 
@@ -12,9 +12,9 @@
 
 namespace tarvo::transfer {
 
-class CQuerySession final : public CSlotInfoSession {
+class QuerySession final : public SlotInfoSession {
 public:
-    using CSlotInfoSession::CSlotInfoSession;
+    using SlotInfoSession::SlotInfoSession;
 
     // Called as each slot's row is filled.
     void setRowListener(std::function<void(const TableInfoRow&)> listener)

@@ -31,24 +31,24 @@ void ReadSessionView::showProgress(int code, const std::u16string& text)
 
 } // namespace detail
 
-CReadSession::CReadSession(SessionHost& host, SessionView& view, CCommPort& port, CommSettings& settings,
-                           ReadRequest request, SessionOptions options)
+ReadSession::ReadSession(SessionHost& host, SessionView& view, CCommPort& port, CommSettings& settings,
+                         ReadRequest request, SessionOptions options)
     : detail::ReadSessionViewHolder{detail::ReadSessionView(view, request.mergeMode)},
-      CTransferSession(host, m_readView, port, settings, options), m_request(std::move(request))
+      TransferSession(host, m_readView, port, settings, options), m_request(std::move(request))
 {
 }
 
-bool CReadSession::imagesComplete() const
+bool ReadSession::imagesComplete() const
 {
     return hasEnded() && endCode() == kEndComplete && m_allRead;
 }
 
-const std::array<std::vector<std::uint8_t>, kMaxSlots>& CReadSession::images() const
+const std::array<std::vector<std::uint8_t>, kMaxSlots>& ReadSession::images() const
 {
     return imagesComplete() ? m_buffers : kNoImages;
 }
 
-void CReadSession::prepare()
+void ReadSession::prepare()
 {
     for (auto& buffer : m_buffers)
         buffer.clear();
@@ -68,13 +68,13 @@ void CReadSession::prepare()
     m_tableLine.clear();
 }
 
-bool CReadSession::isChosen(int slot) const
+bool ReadSession::isChosen(int slot) const
 {
     const int entry = m_request.slotMap[static_cast<std::size_t>(slot)];
     return entry == kSlotNewTable || entry >= 0;
 }
 
-int CReadSession::nextChosenSlot(int after) const
+int ReadSession::nextChosenSlot(int after) const
 {
     for (int slot = after + 1; slot < kMaxSlots && slot < slotCount(); ++slot)
         if (isChosen(slot))
@@ -82,7 +82,7 @@ int CReadSession::nextChosenSlot(int after) const
     return -1;
 }
 
-std::u16string CReadSession::tableLine(int slot) const
+std::u16string ReadSession::tableLine(int slot) const
 {
     const int entry = m_request.slotMap[static_cast<std::size_t>(slot)];
     if (entry == kSlotNewTable)
@@ -93,7 +93,7 @@ std::u16string CReadSession::tableLine(int slot) const
     return texts::format(kTableLineDocumentTable, {name});
 }
 
-bool CReadSession::checkSlotCount()
+bool ReadSession::checkSlotCount()
 {
     const int count = slotCount();
     for (int slot = count; slot < kMaxSlots; ++slot) {
@@ -105,13 +105,13 @@ bool CReadSession::checkSlotCount()
     return true;
 }
 
-void CReadSession::emitProgress(TransferPhase phase, int done, int total) const
+void ReadSession::emitProgress(TransferPhase phase, int done, int total) const
 {
     if (m_progressListener)
         m_progressListener(BlockProgress{phase, m_slot + 1, done, total});
 }
 
-void CReadSession::sendNextBlock()
+void ReadSession::sendNextBlock()
 {
     const auto slot = static_cast<std::uint8_t>(m_slot);
     if (m_infoPhase) {
@@ -134,7 +134,7 @@ void CReadSession::sendNextBlock()
 }
 
 // Takes the data of the reply just recognised; false when it is not one whole block.
-bool CReadSession::storeBlock()
+bool ReadSession::storeBlock()
 {
     io::BoundedReader reply(engine().receiveBuffer());
     std::span<const std::uint8_t> data;
@@ -158,7 +158,7 @@ bool CReadSession::storeBlock()
     return true;
 }
 
-void CReadSession::informationOfSlotAfter(int slot)
+void ReadSession::informationOfSlotAfter(int slot)
 {
     m_slot = nextChosenSlot(slot);
     if (m_slot >= 0) {
@@ -170,7 +170,7 @@ void CReadSession::informationOfSlotAfter(int slot)
     goTo(bpStateREADYNEXTSLOT);
 }
 
-bool CReadSession::onStep(bpState state)
+bool ReadSession::onStep(bpState state)
 {
     switch (state) {
     case bpStateRECEIVE_T7:

@@ -1,5 +1,5 @@
 #pragma once
-// CReadSession: the Read Language Table From Keyboard dialog's session. After
+// ReadSession: the Read Language Table From Keyboard dialog's session. After
 // the ping and the identity it reads blocks 0 and 20 of every chosen slot,
 // then the 4096 blocks of each chosen slot's image in slot order. The images
 // are handed back only when every block of every chosen slot came in and the
@@ -84,10 +84,10 @@ struct ReadSessionViewHolder {
 
 } // namespace detail
 
-class CReadSession final : private detail::ReadSessionViewHolder, public CTransferSession {
+class ReadSession final : private detail::ReadSessionViewHolder, public TransferSession {
 public:
-    CReadSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
-                 serial::CommSettings& settings, ReadRequest request, SessionOptions options = {});
+    ReadSession(SessionHost& host, SessionView& view, serial::CCommPort& port, serial::CommSettings& settings,
+                ReadRequest request, SessionOptions options = {});
 
     // Info phase: one event per identifying block; Read phase: one per image block.
     void setProgressListener(ProgressListener listener) { m_progressListener = std::move(listener); }

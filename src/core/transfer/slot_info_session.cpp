@@ -12,7 +12,7 @@ constexpr int kLastBlockPhase = kPhases + 1;
 constexpr int kLastImageBlock = frames::kBlocksPerSlot - 1;
 } // namespace
 
-void CSlotInfoSession::prepare()
+void SlotInfoSession::prepare()
 {
     m_slot = -1;
     m_phase = 1;
@@ -20,13 +20,13 @@ void CSlotInfoSession::prepare()
     prepareSlots();
 }
 
-void CSlotInfoSession::showPinging()
+void SlotInfoSession::showPinging()
 {
     view().setStatusText(std::u16string(
         settings().baudIndex == kBaudIndex19200 ? texts::kStatusPinging19200 : texts::kStatusPinging57600));
 }
 
-bool CSlotInfoSession::onStep(bpState state)
+bool SlotInfoSession::onStep(bpState state)
 {
     switch (state) {
     case bpStateRECEIVE_T7:
@@ -76,7 +76,7 @@ bool CSlotInfoSession::onStep(bpState state)
     }
 }
 
-void CSlotInfoSession::readPhaseBlock()
+void SlotInfoSession::readPhaseBlock()
 {
     const int block = m_phase == kLastBlockPhase ? kLastImageBlock
                                                  : kTableInfoBlocks[static_cast<std::size_t>(m_phase - 1)];

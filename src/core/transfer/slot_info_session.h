@@ -1,5 +1,5 @@
 #pragma once
-// CSlotInfoSession: what the Query, Download and Import dialogs' first
+// SlotInfoSession: what the Query, Download and Import dialogs' first
 // session share. After the ping and the identity it reads the three
 // identifying blocks of every slot the keyboard has, and the last block of
 // each slot that holds a table (an interrupted write leaves it erased), with
@@ -12,9 +12,9 @@
 
 namespace tarvo::transfer {
 
-class CSlotInfoSession : public CTransferSession {
+class SlotInfoSession : public TransferSession {
 public:
-    using CTransferSession::CTransferSession;
+    using TransferSession::TransferSession;
 
 protected:
     // The identity is in; false when the session ended on it.

@@ -80,18 +80,18 @@ const SlotListing* findListing(const std::vector<SlotListing>& listings, int slo
     return nullptr;
 }
 
-void CSlotInspectionSession::prepareSlots()
+void SlotInspectionSession::prepareSlots()
 {
     // The probe starts where the session's options say (19200 unless told otherwise).
     m_listings.clear();
 }
 
-bool CSlotInspectionSession::onIdentity()
+bool SlotInspectionSession::onIdentity()
 {
     return checkKeyboardModel();
 }
 
-bool CSlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
+bool SlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
 {
     m_listings.push_back(makeSlotListing(slotNumber, info, lastBlockErased));
     const SlotListing& listing = m_listings.back();

@@ -1,5 +1,5 @@
 #pragma once
-// CSlotInspectionSession: the Download and Import dialogs' first session.
+// SlotInspectionSession: the Download and Import dialogs' first session.
 // Pings the keyboard, checks its model, reads the three identifying blocks of
 // every slot (and the last block of each slot holding a table) and makes
 // each slot's drop-down list. Nothing is written. The Import dialog runs the
@@ -78,9 +78,9 @@ void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedW
 // The listing of slot slotNumber (from 1), null when the slot was not read.
 const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber);
 
-class CSlotInspectionSession final : public CSlotInfoSession {
+class SlotInspectionSession final : public SlotInfoSession {
 public:
-    using CSlotInfoSession::CSlotInfoSession;
+    using SlotInfoSession::SlotInfoSession;
 
     const std::vector<SlotListing>& listings() const { return m_listings; }
 

@@ -18,12 +18,12 @@ void TransferJob::start()
     options.endWhenComplete = true;
     options.progressPauses = m_options.progressPauses;
     options.probe = m_probe;
-    m_inspection = std::make_unique<CSlotInspectionSession>(m_line.host, sessionView(), m_line.port,
-                                                            m_line.settings, options);
+    m_inspection = std::make_unique<SlotInspectionSession>(m_line.host, sessionView(), m_line.port,
+                                                           m_line.settings, options);
     runSession(JobStage::Inspect, *m_inspection);
 }
 
-const CSlotInspectionSession* TransferJob::inspection() const
+const SlotInspectionSession* TransferJob::inspection() const
 {
     return m_stage == JobStage::Inspect ? nullptr : m_inspection.get();
 }
@@ -61,7 +61,7 @@ void TransferJob::answerCancel(bool cancel)
         answerCancelQuestion(*m_running, cancel);
 }
 
-void TransferJob::cancelSession(CTransferSession& session)
+void TransferJob::cancelSession(TransferSession& session)
 {
     session.close();
 }
@@ -85,7 +85,7 @@ void TransferJob::setStage(JobStage stage)
     m_listener.stageStarted(stage);
 }
 
-void TransferJob::runSession(JobStage stage, CTransferSession& session)
+void TransferJob::runSession(JobStage stage, TransferSession& session)
 {
     setStage(stage);
     if (m_cancelRequested) {
@@ -187,7 +187,7 @@ void TransferJob::sessionEnded(int)
 {
     // The session is still inside its own end: it is looked at from the loop.
     post([this] {
-        CTransferSession* session = m_running;
+        TransferSession* session = m_running;
         if (session == nullptr || !session->hasEnded())
             return;
         m_running = nullptr;

@@ -72,7 +72,7 @@ public:
     // Valid once hasEnded().
     const JobEnd& end() const { return m_end; }
     // What each slot holds, once the stage is past Inspect; null before.
-    const CSlotInspectionSession* inspection() const;
+    const SlotInspectionSession* inspection() const;
     // Each slot's listing with the interrupted writes remembered for the
     // device; empty before the inspection has completed.
     const std::vector<SlotListing>& listings() const { return m_listings; }
@@ -83,16 +83,16 @@ protected:
     // The inspection completed: the default waits for the slot choice.
     virtual void inspected();
     // The session started by runSession() for stage ended (from a posted step).
-    virtual void sessionFinished(JobStage stage, CTransferSession& session) = 0;
+    virtual void sessionFinished(JobStage stage, TransferSession& session) = 0;
     // How the job ends when cancelled with no session running.
     virtual JobEnd cancelledBetweenSessions() const;
     // A cancel while session runs; the default closes it.
-    virtual void cancelSession(CTransferSession& session);
-    virtual void answerCancelQuestion(CTransferSession& /*session*/, bool /*cancel*/) {}
+    virtual void cancelSession(TransferSession& session);
+    virtual void answerCancelQuestion(TransferSession& /*session*/, bool /*cancel*/) {}
 
     void setStage(JobStage stage);
     // Starts session for stage; sessionFinished() follows when it ends.
-    void runSession(JobStage stage, CTransferSession& session);
+    void runSession(JobStage stage, TransferSession& session);
     // Runs fn from the loop, unless the job is gone or has ended by then.
     void post(std::function<void()> fn);
     void finish(JobEnd end);
@@ -126,9 +126,9 @@ private:
     JobOptions m_options;
     LineSpeedProbe m_probe;
     serial::CBpProtocol::FrameObserver m_observer;
-    std::unique_ptr<CSlotInspectionSession> m_inspection;
+    std::unique_ptr<SlotInspectionSession> m_inspection;
     std::vector<SlotListing> m_listings;
-    CTransferSession* m_running = nullptr;
+    TransferSession* m_running = nullptr;
     JobStage m_runningStage = JobStage::NotStarted;
     JobStage m_stage = JobStage::NotStarted;
     JobEnd m_end;

@@ -80,19 +80,19 @@ SessionFailure failureOfState(bpState state)
 
 } // namespace
 
-CTransferSession::CTransferSession(SessionHost& host, SessionView& view, CCommPort& port,
-                                   CommSettings& settings, SessionOptions options)
+TransferSession::TransferSession(SessionHost& host, SessionView& view, CCommPort& port,
+                                 CommSettings& settings, SessionOptions options)
     : m_host(host), m_view(view), m_port(port), m_settings(settings), m_options(options), m_stopwatch(host)
 {
 }
 
-CTransferSession::~CTransferSession()
+TransferSession::~TransferSession()
 {
     if (m_started && !m_ended)
         abandon();
 }
 
-void CTransferSession::start()
+void TransferSession::start()
 {
     if (m_started)
         return;
@@ -124,14 +124,14 @@ void CTransferSession::start()
     postStep();
 }
 
-void CTransferSession::close()
+void TransferSession::close()
 {
     if (m_ended)
         return;
     end(m_complete ? kEndComplete : kEndCancelled);
 }
 
-void CTransferSession::showPinging()
+void TransferSession::showPinging()
 {
     const auto suffix =
         m_settings.baudIndex == kBaudIndex19200 ? texts::kPingSuffix19200 : texts::kPingSuffix57600;
@@ -141,19 +141,19 @@ void CTransferSession::showPinging()
     showProgress(kProgressPinging, text);
 }
 
-void CTransferSession::goTo(bpState state)
+void TransferSession::goTo(bpState state)
 {
     m_engine.setState(state);
     postStep();
 }
 
-void CTransferSession::postStep()
+void TransferSession::postStep()
 {
     if (!m_ended)
         m_host.postStep(guarded([this] { step(); }));
 }
 
-void CTransferSession::send(const std::function<bool()>& operation)
+void TransferSession::send(const std::function<bool()>& operation)
 {
     if (!m_resending) {
         // A new frame: it gets the whole retry budget.
@@ -170,13 +170,13 @@ void CTransferSession::send(const std::function<bool()>& operation)
     }
 }
 
-void CTransferSession::showProgressThen(int code, const std::function<void()>& next)
+void TransferSession::showProgressThen(int code, const std::function<void()>& next)
 {
     showProgress(code, progressText(code));
     pauseThen(pauseAfter(code), next);
 }
 
-void CTransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
+void TransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
 {
     if (!m_options.progressPauses || pauseMs <= 0) {
         next();
@@ -190,14 +190,14 @@ void CTransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
                     }));
 }
 
-void CTransferSession::showProgress(int code, const std::u16string& text)
+void TransferSession::showProgress(int code, const std::u16string& text)
 {
     m_previousProgressCode = m_progressCode;
     m_progressCode = code;
     m_view.showProgress(code, text.empty() ? progressText(code) : text);
 }
 
-void CTransferSession::setErrorText(std::u16string text, SessionFailure failure)
+void TransferSession::setErrorText(std::u16string text, SessionFailure failure)
 {
     if (!m_errorText.empty())
         return;
@@ -205,13 +205,13 @@ void CTransferSession::setErrorText(std::u16string text, SessionFailure failure)
     m_failure = failure;
 }
 
-void CTransferSession::fail(std::u16string text, SessionFailure failure)
+void TransferSession::fail(std::u16string text, SessionFailure failure)
 {
     setErrorText(std::move(text), failure);
     end(kEndError);
 }
 
-bool CTransferSession::checkKeyboardModel()
+bool TransferSession::checkKeyboardModel()
 {
     if (m_engine.keyboardId().keyboardType() == kKeyboardTypeOmnia)
         return true;
@@ -219,7 +219,7 @@ bool CTransferSession::checkKeyboardModel()
     return false;
 }
 
-void CTransferSession::setPaused(bool paused)
+void TransferSession::setPaused(bool paused)
 {
     if (paused == m_paused)
         return;
@@ -232,14 +232,14 @@ void CTransferSession::setPaused(bool paused)
     postStep();
 }
 
-bool CTransferSession::isRetriableResult(bpState state) const
+bool TransferSession::isRetriableResult(bpState state) const
 {
     // The forced read after a C1, S2 or S8 time-out leaves RECEIVE_UK with
     // the flag set; T0 and T7 time-outs are caught in the timer.
     return state == bpStateRECEIVE_CE || (state == bpStateRECEIVE_UK && m_engine.forcedReadFlag());
 }
 
-bool CTransferSession::resendLastFrame()
+bool TransferSession::resendLastFrame()
 {
     if (m_resendsLeft <= 0 || !m_lastSend || m_engine.lastCommand() == bpStateSEND_C0)
         return false;
@@ -259,7 +259,7 @@ bool CTransferSession::resendLastFrame()
     return true;
 }
 
-void CTransferSession::step()
+void TransferSession::step()
 {
     if (m_ended || m_paused)
         return;
@@ -271,7 +271,7 @@ void CTransferSession::step()
     commonStep(state);
 }
 
-void CTransferSession::commonStep(bpState state)
+void TransferSession::commonStep(bpState state)
 {
     switch (state) {
     case bpStateGOONLINE:
@@ -352,7 +352,7 @@ void CTransferSession::commonStep(bpState state)
     }
 }
 
-void CTransferSession::tick()
+void TransferSession::tick()
 {
     if (m_ended || m_complete || m_paused)
         return;
@@ -403,13 +403,13 @@ void CTransferSession::tick()
     postStep();
 }
 
-void CTransferSession::replyTimedOut(std::u16string text)
+void TransferSession::replyTimedOut(std::u16string text)
 {
     setErrorText(std::move(text), SessionFailure::NoAnswer);
     m_engine.setState(bpStateRECEIVE_UK);
 }
 
-void CTransferSession::retryPingAtOtherSpeed()
+void TransferSession::retryPingAtOtherSpeed()
 {
     m_settings.baudIndex = m_settings.baudIndex == kBaudIndex57600 ? kBaudIndex19200 : kBaudIndex57600;
     releasePort();
@@ -421,7 +421,7 @@ void CTransferSession::retryPingAtOtherSpeed()
     m_engine.setState(bpStateGOONLINE);
 }
 
-bool CTransferSession::initialiseEngine()
+bool TransferSession::initialiseEngine()
 {
     const bool ok = m_engine.initialise(m_port, m_settings, guarded([this] { postStep(); }));
     if (!ok)
@@ -429,7 +429,7 @@ bool CTransferSession::initialiseEngine()
     return ok;
 }
 
-void CTransferSession::releasePort()
+void TransferSession::releasePort()
 {
     if (!m_ownPort)
         return;
@@ -441,7 +441,7 @@ void CTransferSession::releasePort()
     m_port.setPortInUse(false);
 }
 
-std::function<void()> CTransferSession::guarded(std::function<void()> fn)
+std::function<void()> TransferSession::guarded(std::function<void()> fn)
 {
     return [alive = std::weak_ptr<int>(m_alive), fn = std::move(fn)] {
         if (!alive.expired())
@@ -449,7 +449,7 @@ std::function<void()> CTransferSession::guarded(std::function<void()> fn)
     };
 }
 
-void CTransferSession::end(int endCode)
+void TransferSession::end(int endCode)
 {
     if (m_ended)
         return;
@@ -496,7 +496,7 @@ void CTransferSession::end(int endCode)
     m_view.sessionEnded(endCode);
 }
 
-bool CTransferSession::readInAModeTheKeyboardLacks() const
+bool TransferSession::readInAModeTheKeyboardLacks() const
 {
     const bool replyFailed = m_failure == SessionFailure::NoAnswer || m_failure == SessionFailure::Refused;
     return replyFailed && m_engine.lastCommand() == bpStateSEND_T0 &&
@@ -504,7 +504,7 @@ bool CTransferSession::readInAModeTheKeyboardLacks() const
            m_engine.keyboardId().addressModeForBootloader() != frames::kAddressModeLinear;
 }
 
-void CTransferSession::appendNote(const std::u16string& note)
+void TransferSession::appendNote(const std::u16string& note)
 {
     if (note.empty())
         return;
@@ -513,7 +513,7 @@ void CTransferSession::appendNote(const std::u16string& note)
     m_errorText += note;
 }
 
-void CTransferSession::abandon()
+void TransferSession::abandon()
 {
     m_ended = true;
     m_endCode = kEndCancelled;

@@ -1,5 +1,5 @@
 #pragma once
-// CTransferSession: the machinery every transfer session shares. It drives
+// TransferSession: the machinery every transfer session shares. It drives
 // one protocol engine through posted steps and a one-second timer, probes the
 // line speed with the ping, reads the keyboard's identity, applies the reply
 // time-out, keeps one pending error text and ends exactly once, releasing the
@@ -69,13 +69,13 @@ struct SessionOptions {
     int frameRetries = 0;
 };
 
-class CTransferSession {
+class TransferSession {
 public:
-    CTransferSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
-                     serial::CommSettings& settings, SessionOptions options = {});
-    virtual ~CTransferSession();
-    CTransferSession(const CTransferSession&) = delete;
-    CTransferSession& operator=(const CTransferSession&) = delete;
+    TransferSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
+                    serial::CommSettings& settings, SessionOptions options = {});
+    virtual ~TransferSession();
+    TransferSession(const TransferSession&) = delete;
+    TransferSession& operator=(const TransferSession&) = delete;
 
     // The dialog's initialisation: claims the port and posts the first step.
     void start();

@@ -24,13 +24,13 @@ SessionOptions atFoundSpeed(SessionOptions options)
 
 } // namespace
 
-CWriteSession::CWriteSession(SessionHost& host, SessionView& view, CCommPort& port, CommSettings& settings,
-                             WriteRequest request, SessionOptions options)
-    : CTransferSession(host, view, port, settings, atFoundSpeed(options)), m_request(request)
+WriteSession::WriteSession(SessionHost& host, SessionView& view, CCommPort& port, CommSettings& settings,
+                           WriteRequest request, SessionOptions options)
+    : TransferSession(host, view, port, settings, atFoundSpeed(options)), m_request(request)
 {
 }
 
-void CWriteSession::prepare()
+void WriteSession::prepare()
 {
     m_slotStates.fill(SlotWriteState::NotStarted);
     m_slot = -1;
@@ -54,7 +54,7 @@ void CWriteSession::prepare()
     }
 }
 
-bool CWriteSession::checkSlotsExist()
+bool WriteSession::checkSlotsExist()
 {
     for (int slot = slotCount(); slot < kMaxSlots; ++slot) {
         if (!m_request.tables[static_cast<std::size_t>(slot)])
@@ -67,7 +67,7 @@ bool CWriteSession::checkSlotsExist()
     return true;
 }
 
-bool CWriteSession::onStep(bpState state)
+bool WriteSession::onStep(bpState state)
 {
     switch (state) {
     case bpStateRECEIVE_T7:
@@ -116,7 +116,7 @@ bool CWriteSession::onStep(bpState state)
     }
 }
 
-void CWriteSession::onReplyOk()
+void WriteSession::onReplyOk()
 {
     switch (engine().lastCommand()) {
     case bpStateSEND_C1:
@@ -143,7 +143,7 @@ void CWriteSession::onReplyOk()
 
 // Stored (and on disk) before the erase goes out, so that a tool killed or a
 // laptop losing power mid-write leaves it behind as well.
-void CWriteSession::rememberWrite()
+void WriteSession::rememberWrite()
 {
     if (m_request.interruptedWrites == nullptr)
         return;
@@ -157,7 +157,7 @@ void CWriteSession::rememberWrite()
     m_request.interruptedWrites->remember(write);
 }
 
-void CWriteSession::sendBlock()
+void WriteSession::sendBlock()
 {
     ++m_blocksSent;
     if (m_block == 0)
@@ -171,7 +171,7 @@ void CWriteSession::sendBlock()
         m_progressListener({TransferPhase::Write, m_slot + 1, m_blocksSent, m_blocksInAll});
 }
 
-void CWriteSession::requestCancel()
+void WriteSession::requestCancel()
 {
     if (!holdForCancelQuestion())
         return;
@@ -183,7 +183,7 @@ void CWriteSession::requestCancel()
     answerCancelQuestion(cancel);
 }
 
-bool CWriteSession::holdForCancelQuestion()
+bool WriteSession::holdForCancelQuestion()
 {
     if (hasEnded() || m_asking || m_cancelling)
         return false;
@@ -200,7 +200,7 @@ bool CWriteSession::holdForCancelQuestion()
     return true;
 }
 
-void CWriteSession::answerCancelQuestion(bool cancel)
+void WriteSession::answerCancelQuestion(bool cancel)
 {
     if (!m_asking)
         return;
@@ -216,7 +216,7 @@ void CWriteSession::answerCancelQuestion(bool cancel)
     host().runAfter(kCancelPauseMs, guarded([this] { finishCancel(); }));
 }
 
-void CWriteSession::finishCancel()
+void WriteSession::finishCancel()
 {
     if (hasEnded())
         return;
@@ -226,19 +226,19 @@ void CWriteSession::finishCancel()
     end(kEndCancelled);
 }
 
-void CWriteSession::close()
+void WriteSession::close()
 {
     requestCancel();
 }
 
-SlotWriteState CWriteSession::slotState(int slotIndex0) const
+SlotWriteState WriteSession::slotState(int slotIndex0) const
 {
     if (slotIndex0 < 0 || slotIndex0 >= kMaxSlots)
         return SlotWriteState::NotStarted;
     return m_slotStates[static_cast<std::size_t>(slotIndex0)];
 }
 
-std::vector<int> CWriteSession::incompleteSlots() const
+std::vector<int> WriteSession::incompleteSlots() const
 {
     std::vector<int> slots;
     for (int slot = 0; slot < kMaxSlots; ++slot) {
@@ -248,7 +248,7 @@ std::vector<int> CWriteSession::incompleteSlots() const
     return slots;
 }
 
-std::u16string CWriteSession::closingNote(int /*endCode*/) const
+std::u16string WriteSession::closingNote(int /*endCode*/) const
 {
     std::u16string note;
     for (const int slot : incompleteSlots()) {

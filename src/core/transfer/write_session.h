@@ -1,5 +1,5 @@
 #pragma once
-// CWriteSession: the Transfer Language Table dialog's session. For each chosen
+// WriteSession: the Transfer Language Table dialog's session. For each chosen
 // slot it erases the slot (C1), writes the table's 64 KB image as 4096 S2
 // blocks, each only after the "OK" to the one before, and ends the slot with
 // S8. The Cancel button asks first, and nothing moves while the question is
@@ -50,12 +50,12 @@ struct WriteRequest {
     std::array<std::string, kMaxSlots> backupPaths{};
 };
 
-class CWriteSession final : public CTransferSession {
+class WriteSession final : public TransferSession {
 public:
     // Starts at the speed the settings hold (the one the slot inspection
     // found), as SessionOptions::startAtFoundSpeed.
-    CWriteSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
-                  serial::CommSettings& settings, WriteRequest request, SessionOptions options = {});
+    WriteSession(SessionHost& host, SessionView& view, serial::CCommPort& port,
+                 serial::CommSettings& settings, WriteRequest request, SessionOptions options = {});
 
     // Phase Write, one event per block sent.
     void setProgressListener(ProgressListener listener) { m_progressListener = std::move(listener); }

@@ -84,7 +84,7 @@ QStringList EditorFixture::messages()
     return list;
 }
 
-int EditorFixture::menuCount(const CMainFrame& frame, const QString& title)
+int EditorFixture::menuCount(const MainFrame& frame, const QString& title)
 {
     int count = 0;
     for (const QAction* action : frame.menuBar()->actions())

@@ -29,7 +29,7 @@ protected:
     bool start(const QStringList& arguments = {}, const QString& programTemplateFolder = {});
     // The same with arguments as the bytes of argv.
     bool startWithBytes(const QByteArrayList& arguments, const QString& programTemplateFolder = {});
-    CMainFrame& frame() { return *m_app->mainFrame(); }
+    MainFrame& frame() { return *m_app->mainFrame(); }
     CZodARApp& app() { return *m_app; }
     QString path(const QString& name) const { return m_home.filePath(name); }
     QString scriptsFolder() const { return m_home.filePath(QStringLiteral("Documents/Tarvo Scripts")); }
@@ -39,7 +39,7 @@ protected:
 
     // Messages shown since the last reset, "caption|text" of kind message.
     static QStringList messages();
-    static int menuCount(const CMainFrame& frame, const QString& title);
+    static int menuCount(const MainFrame& frame, const QString& title);
 
     QTemporaryDir m_home;
     std::unique_ptr<CZodARApp> m_app;

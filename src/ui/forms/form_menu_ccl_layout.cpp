@@ -1,0 +1,149 @@
+// The grid of the script menu forms: two columns of seven entries as on the
+// keyboard's display; in each entry the text lines, then the action block
+// (macro buttons and number above, LINK and navigate below) in its frames.
+// Sizes follow the fonts, so nothing is clipped at any scale.
+
+#include "ui/forms/form_frame.h"
+#include "ui/forms/form_menu_ccl.h"
+#include "ui/widgets/callback_button.h"
+#include "ui/widgets/keyboard_font_edit.h"
+#include "ui/widgets/picture_button.h"
+
+#include "document/menu_entry_rules.h"
+
+#include <QGridLayout>
+#include <QStyle>
+
+namespace tarvo::ui {
+
+namespace {
+
+constexpr int kFormMargin = 16;
+constexpr int kColumnGap = 32;
+constexpr int kRowGap = 10;
+constexpr int kCellSpacing = 6;
+constexpr int kLineSpacing = 2;
+constexpr int kFrameInset = FormFrame::kLineWidth + 3;
+constexpr int kButtonSpacing = 3;
+constexpr int kEditTextMargin = 5; // left and right, inside the edit
+constexpr int kSpacerWidth = 4;
+constexpr int kEntriesPerColumn = CS1_Form_MenuCCL::kRowCount / 2;
+constexpr int kWidestDigits = document::kCclNumberDigits;
+
+// The width an edit needs for chars of the widest characters of its font.
+int editWidthFor(const QWidget& edit, int chars, bool withMargins)
+{
+    const QFontMetrics metrics(edit.font());
+    int text = 0;
+    for (const QChar sample : {QChar(u'W'), QChar(u'M'), QChar(u'\u0428'), QChar(u'\uAC00'), QChar(u'0')})
+        if (metrics.inFont(sample))
+            text = std::max(text, metrics.horizontalAdvance(QString(chars, sample)));
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    const int margins = withMargins ? 2 * kEditTextMargin : 0;
+    return text + margins + 2 * frame + 2 * kLineSpacing + metrics.averageCharWidth() / 2;
+}
+
+} // namespace
+
+void CS1_Form_MenuCCL::MeasureControls()
+{
+    int buttonWidth = 0;
+    int buttonHeight = 0;
+    int numberWidth = 0;
+    for (int row = 0; row < kRowCount; ++row) {
+        for (int column = kColLine1; column <= kColLine3; ++column)
+            if (QWidget* edit = controlAt(row, column))
+                edit->setFixedWidth(
+                    editWidthFor(*edit, document::lineWidthOf(fontNumber(), column - kColLine1 + 1), true));
+        if (QWidget* spacer = controlAt(row, kColSpacer))
+            spacer->setFixedWidth(kSpacerWidth);
+        for (const int column : {kColMacro, kColCamera, kColMonitor, kColOff, kColLink}) {
+            if (QWidget* button = controlAt(row, column)) {
+                button->setFixedSize(button->sizeHint());
+                buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+                buttonHeight = std::max(buttonHeight, button->sizeHint().height());
+            }
+        }
+        if (QWidget* number = controlAt(row, kColNumber)) {
+            numberWidth = editWidthFor(*number, kWidestDigits, false);
+            fitNumberEdit(row);
+            buttonHeight = std::max(buttonHeight, number->sizeHint().height());
+        }
+    }
+    if (numberWidth == 0) // no macro row: the link line keeps the macro line's width
+        numberWidth = buttonWidth * 2;
+    // The link line as wide as the macro line: LINK, then navigate.
+    m_navigateWidth = 3 * buttonWidth + numberWidth + 3 * kButtonSpacing;
+    for (int row = 0; row < kRowCount; ++row) {
+        if (QWidget* number = controlAt(row, kColNumber))
+            number->setFixedHeight(buttonHeight);
+        if (QWidget* navigate = controlAt(row, kColNavigate)) {
+            navigate->setFixedWidth(m_navigateWidth);
+            navigate->setFixedHeight(std::max(buttonHeight, navigate->sizeHint().height()));
+        }
+    }
+}
+
+void CS1_Form_MenuCCL::fitNumberEdit(int row)
+{
+    QWidget* number = controlAt(row, kColNumber);
+    if (number == nullptr)
+        return;
+    // As wide as the entry's number can be: two digits for camera, monitor
+    // and off, six for a CCL macro and for an edit that is off.
+    const model::MenuEntry entry = readEntry(entryOf(row));
+    const int digits =
+        document::isEditableMacro(entry)
+            ? std::max(document::macroNumberDigits(entry),
+                       static_cast<int>(QString::number(document::shownMacroNumber(entry)).size()))
+            : kWidestDigits;
+    number->setFixedWidth(editWidthFor(*number, digits, false));
+}
+
+void CS1_Form_MenuCCL::PositionControls()
+{
+    auto* grid = new QGridLayout(canvas());
+    grid->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
+    grid->setHorizontalSpacing(kColumnGap);
+    grid->setVerticalSpacing(kRowGap);
+    for (int row = 0; row < kRowCount; ++row) {
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(kCellSpacing);
+        if (QWidget* spacer = controlAt(row, kColSpacer))
+            cell->addWidget(spacer);
+        auto* lines = new QVBoxLayout;
+        lines->setSpacing(kLineSpacing);
+        for (int column = kColLine1; column <= kColLine3; ++column)
+            if (QWidget* edit = controlAt(row, column))
+                lines->addWidget(edit);
+        lines->addStretch();
+        cell->addLayout(lines);
+
+        auto* actions = new QVBoxLayout;
+        actions->setSpacing(0);
+        const std::array<std::pair<int, std::vector<int>>, 2> frames = {
+            {{kColActionFrame, {kColMacro, kColCamera, kColMonitor, kColOff, kColNumber}},
+             {kColLinkFrame, {kColLink, kColNavigate}}}};
+        for (const auto& [frameColumn, members] : frames) {
+            QWidget* frame = controlAt(row, frameColumn);
+            if (frame == nullptr)
+                continue;
+            auto* inside = new QHBoxLayout(frame);
+            inside->setContentsMargins(kFrameInset, kFrameInset, kFrameInset, kFrameInset);
+            inside->setSpacing(kButtonSpacing);
+            for (const int column : members)
+                if (QWidget* control = controlAt(row, column))
+                    inside->addWidget(control);
+            inside->addStretch();
+            actions->addWidget(frame);
+        }
+        actions->addStretch();
+        cell->addLayout(actions);
+        cell->addStretch();
+        grid->addLayout(cell, row % kEntriesPerColumn, row / kEntriesPerColumn);
+    }
+    grid->setRowStretch(kEntriesPerColumn, 1);
+    grid->setColumnStretch(2, 1);
+}
+
+} // namespace tarvo::ui

@@ -1,0 +1,261 @@
+#include "ui/transfer/transfer_job_host.h"
+
+#include "platform/text.h"
+#include "transfer/session_texts.h"
+#include "transfer/transfer_session.h"
+#include "transfer/write_session.h"
+#include "ui/transfer/transfer_texts.h"
+#include "ui/user_dialogs.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarvo::ui {
+
+namespace {
+
+const QString kReadingScripts = QStringLiteral("Reading Script Menus:");
+
+} // namespace
+
+TransferJobHost::TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent)
+    : m_kind(kind), m_parent(parent), m_slots(std::make_unique<TransferSlotDialog>(kind, parent)),
+      m_progress(std::make_unique<TransferProgressDialog>(parent))
+{
+    m_slots->setWindowModality(Qt::ApplicationModal);
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    connect(m_slots.get(), &TransferSlotDialog::slotsChosen, this, &TransferJobHost::slotsChosen);
+    connect(m_slots.get(), &TransferSlotDialog::cancelRequested, this, &TransferJobHost::cancel);
+    connect(m_progress.get(), &TransferProgressDialog::cancelRequested, this, &TransferJobHost::cancel);
+    connect(m_progress.get(), &QDialog::accepted, this, &TransferJobHost::quitWhenDone);
+    connect(m_progress.get(), &TransferProgressDialog::okPressed, this, [this] {
+        if (m_continueAfterMerge && m_job != nullptr && !m_job->hasEnded())
+            m_continueAfterMerge();
+    });
+}
+
+TransferJobHost::~TransferJobHost() = default;
+
+transfer::JobOptions TransferJobHost::jobOptions()
+{
+    transfer::JobOptions options;
+    // No pause after the ping, ID and erase texts: they were there for the
+    // reader, and the keyboard needs none; the texts still show.
+    options.progressPauses = false;
+    options.speeds = &m_lineSpeeds;
+    // The Read dialog in merge mode waits for OK so that its text is read.
+    options.holdAfterMergeRead = true;
+    options.view = this;
+    return options;
+}
+
+const transfer::JobEnd& TransferJobHost::run(transfer::TransferJob& job, ChooseSlots choose)
+{
+    m_job = &job;
+    m_choose = std::move(choose);
+    m_slots->show();
+    QTimer::singleShot(0, this, [this] { m_job->start(); });
+    m_loop.exec();
+    m_slots->hide();
+    m_progress->hide();
+    m_job = nullptr;
+    return job.end();
+}
+
+QWidget* TransferJobHost::activeWindow() const
+{
+    if (m_progress->isVisible())
+        return m_progress.get();
+    if (m_slots->isVisible())
+        return m_slots.get();
+    return m_parent;
+}
+
+void TransferJobHost::stageStarted(transfer::JobStage stage)
+{
+    m_stages.push_back(stage);
+    switch (stage) {
+    case transfer::JobStage::ReadBack:
+    case transfer::JobStage::Read:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kReadTitle, kReadingScripts);
+        break;
+    case transfer::JobStage::Write:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kTransferTitle, QString());
+        break;
+    case transfer::JobStage::Verify:
+        showProgressDialog();
+        m_progress->beginPhase(transfer_texts::kTransferTitle, transfer_texts::kVerifying);
+        break;
+    default:
+        break;
+    }
+}
+
+void TransferJobHost::showProgressDialog()
+{
+    if (m_progressShown)
+        return;
+    m_progressShown = true;
+    m_slots->hide();
+    m_progress->show();
+}
+
+void TransferJobHost::notice(const std::string& text)
+{
+    m_notices << QString::fromStdString(text);
+}
+
+void TransferJobHost::slotChoiceNeeded()
+{
+    if (m_job->inspection() == nullptr)
+        return;
+    m_slots->fillLists(m_job->listings(), m_kind == TransferSlotDialog::Kind::Download
+                                              ? m_documentTables
+                                              : std::vector<std::u16string>{});
+    for (const transfer::SlotRequest& item : m_preset)
+        if (item.table)
+            m_slots->chooseAsStored(item.slot, *item.table);
+}
+
+void TransferJobHost::slotsChosen()
+{
+    if (m_job == nullptr || m_job->hasEnded())
+        return;
+    if (m_check && m_job->inspection() != nullptr) {
+        const QString refusal =
+            m_check(m_job->listings(), m_job->inspection()->slotCount(), m_slots->chosenSlots());
+        if (!refusal.isEmpty()) {
+            UserDialogs::message(m_slots.get(), m_slots->windowTitle(), refusal);
+            m_slots->okButton()->setEnabled(true);
+            return;
+        }
+    }
+    showProgressDialog();
+    m_progress->beginPhase(m_kind == TransferSlotDialog::Kind::Download ? transfer_texts::kTransferTitle
+                                                                        : transfer_texts::kReadTitle,
+                           QString());
+    m_choose(m_slots->chosenSlots());
+}
+
+// The button, Escape or the close command while the job runs. During the
+// write the job asks first (cancelQuestion); the question holds everything.
+void TransferJobHost::cancel()
+{
+    if (m_questionOpen)
+        return;
+    if (m_job == nullptr || m_job->hasEnded()) {
+        quitWhenDone();
+        return;
+    }
+    m_job->cancel();
+}
+
+void TransferJobHost::cancelQuestion(const std::u16string& question)
+{
+    m_questionOpen = true;
+    // Asked from the loop: the job is not inside one of its own calls then.
+    // The transfer waits for the user now, not for the keyboard.
+    m_progress->restartRate();
+    QTimer::singleShot(0, this, [this, question] {
+        const bool yes =
+            UserDialogs::ask(activeWindow(), m_progress->windowTitle(), platform::toQString(question),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        m_questionOpen = false;
+        if (!yes)
+            m_progress->restartRate(); // the time under the question is no transfer time
+        if (m_job != nullptr && !m_job->hasEnded())
+            m_job->answerCancel(yes);
+    });
+}
+
+void TransferJobHost::mergeReadDone()
+{
+    m_progress->waitForOk();
+}
+
+void TransferJobHost::jobEnded(const transfer::JobEnd& end)
+{
+    using transfer::JobStatus;
+    if (end.status == JobStatus::Complete) {
+        // The Transfer dialog's "Transfer Complete" stays until the user
+        // presses OK; the Read dialog of an import ends at once, and the new
+        // document's window says the rest.
+        if (m_progressShown && m_kind == TransferSlotDialog::Kind::Download) {
+            m_progress->showFinished(m_completeText ? m_completeText() : transfer_texts::kTransferComplete);
+            return;
+        }
+    } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {
+        // One box: what happened, what it left incomplete, where the backup is.
+        m_failureShown = failureText(end);
+        UserDialogs::message(activeWindow(),
+                             activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(),
+                             m_failureShown);
+    }
+    QTimer::singleShot(0, this, &TransferJobHost::quitWhenDone);
+}
+
+QString TransferJobHost::failureText(const transfer::JobEnd& end) const
+{
+    QString text = end.status == transfer::JobStatus::Cancelled ? transfer_texts::kTransferCancelled
+                                                                : QString::fromStdString(end.happened);
+    for (const int slot : end.incompleteSlots)
+        text += QStringLiteral("\n\n") + platform::toQString(transfer::texts::format(
+                                             transfer::kSlotIncomplete, {transfer::texts::number(slot)}));
+    if (m_failureNote)
+        if (const QString note = m_failureNote(); !note.isEmpty())
+            text += QStringLiteral("\n\n") + note;
+    return text;
+}
+
+void TransferJobHost::quitWhenDone()
+{
+    if (m_job == nullptr || !m_job->hasEnded())
+        return;
+    m_loop.quit();
+}
+
+void TransferJobHost::setStatusText(const std::u16string& text)
+{
+    m_slots->setStatusText(platform::toQString(text));
+}
+
+void TransferJobHost::showProgress(int code, const std::u16string& text)
+{
+    if (m_progressShown)
+        m_progress->showProgress(code, platform::toQString(text));
+}
+
+void TransferJobHost::showBlockProgress(int done, int total, const std::u16string& tableLine)
+{
+    m_progress->setBlocksToFollow(phasesToFollow() * total);
+    m_progress->showBlocks(done, total, platform::toQString(tableLine));
+}
+
+int TransferJobHost::phasesToFollow() const
+{
+    if (m_kind != TransferSlotDialog::Kind::Download || m_stages.empty())
+        return 0;
+    const int verify = m_slots->verifyOption()->isChecked() ? 1 : 0;
+    switch (m_stages.back()) {
+    case transfer::JobStage::ReadBack:
+        return 1 + verify;
+    case transfer::JobStage::Write:
+        return verify;
+    default:
+        return 0;
+    }
+}
+
+// The sessions' messages are said once, with the job's end (jobEnded).
+void TransferJobHost::showMessage(const std::u16string&) {}
+
+bool TransferJobHost::ask(const std::u16string& question)
+{
+    return UserDialogs::ask(activeWindow(), m_progress->windowTitle(), platform::toQString(question),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace tarvo::ui

@@ -1,0 +1,264 @@
+#include "ui/tree/tree_view.h"
+
+#include "document/doc.h"
+#include "model/lang_table.h"
+#include "platform/text.h"
+#include "ui/forms/form_registry.h"
+#include "ui/tree/tree_icons.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+
+namespace tarvo::ui {
+
+namespace {
+
+const QString kRootLabel = QStringLiteral("Language Tables");
+
+} // namespace
+
+CS1_TreeView::CS1_TreeView(SelectionRecord& selection, QWidget* parent)
+    : QTreeWidget(parent), m_selection(selection)
+{
+    setObjectName(QStringLiteral("CS1_TreeView"));
+    setColumnCount(1);
+    header()->hide();
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setIconSize(QSize(kTreeIconPixels, kTreeIconPixels));
+    setUniformRowHeights(true);
+    // Connecting lines between the nodes, which not every desktop style draws.
+    if (QStyle* lined = QStyleFactory::create(QStringLiteral("Windows"))) {
+        lined->setParent(this);
+        setStyle(lined);
+    }
+    header()->setSectionResizeMode(QHeaderView::Fixed);
+    header()->setStretchLastSection(false);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::measureColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::measureColumn);
+}
+
+QString CS1_TreeView::tableLabel(int index, const model::CS1_LangTable& table)
+{
+    model::TableHeader header;
+    model::TableMetadata metadata;
+    table.GetHeader(header, metadata);
+    return QString::asprintf("%2d - ", index + 1) + platform::toQString(header.friendlyName).trimmed();
+}
+
+QTreeWidgetItem* CS1_TreeView::addNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
+                                       std::uint32_t key)
+{
+    auto* item = new QTreeWidgetItem(QStringList{label});
+    item->setIcon(0, treeIcons().at(icon));
+    if (parent == nullptr)
+        insertTopLevelItem(position < 0 ? topLevelItemCount() : position, item);
+    else
+        parent->insertChild(position < 0 ? parent->childCount() : position, item);
+    m_keyOfItem.insert(item, key);
+    m_itemOfKey.insert(key, item);
+    return item;
+}
+
+bool CS1_TreeView::BuildTree(const document::CS1_Doc& doc)
+{
+    const bool handling = m_handleSelection;
+    m_handleSelection = false;
+    clear();
+    m_keyOfItem.clear();
+    m_itemOfKey.clear();
+    m_lastSelected = nullptr;
+    m_doc = &doc;
+    m_root = addNode(nullptr, -1, kRootLabel, kIconRoot, packNodeKey(kNodeRoot, 0, 0));
+    QTreeWidgetItem* previous = nullptr;
+    for (std::size_t i = 0; i < doc.tableCount(); ++i)
+        previous = InsertTableSubtree(static_cast<int>(i), doc.table(i), previous);
+    m_root->setExpanded(true);
+    m_handleSelection = handling;
+    measureColumn();
+    return true;
+}
+
+void CS1_TreeView::measureColumn()
+{
+    // Measuring lays out the text of every shown label: done when they
+    // change, not on every resize (each new form resizes the pane).
+    m_labelsWidth = sizeHintForColumn(0);
+    fitColumn();
+}
+
+void CS1_TreeView::changeEvent(QEvent* event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        measureColumn();
+}
+
+void CS1_TreeView::fitColumn()
+{
+    // At least as wide as the pane, so a selection spans the row; wider when a
+    // label needs it, so long names scroll rather than being cut off.
+    setColumnWidth(0, std::max(viewport()->width(), m_labelsWidth));
+}
+
+void CS1_TreeView::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitColumn();
+}
+
+QTreeWidgetItem* CS1_TreeView::InsertTableSubtree(int index, const model::CS1_LangTable& table,
+                                                  QTreeWidgetItem* after)
+{
+    if (m_root == nullptr)
+        return nullptr;
+    int position = -1;
+    if (after != nullptr)
+        position = m_root->indexOfChild(after) + 1;
+    else if (index == 0)
+        position = 0;
+    QTreeWidgetItem* tableItem =
+        addNode(m_root, position, tableLabel(index, table), kIconTable, packNodeKey(kNodeTable, index, 0));
+    QTreeWidgetItem* folder =
+        addNode(tableItem, -1, platform::toQString(table.GetMetadataLabel(kMenuFolderLabelId)),
+                kIconMenuFolder, packNodeKey(kNodeMenuFolder, index, 0));
+    for (int menu = kMainScriptMenu; menu <= kLastScriptMenu; ++menu) {
+        const std::u16string name = table.GetMenuName(menu);
+        if (name.empty())
+            continue;
+        addNode(folder, -1, platform::toQString(name), kIconMenu,
+                packNodeKey(*kindForMenu(menu), index, menu));
+    }
+    return tableItem;
+}
+
+void CS1_TreeView::forgetSubtree(QTreeWidgetItem* item)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        forgetSubtree(item->child(i));
+    m_itemOfKey.remove(m_keyOfItem.value(item));
+    m_keyOfItem.remove(item);
+    if (item == m_lastSelected)
+        m_lastSelected = nullptr;
+}
+
+QTreeWidgetItem* CS1_TreeView::tableNode(int index) const
+{
+    return GetTreeItem(packNodeKey(kNodeTable, index, 0));
+}
+
+void CS1_TreeView::RemoveTableSubtree(int index)
+{
+    QTreeWidgetItem* item = tableNode(index);
+    if (item == nullptr)
+        return;
+    const bool handling = m_handleSelection;
+    m_handleSelection = false;
+    forgetSubtree(item);
+    delete item; // deletes the children first
+    m_handleSelection = handling;
+}
+
+void CS1_TreeView::RelabelTables(int firstIndex)
+{
+    if (m_doc == nullptr)
+        return;
+    for (std::size_t i = static_cast<std::size_t>(std::max(firstIndex, 0)); i < m_doc->tableCount(); ++i)
+        if (QTreeWidgetItem* item = tableNode(static_cast<int>(i)))
+            item->setText(0, tableLabel(static_cast<int>(i), m_doc->table(i)));
+    measureColumn();
+}
+
+void CS1_TreeView::CollapseAllTables()
+{
+    if (m_root == nullptr)
+        return;
+    for (int i = 0; i < m_root->childCount(); ++i)
+        collapseItem(m_root->child(i));
+    m_root->setExpanded(true);
+}
+
+int CS1_TreeView::GetSelectedTableIndex() const
+{
+    return unpackNodeKey(keyOf(currentItem())).tableIndex;
+}
+
+bool CS1_TreeView::SelectMenuNode(int menu)
+{
+    const std::optional<int> kind = kindForMenu(menu);
+    if (!kind)
+        return false;
+    QTreeWidgetItem* item = GetTreeItem(packNodeKey(*kind, m_selection.tableIndex, menu));
+    if (item == nullptr)
+        return false;
+    m_selectingMenu = true;
+    setCurrentItem(item);
+    m_selectingMenu = false;
+    return true;
+}
+
+void CS1_TreeView::SelectRoot()
+{
+    if (m_root != nullptr)
+        setCurrentItem(m_root);
+}
+
+void CS1_TreeView::SetSelectionHandling(bool on, bool reset)
+{
+    m_handleSelection = on;
+    if (reset)
+        m_lastSelected = nullptr;
+}
+
+QTreeWidgetItem* CS1_TreeView::GetTreeItem(std::uint32_t key) const
+{
+    return m_itemOfKey.value(key, nullptr);
+}
+
+std::uint32_t CS1_TreeView::keyOf(const QTreeWidgetItem* item) const
+{
+    return item == nullptr ? 0 : m_keyOfItem.value(item, 0);
+}
+
+void CS1_TreeView::onCurrentItemChanged(QTreeWidgetItem* current)
+{
+    if (!m_handleSelection || current == nullptr)
+        return;
+    if (current != m_lastSelected && m_lastSelected != nullptr && m_leaveCheck && !m_leaveCheck()) {
+        returnTo(m_lastSelected);
+        return;
+    }
+    const NodeKey key = unpackNodeKey(keyOf(current));
+    m_selection = {key.kind, key.tableIndex, key.menu};
+    if (current == m_lastSelected)
+        return;
+    m_lastSelected = current;
+    if (!FormRegistry::knownKind(key.kind))
+        return;
+    Q_EMIT formRequested(key.kind, m_selectingMenu);
+}
+
+void CS1_TreeView::returnTo(const QTreeWidgetItem* item)
+{
+    // After the click that moved the selection has been handled, or it would
+    // move it again.
+    QTimer::singleShot(0, this, [this, item] {
+        if (!m_keyOfItem.contains(item))
+            return;
+        const bool handling = m_handleSelection;
+        m_handleSelection = false;
+        setCurrentItem(const_cast<QTreeWidgetItem*>(item));
+        m_handleSelection = handling;
+    });
+}
+
+} // namespace tarvo::ui

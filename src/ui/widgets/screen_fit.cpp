@@ -1,0 +1,75 @@
+#include "ui/widgets/screen_fit.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace tarvo::ui {
+
+namespace {
+
+// Shrinks and moves its window into the screen's free area on every show.
+class ScreenFitter final : public QObject {
+public:
+    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::Show) {
+            fit();
+            // The frame is known only once the window manager placed it.
+            QTimer::singleShot(0, this, [this] { fit(); });
+        }
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        const QScreen* screen = m_window.screen();
+        if (screen == nullptr)
+            return;
+        const QRect room = screen->availableGeometry();
+        const QRect frame = m_window.frameGeometry();
+        const QSize decoration = frame.size() - m_window.size();
+        const QSize most = (room.size() - decoration).expandedTo(m_window.minimumSize());
+        // As large as the layout asks (a first size can be cut short), no larger than the room.
+        const QSize wanted = m_window.size().expandedTo(m_window.sizeHint()).boundedTo(most);
+        if (wanted != m_window.size())
+            m_window.resize(wanted);
+        QRect placed = m_window.frameGeometry();
+        placed.moveRight(std::min(placed.right(), room.right()));
+        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+        placed.moveLeft(std::max(placed.left(), room.left()));
+        placed.moveTop(std::max(placed.top(), room.top()));
+        if (placed.topLeft() != m_window.frameGeometry().topLeft())
+            m_window.move(placed.topLeft());
+    }
+
+    QWidget& m_window;
+};
+
+} // namespace
+
+void keepOnScreen(QWidget& window)
+{
+    window.installEventFilter(new ScreenFitter(window));
+}
+
+WholeScrollArea::WholeScrollArea(QWidget* parent) : QScrollArea(parent)
+{
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QSize WholeScrollArea::sizeHint() const
+{
+    if (widget() == nullptr)
+        return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+}
+
+} // namespace tarvo::ui

@@ -45,7 +45,7 @@ int main()
     DocumentNumberPool pool;
     auto number = pool.take();
     CS1_Doc doc(std::move(*number), 0);
-    doc.OnNewDocument(tarvo::bench::fullTables(kTables), nullptr);
+    doc.newDocument(tarvo::bench::fullTables(kTables), nullptr);
 
     std::vector<double> saves;
     std::vector<double> opens;

@@ -144,7 +144,7 @@ int main(int argc, char** argv)
         document::DocumentNumberPool pool;
         auto number = pool.take();
         document::CS1_Doc doc(std::move(*number), 0);
-        doc.OnNewDocument(bench::fullTables(kTables), nullptr);
+        doc.newDocument(bench::fullTables(kTables), nullptr);
         for (int i = 0; i < kDocuments; ++i) {
             files << home.filePath(QStringLiteral("site%1.tvo").arg(i + 1));
             if (!doc.saveToPath(files.back().toStdString(), true).ok()) {
@@ -155,7 +155,7 @@ int main(int argc, char** argv)
     }
 
     app::CZodARApp editor({}, QStringLiteral(TARVO_SOURCE_DIR "/data/templates"));
-    if (!editor.InitInstance())
+    if (!editor.initInstance())
         return 1;
     app::MainFrame& frame = *editor.mainFrame();
     PaintWatch watch;

@@ -25,8 +25,8 @@ std::unique_ptr<model::CS1_LangTable> fullTable(int index)
     for (std::size_t i = layout::kMisc20Offset; i < layout::kMenuRegionOffset; ++i)
         t->SetByte(i, static_cast<int>((i * 7 + static_cast<std::size_t>(index)) & 0x7F));
     t->SetMetadataLabel(10, u"Script Menus");
-    t->misc20Info().assign(layout::kMisc20Count, {1, 20, 'L', 0, 0, u""});
-    t->misc10Info().assign(layout::kMisc10Count, {1, 10, 'C', 0, 0, u""});
+    t->Misc20Info().assign(layout::kMisc20Count, {1, 20, 'L', 0, 0, u""});
+    t->Misc10Info().assign(layout::kMisc10Count, {1, 10, 'C', 0, 0, u""});
     // The script menus 80-95 in full, as a template gives them.
     for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
         t->SetMenuName(menu, u"Menu name");

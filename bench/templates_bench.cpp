@@ -99,7 +99,7 @@ int main()
             tarvo::templates::CTemplateReader reader;
             tarvo::templates::TableList tables;
             if (!reader.ParseTemplateData(path, ten, tables))
-                fail(*reader.error());
+                fail(*reader.Error());
             return tables.size();
         },
         tenTables);

@@ -65,7 +65,7 @@ CZodARApp::~CZodARApp()
     m_serialDevice.reset();
 }
 
-bool CZodARApp::InitInstance()
+bool CZodARApp::initInstance()
 {
     if (!checkPlatform())
         return false;

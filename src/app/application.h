@@ -50,7 +50,7 @@ public:
 
     // The start-up steps in order. False when the program is to end; the
     // failing step has shown its message.
-    bool InitInstance();
+    bool initInstance();
 
     MainFrame* mainFrame() const { return m_mainFrame.get(); }
     AppSettings& settings() { return m_settings; }

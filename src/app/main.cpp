@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QByteArray(argv[i]));
     tarvo::app::CZodARApp app(arguments);
-    if (!app.InitInstance())
+    if (!app.initInstance())
         return 1;
     return QApplication::exec();
 }

@@ -50,7 +50,7 @@ QAction* makeCharactersDisplayCommand(MainFrame& frame, CZodARApp& app)
             QObject::connect(display->data(), &ui::CharactersDisplay::characterChosen, &frame,
                              [&frame](QChar character) { typeIntoFocusedEdit(frame, character); });
         }
-        (*display)->setCharacters(model::charactersUsedBy(table->windowsLanguageId()));
+        (*display)->setCharacters(model::charactersUsedBy(table->WindowsLanguageId()));
         (*display)->show();
         (*display)->raise();
         (*display)->activateWindow();

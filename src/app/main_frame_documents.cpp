@@ -142,7 +142,7 @@ void MainFrame::newDocument()
     }
     templates::TemplateCatalogue& catalogue = m_app.catalogue();
     const bool found = catalogue.RefreshTemplateCatalogue();
-    for (const templates::TemplateError& error : catalogue.checkErrors())
+    for (const templates::TemplateError& error : catalogue.CheckErrors())
         ui::UserDialogs::message(this, texts::kAppName, platform::toQString(error.fullText));
     if (!found) {
         m_app.clearImportMode();

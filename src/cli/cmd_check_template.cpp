@@ -71,7 +71,7 @@ int runCheckTemplate(const std::vector<std::string>& argv)
     std::vector<int> namedMenus;
     std::set<int> fonts;
     for (const auto& table : result.tables) {
-        languages.push_back(table->windowsLanguageId());
+        languages.push_back(table->WindowsLanguageId());
         fonts.insert(table->GetFont());
         int named = 0;
         for (int menu = kFirstScriptMenu; menu <= kLastScriptMenu; ++menu)

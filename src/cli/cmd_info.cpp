@@ -41,7 +41,7 @@ TableFacts factsOf(const model::CS1_LangTable& table)
     f.languageId = table.GetByte(layout::kLanguageIdOffset);
     f.font = table.GetByte(layout::kFontOffset);
     f.fontKnown = model::KeyboardFonts::isKnownFont(f.font);
-    f.friendlyName = transfer::decodeFriendlyName(table.image().data() + layout::kFriendlyNameOffset, f.font);
+    f.friendlyName = transfer::decodeFriendlyName(table.Image().data() + layout::kFriendlyNameOffset, f.font);
     f.versionCode = table.GetByte(layout::kVersionCodeOffset);
     f.firmwareMajor = table.GetByte(layout::kFirmwareMajorOffset);
     f.firmwareMinor = table.GetByte(layout::kFirmwareMinorOffset);
@@ -126,7 +126,7 @@ void writeMenusJson(JsonWriter& j, const model::CS1_LangTable& table)
         j.key("entries").beginArray();
         for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
             model::MenuEntryInfo info;
-            const model::MenuEntry e = table.menuEntryAt(menu, n, info);
+            const model::MenuEntry e = table.MenuEntryAt(menu, n, info);
             j.beginObject();
             j.key("entry").value(n);
             j.key("lines").beginArray().value(e.line1).value(e.line2).value(e.line3).endArray();
@@ -185,7 +185,7 @@ void printMenusText(const model::CS1_LangTable& table)
         std::printf("  menu %d%s%s\n", menu, name.empty() ? " (no name)" : ": ", utf8(name).c_str());
         for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
             model::MenuEntryInfo info;
-            const model::MenuEntry e = table.menuEntryAt(menu, n, info);
+            const model::MenuEntry e = table.MenuEntryAt(menu, n, info);
             std::printf("    %2d [%s|%s|%s] byte30 %d kind %d value_a 0x%04X value_b 0x%04X%s\n", n,
                         utf8(e.line1).c_str(), utf8(e.line2).c_str(), utf8(e.line3).c_str(), e.byte30,
                         e.actionKind, static_cast<unsigned>(e.valueA), static_cast<unsigned>(e.valueB),

@@ -88,7 +88,7 @@ DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host)
     made.parser = makeCommand(
         host.window, texts::kParserCommand, QStringLiteral("Parse a template and list its messages"), [host] {
             TemplateReportDialog dialog(texts::kParserTitle, QString(), true, host.window);
-            dialog.parseChosenFile(QString::fromStdString(host.catalogue->startDirectory()));
+            dialog.parseChosenFile(QString::fromStdString(host.catalogue->StartDirectory()));
             dialog.exec();
         });
     made.unicodeInput =

@@ -183,7 +183,7 @@ bool DumpDialog::dump()
         for (const int index : request.positions) {
             if (index == dump::kNoTable || static_cast<std::size_t>(index) >= m_doc.tableCount())
                 continue;
-            const auto image = m_doc.table(static_cast<std::size_t>(index)).mutableImage();
+            const auto image = m_doc.table(static_cast<std::size_t>(index)).MutableImage();
             image[model::layout::kFontSlotOffset] = dump::dumpedFontSlot(image[model::layout::kFontOffset]);
         }
     }

@@ -54,8 +54,8 @@ QString parseReportOf(const std::string& path)
         report += QStringLiteral("  parsed: %1 table(s)\n").arg(tables.size());
         for (const auto& table : tables)
             report += languageText(*table) + QLatin1Char('\n');
-    } else if (reader.error()) {
-        report += QStringLiteral("  parse failed\n") + errorLine(*reader.error()) + QLatin1Char('\n');
+    } else if (reader.Error()) {
+        report += QStringLiteral("  parse failed\n") + errorLine(*reader.Error()) + QLatin1Char('\n');
     } else {
         report += QStringLiteral("  parse failed without a message\n");
     }
@@ -68,20 +68,20 @@ QString templateCatalogueReport(templates::TemplateCatalogue& catalogue)
 {
     catalogue.RefreshTemplateCatalogue();
     QString report = QStringLiteral("Start folder: %1\nProgram folder: %2\n\n")
-                         .arg(QString::fromStdString(catalogue.startDirectory()),
-                              QString::fromStdString(catalogue.programDirectory()));
-    if (catalogue.entries().empty())
+                         .arg(QString::fromStdString(catalogue.StartDirectory()),
+                              QString::fromStdString(catalogue.ProgramDirectory()));
+    if (catalogue.Entries().empty())
         report += QStringLiteral("No template is installed.\n");
-    for (const templates::TemplateCatalogueEntry& entry : catalogue.entries()) {
+    for (const templates::TemplateCatalogueEntry& entry : catalogue.Entries()) {
         report += QStringLiteral("Template %1: %2\n")
                       .arg(entry.templateNumber)
                       .arg(QString::fromStdString(entry.path));
         report += parseReportOf(entry.path);
     }
     report += QStringLiteral("\nCatalogue checks:\n");
-    if (catalogue.checkErrors().empty())
+    if (catalogue.CheckErrors().empty())
         report += QStringLiteral("  none\n");
-    for (const templates::TemplateError& error : catalogue.checkErrors())
+    for (const templates::TemplateError& error : catalogue.CheckErrors())
         report += errorLine(error) + QLatin1Char('\n');
     return report;
 }

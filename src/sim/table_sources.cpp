@@ -24,7 +24,7 @@ template <typename Tables> void collectImages(const Tables& tables, TableImages&
 {
     images.clear();
     for (const auto& table : tables) {
-        const auto image = table->image();
+        const auto image = table->Image();
         images.emplace_back(image.begin(), image.end());
     }
 }

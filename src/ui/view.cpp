@@ -39,13 +39,13 @@ CS1_View::CS1_View(const FormContext& context, const FormRegistry& forms, QWidge
     m_form = m_forms.create(kNodeRoot, m_context, m_splitter);
     m_splitter->insertWidget(kFormColumn, m_form);
     m_splitter->setStretchFactor(kFormColumn, 1);
-    connect(m_tree, &CS1_TreeView::formRequested, this, [this](int kind, bool fromMenuSelect) {
+    connect(m_tree, &CS1_TreeView::FormRequested, this, [this](int kind, bool fromMenuSelect) {
         showForm(kind);
         if (fromMenuSelect)
             m_tree->setFocus();
         Q_EMIT selectionChanged();
     });
-    m_tree->setLeaveCheck([this] { return commitForm(); });
+    m_tree->SetLeaveCheck([this] { return commitForm(); });
     // Next and previous pane: with two panes both keys switch.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
         auto* shortcut = new QShortcut(key, this);

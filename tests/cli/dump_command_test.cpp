@@ -39,7 +39,7 @@ struct DocumentFixture {
         tarvo::document::TableList tables;
         tables.push_back(a->Clone());
         tables.push_back(b->Clone());
-        EXPECT_TRUE(doc.OnNewDocument(std::move(tables), nullptr).ok());
+        EXPECT_TRUE(doc.newDocument(std::move(tables), nullptr).ok());
         EXPECT_TRUE(doc.saveToPath(path, true).ok());
         saved = slurp(path);
     }
@@ -48,8 +48,10 @@ struct DocumentFixture {
 std::string fontText(int lines)
 {
     std::string text;
-    for (int n = 0; n < lines; ++n)
-        text += std::string(64, "0123456789ABCDEF"[n % 16]) + "\r\n";
+    for (int n = 0; n < lines; ++n) {
+        text.append(64, "0123456789ABCDEF"[n % 16]);
+        text.append("\r\n");
+    }
     return text;
 }
 

@@ -219,10 +219,10 @@ TEST_F(ImportCommand, EachTableKeepsTheTemplateNamesOfItsOwnLanguage)
     for (std::size_t k = 0; k < 3; ++k) {
         const model::CS1_LangTable& table = opened.doc->table(k);
         const int id = languages[k];
-        EXPECT_TRUE(Bytes(table.image().begin(), table.image().end()) ==
+        EXPECT_TRUE(Bytes(table.Image().begin(), table.Image().end()) ==
                     expectedImage(static_cast<int>(k) + 1))
             << "table " << k;
-        EXPECT_EQ(table.windowsLanguageId(), 1000 + id) << "table " << k;
+        EXPECT_EQ(table.WindowsLanguageId(), 1000 + id) << "table " << k;
         EXPECT_EQ(table.GetMenuName(80), u"Main " + QString::number(id).toStdU16String()) << "table " << k;
     }
 }

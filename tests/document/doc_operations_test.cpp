@@ -175,7 +175,7 @@ TEST(DocOperations, NewDocumentImportPutsTheKthChosenSlotIntoTableK)
         }
         auto number = pool.take();
         CS1_Doc doc(std::move(*number), 0);
-        doc.OnNewDocument(std::move(tables), &codes);
+        doc.newDocument(std::move(tables), &codes);
         ASSERT_TRUE(doc.completeNewDocumentImport(codes, results)) << c.name;
         ASSERT_EQ(doc.tableCount(), c.slots.size()) << c.name;
         for (std::size_t k = 0; k < c.slots.size(); ++k) {
@@ -411,7 +411,7 @@ TEST(DocOperations, MergeWritesAnEntryWhereItWasReadWhateverItsInfoSays)
     auto doc = test::makeDocument(pool, std::move(tables));
     putEntry(doc->table(0), 80, 3, u"Mine", u"", 2, '0', 0, true);
     // The info record under 80/3 names user function 127's bytes.
-    model::MenuEntryInfo* info = doc->table(0).menuEntryInfo().find(model::menuEntryKey(80, 3));
+    model::MenuEntryInfo* info = doc->table(0).MenuEntryInfos().find(model::menuEntryKey(80, 3));
     ASSERT_NE(info, nullptr);
     info->menu = 0;
     info->entry = 0;

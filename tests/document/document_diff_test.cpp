@@ -128,7 +128,7 @@ TEST(DocumentDiff, EachHeaderFieldThatDiffersIsNamedWithBothValues)
          u"95"},
         {"font slot", [](auto& t) { t.SetByte(layout::kFontSlotOffset, 2); }, "font_slot", u"0", u"2"},
         {"menu name", [](auto& t) { t.SetMenuName(90, u"Lights"); }, "menu_90_name", u"", u"Lights"},
-        {"windows language", [](auto& t) { t.setWindowsLanguageId(1042); }, "windows_language_id", u"1033",
+        {"windows language", [](auto& t) { t.SetWindowsLanguageId(1042); }, "windows_language_id", u"1033",
          u"1042"},
         {"a product text", [](auto& t) { t.SetByte(layout::productOffset(0), 'Z'); }, "other_image_bytes",
          u"", u""},

@@ -141,7 +141,7 @@ TEST(DocumentFile, NewSaveOpenSaveOpenSaveGivesTheFirstBytesAgain)
     DocumentNumberPool pool;
     auto doc = test::makeDocument(pool, twoTables());
     doc->setCommSettings(distinctSettings());
-    doc->table(0).menuEntryInfo().find(model::menuEntryKey(80, 3))->edited = 1;
+    doc->table(0).MenuEntryInfos().find(model::menuEntryKey(80, 3))->edited = 1;
     ASSERT_TRUE(doc->saveToPath(dir.file("1.tvo"), true).ok());
     auto opened = openDocument(pool, dir.file("1.tvo"), 0);
     ASSERT_TRUE(opened.doc) << test::readBytes(dir.file("1.tvo")).size();
@@ -186,7 +186,7 @@ TEST(DocumentFile, SchemasOneAndTwoOpenAndSaveAsThree)
         EXPECT_EQ(opened.doc->firmwareMajor(), 1) << "the firmware check reads the image";
         EXPECT_EQ(opened.doc->firmwareMinor(), 94);
         const int expectedMemberMajor = schema == 1 ? 0 : 1;
-        EXPECT_EQ(opened.doc->table(0).firmwareMajor(), expectedMemberMajor);
+        EXPECT_EQ(opened.doc->table(0).FirmwareMajor(), expectedMemberMajor);
         EXPECT_EQ(opened.doc->serverPath(), u"x.hvd");
         ASSERT_TRUE(opened.doc->saveToPath(dir.file("new.tvo"), true).ok());
         const auto saved = readBytes(dir.file("new.tvo"));
@@ -296,9 +296,9 @@ TEST(DocumentFile, EveryTruncationIsRefusedAsDamaged)
     TableList tables;
     tables.push_back(makeTable(1, 9));
     auto doc = test::makeDocument(pool, std::move(tables));
-    doc->table(0).spareTexts() = {u"a"};
-    doc->table(0).misc20Info().resize(2);
-    doc->table(0).errorMessageNames() = {u"E1"};
+    doc->table(0).SpareTexts() = {u"a"};
+    doc->table(0).Misc20Info().resize(2);
+    doc->table(0).ErrorMessageNames() = {u"E1"};
     doc->setServerPath(u"p");
     const auto full = doc->serialize();
     // Outside the image every length is checked; inside it, one cut per 4 KB is enough.
@@ -398,8 +398,8 @@ TEST(DocumentFile, EntryRecordsNamingNoEntryAreDroppedAndTheOpenSaysSo)
     model::MenuEntryInfo stray;
     stray.menu = 80;
     stray.entry = 3;
-    tables[1]->menuEntryInfo().set(model::menuEntryKey(96, 1), stray);
-    tables[1]->menuEntryInfo().set(model::menuEntryKey(80, 0), stray);
+    tables[1]->MenuEntryInfos().set(model::menuEntryKey(96, 1), stray);
+    tables[1]->MenuEntryInfos().set(model::menuEntryKey(80, 0), stray);
     auto doc = test::makeDocument(pool, std::move(tables));
     ASSERT_TRUE(doc->saveToPath(dir.file("s.tvo"), true).ok());
 
@@ -410,7 +410,7 @@ TEST(DocumentFile, EntryRecordsNamingNoEntryAreDroppedAndTheOpenSaysSo)
     EXPECT_NE(notes.find(u"language table 1: 2 entry records"), std::u16string::npos);
     EXPECT_NE(notes.find(u"0x00600001"), std::u16string::npos);
     EXPECT_NE(notes.find(u"0x00500000"), std::u16string::npos);
-    EXPECT_EQ(opened.doc->table(1).menuEntryInfo().find(model::menuEntryKey(96, 1)), nullptr);
+    EXPECT_EQ(opened.doc->table(1).MenuEntryInfos().find(model::menuEntryKey(96, 1)), nullptr);
     EXPECT_TRUE(openDocument(pool, dir.file("s.tvo"), 0).doc) << "the open itself succeeds";
 
     ASSERT_TRUE(opened.doc->saveToPath(dir.file("s.tvo"), true).ok());

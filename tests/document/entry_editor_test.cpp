@@ -142,20 +142,20 @@ TEST(EntryEditor, WhatTheEditorDoesNotAllowIsRefusedAndChangesNothing)
         {"three lines in font 7", 80, 3, std::vector<std::u16string>{u"A", u"B", u"C"}, std::nullopt,
          [](model::CS1_LangTable& t) {
              t.SetByte(model::layout::kFontOffset, 7);
-             t.setFont(7);
+             t.SetFont(7);
          }},
         {"character the font lacks", 80, 3, std::vector<std::u16string>{u"1\u00BD"}, std::nullopt, none},
         {"unknown font", 80, 3, std::vector<std::u16string>{u"A"}, std::nullopt,
          [](model::CS1_LangTable& t) {
              t.SetByte(model::layout::kFontOffset, 9);
-             t.setFont(9);
+             t.SetFont(9);
          }},
     };
     for (const auto& c : cases) {
         auto t = makeTable(1, 9);
         c.prepare(*t);
         const auto before = test::imageOf(*t);
-        const auto infosBefore = t->menuEntryInfo().size();
+        const auto infosBefore = t->MenuEntryInfos().size();
         EntryEditRequest r;
         r.menu = c.menu;
         r.entry = c.entry;
@@ -170,7 +170,7 @@ TEST(EntryEditor, WhatTheEditorDoesNotAllowIsRefusedAndChangesNothing)
         EXPECT_FALSE(result.ok) << c.name;
         EXPECT_FALSE(result.message.empty()) << c.name;
         EXPECT_EQ(test::imageOf(*t), before) << c.name;
-        EXPECT_EQ(t->menuEntryInfo().size(), infosBefore) << c.name;
+        EXPECT_EQ(t->MenuEntryInfos().size(), infosBefore) << c.name;
     }
 }
 
@@ -211,7 +211,7 @@ TEST(EntryEditor, AnInfoRecordNamingAnotherEntryDoesNotMoveTheEdit)
     elsewhere.entry = 0;
     elsewhere.number = 7;
     elsewhere.label = u"kept";
-    t->menuEntryInfo().set(model::menuEntryKey(80, 3), elsewhere);
+    t->MenuEntryInfos().set(model::menuEntryKey(80, 3), elsewhere);
     auto expected = test::imageOf(*t);
 
     ASSERT_TRUE(applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"Here"})).ok);
@@ -221,13 +221,13 @@ TEST(EntryEditor, AnInfoRecordNamingAnotherEntryDoesNotMoveTheEdit)
     for (std::size_t i = 0; i < lines.size(); ++i)
         expected[o + i] = static_cast<std::uint8_t>(lines[i]);
     EXPECT_EQ(test::imageOf(*t), expected) << "only entry 3 of menu 80 changes";
-    const auto* info = t->menuEntryInfo().find(model::menuEntryKey(80, 3));
+    const auto* info = t->MenuEntryInfos().find(model::menuEntryKey(80, 3));
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->menu, 80);
     EXPECT_EQ(info->entry, 3);
     EXPECT_EQ(info->number, 7);
     EXPECT_EQ(info->label, u"kept");
-    EXPECT_EQ(t->menuEntryInfo().find(model::menuEntryKey(0, 0)), nullptr);
+    EXPECT_EQ(t->MenuEntryInfos().find(model::menuEntryKey(0, 0)), nullptr);
 }
 
 TEST(EntryEditor, ARecordFontOtherThanTheKeyboardFontRefusesTheEdit)
@@ -239,7 +239,7 @@ TEST(EntryEditor, ARecordFontOtherThanTheKeyboardFontRefusesTheEdit)
     const Case cases[] = {{0, 1}, {2, 1}, {5, 1}, {1, 5}};
     for (const auto& c : cases) {
         auto t = makeTable(c.imageFont, 9);
-        t->setFont(c.recordFont);
+        t->SetFont(c.recordFont);
         const auto before = test::imageOf(*t);
         const auto result = applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"AB"}, "ccl:9"));
         const std::string message(result.message.begin(), result.message.end());
@@ -323,7 +323,7 @@ TEST(EntryEditor, ButtonsFollowTheEditorsRules)
 
 std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& t)
 {
-    return {t.image().begin(), t.image().end()};
+    return {t.Image().begin(), t.Image().end()};
 }
 
 TEST(FormRowCommit, OnlyWhatTheUserChangedIsWrittenAndMarkedEdited)

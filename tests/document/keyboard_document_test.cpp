@@ -36,7 +36,7 @@ templates::TemplateBuildResult templateTables(int)
     built.ok = true;
     for (const int id : kTemplateLanguages) {
         auto table = makeTable(1, id, 1, 94, u"Template");
-        table->setWindowsLanguageId(windowsIdOf(id));
+        table->SetWindowsLanguageId(windowsIdOf(id));
         table->SetMenuName(80, mainMenuNameOf(id));
         built.tables.push_back(std::move(table));
     }
@@ -56,19 +56,19 @@ std::vector<std::uint8_t> keyboardImage(int languageId, const std::u16string& na
 TEST(SourceSlot, IsKeptBesideOtherSpareValuesAndTheEditedEntries)
 {
     auto table = makeTable(1, 0);
-    table->spareValues() = {5, 6};
+    table->SpareValues() = {5, 6};
     EXPECT_FALSE(sourceSlot(*table));
     setSourceSlot(*table, 4);
     setSourceSlot(*table, 9); // replaces, never piles up
     EXPECT_EQ(sourceSlot(*table), 9);
-    EXPECT_EQ(table->spareValues(), (std::vector<std::uint32_t>{5, 6, kSourceSlotMarker, 9}));
+    EXPECT_EQ(table->SpareValues(), (std::vector<std::uint32_t>{5, 6, kSourceSlotMarker, 9}));
 
-    const auto joined = joinSpareValues(table->spareValues(), {(81 << 16) | 2});
+    const auto joined = joinSpareValues(table->SpareValues(), {(81 << 16) | 2});
     const SpareValues split = splitSpareValues(joined);
-    EXPECT_EQ(split.kept, table->spareValues());
+    EXPECT_EQ(split.kept, table->SpareValues());
     EXPECT_EQ(split.editedKeys, std::vector<std::int32_t>{(81 << 16) | 2});
 
-    table->spareValues() = {kSourceSlotMarker, 14}; // not a slot: no record
+    table->SpareValues() = {kSourceSlotMarker, 14}; // not a slot: no record
     EXPECT_FALSE(sourceSlot(*table));
 }
 
@@ -138,7 +138,7 @@ TEST(KeyboardDocument, EveryTableTakesTheSideDataOfItsOwnLanguage)
         for (std::size_t k = 0; k < 3; ++k) {
             const auto& table = made.doc->table(k);
             EXPECT_EQ(languageIdOf(table), languages[k]) << kind << " table " << k;
-            EXPECT_EQ(table.windowsLanguageId(), windowsIdOf(languages[k])) << kind << " table " << k;
+            EXPECT_EQ(table.WindowsLanguageId(), windowsIdOf(languages[k])) << kind << " table " << k;
             EXPECT_EQ(table.GetMenuName(80), mainMenuNameOf(languages[k])) << kind << " table " << k;
             EXPECT_EQ(sourceSlot(table), static_cast<int>(k) + 1) << kind;
         }

@@ -110,9 +110,9 @@ TEST(TableRecord, LoadingReversesBucketOrderAndASecondLoadRestoresIt)
 TEST(TableRecord, EditedEntriesFollowTheKeptSpareValuesInAscendingOrder)
 {
     auto t = makeTable(1, 9);
-    t->spareValues() = {7, 8};
-    t->menuEntryInfo().find(key(81, 2))->edited = 1;
-    t->menuEntryInfo().find(key(80, 3))->edited = 1;
+    t->SpareValues() = {7, 8};
+    t->MenuEntryInfos().find(key(81, 2))->edited = 1;
+    t->MenuEntryInfos().find(key(80, 3))->edited = 1;
     const std::vector<std::uint32_t> expectedValues = {
         7, 8, 0x45444954, 2, static_cast<std::uint32_t>(key(80, 3)), static_cast<std::uint32_t>(key(81, 2))};
     const auto bytes = recordOf(*t);
@@ -120,9 +120,9 @@ TEST(TableRecord, EditedEntriesFollowTheKeptSpareValuesInAscendingOrder)
 
     const auto back = readRecord(bytes, 3);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->spareValues(), (std::vector<std::uint32_t>{7, 8}));
+    EXPECT_EQ(back->SpareValues(), (std::vector<std::uint32_t>{7, 8}));
     std::vector<std::int32_t> edited;
-    back->menuEntryInfo().forEach([&](std::int32_t k, const model::MenuEntryInfo& info) {
+    back->MenuEntryInfos().forEach([&](std::int32_t k, const model::MenuEntryInfo& info) {
         if (info.edited)
             edited.push_back(k);
     });
@@ -159,15 +159,15 @@ TEST(TableRecord, SpareValuesSplitOnlyAtAMarkerWhoseCountFits)
 TEST(TableRecord, AMarkedKeyWithoutInfoRecordGetsOneSoTheEditIsKept)
 {
     auto t = makeTable(1, 9);
-    t->spareValues() = {kEditedEntriesMarker, 1, static_cast<std::uint32_t>(key(90, 4))};
+    t->SpareValues() = {kEditedEntriesMarker, 1, static_cast<std::uint32_t>(key(90, 4))};
     const auto back = readRecord(recordOf(*t), 3);
     ASSERT_TRUE(back);
-    const auto* info = back->menuEntryInfo().find(key(90, 4));
+    const auto* info = back->MenuEntryInfos().find(key(90, 4));
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->menu, 90);
     EXPECT_EQ(info->entry, 4);
     EXPECT_EQ(info->edited, 1);
-    EXPECT_TRUE(back->spareValues().empty());
+    EXPECT_TRUE(back->SpareValues().empty());
 }
 
 TEST(TableRecord, AnEntryRecordIsTakenAtItsKeyAndOneNamingNoEntryIsDropped)
@@ -178,10 +178,10 @@ TEST(TableRecord, AnEntryRecordIsTakenAtItsKeyAndOneNamingNoEntryIsDropped)
     elsewhere.entry = 0;
     elsewhere.number = 42;
     elsewhere.label = u"moved";
-    t->menuEntryInfo().set(key(80, 3), elsewhere);
+    t->MenuEntryInfos().set(key(80, 3), elsewhere);
     const std::int32_t noEntry[] = {key(96, 1), key(80, 0), key(80, 15), -1, key(0, 0)};
     for (const auto k : noEntry)
-        t->menuEntryInfo().set(k, elsewhere);
+        t->MenuEntryInfos().set(k, elsewhere);
     const auto bytes = recordOf(*t);
 
     io::BoundedReader r(bytes);
@@ -191,21 +191,21 @@ TEST(TableRecord, AnEntryRecordIsTakenAtItsKeyAndOneNamingNoEntryIsDropped)
     std::vector<std::int32_t> dropped;
     ASSERT_TRUE(readTableRecord(a, 3, *back, &dropped)) << a.error();
     EXPECT_TRUE(r.atEnd());
-    const auto* info = back->menuEntryInfo().find(key(80, 3));
+    const auto* info = back->MenuEntryInfos().find(key(80, 3));
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->menu, 80);
     EXPECT_EQ(info->entry, 3);
     EXPECT_EQ(info->number, 42);
     EXPECT_EQ(info->label, u"moved");
     for (const auto k : noEntry)
-        EXPECT_EQ(back->menuEntryInfo().find(k), nullptr) << k;
+        EXPECT_EQ(back->MenuEntryInfos().find(k), nullptr) << k;
     std::sort(dropped.begin(), dropped.end());
     std::vector<std::int32_t> expected(std::begin(noEntry), std::end(noEntry));
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(dropped, expected);
-    EXPECT_EQ(back->menuEntryInfo().size(), t->menuEntryInfo().size() - expected.size());
+    EXPECT_EQ(back->MenuEntryInfos().size(), t->MenuEntryInfos().size() - expected.size());
     // Every record kept describes the entry of its own key.
-    back->menuEntryInfo().forEach(
+    back->MenuEntryInfos().forEach(
         [](std::int32_t k, const model::MenuEntryInfo& kept) { EXPECT_EQ(key(kept.menu, kept.entry), k); });
 }
 
@@ -219,8 +219,8 @@ TEST(TableRecord, SchemaOneRecordsHaveNoFirmwareFields)
     EXPECT_FALSE(readRecord(bytes, 2)) << "a schema-2 reader needs the firmware fields";
     const auto back = readRecord(bytes, 1);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->firmwareMajor(), 0);
-    EXPECT_EQ(back->firmwareMinor(), 0);
+    EXPECT_EQ(back->FirmwareMajor(), 0);
+    EXPECT_EQ(back->FirmwareMinor(), 0);
     EXPECT_EQ(back->GetByte(333), 1) << "the image keeps its own bytes";
     EXPECT_EQ(back->GetByte(334), 94);
 }
@@ -262,7 +262,7 @@ TEST(TableRecord, AFontOutsideOneToSevenIsNotDamage)
 {
     auto t = makeTable(1, 9);
     t->SetByte(model::layout::kFontOffset, 9);
-    t->setFont(9);
+    t->SetFont(9);
     const auto back = readRecord(recordOf(*t), 3);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->GetFont(), 9);

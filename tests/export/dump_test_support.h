@@ -63,7 +63,7 @@ inline std::unique_ptr<tarvo::model::CS1_LangTable> patternTable(int font, int l
         table->SetByte(i, static_cast<int>((i * 7 + (i >> 8) + static_cast<std::size_t>(seed) * 31) & 0xFF));
     tarvo::model::TableHeader header;
     header.schema = 1;
-    header.friendlyName = u"Table";
+    header.friendlyName = std::u16string(u"Table");
     header.fontSlot = 0x5A;
     tarvo::model::TableMetadata meta;
     meta.font = font;
@@ -129,7 +129,7 @@ inline std::string dataLine(int slot, int row, const std::vector<std::uint8_t>& 
 // The image as the S-records carry it: byte 21 is the font number minus 1.
 inline std::vector<std::uint8_t> dumpedImage(const tarvo::model::CS1_LangTable& table)
 {
-    std::vector<std::uint8_t> image(table.image().begin(), table.image().end());
+    std::vector<std::uint8_t> image(table.Image().begin(), table.Image().end());
     image[21] = static_cast<std::uint8_t>((image[330] + 255) % 256);
     return image;
 }

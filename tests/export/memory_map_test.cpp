@@ -60,7 +60,7 @@ TEST(BlockMemoryMap, HeadingsAndRowsOfATable)
     const tarvo::model::CS1_LangTable* tables[] = {table.get()};
     const auto lines = mapLines(tables, mapRequest({kNoTable, kNoTable, 0}));
 
-    const auto image = table->image();
+    const auto image = table->Image();
     std::vector<std::string> expected;
     for (std::size_t o = 0; o < 65536; o += 16) {
         if (const auto s = kSections.find(o); s != kSections.end())
@@ -124,5 +124,5 @@ TEST(BlockMemoryMap, EachTableRestartsAtOffsetZeroAfterFiveBlankLines)
     for (std::size_t i = perTable - 5; i < perTable; ++i)
         EXPECT_EQ(lines[i], "");
     EXPECT_EQ(lines[perTable], "Table Description Structure:");
-    EXPECT_EQ(lines[perTable + 1], expectedRow(0, b->image().data()));
+    EXPECT_EQ(lines[perTable + 1], expectedRow(0, b->Image().data()));
 }

@@ -144,7 +144,7 @@ TEST(SRecordDump, RequestsThatCannotBeDumpedAreRefused)
 {
     const auto table = patternTable(1, 1, 5);
     auto odd = zeroTable();
-    odd->setImage(std::vector<std::uint8_t>(100, 0));
+    odd->SetImage(std::vector<std::uint8_t>(100, 0));
     const tarvo::model::CS1_LangTable* tables[] = {table.get(), odd.get()};
 
     struct Case {

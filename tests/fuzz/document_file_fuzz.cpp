@@ -48,8 +48,8 @@ template <typename V> std::map<std::int32_t, V> contentOf(const model::BucketMap
 bool sameMenuEntries(const model::CS1_LangTable& a, const model::CS1_LangTable& b)
 {
     std::vector<std::int32_t> keysA, keysB;
-    a.menuEntryInfo().forEach([&](std::int32_t key, const auto&) { keysA.push_back(key); });
-    b.menuEntryInfo().forEach([&](std::int32_t key, const auto&) { keysB.push_back(key); });
+    a.MenuEntryInfos().forEach([&](std::int32_t key, const auto&) { keysA.push_back(key); });
+    b.MenuEntryInfos().forEach([&](std::int32_t key, const auto&) { keysB.push_back(key); });
     std::sort(keysA.begin(), keysA.end());
     std::sort(keysB.begin(), keysB.end());
     return keysA == keysB;
@@ -61,16 +61,16 @@ void checkSameTables(const document::CS1_Doc& a, const document::CS1_Doc& b)
     for (std::size_t i = 0; i < a.tableCount(); ++i) {
         const model::CS1_LangTable& ta = a.table(i);
         const model::CS1_LangTable& tb = b.table(i);
-        TARVO_FUZZ_CHECK(std::ranges::equal(ta.image(), tb.image()));
-        TARVO_FUZZ_CHECK(contentOf(ta.metadataLabels()) == contentOf(tb.metadataLabels()));
-        TARVO_FUZZ_CHECK(contentOf(ta.menuNames()) == contentOf(tb.menuNames()));
-        TARVO_FUZZ_CHECK(contentOf(ta.misc10Groups()) == contentOf(tb.misc10Groups()));
-        TARVO_FUZZ_CHECK(contentOf(ta.misc20Groups()) == contentOf(tb.misc20Groups()));
+        TARVO_FUZZ_CHECK(std::ranges::equal(ta.Image(), tb.Image()));
+        TARVO_FUZZ_CHECK(contentOf(ta.MetadataLabels()) == contentOf(tb.MetadataLabels()));
+        TARVO_FUZZ_CHECK(contentOf(ta.MenuNames()) == contentOf(tb.MenuNames()));
+        TARVO_FUZZ_CHECK(contentOf(ta.Misc10Groups()) == contentOf(tb.Misc10Groups()));
+        TARVO_FUZZ_CHECK(contentOf(ta.Misc20Groups()) == contentOf(tb.Misc20Groups()));
         TARVO_FUZZ_CHECK(sameMenuEntries(ta, tb));
-        TARVO_FUZZ_CHECK(ta.spareTexts() == tb.spareTexts());
-        TARVO_FUZZ_CHECK(ta.spareValues() == tb.spareValues());
-        TARVO_FUZZ_CHECK(ta.errorMessageNames() == tb.errorMessageNames());
-        TARVO_FUZZ_CHECK(ta.userFunctionNames() == tb.userFunctionNames());
+        TARVO_FUZZ_CHECK(ta.SpareTexts() == tb.SpareTexts());
+        TARVO_FUZZ_CHECK(ta.SpareValues() == tb.SpareValues());
+        TARVO_FUZZ_CHECK(ta.ErrorMessageNames() == tb.ErrorMessageNames());
+        TARVO_FUZZ_CHECK(ta.UserFunctionNames() == tb.UserFunctionNames());
         TARVO_FUZZ_CHECK(ta.GetFont() == tb.GetFont());
     }
     TARVO_FUZZ_CHECK(a.serverPath() == b.serverPath());
@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     document::DocumentNumberPool pool;
     CS1_Doc first(*pool.take(), 0);
     const Bytes empty = first.serialize();
-    const document::DocResult opened =
-        first.OnOpenDocument("fuzz.tvo", MemoryReader(Bytes(data, data + size)));
+    const document::DocResult opened = first.openDocument("fuzz.tvo", MemoryReader(Bytes(data, data + size)));
     if (!opened.ok()) {
         TARVO_FUZZ_CHECK(!opened.message.empty());
         TARVO_FUZZ_CHECK(first.tableCount() == 0);
@@ -95,14 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Bytes saved = first.serialize();
     CS1_Doc second(*pool.take(), 0);
-    TARVO_FUZZ_CHECK(second.OnOpenDocument("saved.tvo", MemoryReader(saved)).ok());
+    TARVO_FUZZ_CHECK(second.openDocument("saved.tvo", MemoryReader(saved)).ok());
     TARVO_FUZZ_CHECK(second.loadNotes().empty());
     checkSameTables(first, second);
     const Bytes savedAgain = second.serialize();
     TARVO_FUZZ_CHECK(savedAgain.size() == saved.size());
 
     CS1_Doc third(*pool.take(), 0);
-    TARVO_FUZZ_CHECK(third.OnOpenDocument("saved-again.tvo", MemoryReader(savedAgain)).ok());
+    TARVO_FUZZ_CHECK(third.openDocument("saved-again.tvo", MemoryReader(savedAgain)).ok());
     TARVO_FUZZ_CHECK(third.serialize() == saved);
     return 0;
 }

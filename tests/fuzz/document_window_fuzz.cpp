@@ -40,7 +40,7 @@ struct Editor {
         ui::UserDialogs::setScripted(true);
         program = std::make_unique<app::CZodARApp>(QByteArrayList{},
                                                    QStringLiteral(TARVO_SOURCE_DIR "/data/templates"));
-        TARVO_FUZZ_CHECK(program->InitInstance());
+        TARVO_FUZZ_CHECK(program->initInstance());
     }
 
     QTemporaryDir home;

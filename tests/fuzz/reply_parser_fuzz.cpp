@@ -54,7 +54,7 @@ const tarvo::model::CS1_LangTable& imageTable()
 {
     static const auto table = [] {
         auto t = std::make_unique<tarvo::model::CS1_LangTable>();
-        t->setImage(std::vector<std::uint8_t>(std::size_t(1) << 16, 0x5A));
+        t->SetImage(std::vector<std::uint8_t>(std::size_t(1) << 16, 0x5A));
         return t;
     }();
     return *table;

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tarvo::templates::CTemplateReader reader;
     tarvo::templates::TableList tables;
     const bool ok = reader.ParseTemplateData("fuzz.LT3", {data, size}, tables);
-    TARVO_FUZZ_CHECK(ok == !reader.error().has_value());
+    TARVO_FUZZ_CHECK(ok == !reader.Error().has_value());
     if (!ok)
         TARVO_FUZZ_CHECK(tables.empty());
     TARVO_FUZZ_CHECK(tables.size() <= tarvo::templates::kMaxTemplateTables);

@@ -38,7 +38,7 @@ protected:
     int tableOfLanguage(int language)
     {
         for (std::size_t i = 0; i < doc().tableCount(); ++i)
-            if (doc().table(i).windowsLanguageId() == language)
+            if (doc().table(i).WindowsLanguageId() == language)
                 return static_cast<int>(i);
         return -1;
     }
@@ -83,7 +83,7 @@ TEST_F(CharactersDisplayTest, ListsTheSelectedTablesCharactersTenARow)
     EXPECT_EQ(cellOf(list, QChar(0x0416)).first, -1);
 
     // With no table selected, the first table's (Western) list: 256 entries in 26 rows.
-    ASSERT_EQ(doc().table(0).windowsLanguageId(), kWesternLanguage);
+    ASSERT_EQ(doc().table(0).WindowsLanguageId(), kWesternLanguage);
     EXPECT_EQ(showFor(ui::kNodeRoot, 0), display);
     EXPECT_EQ(list.rowCount(), 26);
     EXPECT_EQ(list.item(0, 0)->text(), QString()); // code 0 has no character

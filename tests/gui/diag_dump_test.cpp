@@ -107,7 +107,7 @@ TEST_F(DumpDialogTest, WritesTheSameFilesAsTheCommandLine)
 
 TEST_F(DumpDialogTest, ADumpKeepsTheFontSlotWithoutMarkingTheDocumentModified)
 {
-    const auto image = doc().table(0).mutableImage();
+    const auto image = doc().table(0).MutableImage();
     image[model::layout::kFontSlotOffset] = 0x77;
     ASSERT_FALSE(doc().isModified());
     int commits = 0;

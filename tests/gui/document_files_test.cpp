@@ -301,7 +301,7 @@ TEST_F(EditorFixture, RecordsLeftOutOnOpenAreShown)
         auto opened = document::openDocument(pool, file.toStdString(), 0);
         ASSERT_TRUE(opened.doc);
         model::MenuEntryInfo stray;
-        opened.doc->table(1).menuEntryInfo().set(model::menuEntryKey(96, 1), stray);
+        opened.doc->table(1).MenuEntryInfos().set(model::menuEntryKey(96, 1), stray);
         ASSERT_TRUE(opened.doc->saveToPath(file.toStdString(), true).ok());
     }
     ASSERT_TRUE(start());

@@ -70,7 +70,7 @@ TEST_F(DocumentWindowTest, NewDocumentShowsEveryTableAndNamedScriptMenu)
         QTreeWidgetItem* tableItem = root->child(index);
         EXPECT_EQ(tableItem->text(0),
                   QStringLiteral("%1 - %2").arg(index + 1, 2, 10, QLatin1Char(' ')).arg(tableName(table)));
-        EXPECT_EQ(tree().keyOf(tableItem), packNodeKey(ui::kNodeTable, index, 0));
+        EXPECT_EQ(tree().KeyOf(tableItem), packNodeKey(ui::kNodeTable, index, 0));
         ASSERT_EQ(tableItem->childCount(), 1);
         QTreeWidgetItem* folder = tableItem->child(0);
         EXPECT_EQ(folder->text(0), QString::fromStdU16String(table.GetMetadataLabel(10)));
@@ -126,7 +126,7 @@ TEST_F(DocumentWindowTest, MoveUpReordersTreeAndDocument)
     EXPECT_EQ(tableName(doc().table(2)), second);
     EXPECT_EQ(tableLabels().at(1), QStringLiteral(" 2 - ") + third);
     EXPECT_EQ(tableLabels().at(2), QStringLiteral(" 3 - ") + second);
-    EXPECT_EQ(tree().keyOf(tree().currentItem()), packNodeKey(ui::kNodeTable, 1, 0));
+    EXPECT_EQ(tree().KeyOf(tree().currentItem()), packNodeKey(ui::kNodeTable, 1, 0));
     EXPECT_TRUE(doc().isModified());
     EXPECT_TRUE(frame().activeFrame()->isWindowModified());
     // Now at index 1 it cannot go above the first table.
@@ -143,7 +143,7 @@ TEST_F(DocumentWindowTest, MoveDownReordersTreeAndDocument)
     EXPECT_EQ(tableName(doc().table(2)), second);
     EXPECT_EQ(tableLabels().at(1), QStringLiteral(" 2 - ") + third);
     EXPECT_EQ(tableLabels().at(2), QStringLiteral(" 3 - ") + second);
-    EXPECT_EQ(tree().keyOf(tree().currentItem()), packNodeKey(ui::kNodeTable, 2, 0));
+    EXPECT_EQ(tree().KeyOf(tree().currentItem()), packNodeKey(ui::kNodeTable, 2, 0));
     // Every key of the moved tables points at a node of the right table.
     for (int index : {1, 2}) {
         QTreeWidgetItem* folder = tree().GetTreeItem(packNodeKey(ui::kNodeMenuFolder, index, 0));

@@ -70,14 +70,14 @@ void FormFixture::typeInto(ui::CEditKFont1* edit, const QString& text)
 
 std::vector<std::uint8_t> FormFixture::imageOf(const model::CS1_LangTable& table)
 {
-    return {table.image().begin(), table.image().end()};
+    return {table.Image().begin(), table.Image().end()};
 }
 
 model::MenuEntry FormFixture::entryOf(const model::CS1_LangTable& table, int menu, int entry,
                                       model::MenuEntryInfo* info)
 {
     model::MenuEntryInfo record;
-    model::MenuEntry e = table.menuEntryAt(menu, entry, record);
+    model::MenuEntry e = table.MenuEntryAt(menu, entry, record);
     if (info != nullptr)
         *info = record;
     return e;

@@ -52,7 +52,7 @@ TEST_F(FormFrameworkTest, TextLinesFollowTheFontAndTheColumnsTheKeyboardsDisplay
         ASSERT_NE(form, nullptr) << c.table;
         for (int entry = 1; entry <= 14; ++entry) {
             for (int line = 1; line <= 3; ++line) {
-                ui::CEditKFont1* edit = form->lineEdit(entry, line);
+                ui::CEditKFont1* edit = form->LineEdit(entry, line);
                 ASSERT_EQ(edit != nullptr, line <= c.lines) << c.table << "/" << entry << "/" << line;
                 if (edit != nullptr) {
                     EXPECT_EQ(edit->maxLength(), c.width);
@@ -60,12 +60,12 @@ TEST_F(FormFrameworkTest, TextLinesFollowTheFontAndTheColumnsTheKeyboardsDisplay
                               entry <= 7 ? Qt::AlignLeft : Qt::AlignRight);
                 }
             }
-            EXPECT_EQ(form->numberEdit(entry) != nullptr, entry > 1);
-            EXPECT_EQ(form->pictureButton(entry, Form::kColLink) != nullptr, entry == 1);
+            EXPECT_EQ(form->NumberEdit(entry) != nullptr, entry > 1);
+            EXPECT_EQ(form->PictureButton(entry, Form::kColLink) != nullptr, entry == 1);
         }
         // Entries 1-7 down the left column, 8-14 down the right, side by side.
         const auto topLeft = [form](int entry) {
-            return form->lineEdit(entry, 1)->mapTo(form, QPoint(0, 0));
+            return form->LineEdit(entry, 1)->mapTo(form, QPoint(0, 0));
         };
         for (int entry = 1; entry <= 7; ++entry) {
             EXPECT_EQ(topLeft(entry).y(), topLeft(entry + 7).y()) << entry;
@@ -76,7 +76,7 @@ TEST_F(FormFrameworkTest, TextLinesFollowTheFontAndTheColumnsTheKeyboardsDisplay
         }
         // No caption or text is cut: each edit holds its widest line.
         for (int entry = 1; entry <= 14; ++entry) {
-            ui::CEditKFont1* edit = form->lineEdit(entry, 1);
+            ui::CEditKFont1* edit = form->LineEdit(entry, 1);
             const QString widest(c.width, c.table == 4 ? QChar(0xAC00) : QChar(u'W'));
             EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(widest)) << entry;
         }
@@ -84,12 +84,12 @@ TEST_F(FormFrameworkTest, TextLinesFollowTheFontAndTheColumnsTheKeyboardsDisplay
     // Typing beyond the width is cut at it; Hangul reaches font 5 as typed.
     Form* german = showMenu(1, 80);
     ASSERT_NE(german, nullptr);
-    german->lineEdit(3, 1)->setFocus();
-    german->lineEdit(3, 1)->selectAll();
-    QTest::keyClicks(german->lineEdit(3, 1), QStringLiteral("ABCDEFGHIJKL"));
+    german->LineEdit(3, 1)->setFocus();
+    german->LineEdit(3, 1)->selectAll();
+    QTest::keyClicks(german->LineEdit(3, 1), QStringLiteral("ABCDEFGHIJKL"));
     Form* korean = showMenu(4, 80);
     ASSERT_NE(korean, nullptr);
-    ui::CEditKFont1* hangul = korean->lineEdit(10, 2);
+    ui::CEditKFont1* hangul = korean->LineEdit(10, 2);
     hangul->setFocus();
     hangul->selectAll();
     QTest::sendKeyEvent(QTest::Click, hangul, Qt::Key_unknown, QString(QChar(0xAC00)), Qt::NoModifier);
@@ -105,10 +105,10 @@ TEST_F(FormFrameworkTest, TabFollowsTheEntriesAndTheFocusedRowIsScrolledIntoView
     openDocument();
     Form* form = showMenu(0, 81);
     ASSERT_NE(form, nullptr);
-    form->lineEdit(1, 1)->setFocus();
+    form->LineEdit(1, 1)->setFocus();
     std::vector<std::pair<int, int>> visited;
     for (int step = 0; step < 200; ++step) {
-        const auto place = form->placeOf(QApplication::focusWidget());
+        const auto place = form->PlaceOf(QApplication::focusWidget());
         if (!place)
             break;
         if (!visited.empty() && visited.back() == std::make_pair(place->row, place->column))
@@ -141,12 +141,12 @@ TEST_F(FormFrameworkTest, TabFollowsTheEntriesAndTheFocusedRowIsScrolledIntoView
     window->showNormal();
     window->resize(520, 260);
     settle();
-    QScrollArea* scroll = form->scrollArea();
+    QScrollArea* scroll = form->ScrollArea();
     for (const int entry : {7, 14, 2}) {
-        form->lineEdit(entry, 1)->setFocus(Qt::TabFocusReason);
+        form->LineEdit(entry, 1)->setFocus(Qt::TabFocusReason);
         settle();
-        const QRect row(form->lineEdit(entry, 3)->mapTo(scroll->widget(), QPoint(0, 0)),
-                        form->lineEdit(entry, 3)->size());
+        const QRect row(form->LineEdit(entry, 3)->mapTo(scroll->widget(), QPoint(0, 0)),
+                        form->LineEdit(entry, 3)->size());
         const QRect visible(
             QPoint(scroll->horizontalScrollBar()->value(), scroll->verticalScrollBar()->value()),
             scroll->viewport()->size());
@@ -191,7 +191,7 @@ TEST_F(FormFrameworkTest, EveryWayTextArrivesIsAnEditOfTheEntry)
     };
     for (const Way& way : ways) {
         doc().setModified(false);
-        ui::CEditKFont1* edit = form->lineEdit(way.entry, 1);
+        ui::CEditKFont1* edit = form->LineEdit(way.entry, 1);
         edit->setFocus();
         edit->end(false);
         way.put(*edit);
@@ -212,7 +212,7 @@ TEST_F(FormFrameworkTest, CodepointsOpensTheCharacterEntryForTheRowAndTakesItsLi
     openDocument();
     Form* form = showMenu(0, 81);
     ASSERT_NE(form, nullptr);
-    ui::CEditKFont1* edit = form->lineEdit(9, 2);
+    ui::CEditKFont1* edit = form->LineEdit(9, 2);
     bool asked = false;
     QTimer::singleShot(0, [&asked] {
         auto* dialog = qobject_cast<ui::FontPointEntryDialog*>(QApplication::activeModalWidget());
@@ -237,8 +237,8 @@ TEST_F(FormFrameworkTest, AReadOnlyTableIsShownButRefusesEveryEdit)
     const std::vector<std::uint8_t> before = imageOf(doc().table(2));
     Form* form = showMenu(2, 81);
     ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(form->readOnly());
-    ui::CEditKFont1* edit = form->lineEdit(2, 1);
+    EXPECT_TRUE(form->ReadOnly());
+    ui::CEditKFont1* edit = form->LineEdit(2, 1);
     const QString shown = edit->text();
     EXPECT_FALSE(shown.isEmpty());
     ui::UserDialogs::reset();
@@ -248,9 +248,9 @@ TEST_F(FormFrameworkTest, AReadOnlyTableIsShownButRefusesEveryEdit)
     EXPECT_EQ(edit->text(), shown);
     ASSERT_GE(ui::UserDialogs::shown().size(), 1);
     EXPECT_EQ(ui::UserDialogs::shown().at(0).text, ui::form_texts::kReadOnlyTable);
-    EXPECT_FALSE(form->pictureButton(2, Form::kColMacro)->isEnabled());
-    EXPECT_FALSE(form->pictureButton(2, Form::kColCamera)->isEnabled());
-    EXPECT_TRUE(form->navigateButton(1)->isEnabled()) << "navigation still works";
+    EXPECT_FALSE(form->PictureButton(2, Form::kColMacro)->isEnabled());
+    EXPECT_FALSE(form->PictureButton(2, Form::kColCamera)->isEnabled());
+    EXPECT_TRUE(form->NavigateButton(1)->isEnabled()) << "navigation still works";
     showMenu(2, 80);
     ASSERT_TRUE(frame().commitOpenForms());
     EXPECT_FALSE(doc().isModified());

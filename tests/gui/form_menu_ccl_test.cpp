@@ -44,31 +44,31 @@ TEST_F(FormMenuTest, EveryKindOfEntryEditReachesTheFile)
     openDocument();
     Form* main = showMenu(0, 80);
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isMainForm());
-    typeInto(main->lineEdit(3, 1), QStringLiteral("Go"));
-    typeInto(main->lineEdit(9, 2), QStringLiteral("abc"));
-    click(main->pictureButton(4, Form::kColLink)); // link -> no action
-    EXPECT_FALSE(main->lineEdit(4, 1)->isEnabled());
-    EXPECT_TRUE(main->lineEdit(4, 1)->text().isEmpty());
-    click(main->pictureButton(5, Form::kColMacro)); // link -> CCL macro 0, number focused
-    EXPECT_EQ(QApplication::focusWidget(), main->numberEdit(5));
-    QTest::keyClicks(main->numberEdit(5), QStringLiteral("0123"));
+    EXPECT_TRUE(main->IsMainForm());
+    typeInto(main->LineEdit(3, 1), QStringLiteral("Go"));
+    typeInto(main->LineEdit(9, 2), QStringLiteral("abc"));
+    click(main->PictureButton(4, Form::kColLink)); // link -> no action
+    EXPECT_FALSE(main->LineEdit(4, 1)->isEnabled());
+    EXPECT_TRUE(main->LineEdit(4, 1)->text().isEmpty());
+    click(main->PictureButton(5, Form::kColMacro)); // link -> CCL macro 0, number focused
+    EXPECT_EQ(QApplication::focusWidget(), main->NumberEdit(5));
+    QTest::keyClicks(main->NumberEdit(5), QStringLiteral("0123"));
     EXPECT_TRUE(doc().isModified());
 
     Form* sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
-    EXPECT_FALSE(sub->isMainForm());
-    click(sub->pictureButton(2, Form::kColCamera));
-    QTest::keyClicks(sub->numberEdit(2), QStringLiteral("07"));
-    click(sub->pictureButton(3, Form::kColMonitor));
-    click(sub->pictureButton(3, Form::kColOff));
-    QTest::keyClicks(sub->numberEdit(3), QStringLiteral("9"));
-    click(sub->pictureButton(4, Form::kColMacro)); // the macro goes, and its text at the commit
-    typeInto(sub->lineEdit(6, 1), QStringLiteral("Typed"));
-    click(sub->pictureButton(6, Form::kColCamera));
-    EXPECT_EQ(sub->lineEdit(6, 1)->text(), QStringLiteral("Typed")) << "a click keeps what was typed";
-    typeInto(sub->numberEdit(7), QStringLiteral("12"));
-    typeInto(sub->numberEdit(13), QStringLiteral("999999"));
+    EXPECT_FALSE(sub->IsMainForm());
+    click(sub->PictureButton(2, Form::kColCamera));
+    QTest::keyClicks(sub->NumberEdit(2), QStringLiteral("07"));
+    click(sub->PictureButton(3, Form::kColMonitor));
+    click(sub->PictureButton(3, Form::kColOff));
+    QTest::keyClicks(sub->NumberEdit(3), QStringLiteral("9"));
+    click(sub->PictureButton(4, Form::kColMacro)); // the macro goes, and its text at the commit
+    typeInto(sub->LineEdit(6, 1), QStringLiteral("Typed"));
+    click(sub->PictureButton(6, Form::kColCamera));
+    EXPECT_EQ(sub->LineEdit(6, 1)->text(), QStringLiteral("Typed")) << "a click keeps what was typed";
+    typeInto(sub->NumberEdit(7), QStringLiteral("12"));
+    typeInto(sub->NumberEdit(13), QStringLiteral("999999"));
 
     // Save commits the open form (81) too.
     const auto reopened = saveAndReopen();
@@ -144,23 +144,23 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
     });
     Form* main = showMenu(0, 80);
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->navigateButton(14)->fullCaption(), QStringLiteral("Maintenance"))
+    EXPECT_EQ(main->NavigateButton(14)->fullCaption(), QStringLiteral("Maintenance"))
         << "the caption names the menu the click opens";
-    EXPECT_EQ(main->navigateButton(1), nullptr) << "entries 1 and 2 have no action controls";
-    click(main->navigateButton(3));
+    EXPECT_EQ(main->NavigateButton(1), nullptr) << "entries 1 and 2 have no action controls";
+    click(main->NavigateButton(3));
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(form()->menu(), 83);
-    EXPECT_EQ(form()->navigateButton(2), nullptr) << "sub menu rows 2-14 have no navigate";
-    click(form()->navigateButton(1));
+    EXPECT_EQ(form()->Menu(), 83);
+    EXPECT_EQ(form()->NavigateButton(2), nullptr) << "sub menu rows 2-14 have no navigate";
+    click(form()->NavigateButton(1));
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(form()->menu(), 80);
+    EXPECT_EQ(form()->Menu(), 80);
 
     Form* single = showMenu(0, 84);
     ASSERT_NE(single, nullptr);
-    EXPECT_EQ(single->navigateButton(1)->fullCaption(), QStringLiteral("Main CCL Menu"));
-    click(single->navigateButton(1));
+    EXPECT_EQ(single->NavigateButton(1)->fullCaption(), QStringLiteral("Main CCL Menu"));
+    click(single->NavigateButton(1));
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(form()->menu(), 80);
+    EXPECT_EQ(form()->Menu(), 80);
 
     struct Choice {
         int button; // -1: Cancel
@@ -169,8 +169,8 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
     for (const Choice c : {Choice{-1, 85}, Choice{1, 86}}) {
         Form* here = showMenu(0, 85);
         ASSERT_NE(here, nullptr);
-        EXPECT_EQ(here->navigateButton(1)->fullCaption(), QStringLiteral("[2] Links"));
-        EXPECT_TRUE(here->navigateButton(1)->toolTip().endsWith(QStringLiteral("\n86 - Alarm Handling")));
+        EXPECT_EQ(here->NavigateButton(1)->fullCaption(), QStringLiteral("[2] Links"));
+        EXPECT_TRUE(here->NavigateButton(1)->toolTip().endsWith(QStringLiteral("\n86 - Alarm Handling")));
         bool asked = false;
         QTimer::singleShot(0, [c, &asked] {
             auto* chooser = qobject_cast<ui::LinksChooser*>(QApplication::activeModalWidget());
@@ -184,23 +184,23 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
             else
                 chooser->menuButtons()[static_cast<std::size_t>(c.button)]->click();
         });
-        click(here->navigateButton(1));
+        click(here->NavigateButton(1));
         EXPECT_TRUE(asked);
         ASSERT_NE(form(), nullptr);
-        EXPECT_EQ(form()->menu(), c.menu);
+        EXPECT_EQ(form()->Menu(), c.menu);
     }
 
     // LINK on an entry without action links it to menu n + 80; navigate opens that menu.
     Form* again = showMenu(0, 80);
     ASSERT_NE(again, nullptr);
-    click(again->pictureButton(6, Form::kColLink)); // link -> none
-    EXPECT_FALSE(again->navigateButton(6)->isEnabled());
-    click(again->pictureButton(6, Form::kColLink)); // none -> link to 86
-    EXPECT_TRUE(again->pictureButton(6, Form::kColLink)->pressedState());
-    EXPECT_EQ(again->navigateButton(6)->fullCaption(), QStringLiteral("Alarm Handling"));
-    click(again->navigateButton(6));
+    click(again->PictureButton(6, Form::kColLink)); // link -> none
+    EXPECT_FALSE(again->NavigateButton(6)->isEnabled());
+    click(again->PictureButton(6, Form::kColLink)); // none -> link to 86
+    EXPECT_TRUE(again->PictureButton(6, Form::kColLink)->pressedState());
+    EXPECT_EQ(again->NavigateButton(6)->fullCaption(), QStringLiteral("Alarm Handling"));
+    click(again->NavigateButton(6));
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(form()->menu(), 86);
+    EXPECT_EQ(form()->Menu(), 86);
 }
 
 TEST_F(FormMenuTest, ClosingTheApplicationCommitsTheOpenFormBeforeItsSavePrompt)
@@ -208,7 +208,7 @@ TEST_F(FormMenuTest, ClosingTheApplicationCommitsTheOpenFormBeforeItsSavePrompt)
     openDocument();
     Form* sub = showMenu(0, 83);
     ASSERT_NE(sub, nullptr);
-    typeInto(sub->lineEdit(2, 2), QStringLiteral("Door"));
+    typeInto(sub->LineEdit(2, 2), QStringLiteral("Door"));
     ui::UserDialogs::queueAnswer(QMessageBox::Yes); // save changes
     frame().close();
     settle();
@@ -241,36 +241,36 @@ TEST_F(FormMenuTest, AnEditTheFormCannotStoreIsKeptOrDiscardedAsTheUserAnswers)
     openDocument([](document::CS1_Doc& d) { putCameraNumber(d, 150); });
     Form* sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
-    typeInto(sub->numberEdit(2), QStringLiteral("151"));
+    typeInto(sub->NumberEdit(2), QStringLiteral("151"));
     ui::UserDialogs::reset();
     showMenu(0, 82); // No (the default): keep editing
     EXPECT_EQ(asked(), 1) << "the refusal is shown with the offer to discard";
     ASSERT_EQ(form(), sub) << "the form with the refused edit stays open";
-    EXPECT_EQ(sub->numberEdit(2)->text(), QStringLiteral("151"));
+    EXPECT_EQ(sub->NumberEdit(2)->text(), QStringLiteral("151"));
     ui::CS1_TreeView& tree = *frame().activeFrame()->view()->tree();
-    EXPECT_EQ(tree.keyOf(tree.currentItem()), ui::packNodeKey(ui::kNodeSubMenu, 0, 81));
+    EXPECT_EQ(tree.KeyOf(tree.currentItem()), ui::packNodeKey(ui::kNodeSubMenu, 0, 81));
 
     // A refused leave by navigate leaves the form working.
-    click(sub->navigateButton(1));
+    click(sub->NavigateButton(1));
     ASSERT_EQ(form(), sub);
-    click(sub->pictureButton(3, Form::kColOff));
-    EXPECT_TRUE(sub->pictureButton(3, Form::kColOff)->pressedState()) << "the buttons still answer";
+    click(sub->PictureButton(3, Form::kColOff));
+    EXPECT_TRUE(sub->PictureButton(3, Form::kColOff)->pressedState()) << "the buttons still answer";
 
-    typeInto(sub->numberEdit(2), QStringLiteral("15"));
+    typeInto(sub->NumberEdit(2), QStringLiteral("15"));
     Form* next = showMenu(0, 82);
     ASSERT_NE(next, nullptr);
-    EXPECT_EQ(next->menu(), 82);
+    EXPECT_EQ(next->Menu(), 82);
     EXPECT_EQ(entryOf(doc().table(0), 81, 2).valueA, '5' | (15 << 8));
 
     // Discarded: Save goes on and the entry stays as stored.
     sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
-    typeInto(sub->numberEdit(2), QStringLiteral("151"));
+    typeInto(sub->NumberEdit(2), QStringLiteral("151"));
     ui::UserDialogs::queueAnswer(QMessageBox::Yes);
     const auto reopened = saveAndReopen();
     ASSERT_TRUE(reopened);
     EXPECT_EQ(entryOf(reopened->table(0), 81, 2).valueA, '5' | (15 << 8));
-    EXPECT_EQ(sub->numberEdit(2)->text(), QStringLiteral("15")) << "the form shows the entry as stored";
+    EXPECT_EQ(sub->NumberEdit(2)->text(), QStringLiteral("15")) << "the form shows the entry as stored";
 }
 
 TEST_F(FormMenuTest, ATableTheCoreWillNotEditLoadsReadOnlyNamingBothFonts)
@@ -279,21 +279,21 @@ TEST_F(FormMenuTest, ATableTheCoreWillNotEditLoadsReadOnlyNamingBothFonts)
     openDocument([](document::CS1_Doc& d) { d.table(0).SetByte(model::layout::kFontOffset, 3); });
     Form* sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
-    EXPECT_TRUE(sub->readOnly());
+    EXPECT_TRUE(sub->ReadOnly());
     auto* banner = sub->findChild<QLabel*>(QStringLiteral("formReadOnlyReason"));
     ASSERT_NE(banner, nullptr);
     EXPECT_TRUE(banner->text().contains(QStringLiteral("font 1")) &&
                 banner->text().contains(QStringLiteral("font 3")))
         << banner->text().toStdString();
-    const QString before = sub->lineEdit(2, 1)->text();
+    const QString before = sub->LineEdit(2, 1)->text();
     ui::UserDialogs::reset();
-    typeInto(sub->lineEdit(2, 1), QStringLiteral("x"));
-    EXPECT_EQ(sub->lineEdit(2, 1)->text(), before);
+    typeInto(sub->LineEdit(2, 1), QStringLiteral("x"));
+    EXPECT_EQ(sub->LineEdit(2, 1)->text(), before);
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_TRUE(messages().front().contains(QStringLiteral("font 3")));
     Form* next = showMenu(0, 82);
     ASSERT_NE(next, nullptr);
-    EXPECT_EQ(next->menu(), 82) << "nothing keeps the user on the menu";
+    EXPECT_EQ(next->Menu(), 82) << "nothing keeps the user on the menu";
     EXPECT_TRUE(frame().saveDocument(*frame().activeFrame()));
 }
 
@@ -308,11 +308,11 @@ TEST_F(FormMenuTest, NavigatingToItsOwnMenuLeavesTheFormWorking)
     });
     Form* sub = showMenu(0, 83);
     ASSERT_NE(sub, nullptr);
-    click(sub->navigateButton(1));
+    click(sub->NavigateButton(1));
     ASSERT_EQ(form(), sub);
-    const bool pressed = sub->pictureButton(2, Form::kColMacro)->pressedState();
-    click(sub->pictureButton(2, Form::kColMacro));
-    EXPECT_NE(sub->pictureButton(2, Form::kColMacro)->pressedState(), pressed);
+    const bool pressed = sub->PictureButton(2, Form::kColMacro)->pressedState();
+    click(sub->PictureButton(2, Form::kColMacro));
+    EXPECT_NE(sub->PictureButton(2, Form::kColMacro)->pressedState(), pressed);
 }
 
 TEST_F(FormMenuTest, AMacroReplacingALinkUpdatesTheBackCaptions)
@@ -328,10 +328,10 @@ TEST_F(FormMenuTest, AMacroReplacingALinkUpdatesTheBackCaptions)
     });
     Form* main = showMenu(0, 80);
     ASSERT_NE(main, nullptr);
-    click(main->pictureButton(5, Form::kColMacro)); // the link to 85 becomes a macro
+    click(main->PictureButton(5, Form::kColMacro)); // the link to 85 becomes a macro
     Form* here = showMenu(0, 85);
     ASSERT_NE(here, nullptr);
-    EXPECT_EQ(here->navigateButton(1)->fullCaption(), QStringLiteral("Alarm Handling"))
+    EXPECT_EQ(here->NavigateButton(1)->fullCaption(), QStringLiteral("Alarm Handling"))
         << "only menu 86 still leads here";
 }
 
@@ -340,11 +340,11 @@ TEST_F(FormMenuTest, MainFormNavigateNamesMenuNPlus80GreyedWhenTheEntryDoesNotLe
     openDocument();
     Form* main = showMenu(0, 80);
     ASSERT_NE(main, nullptr);
-    click(main->pictureButton(6, Form::kColLink));        // link -> none
+    click(main->PictureButton(6, Form::kColLink));        // link -> none
     for (const int column : {-1, int(Form::kColMacro)}) { // no action, then a macro
         if (column >= 0)
-            click(main->pictureButton(6, column));
-        const ui::CCallbackButton* navigate = main->navigateButton(6);
+            click(main->PictureButton(6, column));
+        const ui::CCallbackButton* navigate = main->NavigateButton(6);
         EXPECT_FALSE(navigate->isEnabled());
         EXPECT_EQ(navigate->fullCaption(), QStringLiteral("Alarm Handling"));
         EXPECT_EQ(navigate->toolTip(), QStringLiteral("Alarm Handling"));
@@ -356,16 +356,16 @@ TEST_F(FormMenuTest, NumberEditsAreSizedForTheirMacroType)
     openDocument();
     Form* sub = showMenu(0, 81);
     ASSERT_NE(sub, nullptr);
-    const ui::CEditKFont1* camera = sub->numberEdit(7); // a camera macro
-    const ui::CEditKFont1* ccl = sub->numberEdit(2);    // a CCL macro
+    const ui::CEditKFont1* camera = sub->NumberEdit(7); // a camera macro
+    const ui::CEditKFont1* ccl = sub->NumberEdit(2);    // a CCL macro
     EXPECT_GE(camera->width(), camera->fontMetrics().horizontalAdvance(QStringLiteral("99")));
     EXPECT_LT(camera->width(), ccl->width());
     EXPECT_GE(ccl->width(), ccl->fontMetrics().horizontalAdvance(QStringLiteral("999999")));
     const int cclWidth = ccl->width();
-    click(sub->pictureButton(2, Form::kColCamera)); // CCL macro -> camera
-    EXPECT_EQ(sub->numberEdit(2)->width(), camera->width());
-    click(sub->pictureButton(2, Form::kColCamera)); // and back
-    EXPECT_EQ(sub->numberEdit(2)->width(), cclWidth);
+    click(sub->PictureButton(2, Form::kColCamera)); // CCL macro -> camera
+    EXPECT_EQ(sub->NumberEdit(2)->width(), camera->width());
+    click(sub->PictureButton(2, Form::kColCamera)); // and back
+    EXPECT_EQ(sub->NumberEdit(2)->width(), cclWidth);
 }
 
 TEST_F(FormMenuTest, Font5FormsShowTheirTooltipsInTheUnicodeFont)
@@ -379,12 +379,12 @@ TEST_F(FormMenuTest, Font5FormsShowTheirTooltipsInTheUnicodeFont)
     for (const Case c : {Case{4, true}, Case{0, false}}) {
         Form* main = showMenu(c.table, 80);
         ASSERT_NE(main, nullptr);
-        ui::CCallbackButton* navigate = main->navigateButton(3);
+        ui::CCallbackButton* navigate = main->NavigateButton(3);
         const QPoint inside(2, 2);
         QHelpEvent help(QEvent::ToolTip, inside, navigate->mapToGlobal(inside));
         QApplication::sendEvent(navigate, &help);
         EXPECT_EQ(QToolTip::font().family(),
-                  c.unicode ? main->lineEdit(3, 1)->font().family() : applicationTipFont.family())
+                  c.unicode ? main->LineEdit(3, 1)->font().family() : applicationTipFont.family())
             << "table " << c.table;
         QToolTip::hideText();
     }

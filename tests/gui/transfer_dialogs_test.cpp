@@ -333,7 +333,7 @@ TEST_F(TransferDialogsTest, AnEntryTypedInTheEditorGoesToTheKeyboardAndComesBack
     ASSERT_TRUE(m_keyboard.start());
     ASSERT_TRUE(start());
     frame().newDocument();
-    typeInto(showMenu(kTable, kMenu)->lineEdit(kTypedEntry, 1), QStringLiteral("Gate"));
+    typeInto(showMenu(kTable, kMenu)->LineEdit(kTypedEntry, 1), QStringLiteral("Gate"));
     ui::UserDialogs::queueAnswer(QMessageBox::Yes);
     answerJob(kSlot, 1);
     commands().downloadAction()->trigger();

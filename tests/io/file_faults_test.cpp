@@ -241,7 +241,7 @@ TEST(SaveFaults, ADocumentSaveFailingAtEveryWriteCallKeepsTheFileItWouldReplace)
 
     document::DocumentNumberPool pool;
     document::CS1_Doc doc(*pool.take(), 0);
-    ASSERT_TRUE(doc.OnOpenDocument(seedDocument("english.tvo")).ok());
+    ASSERT_TRUE(doc.openDocument(seedDocument("english.tvo")).ok());
     doc.setModified();
     const Bytes wanted = doc.serialize();
     ASSERT_NE(wanted, original);
@@ -301,12 +301,12 @@ TEST(ReadFaults, ADocumentWhoseReadFailsMidFileDoesNotOpen)
     for (std::size_t failAfter : {std::size_t(0), size / 2, size - 1}) {
         SCOPED_TRACE("read fails after " + std::to_string(failAfter) + " bytes");
         const FaultyCalls calls(kNever, failAfter, 1024);
-        const document::DocResult opened = doc.OnOpenDocument(file, CallsReader(calls));
+        const document::DocResult opened = doc.openDocument(file, CallsReader(calls));
         EXPECT_EQ(opened.status, document::DocStatus::Unreadable);
         EXPECT_EQ(doc.tableCount(), 0u);
         EXPECT_TRUE(doc.path().empty());
     }
     const FaultyCalls clean(kNever, kNever, 1024);
-    ASSERT_TRUE(doc.OnOpenDocument(file, CallsReader(clean)).ok());
+    ASSERT_TRUE(doc.openDocument(file, CallsReader(clean)).ok());
     EXPECT_EQ(doc.tableCount(), 1u);
 }

@@ -20,7 +20,7 @@ protected:
 
     void fillImage(std::uint8_t value)
     {
-        auto image = table.mutableImage();
+        auto image = table.MutableImage();
         std::fill(image.begin(), image.end(), value);
     }
     // Offsets in [from, to) that no longer hold the marker.

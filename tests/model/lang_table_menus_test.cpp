@@ -28,7 +28,7 @@ TEST(MenuLayout, EntryOffsetsFollowTheBlocks)
 
 TEST_F(LangTableTest, WritingEveryEntryLeavesTheBlockTailsAndTheLastEightBytesAlone)
 {
-    table.setFont(1);
+    table.SetFont(1);
     for (int menu = 0; menu < 96; ++menu)
         for (int entry = 1; entry <= 14; ++entry)
             table.SetMenuEntry(fullEntry(), MenuEntryInfo{menu, entry, 0, u"", 0}, false);
@@ -41,13 +41,13 @@ TEST_F(LangTableTest, WritingEveryEntryLeavesTheBlockTailsAndTheLastEightBytesAl
             ASSERT_EQ(table.GetByte(16384 + 512 * static_cast<std::size_t>(menu) + i), 0) << menu;
     for (std::size_t i = 0; i < 16384; ++i)
         ASSERT_EQ(table.GetByte(i), 0) << i;
-    EXPECT_EQ(table.menuEntryInfo().size(), 96u * 14u);
+    EXPECT_EQ(table.MenuEntryInfos().size(), 96u * 14u);
 }
 
 TEST_F(LangTableTest, EntryRecordHoldsTextsByte30AndActionsHighByteFirst)
 {
     fillImage(kMarker);
-    table.setFont(1);
+    table.SetFont(1);
     MenuEntryInfo info{80, 14, 0, u"", 0};
     EXPECT_TRUE(table.SetMenuEntry(fullEntry(), info, false));
     const std::size_t o = entryAt(80, 14);
@@ -77,7 +77,7 @@ TEST_F(LangTableTest, EntryRecordHoldsTextsByte30AndActionsHighByteFirst)
 TEST_F(LangTableTest, Font5EntryHasTwoShortLinesAndLeavesTheRestAlone)
 {
     fillImage(kMarker);
-    table.setFont(5);
+    table.SetFont(5);
     MenuEntryInfo info{81, 2, 0, u"", 0};
     table.SetMenuEntry(fullEntry(), info, false);
     const std::size_t o = entryAt(81, 2);
@@ -103,7 +103,7 @@ TEST_F(LangTableTest, Font5StoresTheKeyboardsKoreanWords)
     // What a Korean installer names cameras, monitors and menus with.
     const char16_t* const words[] = {u"카메라", u"모니터", u"알람",   u"녹화",   u"야간", u"주간",
                                      u"한국어", u"주차장", u"출입문", u"프리셋", u"순찰", u"설정"};
-    table.setFont(5);
+    table.SetFont(5);
     for (const char16_t* word : words) {
         MenuEntryInfo info{81, 2, 0, u"", 0};
         table.SetMenuEntry(MenuEntry{word, word, u"", 0, 0, 0, 0}, info, false);
@@ -116,7 +116,7 @@ TEST_F(LangTableTest, Font5StoresTheKeyboardsKoreanWords)
 
 TEST_F(LangTableTest, ActionOnlyWriteChangesOnlyTheActionBytes)
 {
-    table.setFont(1);
+    table.SetFont(1);
     MenuEntryInfo info{90, 7, 4, u"label", 1};
     table.SetMenuEntry(fullEntry(), info, false);
     const std::size_t o = entryAt(90, 7);
@@ -142,7 +142,7 @@ TEST_F(LangTableTest, ActionOnlyWriteChangesOnlyTheActionBytes)
 
 TEST_F(LangTableTest, EntryInfoIsEmptyUntilTheEntryIsWrittenInFull)
 {
-    table.setFont(1);
+    table.SetFont(1);
     MenuEntryInfo read{85, 3, 77, u"stale", 1};
     table.GetMenuEntry(read);
     EXPECT_EQ(read.number, 0);
@@ -161,8 +161,8 @@ TEST_F(LangTableTest, EntryInfoIsEmptyUntilTheEntryIsWrittenInFull)
     EXPECT_EQ(read.number, 2);
     EXPECT_EQ(read.label, u"second");
     EXPECT_EQ(read.edited, 1);
-    EXPECT_EQ(table.menuEntryInfo().size(), 1u);
-    ASSERT_NE(table.menuEntryInfo().find((85 << 16) | 3), nullptr);
+    EXPECT_EQ(table.MenuEntryInfos().size(), 1u);
+    ASSERT_NE(table.MenuEntryInfos().find((85 << 16) | 3), nullptr);
 }
 
 TEST_F(LangTableTest, MenuNamesAreEmptyWhenAbsentAndReplaced)

@@ -24,7 +24,7 @@ void expectCodes(const CS1_LangTable& table, std::size_t offset, const std::u16s
 TEST_F(LangTableTest, LastProductEndsAtByte329)
 {
     fillImage(kMarker);
-    table.setFont(1);
+    table.SetFont(1);
     const Product product{letters(u'A', 12), letters(u'a', 10), 0x1F7, 9};
     table.SetProduct(13, product);
     const std::size_t p = 22 * 14;
@@ -45,7 +45,7 @@ TEST_F(LangTableTest, LastProductEndsAtByte329)
 TEST_F(LangTableTest, Font5ProductWritesOnlyItsFirstText)
 {
     fillImage(kMarker);
-    table.setFont(5);
+    table.SetFont(5);
     const std::size_t p = 22;
     table.SetProduct(0, Product{u"ABCDEF", u"XYZ", 1, 2});
     const int expected[] = {0, 'A', 0, 'B', 0, 'C', 0, 'D'};
@@ -56,7 +56,7 @@ TEST_F(LangTableTest, Font5ProductWritesOnlyItsFirstText)
     EXPECT_EQ(table.GetByte(p + 21), 2);
     // The second text reads whatever p+10 ... p+17 hold.
     const std::uint8_t second[] = {0, 'Q', 0x01, 0x00, 0, 0};
-    std::copy(std::begin(second), std::end(second), table.mutableImage().begin() + p + 10);
+    std::copy(std::begin(second), std::end(second), table.MutableImage().begin() + p + 10);
     const Product read = table.GetProduct(0);
     EXPECT_EQ(read.text1, u"ABCD");
     EXPECT_EQ(read.text2, u"Q\uAC00");
@@ -65,9 +65,9 @@ TEST_F(LangTableTest, Font5ProductWritesOnlyItsFirstText)
 TEST_F(LangTableTest, MiscStringsAtTheEndsOfTheirRegions)
 {
     fillImage(kMarker);
-    table.setFont(1);
-    table.misc20Info().resize(153);
-    table.misc10Info().resize(51);
+    table.SetFont(1);
+    table.Misc20Info().resize(153);
+    table.Misc10Info().resize(51);
     MiscStringInfo info{7, 20, 'R', 2, 1, u"label"};
     EXPECT_TRUE(table.SetMisc20(152, letters(u'A', 20), info));
     EXPECT_TRUE(table.SetMisc10(50, letters(u'a', 10), info));
@@ -91,9 +91,9 @@ TEST_F(LangTableTest, MiscStringsAtTheEndsOfTheirRegions)
 TEST_F(LangTableTest, Font5MiscStringsUseTheNarrowWidths)
 {
     fillImage(kMarker);
-    table.setFont(5);
-    table.misc20Info().resize(1);
-    table.misc10Info().resize(1);
+    table.SetFont(5);
+    table.Misc20Info().resize(1);
+    table.Misc10Info().resize(1);
     EXPECT_TRUE(table.SetMisc20(0, letters(u'A', 20), {}));
     EXPECT_TRUE(table.SetMisc10(0, letters(u'a', 10), {}));
     EXPECT_TRUE(allMarker(512 + 16, 532));
@@ -108,8 +108,8 @@ TEST_F(LangTableTest, Font5MiscStringsUseTheNarrowWidths)
 
 TEST_F(LangTableTest, MiscStringWithoutInfoEntryReportsIt)
 {
-    table.setFont(1);
-    table.misc20Info().resize(2);
+    table.SetFont(1);
+    table.Misc20Info().resize(2);
     MiscStringInfo info;
     info.label = u"untouched";
     std::u16string text;
@@ -120,16 +120,16 @@ TEST_F(LangTableTest, MiscStringWithoutInfoEntryReportsIt)
     // The setters never grow the side arrays.
     EXPECT_FALSE(table.SetMisc20(5, u"text", info));
     EXPECT_FALSE(table.SetMisc10(0, u"text", info));
-    EXPECT_EQ(table.misc20Info().size(), 2u);
-    EXPECT_TRUE(table.misc10Info().empty());
+    EXPECT_EQ(table.Misc20Info().size(), 2u);
+    EXPECT_TRUE(table.Misc10Info().empty());
     EXPECT_EQ(table.ReadText(20, 512 + 20 * 5), u"text");
 }
 
 TEST_F(LangTableTest, LastErrorMessageFillsItsRecord)
 {
     fillImage(kMarker);
-    table.setFont(1);
-    table.errorMessageNames().resize(93);
+    table.SetFont(1);
+    table.ErrorMessageNames().resize(93);
     ErrorMessage message{{1, 2, 0x103, 4}, letters(u'A', 20), letters(u'a', 25)};
     EXPECT_TRUE(table.SetErrorMessage(92, message, u"Timeout"));
     const std::size_t e = 4096 + 44 * 92;
@@ -153,8 +153,8 @@ TEST_F(LangTableTest, LastErrorMessageFillsItsRecord)
 TEST_F(LangTableTest, Font5ErrorMessageHasOneLine)
 {
     fillImage(kMarker);
-    table.setFont(5);
-    table.errorMessageNames().resize(1);
+    table.SetFont(5);
+    table.ErrorMessageNames().resize(1);
     EXPECT_TRUE(table.SetErrorMessage(0, ErrorMessage{{}, letters(u'A', 10), u"second"}, u"n"));
     EXPECT_TRUE(allMarker(4096 + 20, 4096 + 44));
     ErrorMessage read;
@@ -166,10 +166,10 @@ TEST_F(LangTableTest, Font5ErrorMessageHasOneLine)
 
 TEST_F(LangTableTest, NamesOutsideTheirListsAreEmptyAndNotStored)
 {
-    table.setFont(1);
+    table.SetFont(1);
     ErrorMessage message{{9, 0, 0, 0}, u"Line", u""};
     EXPECT_FALSE(table.SetErrorMessage(3, message, u"lost"));
-    EXPECT_TRUE(table.errorMessageNames().empty());
+    EXPECT_TRUE(table.ErrorMessageNames().empty());
     EXPECT_EQ(table.GetByte(4096 + 44 * 3), 9); // the image part is written
     std::u16string name = u"x";
     ErrorMessage read;
@@ -185,8 +185,8 @@ TEST_F(LangTableTest, NamesOutsideTheirListsAreEmptyAndNotStored)
 TEST_F(LangTableTest, LastUserFunctionEndsWhereTheMenusBegin)
 {
     fillImage(kMarker);
-    table.setFont(1);
-    table.userFunctionNames().resize(128);
+    table.SetFont(1);
+    table.UserFunctionNames().resize(128);
     UserFunction function{{5, 6, 7, 8}, letters(u'A', 20), letters(u'a', 20), letters(u'0', 3)};
     EXPECT_TRUE(table.SetUserFunction(127, function, u"Preset"));
     const std::size_t u = 8192 + 64 * 127;
@@ -210,8 +210,8 @@ TEST_F(LangTableTest, LastUserFunctionEndsWhereTheMenusBegin)
 TEST_F(LangTableTest, Font5UserFunctionTextsAreEightCharacters)
 {
     fillImage(kMarker);
-    table.setFont(5);
-    table.userFunctionNames().resize(1);
+    table.SetFont(5);
+    table.UserFunctionNames().resize(1);
     table.SetUserFunction(0, UserFunction{{}, letters(u'A', 9), letters(u'B', 9), letters(u'C', 9)}, u"");
     for (std::size_t text : {4u, 24u, 44u})
         EXPECT_TRUE(allMarker(8192 + text + 16, 8192 + text + 20)) << text;

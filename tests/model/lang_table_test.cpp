@@ -15,19 +15,19 @@ constexpr std::size_t kNameStart = 1;
 TEST(LangTableLifecycle, ConstructedTableIsNotUsableUntilInit)
 {
     CS1_LangTable table;
-    EXPECT_FALSE(table.isValid());
-    EXPECT_TRUE(table.image().empty());
-    EXPECT_EQ(table.metadataLabels().bucketCount(), 17u);
-    EXPECT_EQ(table.menuEntryInfo().bucketCount(), 17u);
-    EXPECT_TRUE(table.misc20Groups().empty());
+    EXPECT_FALSE(table.IsValid());
+    EXPECT_TRUE(table.Image().empty());
+    EXPECT_EQ(table.MetadataLabels().bucketCount(), 17u);
+    EXPECT_EQ(table.MenuEntryInfos().bucketCount(), 17u);
+    EXPECT_TRUE(table.Misc20Groups().empty());
 }
 
 TEST_F(LangTableTest, InitGivesAnEmptyTable)
 {
-    EXPECT_TRUE(table.isValid());
-    ASSERT_EQ(table.image().size(), 65536u);
+    EXPECT_TRUE(table.IsValid());
+    ASSERT_EQ(table.Image().size(), 65536u);
     EXPECT_TRUE(
-        std::all_of(table.image().begin(), table.image().end(), [](std::uint8_t b) { return b == 0; }));
+        std::all_of(table.Image().begin(), table.Image().end(), [](std::uint8_t b) { return b == 0; }));
     TableHeader header;
     TableMetadata metadata;
     header.schema = 9;
@@ -36,28 +36,28 @@ TEST_F(LangTableTest, InitGivesAnEmptyTable)
     EXPECT_TRUE(header.friendlyName.empty());
     EXPECT_EQ(metadata.font, 0);
     EXPECT_TRUE(table.GetMetadataLabel(10).empty());
-    for (const auto* groups : {&table.misc20Groups(), &table.misc10Groups()}) {
+    for (const auto* groups : {&table.Misc20Groups(), &table.Misc10Groups()}) {
         EXPECT_EQ(groups->size(), 1u);
         ASSERT_NE(groups->find(0), nullptr);
         EXPECT_EQ(*groups->find(0), 0);
         EXPECT_EQ(groups->bucketCount(), 1021u);
     }
-    EXPECT_EQ(table.metadataLabels().bucketCount(), 1021u);
-    EXPECT_EQ(table.menuNames().bucketCount(), 1021u);
-    EXPECT_EQ(table.menuEntryInfo().bucketCount(), 1021u);
+    EXPECT_EQ(table.MetadataLabels().bucketCount(), 1021u);
+    EXPECT_EQ(table.MenuNames().bucketCount(), 1021u);
+    EXPECT_EQ(table.MenuEntryInfos().bucketCount(), 1021u);
 }
 
 TEST_F(LangTableTest, InitEmptiesAUsedTable)
 {
     table.SetMetadataLabel(10, u"Scripts");
     table.SetMenuName(80, u"Main");
-    table.misc20Groups().set(0, 4);
+    table.Misc20Groups().set(0, 4);
     table.SetByte(100, 7);
     ASSERT_TRUE(table.Init());
     EXPECT_EQ(table.GetByte(100), 0);
-    EXPECT_TRUE(table.metadataLabels().empty());
-    EXPECT_TRUE(table.menuNames().empty());
-    EXPECT_EQ(*table.misc20Groups().find(0), 0);
+    EXPECT_TRUE(table.MetadataLabels().empty());
+    EXPECT_TRUE(table.MenuNames().empty());
+    EXPECT_EQ(*table.Misc20Groups().find(0), 0);
 }
 
 TEST_F(LangTableTest, BytesKeepTheirLowEightBits)
@@ -146,10 +146,10 @@ TEST_F(LangTableTest, SetHeaderWritesEveryHeaderByteAndMember)
     EXPECT_EQ(table.GetByte(334), 40);
     EXPECT_EQ(table.GetByte(335), 0x21);
     EXPECT_EQ(table.GetFont(), 1);
-    EXPECT_EQ(table.readOnly(), 1);
-    EXPECT_EQ(table.windowsLanguageId(), 1033);
-    EXPECT_EQ(table.firmwareMajor(), 1);
-    EXPECT_EQ(table.firmwareMinor(), 40);
+    EXPECT_EQ(table.ReadOnly(), 1);
+    EXPECT_EQ(table.WindowsLanguageId(), 1033);
+    EXPECT_EQ(table.FirmwareMajor(), 1);
+    EXPECT_EQ(table.FirmwareMinor(), 40);
 
     TableHeader readHeader;
     TableMetadata read;
@@ -168,7 +168,7 @@ TEST_F(LangTableTest, SetHeaderWritesEveryHeaderByteAndMember)
 
 TEST_F(LangTableTest, GetHeaderTakesMetadataFromTheImageAndLanguageIdFromTheMember)
 {
-    table.setWindowsLanguageId(3082);
+    table.SetWindowsLanguageId(3082);
     table.SetByte(330, 2);
     table.SetByte(332, 5);
     table.SetByte(333, 2);
@@ -196,7 +196,7 @@ TEST_P(TextRoundTrip, WritesCodesHighByteFirstThenZeros)
 {
     const auto& c = GetParam();
     fillImage(kMarker);
-    table.setFont(c.font);
+    table.SetFont(c.font);
     table.WriteText(c.text, c.width, 100);
     for (std::size_t i = 0; i < c.bytes.size(); ++i)
         EXPECT_EQ(table.GetByte(100 + i), c.bytes[i]) << i;
@@ -213,18 +213,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextRoundTrip,
 
 TEST_F(LangTableTest, ReadTextStopsAtTheByteCountAndAtTheFirstCodeWithoutCharacter)
 {
-    table.setFont(1);
+    table.SetFont(1);
     const std::uint8_t text[] = {'H', 'E', 'L', 'L', 'O'};
-    std::copy(std::begin(text), std::end(text), table.mutableImage().begin() + 200);
+    std::copy(std::begin(text), std::end(text), table.MutableImage().begin() + 200);
     EXPECT_EQ(table.ReadText(3, 200), u"HEL");
     EXPECT_EQ(table.ReadText(0, 200), u"");
     table.SetByte(202, 0x81); // undefined in Windows-1252
     EXPECT_EQ(table.ReadText(5, 200), u"HE");
 
-    table.setFont(5);
+    table.SetFont(5);
     // An odd count never reads half a two-byte code.
     const std::uint8_t wide[] = {0, 'A', 0x01, 0x00, 0, 'B'};
-    std::copy(std::begin(wide), std::end(wide), table.mutableImage().begin() + 300);
+    std::copy(std::begin(wide), std::end(wide), table.MutableImage().begin() + 300);
     EXPECT_EQ(table.ReadText(5, 300), u"A\uAC00");
     EXPECT_EQ(table.ReadText(6, 300), u"A\uAC00B");
     table.SetByte(302, 0x04);
@@ -238,7 +238,7 @@ TEST(LangTableFonts, EveryCharacterOfEveryFontSurvivesWriteAndRead)
     for (int font = 1; font <= 7; ++font) {
         CS1_LangTable table;
         ASSERT_TRUE(table.Init());
-        table.setFont(font);
+        table.SetFont(font);
         for (char16_t ch : fonts.characters(font)) {
             if (ch == KeyboardFonts::kNoCharacter)
                 continue;
@@ -260,33 +260,33 @@ TEST_F(LangTableTest, LoadImageTakesFontAndFirmwareAndClearsTheReadOnlyByte)
     table.LoadImage(keyboard);
     EXPECT_EQ(table.GetFont(), 4);
     EXPECT_EQ(table.GetByte(332), 0);
-    EXPECT_EQ(table.readOnly(), 1); // the member is left as it was
-    EXPECT_EQ(table.firmwareMajor(), 1);
-    EXPECT_EQ(table.firmwareMinor(), 41);
+    EXPECT_EQ(table.ReadOnly(), 1); // the member is left as it was
+    EXPECT_EQ(table.FirmwareMajor(), 1);
+    EXPECT_EQ(table.FirmwareMinor(), 41);
     keyboard[332] = 0;
-    EXPECT_TRUE(std::equal(keyboard.begin(), keyboard.end(), table.image().begin(), table.image().end()));
+    EXPECT_TRUE(std::equal(keyboard.begin(), keyboard.end(), table.Image().begin(), table.Image().end()));
 }
 
 TEST_F(LangTableTest, LoadImageOfAWrongSizeStillGivesAFullImage)
 {
     std::vector<std::uint8_t> shortImage(400, 0x22);
     table.LoadImage(shortImage);
-    ASSERT_EQ(table.image().size(), 65536u);
+    ASSERT_EQ(table.Image().size(), 65536u);
     EXPECT_EQ(table.GetByte(399), 0x22);
     EXPECT_EQ(table.GetByte(400), 0);
     EXPECT_EQ(table.GetFont(), 0x22);
     std::vector<std::uint8_t> longImage(70000, 0x33);
     table.LoadImage(longImage);
-    EXPECT_EQ(table.image().size(), 65536u);
+    EXPECT_EQ(table.Image().size(), 65536u);
     table.LoadImage({});
-    EXPECT_EQ(table.image().size(), 65536u);
+    EXPECT_EQ(table.Image().size(), 65536u);
     EXPECT_EQ(table.GetFont(), 0);
 }
 
 TEST_F(LangTableTest, AShortImageIsNeverReadOrWrittenPastItsEnd)
 {
-    table.setImage(std::vector<std::uint8_t>(30, 0x41));
-    table.setFont(1);
+    table.SetImage(std::vector<std::uint8_t>(30, 0x41));
+    table.SetFont(1);
     TableHeader header;
     TableMetadata metadata;
     table.GetHeader(header, metadata);
@@ -298,7 +298,7 @@ TEST_F(LangTableTest, AShortImageIsNeverReadOrWrittenPastItsEnd)
     table.SetProduct(13, Product{u"X", u"Y", 1, 2});
     MenuEntryInfo info{95, 14, 0, u"", 0};
     table.SetMenuEntry(MenuEntry{u"A", u"B", u"C", 1, 2, 3, 4}, info, false);
-    EXPECT_EQ(table.image().size(), 30u);
+    EXPECT_EQ(table.Image().size(), 30u);
     EXPECT_EQ(table.GetByte(30), 0);
     std::uint8_t out[8] = {};
     EXPECT_EQ(table.ReadBytes(26, 8, out), 4u);
@@ -312,20 +312,20 @@ protected:
         LangTableTest::SetUp();
         TableMetadata metadata{1, 1031, 0, 5, 1, 40, 7};
         table.SetHeader(TableHeader{1, u"Deutsch", 2}, metadata);
-        table.setFirmware(1, 41); // member and bytes 333/334 disagree, as after a schema-1 load
-        table.spareText() = u"spare";
+        table.SetFirmware(1, 41); // member and bytes 333/334 disagree, as after a schema-1 load
+        table.SpareText() = u"spare";
         table.SetMetadataLabel(10, u"Scripts");
         table.SetMetadataLabel(26, u"Other");
-        table.spareValues() = {1, 2, 3};
-        table.spareTexts() = {u"a"};
-        table.misc20Groups().set(1, 3);
-        table.misc10Groups().set(0, 2);
-        table.misc20Info().resize(4);
-        table.misc20Info()[2].label = u"info";
-        table.misc10Info().resize(2);
-        table.errorMessageNames() = {u"e0", u"e1"};
-        table.userFunctionNames() = {u"u0"};
-        table.spareTexts2() = {u"b", u"c"};
+        table.SpareValues() = {1, 2, 3};
+        table.SpareTexts() = {u"a"};
+        table.Misc20Groups().set(1, 3);
+        table.Misc10Groups().set(0, 2);
+        table.Misc20Info().resize(4);
+        table.Misc20Info()[2].label = u"info";
+        table.Misc10Info().resize(2);
+        table.ErrorMessageNames() = {u"e0", u"e1"};
+        table.UserFunctionNames() = {u"u0"};
+        table.SpareTexts2() = {u"b", u"c"};
         table.SetMenuName(80, u"Main CCL");
         table.SetMenuEntry(MenuEntry{u"L1", u"L2", u"L3", 0, 2, 0x30, 5}, MenuEntryInfo{80, 1, 12, u"lbl", 1},
                            false);
@@ -337,41 +337,41 @@ TEST_F(CloneTest, CloneIsAnEditableIndependentCopy)
 {
     auto copy = table.Clone();
     ASSERT_NE(copy, nullptr);
-    EXPECT_TRUE(copy->isValid());
+    EXPECT_TRUE(copy->IsValid());
     EXPECT_EQ(copy->GetByte(332), 0);
-    EXPECT_EQ(copy->readOnly(), 0);
+    EXPECT_EQ(copy->ReadOnly(), 0);
     EXPECT_EQ(table.GetByte(332), 5);
-    EXPECT_EQ(table.readOnly(), 5);
+    EXPECT_EQ(table.ReadOnly(), 5);
     for (std::size_t i = 0; i < 65536; ++i) {
         if (i != 332) {
             ASSERT_EQ(copy->GetByte(i), table.GetByte(i)) << i;
         }
     }
     EXPECT_EQ(copy->GetFont(), 1);
-    EXPECT_EQ(copy->windowsLanguageId(), 1031);
+    EXPECT_EQ(copy->WindowsLanguageId(), 1031);
     // The header written back makes the members follow bytes 333/334.
-    EXPECT_EQ(copy->firmwareMajor(), 1);
-    EXPECT_EQ(copy->firmwareMinor(), 40);
-    EXPECT_EQ(copy->spareText(), u"spare");
+    EXPECT_EQ(copy->FirmwareMajor(), 1);
+    EXPECT_EQ(copy->FirmwareMinor(), 40);
+    EXPECT_EQ(copy->SpareText(), u"spare");
     EXPECT_EQ(copy->GetMetadataLabel(10), u"Scripts");
     EXPECT_EQ(copy->GetMetadataLabel(26), u"Other");
-    EXPECT_EQ(copy->spareValues(), table.spareValues());
-    EXPECT_EQ(copy->spareTexts(), table.spareTexts());
-    EXPECT_EQ(*copy->misc20Groups().find(1), 3);
-    EXPECT_EQ(*copy->misc10Groups().find(0), 2);
-    ASSERT_EQ(copy->misc20Info().size(), 4u);
-    EXPECT_EQ(copy->misc20Info()[2].label, u"info");
-    EXPECT_EQ(copy->misc10Info().size(), 2u);
-    EXPECT_EQ(copy->errorMessageNames(), table.errorMessageNames());
-    EXPECT_EQ(copy->userFunctionNames(), table.userFunctionNames());
-    EXPECT_EQ(copy->spareTexts2(), table.spareTexts2());
+    EXPECT_EQ(copy->SpareValues(), table.SpareValues());
+    EXPECT_EQ(copy->SpareTexts(), table.SpareTexts());
+    EXPECT_EQ(*copy->Misc20Groups().find(1), 3);
+    EXPECT_EQ(*copy->Misc10Groups().find(0), 2);
+    ASSERT_EQ(copy->Misc20Info().size(), 4u);
+    EXPECT_EQ(copy->Misc20Info()[2].label, u"info");
+    EXPECT_EQ(copy->Misc10Info().size(), 2u);
+    EXPECT_EQ(copy->ErrorMessageNames(), table.ErrorMessageNames());
+    EXPECT_EQ(copy->UserFunctionNames(), table.UserFunctionNames());
+    EXPECT_EQ(copy->SpareTexts2(), table.SpareTexts2());
     EXPECT_EQ(copy->GetMenuName(80), u"Main CCL");
     MenuEntryInfo info{80, 1, 0, u"", 0};
     const MenuEntry entry = copy->GetMenuEntry(info);
     EXPECT_EQ(entry.line1, u"L1");
     EXPECT_EQ(info.number, 12);
     EXPECT_EQ(info.label, u"lbl");
-    EXPECT_EQ(copy->metadataLabels().bucketCount(), 1021u);
+    EXPECT_EQ(copy->MetadataLabels().bucketCount(), 1021u);
 
     copy->SetMenuName(80, u"Changed");
     copy->SetByte(40000, 0);
@@ -394,19 +394,19 @@ TEST_F(CloneTest, CopyFromIsExactReadOnlyFlagAndMapOrderIncluded)
 {
     table.SetMetadataLabel(10 + 16 * 1021, u"same bucket");
     CS1_LangTable copy;
-    copy.copyFrom(table);
-    EXPECT_EQ(copy.readOnly(), 5);
+    copy.CopyFrom(table);
+    EXPECT_EQ(copy.ReadOnly(), 5);
     EXPECT_EQ(copy.GetByte(332), 5);
-    EXPECT_EQ(copy.firmwareMinor(), 41);
-    EXPECT_TRUE(copy.isValid());
+    EXPECT_EQ(copy.FirmwareMinor(), 41);
+    EXPECT_TRUE(copy.IsValid());
     EXPECT_TRUE(
-        std::equal(copy.image().begin(), copy.image().end(), table.image().begin(), table.image().end()));
+        std::equal(copy.Image().begin(), copy.Image().end(), table.Image().begin(), table.Image().end()));
     std::vector<int> original;
     std::vector<int> copied;
-    table.metadataLabels().forEach([&](std::int32_t key, const std::u16string&) { original.push_back(key); });
-    copy.metadataLabels().forEach([&](std::int32_t key, const std::u16string&) { copied.push_back(key); });
+    table.MetadataLabels().forEach([&](std::int32_t key, const std::u16string&) { original.push_back(key); });
+    copy.MetadataLabels().forEach([&](std::int32_t key, const std::u16string&) { copied.push_back(key); });
     EXPECT_EQ(copied, original);
-    EXPECT_EQ(copy.misc20Info().size(), 4u);
+    EXPECT_EQ(copy.Misc20Info().size(), 4u);
 }
 
 TEST_F(LangTableTest, MetadataLabelsAreEmptyWhenAbsentAndReplaced)
@@ -415,7 +415,7 @@ TEST_F(LangTableTest, MetadataLabelsAreEmptyWhenAbsentAndReplaced)
     table.SetMetadataLabel(3, u"first");
     table.SetMetadataLabel(3, u"second");
     EXPECT_EQ(table.GetMetadataLabel(3), u"second");
-    EXPECT_EQ(table.metadataLabels().size(), 1u);
+    EXPECT_EQ(table.MetadataLabels().size(), 1u);
 }
 
 } // namespace

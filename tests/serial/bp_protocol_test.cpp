@@ -114,7 +114,7 @@ TEST_F(EngineTest, EachSendSetsThresholdStateAndWritesTheFrame)
     tarvo::model::CS1_LangTable table;
     std::vector<std::uint8_t> image(65536);
     std::iota(image.begin(), image.end(), 0);
-    table.setImage(image);
+    table.SetImage(image);
 
     struct Case {
         const char* name;
@@ -182,7 +182,7 @@ TEST_F(EngineTest, EachSendSetsThresholdStateAndWritesTheFrame)
 TEST_F(EngineTest, ImageBlockOutsideTheImageIsRefused)
 {
     tarvo::model::CS1_LangTable table;
-    table.setImage(std::vector<std::uint8_t>(100));
+    table.SetImage(std::vector<std::uint8_t>(100));
     engine.setState(bpStateSEND_S2);
     EXPECT_TRUE(engine.sendImageBlock(0, table, 5)); // bytes 80-95
     engine.setState(bpStateSEND_S2);

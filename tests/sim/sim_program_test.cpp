@@ -110,7 +110,7 @@ TEST(SimulatorProgram, ANewFlashFileHoldsTheShippedTemplatesTables)
         const auto index = static_cast<std::size_t>(slot);
         if (index < built.tables.size()) {
             // As the keyboard's own loader leaves them: the font slot (byte 21) is the font number - 1.
-            const auto table = built.tables[index]->image();
+            const auto table = built.tables[index]->Image();
             std::vector<std::uint8_t> image(table.begin(), table.end());
             image[21] = static_cast<std::uint8_t>(image[330] - 1);
             EXPECT_TRUE(std::equal(image.begin(), image.end(), flash.slotImage(slot).begin())) << slot;

@@ -66,13 +66,13 @@ std::unique_ptr<CS1_Doc> makeDocument(DocumentNumberPool& pool, TableList tables
 {
     auto number = pool.take();
     auto doc = std::make_unique<CS1_Doc>(std::move(*number), 0);
-    doc->OnNewDocument(std::move(tables), nullptr);
+    doc->newDocument(std::move(tables), nullptr);
     return doc;
 }
 
 std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table)
 {
-    return {table.image().begin(), table.image().end()};
+    return {table.Image().begin(), table.Image().end()};
 }
 
 } // namespace tarvo::document::test

@@ -51,7 +51,7 @@ std::vector<std::vector<std::uint8_t>> documentImages(const std::string& path)
     if (!opened.doc)
         return images;
     for (std::size_t i = 0; i < opened.doc->tableCount(); ++i) {
-        const auto image = opened.doc->table(i).image();
+        const auto image = opened.doc->table(i).Image();
         images.emplace_back(image.begin(), image.end());
     }
     return images;

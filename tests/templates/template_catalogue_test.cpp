@@ -53,14 +53,14 @@ TEST(TemplateCatalogue, HoldsTheFirstFileOfTheStartDirectory)
     program.write("Standard.LT3", minimalBytes());
     TemplateCatalogue catalogue(start.path().string(), program.path().string());
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
-    ASSERT_EQ(catalogue.entries().size(), 1u);
-    EXPECT_EQ(catalogue.entries()[0].path, start.file("Alpha.LT3"));
-    EXPECT_EQ(catalogue.entries()[0].templateNumber, 3);
-    EXPECT_TRUE(catalogue.entries()[0].friendlyName.empty());
-    EXPECT_TRUE(catalogue.checkErrors().empty());
+    ASSERT_EQ(catalogue.Entries().size(), 1u);
+    EXPECT_EQ(catalogue.Entries()[0].path, start.file("Alpha.LT3"));
+    EXPECT_EQ(catalogue.Entries()[0].templateNumber, 3);
+    EXPECT_TRUE(catalogue.Entries()[0].friendlyName.empty());
+    EXPECT_TRUE(catalogue.CheckErrors().empty());
     // A second refresh starts afresh.
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
-    EXPECT_EQ(catalogue.entries().size(), 1u);
+    EXPECT_EQ(catalogue.Entries().size(), 1u);
 }
 
 TEST(TemplateCatalogue, FallsBackToTheProgramFolderOnlyWhenTheStartDirectoryHasNone)
@@ -71,11 +71,11 @@ TEST(TemplateCatalogue, FallsBackToTheProgramFolderOnlyWhenTheStartDirectoryHasN
     program.write("Standard.LT3", minimalBytes());
     TemplateCatalogue catalogue(start.path().string(), program.path().string());
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
-    EXPECT_EQ(catalogue.entries()[0].path, program.file("Standard.LT3"));
+    EXPECT_EQ(catalogue.Entries()[0].path, program.file("Standard.LT3"));
 
     TemplateCatalogue none(start.path().string(), (program.path() / "missing").string());
     EXPECT_FALSE(none.RefreshTemplateCatalogue());
-    EXPECT_TRUE(none.entries().empty());
+    EXPECT_TRUE(none.Entries().empty());
     const TemplateBuildResult result = none.CreateTablesFromTemplate(0);
     EXPECT_FALSE(result.ok);
     ASSERT_TRUE(result.error.has_value());
@@ -92,9 +92,9 @@ TEST(TemplateCatalogue, TemplateWithoutMarkIsEnteredAndFailsWhenUsed)
     start.write("B.LT3", minimalBytes());
     TemplateCatalogue catalogue(start.path().string(), "");
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
-    EXPECT_EQ(catalogue.entries()[0].path, start.file("A.LT3"));
-    ASSERT_EQ(catalogue.checkErrors().size(), 1u);
-    EXPECT_EQ(catalogue.checkErrors()[0].code, msg::kNoByteOrderMark);
+    EXPECT_EQ(catalogue.Entries()[0].path, start.file("A.LT3"));
+    ASSERT_EQ(catalogue.CheckErrors().size(), 1u);
+    EXPECT_EQ(catalogue.CheckErrors()[0].code, msg::kNoByteOrderMark);
 
     const TemplateBuildResult result = catalogue.CreateTablesFromTemplate(0);
     EXPECT_FALSE(result.ok);
@@ -114,7 +114,7 @@ TEST(TemplateCatalogue, EveryDocumentNumberIsMadeFromTheFirstEntry)
     TemplateCatalogue catalogue(start.path().string(), "");
     ASSERT_TRUE(catalogue.RefreshTemplateCatalogue());
     for (int number = 0; number < kDocumentNumbers; ++number)
-        EXPECT_EQ(catalogue.templateChoice(number), 0);
+        EXPECT_EQ(catalogue.TemplateChoice(number), 0);
     const TemplateBuildResult result = catalogue.CreateTablesFromTemplate(15);
     ASSERT_TRUE(result.ok);
     ASSERT_EQ(result.tables.size(), 1u);
@@ -147,7 +147,7 @@ TEST(ShippedTemplate, ParsesIntoUsefulTablesInSeveralFonts)
         // Every entry of every script menu comes from the template.
         for (int menu = 80; menu <= 95; ++menu)
             for (int entry = 1; entry <= 14; ++entry)
-                EXPECT_NE(table->menuEntryInfo().find(model::menuEntryKey(menu, entry)), nullptr)
+                EXPECT_NE(table->MenuEntryInfos().find(model::menuEntryKey(menu, entry)), nullptr)
                     << menu << "/" << entry;
         // No text in the template used a character the table's font lacks:
         // each line reads back as wide as it was written.

@@ -25,7 +25,7 @@ Outcome parseBytes(const std::vector<std::uint8_t>& bytes)
     CTemplateReader reader;
     TableList tables;
     const bool ok = reader.ParseTemplateData("f.LT3", bytes, tables);
-    return {ok, tables.size(), reader.error()};
+    return {ok, tables.size(), reader.Error()};
 }
 
 std::vector<std::uint8_t> minimalBytes()
@@ -158,7 +158,7 @@ TEST(TemplateFile, SectionReadsAtMost5001Records)
     CTemplateReader reader;
     TableList tables;
     ASSERT_TRUE(reader.ParseTemplateData("f.LT3", withLabels(5001), tables));
-    EXPECT_EQ(tables[0]->metadataLabels().size(), 5001u);
+    EXPECT_EQ(tables[0]->MetadataLabels().size(), 5001u);
     EXPECT_EQ(tables[0]->GetMetadataLabel(5000), u"label");
 
     const Outcome o = parseBytes(withLabels(5002));
@@ -225,16 +225,16 @@ TEST(TemplateFile, FilesThatCannotBeOpenedOrReadAreFileErrors)
         reader.SetFailureNote(u"note");
         TableList tables;
         EXPECT_FALSE(reader.ParseTemplate(c.path, tables));
-        ASSERT_TRUE(reader.error().has_value());
-        EXPECT_EQ(reader.error()->code, c.code);
-        EXPECT_EQ(reader.error()->causeCode, c.cause);
-        EXPECT_FALSE(reader.error()->hasPosition);
-        EXPECT_EQ(reader.error()->fullText.find(u"note"), std::u16string::npos);
+        ASSERT_TRUE(reader.Error().has_value());
+        EXPECT_EQ(reader.Error()->code, c.code);
+        EXPECT_EQ(reader.Error()->causeCode, c.cause);
+        EXPECT_FALSE(reader.Error()->hasPosition);
+        EXPECT_EQ(reader.Error()->fullText.find(u"note"), std::u16string::npos);
     }
     CTemplateReader reader;
     TableList tables;
     reader.ParseTemplate(dir.file("missing.LT3"), tables);
-    EXPECT_EQ(utf16ToUtf8(reader.error()->fullText), "The template \"" + dir.file("missing.LT3") +
+    EXPECT_EQ(utf16ToUtf8(reader.Error()->fullText), "The template \"" + dir.file("missing.LT3") +
                                                          "\" could not be opened.  It could not be found.");
 }
 
@@ -258,15 +258,15 @@ TEST(TemplateFile, FriendlyNameCheckLooksOnlyAtTheMark)
     std::u16string name = u"old";
     EXPECT_FALSE(reader.ReadFriendlyName(good, name));
     EXPECT_TRUE(name.empty());
-    EXPECT_FALSE(reader.error().has_value());
+    EXPECT_FALSE(reader.Error().has_value());
 
     EXPECT_FALSE(reader.ReadFriendlyName(unmarked, name));
-    ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(reader.error()->code, msg::kNoByteOrderMark);
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(reader.Error()->code, msg::kNoByteOrderMark);
 
     EXPECT_FALSE(reader.ReadFriendlyName(dir.file("none.LT3"), name));
-    ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(reader.error()->code, msg::kCannotOpen);
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(reader.Error()->code, msg::kCannotOpen);
 }
 
 } // namespace

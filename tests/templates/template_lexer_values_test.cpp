@@ -22,13 +22,13 @@ struct Token {
 std::vector<Token> tokensOf(const std::u16string& line)
 {
     TemplateLexer lexer;
-    lexer.reset("l.LT3", TemplateText(line));
+    lexer.Reset("l.LT3", TemplateText(line));
     EXPECT_TRUE(lexer.NextLine(true));
     std::vector<Token> tokens;
     for (int guard = 0; guard < 100; ++guard) {
         const bool ok = lexer.NextToken(false);
-        tokens.push_back({lexer.kind(), lexer.text(), lexer.column()});
-        if (!ok || lexer.kind() == TK_EOLN)
+        tokens.push_back({lexer.Kind(), lexer.Text(), lexer.Column()});
+        if (!ok || lexer.Kind() == TK_EOLN)
             break;
     }
     return tokens;
@@ -78,15 +78,15 @@ TEST(TemplateLexer, LineSplitsIntoTokensWithTheirColumns)
 TEST(TemplateLexer, PushedBackTokenIsReadAgain)
 {
     TemplateLexer lexer;
-    lexer.reset("l.LT3", TemplateText(u"NAME, 5"));
+    lexer.Reset("l.LT3", TemplateText(u"NAME, 5"));
     ASSERT_TRUE(lexer.NextLine(true));
     ASSERT_TRUE(lexer.NextToken(true));
     lexer.PushBack();
-    EXPECT_EQ(lexer.kind(), TK_PUSHED_BACK);
-    EXPECT_TRUE(lexer.text().empty());
+    EXPECT_EQ(lexer.Kind(), TK_PUSHED_BACK);
+    EXPECT_TRUE(lexer.Text().empty());
     ASSERT_TRUE(lexer.NextToken(true));
-    EXPECT_EQ(lexer.kind(), TK_IDENTIFIER);
-    EXPECT_EQ(lexer.text(), u"NAME");
+    EXPECT_EQ(lexer.Kind(), TK_IDENTIFIER);
+    EXPECT_EQ(lexer.Text(), u"NAME");
 }
 
 TEST(TemplateLexer, LinesEndAtLineFeedAndAnEmptyLastPieceIsNoLine)

@@ -120,8 +120,8 @@ TEST(TemplateParserErrors, EachBrokenTemplateGivesItsMessageLineAndColumn)
         TableList tables;
         EXPECT_FALSE(reader.ParseTemplateData("bad.LT3", test::utf16le(test::joinLines(lines)), tables));
         EXPECT_TRUE(tables.empty());
-        ASSERT_TRUE(reader.error().has_value());
-        const TemplateError& e = *reader.error();
+        ASSERT_TRUE(reader.Error().has_value());
+        const TemplateError& e = *reader.Error();
         EXPECT_EQ(e.code, c.code);
         EXPECT_EQ(e.line, c.line);
         EXPECT_EQ(e.column, c.column);
@@ -139,8 +139,8 @@ TEST(TemplateParserErrors, PositionTextAndFailureNoteFollowTheMessage)
     TableList tables;
     EXPECT_FALSE(
         reader.ParseTemplateData("/tmp/x.LT3", test::utf16le(test::joinLines(replaced(5, u""))), tables));
-    ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(utf16ToUtf8(reader.error()->fullText),
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(utf16ToUtf8(reader.Error()->fullText),
               "Error: <unexpected token>: EOLN\n\n\nTemplate: /tmp/x.LT3\n\nLine: 5\n\nColumn: 0"
               "\n\n\nA new document could not be created.");
 }
@@ -165,8 +165,8 @@ TEST(TemplateParserErrors, MissingLineAtTheEndIsAReadError)
         reader.SetFailureNote(u"note");
         TableList tables;
         EXPECT_FALSE(reader.ParseTemplateData("end.LT3", test::utf16le(test::joinLines(lines)), tables));
-        ASSERT_TRUE(reader.error().has_value());
-        const TemplateError& e = *reader.error();
+        ASSERT_TRUE(reader.Error().has_value());
+        const TemplateError& e = *reader.Error();
         EXPECT_EQ(e.code, msg::kCannotRead);
         EXPECT_EQ(e.causeCode, msg::kCauseEndOfFile);
         EXPECT_EQ(e.line, c.line);
@@ -186,8 +186,8 @@ TEST(TemplateParserErrors, EndKeywordWithoutLineFeedAfterItFails)
     CTemplateReader reader;
     TableList tables;
     EXPECT_FALSE(reader.ParseTemplateData("end.LT3", test::utf16le(text), tables));
-    ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(reader.error()->code, msg::kCannotRead);
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(reader.Error()->code, msg::kCannotRead);
 }
 
 TEST(TemplateParserErrors, FailureInALaterBlockLeavesTheCallersListAsItWas)
@@ -205,9 +205,9 @@ TEST(TemplateParserErrors, FailureInALaterBlockLeavesTheCallersListAsItWas)
     EXPECT_FALSE(reader.ParseTemplateData("two.LT3", test::utf16le(test::joinLines(lines)), tables));
     ASSERT_EQ(tables.size(), 1u);
     EXPECT_EQ(tables[0].get(), held);
-    ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(reader.error()->code, msg::kInvalidEntryNumber);
-    EXPECT_EQ(reader.error()->line, 12 + 11);
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(reader.Error()->code, msg::kInvalidEntryNumber);
+    EXPECT_EQ(reader.Error()->line, 12 + 11);
 }
 
 } // namespace

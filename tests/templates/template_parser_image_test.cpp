@@ -19,8 +19,8 @@ TableList parseOk(const std::vector<std::u16string>& lines, const std::u16string
     CTemplateReader reader;
     TableList tables;
     const bool ok = reader.ParseTemplateData("t.LT3", test::utf16le(test::joinLines(lines, eol)), tables);
-    EXPECT_TRUE(ok) << (reader.error()
-                            ? std::string(reader.error()->fullText.begin(), reader.error()->fullText.end())
+    EXPECT_TRUE(ok) << (reader.Error()
+                            ? std::string(reader.Error()->fullText.begin(), reader.Error()->fullText.end())
                             : std::string());
     return tables;
 }
@@ -56,10 +56,10 @@ TEST(TemplateParserImage, MinimalTemplateGivesExactImage)
     const auto& t = *tables[0];
     EXPECT_EQ(imageOf(t), minimalExpectedImage());
     EXPECT_EQ(t.GetFont(), 1);
-    EXPECT_EQ(t.windowsLanguageId(), 1033);
-    EXPECT_EQ(t.firmwareMajor(), 1);
-    EXPECT_EQ(t.firmwareMinor(), 94);
-    EXPECT_EQ(t.readOnly(), 0);
+    EXPECT_EQ(t.WindowsLanguageId(), 1033);
+    EXPECT_EQ(t.FirmwareMajor(), 1);
+    EXPECT_EQ(t.FirmwareMinor(), 94);
+    EXPECT_EQ(t.ReadOnly(), 0);
     EXPECT_EQ(t.GetMetadataLabel(10), u"Script Menus");
     EXPECT_EQ(t.GetMenuName(80), u"Main");
     model::MenuEntryInfo info;
@@ -70,7 +70,7 @@ TEST(TemplateParserImage, MinimalTemplateGivesExactImage)
     EXPECT_EQ(info.label, u"");
     EXPECT_EQ(info.edited, 0);
     // Only the entry the template wrote has a record.
-    EXPECT_EQ(t.menuEntryInfo().size(), 1u);
+    EXPECT_EQ(t.MenuEntryInfos().size(), 1u);
 }
 
 TEST(TemplateParserImage, CarriageReturnsAndIndentationChangeNothing)
@@ -251,7 +251,7 @@ TEST(TemplateParserImage, SuccessAppendsAfterTablesTheCallerHeld)
         "t.LT3", test::utf16le(test::joinLines(test::minimalTemplateLines())), tables));
     ASSERT_EQ(tables.size(), 2u);
     EXPECT_EQ(tables[0].get(), first);
-    EXPECT_FALSE(reader.error().has_value());
+    EXPECT_FALSE(reader.Error().has_value());
 }
 
 TEST(TemplateParserImage, NothingAfterTheEndKeywordIsRead)

@@ -73,7 +73,7 @@ inline void putAscii(std::vector<std::uint8_t>& expected, std::size_t offset, co
 
 inline std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table)
 {
-    return {table.image().begin(), table.image().end()};
+    return {table.Image().begin(), table.Image().end()};
 }
 
 } // namespace tarvo::templates::test

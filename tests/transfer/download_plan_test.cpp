@@ -232,7 +232,7 @@ TEST_F(DownloadPlanDocument, WritesSetTheFontSlotAndSkipWhatTheKeyboardAlreadyHo
     EXPECT_EQ(doc->table(1).GetByte(model::layout::kFontSlotOffset), 0x33);
 
     // What the keyboard holds is what would be written: unchanged, unless forced.
-    read[1] = std::vector<std::uint8_t>(w.tables[1]->image().begin(), w.tables[1]->image().end());
+    read[1] = std::vector<std::uint8_t>(w.tables[1]->Image().begin(), w.tables[1]->Image().end());
     read[1][model::layout::kFontSlotOffset] = 1;
     doc->table(1).SetByte(model::layout::kFontSlotOffset, 1);
     PreparedWrite again = prepareWrite(*doc, plan, read, false);

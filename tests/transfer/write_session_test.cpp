@@ -80,7 +80,7 @@ protected:
     {
         auto table = std::make_unique<model::CS1_LangTable>();
         table->Init();
-        auto image = table->mutableImage();
+        auto image = table->MutableImage();
         for (std::size_t i = 0; i < image.size(); ++i)
             image[i] = static_cast<std::uint8_t>((i * 31 + i / 16 + static_cast<std::size_t>(seed)) & 0xFF);
         for (std::size_t i = 0; i < 20; ++i)
@@ -116,7 +116,7 @@ protected:
 
     std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& table)
     {
-        return {table.image().begin(), table.image().end()};
+        return {table.Image().begin(), table.Image().end()};
     }
 
     void expectPortReleased()
@@ -210,7 +210,7 @@ TEST_F(WriteSessionTest, TwoSlotsCountTo8192AndLeaveOtherSlotsAlone)
 
 TEST_F(WriteSessionTest, ImageShorterThan64KEndsBeforeThePortIsOpened)
 {
-    addTable(1, u"English", 1).setImage(std::vector<std::uint8_t>(1000, 0x41));
+    addTable(1, u"English", 1).SetImage(std::vector<std::uint8_t>(1000, 0x41));
     auto& session = makeSession();
     session.start();
     host.advance(10000);
@@ -451,7 +451,8 @@ TEST_P(WriteSessionFault, LeavesTheSlotReportedIncompleteAndNeverComplete)
     runUntil([&] { return session.hasEnded(); });
 
     EXPECT_EQ(view.endCodes, std::vector<int>{kEndError});
-    const std::u16string expected = faultText(c.fault) + u"\n\n" + incompleteText(1);
+    std::u16string expected = faultText(c.fault);
+    expected.append(u"\n\n").append(incompleteText(1));
     EXPECT_EQ(session.errorText(), expected);
     EXPECT_EQ(view.messages, std::vector<std::u16string>{expected});
     EXPECT_EQ(session.incompleteSlots(), std::vector<int>{1});

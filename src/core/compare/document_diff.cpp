@@ -81,10 +81,10 @@ private:
         field("firmware_minor", ma.firmwareMinor, mb.firmwareMinor);
         // What the document file keeps beside the image.
         field("record_font", m_a.GetFont(), m_b.GetFont());
-        field("windows_language_id", m_a.windowsLanguageId(), m_b.windowsLanguageId());
-        field("record_firmware", firmwareText(m_a.firmwareMajor(), m_a.firmwareMinor()),
-              firmwareText(m_b.firmwareMajor(), m_b.firmwareMinor()));
-        field("image_size", static_cast<int>(m_a.image().size()), static_cast<int>(m_b.image().size()));
+        field("windows_language_id", m_a.WindowsLanguageId(), m_b.WindowsLanguageId());
+        field("record_firmware", firmwareText(m_a.FirmwareMajor(), m_a.FirmwareMinor()),
+              firmwareText(m_b.FirmwareMajor(), m_b.FirmwareMinor()));
+        field("image_size", static_cast<int>(m_a.Image().size()), static_cast<int>(m_b.Image().size()));
     }
 
     void compareMenuNames()
@@ -100,7 +100,7 @@ private:
     static EntrySide sideOf(const model::CS1_LangTable& table, int menu, int entry)
     {
         model::MenuEntryInfo info;
-        const model::MenuEntry e = table.menuEntryAt(menu, entry, info);
+        const model::MenuEntry e = table.MenuEntryAt(menu, entry, info);
         return {{e.line1, e.line2, e.line3}, e.actionKind, e.valueA, e.valueB, info.edited != 0};
     }
 
@@ -146,8 +146,8 @@ private:
 
     void compareOtherBytes()
     {
-        const auto a = m_a.image();
-        const auto b = m_b.image();
+        const auto a = m_a.Image();
+        const auto b = m_b.Image();
         const std::size_t common = std::min(a.size(), b.size());
         std::size_t count = 0;
         std::size_t first = 0;

@@ -43,7 +43,7 @@ CS1_Doc::CS1_Doc(DocumentNumber number, int currentPort)
 
 // --- Lifecycle -----------------------------------------------------------------------
 
-DocResult CS1_Doc::OnNewDocument(TableList tables, const SlotCodes* importCodes)
+DocResult CS1_Doc::newDocument(TableList tables, const SlotCodes* importCodes)
 {
     m_knownFolder = false;
     m_tables = std::move(tables);
@@ -58,7 +58,7 @@ DocResult CS1_Doc::OnNewDocument(TableList tables, const SlotCodes* importCodes)
     return DocResult::success();
 }
 
-DocResult CS1_Doc::OnOpenDocument(const std::string& path, const io::FileReader& reader)
+DocResult CS1_Doc::openDocument(const std::string& path, const io::FileReader& reader)
 {
     std::vector<std::uint8_t> bytes;
     const io::FileResult read = reader.readWhole(path, bytes);
@@ -249,7 +249,7 @@ bool CS1_Doc::replaceAndMergeFrom(std::size_t k, std::span<const std::uint8_t> i
         for (int entry = layout::kFirstEntry; entry <= layout::kEntriesPerMenu; ++entry) {
             // Written back where it was read, whatever its info record says.
             model::MenuEntryInfo info;
-            const model::MenuEntry content = before.menuEntryAt(menu, entry, info);
+            const model::MenuEntry content = before.MenuEntryAt(menu, entry, info);
             // A cleared entry is an edit too: it stays cleared.
             if (info.edited == 1)
                 table.SetMenuEntry(content, info, false);
@@ -353,7 +353,7 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
         }
         return {nullptr, failed};
     }
-    DocResult result = doc->OnNewDocument(std::move(built.tables), importCodes);
+    DocResult result = doc->newDocument(std::move(built.tables), importCodes);
     if (!result.ok())
         return {nullptr, result};
     return {std::move(doc), result};
@@ -368,7 +368,7 @@ DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int c
                 DocResult::failure(DocStatus::TooManyDocuments,
                                    templates::msg::formatMessage(templates::msg::kTooManyDocuments), path)};
     auto doc = std::make_unique<CS1_Doc>(std::move(*number), currentPort);
-    DocResult result = doc->OnOpenDocument(path, reader);
+    DocResult result = doc->openDocument(path, reader);
     if (!result.ok())
         return {nullptr, result};
     return {std::move(doc), result};

@@ -49,10 +49,10 @@ public:
     // known-folder flag, take the tables, filter and order them in import mode
     // (importCodes given; a chosen language no table has is refused), schema
     // 3, link index, not modified.
-    DocResult OnNewDocument(TableList tables, const SlotCodes* importCodes);
+    DocResult newDocument(TableList tables, const SlotCodes* importCodes);
     // Reads path: schema gate, firmware gate of the first table (a file without
     // tables opens empty), link index. On failure the document is unchanged.
-    DocResult OnOpenDocument(const std::string& path, const io::FileReader& reader = io::systemFileReader());
+    DocResult openDocument(const std::string& path, const io::FileReader& reader = io::systemFileReader());
     // Writes the document to path through a temporary file renamed over it.
     // With replacePath the document takes path and its title. Not modified
     // afterwards. On failure the existing file is untouched.

@@ -134,7 +134,7 @@ EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuE
     std::array<std::uint8_t, layout::kEntryBytes> before{};
     table.ReadBytes(offset, before.size(), before.data());
     const std::int32_t key = model::menuEntryKey(info.menu, info.entry);
-    const model::MenuEntryInfo* storedInfo = table.menuEntryInfo().find(key);
+    const model::MenuEntryInfo* storedInfo = table.MenuEntryInfos().find(key);
     const std::optional<model::MenuEntryInfo> infoBefore =
         storedInfo ? std::optional<model::MenuEntryInfo>(*storedInfo) : std::nullopt;
 
@@ -155,9 +155,9 @@ EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuE
     for (std::size_t i = 0; i < before.size(); ++i)
         table.SetByte(offset + i, before[i]);
     if (infoBefore)
-        table.menuEntryInfo().set(key, *infoBefore);
+        table.MenuEntryInfos().set(key, *infoBefore);
     else
-        table.menuEntryInfo().erase(key);
+        table.MenuEntryInfos().erase(key);
     return refused(entryName(info.menu, info.entry) +
                    u" would not read back as it was written in the table's font, so it was not changed");
 }
@@ -223,7 +223,7 @@ void writeActionEdited(model::CS1_LangTable& table, const model::MenuEntry& entr
 {
     info.edited = 1;
     table.SetMenuEntry(entry, info, true);
-    table.menuEntryInfo().set(model::menuEntryKey(info.menu, info.entry), info);
+    table.MenuEntryInfos().set(model::menuEntryKey(info.menu, info.entry), info);
 }
 
 } // namespace
@@ -292,7 +292,7 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
 
     // The entry chosen is the one written, whatever the info record says.
     model::MenuEntryInfo info;
-    model::MenuEntry entry = table.menuEntryAt(menu, entryNumber, info);
+    model::MenuEntry entry = table.MenuEntryAt(menu, entryNumber, info);
     const RowControls controls = rowControlsOf(menu, entryNumber);
 
     if (request.action) {
@@ -358,7 +358,7 @@ ButtonClickResult clickEntryButton(model::CS1_LangTable& table, int menu, int en
     if (button == EntryButton::Link && controls != RowControls::LinkAndMacro)
         return {false, false, u"only entries of menu 80 link to a menu"};
     model::MenuEntryInfo info;
-    model::MenuEntry entry = table.menuEntryAt(menu, entryNumber, info);
+    model::MenuEntry entry = table.MenuEntryAt(menu, entryNumber, info);
     const model::MenuEntry before = entry;
     switch (button) {
     case EntryButton::Macro:
@@ -392,7 +392,7 @@ EntryEditResult commitFormRow(model::CS1_LangTable& table, const FormRowCommit& 
         return *refusal;
     const int font = table.GetByte(layout::kFontOffset);
     model::MenuEntryInfo info;
-    model::MenuEntry entry = table.menuEntryAt(row.menu, row.entry, info);
+    model::MenuEntry entry = table.MenuEntryAt(row.menu, row.entry, info);
     const model::MenuEntry stored = entry;
 
     bool numberWritten = false;

@@ -40,7 +40,7 @@ documentFromKeyboardImages(DocumentNumberPool& pool,
         model::CS1_LangTable& table = doc.table(k);
         const auto& image = images[static_cast<std::size_t>(slots[k] - 1)];
         if (use == KeyboardImageUse::Backup)
-            std::copy(image.begin(), image.end(), table.mutableImage().begin());
+            std::copy(image.begin(), image.end(), table.MutableImage().begin());
         setSourceSlot(table, slots[k]);
     }
     doc.rebuildLinkIndex();

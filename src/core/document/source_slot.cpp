@@ -21,7 +21,7 @@ std::size_t findRecord(const std::vector<std::uint32_t>& values)
 
 void setSourceSlot(model::CS1_LangTable& table, int slot)
 {
-    auto& values = table.spareValues();
+    auto& values = table.SpareValues();
     const std::size_t at = findRecord(values);
     if (at != std::string::npos)
         values.erase(values.begin() + static_cast<std::ptrdiff_t>(at),
@@ -32,7 +32,7 @@ void setSourceSlot(model::CS1_LangTable& table, int slot)
 
 std::optional<int> sourceSlot(const model::CS1_LangTable& table)
 {
-    const auto& values = table.spareValues();
+    const auto& values = table.SpareValues();
     const std::size_t at = findRecord(values);
     if (at == std::string::npos)
         return std::nullopt;

@@ -89,11 +89,11 @@ void markEdited(model::CS1_LangTable& table, std::span<const std::int32_t> keys)
 {
     for (const auto key : keys) {
         model::MenuEntryInfo created;
-        if (auto* info = table.menuEntryInfo().find(key)) {
+        if (auto* info = table.MenuEntryInfos().find(key)) {
             info->edited = 1;
         } else if (entryOfKey(key, created.menu, created.entry)) {
             created.edited = 1;
-            table.menuEntryInfo().set(key, std::move(created));
+            table.MenuEntryInfos().set(key, std::move(created));
         }
     }
 }
@@ -151,7 +151,7 @@ std::vector<std::uint32_t> joinSpareValues(std::span<const std::uint32_t> kept,
 std::vector<std::int32_t> editedEntryKeys(const model::CS1_LangTable& table)
 {
     std::vector<std::int32_t> keys;
-    table.menuEntryInfo().forEach([&keys](std::int32_t key, const model::MenuEntryInfo& info) {
+    table.MenuEntryInfos().forEach([&keys](std::int32_t key, const model::MenuEntryInfo& info) {
         if (info.edited != 0)
             keys.push_back(key);
     });
@@ -162,23 +162,23 @@ std::vector<std::int32_t> editedEntryKeys(const model::CS1_LangTable& table)
 void writeTableRecord(ArchiveWriter& archive, const model::CS1_LangTable& table)
 {
     archive.writeI32(table.GetFont());
-    archive.writeI32(table.windowsLanguageId());
-    archive.writeString(table.spareText());
-    archive.writeI32(table.firmwareMajor());
-    archive.writeI32(table.firmwareMinor());
-    archive.writeByteList(table.image());
-    archive.writeStringMap(table.metadataLabels());
-    archive.writeValueList(joinSpareValues(table.spareValues(), editedEntryKeys(table)));
-    archive.writeStringList(table.spareTexts());
-    archive.writeIntMap(table.misc20Groups());
-    archive.writeIntMap(table.misc10Groups());
-    writeMiscInfo(archive, table.misc20Info());
-    writeMiscInfo(archive, table.misc10Info());
-    archive.writeStringList(table.errorMessageNames());
-    archive.writeStringList(table.userFunctionNames());
-    archive.writeStringList(table.spareTexts2());
-    archive.writeStringMap(table.menuNames());
-    writeEntryInfo(archive, table.menuEntryInfo());
+    archive.writeI32(table.WindowsLanguageId());
+    archive.writeString(table.SpareText());
+    archive.writeI32(table.FirmwareMajor());
+    archive.writeI32(table.FirmwareMinor());
+    archive.writeByteList(table.Image());
+    archive.writeStringMap(table.MetadataLabels());
+    archive.writeValueList(joinSpareValues(table.SpareValues(), editedEntryKeys(table)));
+    archive.writeStringList(table.SpareTexts());
+    archive.writeIntMap(table.Misc20Groups());
+    archive.writeIntMap(table.Misc10Groups());
+    writeMiscInfo(archive, table.Misc20Info());
+    writeMiscInfo(archive, table.Misc10Info());
+    archive.writeStringList(table.ErrorMessageNames());
+    archive.writeStringList(table.UserFunctionNames());
+    archive.writeStringList(table.SpareTexts2());
+    archive.writeStringMap(table.MenuNames());
+    writeEntryInfo(archive, table.MenuEntryInfos());
 }
 
 bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_LangTable& table,
@@ -187,16 +187,16 @@ bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_Lang
     std::int32_t font = 0;
     std::int32_t windowsLanguageId = 0;
     if (!archive.readI32(font) || !archive.readI32(windowsLanguageId) ||
-        !archive.readString(table.spareText()))
+        !archive.readString(table.SpareText()))
         return false;
-    table.setFont(font);
-    table.setWindowsLanguageId(windowsLanguageId);
+    table.SetFont(font);
+    table.SetWindowsLanguageId(windowsLanguageId);
     if (documentSchema >= kFirstSchemaWithFirmware) {
         std::int32_t major = 0;
         std::int32_t minor = 0;
         if (!archive.readI32(major) || !archive.readI32(minor))
             return false;
-        table.setFirmware(major, minor);
+        table.SetFirmware(major, minor);
     }
 
     const std::size_t imageAt = archive.position();
@@ -211,20 +211,20 @@ bool readTableRecord(ArchiveReader& archive, int documentSchema, model::CS1_Lang
     std::span<const std::uint8_t> image;
     if (!archive.reader().readBytes(imageBytes, image))
         return false;
-    std::copy(image.begin(), image.end(), table.mutableImage().begin());
+    std::copy(image.begin(), image.end(), table.MutableImage().begin());
 
     std::vector<std::uint32_t> spareValues;
-    if (!archive.readStringMap(table.metadataLabels()) || !archive.readValueList(spareValues) ||
-        !archive.readStringList(table.spareTexts()) || !archive.readIntMap(table.misc20Groups()) ||
-        !archive.readIntMap(table.misc10Groups()) || !readMiscInfo(archive, table.misc20Info()) ||
-        !readMiscInfo(archive, table.misc10Info()) || !archive.readStringList(table.errorMessageNames()) ||
-        !archive.readStringList(table.userFunctionNames()) || !archive.readStringList(table.spareTexts2()) ||
-        !archive.readStringMap(table.menuNames()) ||
-        !readEntryInfo(archive, table.menuEntryInfo(), droppedEntryKeys))
+    if (!archive.readStringMap(table.MetadataLabels()) || !archive.readValueList(spareValues) ||
+        !archive.readStringList(table.SpareTexts()) || !archive.readIntMap(table.Misc20Groups()) ||
+        !archive.readIntMap(table.Misc10Groups()) || !readMiscInfo(archive, table.Misc20Info()) ||
+        !readMiscInfo(archive, table.Misc10Info()) || !archive.readStringList(table.ErrorMessageNames()) ||
+        !archive.readStringList(table.UserFunctionNames()) || !archive.readStringList(table.SpareTexts2()) ||
+        !archive.readStringMap(table.MenuNames()) ||
+        !readEntryInfo(archive, table.MenuEntryInfos(), droppedEntryKeys))
         return false;
 
     SpareValues split = splitSpareValues(spareValues);
-    table.spareValues() = std::move(split.kept);
+    table.SpareValues() = std::move(split.kept);
     markEdited(table, split.editedKeys);
     return true;
 }

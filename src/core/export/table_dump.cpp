@@ -37,7 +37,7 @@ DumpResult checkPositions(TableList tables, const DumpRequest& request)
             tables[static_cast<std::size_t>(index)] == nullptr)
             return {false, positionName(p) + ": the document has no table " + std::to_string(index) +
                                " (it has " + std::to_string(tables.size()) + ")"};
-        const auto image = tables[static_cast<std::size_t>(index)]->image();
+        const auto image = tables[static_cast<std::size_t>(index)]->Image();
         if (image.size() != model::kImageBytes)
             return {false, "table " + std::to_string(index) + ": its image holds " +
                                std::to_string(image.size()) + " bytes, not " +
@@ -111,7 +111,7 @@ DumpResult buildDump(TableList tables, const DumpRequest& request, std::string& 
         const int index = request.positions[p];
         if (index == kNoTable)
             continue;
-        const auto image = tables[static_cast<std::size_t>(index)]->image();
+        const auto image = tables[static_cast<std::size_t>(index)]->Image();
         if (srecords)
             appendTableRecords(out, static_cast<std::uint8_t>(p), image, copy);
         else

@@ -28,7 +28,7 @@ bool CS1_LangTable::Init()
     return true;
 }
 
-void CS1_LangTable::copyFrom(const CS1_LangTable& other)
+void CS1_LangTable::CopyFrom(const CS1_LangTable& other)
 {
     if (&other == this)
         return;
@@ -122,9 +122,9 @@ void CS1_LangTable::LoadImage(std::span<const std::uint8_t> bytes)
 {
     // Always a full image: a shorter array leaves the rest zero, a longer
     // one gives only its first 64 KB.
-    std::vector<std::uint8_t> image(kImageBytes, 0);
-    std::copy_n(bytes.begin(), std::min(bytes.size(), kImageBytes), image.begin());
-    m_image = std::move(image);
+    std::vector<std::uint8_t> Image(kImageBytes, 0);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), kImageBytes), Image.begin());
+    m_image = std::move(Image);
     m_font = GetByte(layout::kFontOffset);
     SetByte(layout::kReadOnlyOffset, 0);
     m_firmwareMajor = GetByte(layout::kFirmwareMajorOffset);
@@ -173,24 +173,24 @@ std::u16string CS1_LangTable::ReadText(int byteCount, std::size_t offset) const
     return text;
 }
 
-int CS1_LangTable::writeWidth(const layout::TextField& field) const
+int CS1_LangTable::WriteWidth(const layout::TextField& field) const
 {
     return KeyboardFonts::isTwoByte(m_font) ? field.charactersFont5 : field.characters;
 }
 
-int CS1_LangTable::readBytes(const layout::TextField& field) const
+int CS1_LangTable::ReadBytes(const layout::TextField& field) const
 {
-    return writeWidth(field) * KeyboardFonts::bytesPerCharacter(m_font);
+    return WriteWidth(field) * KeyboardFonts::bytesPerCharacter(m_font);
 }
 
-void CS1_LangTable::writeField(const std::u16string& text, const layout::TextField& field, std::size_t offset)
+void CS1_LangTable::WriteField(const std::u16string& text, const layout::TextField& field, std::size_t offset)
 {
-    WriteText(text, writeWidth(field), offset);
+    WriteText(text, WriteWidth(field), offset);
 }
 
-std::u16string CS1_LangTable::readField(const layout::TextField& field, std::size_t offset) const
+std::u16string CS1_LangTable::ReadField(const layout::TextField& field, std::size_t offset) const
 {
-    return ReadText(readBytes(field), offset);
+    return ReadText(ReadBytes(field), offset);
 }
 
 bool CS1_LangTable::SetHeader(const TableHeader& header, const TableMetadata& metadata)
@@ -198,7 +198,7 @@ bool CS1_LangTable::SetHeader(const TableHeader& header, const TableMetadata& me
     // The font first, so that the name is written in it.
     m_font = metadata.font;
     SetByte(layout::kSchemaOffset, header.schema);
-    writeField(header.friendlyName, layout::kFriendlyName, layout::kFriendlyNameOffset);
+    WriteField(header.friendlyName, layout::kFriendlyName, layout::kFriendlyNameOffset);
     m_windowsLanguageId = metadata.windowsLanguageId;
     SetByte(layout::kFontSlotOffset, header.fontSlot);
     SetByte(layout::kFontOffset, metadata.font);
@@ -216,7 +216,7 @@ bool CS1_LangTable::SetHeader(const TableHeader& header, const TableMetadata& me
 void CS1_LangTable::GetHeader(TableHeader& header, TableMetadata& metadata) const
 {
     header.schema = GetByte(layout::kSchemaOffset);
-    header.friendlyName = readField(layout::kFriendlyName, layout::kFriendlyNameOffset);
+    header.friendlyName = ReadField(layout::kFriendlyName, layout::kFriendlyNameOffset);
     header.fontSlot = GetByte(layout::kFontSlotOffset);
     metadata.font = GetByte(layout::kFontOffset);
     metadata.windowsLanguageId = m_windowsLanguageId;

@@ -2,7 +2,7 @@
 // CS1_LangTable: one language table, its 65,536-byte keyboard image plus the
 // desktop-only side collections. Callers keep offsets and indices within the
 // layout (see lang_table_layout.h); still, no accessor touches a byte outside
-// the image (a document record may hold a short one): reads there give 0 and
+// the Image (a document record may hold a short one): reads there give 0 and
 // writes there are dropped.
 
 #include "model/bucket_map.h"
@@ -101,21 +101,21 @@ public:
     CS1_LangTable& operator=(const CS1_LangTable&) = delete;
 
     bool Init();
-    bool isValid() const { return m_valid != 0; }
+    bool IsValid() const { return m_valid != 0; }
     std::unique_ptr<CS1_LangTable> Clone() const;
     // An exact copy of everything, read-only flag included (working copies).
-    void copyFrom(const CS1_LangTable& other);
+    void CopyFrom(const CS1_LangTable& other);
 
     // Image and bytes.
     void SetByte(std::size_t offset, int value);
     int GetByte(std::size_t offset) const;
     std::size_t ReadBytes(std::size_t offset, std::size_t count, std::uint8_t* destination) const;
-    std::span<const std::uint8_t> image() const { return m_image; }
-    std::span<std::uint8_t> mutableImage() { return m_image; }
+    std::span<const std::uint8_t> Image() const { return m_image; }
+    std::span<std::uint8_t> MutableImage() { return m_image; }
     // Replaces the image by a 65,536-byte image read from a keyboard.
     void LoadImage(std::span<const std::uint8_t> bytes);
     // Replaces the image by one of any size, as a document record may hold.
-    void setImage(std::vector<std::uint8_t> bytes) { m_image = std::move(bytes); }
+    void SetImage(std::vector<std::uint8_t> bytes) { m_image = std::move(bytes); }
     int GetFont() const { return m_font; }
 
     // Texts in the table's font. width in characters, byteCount in bytes.
@@ -145,53 +145,53 @@ public:
     MenuEntry GetMenuEntry(MenuEntryInfo& info) const;
     // The entry at menu/entry and, in info, its info record placed at
     // menu/entry whatever the stored record says, so it is written back there.
-    MenuEntry menuEntryAt(int menu, int entry, MenuEntryInfo& info) const;
+    MenuEntry MenuEntryAt(int menu, int entry, MenuEntryInfo& info) const;
 
     // Side collections, for the table record in the document file.
-    int readOnly() const { return m_readOnly; }
-    int windowsLanguageId() const { return m_windowsLanguageId; }
-    int firmwareMajor() const { return m_firmwareMajor; }
-    int firmwareMinor() const { return m_firmwareMinor; }
-    void setFont(int font) { m_font = font; }
-    void setWindowsLanguageId(int id) { m_windowsLanguageId = id; }
-    void setFirmware(int major, int minor)
+    int ReadOnly() const { return m_readOnly; }
+    int WindowsLanguageId() const { return m_windowsLanguageId; }
+    int FirmwareMajor() const { return m_firmwareMajor; }
+    int FirmwareMinor() const { return m_firmwareMinor; }
+    void SetFont(int font) { m_font = font; }
+    void SetWindowsLanguageId(int id) { m_windowsLanguageId = id; }
+    void SetFirmware(int major, int minor)
     {
         m_firmwareMajor = major;
         m_firmwareMinor = minor;
     }
-    std::u16string& spareText() { return m_spareText; }
-    const std::u16string& spareText() const { return m_spareText; }
-    BucketMap<std::u16string>& metadataLabels() { return m_metadataLabels; }
-    const BucketMap<std::u16string>& metadataLabels() const { return m_metadataLabels; }
-    std::vector<std::uint32_t>& spareValues() { return m_spareValues; }
-    const std::vector<std::uint32_t>& spareValues() const { return m_spareValues; }
-    std::vector<std::u16string>& spareTexts() { return m_spareTexts; }
-    const std::vector<std::u16string>& spareTexts() const { return m_spareTexts; }
-    BucketMap<int>& misc20Groups() { return m_misc20Groups; }
-    const BucketMap<int>& misc20Groups() const { return m_misc20Groups; }
-    BucketMap<int>& misc10Groups() { return m_misc10Groups; }
-    const BucketMap<int>& misc10Groups() const { return m_misc10Groups; }
-    std::vector<MiscStringInfo>& misc20Info() { return m_misc20Info; }
-    const std::vector<MiscStringInfo>& misc20Info() const { return m_misc20Info; }
-    std::vector<MiscStringInfo>& misc10Info() { return m_misc10Info; }
-    const std::vector<MiscStringInfo>& misc10Info() const { return m_misc10Info; }
-    std::vector<std::u16string>& errorMessageNames() { return m_errorMessageNames; }
-    const std::vector<std::u16string>& errorMessageNames() const { return m_errorMessageNames; }
-    std::vector<std::u16string>& userFunctionNames() { return m_userFunctionNames; }
-    const std::vector<std::u16string>& userFunctionNames() const { return m_userFunctionNames; }
-    std::vector<std::u16string>& spareTexts2() { return m_spareTexts2; }
-    const std::vector<std::u16string>& spareTexts2() const { return m_spareTexts2; }
-    BucketMap<std::u16string>& menuNames() { return m_menuNames; }
-    const BucketMap<std::u16string>& menuNames() const { return m_menuNames; }
-    BucketMap<MenuEntryInfo>& menuEntryInfo() { return m_menuEntryInfo; }
-    const BucketMap<MenuEntryInfo>& menuEntryInfo() const { return m_menuEntryInfo; }
+    std::u16string& SpareText() { return m_spareText; }
+    const std::u16string& SpareText() const { return m_spareText; }
+    BucketMap<std::u16string>& MetadataLabels() { return m_metadataLabels; }
+    const BucketMap<std::u16string>& MetadataLabels() const { return m_metadataLabels; }
+    std::vector<std::uint32_t>& SpareValues() { return m_spareValues; }
+    const std::vector<std::uint32_t>& SpareValues() const { return m_spareValues; }
+    std::vector<std::u16string>& SpareTexts() { return m_spareTexts; }
+    const std::vector<std::u16string>& SpareTexts() const { return m_spareTexts; }
+    BucketMap<int>& Misc20Groups() { return m_misc20Groups; }
+    const BucketMap<int>& Misc20Groups() const { return m_misc20Groups; }
+    BucketMap<int>& Misc10Groups() { return m_misc10Groups; }
+    const BucketMap<int>& Misc10Groups() const { return m_misc10Groups; }
+    std::vector<MiscStringInfo>& Misc20Info() { return m_misc20Info; }
+    const std::vector<MiscStringInfo>& Misc20Info() const { return m_misc20Info; }
+    std::vector<MiscStringInfo>& Misc10Info() { return m_misc10Info; }
+    const std::vector<MiscStringInfo>& Misc10Info() const { return m_misc10Info; }
+    std::vector<std::u16string>& ErrorMessageNames() { return m_errorMessageNames; }
+    const std::vector<std::u16string>& ErrorMessageNames() const { return m_errorMessageNames; }
+    std::vector<std::u16string>& UserFunctionNames() { return m_userFunctionNames; }
+    const std::vector<std::u16string>& UserFunctionNames() const { return m_userFunctionNames; }
+    std::vector<std::u16string>& SpareTexts2() { return m_spareTexts2; }
+    const std::vector<std::u16string>& SpareTexts2() const { return m_spareTexts2; }
+    BucketMap<std::u16string>& MenuNames() { return m_menuNames; }
+    const BucketMap<std::u16string>& MenuNames() const { return m_menuNames; }
+    BucketMap<MenuEntryInfo>& MenuEntryInfos() { return m_menuEntryInfo; }
+    const BucketMap<MenuEntryInfo>& MenuEntryInfos() const { return m_menuEntryInfo; }
 
 private:
     // The width rules of one text field in the table's font.
-    int writeWidth(const layout::TextField& field) const;
-    int readBytes(const layout::TextField& field) const;
-    void writeField(const std::u16string& text, const layout::TextField& field, std::size_t offset);
-    std::u16string readField(const layout::TextField& field, std::size_t offset) const;
+    int WriteWidth(const layout::TextField& field) const;
+    int ReadBytes(const layout::TextField& field) const;
+    void WriteField(const std::u16string& text, const layout::TextField& field, std::size_t offset);
+    std::u16string ReadField(const layout::TextField& field, std::size_t offset) const;
 
     int m_valid = 0;
     std::vector<std::uint8_t> m_image;

@@ -22,11 +22,11 @@ bool CS1_LangTable::SetMenuEntry(const MenuEntry& entry, const MenuEntryInfo& in
 {
     const std::size_t o = layout::menuEntryOffset(info.menu, info.entry);
     if (!actionOnly) {
-        writeField(entry.line1, layout::kMenuEntryText, o);
-        writeField(entry.line2, layout::kMenuEntryText, o + layout::kEntryLine2Offset);
+        WriteField(entry.line1, layout::kMenuEntryText, o);
+        WriteField(entry.line2, layout::kMenuEntryText, o + layout::kEntryLine2Offset);
         // Font 5's two-byte lines leave no room for a third.
         if (!KeyboardFonts::isTwoByte(m_font))
-            writeField(entry.line3, layout::kMenuEntryText, o + layout::kEntryLine3Offset);
+            WriteField(entry.line3, layout::kMenuEntryText, o + layout::kEntryLine3Offset);
         SetByte(o + layout::kEntryByte30Offset, entry.byte30);
     }
     SetByte(o + layout::kEntryActionKindOffset, entry.actionKind);
@@ -43,10 +43,10 @@ MenuEntry CS1_LangTable::GetMenuEntry(MenuEntryInfo& info) const
 {
     const std::size_t o = layout::menuEntryOffset(info.menu, info.entry);
     MenuEntry entry;
-    entry.line1 = readField(layout::kMenuEntryText, o);
-    entry.line2 = readField(layout::kMenuEntryText, o + layout::kEntryLine2Offset);
+    entry.line1 = ReadField(layout::kMenuEntryText, o);
+    entry.line2 = ReadField(layout::kMenuEntryText, o + layout::kEntryLine2Offset);
     if (!KeyboardFonts::isTwoByte(m_font))
-        entry.line3 = readField(layout::kMenuEntryText, o + layout::kEntryLine3Offset);
+        entry.line3 = ReadField(layout::kMenuEntryText, o + layout::kEntryLine3Offset);
     entry.byte30 = GetByte(o + layout::kEntryByte30Offset);
     entry.actionKind = GetByte(o + layout::kEntryActionKindOffset);
     entry.valueA = (GetByte(o + layout::kEntryValueAOffset) << layout::kBitsPerByte) |
@@ -64,7 +64,7 @@ MenuEntry CS1_LangTable::GetMenuEntry(MenuEntryInfo& info) const
     return entry;
 }
 
-MenuEntry CS1_LangTable::menuEntryAt(int menu, int entry, MenuEntryInfo& info) const
+MenuEntry CS1_LangTable::MenuEntryAt(int menu, int entry, MenuEntryInfo& info) const
 {
     info.menu = menu;
     info.entry = entry;

@@ -35,10 +35,10 @@ template <typename T> const T* entryAt(const std::vector<T>& list, int index)
 void CS1_LangTable::SetProduct(int index, const Product& product)
 {
     const std::size_t p = layout::productOffset(index);
-    writeField(product.text1, layout::kProductText, p);
+    WriteField(product.text1, layout::kProductText, p);
     // Font 5's first text fills the record's text room.
     if (!KeyboardFonts::isTwoByte(m_font))
-        writeField(product.text2, layout::kProductText, p + layout::kProductSecondTextOffset);
+        WriteField(product.text2, layout::kProductText, p + layout::kProductSecondTextOffset);
     SetByte(p + layout::kProductValue1Offset, product.value1);
     SetByte(p + layout::kProductValue2Offset, product.value2);
 }
@@ -47,8 +47,8 @@ Product CS1_LangTable::GetProduct(int index) const
 {
     const std::size_t p = layout::productOffset(index);
     Product product;
-    product.text1 = readField(layout::kProductText, p);
-    product.text2 = readField(layout::kProductText, p + layout::kProductSecondTextOffset);
+    product.text1 = ReadField(layout::kProductText, p);
+    product.text2 = ReadField(layout::kProductText, p + layout::kProductSecondTextOffset);
     product.value1 = GetByte(p + layout::kProductValue1Offset);
     product.value2 = GetByte(p + layout::kProductValue2Offset);
     return product;
@@ -56,13 +56,13 @@ Product CS1_LangTable::GetProduct(int index) const
 
 bool CS1_LangTable::SetMisc20(int index, const std::u16string& text, const MiscStringInfo& info)
 {
-    writeField(text, layout::kMisc20Text, layout::misc20Offset(index));
+    WriteField(text, layout::kMisc20Text, layout::misc20Offset(index));
     return overwriteEntry(m_misc20Info, index, info);
 }
 
 bool CS1_LangTable::GetMisc20(int index, std::u16string& text, MiscStringInfo& info) const
 {
-    text = readField(layout::kMisc20Text, layout::misc20Offset(index));
+    text = ReadField(layout::kMisc20Text, layout::misc20Offset(index));
     const MiscStringInfo* found = entryAt(m_misc20Info, index);
     if (!found)
         return false;
@@ -72,13 +72,13 @@ bool CS1_LangTable::GetMisc20(int index, std::u16string& text, MiscStringInfo& i
 
 bool CS1_LangTable::SetMisc10(int index, const std::u16string& text, const MiscStringInfo& info)
 {
-    writeField(text, layout::kMisc10Text, layout::misc10Offset(index));
+    WriteField(text, layout::kMisc10Text, layout::misc10Offset(index));
     return overwriteEntry(m_misc10Info, index, info);
 }
 
 bool CS1_LangTable::GetMisc10(int index, std::u16string& text, MiscStringInfo& info) const
 {
-    text = readField(layout::kMisc10Text, layout::misc10Offset(index));
+    text = ReadField(layout::kMisc10Text, layout::misc10Offset(index));
     const MiscStringInfo* found = entryAt(m_misc10Info, index);
     if (!found)
         return false;
@@ -91,10 +91,10 @@ bool CS1_LangTable::SetErrorMessage(int index, const ErrorMessage& message, cons
     const std::size_t e = layout::errorMessageOffset(index);
     for (int v = 0; v < layout::kRecordValueCount; ++v)
         SetByte(e + static_cast<std::size_t>(v), message.values[v]);
-    writeField(message.line1, layout::kErrorLine, e + layout::kErrorLine1Offset);
+    WriteField(message.line1, layout::kErrorLine, e + layout::kErrorLine1Offset);
     // Font 5 has one line of 8 characters in the room of the first.
     if (!KeyboardFonts::isTwoByte(m_font))
-        writeField(message.line2, layout::kErrorLine, e + layout::kErrorLine2Offset);
+        WriteField(message.line2, layout::kErrorLine, e + layout::kErrorLine2Offset);
     return overwriteEntry(m_errorMessageNames, index, name);
 }
 
@@ -103,10 +103,10 @@ void CS1_LangTable::GetErrorMessage(int index, ErrorMessage& message, std::u16st
     const std::size_t e = layout::errorMessageOffset(index);
     for (int v = 0; v < layout::kRecordValueCount; ++v)
         message.values[v] = GetByte(e + static_cast<std::size_t>(v));
-    message.line1 = readField(layout::kErrorLine, e + layout::kErrorLine1Offset);
+    message.line1 = ReadField(layout::kErrorLine, e + layout::kErrorLine1Offset);
     message.line2 = KeyboardFonts::isTwoByte(m_font)
                         ? std::u16string()
-                        : readField(layout::kErrorLine, e + layout::kErrorLine2Offset);
+                        : ReadField(layout::kErrorLine, e + layout::kErrorLine2Offset);
     const std::u16string* found = entryAt(m_errorMessageNames, index);
     name = found ? *found : std::u16string();
 }
@@ -118,7 +118,7 @@ bool CS1_LangTable::SetUserFunction(int index, const UserFunction& function, con
         SetByte(u + static_cast<std::size_t>(v), function.values[v]);
     const std::u16string* texts[] = {&function.text1, &function.text2, &function.text3};
     for (std::size_t t = 0; t < std::size(texts); ++t)
-        writeField(*texts[t], layout::kUserFunctionText, u + layout::kUserFunctionTextOffsets[t]);
+        WriteField(*texts[t], layout::kUserFunctionText, u + layout::kUserFunctionTextOffsets[t]);
     return overwriteEntry(m_userFunctionNames, index, name);
 }
 
@@ -129,7 +129,7 @@ void CS1_LangTable::GetUserFunction(int index, UserFunction& function, std::u16s
         function.values[v] = GetByte(u + static_cast<std::size_t>(v));
     std::u16string* texts[] = {&function.text1, &function.text2, &function.text3};
     for (std::size_t t = 0; t < std::size(texts); ++t)
-        *texts[t] = readField(layout::kUserFunctionText, u + layout::kUserFunctionTextOffsets[t]);
+        *texts[t] = ReadField(layout::kUserFunctionText, u + layout::kUserFunctionTextOffsets[t]);
     const std::u16string* found = entryAt(m_userFunctionNames, index);
     name = found ? *found : std::u16string();
 }

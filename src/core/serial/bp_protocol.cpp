@@ -98,7 +98,7 @@ bool CBpProtocol::sendImageBlock(std::uint8_t slot, const model::CS1_LangTable& 
 {
     if (block < 0 || block >= frames::kBlocksPerSlot)
         return false;
-    const std::span<const std::uint8_t> image = table.image();
+    const std::span<const std::uint8_t> image = table.Image();
     const std::size_t offset = static_cast<std::size_t>(block) * frames::kBlockDataBytes;
     if (image.size() < offset + frames::kBlockDataBytes)
         return false;

@@ -45,7 +45,7 @@ TemplateBuildResult buildTablesFromTemplate(const std::string& path, const std::
     reader.SetFailureNote(failureNote);
     result.ok = reader.ParseTemplate(path, result.tables);
     if (!result.ok)
-        result.error = reader.error();
+        result.error = reader.Error();
     return result;
 }
 
@@ -112,12 +112,12 @@ void TemplateCatalogue::AddTemplatesOfNumber(int number)
     entry.path = files.front();
     CTemplateReader reader;
     reader.ReadFriendlyName(entry.path, entry.friendlyName);
-    if (reader.error())
-        m_checkErrors.push_back(*reader.error());
+    if (reader.Error())
+        m_checkErrors.push_back(*reader.Error());
     m_entries.push_back(std::move(entry));
 }
 
-int TemplateCatalogue::templateChoice(int documentNumber) const
+int TemplateCatalogue::TemplateChoice(int documentNumber) const
 {
     if (documentNumber < 0 || documentNumber >= kDocumentNumbers)
         return 0;
@@ -126,7 +126,7 @@ int TemplateCatalogue::templateChoice(int documentNumber) const
 
 TemplateBuildResult TemplateCatalogue::CreateTablesFromTemplate(int documentNumber) const
 {
-    const int index = templateChoice(documentNumber);
+    const int index = TemplateChoice(documentNumber);
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {
         TemplateBuildResult result;
         result.error = plainError(msg::kNoValidTemplates, msg::formatMessage(msg::kNoValidTemplates));

@@ -53,18 +53,18 @@ public:
     // has none. The entry is added even when its check fails.
     void AddTemplatesOfNumber(int number);
 
-    const std::vector<TemplateCatalogueEntry>& entries() const { return m_entries; }
+    const std::vector<TemplateCatalogueEntry>& Entries() const { return m_entries; }
     // Messages of the checks made by the last refresh, for the caller to show.
-    const std::vector<TemplateError>& checkErrors() const { return m_checkErrors; }
+    const std::vector<TemplateError>& CheckErrors() const { return m_checkErrors; }
 
     // Catalogue index a new document with this number is made from.
-    int templateChoice(int documentNumber) const;
+    int TemplateChoice(int documentNumber) const;
     // The tables of a new document: parses its chosen entry with the failure
     // note 12101. Fails with message 11801 when the catalogue is empty.
     TemplateBuildResult CreateTablesFromTemplate(int documentNumber) const;
 
-    const std::string& startDirectory() const { return m_startDirectory; }
-    const std::string& programDirectory() const { return m_programDirectory; }
+    const std::string& StartDirectory() const { return m_startDirectory; }
+    const std::string& ProgramDirectory() const { return m_programDirectory; }
 
 private:
     std::string m_startDirectory;

@@ -16,7 +16,7 @@ void removeLeadingWhiteSpace(std::u16string& line)
 
 } // namespace
 
-void TemplateLexer::reset(std::string path, TemplateText text)
+void TemplateLexer::Reset(std::string path, TemplateText text)
 {
     m_path = std::move(path);
     m_file = std::move(text);
@@ -168,11 +168,11 @@ bool TemplateLexer::NextToken(bool report)
     if (m_kind == TK_ILLEGAL_CHAR || m_kind == TK_UNEXPECTED_EOLN) {
         if (report) {
             if (m_kind == TK_ILLEGAL_CHAR)
-                reportAtPosition(msg::kIllegalCharacter,
+                ReportAtPosition(msg::kIllegalCharacter,
                                  msg::formatMessage(msg::kIllegalCharacter,
                                                     {std::u16string(1, illegal), msg::numberText(illegal)}));
             else
-                reportAtPosition(msg::kUnexpectedEndOfLine, msg::formatMessage(msg::kUnexpectedEndOfLine));
+                ReportAtPosition(msg::kUnexpectedEndOfLine, msg::formatMessage(msg::kUnexpectedEndOfLine));
         }
         m_text = m_line;
         return false;
@@ -188,23 +188,23 @@ void TemplateLexer::PushBack()
     m_kind = TK_PUSHED_BACK;
 }
 
-void TemplateLexer::reportAtPosition(int code, std::u16string summary)
+void TemplateLexer::ReportAtPosition(int code, std::u16string summary)
 {
     static const std::u16string noNote;
     m_error = positionError(code, std::move(summary), m_path, m_lineNumber, m_column,
                             m_failureNote ? *m_failureNote : noNote);
 }
 
-void TemplateLexer::reportUnexpectedToken()
+void TemplateLexer::ReportUnexpectedToken()
 {
     if (m_kind == TK_EOLN)
-        reportAtPosition(msg::kUnexpectedTokenAtEndOfLine,
+        ReportAtPosition(msg::kUnexpectedTokenAtEndOfLine,
                          msg::formatMessage(msg::kUnexpectedTokenAtEndOfLine));
     else
-        reportAtPosition(msg::kUnexpectedToken, msg::formatMessage(msg::kUnexpectedToken, {m_text}));
+        ReportAtPosition(msg::kUnexpectedToken, msg::formatMessage(msg::kUnexpectedToken, {m_text}));
 }
 
-std::optional<TemplateError> TemplateLexer::takeError()
+std::optional<TemplateError> TemplateLexer::TakeError()
 {
     auto e = std::move(m_error);
     m_error.reset();

@@ -29,7 +29,7 @@ enum TokenKind : int {
 class TemplateLexer {
 public:
     // Starts on a decoded file: no line read yet, kind TK_NONE.
-    void reset(std::string path, TemplateText text);
+    void Reset(std::string path, TemplateText text);
 
     // Reads the next line (leading white space removed) and counts it. At the
     // end of the file returns false, with the message 12115 when report.
@@ -40,20 +40,20 @@ public:
     // Gives the last token back to the line.
     void PushBack();
 
-    TokenKind kind() const { return m_kind; }
-    const std::u16string& text() const { return m_text; }
-    int lineNumber() const { return m_lineNumber; }
-    int column() const { return m_column; }
-    const std::string& path() const { return m_path; }
+    TokenKind Kind() const { return m_kind; }
+    const std::u16string& Text() const { return m_text; }
+    int LineNumber() const { return m_lineNumber; }
+    int Column() const { return m_column; }
+    const std::string& Path() const { return m_path; }
 
-    void setFailureNote(const std::u16string* note) { m_failureNote = note; }
+    void SetFailureNote(const std::u16string* note) { m_failureNote = note; }
     // Records a message that shows the current position (the lexer's and
     // the parser's messages).
-    void reportAtPosition(int code, std::u16string summary);
+    void ReportAtPosition(int code, std::u16string summary);
     // The unexpected-token message for the last token (12005 at end of line).
-    void reportUnexpectedToken();
-    const std::optional<TemplateError>& error() const { return m_error; }
-    std::optional<TemplateError> takeError();
+    void ReportUnexpectedToken();
+    const std::optional<TemplateError>& Error() const { return m_error; }
+    std::optional<TemplateError> TakeError();
 
 private:
     enum class State { Start, String, StringQuote, Number, Identifier, CommentStart };

@@ -45,15 +45,15 @@ bool CTemplateReader::ParseTemplateData(const std::string& path, std::span<const
                                         TableList& tables)
 {
     m_error.reset();
-    if (!startLexer(path, bytes))
+    if (!StartLexer(path, bytes))
         return false;
     TableList made;
-    if (!parseBlocks(made)) {
+    if (!ParseBlocks(made)) {
         // Every table of this call goes; the caller's list is untouched.
-        m_error = m_lexer.takeError();
+        m_error = m_lexer.TakeError();
         if (!m_error) // only when memory ran out
             m_error =
-                fileError(msg::kCannotRead, path, kCauseGeneric, m_lexer.lineNumber(), m_lexer.column());
+                fileError(msg::kCannotRead, path, kCauseGeneric, m_lexer.LineNumber(), m_lexer.Column());
         return false;
     }
     for (auto& table : made)
@@ -75,35 +75,35 @@ bool CTemplateReader::ReadFriendlyName(const std::string& path, std::u16string& 
     return false;
 }
 
-bool CTemplateReader::startLexer(const std::string& path, std::span<const std::uint8_t> bytes)
+bool CTemplateReader::StartLexer(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     if (auto e = checkTemplateBytes(path, bytes, m_failureNote)) {
         m_error = std::move(e);
         return false;
     }
-    m_lexer.reset(path, decodeTemplateText(bytes));
-    m_lexer.setFailureNote(&m_failureNote);
+    m_lexer.Reset(path, decodeTemplateText(bytes));
+    m_lexer.SetFailureNote(&m_failureNote);
     return true;
 }
 
-bool CTemplateReader::parseBlocks(TableList& made)
+bool CTemplateReader::ParseBlocks(TableList& made)
 {
     for (;;) {
         auto table = std::unique_ptr<model::CS1_LangTable>(new (std::nothrow) model::CS1_LangTable());
         // Out of memory: reported by ParseTemplateData as an unspecified read failure.
         if (!table || !table->Init())
             return false;
-        if (!parseTableSection(*table) || !parseMetadataLabels(*table) || !parseMenuNames(*table) ||
-            !parseMenus(*table))
+        if (!ParseTableSection(*table) || !ParseMetadataLabels(*table) || !ParseMenuNames(*table) ||
+            !ParseMenus(*table))
             return false;
         made.push_back(std::move(table));
-        if (findSectionKeyword(kEndFileKeyword, true))
+        if (FindSectionKeyword(kEndFileKeyword, true))
             return true;
         // Another identifier opens the next table block.
-        if (m_lexer.kind() != TK_PUSHED_BACK || m_lexer.error())
+        if (m_lexer.Kind() != TK_PUSHED_BACK || m_lexer.Error())
             return false;
         if (made.size() == kMaxTemplateTables) {
-            m_lexer.reportAtPosition(
+            m_lexer.ReportAtPosition(
                 msg::kTooManyTables,
                 msg::formatMessage(msg::kTooManyTables,
                                    {msg::numberText(static_cast<long long>(kMaxTemplateTables))}));
@@ -112,14 +112,14 @@ bool CTemplateReader::parseBlocks(TableList& made)
     }
 }
 
-bool CTemplateReader::findSectionKeyword(const char16_t* keyword, bool optional)
+bool CTemplateReader::FindSectionKeyword(const char16_t* keyword, bool optional)
 {
     for (int token = 0; token < kMaxKeywordSearchTokens; ++token) {
         if (!m_lexer.NextToken(true))
             return false;
-        const TokenKind kind = m_lexer.kind();
+        const TokenKind kind = m_lexer.Kind();
         if (kind == TK_IDENTIFIER) {
-            if (optional && m_lexer.text() != keyword) {
+            if (optional && m_lexer.Text() != keyword) {
                 m_lexer.PushBack();
                 return false;
             }
@@ -131,108 +131,108 @@ bool CTemplateReader::findSectionKeyword(const char16_t* keyword, bool optional)
                 return false;
             continue;
         }
-        m_lexer.reportUnexpectedToken();
+        m_lexer.ReportUnexpectedToken();
         return false;
     }
-    m_lexer.reportAtPosition(
+    m_lexer.ReportAtPosition(
         msg::kTooManyLines,
         msg::formatMessage(msg::kTooManyLines, {msg::numberText(kMaxKeywordSearchTokens)}));
     return false;
 }
 
-bool CTemplateReader::endRecord(TokenKind expected)
+bool CTemplateReader::EndRecord(TokenKind expected)
 {
     if (!m_lexer.NextToken(true))
         return false;
-    if (m_lexer.kind() != TK_EOLN) {
-        m_lexer.reportUnexpectedToken();
+    if (m_lexer.Kind() != TK_EOLN) {
+        m_lexer.ReportUnexpectedToken();
         return false;
     }
     if (!m_lexer.NextLine(true) || !m_lexer.NextToken(true))
         return false;
-    if (m_lexer.kind() == TK_EOLN)
+    if (m_lexer.Kind() == TK_EOLN)
         return true; // the empty line that ends the section
-    if (m_lexer.kind() == expected) {
+    if (m_lexer.Kind() == expected) {
         m_lexer.PushBack(); // the start of another record
         return true;
     }
-    m_lexer.reportUnexpectedToken();
+    m_lexer.ReportUnexpectedToken();
     return false;
 }
 
-bool CTemplateReader::readNumber(bool emptyAllowed, std::int32_t& value)
+bool CTemplateReader::ReadNumber(bool emptyAllowed, std::int32_t& value)
 {
     value = 0;
     if (!m_lexer.NextToken(true))
         return false;
-    const TokenKind kind = m_lexer.kind();
+    const TokenKind kind = m_lexer.Kind();
     if (emptyAllowed && kind == TK_COMMA) {
         m_lexer.PushBack();
         return true;
     }
     if (kind == TK_NUMBER || kind == TK_STRING) {
-        if (const auto converted = numberFieldValue(m_lexer.text())) {
+        if (const auto converted = numberFieldValue(m_lexer.Text())) {
             value = *converted;
             return true;
         }
     }
-    m_lexer.reportUnexpectedToken();
+    m_lexer.ReportUnexpectedToken();
     return false;
 }
 
-bool CTemplateReader::readNumberInRange(int low, int high, int code, std::int32_t& value)
+bool CTemplateReader::ReadNumberInRange(int low, int high, int code, std::int32_t& value)
 {
-    if (!readNumber(false, value))
+    if (!ReadNumber(false, value))
         return false;
     if (value >= low && value <= high)
         return true;
-    m_lexer.reportAtPosition(code, msg::formatMessage(code, {msg::numberText(value), msg::numberText(low),
+    m_lexer.ReportAtPosition(code, msg::formatMessage(code, {msg::numberText(value), msg::numberText(low),
                                                              msg::numberText(high)}));
     return false;
 }
 
-bool CTemplateReader::readText(bool emptyByComma, bool emptyAtEnd, std::u16string& text)
+bool CTemplateReader::ReadText(bool emptyByComma, bool emptyAtEnd, std::u16string& text)
 {
     text.clear();
     if (!m_lexer.NextToken(true))
         return false;
-    const TokenKind kind = m_lexer.kind();
+    const TokenKind kind = m_lexer.Kind();
     if (emptyByComma && kind == TK_COMMA) {
         m_lexer.PushBack();
         return true;
     }
     if (emptyAtEnd && kind == TK_EOLN)
         return true;
-    const std::u16string& token = m_lexer.text();
+    const std::u16string& token = m_lexer.Text();
     if (kind == TK_STRING && token.size() >= 2 && token.front() == u'"' && token.back() == u'"') {
         text = token.substr(1, token.size() - 2);
         return true;
     }
-    m_lexer.reportUnexpectedToken();
+    m_lexer.ReportUnexpectedToken();
     return false;
 }
 
-bool CTemplateReader::readComma()
+bool CTemplateReader::ReadComma()
 {
     if (!m_lexer.NextToken(true))
         return false;
-    if (m_lexer.kind() == TK_COMMA)
+    if (m_lexer.Kind() == TK_COMMA)
         return true;
-    m_lexer.reportUnexpectedToken();
+    m_lexer.ReportUnexpectedToken();
     return false;
 }
 
-bool CTemplateReader::parseTableSection(model::CS1_LangTable& table)
+bool CTemplateReader::ParseTableSection(model::CS1_LangTable& table)
 {
-    if (!findSectionKeyword(kTableKeyword, false))
+    if (!FindSectionKeyword(kTableKeyword, false))
         return false;
     std::int32_t schema = 0, font = 0, windowsLanguageId = 0, languageId = 0;
     std::u16string name;
-    if (!readNumber(false, schema) || !readComma() || !readText(true, false, name) || !readComma() ||
-        !readNumberInRange(model::KeyboardFonts::kFirstFont, model::KeyboardFonts::kLastFont,
+    if (!ReadNumber(false, schema) || !ReadComma() || !ReadText(true, false, name) || !ReadComma() ||
+        !ReadNumberInRange(model::KeyboardFonts::kFirstFont, model::KeyboardFonts::kLastFont,
                            msg::kInvalidFontNumber, font) ||
-        !readComma() || !readNumber(false, windowsLanguageId) || !readComma() ||
-        !readNumber(false, languageId))
+        !ReadComma() || !ReadNumber(false, windowsLanguageId) || !ReadComma() ||
+        !ReadNumber(false, languageId))
         return false;
 
     model::TableHeader header;
@@ -249,61 +249,61 @@ bool CTemplateReader::parseTableSection(model::CS1_LangTable& table)
     metadata.firmwareMinor = kTemplateFirmwareMinor;
     metadata.languageId = languageId;
     table.SetHeader(header, metadata);
-    return endRecord(TK_EOLN);
+    return EndRecord(TK_EOLN);
 }
 
-bool CTemplateReader::parseRecords(const char16_t* keyword, model::CS1_LangTable& table,
+bool CTemplateReader::ParseRecords(const char16_t* keyword, model::CS1_LangTable& table,
                                    bool (CTemplateReader::*record)(model::CS1_LangTable&))
 {
-    if (!findSectionKeyword(keyword, false))
+    if (!FindSectionKeyword(keyword, false))
         return false;
     for (int records = 0;; ++records) {
         if (records == kMaxSectionRecords) {
-            m_lexer.reportAtPosition(
+            m_lexer.ReportAtPosition(
                 msg::kTooManyRecords,
                 msg::formatMessage(msg::kTooManyRecords, {msg::numberText(kMaxSectionRecords)}));
             return false;
         }
-        if (!(this->*record)(table) || !endRecord(TK_NUMBER))
+        if (!(this->*record)(table) || !EndRecord(TK_NUMBER))
             return false;
-        if (m_lexer.kind() == TK_EOLN)
+        if (m_lexer.Kind() == TK_EOLN)
             return true;
     }
 }
 
-bool CTemplateReader::parseMetadataLabel(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMetadataLabel(model::CS1_LangTable& table)
 {
     std::int32_t number = 0;
     std::u16string text;
-    if (!readNumber(false, number) || !readComma() || !readText(false, false, text))
+    if (!ReadNumber(false, number) || !ReadComma() || !ReadText(false, false, text))
         return false;
     table.SetMetadataLabel(number, text);
     return true;
 }
 
-bool CTemplateReader::parseMenuName(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMenuName(model::CS1_LangTable& table)
 {
     std::int32_t number = 0;
     std::u16string name;
-    if (!readNumber(false, number) || !readComma() || !readText(false, false, name))
+    if (!ReadNumber(false, number) || !ReadComma() || !ReadText(false, false, name))
         return false;
     table.SetMenuName(number, name);
     return true;
 }
 
-bool CTemplateReader::parseMenuRecord(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMenuRecord(model::CS1_LangTable& table)
 {
     std::int32_t menu = 0, entryNumber = 0, number = 0, byte30 = 0, actionKind = 0, valueA = 0, valueB = 0;
     std::u16string label, line1, line2, line3;
     // The menu and entry numbers address the record in the image: they are
     // checked before anything is written.
-    if (!readNumberInRange(kFirstMenu, kLastMenu, msg::kInvalidMenuNumber, menu) || !readComma() ||
-        !readNumberInRange(kFirstEntry, kLastEntry, msg::kInvalidEntryNumber, entryNumber) || !readComma() ||
-        !readNumber(false, number) || !readComma() || !readText(true, false, label) || !readComma() ||
-        !readNumber(false, byte30) || !readComma() || !readNumber(false, actionKind) || !readComma() ||
-        !readNumber(false, valueA) || !readComma() || !readNumber(true, valueB) || !readComma() ||
-        !readText(true, false, line1) || !readComma() || !readText(true, false, line2) || !readComma() ||
-        !readText(false, true, line3))
+    if (!ReadNumberInRange(kFirstMenu, kLastMenu, msg::kInvalidMenuNumber, menu) || !ReadComma() ||
+        !ReadNumberInRange(kFirstEntry, kLastEntry, msg::kInvalidEntryNumber, entryNumber) || !ReadComma() ||
+        !ReadNumber(false, number) || !ReadComma() || !ReadText(true, false, label) || !ReadComma() ||
+        !ReadNumber(false, byte30) || !ReadComma() || !ReadNumber(false, actionKind) || !ReadComma() ||
+        !ReadNumber(false, valueA) || !ReadComma() || !ReadNumber(true, valueB) || !ReadComma() ||
+        !ReadText(true, false, line1) || !ReadComma() || !ReadText(true, false, line2) || !ReadComma() ||
+        !ReadText(false, true, line3))
         return false;
 
     const bool twoByte = model::KeyboardFonts::isTwoByte(table.GetFont());
@@ -329,19 +329,19 @@ bool CTemplateReader::parseMenuRecord(model::CS1_LangTable& table)
     return true;
 }
 
-bool CTemplateReader::parseMetadataLabels(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMetadataLabels(model::CS1_LangTable& table)
 {
-    return parseRecords(kMetadataLabelsKeyword, table, &CTemplateReader::parseMetadataLabel);
+    return ParseRecords(kMetadataLabelsKeyword, table, &CTemplateReader::ParseMetadataLabel);
 }
 
-bool CTemplateReader::parseMenuNames(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMenuNames(model::CS1_LangTable& table)
 {
-    return parseRecords(kMenuNamesKeyword, table, &CTemplateReader::parseMenuName);
+    return ParseRecords(kMenuNamesKeyword, table, &CTemplateReader::ParseMenuName);
 }
 
-bool CTemplateReader::parseMenus(model::CS1_LangTable& table)
+bool CTemplateReader::ParseMenus(model::CS1_LangTable& table)
 {
-    return parseRecords(kMenusKeyword, table, &CTemplateReader::parseMenuRecord);
+    return ParseRecords(kMenusKeyword, table, &CTemplateReader::ParseMenuRecord);
 }
 
 } // namespace tarvo::templates

@@ -38,7 +38,7 @@ inline constexpr std::size_t kMaxTemplateTables = 256;
 class CTemplateReader {
 public:
     // Parses the file. On success appends one table per table block, in file
-    // order, and returns true. On failure tables is left as it was, error()
+    // order, and returns true. On failure tables is left as it was, Error()
     // holds the message and false is returned.
     bool ParseTemplate(const std::string& path, TableList& tables);
     // The same for a file already in memory (path names it in the messages).
@@ -46,38 +46,38 @@ public:
 
     // Catalogue check: opens the file and checks its byte order mark. The
     // template language defines no friendly name, so friendlyName is always
-    // emptied and false is returned; error() tells whether the check failed.
+    // emptied and false is returned; Error() tells whether the check failed.
     bool ReadFriendlyName(const std::string& path, std::u16string& friendlyName);
 
     // Text added after three line breaks to every message that shows a position.
     void SetFailureNote(std::u16string note) { m_failureNote = std::move(note); }
-    const std::u16string& failureNote() const { return m_failureNote; }
+    const std::u16string& FailureNote() const { return m_failureNote; }
 
     // The message of the last failure, empty after a success.
-    const std::optional<TemplateError>& error() const { return m_error; }
+    const std::optional<TemplateError>& Error() const { return m_error; }
 
 private:
-    bool parseBlocks(TableList& made);
-    bool parseTableSection(model::CS1_LangTable& table);
-    bool parseMetadataLabels(model::CS1_LangTable& table);
-    bool parseMenuNames(model::CS1_LangTable& table);
-    bool parseMenus(model::CS1_LangTable& table);
+    bool ParseBlocks(TableList& made);
+    bool ParseTableSection(model::CS1_LangTable& table);
+    bool ParseMetadataLabels(model::CS1_LangTable& table);
+    bool ParseMenuNames(model::CS1_LangTable& table);
+    bool ParseMenus(model::CS1_LangTable& table);
     // A section of one or more records, each read by record.
-    bool parseRecords(const char16_t* keyword, model::CS1_LangTable& table,
+    bool ParseRecords(const char16_t* keyword, model::CS1_LangTable& table,
                       bool (CTemplateReader::*record)(model::CS1_LangTable&));
-    bool parseMetadataLabel(model::CS1_LangTable& table);
-    bool parseMenuName(model::CS1_LangTable& table);
-    bool parseMenuRecord(model::CS1_LangTable& table);
+    bool ParseMetadataLabel(model::CS1_LangTable& table);
+    bool ParseMenuName(model::CS1_LangTable& table);
+    bool ParseMenuRecord(model::CS1_LangTable& table);
 
-    bool findSectionKeyword(const char16_t* keyword, bool optional);
-    bool endRecord(TokenKind expected);
-    bool readNumber(bool emptyAllowed, std::int32_t& value);
-    bool readText(bool emptyByComma, bool emptyAtEnd, std::u16string& text);
-    bool readComma();
+    bool FindSectionKeyword(const char16_t* keyword, bool optional);
+    bool EndRecord(TokenKind expected);
+    bool ReadNumber(bool emptyAllowed, std::int32_t& value);
+    bool ReadText(bool emptyByComma, bool emptyAtEnd, std::u16string& text);
+    bool ReadComma();
     // A number that must lie in [low, high]; otherwise message code.
-    bool readNumberInRange(int low, int high, int code, std::int32_t& value);
+    bool ReadNumberInRange(int low, int high, int code, std::int32_t& value);
 
-    bool startLexer(const std::string& path, std::span<const std::uint8_t> bytes);
+    bool StartLexer(const std::string& path, std::span<const std::uint8_t> bytes);
 
     TemplateLexer m_lexer;
     std::u16string m_failureNote;

@@ -313,7 +313,7 @@ void DownloadJob::verifyEnded()
             continue;
         const int slot = static_cast<int>(s) + 1;
         if (const auto difference =
-                firstDifference(slot, m_prepared.tables[s]->image(), m_verify->images()[s])) {
+                firstDifference(slot, m_prepared.tables[s]->Image(), m_verify->images()[s])) {
             finishWith(JobStatus::VerifyFailed, oneLineUtf8(describeDifference(*difference)), slot);
             return;
         }

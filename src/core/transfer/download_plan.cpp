@@ -267,8 +267,8 @@ PreparedWrite prepareWrite(const document::CS1_Doc& doc, const DownloadPlan& pla
         if (index == kNoTable || static_cast<std::size_t>(index) >= doc.tableCount())
             continue;
         auto copy = std::make_unique<model::CS1_LangTable>();
-        copy->copyFrom(doc.table(static_cast<std::size_t>(index)));
-        auto image = copy->mutableImage();
+        copy->CopyFrom(doc.table(static_cast<std::size_t>(index)));
+        auto image = copy->MutableImage();
         if (!plan.asIs && image.size() > model::layout::kFontOffset)
             image[model::layout::kFontSlotOffset] = dump::dumpedFontSlot(image[model::layout::kFontOffset]);
         const auto& held = readImages[s];

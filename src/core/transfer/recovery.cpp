@@ -59,7 +59,7 @@ RecoverySource findRecoverySource(const std::optional<InterruptedWrite>& remembe
             continue;
         if (document::languageIdOf(table) != languageId)
             return asStored(path, "its backup " + path + " holds a table of another language for it");
-        const std::span<const std::uint8_t> image = table.image();
+        const std::span<const std::uint8_t> image = table.Image();
         if (readsErased(image))
             return asStored(path, "its table in the backup " + path + " reads erased");
         RecoverySource source;

@@ -43,9 +43,9 @@ void WriteSession::prepare()
         if (!table)
             continue;
         // A short image would stop the write half way, after the erase.
-        if (table->image().size() != model::kImageBytes) {
+        if (table->Image().size() != model::kImageBytes) {
             fail(texts::format(kImageNotWhole, {texts::number(slot + 1),
-                                                texts::number(static_cast<long long>(table->image().size())),
+                                                texts::number(static_cast<long long>(table->Image().size())),
                                                 texts::number(static_cast<long long>(model::kImageBytes))}),
                  SessionFailure::Refused);
             return;
@@ -82,7 +82,7 @@ bool WriteSession::onStep(bpState state)
         if (m_slot < limit) {
             m_block = 0;
             const std::span<const std::uint8_t> image =
-                m_request.tables[static_cast<std::size_t>(m_slot)]->image();
+                m_request.tables[static_cast<std::size_t>(m_slot)]->Image();
             m_tableLine = texts::format(kTransferringTable,
                                         {decodeFriendlyName(image.data() + model::layout::kFriendlyNameOffset,
                                                             image[model::layout::kFontOffset])});

@@ -53,7 +53,7 @@ CS1_Form_BaseView::CS1_Form_BaseView(const FormContext& context, QWidget* parent
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll);
     m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
-                                [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 CS1_Form_BaseView::~CS1_Form_BaseView()
@@ -61,12 +61,12 @@ CS1_Form_BaseView::~CS1_Form_BaseView()
     disconnect(m_focusConnection);
 }
 
-int CS1_Form_BaseView::documentNumber() const
+int CS1_Form_BaseView::DocumentNumber() const
 {
     return context().doc != nullptr ? context().doc->documentNumber() : -1;
 }
 
-const document::LinkIndexEntry* CS1_Form_BaseView::linkIndex() const
+const document::LinkIndexEntry* CS1_Form_BaseView::LinkIndex() const
 {
     const document::CS1_Doc* doc = context().doc;
     if (doc == nullptr || static_cast<std::size_t>(m_tableIndex) >= doc->tableCount())
@@ -74,7 +74,7 @@ const document::LinkIndexEntry* CS1_Form_BaseView::linkIndex() const
     return &doc->linkIndex(static_cast<std::size_t>(m_tableIndex));
 }
 
-void CS1_Form_BaseView::load()
+void CS1_Form_BaseView::Load()
 {
     m_placeOf.clear();
     m_controlAt.clear();
@@ -109,7 +109,7 @@ void CS1_Form_BaseView::load()
         FillRow(row, false);
     ClearModified();
     ShowControls(true);
-    applyTabOrder();
+    ApplyTabOrder();
     m_loaded = true;
 }
 
@@ -118,7 +118,7 @@ QFont CS1_Form_BaseView::GetColumnFont(int) const
     return font();
 }
 
-QWidget* CS1_Form_BaseView::createControl(int type, int row, int column)
+QWidget* CS1_Form_BaseView::CreateControl(int type, int row, int column)
 {
     if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
         return nullptr;
@@ -139,13 +139,13 @@ QWidget* CS1_Form_BaseView::createControl(int type, int row, int column)
     }
     case kControlCallbackButton: {
         auto* button = new CCallbackButton(m_canvas);
-        connect(button, &QPushButton::clicked, this, [this, button] { routeClick(*button); });
+        connect(button, &QPushButton::clicked, this, [this, button] { RouteClick(*button); });
         control = button;
         break;
     }
     case kControlPictureButton: {
         auto* button = new CBitmapButtonPushlike(m_canvas);
-        connect(button, &CBitmapButtonPushlike::activated, this, [this, button] { routeClick(*button); });
+        connect(button, &CBitmapButtonPushlike::activated, this, [this, button] { RouteClick(*button); });
         control = button;
         break;
     }
@@ -164,12 +164,12 @@ QWidget* CS1_Form_BaseView::createControl(int type, int row, int column)
     return control;
 }
 
-QWidget* CS1_Form_BaseView::controlAt(int row, int column) const
+QWidget* CS1_Form_BaseView::ControlAt(int row, int column) const
 {
     return m_controlAt.value(registryKey(row, column), nullptr);
 }
 
-std::optional<CS1_Form_BaseView::ControlPlace> CS1_Form_BaseView::placeOf(const QWidget* control) const
+std::optional<CS1_Form_BaseView::ControlPlace> CS1_Form_BaseView::PlaceOf(const QWidget* control) const
 {
     const auto found = m_placeOf.constFind(control);
     if (found == m_placeOf.constEnd())
@@ -183,7 +183,7 @@ void CS1_Form_BaseView::ShowControls(bool show)
         const_cast<QWidget*>(it.key())->setVisible(show);
 }
 
-void CS1_Form_BaseView::applyTabOrder()
+void CS1_Form_BaseView::ApplyTabOrder()
 {
     QWidget* previous = nullptr;
     const int rows = std::min(GetRowCount(), kMaxRows);
@@ -192,7 +192,7 @@ void CS1_Form_BaseView::applyTabOrder()
             const int column = GetTabColumn(position);
             if (column < 0)
                 break;
-            QWidget* control = controlAt(row, column);
+            QWidget* control = ControlAt(row, column);
             if (control == nullptr || control->focusPolicy() == Qt::NoFocus)
                 continue;
             if (previous != nullptr)
@@ -221,11 +221,11 @@ void CS1_Form_BaseView::Relayout()
     MeasureControls();
     if (m_canvas->layout() != nullptr)
         m_canvas->layout()->activate();
-    applyTabOrder();
+    ApplyTabOrder();
     m_canvas->update();
 }
 
-void CS1_Form_BaseView::markDocumentModified()
+void CS1_Form_BaseView::MarkDocumentModified()
 {
     if (context().doc == nullptr)
         return;
@@ -233,11 +233,11 @@ void CS1_Form_BaseView::markDocumentModified()
     Q_EMIT documentEdited();
 }
 
-QRect CS1_Form_BaseView::rowRect(int row) const
+QRect CS1_Form_BaseView::RowRect(int row) const
 {
     QRect rect;
     for (int column = 0; column < kMaxColumns; ++column) {
-        const QWidget* control = controlAt(row, column);
+        const QWidget* control = ControlAt(row, column);
         if (control == nullptr || control->isHidden())
             continue;
         rect |= QRect(control->mapTo(m_canvas, QPoint(0, 0)), control->size());
@@ -245,9 +245,9 @@ QRect CS1_Form_BaseView::rowRect(int row) const
     return rect;
 }
 
-void CS1_Form_BaseView::keepRowVisible(int row)
+void CS1_Form_BaseView::KeepRowVisible(int row)
 {
-    const QRect wanted = AdjustRowRect(row, rowRect(row));
+    const QRect wanted = AdjustRowRect(row, RowRect(row));
     if (wanted.isEmpty())
         return;
     QScrollBar* horizontal = m_scroll->horizontalScrollBar();
@@ -264,11 +264,11 @@ void CS1_Form_BaseView::keepRowVisible(int row)
                            std::min(wanted.bottom() - visible.bottom(), wanted.top() - visible.top()));
 }
 
-void CS1_Form_BaseView::onFocusChanged(QWidget* now)
+void CS1_Form_BaseView::OnFocusChanged(QWidget* now)
 {
     if (!m_loaded || m_navigating || now == nullptr)
         return;
-    const std::optional<ControlPlace> place = placeOf(now);
+    const std::optional<ControlPlace> place = PlaceOf(now);
     if (!place)
         return;
     if (m_scroll->verticalScrollBar()->isSliderDown() || m_scroll->horizontalScrollBar()->isSliderDown())
@@ -276,7 +276,7 @@ void CS1_Form_BaseView::onFocusChanged(QWidget* now)
     // The scroll area moves to the focused control first; the row comes after it.
     QTimer::singleShot(0, this, [this, row = place->row] {
         if (!m_navigating)
-            keepRowVisible(row);
+            KeepRowVisible(row);
     });
 }
 
@@ -295,14 +295,14 @@ bool CS1_Form_BaseView::eventFilter(QObject* watched, QEvent* event)
     return FormPane::eventFilter(watched, event);
 }
 
-void CS1_Form_BaseView::routeClick(QWidget& control)
+void CS1_Form_BaseView::RouteClick(QWidget& control)
 {
-    if (m_navigating || !m_loaded || !placeOf(&control))
+    if (m_navigating || !m_loaded || !PlaceOf(&control))
         return;
     OnButtonClick(control);
 }
 
-CS1_TreeView* CS1_Form_BaseView::treeView() const
+CS1_TreeView* CS1_Form_BaseView::TreeView() const
 {
     for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget())
         if (auto* view = qobject_cast<CS1_View*>(w))
@@ -310,9 +310,9 @@ CS1_TreeView* CS1_Form_BaseView::treeView() const
     return nullptr;
 }
 
-bool CS1_Form_BaseView::navigateToMenu(int menu)
+bool CS1_Form_BaseView::NavigateToMenu(int menu)
 {
-    CS1_TreeView* tree = treeView();
+    CS1_TreeView* tree = TreeView();
     if (tree == nullptr)
         return false;
     m_navigating = true;
@@ -329,7 +329,7 @@ bool CS1_Form_BaseView::navigateToMenu(int menu)
     return true;
 }
 
-QString CS1_Form_BaseView::fitCaption(const QString& caption, const QFontMetrics& metrics, int width)
+QString CS1_Form_BaseView::FitCaption(const QString& caption, const QFontMetrics& metrics, int width)
 {
     if (metrics.horizontalAdvance(caption) <= width)
         return caption;

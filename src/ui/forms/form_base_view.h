@@ -63,25 +63,25 @@ public:
     void Relayout();
 
     // The registry.
-    QWidget* controlAt(int row, int column) const;
-    std::optional<ControlPlace> placeOf(const QWidget* control) const;
+    QWidget* ControlAt(int row, int column) const;
+    std::optional<ControlPlace> PlaceOf(const QWidget* control) const;
     // The caption shortened with three middle dots to fit width pixels.
-    static QString fitCaption(const QString& caption, const QFontMetrics& metrics, int width);
+    static QString FitCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
-    bool isLoaded() const { return m_loaded; }
-    bool isNavigating() const { return m_navigating; }
-    int fontNumber() const { return m_font; }
-    bool readOnly() const { return m_readOnly; }
+    bool IsLoaded() const { return m_loaded; }
+    bool IsNavigating() const { return m_navigating; }
+    int FontNumber() const { return m_font; }
+    bool ReadOnly() const { return m_readOnly; }
     // Why a table without its read-only flag cannot be edited; empty otherwise.
-    const QString& readOnlyReason() const { return m_readOnlyReason; }
-    int tableIndex() const { return m_tableIndex; }
-    int documentNumber() const;
-    QScrollArea* scrollArea() const { return m_scroll; }
+    const QString& ReadOnlyReason() const { return m_readOnlyReason; }
+    int TableIndex() const { return m_tableIndex; }
+    int DocumentNumber() const;
+    QScrollArea* ScrollArea() const { return m_scroll; }
 
 protected:
     // Reads the context and builds the grid. The concrete form calls it at
     // the end of its constructor, once its hooks exist.
-    void load();
+    void Load();
 
     // --- Hooks, in the order loading calls them ---------------------------------
     virtual void InitFormContext() {}
@@ -110,28 +110,27 @@ protected:
 
     // --- Services -----------------------------------------------------------------
     // Creates a control of type at (row, column), registered, hidden, on the canvas.
-    QWidget* createControl(int type, int row, int column);
-    QWidget* canvas() const { return m_canvas; }
-    const FormContext& formContext() const { return context(); }
-    model::CS1_LangTable* table() const { return m_table; }
-    const document::LinkIndexEntry* linkIndex() const;
-    void markDocumentModified();
+    QWidget* CreateControl(int type, int row, int column);
+    QWidget* Canvas() const { return m_canvas; }
+    model::CS1_LangTable* Table() const { return m_table; }
+    const document::LinkIndexEntry* LinkIndex() const;
+    void MarkDocumentModified();
     // The row's rectangle on the canvas: the union of its visible controls.
-    QRect rowRect(int row) const;
+    QRect RowRect(int row) const;
     // Scrolls so that row is wholly visible (as far as needed).
-    void keepRowVisible(int row);
+    void KeepRowVisible(int row);
     // Opens menu's node in the tree once the current event is done (the tree
     // then destroys this form); while it is pending the form ignores its
     // controls. False when the form is not in a document window.
-    bool navigateToMenu(int menu);
-    void applyTabOrder();
+    bool NavigateToMenu(int menu);
+    void ApplyTabOrder();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CS1_TreeView* treeView() const;
-    void onFocusChanged(QWidget* now);
-    void routeClick(QWidget& control);
+    CS1_TreeView* TreeView() const;
+    void OnFocusChanged(QWidget* now);
+    void RouteClick(QWidget& control);
 
     QScrollArea* m_scroll = nullptr;
     QWidget* m_canvas = nullptr;

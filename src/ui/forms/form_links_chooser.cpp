@@ -29,7 +29,7 @@ LinksChooser::LinksChooser(const std::vector<std::pair<int, QString>>& menus, co
     for (const auto& [menu, name] : menus) {
         const QString caption = form_texts::linkingMenuLine(menu, name);
         auto* button =
-            new QPushButton(CS1_Form_BaseView::fitCaption(caption, metrics, width - kCaptionMargin), this);
+            new QPushButton(CS1_Form_BaseView::FitCaption(caption, metrics, width - kCaptionMargin), this);
         button->setToolTip(caption);
         button->setMinimumWidth(width);
         button->setAutoDefault(false);

@@ -97,27 +97,27 @@ CS1_Form_MenuCCL::CS1_Form_MenuCCL(const FormContext& context, QWidget* parent, 
 CS1_Form_MenuCCL::~CS1_Form_MenuCCL()
 {
     // The last commit moment: the form goes (another node, the window closes).
-    if (isLoaded() && table() != nullptr)
+    if (IsLoaded() && Table() != nullptr)
         Commit(false);
 }
 
 void CS1_Form_MenuCCL::InitFormContext()
 {
-    m_menu = formContext().selection != nullptr ? formContext().selection->menu : kMainScriptMenu;
+    m_menu = context().selection != nullptr ? context().selection->menu : kMainScriptMenu;
 }
 
-int CS1_Form_MenuCCL::lineCount() const
+int CS1_Form_MenuCCL::LineCount() const
 {
-    return document::lineCountOf(fontNumber());
+    return document::lineCountOf(FontNumber());
 }
 
-bool CS1_Form_MenuCCL::rowHasColumn(int row, int column) const
+bool CS1_Form_MenuCCL::RowHasColumn(int row, int column) const
 {
-    if (column == kColLine3 && lineCount() < 3)
+    if (column == kColLine3 && LineCount() < 3)
         return false;
     if (column == kColSpacer || isLineColumn(column))
         return true;
-    switch (document::rowControlsOf(m_menu, entryOf(row))) {
+    switch (document::rowControlsOf(m_menu, EntryOf(row))) {
     case document::RowControls::TextOnly:
         return false;
     case document::RowControls::TextAndLink:
@@ -146,18 +146,18 @@ int CS1_Form_MenuCCL::GetColumnType(int column) const
 void CS1_Form_MenuCCL::CreateRow(int row)
 {
     for (int column = 0; column < kColumnCount; ++column)
-        if (rowHasColumn(row, column))
-            createControl(GetColumnType(column), row, column);
+        if (RowHasColumn(row, column))
+            CreateControl(GetColumnType(column), row, column);
 }
 
 QFont CS1_Form_MenuCCL::GetColumnFont(int column) const
 {
-    const UiFonts* fonts = formContext().fonts;
+    const UiFonts* fonts = context().fonts;
     if (fonts == nullptr)
         return font();
     if (column == kColNumber)
         return fonts->fixed;
-    if (fontNumber() == kNarrowFont)
+    if (FontNumber() == kNarrowFont)
         return fonts->unicode;
     return isLineColumn(column) ? fonts->fixed : fonts->text;
 }
@@ -165,31 +165,31 @@ QFont CS1_Form_MenuCCL::GetColumnFont(int column) const
 void CS1_Form_MenuCCL::SetupControl(QWidget& control, int row, int column)
 {
     control.setFont(GetColumnFont(column));
-    const int entry = entryOf(row);
+    const int entry = EntryOf(row);
     if (auto* edit = qobject_cast<CEditKFont1*>(&control)) {
         const bool number = column == kColNumber;
-        edit->setCharacterSet(number ? model::digitsSetOf(fontNumber()) : fontNumber(), !number);
+        edit->setCharacterSet(number ? model::digitsSetOf(FontNumber()) : FontNumber(), !number);
         edit->setMaxLength(number ? document::kCclNumberDigits
-                                  : document::lineWidthOf(fontNumber(), column - kColLine1 + 1));
+                                  : document::lineWidthOf(FontNumber(), column - kColLine1 + 1));
         edit->setAlignment(number || document::isLeftColumn(entry) ? Qt::AlignLeft : Qt::AlignRight);
         if (!number)
             edit->setTextMargins(5, 0, 5, 0);
-        edit->setReadOnly(readOnly());
+        edit->setReadOnly(ReadOnly());
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { onTextChanged(*edit); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { OnTextChanged(*edit); });
         return;
     }
     if (auto* button = qobject_cast<CBitmapButtonPushlike*>(&control)) {
         for (const ButtonPicture& picture : kButtonPictures)
             if (picture.column == column)
                 button->loadBitmaps(QString::fromLatin1(picture.picture));
-        button->setEnabled(!readOnly());
+        button->setEnabled(!ReadOnly());
         // A sub menu's first entry always leads back: its LINK cannot be toggled.
         button->setLocked(column == kColLink && !m_mainForm);
         return;
     }
     if (auto* frame = qobject_cast<FormFrame*>(&control)) {
-        const bool both = rowHasColumn(row, kColActionFrame) && rowHasColumn(row, kColLinkFrame);
+        const bool both = RowHasColumn(row, kColActionFrame) && RowHasColumn(row, kColLinkFrame);
         if (both)
             frame->setEdges(column == kColActionFrame ? FormFrame::Edges::OpenBottom
                                                       : FormFrame::Edges::OpenTop);
@@ -210,72 +210,72 @@ QRect CS1_Form_MenuCCL::AdjustRowRect(int row, const QRect& rect) const
     QRect adjusted = rect;
     if (row == 0 || row == kEntriesPerColumn)
         adjusted.setTop(adjusted.top() - kFrameTopReach);
-    const QRect beside = rowRect(row < kEntriesPerColumn ? row + kEntriesPerColumn : row - kEntriesPerColumn);
+    const QRect beside = RowRect(row < kEntriesPerColumn ? row + kEntriesPerColumn : row - kEntriesPerColumn);
     if (!beside.isEmpty() && beside.top() < adjusted.top())
         adjusted.setTop(beside.top());
     return adjusted;
 }
 
-model::MenuEntry CS1_Form_MenuCCL::readEntry(int entry) const
+model::MenuEntry CS1_Form_MenuCCL::ReadEntry(int entry) const
 {
     model::MenuEntryInfo info;
-    return table()->menuEntryAt(m_menu, entry, info);
+    return Table()->MenuEntryAt(m_menu, entry, info);
 }
 
-QString CS1_Form_MenuCCL::menuName(int menu) const
+QString CS1_Form_MenuCCL::MenuName(int menu) const
 {
-    return platform::toQString(table()->GetMenuName(menu));
+    return platform::toQString(Table()->GetMenuName(menu));
 }
 
-CEditKFont1* CS1_Form_MenuCCL::lineEdit(int entry, int line) const
+CEditKFont1* CS1_Form_MenuCCL::LineEdit(int entry, int line) const
 {
-    return qobject_cast<CEditKFont1*>(controlAt(entry - 1, kColLine1 + line - 1));
+    return qobject_cast<CEditKFont1*>(ControlAt(entry - 1, kColLine1 + line - 1));
 }
 
-CEditKFont1* CS1_Form_MenuCCL::numberEdit(int entry) const
+CEditKFont1* CS1_Form_MenuCCL::NumberEdit(int entry) const
 {
-    return qobject_cast<CEditKFont1*>(controlAt(entry - 1, kColNumber));
+    return qobject_cast<CEditKFont1*>(ControlAt(entry - 1, kColNumber));
 }
 
-CBitmapButtonPushlike* CS1_Form_MenuCCL::pictureButton(int entry, int column) const
+CBitmapButtonPushlike* CS1_Form_MenuCCL::PictureButton(int entry, int column) const
 {
-    return qobject_cast<CBitmapButtonPushlike*>(controlAt(entry - 1, column));
+    return qobject_cast<CBitmapButtonPushlike*>(ControlAt(entry - 1, column));
 }
 
-CCallbackButton* CS1_Form_MenuCCL::navigateButton(int entry) const
+CCallbackButton* CS1_Form_MenuCCL::NavigateButton(int entry) const
 {
-    return qobject_cast<CCallbackButton*>(controlAt(entry - 1, kColNavigate));
+    return qobject_cast<CCallbackButton*>(ControlAt(entry - 1, kColNavigate));
 }
 
 // --- Filling ---------------------------------------------------------------------------
 
 void CS1_Form_MenuCCL::FillRow(int row, bool refresh)
 {
-    const model::MenuEntry entry = readEntry(entryOf(row));
+    const model::MenuEntry entry = ReadEntry(EntryOf(row));
     const bool wasFilling = m_filling;
     m_filling = true;
-    fillLines(row, entry, refresh);
-    fillNumber(row, entry);
-    fillButtons(row, entry);
-    fillNavigate(row, entry);
+    FillLines(row, entry, refresh);
+    FillNumber(row, entry);
+    FillButtons(row, entry);
+    FillNavigate(row, entry);
     m_filling = wasFilling;
 }
 
-void CS1_Form_MenuCCL::fillLines(int row, const model::MenuEntry& entry, bool refresh)
+void CS1_Form_MenuCCL::FillLines(int row, const model::MenuEntry& entry, bool refresh)
 {
-    const int n = entryOf(row);
+    const int n = EntryOf(row);
     const auto controls = document::rowControlsOf(m_menu, n);
     const bool editable =
         !document::rowHasActionControls(controls) || document::linesEditable(controls, entry);
     RowState& state = m_rows[static_cast<std::size_t>(row)];
     const std::array<const std::u16string*, 3> stored = {&entry.line1, &entry.line2, &entry.line3};
-    for (int line = 1; line <= lineCount(); ++line) {
-        CEditKFont1* edit = lineEdit(n, line);
+    for (int line = 1; line <= LineCount(); ++line) {
+        CEditKFont1* edit = LineEdit(n, line);
         if (edit == nullptr)
             continue;
         const QString shown =
             platform::toQString(document::shownLine(*stored[static_cast<std::size_t>(line - 1)], n));
-        if (readOnly()) {
+        if (ReadOnly()) {
             // Shown as stored; nothing in a read-only table takes typing.
             edit->setText(shown);
             edit->setEnabled(editable);
@@ -291,12 +291,12 @@ void CS1_Form_MenuCCL::fillLines(int row, const model::MenuEntry& entry, bool re
             edit->setEnabled(false);
         }
     }
-    state.linesEnabled = editable && !readOnly();
+    state.linesEnabled = editable && !ReadOnly();
 }
 
-void CS1_Form_MenuCCL::fillNumber(int row, const model::MenuEntry& entry)
+void CS1_Form_MenuCCL::FillNumber(int row, const model::MenuEntry& entry)
 {
-    CEditKFont1* edit = numberEdit(entryOf(row));
+    CEditKFont1* edit = NumberEdit(EntryOf(row));
     if (edit == nullptr)
         return;
     if (document::isEditableMacro(entry)) {
@@ -304,78 +304,78 @@ void CS1_Form_MenuCCL::fillNumber(int row, const model::MenuEntry& entry)
         // A stored number longer than the edit takes is shown whole (and refused if kept).
         edit->setMaxLength(std::max(document::macroNumberDigits(entry), static_cast<int>(shown.size())));
         edit->setText(shown);
-        edit->setReadOnly(readOnly());
+        edit->setReadOnly(ReadOnly());
         edit->setEnabled(true);
     } else {
         edit->clear();
         edit->setReadOnly(true);
         edit->setEnabled(false);
     }
-    fitNumberEdit(row);
+    FitNumberEdit(row);
     m_rows[static_cast<std::size_t>(row)].numberDirty = false;
 }
 
-void CS1_Form_MenuCCL::fillButtons(int row, const model::MenuEntry& entry)
+void CS1_Form_MenuCCL::FillButtons(int row, const model::MenuEntry& entry)
 {
-    const int n = entryOf(row);
+    const int n = EntryOf(row);
     const bool macro = entry.actionKind == document::kActionMacro;
     const int code = document::actionCode(entry);
-    if (auto* button = pictureButton(n, kColMacro))
+    if (auto* button = PictureButton(n, kColMacro))
         button->setPressedState(document::isEditableMacro(entry));
     const std::array<std::pair<int, int>, 3> types = {{{kColCamera, document::kMacroCamera},
                                                        {kColMonitor, document::kMacroMonitor},
                                                        {kColOff, document::kMacroOff}}};
     for (const auto& [column, type] : types) {
-        if (auto* button = pictureButton(n, column)) {
+        if (auto* button = PictureButton(n, column)) {
             button->setPressedState(macro && code == type);
-            button->setEnabled(macro && !readOnly());
+            button->setEnabled(macro && !ReadOnly());
         }
     }
-    if (auto* button = pictureButton(n, kColLink))
+    if (auto* button = PictureButton(n, kColLink))
         button->setPressedState(document::isFixedEntry(entry));
 }
 
-void CS1_Form_MenuCCL::fillNavigate(int row, const model::MenuEntry& entry)
+void CS1_Form_MenuCCL::FillNavigate(int row, const model::MenuEntry& entry)
 {
-    CCallbackButton* button = navigateButton(entryOf(row));
+    CCallbackButton* button = NavigateButton(EntryOf(row));
     if (button == nullptr)
         return;
     const document::NavigateTarget target = document::navigateTargetOf(entry);
     QString caption;
     QString tip;
     if (target.kind == document::NavigateKind::Menu) {
-        caption = menuName(target.menu);
+        caption = MenuName(target.menu);
     } else if (target.kind == document::NavigateKind::None && m_mainForm) {
         // Greyed, it still names the menu a LINK on this entry would open.
-        caption = menuName(document::kLinkTargetBase + entryOf(row));
+        caption = MenuName(document::kLinkTargetBase + EntryOf(row));
     } else if (target.kind == document::NavigateKind::LinkingMenu) {
         const std::vector<int> menus =
-            linkIndex() != nullptr ? linkIndex()->menusLinkingTo(m_menu) : std::vector<int>();
+            LinkIndex() != nullptr ? LinkIndex()->menusLinkingTo(m_menu) : std::vector<int>();
         if (menus.size() == 1) {
-            caption = menuName(menus.front());
+            caption = MenuName(menus.front());
         } else if (menus.empty() && m_mainForm) {
-            caption = menuName(document::kLinkTargetBase + entryOf(row));
+            caption = MenuName(document::kLinkTargetBase + EntryOf(row));
         } else {
             caption = form_texts::kLinksCaption.arg(menus.size());
             tip = caption;
             for (const int menu : menus)
-                tip += QLatin1Char('\n') + form_texts::linkingMenuLine(menu, menuName(menu));
+                tip += QLatin1Char('\n') + form_texts::linkingMenuLine(menu, MenuName(menu));
         }
     }
     button->setEnabled(document::isFixedEntry(entry));
     button->setFullCaption(caption);
     button->setToolTip(tip.isEmpty() ? caption : tip);
     const int width = m_navigateWidth > 0 ? m_navigateWidth : button->width();
-    button->setText(fitCaption(caption, button->fontMetrics(), width - kNavigateCaptionMargin));
+    button->setText(FitCaption(caption, button->fontMetrics(), width - kNavigateCaptionMargin));
 }
 
 // --- Editing -------------------------------------------------------------------------
 
-void CS1_Form_MenuCCL::onTextChanged(QWidget& edit)
+void CS1_Form_MenuCCL::OnTextChanged(QWidget& edit)
 {
-    if (m_filling || !isLoaded())
+    if (m_filling || !IsLoaded())
         return;
-    const std::optional<ControlPlace> place = placeOf(&edit);
+    const std::optional<ControlPlace> place = PlaceOf(&edit);
     if (!place)
         return;
     RowState& state = m_rows[static_cast<std::size_t>(place->row)];
@@ -383,14 +383,14 @@ void CS1_Form_MenuCCL::onTextChanged(QWidget& edit)
         state.numberDirty = true;
     else
         state.textDirty = true;
-    markDocumentModified();
+    MarkDocumentModified();
 }
 
-void CS1_Form_MenuCCL::refuseReadOnly()
+void CS1_Form_MenuCCL::RefuseReadOnly()
 {
     UserDialogs::message(this, QCoreApplication::applicationName(),
-                         readOnlyReason().isEmpty() ? form_texts::kReadOnlyTable
-                                                    : readOnlyReason() + QLatin1Char('.'));
+                         ReadOnlyReason().isEmpty() ? form_texts::kReadOnlyTable
+                                                    : ReadOnlyReason() + QLatin1Char('.'));
 }
 
 bool CS1_Form_MenuCCL::eventFilter(QObject* watched, QEvent* event)
@@ -399,17 +399,17 @@ bool CS1_Form_MenuCCL::eventFilter(QObject* watched, QEvent* event)
         // One tooltip font per form: the Unicode font for font 5, so that its
         // menu names show; the application's otherwise.
         static const QFont applicationTipFont = QToolTip::font();
-        const UiFonts* fonts = formContext().fonts;
-        QToolTip::setFont(fontNumber() == kNarrowFont && fonts != nullptr ? fonts->unicode
+        const UiFonts* fonts = context().fonts;
+        QToolTip::setFont(FontNumber() == kNarrowFont && fonts != nullptr ? fonts->unicode
                                                                           : applicationTipFont);
     }
-    if (readOnly() && qobject_cast<CEditKFont1*>(watched) != nullptr) {
+    if (ReadOnly() && qobject_cast<CEditKFont1*>(watched) != nullptr) {
         if (event->type() == QEvent::KeyPress && changesText(*static_cast<QKeyEvent*>(event))) {
-            refuseReadOnly();
+            RefuseReadOnly();
             return true;
         }
         if (event->type() == QEvent::Drop) {
-            refuseReadOnly();
+            RefuseReadOnly();
             return true;
         }
     }
@@ -418,51 +418,50 @@ bool CS1_Form_MenuCCL::eventFilter(QObject* watched, QEvent* event)
 
 void CS1_Form_MenuCCL::RequestCharacterEntry(CEditKFont1& edit)
 {
-    const std::optional<ControlPlace> place = placeOf(&edit);
-    if (!place || !isLineColumn(place->column) || isNavigating())
+    const std::optional<ControlPlace> place = PlaceOf(&edit);
+    if (!place || !isLineColumn(place->column) || IsNavigating())
         return;
-    if (readOnly()) {
-        refuseReadOnly();
+    if (ReadOnly()) {
+        RefuseReadOnly();
         return;
     }
     if (!edit.isEnabled())
         return;
-    const int n = entryOf(place->row);
+    const int n = EntryOf(place->row);
     QStringList texts;
-    for (int line = 1; line <= lineCount(); ++line)
-        texts << lineEdit(n, line)->text();
+    for (int line = 1; line <= LineCount(); ++line)
+        texts << LineEdit(n, line)->text();
     const auto alignment =
         document::isLeftColumn(n) ? model::LineAlignment::Left : model::LineAlignment::Right;
-    const FontPointRequest request = FontPointRequest::forFont(fontNumber(), texts, alignment);
+    const FontPointRequest request = FontPointRequest::forFont(FontNumber(), texts, alignment);
     const UiFonts fallback{font(), font(), font()};
-    FontPointEntryDialog dialog(request, formContext().fonts != nullptr ? *formContext().fonts : fallback,
-                                this);
+    FontPointEntryDialog dialog(request, context().fonts != nullptr ? *context().fonts : fallback, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList lines = dialog.lines();
-    for (int line = 1; line <= lineCount() && line <= lines.size(); ++line)
-        lineEdit(n, line)->setTextAsUserEdit(lines.at(line - 1));
+    for (int line = 1; line <= LineCount() && line <= lines.size(); ++line)
+        LineEdit(n, line)->setTextAsUserEdit(lines.at(line - 1));
     edit.setFocus(Qt::OtherFocusReason);
 }
 
 void CS1_Form_MenuCCL::OnButtonClick(QWidget& control)
 {
-    const std::optional<ControlPlace> place = placeOf(&control);
+    const std::optional<ControlPlace> place = PlaceOf(&control);
     if (!place)
         return;
     if (place->column == kColNavigate) {
-        navigate(place->row);
+        Navigate(place->row);
         return;
     }
     const std::optional<EntryButton> button = buttonOf(place->column);
     if (!button)
         return;
-    if (readOnly()) {
-        refuseReadOnly();
+    if (ReadOnly()) {
+        RefuseReadOnly();
         return;
     }
-    const int n = entryOf(place->row);
-    const document::ButtonClickResult result = document::clickEntryButton(*table(), m_menu, n, *button);
+    const int n = EntryOf(place->row);
+    const document::ButtonClickResult result = document::clickEntryButton(*Table(), m_menu, n, *button);
     if (!result.ok) {
         UserDialogs::message(this, QCoreApplication::applicationName(), platform::toQString(result.message));
         return;
@@ -470,65 +469,65 @@ void CS1_Form_MenuCCL::OnButtonClick(QWidget& control)
     if (result.changed) {
         m_rows[static_cast<std::size_t>(place->row)].actionChanged = true;
         // Any action change can add or remove a link (a MACRO replaces a LINK).
-        formContext().doc->rebuildLinkIndex(static_cast<std::size_t>(tableIndex()));
-        markDocumentModified();
+        context().doc->rebuildLinkIndex(static_cast<std::size_t>(TableIndex()));
+        MarkDocumentModified();
         FillRow(place->row, true);
     }
-    CEditKFont1* number = numberEdit(n);
+    CEditKFont1* number = NumberEdit(n);
     if (*button != EntryButton::Link && number != nullptr && number->isEnabled()) {
         number->setFocus(Qt::OtherFocusReason);
         number->selectAll();
     }
 }
 
-void CS1_Form_MenuCCL::navigate(int row)
+void CS1_Form_MenuCCL::Navigate(int row)
 {
-    const model::MenuEntry entry = readEntry(entryOf(row));
+    const model::MenuEntry entry = ReadEntry(EntryOf(row));
     const document::NavigateTarget target = document::navigateTargetOf(entry);
     if (target.kind == document::NavigateKind::Menu) {
-        navigateToMenu(target.menu);
+        NavigateToMenu(target.menu);
         return;
     }
     if (target.kind != document::NavigateKind::LinkingMenu)
         return;
     const std::vector<int> menus =
-        linkIndex() != nullptr ? linkIndex()->menusLinkingTo(m_menu) : std::vector<int>();
+        LinkIndex() != nullptr ? LinkIndex()->menusLinkingTo(m_menu) : std::vector<int>();
     if (menus.size() == 1) {
-        navigateToMenu(menus.front());
+        NavigateToMenu(menus.front());
         return;
     }
     std::vector<std::pair<int, QString>> choices;
     for (const int menu : menus)
-        choices.emplace_back(menu, menuName(menu));
-    const QFont chooserFont = formContext().fonts != nullptr ? formContext().fonts->unicode : font();
-    LinksChooser chooser(choices, chooserFont, navigateButton(entryOf(row)));
+        choices.emplace_back(menu, MenuName(menu));
+    const QFont chooserFont = context().fonts != nullptr ? context().fonts->unicode : font();
+    LinksChooser chooser(choices, chooserFont, NavigateButton(EntryOf(row)));
     if (chooser.exec() == QDialog::Accepted && chooser.chosenMenu())
-        navigateToMenu(*chooser.chosenMenu());
+        NavigateToMenu(*chooser.chosenMenu());
 }
 
 // --- Commit --------------------------------------------------------------------------
 
 bool CS1_Form_MenuCCL::Commit(bool report)
 {
-    if (readOnly() || table() == nullptr)
+    if (ReadOnly() || Table() == nullptr)
         return true;
     bool all = true;
     for (int row = 0; row < kRowCount; ++row) {
         RowState& state = m_rows[static_cast<std::size_t>(row)];
-        const int n = entryOf(row);
+        const int n = EntryOf(row);
         document::FormRowCommit commit;
         commit.menu = m_menu;
         commit.entry = n;
         commit.actionChanged = state.actionChanged;
         if (state.textDirty) {
             std::vector<std::u16string> lines;
-            for (int line = 1; line <= lineCount(); ++line)
-                lines.push_back(lineEdit(n, line)->text().toStdU16String());
+            for (int line = 1; line <= LineCount(); ++line)
+                lines.push_back(LineEdit(n, line)->text().toStdU16String());
             commit.lines = std::move(lines);
         }
-        if (state.numberDirty && numberEdit(n) != nullptr)
-            commit.numberText = numberEdit(n)->text().toStdU16String();
-        const document::EntryEditResult result = document::commitFormRow(*table(), commit);
+        if (state.numberDirty && NumberEdit(n) != nullptr)
+            commit.numberText = NumberEdit(n)->text().toStdU16String();
+        const document::EntryEditResult result = document::commitFormRow(*Table(), commit);
         if (result.ok) {
             state.textDirty = state.numberDirty = state.actionChanged = false;
             continue;
@@ -555,7 +554,7 @@ void CS1_Form_MenuCCL::ClearModified()
         RowState& state = m_rows[static_cast<std::size_t>(row)];
         state.textDirty = state.numberDirty = state.actionChanged = false;
         for (int column = kColLine1; column <= kColNumber; ++column)
-            if (auto* edit = qobject_cast<CEditKFont1*>(controlAt(row, column)))
+            if (auto* edit = qobject_cast<CEditKFont1*>(ControlAt(row, column)))
                 edit->setModified(false);
     }
 }
@@ -566,14 +565,14 @@ CS1_Form_MenuMainCCL::CS1_Form_MenuMainCCL(const FormContext& context, QWidget* 
     : CS1_Form_MenuCCL(context, parent, true)
 {
     setObjectName(QStringLiteral("CS1_Form_MenuMainCCL"));
-    load();
+    Load();
 }
 
 CS1_Form_MenuSubCCL::CS1_Form_MenuSubCCL(const FormContext& context, QWidget* parent)
     : CS1_Form_MenuCCL(context, parent, false)
 {
     setObjectName(QStringLiteral("CS1_Form_MenuSubCCL"));
-    load();
+    Load();
 }
 
 void registerScriptMenuForms(FormRegistry& forms)

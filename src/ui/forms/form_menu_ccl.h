@@ -45,14 +45,14 @@ public:
     };
     static constexpr int kRowCount = 14;
 
-    int menu() const { return m_menu; }
-    bool isMainForm() const { return m_mainForm; }
+    int Menu() const { return m_menu; }
+    bool IsMainForm() const { return m_mainForm; }
 
     // The controls of entry n (1-14); nullptr where the row has none.
-    CEditKFont1* lineEdit(int entry, int line) const;
-    CEditKFont1* numberEdit(int entry) const;
-    CBitmapButtonPushlike* pictureButton(int entry, int column) const;
-    CCallbackButton* navigateButton(int entry) const;
+    CEditKFont1* LineEdit(int entry, int line) const;
+    CEditKFont1* NumberEdit(int entry) const;
+    CBitmapButtonPushlike* PictureButton(int entry, int column) const;
+    CCallbackButton* NavigateButton(int entry) const;
 
 protected:
     CS1_Form_MenuCCL(const FormContext& context, QWidget* parent, bool mainForm);
@@ -86,19 +86,19 @@ private:
         bool linesEnabled = false; // the text edits take typing
     };
 
-    static int entryOf(int row) { return row + 1; }
-    bool rowHasColumn(int row, int column) const;
-    int lineCount() const;
-    model::MenuEntry readEntry(int entry) const;
-    void fillLines(int row, const model::MenuEntry& entry, bool refresh);
-    void fillNumber(int row, const model::MenuEntry& entry);
-    void fillButtons(int row, const model::MenuEntry& entry);
-    void fillNavigate(int row, const model::MenuEntry& entry);
-    void fitNumberEdit(int row);
-    QString menuName(int menu) const;
-    void navigate(int row);
-    void onTextChanged(QWidget& edit);
-    void refuseReadOnly();
+    static int EntryOf(int row) { return row + 1; }
+    bool RowHasColumn(int row, int column) const;
+    int LineCount() const;
+    model::MenuEntry ReadEntry(int entry) const;
+    void FillLines(int row, const model::MenuEntry& entry, bool refresh);
+    void FillNumber(int row, const model::MenuEntry& entry);
+    void FillButtons(int row, const model::MenuEntry& entry);
+    void FillNavigate(int row, const model::MenuEntry& entry);
+    void FitNumberEdit(int row);
+    QString MenuName(int menu) const;
+    void Navigate(int row);
+    void OnTextChanged(QWidget& edit);
+    void RefuseReadOnly();
 
     int m_menu = 0;
     bool m_mainForm = false;

@@ -52,21 +52,21 @@ void CS1_Form_MenuCCL::MeasureControls()
     int numberWidth = 0;
     for (int row = 0; row < kRowCount; ++row) {
         for (int column = kColLine1; column <= kColLine3; ++column)
-            if (QWidget* edit = controlAt(row, column))
+            if (QWidget* edit = ControlAt(row, column))
                 edit->setFixedWidth(
-                    editWidthFor(*edit, document::lineWidthOf(fontNumber(), column - kColLine1 + 1), true));
-        if (QWidget* spacer = controlAt(row, kColSpacer))
+                    editWidthFor(*edit, document::lineWidthOf(FontNumber(), column - kColLine1 + 1), true));
+        if (QWidget* spacer = ControlAt(row, kColSpacer))
             spacer->setFixedWidth(kSpacerWidth);
         for (const int column : {kColMacro, kColCamera, kColMonitor, kColOff, kColLink}) {
-            if (QWidget* button = controlAt(row, column)) {
+            if (QWidget* button = ControlAt(row, column)) {
                 button->setFixedSize(button->sizeHint());
                 buttonWidth = std::max(buttonWidth, button->sizeHint().width());
                 buttonHeight = std::max(buttonHeight, button->sizeHint().height());
             }
         }
-        if (QWidget* number = controlAt(row, kColNumber)) {
+        if (QWidget* number = ControlAt(row, kColNumber)) {
             numberWidth = editWidthFor(*number, kWidestDigits, false);
-            fitNumberEdit(row);
+            FitNumberEdit(row);
             buttonHeight = std::max(buttonHeight, number->sizeHint().height());
         }
     }
@@ -75,23 +75,23 @@ void CS1_Form_MenuCCL::MeasureControls()
     // The link line as wide as the macro line: LINK, then navigate.
     m_navigateWidth = 3 * buttonWidth + numberWidth + 3 * kButtonSpacing;
     for (int row = 0; row < kRowCount; ++row) {
-        if (QWidget* number = controlAt(row, kColNumber))
+        if (QWidget* number = ControlAt(row, kColNumber))
             number->setFixedHeight(buttonHeight);
-        if (QWidget* navigate = controlAt(row, kColNavigate)) {
+        if (QWidget* navigate = ControlAt(row, kColNavigate)) {
             navigate->setFixedWidth(m_navigateWidth);
             navigate->setFixedHeight(std::max(buttonHeight, navigate->sizeHint().height()));
         }
     }
 }
 
-void CS1_Form_MenuCCL::fitNumberEdit(int row)
+void CS1_Form_MenuCCL::FitNumberEdit(int row)
 {
-    QWidget* number = controlAt(row, kColNumber);
+    QWidget* number = ControlAt(row, kColNumber);
     if (number == nullptr)
         return;
     // As wide as the entry's number can be: two digits for camera, monitor
     // and off, six for a CCL macro and for an edit that is off.
-    const model::MenuEntry entry = readEntry(entryOf(row));
+    const model::MenuEntry entry = ReadEntry(EntryOf(row));
     const int digits =
         document::isEditableMacro(entry)
             ? std::max(document::macroNumberDigits(entry),
@@ -102,19 +102,19 @@ void CS1_Form_MenuCCL::fitNumberEdit(int row)
 
 void CS1_Form_MenuCCL::PositionControls()
 {
-    auto* grid = new QGridLayout(canvas());
+    auto* grid = new QGridLayout(Canvas());
     grid->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
     grid->setHorizontalSpacing(kColumnGap);
     grid->setVerticalSpacing(kRowGap);
     for (int row = 0; row < kRowCount; ++row) {
         auto* cell = new QHBoxLayout;
         cell->setSpacing(kCellSpacing);
-        if (QWidget* spacer = controlAt(row, kColSpacer))
+        if (QWidget* spacer = ControlAt(row, kColSpacer))
             cell->addWidget(spacer);
         auto* lines = new QVBoxLayout;
         lines->setSpacing(kLineSpacing);
         for (int column = kColLine1; column <= kColLine3; ++column)
-            if (QWidget* edit = controlAt(row, column))
+            if (QWidget* edit = ControlAt(row, column))
                 lines->addWidget(edit);
         lines->addStretch();
         cell->addLayout(lines);
@@ -125,14 +125,14 @@ void CS1_Form_MenuCCL::PositionControls()
             {{kColActionFrame, {kColMacro, kColCamera, kColMonitor, kColOff, kColNumber}},
              {kColLinkFrame, {kColLink, kColNavigate}}}};
         for (const auto& [frameColumn, members] : frames) {
-            QWidget* frame = controlAt(row, frameColumn);
+            QWidget* frame = ControlAt(row, frameColumn);
             if (frame == nullptr)
                 continue;
             auto* inside = new QHBoxLayout(frame);
             inside->setContentsMargins(kFrameInset, kFrameInset, kFrameInset, kFrameInset);
             inside->setSpacing(kButtonSpacing);
             for (const int column : members)
-                if (QWidget* control = controlAt(row, column))
+                if (QWidget* control = ControlAt(row, column))
                     inside->addWidget(control);
             inside->addStretch();
             actions->addWidget(frame);

@@ -42,12 +42,12 @@ CS1_TreeView::CS1_TreeView(SelectionRecord& selection, QWidget* parent)
     header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
-    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::measureColumn);
-    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::measureColumn);
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
+    connect(this, &QTreeWidget::itemExpanded, this, &CS1_TreeView::MeasureColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CS1_TreeView::MeasureColumn);
 }
 
-QString CS1_TreeView::tableLabel(int index, const model::CS1_LangTable& table)
+QString CS1_TreeView::TableLabel(int index, const model::CS1_LangTable& table)
 {
     model::TableHeader header;
     model::TableMetadata metadata;
@@ -55,7 +55,7 @@ QString CS1_TreeView::tableLabel(int index, const model::CS1_LangTable& table)
     return QString::asprintf("%2d - ", index + 1) + platform::toQString(header.friendlyName).trimmed();
 }
 
-QTreeWidgetItem* CS1_TreeView::addNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
+QTreeWidgetItem* CS1_TreeView::AddNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
                                        std::uint32_t key)
 {
     auto* item = new QTreeWidgetItem(QStringList{label});
@@ -78,32 +78,32 @@ bool CS1_TreeView::BuildTree(const document::CS1_Doc& doc)
     m_itemOfKey.clear();
     m_lastSelected = nullptr;
     m_doc = &doc;
-    m_root = addNode(nullptr, -1, kRootLabel, kIconRoot, packNodeKey(kNodeRoot, 0, 0));
+    m_root = AddNode(nullptr, -1, kRootLabel, kIconRoot, packNodeKey(kNodeRoot, 0, 0));
     QTreeWidgetItem* previous = nullptr;
     for (std::size_t i = 0; i < doc.tableCount(); ++i)
         previous = InsertTableSubtree(static_cast<int>(i), doc.table(i), previous);
     m_root->setExpanded(true);
     m_handleSelection = handling;
-    measureColumn();
+    MeasureColumn();
     return true;
 }
 
-void CS1_TreeView::measureColumn()
+void CS1_TreeView::MeasureColumn()
 {
     // Measuring lays out the text of every shown label: done when they
     // change, not on every resize (each new form resizes the pane).
     m_labelsWidth = sizeHintForColumn(0);
-    fitColumn();
+    FitColumn();
 }
 
 void CS1_TreeView::changeEvent(QEvent* event)
 {
     QTreeWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        measureColumn();
+        MeasureColumn();
 }
 
-void CS1_TreeView::fitColumn()
+void CS1_TreeView::FitColumn()
 {
     // At least as wide as the pane, so a selection spans the row; wider when a
     // label needs it, so long names scroll rather than being cut off.
@@ -113,7 +113,7 @@ void CS1_TreeView::fitColumn()
 void CS1_TreeView::resizeEvent(QResizeEvent* event)
 {
     QTreeWidget::resizeEvent(event);
-    fitColumn();
+    FitColumn();
 }
 
 QTreeWidgetItem* CS1_TreeView::InsertTableSubtree(int index, const model::CS1_LangTable& table,
@@ -127,43 +127,43 @@ QTreeWidgetItem* CS1_TreeView::InsertTableSubtree(int index, const model::CS1_La
     else if (index == 0)
         position = 0;
     QTreeWidgetItem* tableItem =
-        addNode(m_root, position, tableLabel(index, table), kIconTable, packNodeKey(kNodeTable, index, 0));
+        AddNode(m_root, position, TableLabel(index, table), kIconTable, packNodeKey(kNodeTable, index, 0));
     QTreeWidgetItem* folder =
-        addNode(tableItem, -1, platform::toQString(table.GetMetadataLabel(kMenuFolderLabelId)),
+        AddNode(tableItem, -1, platform::toQString(table.GetMetadataLabel(kMenuFolderLabelId)),
                 kIconMenuFolder, packNodeKey(kNodeMenuFolder, index, 0));
     for (int menu = kMainScriptMenu; menu <= kLastScriptMenu; ++menu) {
         const std::u16string name = table.GetMenuName(menu);
         if (name.empty())
             continue;
-        addNode(folder, -1, platform::toQString(name), kIconMenu,
+        AddNode(folder, -1, platform::toQString(name), kIconMenu,
                 packNodeKey(*kindForMenu(menu), index, menu));
     }
     return tableItem;
 }
 
-void CS1_TreeView::forgetSubtree(QTreeWidgetItem* item)
+void CS1_TreeView::ForgetSubtree(QTreeWidgetItem* item)
 {
     for (int i = 0; i < item->childCount(); ++i)
-        forgetSubtree(item->child(i));
+        ForgetSubtree(item->child(i));
     m_itemOfKey.remove(m_keyOfItem.value(item));
     m_keyOfItem.remove(item);
     if (item == m_lastSelected)
         m_lastSelected = nullptr;
 }
 
-QTreeWidgetItem* CS1_TreeView::tableNode(int index) const
+QTreeWidgetItem* CS1_TreeView::TableNode(int index) const
 {
     return GetTreeItem(packNodeKey(kNodeTable, index, 0));
 }
 
 void CS1_TreeView::RemoveTableSubtree(int index)
 {
-    QTreeWidgetItem* item = tableNode(index);
+    QTreeWidgetItem* item = TableNode(index);
     if (item == nullptr)
         return;
     const bool handling = m_handleSelection;
     m_handleSelection = false;
-    forgetSubtree(item);
+    ForgetSubtree(item);
     delete item; // deletes the children first
     m_handleSelection = handling;
 }
@@ -173,9 +173,9 @@ void CS1_TreeView::RelabelTables(int firstIndex)
     if (m_doc == nullptr)
         return;
     for (std::size_t i = static_cast<std::size_t>(std::max(firstIndex, 0)); i < m_doc->tableCount(); ++i)
-        if (QTreeWidgetItem* item = tableNode(static_cast<int>(i)))
-            item->setText(0, tableLabel(static_cast<int>(i), m_doc->table(i)));
-    measureColumn();
+        if (QTreeWidgetItem* item = TableNode(static_cast<int>(i)))
+            item->setText(0, TableLabel(static_cast<int>(i), m_doc->table(i)));
+    MeasureColumn();
 }
 
 void CS1_TreeView::CollapseAllTables()
@@ -189,7 +189,7 @@ void CS1_TreeView::CollapseAllTables()
 
 int CS1_TreeView::GetSelectedTableIndex() const
 {
-    return unpackNodeKey(keyOf(currentItem())).tableIndex;
+    return unpackNodeKey(KeyOf(currentItem())).tableIndex;
 }
 
 bool CS1_TreeView::SelectMenuNode(int menu)
@@ -224,30 +224,30 @@ QTreeWidgetItem* CS1_TreeView::GetTreeItem(std::uint32_t key) const
     return m_itemOfKey.value(key, nullptr);
 }
 
-std::uint32_t CS1_TreeView::keyOf(const QTreeWidgetItem* item) const
+std::uint32_t CS1_TreeView::KeyOf(const QTreeWidgetItem* item) const
 {
     return item == nullptr ? 0 : m_keyOfItem.value(item, 0);
 }
 
-void CS1_TreeView::onCurrentItemChanged(QTreeWidgetItem* current)
+void CS1_TreeView::OnCurrentItemChanged(QTreeWidgetItem* current)
 {
     if (!m_handleSelection || current == nullptr)
         return;
     if (current != m_lastSelected && m_lastSelected != nullptr && m_leaveCheck && !m_leaveCheck()) {
-        returnTo(m_lastSelected);
+        ReturnTo(m_lastSelected);
         return;
     }
-    const NodeKey key = unpackNodeKey(keyOf(current));
+    const NodeKey key = unpackNodeKey(KeyOf(current));
     m_selection = {key.kind, key.tableIndex, key.menu};
     if (current == m_lastSelected)
         return;
     m_lastSelected = current;
     if (!FormRegistry::knownKind(key.kind))
         return;
-    Q_EMIT formRequested(key.kind, m_selectingMenu);
+    Q_EMIT FormRequested(key.kind, m_selectingMenu);
 }
 
-void CS1_TreeView::returnTo(const QTreeWidgetItem* item)
+void CS1_TreeView::ReturnTo(const QTreeWidgetItem* item)
 {
     // After the click that moved the selection has been handled, or it would
     // move it again.

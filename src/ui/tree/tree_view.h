@@ -53,12 +53,12 @@ public:
     QTreeWidgetItem* GetTreeItem(std::uint32_t key) const;
     // Asked before the selection leaves the node whose form is open; false
     // keeps the selection there (the form could not store what was typed).
-    void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
+    void SetLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
     // The key of item; 0 for an item without one.
-    std::uint32_t keyOf(const QTreeWidgetItem* item) const;
+    std::uint32_t KeyOf(const QTreeWidgetItem* item) const;
 
     // The label rule of a table node: "%2d - " then the trimmed friendly name.
-    static QString tableLabel(int index, const model::CS1_LangTable& table);
+    static QString TableLabel(int index, const model::CS1_LangTable& table);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,18 +67,18 @@ protected:
 Q_SIGNALS:
     // The selected node changed to one whose form is to be shown;
     // fromMenuSelect when SelectMenuNode chose it.
-    void formRequested(int kind, bool fromMenuSelect);
+    void FormRequested(int kind, bool fromMenuSelect);
 
 private:
     // The width the labels need, measured again when they change.
-    void measureColumn();
-    void fitColumn();
-    void onCurrentItemChanged(QTreeWidgetItem* current);
-    QTreeWidgetItem* addNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
+    void MeasureColumn();
+    void FitColumn();
+    void OnCurrentItemChanged(QTreeWidgetItem* current);
+    QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, int position, const QString& label, int icon,
                              std::uint32_t key);
-    void forgetSubtree(QTreeWidgetItem* item);
-    QTreeWidgetItem* tableNode(int index) const;
-    void returnTo(const QTreeWidgetItem* item);
+    void ForgetSubtree(QTreeWidgetItem* item);
+    QTreeWidgetItem* TableNode(int index) const;
+    void ReturnTo(const QTreeWidgetItem* item);
 
     SelectionRecord& m_selection;
     const document::CS1_Doc* m_doc = nullptr;

@@ -46,7 +46,7 @@ bool EditorFixture::startWithBytes(const QByteArrayList& arguments, const QStrin
     m_app = std::make_unique<CZodARApp>(arguments, programTemplateFolder.isEmpty()
                                                        ? QStringLiteral(TARVO_SOURCE_DIR "/data/templates")
                                                        : programTemplateFolder);
-    return m_app->InitInstance();
+    return m_app->initInstance();
 }
 
 void EditorFixture::settle()

@@ -2,6 +2,7 @@
 
 #include "model/keyboard_fonts.h"
 #include "model/lang_table_layout.h"
+#include "templates/char_classes.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,7 @@ namespace tarvo::document {
 namespace {
 
 namespace layout = model::layout;
+using templates::digitValue;
 
 constexpr int kByteMask = 0xFF;
 constexpr int kWordMask = 0xFFFF;
@@ -40,17 +42,6 @@ void toggleMacroType(model::MenuEntry& entry, int type)
         return;
     const int code = actionCode(entry) == type ? kMacroCcl : type;
     setActionFields(entry, kActionMacro, code, 0, 0);
-}
-
-int digitValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'z')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'Z')
-        return c - u'A' + 10;
-    return INT_MAX;
 }
 
 } // namespace

@@ -11,21 +11,9 @@ constexpr int kHexBase = 16;
 constexpr int kOctalBase = 8;
 constexpr int kDecimalBase = 10;
 
-int digitValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'z')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'Z')
-        return c - u'A' + 10;
-    return -1;
-}
-
 bool isDigitOfBase(char16_t c, int base)
 {
-    const int v = digitValue(c);
-    return v >= 0 && v < base;
+    return digitValue(c) < base;
 }
 
 } // namespace

@@ -96,7 +96,7 @@ public:
     static constexpr int kClassSchema = 3;
 
     CS1_LangTable() = default;
-    // Copies are made with Clone (which clears the read-only flag) or copyFrom.
+    // Copies are made with Clone (which clears the read-only flag) or CopyFrom.
     CS1_LangTable(const CS1_LangTable&) = delete;
     CS1_LangTable& operator=(const CS1_LangTable&) = delete;
 

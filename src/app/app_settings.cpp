@@ -9,7 +9,6 @@ using platform::settings::kRecentGroup;
 using platform::settings::kRecentKey;
 using platform::settings::kServerFolderKey;
 using platform::settings::kServerProgramKey;
-using platform::settings::kThreadLocaleKey;
 
 std::optional<QString> AppSettings::lastBrowseFolder() const
 {
@@ -26,9 +25,8 @@ void AppSettings::setLastBrowseFolder(const QString& folder)
 
 std::optional<std::uint32_t> AppSettings::threadLocale() const
 {
-    bool ok = false;
-    const std::uint32_t value = m_store.value(kThreadLocaleKey).toUInt(&ok);
-    if (!ok || value == 0)
+    const std::optional<std::uint32_t> value = platform::settings::readThreadLocale(m_store);
+    if (value == 0u)
         return std::nullopt;
     return value;
 }

@@ -45,13 +45,7 @@ bool ThreadLocaleSetting::writable() const
 
 std::optional<std::uint32_t> ThreadLocaleSetting::read() const
 {
-    platform::settings::Store store;
-    const QVariant value = store.value(kThreadLocaleKey);
-    bool ok = false;
-    const qulonglong number = value.toULongLong(&ok);
-    if (!value.isValid() || !ok || number > UINT32_MAX)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(number);
+    return platform::settings::readThreadLocale(platform::settings::Store());
 }
 
 bool ThreadLocaleSetting::write(std::uint32_t value) const

@@ -7,6 +7,9 @@
 #include <QSettings>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 namespace tarvo::platform::settings {
 
 inline const QString kOrganisation = QStringLiteral("Corvane Security Systems");
@@ -36,6 +39,9 @@ inline const QString kInterruptedWriteLanguageKey = QStringLiteral("language");
 
 // The setting that maps COM port portIndex (0-based) onto a device ("Ports/COM<n>").
 QString comPortKey(int portIndex);
+
+// The stored locale identifier when it is present and a 32-bit number (0 included).
+std::optional<std::uint32_t> readThreadLocale(const QSettings& store);
 
 // The user's settings store, under the application's names.
 class Store final : public QSettings {

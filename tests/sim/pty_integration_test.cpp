@@ -1,6 +1,7 @@
 #include "platform/qt_serial_port.h"
 #include "serial/frames.h"
 #include "sim/keyboard_flash.h"
+#include "support/child_process.h"
 #include "support/simulated_keyboard.h"
 
 #include <gtest/gtest.h>
@@ -126,15 +127,16 @@ TEST(SimulatorOnPseudoTerminal, ClientsCanCloseAndReopen)
     ASSERT_EQ(::ioctl(killed, TIOCEXCL), 0);
     ::close(killed);
     int exclusive = 1;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kReplyWaitMs);
-    while (exclusive != 0 && std::chrono::steady_clock::now() < deadline) {
-        ::usleep(20000);
-        const int probe = ::open(sim.terminalPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (probe < 0)
-            continue;
-        ::ioctl(probe, TIOCGEXCL, &exclusive);
-        ::close(probe);
-    }
+    ::tarvo::test::waitUntil(
+        [&] {
+            const int probe = ::open(sim.terminalPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            if (probe >= 0) {
+                ::ioctl(probe, TIOCGEXCL, &exclusive);
+                ::close(probe);
+            }
+            return exclusive == 0;
+        },
+        kReplyWaitMs);
     EXPECT_EQ(exclusive, 0);
     Client next(sim.link());
     ASSERT_TRUE(next.open(19200));

@@ -28,8 +28,10 @@ std::string executablePath()
 
 bool pathExists(const std::string& path)
 {
+    // As the save sees it: a link is followed, and one naming nothing yet
+    // names the file the save creates.
     struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 TemplateSource::TemplateSource(std::optional<std::string> templatePath)

@@ -27,6 +27,7 @@ private:
     templates::TemplateCatalogue m_catalogue;
 };
 
+// True when path names an existing file, after following links.
 bool pathExists(const std::string& path);
 
 } // namespace tarvo::cli

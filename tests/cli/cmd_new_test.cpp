@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace tarvo::test {
 namespace {
@@ -51,6 +52,26 @@ TEST(CmdNew, AnExistingFileIsReplacedOnlyWithForce)
     const RunResult forced = runTarvo({"new", "-o", "out.tvo", "--force"}, dir.path());
     ASSERT_EQ(forced.status, 0) << forced.err;
     EXPECT_GT(readBytes(dir.file("out.tvo")).size(), 2u * 65536u);
+}
+
+// -o follows links as every save does: a link naming no file yet makes that
+// file, and a pipe behind a link is refused even with --force.
+TEST(CmdNew, TheOutputIsTheFileALinkNamesAndNeverAPipe)
+{
+    TempDir dir;
+    writeTemplate(dir.file("site.LT3"));
+    std::filesystem::create_symlink("later.tvo", dir.file("dangling.tvo"));
+    const RunResult made = runTarvo({"new", "-o", "dangling.tvo"}, dir.path());
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling.tvo")));
+    EXPECT_GT(readBytes(dir.file("later.tvo")).size(), 2u * 65536u);
+
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe", dir.file("piped.tvo"));
+    const RunResult refused = runTarvo({"new", "-o", "piped.tvo", "--force"}, dir.path());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "tarvo: piped.tvo: is not a regular file\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
 }
 
 TEST(CmdNew, FailuresLeaveNoFileAndSayWhy)

@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -147,4 +153,62 @@ TEST(AtomicFile, ALoopOfLinksIsRefusedAndNothingIsCreated)
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("a.tvo"), std::string::npos);
     EXPECT_EQ(dir.entries(), 2u);
+}
+
+// A save never puts a regular file in the place of a device, a pipe or a
+// socket, named directly or through a link: it is refused and the node stays.
+TEST(AtomicFile, ATargetThatIsNotARegularFileIsRefusedAndKept)
+{
+    struct Kind {
+        const char* name;
+        mode_t type;
+        std::function<bool(const std::string&)> make;
+    };
+    const Kind kinds[] = {
+        // As /dev/null is: character device 1,3.
+        {"character device", S_IFCHR,
+         [](const std::string& p) { return ::mknod(p.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0; }},
+        {"pipe", S_IFIFO, [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
+        {"socket", S_IFSOCK,
+         [](const std::string& p) {
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             if (p.size() >= sizeof(address.sun_path))
+                 return false;
+             p.copy(address.sun_path, p.size());
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             const bool bound =
+                 fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+             if (fd >= 0)
+                 ::close(fd);
+             return bound;
+         }},
+    };
+    for (const Kind& kind : kinds) {
+        for (const bool behindLink : {false, true}) {
+            SCOPED_TRACE(std::string(kind.name) + (behindLink ? " behind a link" : ""));
+            TempDir dir;
+            const std::string node = dir.file("node");
+            if (!kind.make(node)) {
+                // Only a privileged user may make a device node.
+                if (errno == EPERM && kind.type == S_IFCHR)
+                    continue;
+                FAIL() << std::strerror(errno);
+            }
+            std::string given = node;
+            if (behindLink) {
+                given = dir.file("link.tvo");
+                fs::create_symlink("node", given);
+            }
+            const std::size_t before = dir.entries();
+            const auto r = writeFileAtomically(given, std::vector<std::uint8_t>{'x'});
+            EXPECT_FALSE(r.ok);
+            EXPECT_EQ(r.message, given + ": is not a regular file");
+            struct stat st {};
+            ASSERT_EQ(::lstat(node.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & S_IFMT, kind.type);
+            EXPECT_EQ(fs::is_symlink(given), behindLink);
+            EXPECT_EQ(dir.entries(), before);
+        }
+    }
 }

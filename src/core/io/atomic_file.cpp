@@ -178,6 +178,10 @@ FileResult writeFileAtomically(const std::string& given, std::span<const std::ui
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
         return {false, path + ": is a directory"};
+    // The rename would put a regular file in the place of a device, a pipe or
+    // a socket.
+    if (exists && !S_ISREG(st.st_mode))
+        return {false, given + ": is not a regular file"};
     if (exists && overwrite == Overwrite::Refuse)
         return {false, path + ": file exists (use --force to replace it)"};
     if (exists && replaceableByUser(path) == Replaceable::ReadOnly)

@@ -1,7 +1,9 @@
 #pragma once
 // Files are written to a temporary file in the target's folder, flushed,
 // closed and renamed over the target only when complete. On any failure only
-// the temporary file is removed: an existing target is never touched.
+// the temporary file is removed: an existing target is never touched. A
+// target that is not a regular file (a device, a pipe, a socket), also behind
+// links, is refused before anything is written.
 // A symbolic link is followed to the file it names, which is the one written
 // (the link stays a link). A file with more than one hard link is written in
 // place so that every name sees the new content; its old content is kept in

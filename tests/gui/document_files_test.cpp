@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sys/stat.h>
 
 namespace tarvo::app::test {
 namespace {
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"Template", [](const QByteArray&) { return readAll(EditorFixture::shippedTemplate()); },
                     "template"},
         DamagedCase{"Foreign", [](const QByteArray&) { return QByteArray("%PDF-1.4 not a document"); },
-                    "not a document (document schema 1178882085)"},
+                    "the file is not a document"},
         DamagedCase{"ImpossibleTableCount",
                     [](const QByteArray& g) { return g.left(60) + int32le(0x7FFFFFFF) + g.mid(64); },
                     "damaged.tvo"}),
@@ -210,6 +211,45 @@ TEST_F(EditorFixture, SaveThatCannotWriteOffersSaveAsAndKeepsTheDocumentModified
     EXPECT_EQ(frame().frames().size(), 1);
     EXPECT_TRUE(window->document().isModified());
     EXPECT_TRUE(window->isWindowModified());
+}
+
+// The file dialog has asked to replace it; the save still never puts a file
+// in the place of a pipe (or a device).
+TEST_F(EditorFixture, SaveAsOntoAPipeIsRefusedAndKeepsThePipe)
+{
+    const QString pipe = path(QStringLiteral("pipe.tvo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(start());
+    frame().action(Command::New)->trigger();
+    ui::UserDialogs::queueFileName(pipe);
+    frame().action(Command::SaveAs)->trigger();
+    EXPECT_EQ(messages(), QStringList{texts::kAppName + QLatin1Char('|') +
+                                      texts::kCannotSave.arg(pipe, QStringLiteral("is not a regular file"))});
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe.toStdString()));
+    EXPECT_FALSE(frame().activeDocument()->hasPath());
+}
+
+// A maximised window's title shows in the main window's: its mark follows
+// the document shown there, also after another window closes.
+TEST_F(EditorFixture, TheMainWindowsTitleMarkIsTheActiveDocuments)
+{
+    ASSERT_TRUE(start());
+    frame().action(Command::New)->trigger();
+    ui::CS1_ChildFrame* edited = frame().activeFrame();
+    edited->view()->tree()->setCurrentItem(
+        edited->view()->tree()->GetTreeItem(ui::packNodeKey(ui::kNodeTable, 1, 0)));
+    frame().action(Command::MoveTableDown)->trigger();
+    ASSERT_TRUE(edited->document().isModified());
+    frame().action(Command::New)->trigger();
+    frame().activeFrame()->showMaximized();
+    settle();
+    EXPECT_FALSE(frame().isWindowModified());
+    frame().action(Command::Close)->trigger();
+    settle();
+    ASSERT_EQ(frame().activeFrame(), edited);
+    EXPECT_TRUE(frame().windowTitle().contains(QStringLiteral("[Tarvo1[*]]")))
+        << frame().windowTitle().toStdString();
+    EXPECT_TRUE(frame().isWindowModified());
 }
 
 TEST_F(EditorFixture, SixteenDocumentsAtMost)

@@ -20,7 +20,8 @@ inline constexpr std::u16string_view kDamaged = u"the file is damaged or not a d
 inline constexpr std::u16string_view kEmptyFile = u"the file is empty, not a document";
 inline constexpr std::u16string_view kTemplateNotDocument =
     u"the file is a language table template, not a document";
-inline constexpr std::u16string_view kUnknownSchema = u"the file is not a document (document schema %d)";
+// Its first word is no document schema: a number would say nothing to the user.
+inline constexpr std::u16string_view kNotADocument = u"the file is not a document";
 
 // Entry info records of a table whose keys name no menu entry; the keys follow.
 inline constexpr std::u16string_view kDroppedEntryRecords =

@@ -100,14 +100,12 @@ DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileCont
     if (!archive.readI32(schema))
         return damaged(archive.error());
     if (schema > kNewestPlausibleSchema)
-        return DocResult::failure(DocStatus::NotADocument,
-                                  texts::withNumbers(texts::kUnknownSchema, {schema}));
+        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
     if (schema > kDocumentSchema)
         return DocResult::failure(DocStatus::NewerSchema,
                                   texts::withNumbers(texts::kNewerSchema, {kDocumentSchema, schema}));
     if (schema < kOldestDocumentSchema)
-        return DocResult::failure(DocStatus::NotADocument,
-                                  texts::withNumbers(texts::kUnknownSchema, {schema}));
+        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
 
     DocumentFileContents read;
     read.schema = schema;

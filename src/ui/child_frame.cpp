@@ -35,7 +35,11 @@ CS1_ChildFrame::~CS1_ChildFrame()
 void CS1_ChildFrame::updateTitle()
 {
     setWindowTitle(platform::toQString(m_doc->title()) + QStringLiteral("[*]"));
+    const bool markChanges = isWindowModified() != m_doc->isModified();
     setWindowModified(m_doc->isModified());
+    // The main window shows the mark of a maximised window in its own title.
+    if (markChanges)
+        Q_EMIT stateChanged();
 }
 
 void CS1_ChildFrame::closeWithoutAsking()

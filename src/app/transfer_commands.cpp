@@ -78,8 +78,7 @@ std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
 
 struct TransferCommands::DownloadRun {
     transfer::JobStatus status = transfer::JobStatus::Cancelled;
-    bool merged = false;   // the document's tables were replaced by the merge
-    bool modified = false; // and went on to the write
+    bool merged = false; // the document's tables were replaced by the merge
     int written = 0;
     int unchanged = 0;
     bool verified = false;
@@ -169,9 +168,9 @@ void TransferCommands::downloadTables()
     ui::CS1_TreeView& tree = *active->view()->tree();
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
+    // Replacing and merging leave the document unmodified: it may be a master
+    // for many keyboards, and only an edit makes a save store the merged tables.
     if (run.merged) {
-        if (run.modified)
-            doc.setModified();
         tree.BuildTree(doc);
         active->updateTitle();
         m_host.documentChanged();
@@ -274,7 +273,6 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     DownloadRun run;
     run.status = end.status;
     run.merged = job.merged();
-    run.modified = job.documentModified();
     run.written = job.writtenCount();
     run.unchanged = job.unchangedCount();
     run.verified = job.verified();

@@ -110,6 +110,7 @@ TEST(KeyboardDocument, AnImportLoadsTheImagesAndRecordsTheirSlots)
     ASSERT_TRUE(made.doc);
     ASSERT_EQ(made.doc->tableCount(), 2u);
     EXPECT_TRUE(made.doc->importComplete());
+    EXPECT_TRUE(made.doc->isModified()) << "what was read is in no file yet: closing asks to save it";
     EXPECT_EQ(languageIdOf(made.doc->table(0)), 9);
     EXPECT_EQ(languageIdOf(made.doc->table(1)), 7);
     EXPECT_EQ(sourceSlot(made.doc->table(0)), 1);

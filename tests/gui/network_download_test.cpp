@@ -1,6 +1,7 @@
 // The editor's Download through a COM number whose device is a network serial
 // server: Ports/COM1 names ser2net on 127.0.0.1, in front of the simulated
-// keyboard. What a download does is the job's to test; this is the wiring.
+// keyboard. What a download does is the job's to test; this is the wiring,
+// and Query's failure where nothing listens.
 
 #include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
@@ -76,6 +77,24 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
     ASSERT_EQ(flash.size(), tarvo::test::kSlotBytes * tarvo::test::kFlashSlots);
     const auto slot = tarvo::test::slotOf(flash, kBlankSlot);
     EXPECT_TRUE(Bytes(slot.begin(), slot.end()) == tables[kTable]);
+}
+
+// Query names the address and the reason, as the tool does, not only the COM number.
+TEST_F(NetworkDownloadTest, QueryWhereNothingListensSaysWhereAndWhy)
+{
+    const std::string address =
+        "rfc2217://127.0.0.1:" + std::to_string(tarvo::test::Ser2NetServer::freePort());
+    qunsetenv("TARVO_COM1");
+    platform::settings::Store().setValue(platform::settings::comPortKey(0), QString::fromStdString(address));
+    ASSERT_TRUE(start());
+    frame().newDocument();
+    auto* commands = frame().findChild<TransferCommands*>(QStringLiteral("TransferCommands"));
+    ASSERT_NE(commands, nullptr);
+    commands->queryAction()->trigger();
+    ASSERT_EQ(messages().size(), 1) << messages().join('\n').toStdString();
+    EXPECT_TRUE(messages().first().startsWith(
+        QStringLiteral("Query Keyboard|Error: COM 1 can not be opened. (nothing listens at 127.0.0.1")))
+        << messages().first().toStdString();
 }
 
 } // namespace

@@ -154,7 +154,13 @@ void TransferQueryDialog::showBlockProgress(int, int, const std::u16string&) {}
 
 void TransferQueryDialog::showMessage(const std::u16string& text)
 {
-    UserDialogs::message(this, windowTitle(), platform::toQString(text));
+    // A failure names what the port said about it (the address and the
+    // reason), as a download's or an import's end does.
+    std::u16string shown = text;
+    const std::u16string& failure = m_session->failureText();
+    if (!m_session->detail().empty() && !failure.empty() && shown.starts_with(failure))
+        shown.insert(failure.size(), u" (" + m_session->detail() + u")");
+    UserDialogs::message(this, windowTitle(), platform::toQString(shown));
 }
 
 bool TransferQueryDialog::ask(const std::u16string& question)

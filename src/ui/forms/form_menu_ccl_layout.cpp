@@ -10,6 +10,7 @@
 #include "ui/widgets/picture_button.h"
 
 #include "document/menu_entry_rules.h"
+#include "model/keyboard_fonts.h"
 
 #include <QGridLayout>
 #include <QStyle>
@@ -18,10 +19,15 @@ namespace tarvo::ui {
 
 namespace {
 
-constexpr int kFormMargin = 16;
-constexpr int kColumnGap = 32;
+// The spacings are kept small so that both columns fit beside the tree in a
+// window on a 1024 x 768 screen.
+constexpr int kFormMargin = 8;
+constexpr int kColumnGap = 16;
 constexpr int kRowGap = 10;
-constexpr int kCellSpacing = 6;
+constexpr int kCellSpacing = 4;
+// The macro and link pictures are drawn in a square of the button's height:
+// a little more than that square is wide enough.
+constexpr int kButtonSideRoom = 2;
 constexpr int kLineSpacing = 2;
 constexpr int kFrameInset = FormFrame::kLineWidth + 3;
 constexpr int kButtonSpacing = 3;
@@ -30,14 +36,23 @@ constexpr int kSpacerWidth = 4;
 constexpr int kEntriesPerColumn = CS1_Form_MenuCCL::kRowCount / 2;
 constexpr int kWidestDigits = document::kCclNumberDigits;
 
-// The width an edit needs for chars of the widest characters of its font.
+// The width an edit needs for chars of the widest characters its keyboard
+// font holds (a Hangul syllable only where the font has Hangul: the screen
+// font's fallbacks draw it in every table).
 int editWidthFor(const QWidget& edit, int chars, bool withMargins)
 {
     const QFontMetrics metrics(edit.font());
+    const auto* keyboardEdit = qobject_cast<const CEditKFont1*>(&edit);
+    const model::KeyboardFonts& fonts = model::KeyboardFonts::instance();
     int text = 0;
-    for (const QChar sample : {QChar(u'W'), QChar(u'M'), QChar(u'\u0428'), QChar(u'\uAC00'), QChar(u'0')})
+    for (const QChar sample : {QChar(u'W'), QChar(u'M'), QChar(u'\u0428'), QChar(u'\uAC00'), QChar(u'0')}) {
+        if (keyboardEdit != nullptr && fonts.toDevice(keyboardEdit->characterSet(), sample.unicode()) == 0)
+            continue;
         if (metrics.inFont(sample))
             text = std::max(text, metrics.horizontalAdvance(QString(chars, sample)));
+    }
+    if (text == 0)
+        text = metrics.horizontalAdvance(QString(chars, QChar(u'W')));
     const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
     const int margins = withMargins ? 2 * kEditTextMargin : 0;
     return text + margins + 2 * frame + 2 * kLineSpacing + metrics.averageCharWidth() / 2;
@@ -59,9 +74,11 @@ void CS1_Form_MenuCCL::MeasureControls()
             spacer->setFixedWidth(kSpacerWidth);
         for (const int column : {kColMacro, kColCamera, kColMonitor, kColOff, kColLink}) {
             if (QWidget* button = ControlAt(row, column)) {
-                button->setFixedSize(button->sizeHint());
-                buttonWidth = std::max(buttonWidth, button->sizeHint().width());
-                buttonHeight = std::max(buttonHeight, button->sizeHint().height());
+                const int height = button->sizeHint().height();
+                const QSize size(std::min(button->sizeHint().width(), height + kButtonSideRoom), height);
+                button->setFixedSize(size);
+                buttonWidth = std::max(buttonWidth, size.width());
+                buttonHeight = std::max(buttonHeight, size.height());
             }
         }
         if (QWidget* number = ControlAt(row, kColNumber)) {

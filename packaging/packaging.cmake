@@ -24,7 +24,7 @@ install(FILES ${TARVO_PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 foreach(program tarvo tarvo-script tarvo-kbdsim)
   if(TARGET ${program})
-    add_dependencies(${program} tarvo_man_pages tarvo_package_changelog)
+    add_dependencies(${program} tarvo_man_pages tarvo_package_changelog tarvo_user_guide)
   endif()
 endforeach()
 

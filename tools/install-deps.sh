@@ -12,7 +12,8 @@ apt-get install -y -q --no-install-recommends \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
   clang libclang-rt-14-dev clang-format ccache
 # The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its
-# check (lintian), the man pages' source format (scdoc) and what the package's
-# test uses (man, bash completion, the AppStream validator).
+# check (lintian), the man pages' and the user guide's source formats (scdoc,
+# cmark) and what the package's test uses (man, bash completion, the AppStream
+# validator).
 apt-get install -y -q --no-install-recommends \
-  file dpkg-dev lintian scdoc man-db bash-completion appstream
+  file dpkg-dev lintian scdoc cmark man-db bash-completion appstream

@@ -8,6 +8,8 @@ namespace tarvo::app::texts {
 inline const QString kAppName = QStringLiteral("Tarvo Script Application");
 inline const QString kAboutCaption = QStringLiteral("About Tarvo Script Application");
 inline const QString kVersion = QStringLiteral("Version 1.01.00.02");
+// The release this build is, as `tarvo version` says it.
+inline const QString kBuildVersion = QStringLiteral("Tarvo Script Application for Linux %1");
 inline const QString kErrorCaption = QStringLiteral("Error");
 
 // Start-up.
@@ -38,6 +40,13 @@ inline const QString kRecordsLeftOut =
 inline const QString kRecentFileGone =
     QStringLiteral("The file %1 no longer exists. It was removed from the recent file list.");
 inline const QString kUntitledStem = QStringLiteral("Tarvo");
+
+// Help.
+inline const QString kUserGuideCaption = QStringLiteral("User Guide");
+inline const QString kUserGuideMissing =
+    QStringLiteral("The user guide is not installed: %1 does not exist. Reinstall Tarvo Script Application.");
+inline const QString kUserGuideNotShown =
+    QStringLiteral("The user guide %1 could not be shown: the desktop has no program for web pages.");
 
 // File Properties.
 inline const QString kPropertiesCaption = QStringLiteral("File Properties");

@@ -19,17 +19,24 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 
 namespace tarvo::app {
 
 namespace {
 constexpr int kStatusMessageMs = 0; // status tips stay until the next one
+// From the program's folder (bin/), in the build tree and installed.
+const QString kUserGuidePath = QStringLiteral("/../share/doc/tarvo-script/user-guide.html");
 
 // The command classes only make and enable their actions; the window
 // places them (buildMenus, buildToolBar).
@@ -224,6 +231,9 @@ void MainFrame::buildActions()
                QStringLiteral("Arrange windows as non-overlapping tiles"));
     makeAction(Command::ArrangeIcons, QStringLiteral("&Arrange Icons"),
                QStringLiteral("Arrange icons at the bottom of the window"));
+    makeAction(Command::UserGuide, QStringLiteral("&User Guide"),
+               QStringLiteral("Read how to connect, download, recover and restore a keyboard"))
+        ->setShortcut(QKeySequence::HelpContents);
     makeAction(Command::About, QStringLiteral("&About..."),
                QStringLiteral("Display program information and version number"));
 
@@ -249,6 +259,7 @@ void MainFrame::buildActions()
     connect(action(Command::Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(action(Command::ArrangeIcons), &QAction::triggered, this, &MainFrame::arrangeIcons);
+    connect(action(Command::UserGuide), &QAction::triggered, this, &MainFrame::showUserGuide);
     connect(action(Command::About), &QAction::triggered, this, &MainFrame::showAbout);
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
         m_recentActions[i] = new QAction(this);
@@ -311,7 +322,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
           {features.server->associationAction()},
           {features.server->launchAction()}}},
         {QStringLiteral("&Window"), {}, Shown::WithDocument, &m_windowMenu},
-        {QStringLiteral("&Help"), {{action(Command::About)}}},
+        {QStringLiteral("&Help"), {{action(Command::UserGuide)}, kSeparator, {action(Command::About)}}},
     };
     if (m_app.debugMode())
         menus << MenuSpec{QStringLiteral("&Debug"),
@@ -456,6 +467,10 @@ void MainFrame::updateCommandStates()
         return;
     ui::CS1_ChildFrame* frame = activeFrame();
     const bool hasDocument = frame != nullptr;
+    // A maximised document window's title is shown in this one's, whose own
+    // mark must be the active document's (Qt keeps the mark of the window
+    // that was maximised before, when another is closed).
+    setWindowModified(hasDocument && frame->isWindowModified());
     for (QAction* a : m_documentOnly)
         a->setVisible(hasDocument);
     action(Command::Close)->setEnabled(hasDocument);
@@ -525,8 +540,21 @@ void MainFrame::closeEvent(QCloseEvent* event)
 void MainFrame::showAbout()
 {
     ui::UserDialogs::message(this, texts::kAboutCaption,
-                             texts::kAppName + QLatin1Char('\n') + texts::kVersion,
+                             texts::kAppName + QLatin1Char('\n') + texts::kVersion + QLatin1Char('\n') +
+                                 texts::kBuildVersion.arg(QStringLiteral(TARVO_VERSION)),
                              ui::UserDialogs::Icon::Application);
+}
+
+void MainFrame::showUserGuide()
+{
+    // Beside the program, as the templates are: in the build tree and installed.
+    const QString guide = QDir::cleanPath(QCoreApplication::applicationDirPath() + kUserGuidePath);
+    if (!QFileInfo(guide).isFile()) {
+        ui::UserDialogs::message(this, texts::kUserGuideCaption, texts::kUserGuideMissing.arg(guide));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        ui::UserDialogs::message(this, texts::kUserGuideCaption, texts::kUserGuideNotShown.arg(guide));
 }
 
 } // namespace tarvo::app

@@ -56,6 +56,7 @@ enum class Command {
     Cascade,
     Tile,
     ArrangeIcons,
+    UserGuide,
     About,
     Count
 };
@@ -128,6 +129,7 @@ private:
     bool saveModified(ui::CS1_ChildFrame& frame);
     void afterDocumentSet();
     void showAbout();
+    void showUserGuide();
 
     CZodARApp& m_app;
     QMdiArea* m_mdi = nullptr;

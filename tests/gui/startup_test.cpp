@@ -12,6 +12,7 @@
 #include "ui/child_frame.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -20,6 +21,8 @@
 #include <QSet>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -202,12 +205,31 @@ TEST_F(EditorFixture, EveryMenusMnemonicsAreUnique)
     }
 }
 
-TEST_F(EditorFixture, AboutShowsTheApplicationsIcon)
+TEST_F(EditorFixture, AboutShowsTheApplicationsIconAndBothVersions)
 {
     ASSERT_TRUE(start());
     frame().action(Command::About)->trigger();
     ASSERT_EQ(ui::UserDialogs::shown().size(), 1);
     EXPECT_FALSE(QApplication::windowIcon().isNull()) << "the About box shows the application's icon";
+    // The keyboard's users know the first version; the second is the one `tarvo version` prints.
+    EXPECT_EQ(ui::UserDialogs::shown().at(0).text,
+              QStringLiteral("Tarvo Script Application\nVersion 1.01.00.02\n"
+                             "Tarvo Script Application for Linux " TARVO_VERSION));
+}
+
+// The desktop's viewer is stood in for by a text browser, which is given the page.
+TEST_F(EditorFixture, UserGuideOpensTheBuiltPageInTheDesktopsViewer)
+{
+    ASSERT_TRUE(start());
+    QTextBrowser viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "setSource");
+    frame().action(Command::UserGuide)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('\n').toStdString();
+    ASSERT_TRUE(viewer.source().isLocalFile()) << viewer.source().toString().toStdString();
+    EXPECT_EQ(viewer.documentTitle(), QStringLiteral("Tarvo Script Application: User Guide"));
+    for (const char* part : {"bootloader mode", "Restore Keyboard from Backup", "rfc2217://"})
+        EXPECT_TRUE(viewer.toPlainText().contains(QString::fromUtf8(part))) << part;
 }
 
 TEST_F(EditorFixture, SaveSaysWhereTheFileWent)

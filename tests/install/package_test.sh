@@ -62,6 +62,7 @@ dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./|/|'
         /usr/share/applications/tarvo-script.desktop \
         /usr/share/bash-completion/completions/tarvo \
         /usr/share/doc/tarvo-script/changelog.gz /usr/share/doc/tarvo-script/copyright \
+        /usr/share/doc/tarvo-script/user-guide.html \
         /usr/share/icons/hicolor/scalable/apps/tarvo-script.svg \
         /usr/share/lintian/overrides/tarvo-script \
         /usr/share/man/man1/tarvo.1.gz /usr/share/man/man1/tarvo-script.1.gz /usr/share/man/man1/tarvo-kbdsim.1.gz \
@@ -78,6 +79,11 @@ diff -u "$work/expected" "$work/files" > "$work/files.diff" || {
 
 root="$work/root"
 dpkg-deb --extract "$package" "$root"
+
+# The user guide is a whole web page, reached from Help > User Guide.
+guide="$root/usr/share/doc/tarvo-script/user-guide.html"
+grep -q '<title>Tarvo Script Application: User Guide</title>' "$guide" || fail "the user guide has no title"
+grep -qi 'bootloader mode' "$guide" || fail "the user guide does not explain bootloader mode"
 
 # The release notes name this version.
 changelog_version=$(zcat "$root/usr/share/doc/tarvo-script/changelog.gz" | sed -n '1s/^tarvo-script (\([^)]*\)).*/\1/p')

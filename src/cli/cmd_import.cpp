@@ -6,6 +6,7 @@
 #include "cli/document_cli.h"
 #include "cli/template_source.h"
 #include "cli/transfer_command.h"
+#include "io/atomic_file.h"
 #include "transfer/import_job.h"
 
 #include <cstdio>
@@ -53,6 +54,8 @@ int runImport(const std::vector<std::string>& argv)
     // Checked before the keyboard is touched; the save checks again.
     if (!force && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");
+    if (!io::isWritableKind(*output))
+        return fail(kExitFileError, *output, io::kNotRegularFile);
 
     TemplateSource source(args.value("template"));
     if (!source.ready(error))

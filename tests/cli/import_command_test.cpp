@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace tarvo::test {
@@ -240,6 +241,19 @@ TEST_F(ImportCommand, ExistingOutputIsReplacedOnlyWithForce)
     const std::vector<Bytes> images = documentImages(output());
     ASSERT_EQ(images.size(), 1U);
     EXPECT_TRUE(images[0] == expectedImage(2));
+}
+
+// A pipe (or a device) is never replaced by the saved document; that is
+// known before anything is read, so nothing is.
+TEST_F(ImportCommand, AnOutputThatIsNoRegularFileIsRefusedBeforeTheKeyboardIsAsked)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    ASSERT_EQ(::mkfifo(output().c_str(), 0600), 0);
+    const RunResult refused = import({"--slots", "2", "--force"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "tarvo: " + output() + ": is not a regular file\n");
+    EXPECT_EQ(m_keyboard.framesReceived("C0"), 0);
+    EXPECT_TRUE(fs::is_fifo(output()));
 }
 
 struct FaultCase {

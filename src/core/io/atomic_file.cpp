@@ -168,6 +168,14 @@ FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t>
 
 } // namespace
 
+bool isWritableKind(const std::string& path)
+{
+    // The rename would put a regular file in the place of a device, a pipe or
+    // a socket. stat follows the links, as the save does.
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
+}
+
 FileResult writeFileAtomically(const std::string& given, std::span<const std::uint8_t> bytes,
                                Overwrite overwrite, const FileCalls& calls)
 {
@@ -178,10 +186,8 @@ FileResult writeFileAtomically(const std::string& given, std::span<const std::ui
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
         return {false, path + ": is a directory"};
-    // The rename would put a regular file in the place of a device, a pipe or
-    // a socket.
-    if (exists && !S_ISREG(st.st_mode))
-        return {false, given + ": is not a regular file"};
+    if (!isWritableKind(given))
+        return {false, given + ": " + kNotRegularFile};
     if (exists && overwrite == Overwrite::Refuse)
         return {false, path + ": file exists (use --force to replace it)"};
     if (exists && replaceableByUser(path) == Replaceable::ReadOnly)

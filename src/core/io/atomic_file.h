@@ -34,6 +34,12 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
                                Overwrite overwrite = Overwrite::Allow,
                                const FileCalls& calls = systemFileCalls());
 
+// Why writeFileAtomically refuses a target that exists and is not a regular
+// file (after following links): a device, a pipe or a socket.
+inline constexpr const char* kNotRegularFile = "is not a regular file";
+// False for such a target, for a check before long work.
+bool isWritableKind(const std::string& path);
+
 // Reads a whole regular file, refusing directories, pipes, devices and files
 // over maxBytes. The open does not wait for a pipe's writer. A failed read
 // anywhere in the file fails the whole read; out is replaced only on success.

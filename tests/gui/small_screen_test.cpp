@@ -33,13 +33,15 @@ TEST_F(EditorFixture, TheMainMenuFormNeedsNoScrollBarOnA1024By768Screen)
     // Every table of the template: the Latin, Cyrillic and Hangul fonts differ in width.
     for (std::size_t table = 0; table < window->document().tableCount(); ++table) {
         SCOPED_TRACE(table);
-        tree.setCurrentItem(tree.GetTreeItem(ui::packNodeKey(ui::kNodeMainMenu, static_cast<int>(table), kMainMenu)));
+        tree.setCurrentItem(
+            tree.GetTreeItem(ui::packNodeKey(ui::kNodeMainMenu, static_cast<int>(table), kMainMenu)));
         settle();
         const auto* scroll = window->view()->form()->findChild<QScrollArea*>();
         ASSERT_NE(scroll, nullptr);
         // With TARVO_SHOT_DIR set, the window is saved there to be looked at.
         if (const QString folder = qEnvironmentVariable("TARVO_SHOT_DIR"); !folder.isEmpty())
-            frame().grab().save(QDir(folder).filePath(QStringLiteral("main_form_1024x768_%1.png").arg(table)));
+            frame().grab().save(
+                QDir(folder).filePath(QStringLiteral("main_form_1024x768_%1.png").arg(table)));
         const QSize needed = scroll->widget()->minimumSizeHint();
         const QSize room = scroll->viewport()->size();
         EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible())

@@ -14,6 +14,7 @@
 #include "transfer/display_width.h"
 #include "transfer/line_speed.h"
 #include "transfer/query_session.h"
+#include "transfer/session_texts.h"
 #include "transfer/slot_inspection_session.h"
 
 #include <QJsonArray>
@@ -60,10 +61,8 @@ InterruptedBlanks interruptedBlanks(const transfer::QuerySession& session, const
             continue;
         const transfer::SlotListing listing = transfer::makeSlotListing(
             row, transfer::recordsOfSlot(store, keyboard, device, row.slot), device);
-        if (listing.remembered)
-            blanks[row.slot] = listing.remembered->languageName;
-        else if (listing.severalApply)
-            blanks[row.slot] = listing.records.front().languageName;
+        if (listing.interrupted)
+            blanks[row.slot] = transfer::interruptedBlankLanguage(listing);
     }
     return blanks;
 }
@@ -159,8 +158,9 @@ std::u16string descriptionColumn(const transfer::TableInfoRow& row, const Interr
     if (number.size() < kSlotNumberColumns)
         number.insert(0, kSlotNumberColumns - number.size(), u' ');
     if (const auto named = blanks.find(row.slot); named != blanks.end())
-        return number + u"  " + row.friendlyName + u" (blank: interrupted write of " +
-               templates::utf8ToUtf16(named->second) + u")";
+        return number + u"  " + row.friendlyName +
+               transfer::texts::format(transfer::kInterruptedBlankMark,
+                                       {templates::utf8ToUtf16(named->second)});
     return number + u"  " + row.friendlyName +
            (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
 }

@@ -537,6 +537,10 @@ TEST_P(RecoveryUnderAnotherName, EachRetryRecoversTheKeyboardsMenus)
     };
 
     ASSERT_EQ(downloadThrough(first, {}).status, 3);
+    const RunResult query = tarvo({"query", "--port", second, "--json"});
+    ASSERT_EQ(query.status, 0) << query.err;
+    EXPECT_TRUE(parseJson(query)["slots"].toArray()[kSlot - 1].toObject()["interrupted"].toBool())
+        << query.out;
     const RunResult blankRetry = downloadThrough(second, {});
     ASSERT_EQ(blankRetry.status, 0) << blankRetry.err;
     EXPECT_EQ(recoveredOf(blankRetry), "record") << blankRetry.out;

@@ -1,5 +1,6 @@
 #include "transfer/slot_inspection_session.h"
 
+#include "templates/utf_text.h"
 #include "transfer/recovery.h"
 #include "transfer/session_texts.h"
 
@@ -68,8 +69,11 @@ SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<Interrupt
             // Records that may not apply still name the slot's table: one to ask about, never to fill
             // unasked.
             listing.languageId = languageOfRecords(listing.records);
-        const std::u16string name = (row.present ? row.friendlyName : std::u16string(kEntryFlashBlank)) +
-                                    std::u16string(kIncompleteMark);
+        const std::u16string name =
+            row.present ? row.friendlyName + std::u16string(kIncompleteMark)
+                        : std::u16string(kEntryFlashBlank) +
+                              texts::format(kInterruptedBlankMark,
+                                            {templates::utf8ToUtf16(interruptedBlankLanguage(listing))});
         if (listing.languageId >= 0)
             listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
                                {name, SlotEntryKind::Table}};
@@ -98,6 +102,15 @@ SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<Interrupt
 SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info, bool lastBlockErased)
 {
     return makeSlotListing(makeTableInfoRow(slotNumber, info, lastBlockErased));
+}
+
+std::string interruptedBlankLanguage(const SlotListing& listing)
+{
+    if (listing.row.present || !listing.interrupted)
+        return {};
+    if (listing.remembered)
+        return listing.remembered->languageName;
+    return listing.records.empty() ? std::string() : listing.records.front().languageName;
 }
 
 void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedWriteMemory* memory,

@@ -40,6 +40,10 @@ struct SlotEntry {
     SlotEntryKind kind = SlotEntryKind::Label;
 };
 
+// After the name of a blank slot that a record of an interrupted write names,
+// with the language that write was writing.
+inline constexpr std::u16string_view kInterruptedBlankMark = u" (blank: interrupted write of %s)";
+
 // The major.minor rule: major neither 0 nor 0xFF, minor not 0xFF, at least 1.94.
 bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor);
 
@@ -71,6 +75,10 @@ struct SlotListing {
     // accepted table, or a slot an interrupted write left whose language is known.
     bool takesTableOfItsLanguage() const { return holdsAcceptedTable() || (interrupted && languageId >= 0); }
 };
+
+// The language a blank slot's records name (UTF-8), when the slot is one an
+// interrupted write left blank; empty otherwise.
+std::string interruptedBlankLanguage(const SlotListing& listing);
 
 // records: the writes of this slot kept for this keyboard; canonicalDevice:
 // the device the slot is read through. They count only when the slot holds

@@ -604,6 +604,7 @@ protected:
             qputenv("XDG_CONFIG_HOME", m_previousConfig);
         else
             qunsetenv("XDG_CONFIG_HOME");
+        DownloadCommand::TearDown();
     }
 
     // Sessions (their headings) and pings in a --trace file.

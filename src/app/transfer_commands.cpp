@@ -85,7 +85,8 @@ QString failureNoteOf(const transfer::DownloadJob& job, const transfer::JobEnd& 
     QStringList parts;
     if (!job.backupSaved().empty())
         parts << ui::transfer_texts::kBackupSavedAt.arg(pathText(job.backupSaved()));
-    if (!end.incompleteSlots.empty()) {
+    // After a fault, not after the user's own cancel.
+    if (!end.incompleteSlots.empty() && end.status != transfer::JobStatus::Cancelled) {
         // A slot written again carries the backup of the first write on.
         std::string retryBackup = job.backupSaved();
         for (const int slot : end.incompleteSlots)

@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStyle>
 
@@ -72,6 +73,67 @@ std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
         if (const auto slot = document::sourceSlot(doc.table(i)))
             recorded.push_back({*slot, static_cast<int>(i)});
     return recorded;
+}
+
+QString pathText(const std::string& bytes)
+{
+    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(bytes)));
+}
+
+QString failureNoteOf(const transfer::DownloadJob& job, const transfer::JobEnd& end)
+{
+    QStringList parts;
+    if (!job.backupSaved().empty())
+        parts << ui::transfer_texts::kBackupSavedAt.arg(pathText(job.backupSaved()));
+    // After a fault, not after the user's own cancel.
+    if (!end.incompleteSlots.empty() && end.status != transfer::JobStatus::Cancelled) {
+        // A slot written again carries the backup of the first write on.
+        std::string retryBackup = job.backupSaved();
+        for (const int slot : end.incompleteSlots)
+            if (!job.recoverySource(slot).backupPath.empty())
+                retryBackup = job.recoverySource(slot).backupPath;
+        parts << (retryBackup.empty() ? ui::transfer_texts::kWhatToDoFromRecord
+                                      : ui::transfer_texts::kWhatToDoFromBackup.arg(pathText(retryBackup)));
+    }
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+// The end message in the editor's words: where each slot written again took
+// the keyboard's menus from, instead of the tool's sentences about it.
+QStringList endNotices(const transfer::DownloadJob& job, const QStringList& notices)
+{
+    QStringList said;
+    QStringList toolSentences;
+    bool anyRecovered = false;
+    for (int slot = 1; slot <= transfer::kMaxSlots; ++slot) {
+        const transfer::RecoverySource& source = job.recoverySource(slot);
+        if (source.how == transfer::Recovery::None)
+            continue;
+        anyRecovered = true;
+        toolSentences << QString::fromStdString(transfer::recoveryNotice(slot, source));
+        switch (source.how) {
+        case transfer::Recovery::FromBackup:
+            said << ui::transfer_texts::kMenusFromBackup.arg(slot)
+                        .arg(QString::fromStdString(transfer::shownTime(source.time)))
+                        .arg(pathText(source.backupPath));
+            break;
+        case transfer::Recovery::FromRecord:
+            said << ui::transfer_texts::kMenusFromRecord.arg(slot).arg(
+                QString::fromStdString(transfer::shownTime(source.time)));
+            break;
+        default:
+            said << ui::transfer_texts::kWrittenAsStored.arg(slot);
+            break;
+        }
+    }
+    for (const QString& notice : notices) {
+        if (toolSentences.contains(notice))
+            continue;
+        if (anyRecovered && notice.startsWith(QLatin1String(transfer::kNothingToBackUp)))
+            continue;
+        said << notice;
+    }
+    return said;
 }
 
 } // namespace
@@ -243,21 +305,23 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;
     setup.request.wording = transfer::Wording::Dialog;
-    transfer::JobLine line{loop, *m_host.commPort, settings, platform::comPortDevicePath(settings.portIndex)};
+    const std::string device = platform::comPortDevicePath(settings.portIndex);
+    transfer::JobLine line{loop, *m_host.commPort, settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
+    // A slot no record proves is asked about (setRecoveryAnswer below), never refused outright.
+    options.askRecovery = true;
     transfer::DownloadJob job(line, host, options, doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
     host.setCompleteText([&job] {
         return job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
                                        : ui::transfer_texts::kTransferComplete;
     });
-    // A failed download names the backup it saved, and where it lies.
-    host.setFailureNote([&job] {
-        return job.backupSaved().empty()
-                   ? QString()
-                   : ui::transfer_texts::kBackupSavedAt.arg(QString::fromStdString(job.backupSaved()));
-    });
+    // A failed download names the backup it saved, where it lies, and for a
+    // slot left incomplete what to do and where the retry takes the menus from.
+    host.setFailureNote([&job](const transfer::JobEnd& end) { return failureNoteOf(job, end); });
+    host.setRecoveryAnswer([&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); },
+                           m_host.scriptsFolder);
     const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
         if (dialog.backupOption()->isChecked()) {
             const QString path =
@@ -276,7 +340,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     run.written = job.writtenCount();
     run.unchanged = job.unchangedCount();
     run.verified = job.verified();
-    run.notices = host.notices();
+    run.notices = endNotices(job, host.notices());
     return run;
 }
 
@@ -317,7 +381,8 @@ void TransferCommands::importTables()
     serial::CommSettings settings = serial::CommSettings::forDocument(m_host.defaultComPort());
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, m_host.window);
-    transfer::JobLine line{loop, *m_host.commPort, settings, platform::comPortDevicePath(settings.portIndex)};
+    const std::string device = platform::comPortDevicePath(settings.portIndex);
+    transfer::JobLine line{loop, *m_host.commPort, settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
     transfer::ImportJob job(line, host, options, std::move(setup));

@@ -6,7 +6,7 @@
 // runs the transfer jobs on the application's port through the transfer
 // dialogs. The main window places the actions.
 
-#include "platform/interrupted_write_settings.h"
+#include "platform/interrupted_write_store.h"
 
 #include <QObject>
 #include <QString>
@@ -93,7 +93,7 @@ private:
     QAction* m_download = nullptr;
     QAction* m_restore = nullptr;
     // Shared with the tool: the writes left unfinished on each device.
-    platform::InterruptedWriteSettings m_interruptedWrites;
+    platform::InterruptedWriteStore m_interruptedWrites;
     QString m_lastSummary;
 };
 

@@ -20,7 +20,8 @@ namespace tarvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] [--as-is] "
+    "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] "
+    "[--recover-from BACKUP.tvo] [--as-is] "
     "[--verify] [--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] "
     "[--quiet]";
 constexpr int kMaxRetries = 100;
@@ -39,7 +40,7 @@ std::optional<int> parseRetries(const std::string& text)
 std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOptions& o)
 {
     const Args args(argv, {"as-is", "verify", "force-write", "json", "quiet"},
-                    {"port", "slots", "backup", "retries", "trace", "baud"});
+                    {"port", "slots", "backup", "recover-from", "retries", "trace", "baud"});
     if (!args.ok())
         return usageError(args.error(), kUsage);
     if (args.positional().size() != 1)
@@ -73,6 +74,11 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
     o.request.backup = o.backupPath.has_value();
     if (o.backupPath && o.backupPath->empty())
         return usageError("--backup needs a file name", kUsage);
+    if (const auto recoverFrom = args.value("recover-from")) {
+        if (recoverFrom->empty())
+            return usageError("--recover-from needs a backup file", kUsage);
+        o.request.recoverFrom = *recoverFrom;
+    }
     o.tracePath = args.value("trace");
     o.verify = args.has("verify");
     o.forceWrite = args.has("force-write");

@@ -6,11 +6,16 @@
 #include "cli/interrupt_guard.h"
 #include "cli/port_fleet.h"
 #include "cli/session_runner.h"
+#include "platform/interrupted_write_store.h"
 #include "platform/line_speed_settings.h"
+#include "platform/port_paths.h"
 #include "platform/text.h"
+#include "templates/utf_text.h"
 #include "transfer/display_width.h"
 #include "transfer/line_speed.h"
 #include "transfer/query_session.h"
+#include "transfer/session_texts.h"
+#include "transfer/slot_inspection_session.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,6 +24,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 namespace tarvo::cli {
@@ -38,6 +44,27 @@ QString modelName(const serial::KeyboardId& id)
         .arg(id.keyboardType(), 2, 16, QLatin1Char('0'))
         .toUpper()
         .replace("0X", "0x");
+}
+
+// Blank slots that a record of an interrupted write names: slot to the
+// language that write was writing.
+using InterruptedBlanks = std::map<int, std::string>;
+
+InterruptedBlanks interruptedBlanks(const transfer::QuerySession& session, const std::string& devicePath)
+{
+    InterruptedBlanks blanks;
+    const platform::InterruptedWriteStore store;
+    const std::string keyboard = transfer::keyboardIdText(session.keyboardId());
+    const std::string device = platform::canonicalDevice(devicePath);
+    for (const auto& row : session.rows()) {
+        if (row.present)
+            continue;
+        const transfer::SlotListing listing = transfer::makeSlotListing(
+            row, transfer::recordsOfSlot(store, keyboard, device, row.slot), device);
+        if (listing.interrupted)
+            blanks[row.slot] = transfer::interruptedBlankLanguage(listing);
+    }
+    return blanks;
 }
 
 QString twoPart(int major, int minor)
@@ -68,10 +95,20 @@ QJsonObject identityJson(const transfer::QuerySession& session)
     return o;
 }
 
-QJsonValue slotJson(const transfer::TableInfoRow& row)
+QJsonValue slotJson(const transfer::TableInfoRow& row, const InterruptedBlanks& blanks)
 {
-    if (!row.present)
-        return QJsonValue(QJsonValue::Null);
+    if (!row.present) {
+        const auto named = blanks.find(row.slot);
+        if (named == blanks.end())
+            return QJsonValue(QJsonValue::Null);
+        QJsonObject blank;
+        blank["slot"] = row.slot;
+        blank["blank"] = true;
+        blank["interrupted_language"] = QString::fromStdString(named->second);
+        blank["incomplete"] = false;
+        blank["interrupted"] = true;
+        return blank;
+    }
     QJsonObject o;
     o["slot"] = row.slot;
     o["language_id"] = row.languageId;
@@ -82,10 +119,11 @@ QJsonValue slotJson(const transfer::TableInfoRow& row)
     o["firmware_major"] = row.firmwareMajor;
     o["firmware_minor"] = row.firmwareMinor;
     o["incomplete"] = row.incomplete;
+    o["interrupted"] = row.incomplete;
     return o;
 }
 
-QJsonObject queryJson(const transfer::QuerySession& session, int baud)
+QJsonObject queryJson(const transfer::QuerySession& session, int baud, const InterruptedBlanks& blanks)
 {
     QJsonObject root;
     root["model"] = modelName(session.keyboardId());
@@ -93,14 +131,15 @@ QJsonObject queryJson(const transfer::QuerySession& session, int baud)
     root["baud"] = baud;
     QJsonArray slotList;
     for (const auto& row : session.rows())
-        slotList.append(slotJson(row));
+        slotList.append(slotJson(row, blanks));
     root["slots"] = slotList;
     return root;
 }
 
-void printJson(const transfer::QuerySession& session, int baud)
+void printJson(const transfer::QuerySession& session, int baud, const InterruptedBlanks& blanks)
 {
-    std::fputs(QJsonDocument(queryJson(session, baud)).toJson(QJsonDocument::Indented).constData(), stdout);
+    std::fputs(QJsonDocument(queryJson(session, baud, blanks)).toJson(QJsonDocument::Indented).constData(),
+               stdout);
 }
 
 // Pads to a display width: a wide (Hangul, CJK, fullwidth) character takes
@@ -112,17 +151,21 @@ std::string padded(const std::u16string& text, int width)
 
 // The description column: the slot number right-aligned, so that the names
 // of slots 10-13 start where the others do.
-std::u16string descriptionColumn(const transfer::TableInfoRow& row)
+std::u16string descriptionColumn(const transfer::TableInfoRow& row, const InterruptedBlanks& blanks)
 {
     constexpr std::size_t kSlotNumberColumns = 2;
     std::u16string number = QString::number(row.slot).toStdU16String();
     if (number.size() < kSlotNumberColumns)
         number.insert(0, kSlotNumberColumns - number.size(), u' ');
+    if (const auto named = blanks.find(row.slot); named != blanks.end())
+        return number + u"  " + row.friendlyName +
+               transfer::texts::format(transfer::kInterruptedBlankMark,
+                                       {templates::utf8ToUtf16(named->second)});
     return number + u"  " + row.friendlyName +
            (row.incomplete ? std::u16string(transfer::kIncompleteMark) : u"");
 }
 
-void printHuman(const transfer::QuerySession& session, int baud)
+void printHuman(const transfer::QuerySession& session, int baud, const InterruptedBlanks& blanks)
 {
     const serial::KeyboardId& id = session.keyboardId();
     std::printf("Keyboard:    %s, generation %d, %d language table slots\n",
@@ -138,7 +181,7 @@ void printHuman(const transfer::QuerySession& session, int baud)
     std::printf("  Table Description          Schema     Font         Version     Language ID\n");
     std::printf("  -------------------------------------------------------------------------\n");
     for (const auto& row : session.rows()) {
-        std::printf("  %s %s %s %s %s\n", padded(descriptionColumn(row), 26).c_str(),
+        std::printf("  %s %s %s %s %s\n", padded(descriptionColumn(row, blanks), 26).c_str(),
                     padded(row.schemaText, 10).c_str(), padded(row.fontText, 12).c_str(),
                     padded(row.versionText, 11).c_str(), toUtf8(row.languageIdText).c_str());
     }
@@ -210,13 +253,14 @@ int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice
         outcome.keyboard =
             (modelName(id) + " " + twoPart(id.firmwareMajor(), id.firmwareMinor())).toStdString();
         if (json) {
-            QJsonObject line = queryJson(*p.session, baud);
+            const InterruptedBlanks blanks = interruptedBlanks(*p.session, outcome.device);
+            QJsonObject line = queryJson(*p.session, baud, blanks);
             line["port"] = QString::fromStdString(outcome.device);
             std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).constData(), stdout);
             std::fputc('\n', stdout);
         } else {
             std::printf("\n%s\n", outcome.device.c_str());
-            printHuman(*p.session, baud);
+            printHuman(*p.session, baud, interruptedBlanks(*p.session, outcome.device));
         }
         outcomes.push_back(outcome);
     }
@@ -254,10 +298,11 @@ int runQuery(const std::vector<std::string>& argv)
         return reportSessionFailure("query " + target->devicePath, session);
     speeds.remember(target->devicePath, baudRateOf(env.settings()));
     const int baud = baudRateOf(env.settings());
+    const InterruptedBlanks blanks = interruptedBlanks(session, target->devicePath);
     if (args.has("json"))
-        printJson(session, baud);
+        printJson(session, baud, blanks);
     else
-        printHuman(session, baud);
+        printHuman(session, baud, blanks);
     return kExitOk;
 }
 

@@ -42,6 +42,50 @@ std::string comNameNumber(const std::string& dev)
 
 } // namespace
 
+namespace {
+
+// The limits of a DNS name: the whole, and each label.
+constexpr std::size_t kLongestHostName = 253;
+constexpr std::size_t kLongestHostLabel = 63;
+// How much of an over-long argument a message repeats.
+constexpr std::size_t kEchoedCharacters = 40;
+
+std::string echoed(const std::string& text)
+{
+    return text.size() <= kEchoedCharacters ? text : text.substr(0, kEchoedCharacters) + "...";
+}
+
+// A host name no resolver takes is the user's mistake, said before any connection.
+bool hostNameFits(const std::string& dev, std::string& error)
+{
+    const std::size_t start = dev.find("://");
+    const std::size_t from = start == std::string::npos ? 0 : start + 3;
+    const std::size_t colon = dev.rfind(':');
+    const std::string host =
+        dev.substr(from, colon != std::string::npos && colon > from ? colon - from : dev.npos);
+    if (host.size() > kLongestHostName) {
+        error = "the host name in --port " + echoed(dev) + " is longer than " +
+                std::to_string(kLongestHostName) + " characters";
+        return false;
+    }
+    std::size_t labelStart = 0;
+    while (labelStart <= host.size()) {
+        const std::size_t dot = host.find('.', labelStart);
+        const std::size_t end = dot == std::string::npos ? host.size() : dot;
+        if (end - labelStart > kLongestHostLabel) {
+            error = "the host name in --port " + echoed(dev) + " has a part longer than " +
+                    std::to_string(kLongestHostLabel) + " characters";
+            return false;
+        }
+        if (dot == std::string::npos)
+            break;
+        labelStart = dot + 1;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& error)
 {
     if (dev.empty()) {
@@ -49,9 +93,14 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
         return std::nullopt;
     }
     if (serial::isNetworkPortName(dev)) {
-        const auto address = serial::parseNetworkPortAddress(dev, error);
-        if (!address)
+        if (!hostNameFits(dev, error))
             return std::nullopt;
+        const auto address = serial::parseNetworkPortAddress(dev, error);
+        if (!address) {
+            if (error.size() > kLongestHostName)
+                error = "--port " + echoed(dev) + " is no network address";
+            return std::nullopt;
+        }
         return PortTarget{0, address->text()};
     }
     const bool digits = dev.find_first_not_of("0123456789") == std::string::npos;
@@ -61,6 +110,11 @@ std::optional<PortTarget> parsePortTarget(const std::string& dev, std::string& e
         return PortTarget{0, std::filesystem::absolute(dev).lexically_normal().string()};
     // "COM3" names COM 3 as "3" does, as the editor shows it.
     const std::string comNumber = digits ? dev : comNameNumber(dev);
+    // A bare name is a device under /dev, unless it names a file here.
+    std::error_code ignored;
+    if (comNumber.empty() && !digits && std::filesystem::exists(dev, ignored) &&
+        !std::filesystem::exists("/dev/" + dev, ignored))
+        return PortTarget{0, std::filesystem::absolute(dev).lexically_normal().string()};
     if (comNumber.empty())
         return PortTarget{0, dev};
     const int number = comNumber.size() <= 2 ? std::stoi(comNumber) : 0;

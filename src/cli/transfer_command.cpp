@@ -1,6 +1,7 @@
 #include "cli/transfer_command.h"
 
 #include "cli/cli_args.h"
+#include "platform/port_paths.h"
 
 namespace tarvo::cli {
 
@@ -19,7 +20,8 @@ std::string TransferCommand::what() const
 
 transfer::JobLine TransferCommand::jobLine()
 {
-    return {m_env.host(), m_env.port(), m_env.settings(), m_env.target().devicePath};
+    const std::string& device = m_env.target().devicePath;
+    return {m_env.host(), m_env.port(), m_env.settings(), device, platform::canonicalDevice(device)};
 }
 
 transfer::JobOptions TransferCommand::jobOptions(int frameRetries)
@@ -125,6 +127,11 @@ void TransferCommand::notice(const std::string& text)
 void TransferCommand::slotRecovery(int slot, transfer::Recovery recovery)
 {
     m_report.setRecovery(slot, recovery);
+}
+
+void TransferCommand::tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots)
+{
+    m_report.tableNotWritten(table, languageId, blankSlots);
 }
 
 void TransferCommand::slotChoiceNeeded()

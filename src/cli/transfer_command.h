@@ -8,7 +8,7 @@
 #include "cli/interrupt_guard.h"
 #include "cli/session_runner.h"
 #include "cli/transfer_report.h"
-#include "platform/interrupted_write_settings.h"
+#include "platform/interrupted_write_store.h"
 #include "platform/line_speed_settings.h"
 #include "transfer/job_listener.h"
 #include "transfer/transfer_job.h"
@@ -60,6 +60,7 @@ public:
     void slotDone(int slot, transfer::SlotOutcome outcome) override;
     void notice(const std::string& text) override;
     void slotRecovery(int slot, transfer::Recovery recovery) override;
+    void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
     void slotChoiceNeeded() override;
     void cancelQuestion(const std::u16string& question) override;
     void jobEnded(const transfer::JobEnd& end) override;
@@ -71,7 +72,7 @@ private:
     // Only one may exist at a time: made by run(), the single-port case.
     std::unique_ptr<InterruptGuard> m_interrupts;
     platform::LineSpeedSettings m_speeds;
-    platform::InterruptedWriteSettings m_interruptedWrites;
+    platform::InterruptedWriteStore m_interruptedWrites;
     transfer::LineSpeedChoice m_lineSpeed;
     std::unique_ptr<FrameTrace> m_trace;
     transfer::TransferJob* m_job = nullptr;

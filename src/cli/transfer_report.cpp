@@ -62,6 +62,8 @@ const char* recoveryName(transfer::Recovery recovery)
     switch (recovery) {
     case transfer::Recovery::FromBackup:
         return "backup";
+    case transfer::Recovery::FromRecord:
+        return "record";
     case transfer::Recovery::AsStored:
         return "as_stored";
     case transfer::Recovery::None:
@@ -153,6 +155,29 @@ void TransferReport::slotDone(int slot, transfer::SlotOutcome outcome)
         o.key("recovered").valueUtf8(recovered);
     o.endObject();
     emitLine(o.finish());
+}
+
+void TransferReport::tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots)
+{
+    if (m_json) {
+        JsonWriter o;
+        o.beginObject().key("event").valueUtf8("not_written").key("table").value(table);
+        o.key("language").value(languageId).key("blank_slots").beginArray();
+        for (const int slot : blankSlots)
+            o.value(slot);
+        o.endArray().endObject();
+        emitLine(o.finish());
+        return;
+    }
+    std::string text = "document table " + std::to_string(table) + " (language " +
+                       std::to_string(languageId) + ") is held by no slot of the keyboard";
+    if (!blankSlots.empty()) {
+        text += "; blank slots that could take it:";
+        for (const int slot : blankSlots)
+            text += " " + std::to_string(slot);
+        text += " (--slots " + std::to_string(blankSlots.front()) + "=" + std::to_string(table) + ")";
+    }
+    notice(text);
 }
 
 void TransferReport::notice(const std::string& text)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvo::cli {
 
@@ -22,6 +23,9 @@ public:
     // The slot is written again after an interrupted write: its written event says how.
     void setRecovery(int slot, transfer::Recovery recovery);
     void slotDone(int slot, transfer::SlotOutcome outcome);
+    // A document table no slot of the keyboard holds after the download,
+    // with the blank slots that could take it (event not_written).
+    void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots);
     // A line on standard error that is not a failure (a slot skipped, a backup saved).
     void notice(const std::string& text);
     // Ends the command: the error line and event when status is not 0, then
@@ -49,7 +53,7 @@ private:
 
 const char* phaseName(transfer::TransferPhase phase);
 const char* outcomeName(transfer::SlotOutcome outcome);
-// "backup" or "as_stored"; null for an ordinary write.
+// "backup", "record" or "as_stored"; null for an ordinary write.
 const char* recoveryName(transfer::Recovery recovery);
 
 } // namespace tarvo::cli

@@ -1,18 +1,18 @@
 #pragma once
-// The writes a download left unfinished, kept in the application's settings
+// The interrupted writes older versions kept in the application's settings
 // (group "InterruptedWrites", a group per device path holding a group per
-// slot), shared by the tool and the editor. Each is on disk before the
-// slot's erase goes out.
+// slot). They are read once and moved into the record store; they hold no
+// image, so they never apply by themselves, but their backups are named.
 
 #include "transfer/interrupted_writes.h"
 
+#include <vector>
+
 namespace tarvo::platform {
 
-class InterruptedWriteSettings final : public transfer::InterruptedWriteMemory {
-public:
-    std::optional<transfer::InterruptedWrite> find(const std::string& devicePath, int slot) const override;
-    bool remember(const transfer::InterruptedWrite& write) override;
-    void forget(const std::string& devicePath, int slot) override;
-};
+// The records of the old group (none when there is none or the settings cannot be read).
+std::vector<transfer::InterruptedWrite> readOldInterruptedWrites();
+// Removes the old group once its records are stored elsewhere.
+void removeOldInterruptedWrites();
 
 } // namespace tarvo::platform

@@ -178,6 +178,7 @@ void NetworkSerialPort::onSocketError(QAbstractSocket::SocketError error)
         // A server that serves one client at a time can still be busy with
         // the last one: it greets and hangs up. Try again within the time-out.
         m_greeting = QString::fromStdString(m_client->greeting());
+        m_closedBeforeReady = true;
         dropConnection(false);
         QTimer::singleShot(kReconnectPauseMs, this, [this, generation = m_generation] {
             if (m_open && generation == m_generation && !m_socket)
@@ -213,7 +214,12 @@ QString NetworkSerialPort::reasonNotReady() const
 {
     const int seconds = kConnectTimeoutMs / 1000;
     if (!m_connected) {
-        QString reason = QStringLiteral("no connection to %1 within %2 s").arg(serverName()).arg(seconds);
+        // A server that accepts and hangs up is reached: it is no missing connection.
+        QString reason =
+            m_closedBeforeReady
+                ? QStringLiteral("the server at %1 closed the connection before the port was ready")
+                      .arg(serverName())
+                : QStringLiteral("no connection to %1 within %2 s").arg(serverName()).arg(seconds);
         if (!m_greeting.isEmpty())
             reason += QStringLiteral(" (the server said: %1)").arg(m_greeting.trimmed());
         return reason;
@@ -291,8 +297,10 @@ void NetworkSerialPort::dropConnection(bool forgetGreeting)
 {
     ++m_generation;
     m_keep.stop();
-    if (forgetGreeting)
+    if (forgetGreeting) {
         m_greeting.clear();
+        m_closedBeforeReady = false;
+    }
     if (m_socket) {
         // Often called from the socket's own signal: it is deleted later.
         QTcpSocket* socket = m_socket.release();

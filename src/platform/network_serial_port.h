@@ -104,6 +104,8 @@ private:
     std::vector<std::uint8_t> m_unconfirmedData;
     std::vector<std::uint8_t> m_received;
     QString m_greeting;
+    // The server accepted and hung up before the port was ready (and was tried again).
+    bool m_closedBeforeReady = false;
 };
 
 } // namespace tarvo::platform

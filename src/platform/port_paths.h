@@ -10,6 +10,12 @@
 
 namespace tarvo::platform {
 
+// The device however it was named, for the records of writes: symbolic
+// links resolved, a USB adapter by its /dev/serial/by-id/ name where there is
+// one, a network address with its host resolved. A name that cannot be
+// resolved comes back as it is.
+std::string canonicalDevice(const std::string& devicePath);
+
 // portIndex is 0-based (COM1 is 0).
 std::string comPortDevicePath(int portIndex);
 

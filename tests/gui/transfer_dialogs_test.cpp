@@ -97,12 +97,15 @@ protected:
         slotOf(m_before, kSlot)[kKeyboardOnlyByte] ^= kKeyboardOnly;
         tarvo::test::writeFlash(m_keyboard.flashPath(), m_before, true);
         qputenv("TARVO_COM1", QByteArray::fromStdString(m_keyboard.link()));
+        // The records of interrupted writes are the test's own.
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(m_dir.file("state")));
     }
 
     void TearDown() override
     {
         m_keyboard.stop();
         qunsetenv("TARVO_COM1");
+        qunsetenv("XDG_STATE_HOME");
         FormFixture::TearDown();
     }
 
@@ -387,9 +390,10 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
     ASSERT_EQ(backups.size(), 1);
     ASSERT_EQ(messages().size(), 1) << messages().join('\n').toStdString();
     const QString failure = messages().first();
-    for (const QString& part : {QStringLiteral("Error: The transfer has timed out."),
-                                QStringLiteral("Language table #2 in the keyboard is now incomplete"),
-                                QDir::toNativeSeparators(path(backups.first()))})
+    for (const QString& part :
+         {QStringLiteral("Error: The transfer has timed out."),
+          QStringLiteral("Language table #2 in the keyboard is now incomplete"),
+          QDir::toNativeSeparators(path(backups.first())), QStringLiteral("Check the cable")})
         EXPECT_TRUE(failure.contains(part)) << part.toStdString() << " not in " << failure.toStdString();
     EXPECT_LT(failure.indexOf(QStringLiteral("timed out")), failure.indexOf(QStringLiteral("incomplete")));
     m_keyboard.stop();
@@ -402,7 +406,8 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
               [&listed](ui::TransferSlotDialog& dialog) { listed = dialog.list(kSlot)->currentText(); });
     commands().downloadAction()->trigger();
     EXPECT_TRUE(listed.endsWith(QStringLiteral("(incomplete)"))) << listed.toStdString();
-    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("merged into its table in the backup")))
+    EXPECT_TRUE(
+        commands().lastSummary().contains(QStringLiteral("the keyboard's menus were taken from the backup")))
         << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
     // It holds the merged tables now, but a download is no edit: nothing asks to save them.
     EXPECT_FALSE(frame().activeDocument()->isModified());
@@ -421,6 +426,37 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
     EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("1 written")))
         << messages().join('\n').toStdString();
     EXPECT_TRUE(flashNow() == m_before);
+}
+
+// When no record proves what an incomplete slot holds (the write was another
+// user's), the editor asks before anything is erased; recovering from the
+// backup picked in the file dialog gives the keyboard its menus and the edit.
+TEST_F(TransferDialogsTest, ASlotNoRecordProvesIsRecoveredFromTheBackupTheUserPicks)
+{
+    ASSERT_TRUE(m_keyboard.start({"--fault", "drop:S2:300"}));
+    ASSERT_TRUE(start());
+    openEditedDocument();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+    answerJob(kSlot, 1);
+    commands().downloadAction()->trigger();
+    const QStringList backups =
+        QDir(path(QString())).entryList({QStringLiteral("doc backup *.tvo")}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    m_keyboard.stop();
+    ASSERT_TRUE(QDir(QString::fromStdString(m_dir.file("state"))).removeRecursively());
+
+    ASSERT_TRUE(m_keyboard.start());
+    ui::UserDialogs::reset();
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes); // the reminder
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes); // recover from a backup
+    ui::UserDialogs::queueFileName(path(backups.first()));
+    answerJob(kSlot, 1);
+    commands().downloadAction()->trigger();
+    const auto shown = ui::UserDialogs::shown();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const ui::UserDialogs::Shown& s) {
+        return s.kind == QStringLiteral("ask") && s.caption == ui::transfer_texts::kRecoveryCaption;
+    })) << messages().join('\n').toStdString();
+    EXPECT_TRUE(copyOf(slotOf(flashNow(), kSlot)) == merged()) << messages().join('\n').toStdString();
 }
 
 TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)

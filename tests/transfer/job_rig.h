@@ -36,6 +36,10 @@ public:
     void slotDone(int slot, SlotOutcome outcome) override { outcomes.emplace_back(slot, outcome); }
     void notice(const std::string& text) override { notices.push_back(text); }
     void slotRecovery(int slot, Recovery recovery) override { recoveries.emplace_back(slot, recovery); }
+    void tableNotWritten(int table, int, const std::vector<int>& blankSlots) override
+    {
+        notWritten.emplace_back(table, blankSlots);
+    }
     void slotChoiceNeeded() override
     {
         ++choicesAsked;
@@ -71,6 +75,7 @@ public:
     std::vector<std::pair<int, SlotOutcome>> outcomes;
     std::vector<std::string> notices;
     std::vector<std::pair<int, Recovery>> recoveries;
+    std::vector<std::pair<int, std::vector<int>>> notWritten;
     std::vector<std::u16string> questions;
     int choicesAsked = 0;
     int mergeReads = 0;
@@ -89,21 +94,34 @@ public:
     std::map<std::string, int> speeds;
 };
 
-// The interrupted writes kept in a map by device and slot.
+// The records of interrupted writes kept in a map by id; storing fails
+// with the reason a test sets.
 class MapInterruptedWrites final : public InterruptedWriteMemory {
 public:
-    std::optional<InterruptedWrite> find(const std::string& devicePath, int slot) const override
+    std::vector<InterruptedWrite> records() const override
     {
-        const auto it = writes.find({devicePath, slot});
-        return it == writes.end() ? std::nullopt : std::optional<InterruptedWrite>(it->second);
+        std::vector<InterruptedWrite> all;
+        for (const auto& [id, write] : writes)
+            all.push_back(write);
+        return all;
     }
-    bool remember(const InterruptedWrite& write) override
+    bool remember(InterruptedWrite& write, std::string& reason) override
     {
-        writes[{write.devicePath, write.slot}] = write;
+        if (!failure.empty()) {
+            reason = failure;
+            return false;
+        }
+        write.id = std::to_string(++m_lastId);
+        writes[write.id] = write;
         return true;
     }
-    void forget(const std::string& devicePath, int slot) override { writes.erase({devicePath, slot}); }
-    std::map<std::pair<std::string, int>, InterruptedWrite> writes;
+    void forget(const std::string& id) override { writes.erase(id); }
+
+    std::map<std::string, InterruptedWrite> writes;
+    std::string failure;
+
+private:
+    int m_lastId = 0;
 };
 
 struct JobRig : SessionRig {

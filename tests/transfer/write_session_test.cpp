@@ -260,7 +260,8 @@ const std::vector<CancelCase>& cancelCases()
         {"firstBlockPending", [](const WriteSession& s) { return s.blocksSent() == 1; }, true},
         {"middleBlockPending", [](const WriteSession& s) { return s.blocksSent() == 2048; }, true},
         {"lastBlockPending", [](const WriteSession& s) { return s.blocksSent() == kBlocks; }, true},
-        {"endOfDataPending", [](const WriteSession& s) { return s.state() == bpStateSENT_S8; }, true},
+        // Every block acknowledged: the slot holds the whole image, however the end of data fares.
+        {"endOfDataPending", [](const WriteSession& s) { return s.state() == bpStateSENT_S8; }, false},
     };
     return cases;
 }

@@ -25,9 +25,17 @@ DownloadJob::~DownloadJob() = default;
 
 Recovery DownloadJob::recovery(int slot) const
 {
-    if (slot < 1 || slot > kMaxSlots || !m_plan.recover[static_cast<std::size_t>(slot - 1)])
+    if (slot < 1 || slot > kMaxSlots)
         return Recovery::None;
     return m_recovery[static_cast<std::size_t>(slot - 1)].how;
+}
+
+const RecoverySource& DownloadJob::recoverySource(int slot) const
+{
+    static const RecoverySource kNone;
+    if (slot < 1 || slot > kMaxSlots)
+        return kNone;
+    return m_recovery[static_cast<std::size_t>(slot - 1)];
 }
 
 void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
@@ -82,7 +90,17 @@ void DownloadJob::planStep()
         return;
     }
     m_plan = planned.plan;
-    chooseRecoveries();
+    m_recovery = {};
+    m_recoveryAfterRead = {};
+    m_appliedRecord = {};
+    planRecoveries();
+}
+
+// Also where an answered recovery question resumes before the read.
+void DownloadJob::planRecoveries()
+{
+    if (!chooseRecoveries())
+        return;
     if (cancelRequested()) {
         finish(cancelledBetweenSessions());
         return;
@@ -101,23 +119,160 @@ void DownloadJob::planStep()
     runSession(JobStage::ReadBack, *m_read);
 }
 
-// Each slot an interrupted write left: merged into the remembered backup's
-// table when it can be read, otherwise written as stored; said either way.
-void DownloadJob::chooseRecoveries()
+bool DownloadJob::decided(std::size_t s) const
+{
+    return m_recovery[s].how != Recovery::None || m_recoveryAfterRead[s];
+}
+
+// Each slot an interrupted write left, before anything is read or erased:
+// the backup the user named, the record that applies to a blank slot, or,
+// for an incomplete slot with records, a read of what it holds first.
+bool DownloadJob::chooseRecoveries()
 {
     for (std::size_t s = 0; s < m_plan.recover.size(); ++s) {
-        if (!m_plan.recover[s])
+        const int slot = static_cast<int>(s) + 1;
+        const SlotListing* listing = findListing(listings(), slot);
+        if (listing == nullptr || !listing->interrupted || m_plan.table[s] == kNoTable || decided(s))
+            continue;
+        if (!m_plan.recover[s]) {
+            if (m_plan.asNamed[s]) {
+                m_recovery[s].how = Recovery::AsStored;
+                listener().notice(recoveryNotice(slot, m_recovery[s]));
+                listener().slotRecovery(slot, Recovery::AsStored);
+            }
+            continue;
+        }
+        if (!m_setup.request.recoverFrom.empty()) {
+            if (!recoverFromBackup(s, m_setup.request.recoverFrom))
+                return false;
+            continue;
+        }
+        if (!listing->row.present) {
+            if (!listing->remembered) {
+                refuseRecovery(s, noRecordApplies(slot, true, listing->severalApply, listing->records),
+                               false);
+                return false;
+            }
+            applyRecovery(s, sourceOfRecord(*listing->remembered, slot, true), listing->remembered->id);
+            continue;
+        }
+        const bool anyImage = std::any_of(listing->records.begin(), listing->records.end(),
+                                          [](const InterruptedWrite& r) { return r.hasImage(); });
+        if (!anyImage) {
+            refuseRecovery(s, noRecordApplies(slot, false, false, listing->records), false);
+            return false;
+        }
+        m_recoveryAfterRead[s] = true;
+        m_plan.readFirst[s] = true;
+    }
+    return true;
+}
+
+// The incomplete slots just read: the record whose image holds what each
+// slot holds applies.
+bool DownloadJob::resolveReadRecoveries()
+{
+    for (std::size_t s = 0; s < m_recoveryAfterRead.size(); ++s) {
+        if (!m_recoveryAfterRead[s] || m_recovery[s].how != Recovery::None)
             continue;
         const int slot = static_cast<int>(s) + 1;
         const SlotListing* listing = findListing(listings(), slot);
-        const std::optional<InterruptedWrite> remembered =
-            listing != nullptr ? listing->remembered : std::nullopt;
-        const auto index = static_cast<std::size_t>(m_plan.table[s]);
-        m_recovery[s] = findRecoverySource(remembered, slot, document::languageIdOf(m_doc.table(index)));
-        m_plan.merge[s] = m_recovery[s].how == Recovery::FromBackup;
-        listener().notice(recoveryNotice(slot, m_recovery[s], remembered));
-        listener().slotRecovery(slot, m_recovery[s].how);
+        std::vector<InterruptedWrite> matching;
+        for (const InterruptedWrite& record : listing->records)
+            if (record.hasImage() && holdsPartOf(m_readImages[s], record.image))
+                matching.push_back(record);
+        const std::optional<InterruptedWrite> applies = singleRecord(matching);
+        if (!applies) {
+            refuseRecovery(s, noRecordApplies(slot, false, !matching.empty(), listing->records), true);
+            return false;
+        }
+        applyRecovery(s, sourceOfRecord(*applies, slot, false), applies->id);
     }
+    return true;
+}
+
+bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
+{
+    const int slot = static_cast<int>(s) + 1;
+    const int languageId = document::languageIdOf(m_doc.table(static_cast<std::size_t>(m_plan.table[s])));
+    std::string whyNot;
+    auto table = backupTableOf(path, slot, languageId, whyNot);
+    if (!table) {
+        finishWith(JobStatus::FileError,
+                   "keyboard language table #" + std::to_string(slot) + " cannot be recovered: " + whyNot +
+                       "; nothing was erased",
+                   slot);
+        return false;
+    }
+    RecoverySource source;
+    source.how = Recovery::FromBackup;
+    source.image = std::move(*table);
+    source.backupPath = path;
+    applyRecovery(s, std::move(source));
+    return true;
+}
+
+void DownloadJob::applyRecovery(std::size_t s, RecoverySource source, std::string supersedes)
+{
+    const int slot = static_cast<int>(s) + 1;
+    m_recovery[s] = std::move(source);
+    m_appliedRecord[s] = std::move(supersedes);
+    m_plan.merge[s] = true;
+    listener().notice(recoveryNotice(slot, m_recovery[s]));
+    listener().slotRecovery(slot, m_recovery[s].how);
+}
+
+// The tool refuses (exit 1) and the user names the way; the editor asks.
+void DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool afterRead)
+{
+    if (!jobOptions().askRecovery) {
+        finishWith(JobStatus::FileError, message, static_cast<int>(s) + 1);
+        return;
+    }
+    m_askedSlot = static_cast<int>(s) + 1;
+    m_askedAfterRead = afterRead;
+    m_holding = true;
+    std::vector<std::string> backups;
+    if (const SlotListing* listing = findListing(listings(), m_askedSlot))
+        for (const InterruptedWrite& record : listing->records)
+            if (!record.backupPath.empty() &&
+                std::find(backups.begin(), backups.end(), record.backupPath) == backups.end())
+                backups.push_back(record.backupPath);
+    listener().recoveryQuestion(m_askedSlot, message, backups);
+}
+
+void DownloadJob::answerRecovery(const RecoveryAnswer& answer)
+{
+    if (!m_holding || m_askedSlot == 0 || hasEnded())
+        return;
+    const auto s = static_cast<std::size_t>(m_askedSlot - 1);
+    m_askedSlot = 0;
+    m_holding = false;
+    switch (answer.way) {
+    case RecoveryAnswer::Way::Cancel:
+        finish(cancelledBetweenSessions());
+        return;
+    case RecoveryAnswer::Way::AsStored:
+        m_recovery[s].how = Recovery::AsStored;
+        m_recoveryAfterRead[s] = false;
+        m_plan.merge[s] = false;
+        if (!m_askedAfterRead)
+            m_plan.readFirst[s] = false;
+        listener().notice(recoveryNotice(static_cast<int>(s) + 1, m_recovery[s]));
+        listener().slotRecovery(static_cast<int>(s) + 1, Recovery::AsStored);
+        break;
+    case RecoveryAnswer::Way::FromBackup:
+        m_recoveryAfterRead[s] = false;
+        if (!m_askedAfterRead)
+            m_plan.readFirst[s] = false;
+        if (!recoverFromBackup(s, answer.backupPath))
+            return;
+        break;
+    }
+    if (m_askedAfterRead)
+        post([this] { resolveAfterRead(); });
+    else
+        post([this] { planRecoveries(); });
 }
 
 void DownloadJob::sessionFinished(JobStage stage, TransferSession&)
@@ -144,6 +299,14 @@ void DownloadJob::readBackEnded()
         return;
     }
     m_readImages = m_read->images();
+    resolveAfterRead();
+}
+
+// Also where an answered recovery question resumes after the read.
+void DownloadJob::resolveAfterRead()
+{
+    if (!resolveReadRecoveries())
+        return;
     if (cancelRequested()) {
         finish(cancelledBetweenSessions());
         return;
@@ -158,7 +321,7 @@ void DownloadJob::readBackEnded()
 
 void DownloadJob::continueAfterMerge()
 {
-    if (!m_holding || hasEnded())
+    if (!m_holding || m_askedSlot != 0 || hasEnded())
         return;
     m_holding = false;
     post([this] { afterReadBack(); });
@@ -174,10 +337,10 @@ void DownloadJob::afterReadBack()
             return;
         }
     }
-    // The keyboard's images, or for a slot an interrupted write left, its backup's.
+    // The keyboard's images, or for a slot an interrupted write left, the recovery's source.
     SlotImages mergeSources = m_readImages;
     for (std::size_t s = 0; s < mergeSources.size(); ++s)
-        if (m_recovery[s].how == Recovery::FromBackup && m_plan.recover[s])
+        if (m_plan.recover[s] && m_plan.merge[s])
             mergeSources[s] = m_recovery[s].image;
     std::u16string message;
     if (!mergeReadBack(m_doc, m_plan, mergeSources, message)) {
@@ -191,7 +354,7 @@ void DownloadJob::afterReadBack()
         if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
             // It holds the whole image: no write of it is left unfinished.
             if (jobOptions().interruptedWrites != nullptr)
-                jobOptions().interruptedWrites->forget(line().devicePath, s + 1);
+                forgetSlot(*jobOptions().interruptedWrites, line().device(), s + 1);
             listener().notice("keyboard language table #" + std::to_string(s + 1) +
                               " unchanged: it already holds this table");
             listener().slotDone(s + 1, SlotOutcome::Unchanged);
@@ -211,14 +374,15 @@ bool DownloadJob::saveBackup(std::string& reason)
 {
     document::ImportResults images;
     for (std::size_t s = 0; s < images.size() && s < m_readImages.size(); ++s)
-        if (m_plan.table[s] != kNoTable && m_readImages[s].size() == model::kImageBytes)
+        // What an interrupted write left is no backup of anything.
+        if (m_plan.table[s] != kNoTable && !m_plan.recover[s] && m_readImages[s].size() == model::kImageBytes)
             images[s] = m_readImages[s];
     if (m_setup.backupSaver == nullptr || m_setup.backupTables == nullptr) {
         reason = "no place to save the backup";
         return false;
     }
     if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
-        listener().notice("no chosen slot holds a table to back up; " + m_setup.backupSaver->name() +
+        listener().notice(std::string(kNothingToBackUp) + "; " + m_setup.backupSaver->name() +
                           " was not written");
         return true;
     }
@@ -250,6 +414,7 @@ void DownloadJob::startWrite()
     request.tables = m_prepared.tables;
     request.interruptedWrites = jobOptions().interruptedWrites;
     request.devicePath = line().devicePath;
+    request.canonicalDevice = line().device();
     for (std::size_t s = 0; s < request.backupPaths.size(); ++s) {
         // A slot written again keeps the backup from before the first
         // interrupted write: what it holds now is no backup of the keyboard's menus.
@@ -257,6 +422,8 @@ void DownloadJob::startWrite()
             request.backupPaths[s] = m_recovery[s].backupPath;
         else if (!m_backupSaved.empty() && m_readImages[s].size() == model::kImageBytes)
             request.backupPaths[s] = m_backupSaved;
+        if (!m_appliedRecord[s].empty())
+            request.supersedes[s] = {m_appliedRecord[s]};
     }
     m_write = std::make_unique<WriteSession>(line().host, sessionView(), line().port, line().settings,
                                              request, followingOptions());
@@ -268,6 +435,10 @@ void DownloadJob::startWrite()
 
 void DownloadJob::writeEnded()
 {
+    if (!m_write->recordFailure().empty()) {
+        finishWith(JobStatus::FileError, oneLineUtf8(m_write->errorText()));
+        return;
+    }
     if (m_write->endCode() != kEndComplete) {
         const std::vector<int> incomplete = m_write->incompleteSlots();
         finish(sessionEnd(*m_write, {},
@@ -285,7 +456,7 @@ void DownloadJob::writeEnded()
 void DownloadJob::startVerify()
 {
     if (!m_setup.verify || m_prepared.writeCount() == 0) {
-        finishWith(JobStatus::Complete, {});
+        complete();
         return;
     }
     ReadRequest request;
@@ -320,7 +491,40 @@ void DownloadJob::verifyEnded()
         listener().slotDone(slot, SlotOutcome::Verified);
     }
     m_verified = true;
+    complete();
+}
+
+void DownloadJob::complete()
+{
+    reportTablesNotHeld();
     finishWith(JobStatus::Complete, {});
+}
+
+// A table the keyboard lost to an interrupted write that no record recalls
+// is at least named, with the blank slots that could take it.
+void DownloadJob::reportTablesNotHeld()
+{
+    std::array<int, kMaxSlots> held;
+    held.fill(-1);
+    std::vector<int> blankSlots;
+    for (const SlotListing& listing : listings()) {
+        const int s = listing.slot() - 1;
+        if (s < 0 || s >= kMaxSlots)
+            continue;
+        const auto index = static_cast<std::size_t>(s);
+        if (m_plan.table[index] != kNoTable &&
+            (m_prepared.tables[index] != nullptr || m_prepared.unchanged[index]))
+            held[index] = document::languageIdOf(m_doc.table(static_cast<std::size_t>(m_plan.table[index])));
+        else if (listing.row.present && !listing.row.incomplete)
+            held[index] = listing.row.languageId;
+        else if (!listing.row.present)
+            blankSlots.push_back(listing.slot());
+    }
+    for (std::size_t i = 0; i < m_doc.tableCount(); ++i) {
+        const int languageId = document::languageIdOf(m_doc.table(i));
+        if (std::find(held.begin(), held.end(), languageId) == held.end())
+            listener().tableNotWritten(static_cast<int>(i), languageId, blankSlots);
+    }
 }
 
 } // namespace tarvo::transfer

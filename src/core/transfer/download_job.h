@@ -4,9 +4,9 @@
 // before the first erase, the chosen slots are read (to merge their script
 // menus, to back them up), the backup is saved, slots that already hold
 // their image are left alone, the rest are written, and with verify read
-// back and compared. A slot an interrupted write left is never read to
-// merge: the document's edits go into the backup saved before that write,
-// or its table is written as stored.
+// back and compared. A slot an interrupted write left is never merged: the
+// document's edits go into what the record that applies (or the backup the
+// user names) holds, or nothing is erased (recovery.h).
 
 #include "document/doc.h"
 #include "transfer/download_plan.h"
@@ -22,6 +22,9 @@
 
 namespace tarvo::transfer {
 
+// How the notice of a backup with nothing to save begins.
+inline constexpr const char* kNothingToBackUp = "no chosen slot holds a table to back up";
+
 struct DownloadJobSetup {
     DownloadRequest request; // its slots are the ones chooseSlots() names
     bool verify = false;
@@ -31,6 +34,13 @@ struct DownloadJobSetup {
     TableSource* backupTables = nullptr;
     DocumentSaver* backupSaver = nullptr;
     int portIndex = 0; // the port (0-based) the backup document records
+};
+
+// The answer to JobListener::recoveryQuestion().
+struct RecoveryAnswer {
+    enum class Way { FromBackup, AsStored, Cancel };
+    Way way = Way::Cancel;
+    std::string backupPath; // FromBackup: the backup whose table of the slot is merged into
 };
 
 class DownloadJob final : public TransferJob {
@@ -52,6 +62,8 @@ public:
     void setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver);
     // The answer to JobListener::mergeReadDone(): merge and go on to the write.
     void continueAfterMerge();
+    // The answer to JobListener::recoveryQuestion().
+    void answerRecovery(const RecoveryAnswer& answer);
 
     // Known once the write is prepared.
     int writtenCount() const { return m_prepared.writeCount(); }
@@ -67,6 +79,8 @@ public:
     const std::string& backupSaved() const { return m_backupSaved; }
     // How slot (1-based) is written after an interrupted write; None for an ordinary slot.
     Recovery recovery(int slot) const;
+    // Where its merge source came from (the backup, the time of the write recovered).
+    const RecoverySource& recoverySource(int slot) const;
 
 protected:
     void sessionFinished(JobStage stage, TransferSession& session) override;
@@ -77,7 +91,16 @@ protected:
 
 private:
     void planStep();
-    void chooseRecoveries();
+    void planRecoveries();
+    bool chooseRecoveries();
+    void resolveAfterRead();
+    bool resolveReadRecoveries();
+    bool recoverFromBackup(std::size_t s, const std::string& path);
+    void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
+    void refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    bool decided(std::size_t s) const;
+    void reportTablesNotHeld();
+    void complete();
     void readBackEnded();
     void afterReadBack();
     bool saveBackup(std::string& reason);
@@ -91,6 +114,11 @@ private:
     DownloadPlan m_plan;
     SlotImages m_readImages; // what the keyboard's slots held, as read before the erase
     std::array<RecoverySource, kMaxSlots> m_recovery{};
+    // Incomplete slots read first: what they hold decides which record applies.
+    std::array<bool, kMaxSlots> m_recoveryAfterRead{};
+    std::array<std::string, kMaxSlots> m_appliedRecord{}; // the id of the record a slot's write takes over
+    int m_askedSlot = 0; // the slot of the recovery question being asked (1-based), 0 for none
+    bool m_askedAfterRead = false;
     PreparedWrite m_prepared;
     std::unique_ptr<ReadSession> m_read;
     std::unique_ptr<WriteSession> m_write;

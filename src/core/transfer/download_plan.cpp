@@ -169,6 +169,7 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         if (!choice.ok)
             return refused(choice.message);
         plan.table = choice.map;
+        plan.asNamed = choice.asNamed;
         for (std::size_t s = 0; s < plan.merge.size(); ++s) {
             const bool merge = plan.table[s] != kNoTable && !choice.asNamed[s] && !request.documentFromImport;
             const SlotListing* listing = findListing(listings, static_cast<int>(s) + 1);

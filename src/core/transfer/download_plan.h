@@ -25,6 +25,9 @@ struct DownloadRequest {
     std::vector<SlotRequest> slots; // empty: every slot whose table matches a document table
     bool asIs = false;              // the document's tables as stored, into their recorded slots
     bool backup = false;            // the chosen slots' tables are read and kept first
+    // A slot an interrupted write left merges into this backup's table of
+    // the slot, whatever the records say (empty: the records decide).
+    std::string recoverFrom;
     // The document was just made by an import (its import-complete flag):
     // it is the keyboard's own, so nothing is read back to merge.
     bool documentFromImport = false;
@@ -44,8 +47,10 @@ struct DownloadPlan {
     std::array<bool, kMaxSlots> merge{};     // read back and merged into its table before writing
     std::array<bool, kMaxSlots> readFirst{}; // read before anything is erased
     // Left by an interrupted write: never read to merge; the job merges
-    // into the remembered backup instead, or writes the table as stored.
+    // into what a record or the named backup holds, or refuses.
     std::array<bool, kMaxSlots> recover{};
+    // Named with N=I: written as stored.
+    std::array<bool, kMaxSlots> asNamed{};
     bool asIs = false;
 
     int chosenCount() const;

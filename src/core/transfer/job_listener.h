@@ -9,6 +9,7 @@
 #include "transfer/transfer_events.h"
 
 #include <string>
+#include <vector>
 
 namespace tarvo::transfer {
 
@@ -37,6 +38,17 @@ public:
     virtual void notice(const std::string& /*text*/) {}
     // A download writes slot again after an interrupted write, as recovery says.
     virtual void slotRecovery(int /*slot*/, Recovery /*recovery*/) {}
+    // After a download: document table (0-based) of languageId is held by
+    // no slot of the keyboard; blankSlots (1-based) could take it.
+    virtual void tableNotWritten(int /*table*/, int /*languageId*/, const std::vector<int>& /*blankSlots*/) {}
+    // With JobOptions::askRecovery: no record applies to slot, which an
+    // interrupted write left (why says so, UTF-8; backups are those of the
+    // records found). The download holds, nothing erased, until
+    // DownloadJob::answerRecovery() or cancel().
+    virtual void recoveryQuestion(int /*slot*/, const std::string& /*why*/,
+                                  const std::vector<std::string>& /*backups*/)
+    {
+    }
     // The inspection is in (the job's inspection() lists each slot): the job
     // waits for chooseSlots() or cancel().
     virtual void slotChoiceNeeded() = 0;

@@ -1,6 +1,10 @@
 #include "transfer/slot_inspection_session.h"
 
+#include "templates/utf_text.h"
+#include "transfer/recovery.h"
 #include "transfer/session_texts.h"
+
+#include <algorithm>
 
 namespace tarvo::transfer {
 
@@ -14,24 +18,62 @@ bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor)
            (firmwareMajor == kLowestAcceptedMajor && firmwareMinor >= kLowestAcceptedMinor);
 }
 
-SlotListing makeSlotListing(const TableInfoRow& row, const std::optional<InterruptedWrite>& remembered)
+namespace {
+
+// A blank slot proves nothing: the records made on the device it is read through.
+void addBlankSlotRecords(SlotListing& listing, const std::string& canonicalDevice)
+{
+    std::vector<InterruptedWrite> here;
+    for (const InterruptedWrite& record : listing.records)
+        if (record.hasImage() && !record.keyboardId.empty() && !canonicalDevice.empty() &&
+            record.canonicalDevice == canonicalDevice)
+            here.push_back(record);
+    listing.remembered = singleRecord(here);
+    listing.severalApply = !here.empty() && !listing.remembered;
+}
+
+// The language the records' writes were writing, when they agree; -1 otherwise.
+int languageOfRecords(const std::vector<InterruptedWrite>& records)
+{
+    if (records.empty())
+        return -1;
+    const int language = records.front().languageId;
+    const bool oneLanguage =
+        std::all_of(records.begin(), records.end(),
+                    [language](const InterruptedWrite& r) { return r.languageId == language; });
+    return oneLanguage ? language : -1;
+}
+
+} // namespace
+
+SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<InterruptedWrite>& records,
+                            const std::string& canonicalDevice)
 {
     SlotListing listing;
     listing.row = row;
     const bool metadataWritten = row.firmwareMajor != kUnwrittenByte && row.firmwareMinor != kUnwrittenByte;
     listing.recoverable = !row.present || !metadataWritten || row.incomplete;
     listing.versionAccepted = isTableVersionAccepted(row.firmwareMajor, row.firmwareMinor);
-    if (remembered && listing.recoverable)
-        listing.remembered = remembered;
-    listing.interrupted = row.incomplete || listing.remembered.has_value();
+    if (listing.recoverable)
+        listing.records = records;
+    if (!row.present)
+        addBlankSlotRecords(listing, canonicalDevice);
+    listing.interrupted = row.incomplete || (!row.present && !listing.records.empty());
     if (listing.interrupted) {
         // Written again as the document's table of its language, when that is known.
         if (row.present && metadataWritten)
             listing.languageId = row.languageId;
         else if (listing.remembered)
             listing.languageId = listing.remembered->languageId;
-        const std::u16string name = (row.present ? row.friendlyName : std::u16string(kEntryFlashBlank)) +
-                                    std::u16string(kIncompleteMark);
+        else
+            // Records that may not apply still name the slot's table: one to ask about, never to fill
+            // unasked.
+            listing.languageId = languageOfRecords(listing.records);
+        const std::u16string name =
+            row.present ? row.friendlyName + std::u16string(kIncompleteMark)
+                        : std::u16string(kEntryFlashBlank) +
+                              texts::format(kInterruptedBlankMark,
+                                            {templates::utf8ToUtf16(interruptedBlankLanguage(listing))});
         if (listing.languageId >= 0)
             listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
                                {name, SlotEntryKind::Table}};
@@ -62,14 +104,26 @@ SlotListing makeSlotListing(int slotNumber, const TableInfoBlock& info, bool las
     return makeSlotListing(makeTableInfoRow(slotNumber, info, lastBlockErased));
 }
 
+std::string interruptedBlankLanguage(const SlotListing& listing)
+{
+    if (listing.row.present || !listing.interrupted)
+        return {};
+    if (listing.remembered)
+        return listing.remembered->languageName;
+    return listing.records.empty() ? std::string() : listing.records.front().languageName;
+}
+
 void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedWriteMemory* memory,
-                          const std::string& devicePath)
+                          const std::string& keyboardId, const std::string& canonicalDevice)
 {
     if (memory == nullptr)
         return;
-    for (SlotListing& listing : listings)
-        if (const auto remembered = memory->find(devicePath, listing.slot()))
-            listing = makeSlotListing(listing.row, remembered);
+    for (SlotListing& listing : listings) {
+        std::vector<InterruptedWrite> records =
+            recordsOfSlot(*memory, keyboardId, canonicalDevice, listing.slot());
+        if (!records.empty())
+            listing = makeSlotListing(listing.row, records, canonicalDevice);
+    }
 }
 
 const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber)

@@ -40,6 +40,10 @@ struct SlotEntry {
     SlotEntryKind kind = SlotEntryKind::Label;
 };
 
+// After the name of a blank slot that a record of an interrupted write names,
+// with the language that write was writing.
+inline constexpr std::u16string_view kInterruptedBlankMark = u" (blank: interrupted write of %s)";
+
 // The major.minor rule: major neither 0 nor 0xFF, minor not 0xFF, at least 1.94.
 bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor);
 
@@ -50,12 +54,16 @@ struct SlotListing {
     // holds nothing usable but can be written again.
     bool recoverable = false;
     bool versionAccepted = false;
-    // A write of this slot was interrupted: it is incomplete, or a
-    // remembered interrupted write left it blank or incomplete. Its image
-    // is never merged.
+    // A write of this slot was interrupted: it is incomplete, or blank with
+    // a record of a write made on this device. Its image is never merged.
     bool interrupted = false;
-    // The interrupted write remembered for this slot, when there is one.
+    // The records of writes of this slot kept for this keyboard's identity
+    // (and those kept without one), under whatever device name they were made.
+    std::vector<InterruptedWrite> records;
+    // A blank slot: the record made on this device that applies.
     std::optional<InterruptedWrite> remembered;
+    // A blank slot: records made on this device with different images could apply.
+    bool severalApply = false;
     bool enabled = false;
     std::vector<SlotEntry> entries; // the first is selected at the start
     int languageId = -1;            // -1 when the list is disabled or the language is unknown
@@ -68,13 +76,20 @@ struct SlotListing {
     bool takesTableOfItsLanguage() const { return holdsAcceptedTable() || (interrupted && languageId >= 0); }
 };
 
-// remembered: an interrupted write of this slot; it counts only when the
-// slot holds no whole table.
-SlotListing makeSlotListing(const TableInfoRow& row, const std::optional<InterruptedWrite>& remembered = {});
+// The language a blank slot's records name (UTF-8), when the slot is one an
+// interrupted write left blank; empty otherwise.
+std::string interruptedBlankLanguage(const SlotListing& listing);
+
+// records: the writes of this slot kept for this keyboard; canonicalDevice:
+// the device the slot is read through. They count only when the slot holds
+// no whole table.
+SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<InterruptedWrite>& records = {},
+                            const std::string& canonicalDevice = {});
 SlotListing makeSlotListing(int slotNumber, const serial::TableInfoBlock& info, bool lastBlockErased = false);
-// Each listing with what memory remembers of devicePath's slots (memory may be null).
+// Each listing with the records memory keeps of keyboardId's slots, read
+// through canonicalDevice (memory may be null).
 void addInterruptedWrites(std::vector<SlotListing>& listings, const InterruptedWriteMemory* memory,
-                          const std::string& devicePath);
+                          const std::string& keyboardId, const std::string& canonicalDevice);
 // The listing of slot slotNumber (from 1), null when the slot was not read.
 const SlotListing* findListing(const std::vector<SlotListing>& listings, int slotNumber);
 

@@ -30,8 +30,9 @@ enum class SlotOutcome {
 // How a download writes a slot an interrupted write left behind (its image is never merged).
 enum class Recovery {
     None,       // an ordinary write
-    FromBackup, // the document's edited entries merged into the backup saved before that write
-    AsStored,   // no readable backup: the document's table as stored
+    FromBackup, // the document's edited entries merged into a backup's table of the slot
+    FromRecord, // merged into the image the interrupted write was writing
+    AsStored,   // the document's table as stored, as the user asked
 };
 
 using ProgressListener = std::function<void(const BlockProgress&)>;

@@ -146,7 +146,8 @@ void TransferJob::inspectionFinished()
     if (m_options.speeds != nullptr)
         m_options.speeds->remember(m_line.devicePath, baudRateOfIndex(m_line.settings.baudIndex));
     m_listings = m_inspection->listings();
-    addInterruptedWrites(m_listings, m_options.interruptedWrites, m_line.devicePath);
+    addInterruptedWrites(m_listings, m_options.interruptedWrites, keyboardIdText(m_inspection->keyboardId()),
+                         m_line.device());
     if (m_cancelRequested) {
         finish(cancelledBetweenSessions());
         return;

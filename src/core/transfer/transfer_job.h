@@ -30,12 +30,18 @@ struct JobLine {
     serial::CCommPort& port;
     serial::CommSettings& settings;
     std::string devicePath; // the key the line speed is remembered by
+    // The same device however it was named (links resolved, a USB adapter by
+    // its by-id name, a host resolved): what records of writes are made on.
+    // Empty: devicePath.
+    std::string canonicalDevice = {};
+
+    const std::string& device() const { return canonicalDevice.empty() ? devicePath : canonicalDevice; }
 };
 
 struct JobOptions {
     LineSpeedChoice lineSpeed = LineSpeedChoice::Auto;
     LineSpeedMemory* speeds = nullptr; // null: nothing remembered
-    // The writes left unfinished on each device (null: none remembered or looked up).
+    // The records of writes left unfinished (null: none kept or looked up).
     InterruptedWriteMemory* interruptedWrites = nullptr;
     // How often a frame is sent again after a time-out or "CE" (the sessions after the inspection).
     int frameRetries = 0;
@@ -47,6 +53,9 @@ struct JobOptions {
     // A download holds after reading the keyboard's script menus for merging
     // until continueAfterMerge(), so that the user reads that they were read.
     bool holdAfterMergeRead = false;
+    // A download asks (JobListener::recoveryQuestion) how to write a slot
+    // no record of an interrupted write applies to, instead of refusing.
+    bool askRecovery = false;
 };
 
 class TransferJob : private SessionView {

@@ -2,6 +2,7 @@
 
 #include "document/import_filter.h"
 #include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
 #include "transfer/session_texts.h"
 #include "transfer/table_info_row.h"
 
@@ -38,6 +39,8 @@ void WriteSession::prepare()
     m_blocksSent = 0;
     m_blocksInAll = 0;
     m_tableLine.clear();
+    m_recordIds = {};
+    m_recordFailure.clear();
     for (int slot = 0; slot < kMaxSlots; ++slot) {
         const model::CS1_LangTable* table = m_request.tables[static_cast<std::size_t>(slot)];
         if (!table)
@@ -97,8 +100,9 @@ bool WriteSession::onStep(bpState state)
             const auto slot = static_cast<std::uint8_t>(m_slot);
             // The keyboard may erase before it answers: from here on the
             // slot counts as incomplete until its end of data is acknowledged.
+            if (!rememberWrite())
+                return;
             m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Erased;
-            rememberWrite();
             send([this, slot] { return engine().sendSelectTable(slot); });
         });
         return true;
@@ -129,8 +133,7 @@ void WriteSession::onReplyOk()
         return;
     case bpStateSEND_S8:
         m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Written;
-        if (m_request.interruptedWrites != nullptr)
-            m_request.interruptedWrites->forget(m_request.devicePath, m_slot + 1);
+        forgetWrite();
         if (m_slotListener)
             m_slotListener(m_slot + 1, SlotOutcome::Written);
         goTo(bpStateREADYNEXTTABLE);
@@ -142,19 +145,52 @@ void WriteSession::onReplyOk()
 }
 
 // Stored (and on disk) before the erase goes out, so that a tool killed or a
-// laptop losing power mid-write leaves it behind as well.
-void WriteSession::rememberWrite()
+// laptop losing power mid-write leaves it behind as well. A write that
+// cannot be recorded is not started: a retry could not recover it.
+bool WriteSession::rememberWrite()
+{
+    if (m_request.interruptedWrites == nullptr)
+        return true;
+    const auto s = static_cast<std::size_t>(m_slot);
+    const model::CS1_LangTable& table = *m_request.tables[s];
+    const std::span<const std::uint8_t> image = table.Image();
+    InterruptedWrite write;
+    write.devicePath = m_request.devicePath;
+    write.canonicalDevice =
+        m_request.canonicalDevice.empty() ? m_request.devicePath : m_request.canonicalDevice;
+    write.keyboardId = keyboardIdText(keyboardId());
+    write.slot = m_slot + 1;
+    write.time = utcTimeNow();
+    write.backupPath = m_request.backupPaths[s];
+    write.languageId = document::languageIdOf(table);
+    write.languageName = templates::utf16ToUtf8(decodeFriendlyName(
+        image.data() + model::layout::kFriendlyNameOffset, image[model::layout::kFontOffset]));
+    write.image.assign(image.begin(), image.end());
+    std::string reason;
+    if (!m_request.interruptedWrites->remember(write, reason)) {
+        m_recordFailure = reason;
+        fail(texts::format(kRecordNotStored, {texts::number(m_slot + 1), templates::utf8ToUtf16(reason)}),
+             SessionFailure::Refused);
+        return false;
+    }
+    m_recordIds[s] = write.id;
+    for (const std::string& id : m_request.supersedes[s])
+        m_request.interruptedWrites->forget(id);
+    return true;
+}
+
+// The slot holds the whole image: its write, and any earlier one of the slot
+// on this device, left nothing unfinished.
+void WriteSession::forgetWrite()
 {
     if (m_request.interruptedWrites == nullptr)
         return;
     const auto s = static_cast<std::size_t>(m_slot);
-    InterruptedWrite write;
-    write.devicePath = m_request.devicePath;
-    write.slot = m_slot + 1;
-    write.time = utcTimeNow();
-    write.backupPath = m_request.backupPaths[s];
-    write.languageId = document::languageIdOf(*m_request.tables[s]);
-    m_request.interruptedWrites->remember(write);
+    if (!m_recordIds[s].empty())
+        m_request.interruptedWrites->forget(m_recordIds[s]);
+    forgetSlot(*m_request.interruptedWrites,
+               m_request.canonicalDevice.empty() ? m_request.devicePath : m_request.canonicalDevice,
+               m_slot + 1);
 }
 
 void WriteSession::sendBlock()
@@ -223,6 +259,10 @@ void WriteSession::finishCancel()
     // The keyboard closes the slot; its reply is not awaited.
     engine().resetByteCount();
     engine().sendEndOfData();
+    // Every block of the slot was acknowledged: it holds the whole image.
+    if (m_slot >= 0 && m_slot < kMaxSlots && m_block >= kBlocksPerSlot &&
+        m_slotStates[static_cast<std::size_t>(m_slot)] == SlotWriteState::Erased)
+        m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Written;
     end(kEndCancelled);
 }
 

@@ -28,6 +28,9 @@ inline constexpr std::u16string_view kSlotIncomplete =
     u"Language table #%d in the keyboard is now incomplete and must be written again.";
 inline constexpr std::u16string_view kImageNotWhole =
     u"Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased.";
+inline constexpr std::u16string_view kRecordNotStored =
+    u"Language table #%d cannot be written: the record of its write cannot be stored (%s). Nothing was "
+    u"erased.";
 inline constexpr std::u16string_view kSlotNotInKeyboard =
     u"Language table #%d cannot be written: the keyboard has %d language table slots. Nothing was erased.";
 // The keyboard finishes the frame in hand before it gets the end of data.
@@ -42,12 +45,16 @@ enum class SlotWriteState {
 struct WriteRequest {
     // The table to write into each slot (0-based); null for none. Not owned.
     std::array<const model::CS1_LangTable*, kMaxSlots> tables{};
-    // Where each slot's write is remembered from before its erase until the
-    // keyboard acknowledges its end of data (null: nowhere), under devicePath,
-    // with the backup holding the slot's table from before the write.
+    // Where each slot's write is recorded from before its erase until the
+    // keyboard acknowledges its end of data (null: nowhere), made on the
+    // device as named and canonical, with the backup holding the slot's
+    // table from before the write.
     InterruptedWriteMemory* interruptedWrites = nullptr;
     std::string devicePath;
+    std::string canonicalDevice;
     std::array<std::string, kMaxSlots> backupPaths{};
+    // The records a slot's write takes over (a retry's record carries their backup on).
+    std::array<std::vector<std::string>, kMaxSlots> supersedes{};
 };
 
 class WriteSession final : public TransferSession {
@@ -80,6 +87,9 @@ public:
     // 1-based slots erased and not ended.
     std::vector<int> incompleteSlots() const;
     int blocksSent() const { return m_blocksSent; }
+    // Why the record of a slot's write could not be stored (the session then
+    // ended before that erase); empty otherwise. UTF-8.
+    const std::string& recordFailure() const { return m_recordFailure; }
     int blocksInAll() const { return m_blocksInAll; }
 
 protected:
@@ -90,7 +100,8 @@ protected:
 private:
     void onReplyOk();
     void sendBlock();
-    void rememberWrite();
+    bool rememberWrite();
+    void forgetWrite();
     bool checkSlotsExist();
     void finishCancel();
 
@@ -105,6 +116,8 @@ private:
     int m_blocksInAll = 0;
     bool m_asking = false;
     bool m_cancelling = false;
+    std::array<std::string, kMaxSlots> m_recordIds{};
+    std::string m_recordFailure;
 };
 
 } // namespace tarvo::transfer

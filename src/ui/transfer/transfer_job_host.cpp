@@ -8,6 +8,8 @@
 #include "ui/user_dialogs.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -176,6 +178,53 @@ void TransferJobHost::mergeReadDone()
     m_progress->waitForOk();
 }
 
+void TransferJobHost::tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots)
+{
+    QStringList slots;
+    for (const int slot : blankSlots)
+        slots << QString::number(slot);
+    // The lists show the document's tables from 1.
+    m_notices << (slots.isEmpty() ? transfer_texts::kTableNotHeldNoBlank.arg(table + 1).arg(languageId)
+                                  : transfer_texts::kTableNotHeld.arg(table + 1)
+                                        .arg(languageId)
+                                        .arg(slots.join(QStringLiteral(", "))));
+}
+
+void TransferJobHost::setRecoveryAnswer(AnswerRecovery answer, QString folder)
+{
+    m_answerRecovery = std::move(answer);
+    m_backupFolder = std::move(folder);
+}
+
+void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups)
+{
+    // Asked from the loop, not from inside the job's step.
+    const QString folder =
+        backups.empty()
+            ? m_backupFolder
+            : QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
+    QTimer::singleShot(0, this, [this, slot, folder] {
+        if (m_job == nullptr || m_job->hasEnded() || !m_answerRecovery)
+            return;
+        transfer::RecoveryAnswer answer;
+        const QMessageBox::StandardButton way = UserDialogs::ask(
+            activeWindow(), transfer_texts::kRecoveryCaption, transfer_texts::kRecoveryQuestion.arg(slot),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (way == QMessageBox::Yes) {
+            const QString path = UserDialogs::openFileName(
+                activeWindow(), transfer_texts::kRecoveryBackupTitle, folder, transfer_texts::kRestoreFilter);
+            if (!path.isEmpty()) {
+                answer.way = transfer::RecoveryAnswer::Way::FromBackup;
+                answer.backupPath = QFile::encodeName(path).toStdString();
+            }
+        } else if (way == QMessageBox::No) {
+            answer.way = transfer::RecoveryAnswer::Way::AsStored;
+        }
+        if (m_job != nullptr && !m_job->hasEnded())
+            m_answerRecovery(answer);
+    });
+}
+
 void TransferJobHost::jobEnded(const transfer::JobEnd& end)
 {
     using transfer::JobStatus;
@@ -205,7 +254,7 @@ QString TransferJobHost::failureText(const transfer::JobEnd& end) const
         text += QStringLiteral("\n\n") + platform::toQString(transfer::texts::format(
                                              transfer::kSlotIncomplete, {transfer::texts::number(slot)}));
     if (m_failureNote)
-        if (const QString note = m_failureNote(); !note.isEmpty())
+        if (const QString note = m_failureNote(end); !note.isEmpty())
             text += QStringLiteral("\n\n") + note;
     return text;
 }

@@ -6,6 +6,7 @@
 // application's loop until the job has ended and the user has read the end.
 
 #include "platform/line_speed_settings.h"
+#include "transfer/download_job.h"
 #include "transfer/job_listener.h"
 #include "transfer/session_view.h"
 #include "transfer/transfer_job.h"
@@ -48,8 +49,18 @@ public:
     void setPresetChoice(std::vector<transfer::SlotRequest> preset) { m_preset = std::move(preset); }
     // What the Transfer dialog says when the job completes ("Transfer Complete" by default).
     void setCompleteText(std::function<QString()> text) { m_completeText = std::move(text); }
-    // Added to the failure box of the job's end (where the backup lies); empty for nothing.
-    void setFailureNote(std::function<QString()> note) { m_failureNote = std::move(note); }
+    // Added to the failure box of the job's end (where the backup lies, what
+    // to do about a slot left incomplete); empty for nothing.
+    void setFailureNote(std::function<QString(const transfer::JobEnd&)> note)
+    {
+        m_failureNote = std::move(note);
+    }
+
+    // A download asks before it erases a slot no record of an interrupted
+    // write proves: answer passes the user's way on; the backups' file
+    // dialog opens in folder.
+    using AnswerRecovery = std::function<void(const transfer::RecoveryAnswer&)>;
+    void setRecoveryAnswer(AnswerRecovery answer, QString folder);
 
     // Runs job to its end; choose passes the user's slots to the job.
     const transfer::JobEnd& run(transfer::TransferJob& job, ChooseSlots choose);
@@ -67,6 +78,8 @@ public:
     void slotChoiceNeeded() override;
     void cancelQuestion(const std::u16string& question) override;
     void mergeReadDone() override;
+    void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
+    void recoveryQuestion(int slot, const std::string& why, const std::vector<std::string>& backups) override;
     void jobEnded(const transfer::JobEnd& end) override;
 
 private:
@@ -97,10 +110,12 @@ private:
     CheckChoice m_check;
     std::vector<transfer::SlotRequest> m_preset;
     std::function<QString()> m_completeText;
-    std::function<QString()> m_failureNote;
+    std::function<QString(const transfer::JobEnd&)> m_failureNote;
     QString m_failureShown;
     std::vector<std::u16string> m_documentTables;
     std::function<void()> m_continueAfterMerge;
+    AnswerRecovery m_answerRecovery;
+    QString m_backupFolder;
     platform::LineSpeedSettings m_lineSpeeds;
     QEventLoop m_loop;
     QStringList m_notices;

@@ -23,6 +23,8 @@ constexpr int kListWidth = 240;
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kTableRole = Qt::UserRole + 1;
 constexpr int kDocumentTableKind = -1;
+// An import's entry of a table an interrupted write left: shown, named when chosen, never read.
+constexpr int kIncompleteTableKind = -2;
 
 } // namespace
 
@@ -105,7 +107,7 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
         for (const transfer::SlotEntry& entry : listing.entries) {
             const bool table = entry.kind == transfer::SlotEntryKind::Table;
             box->addItem(platform::toQString(entry.text),
-                         static_cast<int>(table && !readable ? transfer::SlotEntryKind::Label : entry.kind));
+                         table && !readable ? kIncompleteTableKind : static_cast<int>(entry.kind));
         }
         // Any slot that can take a table can take one of the document's as
         // stored: a blank or half-written one, or one holding another language.
@@ -159,6 +161,13 @@ std::vector<transfer::SlotRequest> TransferSlotDialog::chosenSlots() const
 
 void TransferSlotDialog::okClicked()
 {
+    for (int slot = 1; slot <= kRows; ++slot) {
+        const QComboBox* box = list(slot);
+        if (box->isEnabled() && box->currentData(kKindRole).toInt() == kIncompleteTableKind) {
+            UserDialogs::message(this, windowTitle(), transfer_texts::kIncompleteNotImported.arg(slot));
+            return;
+        }
+    }
     if (chosenSlots().empty()) {
         UserDialogs::message(this, windowTitle(), transfer_texts::kNothingChosen);
         return;

@@ -26,6 +26,9 @@ inline const QString kImportButton = QStringLiteral("&Import Script");
 inline const QString kCancelButton = QStringLiteral("&Cancel");
 inline const QChar kRowMarker = QChar(0x25BA);
 inline const QString kNothingChosen = QStringLiteral("Please select the language to be imported");
+inline const QString kIncompleteNotImported = QStringLiteral(
+    "Keyboard language table #%1 is incomplete: a write of it was interrupted, so it cannot be "
+    "imported. Write it again first.");
 // The document's own tables, offered for every slot the keyboard can take a table in.
 inline const QString kDocumentTableEntry = QStringLiteral("%1 (document table %2, as stored)");
 
@@ -65,6 +68,39 @@ inline const QString kAlreadyHeldShort = QStringLiteral("The keyboard already ho
 inline const QString kTransferCancelled = QStringLiteral("The transfer was cancelled.");
 inline const QString kBackupSavedAt =
     QStringLiteral("The keyboard's tables were saved before the write, in the backup:\n%1");
+
+// The question before a slot an interrupted write left is erased, when no
+// record of that write proves what the slot held.
+inline const QString kRecoveryCaption = QStringLiteral("Interrupted Write");
+inline const QString kRecoveryQuestion = QStringLiteral(
+    "Keyboard language table #%1 was left by an interrupted write, and no remembered write proves what it "
+    "held. Nothing has been erased.\n\n"
+    "Yes: recover from a backup. Choose the backup; its table of this slot keeps the keyboard's own menus, "
+    "and the document's edited entries are merged into it.\n"
+    "No: write the document's table as stored. The keyboard's own menus in this slot are lost.\n"
+    "Cancel: erase nothing.");
+inline const QString kRecoveryBackupTitle = QStringLiteral("Recover from Backup");
+// After a download that wrote a slot again.
+inline const QString kMenusFromBackup =
+    QStringLiteral("Keyboard language table #%1 was written again: the keyboard's menus were taken from the "
+                   "backup of %2 (%3).");
+inline const QString kMenusFromRecord =
+    QStringLiteral("Keyboard language table #%1 was written again: the keyboard's menus were taken from the "
+                   "write of %2 that was interrupted.");
+inline const QString kWrittenAsStored =
+    QStringLiteral("Keyboard language table #%1 was written again with the document's table as stored.");
+inline const QString kTableNotHeld = QStringLiteral(
+    "No keyboard language table holds the document's table %1 (language %2). Blank slots that could take "
+    "it: %3.");
+inline const QString kTableNotHeldNoBlank =
+    QStringLiteral("No keyboard language table holds the document's table %1 (language %2).");
+// The failure box of a write left incomplete.
+inline const QString kWhatToDoFromBackup = QStringLiteral(
+    "Check the cable and that the keyboard is in bootloader mode, then Download again: the keyboard's menus "
+    "will come from the backup:\n%1");
+inline const QString kWhatToDoFromRecord = QStringLiteral(
+    "Check the cable and that the keyboard is in bootloader mode, then Download again: the keyboard's menus "
+    "will come from the record of this write.");
 
 // Transfer > Restore Keyboard from Backup...
 inline const QString kRestoreCommand = QStringLiteral("&Restore Keyboard from Backup...");

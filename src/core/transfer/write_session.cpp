@@ -99,6 +99,8 @@ bool WriteSession::onStep(bpState state)
             // slot counts as incomplete until its end of data is acknowledged.
             m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Erased;
             rememberWrite();
+            if (m_eraseListener)
+                m_eraseListener(m_slot + 1, m_request.tables[static_cast<std::size_t>(m_slot)]->Image());
             send([this, slot] { return engine().sendSelectTable(slot); });
         });
         return true;

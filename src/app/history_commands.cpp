@@ -1,12 +1,12 @@
 #include "app/history_commands.h"
 
+#include "document/doc.h"
 #include "history/history_rows.h"
 #include "platform/history_file.h"
-#include "ui/history/history_texts.h"
-#include "ui/history/transfer_history_dialog.h"
 #include "sheet/handover_sheet.h"
 #include "sheet/sheet_pdf.h"
-#include "document/doc.h"
+#include "ui/history/history_texts.h"
+#include "ui/history/transfer_history_dialog.h"
 #include "ui/user_dialogs.h"
 
 #include <QAction>
@@ -19,7 +19,8 @@ namespace tarvo::app {
 
 namespace texts = ui::history_texts;
 
-HistoryCommands::HistoryCommands(HistoryCommandHost host, QObject* parent) : QObject(parent), m_host(std::move(host))
+HistoryCommands::HistoryCommands(HistoryCommandHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
 {
     m_history = new QAction(texts::kHistoryCommand, m_host.window);
     m_history->setObjectName(QStringLiteral("TransferHistoryAction"));
@@ -73,7 +74,8 @@ std::optional<sheet::SheetSource> HistoryCommands::sheetSource()
     if (!note.isEmpty())
         warning += (warning.isEmpty() ? QString() : QStringLiteral("\n")) + note;
     if (!warning.isEmpty())
-        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, warning, ui::UserDialogs::Icon::Exclamation);
+        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, warning,
+                                 ui::UserDialogs::Icon::Exclamation);
     return source;
 }
 
@@ -98,8 +100,10 @@ void HistoryCommands::exportPdf()
     const QString suggested =
         source->documentPath.isEmpty()
             ? QString()
-            : QDir(QFileInfo(source->documentPath).absolutePath()).filePath(QFileInfo(source->documentPath).completeBaseName() + QStringLiteral(".pdf"));
-    const QString path = ui::UserDialogs::saveFileName(m_host.window, texts::kExportPdfTitle, suggested, texts::kPdfFilter);
+            : QDir(QFileInfo(source->documentPath).absolutePath())
+                  .filePath(QFileInfo(source->documentPath).completeBaseName() + QStringLiteral(".pdf"));
+    const QString path =
+        ui::UserDialogs::saveFileName(m_host.window, texts::kExportPdfTitle, suggested, texts::kPdfFilter);
     if (path.isEmpty())
         return;
     QString reason;
@@ -107,7 +111,8 @@ void HistoryCommands::exportPdf()
         ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, texts::kSheetFailed.arg(reason));
         return;
     }
-    ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
+    ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle,
+                             texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
                              ui::UserDialogs::Icon::Information);
 }
 

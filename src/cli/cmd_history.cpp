@@ -25,8 +25,12 @@ using Cells = std::array<std::string, kColumns>;
 
 Cells cellsOf(const history::TransferRow& row)
 {
-    return {row.time, row.command, row.device.empty() ? row.port : row.device,
-            history::keyboardText(row.keyboard), history::slotsText(row), history::resultText(row)};
+    return {row.time,
+            row.command,
+            row.device.empty() ? row.port : row.device,
+            history::keyboardText(row.keyboard),
+            history::slotsText(row),
+            history::resultText(row)};
 }
 
 void printTable(const std::vector<const history::TransferRow*>& rows)
@@ -97,7 +101,8 @@ int runHistory(const std::vector<std::string>& argv)
         return kExitOk;
     }
     if (shown.empty()) {
-        std::printf("No transfers recorded%s\n", filter.ports.empty() && filter.since.empty() ? "" : " that match");
+        std::printf("No transfers recorded%s\n",
+                    filter.ports.empty() && filter.since.empty() ? "" : " that match");
         return kExitOk;
     }
     printTable(shown);

@@ -18,7 +18,8 @@ std::string canonicalDevice(const std::string& named)
     const QString resolved = QFileInfo(QString::fromStdString(named)).canonicalFilePath();
     if (resolved.isEmpty())
         return named;
-    const QFileInfoList byId = QDir(kSerialById).entryInfoList(QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList byId =
+        QDir(kSerialById).entryInfoList(QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& link : byId)
         if (link.canonicalFilePath() == resolved)
             return link.absoluteFilePath().toStdString();

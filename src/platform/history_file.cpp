@@ -212,8 +212,8 @@ bool HistoryFile::append(const history::HistoryRecord& record, std::string& reas
 
 std::string HistoryFile::sha256Hex(std::span<const std::uint8_t> bytes) const
 {
-    const QByteArray data =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex().toStdString();
 }
 

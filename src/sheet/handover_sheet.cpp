@@ -80,9 +80,9 @@ QString coverHtml(const SheetSource& s)
     html += factRow(QStringLiteral("Document"),
                     s.documentPath.isEmpty() ? QStringLiteral("%1 (not saved)").arg(esc(u16(doc.title())))
                                              : esc(s.documentPath));
-    html += factRow(QStringLiteral("SHA-256"), s.documentSha256.isEmpty()
-                                                   ? QStringLiteral("<span class='muted'>none: not saved</span>")
-                                                   : QStringLiteral("<tt>%1</tt>").arg(s.documentSha256));
+    html += factRow(QStringLiteral("SHA-256"),
+                    s.documentSha256.isEmpty() ? QStringLiteral("<span class='muted'>none: not saved</span>")
+                                               : QStringLiteral("<tt>%1</tt>").arg(s.documentSha256));
     html += factRow(QStringLiteral("Date"), s.date.toString(Qt::ISODate));
     html += factRow(QStringLiteral("Language tables"), QString::number(doc.tableCount()));
     html += QStringLiteral("</table>");
@@ -113,8 +113,9 @@ QString coverHtml(const SheetSource& s)
     if (s.lastTransfers) {
         html += QStringLiteral("<h2>Keyboards written with this document</h2>");
         if (s.lastTransfers->empty()) {
-            html += QStringLiteral("<p class='muted'>The transfer history of this computer records no transfer "
-                                   "of this document.</p>");
+            html +=
+                QStringLiteral("<p class='muted'>The transfer history of this computer records no transfer "
+                               "of this document.</p>");
         } else {
             html += QStringLiteral("<table class='list' width='100%'><tr><th>Device</th><th>Keyboard</th>"
                                    "<th>Slots</th><th>Result</th><th>Time (UTC)</th></tr>");
@@ -127,10 +128,11 @@ QString coverHtml(const SheetSource& s)
             html += QStringLiteral("</table>");
         }
     }
-    html += QStringLiteral("<p class='muted'>Each table follows on its own pages: its header fields, then the "
-                           "script menus 80-95 as the keyboard shows them (entries 1-7 on the left, 8-14 on "
-                           "the right). Entries marked <span class='edited'>edited</span> were changed in "
-                           "the editor.</p>");
+    html +=
+        QStringLiteral("<p class='muted'>Each table follows on its own pages: its header fields, then the "
+                       "script menus 80-95 as the keyboard shows them (entries 1-7 on the left, 8-14 on "
+                       "the right). Entries marked <span class='edited'>edited</span> were changed in "
+                       "the editor.</p>");
     return html;
 }
 
@@ -153,23 +155,26 @@ QString entryCell(const model::CS1_LangTable& table, int menu, int n)
 
 QString tableHtml(const model::CS1_LangTable& table, std::size_t index)
 {
-    QString html = QStringLiteral("<h2 style='page-break-before: always'>Table %1: %2</h2><table class='facts'>")
-                       .arg(index)
-                       .arg(esc(tableName(table)));
+    QString html =
+        QStringLiteral("<h2 style='page-break-before: always'>Table %1: %2</h2><table class='facts'>")
+            .arg(index)
+            .arg(esc(tableName(table)));
     const int font = table.GetByte(layout::kFontOffset);
     html += factRow(QStringLiteral("Language ID"), QString::number(table.GetByte(layout::kLanguageIdOffset)));
     html += factRow(QStringLiteral("Font"), QString::number(font));
-    html += factRow(QStringLiteral("Version"),
-                    QStringLiteral("%1 (code %2)")
-                        .arg(esc(u16(transfer::tableVersionText(table.GetByte(layout::kVersionCodeOffset),
-                                                                table.GetByte(layout::kFirmwareMajorOffset),
-                                                                table.GetByte(layout::kFirmwareMinorOffset)))))
-                        .arg(table.GetByte(layout::kVersionCodeOffset)));
+    html +=
+        factRow(QStringLiteral("Version"),
+                QStringLiteral("%1 (code %2)")
+                    .arg(esc(u16(transfer::tableVersionText(table.GetByte(layout::kVersionCodeOffset),
+                                                            table.GetByte(layout::kFirmwareMajorOffset),
+                                                            table.GetByte(layout::kFirmwareMinorOffset)))))
+                    .arg(table.GetByte(layout::kVersionCodeOffset)));
     html += factRow(QStringLiteral("Firmware"), twoPart(table.GetByte(layout::kFirmwareMajorOffset),
                                                         table.GetByte(layout::kFirmwareMinorOffset)));
     html += factRow(QStringLiteral("Schema"), QString::number(table.GetByte(layout::kSchemaOffset)));
-    html += factRow(QStringLiteral("Read-only"),
-                    table.GetByte(layout::kReadOnlyOffset) != 0 ? QStringLiteral("yes") : QStringLiteral("no"));
+    html +=
+        factRow(QStringLiteral("Read-only"),
+                table.GetByte(layout::kReadOnlyOffset) != 0 ? QStringLiteral("yes") : QStringLiteral("no"));
     html += QStringLiteral("</table>");
 
     for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
@@ -242,7 +247,8 @@ SheetSource sheetSourceFor(const document::CS1_Doc& doc, const QString& path, bo
         return s;
     }
     if (!s.documentSha256.isEmpty())
-        *s.lastTransfers = history::lastPerKeyboard(history::transferRows(log.records), s.documentSha256.toStdString());
+        *s.lastTransfers =
+            history::lastPerKeyboard(history::transferRows(log.records), s.documentSha256.toStdString());
     return s;
 }
 

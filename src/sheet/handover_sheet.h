@@ -30,7 +30,8 @@ struct SheetSource {
 
 // The source for a saved (or never saved) document, dated today; withHistory
 // reads the transfer history (a history that cannot be read is a note in note).
-SheetSource sheetSourceFor(const document::CS1_Doc& doc, const QString& path, bool withHistory, QString& note);
+SheetSource sheetSourceFor(const document::CS1_Doc& doc, const QString& path, bool withHistory,
+                           QString& note);
 
 QString sheetHtml(const SheetSource& source);
 

@@ -48,7 +48,8 @@ TEST(HistoryCommand, DownloadAndQueryAreRowsFoundByThePortAsNamedOrCanonical)
     const RunResult json = runTarvo({"history", "--port", canonical, "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
     const auto records = jsonLines(json.out);
-    ASSERT_EQ(records.size(), 6U) << json.out; // download: start, slot_start, slot_end, end; query: start, end
+    ASSERT_EQ(records.size(), 6U)
+        << json.out; // download: start, slot_start, slot_end, end; query: start, end
     const QJsonObject& start = records.front();
     EXPECT_EQ(start["record"].toString(), "start");
     EXPECT_EQ(start["program"].toString(), "tarvo");

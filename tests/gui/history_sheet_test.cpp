@@ -48,20 +48,20 @@ TEST_F(EditorFixture, TransferHistoryFiltersByDeviceAndOpensTheBackupARowNames)
     int rowsShown = -1;
     QString unfinished;
     int rowsFiltered = -1;
-    whenShown<ui::TransferHistoryDialog>(&frame(), QStringLiteral("TransferHistoryDialog"), nullptr,
-                                         [&](ui::TransferHistoryDialog& dialog) {
-                                             QTableWidget& table = *dialog.table();
-                                             rowsShown = table.rowCount();
-                                             unfinished = table.item(1, 6)->text();
-                                             dialog.deviceFilter()->setCurrentText(QStringLiteral("/dev/ttyUSB0"));
-                                             rowsFiltered = table.rowCount();
-                                             const QRect cell = table.visualItemRect(table.item(0, 0));
-                                             // An item view takes a double click after the press that selects.
-                                             QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
-                                             QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell.center());
-                                             if (dialog.isVisible())
-                                                 dialog.reject(); // the test fails below, it does not hang
-                                         });
+    whenShown<ui::TransferHistoryDialog>(
+        &frame(), QStringLiteral("TransferHistoryDialog"), nullptr, [&](ui::TransferHistoryDialog& dialog) {
+            QTableWidget& table = *dialog.table();
+            rowsShown = table.rowCount();
+            unfinished = table.item(1, 6)->text();
+            dialog.deviceFilter()->setCurrentText(QStringLiteral("/dev/ttyUSB0"));
+            rowsFiltered = table.rowCount();
+            const QRect cell = table.visualItemRect(table.item(0, 0));
+            // An item view takes a double click after the press that selects.
+            QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+            if (dialog.isVisible())
+                dialog.reject(); // the test fails below, it does not hang
+        });
     frame().findChild<QAction*>(QStringLiteral("TransferHistoryAction"))->trigger();
 
     EXPECT_EQ(rowsShown, 2);

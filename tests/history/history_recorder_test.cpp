@@ -26,7 +26,8 @@ public:
     // Not a SHA-256: enough to tell the images apart.
     std::string sha256Hex(std::span<const std::uint8_t> bytes) const override
     {
-        return std::to_string(bytes.size()) + ":" + std::to_string(std::accumulate(bytes.begin(), bytes.end(), 0));
+        return std::to_string(bytes.size()) + ":" +
+               std::to_string(std::accumulate(bytes.begin(), bytes.end(), 0));
     }
     std::string timeNow() const override { return time; }
 
@@ -84,8 +85,8 @@ TEST(HistoryRecorder, DownloadRecordsStartEachSlotBeforeItsEraseAndAtItsEndThenT
     recorder.slotDone(2, transfer::SlotOutcome::Verified);
     recorder.end(transfer::JobEnd{});
 
-    EXPECT_EQ(kinds(store.records), (std::vector<std::string>{"start", "slot_end", "slot_start", "slot_end",
-                                                              "slot_end", "end"}));
+    EXPECT_EQ(kinds(store.records),
+              (std::vector<std::string>{"start", "slot_end", "slot_start", "slot_end", "slot_end", "end"}));
     const HistoryRecord& slotStart = store.records[2];
     EXPECT_EQ(slotStart.slot, 2);
     EXPECT_EQ(slotStart.language, 7);
@@ -137,7 +138,8 @@ TEST(HistoryRecorder, SlotsOpenAtTheEndAreIncompleteWhenTheJobLeftThemErasedElse
     ASSERT_EQ(rows.size(), 1U);
     EXPECT_EQ(slotsText(rows[0]), "1 written, 2 incomplete, 4 failed");
     EXPECT_EQ(resultText(rows[0]), "exit 7: the port was lost");
-    EXPECT_EQ(store.records.front().kind, RecordKind::Start) << "a transfer that never met the keyboard starts too";
+    EXPECT_EQ(store.records.front().kind, RecordKind::Start)
+        << "a transfer that never met the keyboard starts too";
 }
 
 TEST(HistoryRecorder, WrittenSlotsOfARecoveryAreNamedByHowTheyWereRecovered)
@@ -168,7 +170,8 @@ TEST(HistoryRecorder, ImportedSlotRecordsCarryTheSha256OfTheImageRead)
     // Slot 2's image never came (the document could not be made): it was read all the same.
     recorder.end(transfer::jobEnd(transfer::JobStatus::FileError, "cannot save"));
 
-    EXPECT_EQ(kinds(store.records), (std::vector<std::string>{"start", "slot_start", "slot_end", "slot_end", "end"}));
+    EXPECT_EQ(kinds(store.records),
+              (std::vector<std::string>{"start", "slot_start", "slot_end", "slot_end", "end"}));
     EXPECT_EQ(store.records[2].outcome, "read");
     EXPECT_EQ(store.records[2].sha256, store.sha256Hex(first));
     EXPECT_EQ(store.records[3].slot, 2);

@@ -94,7 +94,8 @@ TEST(HistoryFile, Sha256IsTheStandardDigest)
 {
     const std::string abc = "abc";
     const std::vector<std::uint8_t> bytes(abc.begin(), abc.end());
-    EXPECT_EQ(HistoryFile().sha256Hex(bytes), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(HistoryFile().sha256Hex(bytes),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
 } // namespace

@@ -135,7 +135,8 @@ void HistoryRecorder::end(const transfer::JobEnd& jobEnd)
         }
         if (!state.open)
             continue;
-        const bool incomplete = std::ranges::find(jobEnd.incompleteSlots, slot) != jobEnd.incompleteSlots.end();
+        const bool incomplete =
+            std::ranges::find(jobEnd.incompleteSlots, slot) != jobEnd.incompleteSlots.end();
         slotEnd(slot, incomplete ? outcome::kIncomplete : outcome::kFailed);
     }
     end(exitClassOf(jobEnd.status), jobEnd.message);

@@ -52,7 +52,7 @@ private:
     struct SlotState {
         std::string sha256;
         transfer::Recovery recovery = transfer::Recovery::None;
-        bool open = false; // started and not ended
+        bool open = false;        // started and not ended
         bool readPending = false; // read whole; its record waits for the image
     };
 

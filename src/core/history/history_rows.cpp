@@ -132,7 +132,8 @@ std::string backupOf(const TransferRow& row)
     return {};
 }
 
-std::vector<TransferRow> lastPerKeyboard(const std::vector<TransferRow>& rows, const std::string& documentSha256)
+std::vector<TransferRow> lastPerKeyboard(const std::vector<TransferRow>& rows,
+                                         const std::string& documentSha256)
 {
     std::vector<TransferRow> last;
     for (const auto& row : rows) {

@@ -55,6 +55,7 @@ std::string backupOf(const TransferRow& row);
 
 // The last transfer of each keyboard (its canonical device and identity) that
 // wrote or read a document with this SHA-256, oldest first.
-std::vector<TransferRow> lastPerKeyboard(const std::vector<TransferRow>& rows, const std::string& documentSha256);
+std::vector<TransferRow> lastPerKeyboard(const std::vector<TransferRow>& rows,
+                                         const std::string& documentSha256);
 
 } // namespace tarvo::history

@@ -12,10 +12,10 @@ inline const QString kHistoryStatus =
 inline const QString kHistoryTitle = QStringLiteral("Transfer History");
 inline const QString kDeviceLabel = QStringLiteral("&Device:");
 inline const QString kAllDevices = QStringLiteral("All devices");
-inline const QStringList kColumns = {QStringLiteral("Time"),  QStringLiteral("Program"),
-                                     QStringLiteral("Command"), QStringLiteral("Device"),
+inline const QStringList kColumns = {QStringLiteral("Time"),     QStringLiteral("Program"),
+                                     QStringLiteral("Command"),  QStringLiteral("Device"),
                                      QStringLiteral("Keyboard"), QStringLiteral("Slots"),
-                                     QStringLiteral("Result"), QStringLiteral("Backup")};
+                                     QStringLiteral("Result"),   QStringLiteral("Backup")};
 inline const QString kDamagedLines = QStringLiteral("%1 damaged line(s) of the history were skipped.");
 inline const QString kNoHistory = QStringLiteral("No transfers recorded yet.");
 inline const QString kOpenBackupHint = QStringLiteral("Double-click a row that names a backup to open it.");

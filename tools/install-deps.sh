@@ -11,6 +11,8 @@ apt-get install -y -q --no-install-recommends \
   ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
   clang libclang-rt-14-dev clang-format ccache
+# The hand-over sheet's test reads its PDF back as text (pdftotext).
+apt-get install -y -q --no-install-recommends poppler-utils
 # The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its
 # check (lintian), the man pages' and the user guide's source formats (scdoc,
 # cmark) and what the package's test uses (man, bash completion, the AppStream

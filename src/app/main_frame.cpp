@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/com_port_commands.h"
 #include "app/error_report.h"
+#include "app/history_commands.h"
 #include "app/main_frame_characters.h"
 #include "app/transfer_commands.h"
 #include "diagnostics/diagnostic_commands.h"
@@ -81,6 +82,18 @@ TransferCommands* makeTransferCommands(MainFrame& frame, CZodARApp& app)
     return commands;
 }
 
+HistoryCommands* makeHistoryCommands(MainFrame& frame)
+{
+    HistoryCommandHost host;
+    host.window = &frame;
+    host.activeDocument = [&frame] { return frame.activeDocument(); };
+    host.openDocument = [&frame](const QString& path) { return frame.openDocumentFile(path); };
+    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
+    auto* commands = new HistoryCommands(std::move(host), &frame);
+    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands, &HistoryCommands::updateEnablers);
+    return commands;
+}
+
 ComPortCommands* makeComPortCommands(MainFrame& frame, CZodARApp& app)
 {
     ComPortCommandHost host;
@@ -139,6 +152,7 @@ QAction* separatorAction(QObject* owner)
 struct FeatureActions {
     ComPortCommands* comPort = nullptr;
     TransferCommands* transfer = nullptr;
+    HistoryCommands* history = nullptr;
     server::ServerCommands* server = nullptr;
     diagnostics::DiagnosticActions diagnostics;
     QAction* charactersUsed = nullptr;
@@ -158,6 +172,7 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     FeatureActions features;
     features.comPort = makeComPortCommands(*this, m_app);
     features.transfer = makeTransferCommands(*this, m_app);
+    features.history = makeHistoryCommands(*this);
     features.server = makeServerCommands(*this, m_app);
     features.diagnostics = makeDiagnosticCommands(*this, m_app);
     features.charactersUsed = makeCharactersDisplayCommand(*this, m_app);
@@ -295,6 +310,8 @@ void MainFrame::buildMenus(const FeatureActions& features)
                             {action(Command::SaveAs), Shown::WithDocument},
                             {separatorAction(this), Shown::WithDocument},
                             {action(Command::Properties), Shown::WithDocument},
+                            {features.history->printAction(), Shown::WithDocument},
+                            {features.history->exportPdfAction(), Shown::WithDocument},
                             {m_recentSeparator}};
     for (QAction* recent : m_recentActions)
         file << MenuItem{recent};
@@ -311,6 +328,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
           kSeparator,
           {action(Command::Refresh)},
           {features.charactersUsed, Shown::WithDocument},
+          {features.history->historyAction()},
           kSeparator,
           {tools.systemLocale}}},
         {QStringLiteral("&Transfer"),

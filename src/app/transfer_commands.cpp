@@ -10,6 +10,7 @@
 #include "document/document_number_pool.h"
 #include "document/source_slot.h"
 #include "platform/event_loop_host.h"
+#include "platform/history_file.h"
 #include "platform/port_paths.h"
 #include "ui/child_frame.h"
 #include "ui/transfer/transfer_job_host.h"
@@ -311,6 +312,8 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     options.interruptedWrites = &m_interruptedWrites;
     // A slot no record proves is asked about (setRecoveryAnswer below), never refused outright.
     options.askRecovery = true;
+    host.recordHistory(platform::transferStart(
+        history::kEditorProgram, preset.empty() ? "download" : "restore", line.devicePath, doc.path()));
     transfer::DownloadJob job(line, host, options, doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
     host.setCompleteText([&job] {
@@ -385,6 +388,7 @@ void TransferCommands::importTables()
     transfer::JobLine line{loop, *m_host.commPort, settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
+    host.recordHistory(platform::transferStart(history::kEditorProgram, "import", line.devicePath, {}));
     transfer::ImportJob job(line, host, options, std::move(setup));
     const transfer::JobEnd& end =
         host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });

@@ -106,6 +106,7 @@ int runDownload(const std::vector<std::string>& argv)
         return kExitFileError;
 
     TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
+    command.setHistoryDocument(o.documentPath, o.request.asIs);
     TemplateSource backupTables(std::nullopt);
     transfer::FileDocumentSaver backupSaver(o.backupPath.value_or(std::string()), false,
                                             io::Overwrite::Refuse);

@@ -7,6 +7,7 @@
 #include "cli/port_fleet.h"
 #include "cli/session_runner.h"
 #include "platform/interrupted_write_store.h"
+#include "platform/history_file.h"
 #include "platform/line_speed_settings.h"
 #include "platform/port_paths.h"
 #include "platform/text.h"
@@ -70,6 +71,14 @@ InterruptedBlanks interruptedBlanks(const transfer::QuerySession& session, const
 QString twoPart(int major, int minor)
 {
     return QStringLiteral("%1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+}
+
+// A history that cannot be written is said, and the query goes on.
+void recordHistory(const PortTarget& target, const transfer::QuerySession& session)
+{
+    if (const std::string warning = platform::recordQuery(history::kToolProgram, target.devicePath, session);
+        !warning.empty())
+        std::fprintf(stderr, "tarvo: %s\n", warning.c_str());
 }
 
 QJsonObject identityJson(const transfer::QuerySession& session)
@@ -244,11 +253,13 @@ int queryPorts(const std::vector<PortTarget>& targets, transfer::LineSpeedChoice
         outcome.seconds = static_cast<double>(p.endMs - p.startMs) / kMsPerSecond;
         if (p.session->endCode() != transfer::kEndComplete) {
             outcome.status = reportSessionFailure("query " + outcome.device, *p.session);
+            recordHistory(p.env->target(), *p.session);
             outcomes.push_back(outcome);
             continue;
         }
         const int baud = baudRateOf(p.env->settings());
         speeds.remember(outcome.device, baud);
+        recordHistory(p.env->target(), *p.session);
         const serial::KeyboardId& id = p.session->keyboardId();
         outcome.keyboard =
             (modelName(id) + " " + twoPart(id.firmwareMajor(), id.firmwareMinor())).toStdString();
@@ -294,8 +305,12 @@ int runQuery(const std::vector<std::string>& argv)
     options.probe = transfer::probeForDevice(*lineSpeed, &speeds, target->devicePath);
     transfer::QuerySession session(env.host(), env, env.port(), env.settings(), options);
     env.run(session);
-    if (session.endCode() != transfer::kEndComplete)
-        return reportSessionFailure("query " + target->devicePath, session);
+    if (session.endCode() != transfer::kEndComplete) {
+        const int status = reportSessionFailure("query " + target->devicePath, session);
+        recordHistory(*target, session);
+        return status;
+    }
+    recordHistory(*target, session);
     speeds.remember(target->devicePath, baudRateOf(env.settings()));
     const int baud = baudRateOf(env.settings());
     const InterruptedBlanks blanks = interruptedBlanks(session, target->devicePath);

@@ -40,6 +40,18 @@ constexpr const char* kDownloadOptions =
     "Ctrl-C ends the data of the slot being written and names it incomplete (exit 5); a second\n"
     "Ctrl-C ends at once.\n";
 
+constexpr const char* kHistoryOptions =
+    "  --port DEV       only the transfers on DEV, as named or in canonical form\n"
+    "  --since DATE     only the transfers from DATE (YYYY-MM-DD, UTC) on\n"
+    "  --json           the records themselves, as JSON Lines\n"
+    "A transfer without an end record is marked \"unfinished (no end recorded)\".\n";
+
+constexpr const char* kSheetOptions =
+    "  -o OUT.pdf       the sheet; written whole or not at all\n"
+    "  --history        the cover names the last transfer of each keyboard the history records\n"
+    "                   for this document\n"
+    "  --force          replace an existing OUT\n";
+
 // Add a row here for every command (keep the order of the README).
 const Command kCommands[] = {
     {"version", "tarvo version", "print the program's version", runVersion},
@@ -72,6 +84,12 @@ const Command kCommands[] = {
      "what differs between two documents: tables (matched by language ID), header fields, script-menu "
      "entries; exit 0 equal, 1 different, 2 trouble",
      runDiff},
+    {"history", "tarvo history [--port DEV] [--since YYYY-MM-DD] [--json]",
+     "a row per transfer recorded (time, device, keyboard, slots and their outcomes, result), newest last",
+     runHistory, kHistoryOptions},
+    {"sheet", "tarvo sheet FILE.tvo -o OUT.pdf [--history] [--force]",
+     "a printable hand-over sheet of the document as PDF: cover, table headers, script menus 80-95", runSheet,
+     kSheetOptions},
 };
 } // namespace
 

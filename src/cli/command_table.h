@@ -2,9 +2,12 @@
 // The tool's commands: one row per command, each implemented in its own
 // cmd_<name>.cpp.
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
+
+class QCoreApplication;
 
 namespace tarvo::cli {
 
@@ -31,5 +34,10 @@ int runDump(const std::vector<std::string>& args);
 int runImport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runDiff(const std::vector<std::string>& args);
+int runHistory(const std::vector<std::string>& args);
+int runSheet(const std::vector<std::string>& args);
+// The application object a command runs under: the sheet's draws with Qt Gui
+// on the offscreen platform, every other command needs only the event loop.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv);
 
 } // namespace tarvo::cli

@@ -91,6 +91,7 @@ int downloadToPorts(const DownloadOptions& o)
         port->command =
             std::make_unique<TransferCommand>("download", target, o.json, o.quiet, trace, o.lineSpeed);
         port->command->report().setPort(target.devicePath);
+        port->command->setHistoryDocument(o.documentPath, o.request.asIs);
         port->backupTables = std::make_unique<TemplateSource>(std::nullopt);
         port->backupSaver =
             std::make_unique<transfer::FileDocumentSaver>(backupFile, false, io::Overwrite::Refuse);

@@ -31,7 +31,7 @@ void printHelp()
 int main(int argc, char** argv)
 {
     // The event loop drives the serial sessions; no display is needed.
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = tarvo::cli::makeApplication(argc, argv);
     if (argc < 2) {
         printHelp();
         return tarvo::cli::kExitUsage;

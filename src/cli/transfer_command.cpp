@@ -2,12 +2,14 @@
 
 #include "cli/cli_args.h"
 #include "platform/port_paths.h"
+#include "transfer/download_job.h"
 
 namespace tarvo::cli {
 
 TransferCommand::TransferCommand(std::string name, const PortTarget& target, bool json, bool quiet,
                                  std::optional<std::string> tracePath, transfer::LineSpeedChoice lineSpeed)
-    : m_name(std::move(name)), m_env(target, !quiet && !json), m_report(m_env, json), m_lineSpeed(lineSpeed)
+    : m_name(std::move(name)), m_env(target, !quiet && !json), m_report(m_env, json), m_lineSpeed(lineSpeed),
+      m_history(&m_historyFile, platform::transferStart(history::kToolProgram, m_name, target.devicePath, {}))
 {
     if (tracePath)
         m_trace = std::make_unique<FrameTrace>(*tracePath, m_env.host());
@@ -16,6 +18,13 @@ TransferCommand::TransferCommand(std::string name, const PortTarget& target, boo
 std::string TransferCommand::what() const
 {
     return m_name + " " + m_env.target().devicePath;
+}
+
+void TransferCommand::setHistoryDocument(const std::string& path, bool restore)
+{
+    m_history = history::HistoryRecorder(&m_historyFile, platform::transferStart(history::kToolProgram,
+                                                                                 restore ? "restore" : m_name,
+                                                                                 target().devicePath, path));
 }
 
 transfer::JobLine TransferCommand::jobLine()
@@ -103,6 +112,9 @@ const char* traceMarkOf(transfer::JobStage stage)
 
 void TransferCommand::stageStarted(transfer::JobStage stage)
 {
+    if (auto* download = dynamic_cast<const transfer::DownloadJob*>(m_job);
+        download && stage == transfer::JobStage::Write)
+        m_history.setBackup(download->backupSaved());
     const std::string mark = traceMarkOf(stage);
     if (m_trace && !mark.empty())
         m_trace->mark(mark);
@@ -117,6 +129,12 @@ void TransferCommand::slotDone(int slot, transfer::SlotOutcome outcome)
 {
     ++m_outcomes[outcome];
     m_report.slotDone(slot, outcome);
+    m_history.slotDone(slot, outcome);
+}
+
+void TransferCommand::slotImage(int slot, std::span<const std::uint8_t> image)
+{
+    m_history.slotImage(slot, image);
 }
 
 void TransferCommand::notice(const std::string& text)
@@ -127,6 +145,7 @@ void TransferCommand::notice(const std::string& text)
 void TransferCommand::slotRecovery(int slot, transfer::Recovery recovery)
 {
     m_report.setRecovery(slot, recovery);
+    m_history.slotRecovery(slot, recovery);
 }
 
 void TransferCommand::tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots)
@@ -136,6 +155,8 @@ void TransferCommand::tableNotWritten(int table, int languageId, const std::vect
 
 void TransferCommand::slotChoiceNeeded()
 {
+    if (m_job && m_job->inspection())
+        m_history.begin(&m_job->inspection()->keyboardId());
     if (m_chooseSlots)
         m_chooseSlots();
 }
@@ -147,8 +168,11 @@ void TransferCommand::cancelQuestion(const std::u16string&)
         m_job->answerCancel(true);
 }
 
-void TransferCommand::jobEnded(const transfer::JobEnd&)
+void TransferCommand::jobEnded(const transfer::JobEnd& end)
 {
+    m_history.end(end);
+    if (const std::string warning = m_history.takeWarning(); !warning.empty())
+        m_report.notice(warning);
     m_endMs = m_env.host().nowMs();
     if (m_onEnded)
         m_onEnded();

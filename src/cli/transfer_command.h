@@ -9,6 +9,8 @@
 #include "cli/session_runner.h"
 #include "cli/transfer_report.h"
 #include "platform/interrupted_write_store.h"
+#include "history/history_recorder.h"
+#include "platform/history_file.h"
 #include "platform/line_speed_settings.h"
 #include "transfer/job_listener.h"
 #include "transfer/transfer_job.h"
@@ -32,6 +34,9 @@ public:
     const PortTarget& target() const { return m_env.target(); }
     // "import /dev/ttyS0": what failures name.
     std::string what() const;
+
+    // The document the transfer's history names; restore: it writes a backup back.
+    void setHistoryDocument(const std::string& path, bool restore);
 
     // What a job of this command works on.
     transfer::JobLine jobLine();
@@ -58,6 +63,7 @@ public:
     void stageStarted(transfer::JobStage stage) override;
     void progress(const transfer::BlockProgress& progress) override;
     void slotDone(int slot, transfer::SlotOutcome outcome) override;
+    void slotImage(int slot, std::span<const std::uint8_t> image) override;
     void notice(const std::string& text) override;
     void slotRecovery(int slot, transfer::Recovery recovery) override;
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
@@ -81,6 +87,8 @@ private:
     std::int64_t m_startMs = 0;
     std::int64_t m_endMs = -1;
     std::map<transfer::SlotOutcome, int> m_outcomes;
+    platform::HistoryFile m_historyFile;
+    history::HistoryRecorder m_history;
 };
 
 // The frame trace's mark for the session a stage runs; empty for a stage without one.

@@ -398,5 +398,19 @@ TEST_F(DownloadJobTest, ANamedSpeedIsTheOnlyOneTried)
     EXPECT_TRUE(memory.speeds.empty());
 }
 
+// What a history records of a slot: the image about to be written, told before its erase.
+TEST_F(DownloadJobTest, EachSlotsImageIsToldBeforeItsEraseAndIsWhatTheKeyboardThenHolds)
+{
+    int erasesBefore = -1;
+    listener.onImage = [this, &erasesBefore](int) { erasesBefore = keyboard.erases[0]; };
+    const JobEnd& end = run();
+
+    EXPECT_EQ(end.status, JobStatus::Complete) << end.message;
+    ASSERT_EQ(listener.images.size(), 1u);
+    EXPECT_EQ(listener.images[0].first, 1);
+    EXPECT_EQ(erasesBefore, 0);
+    EXPECT_EQ(listener.images[0].second, keyboard.flash[0]);
+}
+
 } // namespace
 } // namespace tarvo::transfer

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +35,12 @@ public:
             onProgress(p);
     }
     void slotDone(int slot, SlotOutcome outcome) override { outcomes.emplace_back(slot, outcome); }
+    void slotImage(int slot, std::span<const std::uint8_t> image) override
+    {
+        images.emplace_back(slot, std::vector<std::uint8_t>(image.begin(), image.end()));
+        if (onImage)
+            onImage(slot);
+    }
     void notice(const std::string& text) override { notices.push_back(text); }
     void slotRecovery(int slot, Recovery recovery) override { recoveries.emplace_back(slot, recovery); }
     void tableNotWritten(int table, int, const std::vector<int>& blankSlots) override
@@ -67,12 +74,14 @@ public:
     std::function<void(JobStage)> onStage;
     std::function<void(const BlockProgress&)> onProgress;
     std::function<void()> onChoice;
+    std::function<void(int slot)> onImage;
     std::function<void()> onQuestion;
     std::function<void()> onMergeRead;
 
     std::vector<JobStage> stages;
     std::vector<BlockProgress> progressEvents;
     std::vector<std::pair<int, SlotOutcome>> outcomes;
+    std::vector<std::pair<int, std::vector<std::uint8_t>>> images;
     std::vector<std::string> notices;
     std::vector<std::pair<int, Recovery>> recoveries;
     std::vector<std::pair<int, std::vector<int>>> notWritten;

@@ -429,6 +429,8 @@ void DownloadJob::startWrite()
                                              request, followingOptions());
     m_write->setProgressListener([this](const BlockProgress& p) { listener().progress(p); });
     m_write->setSlotListener([this](int slot, SlotOutcome outcome) { listener().slotDone(slot, outcome); });
+    m_write->setEraseListener(
+        [this](int slot, std::span<const std::uint8_t> image) { listener().slotImage(slot, image); });
     m_documentModified = m_merged;
     runSession(JobStage::Write, *m_write);
 }

@@ -71,6 +71,9 @@ void ImportJob::readEnded()
         finish(sessionEnd(*m_read, "the keyboard could not be read: "));
         return;
     }
+    for (std::size_t s = 0; s < m_read->images().size(); ++s)
+        if (!m_read->images()[s].empty())
+            listener().slotImage(static_cast<int>(s) + 1, m_read->images()[s]);
     setStage(JobStage::Save);
     document::DocumentNumberPool& pool = m_setup.pool ? *m_setup.pool : m_ownPool;
     auto build = [this](int) { return std::move(m_setup.templateTables); };

@@ -8,6 +8,8 @@
 #include "transfer/job_end.h"
 #include "transfer/transfer_events.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,9 @@ public:
     virtual void stageStarted(JobStage /*stage*/) {}
     virtual void progress(const BlockProgress& /*progress*/) {}
     virtual void slotDone(int /*slot*/, SlotOutcome /*outcome*/) {}
+    // A slot's image: before its erase, the one about to be written; after
+    // an import's read, the one read (once every chosen slot is in).
+    virtual void slotImage(int /*slot*/, std::span<const std::uint8_t> /*image*/) {}
     // A line worth telling that is not a failure (a slot skipped, a backup saved), UTF-8.
     virtual void notice(const std::string& /*text*/) {}
     // A download writes slot again after an interrupted write, as recovery says.

@@ -103,6 +103,8 @@ bool WriteSession::onStep(bpState state)
             if (!rememberWrite())
                 return;
             m_slotStates[static_cast<std::size_t>(m_slot)] = SlotWriteState::Erased;
+            if (m_eraseListener)
+                m_eraseListener(m_slot + 1, m_request.tables[static_cast<std::size_t>(m_slot)]->Image());
             send([this, slot] { return engine().sendSelectTable(slot); });
         });
         return true;

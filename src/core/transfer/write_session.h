@@ -13,6 +13,8 @@
 #include "transfer/transfer_session.h"
 
 #include <array>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,6 +70,9 @@ public:
     void setProgressListener(ProgressListener listener) { m_progressListener = std::move(listener); }
     // SlotOutcome::Written after the S8 reply.
     void setSlotListener(SlotListener listener) { m_slotListener = std::move(listener); }
+    // Each slot's image just before its erase goes out.
+    using EraseListener = std::function<void(int slot, std::span<const std::uint8_t> image)>;
+    void setEraseListener(EraseListener listener) { m_eraseListener = std::move(listener); }
 
     // The Cancel button: asks first while the port is open; Yes ends with the
     // end of data after a short pause (5005), No carries on where it stopped.
@@ -108,6 +113,7 @@ private:
     WriteRequest m_request;
     ProgressListener m_progressListener;
     SlotListener m_slotListener;
+    EraseListener m_eraseListener;
     std::array<SlotWriteState, kMaxSlots> m_slotStates{};
     int m_slot = -1;
     int m_block = 0;

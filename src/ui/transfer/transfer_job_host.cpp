@@ -1,6 +1,7 @@
 #include "ui/transfer/transfer_job_host.h"
 
 #include "platform/text.h"
+#include "transfer/download_job.h"
 #include "transfer/session_texts.h"
 #include "transfer/transfer_session.h"
 #include "transfer/write_session.h"
@@ -77,6 +78,9 @@ QWidget* TransferJobHost::activeWindow() const
 void TransferJobHost::stageStarted(transfer::JobStage stage)
 {
     m_stages.push_back(stage);
+    if (auto* download = dynamic_cast<const transfer::DownloadJob*>(m_job);
+        m_history && download && stage == transfer::JobStage::Write)
+        m_history->setBackup(download->backupSaved());
     switch (stage) {
     case transfer::JobStage::ReadBack:
     case transfer::JobStage::Read:
@@ -110,10 +114,30 @@ void TransferJobHost::notice(const std::string& text)
     m_notices << QString::fromStdString(text);
 }
 
+void TransferJobHost::slotDone(int slot, transfer::SlotOutcome outcome)
+{
+    if (m_history)
+        m_history->slotDone(slot, outcome);
+}
+
+void TransferJobHost::slotImage(int slot, std::span<const std::uint8_t> image)
+{
+    if (m_history)
+        m_history->slotImage(slot, image);
+}
+
+void TransferJobHost::slotRecovery(int slot, transfer::Recovery recovery)
+{
+    if (m_history)
+        m_history->slotRecovery(slot, recovery);
+}
+
 void TransferJobHost::slotChoiceNeeded()
 {
     if (m_job->inspection() == nullptr)
         return;
+    if (m_history)
+        m_history->begin(&m_job->inspection()->keyboardId());
     m_slots->fillLists(m_job->listings(), m_kind == TransferSlotDialog::Kind::Download
                                               ? m_documentTables
                                               : std::vector<std::u16string>{});
@@ -228,6 +252,11 @@ void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::
 void TransferJobHost::jobEnded(const transfer::JobEnd& end)
 {
     using transfer::JobStatus;
+    if (m_history) {
+        m_history->end(end);
+        if (const std::string warning = m_history->takeWarning(); !warning.empty())
+            m_notices << QString::fromStdString(warning);
+    }
     if (end.status == JobStatus::Complete) {
         // The Transfer dialog's "Transfer Complete" stays until the user
         // presses OK; the Read dialog of an import ends at once, and the new

@@ -5,6 +5,8 @@
 // transfer; this shows its sessions' texts, asks its questions and runs the
 // application's loop until the job has ended and the user has read the end.
 
+#include "history/history_recorder.h"
+#include "platform/history_file.h"
 #include "platform/line_speed_settings.h"
 #include "transfer/download_job.h"
 #include "transfer/job_listener.h"
@@ -19,6 +21,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tarvo::ui {
 
@@ -62,6 +65,9 @@ public:
     using AnswerRecovery = std::function<void(const transfer::RecoveryAnswer&)>;
     void setRecoveryAnswer(AnswerRecovery answer, QString folder);
 
+    // The transfer's records go to the history from its start on.
+    void recordHistory(history::TransferStart start) { m_history.emplace(&m_historyFile, std::move(start)); }
+
     // Runs job to its end; choose passes the user's slots to the job.
     const transfer::JobEnd& run(transfer::TransferJob& job, ChooseSlots choose);
 
@@ -75,6 +81,9 @@ public:
     // JobListener
     void stageStarted(transfer::JobStage stage) override;
     void notice(const std::string& text) override;
+    void slotDone(int slot, transfer::SlotOutcome outcome) override;
+    void slotImage(int slot, std::span<const std::uint8_t> image) override;
+    void slotRecovery(int slot, transfer::Recovery recovery) override;
     void slotChoiceNeeded() override;
     void cancelQuestion(const std::u16string& question) override;
     void mergeReadDone() override;
@@ -122,6 +131,8 @@ private:
     std::vector<transfer::JobStage> m_stages;
     bool m_progressShown = false;
     bool m_questionOpen = false;
+    platform::HistoryFile m_historyFile;
+    std::optional<history::HistoryRecorder> m_history;
 };
 
 } // namespace tarvo::ui

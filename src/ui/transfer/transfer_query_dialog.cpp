@@ -1,6 +1,7 @@
 #include "ui/transfer/transfer_query_dialog.h"
 
 #include "platform/event_loop_host.h"
+#include "platform/history_file.h"
 #include "platform/port_paths.h"
 #include "platform/text.h"
 #include "transfer/line_speed.h"
@@ -173,6 +174,8 @@ bool TransferQueryDialog::ask(const std::u16string& question)
 // message has been shown).
 void TransferQueryDialog::sessionEnded(int code)
 {
+    // A history that cannot be written never stops a query; the editor says nothing of it.
+    platform::recordQuery(history::kEditorProgram, m_devicePath, *m_session);
     if (code == transfer::kEndComplete)
         m_lineSpeeds.remember(m_devicePath, transfer::baudRateOfIndex(m_settings.baudIndex));
     if (code == transfer::kEndComplete && !m_closing)

@@ -18,6 +18,8 @@ void EditorFixture::SetUp()
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     qputenv("XDG_DOCUMENTS_DIR", m_home.filePath(QStringLiteral("Documents")).toUtf8());
+    // The transfer history and the records of interrupted writes stay in the temporary home.
+    qputenv("XDG_STATE_HOME", m_home.filePath(QStringLiteral("state")).toUtf8());
     QDir(m_home.path()).mkpath(QStringLiteral("start"));
     m_previousDirectory = QDir::currentPath();
     QDir::setCurrent(m_home.filePath(QStringLiteral("start")));

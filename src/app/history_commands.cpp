@@ -1,0 +1,119 @@
+#include "app/history_commands.h"
+
+#include "document/doc.h"
+#include "history/history_rows.h"
+#include "platform/history_file.h"
+#include "sheet/handover_sheet.h"
+#include "sheet/sheet_pdf.h"
+#include "ui/history/history_texts.h"
+#include "ui/history/transfer_history_dialog.h"
+#include "ui/user_dialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tarvo::app {
+
+namespace texts = ui::history_texts;
+
+HistoryCommands::HistoryCommands(HistoryCommandHost host, QObject* parent)
+    : QObject(parent), m_host(std::move(host))
+{
+    m_history = new QAction(texts::kHistoryCommand, m_host.window);
+    m_history->setObjectName(QStringLiteral("TransferHistoryAction"));
+    m_history->setStatusTip(texts::kHistoryStatus);
+    m_print = new QAction(texts::kPrintCommand, m_host.window);
+    m_print->setObjectName(QStringLiteral("PrintSheetAction"));
+    m_print->setStatusTip(texts::kPrintStatus);
+    m_print->setShortcut(QKeySequence::Print);
+    m_exportPdf = new QAction(texts::kExportPdfCommand, m_host.window);
+    m_exportPdf->setObjectName(QStringLiteral("ExportPdfAction"));
+    m_exportPdf->setStatusTip(texts::kExportPdfStatus);
+    connect(m_history, &QAction::triggered, this, &HistoryCommands::showHistory);
+    connect(m_print, &QAction::triggered, this, &HistoryCommands::printSheet);
+    connect(m_exportPdf, &QAction::triggered, this, &HistoryCommands::exportPdf);
+    updateEnablers();
+}
+
+void HistoryCommands::updateEnablers()
+{
+    const bool hasDocument = m_host.activeDocument && m_host.activeDocument() != nullptr;
+    m_print->setEnabled(hasDocument);
+    m_exportPdf->setEnabled(hasDocument);
+}
+
+void HistoryCommands::showHistory()
+{
+    const platform::HistoryFile file;
+    history::HistoryLog log;
+    std::string reason;
+    if (!file.read(log, reason)) {
+        ui::UserDialogs::message(m_host.window, texts::kHistoryTitle,
+                                 texts::kCannotRead.arg(QString::fromStdString(reason)));
+        return;
+    }
+    ui::TransferHistoryDialog dialog(history::transferRows(log.records), log.damagedLines, m_host.window);
+    connect(&dialog, &ui::TransferHistoryDialog::openBackup, this, [this, &dialog](const QString& path) {
+        if (m_host.openDocument && m_host.openDocument(path))
+            dialog.accept();
+    });
+    dialog.exec();
+}
+
+std::optional<sheet::SheetSource> HistoryCommands::sheetSource()
+{
+    document::CS1_Doc* doc = m_host.activeDocument ? m_host.activeDocument() : nullptr;
+    if (doc == nullptr || (m_host.commitOpenForms && !m_host.commitOpenForms()))
+        return std::nullopt;
+    QString note;
+    sheet::SheetSource source = sheet::sheetSourceFor(*doc, QString::fromStdString(doc->path()), true, note);
+    QString warning = sheet::missingFontWarning(*doc);
+    if (!note.isEmpty())
+        warning += (warning.isEmpty() ? QString() : QStringLiteral("\n")) + note;
+    if (!warning.isEmpty())
+        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, warning,
+                                 ui::UserDialogs::Icon::Exclamation);
+    return source;
+}
+
+void HistoryCommands::printSheet()
+{
+    const auto source = sheetSource();
+    if (!source)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, m_host.window);
+    dialog.setObjectName(QStringLiteral("PrintSheetDialog"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    sheet::renderSheet(*source, printer);
+}
+
+void HistoryCommands::exportPdf()
+{
+    const auto source = sheetSource();
+    if (!source)
+        return;
+    const QString suggested =
+        source->documentPath.isEmpty()
+            ? QString()
+            : QDir(QFileInfo(source->documentPath).absolutePath())
+                  .filePath(QFileInfo(source->documentPath).completeBaseName() + QStringLiteral(".pdf"));
+    const QString path =
+        ui::UserDialogs::saveFileName(m_host.window, texts::kExportPdfTitle, suggested, texts::kPdfFilter);
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!sheet::writeSheetPdf(*source, path, reason)) {
+        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, texts::kSheetFailed.arg(reason));
+        return;
+    }
+    ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle,
+                             texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
+                             ui::UserDialogs::Icon::Information);
+}
+
+} // namespace tarvo::app

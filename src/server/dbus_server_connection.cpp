@@ -1,15 +1,12 @@
 #include "server/dbus_server_connection.h"
 
 #include "server/dbus_names.h"
+#include "server/started_program.h"
 
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
-#include <QDBusServiceWatcher>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTimer>
 
 namespace tarvo::server {
 
@@ -32,34 +29,8 @@ const QString& factoryOf(ServerKind server)
     return server == ServerKind::Login ? bus::kLoginFactoryPath : bus::kHalvardFactoryPath;
 }
 
-// Runs the event loop, without user input, until pending has its answer;
-// the bus ends the call with an error when its time-out passes.
-void waitFor(const QDBusPendingCall& pending)
+CallStatus statusOf(const QDBusMessage& reply)
 {
-    QDBusPendingCallWatcher watcher(pending);
-    if (watcher.isFinished())
-        return;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-} // namespace
-
-DbusServerConnection::DbusServerConnection(const QDBusConnection& bus, LaunchSettings settings)
-    : m_bus(bus), m_settings(std::move(settings))
-{
-}
-
-CallStatus DbusServerConnection::call(const QString& service, const QString& path, const QString& interface,
-                                      const QString& method, const QVariantList& arguments, int timeoutMs,
-                                      QDBusMessage& reply)
-{
-    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
-    message.setArguments(arguments);
-    const QDBusPendingCall pending = m_bus.asyncCall(message, timeoutMs);
-    waitFor(pending);
-    reply = pending.reply();
     if (reply.type() == QDBusMessage::ReplyMessage)
         return CallStatus::Ok;
     if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName().startsWith(bus::kServerErrorPrefix))
@@ -67,87 +38,150 @@ CallStatus DbusServerConnection::call(const QString& service, const QString& pat
     return CallStatus::Lost;
 }
 
-CallStatus DbusServerConnection::callObject(const ServerObject& object, const QString& interface,
-                                            const QString& method, const QVariantList& arguments,
-                                            QDBusMessage& reply)
+} // namespace
+
+DbusServerConnection::DbusServerConnection(const QDBusConnection& bus, LaunchSettings settings,
+                                           QObject* parent)
+    : QObject(parent), m_bus(bus), m_settings(std::move(settings))
 {
-    return call(serviceOf(object.server), object.path, interface, method, arguments, m_settings.callTimeoutMs,
-                reply);
 }
 
-CallStatus DbusServerConnection::objectOf(CallStatus status, const QDBusMessage& reply, ServerKind server,
-                                          ServerObject& object)
+DbusServerConnection::~DbusServerConnection()
 {
-    if (status != CallStatus::Ok)
-        return status;
-    if (reply.signature() != bus::kObjectReplySignature)
-        return CallStatus::Lost;
+    abandon();
+}
+
+void DbusServerConnection::abandon()
+{
+    if (m_pending) {
+        m_pending->disconnect(this);
+        m_pending->deleteLater();
+        m_pending = nullptr;
+    }
+    // Ends the program if it has not appeared yet.
+    delete m_starting;
+    m_starting = nullptr;
+}
+
+void DbusServerConnection::call(const QString& service, const QString& path, const QString& interface,
+                                const QString& method, const QVariantList& arguments, int timeoutMs,
+                                Reply done)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, timeoutMs), this);
+    m_pending = watcher;
+    // The bus itself ends the call with an error when its time-out passes.
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        m_pending = nullptr;
+        const QDBusMessage reply = watcher->reply();
+        done(statusOf(reply), reply);
+    });
+}
+
+void DbusServerConnection::callObject(const ServerObject& object, const QString& interface,
+                                      const QString& method, const QVariantList& arguments, Reply done)
+{
+    call(serviceOf(object.server), object.path, interface, method, arguments, m_settings.callTimeoutMs,
+         std::move(done));
+}
+
+void DbusServerConnection::callWithoutAnswer(const ServerObject& object, const QString& interface,
+                                             const QString& method, const QVariantList& arguments)
+{
+    // Nothing follows from the answer, and a server that does not answer
+    // must not hold anything up.
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(serviceOf(object.server), object.path, interface, method);
+    message.setArguments(arguments);
+    m_bus.send(message);
+}
+
+void DbusServerConnection::answerObject(CallStatus status, const QDBusMessage& reply, ServerKind server,
+                                        const ObjectDone& done)
+{
+    if (status != CallStatus::Ok) {
+        done(status, {});
+        return;
+    }
+    if (reply.signature() != bus::kObjectReplySignature) {
+        done(CallStatus::Lost, {});
+        return;
+    }
     const QString path = reply.arguments().at(0).value<QDBusObjectPath>().path();
-    if (path != bus::kNoObject)
-        object = ServerObject{server, path};
-    return CallStatus::Ok;
+    done(CallStatus::Ok, path == bus::kNoObject ? ServerObject{} : ServerObject{server, path});
 }
 
-CallStatus DbusServerConnection::emptyReply(CallStatus status, const QDBusMessage& reply)
+DbusServerConnection::Reply DbusServerConnection::emptyReply(Done done)
 {
-    if (status == CallStatus::Ok && !reply.signature().isEmpty())
-        return CallStatus::Lost;
-    return status;
+    return [done = std::move(done)](CallStatus status, const QDBusMessage& reply) {
+        done(status == CallStatus::Ok && !reply.signature().isEmpty() ? CallStatus::Lost : status);
+    };
 }
 
-bool DbusServerConnection::serviceOnBus(const QString& service)
+void DbusServerConnection::ensureService(const QString& service, const QString& program,
+                                         std::function<void(bool)> done)
 {
-    QDBusMessage reply;
-    return call(kBusService, kBusPath, kBusInterface, kNameHasOwner, {service}, m_settings.callTimeoutMs,
-                reply) == CallStatus::Ok &&
-           reply.signature() == QLatin1String("b") && reply.arguments().at(0).toBool();
+    call(kBusService, kBusPath, kBusInterface, kNameHasOwner, {service}, m_settings.callTimeoutMs,
+         [this, service, program, done = std::move(done)](CallStatus status,
+                                                          const QDBusMessage& reply) mutable {
+             if (status == CallStatus::Ok && reply.signature() == QLatin1String("b") &&
+                 reply.arguments().at(0).toBool()) {
+                 done(true);
+                 return;
+             }
+             call(kBusService, kBusPath, kBusInterface, kStartServiceByName, {service, kNoStartFlags},
+                  m_settings.startTimeoutMs,
+                  [this, service, program, done = std::move(done)](CallStatus started,
+                                                                   const QDBusMessage&) mutable {
+                      if (started == CallStatus::Ok)
+                          done(true);
+                      else
+                          startProgram(service, program, std::move(done));
+                  });
+         });
 }
 
-bool DbusServerConnection::ensureService(const QString& service, const QString& program)
+void DbusServerConnection::startProgram(const QString& service, const QString& program,
+                                        std::function<void(bool)> done)
 {
-    if (serviceOnBus(service))
-        return true;
-    QDBusMessage reply;
-    if (call(kBusService, kBusPath, kBusInterface, kStartServiceByName, {service, kNoStartFlags},
-             m_settings.startTimeoutMs, reply) == CallStatus::Ok)
-        return true;
-    return waitForService(service, program);
+    if (program.isEmpty() || !QFileInfo(program).isFile()) {
+        done(false);
+        return;
+    }
+    auto* starting = new StartedProgram(m_bus, service, this);
+    m_starting = starting;
+    const bool started =
+        starting->start(program, m_settings.startTimeoutMs, [this, starting, done](bool appeared) {
+            m_starting = nullptr;
+            starting->deleteLater();
+            done(appeared);
+        });
+    if (!started) {
+        delete starting;
+        done(false);
+    }
 }
 
-bool DbusServerConnection::waitForService(const QString& service, const QString& program)
-{
-    if (program.isEmpty() || !QFileInfo(program).isFile())
-        return false;
-    // Watching starts before the program does, so its arrival is not missed.
-    QDBusServiceWatcher watcher(service, m_bus, QDBusServiceWatcher::WatchForRegistration);
-    QEventLoop loop;
-    QObject::connect(&watcher, &QDBusServiceWatcher::serviceRegistered, &loop, &QEventLoop::quit);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    if (!QProcess::startDetached(program, {}))
-        return false;
-    if (serviceOnBus(service))
-        return true;
-    deadline.start(m_settings.startTimeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return serviceOnBus(service);
-}
-
-CallStatus DbusServerConnection::create(ServerKind server, ServerObject& object)
+void DbusServerConnection::create(ServerKind server, ObjectDone done)
 {
     const QString& program =
         server == ServerKind::Login ? m_settings.loginProgram : m_settings.halvardProgram;
-    if (!ensureService(serviceOf(server), program))
-        return CallStatus::Lost;
-    QDBusMessage reply;
-    const CallStatus status = call(serviceOf(server), factoryOf(server), bus::kFactoryInterface, bus::kCreate,
-                                   {}, m_settings.callTimeoutMs, reply);
-    return objectOf(status, reply, server, object);
+    ensureService(serviceOf(server), program, [this, server, done = std::move(done)](bool running) {
+        if (!running) {
+            done(CallStatus::Lost, {});
+            return;
+        }
+        call(serviceOf(server), factoryOf(server), bus::kFactoryInterface, bus::kCreate, {},
+             m_settings.callTimeoutMs, [server, done](CallStatus status, const QDBusMessage& reply) {
+                 answerObject(status, reply, server, done);
+             });
+    });
 }
 
-CallStatus DbusServerConnection::login(const ServerObject& loginServer, LoginArguments& arguments,
-                                       std::int32_t& status)
+void DbusServerConnection::login(const ServerObject& loginServer, const LoginArguments& arguments,
+                                 LoginDone done)
 {
     const QVariantList in = {arguments.flag,
                              arguments.user,
@@ -158,68 +192,70 @@ CallStatus DbusServerConnection::login(const ServerObject& loginServer, LoginArg
                              arguments.application,
                              QVariant::fromValue<qint32>(arguments.reservedNumber),
                              QVariant::fromValue<qint32>(arguments.mode)};
-    QDBusMessage reply;
-    const CallStatus result = call(bus::kLoginService, loginServer.path, bus::kLoginInterface, bus::kLogin,
-                                   in, m_settings.loginTimeoutMs, reply);
-    if (result != CallStatus::Ok)
-        return result;
-    if (reply.signature() != bus::kLoginReplySignature)
-        return CallStatus::Lost;
-    const QVariantList out = reply.arguments();
-    status = out.at(0).toInt();
-    arguments.user = out.at(1).toString();
-    arguments.password = out.at(2).toString();
-    arguments.accessLevel = static_cast<std::uint16_t>(out.at(3).toUInt());
-    return CallStatus::Ok;
+    call(bus::kLoginService, loginServer.path, bus::kLoginInterface, bus::kLogin, in,
+         m_settings.loginTimeoutMs,
+         [arguments, done = std::move(done)](CallStatus status, const QDBusMessage& reply) {
+             LoginArguments back = arguments;
+             if (status != CallStatus::Ok) {
+                 done(status, -1, back);
+                 return;
+             }
+             if (reply.signature() != bus::kLoginReplySignature) {
+                 done(CallStatus::Lost, -1, back);
+                 return;
+             }
+             const QVariantList out = reply.arguments();
+             back.user = out.at(1).toString();
+             back.password = out.at(2).toString();
+             back.accessLevel = static_cast<std::uint16_t>(out.at(3).toUInt());
+             done(CallStatus::Ok, out.at(0).toInt(), back);
+         });
 }
 
-CallStatus DbusServerConnection::documents(const ServerObject& halvard, ServerObject& documents)
+void DbusServerConnection::documents(const ServerObject& halvard, ObjectDone done)
 {
-    QDBusMessage reply;
-    const CallStatus status = callObject(halvard, bus::kApplicationInterface, bus::kDocuments, {}, reply);
-    return objectOf(status, reply, ServerKind::Halvard, documents);
+    callObject(halvard, bus::kApplicationInterface, bus::kDocuments, {},
+               [done = std::move(done)](CallStatus status, const QDBusMessage& reply) {
+                   answerObject(status, reply, ServerKind::Halvard, done);
+               });
 }
 
-CallStatus DbusServerConnection::setAutomationBypass(const ServerObject& halvard, bool bypass)
+void DbusServerConnection::setAutomationBypass(const ServerObject& halvard, bool bypass, Done done)
 {
-    QDBusMessage reply;
-    return emptyReply(
-        callObject(halvard, bus::kApplicationInterface, bus::kSetAutomationBypass, {bypass}, reply), reply);
+    callObject(halvard, bus::kApplicationInterface, bus::kSetAutomationBypass, {bypass},
+               emptyReply(std::move(done)));
 }
 
-CallStatus DbusServerConnection::open(const ServerObject& documents, const QString& path,
-                                      ServerObject& document)
+void DbusServerConnection::open(const ServerObject& documents, const QString& path, ObjectDone done)
 {
-    QDBusMessage reply;
-    const CallStatus status = callObject(documents, bus::kDocumentsInterface, bus::kOpen, {path}, reply);
-    return objectOf(status, reply, ServerKind::Halvard, document);
+    callObject(documents, bus::kDocumentsInterface, bus::kOpen, {path},
+               [done = std::move(done)](CallStatus status, const QDBusMessage& reply) {
+                   answerObject(status, reply, ServerKind::Halvard, done);
+               });
 }
 
-CallStatus DbusServerConnection::show(const ServerObject& document, bool visible, std::int16_t mode)
+void DbusServerConnection::show(const ServerObject& document, bool visible, std::int16_t mode, Done done)
 {
-    QDBusMessage reply;
-    return emptyReply(callObject(document, bus::kDocumentInterface, bus::kShow,
-                                 {visible, QVariant::fromValue<qint16>(mode)}, reply),
-                      reply);
+    callObject(document, bus::kDocumentInterface, bus::kShow, {visible, QVariant::fromValue<qint16>(mode)},
+               emptyReply(std::move(done)));
 }
 
-CallStatus DbusServerConnection::setWindowState(const ServerObject& document, std::int16_t state,
-                                                std::int32_t flags)
+void DbusServerConnection::setWindowState(const ServerObject& document, std::int16_t state,
+                                          std::int32_t flags, Done done)
 {
-    QDBusMessage reply;
-    return emptyReply(callObject(document, bus::kDocumentInterface, bus::kSetWindowState,
-                                 {QVariant::fromValue<qint16>(state), QVariant::fromValue<qint32>(flags)},
-                                 reply),
-                      reply);
+    callObject(document, bus::kDocumentInterface, bus::kSetWindowState,
+               {QVariant::fromValue<qint16>(state), QVariant::fromValue<qint32>(flags)},
+               emptyReply(std::move(done)));
+}
+
+void DbusServerConnection::restoreRestrictions(const ServerObject& halvard)
+{
+    callWithoutAnswer(halvard, bus::kApplicationInterface, bus::kSetAutomationBypass, {false});
 }
 
 void DbusServerConnection::release(const ServerObject& object)
 {
-    // Sent without waiting for the reply: nothing follows from it, and a
-    // server that does not answer must not hold the window.
-    QDBusMessage message = QDBusMessage::createMethodCall(serviceOf(object.server), object.path,
-                                                          bus::kObjectInterface, bus::kRelease);
-    m_bus.send(message);
+    callWithoutAnswer(object, bus::kObjectInterface, bus::kRelease, {});
 }
 
 } // namespace tarvo::server

@@ -3,14 +3,14 @@
 #include "document/doc.h"
 #include "platform/text.h"
 #include "server/association_dialog.h"
-#include "server/dbus_server_connection.h"
-#include "server/server_launch.h"
+#include "server/launch_host.h"
+#include "server/launch_settings.h"
 #include "server/server_texts.h"
 #include "ui/child_frame.h"
-#include "ui/user_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 
 namespace tarvo::server {
@@ -74,11 +74,19 @@ ServerCommands::ServerCommands(ServerCommandHost host, QObject* parent)
     updateEnablers();
 }
 
+ServerCommands::~ServerCommands() = default;
+
+bool ServerCommands::launching() const
+{
+    return m_run != nullptr && m_run->running();
+}
+
 void ServerCommands::updateEnablers()
 {
     ui::CS1_ChildFrame* frame = m_host.activeFrame();
-    m_associate->setEnabled(frame != nullptr);
-    m_launch->setEnabled(frame != nullptr && m_host.serverInstalled && m_host.sessionBus &&
+    const bool idle = !launching();
+    m_associate->setEnabled(idle && frame != nullptr);
+    m_launch->setEnabled(idle && frame != nullptr && m_host.serverInstalled && m_host.sessionBus &&
                          !frame->document().serverPath().empty());
 }
 
@@ -105,27 +113,37 @@ void ServerCommands::setAssociation()
 void ServerCommands::launch()
 {
     ui::CS1_ChildFrame* frame = m_host.activeFrame();
-    if (frame == nullptr || !m_launch->isEnabled())
+    if (frame == nullptr || !m_launch->isEnabled() || launching())
         return;
     const QString path = platform::toQString(frame->document().serverPath());
-    DbusServerConnection connection(QDBusConnection::sessionBus(), readLaunchSettings(m_host.serverProgram));
-    ServerLaunch launch(
-        connection,
-        [this](const QString& text, bool exclamation) {
-            ui::UserDialogs::message(m_host.window, m_host.caption, text,
-                                     exclamation ? ui::UserDialogs::Icon::Exclamation
-                                                 : ui::UserDialogs::Icon::None);
-        },
-        [this](const QString& text) {
-            return ui::UserDialogs::ask(m_host.window, m_host.caption, text,
-                                        QMessageBox::Ok | QMessageBox::Cancel,
-                                        QMessageBox::Ok) == QMessageBox::Ok;
-        });
-    // The window stays usable for painting only; a second launch cannot start meanwhile.
-    m_launch->setEnabled(false);
+    m_run =
+        std::make_unique<LaunchHost>(m_host.window, m_host.caption, readLaunchSettings(m_host.serverProgram));
+    connect(m_run.get(), &LaunchHost::finished, this, &ServerCommands::launchEnded);
+    // Closing the document or the window gives the launch up before anything else.
+    m_runFrame = frame;
+    frame->installEventFilter(this);
+    if (m_host.window != nullptr)
+        m_host.window->installEventFilter(this);
     const auto window = m_host.window != nullptr ? static_cast<std::uint32_t>(m_host.window->winId()) : 0U;
-    launch.run(path, window);
+    m_run->start(path, window);
     updateEnablers();
+}
+
+void ServerCommands::launchEnded()
+{
+    if (m_runFrame != nullptr)
+        m_runFrame->removeEventFilter(this);
+    if (m_host.window != nullptr)
+        m_host.window->removeEventFilter(this);
+    m_runFrame = nullptr;
+    updateEnablers();
+}
+
+bool ServerCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && launching() && (watched == m_runFrame || watched == m_host.window))
+        m_run->cancel(CancelNotice::Quiet);
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tarvo::server

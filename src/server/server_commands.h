@@ -3,13 +3,16 @@
 // Association..." (enabled with an active document) and "&Launch Halvard
 // Server" (enabled with an active document that has a server document path,
 // when the server is installed and the session bus is there). The main
-// window places them in its menus and toolbar.
+// window places them in its menus and toolbar. While a launch runs both are
+// disabled, and closing its document or the main window cancels it first.
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QWidget;
@@ -19,6 +22,8 @@ class CS1_ChildFrame;
 }
 
 namespace tarvo::server {
+
+class LaunchHost;
 
 // What the commands need from the main window and the application.
 struct ServerCommandHost {
@@ -37,6 +42,7 @@ class ServerCommands final : public QObject {
     Q_OBJECT
 public:
     ServerCommands(ServerCommandHost host, QObject* parent);
+    ~ServerCommands() override;
 
     QAction* associationAction() const { return m_associate; }
     QAction* launchAction() const { return m_launch; }
@@ -47,8 +53,18 @@ public:
 public Q_SLOTS:
     void updateEnablers();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool launching() const;
+    void launchEnded();
+
     ServerCommandHost m_host;
+    // The last launch; kept after it ended until the next one starts, so
+    // that it never goes away under its own call.
+    std::unique_ptr<LaunchHost> m_run;
+    QPointer<QObject> m_runFrame;
     QAction* m_associate = nullptr;
     QAction* m_launch = nullptr;
 };

@@ -1,11 +1,13 @@
 #pragma once
 // What the launch asks of the login server and the Halvard server, one
-// operation per call it makes. The D-Bus implementation is
+// operation per call it makes. Every operation answers later, through its
+// callback, from the event loop: nothing waits. The D-Bus implementation is
 // DbusServerConnection; the launch itself knows nothing of the bus.
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace tarvo::server {
 
@@ -44,26 +46,43 @@ struct LoginArguments {
 
 class ServerConnection {
 public:
+    using Done = std::function<void(CallStatus status)>;
+    // object stays empty when the server answered "no object".
+    using ObjectDone = std::function<void(CallStatus status, const ServerObject& object)>;
+    // loginStatus 0 means the login completed; arguments as the server gave them back.
+    using LoginDone =
+        std::function<void(CallStatus status, std::int32_t loginStatus, const LoginArguments& arguments)>;
+
     virtual ~ServerConnection() = default;
 
+    // One operation is under way at a time; its callback runs once, from the
+    // event loop, unless the operation is abandoned first.
+
     // Makes sure the server runs and has it create an object for this program.
-    virtual CallStatus create(ServerKind server, ServerObject& object) = 0;
-    // Call 1: status 0 means the login completed.
-    virtual CallStatus login(const ServerObject& loginServer, LoginArguments& arguments,
-                             std::int32_t& status) = 0;
+    virtual void create(ServerKind server, ObjectDone done) = 0;
+    // Call 1.
+    virtual void login(const ServerObject& loginServer, const LoginArguments& arguments, LoginDone done) = 0;
     // Call 2: the object through which documents are opened.
-    virtual CallStatus documents(const ServerObject& halvard, ServerObject& documents) = 0;
+    virtual void documents(const ServerObject& halvard, ObjectDone done) = 0;
     // Calls 3 (true, restrictions lifted) and 5 (false, restored).
-    virtual CallStatus setAutomationBypass(const ServerObject& halvard, bool bypass) = 0;
-    // Call 4: document stays empty when the server opened none.
-    virtual CallStatus open(const ServerObject& documents, const QString& path, ServerObject& document) = 0;
+    virtual void setAutomationBypass(const ServerObject& halvard, bool bypass, Done done) = 0;
+    // Call 4: the document, or none when the server opened none.
+    virtual void open(const ServerObject& documents, const QString& path, ObjectDone done) = 0;
     // Call 6.
-    virtual CallStatus show(const ServerObject& document, bool visible, std::int16_t mode) = 0;
+    virtual void show(const ServerObject& document, bool visible, std::int16_t mode, Done done) = 0;
     // Call 7.
-    virtual CallStatus setWindowState(const ServerObject& document, std::int16_t state,
-                                      std::int32_t flags) = 0;
+    virtual void setWindowState(const ServerObject& document, std::int16_t state, std::int32_t flags,
+                                Done done) = 0;
+
+    // Sent without waiting for an answer.
+    // Call 5 for a launch that ends before its own call 5 could be made.
+    virtual void restoreRestrictions(const ServerObject& halvard) = 0;
     // Lets the server free object; the object is not used afterwards.
     virtual void release(const ServerObject& object) = 0;
+
+    // Gives up the operation under way: its callback never runs, and a
+    // program started for it that is not on the bus yet is ended.
+    virtual void abandon() = 0;
 };
 
 } // namespace tarvo::server

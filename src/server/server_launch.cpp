@@ -7,117 +7,250 @@
 
 namespace tarvo::server {
 
-// Everything obtained from the servers; released in this order when the
-// launch ends, whichever way it ends.
-struct ServerLaunch::Objects {
-    explicit Objects(ServerConnection& c) : connection(c) {}
-    ~Objects()
-    {
-        for (const ServerObject* object : {&document, &documents, &halvard, &loginServer})
-            if (object->exists())
-                connection.release(*object);
-    }
-    Objects(const Objects&) = delete;
-    Objects& operator=(const Objects&) = delete;
-
-    ServerConnection& connection;
-    ServerObject loginServer;
-    ServerObject halvard;
-    ServerObject documents;
-    ServerObject document;
-};
-
-LaunchEnd ServerLaunch::run(const QString& serverDocumentPath, std::uint32_t window)
+ServerLaunch::~ServerLaunch()
 {
-    if (!hasServerDocumentExtension(serverDocumentPath)) {
-        m_report(texts::kNoHvdExtension.arg(serverDocumentPath), true);
-        return LaunchEnd::BadExtension;
-    }
-    if (!QFileInfo(serverDocumentPath).isFile()) {
-        m_report(texts::kDocumentNotFound.arg(serverDocumentPath), true);
-        return LaunchEnd::DocumentMissing;
-    }
-
-    Objects objects(m_connection);
-    if (m_connection.create(ServerKind::Login, objects.loginServer) != CallStatus::Ok ||
-        !objects.loginServer.exists()) {
-        m_report(texts::kLoginNotStarted, false);
-        return LaunchEnd::LoginNotStarted;
-    }
-    LaunchEnd end = LaunchEnd::Launched;
-    if (!logIn(objects.loginServer, window, end))
-        return end;
-
-    // Whatever kept the server from being obtained is reported: after a
-    // completed login the user expects to hear why nothing opened.
-    if (m_connection.create(ServerKind::Halvard, objects.halvard) != CallStatus::Ok ||
-        !objects.halvard.exists()) {
-        m_report(texts::kLaunchException, true);
-        return LaunchEnd::ServerNotObtained;
-    }
-    return openDocument(objects, serverDocumentPath);
+    if (m_running)
+        cancel(CancelNotice::Quiet);
 }
 
-bool ServerLaunch::logIn(const ServerObject& loginServer, std::uint32_t window, LaunchEnd& end)
+void ServerLaunch::start(const QString& serverDocumentPath, std::uint32_t window)
 {
-    for (int round = 1;; ++round) {
-        LoginArguments arguments;
-        arguments.window = window;
-        std::int32_t status = -1;
-        if (m_connection.login(loginServer, arguments, status) != CallStatus::Ok) {
-            m_report(texts::kLoginNotStarted, false);
-            end = LaunchEnd::LoginNotStarted;
-            return false;
-        }
-        if (status != 0) {
-            end = LaunchEnd::LoginEnded;
-            return false;
-        }
-        if (arguments.accessLevel <= kHighestOpeningAccessLevel)
-            return true;
-        end = LaunchEnd::AccessLevelRefused;
-        if (round == kMaxLoginRounds) {
-            m_report(texts::kInvalidAccessLevel, false);
-            return false;
-        }
-        if (!m_askAgain(texts::kInvalidAccessLevel))
-            return false;
+    if (m_running)
+        return;
+    m_running = true;
+    m_path = serverDocumentPath;
+    m_window = window;
+    m_round = 0;
+    if (!hasServerDocumentExtension(m_path)) {
+        report(texts::kNoHvdExtension.arg(m_path), true);
+        finish(LaunchEnd::BadExtension);
+        return;
     }
+    if (!QFileInfo(m_path).isFile()) {
+        report(texts::kDocumentNotFound.arg(m_path), true);
+        finish(LaunchEnd::DocumentMissing);
+        return;
+    }
+    await(LaunchStep::StartLogin);
+    m_connection.create(ServerKind::Login, [this](CallStatus status, const ServerObject& object) {
+        if (!answered())
+            return;
+        m_loginServer = object;
+        if (status != CallStatus::Ok || !object.exists()) {
+            report(texts::kLoginNotStarted, false);
+            finish(LaunchEnd::LoginNotStarted);
+            return;
+        }
+        logIn();
+    });
 }
 
-LaunchEnd ServerLaunch::openDocument(Objects& objects, const QString& path)
+void ServerLaunch::logIn()
 {
-    // A refusal by the server is dropped without a message; a call that got
-    // no usable answer is reported once, after the restrictions are back.
-    auto failed = [this](CallStatus status) {
-        if (status == CallStatus::Lost)
-            m_report(texts::kGeneralException, true);
-        return LaunchEnd::CallsFailed;
-    };
+    ++m_round;
+    LoginArguments arguments;
+    arguments.window = m_window;
+    await(LaunchStep::Login);
+    m_connection.login(m_loginServer, arguments,
+                       [this](CallStatus status, std::int32_t loginStatus, const LoginArguments& back) {
+                           if (answered())
+                               loginAnswered(status, loginStatus, back);
+                       });
+}
 
-    const CallStatus listed = m_connection.documents(objects.halvard, objects.documents);
-    if (listed != CallStatus::Ok)
-        return failed(listed);
-    if (!objects.documents.exists())
-        return failed(CallStatus::Lost);
+void ServerLaunch::loginAnswered(CallStatus status, std::int32_t loginStatus, const LoginArguments& arguments)
+{
+    if (status != CallStatus::Ok) {
+        report(texts::kLoginNotStarted, false);
+        finish(LaunchEnd::LoginNotStarted);
+        return;
+    }
+    if (loginStatus != 0) {
+        finish(LaunchEnd::LoginEnded);
+        return;
+    }
+    if (arguments.accessLevel <= kHighestOpeningAccessLevel) {
+        createHalvard();
+        return;
+    }
+    if (m_round == kMaxLoginRounds) {
+        report(texts::kInvalidAccessLevel, false);
+        finish(LaunchEnd::AccessLevelRefused);
+        return;
+    }
+    const bool again = m_listener.askAgain(texts::kInvalidAccessLevel);
+    if (!m_running)
+        return;
+    if (again)
+        logIn();
+    else
+        finish(LaunchEnd::AccessLevelRefused);
+}
 
-    if (m_connection.setAutomationBypass(objects.halvard, true) != CallStatus::Ok)
-        m_report(texts::kBypassException, true);
-    const CallStatus opened = m_connection.open(objects.documents, path, objects.document);
-    // The restrictions are restored whatever the open did, a failure included.
-    if (m_connection.setAutomationBypass(objects.halvard, false) != CallStatus::Ok)
-        m_report(texts::kRestoreException, true);
-    if (opened != CallStatus::Ok)
-        return failed(opened);
-    if (!objects.document.exists())
-        return LaunchEnd::NoDocument;
+void ServerLaunch::createHalvard()
+{
+    await(LaunchStep::StartHalvard);
+    m_connection.create(ServerKind::Halvard, [this](CallStatus status, const ServerObject& object) {
+        if (!answered())
+            return;
+        m_halvard = object;
+        // Whatever kept the server from being obtained is reported: after a
+        // completed login the user expects to hear why nothing opened.
+        if (status != CallStatus::Ok || !object.exists()) {
+            report(texts::kLaunchException, true);
+            finish(LaunchEnd::ServerNotObtained);
+            return;
+        }
+        listDocuments();
+    });
+}
 
-    const CallStatus shown = m_connection.show(objects.document, kShowVisible, kShowMode);
-    if (shown != CallStatus::Ok)
-        return failed(shown);
-    // The window state is a nicety; the document is open either way.
-    m_connection.setWindowState(objects.document, kRestoredWindowState, kWindowStateFlags);
-    return LaunchEnd::Launched;
+void ServerLaunch::listDocuments()
+{
+    await(LaunchStep::Documents);
+    m_connection.documents(m_halvard, [this](CallStatus status, const ServerObject& object) {
+        if (!answered())
+            return;
+        m_documents = object;
+        if (status != CallStatus::Ok)
+            failed(status);
+        else if (!object.exists())
+            failed(CallStatus::Lost);
+        else
+            liftRestrictions();
+    });
+}
+
+void ServerLaunch::liftRestrictions()
+{
+    await(LaunchStep::Bypass);
+    m_restrictionsLifted = true;
+    m_connection.setAutomationBypass(m_halvard, true, [this](CallStatus status) {
+        if (!answered())
+            return;
+        if (status != CallStatus::Ok)
+            report(texts::kBypassException, true);
+        if (m_running)
+            openDocument();
+    });
+}
+
+void ServerLaunch::openDocument()
+{
+    await(LaunchStep::Open);
+    m_connection.open(m_documents, m_path, [this](CallStatus status, const ServerObject& object) {
+        if (!answered())
+            return;
+        m_document = object;
+        // The restrictions are restored whatever the open did, a failure included.
+        restoreRestrictions(status);
+    });
+}
+
+void ServerLaunch::restoreRestrictions(CallStatus opened)
+{
+    await(LaunchStep::Restore);
+    m_restrictionsLifted = false;
+    m_connection.setAutomationBypass(m_halvard, false, [this, opened](CallStatus status) {
+        if (!answered())
+            return;
+        if (status != CallStatus::Ok)
+            report(texts::kRestoreException, true);
+        if (!m_running)
+            return;
+        if (opened != CallStatus::Ok)
+            failed(opened);
+        else if (!m_document.exists())
+            finish(LaunchEnd::NoDocument);
+        else
+            showDocument();
+    });
+}
+
+void ServerLaunch::showDocument()
+{
+    await(LaunchStep::Show);
+    m_connection.show(m_document, kShowVisible, kShowMode, [this](CallStatus status) {
+        if (!answered())
+            return;
+        if (status != CallStatus::Ok)
+            failed(status);
+        else
+            restoreWindow();
+    });
+}
+
+void ServerLaunch::restoreWindow()
+{
+    await(LaunchStep::WindowState);
+    m_connection.setWindowState(m_document, kRestoredWindowState, kWindowStateFlags,
+                                [this](CallStatus status) {
+                                    if (!answered())
+                                        return;
+                                    // The document is open either way; the user hears why its window
+                                    // may not have come up.
+                                    if (status != CallStatus::Ok)
+                                        report(texts::kWindowStateException, true);
+                                    if (m_running)
+                                        finish(LaunchEnd::Launched);
+                                });
+}
+
+void ServerLaunch::failed(CallStatus status)
+{
+    if (status == CallStatus::Lost)
+        report(texts::kGeneralException, true);
+    if (m_running)
+        finish(LaunchEnd::CallsFailed);
+}
+
+void ServerLaunch::cancel(CancelNotice notice)
+{
+    if (!m_running)
+        return;
+    m_connection.abandon();
+    // The server is never left with its restrictions lifted.
+    if (m_restrictionsLifted && m_halvard.exists())
+        m_connection.restoreRestrictions(m_halvard);
+    m_restrictionsLifted = false;
+    if (m_waiting) {
+        m_waiting = false;
+        m_listener.waitEnded();
+    }
+    if (notice == CancelNotice::Say)
+        m_listener.report(texts::kLaunchCancelled, false);
+    finish(LaunchEnd::Cancelled);
+}
+
+void ServerLaunch::finish(LaunchEnd end)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    for (ServerObject* object : {&m_document, &m_documents, &m_halvard, &m_loginServer}) {
+        if (object->exists())
+            m_connection.release(*object);
+        *object = {};
+    }
+    m_listener.ended(end);
+}
+
+void ServerLaunch::await(LaunchStep step)
+{
+    m_waiting = true;
+    m_listener.waiting(step);
+}
+
+bool ServerLaunch::answered()
+{
+    m_waiting = false;
+    m_listener.waitEnded();
+    return m_running;
+}
+
+void ServerLaunch::report(const QString& text, bool exclamation)
+{
+    m_listener.report(text, exclamation);
 }
 
 } // namespace tarvo::server

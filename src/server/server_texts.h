@@ -43,5 +43,26 @@ inline const QString kRestoreException = QStringLiteral(
     "Automation restrictions.");
 inline const QString kGeneralException =
     QStringLiteral("Error: A general exception was thrown during the Halvard server launch operation.");
+inline const QString kWindowStateException =
+    QStringLiteral("Error: An exception was thrown while attempting to restore the window of the Halvard "
+                   "server document.");
+inline const QString kLaunchCancelled = QStringLiteral(
+    "The Halvard server launch was cancelled. Every object obtained from the servers was released.");
+
+// The progress dialog of a launch that waits, naming what it waits for, in
+// the order of LaunchStep.
+inline const QString kProgressCaption = QStringLiteral("Launch Halvard Server");
+inline const QString kProgressCancel = QStringLiteral("Cancel");
+inline const QString kWaitingFor[] = {
+    QStringLiteral("Starting the Login server..."),
+    QStringLiteral("Waiting for the login..."),
+    QStringLiteral("Starting the Halvard server..."),
+    QStringLiteral("Asking the Halvard server for its documents..."),
+    QStringLiteral("Bypassing the Halvard server's Automation restrictions..."),
+    QStringLiteral("Opening the Halvard server document..."),
+    QStringLiteral("Restoring the Halvard server's Automation restrictions..."),
+    QStringLiteral("Showing the Halvard server document..."),
+    QStringLiteral("Restoring the window of the Halvard server document..."),
+};
 
 } // namespace tarvo::server::texts

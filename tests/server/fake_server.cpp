@@ -9,6 +9,7 @@
 //   --fail CALL        CALL answers with an error of the server's own
 //   --silent CALL      CALL gets no answer at all
 //   --wrong-reply CALL CALL answers with an extra string the call does not have
+//   --unregistered     never comes onto the bus: a server that hangs while starting
 // CALL is "create", "release" or the number of the call: 1 the login,
 // 2 Documents, 3 and 5 SetAutomationBypass(true / false), 4 Open, 6 Show,
 // 7 SetWindowState. The server ends when its last object is released.
@@ -49,6 +50,7 @@ struct Script {
     QStringList failing;
     QStringList silent;
     QStringList wrongReply;
+    bool unregistered = false;
 };
 
 QString describe(const QVariant& value)
@@ -163,7 +165,8 @@ Script parse(const QCoreApplication& app)
     const QCommandLineOption fail(QStringLiteral("fail"), {}, QStringLiteral("call"));
     const QCommandLineOption silent(QStringLiteral("silent"), {}, QStringLiteral("call"));
     const QCommandLineOption wrongReply(QStringLiteral("wrong-reply"), {}, QStringLiteral("call"));
-    parser.addOptions({record, status, levels, noDocument, fail, silent, wrongReply});
+    const QCommandLineOption unregistered(QStringLiteral("unregistered"));
+    parser.addOptions({record, status, levels, noDocument, fail, silent, wrongReply, unregistered});
     parser.process(app);
     Script script;
     script.recordFile = parser.value(record);
@@ -177,6 +180,7 @@ Script parse(const QCoreApplication& app)
     script.failing = parser.values(fail);
     script.silent = parser.values(silent);
     script.wrongReply = parser.values(wrongReply);
+    script.unregistered = parser.isSet(unregistered);
     return script;
 }
 
@@ -185,10 +189,11 @@ Script parse(const QCoreApplication& app)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    FakeServer server(parse(app));
+    const Script script = parse(app);
+    FakeServer server(script);
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerVirtualObject(kFactory, &server, QDBusConnection::SubPath) ||
-        !bus.registerService(kService))
+    if (!script.unregistered && (!bus.registerVirtualObject(kFactory, &server, QDBusConnection::SubPath) ||
+                                 !bus.registerService(kService)))
         return 1;
     QTimer::singleShot(kLifetimeMs, &app, &QCoreApplication::quit);
     return QCoreApplication::exec();

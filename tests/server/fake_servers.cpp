@@ -2,18 +2,49 @@
 
 #include "server/dbus_names.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace tarvo::server::test {
 
 namespace {
 // Generous: a loaded machine may take a while to start a program.
 constexpr int kAppearanceLimitMs = 15000;
+constexpr int kEventSliceMs = 20;
+
+// A process that has ended but is not reaped yet counts as ended.
+bool endedState(const QByteArray& stat)
+{
+    // "pid (name) S ...": the state follows the name's closing parenthesis.
+    const qsizetype state = stat.lastIndexOf(')') + 2;
+    return state < 2 || state >= stat.size() || stat.at(state) == 'Z' || stat.at(state) == 'X';
+}
+
+QByteArray readProcFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 } // namespace
+
+bool runUntil(const std::function<bool()>& done)
+{
+    const QDeadlineTimer deadline(kAppearanceLimitMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMs);
+    }
+    return true;
+}
 
 QString fakeProgram(ServerKind server)
 {
@@ -27,6 +58,31 @@ FakeServers::FakeServers()
     EXPECT_TRUE(m_home.isValid());
     EXPECT_TRUE(QDBusConnection::sessionBus().isConnected())
         << "the tests need a session bus (dbus-run-session)";
+}
+
+FakeServers::~FakeServers()
+{
+    m_processes.clear();
+    for (const qint64 pid : runningPrograms())
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+}
+
+QList<qint64> FakeServers::runningPrograms() const
+{
+    const QByteArray home = m_home.path().toUtf8();
+    QList<qint64> running;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (!number)
+            continue;
+        const QString folder = QStringLiteral("/proc/") + entry;
+        const QByteArray commandLine = readProcFile(folder + QStringLiteral("/cmdline"));
+        if (commandLine.contains(home) && !endedState(readProcFile(folder + QStringLiteral("/stat"))))
+            running << pid;
+    }
+    return running;
 }
 
 QStringList FakeServers::arguments(const QStringList& options) const

@@ -1,17 +1,22 @@
 // The server commands in the main window: where they are, when they are
-// enabled, the association dialog, and a launch from the window that starts
-// both servers from the programs their settings name.
+// enabled, the association dialog, a launch from the window that starts
+// both servers from the programs their settings name, and a launch that
+// waits while the window goes on working.
 
 #include "fake_servers.h"
 #include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
 #include "server/association_dialog.h"
+#include "server/launch_progress_dialog.h"
 #include "server/server_texts.h"
+#include "ui/child_frame.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -60,6 +65,39 @@ protected:
     QAction* associate() { return transferItem(frame(), server::texts::kSetAssociation); }
     QAction* launch() { return transferItem(frame(), server::texts::kLaunch); }
 
+    // Starts the editor with the settings, and a new document associated
+    // with an existing server document, ready to launch.
+    void startWithServerDocument(const QVariantMap& settings)
+    {
+        writeServerSettings(settings);
+        ASSERT_TRUE(start());
+        frame().newDocument();
+        m_site = path("site.hvd");
+        QFile file(m_site);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        frame().activeDocument()->setServerPath(m_site.toStdU16String());
+        frame().activeDocument()->setModified(false);
+        frame().updateCommandStates();
+        ASSERT_TRUE(launch()->isEnabled());
+        ui::UserDialogs::reset();
+    }
+    // Triggers the launch and runs the loop until it has ended.
+    void launchToItsEnd()
+    {
+        launch()->trigger();
+        EXPECT_TRUE(server::test::runUntil([this] { return launch()->isEnabled(); }));
+    }
+    // Starts a launch whose login the login server leaves unanswered.
+    void launchWithSilentLogin()
+    {
+        ASSERT_TRUE(m_fakes.start(ServerKind::Login, {QStringLiteral("--silent"), QStringLiteral("1")}));
+        startWithServerDocument({{QStringLiteral("HalvardServer/LocalServer32"),
+                                  server::test::fakeProgram(ServerKind::Halvard)}});
+        launch()->trigger();
+        ASSERT_TRUE(server::test::runUntil([this] { return m_fakes.calls().size() == 2; }));
+    }
+
+    QString m_site;
     FakeServers m_fakes;
 };
 
@@ -145,21 +183,12 @@ TEST_F(ServerCommandsTest, AssociationStoresThePathAndMarksOnlyAChange)
 // the Show call unanswered, which the shortened time-out turns into a message.
 TEST_F(ServerCommandsTest, LaunchStartsTheServersAndBoundsEveryCall)
 {
-    writeServerSettings(
+    startWithServerDocument(
         {{QStringLiteral("HalvardServer/LocalServer32"),
           m_fakes.starterScript(ServerKind::Halvard, {QStringLiteral("--silent"), QStringLiteral("6")})},
          {QStringLiteral("LoginServer/LocalServer32"), m_fakes.starterScript(ServerKind::Login)},
          {QStringLiteral("HalvardServer/CallTimeoutMs"), 300}});
-    ASSERT_TRUE(start());
-    frame().newDocument();
-    const QString site = path("site.hvd");
-    QFile file(site);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    frame().activeDocument()->setServerPath(site.toStdU16String());
-    frame().updateCommandStates();
-    ASSERT_TRUE(launch()->isEnabled());
-
-    launch()->trigger();
+    launchToItsEnd();
     EXPECT_EQ(messages(),
               QStringList{QStringLiteral("Tarvo Script Application|") + server::texts::kGeneralException});
     const QStringList calls = m_fakes.waitForCalls(12);
@@ -167,37 +196,71 @@ TEST_F(ServerCommandsTest, LaunchStartsTheServersAndBoundsEveryCall)
     EXPECT_EQ(calls.at(1), QStringLiteral("login login1 Login(false, \"\", \"\", 9999, %1, \"\", "
                                           "\"Corvane GUI Halvard Server\", 0, 2)")
                                .arg(static_cast<std::uint32_t>(frame().winId())));
-    EXPECT_EQ(calls.at(5), QStringLiteral("halvard documents1 Open(\"%1\")").arg(site));
+    EXPECT_EQ(calls.at(5), QStringLiteral("halvard documents1 Open(\"%1\")").arg(m_site));
     EXPECT_EQ(calls.at(7), QStringLiteral("halvard document1 Show(true, 1)"));
     // The releases go out unanswered-for, to two servers that record on their own.
     EXPECT_TRUE(calls.mid(8).contains(QStringLiteral("halvard document1 Release()")));
     EXPECT_TRUE(calls.mid(8).contains(QStringLiteral("login login1 Release()")));
-    EXPECT_TRUE(launch()->isEnabled());
 }
 
 // The access-level message asks; Cancel ends the launch, the login released.
 TEST_F(ServerCommandsTest, CancelAtTheAccessLevelMessageEndsTheLaunch)
 {
-    writeServerSettings(
+    startWithServerDocument(
         {{QStringLiteral("HalvardServer/LocalServer32"), m_fakes.starterScript(ServerKind::Halvard)},
          {QStringLiteral("LoginServer/LocalServer32"),
           m_fakes.starterScript(ServerKind::Login, {QStringLiteral("--levels"), QStringLiteral("3")})}});
-    ASSERT_TRUE(start());
-    frame().newDocument();
-    const QString site = path("site.hvd");
-    QFile file(site);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    frame().activeDocument()->setServerPath(site.toStdU16String());
-    frame().updateCommandStates();
-    ui::UserDialogs::reset();
     ui::UserDialogs::queueAnswer(QMessageBox::Cancel);
-    launch()->trigger();
+    launchToItsEnd();
     ASSERT_EQ(ui::UserDialogs::shown().size(), 1);
     EXPECT_EQ(ui::UserDialogs::shown().at(0).kind, QStringLiteral("ask"));
     EXPECT_EQ(ui::UserDialogs::shown().at(0).text, server::texts::kInvalidAccessLevel);
     const QStringList calls = m_fakes.waitForCalls(3);
     EXPECT_EQ(calls.size(), 3) << calls.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(calls.last(), QStringLiteral("login login1 Release()"));
+}
+
+// While the login waits the window goes on: the server commands are
+// disabled, a window-modal progress dialog names the wait, an event posted
+// to the window is handled, and Cancel ends the launch with one message.
+TEST_F(ServerCommandsTest, AWaitingLaunchKeepsTheWindowAndCancels)
+{
+    launchWithSilentLogin();
+    EXPECT_FALSE(launch()->isEnabled());
+    EXPECT_FALSE(associate()->isEnabled());
+    server::LaunchProgressDialog* dialog = nullptr;
+    ASSERT_TRUE(server::test::runUntil([this, &dialog] {
+        dialog = frame().findChild<server::LaunchProgressDialog*>(QStringLiteral("LaunchProgressDialog"));
+        return dialog != nullptr && dialog->isVisible();
+    }));
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(dialog->stepText(),
+              server::texts::kWaitingFor[static_cast<std::size_t>(server::LaunchStep::Login)]);
+    bool handled = false;
+    QMetaObject::invokeMethod(
+        &frame(), [&handled] { handled = true; }, Qt::QueuedConnection);
+    ASSERT_TRUE(server::test::runUntil([&handled] { return handled; }));
+    EXPECT_TRUE(dialog->isVisible());
+
+    dialog->cancelButton()->click();
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Tarvo Script Application|") + server::texts::kLaunchCancelled});
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(launch()->isEnabled());
+    EXPECT_EQ(m_fakes.waitForCalls(3).value(2), QStringLiteral("login login1 Release()"));
+}
+
+// Closing the launch's document gives the launch up first, without a message.
+TEST_F(ServerCommandsTest, ClosingTheDocumentCancelsTheLaunch)
+{
+    launchWithSilentLogin();
+    frame().activeFrame()->close();
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(m_fakes.waitForCalls(3).value(2), QStringLiteral("login login1 Release()"));
+    settle();
+    frame().newDocument();
+    frame().activeDocument()->setServerPath(m_site.toStdU16String());
+    frame().updateCommandStates();
     EXPECT_TRUE(launch()->isEnabled());
 }
 

@@ -1,5 +1,7 @@
 // The launch against the fake servers on a private bus: the exact calls,
-// their arguments and order, the messages, and the release of every object.
+// their arguments and order, the messages, and the release of every object;
+// every call left unanswered in turn while the event loop runs on, and
+// Cancel.
 
 #include "fake_servers.h"
 
@@ -11,6 +13,7 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaObject>
 
 #include <gtest/gtest.h>
 
@@ -97,7 +100,9 @@ const Scenario kScenarios[] = {
     {"ShowRefusedSkipsWindowState", kNone, QStringList{"--fail", "6"}, LaunchEnd::CallsFailed, {},
      QStringList{kLoginCreate, kLogin} + kOpenCalls +
          QStringList{kShow, kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
-    {"WindowStateFailureIgnored", kNone, QStringList{"--fail", "7"}, LaunchEnd::Launched, {}, kLaunched},
+    // The document is open, but the user hears why its window may not be up.
+    {"WindowStateFailureIsReported", kNone, QStringList{"--fail", "7"}, LaunchEnd::Launched,
+     {texts::kWindowStateException}, kLaunched},
     // A server that does not answer costs the time-out, then that call's message.
     {"SilentLogin", QStringList{"--silent", "1"}, std::nullopt, LaunchEnd::LoginNotStarted,
      {texts::kLoginNotStarted}, {kLoginCreate, kLogin, kLoginRelease}, kSilenceTimeoutMs},
@@ -123,23 +128,54 @@ const Scenario kScenarios[] = {
 };
 // clang-format on
 
-class LaunchTest : public ::testing::TestWithParam<Scenario> {
+// Records what the launch shows; answers the access-level question.
+class RecordingListener final : public LaunchListener {
+public:
+    void report(const QString& text, bool) override { messages << text; }
+    bool askAgain(const QString& text) override
+    {
+        messages << text;
+        return !cancelAtAccessLevel;
+    }
+    void waiting(LaunchStep step) override
+    {
+        steps.push_back(step);
+        waitingNow = true;
+    }
+    void waitEnded() override { waitingNow = false; }
+    void ended(LaunchEnd launchEnd) override { end = launchEnd; }
+
+    QStringList messages;
+    std::vector<LaunchStep> steps;
+    bool waitingNow = false;
+    std::optional<LaunchEnd> end;
+    bool cancelAtAccessLevel = false; // else OK
+};
+
+LaunchSettings settingsWith(int timeoutMs)
+{
+    LaunchSettings settings;
+    settings.callTimeoutMs = timeoutMs;
+    settings.loginTimeoutMs = timeoutMs;
+    settings.startTimeoutMs = timeoutMs;
+    return settings;
+}
+
+class LaunchTest : public ::testing::Test {
 protected:
-    // Runs the launch for path with the given call time-out.
+    // Runs the launch for path to its end.
+    LaunchEnd launch(const QString& path, const LaunchSettings& settings)
+    {
+        DbusServerConnection connection(QDBusConnection::sessionBus(), settings);
+        ServerLaunch chain(connection, m_listener);
+        m_listener.end.reset();
+        chain.start(path, kWindow);
+        EXPECT_TRUE(runUntil([this] { return m_listener.end.has_value(); })) << "the launch did not end";
+        return m_listener.end.value_or(LaunchEnd::Cancelled);
+    }
     LaunchEnd launch(const QString& path, int timeoutMs = kAnsweringTimeoutMs)
     {
-        LaunchSettings settings;
-        settings.callTimeoutMs = timeoutMs;
-        settings.loginTimeoutMs = timeoutMs;
-        settings.startTimeoutMs = timeoutMs;
-        DbusServerConnection connection(QDBusConnection::sessionBus(), settings);
-        ServerLaunch launch(
-            connection, [this](const QString& text, bool) { m_messages << text; },
-            [this](const QString& text) {
-                m_messages << text;
-                return !m_cancelAtAccessLevel;
-            });
-        return launch.run(path, kWindow);
+        return launch(path, settingsWith(timeoutMs));
     }
 
     QString serverDocument()
@@ -169,21 +205,22 @@ protected:
     }
 
     FakeServers m_fakes;
-    QStringList m_messages;
-    bool m_cancelAtAccessLevel = false;
+    RecordingListener m_listener;
 };
+
+class LaunchScenarioTest : public LaunchTest, public ::testing::WithParamInterface<Scenario> {};
 
 } // namespace
 
-TEST_P(LaunchTest, CallsMessagesAndReleases)
+TEST_P(LaunchScenarioTest, CallsMessagesAndReleases)
 {
     const Scenario& scenario = GetParam();
     ASSERT_TRUE(!scenario.login || m_fakes.start(ServerKind::Login, *scenario.login));
     ASSERT_TRUE(!scenario.halvard || m_fakes.start(ServerKind::Halvard, *scenario.halvard));
     const QString path = serverDocument();
-    m_cancelAtAccessLevel = scenario.cancelAtAccessLevel;
+    m_listener.cancelAtAccessLevel = scenario.cancelAtAccessLevel;
     EXPECT_EQ(launch(path, scenario.timeoutMs), scenario.end);
-    EXPECT_EQ(m_messages, scenario.messages);
+    EXPECT_EQ(m_listener.messages, scenario.messages);
     EXPECT_EQ(byServer(m_fakes.waitForCalls(scenario.calls.size())),
               byServer(withPath(scenario.calls, path)));
 }
@@ -202,8 +239,111 @@ TEST_F(LaunchTest, ReleasesAreNotWaitedFor)
     EXPECT_EQ(byServer(m_fakes.waitForCalls(kLaunched.size())), byServer(withPath(kLaunched, path)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, LaunchTest, ::testing::ValuesIn(kScenarios),
+INSTANTIATE_TEST_SUITE_P(Scenarios, LaunchScenarioTest, ::testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// One call left unanswered, with time-outs far beyond the test.
+struct Wait {
+    const char* name;
+    ServerKind server; // the fake that leaves the call unanswered
+    const char* call;  // as the fake's --silent names it
+    LaunchStep step;
+    QString unanswered;
+    QStringList calls; // all of them once the launch is cancelled
+};
+
+std::ostream& operator<<(std::ostream& out, const Wait& wait)
+{
+    return out << wait.name;
+}
+
+// clang-format off
+const QStringList kBeforeDocuments = {kLoginCreate, kLogin, kHalvardCreate};
+const QStringList kWhileLifted = kBeforeDocuments + QStringList{kDocuments, kBypass};
+const Wait kWaits[] = {
+    {"LoginCreate", ServerKind::Login, "create", LaunchStep::StartLogin, kLoginCreate, {kLoginCreate}},
+    {"Login", ServerKind::Login, "1", LaunchStep::Login, kLogin, {kLoginCreate, kLogin, kLoginRelease}},
+    {"HalvardCreate", ServerKind::Halvard, "create", LaunchStep::StartHalvard, kHalvardCreate,
+     kBeforeDocuments + QStringList{kLoginRelease}},
+    {"Documents", ServerKind::Halvard, "2", LaunchStep::Documents, kDocuments,
+     kBeforeDocuments + QStringList{kDocuments, kAppRelease, kLoginRelease}},
+    // Cancelled with the restrictions lifted: they are restored before the releases.
+    {"Bypass", ServerKind::Halvard, "3", LaunchStep::Bypass, kBypass,
+     kWhileLifted + QStringList{kRestore, kDocumentsRelease, kAppRelease, kLoginRelease}},
+    {"Open", ServerKind::Halvard, "4", LaunchStep::Open, kOpen,
+     kWhileLifted + QStringList{kOpen, kRestore, kDocumentsRelease, kAppRelease, kLoginRelease}},
+    {"Restore", ServerKind::Halvard, "5", LaunchStep::Restore, kRestore,
+     QStringList{kLoginCreate, kLogin} + kOpenCalls +
+         QStringList{kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
+    {"Show", ServerKind::Halvard, "6", LaunchStep::Show, kShow,
+     QStringList{kLoginCreate, kLogin} + kOpenCalls +
+         QStringList{kShow, kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
+    {"WindowState", ServerKind::Halvard, "7", LaunchStep::WindowState, kWindowState,
+     QStringList{kLoginCreate, kLogin} + kOpenCalls +
+         QStringList{kShow, kWindowState, kDocumentRelease, kDocumentsRelease, kAppRelease, kLoginRelease}},
+};
+// clang-format on
+
+class LaunchWaitTest : public LaunchTest, public ::testing::WithParamInterface<Wait> {};
+
+// While a call is unanswered the event loop runs: an event posted meanwhile
+// is handled, the launch still waiting. Cancel then ends the launch with one
+// message and releases what was obtained.
+TEST_P(LaunchWaitTest, TheLoopRunsOnAndCancelEndsTheLaunch)
+{
+    const Wait& wait = GetParam();
+    const QStringList silent = {QStringLiteral("--silent"), QString::fromUtf8(wait.call)};
+    ASSERT_TRUE(m_fakes.start(ServerKind::Login, wait.server == ServerKind::Login ? silent : QStringList{}));
+    ASSERT_TRUE(
+        m_fakes.start(ServerKind::Halvard, wait.server == ServerKind::Halvard ? silent : QStringList{}));
+    const QString path = serverDocument();
+    DbusServerConnection connection(QDBusConnection::sessionBus(), settingsWith(kAnsweringTimeoutMs));
+    ServerLaunch chain(connection, m_listener);
+    chain.start(path, kWindow);
+    const QString unanswered = withPath({wait.unanswered}, path).first();
+    ASSERT_TRUE(runUntil([&] { return m_listener.waitingNow && m_fakes.calls().contains(unanswered); }));
+    ASSERT_FALSE(m_listener.steps.empty());
+    EXPECT_EQ(m_listener.steps.back(), wait.step);
+
+    QObject window;
+    bool handled = false;
+    QMetaObject::invokeMethod(
+        &window, [&handled] { handled = true; }, Qt::QueuedConnection);
+    ASSERT_TRUE(runUntil([&handled] { return handled; }));
+    EXPECT_TRUE(chain.running());
+    EXPECT_TRUE(m_listener.waitingNow);
+
+    chain.cancel(CancelNotice::Say);
+    EXPECT_FALSE(chain.running());
+    EXPECT_EQ(m_listener.end, LaunchEnd::Cancelled);
+    EXPECT_EQ(m_listener.messages, QStringList{texts::kLaunchCancelled});
+    EXPECT_EQ(byServer(m_fakes.waitForCalls(wait.calls.size())), byServer(withPath(wait.calls, path)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Waits, LaunchWaitTest, ::testing::ValuesIn(kWaits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A login server program that never comes onto the bus is ended when its
+// wait is given up: by the start time-out, and by Cancel.
+TEST_F(LaunchTest, AStartedProgramThatNeverAppearsIsEnded)
+{
+    LaunchSettings settings = settingsWith(kSilenceTimeoutMs);
+    settings.loginProgram = m_fakes.starterScript(ServerKind::Login, {QStringLiteral("--unregistered")});
+    const QString path = serverDocument();
+    EXPECT_EQ(launch(path, settings), LaunchEnd::LoginNotStarted);
+    EXPECT_EQ(m_listener.messages, QStringList{texts::kLoginNotStarted});
+    EXPECT_TRUE(runUntil([this] { return m_fakes.runningPrograms().isEmpty(); }));
+
+    settings.startTimeoutMs = kAnsweringTimeoutMs;
+    DbusServerConnection connection(QDBusConnection::sessionBus(), settings);
+    ServerLaunch chain(connection, m_listener);
+    chain.start(path, kWindow);
+    ASSERT_TRUE(runUntil([this] { return !m_fakes.runningPrograms().isEmpty(); }));
+    chain.cancel(CancelNotice::Quiet);
+    EXPECT_EQ(m_listener.end, LaunchEnd::Cancelled);
+    EXPECT_TRUE(runUntil([this] { return m_fakes.runningPrograms().isEmpty(); }));
+    EXPECT_TRUE(m_fakes.calls().isEmpty());
+}
 
 TEST_F(LaunchTest, PathChecksComeBeforeAnyCall)
 {
@@ -213,7 +353,7 @@ TEST_F(LaunchTest, PathChecksComeBeforeAnyCall)
     EXPECT_EQ(launch(badName), LaunchEnd::BadExtension);
     const QString missing = m_fakes.filePath(QStringLiteral("gone.hvd"));
     EXPECT_EQ(launch(missing), LaunchEnd::DocumentMissing);
-    EXPECT_EQ(m_messages,
+    EXPECT_EQ(m_listener.messages,
               (QStringList{texts::kNoHvdExtension.arg(badName), texts::kDocumentNotFound.arg(missing)}));
     EXPECT_TRUE(m_fakes.calls().isEmpty());
 }

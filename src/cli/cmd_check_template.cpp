@@ -43,8 +43,11 @@ std::string printable(const std::u16string& text)
 std::string joined(const std::vector<int>& values)
 {
     std::string out;
-    for (const int v : values)
-        out += (out.empty() ? "" : ",") + std::to_string(v);
+    for (const int v : values) {
+        if (!out.empty())
+            out += ',';
+        out += std::to_string(v);
+    }
     return out;
 }
 

@@ -100,8 +100,16 @@ std::string sideText(const std::optional<compare::EntrySide>& side)
     char action[96];
     std::snprintf(action, sizeof action, "] kind %d value_a 0x%04X value_b 0x%04X", side->kind,
                   static_cast<unsigned>(side->valueA), static_cast<unsigned>(side->valueB));
-    return "[" + utf8(side->lines[0]) + "|" + utf8(side->lines[1]) + "|" + utf8(side->lines[2]) + action +
-           (side->edited ? " edited" : "");
+    std::string text = "[";
+    text += utf8(side->lines[0]);
+    text += '|';
+    text += utf8(side->lines[1]);
+    text += '|';
+    text += utf8(side->lines[2]);
+    text += action;
+    if (side->edited)
+        text += " edited";
+    return text;
 }
 
 void printText(const compare::DocumentDiff& diff)

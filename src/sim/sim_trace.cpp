@@ -39,10 +39,10 @@ std::string describeFrame(const FrameResponse& response)
     using serial::frames::FrameType;
     std::string text = std::string("rx ") + frameTypeName(response.type);
     if (response.slot >= 0)
-        text += " slot " + std::to_string(response.slot + 1);
+        text.append(" slot ").append(std::to_string(response.slot + 1));
     if (response.type == FrameType::S2 || response.type == FrameType::T0)
-        text += " address " + hexAddress(response.address);
-    text += " " + std::to_string(response.requestBytes) + " bytes";
+        text.append(" address ").append(hexAddress(response.address));
+    text.append(" ").append(std::to_string(response.requestBytes)).append(" bytes");
     return text;
 }
 

@@ -65,10 +65,12 @@ std::string slotStatusText(const KeyboardFlash& flash, int slotCount)
     for (int slot = 0; slot < slotCount && slot < KeyboardFlash::kSlots; ++slot) {
         const transfer::TableInfoRow row =
             transfer::makeTableInfoRow(slot + 1, infoBlockOf(flash.slotImage(slot)));
-        text += "slot " + std::to_string(slot + 1) + ": " + slotStateName(flash.state(slot)) + ", ";
+        text.append("slot ").append(std::to_string(slot + 1)).append(": ");
+        text.append(slotStateName(flash.state(slot))).append(", ");
         if (row.present) {
-            text += "\"" + toUtf8(row.friendlyName) + "\", language ID " + std::to_string(row.languageId) +
-                    ", font " + std::to_string(row.font) + ", version " + toUtf8(row.versionText);
+            text.append("\"").append(toUtf8(row.friendlyName)).append("\", language ID ");
+            text.append(std::to_string(row.languageId)).append(", font ").append(std::to_string(row.font));
+            text.append(", version ").append(toUtf8(row.versionText));
         } else {
             text += toUtf8(row.friendlyName);
         }

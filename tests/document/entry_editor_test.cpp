@@ -210,7 +210,7 @@ TEST(EntryEditor, AnInfoRecordNamingAnotherEntryDoesNotMoveTheEdit)
     elsewhere.menu = 0; // entry 0 of menu 0 lies in the user functions
     elsewhere.entry = 0;
     elsewhere.number = 7;
-    elsewhere.label = u"kept";
+    elsewhere.label = std::u16string(u"kept");
     t->MenuEntryInfos().set(model::menuEntryKey(80, 3), elsewhere);
     auto expected = test::imageOf(*t);
 

@@ -62,7 +62,7 @@ TEST(SRecordDump, AddressAndChecksumEdgeCases)
     // An all-zero image in slot 0: row 0 is S214, address 000000, 32 zeros and eb.
     // Byte 21 of row 1 becomes ff (font 0 minus 1, modulo 256).
     const auto slot0 = crlfLines(dumpText(tables, request({0})));
-    EXPECT_EQ(slot0[1], "S214000000" + std::string(32, '0') + "eb");
+    EXPECT_EQ(slot0[1], std::string("S214000000").append(32, '0').append("eb"));
     EXPECT_EQ(slot0[2].substr(10, 12), "0000000000ff");
 
     // Slot 3, row 0x0FFF: address bytes 03 ff f0.

@@ -177,7 +177,7 @@ TEST_F(LangTableTest, NamesOutsideTheirListsAreEmptyAndNotStored)
     EXPECT_TRUE(name.empty());
     EXPECT_FALSE(table.SetUserFunction(0, UserFunction{}, u"lost"));
     UserFunction function;
-    name = u"x";
+    name = std::u16string(u"x");
     table.GetUserFunction(0, function, name);
     EXPECT_TRUE(name.empty());
 }

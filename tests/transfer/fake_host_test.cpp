@@ -19,11 +19,11 @@ TEST(FakeHost, FiresTimersAndDelayedCallsInTimeOrderWithPostedStepsBetween)
     FakeHost host;
     std::string log;
     const auto timer = host.startTimer(1000, [&] {
-        log += "T" + std::to_string(host.nowMs()) + " ";
+        log.append("T").append(std::to_string(host.nowMs())).append(" ");
         host.postStep([&] { log += "p "; });
     });
-    host.runAfter(1500, [&] { log += "D" + std::to_string(host.nowMs()) + " "; });
-    host.runAfter(1000, [&] { log += "E" + std::to_string(host.nowMs()) + " "; });
+    host.runAfter(1500, [&] { log.append("D").append(std::to_string(host.nowMs())).append(" "); });
+    host.runAfter(1000, [&] { log.append("E").append(std::to_string(host.nowMs())).append(" "); });
     host.advance(2500);
     EXPECT_EQ(log, "T1000 p E1000 D1500 T2000 p ");
     EXPECT_EQ(host.nowMs(), 2500);

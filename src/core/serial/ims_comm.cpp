@@ -194,9 +194,11 @@ bool CIMSComm::getProperty(PortProperty property, int& value) const
 bool CIMSComm::setSettings(std::u16string_view text)
 {
     LineSettings line;
-    if (!parseSettingsText(text, line))
-        return fail(u"\"" + std::u16string(text) +
-                    u"\" is not a valid Settings text (for example 19200,N,8,1).");
+    if (!parseSettingsText(text, line)) {
+        std::u16string message(u"\"");
+        message.append(text).append(u"\" is not a valid Settings text (for example 19200,N,8,1).");
+        return fail(message);
+    }
     std::u16string error;
     if (!m_device->supportsLine(line, error))
         return fail(error);

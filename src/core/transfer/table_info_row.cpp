@@ -110,10 +110,11 @@ TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info
         row.languageIdText = texts::number(row.languageId);
     } else {
         row.friendlyName = std::u16string(b[kSchemaByte] == kEmptySlot ? kEmptyName : kFlashedClearName);
-        row.schemaText = kNotPresent;
-        row.fontText = kNotPresent;
-        row.versionText = kNoVersion;
-        row.languageIdText = kNotPresent;
+        // Built, not assigned from the view: GCC 12 at -O2 warns falsely on the assignment.
+        row.schemaText = std::u16string(kNotPresent);
+        row.fontText = std::u16string(kNotPresent);
+        row.versionText = std::u16string(kNoVersion);
+        row.languageIdText = std::u16string(kNotPresent);
     }
     row.incomplete = row.present && lastBlockErased;
     row.description = texts::number(slotNumber) + u"  " + row.friendlyName;

@@ -54,6 +54,15 @@ std::string NetworkSerialPort::devicePath(int portNumber) const
     return serial::canonicalDeviceName(m_resolver(portNumber - 1));
 }
 
+std::u16string NetworkSerialPort::heldBackReason() const
+{
+    if (!m_open || !m_client || !m_client->suspended())
+        return {};
+    return platform::toU16(QStringLiteral("the network serial server at %1 paused the data flow and never "
+                                          "resumed it: the server holds the data back, not the cable")
+                               .arg(serverName()));
+}
+
 QString NetworkSerialPort::serverName() const
 {
     return QStringLiteral("%1 port %2").arg(QString::fromStdString(m_address.host)).arg(m_address.port);

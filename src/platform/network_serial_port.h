@@ -63,6 +63,7 @@ public:
     std::size_t bytesToSend() const override;
     bool read(std::size_t maxBytes, std::vector<std::uint8_t>& out, std::u16string& error) override;
     std::string devicePath(int portNumber) const override;
+    std::u16string heldBackReason() const override;
 
 private:
     void connectToServer();

@@ -1,7 +1,8 @@
 // The network serial device over a real TCP connection to a scripted RFC
 // 2217 server on 127.0.0.1: a server still busy with its last client (it
 // greets and hangs up, as ser2net does) is tried again, data goes both ways
-// with 0xFF doubled on the wire, a closed port keeps its connection for the
+// with 0xFF doubled on the wire, a pause the server asks for is named as the
+// server's, a closed port keeps its connection for the
 // next open, a server that hangs up is a lost port naming the address, and
 // one that was never reached is an unreachable port naming it.
 // Waits have generous bounds and nothing depends on how fast they end.
@@ -128,6 +129,15 @@ TEST(NetworkSerialPort, ReachesABusyServerCarriesBytesBothWaysAndReportsItsHangU
     std::vector<std::uint8_t> reply;
     ASSERT_TRUE(port.read(16, reply, error));
     EXPECT_EQ(reply, (std::vector<std::uint8_t>{0x52, 0xFF, 0x01}));
+
+    // A server that pauses the data flow holds it back, not the cable; until it resumes.
+    EXPECT_TRUE(port.heldBackReason().empty());
+    server.send(QByteArray("\xFF\xFA\x2C\x6C\xFF\xF0", 6)); // FLOWCONTROL-SUSPEND
+    ASSERT_TRUE(runUntil([&] { return !port.heldBackReason().empty(); }));
+    EXPECT_NE(QString::fromStdU16String(port.heldBackReason()).toStdString().find("server at 127.0.0.1"),
+              std::string::npos);
+    server.send(QByteArray("\xFF\xFA\x2C\x6D\xFF\xF0", 6)); // FLOWCONTROL-RESUME
+    ASSERT_TRUE(runUntil([&] { return port.heldBackReason().empty(); }));
 
     // Closed and opened again: the same connection.
     port.close();

@@ -112,6 +112,7 @@ void HistoryRecorder::slotDone(int slot, transfer::SlotOutcome done)
     case transfer::SlotOutcome::Written:
         switch (m_slots[slot].recovery) {
         case transfer::Recovery::FromBackup:
+        case transfer::Recovery::FromRecord:
             slotEnd(slot, outcome::kRecovered);
             return;
         case transfer::Recovery::AsStored:

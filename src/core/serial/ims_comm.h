@@ -81,6 +81,8 @@ public:
 
     // What the last failure was, for the caller's message.
     const std::u16string& lastError() const { return m_lastError; }
+    // The device's reason for holding data back (see SerialPort), empty for none.
+    std::u16string heldBackReason() const { return m_device ? m_device->heldBackReason() : std::u16string(); }
     SerialPort& device() { return *m_device; }
 
 private:

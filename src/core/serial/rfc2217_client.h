@@ -91,6 +91,8 @@ public:
     bool comPortAgreed() const { return m_localOn[telnet::kOptionComPort]; }
     // The option is not agreed yet, or a line setting is not confirmed yet.
     bool waitingForServer() const { return !comPortAgreed() || !m_expected.empty(); }
+    // The server asked for a pause (FLOWCONTROL-SUSPEND) and has not resumed.
+    bool suspended() const { return m_suspended; }
     std::size_t queuedBytes() const;
     // Not empty once the server refused the option or confirmed a line
     // setting other than the one asked for; the connection is of no use then.

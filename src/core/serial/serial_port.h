@@ -146,6 +146,10 @@ public:
 
     // The device a port number stands for ("/dev/ttyS0"), for messages.
     virtual std::string devicePath(int portNumber) const = 0;
+    // Why data is held back on this side of the keyboard, when the device
+    // knows it (a network serial server that paused the data flow); empty
+    // otherwise. A reply that never came is then not the cable's fault.
+    virtual std::u16string heldBackReason() const { return {}; }
 };
 
 } // namespace tarvo::serial

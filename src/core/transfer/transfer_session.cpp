@@ -203,6 +203,9 @@ void TransferSession::setErrorText(std::u16string text, SessionFailure failure)
         return;
     m_errorText = std::move(text);
     m_failure = failure;
+    // No answer through a server that paused the data flow: name the server.
+    if (failure == SessionFailure::NoAnswer && m_detail.empty())
+        m_detail = m_port.control().heldBackReason();
 }
 
 void TransferSession::fail(std::u16string text, SessionFailure failure)

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the transfer history and the hand-over sheet: View
-// "Transfer &History..." (always), File "&Print..." and "&Export as PDF..."
+// "Transfer &History..." (always), File "P&rint..." and "&Export as PDF..."
 // (with an active document). The main window places the actions.
 
 #include <QObject>

@@ -6,8 +6,8 @@
 #include "cli/command_table.h"
 #include "cli/session_runner.h"
 #include "history/history_rows.h"
-#include "platform/port_paths.h"
 #include "platform/history_file.h"
+#include "platform/port_paths.h"
 
 #include <array>
 #include <cstdio>

@@ -6,8 +6,8 @@
 #include "cli/interrupt_guard.h"
 #include "cli/port_fleet.h"
 #include "cli/session_runner.h"
-#include "platform/interrupted_write_store.h"
 #include "platform/history_file.h"
+#include "platform/interrupted_write_store.h"
 #include "platform/line_speed_settings.h"
 #include "platform/port_paths.h"
 #include "platform/text.h"
@@ -35,7 +35,6 @@ namespace {
 constexpr const char* kUsage =
     "tarvo query --port DEV [--port DEV]... [--baud auto|19200|57600] [--json] [--quiet]";
 constexpr const char* kModelOmnia = "KBD-OMNIA";
-constexpr int kFontSlots = 4;
 
 QString modelName(const serial::KeyboardId& id)
 {
@@ -83,22 +82,8 @@ void recordHistory(const PortTarget& target, const transfer::QuerySession& sessi
 
 QJsonObject identityJson(const transfer::QuerySession& session)
 {
-    const serial::KeyboardId& id = session.keyboardId();
-    QJsonArray fonts;
-    for (int slot = 0; slot < kFontSlots; ++slot)
-        fonts.append(id.fontInSlot(slot));
-    QJsonObject o;
-    o["fonts"] = fonts;
-    o["generation"] = id.generation();
-    o["slot_count"] = id.slotCount();
-    o["keyboard_type"] = id.keyboardType();
-    o["bootloader_major"] = id.bootloaderMajor();
-    o["bootloader_minor"] = id.bootloaderMinor();
-    o["bootloader"] = twoPart(id.bootloaderMajor(), id.bootloaderMinor());
-    o["firmware_major"] = id.firmwareMajor();
-    o["firmware_minor"] = id.firmwareMinor();
-    o["firmware"] = twoPart(id.firmwareMajor(), id.firmwareMinor());
-    o["iconic_font"] = id.iconicFont();
+    // The identity as the history keeps it, with the schema as the session read it.
+    QJsonObject o = platform::keyboardJson(session.keyboardId());
     o["data_schema"] = session.dataSchema();
     o["data_schema_recognised"] = session.dataSchemaRecognised();
     return o;

@@ -21,7 +21,7 @@ inline const QString kNoHistory = QStringLiteral("No transfers recorded yet.");
 inline const QString kOpenBackupHint = QStringLiteral("Double-click a row that names a backup to open it.");
 inline const QString kCannotRead = QStringLiteral("The transfer history cannot be read:\n%1");
 
-inline const QString kPrintCommand = QStringLiteral("&Print...");
+inline const QString kPrintCommand = QStringLiteral("P&rint...");
 inline const QString kPrintStatus = QStringLiteral("Print the hand-over sheet of the active document");
 inline const QString kExportPdfCommand = QStringLiteral("&Export as PDF...");
 inline const QString kExportPdfStatus =

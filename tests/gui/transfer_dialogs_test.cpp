@@ -28,6 +28,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -371,6 +374,30 @@ TEST_F(TransferDialogsTest, AnEntryTypedInTheEditorGoesToTheKeyboardAndComesBack
     ASSERT_EQ(imported->tableCount(), 1U);
     EXPECT_EQ(QString::fromStdU16String(entryOf(imported->table(0), kMenu, kTypedEntry).line1).trimmed(),
               QStringLiteral("Gate"));
+
+    // Both transfers are in the history, as the editor's, each with its end.
+    QFile history(QString::fromStdString(m_dir.file("state")) +
+                  QStringLiteral("/tarvo-script/history.jsonl"));
+    ASSERT_TRUE(history.open(QIODevice::ReadOnly));
+    QStringList seen;
+    for (const QByteArray& line : history.readAll().split('\n')) {
+        const QJsonObject record = QJsonDocument::fromJson(line).object();
+        const QString kind = record[QStringLiteral("record")].toString();
+        if (kind == QStringLiteral("start"))
+            seen << record[QStringLiteral("program")].toString() + QLatin1Char(' ') +
+                        record[QStringLiteral("command")].toString();
+        else if (kind == QStringLiteral("slot_end"))
+            seen << QStringLiteral("slot %1 %2")
+                        .arg(record[QStringLiteral("slot")].toInt())
+                        .arg(record[QStringLiteral("outcome")].toString());
+        else if (kind == QStringLiteral("end"))
+            seen << QStringLiteral("end %1").arg(record[QStringLiteral("status")].toInt());
+    }
+    const QString written = QStringLiteral("slot %1 written").arg(kSlot);
+    const QString read = QStringLiteral("slot %1 read").arg(kSlot);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("tarvo-script download"), written, QStringLiteral("end 0"),
+                                 QStringLiteral("tarvo-script import"), read, QStringLiteral("end 0")}))
+        << seen.join(QLatin1Char('|')).toStdString();
 }
 
 // The road every installer takes when a cable comes loose, through the

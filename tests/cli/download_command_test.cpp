@@ -293,9 +293,9 @@ TEST_F(DownloadCommand, VerifyNamesTheSlotBlockAndOffsetOfAWrongByte)
     EXPECT_EQ(run.status, 6) << run.err;
     const std::vector<QJsonObject> events = jsonLines(run.out);
     const std::string message = errorMessage(events);
-    EXPECT_NE(message.find("#" + std::to_string(kSlot)), std::string::npos) << message;
+    EXPECT_NE(message.find(std::string("#").append(std::to_string(kSlot))), std::string::npos) << message;
     const int block = kFaultyS2 - 1;
-    EXPECT_NE(message.find("block " + std::to_string(block)), std::string::npos) << message;
+    EXPECT_NE(message.find(std::string("block ").append(std::to_string(block))), std::string::npos) << message;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(
         message, m,
@@ -423,7 +423,7 @@ TEST_F(DownloadCommand, BackupOfALanguageTheTemplateLacksErasesNothing)
     const std::string backup = m_dir.file("backup.tvo");
     const RunResult run = download(other, {"--slots", std::to_string(kSlot), "--backup", backup});
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_NE(run.err.find("#" + std::to_string(kSlot)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(std::string("#").append(std::to_string(kSlot))), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("nothing was erased"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(backup));
     EXPECT_TRUE(flashNow() == m_before);

@@ -295,7 +295,8 @@ TEST_F(DownloadCommand, VerifyNamesTheSlotBlockAndOffsetOfAWrongByte)
     const std::string message = errorMessage(events);
     EXPECT_NE(message.find(std::string("#").append(std::to_string(kSlot))), std::string::npos) << message;
     const int block = kFaultyS2 - 1;
-    EXPECT_NE(message.find(std::string("block ").append(std::to_string(block))), std::string::npos) << message;
+    EXPECT_NE(message.find(std::string("block ").append(std::to_string(block))), std::string::npos)
+        << message;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(
         message, m,

@@ -382,8 +382,9 @@ bool DownloadJob::saveBackup(std::string& reason)
         return false;
     }
     if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
-        listener().notice(std::string(kNothingToBackUp) + "; " + m_setup.backupSaver->name() +
-                          " was not written");
+        std::string notice(kNothingToBackUp);
+        notice.append("; ").append(m_setup.backupSaver->name()).append(" was not written");
+        listener().notice(notice);
         return true;
     }
     if (!m_setup.backupTables->ready(reason))

@@ -2,8 +2,10 @@
 
 #include "model/lang_table.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <string_view>
 
 namespace tarvo::transfer {
 
@@ -40,9 +42,12 @@ std::string keyboardIdText(const serial::KeyboardId& id)
 
 std::string shownTime(const std::string& time)
 {
-    if (time.size() > kLongestTime)
-        return time.substr(0, kLongestTime) + "...";
-    return time;
+    if (time.size() <= kLongestTime)
+        return time;
+    constexpr std::string_view kEllipsis = "...";
+    std::string shown(kLongestTime + kEllipsis.size(), '.');
+    std::copy_n(time.begin(), kLongestTime, shown.begin());
+    return shown;
 }
 
 std::vector<InterruptedWrite> recordsOfSlot(const InterruptedWriteMemory& memory,

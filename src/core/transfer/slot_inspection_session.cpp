@@ -69,11 +69,12 @@ SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<Interrupt
             // Records that may not apply still name the slot's table: one to ask about, never to fill
             // unasked.
             listing.languageId = languageOfRecords(listing.records);
-        const std::u16string name =
-            row.present ? row.friendlyName + std::u16string(kIncompleteMark)
-                        : std::u16string(kEntryFlashBlank) +
-                              texts::format(kInterruptedBlankMark,
-                                            {templates::utf8ToUtf16(interruptedBlankLanguage(listing))});
+        std::u16string name = row.present ? row.friendlyName : std::u16string(kEntryFlashBlank);
+        if (row.present)
+            name.append(kIncompleteMark);
+        else
+            name.append(texts::format(kInterruptedBlankMark,
+                                      {templates::utf8ToUtf16(interruptedBlankLanguage(listing))}));
         if (listing.languageId >= 0)
             listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
                                {name, SlotEntryKind::Table}};

@@ -238,21 +238,21 @@ void printTimeBeyondTheWire(double wholeS, double lineS, const TraceTime& time)
 int main(int argc, char** argv)
 {
     // The remembered line speeds in a settings folder of the bench's own.
-    const bench::TempFolder configFolder;
+    const test::TempDir configFolder;
     ::setenv("XDG_CONFIG_HOME", configFolder.path().c_str(), 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::UserDialogs::setScripted(true);
 
-    bench::SimulatedKeyboard keyboard;
+    test::SimulatedKeyboard keyboard;
     std::string error;
-    if (!keyboard.start(kBaud, error)) {
+    if (!bench::startPaced(keyboard, kBaud, error)) {
         std::fprintf(stderr, "bench_dialog_latency: %s\n", error.c_str());
         return 1;
     }
-    qputenv("TARVO_COM1", QByteArray::fromStdString(keyboard.linkPath()));
-    platform::LineSpeedSettings().remember(keyboard.linkPath(), kBaud);
+    qputenv("TARVO_COM1", QByteArray::fromStdString(keyboard.link()));
+    platform::LineSpeedSettings().remember(keyboard.link(), kBaud);
 
     document::DocumentNumberPool pool;
     const std::string templatePath = std::string(TARVO_SOURCE_DIR) + "/data/templates/Standard.LT3";
@@ -271,7 +271,7 @@ int main(int argc, char** argv)
     PromptUser user(host);
     transfer::DownloadJobSetup setup;
     setup.forceWrite = true; // the merged table equals the keyboard's
-    transfer::JobLine line{loop, port, settings, keyboard.linkPath()};
+    transfer::JobLine line{loop, port, settings, keyboard.link()};
     transfer::DownloadJob job(line, user, host.jobOptions(), *made.doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
 

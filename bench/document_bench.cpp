@@ -4,6 +4,7 @@
 
 #include "document/doc.h"
 #include "full_tables.h"
+#include "testkit/temp_dir.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,12 +36,8 @@ double medianMs(std::vector<double> samples)
 
 int main()
 {
-    char folder[] = "/tmp/tarvo-bench-document-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) {
-        std::perror("bench_document: mkdtemp");
-        return 1;
-    }
-    const std::string path = std::string(folder) + "/13-tables.tvo";
+    const tarvo::test::TempDir folder;
+    const std::string path = folder.file("13-tables.tvo");
 
     DocumentNumberPool pool;
     auto number = pool.take();
@@ -69,7 +66,6 @@ int main()
         opens.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
     const auto bytes = std::filesystem::file_size(path);
-    std::filesystem::remove_all(folder);
 
     const double openMs = medianMs(opens);
     const double saveMs = medianMs(saves);

@@ -69,15 +69,15 @@ bool writePhaseSeconds(const std::vector<TraceLine>& trace, double& seconds, std
 
 bool benchAt(int baud, const Variant& variant, const std::string& document)
 {
-    tarvo::bench::SimulatedKeyboard keyboard;
+    tarvo::test::SimulatedKeyboard keyboard;
     std::string error;
-    if (!keyboard.start(baud, error)) {
+    if (!tarvo::bench::startPaced(keyboard, baud, error)) {
         std::fprintf(stderr, "bench_download: %s\n", error.c_str());
         return false;
     }
     double wallS = 0;
-    const auto status = tarvo::bench::runTarvo({"download", document, "--port", keyboard.linkPath(),
-                                                "--slots", variant.slots, "--force-write", "--quiet"},
+    const auto status = tarvo::bench::runTarvo({"download", document, "--port", keyboard.link(), "--slots",
+                                                variant.slots, "--force-write", "--quiet"},
                                                kCommandTimeoutS, wallS);
     keyboard.stop();
     if (status != 0) {
@@ -99,7 +99,7 @@ bool benchAt(int baud, const Variant& variant, const std::string& document)
 
 int main()
 {
-    const tarvo::bench::TempFolder documentFolder;
+    const tarvo::test::TempDir documentFolder;
     const std::string document = tarvo::bench::newDocument(documentFolder, "bench_download");
     if (document.empty())
         return 1;

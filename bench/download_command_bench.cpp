@@ -20,17 +20,17 @@ constexpr double kGoalRatio = 1.10;
 int main()
 {
     // The tool's settings (the remembered speeds) in a folder of the bench's own.
-    const tarvo::bench::TempFolder configFolder;
+    const tarvo::test::TempDir configFolder;
     ::setenv("XDG_CONFIG_HOME", configFolder.path().c_str(), 1);
-    const tarvo::bench::TempFolder documentFolder;
+    const tarvo::test::TempDir documentFolder;
     const std::string document = tarvo::bench::newDocument(documentFolder, "bench_download_command");
     if (document.empty())
         return 1;
-    tarvo::bench::SimulatedKeyboard keyboard;
+    tarvo::test::SimulatedKeyboard keyboard;
     // Never seen: the first ping goes out at 19200 and waits for its time-out.
     tarvo::bench::WholeDownload run{.bench = "bench_download_command",
                                     .baud = kBaud,
-                                    .port = keyboard.linkPath(),
+                                    .port = keyboard.link(),
                                     .document = document,
                                     .what = "device never seen"};
     if (!tarvo::bench::timeWholeDownload(keyboard, run))

@@ -3,6 +3,7 @@
 
 #include "export/table_dump.h"
 #include "model/lang_table.h"
+#include "testkit/temp_dir.h"
 
 #include <algorithm>
 #include <chrono>
@@ -57,19 +58,14 @@ int main()
         owned.push_back(std::move(table));
     }
 
-    char folder[] = "/tmp/tarvo-bench-export-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) {
-        std::perror("bench_export: mkdtemp");
-        return 1;
-    }
+    const tarvo::test::TempDir folder;
     tarvo::dump::DumpRequest request;
     request.positions = tarvo::dump::autoSetPositions(tarvo::dump::kPositionCount);
-    request.outputPath = std::string(folder) + "/tables.s19";
+    request.outputPath = folder.file("tables.s19");
     const double srecMs = timeDump(tables, request);
     request.type = tarvo::dump::DumpType::BlockMemoryMap;
-    request.outputPath = std::string(folder) + "/tables.mmb";
+    request.outputPath = folder.file("tables.mmb");
     const double mapMs = timeDump(tables, request);
-    std::filesystem::remove_all(folder);
 
     std::printf("export: S-record dump of 8 tables: %.2f ms (goal %.0f ms, ratio %.3f)\n", srecMs, kGoalMs,
                 srecMs / kGoalMs);

@@ -56,17 +56,17 @@ bool imagePhaseSeconds(const std::vector<TraceLine>& trace, double& seconds, std
 
 bool benchAt(int baud)
 {
-    tarvo::bench::SimulatedKeyboard keyboard;
+    tarvo::test::SimulatedKeyboard keyboard;
     std::string error;
-    if (!keyboard.start(baud, error)) {
+    if (!tarvo::bench::startPaced(keyboard, baud, error)) {
         std::fprintf(stderr, "bench_import: %s\n", error.c_str());
         return false;
     }
-    const std::string out = (keyboard.folder() / "imported.tvo").string();
+    std::string out = keyboard.directory();
+    out += "/imported.tvo";
     double wallS = 0;
     const auto status = tarvo::bench::runTarvo(
-        {"import", "--port", keyboard.linkPath(), "-o", out, "--slots", "1", "--quiet"}, kCommandTimeoutS,
-        wallS);
+        {"import", "--port", keyboard.link(), "-o", out, "--slots", "1", "--quiet"}, kCommandTimeoutS, wallS);
     keyboard.stop();
     if (status != 0) {
         std::fprintf(stderr, "bench_import: tarvo import at %d baud %s\n", baud,

@@ -102,7 +102,7 @@ bool runServerChains(int& launches, long long& worstMs, std::string& error)
         error = "no session bus (run under dbus-run-session)";
         return false;
     }
-    const TempFolder folder;
+    const test::TempDir folder;
     const QString path = QString::fromStdString((folder.path() / "site.hvd").string());
     const QString neverAppears = QString::fromStdString((folder.path() / "login-server.sh").string());
     {

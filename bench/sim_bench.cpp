@@ -5,19 +5,17 @@
 
 #include "serial/frames.h"
 #include "sim/reply_pacer.h"
+#include "testkit/simulated_keyboard.h"
 
+#include <array>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <poll.h>
 #include <string>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -26,58 +24,7 @@ namespace frames = tarvo::serial::frames;
 constexpr int kBaud = 57600;
 constexpr double kGoalRatio = 1.02;
 constexpr int kReplyTimeoutMs = 6001;
-constexpr int kStartTimeoutMs = 10000;
 constexpr std::uint8_t kSlot = 2;
-
-struct Simulator {
-    pid_t pid = -1;
-    std::string slave;
-};
-
-bool startSimulator(const std::filesystem::path& dir, const std::string& tracePath, Simulator& sim)
-{
-    const std::string flash = (dir / "kbd.flash").string();
-    const std::vector<char> erased(13 * 65536, static_cast<char>(0xFF));
-    std::ofstream(flash, std::ios::binary).write(erased.data(), static_cast<std::streamsize>(erased.size()));
-    std::vector<std::string> args = {
-        TARVO_BIN_DIR "/tarvo-kbdsim", "--link",     (dir / "kbd").string(), "--flash", flash, "--baud",
-        std::to_string(kBaud),         "--wire-time"};
-    if (!tracePath.empty()) {
-        args.push_back("--trace");
-        args.push_back(tracePath);
-    }
-    int out[2];
-    if (::pipe(out) != 0)
-        return false;
-    sim.pid = ::fork();
-    if (sim.pid == 0) {
-        ::dup2(out[1], STDOUT_FILENO);
-        ::close(out[0]);
-        ::close(out[1]);
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    char c = 0;
-    pollfd p{out[0], POLLIN, 0};
-    while (::poll(&p, 1, kStartTimeoutMs) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
-        sim.slave += c;
-    ::close(out[0]);
-    return c == '\n';
-}
-
-void stopSimulator(Simulator& sim)
-{
-    if (sim.pid <= 0)
-        return;
-    ::kill(sim.pid, SIGTERM);
-    int status = 0;
-    ::waitpid(sim.pid, &status, 0);
-}
 
 int openLine(const std::string& path)
 {
@@ -114,18 +61,20 @@ bool exchange(int fd, const frames::Frame& frame, std::size_t want)
 
 } // namespace
 
-// With --trace FILE the simulator's trace is kept, to see where time goes.
+// With --trace FOLDER the simulator keeps its files there, its trace among
+// them (sim.trace), to see where time goes; without, it keeps no trace.
 int main(int argc, char** argv)
 {
-    const std::string tracePath = argc == 3 && std::string(argv[1]) == "--trace" ? argv[2] : "";
-    const auto dir = std::filesystem::temp_directory_path() / ("kbdsim_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    Simulator sim;
+    const bool traced = argc == 3 && std::string(argv[1]) == "--trace";
+    const auto sim = traced ? std::make_unique<tarvo::test::SimulatedKeyboard>(argv[2])
+                            : std::make_unique<tarvo::test::SimulatedKeyboard>();
+    sim->setTracing(traced);
+    sim->writeErasedFlash();
     int status = 1;
-    if (!startSimulator(dir, tracePath, sim)) {
+    if (!sim->start({"--baud", std::to_string(kBaud), "--wire-time"})) {
         std::fprintf(stderr, "bench_sim: the simulator did not start\n");
-    } else if (const int fd = openLine(sim.slave); fd < 0) {
-        std::fprintf(stderr, "bench_sim: cannot open %s\n", sim.slave.c_str());
+    } else if (const int fd = openLine(sim->terminalPath()); fd < 0) {
+        std::fprintf(stderr, "bench_sim: cannot open %s\n", sim->terminalPath().c_str());
     } else {
         std::array<std::uint8_t, 16> data{};
         std::size_t lineBytes = 0;
@@ -157,7 +106,5 @@ int main(int argc, char** argv)
             status = 0;
         }
     }
-    stopSimulator(sim);
-    std::filesystem::remove_all(dir);
     return status;
 }

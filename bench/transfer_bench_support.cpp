@@ -1,38 +1,18 @@
 #include "transfer_bench_support.h"
 
+#include "testkit/program_run.h"
+
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <poll.h>
 #include <regex>
 #include <sstream>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tarvo::bench {
 namespace {
 
-constexpr int kSimStartTimeoutMs = 10000;
 constexpr int kBitsPerByte = 10; // start bit, 8 data bits, stop bit
-
-// Starts program with args; its standard output goes to outFd (or stays).
-pid_t spawn(const std::vector<std::string>& args, int outFd)
-{
-    const pid_t pid = ::fork();
-    if (pid != 0)
-        return pid;
-    if (outFd >= 0)
-        ::dup2(outFd, STDOUT_FILENO);
-    std::vector<std::string> copy = args;
-    std::vector<char*> argv;
-    for (auto& a : copy)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
-}
+constexpr double kMsPerS = 1000;
 
 } // namespace
 
@@ -92,96 +72,31 @@ bool wireSeconds(const std::filesystem::path& tracePath, int baud, double& secon
     return true;
 }
 
-TempFolder::TempFolder()
+bool startPaced(SimulatedKeyboard& keyboard, int baud, std::string& error)
 {
-    static int made = 0;
-    m_path = std::filesystem::temp_directory_path() /
-             ("tarvo_transfer_bench_" + std::to_string(::getpid()) + "_" + std::to_string(++made));
-    std::filesystem::create_directories(m_path);
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-SimulatedKeyboard::~SimulatedKeyboard()
-{
-    stop();
-}
-
-bool SimulatedKeyboard::start(int baud, std::string& error)
-{
-    stop();
-    // A new flash file each start: the keyboard as it leaves the factory.
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder()))
-        if (entry.path().filename().string().starts_with("kbd.flash"))
-            std::filesystem::remove(entry.path(), ignored);
-    int out[2];
-    if (::pipe(out) != 0) {
-        error = "pipe failed";
-        return false;
-    }
-    m_pid = spawn({TARVO_BIN_DIR "/tarvo-kbdsim", "--link", linkPath(), "--flash",
-                   (folder() / "kbd.flash").string(), "--baud", std::to_string(baud), "--wire-time",
-                   "--trace", tracePath().string()},
-                  out[1]);
-    ::close(out[1]);
-    std::string slave;
-    char c = 0;
-    pollfd p{out[0], POLLIN, 0};
-    while (::poll(&p, 1, kSimStartTimeoutMs) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
-        slave += c;
-    ::close(out[0]);
-    if (c != '\n') {
-        error = "the simulator did not start";
-        stop();
-        return false;
-    }
-    return true;
-}
-
-void SimulatedKeyboard::stop()
-{
-    if (m_pid <= 0)
-        return;
-    ::kill(m_pid, SIGTERM);
-    int status = 0;
-    ::waitpid(m_pid, &status, 0);
-    m_pid = -1;
+    keyboard.removeFlash();
+    if (keyboard.start({"--baud", std::to_string(baud), "--wire-time"}))
+        return true;
+    error = "the simulator did not start";
+    keyboard.stop();
+    return false;
 }
 
 std::optional<int> runTarvo(const std::vector<std::string>& args, double timeoutS, double& wallS)
 {
-    std::vector<std::string> command = {TARVO_BIN_DIR "/tarvo"};
-    command.insert(command.end(), args.begin(), args.end());
     const auto start = std::chrono::steady_clock::now();
-    // Its own output goes to standard error: standard output carries the figures.
-    const pid_t pid = spawn(command, STDERR_FILENO);
-    if (pid < 0)
-        return std::nullopt;
-    // A process descriptor turns readable the moment the process ends.
-    const int exited = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
-    pollfd p{exited, POLLIN, 0};
-    const bool ended = exited >= 0 && ::poll(&p, 1, static_cast<int>(timeoutS * 1000)) > 0;
-    if (exited >= 0)
-        ::close(exited);
-    int status = 0;
-    if (!ended) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-        return std::nullopt;
-    }
-    ::waitpid(pid, &status, 0);
+    const test::RunResult run =
+        test::runToEnd(test::builtProgram("tarvo"), args, ".", static_cast<int>(timeoutS * kMsPerS));
     wallS = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status))
+    // Its own output goes to standard error: standard output carries the figures.
+    std::fputs(run.out.c_str(), stderr);
+    std::fputs(run.err.c_str(), stderr);
+    if (!run.ended || run.status < 0)
         return std::nullopt;
-    return WEXITSTATUS(status);
+    return run.status;
 }
 
-std::string newDocument(const TempFolder& folder, const char* bench)
+std::string newDocument(const TempDir& folder, const char* bench)
 {
     constexpr double kNewTimeoutS = 60;
     const std::string document = (folder.path() / "new.tvo").string();
@@ -210,7 +125,7 @@ bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
 {
     constexpr double kCommandTimeoutS = 600;
     std::string error;
-    if (!keyboard.start(run.baud, error)) {
+    if (!startPaced(keyboard, run.baud, error)) {
         std::fprintf(stderr, "%s: %s\n", run.bench, error.c_str());
         return false;
     }

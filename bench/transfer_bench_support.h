@@ -1,13 +1,15 @@
 #pragma once
-// What the import and download benchmarks share: a simulated keyboard with
-// wire-time pacing on a temporary folder, the built tarvo run against it,
-// and the simulator's trace read back to time one phase of the session.
+// What the import and download benchmarks share: a simulated keyboard of the
+// test kit with wire-time pacing, the built tarvo run against it, and the
+// simulator's trace read back to time one phase of the session.
+
+#include "testkit/simulated_keyboard.h"
+#include "testkit/temp_dir.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace tarvo::bench {
@@ -32,39 +34,12 @@ std::size_t bytesOf(const TraceLine& line);
 bool wireSeconds(const std::filesystem::path& tracePath, int baud, double& seconds, std::size_t& frames,
                  std::string& error);
 
-// A new temporary folder, removed with what it holds on destruction.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
+using test::SimulatedKeyboard;
+using test::TempDir;
 
-private:
-    std::filesystem::path m_path;
-};
-
-// A simulator on a temporary folder of its own, stopped on destruction.
-class SimulatedKeyboard {
-public:
-    SimulatedKeyboard() = default;
-    ~SimulatedKeyboard();
-    SimulatedKeyboard(const SimulatedKeyboard&) = delete;
-    SimulatedKeyboard& operator=(const SimulatedKeyboard&) = delete;
-
-    // A new flash file each time: the keyboard as it leaves the factory.
-    bool start(int baud, std::string& error);
-    void stop();
-
-    const std::filesystem::path& folder() const { return m_folder.path(); }
-    std::string linkPath() const { return (folder() / "kbd").string(); }
-    std::filesystem::path tracePath() const { return folder() / "sim.trace"; }
-
-private:
-    TempFolder m_folder;
-    pid_t m_pid = -1;
-};
+// Starts keyboard with a new flash file (as it leaves the factory), paced at
+// the line time of baud; false with an error.
+bool startPaced(SimulatedKeyboard& keyboard, int baud, std::string& error);
 
 // Runs the built tarvo with args; the exit status, or nullopt when it could
 // not be run or had to be ended after timeoutS. wallS gets its wall time.
@@ -72,7 +47,7 @@ std::optional<int> runTarvo(const std::vector<std::string>& args, double timeout
 
 // A new document from the shipped template, made by the built tarvo in
 // folder; its path, or "" after a message naming bench when that failed.
-std::string newDocument(const TempFolder& folder, const char* bench);
+std::string newDocument(const TempDir& folder, const char* bench);
 
 // The line time of bytes at baud, 10 bits a byte, in seconds.
 double lineSeconds(std::size_t bytes, int baud);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs each fuzz target for SECONDS (default 60), JOBS of them at a time
-# (default 1). Builds the clang fuzz build in build-fuzz first (or in
-# $TARVO_FUZZ_BUILD). Seeds come from tests/fuzz/corpus/<target> and the
+# (default 1). Builds the fuzz targets in the sanitizer build, build-asan (or
+# $TARVO_FUZZ_BUILD), configuring it first when needed: they share its
+# objects with the tests. Seeds come from tests/fuzz/corpus/<target> and the
 # regression inputs; what the fuzzer learns stays in the build folder. A
 # finding stops that target, is kept in <build>/fuzz-findings/<target>/ and
 # makes the script fail. Usage: tools/fuzz.sh [SECONDS] [TARGET...]
@@ -10,12 +11,13 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=${*:-"template_parser document_file reply_parser iconic_font keyboard_font_filter"}
-build=${TARVO_FUZZ_BUILD:-build-fuzz}
+build=${TARVO_FUZZ_BUILD:-build-asan}
 jobs=${JOBS:-1}
+export CCACHE_BASEDIR="$(pwd)"
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -DTARVO_FUZZ=ON -DTARVO_WERROR=ON \
-    -DTARVO_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if ! grep -q '^TARVO_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+  tools/configure-sanitizer.sh "$build" >/dev/null
 fi
 set --
 for t in $targets; do set -- "$@" "fuzz_$t"; done

@@ -10,7 +10,7 @@ apt-get install -y -q --no-install-recommends \
   dbus dbus-x11 xvfb xauth srecord python3 \
   ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
-  clang libclang-rt-14-dev clang-format ccache
+  clang libclang-rt-14-dev lld clang-format ccache
 # The hand-over sheet's test reads its PDF back as text (pdftotext).
 apt-get install -y -q --no-install-recommends poppler-utils
 # The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its

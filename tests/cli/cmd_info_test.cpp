@@ -1,7 +1,7 @@
 // tarvo info: the keys and values of --json, the menus, and damaged files.
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include <QJsonArray>
 

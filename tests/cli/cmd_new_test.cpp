@@ -1,8 +1,8 @@
 // tarvo new: a document from the start directory's template, and the
 // refusal to replace a file without --force.
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include <QJsonArray>
 

@@ -1,8 +1,8 @@
 // tarvo set-entry: an edit as the menu editors make it, saved; refusals
 // leave the file as it was.
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include <QJsonArray>
 

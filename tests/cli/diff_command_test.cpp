@@ -1,8 +1,8 @@
 // tarvo diff: exit 0 for equal documents, 1 with each difference printed
 // (entries decoded in their table's font), 2 for a file that cannot be read.
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include <QJsonArray>
 

@@ -3,11 +3,11 @@
 // unchanged slots, faults and Ctrl-C during the write, and the slots that
 // end the session before anything is erased.
 
-#include "support/ser2net_server.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/ser2net_server.h"
+#include "testkit/temp_dir.h"
 
 #include "model/keyboard_fonts.h"
 #include "model/lang_table_layout.h"

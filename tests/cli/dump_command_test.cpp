@@ -41,7 +41,7 @@ struct DocumentFixture {
         tables.push_back(b->Clone());
         EXPECT_TRUE(doc.newDocument(std::move(tables), nullptr).ok());
         EXPECT_TRUE(doc.saveToPath(path, true).ok());
-        saved = slurp(path);
+        saved = readText(path);
     }
 };
 
@@ -62,7 +62,7 @@ TEST(DumpCommand, WithoutPositionsTheFirstTablesFillTheFirstSlots)
     DocumentFixture f;
     const tarvo::test::RunResult run = runDump(f.dir, "site.tvo --srec out.s19");
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto lines = crlfLines(slurp(f.dir.file("out.s19")));
+    const auto lines = crlfLines(readText(f.dir.file("out.s19")));
     ASSERT_EQ(lines.size(), 2u * 4098u);
     EXPECT_EQ(lines[0], "C104cac5006c");
     EXPECT_EQ(lines[4098], "C104cac5016b");
@@ -72,7 +72,7 @@ TEST(DumpCommand, WithoutPositionsTheFirstTablesFillTheFirstSlots)
         ASSERT_EQ(lines[static_cast<std::size_t>(row) + 1], dataLine(0, row, imageA)) << row;
         ASSERT_EQ(lines[4099 + static_cast<std::size_t>(row)], dataLine(1, row, imageB)) << row;
     }
-    EXPECT_EQ(slurp(f.path), f.saved) << "the document file is never changed";
+    EXPECT_EQ(readText(f.path), f.saved) << "the document file is never changed";
 }
 
 TEST(DumpCommand, PositionsAreTableIndicesInSlotOrder)
@@ -80,7 +80,7 @@ TEST(DumpCommand, PositionsAreTableIndicesInSlotOrder)
     DocumentFixture f;
     const tarvo::test::RunResult run = runDump(f.dir, "site.tvo --srec out.s19 --positions 1,-,0");
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto lines = crlfLines(slurp(f.dir.file("out.s19")));
+    const auto lines = crlfLines(readText(f.dir.file("out.s19")));
     ASSERT_EQ(lines.size(), 2u * 4098u);
     EXPECT_EQ(lines[1], dataLine(0, 0, dumpedImage(*f.b)));
     EXPECT_EQ(lines[4098], "C104cac5026a");
@@ -91,7 +91,7 @@ TEST(DumpCommand, BlockMemoryMapAndIconicDumps)
 {
     DocumentFixture f;
     ASSERT_EQ(runDump(f.dir, "site.tvo --mmb out.mmb --positions 0").status, 0);
-    const auto map = crlfLines(slurp(f.dir.file("out.mmb")));
+    const auto map = crlfLines(readText(f.dir.file("out.mmb")));
     ASSERT_EQ(map.size(), 4096u + 7u + 96u + 5u);
     EXPECT_EQ(map[0], "Table Description Structure:");
     EXPECT_EQ(map[1].substr(0, 8), "000000  ");
@@ -101,8 +101,8 @@ TEST(DumpCommand, BlockMemoryMapAndIconicDumps)
     spit(f.dir.file("other.FT"), fontText(3));
     ASSERT_EQ(runDump(f.dir, "site.tvo --srec a.s20 --iconic --positions -").status, 0);
     ASSERT_EQ(runDump(f.dir, "site.tvo --srec b.s20 --iconic --font-file other.FT --positions -").status, 0);
-    const auto a = crlfLines(slurp(f.dir.file("a.s20")));
-    const auto b = crlfLines(slurp(f.dir.file("b.s20")));
+    const auto a = crlfLines(readText(f.dir.file("a.s20")));
+    const auto b = crlfLines(readText(f.dir.file("b.s20")));
     ASSERT_EQ(a.size(), 12u + 4u + 1u);
     ASSERT_EQ(b.size(), 12u + 6u + 1u);
     EXPECT_EQ(a[0], "#schema 1");
@@ -158,7 +158,7 @@ TEST(DumpCommand, FailuresExitOneWithAMessageAndWriteNothing)
         EXPECT_EQ(run.err.rfind("tarvo: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.messagePart), std::string::npos) << c.arguments << ": " << run.err;
     }
-    EXPECT_EQ(slurp(f.path), f.saved);
-    EXPECT_EQ(slurp(f.dir.file("kept.s19")), "earlier");
+    EXPECT_EQ(readText(f.path), f.saved);
+    EXPECT_EQ(readText(f.dir.file("kept.s19")), "earlier");
     EXPECT_EQ(f.dir.entries(), 3u);
 }

@@ -1,9 +1,9 @@
 // tarvo history after the tool's own transfers on the simulated keyboard:
 // the rows it prints and the records behind them.
 
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

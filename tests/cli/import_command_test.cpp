@@ -1,10 +1,10 @@
 // tarvo import against the simulated keyboard: the images in the document
 // are the keyboard's, in slot order, and a failed import leaves no file.
 
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include "document/doc.h"
 #include "model/lang_table_layout.h"

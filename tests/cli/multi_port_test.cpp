@@ -2,10 +2,10 @@
 // and a missing port fail on their own while the others complete and
 // verify; the summary, the JSON events and the exit status say which.
 
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

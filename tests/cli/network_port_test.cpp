@@ -3,11 +3,11 @@
 // leaves the slot as a direct download does, the server stopped during the
 // write, and the addresses where no RFC 2217 server answers.
 
-#include "support/ser2net_server.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/ser2net_server.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

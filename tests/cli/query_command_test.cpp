@@ -2,7 +2,7 @@
 // speeds, both address modes, and empty, blank and present slots.
 
 #include "model/keyboard_fonts.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // output refused without --force.
 
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "export/table_dump.h"
 #include "model/lang_table.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -21,13 +21,8 @@ namespace dumptest {
 
 namespace fs = std::filesystem;
 
+using ::tarvo::test::readText;
 using ::tarvo::test::TempDir;
-
-inline std::string slurp(const std::string& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 inline void spit(const std::string& p, const std::string& text)
 {

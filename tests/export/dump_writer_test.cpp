@@ -65,7 +65,7 @@ TEST(DumpWriter, WritesTheBuiltTextAndReplacesAnEarlierDump)
     ASSERT_TRUE(result.ok) << result.message;
     std::string text;
     ASSERT_TRUE(buildDump(tables, r, text).ok);
-    EXPECT_EQ(slurp(out), text);
+    EXPECT_EQ(readText(out), text);
     EXPECT_EQ(dir.entries(), 1u);
 }
 
@@ -101,7 +101,7 @@ TEST(DumpWriter, FailuresWriteNothingAndLeaveAnEarlierFileAlone)
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_NE(result.message.find(c.messagePart), std::string::npos) << c.what << ": " << result.message;
     }
-    EXPECT_EQ(slurp(earlier), "earlier dump");
+    EXPECT_EQ(readText(earlier), "earlier dump");
     EXPECT_EQ(fs::status(dir.file("pipe")).type(), fs::file_type::fifo);
     EXPECT_FALSE(fs::exists("/proc/tarvo-export-test.s19"));
     EXPECT_EQ(dir.entries(), 3u);
@@ -127,7 +127,7 @@ TEST(DumpWriter, AWriteErrorPartWayIsReportedAndLeavesNoPartialFile)
     }
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find(out + ": cannot be written"), std::string::npos) << result.message;
-    EXPECT_EQ(slurp(out), "earlier dump");
+    EXPECT_EQ(readText(out), "earlier dump");
     EXPECT_EQ(dir.entries(), 1u);
 }
 
@@ -154,12 +154,12 @@ TEST(DumpWriter, SrecCatReadsTheImagesBackFromTheDump)
         r.fontFilePath = dir.file("Iconic_font.FT");
         const DumpResult result = writeDump(tables, r);
         ASSERT_TRUE(result.ok) << result.message;
-        spit(dir.file("records.s19"), standardRecordsOnly(slurp(dir.file("dump.s19"))));
+        spit(dir.file("records.s19"), standardRecordsOnly(readText(dir.file("dump.s19"))));
 
         const std::string command = "srec_cat " + dir.file("records.s19") + " -o " + dir.file("image.bin") +
                                     " -binary 2>" + dir.file("srec_cat.log");
-        ASSERT_EQ(std::system(command.c_str()), 0) << slurp(dir.file("srec_cat.log"));
-        const std::string bin = slurp(dir.file("image.bin"));
+        ASSERT_EQ(std::system(command.c_str()), 0) << readText(dir.file("srec_cat.log"));
+        const std::string bin = readText(dir.file("image.bin"));
         ASSERT_EQ(bin.size(), iconic ? 0x0E0000u + 64u : 3u * 65536u);
         const auto imageA = dumpedImage(*a);
         const auto imageB = dumpedImage(*b);

@@ -111,7 +111,7 @@ TEST(IconicDump, WithoutTablesThePreambleAloneIsTheDump)
     const auto out = dir.file("out.s20");
     const DumpResult result = writeDump({}, iconicRequest(font, {}, out));
     ASSERT_TRUE(result.ok) << result.message;
-    const auto lines = crlfLines(slurp(out));
+    const auto lines = crlfLines(readText(out));
     ASSERT_EQ(lines.size(), kPreambleLines.size() + 3);
     EXPECT_EQ(lines.back(), "S804fffffffe");
 }
@@ -193,7 +193,7 @@ TEST(IconicDump, FontFileFaultsNameTheFileAndLineAndWriteNothing)
         const DumpResult result = writeDump({}, iconicRequest(font, {}, out));
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_NE(result.message.find(c.messagePart), std::string::npos) << c.what << ": " << result.message;
-        EXPECT_EQ(slurp(out), "previous dump") << c.what;
+        EXPECT_EQ(readText(out), "previous dump") << c.what;
         // Only the font file and the previous dump: no temporary file is left.
         EXPECT_EQ(dir.entries(), c.present ? 2u : 1u) << c.what;
     }
@@ -234,5 +234,5 @@ TEST(IconicDump, TheOutputMayNotBeTheFontFile)
     spit(font, text);
     const DumpResult result = writeDump({}, iconicRequest(font, {}, font));
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(slurp(font), text);
+    EXPECT_EQ(readText(font), text);
 }

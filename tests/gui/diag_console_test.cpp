@@ -7,13 +7,12 @@
 #include "platform/qt_serial_port.h"
 #include "serial/comm_port.h"
 #include "serial/frames.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "transfer/query_session.h"
 #include "transfer/session_view.h"
 #include "ui/user_dialogs.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -39,18 +38,6 @@ QString bannerHex()
     for (const std::uint8_t byte : serial::frames::kBanner)
         hex += QStringLiteral("%1 ").arg(byte, 2, 16, QLatin1Char('0'));
     return hex;
-}
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = kWaitMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
 }
 
 class QuietView final : public transfer::SessionView {
@@ -112,7 +99,8 @@ TEST_F(ConsoleTest, PingShowsTheBannerTypedTextIsSentAndALaterQuerySucceeds)
         EXPECT_TRUE(m_port->isPortOpen());
 
         console.sendPing();
-        ASSERT_TRUE(waitFor([&] { return tracedBytes(console.trace()).contains(bannerHex()); }))
+        ASSERT_TRUE(::tarvo::test::waitUntil(
+            [&] { return tracedBytes(console.trace()).contains(bannerHex()); }, kWaitMs))
             << console.trace().toStdString();
         EXPECT_TRUE(console.trace().startsWith(QStringLiteral("CB:")));
         EXPECT_TRUE(console.trace().endsWith(QStringLiteral(" \r\n")));
@@ -122,7 +110,8 @@ TEST_F(ConsoleTest, PingShowsTheBannerTypedTextIsSentAndALaterQuerySucceeds)
         console.outputEdit()->setText(QStringLiteral("C0") + QChar(0x01) + QChar(0xFE));
         console.sendOutput();
         EXPECT_TRUE(console.outputEdit()->text().isEmpty());
-        ASSERT_TRUE(waitFor([&] { return tracedBytes(console.trace()).contains(bannerHex()); }))
+        ASSERT_TRUE(::tarvo::test::waitUntil(
+            [&] { return tracedBytes(console.trace()).contains(bannerHex()); }, kWaitMs))
             << console.trace().toStdString();
 
         console.updateBufferCounts();
@@ -141,7 +130,7 @@ TEST_F(ConsoleTest, PingShowsTheBannerTypedTextIsSentAndALaterQuerySucceeds)
     m_port->removeEventReceiver(&m_owner);
     transfer::QuerySession session(host, view, *m_port, settings, {.endWhenComplete = true});
     session.start();
-    ASSERT_TRUE(waitFor([&] { return session.hasEnded(); }, kQueryWaitMs));
+    ASSERT_TRUE(::tarvo::test::waitUntil([&] { return session.hasEnded(); }, kQueryWaitMs));
     EXPECT_EQ(session.endCode(), transfer::kEndComplete)
         << QString::fromStdU16String(session.errorText()).toStdString();
 }

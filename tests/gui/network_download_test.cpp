@@ -5,10 +5,10 @@
 
 #include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
-#include "support/ser2net_server.h"
-#include "support/simulated_keyboard.h"
-#include "support/temp_dir.h"
+#include "support/keyboard_flash.h"
 #include "support/tool_documents.h"
+#include "testkit/ser2net_server.h"
+#include "testkit/temp_dir.h"
 
 #include "app/transfer_commands.h"
 #include "platform/settings_store.h"

@@ -7,10 +7,10 @@
 
 #include "form_fixture.h"
 #include "support/gui/dialog_answers.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include "app/transfer_commands.h"
 #include "document/doc.h"

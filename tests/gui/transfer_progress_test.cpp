@@ -9,10 +9,10 @@
 #include "transfer/import_job.h"
 
 #include "support/gui/editor_fixture.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
-#include "support/temp_dir.h"
 #include "support/tool_documents.h"
+#include "testkit/temp_dir.h"
 
 #include "platform/event_loop_host.h"
 #include "platform/line_speed_settings.h"

@@ -1,6 +1,6 @@
 #include "io/atomic_file.h"
 
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +24,7 @@ namespace {
 
 using tarvo::test::TempDir;
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using tarvo::test::readText;
 
 } // namespace
 
@@ -40,7 +36,7 @@ TEST(AtomicFile, WritesAndReplacesLeavingNoTemporary)
     const std::vector<std::uint8_t> two = {'t', 'w', 'o', '!'};
     ASSERT_TRUE(writeFileAtomically(target, one).ok);
     ASSERT_TRUE(writeFileAtomically(target, two).ok);
-    EXPECT_EQ(slurp(target), "two!");
+    EXPECT_EQ(readText(target), "two!");
     EXPECT_EQ(dir.entries(), 1u);
 }
 
@@ -53,7 +49,7 @@ TEST(AtomicFile, RefuseKeepsExistingFile)
     const auto r = writeFileAtomically(target, std::vector<std::uint8_t>{'x'}, Overwrite::Refuse);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("a.tvo"), std::string::npos);
-    EXPECT_EQ(slurp(target), "one");
+    EXPECT_EQ(readText(target), "one");
 }
 
 TEST(AtomicFile, FailureInMissingFolderIsReportedWithPath)
@@ -135,8 +131,8 @@ TEST(AtomicFile, LinksKeepNamingTheSavedFile)
         const auto before = std::distance(fs::recursive_directory_iterator(dir.path()), {});
         const auto r = writeFileAtomically(given.string(), std::vector<std::uint8_t>{'n', 'e', 'w'});
         ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(slurp(target), "new");
-        EXPECT_EQ(slurp(given), "new");
+        EXPECT_EQ(readText(target), "new");
+        EXPECT_EQ(readText(given), "new");
         EXPECT_EQ(fs::is_symlink(given), wasLink);
         EXPECT_TRUE(fs::equivalent(given, target));
         EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), before + c.filesCreated)

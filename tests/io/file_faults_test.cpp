@@ -9,7 +9,7 @@
 #include "io/file_calls.h"
 #include "io/file_reader.h"
 
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -87,17 +87,8 @@ public:
 
 using tarvo::test::TempDir;
 
-Bytes slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void put(const fs::path& p, const Bytes& bytes)
-{
-    std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using tarvo::test::readBytes;
+using tarvo::test::writeBytes;
 
 Bytes randomBytes(std::size_t size, unsigned seed)
 {
@@ -150,7 +141,7 @@ TEST(SaveFaults, AWriteFailingAfterAnyByteKeepsTheOriginalAndIsReported)
     const fs::path target = dir.path() / "table.tvo";
     const Bytes original = randomBytes(kSize / 2, 1);
     const Bytes replacement = randomBytes(kSize, 2);
-    put(target, original);
+    writeBytes(target, original);
 
     for (std::size_t failAfter = 0; failAfter < kSize; ++failAfter) {
         SCOPED_TRACE("write fails after " + std::to_string(failAfter) + " bytes");
@@ -159,12 +150,12 @@ TEST(SaveFaults, AWriteFailingAfterAnyByteKeepsTheOriginalAndIsReported)
             io::writeFileAtomically(target, replacement, io::Overwrite::Allow, calls);
         ASSERT_FALSE(result.ok);
         ASSERT_NE(result.message.find("No space left on device"), std::string::npos) << result.message;
-        ASSERT_EQ(slurp(target), original);
+        ASSERT_EQ(readBytes(target), original);
         ASSERT_EQ(dir.entries(), 1u);
     }
     const FaultyCalls enough(kSize, kNever, kChunk);
     ASSERT_TRUE(io::writeFileAtomically(target, replacement, io::Overwrite::Allow, enough).ok);
-    EXPECT_EQ(slurp(target), replacement);
+    EXPECT_EQ(readBytes(target), replacement);
     EXPECT_EQ(dir.entries(), 1u);
 }
 
@@ -183,7 +174,7 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
     const auto twoNames = [&] {
         fs::remove(target);
         fs::remove(otherName);
-        put(target, original);
+        writeBytes(target, original);
         fs::create_hard_link(target, otherName);
     };
 
@@ -197,20 +188,20 @@ TEST(SaveFaults, AHardLinkedFileFailingAfterAnyByteKeepsItsOldContentSafe)
         ASSERT_TRUE(fs::equivalent(target, otherName));
         const auto kept = result.message.find("its old content is kept in ");
         if (kept == std::string::npos) {
-            ASSERT_EQ(slurp(target), original) << result.message;
+            ASSERT_EQ(readBytes(target), original) << result.message;
             ASSERT_EQ(dir.entries(), 2u);
         } else {
             const fs::path copy =
                 result.message.substr(kept + std::string("its old content is kept in ").size());
             ASSERT_EQ(copy.parent_path(), dir.path());
-            ASSERT_EQ(slurp(copy), original);
+            ASSERT_EQ(readBytes(copy), original);
             fs::remove(copy);
         }
     }
     twoNames();
     const FaultyCalls enough(original.size() + replacement.size(), kNever, kChunk);
     ASSERT_TRUE(io::writeFileAtomically(target, replacement, io::Overwrite::Allow, enough).ok);
-    EXPECT_EQ(slurp(otherName), replacement);
+    EXPECT_EQ(readBytes(otherName), replacement);
     EXPECT_EQ(dir.entries(), 2u);
 }
 
@@ -237,7 +228,7 @@ TEST(SaveFaults, ADocumentSaveFailingAtEveryWriteCallKeepsTheFileItWouldReplace)
     TempDir dir;
     const fs::path target = dir.path() / "keep.tvo";
     fs::copy_file(seedDocument("russian.tvo"), target);
-    const Bytes original = slurp(target);
+    const Bytes original = readBytes(target);
 
     document::DocumentNumberPool pool;
     document::CS1_Doc doc(*pool.take(), 0);
@@ -253,12 +244,12 @@ TEST(SaveFaults, ADocumentSaveFailingAtEveryWriteCallKeepsTheFileItWouldReplace)
         ASSERT_EQ(saved.status, document::DocStatus::WriteFailed);
         ASSERT_FALSE(saved.message.empty());
         ASSERT_TRUE(doc.isModified());
-        ASSERT_EQ(slurp(target), original);
+        ASSERT_EQ(readBytes(target), original);
         ASSERT_EQ(dir.entries(), 1u);
     }
     const FaultyCalls enough(wanted.size(), kNever, kChunk);
     ASSERT_TRUE(doc.saveToPath(target, true, io::Overwrite::Allow, enough).ok());
-    EXPECT_EQ(slurp(target), wanted);
+    EXPECT_EQ(readBytes(target), wanted);
     EXPECT_FALSE(doc.isModified());
 }
 
@@ -268,7 +259,7 @@ TEST(ReadFaults, AReadFailingMidFileIsReportedNotTakenForTheEnd)
     const fs::path file = dir.path() / "big.bin";
     constexpr std::size_t kSize = 200000; // several of the reader's 64 KB chunks
     const Bytes bytes = randomBytes(kSize, 4);
-    put(file, bytes);
+    writeBytes(file, bytes);
 
     struct Case {
         std::size_t failAfter;

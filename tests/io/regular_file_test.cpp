@@ -4,7 +4,7 @@
 #include "io/regular_file.h"
 #include "pipe_guard.h"
 
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "io/atomic_file.h"
 #include "io/write_permission.h"
 
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,7 @@ namespace {
 
 using tarvo::test::TempDir;
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using tarvo::test::readText;
 
 mode_t modeOf(const std::string& path)
 {
@@ -71,13 +67,13 @@ TEST(WritePermission, AReadOnlyFileIsNotReplacedEvenWhereTheFolderAllowsIt)
         EXPECT_FALSE(r.ok) << std::oct << mode;
         EXPECT_TRUE(r.readOnly) << std::oct << mode;
         EXPECT_NE(r.message.find("read-only"), std::string::npos) << r.message;
-        EXPECT_EQ(slurp(target), "old");
+        EXPECT_EQ(readText(target), "old");
         EXPECT_EQ(modeOf(target), mode);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";
     ASSERT_EQ(::chmod(target.c_str(), 0644), 0);
     EXPECT_EQ(replaceableByUser(target), Replaceable::Yes);
     EXPECT_TRUE(writeFileAtomically(target, std::vector<std::uint8_t>{'n', 'e', 'w'}).ok);
-    EXPECT_EQ(slurp(target), "new");
+    EXPECT_EQ(readText(target), "new");
     EXPECT_EQ(replaceableByUser((dir.path() / "missing").string()), Replaceable::Yes);
 }

@@ -3,15 +3,15 @@
 // program, and a wait that runs the loop until a condition holds. Waits have
 // generous bounds and nothing depends on how fast they end.
 
+#include "testkit/child_process.h"
+
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include <functional>
 
 namespace tarvo::platform::testing {
 
 inline constexpr int kGenerousWaitMs = 10000;
-inline constexpr int kEventSliceMs = 20;
 
 inline QCoreApplication& app()
 {
@@ -25,13 +25,8 @@ inline QCoreApplication& app()
 // Runs the event loop until done() holds or the bound passes; whether it held.
 inline bool runUntil(const std::function<bool()>& done)
 {
-    QDeadlineTimer deadline(kGenerousWaitMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMs);
-    }
-    return true;
+    app();
+    return ::tarvo::test::waitUntil(done, kGenerousWaitMs);
 }
 
 } // namespace tarvo::platform::testing

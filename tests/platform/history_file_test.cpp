@@ -2,7 +2,7 @@
 // half-written line is skipped and counted, and a record reads back as written.
 
 #include "platform/history_file.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
 

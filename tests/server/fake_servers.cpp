@@ -18,7 +18,6 @@ namespace tarvo::server::test {
 namespace {
 // Generous: a loaded machine may take a while to start a program.
 constexpr int kAppearanceLimitMs = 15000;
-constexpr int kEventSliceMs = 20;
 
 // A process that has ended but is not reaped yet counts as ended.
 bool endedState(const QByteArray& stat)
@@ -37,13 +36,7 @@ QByteArray readProcFile(const QString& path)
 
 bool runUntil(const std::function<bool()>& done)
 {
-    const QDeadlineTimer deadline(kAppearanceLimitMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMs);
-    }
-    return true;
+    return ::tarvo::test::waitUntil(done, kAppearanceLimitMs);
 }
 
 QString fakeProgram(ServerKind server)

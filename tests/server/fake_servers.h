@@ -3,7 +3,7 @@
 // all recording into one file, and reads back what they were asked.
 
 #include "server/server_connection.h"
-#include "support/child_process.h"
+#include "testkit/child_process.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "platform/qt_serial_port.h"
 #include "serial/frames.h"
 #include "sim/keyboard_flash.h"
-#include "support/child_process.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
+#include "testkit/child_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "document/document_file.h"
 #include "model/lang_table.h"
 #include "sim/keyboard_flash.h"
-#include "support/simulated_keyboard.h"
+#include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
 #include "templates/template_catalogue.h"
 

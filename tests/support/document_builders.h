@@ -3,7 +3,7 @@
 
 #include "document/doc.h"
 #include "model/lang_table.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,7 +4,7 @@
 // runs each case as its own process, several at once, and a record one case
 // leaves behind must never be found by another case, nor by the user.
 
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 namespace tarvo::test {
 

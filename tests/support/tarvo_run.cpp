@@ -13,10 +13,7 @@ namespace tarvo::test {
 
 namespace {
 
-constexpr int kRunTimeoutMs = 120000; // generous: the machine is shared
 constexpr int kReadPollMs = 20;
-
-const std::string kTarvo = TARVO_BIN_DIR "/tarvo";
 
 void startProcess(QProcess& process, const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingDirectory)
@@ -37,6 +34,7 @@ void finish(QProcess& process, RunResult& run)
         ADD_FAILURE() << process.program().toStdString() << " did not finish";
         return;
     }
+    run.ended = true;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out += process.readAllStandardOutput().toStdString();
     run.err += process.readAllStandardError().toStdString();
@@ -47,16 +45,15 @@ void finish(QProcess& process, RunResult& run)
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::string& workingDirectory)
 {
-    QProcess process;
-    startProcess(process, program, args, workingDirectory);
-    RunResult run;
-    finish(process, run);
+    RunResult run = runToEnd(program, args, workingDirectory);
+    if (!run.ended)
+        ADD_FAILURE() << program << " did not finish";
     return run;
 }
 
 RunResult runTarvo(const std::vector<std::string>& args, const std::string& workingDirectory)
 {
-    return runProgram(kTarvo, args, workingDirectory);
+    return runProgram(builtProgram("tarvo"), args, workingDirectory);
 }
 
 RunResult runTarvoUntil(const std::vector<std::string>& args, const std::string& workingDirectory,
@@ -64,7 +61,7 @@ RunResult runTarvoUntil(const std::vector<std::string>& args, const std::string&
                         const std::function<void(pid_t tarvo)>& act)
 {
     QProcess process;
-    startProcess(process, kTarvo, args, workingDirectory);
+    startProcess(process, builtProgram("tarvo"), args, workingDirectory);
     RunResult run;
     if (!process.waitForStarted(kRunTimeoutMs)) {
         ADD_FAILURE() << "tarvo did not start";

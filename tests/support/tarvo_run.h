@@ -2,6 +2,8 @@
 // Runs the built programs to their end and collects what they printed and
 // their exit status; reads the JSON the tool prints.
 
+#include "testkit/program_run.h"
+
 #include <QJsonObject>
 
 #include <functional>
@@ -12,13 +14,8 @@
 
 namespace tarvo::test {
 
-struct RunResult {
-    int status = -1; // the exit code, or -1 when it crashed or did not end
-    std::string out;
-    std::string err;
-};
-
-// Runs program with args in workingDirectory and waits for it to end.
+// Runs program with args in workingDirectory and waits for it to end; one
+// that does not end fails the test.
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::string& workingDirectory);
 // The same for build/bin/tarvo.

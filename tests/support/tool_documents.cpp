@@ -1,7 +1,7 @@
 #include "support/tool_documents.h"
 
 #include "document/doc.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 namespace tarvo::test {
 

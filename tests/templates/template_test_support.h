@@ -3,7 +3,7 @@
 // lines joined by a line feed.
 
 #include "model/lang_table.h"
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "support/temp_dir.h"
+#include "testkit/temp_dir.h"
 
 #include <fstream>
 #include <iterator>
@@ -40,6 +40,12 @@ std::size_t TempDir::entries() const
 }
 
 std::vector<std::uint8_t> readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string readText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

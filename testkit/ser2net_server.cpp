@@ -1,4 +1,4 @@
-#include "support/ser2net_server.h"
+#include "testkit/ser2net_server.h"
 
 #include <arpa/inet.h>
 #include <cstdio>
@@ -61,7 +61,9 @@ int Ser2NetServer::freePort()
 
 std::string Ser2NetServer::address() const
 {
-    return "rfc2217://127.0.0.1:" + std::to_string(m_port);
+    std::string address = "rfc2217://127.0.0.1:";
+    address += std::to_string(m_port);
+    return address;
 }
 
 bool Ser2NetServer::start(const std::string& device, bool rfc2217)
@@ -72,7 +74,8 @@ bool Ser2NetServer::start(const std::string& device, bool rfc2217)
         return false;
     // The accepter and chardelay as the README recommends: the protocol's
     // small frames are not held back by Nagle or ser2net's character delay.
-    const std::string config = m_directory + "/ser2net.yaml";
+    std::string config = m_directory;
+    config += "/ser2net.yaml";
     std::ofstream(config) << "%YAML 1.1\n---\n"
                           << "connection: &keyboard\n"
                           << "  accepter: " << (rfc2217 ? "telnet(rfc2217)" : "telnet")
@@ -81,8 +84,12 @@ bool Ser2NetServer::start(const std::string& device, bool rfc2217)
                           << "  options:\n"
                           << "    chardelay: false\n";
     // -n: in the foreground; -u: no UUCP lock files; -P: its own pid file.
-    std::vector<std::string> args = {kSer2Net, "-n", "-u", "-c", config, "-P", m_directory + "/ser2net.pid"};
-    if (!m_process.start(args, m_directory + "/ser2net.out"))
+    std::string pidFile = m_directory;
+    pidFile += "/ser2net.pid";
+    std::string output = m_directory;
+    output += "/ser2net.out";
+    std::vector<std::string> args = {kSer2Net, "-n", "-u", "-c", config, "-P", pidFile};
+    if (!m_process.start(args, output))
         return false;
     return waitUntil([&] { return listening(m_port); }, kListenWaitMs);
 }

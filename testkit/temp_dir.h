@@ -1,6 +1,6 @@
 #pragma once
 // A temporary folder removed with the object, and whole-file reads and
-// writes for the files the tests put in it.
+// writes for the files the tests and benchmarks put in it.
 
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +28,9 @@ private:
     std::filesystem::path m_path;
 };
 
+// The whole file; empty when it cannot be read.
 std::vector<std::uint8_t> readBytes(const std::string& path);
+std::string readText(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 } // namespace tarvo::test

@@ -1,4 +1,6 @@
-#include "support/child_process.h"
+#include "testkit/child_process.h"
+
+#include <QCoreApplication>
 
 #include <chrono>
 #include <csignal>
@@ -23,7 +25,8 @@ bool ChildProcess::start(std::vector<std::string> args, const std::string& outpu
     for (auto& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    const std::string errorPath = outputPath + ".err";
+    std::string errorPath = outputPath;
+    errorPath += ".err";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputPath.c_str(),
@@ -58,7 +61,10 @@ bool waitUntil(const std::function<bool()>& ready, int timeoutMs)
     while (!ready()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+        if (QCoreApplication::instance() != nullptr)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
     return true;
 }

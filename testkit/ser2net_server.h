@@ -3,7 +3,7 @@
 // Debian's ser2net with an RFC 2217 accepter on 127.0.0.1 at a free port, in
 // front of a device (the simulator's pseudo-terminal).
 
-#include "support/child_process.h"
+#include "testkit/child_process.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 #pragma once
-// A program the tests start in the background (the simulated keyboard, a
-// network serial server) with its output in files, ended with the test.
+// A program the tests and benchmarks start in the background (the simulated
+// keyboard, a network serial server) with its output in files, ended with
+// the test.
 
 #include <functional>
 #include <string>
@@ -31,7 +32,9 @@ private:
 };
 
 // Polls ready until it holds or timeoutMs passed; whether it held. For what
-// another process makes (a link, a listening port), never for timing.
+// another process or the event loop makes (a link, a listening port, a
+// reply), never for timing. With a QCoreApplication its events run while it
+// waits.
 bool waitUntil(const std::function<bool()>& ready, int timeoutMs);
 
 } // namespace tarvo::test

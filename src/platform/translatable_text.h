@@ -18,8 +18,7 @@ struct TranslatableText {
     QString text() const { return QCoreApplication::translate(context, source); }
     operator QString() const { return text(); }
 
-    template <typename... Args>
-    QString arg(Args&&... args) const
+    template <typename... Args> QString arg(Args&&... args) const
     {
         return text().arg(std::forward<Args>(args)...);
     }

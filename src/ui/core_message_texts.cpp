@@ -28,14 +28,22 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Error: The transfer has timed out."),
     QT_TRANSLATE_NOOP("CoreMessages", "An internal error occurred (code: %s)."),
     QT_TRANSLATE_NOOP("CoreMessages", "An internal error occurred (code: %d)."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: Communication could not be established.\n\nPlease make sure that:\n\n1) The correct COM port has been chosen .\n2) The RS-232 cable is connected to the COM port and the keyboard.\n3) The keyboard has been placed in \"bootloader\" mode.\n\nRefer to the ReadMe file for more information on placing the keyboard in \"bootloader\" mode."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: Communication could not be established.\n\nPlease make sure that:\n\n1) The correct COM port "
+        "has been chosen .\n2) The RS-232 cable is connected to the COM port and the keyboard.\n3) The "
+        "keyboard has been placed in \"bootloader\" mode.\n\nRefer to the ReadMe file for more information "
+        "on placing the keyboard in \"bootloader\" mode."),
     QT_TRANSLATE_NOOP("CoreMessages", "The serial port was lost (unplugged or closed)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: The keyboard failed to return its ID."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: The COM port is locked."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: The transfer session could not be initialized."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: A timer resource could not be allocated."),
-    QT_TRANSLATE_NOOP("CoreMessages", "The Quill application is only compatible with keyboard model type: KBD-OMNIA"),
-    QT_TRANSLATE_NOOP("CoreMessages", "The keyboard's bootloader is version %s: it answers reads only with unchecked text lines, so its language tables cannot be read to import or download them. Query Keyboard still shows what it holds."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The Quill application is only compatible with keyboard model type: KBD-OMNIA"),
+    QT_TRANSLATE_NOOP("CoreMessages", "The keyboard's bootloader is version %s: it answers reads only with "
+                                      "unchecked text lines, so its language tables cannot be read to import "
+                                      "or download them. Query Keyboard still shows what it holds."),
     QT_TRANSLATE_NOOP("CoreMessages", "Establishing Connection"),
     QT_TRANSLATE_NOOP("CoreMessages", "Pinging Keyboard"),
     QT_TRANSLATE_NOOP("CoreMessages", "Pong Received"),
@@ -48,23 +56,34 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Pinging keyboard at 19200 baud rate.........."),
     QT_TRANSLATE_NOOP("CoreMessages", "Pinging keyboard at 57600 baud rate............"),
     //: "Wend Schema" is the schema this program writes; "Wend" has no translation.
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: The document could not be opened because it was created with a newer version of this application.\n\nWend Schema: %d\nDoc Schema: %d"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error - This version of Tarvo Script Application supports .tvo file that is created with keyboard firmware 1.40 or above."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: The document could not be created -- no valid language table templates could be found."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: The document could not be created -- the maximum number of documents already exists."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: The document could not be opened because it was created with a newer version "
+                      "of this application.\n\nWend Schema: %d\nDoc Schema: %d"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error - This version of Tarvo Script Application supports .tvo file "
+                                      "that is created with keyboard firmware 1.40 or above."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: The document could not be created -- no valid language table templates could be found."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: The document could not be created -- the maximum number of documents already exists."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <illegal character>: '%c' (%d)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected End Of Line>"),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected token>: %s"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid schema number>: The template's file-wide schema number is not supported."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: <invalid schema number>: The template's file-wide schema number is not supported."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected token>: EOLN"),
     QT_TRANSLATE_NOOP("CoreMessages", "A file exception was raised (code == %d)."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: <too many lines>: No section keyword was found within %d lines."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: <too many lines>: No section keyword was found within %d lines."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <too many records>: A section holds more than %d records."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid menu number>: %d (menus are numbered %d to %d)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid entry number>: %d (entries are numbered %d to %d)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid font number>: %d (fonts are numbered %d to %d)"),
     QT_TRANSLATE_NOOP("CoreMessages", "It is larger than %d MB, more than any template holds."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: <too many tables>: A template holds at most %d language tables."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: <too many tables>: A template holds at most %d language tables."),
     QT_TRANSLATE_NOOP("CoreMessages", "Tx Buffer Below SThreshold"),
     QT_TRANSLATE_NOOP("CoreMessages", "Rx Buffer Met RThreshold"),
     QT_TRANSLATE_NOOP("CoreMessages", "CTS Changed"),
@@ -95,31 +114,57 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Out Buffer Size must be a value between %d and %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "SThreshold must be a value between %d and %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "Parity Replace must be a value between %d and %d."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d is incomplete: a write of it was interrupted, so it cannot be imported. Write it again first."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d is incomplete: a write of it was "
+                                      "interrupted, so it cannot be imported. Write it again first."),
     QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds no table to import."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d: the template has no table of language %d."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language table #%d: the template has no table of language %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "Please select the language to be imported"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Error: The keyboard only supports %d language tables.\n\nUploads must be restricted to keyboard language tables 1 - %d."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language tables #%d and #%d would both receive the document's table %d. Download only one of them, or choose a table \"as stored\" for each."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Slots %d and %d would both receive document table %d; name the table for each with N=I."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The keyboard only supports %d language tables.\n\nUploads must "
+                                      "be restricted to keyboard language tables 1 - %d."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language tables #%d and #%d would both receive the document's table %d. "
+                      "Download only one of them, or choose a table \"as stored\" for each."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Slots %d and %d would both receive document table %d; name the table for each with N=I."),
     QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d: the document has no table %d."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds no table to match. Choose one of the document's tables \"as stored\" for it."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds language %d, and the document has no table of that language. Choose one of the document's tables \"as stored\" for it, or \"(do not download)\"."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds no table to match. Choose one of "
+                                      "the document's tables \"as stored\" for it."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Keyboard language table #%d holds language %d, and the document has no table of that language. "
+        "Choose one of the document's tables \"as stored\" for it, or \"(do not download)\"."),
     QT_TRANSLATE_NOOP("CoreMessages", "(do not download)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Flash Memory Is Blank"),
-    QT_TRANSLATE_NOOP("CoreMessages", "The version of the language tables present in the keyboard must be greater than or equal to 1.94"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Cancelling download operation would corrupt  language table in the keyboard \n Press Yes to cancel or No to continue downloading"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "The version of the language tables present in the keyboard must be greater than or equal to 1.94"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Cancelling download operation would corrupt  language table in the "
+                                      "keyboard \n Press Yes to cancel or No to continue downloading"),
     QT_TRANSLATE_NOOP("CoreMessages", "Transferring Language Table  %s:"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d in the keyboard is now incomplete and must be written again."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the record of its write cannot be stored (%s). Nothing was erased."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the keyboard has %d language table slots. Nothing was erased."),
-    QT_TRANSLATE_NOOP("CoreMessages", "The document's tables %d and %d both came from keyboard language table #%d."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Language table #%d in the keyboard is now incomplete and must be written again."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the record of its write cannot "
+                                      "be stored (%s). Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the keyboard has %d language "
+                                      "table slots. Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The document's tables %d and %d both came from keyboard language table #%d."),
     QT_TRANSLATE_NOOP("CoreMessages", "Document tables %d and %d both record keyboard slot %d."),
-    QT_TRANSLATE_NOOP("CoreMessages", "The document's table %d records no keyboard language table it came from, so it cannot be written back as stored."),
-    QT_TRANSLATE_NOOP("CoreMessages", "No table of the document came from keyboard language table #%d, so nothing can be written back into it as stored. Choose one of the document's tables \"as stored\" for it."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d was not read completely; nothing was merged."),
-    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d reads erased in its script menus or its last block, as an interrupted write leaves it; nothing was merged."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The document's table %d records no keyboard language table it came "
+                                      "from, so it cannot be written back as stored."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "No table of the document came from keyboard language table #%d, so nothing can be written back into "
+        "it as stored. Choose one of the document's tables \"as stored\" for it."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language table #%d was not read completely; nothing was merged."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d reads erased in its script menus or its "
+                                      "last block, as an interrupted write leaves it; nothing was merged."),
     QT_TRANSLATE_NOOP("CoreMessages", "( empty )"),
     QT_TRANSLATE_NOOP("CoreMessages", "( flashed clear )"),
     QT_TRANSLATE_NOOP("CoreMessages", "Reading Language Table Information"),
@@ -127,7 +172,9 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Script Menu %d to %s"),
     QT_TRANSLATE_NOOP("CoreMessages", "(new language table)"),
     QT_TRANSLATE_NOOP("CoreMessages", "Reading Language Table  %s:"),
-    QT_TRANSLATE_NOOP("CoreMessages", "Finished reading scripts from keyboard for merging, click Ok to transfer the merged scripts."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Finished reading scripts from keyboard for merging, click Ok to transfer the merged scripts."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: Bad checksum on incoming packet."),
 };
 

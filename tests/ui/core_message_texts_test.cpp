@@ -37,7 +37,8 @@ TEST(CoreMessageTexts, TranslatesByPatternAndKeepsWhatNoPatternMade)
     PatternTranslator translator;
     QCoreApplication::installTranslator(&translator);
 
-    EXPECT_EQ(translatedCoreMessage(u"Error: COM 12 can not be opened."), QStringLiteral("COM 12 öffnet nicht."));
+    EXPECT_EQ(translatedCoreMessage(u"Error: COM 12 can not be opened."),
+              QStringLiteral("COM 12 öffnet nicht."));
     EXPECT_EQ(translatedCoreMessage(u"Transferring Language Table  Deutsch (3):"),
               QStringLiteral("Tabelle Deutsch (3):"));
     // A joined message: each paragraph on its own; a table name is data and stays.

@@ -164,4 +164,13 @@ inline constexpr Text kAccessDenied{kContext, QT_TRANSLATE_NOOP("Application", "
 inline constexpr Text kTheFileIsNotA{kContext,
                                      QT_TRANSLATE_NOOP("Application", "the file is not a settings file")};
 
+// View > Language...
+inline constexpr Text kLanguageCommand{kContext, QT_TRANSLATE_NOOP("Application", "&Language...")};
+inline constexpr Text kLanguageStatus{
+    kContext, QT_TRANSLATE_NOOP("Application", "Choose the language of the editor for its next start")};
+inline constexpr Text kLanguageCaption{kContext, QT_TRANSLATE_NOOP("Application", "Language")};
+inline constexpr Text kLanguageAtNextStart{
+    kContext,
+    QT_TRANSLATE_NOOP("Application", "The editor shows the chosen language when it is started again.")};
+
 } // namespace tarvo::app::texts

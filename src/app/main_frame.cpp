@@ -7,9 +7,11 @@
 #include "app/history_commands.h"
 #include "app/main_frame_characters.h"
 #include "app/transfer_commands.h"
+#include "app/translations.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"
+#include "platform/settings_store.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/tree/tree_icons.h"
@@ -236,6 +238,7 @@ void MainFrame::buildActions()
     makeAction(Command::UserGuide, texts::kUserGuide, texts::kReadHowToConnectDownload)
         ->setShortcut(QKeySequence::HelpContents);
     makeAction(Command::About, texts::kAbout, texts::kDisplayProgramInformationAndVersion);
+    makeAction(Command::Language, texts::kLanguageCommand, texts::kLanguageStatus);
 
     connect(action(Command::New), &QAction::triggered, this, &MainFrame::newDocument);
     connect(action(Command::Open), &QAction::triggered, this, &MainFrame::openDocument);
@@ -261,6 +264,10 @@ void MainFrame::buildActions()
     connect(action(Command::ArrangeIcons), &QAction::triggered, this, &MainFrame::arrangeIcons);
     connect(action(Command::UserGuide), &QAction::triggered, this, &MainFrame::showUserGuide);
     connect(action(Command::About), &QAction::triggered, this, &MainFrame::showAbout);
+    connect(action(Command::Language), &QAction::triggered, this, [this] {
+        platform::settings::Store settings;
+        chooseLanguage(this, settings);
+    });
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
         m_recentActions[i] = new QAction(this);
         m_recentActions[i]->setStatusTip(texts::kOpenThisDocument);
@@ -315,7 +322,8 @@ void MainFrame::buildMenus(const FeatureActions& features)
           {features.charactersUsed, Shown::WithDocument},
           {features.history->historyAction()},
           kSeparator,
-          {tools.systemLocale}}},
+          {tools.systemLocale},
+          {action(Command::Language)}}},
         {texts::kTransfer,
          {{transfer.queryAction()},
           {transfer.downloadAction()},

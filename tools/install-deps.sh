@@ -11,6 +11,9 @@ apt-get install -y -q --no-install-recommends \
   ser2net \
   fonts-dejavu fonts-noto-cjk desktop-file-utils shared-mime-info \
   clang libclang-rt-14-dev lld clang-format ccache
+# The editor's translations: lupdate and lrelease, their CMake package, and
+# Qt's own translations of its standard dialogs.
+apt-get install -y -q --no-install-recommends qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # The hand-over sheet's test reads its PDF back as text (pdftotext).
 apt-get install -y -q --no-install-recommends poppler-utils
 # The Debian package: cpack's dependency lookup (file, dpkg-shlibdeps), its

@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include "app/app_texts.h"
 #include "platform/settings_store.h"
 
 namespace tarvo::app {
@@ -70,10 +71,10 @@ bool AppSettings::flush(QString& reason)
     case QSettings::NoError:
         return true;
     case QSettings::AccessError:
-        reason = QStringLiteral("access denied");
+        reason = texts::kAccessDenied;
         return false;
     case QSettings::FormatError:
-        reason = QStringLiteral("the file is not a settings file");
+        reason = texts::kTheFileIsNotA;
         return false;
     }
     return false;

@@ -5,6 +5,7 @@
 #include "ui/child_frame.h"
 #include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/com_port/com_port_setup_dialog.h"
+#include "ui/com_port/com_port_texts.h"
 
 #include <QAction>
 #include <QPainter>
@@ -41,14 +42,14 @@ QIcon serialConnectorIcon()
 ComPortCommands::ComPortCommands(ComPortCommandHost host, QObject* parent)
     : QObject(parent), m_host(std::move(host))
 {
-    m_configure = new QAction(QStringLiteral("&Configure COM Port..."), m_host.window);
-    m_configure->setStatusTip(QStringLiteral("Select the COM port used to communicate with the keyboard"));
+    m_configure = new QAction(ui::com_port_texts::kConfigureCOMPort, m_host.window);
+    m_configure->setStatusTip(ui::com_port_texts::kSelectTheCOMPortUsed);
     m_configure->setIcon(serialConnectorIcon());
     connect(m_configure, &QAction::triggered, this, &ComPortCommands::configureComPort);
 
     if (m_host.diagnosticMode) {
-        m_settings = new QAction(QStringLiteral("COM Port &Settings..."), m_host.window);
-        m_settings->setStatusTip(QStringLiteral("Show and change every setting of the COM port"));
+        m_settings = new QAction(ui::com_port_texts::kCOMPortSettings, m_host.window);
+        m_settings->setStatusTip(ui::com_port_texts::kShowAndChangeEverySetting);
         connect(m_settings, &QAction::triggered, this, &ComPortCommands::showComPortSettings);
     }
 }

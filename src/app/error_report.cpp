@@ -11,8 +11,8 @@ namespace tarvo::app {
 QString errorReportText(int errorCode, const QString& sourceFile, int line)
 {
     const int code = errorCode != 0 ? errorCode : errno;
-    return QString::fromLocal8Bit(std::strerror(code)) + QStringLiteral("\n\nFile: ") + sourceFile +
-           QStringLiteral("\n\nLine: ") + QString::number(line);
+    return texts::kErrorReport.arg(QString::fromLocal8Bit(std::strerror(code)), sourceFile,
+                                   QString::number(line));
 }
 
 void showErrorReport(int errorCode, const QString& sourceFile, int line)

@@ -7,9 +7,11 @@
 #include "app/history_commands.h"
 #include "app/main_frame_characters.h"
 #include "app/transfer_commands.h"
+#include "app/translations.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"
+#include "platform/settings_store.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/tree/tree_icons.h"
@@ -215,42 +217,28 @@ QAction* MainFrame::makeAction(Command command, const QString& text, const QStri
 void MainFrame::buildActions()
 {
     QStyle* s = style();
-    makeAction(Command::New, QStringLiteral("&New"), QStringLiteral("Create a new document"),
-               QKeySequence::New)
+    makeAction(Command::New, texts::kNew, texts::kCreateANewDocument, QKeySequence::New)
         ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    makeAction(Command::Open, QStringLiteral("&Open..."), QStringLiteral("Open an existing document"),
-               QKeySequence::Open)
+    makeAction(Command::Open, texts::kOpen, texts::kOpenAnExistingDocument, QKeySequence::Open)
         ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    makeAction(Command::Close, QStringLiteral("&Close"), QStringLiteral("Close the active document"));
-    makeAction(Command::Save, QStringLiteral("&Save"), QStringLiteral("Save the active document"),
-               QKeySequence(Qt::CTRL | Qt::Key_S))
+    makeAction(Command::Close, texts::kClose, texts::kCloseTheActiveDocument);
+    makeAction(Command::Save, texts::kSave, texts::kSaveTheActiveDocument, QKeySequence(Qt::CTRL | Qt::Key_S))
         ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    makeAction(Command::SaveAs, QStringLiteral("Save &As..."),
-               QStringLiteral("Save the active document with a new name"));
-    makeAction(Command::Properties, QStringLiteral("&Properties..."),
-               QStringLiteral("Show the schema and firmware version of the active document"));
-    makeAction(Command::Exit, QStringLiteral("E&xit"),
-               QStringLiteral("Quit the application; prompts to save documents"));
-    makeAction(Command::MoveTableUp, QStringLiteral("Move Table &Up"), texts::kMoveUpStatus);
-    makeAction(Command::MoveTableDown, QStringLiteral("Move Table &Down"), texts::kMoveDownStatus);
-    makeAction(Command::ToolBar, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"))
-        ->setCheckable(true);
-    makeAction(Command::StatusBar, QStringLiteral("Status &Bar"),
-               QStringLiteral("Show or hide the status bar"))
-        ->setCheckable(true);
-    makeAction(Command::Refresh, QStringLiteral("&Refresh"),
-               QStringLiteral("Redraw the form of the active document"), QKeySequence(Qt::Key_F5));
-    makeAction(Command::Cascade, QStringLiteral("&Cascade"),
-               QStringLiteral("Arrange windows so they overlap"));
-    makeAction(Command::Tile, QStringLiteral("&Tile"),
-               QStringLiteral("Arrange windows as non-overlapping tiles"));
-    makeAction(Command::ArrangeIcons, QStringLiteral("&Arrange Icons"),
-               QStringLiteral("Arrange icons at the bottom of the window"));
-    makeAction(Command::UserGuide, QStringLiteral("&User Guide"),
-               QStringLiteral("Read how to connect, download, recover and restore a keyboard"))
+    makeAction(Command::SaveAs, texts::kSaveAs, texts::kSaveTheActiveDocumentWith);
+    makeAction(Command::Properties, texts::kProperties, texts::kShowTheSchemaAndFirmware);
+    makeAction(Command::Exit, texts::kExit, texts::kQuitTheApplicationPromptsTo);
+    makeAction(Command::MoveTableUp, texts::kMoveTableUp, texts::kMoveUpStatus);
+    makeAction(Command::MoveTableDown, texts::kMoveTableDown, texts::kMoveDownStatus);
+    makeAction(Command::ToolBar, texts::kToolbar, texts::kShowOrHideTheToolbar)->setCheckable(true);
+    makeAction(Command::StatusBar, texts::kStatusBar, texts::kShowOrHideTheStatus)->setCheckable(true);
+    makeAction(Command::Refresh, texts::kRefresh, texts::kRedrawTheFormOfThe, QKeySequence(Qt::Key_F5));
+    makeAction(Command::Cascade, texts::kCascade, texts::kArrangeWindowsSoTheyOverlap);
+    makeAction(Command::Tile, texts::kTile, texts::kArrangeWindowsAsNonOverlapping);
+    makeAction(Command::ArrangeIcons, texts::kArrangeIcons, texts::kArrangeIconsAtTheBottom);
+    makeAction(Command::UserGuide, texts::kUserGuide, texts::kReadHowToConnectDownload)
         ->setShortcut(QKeySequence::HelpContents);
-    makeAction(Command::About, QStringLiteral("&About..."),
-               QStringLiteral("Display program information and version number"));
+    makeAction(Command::About, texts::kAbout, texts::kDisplayProgramInformationAndVersion);
+    makeAction(Command::Language, texts::kLanguageCommand, texts::kLanguageStatus);
 
     connect(action(Command::New), &QAction::triggered, this, &MainFrame::newDocument);
     connect(action(Command::Open), &QAction::triggered, this, &MainFrame::openDocument);
@@ -276,9 +264,13 @@ void MainFrame::buildActions()
     connect(action(Command::ArrangeIcons), &QAction::triggered, this, &MainFrame::arrangeIcons);
     connect(action(Command::UserGuide), &QAction::triggered, this, &MainFrame::showUserGuide);
     connect(action(Command::About), &QAction::triggered, this, &MainFrame::showAbout);
+    connect(action(Command::Language), &QAction::triggered, this, [this] {
+        platform::settings::Store settings;
+        chooseLanguage(this, settings);
+    });
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
         m_recentActions[i] = new QAction(this);
-        m_recentActions[i]->setStatusTip(QStringLiteral("Open this document"));
+        m_recentActions[i]->setStatusTip(texts::kOpenThisDocument);
         connect(m_recentActions[i], &QAction::triggered, this,
                 [this, i] { openRecentFile(static_cast<int>(i)); });
     }
@@ -286,7 +278,7 @@ void MainFrame::buildActions()
 
 QMenu* MainFrame::makeResolutionSizesMenu()
 {
-    auto* sizes = new QMenu(QStringLiteral("&Maximized Resolution Sizes"), this);
+    auto* sizes = new QMenu(texts::kMaximizedResolutionSizes, this);
     for (const QSize& size : kResolutionSizes) {
         QAction* item = sizes->addAction(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
         connect(item, &QAction::triggered, this, [this, size] { resizeCentred(size); });
@@ -318,11 +310,11 @@ void MainFrame::buildMenus(const FeatureActions& features)
     file << kSeparator << MenuItem{action(Command::Exit)};
 
     QList<MenuSpec> menus = {
-        {QStringLiteral("&File"), file},
-        {QStringLiteral("&Edit"),
+        {texts::kFile, file},
+        {texts::kEdit,
          {{action(Command::MoveTableUp)}, {action(Command::MoveTableDown)}},
          Shown::WithDocument},
-        {QStringLiteral("&View"),
+        {texts::kView,
          {{action(Command::ToolBar)},
           {action(Command::StatusBar)},
           kSeparator,
@@ -330,8 +322,9 @@ void MainFrame::buildMenus(const FeatureActions& features)
           {features.charactersUsed, Shown::WithDocument},
           {features.history->historyAction()},
           kSeparator,
-          {tools.systemLocale}}},
-        {QStringLiteral("&Transfer"),
+          {tools.systemLocale},
+          {action(Command::Language)}}},
+        {texts::kTransfer,
          {{transfer.queryAction()},
           {transfer.downloadAction()},
           {transfer.restoreAction()},
@@ -339,11 +332,11 @@ void MainFrame::buildMenus(const FeatureActions& features)
           kSeparator,
           {features.server->associationAction()},
           {features.server->launchAction()}}},
-        {QStringLiteral("&Window"), {}, Shown::WithDocument, &m_windowMenu},
-        {QStringLiteral("&Help"), {{action(Command::UserGuide)}, kSeparator, {action(Command::About)}}},
+        {texts::kWindow, {}, Shown::WithDocument, &m_windowMenu},
+        {texts::kHelp, {{action(Command::UserGuide)}, kSeparator, {action(Command::About)}}},
     };
     if (m_app.debugMode())
-        menus << MenuSpec{QStringLiteral("&Debug"),
+        menus << MenuSpec{texts::kDebug,
                           {{features.comPort->settingsAction()},
                            {tools.console},
                            {tools.templateList},
@@ -384,7 +377,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
 
 void MainFrame::buildToolBar(const FeatureActions& features)
 {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(texts::kStandard);
     m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
     QAction* const separator = nullptr;

@@ -58,6 +58,7 @@ enum class Command {
     ArrangeIcons,
     UserGuide,
     About,
+    Language,
     Count
 };
 

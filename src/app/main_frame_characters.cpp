@@ -1,5 +1,6 @@
 #include "app/main_frame_characters.h"
 
+#include "app/app_texts.h"
 #include "app/application.h"
 #include "app/main_frame.h"
 #include "document/doc.h"
@@ -37,9 +38,9 @@ void typeIntoFocusedEdit(MainFrame& frame, QChar character)
 
 QAction* makeCharactersDisplayCommand(MainFrame& frame, CZodARApp& app)
 {
-    auto* action = new QAction(QStringLiteral("Show &Characters Used"), &frame);
+    auto* action = new QAction(texts::kShowCharactersUsed, &frame);
     action->setObjectName(QStringLiteral("ShowCharactersUsed"));
-    action->setStatusTip(QStringLiteral("List the characters of the selected table's language"));
+    action->setStatusTip(texts::kListTheCharactersOfThe);
     auto display = std::make_shared<QPointer<ui::CharactersDisplay>>();
     QObject::connect(action, &QAction::triggered, &frame, [&frame, &app, display] {
         const model::CS1_LangTable* table = selectedTable(frame, app);

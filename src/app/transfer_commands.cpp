@@ -168,19 +168,18 @@ TransferCommands::TransferCommands(TransferCommandHost host, QObject* parent)
 {
     QWidget& frame = *m_host.window;
     setObjectName(QStringLiteral("TransferCommands"));
-    m_import = new QAction(QStringLiteral("&Import..."), &frame);
+    m_import = new QAction(ui::transfer_texts::kImport, &frame);
     m_import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    m_import->setStatusTip(QStringLiteral("Create a new document from the keyboard's language tables"));
+    m_import->setStatusTip(ui::transfer_texts::kCreateANewDocumentFrom);
     m_import->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowDown));
-    m_query = new QAction(QStringLiteral("&Query Keyboard..."), &frame);
-    m_query->setStatusTip(QStringLiteral("Show the language tables the keyboard holds"));
+    m_query = new QAction(ui::transfer_texts::kQueryKeyboard, &frame);
+    m_query->setStatusTip(ui::transfer_texts::kShowTheLanguageTablesThe);
     m_query->setIcon(frame.style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    m_download = new QAction(QStringLiteral("&Download Script Menu..."), &frame);
-    m_download->setStatusTip(QStringLiteral("Write the document's language tables into the keyboard"));
+    m_download = new QAction(ui::transfer_texts::kDownloadScriptMenu, &frame);
+    m_download->setStatusTip(ui::transfer_texts::kWriteTheDocumentSLanguage);
     m_download->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowUp));
     m_restore = new QAction(ui::transfer_texts::kRestoreCommand, &frame);
-    m_restore->setStatusTip(
-        QStringLiteral("Write a backup's tables back into the keyboard slots they came from"));
+    m_restore->setStatusTip(ui::transfer_texts::kWriteABackupSTables);
     connect(m_import, &QAction::triggered, this, &TransferCommands::importTables);
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);

@@ -32,8 +32,7 @@ constexpr int kCountEditWidth = 60;
 const QString kReceivePrefix = QStringLiteral("CB:");
 const QString kEventPrefix = QStringLiteral("EV:");
 const QString kLineEnd = QStringLiteral("\r\n");
-const QString kNoAction =
-    QStringLiteral("Not available: a single frame must not change the keyboard's flash.");
+constexpr auto kNoAction = texts::kNotAvailableASingleFrame;
 
 } // namespace
 
@@ -49,11 +48,11 @@ CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) :
     m_input->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* traceButtons = new QHBoxLayout;
-    traceButtons->addWidget(addButton(QStringLiteral("&Receive"), &CommConsoleDialog::receive));
-    traceButtons->addWidget(addButton(QStringLiteral("C&lear"), &CommConsoleDialog::clearInput));
+    traceButtons->addWidget(addButton(texts::kReceive, &CommConsoleDialog::receive));
+    traceButtons->addWidget(addButton(texts::kClear, &CommConsoleDialog::clearInput));
     traceButtons->addStretch();
 
-    auto* buffers = new QGroupBox(QStringLiteral("Buffers"));
+    auto* buffers = new QGroupBox(texts::kBuffers);
     auto* bufferLayout = new QGridLayout(buffers);
     m_ibc = new QLineEdit;
     m_obc = new QLineEdit;
@@ -61,28 +60,26 @@ CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) :
         edit->setReadOnly(true);
         edit->setMaximumWidth(kCountEditWidth);
     }
-    bufferLayout->addWidget(new QLabel(QStringLiteral("IBC:")), 0, 0);
+    bufferLayout->addWidget(new QLabel(texts::kIBC), 0, 0);
     bufferLayout->addWidget(m_ibc, 0, 1);
-    bufferLayout->addWidget(new QLabel(QStringLiteral("OBC:")), 1, 0);
+    bufferLayout->addWidget(new QLabel(texts::kOBC), 1, 0);
     bufferLayout->addWidget(m_obc, 1, 1);
-    bufferLayout->addWidget(addButton(QStringLiteral("&Update"), &CommConsoleDialog::updateBufferCounts), 2,
-                            0, 1, 2);
+    bufferLayout->addWidget(addButton(texts::kUpdate, &CommConsoleDialog::updateBufferCounts), 2, 0, 1, 2);
 
     auto* portButtons = new QVBoxLayout;
-    portButtons->addWidget(addButton(QStringLiteral("CO&M..."), &CommConsoleDialog::configure));
-    portButtons->addWidget(addButton(QStringLiteral("Go O&nline"), &CommConsoleDialog::goOnline));
-    portButtons->addWidget(addButton(QStringLiteral("Go O&ffline"), &CommConsoleDialog::goOffline));
+    portButtons->addWidget(addButton(texts::kCOM, &CommConsoleDialog::configure));
+    portButtons->addWidget(addButton(texts::kGoOnline, &CommConsoleDialog::goOnline));
+    portButtons->addWidget(addButton(texts::kGoOffline, &CommConsoleDialog::goOffline));
     portButtons->addStretch();
 
     auto* frames = new QGridLayout;
-    frames->addWidget(addButton(QStringLiteral("Send C&0"), &CommConsoleDialog::sendPing), 0, 0);
-    frames->addWidget(addButton(QStringLiteral("Send T&7"), &CommConsoleDialog::sendReadIdentity), 0, 1);
-    frames->addWidget(addButton(QStringLiteral("Send S&8"), &CommConsoleDialog::sendEndOfData), 0, 2);
-    frames->addWidget(addButton(QStringLiteral("Send &T0"), &CommConsoleDialog::sendReadBlockZero), 1, 0);
+    frames->addWidget(addButton(texts::kSendC0, &CommConsoleDialog::sendPing), 0, 0);
+    frames->addWidget(addButton(texts::kSendT7, &CommConsoleDialog::sendReadIdentity), 0, 1);
+    frames->addWidget(addButton(texts::kSendS8, &CommConsoleDialog::sendEndOfData), 0, 2);
+    frames->addWidget(addButton(texts::kSendT0, &CommConsoleDialog::sendReadBlockZero), 1, 0);
     // These two stay without an action: one click would start erasing or
     // rewriting a keyboard table.
-    for (const auto& [text, column] :
-         {std::pair{QStringLiteral("Send S&2"), 1}, std::pair{QStringLiteral("Send C&1"), 2}}) {
+    for (const auto& [text, column] : {std::pair{texts::kSendS2, 1}, std::pair{texts::kSendC1, 2}}) {
         auto* button = new QPushButton(text);
         button->setObjectName(text);
         button->setAutoDefault(false);
@@ -96,7 +93,7 @@ CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) :
     side->addLayout(portButtons);
     auto* top = new QHBoxLayout;
     auto* inputColumn = new QVBoxLayout;
-    inputColumn->addWidget(new QLabel(QStringLiteral("Input:")));
+    inputColumn->addWidget(new QLabel(texts::kInput));
     inputColumn->addWidget(m_input);
     inputColumn->addLayout(traceButtons);
     top->addLayout(inputColumn, 1);
@@ -106,18 +103,18 @@ CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) :
     m_address->setMaximumWidth(kCountEditWidth);
     m_output = new QLineEdit;
     auto* outputRow = new QHBoxLayout;
-    outputRow->addWidget(new QLabel(QStringLiteral("Addr:")));
+    outputRow->addWidget(new QLabel(texts::kAddr));
     outputRow->addWidget(m_address);
-    outputRow->addWidget(new QLabel(QStringLiteral("(Hex)")));
-    outputRow->addWidget(new QLabel(QStringLiteral("Output:")));
+    outputRow->addWidget(new QLabel(texts::kHex));
+    outputRow->addWidget(new QLabel(texts::kOutput));
     outputRow->addWidget(m_output, 1);
-    outputRow->addWidget(addButton(QStringLiteral("&Send"), &CommConsoleDialog::sendOutput));
-    QPushButton* clearOutput = new QPushButton(QStringLiteral("Cl&ear"));
+    outputRow->addWidget(addButton(texts::kSend, &CommConsoleDialog::sendOutput));
+    QPushButton* clearOutput = new QPushButton(texts::kClear2);
     clearOutput->setAutoDefault(false);
     connect(clearOutput, &QPushButton::clicked, m_output, &QLineEdit::clear);
     outputRow->addWidget(clearOutput);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(texts::kOK);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(frames);

@@ -29,9 +29,7 @@ QAction* makeCommand(QWidget* owner, const QString& text, const QString& statusT
 
 QAction* makeDumpCommand(const DiagnosticHost& host, const QString& text, bool iconic)
 {
-    return makeCommand(host.window, text,
-                       iconic ? QStringLiteral("Write the iconic font and the tables as S-records")
-                              : QStringLiteral("Write the tables as S-records or memory maps"),
+    return makeCommand(host.window, text, iconic ? texts::kWriteTheIconicFontAnd : texts::kWriteTheTablesAsS,
                        [host, iconic] {
                            document::CS1_Doc* doc = host.activeDocument();
                            if (doc == nullptr)
@@ -52,52 +50,44 @@ void applyStartupLocale(const QLocale& locale, std::uint32_t identifier)
 DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host)
 {
     DiagnosticActions made;
-    made.systemLocale = makeCommand(host.window, texts::kSystemLocaleCommand,
-                                    QStringLiteral("Show the locale the application runs under"), [host] {
-                                        SystemDefaultLocaleDialog dialog(host.localeIdentifier(),
-                                                                         host.systemLocaleName, host.window);
-                                        dialog.exec();
-                                    });
+    made.systemLocale =
+        makeCommand(host.window, texts::kSystemLocaleCommand, texts::kShowTheLocaleTheApplication, [host] {
+            SystemDefaultLocaleDialog dialog(host.localeIdentifier(), host.systemLocaleName, host.window);
+            dialog.exec();
+        });
     if (!host.diagnosticMode)
         return made;
-    made.console = makeCommand(host.window, texts::kConsoleCommand,
-                               QStringLiteral("Talk to the keyboard by hand on the COM port"), [host] {
-                                   CommConsoleDialog console(*host.commPort, host.window);
-                                   console.exec();
-                               });
-    made.templateList = makeCommand(
-        host.window, texts::kTemplateListCommand,
-        QStringLiteral("List the installed templates and their check results"), [host] {
+    made.console = makeCommand(host.window, texts::kConsoleCommand, texts::kTalkToTheKeyboardBy, [host] {
+        CommConsoleDialog console(*host.commPort, host.window);
+        console.exec();
+    });
+    made.templateList =
+        makeCommand(host.window, texts::kTemplateListCommand, texts::kListTheInstalledTemplatesAnd, [host] {
             TemplateReportDialog dialog(texts::kTemplateListTitle, templateCatalogueReport(*host.catalogue),
                                         false, host.window);
             dialog.exec();
         });
     made.dump = makeDumpCommand(host, texts::kDumpCommand, false);
-    made.lastError = makeCommand(host.window, texts::kLastErrorCommand,
-                                 QStringLiteral("Show the system's text for an error code"), [host] {
-                                     LastErrorMessageDialog dialog(host.showErrorReport, host.window);
-                                     dialog.exec();
-                                 });
+    made.lastError = makeCommand(host.window, texts::kLastErrorCommand, texts::kShowTheSystemSText, [host] {
+        LastErrorMessageDialog dialog(host.showErrorReport, host.window);
+        dialog.exec();
+    });
     made.threadLocale =
-        makeCommand(host.window, texts::kThreadLocaleCommand,
-                    QStringLiteral("Choose the locale the application takes at its next start"), [host] {
-                        const ThreadLocaleSetting setting;
-                        SetThreadLocaleDialog dialog(setting, host.localeIdentifier(), host.window);
-                        dialog.run();
-                    });
-    made.parser = makeCommand(
-        host.window, texts::kParserCommand, QStringLiteral("Parse a template and list its messages"), [host] {
-            TemplateReportDialog dialog(texts::kParserTitle, QString(), true, host.window);
-            dialog.parseChosenFile(QString::fromStdString(host.catalogue->StartDirectory()));
-            dialog.exec();
+        makeCommand(host.window, texts::kThreadLocaleCommand, texts::kChooseTheLocaleTheApplication, [host] {
+            const ThreadLocaleSetting setting;
+            SetThreadLocaleDialog dialog(setting, host.localeIdentifier(), host.window);
+            dialog.run();
         });
-    made.unicodeInput =
-        makeCommand(host.window, texts::kUnicodeCommand,
-                    QStringLiteral("Type a character by its code point into the focused edit"), [host] {
-                        auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
-                        UnicodeInputDialog dialog(target, host.window);
-                        dialog.exec();
-                    });
+    made.parser = makeCommand(host.window, texts::kParserCommand, texts::kParseATemplateAndList, [host] {
+        TemplateReportDialog dialog(texts::kParserTitle, QString(), true, host.window);
+        dialog.parseChosenFile(QString::fromStdString(host.catalogue->StartDirectory()));
+        dialog.exec();
+    });
+    made.unicodeInput = makeCommand(host.window, texts::kUnicodeCommand, texts::kTypeACharacterByIts, [host] {
+        auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
+        UnicodeInputDialog dialog(target, host.window);
+        dialog.exec();
+    });
     made.iconicDump = makeDumpCommand(host, texts::kIconicDumpCommand, true);
     return made;
 }

@@ -1,11 +1,13 @@
 #include "diagnostics/dump_dialog.h"
 
+#include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"
 #include "export/document_dump.h"
 #include "export/dump_texts.h"
 #include "export/table_dump.h"
 #include "model/lang_table_layout.h"
 #include "platform/text.h"
+#include "ui/core_message_texts.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -48,32 +50,32 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
                        QWidget* parent)
     : QDialog(parent), m_doc(doc), m_iconic(iconic), m_commitForms(std::move(commitForms))
 {
-    setWindowTitle(
-        platform::toQString(iconic ? dump::texts::kIconicDumpDialogTitle : dump::texts::kDumpDialogTitle));
+    setWindowTitle(ui::translatedCoreMessage(iconic ? dump::texts::kIconicDumpDialogTitle
+                                                    : dump::texts::kDumpDialogTitle));
 
     m_output = new QLineEdit;
     auto* outputRow = new QHBoxLayout;
-    outputRow->addWidget(new QLabel(QStringLiteral("Output File:")));
+    outputRow->addWidget(new QLabel(texts::kOutputFile));
     outputRow->addWidget(m_output, 1);
-    outputRow->addWidget(button(QStringLiteral("&Browse..."), this, [this] { browse(); }));
+    outputRow->addWidget(button(texts::kBrowse, this, [this] { browse(); }));
 
-    auto* tables = new QGroupBox(QStringLiteral("Language Tables:"));
+    auto* tables = new QGroupBox(texts::kLanguageTables);
     auto* tableLayout = new QFormLayout(tables);
     const std::vector<std::u16string> names = document::tableNames(doc);
     for (std::size_t p = 0; p < m_selectors.size(); ++p) {
         auto* combo = new QComboBox;
-        combo->addItem(platform::toQString(dump::texts::kDumpNothing));
+        combo->addItem(ui::translatedCoreMessage(dump::texts::kDumpNothing));
         for (std::size_t k = 0; k < names.size(); ++k)
             combo->addItem(platform::toQString(dump::selectorEntryText(static_cast<int>(k) + 1, names[k])));
         m_selectors[p] = combo;
         tableLayout->addRow(QString::number(p), combo);
     }
 
-    auto* type = new QGroupBox(QStringLiteral("Dump Type"));
+    auto* type = new QGroupBox(texts::kDumpType);
     auto* typeLayout = new QVBoxLayout(type);
-    m_srecords = new QRadioButton(QStringLiteral("&S-Record(s)"));
-    m_blockMap = new QRadioButton(QStringLiteral("&Memory Map(s)  [Block]"));
-    m_detailMap = new QRadioButton(QStringLiteral("M&emory Map(s)  [Detail]"));
+    m_srecords = new QRadioButton(texts::kSRecordS);
+    m_blockMap = new QRadioButton(texts::kMemoryMapSBlock);
+    m_detailMap = new QRadioButton(texts::kMemoryMapSDetail);
     m_srecords->setChecked(true);
     m_detailMap->setEnabled(false);
     typeLayout->addWidget(m_srecords);
@@ -82,13 +84,13 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
     typeLayout->addStretch();
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(button(QStringLiteral("Auto Set 1-8"), this, [this] { autoSet(); }));
-    buttons->addWidget(button(QStringLiteral("Clear All"), this, [this] { clearAll(); }));
+    buttons->addWidget(button(texts::kAutoSet18, this, [this] { autoSet(); }));
+    buttons->addWidget(button(texts::kClearAll, this, [this] { clearAll(); }));
     buttons->addStretch();
-    auto* dumpButton = button(QStringLiteral("&Dump"), this, [this] { dump(); });
+    auto* dumpButton = button(texts::kDump, this, [this] { dump(); });
     dumpButton->setDefault(true);
     buttons->addWidget(dumpButton);
-    buttons->addWidget(button(QStringLiteral("&Close"), this, [this] { reject(); }));
+    buttons->addWidget(button(texts::kClose, this, [this] { reject(); }));
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(tables, 1);
@@ -137,8 +139,7 @@ void DumpDialog::browse()
         // the default extension here is asked about again.
         path += QLatin1Char('.') + defaultExtension();
         if (QFileInfo::exists(path) &&
-            ui::UserDialogs::ask(this, windowTitle(),
-                                 QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+            ui::UserDialogs::ask(this, windowTitle(), texts::k1AlreadyExistsNDoYou.arg(path),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             path.clear();
     }

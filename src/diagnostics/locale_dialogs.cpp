@@ -134,8 +134,8 @@ SetThreadLocaleDialog::SetThreadLocaleDialog(const ThreadLocaleSetting& setting,
     explanation->setWordWrap(true);
     explanation->setMinimumWidth(kExplanationWidth);
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(texts::kOK, QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(texts::kCancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -209,7 +209,7 @@ LastErrorMessageDialog::LastErrorMessageDialog(ShowReport showReport, QWidget* p
     auto* buttons = new QDialogButtonBox;
     QPushButton* display = buttons->addButton(texts::kDisplay, QDialogButtonBox::ActionRole);
     display->setObjectName(QStringLiteral("display"));
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(texts::kOK2, QDialogButtonBox::AcceptRole);
     connect(display, &QPushButton::clicked, this, &LastErrorMessageDialog::display);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

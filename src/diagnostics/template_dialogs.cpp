@@ -23,9 +23,9 @@ constexpr int kReportHeight = 420;
 
 QString errorLine(const templates::TemplateError& error)
 {
-    QString line = QStringLiteral("  message %1").arg(error.code);
+    QString line = texts::kMessage1.arg(error.code);
     if (error.hasPosition)
-        line += QStringLiteral(" at line %1, column %2").arg(error.line).arg(error.column);
+        line += texts::kAtLine1Column2.arg(error.line).arg(error.column);
     return line + QStringLiteral(": ") + platform::toQString(error.summary);
 }
 
@@ -37,9 +37,8 @@ QString languageText(const model::CS1_LangTable& table)
     const LocaleRow* row = localeRowOf(static_cast<std::uint32_t>(metadata.windowsLanguageId));
     const QString name = row != nullptr
                              ? QString::fromLatin1(row->name.data(), static_cast<qsizetype>(row->name.size()))
-                             : QStringLiteral("unknown language");
-    return QStringLiteral("  table \"%1\": language 0x%2 (%3), font %4")
-        .arg(platform::toQString(header.friendlyName).trimmed())
+                             : texts::kUnknownLanguage;
+    return texts::kTable1Language0x2.arg(platform::toQString(header.friendlyName).trimmed())
         .arg(metadata.windowsLanguageId, 4, 16, QLatin1Char('0'))
         .arg(name)
         .arg(metadata.font);
@@ -51,13 +50,13 @@ QString parseReportOf(const std::string& path)
     templates::CTemplateReader reader;
     QString report;
     if (reader.ParseTemplate(path, tables)) {
-        report += QStringLiteral("  parsed: %1 table(s)\n").arg(tables.size());
+        report += texts::kParsed1TableSN.arg(tables.size());
         for (const auto& table : tables)
             report += languageText(*table) + QLatin1Char('\n');
     } else if (reader.Error()) {
-        report += QStringLiteral("  parse failed\n") + errorLine(*reader.Error()) + QLatin1Char('\n');
+        report += texts::kParseFailedN + errorLine(*reader.Error()) + QLatin1Char('\n');
     } else {
-        report += QStringLiteral("  parse failed without a message\n");
+        report += texts::kParseFailedWithoutAMessage;
     }
     return report;
 }
@@ -67,20 +66,18 @@ QString parseReportOf(const std::string& path)
 QString templateCatalogueReport(templates::TemplateCatalogue& catalogue)
 {
     catalogue.RefreshTemplateCatalogue();
-    QString report = QStringLiteral("Start folder: %1\nProgram folder: %2\n\n")
-                         .arg(QString::fromStdString(catalogue.StartDirectory()),
-                              QString::fromStdString(catalogue.ProgramDirectory()));
+    QString report =
+        texts::kStartFolder1NProgramFolder.arg(QString::fromStdString(catalogue.StartDirectory()),
+                                               QString::fromStdString(catalogue.ProgramDirectory()));
     if (catalogue.Entries().empty())
-        report += QStringLiteral("No template is installed.\n");
+        report += texts::kNoTemplateIsInstalledN;
     for (const templates::TemplateCatalogueEntry& entry : catalogue.Entries()) {
-        report += QStringLiteral("Template %1: %2\n")
-                      .arg(entry.templateNumber)
-                      .arg(QString::fromStdString(entry.path));
+        report += texts::kTemplate12N.arg(entry.templateNumber).arg(QString::fromStdString(entry.path));
         report += parseReportOf(entry.path);
     }
-    report += QStringLiteral("\nCatalogue checks:\n");
+    report += texts::kNCatalogueChecksN;
     if (catalogue.CheckErrors().empty())
-        report += QStringLiteral("  none\n");
+        report += texts::kNoneN;
     for (const templates::TemplateError& error : catalogue.CheckErrors())
         report += errorLine(error) + QLatin1Char('\n');
     return report;
@@ -88,7 +85,7 @@ QString templateCatalogueReport(templates::TemplateCatalogue& catalogue)
 
 QString templateParseReport(const QString& path)
 {
-    return QStringLiteral("Template: %1\n").arg(path) + parseReportOf(path.toStdString());
+    return texts::kTemplate1N.arg(path) + parseReportOf(path.toStdString());
 }
 
 TemplateReportDialog::TemplateReportDialog(const QString& title, const QString& report, bool offerParse,
@@ -103,7 +100,7 @@ TemplateReportDialog::TemplateReportDialog(const QString& title, const QString& 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (offerParse) {
-        QPushButton* parse = buttons->addButton(QStringLiteral("&Parse..."), QDialogButtonBox::ActionRole);
+        QPushButton* parse = buttons->addButton(texts::kParse, QDialogButtonBox::ActionRole);
         connect(parse, &QPushButton::clicked, this, [this] { parseChosenFile(); });
     }
     auto* layout = new QVBoxLayout(this);

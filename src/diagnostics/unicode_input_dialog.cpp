@@ -36,14 +36,13 @@ UnicodeInputDialog::UnicodeInputDialog(ui::CEditKFont1* target, QWidget* parent)
     QFont big = m_preview->font();
     big.setPointSize(kPreviewPointSize);
     m_preview->setFont(big);
-    m_status =
-        new QLabel(target != nullptr ? QString() : QStringLiteral("No keyboard-font edit has the focus."));
+    m_status = new QLabel(target != nullptr ? QString() : texts::kNoKeyboardFontEditHas);
     m_status->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Code point:"), m_code);
-    form->addRow(QStringLiteral("Character:"), m_preview);
+    form->addRow(texts::kCodePoint, m_code);
+    form->addRow(texts::kCharacter, m_preview);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* type = buttons->addButton(QStringLiteral("&Type"), QDialogButtonBox::ActionRole);
+    QPushButton* type = buttons->addButton(texts::kType, QDialogButtonBox::ActionRole);
     type->setDefault(true);
     type->setEnabled(target != nullptr);
     connect(type, &QPushButton::clicked, this, [this] { typeCharacter(); });
@@ -89,22 +88,20 @@ bool UnicodeInputDialog::typeCharacter()
 {
     const std::optional<char32_t> code = parseCodePoint(m_code->text());
     if (!code) {
-        m_status->setText(QStringLiteral("\"%1\" is not a code point.").arg(m_code->text()));
+        m_status->setText(texts::k1IsNotACode.arg(m_code->text()));
         return false;
     }
     if (m_target.isNull()) {
-        m_status->setText(QStringLiteral("No keyboard-font edit has the focus."));
+        m_status->setText(texts::kNoKeyboardFontEditHas);
         return false;
     }
     const QString character = characterText(*code);
     if (!m_target->typeText(character)) {
-        m_status->setText(QStringLiteral("U+%1 is not in the edit's character set.")
-                              .arg(QString::number(static_cast<uint>(*code), 16)
-                                       .toUpper()
-                                       .rightJustified(4, QLatin1Char('0'))));
+        m_status->setText(texts::kU1IsNotIn.arg(
+            QString::number(static_cast<uint>(*code), 16).toUpper().rightJustified(4, QLatin1Char('0'))));
         return false;
     }
-    m_status->setText(QStringLiteral("Typed %1.").arg(character));
+    m_status->setText(texts::kTyped1.arg(character));
     return true;
 }
 

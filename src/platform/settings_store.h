@@ -17,6 +17,8 @@ inline const QString kApplication = QStringLiteral("Tarvo Script Application");
 
 // The editor's own entries.
 inline const QString kLastBrowseFolderKey = QStringLiteral("Settings/LastBrowseFolder");
+// The language the editor shows ("de"); empty or absent: the desktop's.
+inline const QString kLanguageKey = QStringLiteral("Settings/Language");
 inline const QString kThreadLocaleKey = QStringLiteral("DebugOptions/ThreadLocale");
 inline const QString kRecentGroup = QStringLiteral("Recent File List");
 inline const QString kRecentKey = QStringLiteral("File%1"); // %1: 1 for the most recent

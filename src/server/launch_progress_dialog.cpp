@@ -40,7 +40,7 @@ LaunchProgressDialog::LaunchProgressDialog(QWidget* parent) : QDialog(parent)
 void LaunchProgressDialog::showStep(LaunchStep step)
 {
     const auto index = static_cast<std::size_t>(step);
-    m_step->setText(index < std::size(texts::kWaitingFor) ? texts::kWaitingFor[index] : QString());
+    m_step->setText(index < std::size(texts::kWaitingFor) ? texts::kWaitingFor[index].text() : QString());
 }
 
 QString LaunchProgressDialog::stepText() const

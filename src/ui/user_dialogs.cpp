@@ -1,5 +1,7 @@
 #include "ui/user_dialogs.h"
 
+#include "ui/core_message_texts.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -44,8 +46,10 @@ QString takeFileName(const QString& kind, const QString& caption, const QString&
 
 } // namespace
 
-void UserDialogs::message(QWidget* parent, const QString& caption, const QString& text, Icon icon)
+void UserDialogs::message(QWidget* parent, const QString& caption, const QString& shownText, Icon icon)
 {
+    // Messages can carry the core's English; it is shown in the editor's language.
+    const QString text = translatedCoreMessage(shownText.toStdU16String());
     if (script().on) {
         script().shown.append({QStringLiteral("message"), caption, text});
         return;
@@ -56,10 +60,11 @@ void UserDialogs::message(QWidget* parent, const QString& caption, const QString
     box.exec();
 }
 
-QMessageBox::StandardButton UserDialogs::ask(QWidget* parent, const QString& caption, const QString& text,
-                                             QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton UserDialogs::ask(QWidget* parent, const QString& caption,
+                                             const QString& shownText, QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton)
 {
+    const QString text = translatedCoreMessage(shownText.toStdU16String());
     if (script().on) {
         script().shown.append({QStringLiteral("ask"), caption, text});
         return script().answers.isEmpty() ? defaultButton : script().answers.takeFirst();

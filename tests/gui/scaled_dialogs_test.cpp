@@ -3,6 +3,7 @@
 
 #include "support/gui/editor_fixture.h"
 
+#include "app/translations.h"
 #include "model/language_characters.h"
 #include "serial/comm_port.h"
 #include "support/fake_serial_port.h"
@@ -22,6 +23,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tarvo::app::test {
 namespace {
@@ -37,11 +39,16 @@ bool scrolls(const QWidget* widget, const QWidget* window)
     return false;
 }
 
-void expectOnScreen(QWidget& window, const char* name)
+void expectOnScreen(QWidget& window, const char* name, const char* language)
 {
     SCOPED_TRACE(name);
     window.show();
     EditorFixture::settle();
+    // For a person to look at: TARVO_DIALOG_SHOTS=<folder> keeps a picture of each.
+    const QString shots = qEnvironmentVariable("TARVO_DIALOG_SHOTS");
+    if (!shots.isEmpty())
+        window.grab().save(QStringLiteral("%1/%2-%3.png")
+                               .arg(shots, QString::fromLatin1(name), QString::fromLatin1(language)));
     ASSERT_NE(window.screen(), nullptr);
     const QRect room = window.screen()->availableGeometry();
     EXPECT_TRUE(room.contains(window.geometry()))
@@ -59,9 +66,24 @@ void expectOnScreen(QWidget& window, const char* name)
     window.close();
 }
 
-class ScaledDialogTest : public EditorFixture {};
+// German texts are the longest, Chinese ones the shortest.
+class ScaledDialogTest : public EditorFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        m_translations.emplace(QLocale(QString::fromLatin1(GetParam())),
+                               QStringLiteral(TARVO_SHARE_DIR "/translations"));
+    }
+    void TearDown() override
+    {
+        EditorFixture::TearDown();
+        m_translations.reset();
+    }
+    std::optional<Translations> m_translations;
+};
 
-TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
+TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
 {
     ASSERT_DOUBLE_EQ(qApp->devicePixelRatio(), 2.0);
     ASSERT_TRUE(start());
@@ -102,10 +124,12 @@ TEST_F(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
     };
     for (const auto& [name, make] : dialogs) {
         const std::unique_ptr<QWidget> dialog = make();
-        expectOnScreen(*dialog, name);
+        expectOnScreen(*dialog, name, GetParam());
     }
-    expectOnScreen(frame(), "main window");
+    expectOnScreen(frame(), "main window", GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ScaledDialogTest, ::testing::Values("en", "de", "ko", "zh_CN"));
 
 } // namespace
 } // namespace tarvo::app::test

@@ -7,16 +7,20 @@
 #include "app/command_line.h"
 #include "app/error_report.h"
 #include "app/locale_choice.h"
+#include "app/translations.h"
 #include "app/ui_font_resolver.h"
 #include "document/doc.h"
 #include "ui/child_frame.h"
+#include "ui/com_port/com_port_setup_dialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
@@ -26,6 +30,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace tarvo::app::test {
 namespace {
@@ -193,7 +198,50 @@ void expectUniqueMnemonics(const QMenu& menu)
     }
 }
 
-TEST_F(EditorFixture, EveryMenusMnemonicsAreUnique)
+// The editor in each language it is translated into, English first: menu
+// titles, the buttons of a dialog, and mnemonics that stay unique.
+struct LanguageCase {
+    const char* code;
+    QStringList menuTitles; // File, View, Transfer, Help, Debug
+    QString okButton;
+    QString cancelButton;
+    friend void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.code; }
+};
+
+class TranslatedEditor : public EditorFixture, public ::testing::WithParamInterface<LanguageCase> {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        m_translations.emplace(QLocale(QString::fromLatin1(GetParam().code)),
+                               QStringLiteral(TARVO_SHARE_DIR "/translations"));
+    }
+    void TearDown() override
+    {
+        EditorFixture::TearDown();
+        m_translations.reset();
+    }
+    std::optional<Translations> m_translations;
+};
+
+TEST_P(TranslatedEditor, MenusAndDialogButtonsAreInTheLanguage)
+{
+    ASSERT_EQ(m_translations->editorLoaded(), QString::fromLatin1(GetParam().code) != QStringLiteral("en"));
+    ASSERT_TRUE(start({QStringLiteral("debug")}));
+    QStringList titles;
+    for (const QAction* item : frame().menuBar()->actions())
+        if (item->menu() != nullptr && item->isVisible())
+            titles << item->text();
+    EXPECT_EQ(titles, GetParam().menuTitles);
+
+    ui::ComPortSetupDialog dialog(0);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), GetParam().okButton);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), GetParam().cancelButton);
+}
+
+TEST_P(TranslatedEditor, EveryMenusMnemonicsAreUnique)
 {
     ASSERT_TRUE(start({QStringLiteral("debug")}));
     for (const bool withDocument : {false, true}) {
@@ -204,6 +252,17 @@ TEST_F(EditorFixture, EveryMenusMnemonicsAreUnique)
                 expectUniqueMnemonics(*item->menu());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, TranslatedEditor,
+    ::testing::Values(
+        LanguageCase{"en", {"&File", "&View", "&Transfer", "&Help", "&Debug"}, "&OK", "&Cancel"},
+        LanguageCase{"de", {"&Datei", "&Ansicht", "Über&tragung", "&Hilfe", "Debu&g"}, "&OK", "&Abbrechen"},
+        LanguageCase{
+            "ko", {"파일(&F)", "보기(&V)", "전송(&T)", "도움말(&H)", "디버그(&D)"}, "확인(&O)", "취소(&C)"},
+        LanguageCase{
+            "zh_CN", {"文件(&F)", "视图(&V)", "传输(&T)", "帮助(&H)", "调试(&D)"}, "确定(&O)", "取消(&C)"}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.code); });
 
 TEST_F(EditorFixture, AboutShowsTheApplicationsIconAndBothVersions)
 {

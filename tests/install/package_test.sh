@@ -68,6 +68,9 @@ dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./|/|'
         /usr/share/man/man1/tarvo.1.gz /usr/share/man/man1/tarvo-script.1.gz /usr/share/man/man1/tarvo-kbdsim.1.gz \
         /usr/share/metainfo/tarvo-script.metainfo.xml \
         /usr/share/mime/packages/tarvo-script.xml
+    for language in de ko zh_CN; do
+        echo "/usr/share/tarvo-script/translations/tarvo-script_$language.qm"
+    done
     for template in "$source"/data/templates/*.LT3; do
         echo "/usr/share/tarvo-script/templates/${template##*/}"
     done

@@ -2,6 +2,8 @@
 // The texts the document shows, as the system's users know them, and the
 // reasons given for files that cannot be opened.
 
+#include "io/message_pattern.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,8 +29,5 @@ inline constexpr std::u16string_view kNotADocument = u"the file is not a documen
 inline constexpr std::u16string_view kDroppedEntryRecords =
     u"language table %d: %d entry records whose keys name no menu entry (menus 0-95, entries 1-14) "
     u"were dropped, keys";
-
-// Fills each "%d" of pattern with the next number.
-std::u16string withNumbers(std::u16string_view pattern, std::initializer_list<long long> numbers);
 
 } // namespace tarvo::document::texts

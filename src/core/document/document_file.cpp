@@ -3,6 +3,7 @@
 #include "document/archive.h"
 #include "document/doc_texts.h"
 #include "document/table_record.h"
+#include "io/message_pattern.h"
 #include "templates/utf_text.h"
 
 #include <cstdio>
@@ -56,8 +57,9 @@ bool readComm(ArchiveReader& r, serial::CommSettings& c)
 
 std::u16string droppedKeysNote(std::uint32_t tableIndex, const std::vector<std::int32_t>& keys)
 {
-    std::u16string note =
-        texts::withNumbers(texts::kDroppedEntryRecords, {tableIndex, static_cast<long long>(keys.size())});
+    std::u16string note = messages::format(
+        texts::kDroppedEntryRecords,
+        {messages::number(tableIndex), messages::number(static_cast<long long>(keys.size()))});
     for (const auto key : keys) {
         char hex[16];
         std::snprintf(hex, sizeof hex, " 0x%08X", static_cast<unsigned>(key));
@@ -103,7 +105,8 @@ DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileCont
         return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
     if (schema > kDocumentSchema)
         return DocResult::failure(DocStatus::NewerSchema,
-                                  texts::withNumbers(texts::kNewerSchema, {kDocumentSchema, schema}));
+                                  messages::format(texts::kNewerSchema, {messages::number(kDocumentSchema),
+                                                                         messages::number(schema)}));
     if (schema < kOldestDocumentSchema)
         return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
 

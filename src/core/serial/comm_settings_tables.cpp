@@ -1,5 +1,6 @@
 #include "serial/comm_settings_tables.h"
 
+#include "io/message_pattern.h"
 #include "serial/u16_text.h"
 
 #include <algorithm>
@@ -8,16 +9,7 @@ namespace tarvo::serial {
 
 std::u16string formatBounds(std::u16string_view pattern, int first, int second)
 {
-    std::u16string out(pattern);
-    int filled = 0;
-    for (std::size_t at = out.find(u"%d"); at != std::u16string::npos && filled < 2;
-         at = out.find(u"%d", at)) {
-        const std::u16string number = toU16(filled == 0 ? first : second);
-        out.replace(at, 2, number);
-        at += number.size();
-        ++filled;
-    }
-    return out;
+    return messages::format(pattern, {messages::number(first), messages::number(second)});
 }
 
 namespace {

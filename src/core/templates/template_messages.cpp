@@ -1,5 +1,7 @@
 #include "templates/template_messages.h"
 
+#include "io/message_pattern.h"
+
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -72,27 +74,7 @@ const std::u16string& messageText(int id)
 
 std::u16string formatMessage(int id, std::initializer_list<std::u16string> args)
 {
-    const std::u16string& pattern = messageText(id);
-    std::u16string out;
-    auto next = args.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char16_t c = pattern[i];
-        if (c == u'%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == u's' || pattern[i + 1] == u'd' || pattern[i + 1] == u'c')) {
-            if (next != args.end())
-                out += *next++;
-            ++i;
-            continue;
-        }
-        out += c;
-    }
-    return out;
-}
-
-std::u16string numberText(long long value)
-{
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
+    return messages::format(messageText(id), args);
 }
 
 } // namespace tarvo::templates::msg

@@ -2,6 +2,8 @@
 // The texts of the template reader and the catalogue, one table of id -> text,
 // used by name. "%s", "%d" and "%c" are filled in order by formatMessage.
 
+#include "io/message_pattern.h"
+
 #include <initializer_list>
 #include <string>
 
@@ -52,6 +54,9 @@ const std::u16string& messageText(int id);
 std::u16string formatMessage(int id, std::initializer_list<std::u16string> args = {});
 
 // Decimal text of a number, for the "%d" arguments.
-std::u16string numberText(long long value);
+inline std::u16string numberText(long long value)
+{
+    return messages::number(value);
+}
 
 } // namespace tarvo::templates::msg

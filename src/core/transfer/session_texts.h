@@ -1,6 +1,8 @@
 #pragma once
 // The texts every transfer session shows, as the keyboard's users know them.
 
+#include "io/message_pattern.h"
+
 #include <string>
 #include <string_view>
 
@@ -63,9 +65,8 @@ std::u16string blockOf(int done, int total);
 // A version as the keyboard's users see it: "1.00", "2.05".
 std::u16string twoPartVersion(int major, int minor);
 
-// Replaces the %d and %s directives of a fixed text in order; %% gives %.
-std::u16string format(std::u16string_view pattern, std::initializer_list<std::u16string> args);
-std::u16string number(long long value);
-std::u16string ascii(std::string_view text);
+using messages::ascii;
+using messages::format;
+using messages::number;
 
 } // namespace tarvo::transfer::texts

@@ -1,5 +1,7 @@
 #include "ui/com_port/com_port_settings_dialog.h"
 
+#include "ui/core_message_texts.h"
+
 #include "platform/text.h"
 #include "ui/com_port/com_port_texts.h"
 #include "ui/user_dialogs.h"
@@ -37,7 +39,7 @@ QComboBox* listOf(QWidget* parent, const Table& table, TextOf textOf)
 {
     auto* list = new QComboBox(parent);
     for (const auto& entry : table)
-        list->addItem(platform::toQString(textOf(entry)));
+        list->addItem(translatedCoreMessage(textOf(entry)));
     return list;
 }
 

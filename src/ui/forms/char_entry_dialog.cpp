@@ -2,6 +2,7 @@
 
 #include "model/char_set_service.h"
 #include "platform/text.h"
+#include "ui/forms/form_texts.h"
 #include "ui/widgets/keyboard_font_edit.h"
 
 #include <QDialogButtonBox>
@@ -65,7 +66,7 @@ FontPointEntryDialog::FontPointEntryDialog(const FontPointRequest& request, cons
                                            QWidget* parent)
     : QDialog(parent), m_request(request)
 {
-    setWindowTitle(QStringLiteral("Font-Point Character Entry"));
+    setWindowTitle(form_texts::kFontPointCharacterEntry);
     m_request.lines = std::max(m_request.lines, 0);
     m_request.charactersPerLine = std::clamp(m_request.charactersPerLine, 1, model::kLongestLine);
     buildLayout(fonts);
@@ -144,8 +145,8 @@ void FontPointEntryDialog::buildLayout(const UiFonts& fonts)
     layout->addLayout(cellsRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(form_texts::kOK);
+    buttons->button(QDialogButtonBox::Cancel)->setText(form_texts::kCancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -47,9 +47,9 @@ TransferHistoryDialog::TransferHistoryDialog(std::vector<history::TransferRow> r
     for (const QString& device : devices)
         m_devices->addItem(device, device);
 
-    m_table = new QTableWidget(0, static_cast<int>(history_texts::kColumns.size()), this);
+    m_table = new QTableWidget(0, static_cast<int>(std::size(history_texts::kColumns)), this);
     m_table->setObjectName(QStringLiteral("HistoryTable"));
-    m_table->setHorizontalHeaderLabels(history_texts::kColumns);
+    m_table->setHorizontalHeaderLabels(history_texts::columnTitles());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 #include "transfer/session_texts.h"
 #include "transfer/transfer_session.h"
 #include "transfer/write_session.h"
+#include "ui/core_message_texts.h"
 #include "ui/transfer/transfer_texts.h"
 #include "ui/user_dialogs.h"
 
@@ -18,7 +19,7 @@ namespace tarvo::ui {
 
 namespace {
 
-const QString kReadingScripts = QStringLiteral("Reading Script Menus:");
+constexpr auto kReadingScripts = transfer_texts::kReadingScriptMenus;
 
 } // namespace
 
@@ -297,19 +298,19 @@ void TransferJobHost::quitWhenDone()
 
 void TransferJobHost::setStatusText(const std::u16string& text)
 {
-    m_slots->setStatusText(platform::toQString(text));
+    m_slots->setStatusText(translatedCoreMessage(text));
 }
 
 void TransferJobHost::showProgress(int code, const std::u16string& text)
 {
     if (m_progressShown)
-        m_progress->showProgress(code, platform::toQString(text));
+        m_progress->showProgress(code, translatedCoreMessage(text));
 }
 
 void TransferJobHost::showBlockProgress(int done, int total, const std::u16string& tableLine)
 {
     m_progress->setBlocksToFollow(phasesToFollow() * total);
-    m_progress->showBlocks(done, total, platform::toQString(tableLine));
+    m_progress->showBlocks(done, total, translatedCoreMessage(tableLine));
 }
 
 int TransferJobHost::phasesToFollow() const

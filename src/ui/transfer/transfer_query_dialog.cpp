@@ -1,5 +1,7 @@
 #include "ui/transfer/transfer_query_dialog.h"
 
+#include "ui/core_message_texts.h"
+
 #include "platform/event_loop_host.h"
 #include "platform/history_file.h"
 #include "platform/port_paths.h"
@@ -46,7 +48,7 @@ TransferQueryDialog::TransferQueryDialog(serial::CCommPort& port, const serial::
     auto* group = new QGroupBox(transfer_texts::kQueryGroup, this);
     auto* grid = new QGridLayout(group);
     // The heading's words stand over their columns, in any font: one label each.
-    const QStringList headings = transfer_texts::kQueryHeading.split(
+    const QStringList headings = transfer_texts::kQueryHeading.text().split(
         QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
     for (int c = 0; c < kFields && c < headings.size(); ++c) {
         auto* heading = new QLabel(headings.at(c), group);
@@ -146,7 +148,7 @@ void TransferQueryDialog::closeEvent(QCloseEvent* event)
 
 void TransferQueryDialog::setStatusText(const std::u16string& text)
 {
-    m_status->setText(platform::toQString(text));
+    m_status->setText(translatedCoreMessage(text));
 }
 
 void TransferQueryDialog::showProgress(int, const std::u16string&) {}

@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "ui/forms/form_registry.h"
 #include "ui/tree/tree_icons.h"
+#include "ui/tree/tree_texts.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -16,7 +17,7 @@ namespace tarvo::ui {
 
 namespace {
 
-const QString kRootLabel = QStringLiteral("Language Tables");
+constexpr auto kRootLabel = tree_texts::kLanguageTables;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "model/keyboard_fonts.h"
 #include "ui/widgets/screen_fit.h"
+#include "ui/widgets/widget_texts.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -28,7 +29,7 @@ constexpr int kCodeEditCharacters = 8;
 CharactersDisplay::CharactersDisplay(const UiFonts& fonts, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CharactersDisplay"));
-    setWindowTitle(QStringLiteral("Characters Display"));
+    setWindowTitle(widget_texts::kCharactersDisplay);
     setModal(false);
 
     m_list = new QTableWidget(0, kColumns, this);
@@ -66,11 +67,11 @@ CharactersDisplay::CharactersDisplay(const UiFonts& fonts, QWidget* parent) : QD
     m_character->setFixedWidth(codeWidth + QFontMetrics(fonts.unicode).height());
     m_code->setFixedWidth(codeWidth);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Selected Character"), m_character);
-    fields->addRow(QStringLiteral("Character Code"), m_code);
+    fields->addRow(widget_texts::kSelectedCharacter, m_character);
+    fields->addRow(widget_texts::kCharacterCode, m_code);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(widget_texts::kClose, QDialogButtonBox::RejectRole);
     close->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 

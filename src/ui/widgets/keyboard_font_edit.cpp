@@ -2,6 +2,7 @@
 
 #include "model/char_set_service.h"
 #include "platform/text.h"
+#include "ui/widgets/widget_texts.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -250,19 +251,17 @@ QMenu* CEditKFont1::createEditMenu(QWidget* parent)
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, slot);
     };
-    add(QStringLiteral("&Undo"), canUndoEdit(), [this] { undoEdit(); });
+    add(widget_texts::kUndo, canUndoEdit(), [this] { undoEdit(); });
     menu->addSeparator();
-    add(QStringLiteral("Cu&t"), selection && writable, [this] { cut(); });
-    add(QStringLiteral("&Copy"), selection, [this] { copy(); });
-    add(QStringLiteral("&Paste"), writable && !QGuiApplication::clipboard()->text().isEmpty(),
+    add(widget_texts::kCut, selection && writable, [this] { cut(); });
+    add(widget_texts::kCopy, selection, [this] { copy(); });
+    add(widget_texts::kPaste, writable && !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { pasteClipboard(); });
-    add(QStringLiteral("&Delete"), selection && writable, [this] { del(); });
+    add(widget_texts::kDelete, selection && writable, [this] { del(); });
     menu->addSeparator();
-    add(QStringLiteral("Select &All"), !text().isEmpty() && selectedText() != text(),
-        [this] { selectAll(); });
+    add(widget_texts::kSelectAll, !text().isEmpty() && selectedText() != text(), [this] { selectAll(); });
     menu->addSeparator();
-    add(QStringLiteral("C&odepoints..."), m_characterEntryAllowed && writable,
-        [this] { requestCharacterEntry(); });
+    add(widget_texts::kCodepoints, m_characterEntryAllowed && writable, [this] { requestCharacterEntry(); });
     return menu;
 }
 

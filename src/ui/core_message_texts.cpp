@@ -1,0 +1,273 @@
+#include "ui/core_message_texts.h"
+
+#include "io/message_pattern.h"
+#include "platform/text.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace tarvo::ui {
+namespace {
+
+constexpr char kContext[] = "CoreMessages";
+
+// The core's message patterns as it writes them, in English: the key of each
+// translation. A translator keeps every %d, %s and %c, in the same order.
+const char* const kPatterns[] = {
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: COM %d can not be opened."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Dump S Records"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Dump Iconic Language S Records"),
+    QT_TRANSLATE_NOOP("CoreMessages", "(dump nothing)"),
+    // The COM port settings' choices.
+    QT_TRANSLATE_NOOP("CoreMessages", "None"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Even"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Odd"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Mark"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Space"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Binary"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The transfer has timed out."),
+    QT_TRANSLATE_NOOP("CoreMessages", "An internal error occurred (code: %s)."),
+    QT_TRANSLATE_NOOP("CoreMessages", "An internal error occurred (code: %d)."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: Communication could not be established.\n\nPlease make sure that:\n\n1) The correct COM port "
+        "has been chosen .\n2) The RS-232 cable is connected to the COM port and the keyboard.\n3) The "
+        "keyboard has been placed in \"bootloader\" mode.\n\nRefer to the ReadMe file for more information "
+        "on placing the keyboard in \"bootloader\" mode."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The serial port was lost (unplugged or closed)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The keyboard failed to return its ID."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The COM port is locked."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The transfer session could not be initialized."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: A timer resource could not be allocated."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The Quill application is only compatible with keyboard model type: KBD-OMNIA"),
+    QT_TRANSLATE_NOOP("CoreMessages", "The keyboard's bootloader is version %s: it answers reads only with "
+                                      "unchecked text lines, so its language tables cannot be read to import "
+                                      "or download them. Query Keyboard still shows what it holds."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Establishing Connection"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Pinging Keyboard"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Pong Received"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Flashing Sector"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Sector Flashed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Reading Keyboard ID"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard ID Received"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Transfer Complete"),
+    QT_TRANSLATE_NOOP("CoreMessages", "** Error **"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Pinging keyboard at 19200 baud rate.........."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Pinging keyboard at 57600 baud rate............"),
+    //: "Wend Schema" is the schema this program writes; "Wend" has no translation.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: The document could not be opened because it was created with a newer version "
+                      "of this application.\n\nWend Schema: %d\nDoc Schema: %d"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error - This version of Tarvo Script Application supports .tvo file "
+                                      "that is created with keyboard firmware 1.40 or above."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: The document could not be created -- no valid language table templates could be found."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: The document could not be created -- the maximum number of documents already exists."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <illegal character>: '%c' (%d)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected End Of Line>"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected token>: %s"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Error: <invalid schema number>: The template's file-wide schema number is not supported."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <unexpected token>: EOLN"),
+    QT_TRANSLATE_NOOP("CoreMessages", "A file exception was raised (code == %d)."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: <too many lines>: No section keyword was found within %d lines."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <too many records>: A section holds more than %d records."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid menu number>: %d (menus are numbered %d to %d)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid entry number>: %d (entries are numbered %d to %d)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: <invalid font number>: %d (fonts are numbered %d to %d)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "It is larger than %d MB, more than any template holds."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Error: <too many tables>: A template holds at most %d language tables."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Tx Buffer Below SThreshold"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Rx Buffer Met RThreshold"),
+    QT_TRANSLATE_NOOP("CoreMessages", "CTS Changed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "DSR Transitioned To 0"),
+    QT_TRANSLATE_NOOP("CoreMessages", "CD Changed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Ring Detected"),
+    QT_TRANSLATE_NOOP("CoreMessages", "EOF Received (ASCII 26)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "BREAK Received"),
+    QT_TRANSLATE_NOOP("CoreMessages", "CTS Timeout"),
+    QT_TRANSLATE_NOOP("CoreMessages", "DSR Timeout"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Framing Error"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Port Overrun"),
+    QT_TRANSLATE_NOOP("CoreMessages", "CD Timeout"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Rx Buffer Overflow"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Rx Parity Error"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Tx Buffer Full"),
+    QT_TRANSLATE_NOOP("CoreMessages", "DCB Retrieval Error"),
+    QT_TRANSLATE_NOOP("CoreMessages", "No Event"),
+    QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Input Len"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Out Buffer Size"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Parity Replace"),
+    QT_TRANSLATE_NOOP("CoreMessages", "** Unknown Event **"),
+    QT_TRANSLATE_NOOP("CoreMessages", "RTS & Xon/Xoff"),
+    QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "RThreshold must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Input Len must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Out Buffer Size must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "SThreshold must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Parity Replace must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d is incomplete: a write of it was "
+                                      "interrupted, so it cannot be imported. Write it again first."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds no table to import."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language table #%d: the template has no table of language %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Please select the language to be imported"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: The keyboard only supports %d language tables.\n\nUploads must "
+                                      "be restricted to keyboard language tables 1 - %d."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language tables #%d and #%d would both receive the document's table %d. "
+                      "Download only one of them, or choose a table \"as stored\" for each."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Slots %d and %d would both receive document table %d; name the table for each with N=I."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d: the document has no table %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d holds no table to match. Choose one of "
+                                      "the document's tables \"as stored\" for it."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Keyboard language table #%d holds language %d, and the document has no table of that language. "
+        "Choose one of the document's tables \"as stored\" for it, or \"(do not download)\"."),
+    QT_TRANSLATE_NOOP("CoreMessages", "(do not download)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Flash Memory Is Blank"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "The version of the language tables present in the keyboard must be greater than or equal to 1.94"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Cancelling download operation would corrupt  language table in the "
+                                      "keyboard \n Press Yes to cancel or No to continue downloading"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Transferring Language Table  %s:"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Language table #%d in the keyboard is now incomplete and must be written again."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the record of its write cannot "
+                                      "be stored (%s). Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Language table #%d cannot be written: the keyboard has %d language "
+                                      "table slots. Nothing was erased."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The document's tables %d and %d both came from keyboard language table #%d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Document tables %d and %d both record keyboard slot %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The document's table %d records no keyboard language table it came "
+                                      "from, so it cannot be written back as stored."),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "No table of the document came from keyboard language table #%d, so nothing can be written back into "
+        "it as stored. Choose one of the document's tables \"as stored\" for it."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Keyboard language table #%d was not read completely; nothing was merged."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Keyboard language table #%d reads erased in its script menus or its "
+                                      "last block, as an interrupted write leaves it; nothing was merged."),
+    QT_TRANSLATE_NOOP("CoreMessages", "( empty )"),
+    QT_TRANSLATE_NOOP("CoreMessages", "( flashed clear )"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Reading Language Table Information"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Reading Script Menus:"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Script Menu %d to %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "(new language table)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Reading Language Table  %s:"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Finished reading scripts from keyboard for merging, click Ok to transfer the merged scripts."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: Bad checksum on incoming packet."),
+};
+
+// A pattern as an anchored expression: each directive captures its argument.
+QRegularExpression matcherOf(const QString& pattern)
+{
+    QString expression = QStringLiteral("^");
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
+        if (c == QLatin1Char('%') && next == QLatin1Char('d')) {
+            expression += QStringLiteral("(-?[0-9]+)");
+            ++i;
+        } else if (c == QLatin1Char('%') && next == QLatin1Char('s')) {
+            expression += QStringLiteral("(.*?)");
+            ++i;
+        } else if (c == QLatin1Char('%') && next == QLatin1Char('c')) {
+            expression += QStringLiteral("(.)");
+            ++i;
+        } else if (c == QLatin1Char('%') && next == QLatin1Char('%')) {
+            expression += QLatin1Char('%');
+            ++i;
+        } else {
+            expression += QRegularExpression::escape(QString(c));
+        }
+    }
+    expression += QLatin1Char('$');
+    return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+}
+
+struct Matcher {
+    const char* pattern;
+    QRegularExpression expression;
+};
+
+const std::vector<Matcher>& matchers()
+{
+    static const std::vector<Matcher> all = [] {
+        std::vector<Matcher> built;
+        for (const char* pattern : kPatterns)
+            built.push_back({pattern, matcherOf(QString::fromUtf8(pattern))});
+        return built;
+    }();
+    return all;
+}
+
+// The whole text made from one pattern, translated; empty when none made it.
+QString translatedWhole(const QString& text)
+{
+    for (const Matcher& matcher : matchers()) {
+        const QRegularExpressionMatch match = matcher.expression.match(text);
+        if (!match.hasMatch())
+            continue;
+        const QString translated = QCoreApplication::translate(kContext, matcher.pattern);
+        std::u16string args[3];
+        const int count = std::min<int>(match.lastCapturedIndex(), std::size(args));
+        for (int i = 0; i < count; ++i)
+            args[i] = platform::toU16(match.captured(i + 1));
+        const std::u16string filled =
+            count == 0   ? messages::format(platform::toU16(translated), {})
+            : count == 1 ? messages::format(platform::toU16(translated), {args[0]})
+            : count == 2 ? messages::format(platform::toU16(translated), {args[0], args[1]})
+                         : messages::format(platform::toU16(translated), {args[0], args[1], args[2]});
+        return platform::toQString(filled);
+    }
+    return {};
+}
+
+// Messages joined from several (a failure and what to do about it): each
+// paragraph, then each line, is translated on its own.
+QString translatedParts(const QString& text, const QString& separator)
+{
+    QStringList parts = text.split(separator);
+    if (parts.size() < 2)
+        return {};
+    for (QString& part : parts)
+        part = translatedCoreMessage(part.toStdU16String());
+    return parts.join(separator);
+}
+
+} // namespace
+
+QString translatedCoreMessage(std::u16string_view english)
+{
+    const QString text = platform::toQString(english);
+    if (text.isEmpty())
+        return text;
+    QString translated = translatedWhole(text);
+    if (translated.isEmpty())
+        translated = translatedParts(text, QStringLiteral("\n\n"));
+    if (translated.isEmpty())
+        translated = translatedParts(text, QStringLiteral("\n"));
+    return translated.isEmpty() ? text : translated;
+}
+
+} // namespace tarvo::ui

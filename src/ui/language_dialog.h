@@ -1,0 +1,23 @@
+#pragma once
+// The language choice: the desktop's, English, or one the editor is
+// translated into, each named in itself.
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace tarvo::ui {
+
+struct LanguageOption {
+    QString code; // "de"; empty for the desktop's language
+    QString ownName;
+};
+
+// The code chosen ("" for the desktop's, "en" for English); nullopt when cancelled.
+std::optional<QString> chooseLanguage(QWidget* parent, const QList<LanguageOption>& translated,
+                                      const QString& current);
+
+} // namespace tarvo::ui

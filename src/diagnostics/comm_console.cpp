@@ -39,6 +39,7 @@ const QString kNoAction =
 
 CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) : QDialog(parent), m_port(port)
 {
+    setObjectName(QStringLiteral("CommConsoleDialog"));
     setWindowTitle(texts::kConsoleTitle);
     setModal(true);
 

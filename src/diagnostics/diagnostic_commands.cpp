@@ -10,6 +10,7 @@
 #include "document/archive_code_page.h"
 #include "templates/template_catalogue.h"
 #include "ui/widgets/keyboard_font_edit.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,16 +28,18 @@ QAction* makeCommand(QWidget* owner, const QString& text, const QString& statusT
     return action;
 }
 
-QAction* makeDumpCommand(const DiagnosticHost& host, const QString& text, bool iconic)
+QAction* makeDumpCommand(ui::EditorWorkspace& workspace, const QString& text, bool iconic)
 {
-    return makeCommand(host.window, text,
+    return makeCommand(workspace.window(), text,
                        iconic ? QStringLiteral("Write the iconic font and the tables as S-records")
                               : QStringLiteral("Write the tables as S-records or memory maps"),
-                       [host, iconic] {
-                           document::CS1_Doc* doc = host.activeDocument();
+                       [&workspace, iconic] {
+                           document::CS1_Doc* doc = workspace.activeDocument();
                            if (doc == nullptr)
                                return;
-                           DumpDialog dialog(*doc, iconic, host.commitOpenForms, host.window);
+                           DumpDialog dialog(
+                               *doc, iconic, [&workspace] { return workspace.commitOpenForms(); },
+                               workspace.window());
                            dialog.exec();
                        });
 }
@@ -49,56 +52,60 @@ void applyStartupLocale(const QLocale& locale, std::uint32_t identifier)
     document::setArchiveCodePage(codePageOf(identifier));
 }
 
-DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host)
+DiagnosticActions makeDiagnosticCommands(ui::EditorWorkspace& workspace, ShowErrorReport showErrorReport)
 {
     DiagnosticActions made;
-    made.systemLocale = makeCommand(host.window, texts::kSystemLocaleCommand,
-                                    QStringLiteral("Show the locale the application runs under"), [host] {
-                                        SystemDefaultLocaleDialog dialog(host.localeIdentifier(),
-                                                                         host.systemLocaleName, host.window);
-                                        dialog.exec();
-                                    });
-    if (!host.diagnosticMode)
+    made.systemLocale =
+        makeCommand(workspace.window(), texts::kSystemLocaleCommand,
+                    QStringLiteral("Show the locale the application runs under"), [&workspace] {
+                        SystemDefaultLocaleDialog dialog(workspace.localeIdentifier(),
+                                                         QLocale::system().name(), workspace.window());
+                        dialog.exec();
+                    });
+    if (!workspace.diagnosticMode())
         return made;
-    made.console = makeCommand(host.window, texts::kConsoleCommand,
-                               QStringLiteral("Talk to the keyboard by hand on the COM port"), [host] {
-                                   CommConsoleDialog console(*host.commPort, host.window);
+    made.console = makeCommand(workspace.window(), texts::kConsoleCommand,
+                               QStringLiteral("Talk to the keyboard by hand on the COM port"), [&workspace] {
+                                   CommConsoleDialog console(workspace.commPort(), workspace.window());
                                    console.exec();
                                });
-    made.templateList = makeCommand(
-        host.window, texts::kTemplateListCommand,
-        QStringLiteral("List the installed templates and their check results"), [host] {
-            TemplateReportDialog dialog(texts::kTemplateListTitle, templateCatalogueReport(*host.catalogue),
-                                        false, host.window);
-            dialog.exec();
-        });
-    made.dump = makeDumpCommand(host, texts::kDumpCommand, false);
-    made.lastError = makeCommand(host.window, texts::kLastErrorCommand,
-                                 QStringLiteral("Show the system's text for an error code"), [host] {
-                                     LastErrorMessageDialog dialog(host.showErrorReport, host.window);
+    made.templateList =
+        makeCommand(workspace.window(), texts::kTemplateListCommand,
+                    QStringLiteral("List the installed templates and their check results"), [&workspace] {
+                        TemplateReportDialog dialog(texts::kTemplateListTitle,
+                                                    templateCatalogueReport(workspace.catalogue()), false,
+                                                    workspace.window());
+                        dialog.exec();
+                    });
+    made.dump = makeDumpCommand(workspace, texts::kDumpCommand, false);
+    made.lastError = makeCommand(workspace.window(), texts::kLastErrorCommand,
+                                 QStringLiteral("Show the system's text for an error code"),
+                                 [&workspace, showErrorReport] {
+                                     LastErrorMessageDialog dialog(showErrorReport, workspace.window());
                                      dialog.exec();
                                  });
-    made.threadLocale =
-        makeCommand(host.window, texts::kThreadLocaleCommand,
-                    QStringLiteral("Choose the locale the application takes at its next start"), [host] {
-                        const ThreadLocaleSetting setting;
-                        SetThreadLocaleDialog dialog(setting, host.localeIdentifier(), host.window);
-                        dialog.run();
-                    });
+    made.threadLocale = makeCommand(
+        workspace.window(), texts::kThreadLocaleCommand,
+        QStringLiteral("Choose the locale the application takes at its next start"), [&workspace] {
+            const ThreadLocaleSetting setting;
+            SetThreadLocaleDialog dialog(setting, workspace.localeIdentifier(), workspace.window());
+            dialog.run();
+        });
     made.parser = makeCommand(
-        host.window, texts::kParserCommand, QStringLiteral("Parse a template and list its messages"), [host] {
-            TemplateReportDialog dialog(texts::kParserTitle, QString(), true, host.window);
-            dialog.parseChosenFile(QString::fromStdString(host.catalogue->StartDirectory()));
+        workspace.window(), texts::kParserCommand, QStringLiteral("Parse a template and list its messages"),
+        [&workspace] {
+            TemplateReportDialog dialog(texts::kParserTitle, QString(), true, workspace.window());
+            dialog.parseChosenFile(QString::fromStdString(workspace.catalogue().StartDirectory()));
             dialog.exec();
         });
     made.unicodeInput =
-        makeCommand(host.window, texts::kUnicodeCommand,
-                    QStringLiteral("Type a character by its code point into the focused edit"), [host] {
+        makeCommand(workspace.window(), texts::kUnicodeCommand,
+                    QStringLiteral("Type a character by its code point into the focused edit"), [&workspace] {
                         auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
-                        UnicodeInputDialog dialog(target, host.window);
+                        UnicodeInputDialog dialog(target, workspace.window());
                         dialog.exec();
                     });
-    made.iconicDump = makeDumpCommand(host, texts::kIconicDumpCommand, true);
+    made.iconicDump = makeDumpCommand(workspace, texts::kIconicDumpCommand, true);
     return made;
 }
 

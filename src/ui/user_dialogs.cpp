@@ -47,7 +47,7 @@ QString takeFileName(const QString& kind, const QString& caption, const QString&
 void UserDialogs::message(QWidget* parent, const QString& caption, const QString& text, Icon icon)
 {
     if (script().on) {
-        script().shown.append({QStringLiteral("message"), caption, text});
+        script().shown.append({QStringLiteral("message"), caption, text, icon});
         return;
     }
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);

@@ -19,16 +19,16 @@ enum class Scope {
 enum class Setting {
     LastBrowseFolder,
     ThreadLocale,
-    RecentFiles,         // group: File1 (the most recent) ... File4
+    RecentFiles, // group: File1 (the most recent) ... File4
     ServerProgram,
     ServerFolder,
     ServerCallTimeoutMs,
     ServerStartTimeoutMs,
     LoginProgram,
     LoginTimeoutMs,
-    Ports,               // group: COM<n> names the device of COM port n
-    LineSpeeds,          // group: per device path, the line speed that last answered
-    InterruptedWrites,   // group: per device path and slot, a write left unfinished
+    Ports,             // group: COM<n> names the device of COM port n
+    LineSpeeds,        // group: per device path, the line speed that last answered
+    InterruptedWrites, // group: per device path and slot, a write left unfinished
     Count
 };
 

@@ -34,13 +34,14 @@ TEST(SettingsTable, AMissingOrUnusableNumberReadsAsTheDefault)
         QVariant stored;
         int expected;
     };
-    for (const Case& c : {Case{QVariant(), fallback}, Case{QStringLiteral("soon"), fallback}, Case{0, fallback},
-                          Case{-5, fallback}, Case{1500, 1500}}) {
+    for (const Case& c : {Case{QVariant(), fallback}, Case{QStringLiteral("soon"), fallback},
+                          Case{0, fallback}, Case{-5, fallback}, Case{1500, 1500}}) {
         if (c.stored.isValid())
             store.setValue(keyOf(Setting::LoginTimeoutMs), c.stored);
         else
             store.remove(keyOf(Setting::LoginTimeoutMs));
-        EXPECT_EQ(readSetting(store, Setting::LoginTimeoutMs).toInt(), c.expected) << c.stored.toString().toStdString();
+        EXPECT_EQ(readSetting(store, Setting::LoginTimeoutMs).toInt(), c.expected)
+            << c.stored.toString().toStdString();
     }
     EXPECT_EQ(keyOf(Setting::RecentFiles, QStringLiteral("File1")), QStringLiteral("Recent File List/File1"));
 }

@@ -5,15 +5,14 @@
 
 namespace tarvo::app {
 
-using platform::settings::kLastBrowseFolderKey;
-using platform::settings::kRecentGroup;
+using platform::settings::keyOf;
 using platform::settings::kRecentKey;
-using platform::settings::kServerFolderKey;
-using platform::settings::kServerProgramKey;
+using platform::settings::readSetting;
+using platform::settings::Setting;
 
 std::optional<QString> AppSettings::lastBrowseFolder() const
 {
-    const QString folder = m_store.value(kLastBrowseFolderKey).toString();
+    const QString folder = readSetting(m_store, Setting::LastBrowseFolder).toString();
     if (folder.isEmpty() || folder.size() > kMaxBrowseFolderChars)
         return std::nullopt;
     return folder;
@@ -21,7 +20,7 @@ std::optional<QString> AppSettings::lastBrowseFolder() const
 
 void AppSettings::setLastBrowseFolder(const QString& folder)
 {
-    m_store.setValue(kLastBrowseFolderKey, folder);
+    m_store.setValue(keyOf(Setting::LastBrowseFolder), folder);
 }
 
 std::optional<std::uint32_t> AppSettings::threadLocale() const
@@ -34,19 +33,19 @@ std::optional<std::uint32_t> AppSettings::threadLocale() const
 
 QString AppSettings::serverProgram() const
 {
-    return m_store.value(kServerProgramKey).toString();
+    return readSetting(m_store, Setting::ServerProgram).toString();
 }
 
 QString AppSettings::serverConfigurationFolder() const
 {
-    return m_store.value(kServerFolderKey).toString();
+    return readSetting(m_store, Setting::ServerFolder).toString();
 }
 
 QStringList AppSettings::recentFiles() const
 {
     QStringList files;
     for (int i = 1; i <= kRecentFileCount; ++i) {
-        const QString file = m_store.value(kRecentGroup + QLatin1Char('/') + kRecentKey.arg(i)).toString();
+        const QString file = m_store.value(keyOf(Setting::RecentFiles, kRecentKey.arg(i))).toString();
         if (!file.isEmpty())
             files.append(file);
     }
@@ -56,7 +55,7 @@ QStringList AppSettings::recentFiles() const
 void AppSettings::setRecentFiles(const QStringList& files)
 {
     for (int i = 1; i <= kRecentFileCount; ++i) {
-        const QString key = kRecentGroup + QLatin1Char('/') + kRecentKey.arg(i);
+        const QString key = keyOf(Setting::RecentFiles, kRecentKey.arg(i));
         if (i <= files.size())
             m_store.setValue(key, files.at(i - 1));
         else

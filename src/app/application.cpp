@@ -97,7 +97,7 @@ bool CZodARApp::initInstance()
     for (const QByteArray& path : m_commandLine.documents) {
         std::error_code error;
         const std::filesystem::path full = std::filesystem::absolute(path.toStdString(), error);
-        m_mainFrame->openDocumentFile(error ? path.toStdString() : full.string());
+        m_mainFrame->documents().openDocumentFile(error ? path.toStdString() : full.string());
     }
     return true;
 }

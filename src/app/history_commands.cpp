@@ -8,6 +8,7 @@
 #include "ui/history/history_texts.h"
 #include "ui/history/transfer_history_dialog.h"
 #include "ui/user_dialogs.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,28 +20,28 @@ namespace tarvo::app {
 
 namespace texts = ui::history_texts;
 
-HistoryCommands::HistoryCommands(HistoryCommandHost host, QObject* parent)
-    : QObject(parent), m_host(std::move(host))
+HistoryCommands::HistoryCommands(ui::EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
-    m_history = new QAction(texts::kHistoryCommand, m_host.window);
+    m_history = new QAction(texts::kHistoryCommand, m_workspace.window());
     m_history->setObjectName(QStringLiteral("TransferHistoryAction"));
     m_history->setStatusTip(texts::kHistoryStatus);
-    m_print = new QAction(texts::kPrintCommand, m_host.window);
+    m_print = new QAction(texts::kPrintCommand, m_workspace.window());
     m_print->setObjectName(QStringLiteral("PrintSheetAction"));
     m_print->setStatusTip(texts::kPrintStatus);
     m_print->setShortcut(QKeySequence::Print);
-    m_exportPdf = new QAction(texts::kExportPdfCommand, m_host.window);
+    m_exportPdf = new QAction(texts::kExportPdfCommand, m_workspace.window());
     m_exportPdf->setObjectName(QStringLiteral("ExportPdfAction"));
     m_exportPdf->setStatusTip(texts::kExportPdfStatus);
     connect(m_history, &QAction::triggered, this, &HistoryCommands::showHistory);
     connect(m_print, &QAction::triggered, this, &HistoryCommands::printSheet);
     connect(m_exportPdf, &QAction::triggered, this, &HistoryCommands::exportPdf);
+    connect(&m_workspace, &ui::EditorWorkspace::commandStatesChanged, this, &HistoryCommands::updateEnablers);
     updateEnablers();
 }
 
 void HistoryCommands::updateEnablers()
 {
-    const bool hasDocument = m_host.activeDocument && m_host.activeDocument() != nullptr;
+    const bool hasDocument = m_workspace.activeDocument() != nullptr;
     m_print->setEnabled(hasDocument);
     m_exportPdf->setEnabled(hasDocument);
 }
@@ -51,13 +52,14 @@ void HistoryCommands::showHistory()
     history::HistoryLog log;
     std::string reason;
     if (!file.read(log, reason)) {
-        ui::UserDialogs::message(m_host.window, texts::kHistoryTitle,
+        ui::UserDialogs::message(m_workspace.window(), texts::kHistoryTitle,
                                  texts::kCannotRead.arg(QString::fromStdString(reason)));
         return;
     }
-    ui::TransferHistoryDialog dialog(history::transferRows(log.records), log.damagedLines, m_host.window);
+    ui::TransferHistoryDialog dialog(history::transferRows(log.records), log.damagedLines,
+                                     m_workspace.window());
     connect(&dialog, &ui::TransferHistoryDialog::openBackup, this, [this, &dialog](const QString& path) {
-        if (m_host.openDocument && m_host.openDocument(path))
+        if (m_workspace.openDocumentFile(path))
             dialog.accept();
     });
     dialog.exec();
@@ -65,8 +67,8 @@ void HistoryCommands::showHistory()
 
 std::optional<sheet::SheetSource> HistoryCommands::sheetSource()
 {
-    document::CS1_Doc* doc = m_host.activeDocument ? m_host.activeDocument() : nullptr;
-    if (doc == nullptr || (m_host.commitOpenForms && !m_host.commitOpenForms()))
+    document::CS1_Doc* doc = m_workspace.activeDocument();
+    if (doc == nullptr || !m_workspace.commitOpenForms())
         return std::nullopt;
     QString note;
     sheet::SheetSource source = sheet::sheetSourceFor(*doc, QString::fromStdString(doc->path()), true, note);
@@ -74,7 +76,7 @@ std::optional<sheet::SheetSource> HistoryCommands::sheetSource()
     if (!note.isEmpty())
         warning += (warning.isEmpty() ? QString() : QStringLiteral("\n")) + note;
     if (!warning.isEmpty())
-        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, warning,
+        ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle, warning,
                                  ui::UserDialogs::Icon::Exclamation);
     return source;
 }
@@ -85,7 +87,7 @@ void HistoryCommands::printSheet()
     if (!source)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, m_host.window);
+    QPrintDialog dialog(&printer, m_workspace.window());
     dialog.setObjectName(QStringLiteral("PrintSheetDialog"));
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -102,16 +104,17 @@ void HistoryCommands::exportPdf()
             ? QString()
             : QDir(QFileInfo(source->documentPath).absolutePath())
                   .filePath(QFileInfo(source->documentPath).completeBaseName() + QStringLiteral(".pdf"));
-    const QString path =
-        ui::UserDialogs::saveFileName(m_host.window, texts::kExportPdfTitle, suggested, texts::kPdfFilter);
+    const QString path = ui::UserDialogs::saveFileName(m_workspace.window(), texts::kExportPdfTitle,
+                                                       suggested, texts::kPdfFilter);
     if (path.isEmpty())
         return;
     QString reason;
     if (!sheet::writeSheetPdf(*source, path, reason)) {
-        ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle, texts::kSheetFailed.arg(reason));
+        ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle,
+                                 texts::kSheetFailed.arg(reason));
         return;
     }
-    ui::UserDialogs::message(m_host.window, texts::kExportPdfTitle,
+    ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle,
                              texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
                              ui::UserDialogs::Icon::Information);
 }

@@ -8,25 +8,20 @@
 
 #include "sheet/handover_sheet.h"
 
-#include <functional>
 #include <optional>
 
 class QAction;
-class QWidget;
+
+namespace tarvo::ui {
+class EditorWorkspace;
+}
 
 namespace tarvo::app {
-
-struct HistoryCommandHost {
-    QWidget* window = nullptr; // owns the actions and the dialogs
-    std::function<document::CS1_Doc*()> activeDocument;
-    std::function<bool(const QString&)> openDocument; // a backup a history row names
-    std::function<bool()> commitOpenForms;            // the open form's edits go on the sheet
-};
 
 class HistoryCommands final : public QObject {
     Q_OBJECT
 public:
-    HistoryCommands(HistoryCommandHost host, QObject* parent);
+    explicit HistoryCommands(ui::EditorWorkspace& workspace);
 
     QAction* historyAction() const { return m_history; }
     QAction* printAction() const { return m_print; }
@@ -41,7 +36,7 @@ private:
     // The active document's sheet, after its open form's edits; nullopt when there is none.
     std::optional<sheet::SheetSource> sheetSource();
 
-    HistoryCommandHost m_host;
+    ui::EditorWorkspace& m_workspace;
     QAction* m_history = nullptr;
     QAction* m_print = nullptr;
     QAction* m_exportPdf = nullptr;

@@ -2,11 +2,10 @@
 
 #include "app/app_texts.h"
 #include "app/application.h"
-#include "app/com_port_commands.h"
+#include "app/document_commands.h"
 #include "app/error_report.h"
 #include "app/history_commands.h"
 #include "app/main_frame_characters.h"
-#include "app/transfer_commands.h"
 #include "app/translations.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
@@ -14,11 +13,14 @@
 #include "platform/settings_store.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
+#include "ui/com_port/com_port_commands.h"
+#include "ui/transfer/transfer_commands.h"
 #include "ui/tree/tree_icons.h"
 #include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 #include "ui/widgets/screen_fit.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,89 +43,53 @@ constexpr int kStatusMessageMs = 0; // status tips stay until the next one
 // From the program's folder (bin/), in the build tree and installed.
 const QString kUserGuidePath = QStringLiteral("/../share/doc/tarvo-script/user-guide.html");
 
-// The command classes only make and enable their actions; the window
-// places them (buildMenus, buildToolBar).
-server::ServerCommands* makeServerCommands(MainFrame& frame, CZodARApp& app)
+// The workspace the command classes work on: the window's documents and
+// the application's port, catalogue and folders.
+class FrameWorkspace final : public ui::EditorWorkspace {
+public:
+    FrameWorkspace(MainFrame& frame, CZodARApp& app) : ui::EditorWorkspace(&frame), m_frame(frame), m_app(app)
+    {
+    }
+
+    QWidget* window() const override { return &m_frame; }
+    QString caption() const override { return texts::kAppName; }
+    bool diagnosticMode() const override { return m_app.debugMode(); }
+    ui::CS1_ChildFrame* activeFrame() const override { return m_frame.activeFrame(); }
+    bool commitOpenForms() override { return m_frame.commitOpenForms(); }
+    document::DocumentNumberPool& documentNumbers() override { return m_app.documentNumbers(); }
+    void newDocument() override { m_frame.documents().newDocument(); }
+    void adoptDocument(std::unique_ptr<document::CS1_Doc> doc) override
+    {
+        m_frame.documents().adoptDocument(std::move(doc));
+    }
+    bool openDocumentFile(const QString& path) override { return m_frame.documents().openDocumentFile(path); }
+    QString nextUntitledTitle() override { return m_app.nextUntitledTitle(); }
+    serial::CCommPort& commPort() override { return m_app.commPort(); }
+    templates::TemplateCatalogue& catalogue() override { return m_app.catalogue(); }
+    QString scriptsFolder() const override { return CZodARApp::defaultScriptsFolder(); }
+    int defaultComPort() const override { return m_app.defaultComPort(); }
+    void setDefaultComPort(int portIndex) override { m_app.setDefaultComPort(portIndex); }
+    std::uint32_t localeIdentifier() const override { return m_app.locale().identifier; }
+
+private:
+    MainFrame& m_frame;
+    CZodARApp& m_app;
+};
+
+server::ServerSetup serverSetup(CZodARApp& app)
 {
-    server::ServerCommandHost host;
-    host.window = &frame;
-    host.caption = texts::kAppName;
-    host.fixedFont = app.fonts().fixed;
-    host.activeFrame = [&frame] { return frame.activeFrame(); };
-    host.documentChanged = [&frame] { frame.updateCommandStates(); };
-    host.serverInstalled = app.serverInstalled();
-    host.sessionBus = app.sessionBusAvailable();
-    host.serverProgram = app.settings().serverProgram();
-    host.configurationFolder = app.settings().serverConfigurationFolder();
-    auto* commands = new server::ServerCommands(std::move(host), &frame);
-    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands,
-                     &server::ServerCommands::updateEnablers);
-    return commands;
+    server::ServerSetup setup;
+    setup.fixedFont = app.fonts().fixed;
+    setup.serverInstalled = app.serverInstalled();
+    setup.sessionBus = app.sessionBusAvailable();
+    setup.serverProgram = app.settings().serverProgram();
+    setup.configurationFolder = app.settings().serverConfigurationFolder();
+    return setup;
 }
 
-TransferCommands* makeTransferCommands(MainFrame& frame, CZodARApp& app)
+void showLastErrorReport(int code)
 {
-    TransferCommandHost host;
-    host.window = &frame;
-    host.commPort = &app.commPort();
-    host.catalogue = &app.catalogue();
-    host.documentNumbers = &app.documentNumbers();
-    host.defaultComPort = [&app] { return app.defaultComPort(); };
-    host.activeFrame = [&frame] { return frame.activeFrame(); };
-    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
-    host.documentChanged = [&frame] { frame.updateCommandStates(); };
-    host.newDocument = [&frame] { frame.newDocument(); };
-    host.adoptDocument = [&frame](std::unique_ptr<document::CS1_Doc> doc) {
-        frame.adoptDocument(std::move(doc));
-    };
-    host.nextUntitledTitle = [&app] { return app.nextUntitledTitle(); };
-    host.scriptsFolder = CZodARApp::defaultScriptsFolder();
-    auto* commands = new TransferCommands(std::move(host), &frame);
-    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands, &TransferCommands::updateEnablers);
-    commands->updateEnablers();
-    return commands;
-}
-
-HistoryCommands* makeHistoryCommands(MainFrame& frame)
-{
-    HistoryCommandHost host;
-    host.window = &frame;
-    host.activeDocument = [&frame] { return frame.activeDocument(); };
-    host.openDocument = [&frame](const QString& path) { return frame.openDocumentFile(path); };
-    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
-    auto* commands = new HistoryCommands(std::move(host), &frame);
-    QObject::connect(&frame, &MainFrame::commandStatesChanged, commands, &HistoryCommands::updateEnablers);
-    return commands;
-}
-
-ComPortCommands* makeComPortCommands(MainFrame& frame, CZodARApp& app)
-{
-    ComPortCommandHost host;
-    host.window = &frame;
-    host.commPort = &app.commPort();
-    host.diagnosticMode = app.debugMode();
-    host.activeFrame = [&frame] { return frame.activeFrame(); };
-    host.defaultComPort = [&app] { return app.defaultComPort(); };
-    host.setDefaultComPort = [&app](int portIndex) { app.setDefaultComPort(portIndex); };
-    host.documentChanged = [&frame] { frame.updateCommandStates(); };
-    return new ComPortCommands(std::move(host), &frame);
-}
-
-diagnostics::DiagnosticActions makeDiagnosticCommands(MainFrame& frame, CZodARApp& app)
-{
-    diagnostics::DiagnosticHost host;
-    host.window = &frame;
-    host.diagnosticMode = app.debugMode();
-    host.commPort = &app.commPort();
-    host.catalogue = &app.catalogue();
-    host.localeIdentifier = [&app] { return app.locale().identifier; };
-    host.systemLocaleName = QLocale::system().name();
-    host.activeDocument = [&frame] { return frame.activeDocument(); };
-    host.commitOpenForms = [&frame] { return frame.commitOpenForms(); };
-    host.showErrorReport = [](int code) {
-        showErrorReport(code, diagnostics::texts::kLastErrorSource, diagnostics::texts::kLastErrorLine);
-    };
-    return diagnostics::makeDiagnosticCommands(host);
+    showErrorReport(code, diagnostics::texts::kLastErrorSource, diagnostics::texts::kLastErrorLine);
 }
 
 // A menu's items in order: an action, or a separator (kSeparator). An
@@ -152,8 +118,8 @@ QAction* separatorAction(QObject* owner)
 
 // What the command classes made, for the window to place.
 struct FeatureActions {
-    ComPortCommands* comPort = nullptr;
-    TransferCommands* transfer = nullptr;
+    ui::ComPortCommands* comPort = nullptr;
+    ui::TransferCommands* transfer = nullptr;
     HistoryCommands* history = nullptr;
     server::ServerCommands* server = nullptr;
     diagnostics::DiagnosticActions diagnostics;
@@ -170,13 +136,17 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
+    m_workspace = new FrameWorkspace(*this, m_app);
+    m_documents = new DocumentCommands(m_app, *m_workspace, *m_mdi, *statusBar());
+    connect(m_documents, &DocumentCommands::statesChanged, this, &MainFrame::updateCommandStates);
+    connect(m_workspace, &ui::EditorWorkspace::documentChanged, this, &MainFrame::showDocumentChange);
     buildActions();
     FeatureActions features;
-    features.comPort = makeComPortCommands(*this, m_app);
-    features.transfer = makeTransferCommands(*this, m_app);
-    features.history = makeHistoryCommands(*this);
-    features.server = makeServerCommands(*this, m_app);
-    features.diagnostics = makeDiagnosticCommands(*this, m_app);
+    features.comPort = new ui::ComPortCommands(*m_workspace);
+    features.transfer = new ui::TransferCommands(*m_workspace);
+    features.history = new HistoryCommands(*m_workspace);
+    features.server = new server::ServerCommands(*m_workspace, serverSetup(m_app));
+    features.diagnostics = diagnostics::makeDiagnosticCommands(*m_workspace, showLastErrorReport);
     features.charactersUsed = makeCharactersDisplayCommand(*this, m_app);
     buildMenus(features);
     buildToolBar(features);
@@ -191,13 +161,13 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     const QScreen* shownOn = screen();
     resize(shownOn != nullptr ? kDefaultWindowSize.boundedTo(shownOn->availableSize()) : kDefaultWindowSize);
     ui::keepOnScreen(*this);
-    updateRecentFileMenu();
     updateCommandStates();
 }
 
 MainFrame::~MainFrame()
 {
     m_closing = true;
+    m_documents->setClosing();
     // Documents go before the application state they hold numbers of.
     for (ui::CS1_ChildFrame* frame : frames())
         delete frame;
@@ -240,24 +210,27 @@ void MainFrame::buildActions()
     makeAction(Command::About, texts::kAbout, texts::kDisplayProgramInformationAndVersion);
     makeAction(Command::Language, texts::kLanguageCommand, texts::kLanguageStatus);
 
-    connect(action(Command::New), &QAction::triggered, this, &MainFrame::newDocument);
-    connect(action(Command::Open), &QAction::triggered, this, &MainFrame::openDocument);
+    DocumentCommands* documents = m_documents;
+    connect(action(Command::New), &QAction::triggered, documents, &DocumentCommands::newDocument);
+    connect(action(Command::Open), &QAction::triggered, documents, &DocumentCommands::openDocument);
     connect(action(Command::Close), &QAction::triggered, this, [this] {
         if (ui::CS1_ChildFrame* frame = activeFrame())
             frame->close();
     });
     connect(action(Command::Save), &QAction::triggered, this, [this] {
         if (ui::CS1_ChildFrame* frame = activeFrame())
-            saveDocument(*frame);
+            m_documents->saveDocument(*frame);
     });
     connect(action(Command::SaveAs), &QAction::triggered, this, [this] {
         if (ui::CS1_ChildFrame* frame = activeFrame())
-            saveDocumentAs(*frame);
+            m_documents->saveDocumentAs(*frame);
     });
-    connect(action(Command::Properties), &QAction::triggered, this, &MainFrame::showProperties);
+    connect(action(Command::Properties), &QAction::triggered, documents, &DocumentCommands::showProperties);
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
-    connect(action(Command::MoveTableUp), &QAction::triggered, this, [this] { moveSelectedTable(-1); });
-    connect(action(Command::MoveTableDown), &QAction::triggered, this, [this] { moveSelectedTable(+1); });
+    connect(action(Command::MoveTableUp), &QAction::triggered, documents,
+            [documents] { documents->moveSelectedTable(-1); });
+    connect(action(Command::MoveTableDown), &QAction::triggered, documents,
+            [documents] { documents->moveSelectedTable(+1); });
     connect(action(Command::Refresh), &QAction::triggered, this, &MainFrame::refreshActiveForm);
     connect(action(Command::Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
@@ -268,12 +241,6 @@ void MainFrame::buildActions()
         platform::settings::Store settings;
         chooseLanguage(this, settings);
     });
-    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
-        m_recentActions[i] = new QAction(this);
-        m_recentActions[i]->setStatusTip(texts::kOpenThisDocument);
-        connect(m_recentActions[i], &QAction::triggered, this,
-                [this, i] { openRecentFile(static_cast<int>(i)); });
-    }
 }
 
 QMenu* MainFrame::makeResolutionSizesMenu()
@@ -291,8 +258,7 @@ QMenu* MainFrame::makeResolutionSizesMenu()
 void MainFrame::buildMenus(const FeatureActions& features)
 {
     const diagnostics::DiagnosticActions& tools = features.diagnostics;
-    const TransferCommands& transfer = *features.transfer;
-    m_recentSeparator = separatorAction(this);
+    const ui::TransferCommands& transfer = *features.transfer;
     QList<MenuItem> file = {{action(Command::New)},
                             {action(Command::Open)},
                             {transfer.importAction()},
@@ -304,8 +270,8 @@ void MainFrame::buildMenus(const FeatureActions& features)
                             {action(Command::Properties), Shown::WithDocument},
                             {features.history->printAction(), Shown::WithDocument},
                             {features.history->exportPdfAction(), Shown::WithDocument},
-                            {m_recentSeparator}};
-    for (QAction* recent : m_recentActions)
+                            {m_documents->recentSeparator()}};
+    for (QAction* recent : m_documents->recentActions())
         file << MenuItem{recent};
     file << kSeparator << MenuItem{action(Command::Exit)};
 
@@ -455,11 +421,7 @@ document::CS1_Doc* MainFrame::activeDocument() const
 
 QList<ui::CS1_ChildFrame*> MainFrame::frames() const
 {
-    QList<ui::CS1_ChildFrame*> list;
-    for (QMdiSubWindow* window : m_mdi->subWindowList())
-        if (auto* frame = qobject_cast<ui::CS1_ChildFrame*>(window))
-            list.append(frame);
-    return list;
+    return ui::childFrames(*m_mdi);
 }
 
 bool MainFrame::commitOpenForms()
@@ -488,21 +450,19 @@ void MainFrame::updateCommandStates()
     action(Command::Save)->setEnabled(hasDocument);
     action(Command::SaveAs)->setEnabled(hasDocument);
 
-    bool canMoveUp = false;
-    bool canMoveDown = false;
-    if (hasDocument) {
-        const document::CS1_Doc& doc = frame->document();
-        const ui::SelectionRecord& selected = m_app.selections().at(doc.documentNumber());
-        const int tables = static_cast<int>(doc.tableCount());
-        // The first table never moves and nothing moves above it.
-        canMoveUp =
-            selected.kind == ui::kNodeTable && selected.tableIndex > 1 && selected.tableIndex < tables;
-        canMoveDown =
-            selected.kind == ui::kNodeTable && selected.tableIndex > 0 && selected.tableIndex < tables - 1;
-    }
-    action(Command::MoveTableUp)->setEnabled(canMoveUp);
-    action(Command::MoveTableDown)->setEnabled(canMoveDown);
-    Q_EMIT commandStatesChanged();
+    action(Command::MoveTableUp)->setEnabled(m_documents->canMoveTable(-1));
+    action(Command::MoveTableDown)->setEnabled(m_documents->canMoveTable(+1));
+    Q_EMIT m_workspace->commandStatesChanged();
+}
+
+void MainFrame::showDocumentChange(ui::CS1_ChildFrame* frame, ui::DocumentChange change)
+{
+    if (frame == nullptr)
+        return;
+    if (change == ui::DocumentChange::Tables)
+        frame->view()->tree()->BuildTree(frame->document());
+    frame->updateTitle();
+    updateCommandStates();
 }
 
 void MainFrame::resizeCentred(const QSize& size)
@@ -537,12 +497,13 @@ void MainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     for (ui::CS1_ChildFrame* frame : frames()) {
-        if (!saveModified(*frame)) {
+        if (!m_documents->saveModified(*frame)) {
             event->ignore();
             return;
         }
     }
     m_closing = true;
+    m_documents->setClosing();
     for (ui::CS1_ChildFrame* frame : frames())
         frame->closeWithoutAsking();
     event->accept();

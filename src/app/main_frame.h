@@ -10,18 +10,18 @@
 //
 // The menus and the toolbar are laid out in one place (buildMenus,
 // buildToolBar) from the actions the command classes make; those classes
-// only make and enable their actions:
-//   - commandStatesChanged() fires whenever the enablers are re-evaluated
-//     (active document, selection, modified state), for their own actions;
-//   - commitOpenForms() stores every open form's edits before a transfer;
-//   - debugMenu() is the "&Debug" menu in diagnostic mode (else nullptr).
+// only make and enable their actions. They work on the window's workspace
+// (ui::EditorWorkspace): its commandStatesChanged fires whenever the
+// enablers are re-evaluated (active document, selection, modified state),
+// and the window answers its documentChanged (title, tree, enablers).
+// debugMenu() is the "&Debug" menu in diagnostic mode (else nullptr).
+
+#include "app/document_commands.h"
 
 #include <QMainWindow>
 #include <QSize>
 
 #include <array>
-#include <memory>
-#include <string>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -33,7 +33,9 @@ class CS1_Doc;
 }
 namespace tarvo::ui {
 class CS1_ChildFrame;
-}
+class EditorWorkspace;
+enum class DocumentChange;
+} // namespace tarvo::ui
 
 namespace tarvo::app {
 
@@ -84,30 +86,14 @@ public:
     QList<ui::CS1_ChildFrame*> frames() const;
     QMdiArea* mdiArea() const { return m_mdi; }
 
-    void newDocument();
-    // Shows a document made elsewhere (an import) in a window of its own.
-    void adoptDocument(std::unique_ptr<document::CS1_Doc> doc);
-    void openDocument();
-    // Opens path, or brings its window forward when it is open already.
-    bool openDocumentFile(const QString& path);
-    // path as the file system's bytes, which need not be UTF-8.
-    bool openDocumentFile(const std::string& path);
-    bool saveDocument(ui::CS1_ChildFrame& frame);
-    // The dialog opens in startFolder, or in the last browse folder when empty.
-    bool saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder = {});
-    void showProperties();
-    void openRecentFile(int index);
-    // Move Up (-1) or Down (+1) of the selected table of the active document.
-    void moveSelectedTable(int direction);
+    DocumentCommands& documents() { return *m_documents; }
+    ui::EditorWorkspace& workspace() { return *m_workspace; }
     void refreshActiveForm();
 
     // Re-evaluates every enabler and the menu state.
     void updateCommandStates();
     // Resizes the window and centres it on its screen (no negative position).
     void resizeCentred(const QSize& size);
-
-Q_SIGNALS:
-    void commandStatesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,15 +106,10 @@ private:
     void buildMenus(const FeatureActions& features);
     void buildToolBar(const FeatureActions& features);
     QMenu* makeResolutionSizesMenu();
-    void updateRecentFileMenu();
     void fillWindowMenu();
     void arrangeIcons();
-    void addRecentFile(const QString& path);
-    void removeRecentFile(const QString& path);
-    ui::CS1_ChildFrame* addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc);
-    // The save prompt of one document; false when the user cancels or a save fails.
-    bool saveModified(ui::CS1_ChildFrame& frame);
-    void afterDocumentSet();
+    // A command changed frame's document.
+    void showDocumentChange(ui::CS1_ChildFrame* frame, ui::DocumentChange change);
     void showAbout();
     void showUserGuide();
 
@@ -137,9 +118,9 @@ private:
     QToolBar* m_toolBar = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_debugMenu = nullptr;
-    QAction* m_recentSeparator = nullptr;
+    ui::EditorWorkspace* m_workspace = nullptr;
+    DocumentCommands* m_documents = nullptr;
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
-    std::array<QAction*, 4> m_recentActions{};
     // Shown only while a document is open.
     QList<QAction*> m_documentOnly;
     bool m_closing = false;

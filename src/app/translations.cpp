@@ -26,7 +26,7 @@ QString translationsFolder()
 
 QLocale uiLocale(const QSettings& settings)
 {
-    const QString pinned = settings.value(platform::settings::kLanguageKey).toString();
+    const QString pinned = settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString();
     return pinned.isEmpty() ? QLocale::system() : QLocale(pinned);
 }
 
@@ -57,10 +57,10 @@ void chooseLanguage(QWidget* parent, QSettings& settings)
     for (const Language& language : kLanguages)
         options.append({QString::fromLatin1(language.code), QString::fromUtf8(language.ownName)});
     const std::optional<QString> chosen =
-        ui::chooseLanguage(parent, options, settings.value(platform::settings::kLanguageKey).toString());
-    if (!chosen || *chosen == settings.value(platform::settings::kLanguageKey).toString())
+        ui::chooseLanguage(parent, options, settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString());
+    if (!chosen || *chosen == settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString())
         return;
-    settings.setValue(platform::settings::kLanguageKey, *chosen);
+    settings.setValue(platform::settings::keyOf(platform::settings::Setting::Language), *chosen);
     ui::UserDialogs::message(parent, texts::kLanguageCaption, texts::kLanguageAtNextStart);
 }
 

@@ -38,6 +38,7 @@ constexpr auto kNoAction = texts::kNotAvailableASingleFrame;
 
 CommConsoleDialog::CommConsoleDialog(serial::CCommPort& port, QWidget* parent) : QDialog(parent), m_port(port)
 {
+    setObjectName(QStringLiteral("CommConsoleDialog"));
     setWindowTitle(texts::kConsoleTitle);
     setModal(true);
 

@@ -10,6 +10,7 @@
 #include "document/archive_code_page.h"
 #include "templates/template_catalogue.h"
 #include "ui/widgets/keyboard_font_edit.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,14 +28,18 @@ QAction* makeCommand(QWidget* owner, const QString& text, const QString& statusT
     return action;
 }
 
-QAction* makeDumpCommand(const DiagnosticHost& host, const QString& text, bool iconic)
+QAction* makeDumpCommand(ui::EditorWorkspace& workspace, const QString& text, bool iconic)
 {
-    return makeCommand(host.window, text, iconic ? texts::kWriteTheIconicFontAnd : texts::kWriteTheTablesAsS,
-                       [host, iconic] {
-                           document::CS1_Doc* doc = host.activeDocument();
+    return makeCommand(workspace.window(), text,
+                       iconic ? texts::kWriteTheIconicFontAnd
+                              : texts::kWriteTheTablesAsS,
+                       [&workspace, iconic] {
+                           document::CS1_Doc* doc = workspace.activeDocument();
                            if (doc == nullptr)
                                return;
-                           DumpDialog dialog(*doc, iconic, host.commitOpenForms, host.window);
+                           DumpDialog dialog(
+                               *doc, iconic, [&workspace] { return workspace.commitOpenForms(); },
+                               workspace.window());
                            dialog.exec();
                        });
 }
@@ -47,48 +52,60 @@ void applyStartupLocale(const QLocale& locale, std::uint32_t identifier)
     document::setArchiveCodePage(codePageOf(identifier));
 }
 
-DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host)
+DiagnosticActions makeDiagnosticCommands(ui::EditorWorkspace& workspace, ShowErrorReport showErrorReport)
 {
     DiagnosticActions made;
     made.systemLocale =
-        makeCommand(host.window, texts::kSystemLocaleCommand, texts::kShowTheLocaleTheApplication, [host] {
-            SystemDefaultLocaleDialog dialog(host.localeIdentifier(), host.systemLocaleName, host.window);
-            dialog.exec();
-        });
-    if (!host.diagnosticMode)
+        makeCommand(workspace.window(), texts::kSystemLocaleCommand,
+                    texts::kShowTheLocaleTheApplication, [&workspace] {
+                        SystemDefaultLocaleDialog dialog(workspace.localeIdentifier(),
+                                                         QLocale::system().name(), workspace.window());
+                        dialog.exec();
+                    });
+    if (!workspace.diagnosticMode())
         return made;
-    made.console = makeCommand(host.window, texts::kConsoleCommand, texts::kTalkToTheKeyboardBy, [host] {
-        CommConsoleDialog console(*host.commPort, host.window);
-        console.exec();
-    });
+    made.console = makeCommand(workspace.window(), texts::kConsoleCommand,
+                               texts::kTalkToTheKeyboardBy, [&workspace] {
+                                   CommConsoleDialog console(workspace.commPort(), workspace.window());
+                                   console.exec();
+                               });
     made.templateList =
-        makeCommand(host.window, texts::kTemplateListCommand, texts::kListTheInstalledTemplatesAnd, [host] {
-            TemplateReportDialog dialog(texts::kTemplateListTitle, templateCatalogueReport(*host.catalogue),
-                                        false, host.window);
-            dialog.exec();
-        });
-    made.dump = makeDumpCommand(host, texts::kDumpCommand, false);
-    made.lastError = makeCommand(host.window, texts::kLastErrorCommand, texts::kShowTheSystemSText, [host] {
-        LastErrorMessageDialog dialog(host.showErrorReport, host.window);
-        dialog.exec();
-    });
-    made.threadLocale =
-        makeCommand(host.window, texts::kThreadLocaleCommand, texts::kChooseTheLocaleTheApplication, [host] {
+        makeCommand(workspace.window(), texts::kTemplateListCommand,
+                    texts::kListTheInstalledTemplatesAnd, [&workspace] {
+                        TemplateReportDialog dialog(texts::kTemplateListTitle,
+                                                    templateCatalogueReport(workspace.catalogue()), false,
+                                                    workspace.window());
+                        dialog.exec();
+                    });
+    made.dump = makeDumpCommand(workspace, texts::kDumpCommand, false);
+    made.lastError = makeCommand(workspace.window(), texts::kLastErrorCommand,
+                                 texts::kShowTheSystemSText,
+                                 [&workspace, showErrorReport] {
+                                     LastErrorMessageDialog dialog(showErrorReport, workspace.window());
+                                     dialog.exec();
+                                 });
+    made.threadLocale = makeCommand(
+        workspace.window(), texts::kThreadLocaleCommand,
+        texts::kChooseTheLocaleTheApplication, [&workspace] {
             const ThreadLocaleSetting setting;
-            SetThreadLocaleDialog dialog(setting, host.localeIdentifier(), host.window);
+            SetThreadLocaleDialog dialog(setting, workspace.localeIdentifier(), workspace.window());
             dialog.run();
         });
-    made.parser = makeCommand(host.window, texts::kParserCommand, texts::kParseATemplateAndList, [host] {
-        TemplateReportDialog dialog(texts::kParserTitle, QString(), true, host.window);
-        dialog.parseChosenFile(QString::fromStdString(host.catalogue->StartDirectory()));
-        dialog.exec();
-    });
-    made.unicodeInput = makeCommand(host.window, texts::kUnicodeCommand, texts::kTypeACharacterByIts, [host] {
-        auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
-        UnicodeInputDialog dialog(target, host.window);
-        dialog.exec();
-    });
-    made.iconicDump = makeDumpCommand(host, texts::kIconicDumpCommand, true);
+    made.parser = makeCommand(
+        workspace.window(), texts::kParserCommand, texts::kParseATemplateAndList,
+        [&workspace] {
+            TemplateReportDialog dialog(texts::kParserTitle, QString(), true, workspace.window());
+            dialog.parseChosenFile(QString::fromStdString(workspace.catalogue().StartDirectory()));
+            dialog.exec();
+        });
+    made.unicodeInput =
+        makeCommand(workspace.window(), texts::kUnicodeCommand,
+                    texts::kTypeACharacterByIts, [&workspace] {
+                        auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
+                        UnicodeInputDialog dialog(target, workspace.window());
+                        dialog.exec();
+                    });
+    made.iconicDump = makeDumpCommand(workspace, texts::kIconicDumpCommand, true);
     return made;
 }
 

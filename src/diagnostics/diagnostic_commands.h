@@ -6,37 +6,20 @@
 // knows the application object or the menus.
 
 #include <QLocale>
-#include <QString>
 
 #include <cstdint>
 #include <functional>
 
 class QAction;
-class QWidget;
 
-namespace tarvo::document {
-class CS1_Doc;
-}
-namespace tarvo::serial {
-class CCommPort;
-}
-namespace tarvo::templates {
-class TemplateCatalogue;
+namespace tarvo::ui {
+class EditorWorkspace;
 }
 
 namespace tarvo::diagnostics {
 
-struct DiagnosticHost {
-    QWidget* window = nullptr;
-    bool diagnosticMode = false; // the Debug tools are made only then
-    serial::CCommPort* commPort = nullptr;
-    templates::TemplateCatalogue* catalogue = nullptr;
-    std::function<std::uint32_t()> localeIdentifier; // the application's locale identifier
-    QString systemLocaleName;                        // "en_US", "C"
-    std::function<document::CS1_Doc*()> activeDocument;
-    std::function<bool()> commitOpenForms;
-    std::function<void(int errorCode)> showErrorReport;
-};
+// Shows the error report of a system error code.
+using ShowErrorReport = std::function<void(int errorCode)>;
 
 // The commands' actions; the Debug tools are null outside diagnostic mode.
 struct DiagnosticActions {
@@ -51,8 +34,8 @@ struct DiagnosticActions {
     QAction* iconicDump = nullptr;
 };
 
-// Makes the commands; the actions are children of host.window.
-DiagnosticActions makeDiagnosticCommands(const DiagnosticHost& host);
+// Makes the commands; the actions are children of the workspace's window.
+DiagnosticActions makeDiagnosticCommands(ui::EditorWorkspace& workspace, ShowErrorReport showErrorReport);
 
 // The locale the application starts with: the default locale, and the code
 // page the document layer reads 8-bit strings in.

@@ -50,6 +50,7 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
                        QWidget* parent)
     : QDialog(parent), m_doc(doc), m_iconic(iconic), m_commitForms(std::move(commitForms))
 {
+    setObjectName(QStringLiteral("DumpDialog"));
     setWindowTitle(ui::translatedCoreMessage(iconic ? dump::texts::kIconicDumpDialogTitle
                                                     : dump::texts::kDumpDialogTitle));
 

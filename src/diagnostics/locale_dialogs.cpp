@@ -22,7 +22,6 @@ namespace tarvo::diagnostics {
 
 namespace {
 
-using platform::settings::kThreadLocaleKey;
 constexpr std::uint32_t kLangIdMask = 0xFFFF;
 constexpr int kSortIdShift = 16;
 constexpr std::uint32_t kSortIdMask = 0xF;
@@ -53,7 +52,8 @@ bool ThreadLocaleSetting::write(std::uint32_t value) const
     platform::settings::Store store;
     if (!store.isWritable())
         return false;
-    store.setValue(kThreadLocaleKey, static_cast<qulonglong>(value));
+    store.setValue(platform::settings::keyOf(platform::settings::Setting::ThreadLocale),
+                   static_cast<qulonglong>(value));
     store.sync();
     return store.status() == QSettings::NoError;
 }
@@ -78,6 +78,7 @@ SystemDefaultLocaleDialog::SystemDefaultLocaleDialog(std::uint32_t identifier,
                                                      const QString& systemLocaleName, QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("SystemDefaultLocaleDialog"));
     setWindowTitle(texts::kSystemLocaleTitle);
     const ShownLocale shown = shownLocale(identifier, systemLocaleName);
     auto* form = new QFormLayout;
@@ -121,6 +122,7 @@ SetThreadLocaleDialog::SetThreadLocaleDialog(const ThreadLocaleSetting& setting,
                                              QWidget* parent)
     : QDialog(parent), m_setting(setting), m_runningLocale(runningLocale)
 {
+    setObjectName(QStringLiteral("SetThreadLocaleDialog"));
     setWindowTitle(texts::kThreadLocaleTitle);
     auto* group = new QGroupBox(texts::kLocalesGroup);
     auto* grid = new QGridLayout(group);
@@ -202,6 +204,7 @@ void SetThreadLocaleDialog::accept()
 LastErrorMessageDialog::LastErrorMessageDialog(ShowReport showReport, QWidget* parent)
     : QDialog(parent), m_showReport(std::move(showReport))
 {
+    setObjectName(QStringLiteral("LastErrorMessageDialog"));
     setWindowTitle(texts::kLastErrorTitle);
     m_code = new QLineEdit;
     auto* form = new QFormLayout;

@@ -92,6 +92,7 @@ TemplateReportDialog::TemplateReportDialog(const QString& title, const QString& 
                                            QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("TemplateReportDialog"));
     setWindowTitle(title);
     m_text = new QPlainTextEdit(report);
     m_text->setReadOnly(true);

@@ -29,6 +29,7 @@ QString characterText(char32_t code)
 UnicodeInputDialog::UnicodeInputDialog(ui::CEditKFont1* target, QWidget* parent)
     : QDialog(parent), m_target(target)
 {
+    setObjectName(QStringLiteral("UnicodeInputDialog"));
     setWindowTitle(texts::kUnicodeTitle);
     m_code = new QLineEdit;
     m_code->setPlaceholderText(QStringLiteral("U+00E9"));

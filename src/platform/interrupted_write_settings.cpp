@@ -24,7 +24,7 @@ std::vector<transfer::InterruptedWrite> readOldInterruptedWrites()
     settings::Store store;
     if (store.status() != QSettings::NoError)
         return found;
-    store.beginGroup(settings::kInterruptedWritesGroup);
+    store.beginGroup(settings::keyOf(settings::Setting::InterruptedWrites));
     for (const QString& deviceGroup : store.childGroups()) {
         // A device path holds slashes, which the settings took as groups.
         const QString device = QUrl::fromPercentEncoding(deviceGroup.toLatin1());
@@ -56,7 +56,7 @@ void removeOldInterruptedWrites()
     settings::Store store;
     if (store.status() != QSettings::NoError || !store.isWritable())
         return;
-    store.remove(settings::kInterruptedWritesGroup);
+    store.remove(settings::keyOf(settings::Setting::InterruptedWrites));
     store.sync();
 }
 

@@ -27,7 +27,7 @@ std::optional<int> LineSpeedSettings::remembered(const std::string& devicePath) 
     settings::Store store;
     if (store.status() != QSettings::NoError)
         return std::nullopt;
-    store.beginGroup(settings::kLineSpeedsGroup);
+    store.beginGroup(settings::keyOf(settings::Setting::LineSpeeds));
     bool ok = false;
     const int baudRate = store.value(keyFor(devicePath)).toInt(&ok);
     if (!ok || !isLineSpeed(baudRate))
@@ -42,7 +42,7 @@ void LineSpeedSettings::remember(const std::string& devicePath, int baudRate)
     settings::Store store;
     if (store.status() != QSettings::NoError || !store.isWritable())
         return;
-    store.beginGroup(settings::kLineSpeedsGroup);
+    store.beginGroup(settings::keyOf(settings::Setting::LineSpeeds));
     const QString key = keyFor(devicePath);
     if (store.value(key).toInt() == baudRate)
         return;

@@ -14,7 +14,7 @@ QString comPortKey(int portIndex)
 
 std::optional<std::uint32_t> readThreadLocale(const QSettings& store)
 {
-    const QVariant value = store.value(kThreadLocaleKey);
+    const QVariant value = store.value(keyOf(Setting::ThreadLocale));
     bool ok = false;
     const qulonglong number = value.toULongLong(&ok);
     if (!value.isValid() || !ok || number > UINT32_MAX)

@@ -16,6 +16,7 @@ AssociationDialog::AssociationDialog(const QString& path, const QFont& fixedFont
                                      const QString& configurationFolder, QWidget* parent)
     : QDialog(parent), m_configurationFolder(configurationFolder)
 {
+    setObjectName(QStringLiteral("AssociationDialog"));
     setWindowTitle(texts::kAssociationCaption);
     auto* prompt = new QLabel(texts::kAssociationPrompt, this);
     prompt->setWordWrap(true);

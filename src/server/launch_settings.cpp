@@ -8,17 +8,8 @@ namespace tarvo::server {
 
 namespace {
 
-using platform::settings::kLoginProgramKey;
-using platform::settings::kLoginTimeoutKey;
-using platform::settings::kServerCallTimeoutKey;
-using platform::settings::kServerStartTimeoutKey;
-
-int positiveOr(const QSettings& store, const QString& key, int fallback)
-{
-    bool ok = false;
-    const int value = store.value(key).toInt(&ok);
-    return ok && value > 0 ? value : fallback;
-}
+using platform::settings::readSetting;
+using platform::settings::Setting;
 
 } // namespace
 
@@ -26,11 +17,11 @@ LaunchSettings readLaunchSettings(const QString& halvardProgram)
 {
     const platform::settings::Store store;
     LaunchSettings settings;
-    settings.loginProgram = store.value(kLoginProgramKey).toString();
+    settings.loginProgram = readSetting(store, Setting::LoginProgram).toString();
     settings.halvardProgram = halvardProgram;
-    settings.callTimeoutMs = positiveOr(store, kServerCallTimeoutKey, kCallTimeoutMs);
-    settings.loginTimeoutMs = positiveOr(store, kLoginTimeoutKey, kLoginTimeoutMs);
-    settings.startTimeoutMs = positiveOr(store, kServerStartTimeoutKey, kServerStartTimeoutMs);
+    settings.callTimeoutMs = readSetting(store, Setting::ServerCallTimeoutMs).toInt();
+    settings.loginTimeoutMs = readSetting(store, Setting::LoginTimeoutMs).toInt();
+    settings.startTimeoutMs = readSetting(store, Setting::ServerStartTimeoutMs).toInt();
     return settings;
 }
 

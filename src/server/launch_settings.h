@@ -2,23 +2,22 @@
 // The programs that provide the servers and how long the launch waits for
 // them, from the settings a server installation writes (docs/dbus.md).
 
+#include "platform/settings_table.h"
+
 #include <QString>
 
 namespace tarvo::server {
 
-// QtDBus's own default for a call.
-inline constexpr int kCallTimeoutMs = 25000;
-// The login call waits for a person to type a name and password.
-inline constexpr int kLoginTimeoutMs = 300000;
-// A started program has this long to appear on the bus.
-inline constexpr int kServerStartTimeoutMs = 20000;
-
+// The defaults are the settings table's.
 struct LaunchSettings {
     QString loginProgram;
     QString halvardProgram;
-    int callTimeoutMs = kCallTimeoutMs;
-    int loginTimeoutMs = kLoginTimeoutMs;
-    int startTimeoutMs = kServerStartTimeoutMs;
+    int callTimeoutMs =
+        platform::settings::specOf(platform::settings::Setting::ServerCallTimeoutMs).fallback.toInt();
+    int loginTimeoutMs =
+        platform::settings::specOf(platform::settings::Setting::LoginTimeoutMs).fallback.toInt();
+    int startTimeoutMs =
+        platform::settings::specOf(platform::settings::Setting::ServerStartTimeoutMs).fallback.toInt();
 };
 
 // Reads the application's settings store; halvardProgram is the application's own reading

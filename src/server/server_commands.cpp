@@ -7,6 +7,7 @@
 #include "server/launch_settings.h"
 #include "server/server_texts.h"
 #include "ui/child_frame.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,8 +63,8 @@ QIcon launchIcon()
 
 } // namespace
 
-ServerCommands::ServerCommands(ServerCommandHost host, QObject* parent)
-    : QObject(parent), m_host(std::move(host))
+ServerCommands::ServerCommands(ui::EditorWorkspace& workspace, ServerSetup setup)
+    : QObject(&workspace), m_workspace(workspace), m_setup(std::move(setup))
 {
     m_associate = new QAction(associationIcon(), texts::kSetAssociation, this);
     m_associate->setStatusTip(texts::kSetAssociationTip);
@@ -71,6 +72,7 @@ ServerCommands::ServerCommands(ServerCommandHost host, QObject* parent)
     m_launch = new QAction(launchIcon(), texts::kLaunch, this);
     m_launch->setStatusTip(texts::kLaunchTip);
     connect(m_launch, &QAction::triggered, this, &ServerCommands::launch);
+    connect(&m_workspace, &ui::EditorWorkspace::commandStatesChanged, this, &ServerCommands::updateEnablers);
     updateEnablers();
 }
 
@@ -83,21 +85,21 @@ bool ServerCommands::launching() const
 
 void ServerCommands::updateEnablers()
 {
-    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    ui::CS1_ChildFrame* frame = m_workspace.activeFrame();
     const bool idle = !launching();
     m_associate->setEnabled(idle && frame != nullptr);
-    m_launch->setEnabled(idle && frame != nullptr && m_host.serverInstalled && m_host.sessionBus &&
+    m_launch->setEnabled(idle && frame != nullptr && m_setup.serverInstalled && m_setup.sessionBus &&
                          !frame->document().serverPath().empty());
 }
 
 void ServerCommands::setAssociation()
 {
-    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    ui::CS1_ChildFrame* frame = m_workspace.activeFrame();
     if (frame == nullptr)
         return;
     document::CS1_Doc& doc = frame->document();
     const QString previous = platform::toQString(doc.serverPath());
-    AssociationDialog dialog(previous, m_host.fixedFont, m_host.configurationFolder, m_host.window);
+    AssociationDialog dialog(previous, m_setup.fixedFont, m_setup.configurationFolder, m_workspace.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString chosen = dialog.path();
@@ -105,26 +107,25 @@ void ServerCommands::setAssociation()
         return;
     doc.setServerPath(chosen.toStdU16String());
     doc.setModified();
-    frame->updateTitle();
-    if (m_host.documentChanged)
-        m_host.documentChanged();
+    Q_EMIT m_workspace.documentChanged(frame, ui::DocumentChange::Settings);
 }
 
 void ServerCommands::launch()
 {
-    ui::CS1_ChildFrame* frame = m_host.activeFrame();
+    ui::CS1_ChildFrame* frame = m_workspace.activeFrame();
     if (frame == nullptr || !m_launch->isEnabled() || launching())
         return;
     const QString path = platform::toQString(frame->document().serverPath());
-    m_run =
-        std::make_unique<LaunchHost>(m_host.window, m_host.caption, readLaunchSettings(m_host.serverProgram));
+    m_run = std::make_unique<LaunchHost>(m_workspace.window(), m_workspace.caption(),
+                                         readLaunchSettings(m_setup.serverProgram));
     connect(m_run.get(), &LaunchHost::finished, this, &ServerCommands::launchEnded);
     // Closing the document or the window gives the launch up before anything else.
     m_runFrame = frame;
     frame->installEventFilter(this);
-    if (m_host.window != nullptr)
-        m_host.window->installEventFilter(this);
-    const auto window = m_host.window != nullptr ? static_cast<std::uint32_t>(m_host.window->winId()) : 0U;
+    if (m_workspace.window() != nullptr)
+        m_workspace.window()->installEventFilter(this);
+    const auto window =
+        m_workspace.window() != nullptr ? static_cast<std::uint32_t>(m_workspace.window()->winId()) : 0U;
     m_run->start(path, window);
     updateEnablers();
 }
@@ -133,15 +134,16 @@ void ServerCommands::launchEnded()
 {
     if (m_runFrame != nullptr)
         m_runFrame->removeEventFilter(this);
-    if (m_host.window != nullptr)
-        m_host.window->removeEventFilter(this);
+    if (m_workspace.window() != nullptr)
+        m_workspace.window()->removeEventFilter(this);
     m_runFrame = nullptr;
     updateEnablers();
 }
 
 bool ServerCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close && launching() && (watched == m_runFrame || watched == m_host.window))
+    if (event->type() == QEvent::Close && launching() &&
+        (watched == m_runFrame || watched == m_workspace.window()))
         m_run->cancel(CancelNotice::Quiet);
     return QObject::eventFilter(watched, event);
 }

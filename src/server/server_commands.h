@@ -11,27 +11,22 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QAction;
-class QWidget;
 
 namespace tarvo::ui {
-class CS1_ChildFrame;
+class EditorWorkspace;
 }
 
 namespace tarvo::server {
 
 class LaunchHost;
 
-// What the commands need from the main window and the application.
-struct ServerCommandHost {
-    QWidget* window = nullptr; // owns the dialogs; its handle goes to the login server
-    QString caption;           // of the launch's messages
-    QFont fixedFont;           // of the path box
-    std::function<ui::CS1_ChildFrame*()> activeFrame;
-    std::function<void()> documentChanged; // after an association changed the document
+// What the application found out about the server at start-up. The
+// workspace's window owns the dialogs; its handle goes to the login server.
+struct ServerSetup {
+    QFont fixedFont; // of the path box
     bool serverInstalled = false;
     bool sessionBus = false;
     QString serverProgram;
@@ -41,7 +36,7 @@ struct ServerCommandHost {
 class ServerCommands final : public QObject {
     Q_OBJECT
 public:
-    ServerCommands(ServerCommandHost host, QObject* parent);
+    ServerCommands(ui::EditorWorkspace& workspace, ServerSetup setup);
     ~ServerCommands() override;
 
     QAction* associationAction() const { return m_associate; }
@@ -60,7 +55,8 @@ private:
     bool launching() const;
     void launchEnded();
 
-    ServerCommandHost m_host;
+    ui::EditorWorkspace& m_workspace;
+    ServerSetup m_setup;
     // The last launch; kept after it ended until the next one starts, so
     // that it never goes away under its own call.
     std::unique_ptr<LaunchHost> m_run;

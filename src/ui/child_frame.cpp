@@ -5,6 +5,7 @@
 #include "ui/view.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 
 namespace tarvo::ui {
 
@@ -62,6 +63,15 @@ void CS1_ChildFrame::closeEvent(QCloseEvent* event)
         }
     }
     QMdiSubWindow::closeEvent(event);
+}
+
+QList<CS1_ChildFrame*> childFrames(const QMdiArea& area)
+{
+    QList<CS1_ChildFrame*> list;
+    for (QMdiSubWindow* window : area.subWindowList())
+        if (auto* frame = qobject_cast<CS1_ChildFrame*>(window))
+            list.append(frame);
+    return list;
 }
 
 } // namespace tarvo::ui

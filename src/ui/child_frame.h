@@ -6,7 +6,10 @@
 
 #include "ui/forms/form_pane.h"
 
+#include <QList>
 #include <QMdiSubWindow>
+
+class QMdiArea;
 
 #include <functional>
 #include <memory>
@@ -55,5 +58,8 @@ private:
     CloseGuard m_closeGuard;
     bool m_skipGuard = false;
 };
+
+// The document windows of area, in its order.
+QList<CS1_ChildFrame*> childFrames(const QMdiArea& area);
 
 } // namespace tarvo::ui

@@ -51,7 +51,7 @@ void UserDialogs::message(QWidget* parent, const QString& caption, const QString
     // Messages can carry the core's English; it is shown in the editor's language.
     const QString text = translatedCoreMessage(shownText.toStdU16String());
     if (script().on) {
-        script().shown.append({QStringLiteral("message"), caption, text});
+        script().shown.append({QStringLiteral("message"), caption, text, icon});
         return;
     }
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);

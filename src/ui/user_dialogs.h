@@ -32,7 +32,8 @@ public:
     struct Shown {
         QString kind; // "message", "ask", "open", "save"
         QString caption;
-        QString text; // the message, or the folder a file dialog opened in
+        QString text;           // the message, or the folder a file dialog opened in
+        Icon icon = Icon::None; // of a message
     };
     static void setScripted(bool scripted);
     static bool scripted();

@@ -53,7 +53,7 @@ CS1_View::CS1_View(const FormContext& context, const FormRegistry& forms, QWidge
         connect(shortcut, &QShortcut::activated, this, &CS1_View::switchPane);
     }
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CS1_View::selectionChanged);
-    connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
+    connectForm();
     connect(m_splitter, &QSplitter::splitterMoved, this,
             [this] { m_treeWidth = m_splitter->sizes().value(0); });
 }
@@ -96,8 +96,18 @@ void CS1_View::showForm(int kind)
     m_splitter->setStretchFactor(kFormColumn, 1);
     if (sizes.size() == 2)
         m_splitter->setSizes(sizes);
-    connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
+    connectForm();
     m_form->show();
+}
+
+void CS1_View::connectForm()
+{
+    connect(m_form, &FormPane::documentEdited, this, &CS1_View::documentEdited);
+    connect(m_form, &FormPane::navigateRequested, this, [tree = m_tree](int menu) {
+        // Queued: the tree destroys the asking form, which must not happen
+        // inside its own click handler.
+        QTimer::singleShot(0, tree, [tree, menu] { tree->SelectMenuNode(menu); });
+    });
 }
 
 void CS1_View::showEvent(QShowEvent* event)

@@ -52,6 +52,7 @@ protected:
 
 private:
     void placeSplitter(int width);
+    void connectForm();
 
     FormContext m_context;
     const FormRegistry& m_forms;

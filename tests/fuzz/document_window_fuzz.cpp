@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          static_cast<qint64>(size));
     }
     ui::UserDialogs::reset();
-    if (frame.openDocumentFile(path)) {
+    if (frame.documents().openDocumentFile(path)) {
         ui::CS1_ChildFrame* window = frame.activeFrame();
         TARVO_FUZZ_CHECK(window != nullptr);
         ui::CS1_TreeView& tree = *window->view()->tree();

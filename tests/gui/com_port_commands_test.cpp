@@ -1,6 +1,7 @@
 // The COM port commands in the main window: where they are, and what
 // "&Configure COM Port..." changes with and without an active document.
 
+#include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
 
 #include "app/application.h"
@@ -41,15 +42,14 @@ QAction* itemOf(QMenu* menu, const QString& text)
     return nullptr;
 }
 
-// When the next modal dialog is up, answer it with OK after choosing port.
-void chooseInNextSetupDialog(int portIndex)
+// When the setup dialog is up, answer it with OK after choosing port.
+void chooseInNextSetupDialog(QObject* context, int portIndex)
 {
-    QTimer::singleShot(0, [portIndex] {
-        auto* dialog = qobject_cast<ui::ComPortSetupDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QComboBox*>(QStringLiteral("comPorts"))->setCurrentIndex(portIndex);
-        dialog->accept();
-    });
+    whenShown<ui::ComPortSetupDialog>(
+        context, QStringLiteral("ComPortSetupDialog"), {}, [portIndex](ui::ComPortSetupDialog& dialog) {
+            dialog.findChild<QComboBox*>(QStringLiteral("comPorts"))->setCurrentIndex(portIndex);
+            dialog.accept();
+        });
 }
 
 class ComPortCommandsTest : public EditorFixture {};
@@ -68,7 +68,7 @@ TEST_F(ComPortCommandsTest, TransferMenuToolbarAndDebugItem)
     EXPECT_EQ(debug->actions().first()->text(), kSettings);
     EXPECT_EQ(menuCount(frame(), QStringLiteral("&Debug")), 1);
 
-    frame().newDocument();
+    frame().documents().newDocument();
     ASSERT_NE(frame().activeDocument(), nullptr);
     EXPECT_TRUE(configure->isEnabled());
     EXPECT_EQ(menuCount(frame(), QStringLiteral("&Debug")), 1);
@@ -84,7 +84,7 @@ TEST_F(ComPortCommandsTest, WithoutDebugThereIsNoSettingsItem)
 TEST_F(ComPortCommandsTest, ChangingTheActiveDocumentsPortMarksItModifiedChoosingTheSameDoesNot)
 {
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     ui::CS1_ChildFrame* window = frame().activeFrame();
     ASSERT_NE(window, nullptr);
     document::CS1_Doc& doc = window->document();
@@ -92,11 +92,11 @@ TEST_F(ComPortCommandsTest, ChangingTheActiveDocumentsPortMarksItModifiedChoosin
     QAction* configure = itemOf(menuTitled(frame(), QStringLiteral("&Transfer")), kConfigure);
     ASSERT_NE(configure, nullptr);
 
-    chooseInNextSetupDialog(doc.commSettings().portIndex);
+    chooseInNextSetupDialog(&frame(), doc.commSettings().portIndex);
     configure->trigger();
     EXPECT_FALSE(doc.isModified());
 
-    chooseInNextSetupDialog(3);
+    chooseInNextSetupDialog(&frame(), 3);
     configure->trigger();
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(window->isWindowModified());
@@ -108,10 +108,10 @@ TEST_F(ComPortCommandsTest, ChangingTheActiveDocumentsPortMarksItModifiedChoosin
 TEST_F(ComPortCommandsTest, WithNoDocumentTheChoiceIsThePortOfNewDocuments)
 {
     ASSERT_TRUE(start());
-    chooseInNextSetupDialog(6);
+    chooseInNextSetupDialog(&frame(), 6);
     itemOf(menuTitled(frame(), QStringLiteral("&Transfer")), kConfigure)->trigger();
     EXPECT_EQ(app().defaultComPort(), 6);
-    frame().newDocument();
+    frame().documents().newDocument();
     ASSERT_NE(frame().activeDocument(), nullptr);
     EXPECT_EQ(frame().activeDocument()->commSettings().portIndex, 6);
     EXPECT_FALSE(frame().activeDocument()->isModified());
@@ -123,12 +123,12 @@ TEST_F(ComPortCommandsTest, SettingsDialogShowsTheApplicationsPort)
     serial::CommSettings onPort = serial::CommSettings::forDocument(11);
     ASSERT_TRUE(app().commPort().configure(onPort));
     QString shownPort;
-    QTimer::singleShot(0, [&shownPort] {
-        auto* dialog = qobject_cast<ui::ComPortSettingsDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        shownPort = dialog->findChild<QComboBox*>(QStringLiteral("comPort"))->currentText();
-        dialog->reject();
-    });
+    whenShown<ui::ComPortSettingsDialog>(
+        &frame(), QStringLiteral("ComPortSettingsDialog"), {},
+        [&shownPort](ui::ComPortSettingsDialog& dialog) {
+            shownPort = dialog.findChild<QComboBox*>(QStringLiteral("comPort"))->currentText();
+            dialog.reject();
+        });
     itemOf(menuTitled(frame(), QStringLiteral("&Debug")), kSettings)->trigger();
     EXPECT_EQ(shownPort, QStringLiteral("COM12"));
 }

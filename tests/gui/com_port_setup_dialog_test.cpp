@@ -4,6 +4,7 @@
 // the transfers' device lookup reads.
 
 #include "platform/port_paths.h"
+#include "support/test_settings.h"
 #include "ui/com_port/com_port_setup_dialog.h"
 #include "ui/user_dialogs.h"
 
@@ -56,8 +57,6 @@ class ComPortSetupDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_settingsFolder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsFolder.path());
         for (int n = 1; n <= 16; ++n)
             qunsetenv(QStringLiteral("TARVO_COM%1").arg(n).toLatin1().constData());
         UserDialogs::setScripted(true);
@@ -94,7 +93,7 @@ protected:
         return paths;
     }
 
-    QTemporaryDir m_settingsFolder;
+    tarvo::test::TestSettings m_settings;
 };
 
 } // namespace

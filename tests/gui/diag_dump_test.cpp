@@ -31,7 +31,7 @@ protected:
         EditorFixture::SetUp();
         ASSERT_TRUE(start({QStringLiteral("/debug")}));
         m_document = writeTemplateDocument(QStringLiteral("tables.tvo"));
-        ASSERT_TRUE(frame().openDocumentFile(m_document));
+        ASSERT_TRUE(frame().documents().openDocumentFile(m_document));
         ASSERT_NE(frame().activeDocument(), nullptr);
         ASSERT_GE(frame().activeDocument()->tableCount(), 2u);
     }

@@ -5,7 +5,9 @@
 #include "diagnostics/locale_table.h"
 #include "document/archive_code_page.h"
 #include "platform/settings_store.h"
+#include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
+#include "support/test_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +27,6 @@ const QString kKey = QStringLiteral("DebugOptions/ThreadLocale");
 
 class ThreadLocaleTest : public ::testing::Test {
 protected:
-    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
     QString file() const { return platform::settings::Store().fileName(); }
     void store(const QVariant& value) const
     {
@@ -34,7 +35,7 @@ protected:
     }
     QVariant stored() const { return QSettings(file(), QSettings::NativeFormat).value(kKey); }
 
-    QTemporaryDir m_dir;
+    tarvo::test::TestSettings m_settings;
 };
 
 TEST_F(ThreadLocaleTest, OpeningSelectsTheStoredValueOrCreatesItOrClosesAtOnce)
@@ -188,15 +189,14 @@ TEST_F(DiagnosticStartTest, LastErrorMessageShowsTheSystemTextFileAndLine)
     QAction* item = debugItem(QStringLiteral("Last &Error Message..."));
     ASSERT_NE(item, nullptr);
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Debug Last Error Message"));
-        dialog->findChild<QLineEdit*>()->setText(QStringLiteral(" 5"));
-        dialog->findChild<QPushButton*>(QStringLiteral("display"))->click();
-        seen = true;
-        dialog->accept();
-    });
+    app::test::whenShown<LastErrorMessageDialog>(
+        &frame(), QStringLiteral("LastErrorMessageDialog"), {}, [&](LastErrorMessageDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Debug Last Error Message"));
+            dialog.findChild<QLineEdit*>()->setText(QStringLiteral(" 5"));
+            dialog.findChild<QPushButton*>(QStringLiteral("display"))->click();
+            seen = true;
+            dialog.accept();
+        });
     item->trigger();
     ASSERT_TRUE(seen);
     const QString expected = QString::fromLocal8Bit(std::strerror(5)) +

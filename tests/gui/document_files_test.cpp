@@ -106,7 +106,7 @@ TEST_F(EditorFixture, OldFirmwareIsRefused)
     const QString file = path(QStringLiteral("old.tvo"));
     ASSERT_TRUE(made.doc->saveToPath(file.toStdString(), true).ok());
     ASSERT_TRUE(start());
-    EXPECT_FALSE(frame().openDocumentFile(file));
+    EXPECT_FALSE(frame().documents().openDocumentFile(file));
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).contains(QStringLiteral("firmware 1.40 or above")));
     EXPECT_TRUE(frame().frames().isEmpty());
@@ -173,7 +173,7 @@ TEST_F(EditorFixture, SaveAsAndReopenRoundTrip)
     settle();
 
     // Reopened from the recent file list, it holds what was saved.
-    frame().openRecentFile(0);
+    frame().documents().openRecentFile(0);
     ASSERT_EQ(frame().frames().size(), 1);
     QTreeWidgetItem* root = frame().activeFrame()->view()->tree()->topLevelItem(0);
     QStringList reopened;
@@ -181,7 +181,7 @@ TEST_F(EditorFixture, SaveAsAndReopenRoundTrip)
         reopened << root->child(i)->text(0);
     EXPECT_EQ(reopened, order);
     // Opening it again brings the same window forward.
-    EXPECT_TRUE(frame().openDocumentFile(saved));
+    EXPECT_TRUE(frame().documents().openDocumentFile(saved));
     EXPECT_EQ(frame().frames().size(), 1);
     EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('\n')).toStdString();
 }
@@ -191,7 +191,7 @@ TEST_F(EditorFixture, SaveThatCannotWriteOffersSaveAsAndKeepsTheDocumentModified
     QDir(m_home.path()).mkpath(QStringLiteral("folder"));
     const QString file = writeTemplateDocument(QStringLiteral("folder/doc.tvo"));
     ASSERT_TRUE(start());
-    ASSERT_TRUE(frame().openDocumentFile(file));
+    ASSERT_TRUE(frame().documents().openDocumentFile(file));
     ui::CS1_ChildFrame* window = frame().activeFrame();
     window->view()->tree()->setCurrentItem(
         window->view()->tree()->GetTreeItem(ui::packNodeKey(ui::kNodeTable, 1, 0)));
@@ -345,7 +345,7 @@ TEST_F(EditorFixture, RecordsLeftOutOnOpenAreShown)
         ASSERT_TRUE(opened.doc->saveToPath(file.toStdString(), true).ok());
     }
     ASSERT_TRUE(start());
-    ASSERT_TRUE(frame().openDocumentFile(file));
+    ASSERT_TRUE(frame().documents().openDocumentFile(file));
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).contains(QStringLiteral("were left out"))) << messages().at(0).toStdString();
     EXPECT_TRUE(messages().at(0).contains(QStringLiteral("language table 1: 1 entry records")));
@@ -382,12 +382,12 @@ TEST_F(EditorFixture, RecentFileThatHasGoneIsRemoved)
 {
     const QString file = writeTemplateDocument(QStringLiteral("gone.tvo"));
     ASSERT_TRUE(start());
-    ASSERT_TRUE(frame().openDocumentFile(file));
+    ASSERT_TRUE(frame().documents().openDocumentFile(file));
     frame().action(Command::Close)->trigger();
     settle();
     ASSERT_EQ(app().settings().recentFiles(), QStringList{file});
     QFile::remove(file);
-    frame().openRecentFile(0);
+    frame().documents().openRecentFile(0);
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).contains(QStringLiteral("no longer exists")));
     EXPECT_TRUE(app().settings().recentFiles().isEmpty());
@@ -409,7 +409,7 @@ TEST_F(EditorFixture, PropertiesOfDocumentsWithAndWithoutTables)
     ASSERT_TRUE(start());
     frame().action(Command::New)->trigger();
     frame().action(Command::Properties)->trigger();
-    ASSERT_TRUE(frame().openDocumentFile(emptyFile));
+    ASSERT_TRUE(frame().documents().openDocumentFile(emptyFile));
     frame().action(Command::Properties)->trigger();
     model::TableHeader header;
     model::TableMetadata metadata;

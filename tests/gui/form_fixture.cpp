@@ -23,7 +23,7 @@ void FormFixture::openDocument(const std::function<void(document::CS1_Doc&)>& pr
     ASSERT_TRUE(made.doc->saveToPath(m_file.toStdString(), true).ok());
     made.doc.reset();
     ASSERT_TRUE(start());
-    ASSERT_TRUE(frame().openDocumentFile(m_file));
+    ASSERT_TRUE(frame().documents().openDocumentFile(m_file));
     frame().activeFrame()->showMaximized();
     settle();
 }
@@ -53,7 +53,7 @@ ui::CS1_Form_MenuCCL* FormFixture::form()
 
 std::unique_ptr<document::CS1_Doc> FormFixture::saveAndReopen()
 {
-    EXPECT_TRUE(frame().saveDocument(*frame().activeFrame()));
+    EXPECT_TRUE(frame().documents().saveDocument(*frame().activeFrame()));
     auto opened = document::openDocument(m_pool, m_file.toStdString(), 0);
     EXPECT_TRUE(opened.doc) << QString::fromStdU16String(opened.result.message).toStdString();
     return std::move(opened.doc);

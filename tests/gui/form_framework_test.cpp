@@ -3,6 +3,7 @@
 // reaches an edit, read-only tables, and menus that are only looked at.
 
 #include "form_fixture.h"
+#include "support/gui/dialog_answers.h"
 
 #include "model/lang_table_layout.h"
 #include "ui/child_frame.h"
@@ -214,14 +215,13 @@ TEST_F(FormFrameworkTest, CodepointsOpensTheCharacterEntryForTheRowAndTakesItsLi
     ASSERT_NE(form, nullptr);
     ui::CEditKFont1* edit = form->LineEdit(9, 2);
     bool asked = false;
-    QTimer::singleShot(0, [&asked] {
-        auto* dialog = qobject_cast<ui::FontPointEntryDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        asked = true;
-        EXPECT_EQ(dialog->lineEdit(0)->text(), QStringLiteral("Vault"));
-        dialog->lineEdit(1)->setText(QStringLiteral("Door"));
-        dialog->accept();
-    });
+    whenShown<ui::FontPointEntryDialog>(&frame(), QStringLiteral("FontPointEntryDialog"), {},
+                                        [&asked](ui::FontPointEntryDialog& dialog) {
+                                            asked = true;
+                                            EXPECT_EQ(dialog.lineEdit(0)->text(), QStringLiteral("Vault"));
+                                            dialog.lineEdit(1)->setText(QStringLiteral("Door"));
+                                            dialog.accept();
+                                        });
     QTest::mouseClick(edit, Qt::RightButton, Qt::ShiftModifier);
     settle();
     EXPECT_TRUE(asked);

@@ -2,6 +2,7 @@
 // buttons, numbers, links and jumps, then the file read back with the core.
 
 #include "form_fixture.h"
+#include "support/gui/dialog_answers.h"
 
 #include "model/lang_table_layout.h"
 #include "ui/child_frame.h"
@@ -172,18 +173,17 @@ TEST_F(FormMenuTest, JumpsFollowLinksAndTheLinksChooser)
         EXPECT_EQ(here->NavigateButton(1)->fullCaption(), QStringLiteral("[2] Links"));
         EXPECT_TRUE(here->NavigateButton(1)->toolTip().endsWith(QStringLiteral("\n86 - Alarm Handling")));
         bool asked = false;
-        QTimer::singleShot(0, [c, &asked] {
-            auto* chooser = qobject_cast<ui::LinksChooser*>(QApplication::activeModalWidget());
-            ASSERT_NE(chooser, nullptr);
-            asked = true;
-            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("[2] Links"));
-            ASSERT_EQ(chooser->menuButtons().size(), 2u);
-            EXPECT_EQ(chooser->menuButtons()[0]->toolTip(), QStringLiteral("80 - Main CCL Menu"));
-            if (c.button < 0)
-                chooser->reject();
-            else
-                chooser->menuButtons()[static_cast<std::size_t>(c.button)]->click();
-        });
+        whenShown<ui::LinksChooser>(
+            &frame(), QStringLiteral("LinksChooser"), {}, [c, &asked](ui::LinksChooser& chooser) {
+                asked = true;
+                EXPECT_EQ(chooser.windowTitle(), QStringLiteral("[2] Links"));
+                ASSERT_EQ(chooser.menuButtons().size(), 2u);
+                EXPECT_EQ(chooser.menuButtons()[0]->toolTip(), QStringLiteral("80 - Main CCL Menu"));
+                if (c.button < 0)
+                    chooser.reject();
+                else
+                    chooser.menuButtons()[static_cast<std::size_t>(c.button)]->click();
+            });
         click(here->NavigateButton(1));
         EXPECT_TRUE(asked);
         ASSERT_NE(form(), nullptr);
@@ -294,7 +294,7 @@ TEST_F(FormMenuTest, ATableTheCoreWillNotEditLoadsReadOnlyNamingBothFonts)
     Form* next = showMenu(0, 82);
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->Menu(), 82) << "nothing keeps the user on the menu";
-    EXPECT_TRUE(frame().saveDocument(*frame().activeFrame()));
+    EXPECT_TRUE(frame().documents().saveDocument(*frame().activeFrame()));
 }
 
 TEST_F(FormMenuTest, NavigatingToItsOwnMenuLeavesTheFormWorking)

@@ -75,7 +75,7 @@ TEST_F(EditorFixture, ExportAsPdfWritesTheSheetOfTheActiveDocument)
 {
     ASSERT_TRUE(start());
     const QString document = writeTemplateDocument(QStringLiteral("site.tvo"));
-    ASSERT_TRUE(frame().openDocumentFile(document));
+    ASSERT_TRUE(frame().documents().openDocumentFile(document));
     const QString pdf = path(QStringLiteral("site.pdf"));
     ui::UserDialogs::queueFileName(pdf);
     QAction* exportPdf = frame().findChild<QAction*>(QStringLiteral("ExportPdfAction"));

@@ -3,6 +3,7 @@
 // keyboard. What a download does is the job's to test; this is the wiring,
 // and Query's failure where nothing listens.
 
+#include "shown_messages.h"
 #include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
 #include "support/keyboard_flash.h"
@@ -10,8 +11,8 @@
 #include "testkit/ser2net_server.h"
 #include "testkit/temp_dir.h"
 
-#include "app/transfer_commands.h"
 #include "platform/settings_store.h"
+#include "ui/transfer/transfer_commands.h"
 #include "ui/transfer/transfer_progress_dialog.h"
 #include "ui/transfer/transfer_slot_dialog.h"
 
@@ -23,6 +24,8 @@
 namespace tarvo::app::test {
 
 namespace {
+
+using ui::TransferCommands;
 
 using tarvo::test::Bytes;
 
@@ -47,7 +50,7 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
     const QString document = writeTemplateDocument(QStringLiteral("doc.tvo"));
     const std::vector<Bytes> tables = tarvo::test::documentImages(document.toStdString());
     ASSERT_GT(tables.size(), static_cast<std::size_t>(kTable));
-    ASSERT_TRUE(frame().openDocumentFile(document));
+    ASSERT_TRUE(frame().documents().openDocumentFile(document));
 
     auto* commands = frame().findChild<TransferCommands*>(QStringLiteral("TransferCommands"));
     ASSERT_NE(commands, nullptr);
@@ -68,8 +71,8 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
         [](ui::TransferProgressDialog& progress) { return progress.finished(); },
         [](ui::TransferProgressDialog& progress) { progress.button()->click(); });
     commands->downloadAction()->trigger();
-    EXPECT_TRUE(commands->lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
-        << commands->lastSummary().toStdString() << messages().join('\n').toStdString();
+    EXPECT_TRUE(lastInformation().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+        << lastInformation().toStdString() << messages().join('\n').toStdString();
 
     server.stop();
     keyboard.stop();
@@ -87,7 +90,7 @@ TEST_F(NetworkDownloadTest, QueryWhereNothingListensSaysWhereAndWhy)
     qunsetenv("TARVO_COM1");
     platform::settings::Store().setValue(platform::settings::comPortKey(0), QString::fromStdString(address));
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     auto* commands = frame().findChild<TransferCommands*>(QStringLiteral("TransferCommands"));
     ASSERT_NE(commands, nullptr);
     commands->queryAction()->trigger();

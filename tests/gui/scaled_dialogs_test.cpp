@@ -4,13 +4,21 @@
 #include "support/gui/editor_fixture.h"
 
 #include "app/translations.h"
+#include "diagnostics/comm_console.h"
+#include "diagnostics/dump_dialog.h"
+#include "diagnostics/locale_dialogs.h"
+#include "diagnostics/template_dialogs.h"
+#include "diagnostics/unicode_input_dialog.h"
 #include "model/language_characters.h"
 #include "serial/comm_port.h"
+#include "server/association_dialog.h"
+#include "server/launch_progress_dialog.h"
 #include "support/fake_serial_port.h"
 #include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/com_port/com_port_setup_dialog.h"
 #include "ui/forms/char_entry_dialog.h"
 #include "ui/forms/form_links_chooser.h"
+#include "ui/history/transfer_history_dialog.h"
 #include "ui/transfer/transfer_progress_dialog.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_slot_dialog.h"
@@ -87,6 +95,9 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
 {
     ASSERT_DOUBLE_EQ(qApp->devicePixelRatio(), 2.0);
     ASSERT_TRUE(start());
+    frame().documents().newDocument();
+    document::CS1_Doc* doc = frame().activeDocument();
+    ASSERT_NE(doc, nullptr);
     const ui::UiFonts fonts{QFont(), QFont(), QFont()};
     serial::testing::FakeSerialPort device;
     serial::CCommPort port(device);
@@ -121,6 +132,37 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
                                                               {86, QStringLiteral("Alarm Handling")}};
              return std::make_unique<ui::LinksChooser>(menus, QFont(), &anchor);
          }},
+        {"Transfer History",
+         [] {
+             return std::make_unique<ui::TransferHistoryDialog>(std::vector<history::TransferRow>{}, 0,
+                                                                nullptr);
+         }},
+        {"Server Association",
+         [] {
+             return std::make_unique<server::AssociationDialog>(QStringLiteral("site.hvd"), QFont(),
+                                                                QString());
+         }},
+        {"Server Launch", [] { return std::make_unique<server::LaunchProgressDialog>(); }},
+        {"COM Port Console", [&] { return std::make_unique<diagnostics::CommConsoleDialog>(port); }},
+        {"Dump", [&] { return std::make_unique<diagnostics::DumpDialog>(*doc, false, [] { return true; }); }},
+        {"Iconic Dump",
+         [&] { return std::make_unique<diagnostics::DumpDialog>(*doc, true, [] { return true; }); }},
+        {"System Default Locale",
+         [] {
+             return std::make_unique<diagnostics::SystemDefaultLocaleDialog>(1033U, QStringLiteral("en_US"));
+         }},
+        {"Thread Locale",
+         [] {
+             return std::make_unique<diagnostics::SetThreadLocaleDialog>(diagnostics::ThreadLocaleSetting(),
+                                                                         1033U);
+         }},
+        {"Last Error", [] { return std::make_unique<diagnostics::LastErrorMessageDialog>([](int) {}); }},
+        {"Template Report",
+         [] {
+             return std::make_unique<diagnostics::TemplateReportDialog>(QStringLiteral("Templates"),
+                                                                        QStringLiteral("report"), true);
+         }},
+        {"Unicode Input", [] { return std::make_unique<diagnostics::UnicodeInputDialog>(nullptr); }},
     };
     for (const auto& [name, make] : dialogs) {
         const std::unique_ptr<QWidget> dialog = make();

@@ -295,7 +295,7 @@ TEST_F(EditorFixture, SaveSaysWhereTheFileWent)
 {
     const QString file = writeTemplateDocument(QStringLiteral("saved.tvo"));
     ASSERT_TRUE(start());
-    ASSERT_TRUE(frame().openDocumentFile(file));
+    ASSERT_TRUE(frame().documents().openDocumentFile(file));
     frame().action(Command::Save)->trigger();
     EXPECT_TRUE(frame().statusBar()->currentMessage().contains(QDir::toNativeSeparators(file)))
         << frame().statusBar()->currentMessage().toStdString();

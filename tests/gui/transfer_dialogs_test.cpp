@@ -6,16 +6,17 @@
 // keyboard injects. The jobs' own rules are tested with the jobs.
 
 #include "form_fixture.h"
+#include "shown_messages.h"
 #include "support/gui/dialog_answers.h"
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
 #include "support/tool_documents.h"
 #include "testkit/temp_dir.h"
 
-#include "app/transfer_commands.h"
 #include "document/doc.h"
 #include "model/lang_table_layout.h"
 #include "ui/child_frame.h"
+#include "ui/transfer/transfer_commands.h"
 #include "ui/transfer/transfer_progress_dialog.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_slot_dialog.h"
@@ -44,6 +45,8 @@
 namespace tarvo::app::test {
 
 namespace {
+
+using ui::TransferCommands;
 
 using tarvo::test::Bytes;
 using tarvo::test::slotOf;
@@ -131,7 +134,7 @@ protected:
                       .status,
                   0);
         m_documentImages = tarvo::test::documentImages(file);
-        EXPECT_TRUE(frame().openDocumentFile(QString::fromStdString(file)));
+        EXPECT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
         return QString::fromStdString(file);
     }
 
@@ -232,7 +235,7 @@ TEST_F(TransferDialogsTest, QueryShowsEveryRowOfAKeyboardAt57600)
 {
     ASSERT_TRUE(m_keyboard.start({"--baud", "57600"}));
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     std::vector<std::array<QString, 5>> rows;
     whenShown<ui::TransferQueryDialog>(
         &frame(), QStringLiteral("TransferQueryDialog"),
@@ -271,7 +274,7 @@ TEST_F(TransferDialogsTest, ABlankSlotTakesADocumentTableAsStored)
         dialog.backupOption()->setChecked(false);
     });
     commands().downloadAction()->trigger();
-    EXPECT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+    EXPECT_TRUE(lastInformation().startsWith(QStringLiteral("Transfer Complete: 1 written")))
         << messages().join('\n').toStdString();
     EXPECT_EQ(m_mergeHolds, 0);
     Bytes expected = m_before;
@@ -291,7 +294,7 @@ TEST_F(TransferDialogsTest, CancelAnsweredYesNamesTheSlotLeftIncomplete)
     EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const ui::UserDialogs::Shown& s) {
         return s.kind == QStringLiteral("ask") && s.text.startsWith(QStringLiteral("Cancelling download"));
     }));
-    EXPECT_TRUE(commands().lastSummary().isEmpty());
+    EXPECT_TRUE(lastInformation().isEmpty());
     // Said once, naming the slot.
     EXPECT_EQ(
         messages(),
@@ -322,7 +325,7 @@ TEST_F(TransferDialogsTest, EscapeAfterTheMergeReadErasesNothing)
                 [&progress] { QTest::keyClick(&progress, Qt::Key_Escape); });
         });
     commands().downloadAction()->trigger();
-    EXPECT_TRUE(commands().lastSummary().isEmpty());
+    EXPECT_TRUE(lastInformation().isEmpty());
     EXPECT_TRUE(messages().isEmpty()) << messages().join('\n').toStdString();
     EXPECT_FALSE(frame().activeDocument()->isModified());
     EXPECT_FALSE(app().commPort().portInUse());
@@ -338,19 +341,19 @@ TEST_F(TransferDialogsTest, AnEntryTypedInTheEditorGoesToTheKeyboardAndComesBack
 {
     ASSERT_TRUE(m_keyboard.start());
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     typeInto(showMenu(kTable, kMenu)->LineEdit(kTypedEntry, 1), QStringLiteral("Gate"));
     ui::UserDialogs::queueAnswer(QMessageBox::Yes);
     answerJob(kSlot, 1);
     commands().downloadAction()->trigger();
-    ASSERT_TRUE(commands().lastSummary().startsWith(QStringLiteral("Transfer Complete: 1 written")))
+    ASSERT_TRUE(lastInformation().startsWith(QStringLiteral("Transfer Complete: 1 written")))
         << messages().join('\n').toStdString();
     EXPECT_EQ(m_mergeHolds, 1);
     EXPECT_EQ(m_finishedOks, 1);
     const QStringList backups =
         QDir(scriptsFolder()).entryList({QStringLiteral("* backup *.tvo")}, QDir::Files);
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_TRUE(commands().lastSummary().contains(backups.first())) << commands().lastSummary().toStdString();
+    EXPECT_TRUE(lastInformation().contains(backups.first())) << lastInformation().toStdString();
     // The tree starts again from its root, whose form is no menu form.
     const ui::CS1_TreeView& tree = *frame().activeFrame()->view()->tree();
     ASSERT_NE(tree.currentItem(), nullptr);
@@ -433,9 +436,8 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
               [&listed](ui::TransferSlotDialog& dialog) { listed = dialog.list(kSlot)->currentText(); });
     commands().downloadAction()->trigger();
     EXPECT_TRUE(listed.endsWith(QStringLiteral("(incomplete)"))) << listed.toStdString();
-    EXPECT_TRUE(
-        commands().lastSummary().contains(QStringLiteral("the keyboard's menus were taken from the backup")))
-        << commands().lastSummary().toStdString() << messages().join('\n').toStdString();
+    EXPECT_TRUE(lastInformation().contains(QStringLiteral("the keyboard's menus were taken from the backup")))
+        << lastInformation().toStdString() << messages().join('\n').toStdString();
     // It holds the merged tables now, but a download is no edit: nothing asks to save them.
     EXPECT_FALSE(frame().activeDocument()->isModified());
     EXPECT_FALSE(frame().activeFrame()->isWindowModified());
@@ -450,7 +452,7 @@ TEST_F(TransferDialogsTest, AnInterruptedDownloadIsRecoveredFromItsBackupAndRest
         dialog.backupOption()->setChecked(false);
     });
     commands().restoreAction()->trigger();
-    EXPECT_TRUE(commands().lastSummary().contains(QStringLiteral("1 written")))
+    EXPECT_TRUE(lastInformation().contains(QStringLiteral("1 written")))
         << messages().join('\n').toStdString();
     EXPECT_TRUE(flashNow() == m_before);
 }
@@ -490,7 +492,7 @@ TEST_F(TransferDialogsTest, ASecondSessionFindsThePortLocked)
 {
     ASSERT_TRUE(m_keyboard.start());
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     app().commPort().setPortInUse(true);
     commands().queryAction()->trigger();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Query Keyboard|Error: The COM port is locked.")});
@@ -529,7 +531,7 @@ TEST_P(TransferFaultTest, EndsWithTheMessageAndFreesThePort)
         ui::UserDialogs::queueAnswer(QMessageBox::Yes);
         answerJob(kSlot, 1, [](ui::TransferSlotDialog& dialog) { dialog.backupOption()->setChecked(false); });
         commands().downloadAction()->trigger();
-        EXPECT_TRUE(commands().lastSummary().isEmpty());
+        EXPECT_TRUE(lastInformation().isEmpty());
         break;
     case Command::Import:
         ui::UserDialogs::queueAnswer(QMessageBox::Yes);

@@ -1,7 +1,7 @@
 // The parts of the transfer commands that need no keyboard: where a
 // download's backup goes, and the rate and time left the progress shows.
 
-#include "app/transfer_commands.h"
+#include "ui/transfer/transfer_commands.h"
 #include "ui/transfer/transfer_progress_dialog.h"
 
 #include <QDateTime>
@@ -13,6 +13,8 @@
 namespace tarvo::app::test {
 
 namespace {
+
+using ui::backupPathFor;
 
 const QDateTime kWhen(QDate(2026, 12, 8), QTime(12, 30, 5));
 

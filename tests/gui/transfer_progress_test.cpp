@@ -5,6 +5,7 @@
 // transfers ping first at the line speed that last answered on the device.
 
 // The core headers come before Qt's: a member of theirs is named like a Qt keyword.
+#include "support/gui/dialog_answers.h"
 #include "templates/template_catalogue.h"
 #include "transfer/import_job.h"
 
@@ -40,7 +41,6 @@ namespace {
 using ui::TransferProgressDialog;
 
 constexpr int kBlocks = 4096;
-constexpr int kPollMs = 50;
 const QString kTableLine = QStringLiteral("Reading Language Table  English:");
 
 // With TARVO_SHOT_DIR set, a picture of the dialog is saved there as xfer_<name>.png.
@@ -160,20 +160,14 @@ TEST_F(TransferLineSpeed, TheEditorPingsFirstAtTheSpeedThatLastAnsweredOnTheDevi
             pings.push_back(transfer::baudRateOfIndex(settings.baudIndex));
     });
     // Slot 1 is chosen once the inspection filled the Import dialog's lists.
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&answer] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<ui::TransferSlotDialog*>(window);
-            if (dialog == nullptr || dialog->objectName() != QStringLiteral("TransferSlotDialog") ||
-                !dialog->isVisible() || !dialog->okButton()->isEnabled())
-                continue;
-            answer.stop();
-            dialog->list(1)->setCurrentIndex(1);
-            dialog->okButton()->click();
-            return;
-        }
-    });
-    answer.start(kPollMs);
+    QObject answers;
+    whenShown<ui::TransferSlotDialog>(
+        &answers, QStringLiteral("TransferSlotDialog"),
+        [](ui::TransferSlotDialog& dialog) { return dialog.okButton()->isEnabled(); },
+        [](ui::TransferSlotDialog& dialog) {
+            dialog.list(1)->setCurrentIndex(1);
+            dialog.okButton()->click();
+        });
     const transfer::JobEnd& end =
         host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
     keyboard.stop();

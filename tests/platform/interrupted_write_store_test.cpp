@@ -5,6 +5,7 @@
 
 #include "platform/interrupted_write_store.h"
 #include "platform/settings_store.h"
+#include "support/test_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,12 +92,11 @@ TEST_F(InterruptedWriteStoreTest, ADamagedRecordIsPassedOver)
 
 TEST_F(InterruptedWriteStoreTest, TheOldSettingsGroupIsMovedOnce)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       m_dir.filePath(QStringLiteral("config")));
+    const tarvo::test::TestSettings isolated;
     qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toUtf8());
     {
         settings::Store old;
-        old.beginGroup(settings::kInterruptedWritesGroup + QLatin1Char('/') +
+        old.beginGroup(settings::keyOf(settings::Setting::InterruptedWrites) + QLatin1Char('/') +
                        QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("/dev/ttyUSB0"))) +
                        QStringLiteral("/slot%1").arg(kSlot));
         old.setValue(settings::kInterruptedWriteTimeKey, QString(200000, QLatin1Char('9')));
@@ -109,7 +109,8 @@ TEST_F(InterruptedWriteStoreTest, TheOldSettingsGroupIsMovedOnce)
     EXPECT_EQ(moved.front().backupPath, "/home/op/bk.tvo");
     EXPECT_FALSE(moved.front().hasImage()); // it never applies by itself
     EXPECT_LT(moved.front().time.size(), 64u);
-    EXPECT_FALSE(settings::Store().childGroups().contains(settings::kInterruptedWritesGroup));
+    EXPECT_FALSE(
+        settings::Store().childGroups().contains(settings::keyOf(settings::Setting::InterruptedWrites)));
     EXPECT_EQ(InterruptedWriteStore().records().size(), 1u);
     qunsetenv("XDG_STATE_HOME");
 }

@@ -3,6 +3,7 @@
 // is passed over.
 
 #include "platform/line_speed_settings.h"
+#include "support/test_settings.h"
 
 #include <QFile>
 #include <QSettings>
@@ -10,6 +11,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace tarvo::platform {
 namespace {
@@ -21,11 +24,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        useConfigFolder(m_dir.path());
-    }
-    static void useConfigFolder(const QString& path)
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        m_settings.emplace();
     }
     void storeRaw(const QVariant& value)
     {
@@ -36,6 +35,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    std::optional<tarvo::test::TestSettings> m_settings;
     LineSpeedSettings m_speeds;
 };
 
@@ -70,7 +70,7 @@ TEST_F(LineSpeedSettingsTest, AStoreThatCannotBeWrittenIsPassedOver)
     QFile file(blocked);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    useConfigFolder(blocked);
+    m_settings.emplace(blocked);
     m_speeds.remember(kDevice, 57600);
     EXPECT_EQ(m_speeds.remembered(kDevice), std::nullopt);
 }

@@ -4,6 +4,7 @@
 // waits while the window goes on working.
 
 #include "fake_servers.h"
+#include "support/gui/dialog_answers.h"
 #include "support/gui/editor_fixture.h"
 
 #include "document/doc.h"
@@ -42,13 +43,12 @@ QAction* transferItem(MainFrame& frame, const QString& text)
 // When the association dialog is up, does what act says, then OK or Cancel.
 void answerAssociationDialog(const std::function<void(QLineEdit&, QPushButton&)>& act, bool accept)
 {
-    QTimer::singleShot(0, [act, accept] {
-        auto* dialog = qobject_cast<server::AssociationDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog->findChild<QLineEdit*>(QStringLiteral("serverPath")),
-            *dialog->findChild<QPushButton*>(QStringLiteral("browse")));
-        accept ? dialog->accept() : dialog->reject();
-    });
+    whenShown<server::AssociationDialog>(qApp, QStringLiteral("AssociationDialog"), {},
+                                         [act, accept](server::AssociationDialog& dialog) {
+                                             act(*dialog.findChild<QLineEdit*>(QStringLiteral("serverPath")),
+                                                 *dialog.findChild<QPushButton*>(QStringLiteral("browse")));
+                                             accept ? dialog.accept() : dialog.reject();
+                                         });
 }
 
 class ServerCommandsTest : public EditorFixture {
@@ -71,7 +71,7 @@ protected:
     {
         writeServerSettings(settings);
         ASSERT_TRUE(start());
-        frame().newDocument();
+        frame().documents().newDocument();
         m_site = path("site.hvd");
         QFile file(m_site);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -129,7 +129,7 @@ TEST_F(ServerCommandsTest, LaunchNeedsTheInstalledServerAndAPath)
         writeServerSettings({{QStringLiteral("HalvardServer/LocalServer32"),
                               c.installed ? server::test::fakeProgram(ServerKind::Halvard) : path("none")}});
         ASSERT_TRUE(start());
-        frame().newDocument();
+        frame().documents().newDocument();
         ASSERT_NE(frame().activeDocument(), nullptr);
         frame().activeDocument()->setServerPath(QString::fromUtf8(c.path).toStdU16String());
         frame().updateCommandStates();
@@ -146,7 +146,7 @@ TEST_F(ServerCommandsTest, AssociationStoresThePathAndMarksOnlyAChange)
         {{QStringLiteral("HalvardServer/LocalServer32"), server::test::fakeProgram(ServerKind::Halvard)},
          {QStringLiteral("HalvardServer/HalvardConfigurationDefaultDir"), path("config-dir")}});
     ASSERT_TRUE(start());
-    frame().newDocument();
+    frame().documents().newDocument();
     document::CS1_Doc& doc = *frame().activeDocument();
     doc.setModified(false);
     const QString chosen = path("sites/site.hvd");
@@ -258,7 +258,7 @@ TEST_F(ServerCommandsTest, ClosingTheDocumentCancelsTheLaunch)
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(m_fakes.waitForCalls(3).value(2), QStringLiteral("login login1 Release()"));
     settle();
-    frame().newDocument();
+    frame().documents().newDocument();
     frame().activeDocument()->setServerPath(m_site.toStdU16String());
     frame().updateCommandStates();
     EXPECT_TRUE(launch()->isEnabled());

@@ -137,6 +137,7 @@ ComPortSettingsDialog::ComPortSettingsDialog(serial::CommSettings& settings, ser
                                              QWidget* parent)
     : QDialog(parent), m_settings(settings), m_port(port)
 {
+    setObjectName(QStringLiteral("ComPortSettingsDialog"));
     setWindowTitle(texts::kSettingsTitle);
 
     m_comPort = new QComboBox(this);

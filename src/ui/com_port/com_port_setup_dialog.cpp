@@ -27,6 +27,7 @@ constexpr int kDevicePathRole = Qt::UserRole;
 
 ComPortSetupDialog::ComPortSetupDialog(int portIndex, QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("ComPortSetupDialog"));
     setWindowTitle(texts::kSetupTitle);
 
     auto* prompt = new QLabel(texts::kSetupPrompt, this);

@@ -66,6 +66,7 @@ FontPointEntryDialog::FontPointEntryDialog(const FontPointRequest& request, cons
                                            QWidget* parent)
     : QDialog(parent), m_request(request)
 {
+    setObjectName(QStringLiteral("FontPointEntryDialog"));
     setWindowTitle(form_texts::kFontPointCharacterEntry);
     m_request.lines = std::max(m_request.lines, 0);
     m_request.charactersPerLine = std::clamp(m_request.charactersPerLine, 1, model::kLongestLine);

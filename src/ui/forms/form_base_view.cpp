@@ -6,8 +6,6 @@
 #include "model/lang_table_layout.h"
 #include "platform/text.h"
 #include "ui/forms/form_frame.h"
-#include "ui/tree/tree_view.h"
-#include "ui/view.h"
 #include "ui/widgets/callback_button.h"
 #include "ui/widgets/keyboard_font_edit.h"
 #include "ui/widgets/picture_button.h"
@@ -302,31 +300,13 @@ void CS1_Form_BaseView::RouteClick(QWidget& control)
     OnButtonClick(control);
 }
 
-CS1_TreeView* CS1_Form_BaseView::TreeView() const
+void CS1_Form_BaseView::NavigateToMenu(int menu)
 {
-    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget())
-        if (auto* view = qobject_cast<CS1_View*>(w))
-            return view->tree();
-    return nullptr;
-}
-
-bool CS1_Form_BaseView::NavigateToMenu(int menu)
-{
-    CS1_TreeView* tree = TreeView();
-    if (tree == nullptr)
-        return false;
     m_navigating = true;
-    QPointer<CS1_Form_BaseView> self(this);
-    // Queued: the tree destroys this form, which must not happen inside its
-    // own click handler.
-    QTimer::singleShot(0, tree, [tree, self, menu] {
-        tree->SelectMenuNode(menu);
-        // Still here: no node, a refused leave or the menu itself. The form
-        // stays in charge of its controls.
-        if (self != nullptr)
-            self->m_navigating = false;
-    });
-    return true;
+    Q_EMIT navigateRequested(menu);
+    // Queued after the window's move: a form still here then (no node, a
+    // refused leave, the menu itself) is in charge of its controls again.
+    QTimer::singleShot(0, this, [this] { m_navigating = false; });
 }
 
 QString CS1_Form_BaseView::FitCaption(const QString& caption, const QFontMetrics& metrics, int width)

@@ -29,7 +29,6 @@ class LinkIndexEntry;
 namespace tarvo::ui {
 
 class CEditKFont1;
-class CS1_TreeView;
 
 class CS1_Form_BaseView : public FormPane {
     Q_OBJECT
@@ -119,16 +118,15 @@ protected:
     QRect RowRect(int row) const;
     // Scrolls so that row is wholly visible (as far as needed).
     void KeepRowVisible(int row);
-    // Opens menu's node in the tree once the current event is done (the tree
-    // then destroys this form); while it is pending the form ignores its
-    // controls. False when the form is not in a document window.
-    bool NavigateToMenu(int menu);
+    // Asks for menu's node to be opened (navigateRequested); the window does
+    // it once the current event is done, and the form it destroys ignores
+    // its controls until then.
+    void NavigateToMenu(int menu);
     void ApplyTabOrder();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CS1_TreeView* TreeView() const;
     void OnFocusChanged(QWidget* now);
     void RouteClick(QWidget& control);
 

@@ -42,6 +42,8 @@ public:
 Q_SIGNALS:
     // An edit changed the document (it is marked modified).
     void documentEdited();
+    // The form asks for menu's node to be opened; the window holding it answers.
+    void navigateRequested(int menu);
 
 private:
     FormContext m_context;

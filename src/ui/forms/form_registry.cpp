@@ -5,26 +5,12 @@
 
 namespace tarvo::ui {
 
-namespace {
-
-constexpr int kKnownKinds[] = {kNodeRoot, kNodeTable, kNodeMenuFolder, kNodeMainMenu, kNodeSubMenu};
-
-} // namespace
-
 void FormRegistry::registerForm(int kind, Factory factory)
 {
     if (factory)
         m_factories[kind] = std::move(factory);
     else
         m_factories.erase(kind);
-}
-
-bool FormRegistry::knownKind(int kind)
-{
-    for (const int known : kKnownKinds)
-        if (known == kind)
-            return true;
-    return false;
 }
 
 FormPane* FormRegistry::create(int kind, const FormContext& context, QWidget* parent) const

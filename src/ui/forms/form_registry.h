@@ -21,9 +21,7 @@ public:
 
     // Replaces the factory of kind; an empty factory goes back to CS1_Form_Null.
     void registerForm(int kind, Factory factory);
-    // True for the kinds the tree produces (0, 1, 5, 8, 9).
-    static bool knownKind(int kind);
-    // A new form for kind, or nullptr for an unknown kind.
+    // A new form for kind, or nullptr for a kind the tree does not produce.
     FormPane* create(int kind, const FormContext& context, QWidget* parent) const;
 
 private:

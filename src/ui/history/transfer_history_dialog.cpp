@@ -1,6 +1,7 @@
 #include "ui/history/transfer_history_dialog.h"
 
 #include "ui/history/history_texts.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,13 +11,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace tarvo::ui {
 
 namespace {
 
-constexpr int kMinimumWidth = 900;
+// Wide enough for the columns where the screen has room; a small screen gets less.
+constexpr int kPreferredWidth = 900;
 
 QString text(const std::string& utf8)
 {
@@ -36,7 +39,6 @@ TransferHistoryDialog::TransferHistoryDialog(std::vector<history::TransferRow> r
 {
     setObjectName(QStringLiteral("TransferHistoryDialog"));
     setWindowTitle(history_texts::kHistoryTitle);
-    setMinimumWidth(kMinimumWidth);
 
     m_devices = new QComboBox(this);
     m_devices->setObjectName(QStringLiteral("HistoryDeviceFilter"));
@@ -72,6 +74,8 @@ TransferHistoryDialog::TransferHistoryDialog(std::vector<history::TransferRow> r
     connect(m_devices, &QComboBox::currentIndexChanged, this, &TransferHistoryDialog::fill);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { rowActivated(row); });
     fill();
+    resize(std::max(sizeHint().width(), kPreferredWidth), sizeHint().height());
+    keepOnScreen(*this);
 }
 
 void TransferHistoryDialog::fill()

@@ -268,10 +268,9 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
         }
     } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {
         // One box: what happened, what it left incomplete, where the backup is.
-        m_failureShown = failureText(end);
         UserDialogs::message(activeWindow(),
                              activeWindow() == m_parent ? QString() : activeWindow()->windowTitle(),
-                             m_failureShown);
+                             failureText(end));
     }
     QTimer::singleShot(0, this, &TransferJobHost::quitWhenDone);
 }

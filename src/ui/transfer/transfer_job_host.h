@@ -75,8 +75,6 @@ public:
     TransferProgressDialog& progressDialog() { return *m_progress; }
     // The job's notices (backup saved, slot unchanged), in order.
     const QStringList& notices() const { return m_notices; }
-    // The one box shown for a failed end ("" when none).
-    const QString& failureShown() const { return m_failureShown; }
 
     // JobListener
     void stageStarted(transfer::JobStage stage) override;
@@ -120,7 +118,6 @@ private:
     std::vector<transfer::SlotRequest> m_preset;
     std::function<QString()> m_completeText;
     std::function<QString(const transfer::JobEnd&)> m_failureNote;
-    QString m_failureShown;
     std::vector<std::u16string> m_documentTables;
     std::function<void()> m_continueAfterMerge;
     AnswerRecovery m_answerRecovery;

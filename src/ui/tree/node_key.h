@@ -16,6 +16,17 @@ enum NodeKind : int {
     kNodeSubMenu = 9,
 };
 
+// Every kind the tree produces, in one place: a new kind is added here.
+inline constexpr int kKnownKinds[] = {kNodeRoot, kNodeTable, kNodeMenuFolder, kNodeMainMenu, kNodeSubMenu};
+
+constexpr bool knownKind(int kind)
+{
+    for (const int known : kKnownKinds)
+        if (known == kind)
+            return true;
+    return false;
+}
+
 inline constexpr int kMainScriptMenu = 80;
 inline constexpr int kLastScriptMenu = 95;
 // The metadata label that names a table's script menu folder.

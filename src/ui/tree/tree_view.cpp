@@ -3,7 +3,7 @@
 #include "document/doc.h"
 #include "model/lang_table.h"
 #include "platform/text.h"
-#include "ui/forms/form_registry.h"
+#include "ui/tree/node_key.h"
 #include "ui/tree/tree_icons.h"
 #include "ui/tree/tree_texts.h"
 
@@ -243,7 +243,7 @@ void CS1_TreeView::OnCurrentItemChanged(QTreeWidgetItem* current)
     if (current == m_lastSelected)
         return;
     m_lastSelected = current;
-    if (!FormRegistry::knownKind(key.kind))
+    if (!knownKind(key.kind))
         return;
     Q_EMIT FormRequested(key.kind, m_selectingMenu);
 }

@@ -5,35 +5,16 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QAction;
-class QWidget;
 
-namespace tarvo::serial {
-class CCommPort;
-}
 namespace tarvo::ui {
-class CS1_ChildFrame;
-}
 
-namespace tarvo::app {
-
-// What the commands need from the main window and the application.
-struct ComPortCommandHost {
-    QWidget* window = nullptr; // owns the actions and the dialogs
-    serial::CCommPort* commPort = nullptr;
-    bool diagnosticMode = false;
-    std::function<ui::CS1_ChildFrame*()> activeFrame;
-    std::function<int()> defaultComPort; // the port new documents get
-    std::function<void(int portIndex)> setDefaultComPort;
-    std::function<void()> documentChanged; // after the active document's port changed
-};
+class EditorWorkspace;
 
 class ComPortCommands final : public QObject {
     Q_OBJECT
 public:
-    ComPortCommands(ComPortCommandHost host, QObject* parent);
+    explicit ComPortCommands(EditorWorkspace& workspace);
 
     QAction* configureAction() const { return m_configure; }
     // Null outside diagnostic mode.
@@ -47,9 +28,9 @@ public:
     void showComPortSettings();
 
 private:
-    ComPortCommandHost m_host;
+    EditorWorkspace& m_workspace;
     QAction* m_configure = nullptr;
     QAction* m_settings = nullptr;
 };
 
-} // namespace tarvo::app
+} // namespace tarvo::ui

@@ -1,9 +1,7 @@
-// The document commands of the main window: New, Open, Save, Save As,
-// Close prompts, Properties, recent files and the table moves.
+#include "app/document_commands.h"
 
 #include "app/app_texts.h"
 #include "app/application.h"
-#include "app/main_frame.h"
 #include "document/doc.h"
 #include "io/atomic_file.h"
 #include "model/lang_table.h"
@@ -14,7 +12,9 @@
 #include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
+#include "ui/workspace/editor_workspace.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,57 +97,72 @@ QString folderOf(const QString& path)
 
 } // namespace
 
-ui::CS1_ChildFrame* MainFrame::addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc)
+DocumentCommands::DocumentCommands(CZodARApp& app, ui::EditorWorkspace& workspace, QMdiArea& area,
+                                   QStatusBar& statusBar)
+    : QObject(&workspace), m_app(app), m_workspace(workspace), m_mdi(area), m_statusBar(statusBar)
+{
+    m_recentSeparator = new QAction(this);
+    m_recentSeparator->setSeparator(true);
+    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
+        m_recentActions[i] = new QAction(this);
+        m_recentActions[i]->setStatusTip(texts::kOpenThisDocument);
+        connect(m_recentActions[i], &QAction::triggered, this,
+                [this, i] { openRecentFile(static_cast<int>(i)); });
+    }
+    updateRecentFileMenu();
+}
+
+QWidget* DocumentCommands::window() const
+{
+    return m_workspace.window();
+}
+
+ui::CS1_ChildFrame* DocumentCommands::addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc)
 {
     const int number = doc->documentNumber();
     m_app.selections().reset(number);
     ui::FormContext context{nullptr, &m_app.selections().at(number), &m_app.fonts()};
     auto* frame = new ui::CS1_ChildFrame(std::move(doc), context, m_app.forms());
     frame->setWindowIcon(ui::treeIcons().at(ui::kIconTable));
-    frame->view()->tree()->BuildTree(frame->document());
+    Q_EMIT m_workspace.documentChanged(frame, ui::DocumentChange::Tables);
     frame->setCloseGuard([this](ui::CS1_ChildFrame& closing) { return saveModified(closing); });
-    connect(frame, &ui::CS1_ChildFrame::stateChanged, this, &MainFrame::updateCommandStates);
+    connect(frame, &ui::CS1_ChildFrame::stateChanged, this, &DocumentCommands::statesChanged);
     connect(frame, &QObject::destroyed, this, [this] {
         if (m_closing)
             return;
         // The next menu state: the diagnostic menu and the enablers follow it.
-        afterDocumentSet();
+        Q_EMIT statesChanged();
     });
-    m_mdi->addSubWindow(frame);
+    m_mdi.addSubWindow(frame);
     frame->showMaximized();
-    m_mdi->setActiveSubWindow(frame);
+    m_mdi.setActiveSubWindow(frame);
     return frame;
 }
 
-void MainFrame::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
+void DocumentCommands::adoptDocument(std::unique_ptr<document::CS1_Doc> doc)
 {
     if (!doc)
         return;
     addDocumentWindow(std::move(doc));
-    afterDocumentSet();
+    Q_EMIT statesChanged();
 }
 
-void MainFrame::afterDocumentSet()
-{
-    updateCommandStates();
-}
-
-void MainFrame::newDocument()
+void DocumentCommands::newDocument()
 {
     WaitCursor wait;
     if (m_app.documentNumbers().full()) {
         m_app.clearImportMode();
-        ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
+        ui::UserDialogs::message(window(), texts::kAppName, tooManyDocumentsText());
         return;
     }
     templates::TemplateCatalogue& catalogue = m_app.catalogue();
     const bool found = catalogue.RefreshTemplateCatalogue();
     for (const templates::TemplateError& error : catalogue.CheckErrors())
-        ui::UserDialogs::message(this, texts::kAppName, platform::toQString(error.fullText));
+        ui::UserDialogs::message(window(), texts::kAppName, platform::toQString(error.fullText));
     if (!found) {
         m_app.clearImportMode();
         ui::UserDialogs::message(
-            this, texts::kAppName,
+            window(), texts::kAppName,
             platform::toQString(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
         return;
     }
@@ -158,40 +173,40 @@ void MainFrame::newDocument()
     if (!outcome.doc) {
         // Whatever stopped the creation, the next New is a plain one.
         m_app.clearImportMode();
-        ui::UserDialogs::message(this, texts::kAppName, platform::toQString(outcome.result.message));
+        ui::UserDialogs::message(window(), texts::kAppName, platform::toQString(outcome.result.message));
         return;
     }
     outcome.doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
     addDocumentWindow(std::move(outcome.doc));
-    afterDocumentSet();
+    Q_EMIT statesChanged();
 }
 
-void MainFrame::openDocument()
+void DocumentCommands::openDocument()
 {
     if (m_app.documentNumbers().full()) {
-        ui::UserDialogs::message(this, texts::kAppName, tooManyDocumentsText());
+        ui::UserDialogs::message(window(), texts::kAppName, tooManyDocumentsText());
         return;
     }
-    const QString path = ui::UserDialogs::openFileName(this, texts::kOpenCaption, m_app.lastBrowseFolder(),
-                                                       texts::kOpenFilter);
+    const QString path = ui::UserDialogs::openFileName(window(), texts::kOpenCaption,
+                                                       m_app.lastBrowseFolder(), texts::kOpenFilter);
     if (path.isEmpty())
         return;
     openDocumentFile(path);
     m_app.setLastBrowseFolder(folderOf(path));
-    afterDocumentSet();
+    Q_EMIT statesChanged();
 }
 
-bool MainFrame::openDocumentFile(const QString& path)
+bool DocumentCommands::openDocumentFile(const QString& path)
 {
     return openDocumentFile(bytesOf(path));
 }
 
-bool MainFrame::openDocumentFile(const std::string& path)
+bool DocumentCommands::openDocumentFile(const std::string& path)
 {
-    for (ui::CS1_ChildFrame* frame : frames()) {
+    for (ui::CS1_ChildFrame* frame : ui::childFrames(m_mdi)) {
         const document::CS1_Doc& doc = frame->document();
         if (doc.hasPath() && io::sameFile(doc.path(), path)) {
-            m_mdi->setActiveSubWindow(frame);
+            m_mdi.setActiveSubWindow(frame);
             return true;
         }
     }
@@ -199,7 +214,7 @@ bool MainFrame::openDocumentFile(const std::string& path)
     document::DocOutcome outcome =
         document::openDocument(m_app.documentNumbers(), path, m_app.defaultComPort());
     if (!outcome.doc) {
-        ui::UserDialogs::message(this, texts::kAppName, openFailureText(outcome.result));
+        ui::UserDialogs::message(window(), texts::kAppName, openFailureText(outcome.result));
         return false;
     }
     const std::u16string corrections = outcome.doc->settingsCorrections();
@@ -207,21 +222,21 @@ bool MainFrame::openDocumentFile(const std::string& path)
     addDocumentWindow(std::move(outcome.doc));
     if (survivesAsText(path))
         addRecentFile(shownPath(path));
-    afterDocumentSet();
+    Q_EMIT statesChanged();
     if (!corrections.empty())
         ui::UserDialogs::message(
-            this, texts::kAppName,
+            window(), texts::kAppName,
             texts::kSettingsCorrected.arg(nativePath(path), platform::toQString(corrections)),
             ui::UserDialogs::Icon::Information);
     // What the open left out is lost for good with the next save: say so now.
     if (!notes.empty())
-        ui::UserDialogs::message(this, texts::kAppName,
+        ui::UserDialogs::message(window(), texts::kAppName,
                                  texts::kRecordsLeftOut.arg(nativePath(path), shownNotes(notes)),
                                  ui::UserDialogs::Icon::Exclamation);
     return true;
 }
 
-bool MainFrame::saveDocument(ui::CS1_ChildFrame& frame)
+bool DocumentCommands::saveDocument(ui::CS1_ChildFrame& frame)
 {
     if (!frame.view()->commitForm())
         return false;
@@ -234,7 +249,7 @@ bool MainFrame::saveDocument(ui::CS1_ChildFrame& frame)
         outcome = doc.save(lastFolder, scriptsFolder);
     }
     if (outcome.needsConfirmation) {
-        const auto answer = ui::UserDialogs::ask(this, texts::kSaveAsCaption,
+        const auto answer = ui::UserDialogs::ask(window(), texts::kSaveAsCaption,
                                                  texts::kReplaceFile.arg(nativePath(outcome.target.path)),
                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
@@ -248,13 +263,13 @@ bool MainFrame::saveDocument(ui::CS1_ChildFrame& frame)
         if (survivesAsText(doc.path()))
             addRecentFile(shownPath(doc.path()));
         frame.updateTitle();
-        updateCommandStates();
-        statusBar()->showMessage(texts::kSavedTo.arg(nativePath(doc.path())));
+        Q_EMIT statesChanged();
+        m_statusBar.showMessage(texts::kSavedTo.arg(nativePath(doc.path())));
         return true;
     }
     frame.updateTitle();
     const QString where = nativePath(outcome.result.path.empty() ? outcome.target.path : outcome.result.path);
-    ui::UserDialogs::message(this, texts::kAppName,
+    ui::UserDialogs::message(window(), texts::kAppName,
                              texts::kCannotSave.arg(where, platform::toQString(outcome.result.message)));
     // A file that cannot be written is saved under another name instead,
     // starting beside the file the user was saving.
@@ -263,12 +278,12 @@ bool MainFrame::saveDocument(ui::CS1_ChildFrame& frame)
     return false;
 }
 
-bool MainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder)
+bool DocumentCommands::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFolder)
 {
     if (!frame.view()->commitForm())
         return false;
     QString path = ui::UserDialogs::saveFileName(
-        this, texts::kSaveAsCaption, startFolder.isEmpty() ? m_app.lastBrowseFolder() : startFolder,
+        window(), texts::kSaveAsCaption, startFolder.isEmpty() ? m_app.lastBrowseFolder() : startFolder,
         texts::kOpenFilter);
     if (path.isEmpty())
         return false;
@@ -283,32 +298,32 @@ bool MainFrame::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& startFo
     frame.updateTitle();
     if (!result.ok()) {
         ui::UserDialogs::message(
-            this, texts::kAppName,
+            window(), texts::kAppName,
             texts::kCannotSave.arg(QDir::toNativeSeparators(path), platform::toQString(result.message)));
         return false;
     }
     addRecentFile(path);
-    updateCommandStates();
-    statusBar()->showMessage(texts::kSavedTo.arg(QDir::toNativeSeparators(path)));
+    Q_EMIT statesChanged();
+    m_statusBar.showMessage(texts::kSavedTo.arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
-bool MainFrame::saveModified(ui::CS1_ChildFrame& frame)
+bool DocumentCommands::saveModified(ui::CS1_ChildFrame& frame)
 {
     if (!frame.document().isModified())
         return true;
-    m_mdi->setActiveSubWindow(&frame);
+    m_mdi.setActiveSubWindow(&frame);
     const auto answer = ui::UserDialogs::ask(
-        this, texts::kAppName, texts::kAskToSave.arg(platform::toQString(frame.document().title())),
+        window(), texts::kAppName, texts::kAskToSave.arg(platform::toQString(frame.document().title())),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return saveDocument(frame);
     return answer == QMessageBox::No;
 }
 
-void MainFrame::showProperties()
+void DocumentCommands::showProperties()
 {
-    const document::CS1_Doc* doc = activeDocument();
+    const document::CS1_Doc* doc = m_workspace.activeDocument();
     if (doc == nullptr)
         return;
     QStringList lines{texts::kDocumentSchemaLine.arg(doc->schema())};
@@ -321,16 +336,30 @@ void MainFrame::showProperties()
               << texts::kFirmwareLine.arg(metadata.firmwareMajor)
                      .arg(metadata.firmwareMinor, 2, 10, QLatin1Char('0'));
     }
-    ui::UserDialogs::message(this, texts::kPropertiesCaption, lines.join(QLatin1Char('\n')),
+    ui::UserDialogs::message(window(), texts::kPropertiesCaption, lines.join(QLatin1Char('\n')),
                              ui::UserDialogs::Icon::Information);
 }
 
-void MainFrame::moveSelectedTable(int direction)
+bool DocumentCommands::canMoveTable(int direction) const
+{
+    const document::CS1_Doc* doc = m_workspace.activeDocument();
+    if (doc == nullptr)
+        return false;
+    const ui::SelectionRecord& selected = m_app.selections().at(doc->documentNumber());
+    const int tables = static_cast<int>(doc->tableCount());
+    if (selected.kind != ui::kNodeTable)
+        return false;
+    // The first table never moves and nothing moves above it.
+    return direction < 0 ? selected.tableIndex > 1 && selected.tableIndex < tables
+                         : selected.tableIndex > 0 && selected.tableIndex < tables - 1;
+}
+
+void DocumentCommands::moveSelectedTable(int direction)
 {
     const bool up = direction < 0;
-    if (!action(up ? Command::MoveTableUp : Command::MoveTableDown)->isEnabled())
+    if (!canMoveTable(direction))
         return;
-    ui::CS1_ChildFrame* frame = activeFrame();
+    ui::CS1_ChildFrame* frame = m_workspace.activeFrame();
     document::CS1_Doc& doc = frame->document();
     ui::CS1_TreeView* tree = frame->view()->tree();
     const int selected = m_app.selections().at(doc.documentNumber()).tableIndex;
@@ -355,10 +384,10 @@ void MainFrame::moveSelectedTable(int direction)
     tree->SetSelectionHandling(true, true);
     tree->setCurrentItem(tree->GetTreeItem(ui::packNodeKey(ui::kNodeTable, done ? moved : selected, 0)));
     frame->updateTitle();
-    updateCommandStates();
+    Q_EMIT statesChanged();
 }
 
-void MainFrame::updateRecentFileMenu()
+void DocumentCommands::updateRecentFileMenu()
 {
     const QStringList files = m_app.settings().recentFiles();
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
@@ -372,7 +401,7 @@ void MainFrame::updateRecentFileMenu()
     m_recentSeparator->setVisible(!files.isEmpty());
 }
 
-void MainFrame::addRecentFile(const QString& path)
+void DocumentCommands::addRecentFile(const QString& path)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
     QStringList files = m_app.settings().recentFiles();
@@ -383,7 +412,7 @@ void MainFrame::addRecentFile(const QString& path)
     updateRecentFileMenu();
 }
 
-void MainFrame::removeRecentFile(const QString& path)
+void DocumentCommands::removeRecentFile(const QString& path)
 {
     QStringList files = m_app.settings().recentFiles();
     files.removeAll(path);
@@ -392,14 +421,14 @@ void MainFrame::removeRecentFile(const QString& path)
     updateRecentFileMenu();
 }
 
-void MainFrame::openRecentFile(int index)
+void DocumentCommands::openRecentFile(int index)
 {
     const QStringList files = m_app.settings().recentFiles();
     if (index < 0 || index >= files.size())
         return;
     const QString path = files.at(index);
     if (!QFileInfo(path).isFile()) {
-        ui::UserDialogs::message(this, texts::kAppName,
+        ui::UserDialogs::message(window(), texts::kAppName,
                                  texts::kRecentFileGone.arg(QDir::toNativeSeparators(path)));
         removeRecentFile(path);
         return;

@@ -1,4 +1,4 @@
-#include "app/com_port_commands.h"
+#include "ui/com_port/com_port_commands.h"
 
 #include "document/doc.h"
 #include "serial/comm_port.h"
@@ -6,12 +6,13 @@
 #include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/com_port/com_port_setup_dialog.h"
 #include "ui/com_port/com_port_texts.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QPainter>
 #include <QPixmap>
 
-namespace tarvo::app {
+namespace tarvo::ui {
 
 namespace {
 
@@ -39,16 +40,15 @@ QIcon serialConnectorIcon()
 
 } // namespace
 
-ComPortCommands::ComPortCommands(ComPortCommandHost host, QObject* parent)
-    : QObject(parent), m_host(std::move(host))
+ComPortCommands::ComPortCommands(EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
-    m_configure = new QAction(ui::com_port_texts::kConfigureCOMPort, m_host.window);
+    m_configure = new QAction(ui::com_port_texts::kConfigureCOMPort, m_workspace.window());
     m_configure->setStatusTip(ui::com_port_texts::kSelectTheCOMPortUsed);
     m_configure->setIcon(serialConnectorIcon());
     connect(m_configure, &QAction::triggered, this, &ComPortCommands::configureComPort);
 
-    if (m_host.diagnosticMode) {
-        m_settings = new QAction(ui::com_port_texts::kCOMPortSettings, m_host.window);
+    if (m_workspace.diagnosticMode()) {
+        m_settings = new QAction(ui::com_port_texts::kCOMPortSettings, m_workspace.window());
         m_settings->setStatusTip(ui::com_port_texts::kShowAndChangeEverySetting);
         connect(m_settings, &QAction::triggered, this, &ComPortCommands::showComPortSettings);
     }
@@ -56,14 +56,14 @@ ComPortCommands::ComPortCommands(ComPortCommandHost host, QObject* parent)
 
 void ComPortCommands::configureComPort()
 {
-    ui::CS1_ChildFrame* active = m_host.activeFrame();
+    CS1_ChildFrame* active = m_workspace.activeFrame();
     const int current =
-        active != nullptr ? active->document().commSettings().portIndex : m_host.defaultComPort();
-    ui::ComPortSetupDialog dialog(current, m_host.window);
+        active != nullptr ? active->document().commSettings().portIndex : m_workspace.defaultComPort();
+    ComPortSetupDialog dialog(current, m_workspace.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int chosen = dialog.portIndex();
-    m_host.setDefaultComPort(chosen);
+    m_workspace.setDefaultComPort(chosen);
     if (active == nullptr || chosen == current)
         return;
     document::CS1_Doc& doc = active->document();
@@ -71,18 +71,17 @@ void ComPortCommands::configureComPort()
     settings.portIndex = chosen;
     doc.setCommSettings(settings);
     doc.setModified();
-    active->updateTitle();
-    m_host.documentChanged();
+    Q_EMIT m_workspace.documentChanged(active, DocumentChange::Settings);
 }
 
 void ComPortCommands::showComPortSettings()
 {
-    ui::CS1_ChildFrame* active = m_host.activeFrame();
+    CS1_ChildFrame* active = m_workspace.activeFrame();
     serial::CommSettings record = active != nullptr
                                       ? active->document().commSettings()
-                                      : serial::CommSettings::forDocument(m_host.defaultComPort());
-    ui::ComPortSettingsDialog dialog(record, m_host.commPort, m_host.window);
+                                      : serial::CommSettings::forDocument(m_workspace.defaultComPort());
+    ComPortSettingsDialog dialog(record, &m_workspace.commPort(), m_workspace.window());
     dialog.exec();
 }
 
-} // namespace tarvo::app
+} // namespace tarvo::ui

@@ -3,9 +3,8 @@
 #include "transfer/download_job.h"
 #include "transfer/import_job.h"
 
-#include "app/transfer_commands.h"
+#include "ui/transfer/transfer_commands.h"
 
-#include "app/app_texts.h"
 #include "document/doc.h"
 #include "document/document_number_pool.h"
 #include "document/source_slot.h"
@@ -19,6 +18,7 @@
 #include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
+#include "ui/workspace/editor_workspace.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,7 +28,7 @@
 #include <QFileInfo>
 #include <QStyle>
 
-namespace tarvo::app {
+namespace tarvo::ui {
 
 namespace {
 
@@ -163,10 +163,9 @@ QString backupPathFor(const QString& documentPath, const QString& title, const Q
     return QDir(scriptsFolder).filePath(kBackupName.arg(stem, stamp));
 }
 
-TransferCommands::TransferCommands(TransferCommandHost host, QObject* parent)
-    : QObject(parent), m_host(std::move(host))
+TransferCommands::TransferCommands(EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
-    QWidget& frame = *m_host.window;
+    QWidget& frame = *m_workspace.window();
     setObjectName(QStringLiteral("TransferCommands"));
     m_import = new QAction(ui::transfer_texts::kImport, &frame);
     m_import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -184,17 +183,13 @@ TransferCommands::TransferCommands(TransferCommandHost host, QObject* parent)
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
     connect(m_restore, &QAction::triggered, this, &TransferCommands::restoreFromBackup);
-}
-
-document::CS1_Doc* TransferCommands::activeDocument() const
-{
-    ui::CS1_ChildFrame* frame = m_host.activeFrame();
-    return frame != nullptr ? &frame->document() : nullptr;
+    connect(&m_workspace, &EditorWorkspace::commandStatesChanged, this, &TransferCommands::updateEnablers);
+    updateEnablers();
 }
 
 void TransferCommands::updateEnablers()
 {
-    const bool hasDocument = activeDocument() != nullptr;
+    const bool hasDocument = m_workspace.activeDocument() != nullptr;
     m_query->setEnabled(hasDocument);
     m_download->setEnabled(hasDocument);
     m_import->setEnabled(true);
@@ -203,81 +198,77 @@ void TransferCommands::updateEnablers()
 
 bool TransferCommands::confirmReminder()
 {
-    return ui::UserDialogs::ask(m_host.window, texts::kAppName, ui::transfer_texts::kReminder,
+    return ui::UserDialogs::ask(m_workspace.window(), m_workspace.caption(), ui::transfer_texts::kReminder,
                                 QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void TransferCommands::queryKeyboard()
 {
-    document::CS1_Doc* doc = activeDocument();
+    document::CS1_Doc* doc = m_workspace.activeDocument();
     if (doc == nullptr)
         return;
-    ui::TransferQueryDialog dialog(*m_host.commPort, doc->commSettings(), m_host.window);
+    ui::TransferQueryDialog dialog(m_workspace.commPort(), doc->commSettings(), m_workspace.window());
     dialog.exec();
 }
 
 void TransferCommands::downloadTables()
 {
-    ui::CS1_ChildFrame* active = m_host.activeFrame();
+    ui::CS1_ChildFrame* active = m_workspace.activeFrame();
     if (active == nullptr || !confirmReminder())
         return;
     // The open form's edits go with the tables.
-    if (!m_host.commitOpenForms())
+    if (!m_workspace.commitOpenForms())
         return;
     document::CS1_Doc& doc = active->document();
-    m_lastSummary.clear();
     const DownloadRun run = runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kDownloadTitle);
     ui::CS1_TreeView& tree = *active->view()->tree();
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
     // Replacing and merging leave the document unmodified: it may be a master
     // for many keyboards, and only an edit makes a save store the merged tables.
-    if (run.merged) {
-        tree.BuildTree(doc);
-        active->updateTitle();
-        m_host.documentChanged();
-    }
+    if (run.merged)
+        Q_EMIT m_workspace.documentChanged(active, DocumentChange::Tables);
     // Whatever the end, the tree starts again from its root.
     tree.SelectRoot();
     if (run.status != transfer::JobStatus::Complete)
         return;
-    m_lastSummary = summaryOf(run, ui::transfer_texts::kDownloadSummary);
-    ui::UserDialogs::message(m_host.window, texts::kAppName, m_lastSummary,
+    ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(),
+                             summaryOf(run, ui::transfer_texts::kDownloadSummary),
                              ui::UserDialogs::Icon::Information);
 }
 
 void TransferCommands::restoreFromBackup()
 {
     const QString path =
-        ui::UserDialogs::openFileName(m_host.window, ui::transfer_texts::kRestoreTitle, m_host.scriptsFolder,
-                                      ui::transfer_texts::kRestoreFilter);
+        ui::UserDialogs::openFileName(m_workspace.window(), ui::transfer_texts::kRestoreTitle,
+                                      m_workspace.scriptsFolder(), ui::transfer_texts::kRestoreFilter);
     if (path.isEmpty())
         return;
-    m_lastSummary.clear();
     // Read for this command only: it is written as stored and never changed.
     document::DocumentNumberPool pool;
-    document::DocOutcome opened = document::openDocument(pool, path.toStdString(), m_host.defaultComPort());
+    document::DocOutcome opened =
+        document::openDocument(pool, path.toStdString(), m_workspace.defaultComPort());
     if (!opened.doc) {
-        ui::UserDialogs::message(m_host.window, ui::transfer_texts::kRestoreTitle,
+        ui::UserDialogs::message(m_workspace.window(), ui::transfer_texts::kRestoreTitle,
                                  platform::toQString(opened.result.message));
         return;
     }
     const std::vector<transfer::SlotRequest> recorded = recordedSlots(*opened.doc);
     if (recorded.empty()) {
-        ui::UserDialogs::message(m_host.window, ui::transfer_texts::kRestoreTitle,
+        ui::UserDialogs::message(m_workspace.window(), ui::transfer_texts::kRestoreTitle,
                                  ui::transfer_texts::kNoRecordedSlots.arg(QFileInfo(path).fileName()));
         return;
     }
     if (!confirmReminder())
         return;
     const DownloadRun run =
-        runDownload(*opened.doc, serial::CommSettings::forDocument(m_host.defaultComPort()), recorded,
+        runDownload(*opened.doc, serial::CommSettings::forDocument(m_workspace.defaultComPort()), recorded,
                     ui::transfer_texts::kRestoreTitle);
     if (run.status != transfer::JobStatus::Complete)
         return;
-    m_lastSummary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) +
-                    QLatin1Char('\n') + summaryOf(run, ui::transfer_texts::kDownloadSummary);
-    ui::UserDialogs::message(m_host.window, texts::kAppName, m_lastSummary,
+    const QString summary = ui::transfer_texts::kRestoredFrom.arg(QDir::toNativeSeparators(path)) +
+                            QLatin1Char('\n') + summaryOf(run, ui::transfer_texts::kDownloadSummary);
+    ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(), summary,
                              ui::UserDialogs::Icon::Information);
 }
 
@@ -287,7 +278,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
                                                             const QString& title)
 {
     platform::EventLoopHost loop;
-    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, m_host.window);
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, m_workspace.window());
     host.setDocumentTables(document::tableNames(doc));
     ui::TransferSlotDialog& dialog = host.slotDialog();
     dialog.setWindowTitle(title);
@@ -299,14 +290,14 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     }
     host.setChoiceCheck(planCheck(doc, dialog));
 
-    CatalogueTables backupTables(*m_host.catalogue);
+    CatalogueTables backupTables(m_workspace.catalogue());
     std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;
     setup.request.wording = transfer::Wording::Dialog;
     const std::string device = platform::comPortDevicePath(settings.portIndex);
-    transfer::JobLine line{loop, *m_host.commPort, settings, device, platform::canonicalDevice(device)};
+    transfer::JobLine line{loop, m_workspace.commPort(), settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
     // A slot no record proves is asked about (setRecoveryAnswer below), never refused outright.
@@ -323,12 +314,12 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     // slot left incomplete what to do and where the retry takes the menus from.
     host.setFailureNote([&job](const transfer::JobEnd& end) { return failureNoteOf(job, end); });
     host.setRecoveryAnswer([&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); },
-                           m_host.scriptsFolder);
+                           m_workspace.scriptsFolder());
     const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
         if (dialog.backupOption()->isChecked()) {
             const QString path =
                 backupPathFor(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
-                              m_host.scriptsFolder, QDateTime::currentDateTime());
+                              m_workspace.scriptsFolder(), QDateTime::currentDateTime());
             backupSaver = std::make_unique<transfer::FileDocumentSaver>(path.toStdString(), false,
                                                                         io::Overwrite::Refuse);
         }
@@ -362,29 +353,28 @@ void TransferCommands::importTables()
 {
     if (!confirmReminder())
         return;
-    m_lastSummary.clear();
-    templates::TemplateCatalogue& catalogue = *m_host.catalogue;
-    if (m_host.documentNumbers->full() || !catalogue.RefreshTemplateCatalogue()) {
+    templates::TemplateCatalogue& catalogue = m_workspace.catalogue();
+    if (m_workspace.documentNumbers().full() || !catalogue.RefreshTemplateCatalogue()) {
         // New says why it cannot make a document.
-        m_host.newDocument();
+        m_workspace.newDocument();
         return;
     }
     transfer::ImportJobSetup setup;
     setup.templateTables = catalogue.CreateTablesFromTemplate(0);
     if (!setup.templateTables.ok) {
-        ui::UserDialogs::message(m_host.window, texts::kAppName,
+        ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(),
                                  setup.templateTables.error
                                      ? platform::toQString(setup.templateTables.error->fullText)
                                      : QString());
         return;
     }
-    setup.pool = m_host.documentNumbers;
-    setup.portIndex = m_host.defaultComPort();
-    serial::CommSettings settings = serial::CommSettings::forDocument(m_host.defaultComPort());
+    setup.pool = &m_workspace.documentNumbers();
+    setup.portIndex = m_workspace.defaultComPort();
+    serial::CommSettings settings = serial::CommSettings::forDocument(m_workspace.defaultComPort());
     platform::EventLoopHost loop;
-    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, m_host.window);
+    ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Import, m_workspace.window());
     const std::string device = platform::comPortDevicePath(settings.portIndex);
-    transfer::JobLine line{loop, *m_host.commPort, settings, device, platform::canonicalDevice(device)};
+    transfer::JobLine line{loop, m_workspace.commPort(), settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
     host.recordHistory(platform::transferStart(history::kEditorProgram, "import", line.devicePath, {}));
@@ -396,8 +386,8 @@ void TransferCommands::importTables()
     std::unique_ptr<document::CS1_Doc> doc = job.takeDocument();
     if (!doc)
         return;
-    doc->setTitle(m_host.nextUntitledTitle().toStdU16String());
-    m_host.adoptDocument(std::move(doc));
+    doc->setTitle(m_workspace.nextUntitledTitle().toStdU16String());
+    m_workspace.adoptDocument(std::move(doc));
 }
 
-} // namespace tarvo::app
+} // namespace tarvo::ui

@@ -11,54 +11,30 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
 class QDateTime;
-class QWidget;
 
+namespace tarvo::serial {
+struct CommSettings;
+}
 namespace tarvo::document {
 class CS1_Doc;
-class DocumentNumberPool;
-} // namespace tarvo::document
-namespace tarvo::serial {
-class CCommPort;
-struct CommSettings;
-} // namespace tarvo::serial
-namespace tarvo::templates {
-class TemplateCatalogue;
 }
 namespace tarvo::transfer {
 struct SlotRequest;
 }
+
 namespace tarvo::ui {
-class CS1_ChildFrame;
-}
 
-namespace tarvo::app {
-
-// What the commands need from the main window and the application.
-struct TransferCommandHost {
-    QWidget* window = nullptr; // owns the actions and the dialogs
-    serial::CCommPort* commPort = nullptr;
-    templates::TemplateCatalogue* catalogue = nullptr;
-    document::DocumentNumberPool* documentNumbers = nullptr;
-    std::function<int()> defaultComPort; // the port an import and a restore use
-    std::function<ui::CS1_ChildFrame*()> activeFrame;
-    std::function<bool()> commitOpenForms;
-    std::function<void()> documentChanged; // after a download changed the active document
-    std::function<void()> newDocument;     // File New, which says why it cannot make a document
-    std::function<void(std::unique_ptr<document::CS1_Doc>)> adoptDocument; // an import's document
-    std::function<QString()> nextUntitledTitle;
-    QString scriptsFolder; // where backups are kept and a restore looks first
-};
+class EditorWorkspace;
 
 class TransferCommands final : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(TransferCommandHost host, QObject* parent);
+    explicit TransferCommands(EditorWorkspace& workspace);
 
     QAction* importAction() const { return m_import; }
     QAction* queryAction() const { return m_query; }
@@ -72,9 +48,6 @@ public:
     void restoreFromBackup();
     void updateEnablers();
 
-    // The message that ended the last download or import ("" when none).
-    const QString& lastSummary() const { return m_lastSummary; }
-
 private:
     struct DownloadRun;
     bool confirmReminder();
@@ -85,16 +58,13 @@ private:
     // "Transfer Complete: ..." or that the keyboard already held the tables, with the notices.
     QString summaryOf(const DownloadRun& run, const QString& complete) const;
 
-    document::CS1_Doc* activeDocument() const;
-
-    TransferCommandHost m_host;
+    EditorWorkspace& m_workspace;
     QAction* m_import = nullptr;
     QAction* m_query = nullptr;
     QAction* m_download = nullptr;
     QAction* m_restore = nullptr;
     // Shared with the tool: the writes left unfinished on each device.
     platform::InterruptedWriteStore m_interruptedWrites;
-    QString m_lastSummary;
 };
 
 // Where a download's backup goes: next to the document with the date and
@@ -103,4 +73,4 @@ private:
 QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
                       const QDateTime& when);
 
-} // namespace tarvo::app
+} // namespace tarvo::ui

@@ -168,6 +168,7 @@ def main():
         "ANSIBLE_COLLECTIONS_PATH": os.path.join(work, "collections"),
         "ANSIBLE_HOME": os.path.join(home, ".ansible"),
         "ANSIBLE_LOCAL_TEMP": os.path.join(work, "ansible-tmp"),
+        "ANSIBLE_REMOTE_TMP": os.path.join(work, "ansible-remote-tmp"),
         "ANSIBLE_NOCOLOR": "1", "ANSIBLE_RETRY_FILES_ENABLED": "0",
         "ANSIBLE_PYTHON_INTERPRETER": "auto_silent", "ANSIBLE_FORKS": "4",
     })

@@ -227,7 +227,7 @@ def main():
                   "check mode: %s is not reported changed: %s" % (keyboard.name, checked.result(keyboard.name)))
             written = [frame for frame in keyboard.frames() if frame in WRITING_FRAMES]
             check(not written, "check mode: %s received %s" % (keyboard.name, written))
-        shown = "+menu %d entry %d: %s" % (MENU, ENTRY, LINE)
+        shown = '+menu %d entry %d: "%s", "", ""' % (MENU, ENTRY, LINE)
         check(checked.output.count(shown) == len(healthy), "check mode: the diff does not show %r thrice:\n%s"
               % (shown, checked.output[-4000:]))
         check(checked.counts(silent.name).get("failed") == 1, "check mode: the silent keyboard did not fail")

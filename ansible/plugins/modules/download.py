@@ -143,6 +143,7 @@ message:
 """
 
 import datetime
+import json
 import os
 import re
 
@@ -154,8 +155,9 @@ _WRITING_ACTIONS = ("write", "recover", "as_stored")
 
 
 def _entry_line(menu, entry, side):
-    lines = " | ".join(str(line).rstrip() for line in side.get("lines", []))
-    return "menu %s entry %s: %s  (action %s, A %s, B %s)\n" % (
+    """One entry as a diff line: its three lines (padding dropped) and its action."""
+    lines = ", ".join(json.dumps(str(line).rstrip(), ensure_ascii=False) for line in side.get("lines", []))
+    return "menu %s entry %s: %s (action %s, A %s, B %s)\n" % (
         menu, entry, lines, side.get("kind"), side.get("a"), side.get("b"))
 
 

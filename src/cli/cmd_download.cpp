@@ -61,7 +61,7 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
             return usageError(oneLine(message), kUsage);
-        o.request.slots = *parsed;
+        o.choice.slots = transfer::chosenSlotsOf(*parsed);
     }
     if (const auto retries = args.value("retries")) {
         const auto n = parseRetries(*retries);
@@ -69,19 +69,18 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
             return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries), kUsage);
         o.retries = *n;
     }
-    o.request.asIs = args.has("as-is");
+    o.choice.asStored = args.has("as-is");
     o.backupPath = args.value("backup");
-    o.request.backup = o.backupPath.has_value();
     if (o.backupPath && o.backupPath->empty())
         return usageError("--backup needs a file name", kUsage);
     if (const auto recoverFrom = args.value("recover-from")) {
         if (recoverFrom->empty())
             return usageError("--recover-from needs a backup file", kUsage);
-        o.request.recoverFrom = *recoverFrom;
+        o.choice.recoverFrom = *recoverFrom;
     }
     o.tracePath = args.value("trace");
-    o.verify = args.has("verify");
-    o.forceWrite = args.has("force-write");
+    o.choice.verify = args.has("verify");
+    o.choice.forceWrite = args.has("force-write");
     o.json = args.has("json");
     o.quiet = args.has("quiet");
     return std::nullopt;
@@ -106,21 +105,16 @@ int runDownload(const std::vector<std::string>& argv)
         return kExitFileError;
 
     TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
-    command.setHistoryDocument(o.documentPath, o.request.asIs);
+    command.setHistoryDocument(o.documentPath, o.choice.asStored);
     TemplateSource backupTables(std::nullopt);
-    transfer::FileDocumentSaver backupSaver(o.backupPath.value_or(std::string()), false,
-                                            io::Overwrite::Refuse);
-
     transfer::DownloadJobSetup setup;
-    setup.request = o.request;
-    setup.verify = o.verify;
-    setup.forceWrite = o.forceWrite;
     setup.backupTables = &backupTables;
-    setup.backupSaver = &backupSaver;
     setup.portIndex = target.portIndex;
+    transfer::DownloadChoice choice = o.choice;
+    choice.backupPath = o.backupPath.value_or(std::string());
     // The document is a copy read for this command: the merge never reaches its file.
     transfer::DownloadJob job(command.jobLine(), command, command.jobOptions(o.retries), *doc, setup);
-    const transfer::JobEnd& end = command.run(job, [&job, &o] { job.chooseSlots(o.request.slots); });
+    const transfer::JobEnd& end = command.run(job, [&job, &choice] { job.choose(choice); });
     if (end.status == transfer::JobStatus::Complete && !o.json) {
         if (job.writtenCount() == 0)
             std::printf("Nothing written: the keyboard already holds these tables (%d unchanged)\n",

@@ -24,7 +24,7 @@ struct PortDownload {
     std::unique_ptr<document::CS1_Doc> doc;
     std::unique_ptr<TransferCommand> command;
     std::unique_ptr<TemplateSource> backupTables;
-    std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
+    std::string backupPath;
     std::unique_ptr<transfer::DownloadJob> job;
 };
 
@@ -91,10 +91,9 @@ int downloadToPorts(const DownloadOptions& o)
         port->command =
             std::make_unique<TransferCommand>("download", target, o.json, o.quiet, trace, o.lineSpeed);
         port->command->report().setPort(target.devicePath);
-        port->command->setHistoryDocument(o.documentPath, o.request.asIs);
+        port->command->setHistoryDocument(o.documentPath, o.choice.asStored);
         port->backupTables = std::make_unique<TemplateSource>(std::nullopt);
-        port->backupSaver =
-            std::make_unique<transfer::FileDocumentSaver>(backupFile, false, io::Overwrite::Refuse);
+        port->backupPath = backupFile;
         ports.push_back(std::move(port));
     }
 
@@ -114,17 +113,15 @@ int downloadToPorts(const DownloadOptions& o)
         port.command->env().setLineSink([&board, i](const std::string& text) { board.show(i, text); });
         port.command->env().setNoteSink([&board](const std::string& text) { board.note(text); });
         transfer::DownloadJobSetup setup;
-        setup.request = o.request;
-        setup.verify = o.verify;
-        setup.forceWrite = o.forceWrite;
         setup.backupTables = port.backupTables.get();
-        setup.backupSaver = port.backupSaver.get();
         setup.portIndex = o.targets[i].portIndex;
         port.job = std::make_unique<transfer::DownloadJob>(
             port.command->jobLine(), *port.command, port.command->jobOptions(o.retries), *port.doc, setup);
         transfer::DownloadJob& job = *port.job;
+        transfer::DownloadChoice choice = o.choice;
+        choice.backupPath = port.backupPath;
         port.command->start(
-            job, [&job, &o] { job.chooseSlots(o.request.slots); }, onEnded);
+            job, [&job, choice] { job.choose(choice); }, onEnded);
     }
     if (running > 0)
         ports.front()->command->env().runLoop();

@@ -18,7 +18,6 @@ DownloadJob::DownloadJob(JobLine line, JobListener& listener, JobOptions options
                          DownloadJobSetup setup)
     : TransferJob(std::move(line), listener, options), m_doc(doc), m_setup(std::move(setup))
 {
-    m_setup.request.documentFromImport = m_doc.importComplete();
 }
 
 DownloadJob::~DownloadJob() = default;
@@ -38,23 +37,18 @@ const RecoverySource& DownloadJob::recoverySource(int slot) const
     return m_recovery[static_cast<std::size_t>(slot - 1)];
 }
 
-void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
+void DownloadJob::choose(DownloadChoice choice)
 {
     if (!waitingForChoice())
         return;
-    m_setup.request.slots = std::move(slots);
+    m_choice = std::move(choice);
+    m_request = requestOf(m_choice, m_setup.wording, m_doc.importComplete());
+    if (m_choice.wantsBackup())
+        m_backupSaver = m_setup.backupSaver ? m_setup.backupSaver(m_choice.backupPath)
+                                            : std::make_unique<FileDocumentSaver>(m_choice.backupPath, false,
+                                                                                  io::Overwrite::Refuse);
     setStage(JobStage::Plan);
     post([this] { planStep(); });
-}
-
-void DownloadJob::setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver)
-{
-    if (stage() != JobStage::NotStarted && !waitingForChoice())
-        return;
-    m_setup.request.backup = backupSaver != nullptr;
-    m_setup.backupSaver = backupSaver;
-    m_setup.request.asIs = asIs;
-    m_setup.verify = verify;
 }
 
 JobEnd DownloadJob::cancelledBetweenSessions() const
@@ -83,8 +77,7 @@ void DownloadJob::answerCancelQuestion(TransferSession& session, bool cancel)
 void DownloadJob::planStep()
 {
     const SlotInspectionSession& found = *inspection();
-    const PlanResult planned =
-        planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
+    const PlanResult planned = planDownload(listings(), found.slotCount(), describeTables(m_doc), m_request);
     if (!planned.ok) {
         finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
         return;
@@ -142,8 +135,8 @@ bool DownloadJob::chooseRecoveries()
             }
             continue;
         }
-        if (!m_setup.request.recoverFrom.empty()) {
-            if (!recoverFromBackup(s, m_setup.request.recoverFrom))
+        if (const std::string& backup = m_choice.recoveryBackup(slot); !backup.empty()) {
+            if (!recoverFromBackup(s, backup))
                 return false;
             continue;
         }
@@ -329,7 +322,7 @@ void DownloadJob::continueAfterMerge()
 
 void DownloadJob::afterReadBack()
 {
-    if (m_setup.request.backup) {
+    if (m_choice.wantsBackup()) {
         setStage(JobStage::Backup);
         std::string reason;
         if (!saveBackup(reason)) {
@@ -349,7 +342,7 @@ void DownloadJob::afterReadBack()
     }
     m_merged = m_plan.anyMerge();
     // Only what was read from the keyboard can show a slot unchanged.
-    m_prepared = prepareWrite(m_doc, m_plan, m_readImages, m_setup.forceWrite);
+    m_prepared = prepareWrite(m_doc, m_plan, m_readImages, m_choice.forceWrite);
     for (int s = 0; s < kMaxSlots; ++s)
         if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
             // It holds the whole image: no write of it is left unfinished.
@@ -377,13 +370,13 @@ bool DownloadJob::saveBackup(std::string& reason)
         // What an interrupted write left is no backup of anything.
         if (m_plan.table[s] != kNoTable && !m_plan.recover[s] && m_readImages[s].size() == model::kImageBytes)
             images[s] = m_readImages[s];
-    if (m_setup.backupSaver == nullptr || m_setup.backupTables == nullptr) {
+    if (m_backupSaver == nullptr || m_setup.backupTables == nullptr) {
         reason = "no place to save the backup";
         return false;
     }
     if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
         std::string notice(kNothingToBackUp);
-        notice.append("; ").append(m_setup.backupSaver->name()).append(" was not written");
+        notice.append("; ").append(m_backupSaver->name()).append(" was not written");
         listener().notice(notice);
         return true;
     }
@@ -398,14 +391,14 @@ bool DownloadJob::saveBackup(std::string& reason)
         reason = "backup: " + oneLineUtf8(made.result.message);
         return false;
     }
-    if (!m_setup.backupSaver->save(*made.doc, reason))
+    if (!m_backupSaver->save(*made.doc, reason))
         return false;
     std::error_code error;
-    const std::filesystem::path saved = std::filesystem::absolute(m_setup.backupSaver->name(), error);
-    m_backupSaved = error ? m_setup.backupSaver->name() : saved.lexically_normal().string();
+    const std::filesystem::path saved = std::filesystem::absolute(m_backupSaver->name(), error);
+    m_backupSaved = error ? m_backupSaver->name() : saved.lexically_normal().string();
     const std::size_t count = made.doc->tableCount();
     listener().notice("backup of " + std::to_string(count) + " table" + (count == 1 ? "" : "s") +
-                      " saved to " + m_setup.backupSaver->name());
+                      " saved to " + m_backupSaver->name());
     return true;
 }
 
@@ -458,7 +451,7 @@ void DownloadJob::writeEnded()
 
 void DownloadJob::startVerify()
 {
-    if (!m_setup.verify || m_prepared.writeCount() == 0) {
+    if (!m_choice.verify || m_prepared.writeCount() == 0) {
         complete();
         return;
     }

@@ -9,6 +9,7 @@
 // user names) holds, or nothing is erased (recovery.h).
 
 #include "document/doc.h"
+#include "transfer/download_choice.h"
 #include "transfer/download_plan.h"
 #include "transfer/job_sources.h"
 #include "transfer/read_session.h"
@@ -16,6 +17,7 @@
 #include "transfer/transfer_job.h"
 #include "transfer/write_session.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -25,15 +27,17 @@ namespace tarvo::transfer {
 // How the notice of a backup with nothing to save begins.
 inline constexpr const char* kNothingToBackUp = "no chosen slot holds a table to back up";
 
+// Where the backup named by a choice is saved (null: a file written whole, never replacing one).
+using BackupSaverMaker = std::function<std::unique_ptr<DocumentSaver>(const std::string& path)>;
+
+// What the front end gives the job before the choice.
 struct DownloadJobSetup {
-    DownloadRequest request; // its slots are the ones chooseSlots() names
-    bool verify = false;
-    bool forceWrite = false; // write also the slots that already hold their image
-    // With request.backup: the template the backup document is made from,
-    // and where it is saved. Both outlive the job.
+    // The template a backup document is made from; outlives the job.
     TableSource* backupTables = nullptr;
-    DocumentSaver* backupSaver = nullptr;
+    BackupSaverMaker backupSaver;
     int portIndex = 0; // the port (0-based) the backup document records
+    // How refusals name slots and tables.
+    Wording wording = Wording::CommandLine;
 };
 
 // The answer to JobListener::recoveryQuestion().
@@ -52,14 +56,9 @@ public:
                 DownloadJobSetup setup);
     ~DownloadJob() override;
 
-    // The answer to JobListener::slotChoiceNeeded(): the slots to write, as
-    // --slots names them (empty: every slot holding a table whose language
-    // the document has).
-    void chooseSlots(std::vector<SlotRequest> slots);
-    // The safeguards a dialog offers with its slot lists, taken before
-    // chooseSlots(): write as stored, verify after writing, and back up
-    // first into backupSaver (null: no backup; it outlives the job).
-    void setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver);
+    // The answer to JobListener::slotChoiceNeeded(): the slots, their
+    // sources and the safeguards, all at once.
+    void choose(DownloadChoice choice);
     // The answer to JobListener::mergeReadDone(): merge and go on to the write.
     void continueAfterMerge();
     // The answer to JobListener::recoveryQuestion().
@@ -111,6 +110,9 @@ private:
 
     document::CS1_Doc& m_doc;
     DownloadJobSetup m_setup;
+    DownloadChoice m_choice;
+    DownloadRequest m_request;
+    std::unique_ptr<DocumentSaver> m_backupSaver;
     DownloadPlan m_plan;
     SlotImages m_readImages; // what the keyboard's slots held, as read before the erase
     std::array<RecoverySource, kMaxSlots> m_recovery{};

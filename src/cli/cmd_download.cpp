@@ -1,7 +1,9 @@
 // tarvo download: writes a document's tables into the keyboard. Everything
 // that can be checked is checked before the first erase; the keyboard's
 // tables are read (to merge their script menus, to back them up) before
-// anything is erased; the document file itself is never changed.
+// anything is erased; the document file itself is never changed. With
+// --dry-run it stops where the first erase would come and prints what the
+// download would change.
 
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] "
-    "[--recover-from BACKUP.tvo] [--as-is] "
+    "[--recover-from BACKUP.tvo] [--as-is] [--dry-run] "
     "[--verify] [--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] "
     "[--quiet]";
 constexpr int kMaxRetries = 100;
@@ -39,7 +41,7 @@ std::optional<int> parseRetries(const std::string& text)
 // Parses the command line; a usage error's status otherwise.
 std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOptions& o)
 {
-    const Args args(argv, {"as-is", "verify", "force-write", "json", "quiet"},
+    const Args args(argv, {"as-is", "verify", "force-write", "dry-run", "json", "quiet"},
                     {"port", "slots", "backup", "recover-from", "retries", "trace", "baud"});
     if (!args.ok())
         return usageError(args.error(), kUsage);
@@ -81,6 +83,7 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
     o.tracePath = args.value("trace");
     o.choice.verify = args.has("verify");
     o.choice.forceWrite = args.has("force-write");
+    o.choice.previewOnly = args.has("dry-run");
     o.json = args.has("json");
     o.quiet = args.has("quiet");
     return std::nullopt;
@@ -97,7 +100,7 @@ int runDownload(const std::vector<std::string>& argv)
         return downloadToPorts(o);
     const PortTarget& target = o.targets.front();
     // Nothing is read from the keyboard until everything local is in order.
-    if (o.backupPath && pathExists(*o.backupPath))
+    if (o.backupPath && !o.choice.previewOnly && pathExists(*o.backupPath))
         return fail(kExitFileError, *o.backupPath, "file exists: a backup never replaces a file");
     document::DocumentNumberPool pool;
     std::unique_ptr<document::CS1_Doc> doc = openForCommand(pool, o.documentPath);
@@ -106,6 +109,8 @@ int runDownload(const std::vector<std::string>& argv)
 
     TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
     command.setHistoryDocument(o.documentPath, o.choice.asStored);
+    if (o.choice.previewOnly)
+        command.keepNoHistory();
     TemplateSource backupTables(std::nullopt);
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
@@ -115,6 +120,10 @@ int runDownload(const std::vector<std::string>& argv)
     // The document is a copy read for this command: the merge never reaches its file.
     transfer::DownloadJob job(command.jobLine(), command, command.jobOptions(o.retries), *doc, setup);
     const transfer::JobEnd& end = command.run(job, [&job, &choice] { job.choose(choice); });
+    if (o.choice.previewOnly) {
+        printPreview(command.report(), job.preview());
+        return command.finish(end);
+    }
     if (end.status == transfer::JobStatus::Complete && !o.json) {
         if (job.writtenCount() == 0)
             std::printf("Nothing written: the keyboard already holds these tables (%d unchanged)\n",

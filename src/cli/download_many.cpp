@@ -66,10 +66,16 @@ std::vector<std::string> devicesOf(const std::vector<PortTarget>& targets)
 
 } // namespace
 
+void printPreview(TransferReport& report, const transfer::DownloadPreview& preview)
+{
+    for (const transfer::SlotPreview& slot : preview.slots)
+        report.plan(slot);
+}
+
 int downloadToPorts(const DownloadOptions& o)
 {
     // Everything local is checked for every port before any keyboard is touched.
-    if (o.backupPath && !makeFolder(*o.backupPath))
+    if (o.backupPath && !o.choice.previewOnly && !makeFolder(*o.backupPath))
         return kExitFileError;
     if (o.tracePath && !makeFolder(*o.tracePath))
         return kExitFileError;
@@ -79,7 +85,7 @@ int downloadToPorts(const DownloadOptions& o)
         auto port = std::make_unique<PortDownload>();
         const std::string backupFile =
             o.backupPath ? portFileIn(*o.backupPath, o.targets, i, ".tvo") : std::string();
-        if (o.backupPath && pathExists(backupFile))
+        if (o.backupPath && !o.choice.previewOnly && pathExists(backupFile))
             return fail(kExitFileError, backupFile, "file exists: a backup never replaces a file");
         // Each job merges into its own copy: the keyboards may hold different tables.
         port->doc = openForCommand(port->pool, o.documentPath);
@@ -92,6 +98,8 @@ int downloadToPorts(const DownloadOptions& o)
             std::make_unique<TransferCommand>("download", target, o.json, o.quiet, trace, o.lineSpeed);
         port->command->report().setPort(target.devicePath);
         port->command->setHistoryDocument(o.documentPath, o.choice.asStored);
+        if (o.choice.previewOnly)
+            port->command->keepNoHistory();
         port->backupTables = std::make_unique<TemplateSource>(std::nullopt);
         port->backupPath = backupFile;
         ports.push_back(std::move(port));
@@ -136,6 +144,8 @@ int downloadToPorts(const DownloadOptions& o)
         outcome.unchanged = port->command->slotsWith(transfer::SlotOutcome::Unchanged);
         outcome.verified = port->command->slotsWith(transfer::SlotOutcome::Verified);
         outcome.seconds = port->command->seconds();
+        if (o.choice.previewOnly)
+            printPreview(port->command->report(), port->job->preview());
         outcome.status = port->command->finish(port->job->end());
         outcomes.push_back(outcome);
     }

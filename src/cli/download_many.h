@@ -4,6 +4,7 @@
 // trace and backup; one port failing never stops the others.
 
 #include "cli/session_runner.h"
+#include "cli/transfer_report.h"
 #include "transfer/download_choice.h"
 #include "transfer/line_speed.h"
 
@@ -26,6 +27,9 @@ struct DownloadOptions {
     bool json = false;
     bool quiet = false;
 };
+
+// Each slot's plan of a preview, in slot order.
+void printPreview(TransferReport& report, const transfer::DownloadPreview& preview);
 
 // Runs the download on every port of o (two or more); returns the exit status.
 int downloadToPorts(const DownloadOptions& o);

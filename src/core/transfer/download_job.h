@@ -6,11 +6,13 @@
 // their image are left alone, the rest are written, and with verify read
 // back and compared. A slot an interrupted write left is never merged: the
 // document's edits go into what the record that applies (or the backup the
-// user names) holds, or nothing is erased (recovery.h).
+// user names) holds, or nothing is erased (recovery.h). A preview stops
+// where the first erase would come and says what the write would change.
 
 #include "document/doc.h"
 #include "transfer/download_choice.h"
 #include "transfer/download_plan.h"
+#include "transfer/download_preview.h"
 #include "transfer/job_sources.h"
 #include "transfer/read_session.h"
 #include "transfer/recovery.h"
@@ -80,6 +82,9 @@ public:
     Recovery recovery(int slot) const;
     // Where its merge source came from (the backup, the time of the write recovered).
     const RecoverySource& recoverySource(int slot) const;
+    // A choice with previewOnly: what the download would do, once the job
+    // has ended complete, or refused with the plan of every slot found.
+    const DownloadPreview& preview() const { return m_preview; }
 
 protected:
     void sessionFinished(JobStage stage, TransferSession& session) override;
@@ -96,7 +101,11 @@ private:
     bool resolveReadRecoveries();
     bool recoverFromBackup(std::size_t s, const std::string& path);
     void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
-    void refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    // False when the job stops there (the tool's refusal, the editor's question).
+    bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    void refuseInPreview(std::size_t s, const std::string& message);
+    void readAllForPreview();
+    void finishPreview(const SlotImages& mergeSources);
     bool decided(std::size_t s) const;
     void reportTablesNotHeld();
     void complete();
@@ -121,6 +130,11 @@ private:
     std::array<std::string, kMaxSlots> m_appliedRecord{}; // the id of the record a slot's write takes over
     int m_askedSlot = 0; // the slot of the recovery question being asked (1-based), 0 for none
     bool m_askedAfterRead = false;
+    // A preview also reads the chosen slots a download would not, to show what they hold.
+    std::array<bool, kMaxSlots> m_readForPreview{};
+    std::array<std::string, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
+    std::array<int, kMaxSlots> m_refusedTable{};    // and the document table each would have taken
+    DownloadPreview m_preview;
     PreparedWrite m_prepared;
     std::unique_ptr<ReadSession> m_read;
     std::unique_ptr<WriteSession> m_write;

@@ -190,18 +190,33 @@ def _common_arguments(module):
     return args
 
 
+def _event_fields(event):
+    return dict((k, v) for k, v in event.items() if k not in ("event", "port"))
+
+
+def _not_written(events):
+    return [_event_fields(e) for e in events if e.get("event") == "not_written"]
+
+
+def _recovery_source(plan):
+    """What a planned slot's menus would come from, in the words of a download's slot_done."""
+    if plan.get("action") == "as_stored":
+        return "as_stored"
+    return "backup" if plan.get("backup") else "record"
+
+
 def _dry_run(module):
     status, out, err = tarvo_tool.run(module, _common_arguments(module) + ["--dry-run"])
     events = tarvo_tool.json_lines(out)
     plan = [e for e in events if e.get("event") == "plan"]
-    slots = [dict((k, v) for k, v in e.items() if k not in ("event", "port")) for e in plan]
+    slots = [_event_fields(e) for e in plan]
     result = dict(
         changed=any(e.get("action") in _WRITING_ACTIONS for e in plan),
         slots=slots,
         backup=None,
-        recovered=[{"slot": e.get("slot"), "source": e.get("action")} for e in plan
+        recovered=[{"slot": e.get("slot"), "source": _recovery_source(e)} for e in plan
                    if e.get("action") in ("recover", "as_stored")],
-        not_written=[e for e in events if e.get("event") == "not_written"],
+        not_written=_not_written(events),
         status=status,
         exit_class=tarvo_tool.exit_class(status),
         diff=_plan_diff(plan),
@@ -228,10 +243,6 @@ def _download(module):
     args = _common_arguments(module)
     backup = None
     if params["backup"]:
-        if not os.path.isdir(params["backup"]):
-            module.fail_json(msg="backup: %s is not a folder: create it first, or leave backup out"
-                             % params["backup"], status=tarvo_tool.EXIT_FILE,
-                             exit_class=tarvo_tool.exit_class(tarvo_tool.EXIT_FILE))
         backup = _backup_path(params["backup"], params["port"])
         args += ["--backup", backup]
     if params["verify"]:
@@ -263,8 +274,7 @@ def _download(module):
         slots=ordered,
         backup=backup,
         recovered=[{"slot": s["slot"], "source": s["recovered"]} for s in ordered if "recovered" in s],
-        not_written=[dict((k, v) for k, v in e.items() if k not in ("event", "port"))
-                     for e in events if e.get("event") == "not_written"],
+        not_written=_not_written(events),
         status=status,
         exit_class=tarvo_tool.exit_class(status),
     )
@@ -292,6 +302,11 @@ def main():
         ),
         supports_check_mode=True,
     )
+    folder = module.params["backup"]
+    if folder and not os.path.isdir(folder):
+        # Found in check mode too, before a roll-out depends on it.
+        module.fail_json(msg="backup: %s is not a folder: create it first, or leave backup out" % folder,
+                         status=tarvo_tool.EXIT_FILE, exit_class=tarvo_tool.exit_class(tarvo_tool.EXIT_FILE))
     if module.check_mode:
         _dry_run(module)
     else:

@@ -270,7 +270,6 @@ int main(int argc, char** argv)
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, nullptr);
     PromptUser user(host);
     transfer::DownloadJobSetup setup;
-    setup.forceWrite = true; // the merged table equals the keyboard's
     transfer::JobLine line{loop, port, settings, keyboard.link()};
     transfer::DownloadJob job(line, user, host.jobOptions(), *made.doc, setup);
     host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
@@ -279,8 +278,12 @@ int main(int argc, char** argv)
     QElapsedTimer whole;
     whole.start();
     const double processorBefore = processorSeconds();
-    const transfer::JobEnd& end =
-        host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
+    const transfer::JobEnd& end = host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) {
+        transfer::DownloadChoice choice;
+        choice.slots = transfer::chosenSlotsOf(chosen);
+        choice.forceWrite = true; // the merged table equals the keyboard's
+        job.choose(std::move(choice));
+    });
     const double wholeS = static_cast<double>(whole.elapsed()) / 1000.0;
     const double processorS = processorSeconds() - processorBefore;
     keyboard.stop();

@@ -22,9 +22,13 @@ install(FILES ${TARVO_PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian
 # build the tests and benchmarks first, and the programs bring along what
 # the install rules need beside them.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+include(${TARVO_PACKAGING_DIR}/ansible_collection.cmake)
 foreach(program tarvo tarvo-script tarvo-kbdsim)
   if(TARGET ${program})
     add_dependencies(${program} tarvo_man_pages tarvo_package_changelog tarvo_user_guide)
+    if(TARGET tarvo_ansible_collection)
+      add_dependencies(${program} tarvo_ansible_collection)
+    endif()
   endif()
 endforeach()
 
@@ -51,6 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The editor draws the Hangul and CJK keyboard fonts with it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
+# The Ansible collection under /usr/share/ansible/collections needs it.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS ansible-core)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_PREFIX /usr)
 # Installing with DESTDIR set keeps the install rules from refreshing the

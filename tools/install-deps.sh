@@ -22,3 +22,4 @@ apt-get install -y -q --no-install-recommends poppler-utils
 # validator).
 apt-get install -y -q --no-install-recommends \
   file dpkg-dev lintian scdoc cmark man-db bash-completion appstream
+apt-get install -y -q --no-install-recommends ansible-core

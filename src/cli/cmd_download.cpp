@@ -1,7 +1,9 @@
 // tarvo download: writes a document's tables into the keyboard. Everything
 // that can be checked is checked before the first erase; the keyboard's
 // tables are read (to merge their script menus, to back them up) before
-// anything is erased; the document file itself is never changed.
+// anything is erased; the document file itself is never changed. With
+// --dry-run it stops where the first erase would come and prints what the
+// download would change.
 
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] "
-    "[--recover-from BACKUP.tvo] [--as-is] "
+    "[--recover-from BACKUP.tvo] [--as-is] [--dry-run] "
     "[--verify] [--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] "
     "[--quiet]";
 constexpr int kMaxRetries = 100;
@@ -39,7 +41,7 @@ std::optional<int> parseRetries(const std::string& text)
 // Parses the command line; a usage error's status otherwise.
 std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOptions& o)
 {
-    const Args args(argv, {"as-is", "verify", "force-write", "json", "quiet"},
+    const Args args(argv, {"as-is", "verify", "force-write", "dry-run", "json", "quiet"},
                     {"port", "slots", "backup", "recover-from", "retries", "trace", "baud"});
     if (!args.ok())
         return usageError(args.error(), kUsage);
@@ -61,7 +63,7 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
             return usageError(oneLine(message), kUsage);
-        o.request.slots = *parsed;
+        o.choice.slots = transfer::chosenSlotsOf(*parsed);
     }
     if (const auto retries = args.value("retries")) {
         const auto n = parseRetries(*retries);
@@ -69,19 +71,19 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
             return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries), kUsage);
         o.retries = *n;
     }
-    o.request.asIs = args.has("as-is");
+    o.choice.asStored = args.has("as-is");
     o.backupPath = args.value("backup");
-    o.request.backup = o.backupPath.has_value();
     if (o.backupPath && o.backupPath->empty())
         return usageError("--backup needs a file name", kUsage);
     if (const auto recoverFrom = args.value("recover-from")) {
         if (recoverFrom->empty())
             return usageError("--recover-from needs a backup file", kUsage);
-        o.request.recoverFrom = *recoverFrom;
+        o.choice.recoverFrom = *recoverFrom;
     }
     o.tracePath = args.value("trace");
-    o.verify = args.has("verify");
-    o.forceWrite = args.has("force-write");
+    o.choice.verify = args.has("verify");
+    o.choice.forceWrite = args.has("force-write");
+    o.choice.previewOnly = args.has("dry-run");
     o.json = args.has("json");
     o.quiet = args.has("quiet");
     return std::nullopt;
@@ -98,7 +100,7 @@ int runDownload(const std::vector<std::string>& argv)
         return downloadToPorts(o);
     const PortTarget& target = o.targets.front();
     // Nothing is read from the keyboard until everything local is in order.
-    if (o.backupPath && pathExists(*o.backupPath))
+    if (o.backupPath && !o.choice.previewOnly && pathExists(*o.backupPath))
         return fail(kExitFileError, *o.backupPath, "file exists: a backup never replaces a file");
     document::DocumentNumberPool pool;
     std::unique_ptr<document::CS1_Doc> doc = openForCommand(pool, o.documentPath);
@@ -106,21 +108,22 @@ int runDownload(const std::vector<std::string>& argv)
         return kExitFileError;
 
     TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
-    command.setHistoryDocument(o.documentPath, o.request.asIs);
+    command.setHistoryDocument(o.documentPath, o.choice.asStored);
+    if (o.choice.previewOnly)
+        command.keepNoHistory();
     TemplateSource backupTables(std::nullopt);
-    transfer::FileDocumentSaver backupSaver(o.backupPath.value_or(std::string()), false,
-                                            io::Overwrite::Refuse);
-
     transfer::DownloadJobSetup setup;
-    setup.request = o.request;
-    setup.verify = o.verify;
-    setup.forceWrite = o.forceWrite;
     setup.backupTables = &backupTables;
-    setup.backupSaver = &backupSaver;
     setup.portIndex = target.portIndex;
+    transfer::DownloadChoice choice = o.choice;
+    choice.backupPath = o.backupPath.value_or(std::string());
     // The document is a copy read for this command: the merge never reaches its file.
     transfer::DownloadJob job(command.jobLine(), command, command.jobOptions(o.retries), *doc, setup);
-    const transfer::JobEnd& end = command.run(job, [&job, &o] { job.chooseSlots(o.request.slots); });
+    const transfer::JobEnd& end = command.run(job, [&job, &choice] { job.choose(choice); });
+    if (o.choice.previewOnly) {
+        printPreview(command.report(), job.preview());
+        return command.finish(end);
+    }
     if (end.status == transfer::JobStatus::Complete && !o.json) {
         if (job.writtenCount() == 0)
             std::printf("Nothing written: the keyboard already holds these tables (%d unchanged)\n",

@@ -26,9 +26,14 @@ constexpr const char* kDownloadOptions =
     "                   slot N as stored, whatever the slot holds (default: every slot whose\n"
     "                   table's language the document has, read back and merged first)\n"
     "  --backup OUT.tvo save the chosen slots' tables, exactly as read, before anything is erased\n"
+    "  --recover-from BACKUP.tvo\n"
+    "                   a slot an interrupted write left: merge into this backup's table of it\n"
     "  --as-is          write the tables exactly as stored into the slots they record (a backup)\n"
     "  --verify         read the written slots back; a difference gives exit status 6\n"
     "  --force-write    write a slot even when it already holds the image\n"
+    "  --dry-run        stop before the first erase and print what the download would change,\n"
+    "                   slot by slot and entry by entry (--json: plan events); nothing is saved,\n"
+    "                   erased or written; exit 1 when a slot would be refused\n"
     "  --retries N      send a frame again after a time-out or \"CE\", up to N times (default 0).\n"
     "                   A reply later than the time-out may then be taken for the next frame's:\n"
     "                   use it on noisy lines, with --verify\n"
@@ -71,8 +76,8 @@ const Command kCommands[] = {
      "[--baud auto|19200|57600] [--json] [--quiet]",
      "reads tables from the keyboard into a new document, in slot order", runImport, kImportOptions},
     {"download",
-     "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] [--as-is] "
-     "[--verify] [--force-write] "
+     "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] "
+     "[--recover-from BACKUP.tvo] [--as-is] [--verify] [--force-write] [--dry-run] "
      "[--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] [--quiet]",
      "read-back and merge, then erase, write and end each chosen slot; the document file is never changed",
      runDownload, kDownloadOptions},

@@ -24,7 +24,7 @@ struct PortDownload {
     std::unique_ptr<document::CS1_Doc> doc;
     std::unique_ptr<TransferCommand> command;
     std::unique_ptr<TemplateSource> backupTables;
-    std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
+    std::string backupPath;
     std::unique_ptr<transfer::DownloadJob> job;
 };
 
@@ -66,10 +66,16 @@ std::vector<std::string> devicesOf(const std::vector<PortTarget>& targets)
 
 } // namespace
 
+void printPreview(TransferReport& report, const transfer::DownloadPreview& preview)
+{
+    for (const transfer::SlotPreview& slot : preview.slots)
+        report.plan(slot);
+}
+
 int downloadToPorts(const DownloadOptions& o)
 {
     // Everything local is checked for every port before any keyboard is touched.
-    if (o.backupPath && !makeFolder(*o.backupPath))
+    if (o.backupPath && !o.choice.previewOnly && !makeFolder(*o.backupPath))
         return kExitFileError;
     if (o.tracePath && !makeFolder(*o.tracePath))
         return kExitFileError;
@@ -79,7 +85,7 @@ int downloadToPorts(const DownloadOptions& o)
         auto port = std::make_unique<PortDownload>();
         const std::string backupFile =
             o.backupPath ? portFileIn(*o.backupPath, o.targets, i, ".tvo") : std::string();
-        if (o.backupPath && pathExists(backupFile))
+        if (o.backupPath && !o.choice.previewOnly && pathExists(backupFile))
             return fail(kExitFileError, backupFile, "file exists: a backup never replaces a file");
         // Each job merges into its own copy: the keyboards may hold different tables.
         port->doc = openForCommand(port->pool, o.documentPath);
@@ -91,10 +97,11 @@ int downloadToPorts(const DownloadOptions& o)
         port->command =
             std::make_unique<TransferCommand>("download", target, o.json, o.quiet, trace, o.lineSpeed);
         port->command->report().setPort(target.devicePath);
-        port->command->setHistoryDocument(o.documentPath, o.request.asIs);
+        port->command->setHistoryDocument(o.documentPath, o.choice.asStored);
+        if (o.choice.previewOnly)
+            port->command->keepNoHistory();
         port->backupTables = std::make_unique<TemplateSource>(std::nullopt);
-        port->backupSaver =
-            std::make_unique<transfer::FileDocumentSaver>(backupFile, false, io::Overwrite::Refuse);
+        port->backupPath = backupFile;
         ports.push_back(std::move(port));
     }
 
@@ -114,17 +121,15 @@ int downloadToPorts(const DownloadOptions& o)
         port.command->env().setLineSink([&board, i](const std::string& text) { board.show(i, text); });
         port.command->env().setNoteSink([&board](const std::string& text) { board.note(text); });
         transfer::DownloadJobSetup setup;
-        setup.request = o.request;
-        setup.verify = o.verify;
-        setup.forceWrite = o.forceWrite;
         setup.backupTables = port.backupTables.get();
-        setup.backupSaver = port.backupSaver.get();
         setup.portIndex = o.targets[i].portIndex;
         port.job = std::make_unique<transfer::DownloadJob>(
             port.command->jobLine(), *port.command, port.command->jobOptions(o.retries), *port.doc, setup);
         transfer::DownloadJob& job = *port.job;
+        transfer::DownloadChoice choice = o.choice;
+        choice.backupPath = port.backupPath;
         port.command->start(
-            job, [&job, &o] { job.chooseSlots(o.request.slots); }, onEnded);
+            job, [&job, choice] { job.choose(choice); }, onEnded);
     }
     if (running > 0)
         ports.front()->command->env().runLoop();
@@ -139,6 +144,8 @@ int downloadToPorts(const DownloadOptions& o)
         outcome.unchanged = port->command->slotsWith(transfer::SlotOutcome::Unchanged);
         outcome.verified = port->command->slotsWith(transfer::SlotOutcome::Verified);
         outcome.seconds = port->command->seconds();
+        if (o.choice.previewOnly)
+            printPreview(port->command->report(), port->job->preview());
         outcome.status = port->command->finish(port->job->end());
         outcomes.push_back(outcome);
     }

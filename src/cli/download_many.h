@@ -4,7 +4,8 @@
 // trace and backup; one port failing never stops the others.
 
 #include "cli/session_runner.h"
-#include "transfer/download_plan.h"
+#include "cli/transfer_report.h"
+#include "transfer/download_choice.h"
 #include "transfer/line_speed.h"
 
 #include <optional>
@@ -17,16 +18,18 @@ namespace tarvo::cli {
 struct DownloadOptions {
     std::string documentPath;
     std::vector<PortTarget> targets; // command-line order, each device once
-    transfer::DownloadRequest request;
+    // What every port's download does; its backup path is the port's own file.
+    transfer::DownloadChoice choice;
     std::optional<std::string> backupPath; // a folder with several ports
     std::optional<std::string> tracePath;  // a folder with several ports
     transfer::LineSpeedChoice lineSpeed = transfer::LineSpeedChoice::Auto;
-    bool verify = false;
-    bool forceWrite = false;
     int retries = 0;
     bool json = false;
     bool quiet = false;
 };
+
+// Each slot's plan of a preview, in slot order.
+void printPreview(TransferReport& report, const transfer::DownloadPreview& preview);
 
 // Runs the download on every port of o (two or more); returns the exit status.
 int downloadToPorts(const DownloadOptions& o);

@@ -27,6 +27,11 @@ void TransferCommand::setHistoryDocument(const std::string& path, bool restore)
                                                                                  target().devicePath, path));
 }
 
+void TransferCommand::keepNoHistory()
+{
+    m_history = history::HistoryRecorder(nullptr, {});
+}
+
 transfer::JobLine TransferCommand::jobLine()
 {
     const std::string& device = m_env.target().devicePath;

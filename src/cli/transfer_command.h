@@ -37,6 +37,8 @@ public:
 
     // The document the transfer's history names; restore: it writes a backup back.
     void setHistoryDocument(const std::string& path, bool restore);
+    // A preview touches nothing, the transfer history included.
+    void keepNoHistory();
 
     // What a job of this command works on.
     transfer::JobLine jobLine();

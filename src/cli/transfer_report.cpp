@@ -3,6 +3,7 @@
 #include "cli/cli_args.h"
 
 #include "cli/json_writer.h"
+#include "templates/utf_text.h"
 
 #include <QString>
 
@@ -22,6 +23,59 @@ std::string timeLeft(double seconds)
     const auto whole = static_cast<long long>(seconds + 0.5);
     char text[32];
     std::snprintf(text, sizeof text, "%lld:%02lld", whole / 60, whole % 60);
+    return text;
+}
+
+void entrySideJson(JsonWriter& o, const char* name, const compare::EntrySide& side)
+{
+    o.key(name).beginObject().key("lines").beginArray();
+    for (const auto& line : side.lines)
+        o.value(line);
+    o.endArray().key("kind").value(side.kind).key("a").value(side.valueA).key("b").value(side.valueB);
+    o.endObject();
+}
+
+// "[Cameras   |          |          ]", with the action where it changes.
+std::string entrySideText(const compare::EntrySide& side, bool withAction)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < side.lines.size(); ++i) {
+        if (i > 0)
+            text += '|';
+        text += templates::utf16ToUtf8(side.lines[i]);
+    }
+    text += ']';
+    if (withAction) {
+        char action[64];
+        std::snprintf(action, sizeof action, " kind %d a %d b %d", side.kind, side.valueA, side.valueB);
+        text += action;
+    }
+    return text;
+}
+
+std::string planHeading(const transfer::SlotPreview& slot)
+{
+    std::string text =
+        "slot " + std::to_string(slot.slot) + " " + templates::utf16ToUtf8(slot.tableName) + ": ";
+    const std::size_t count = slot.changes.size();
+    switch (slot.action) {
+    case transfer::PreviewAction::Refused:
+        return text.append("refused: ").append(slot.reason);
+    case transfer::PreviewAction::Unchanged:
+        return text.append("unchanged: the keyboard already holds it");
+    case transfer::PreviewAction::Recover:
+        text.append("recovered from ");
+        text.append(slot.backup.empty() ? std::string("the interrupted write's record")
+                                        : "the backup " + slot.backup);
+        text.append(", ");
+        break;
+    case transfer::PreviewAction::AsStored:
+        text.append("written as stored, ");
+        break;
+    case transfer::PreviewAction::Write:
+        break;
+    }
+    text.append(std::to_string(count)).append(count == 1 ? " entry changes" : " entries change");
     return text;
 }
 
@@ -178,6 +232,46 @@ void TransferReport::tableNotWritten(int table, int languageId, const std::vecto
         text += " (--slots " + std::to_string(blankSlots.front()) + "=" + std::to_string(table) + ")";
     }
     notice(text);
+}
+
+void TransferReport::plan(const transfer::SlotPreview& slot)
+{
+    if (m_json) {
+        JsonWriter o;
+        o.beginObject().key("event").valueUtf8("plan").key("slot").value(slot.slot);
+        o.key("language").value(slot.languageId);
+        o.key("action").valueUtf8(transfer::previewActionName(slot.action));
+        if (slot.action == transfer::PreviewAction::Refused)
+            o.key("reason").valueUtf8(slot.reason);
+        if (slot.action == transfer::PreviewAction::Recover) {
+            o.key("backup");
+            if (slot.backup.empty())
+                o.null();
+            else
+                o.valueUtf8(slot.backup);
+        }
+        o.key("changes").beginArray();
+        for (const transfer::EntryChange& change : slot.changes) {
+            o.beginObject().key("menu").value(change.menu).key("entry").value(change.entry);
+            entrySideJson(o, "old", change.before);
+            entrySideJson(o, "new", change.after);
+            o.endObject();
+        }
+        o.endArray().endObject();
+        emitLine(o.finish());
+        return;
+    }
+    const std::string port = m_port.empty() ? std::string() : m_port + ": ";
+    std::printf("%s%s\n", port.c_str(), planHeading(slot).c_str());
+    for (const transfer::EntryChange& change : slot.changes) {
+        const bool actionChanges = change.before.kind != change.after.kind ||
+                                   change.before.valueA != change.after.valueA ||
+                                   change.before.valueB != change.after.valueB;
+        std::printf("%s  menu %d entry %d  %s \u2192 %s\n", port.c_str(), change.menu, change.entry,
+                    entrySideText(change.before, actionChanges).c_str(),
+                    entrySideText(change.after, actionChanges).c_str());
+    }
+    std::fflush(stdout);
 }
 
 void TransferReport::notice(const std::string& text)

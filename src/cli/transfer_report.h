@@ -4,6 +4,7 @@
 // event on standard output (progress, slot_done, error, done).
 
 #include "cli/session_runner.h"
+#include "transfer/download_preview.h"
 #include "transfer/slot_choice.h"
 #include "transfer/transfer_events.h"
 
@@ -26,6 +27,8 @@ public:
     // A document table no slot of the keyboard holds after the download,
     // with the blank slots that could take it (event not_written).
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots);
+    // What a download would do to one slot (event plan; as text on standard output).
+    void plan(const transfer::SlotPreview& slot);
     // A line on standard error that is not a failure (a slot skipped, a backup saved).
     void notice(const std::string& text);
     // Ends the command: the error line and event when status is not 0, then

@@ -44,6 +44,7 @@ field() {
 [ "$(field Version)" = "$version" ] || fail "Version '$(field Version)' is not tarvo version's '$version'"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 [ "$(field Recommends)" = fonts-noto-cjk ] || fail "Recommends is '$(field Recommends)'"
+[ "$(field Suggests)" = ansible-core ] || fail "Suggests is '$(field Suggests)'"
 for field_name in Maintainer Section Description; do
     [ -n "$(field $field_name)" ] || fail "no $field_name"
 done
@@ -71,6 +72,10 @@ dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./|/|'
     for language in de ko zh_CN; do
         echo "/usr/share/tarvo-script/translations/tarvo-script_$language.qm"
     done
+    collection=/usr/share/ansible/collections/ansible_collections/tarvo/keyboards
+    printf "$collection/%s\n" FILES.json LICENSE MANIFEST.json README.md meta/runtime.yml \
+        plugins/module_utils/tarvo_tool.py plugins/modules/download.py plugins/modules/history.py \
+        plugins/modules/query.py
     for template in "$source"/data/templates/*.LT3; do
         echo "/usr/share/tarvo-script/templates/${template##*/}"
     done
@@ -79,6 +84,11 @@ diff -u "$work/expected" "$work/files" > "$work/files.diff" || {
     cat "$work/files.diff" >&2
     fail "the package's files differ from the expected list (- missing, + unexpected)"
 }
+
+# Ansible reads the collection's modules; nothing runs them by themselves.
+dpkg-deb --contents "$package" | awk '$6 ~ /ansible_collections\/.*[^\/]$/ && $1 != "-rw-r--r--" { print $1, $6 }' \
+    > "$work/collection-modes"
+[ -s "$work/collection-modes" ] && fail "collection files not 0644: $(cat "$work/collection-modes")"
 
 root="$work/root"
 dpkg-deb --extract "$package" "$root"

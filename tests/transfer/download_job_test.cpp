@@ -24,15 +24,23 @@ constexpr int kBlocks = 4096;
 
 class FailingSaver final : public DocumentSaver {
 public:
+    explicit FailingSaver(int& saves) : m_saves(saves) {}
     std::string name() const override { return "backup.tvo"; }
     bool save(document::CS1_Doc&, std::string& reason) override
     {
-        ++saves;
+        ++m_saves;
         reason = "backup.tvo: Permission denied";
         return false;
     }
-    int saves = 0;
+
+private:
+    int& m_saves;
 };
+
+BackupSaverMaker failingSaver(int& saves)
+{
+    return [&saves](const std::string&) { return std::make_unique<FailingSaver>(saves); };
+}
 
 class DownloadJobTest : public ::testing::Test, public DownloadRig {
 public:
@@ -41,7 +49,7 @@ public:
         keyboardTable = document::test::makeTable(1, kLanguage);
         putKeyboardTable(*keyboardTable);
         doc = deutschDocument();
-        listener.onChoice = [this] { job->chooseSlots(slots); };
+        listener.onChoice = [this] { job->choose(choice); };
         listener.onQuestion = [this] { job->answerCancel(answerYes); };
     }
 
@@ -49,7 +57,7 @@ public:
     // would be left unchanged.
     DownloadJob& makeJob(DownloadJobSetup setup = {}, LineSpeedChoice speed = LineSpeedChoice::Auto)
     {
-        setup.forceWrite = true;
+        choice.forceWrite = true;
         job = std::make_unique<DownloadJob>(line(), listener, options(speed), *doc, setup);
         return *job;
     }
@@ -68,15 +76,14 @@ public:
     std::unique_ptr<model::CS1_LangTable> keyboardTable;
     std::unique_ptr<document::CS1_Doc> doc;
     std::unique_ptr<DownloadJob> job;
-    std::vector<SlotRequest> slots;
+    DownloadChoice choice;
     bool answerYes = true;
 };
 
 TEST_F(DownloadJobTest, RunsEachStageAfterTheOneBeforeAndWritesTheChosenSlot)
 {
-    DownloadJobSetup setup;
-    setup.verify = true;
-    const JobEnd& end = run(setup);
+    choice.verify = true;
+    const JobEnd& end = run();
 
     EXPECT_EQ(end.status, JobStatus::Complete) << end.message;
     const std::vector<JobStage> expected = {JobStage::Inspect,  JobStage::ChoosingSlots, JobStage::Plan,
@@ -120,7 +127,7 @@ TEST_F(DownloadJobTest, NothingIsReadOrErasedWhileTheSlotChoiceIsUnanswered)
     host.advance(30000);
     EXPECT_EQ(keyboard.frames.size(), framesAtChoice);
 
-    job->chooseSlots({});
+    job->choose({});
     runJob(*job);
     EXPECT_EQ(job->end().status, JobStatus::Complete) << job->end().message;
 }
@@ -141,12 +148,12 @@ TEST_P(DownloadJobFailure, EndsWithTheStatusAndMessageOfTheStage)
 {
     const StageFailure& failure = GetParam();
     DownloadJobSetup setup;
-    setup.verify = true;
-    FailingSaver saver;
+    choice.verify = true;
+    int saves = 0;
     TemplateTables tables;
     if (std::string(failure.name) == "backup") {
-        setup.request.backup = true;
-        setup.backupSaver = &saver;
+        choice.backupPath = "backup.tvo";
+        setup.backupSaver = failingSaver(saves);
         setup.backupTables = &tables;
     }
     failure.arrange(*this);
@@ -176,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Error: COM 3 can not be opened. (/dev/fake", std::nullopt, false},
         StageFailure{"plan",
                      [](DownloadJobTest& t) {
-                         t.slots = {{2, std::nullopt}};
+                         t.choice.slots = chosenSlotsOf({{2, std::nullopt}});
                      },
                      JobStatus::Refused, "", std::nullopt, false},
         StageFailure{"read-back", [](DownloadJobTest& t) { silenceReadsFrom(t, JobStage::ReadBack); },
@@ -234,10 +241,9 @@ class DownloadJobCancel : public DownloadJobTest, public ::testing::WithParamInt
 TEST_P(DownloadJobCancel, EndsCancelledAndSaysWhatWasLeft)
 {
     const StageCancel& cancel = GetParam();
-    DownloadJobSetup setup;
-    setup.verify = true;
+    choice.verify = true;
     cancel.arrange(*this);
-    const JobEnd& end = run(setup);
+    const JobEnd& end = run();
     EXPECT_EQ(end.status, JobStatus::Cancelled) << end.message;
     EXPECT_EQ(end.message, cancel.message);
     EXPECT_EQ(end.slot, cancel.slot);
@@ -340,11 +346,8 @@ TEST_F(DownloadJobTest, HoldsAfterTheMergeReadUntilToldToGoOn)
 TEST_F(DownloadJobTest, SafeguardsGivenWithTheChoiceDecideReadBackVerifyAndBackup)
 {
     // As stored, verified: nothing is read to merge, the write is read back.
-    slots = {{1, 0}};
-    listener.onChoice = [this] {
-        job->setSafeguards(true, true, nullptr);
-        job->chooseSlots(slots);
-    };
+    choice.slots = chosenSlotsOf({{1, 0}});
+    choice.verify = true;
     EXPECT_EQ(run().status, JobStatus::Complete) << job->end().message;
     const std::vector<JobStage> asStored = {JobStage::Inspect, JobStage::ChoosingSlots, JobStage::Plan,
                                             JobStage::Write, JobStage::Verify};
@@ -354,18 +357,20 @@ TEST_F(DownloadJobTest, SafeguardsGivenWithTheChoiceDecideReadBackVerifyAndBacku
     // A backup that cannot be saved stops the download before the erase.
     listener = {};
     keyboard.erases[0] = 0;
-    FailingSaver saver;
+    int saves = 0;
     TemplateTables tables;
     DownloadJobSetup setup;
     setup.backupTables = &tables;
-    listener.onChoice = [this, &saver] {
-        job->setSafeguards(false, false, &saver);
-        job->chooseSlots({});
-        job->setSafeguards(false, false, nullptr); // too late: the choice was made
+    setup.backupSaver = failingSaver(saves);
+    listener.onChoice = [this] {
+        DownloadChoice withBackup;
+        withBackup.backupPath = "backup.tvo";
+        job->choose(withBackup);
+        job->choose({}); // too late: the choice was made
     };
     const JobEnd& end = run(setup);
     EXPECT_EQ(end.status, JobStatus::FileError) << end.message;
-    EXPECT_EQ(saver.saves, 1);
+    EXPECT_EQ(saves, 1);
     EXPECT_EQ(keyboard.erases[0], 0);
 }
 

@@ -102,14 +102,15 @@ protected:
     {
         auto doc = editedDocument();
         DownloadJobSetup setup;
+        DownloadChoice choice;
         if (namesSlot)
-            setup.request.slots = {{kSlot, std::nullopt}};
+            choice.slots = chosenSlotsOf({{kSlot, std::nullopt}});
         TemplateTables tables;
         setup.backupTables = &tables;
         listener = {};
         DownloadJob job(JobLine{host, port, settings, device.named, device.canonical}, listener, options(),
                         *doc, setup);
-        listener.onChoice = [&job, &setup] { job.chooseSlots(setup.request.slots); };
+        listener.onChoice = [&job, &choice] { job.choose(choice); };
         job.start();
         runJob(job);
         EXPECT_TRUE(job.hasEnded());

@@ -76,17 +76,16 @@ protected:
     {
         auto doc = editedDocument();
         DownloadJobSetup setup;
-        setup.request.slots = {{kSlot, std::nullopt}};
-        setup.request.backup = !backupPath.empty();
+        DownloadChoice choice;
+        choice.slots = chosenSlotsOf({{kSlot, std::nullopt}});
+        choice.backupPath = backupPath;
         TemplateTables tables;
-        FileDocumentSaver saver(backupPath, false, io::Overwrite::Refuse);
         setup.backupTables = &tables;
-        setup.backupSaver = &saver;
         listener = {};
         if (arrange)
             arrange(*this);
         DownloadJob job(line(), listener, options(), *doc, setup);
-        listener.onChoice = [&job, &setup] { job.chooseSlots(setup.request.slots); };
+        listener.onChoice = [&job, &choice] { job.choose(choice); };
         job.start();
         runJob(job);
         EXPECT_TRUE(job.hasEnded());

@@ -97,35 +97,10 @@ private:
         }
     }
 
-    static EntrySide sideOf(const model::CS1_LangTable& table, int menu, int entry)
-    {
-        model::MenuEntryInfo info;
-        const model::MenuEntry e = table.MenuEntryAt(menu, entry, info);
-        return {{e.line1, e.line2, e.line3}, e.actionKind, e.valueA, e.valueB, info.edited != 0};
-    }
-
-    // Codes that decode alike (unmapped ones) still make the entries differ.
-    bool textBytesDiffer(std::size_t offset) const
-    {
-        for (std::size_t i = offset; i < offset + kEntryTextBytes; ++i)
-            if (m_a.GetByte(i) != m_b.GetByte(i))
-                return true;
-        return false;
-    }
-
     void compareEntries()
     {
-        for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
-            for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
-                const EntrySide a = sideOf(m_a, menu, n);
-                const EntrySide b = sideOf(m_b, menu, n);
-                const bool differ = a.lines != b.lines || a.kind != b.kind || a.valueA != b.valueA ||
-                                    a.valueB != b.valueB || a.edited != b.edited ||
-                                    textBytesDiffer(layout::menuEntryOffset(menu, n));
-                if (differ)
-                    m_out.entries.push_back({m_languageId, menu, n, a, b});
-            }
-        }
+        for (EntryDifference& d : compareScriptEntries(m_a, m_b, m_languageId, EditedFlag::Compared))
+            m_out.entries.push_back(std::move(d));
     }
 
     // Bytes compared above are left out; byte 30 of an entry is not.
@@ -174,6 +149,22 @@ private:
     DocumentDiff& m_out;
 };
 
+EntrySide sideOf(const model::CS1_LangTable& table, int menu, int entry)
+{
+    model::MenuEntryInfo info;
+    const model::MenuEntry e = table.MenuEntryAt(menu, entry, info);
+    return {{e.line1, e.line2, e.line3}, e.actionKind, e.valueA, e.valueB, info.edited != 0};
+}
+
+// Codes that decode alike (unmapped ones) still make the entries differ.
+bool textBytesDiffer(const model::CS1_LangTable& a, const model::CS1_LangTable& b, std::size_t offset)
+{
+    for (std::size_t i = offset; i < offset + kEntryTextBytes; ++i)
+        if (a.GetByte(i) != b.GetByte(i))
+            return true;
+    return false;
+}
+
 int languageIdOf(const model::CS1_LangTable& table)
 {
     return table.GetByte(layout::kLanguageIdOffset);
@@ -188,6 +179,26 @@ std::u16string friendlyNameOf(const model::CS1_LangTable& table)
 }
 
 } // namespace
+
+std::vector<EntryDifference> compareScriptEntries(const model::CS1_LangTable& a,
+                                                  const model::CS1_LangTable& b, int languageId,
+                                                  EditedFlag edited)
+{
+    std::vector<EntryDifference> out;
+    for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
+        for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
+            const EntrySide sa = sideOf(a, menu, n);
+            const EntrySide sb = sideOf(b, menu, n);
+            const bool differ = sa.lines != sb.lines || sa.kind != sb.kind || sa.valueA != sb.valueA ||
+                                sa.valueB != sb.valueB ||
+                                (edited == EditedFlag::Compared && sa.edited != sb.edited) ||
+                                textBytesDiffer(a, b, layout::menuEntryOffset(menu, n));
+            if (differ)
+                out.push_back({languageId, menu, n, sa, sb});
+        }
+    }
+    return out;
+}
 
 bool DocumentDiff::equal() const
 {

@@ -62,6 +62,15 @@ struct DocumentDiff {
 
 DocumentDiff compareDocuments(const document::CS1_Doc& a, const document::CS1_Doc& b);
 
+// Whether an entry's edited flag, which only a document keeps, counts as a difference.
+enum class EditedFlag { Compared, Ignored };
+
+// The script-menu entries (menus 80-95) of a and b whose lines (their bytes,
+// not only as decoded), action or, where compared, edited flag differ.
+std::vector<EntryDifference> compareScriptEntries(const model::CS1_LangTable& a,
+                                                  const model::CS1_LangTable& b, int languageId,
+                                                  EditedFlag edited);
+
 const char* statusName(TableStatus status);
 
 } // namespace tarvo::compare

@@ -18,7 +18,6 @@ DownloadJob::DownloadJob(JobLine line, JobListener& listener, JobOptions options
                          DownloadJobSetup setup)
     : TransferJob(std::move(line), listener, options), m_doc(doc), m_setup(std::move(setup))
 {
-    m_setup.request.documentFromImport = m_doc.importComplete();
 }
 
 DownloadJob::~DownloadJob() = default;
@@ -38,23 +37,18 @@ const RecoverySource& DownloadJob::recoverySource(int slot) const
     return m_recovery[static_cast<std::size_t>(slot - 1)];
 }
 
-void DownloadJob::chooseSlots(std::vector<SlotRequest> slots)
+void DownloadJob::choose(DownloadChoice choice)
 {
     if (!waitingForChoice())
         return;
-    m_setup.request.slots = std::move(slots);
+    m_choice = std::move(choice);
+    m_request = requestOf(m_choice, m_setup.wording, m_doc.importComplete());
+    if (m_choice.wantsBackup())
+        m_backupSaver = m_setup.backupSaver ? m_setup.backupSaver(m_choice.backupPath)
+                                            : std::make_unique<FileDocumentSaver>(m_choice.backupPath, false,
+                                                                                  io::Overwrite::Refuse);
     setStage(JobStage::Plan);
     post([this] { planStep(); });
-}
-
-void DownloadJob::setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver)
-{
-    if (stage() != JobStage::NotStarted && !waitingForChoice())
-        return;
-    m_setup.request.backup = backupSaver != nullptr;
-    m_setup.backupSaver = backupSaver;
-    m_setup.request.asIs = asIs;
-    m_setup.verify = verify;
 }
 
 JobEnd DownloadJob::cancelledBetweenSessions() const
@@ -83,8 +77,7 @@ void DownloadJob::answerCancelQuestion(TransferSession& session, bool cancel)
 void DownloadJob::planStep()
 {
     const SlotInspectionSession& found = *inspection();
-    const PlanResult planned =
-        planDownload(listings(), found.slotCount(), describeTables(m_doc), m_setup.request);
+    const PlanResult planned = planDownload(listings(), found.slotCount(), describeTables(m_doc), m_request);
     if (!planned.ok) {
         finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
         return;
@@ -93,6 +86,10 @@ void DownloadJob::planStep()
     m_recovery = {};
     m_recoveryAfterRead = {};
     m_appliedRecord = {};
+    m_refusal = {};
+    m_refusedTable.fill(kNoTable);
+    if (m_choice.previewOnly)
+        readAllForPreview();
     planRecoveries();
 }
 
@@ -119,6 +116,19 @@ void DownloadJob::planRecoveries()
     runSession(JobStage::ReadBack, *m_read);
 }
 
+void DownloadJob::readAllForPreview()
+{
+    m_readForPreview = {};
+    for (std::size_t s = 0; s < m_plan.table.size(); ++s) {
+        const SlotListing* listing = findListing(listings(), static_cast<int>(s) + 1);
+        if (m_plan.table[s] != kNoTable && !m_plan.readFirst[s] && listing != nullptr &&
+            listing->holdsAcceptedTable()) {
+            m_plan.readFirst[s] = true;
+            m_readForPreview[s] = true;
+        }
+    }
+}
+
 bool DownloadJob::decided(std::size_t s) const
 {
     return m_recovery[s].how != Recovery::None || m_recoveryAfterRead[s];
@@ -142,16 +152,17 @@ bool DownloadJob::chooseRecoveries()
             }
             continue;
         }
-        if (!m_setup.request.recoverFrom.empty()) {
-            if (!recoverFromBackup(s, m_setup.request.recoverFrom))
+        if (const std::string& backup = m_choice.recoveryBackup(slot); !backup.empty()) {
+            if (!recoverFromBackup(s, backup))
                 return false;
             continue;
         }
         if (!listing->row.present) {
             if (!listing->remembered) {
-                refuseRecovery(s, noRecordApplies(slot, true, listing->severalApply, listing->records),
-                               false);
-                return false;
+                if (!refuseRecovery(s, noRecordApplies(slot, true, listing->severalApply, listing->records),
+                                    false))
+                    return false;
+                continue;
             }
             applyRecovery(s, sourceOfRecord(*listing->remembered, slot, true), listing->remembered->id);
             continue;
@@ -159,8 +170,9 @@ bool DownloadJob::chooseRecoveries()
         const bool anyImage = std::any_of(listing->records.begin(), listing->records.end(),
                                           [](const InterruptedWrite& r) { return r.hasImage(); });
         if (!anyImage) {
-            refuseRecovery(s, noRecordApplies(slot, false, false, listing->records), false);
-            return false;
+            if (!refuseRecovery(s, noRecordApplies(slot, false, false, listing->records), false))
+                return false;
+            continue;
         }
         m_recoveryAfterRead[s] = true;
         m_plan.readFirst[s] = true;
@@ -183,8 +195,9 @@ bool DownloadJob::resolveReadRecoveries()
                 matching.push_back(record);
         const std::optional<InterruptedWrite> applies = singleRecord(matching);
         if (!applies) {
-            refuseRecovery(s, noRecordApplies(slot, false, !matching.empty(), listing->records), true);
-            return false;
+            if (!refuseRecovery(s, noRecordApplies(slot, false, !matching.empty(), listing->records), true))
+                return false;
+            continue;
         }
         applyRecovery(s, sourceOfRecord(*applies, slot, false), applies->id);
     }
@@ -198,10 +211,13 @@ bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
     std::string whyNot;
     auto table = backupTableOf(path, slot, languageId, whyNot);
     if (!table) {
-        finishWith(JobStatus::FileError,
-                   "keyboard language table #" + std::to_string(slot) + " cannot be recovered: " + whyNot +
-                       "; nothing was erased",
-                   slot);
+        std::string message = "keyboard language table #" + std::to_string(slot) + " cannot be recovered: ";
+        message.append(whyNot).append("; nothing was erased");
+        if (m_choice.previewOnly) {
+            refuseInPreview(s, message);
+            return true;
+        }
+        finishWith(JobStatus::FileError, message, slot);
         return false;
     }
     RecoverySource source;
@@ -222,12 +238,17 @@ void DownloadJob::applyRecovery(std::size_t s, RecoverySource source, std::strin
     listener().slotRecovery(slot, m_recovery[s].how);
 }
 
-// The tool refuses (exit 1) and the user names the way; the editor asks.
-void DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool afterRead)
+// The tool refuses (exit 1) and the user names the way; the editor asks;
+// a preview notes the refusal and goes on with the other slots.
+bool DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool afterRead)
 {
+    if (m_choice.previewOnly) {
+        refuseInPreview(s, message);
+        return true;
+    }
     if (!jobOptions().askRecovery) {
         finishWith(JobStatus::FileError, message, static_cast<int>(s) + 1);
-        return;
+        return false;
     }
     m_askedSlot = static_cast<int>(s) + 1;
     m_askedAfterRead = afterRead;
@@ -239,6 +260,19 @@ void DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool
                 std::find(backups.begin(), backups.end(), record.backupPath) == backups.end())
                 backups.push_back(record.backupPath);
     listener().recoveryQuestion(m_askedSlot, message, backups);
+    return false;
+}
+
+// The slot is left out of everything that follows, as the download would leave all of them.
+void DownloadJob::refuseInPreview(std::size_t s, const std::string& message)
+{
+    m_refusal[s] = message;
+    m_refusedTable[s] = m_plan.table[s];
+    m_plan.table[s] = kNoTable;
+    m_plan.merge[s] = false;
+    m_plan.recover[s] = false;
+    m_plan.readFirst[s] = false;
+    m_recoveryAfterRead[s] = false;
 }
 
 void DownloadJob::answerRecovery(const RecoveryAnswer& answer)
@@ -311,7 +345,7 @@ void DownloadJob::resolveAfterRead()
         finish(cancelledBetweenSessions());
         return;
     }
-    if (jobOptions().holdAfterMergeRead && m_plan.anyMerge()) {
+    if (jobOptions().holdAfterMergeRead && m_plan.anyMerge() && !m_choice.previewOnly) {
         m_holding = true;
         listener().mergeReadDone();
         return;
@@ -329,7 +363,7 @@ void DownloadJob::continueAfterMerge()
 
 void DownloadJob::afterReadBack()
 {
-    if (m_setup.request.backup) {
+    if (m_choice.wantsBackup()) {
         setStage(JobStage::Backup);
         std::string reason;
         if (!saveBackup(reason)) {
@@ -348,8 +382,16 @@ void DownloadJob::afterReadBack()
         return;
     }
     m_merged = m_plan.anyMerge();
-    // Only what was read from the keyboard can show a slot unchanged.
-    m_prepared = prepareWrite(m_doc, m_plan, m_readImages, m_setup.forceWrite);
+    // Only what a download reads from the keyboard can show a slot unchanged.
+    SlotImages held = m_readImages;
+    for (std::size_t s = 0; s < held.size(); ++s)
+        if (m_readForPreview[s])
+            held[s].clear();
+    m_prepared = prepareWrite(m_doc, m_plan, held, m_choice.forceWrite);
+    if (m_choice.previewOnly) {
+        finishPreview(mergeSources);
+        return;
+    }
     for (int s = 0; s < kMaxSlots; ++s)
         if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
             // It holds the whole image: no write of it is left unfinished.
@@ -377,13 +419,13 @@ bool DownloadJob::saveBackup(std::string& reason)
         // What an interrupted write left is no backup of anything.
         if (m_plan.table[s] != kNoTable && !m_plan.recover[s] && m_readImages[s].size() == model::kImageBytes)
             images[s] = m_readImages[s];
-    if (m_setup.backupSaver == nullptr || m_setup.backupTables == nullptr) {
+    if (m_backupSaver == nullptr || m_setup.backupTables == nullptr) {
         reason = "no place to save the backup";
         return false;
     }
     if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
         std::string notice(kNothingToBackUp);
-        notice.append("; ").append(m_setup.backupSaver->name()).append(" was not written");
+        notice.append("; ").append(m_backupSaver->name()).append(" was not written");
         listener().notice(notice);
         return true;
     }
@@ -398,14 +440,14 @@ bool DownloadJob::saveBackup(std::string& reason)
         reason = "backup: " + oneLineUtf8(made.result.message);
         return false;
     }
-    if (!m_setup.backupSaver->save(*made.doc, reason))
+    if (!m_backupSaver->save(*made.doc, reason))
         return false;
     std::error_code error;
-    const std::filesystem::path saved = std::filesystem::absolute(m_setup.backupSaver->name(), error);
-    m_backupSaved = error ? m_setup.backupSaver->name() : saved.lexically_normal().string();
+    const std::filesystem::path saved = std::filesystem::absolute(m_backupSaver->name(), error);
+    m_backupSaved = error ? m_backupSaver->name() : saved.lexically_normal().string();
     const std::size_t count = made.doc->tableCount();
     listener().notice("backup of " + std::to_string(count) + " table" + (count == 1 ? "" : "s") +
-                      " saved to " + m_setup.backupSaver->name());
+                      " saved to " + m_backupSaver->name());
     return true;
 }
 
@@ -458,7 +500,7 @@ void DownloadJob::writeEnded()
 
 void DownloadJob::startVerify()
 {
-    if (!m_setup.verify || m_prepared.writeCount() == 0) {
+    if (!m_choice.verify || m_prepared.writeCount() == 0) {
         complete();
         return;
     }
@@ -495,6 +537,44 @@ void DownloadJob::verifyEnded()
     }
     m_verified = true;
     complete();
+}
+
+void DownloadJob::finishPreview(const SlotImages& mergeSources)
+{
+    const std::vector<std::u16string> names = document::tableNames(m_doc);
+    m_preview = {};
+    for (std::size_t s = 0; s < m_plan.table.size(); ++s) {
+        const int table = m_plan.table[s] != kNoTable ? m_plan.table[s] : m_refusedTable[s];
+        if (table == kNoTable || static_cast<std::size_t>(table) >= m_doc.tableCount())
+            continue;
+        const auto index = static_cast<std::size_t>(table);
+        SlotPreview slot;
+        slot.slot = static_cast<int>(s) + 1;
+        slot.languageId = document::languageIdOf(m_doc.table(index));
+        slot.tableName = index < names.size() ? names[index] : std::u16string();
+        std::span<const std::uint8_t> before = m_readImages[s];
+        if (!m_refusal[s].empty()) {
+            slot.action = PreviewAction::Refused;
+            slot.reason = m_refusal[s];
+        } else if (m_prepared.unchanged[s]) {
+            slot.action = PreviewAction::Unchanged;
+        } else if (m_plan.recover[s] && m_plan.merge[s]) {
+            slot.action = PreviewAction::Recover;
+            slot.backup = m_recovery[s].backupPath;
+            before = mergeSources[s];
+        } else if (m_plan.asIs || m_plan.asNamed[s] || m_recovery[s].how == Recovery::AsStored) {
+            slot.action = PreviewAction::AsStored;
+        }
+        if (m_prepared.tables[s] != nullptr)
+            slot.changes = entryChanges(before, *m_prepared.tables[s]);
+        m_preview.slots.push_back(std::move(slot));
+    }
+    for (const SlotPreview& slot : m_preview.slots)
+        if (slot.action == PreviewAction::Refused) {
+            finishWith(JobStatus::FileError, slot.reason, slot.slot);
+            return;
+        }
+    finishWith(JobStatus::Complete, {});
 }
 
 void DownloadJob::complete()

@@ -6,16 +6,20 @@
 // their image are left alone, the rest are written, and with verify read
 // back and compared. A slot an interrupted write left is never merged: the
 // document's edits go into what the record that applies (or the backup the
-// user names) holds, or nothing is erased (recovery.h).
+// user names) holds, or nothing is erased (recovery.h). A preview stops
+// where the first erase would come and says what the write would change.
 
 #include "document/doc.h"
+#include "transfer/download_choice.h"
 #include "transfer/download_plan.h"
+#include "transfer/download_preview.h"
 #include "transfer/job_sources.h"
 #include "transfer/read_session.h"
 #include "transfer/recovery.h"
 #include "transfer/transfer_job.h"
 #include "transfer/write_session.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -25,15 +29,17 @@ namespace tarvo::transfer {
 // How the notice of a backup with nothing to save begins.
 inline constexpr const char* kNothingToBackUp = "no chosen slot holds a table to back up";
 
+// Where the backup named by a choice is saved (null: a file written whole, never replacing one).
+using BackupSaverMaker = std::function<std::unique_ptr<DocumentSaver>(const std::string& path)>;
+
+// What the front end gives the job before the choice.
 struct DownloadJobSetup {
-    DownloadRequest request; // its slots are the ones chooseSlots() names
-    bool verify = false;
-    bool forceWrite = false; // write also the slots that already hold their image
-    // With request.backup: the template the backup document is made from,
-    // and where it is saved. Both outlive the job.
+    // The template a backup document is made from; outlives the job.
     TableSource* backupTables = nullptr;
-    DocumentSaver* backupSaver = nullptr;
+    BackupSaverMaker backupSaver;
     int portIndex = 0; // the port (0-based) the backup document records
+    // How refusals name slots and tables.
+    Wording wording = Wording::CommandLine;
 };
 
 // The answer to JobListener::recoveryQuestion().
@@ -52,14 +58,9 @@ public:
                 DownloadJobSetup setup);
     ~DownloadJob() override;
 
-    // The answer to JobListener::slotChoiceNeeded(): the slots to write, as
-    // --slots names them (empty: every slot holding a table whose language
-    // the document has).
-    void chooseSlots(std::vector<SlotRequest> slots);
-    // The safeguards a dialog offers with its slot lists, taken before
-    // chooseSlots(): write as stored, verify after writing, and back up
-    // first into backupSaver (null: no backup; it outlives the job).
-    void setSafeguards(bool asIs, bool verify, DocumentSaver* backupSaver);
+    // The answer to JobListener::slotChoiceNeeded(): the slots, their
+    // sources and the safeguards, all at once.
+    void choose(DownloadChoice choice);
     // The answer to JobListener::mergeReadDone(): merge and go on to the write.
     void continueAfterMerge();
     // The answer to JobListener::recoveryQuestion().
@@ -81,6 +82,9 @@ public:
     Recovery recovery(int slot) const;
     // Where its merge source came from (the backup, the time of the write recovered).
     const RecoverySource& recoverySource(int slot) const;
+    // A choice with previewOnly: what the download would do, once the job
+    // has ended complete, or refused with the plan of every slot found.
+    const DownloadPreview& preview() const { return m_preview; }
 
 protected:
     void sessionFinished(JobStage stage, TransferSession& session) override;
@@ -97,7 +101,11 @@ private:
     bool resolveReadRecoveries();
     bool recoverFromBackup(std::size_t s, const std::string& path);
     void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
-    void refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    // False when the job stops there (the tool's refusal, the editor's question).
+    bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    void refuseInPreview(std::size_t s, const std::string& message);
+    void readAllForPreview();
+    void finishPreview(const SlotImages& mergeSources);
     bool decided(std::size_t s) const;
     void reportTablesNotHeld();
     void complete();
@@ -111,6 +119,9 @@ private:
 
     document::CS1_Doc& m_doc;
     DownloadJobSetup m_setup;
+    DownloadChoice m_choice;
+    DownloadRequest m_request;
+    std::unique_ptr<DocumentSaver> m_backupSaver;
     DownloadPlan m_plan;
     SlotImages m_readImages; // what the keyboard's slots held, as read before the erase
     std::array<RecoverySource, kMaxSlots> m_recovery{};
@@ -119,6 +130,11 @@ private:
     std::array<std::string, kMaxSlots> m_appliedRecord{}; // the id of the record a slot's write takes over
     int m_askedSlot = 0; // the slot of the recovery question being asked (1-based), 0 for none
     bool m_askedAfterRead = false;
+    // A preview also reads the chosen slots a download would not, to show what they hold.
+    std::array<bool, kMaxSlots> m_readForPreview{};
+    std::array<std::string, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
+    std::array<int, kMaxSlots> m_refusedTable{};    // and the document table each would have taken
+    DownloadPreview m_preview;
     PreparedWrite m_prepared;
     std::unique_ptr<ReadSession> m_read;
     std::unique_ptr<WriteSession> m_write;

@@ -291,11 +291,10 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     host.setChoiceCheck(planCheck(doc, dialog));
 
     CatalogueTables backupTables(m_workspace.catalogue());
-    std::unique_ptr<transfer::FileDocumentSaver> backupSaver;
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;
-    setup.request.wording = transfer::Wording::Dialog;
+    setup.wording = transfer::Wording::Dialog;
     const std::string device = platform::comPortDevicePath(settings.portIndex);
     transfer::JobLine line{loop, m_workspace.commPort(), settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
@@ -316,16 +315,16 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     host.setRecoveryAnswer([&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); },
                            m_workspace.scriptsFolder());
     const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
-        if (dialog.backupOption()->isChecked()) {
-            const QString path =
+        transfer::DownloadChoice choice;
+        choice.slots = transfer::chosenSlotsOf(chosen);
+        choice.asStored = dialog.asStoredOption()->isChecked();
+        choice.verify = dialog.verifyOption()->isChecked();
+        if (dialog.backupOption()->isChecked())
+            choice.backupPath =
                 backupPathFor(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
-                              m_workspace.scriptsFolder(), QDateTime::currentDateTime());
-            backupSaver = std::make_unique<transfer::FileDocumentSaver>(path.toStdString(), false,
-                                                                        io::Overwrite::Refuse);
-        }
-        job.setSafeguards(dialog.asStoredOption()->isChecked(), dialog.verifyOption()->isChecked(),
-                          backupSaver.get());
-        job.chooseSlots(chosen);
+                              m_workspace.scriptsFolder(), QDateTime::currentDateTime())
+                    .toStdString();
+        job.choose(std::move(choice));
     });
     DownloadRun run;
     run.status = end.status;

@@ -1,0 +1,47 @@
+#include "transfer/download_preview.h"
+
+#include "model/lang_table_layout.h"
+
+#include <algorithm>
+
+namespace tarvo::transfer {
+
+const char* previewActionName(PreviewAction action)
+{
+    switch (action) {
+    case PreviewAction::Write:
+        return "write";
+    case PreviewAction::Unchanged:
+        return "unchanged";
+    case PreviewAction::Recover:
+        return "recover";
+    case PreviewAction::AsStored:
+        return "as_stored";
+    case PreviewAction::Refused:
+        return "refused";
+    }
+    return "write";
+}
+
+bool DownloadPreview::anyRefused() const
+{
+    return std::any_of(slots.begin(), slots.end(),
+                       [](const SlotPreview& s) { return s.action == PreviewAction::Refused; });
+}
+
+std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before, const model::CS1_LangTable& after)
+{
+    // The same table with the keyboard's bytes: both sides decode in its font.
+    model::CS1_LangTable held;
+    held.CopyFrom(after);
+    std::vector<std::uint8_t> image(after.Image().size(), 0);
+    std::copy_n(before.begin(), std::min(before.size(), image.size()), image.begin());
+    held.SetImage(std::move(image));
+    std::vector<EntryChange> changes;
+    for (const compare::EntryDifference& d :
+         compare::compareScriptEntries(held, after, 0, compare::EditedFlag::Ignored))
+        changes.push_back({d.menu, d.entry, d.a.value_or(compare::EntrySide{}), d.b.value_or(compare::EntrySide{})});
+    return changes;
+}
+
+} // namespace tarvo::transfer

@@ -83,9 +83,9 @@ int main()
     if (document.empty())
         return 1;
     double wallS = 0;
-    if (tarvo::bench::runTarvo({"set-entry", document, "--table", "0", "--menu", "80", "--entry", "3", "--lines",
-                                "Gate||"},
-                               kCommandTimeoutS, wallS) != 0) {
+    if (tarvo::bench::runTarvo(
+            {"set-entry", document, "--table", "0", "--menu", "80", "--entry", "3", "--lines", "Gate||"},
+            kCommandTimeoutS, wallS) != 0) {
         std::fprintf(stderr, "bench_preview: the document's entry could not be edited\n");
         return 1;
     }

@@ -140,7 +140,7 @@ void printJson(const transfer::QuerySession& session, int baud, const Interrupte
 // two columns of the terminal.
 std::string padded(const std::u16string& text, int width)
 {
-    return toUtf8(transfer::padToDisplayWidth(text, width));
+    return templates::utf16ToUtf8(transfer::padToDisplayWidth(text, width));
 }
 
 // The description column: the slot number right-aligned, so that the names
@@ -177,7 +177,7 @@ void printHuman(const transfer::QuerySession& session, int baud, const Interrupt
     for (const auto& row : session.rows()) {
         std::printf("  %s %s %s %s %s\n", padded(descriptionColumn(row, blanks), 26).c_str(),
                     padded(row.schemaText, 10).c_str(), padded(row.fontText, 12).c_str(),
-                    padded(row.versionText, 11).c_str(), toUtf8(row.languageIdText).c_str());
+                    padded(row.versionText, 11).c_str(), templates::utf16ToUtf8(row.languageIdText).c_str());
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
+#include "templates/utf_text.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -20,11 +21,6 @@
 #include <unistd.h>
 
 namespace tarvo::cli {
-
-std::string toUtf8(const std::u16string& text)
-{
-    return platform::toQString(text).toStdString();
-}
 
 namespace {
 
@@ -209,10 +205,10 @@ void SessionEnvironment::progressLine(const std::u16string& text)
     if (!m_showProgress || text.empty())
         return;
     if (m_lineSink) {
-        m_lineSink(toUtf8(text));
+        m_lineSink(templates::utf16ToUtf8(text));
         return;
     }
-    std::fprintf(stderr, "\r\033[K%s", toUtf8(text).c_str());
+    std::fprintf(stderr, "\r\033[K%s", templates::utf16ToUtf8(text).c_str());
     std::fflush(stderr);
     m_lineShown = true;
 }

@@ -115,7 +115,6 @@ std::string failureReason(const transfer::TransferSession& session);
 // Reports a session that did not complete and returns its exit status.
 int reportSessionFailure(const std::string& what, const transfer::TransferSession& session);
 
-std::string toUtf8(const std::u16string& text);
 // The line speed the settings name (19200 for index 8).
 int baudRateOf(const serial::CommSettings& settings);
 

@@ -65,8 +65,10 @@ std::string planHeading(const transfer::SlotPreview& slot)
         return text.append("unchanged: the keyboard already holds it");
     case transfer::PreviewAction::Recover:
         text.append("recovered from ");
-        text.append(slot.backup.empty() ? std::string("the interrupted write's record")
-                                        : "the backup " + slot.backup);
+        if (slot.backup.empty())
+            text.append("the interrupted write's record");
+        else
+            text.append("the backup ").append(slot.backup);
         text.append(", ");
         break;
     case transfer::PreviewAction::AsStored:
@@ -228,8 +230,12 @@ void TransferReport::tableNotWritten(int table, int languageId, const std::vecto
     if (!blankSlots.empty()) {
         text += "; blank slots that could take it:";
         for (const int slot : blankSlots)
-            text += " " + std::to_string(slot);
-        text += " (--slots " + std::to_string(blankSlots.front()) + "=" + std::to_string(table) + ")";
+            text.append(" ").append(std::to_string(slot));
+        text.append(" (--slots ")
+            .append(std::to_string(blankSlots.front()))
+            .append("=")
+            .append(std::to_string(table))
+            .append(")");
     }
     notice(text);
 }

@@ -6,6 +6,7 @@
 #include "export/table_dump.h"
 #include "model/lang_table_layout.h"
 #include "templates/template_catalogue.h"
+#include "templates/utf_text.h"
 
 #include <array>
 #include <unistd.h>
@@ -41,8 +42,8 @@ bool loadFactoryImages(TableImages& images, std::string& error)
     }
     const templates::TemplateBuildResult built = templates::buildTablesFromTemplate(files.front());
     if (!built.ok) {
-        error =
-            files.front() + ": " + (built.error ? toUtf8(built.error->summary) : std::string("unreadable"));
+        error = files.front() + ": " +
+                (built.error ? templates::utf16ToUtf8(built.error->summary) : std::string("unreadable"));
         return false;
     }
     collectImages(built.tables, images);
@@ -58,7 +59,7 @@ bool loadDocumentImages(const std::string& path, TableImages& images, std::strin
     document::DocumentNumberPool pool;
     const document::DocOutcome opened = document::openDocument(pool, path, 0);
     if (!opened.doc) {
-        error = path + ": " + toUtf8(opened.result.message);
+        error = path + ": " + templates::utf16ToUtf8(opened.result.message);
         return false;
     }
     collectImages(opened.doc->tables(), images);

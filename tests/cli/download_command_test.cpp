@@ -195,6 +195,33 @@ TEST_F(DownloadCommand, SecondDownloadFindsTheSlotUnchangedUnlessForced)
     EXPECT_EQ(m_keyboard.framesReceived("C1"), 1);
 }
 
+TEST_F(DownloadCommand, DryRunPlansTheEditedEntryAndErasesWritesAndSavesNothing)
+{
+    ASSERT_TRUE(m_keyboard.start());
+    const std::string backup = m_dir.file("dry.tvo");
+    const RunResult run =
+        download(document(), {"--slots", std::to_string(kSlot), "--dry-run", "--backup", backup});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<QJsonObject> events = jsonLines(run.out);
+    ASSERT_GE(events.size(), 2u);
+    const QJsonObject plan = events[events.size() - 2];
+    EXPECT_EQ(plan["event"].toString(), "plan");
+    EXPECT_EQ(plan["slot"].toInt(), kSlot);
+    EXPECT_EQ(plan["action"].toString(), "write");
+    const QJsonArray changes = plan["changes"].toArray();
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0].toObject()["menu"].toInt(), kMenu);
+    EXPECT_EQ(changes[0].toObject()["entry"].toInt(), kEditedEntry);
+    EXPECT_EQ(trimmedLines(changes[0].toObject()["new"].toObject()),
+              (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(events.back()["event"].toString(), "done");
+
+    EXPECT_EQ(flashNow(), m_before);
+    for (const char* frame : {"C1", "S2", "S8"})
+        EXPECT_EQ(m_keyboard.framesReceived(frame), 0) << frame;
+    EXPECT_FALSE(fs::exists(backup));
+}
+
 TEST_F(DownloadCommand, BackupWrittenBackAsIsRestoresTheKeyboard)
 {
     // A read-only table: the backup must keep even the flag that loading clears.

@@ -211,8 +211,11 @@ bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
     std::string whyNot;
     auto table = backupTableOf(path, slot, languageId, whyNot);
     if (!table) {
-        std::string message = "keyboard language table #" + std::to_string(slot) + " cannot be recovered: ";
-        message.append(whyNot).append("; nothing was erased");
+        std::string message = "keyboard language table #";
+        message.append(std::to_string(slot))
+            .append(" cannot be recovered: ")
+            .append(whyNot)
+            .append("; nothing was erased");
         if (m_choice.previewOnly) {
             refuseInPreview(s, message);
             return true;

@@ -40,7 +40,8 @@ std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before, cons
     std::vector<EntryChange> changes;
     for (const compare::EntryDifference& d :
          compare::compareScriptEntries(held, after, 0, compare::EditedFlag::Ignored))
-        changes.push_back({d.menu, d.entry, d.a.value_or(compare::EntrySide{}), d.b.value_or(compare::EntrySide{})});
+        changes.push_back(
+            {d.menu, d.entry, d.a.value_or(compare::EntrySide{}), d.b.value_or(compare::EntrySide{})});
     return changes;
 }
 

@@ -50,6 +50,7 @@ struct DownloadPreview {
 // or a merge source; empty or short: a slot that holds nothing, taken as a
 // new table's zeros) and after. Edited flags are a document's own and
 // never reach the keyboard, so they do not count.
-std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before, const model::CS1_LangTable& after);
+std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before,
+                                      const model::CS1_LangTable& after);
 
 } // namespace tarvo::transfer

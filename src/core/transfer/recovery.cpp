@@ -124,15 +124,18 @@ std::string noRecordApplies(int slot, bool blank, bool severalApply,
 {
     std::string text = slotText(slot);
     if (severalApply)
-        text += " is " + std::string(blank ? "blank" : "incomplete") +
-                " and several remembered writes of different tables could have left it so";
+        text.append(" is ")
+            .append(blank ? "blank" : "incomplete")
+            .append(" and several remembered writes of different tables could have left it so");
     else if (blank)
         text += " is blank and no write remembered on this device left it so";
     else
         text += " is incomplete and no remembered write matches what it holds";
-    text += "; nothing was erased. Merge into a backup's table of the slot with --recover-from BACKUP.tvo, "
-            "or write the document's table as stored with --slots " +
-            std::to_string(slot) + "=I";
+    text.append(
+            "; nothing was erased. Merge into a backup's table of the slot with --recover-from BACKUP.tvo, "
+            "or write the document's table as stored with --slots ")
+        .append(std::to_string(slot))
+        .append("=I");
     std::vector<std::string> backups;
     for (const InterruptedWrite& record : records)
         if (!record.backupPath.empty() &&
@@ -141,7 +144,7 @@ std::string noRecordApplies(int slot, bool blank, bool severalApply,
     if (!backups.empty()) {
         text += ". Backups saved before earlier writes of it:";
         for (const std::string& backup : backups)
-            text += " " + shownPath(backup);
+            text.append(" ").append(shownPath(backup));
     }
     return text;
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-using tarvo::bench::SimulatedKeyboard;
+using tarvo::test::SimulatedKeyboard;
 
 constexpr int kBaud = 57600;
 constexpr int kManyKeyboards = 8;
@@ -30,7 +30,7 @@ bool restart(Keyboards& keyboards)
 {
     for (auto& keyboard : keyboards) {
         std::string error;
-        if (!keyboard->start(kBaud, error)) {
+        if (!tarvo::bench::startPaced(*keyboard, kBaud, error)) {
             std::fprintf(stderr, "bench_preview: %s\n", error.c_str());
             return false;
         }
@@ -44,7 +44,7 @@ double runOn(const Keyboards& keyboards, int count, std::vector<std::string> arg
 {
     args.insert(args.end(), {"--quiet", "--baud", "auto"});
     for (int i = 0; i < count; ++i)
-        args.insert(args.end(), {"--port", keyboards[static_cast<std::size_t>(i)]->linkPath()});
+        args.insert(args.end(), {"--port", keyboards[static_cast<std::size_t>(i)]->link()});
     double wallS = 0;
     const auto status = tarvo::bench::runTarvo(args, kCommandTimeoutS, wallS);
     if (status != 0) {
@@ -74,11 +74,11 @@ double wireS(SimulatedKeyboard& keyboard)
 int main()
 {
     // The tool's settings and state in folders of the bench's own.
-    const tarvo::bench::TempFolder configFolder;
+    const tarvo::test::TempDir configFolder;
     ::setenv("XDG_CONFIG_HOME", configFolder.path().c_str(), 1);
-    const tarvo::bench::TempFolder stateFolder;
+    const tarvo::test::TempDir stateFolder;
     ::setenv("XDG_STATE_HOME", stateFolder.path().c_str(), 1);
-    const tarvo::bench::TempFolder documentFolder;
+    const tarvo::test::TempDir documentFolder;
     const std::string document = tarvo::bench::newDocument(documentFolder, "bench_preview");
     if (document.empty())
         return 1;

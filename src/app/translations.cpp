@@ -26,7 +26,8 @@ QString translationsFolder()
 
 QLocale uiLocale(const QSettings& settings)
 {
-    const QString pinned = settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString();
+    const QString pinned =
+        settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString();
     return pinned.isEmpty() ? QLocale::system() : QLocale(pinned);
 }
 
@@ -35,7 +36,8 @@ Translations::Translations(const QLocale& locale, const QString& folder)
     // English is the source: nothing to load, and Qt's English needs no file.
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         return;
-    m_qtLoaded = m_qt.load(locale, kQtFile, kFileSeparator, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    m_qtLoaded =
+        m_qt.load(locale, kQtFile, kFileSeparator, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (m_qtLoaded)
         QCoreApplication::installTranslator(&m_qt);
     m_editorLoaded = m_editor.load(locale, kEditorFile, kFileSeparator, folder);
@@ -56,9 +58,12 @@ void chooseLanguage(QWidget* parent, QSettings& settings)
     QList<ui::LanguageOption> options;
     for (const Language& language : kLanguages)
         options.append({QString::fromLatin1(language.code), QString::fromUtf8(language.ownName)});
-    const std::optional<QString> chosen =
-        ui::chooseLanguage(parent, options, settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString());
-    if (!chosen || *chosen == settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString())
+    const std::optional<QString> chosen = ui::chooseLanguage(
+        parent, options,
+        settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString());
+    if (!chosen ||
+        *chosen ==
+            settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString())
         return;
     settings.setValue(platform::settings::keyOf(platform::settings::Setting::Language), *chosen);
     ui::UserDialogs::message(parent, texts::kLanguageCaption, texts::kLanguageAtNextStart);

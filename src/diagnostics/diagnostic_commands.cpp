@@ -30,18 +30,16 @@ QAction* makeCommand(QWidget* owner, const QString& text, const QString& statusT
 
 QAction* makeDumpCommand(ui::EditorWorkspace& workspace, const QString& text, bool iconic)
 {
-    return makeCommand(workspace.window(), text,
-                       iconic ? texts::kWriteTheIconicFontAnd
-                              : texts::kWriteTheTablesAsS,
-                       [&workspace, iconic] {
-                           document::CS1_Doc* doc = workspace.activeDocument();
-                           if (doc == nullptr)
-                               return;
-                           DumpDialog dialog(
-                               *doc, iconic, [&workspace] { return workspace.commitOpenForms(); },
-                               workspace.window());
-                           dialog.exec();
-                       });
+    return makeCommand(
+        workspace.window(), text, iconic ? texts::kWriteTheIconicFontAnd : texts::kWriteTheTablesAsS,
+        [&workspace, iconic] {
+            document::CS1_Doc* doc = workspace.activeDocument();
+            if (doc == nullptr)
+                return;
+            DumpDialog dialog(
+                *doc, iconic, [&workspace] { return workspace.commitOpenForms(); }, workspace.window());
+            dialog.exec();
+        });
 }
 
 } // namespace
@@ -55,56 +53,50 @@ void applyStartupLocale(const QLocale& locale, std::uint32_t identifier)
 DiagnosticActions makeDiagnosticCommands(ui::EditorWorkspace& workspace, ShowErrorReport showErrorReport)
 {
     DiagnosticActions made;
-    made.systemLocale =
-        makeCommand(workspace.window(), texts::kSystemLocaleCommand,
-                    texts::kShowTheLocaleTheApplication, [&workspace] {
-                        SystemDefaultLocaleDialog dialog(workspace.localeIdentifier(),
-                                                         QLocale::system().name(), workspace.window());
-                        dialog.exec();
-                    });
+    made.systemLocale = makeCommand(
+        workspace.window(), texts::kSystemLocaleCommand, texts::kShowTheLocaleTheApplication, [&workspace] {
+            SystemDefaultLocaleDialog dialog(workspace.localeIdentifier(), QLocale::system().name(),
+                                             workspace.window());
+            dialog.exec();
+        });
     if (!workspace.diagnosticMode())
         return made;
-    made.console = makeCommand(workspace.window(), texts::kConsoleCommand,
-                               texts::kTalkToTheKeyboardBy, [&workspace] {
-                                   CommConsoleDialog console(workspace.commPort(), workspace.window());
-                                   console.exec();
-                               });
-    made.templateList =
-        makeCommand(workspace.window(), texts::kTemplateListCommand,
-                    texts::kListTheInstalledTemplatesAnd, [&workspace] {
-                        TemplateReportDialog dialog(texts::kTemplateListTitle,
-                                                    templateCatalogueReport(workspace.catalogue()), false,
-                                                    workspace.window());
-                        dialog.exec();
-                    });
+    made.console =
+        makeCommand(workspace.window(), texts::kConsoleCommand, texts::kTalkToTheKeyboardBy, [&workspace] {
+            CommConsoleDialog console(workspace.commPort(), workspace.window());
+            console.exec();
+        });
+    made.templateList = makeCommand(
+        workspace.window(), texts::kTemplateListCommand, texts::kListTheInstalledTemplatesAnd, [&workspace] {
+            TemplateReportDialog dialog(texts::kTemplateListTitle,
+                                        templateCatalogueReport(workspace.catalogue()), false,
+                                        workspace.window());
+            dialog.exec();
+        });
     made.dump = makeDumpCommand(workspace, texts::kDumpCommand, false);
-    made.lastError = makeCommand(workspace.window(), texts::kLastErrorCommand,
-                                 texts::kShowTheSystemSText,
+    made.lastError = makeCommand(workspace.window(), texts::kLastErrorCommand, texts::kShowTheSystemSText,
                                  [&workspace, showErrorReport] {
                                      LastErrorMessageDialog dialog(showErrorReport, workspace.window());
                                      dialog.exec();
                                  });
     made.threadLocale = makeCommand(
-        workspace.window(), texts::kThreadLocaleCommand,
-        texts::kChooseTheLocaleTheApplication, [&workspace] {
+        workspace.window(), texts::kThreadLocaleCommand, texts::kChooseTheLocaleTheApplication, [&workspace] {
             const ThreadLocaleSetting setting;
             SetThreadLocaleDialog dialog(setting, workspace.localeIdentifier(), workspace.window());
             dialog.run();
         });
-    made.parser = makeCommand(
-        workspace.window(), texts::kParserCommand, texts::kParseATemplateAndList,
-        [&workspace] {
+    made.parser =
+        makeCommand(workspace.window(), texts::kParserCommand, texts::kParseATemplateAndList, [&workspace] {
             TemplateReportDialog dialog(texts::kParserTitle, QString(), true, workspace.window());
             dialog.parseChosenFile(QString::fromStdString(workspace.catalogue().StartDirectory()));
             dialog.exec();
         });
     made.unicodeInput =
-        makeCommand(workspace.window(), texts::kUnicodeCommand,
-                    texts::kTypeACharacterByIts, [&workspace] {
-                        auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
-                        UnicodeInputDialog dialog(target, workspace.window());
-                        dialog.exec();
-                    });
+        makeCommand(workspace.window(), texts::kUnicodeCommand, texts::kTypeACharacterByIts, [&workspace] {
+            auto* target = qobject_cast<ui::CEditKFont1*>(QApplication::focusWidget());
+            UnicodeInputDialog dialog(target, workspace.window());
+            dialog.exec();
+        });
     made.iconicDump = makeDumpCommand(workspace, texts::kIconicDumpCommand, true);
     return made;
 }

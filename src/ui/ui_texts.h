@@ -10,7 +10,8 @@ inline constexpr char kContext[] = "Editor";
 
 // View > Language...
 inline constexpr Text kLanguageTitle{kContext, QT_TRANSLATE_NOOP("Editor", "Language")};
-inline constexpr Text kLanguagePrompt{kContext,
+inline constexpr Text kLanguagePrompt{
+    kContext,
     QT_TRANSLATE_NOOP("Editor", "&Language of the editor (the keyboard's own texts are not translated):")};
 inline constexpr Text kDesktopLanguage{kContext, QT_TRANSLATE_NOOP("Editor", "The desktop's language")};
 

@@ -12,7 +12,11 @@
 namespace tarvo::cli {
 namespace {
 
-constexpr const char* kUsage = "tarvo check-template FILE.LT3";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("check-template");
+}
 constexpr int kFirstScriptMenu = 80;
 constexpr int kLastScriptMenu = 95;
 
@@ -57,9 +61,9 @@ int runCheckTemplate(const std::vector<std::string>& argv)
 {
     Args args(argv, {}, {});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
-        return usageError("check-template needs one template file", kUsage);
+        return usageError("check-template needs one template file", usage());
     const std::string& path = args.positional()[0];
 
     const templates::TemplateBuildResult result = templates::buildTablesFromTemplate(path);

@@ -16,7 +16,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage = "tarvo diff A.tvo B.tvo [--json]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("diff");
+}
 constexpr int kExitDiffer = 1;
 
 std::string utf8(const std::u16string& text)
@@ -147,9 +151,9 @@ int runDiff(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json"}, {});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 2)
-        return usageError("two documents are compared", kUsage);
+        return usageError("two documents are compared", usage());
     document::DocumentNumberPool pool;
     const auto a = openForCommand(pool, args.positional()[0]);
     if (!a)

@@ -21,11 +21,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "tarvo download FILE.tvo --port DEV [--port DEV]... [--slots LIST] [--backup OUT.tvo|DIR] "
-    "[--recover-from BACKUP.tvo] [--as-is] [--dry-run] "
-    "[--verify] [--force-write] [--retries N] [--baud auto|19200|57600] [--trace FILE|DIR] [--json] "
-    "[--quiet]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("download");
+}
 constexpr int kMaxRetries = 100;
 
 std::optional<int> parseRetries(const std::string& text)
@@ -44,40 +44,40 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
     const Args args(argv, {"as-is", "verify", "force-write", "dry-run", "json", "quiet"},
                     {"port", "slots", "backup", "recover-from", "retries", "trace", "baud"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
         return usageError(
-            args.positional().empty() ? "no document (FILE.tvo)" : "only one document is written", kUsage);
+            args.positional().empty() ? "no document (FILE.tvo)" : "only one document is written", usage());
     o.documentPath = args.positional().front();
     std::string error;
     const auto targets = portTargetsFrom(args.values("port"), error);
     if (!targets)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     o.targets = *targets;
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     o.lineSpeed = *lineSpeed;
     if (const auto list = args.value("slots")) {
         std::u16string message;
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
-            return usageError(oneLine(message), kUsage);
+            return usageError(oneLine(message), usage());
         o.choice.slots = transfer::chosenSlotsOf(*parsed);
     }
     if (const auto retries = args.value("retries")) {
         const auto n = parseRetries(*retries);
         if (!n)
-            return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries), kUsage);
+            return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries), usage());
         o.retries = *n;
     }
     o.choice.asStored = args.has("as-is");
     o.backupPath = args.value("backup");
     if (o.backupPath && o.backupPath->empty())
-        return usageError("--backup needs a file name", kUsage);
+        return usageError("--backup needs a file name", usage());
     if (const auto recoverFrom = args.value("recover-from")) {
         if (recoverFrom->empty())
-            return usageError("--recover-from needs a backup file", kUsage);
+            return usageError("--recover-from needs a backup file", usage());
         o.choice.recoverFrom = *recoverFrom;
     }
     o.tracePath = args.value("trace");

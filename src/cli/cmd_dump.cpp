@@ -15,8 +15,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "tarvo dump FILE.tvo (--srec OUT | --mmb OUT) [--iconic [--font-file Iconic_font.FT]] [--positions LIST]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("dump");
+}
 // The command line has no serial port of its own; opening a document needs one.
 constexpr const char* kNoTableItem = "-";
 
@@ -57,16 +60,16 @@ int runDump(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"iconic"}, {"srec", "mmb", "font-file", "positions"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
-        return usageError(args.positional().empty() ? "no document given" : "one document only", kUsage);
+        return usageError(args.positional().empty() ? "no document given" : "one document only", usage());
     const bool srec = args.has("srec");
     if (srec == args.has("mmb"))
-        return usageError("give exactly one of --srec OUT and --mmb OUT", kUsage);
+        return usageError("give exactly one of --srec OUT and --mmb OUT", usage());
     if (args.has("iconic") && !srec)
-        return usageError("--iconic goes with --srec only", kUsage);
+        return usageError("--iconic goes with --srec only", usage());
     if (args.has("font-file") && !args.has("iconic"))
-        return usageError("--font-file goes with --iconic only", kUsage);
+        return usageError("--font-file goes with --iconic only", usage());
 
     const std::string input = args.positional().front();
     dump::DumpRequest request;
@@ -75,12 +78,12 @@ int runDump(const std::vector<std::string>& argv)
     request.iconic = args.has("iconic");
     request.fontFilePath = args.value("font-file").value_or("");
     if (request.outputPath.empty())
-        return usageError("the output file is empty", kUsage);
+        return usageError("the output file is empty", usage());
     const auto list = args.value("positions");
     if (list) {
         std::string error;
         if (!parsePositions(*list, request.positions, error))
-            return usageError(error, kUsage);
+            return usageError(error, usage());
     }
     if (io::sameFile(request.outputPath, input))
         return fail(kExitFileError, request.outputPath,

@@ -18,7 +18,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage = "tarvo history [--port DEV] [--since YYYY-MM-DD] [--json]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("history");
+}
 constexpr std::size_t kColumns = 6;
 
 using Cells = std::array<std::string, kColumns>;
@@ -59,21 +63,21 @@ int runHistory(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json"}, {"port", "since"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
+        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
     history::RowFilter filter;
     if (const auto dev = args.value("port")) {
         std::string error;
         const auto target = parsePortTarget(*dev, error);
         if (!target)
-            return usageError(error, kUsage);
+            return usageError(error, usage());
         filter.ports = {*dev, target->devicePath, platform::canonicalDevice(target->devicePath)};
     }
     if (const auto since = args.value("since")) {
         static const std::regex kDate(R"(\d{4}-\d{2}-\d{2})");
         if (!std::regex_match(*since, kDate))
-            return usageError("--since takes a date as YYYY-MM-DD", kUsage);
+            return usageError("--since takes a date as YYYY-MM-DD", usage());
         filter.since = *since;
     }
 

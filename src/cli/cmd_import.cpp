@@ -15,8 +15,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage = "tarvo import --port DEV -o OUT.tvo [--slots LIST] [--template FILE.LT3] "
-                               "[--force] [--baud auto|19200|57600] [--json] [--quiet]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("import");
+}
 
 } // namespace
 
@@ -24,31 +27,31 @@ int runImport(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"force", "json", "quiet"}, {"port", "output", "slots", "template", "baud"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
+        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
     std::string error;
     const auto target = portTargetFrom(args.value("port"), error);
     if (!target)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.tvo)", kUsage);
+        return usageError("no output file (-o OUT.tvo)", usage());
     std::vector<transfer::SlotRequest> requests;
     if (const auto list = args.value("slots")) {
         std::u16string message;
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
-            return usageError(oneLine(message), kUsage);
+            return usageError(oneLine(message), usage());
         requests = *parsed;
         for (const auto& request : requests)
             if (request.table)
                 return usageError("slot " + std::to_string(request.slot) +
                                       ": N=I names a document table, which only a download takes",
-                                  kUsage);
+                                  usage());
     }
     const bool force = args.has("force");
     // Checked before the keyboard is touched; the save checks again.

@@ -20,7 +20,11 @@ namespace {
 
 namespace layout = model::layout;
 
-constexpr const char* kInfoUsage = "tarvo info FILE.tvo [--menus] [--json]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("info");
+}
 
 // The facts of one table as info shows them (image bytes, as the keyboard sees them).
 struct TableFacts {
@@ -228,10 +232,10 @@ int runInfo(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"menus", "json"}, {});
     if (!args.ok())
-        return usageError(args.error(), kInfoUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          kInfoUsage);
+                          usage());
     const std::string& path = args.positional().front();
     document::DocumentNumberPool pool;
     const auto doc = openForCommand(pool, path);

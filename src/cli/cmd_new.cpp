@@ -10,19 +10,23 @@
 namespace tarvo::cli {
 
 namespace {
-constexpr const char* kNewUsage = "tarvo new -o OUT.tvo [--template FILE.LT3] [--force]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("new");
+}
 } // namespace
 
 int runNew(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"force"}, {"output", "template"});
     if (!args.ok())
-        return usageError(args.error(), kNewUsage);
+        return usageError(args.error(), usage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", kNewUsage);
+        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.tvo)", kNewUsage);
+        return usageError("no output file (-o OUT.tvo)", usage());
     const bool force = args.has("force");
     if (!force && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");

@@ -32,8 +32,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "tarvo query --port DEV [--port DEV]... [--baud auto|19200|57600] [--json] [--quiet]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("query");
+}
 constexpr const char* kModelOmnia = "KBD-OMNIA";
 
 QString modelName(const serial::KeyboardId& id)
@@ -269,16 +272,16 @@ int runQuery(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json", "quiet"}, {"port", "baud"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", kUsage);
+        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
     std::string error;
     const auto targets = portTargetsFrom(args.values("port"), error);
     if (!targets)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, kUsage);
+        return usageError(error, usage());
     if (targets->size() > 1)
         return queryPorts(*targets, *lineSpeed, args.has("json"), args.has("quiet"));
     const PortTarget* target = &targets->front();

@@ -14,10 +14,11 @@ namespace tarvo::cli {
 
 namespace {
 
-constexpr const char* kSetEntryUsage =
-    "tarvo set-entry FILE.tvo --table I --menu M --entry N [--lines \"L1|L2|L3\"] [--action ACTION]\n"
-    "  ACTION: none, link (menu 80: entry n links to menu n + 80), ccl:N (0-999999), camera:N, monitor:N,\n"
-    "  off:N (0-99). Lines not given are stored empty.";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("set-entry");
+}
 constexpr char16_t kLineSeparator = u'|';
 
 bool parseIndex(const std::optional<std::string>& text, int& out)
@@ -48,27 +49,27 @@ int runSetEntry(const std::vector<std::string>& argv)
 {
     const Args args(argv, {}, {"table", "menu", "entry", "lines", "action"});
     if (!args.ok())
-        return usageError(args.error(), kSetEntryUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          kSetEntryUsage);
+                          usage());
     int tableIndex = 0;
     document::EntryEditRequest request;
     if (!parseIndex(args.value("table"), tableIndex))
-        return usageError("--table needs a table index (from 0)", kSetEntryUsage);
+        return usageError("--table needs a table index (from 0)", usage());
     if (!parseIndex(args.value("menu"), request.menu))
-        return usageError("--menu needs a menu number (80-95)", kSetEntryUsage);
+        return usageError("--menu needs a menu number (80-95)", usage());
     if (!parseIndex(args.value("entry"), request.entry))
-        return usageError("--entry needs an entry number (1-14)", kSetEntryUsage);
+        return usageError("--entry needs an entry number (1-14)", usage());
     if (!args.has("lines") && !args.has("action"))
-        return usageError("nothing to change: give --lines and/or --action", kSetEntryUsage);
+        return usageError("nothing to change: give --lines and/or --action", usage());
     if (const auto lines = args.value("lines"))
         request.lines = splitLines(*lines);
     if (const auto action = args.value("action")) {
         document::ActionRequest parsed;
         std::u16string message;
         if (!document::parseActionRequest(*action, parsed, message))
-            return usageError(oneLine(message), kSetEntryUsage);
+            return usageError(oneLine(message), usage());
         request.action = parsed;
     }
 

@@ -21,7 +21,11 @@
 namespace tarvo::cli {
 
 namespace {
-constexpr const char* kUsage = "tarvo sheet FILE.tvo -o OUT.pdf [--history] [--force]";
+// The synopsis, as the command table has it.
+const char* usage()
+{
+    return usageOf("sheet");
+}
 constexpr const char* kSheetCommand = "sheet";
 } // namespace
 
@@ -47,13 +51,13 @@ int runSheet(const std::vector<std::string>& argv)
 #else
     const Args args(argv, {"history", "force"}, {"output"});
     if (!args.ok())
-        return usageError(args.error(), kUsage);
+        return usageError(args.error(), usage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          kUsage);
+                          usage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.pdf)", kUsage);
+        return usageError("no output file (-o OUT.pdf)", usage());
     if (!args.has("force") && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");
 

@@ -103,4 +103,13 @@ std::span<const Command> commands()
     return kCommands;
 }
 
+const char* usageOf(std::string_view name)
+{
+    for (const Command& command : kCommands) {
+        if (name == command.name)
+            return command.usage;
+    }
+    return "";
+}
+
 } // namespace tarvo::cli

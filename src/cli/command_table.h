@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QCoreApplication;
@@ -22,6 +23,9 @@ struct Command {
 };
 
 std::span<const Command> commands();
+// The synopsis of the named command ("" for none): the one text --help and
+// the usage errors show.
+const char* usageOf(std::string_view name);
 
 // Declarations of the command entry points (one per cmd_*.cpp).
 int runVersion(const std::vector<std::string>& args);

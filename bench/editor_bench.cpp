@@ -168,7 +168,7 @@ int main(int argc, char** argv)
         QElapsedTimer took;
         took.start();
         const double processorBefore = processorMs();
-        if (!frame.openDocumentFile(file)) {
+        if (!frame.documents().openDocumentFile(file)) {
             std::fprintf(stderr, "bench_editor: %s did not open\n", qPrintable(file));
             return 1;
         }

@@ -8,16 +8,14 @@
 
 #include "transfer_bench_support.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
-using tarvo::test::SimulatedKeyboard;
 
 constexpr int kBaud = 57600;
 constexpr int kManyKeyboards = 8;
@@ -25,55 +23,22 @@ constexpr double kGoalRatio = 1.10;
 // Generous: one slot's read-back and write at 57600 take about 37 s.
 constexpr double kCommandTimeoutS = 600;
 
-using Keyboards = std::vector<std::unique_ptr<SimulatedKeyboard>>;
+using tarvo::bench::Keyboards;
+using tarvo::bench::SimulatedKeyboard;
 
-// Each keyboard as it leaves the factory again, with a new trace.
 bool restart(Keyboards& keyboards)
 {
-    for (auto& keyboard : keyboards) {
-        std::string error;
-        if (!tarvo::bench::startPaced(*keyboard, kBaud, error)) {
-            std::fprintf(stderr, "bench_multi_port: %s\n", error.c_str());
-            return false;
-        }
-    }
-    return true;
+    return tarvo::bench::restartAll(keyboards, kBaud, "bench_multi_port");
 }
 
-// Runs tarvo with args and a --port for each of the first count keyboards;
-// its wall time, or a negative value on failure.
 double runOn(const Keyboards& keyboards, int count, std::vector<std::string> args)
 {
-    args.insert(args.end(), {"--quiet", "--baud", "auto"});
-    for (int i = 0; i < count; ++i)
-        args.insert(args.end(), {"--port", keyboards[static_cast<std::size_t>(i)]->link()});
-    double wallS = 0;
-    const auto status = tarvo::bench::runTarvo(args, kCommandTimeoutS, wallS);
-    if (status != 0) {
-        std::fprintf(stderr, "bench_multi_port: tarvo %s to %d keyboards %s\n", args.front().c_str(), count,
-                     status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
-        return -1;
-    }
-    return wallS;
+    return tarvo::bench::runOnFirst(keyboards, count, std::move(args), kCommandTimeoutS, "bench_multi_port");
 }
 
-// The longest line time any of the first count keyboards' traces records.
 double longestWireS(Keyboards& keyboards, int count)
 {
-    double longest = 0;
-    for (int i = 0; i < count; ++i) {
-        SimulatedKeyboard& keyboard = *keyboards[static_cast<std::size_t>(i)];
-        keyboard.stop(); // its trace complete
-        double lineS = 0;
-        std::size_t frames = 0;
-        std::string error;
-        if (!tarvo::bench::wireSeconds(keyboard.tracePath(), kBaud, lineS, frames, error)) {
-            std::fprintf(stderr, "bench_multi_port: %s\n", error.c_str());
-            return -1;
-        }
-        longest = std::max(longest, lineS);
-    }
-    return longest;
+    return tarvo::bench::longestWireSeconds(keyboards, count, kBaud, "bench_multi_port");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "testkit/program_run.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -94,6 +95,52 @@ std::optional<int> runTarvo(const std::vector<std::string>& args, double timeout
     if (!run.ended || run.status < 0)
         return std::nullopt;
     return run.status;
+}
+
+bool restartAll(Keyboards& keyboards, int baud, const char* bench)
+{
+    for (auto& keyboard : keyboards) {
+        std::string error;
+        if (!startPaced(*keyboard, baud, error)) {
+            std::fprintf(stderr, "%s: %s\n", bench, error.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+double runOnFirst(const Keyboards& keyboards, int count, std::vector<std::string> args, double timeoutS,
+                  const char* bench)
+{
+    args.insert(args.end(), {"--quiet", "--baud", "auto"});
+    for (int i = 0; i < count; ++i)
+        args.insert(args.end(), {"--port", keyboards[static_cast<std::size_t>(i)]->link()});
+    double wallS = 0;
+    const auto status = runTarvo(args, timeoutS, wallS);
+    if (status != 0) {
+        std::fprintf(stderr, "%s: tarvo %s to %d keyboards %s\n", bench, args.front().c_str(), count,
+                     status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
+        return -1;
+    }
+    return wallS;
+}
+
+double longestWireSeconds(Keyboards& keyboards, int count, int baud, const char* bench)
+{
+    double longest = 0;
+    for (int i = 0; i < count; ++i) {
+        SimulatedKeyboard& keyboard = *keyboards[static_cast<std::size_t>(i)];
+        keyboard.stop(); // its trace complete
+        double lineS = 0;
+        std::size_t frames = 0;
+        std::string error;
+        if (!wireSeconds(keyboard.tracePath(), baud, lineS, frames, error)) {
+            std::fprintf(stderr, "%s: %s\n", bench, error.c_str());
+            return -1;
+        }
+        longest = std::max(longest, lineS);
+    }
+    return longest;
 }
 
 std::string newDocument(const TempDir& folder, const char* bench)

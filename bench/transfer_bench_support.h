@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,24 @@ bool startPaced(SimulatedKeyboard& keyboard, int baud, std::string& error);
 // Runs the built tarvo with args; the exit status, or nullopt when it could
 // not be run or had to be ended after timeoutS. wallS gets its wall time.
 std::optional<int> runTarvo(const std::vector<std::string>& args, double timeoutS, double& wallS);
+
+// Several keyboards, each run of a many-keyboard benchmark on all of them.
+using Keyboards = std::vector<std::unique_ptr<SimulatedKeyboard>>;
+
+// Each keyboard as it leaves the factory again, paced at baud, with a new
+// trace; false after a message naming bench.
+bool restartAll(Keyboards& keyboards, int baud, const char* bench);
+
+// Runs tarvo with args (at the remembered speed, quietly) and a --port for each
+// of the first count keyboards; its wall time, or a negative value after a
+// message naming bench.
+double runOnFirst(const Keyboards& keyboards, int count, std::vector<std::string> args, double timeoutS,
+                  const char* bench);
+
+// The longest line time at baud any of the first count keyboards' traces
+// records (each keyboard is stopped, so its trace is complete); a negative
+// value after a message naming bench.
+double longestWireSeconds(Keyboards& keyboards, int count, int baud, const char* bench);
 
 // A new document from the shipped template, made by the built tarvo in
 // folder; its path, or "" after a message naming bench when that failed.

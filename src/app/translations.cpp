@@ -17,6 +17,12 @@ const QString kEditorFile = QStringLiteral("tarvo-script");
 const QString kQtFile = QStringLiteral("qtbase");
 const QString kFileSeparator = QStringLiteral("_");
 
+// The language the settings pin ("de"); empty for the desktop's.
+QString pinnedLanguage(const QSettings& settings)
+{
+    return platform::settings::readSetting(settings, platform::settings::Setting::Language).toString();
+}
+
 } // namespace
 
 QString translationsFolder()
@@ -26,8 +32,7 @@ QString translationsFolder()
 
 QLocale uiLocale(const QSettings& settings)
 {
-    const QString pinned =
-        settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString();
+    const QString pinned = pinnedLanguage(settings);
     return pinned.isEmpty() ? QLocale::system() : QLocale(pinned);
 }
 
@@ -58,12 +63,9 @@ void chooseLanguage(QWidget* parent, QSettings& settings)
     QList<ui::LanguageOption> options;
     for (const Language& language : kLanguages)
         options.append({QString::fromLatin1(language.code), QString::fromUtf8(language.ownName)});
-    const std::optional<QString> chosen = ui::chooseLanguage(
-        parent, options,
-        settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString());
-    if (!chosen ||
-        *chosen ==
-            settings.value(platform::settings::keyOf(platform::settings::Setting::Language)).toString())
+    const QString current = pinnedLanguage(settings);
+    const std::optional<QString> chosen = ui::chooseLanguage(parent, options, current);
+    if (!chosen || *chosen == current)
         return;
     settings.setValue(platform::settings::keyOf(platform::settings::Setting::Language), *chosen);
     ui::UserDialogs::message(parent, texts::kLanguageCaption, texts::kLanguageAtNextStart);

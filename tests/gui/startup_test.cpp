@@ -25,6 +25,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -263,6 +264,16 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{
             "zh_CN", {"文件(&F)", "视图(&V)", "传输(&T)", "帮助(&H)", "调试(&D)"}, "确定(&O)", "取消(&C)"}),
     [](const ::testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.code); });
+
+// A language pinned in the settings wins over the desktop's; none pinned, the desktop's.
+TEST(UiLocale, APinnedLanguageWinsOverTheDesktops)
+{
+    const QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    EXPECT_EQ(app::uiLocale(settings), QLocale::system());
+    settings.setValue(QStringLiteral("Settings/Language"), QStringLiteral("de"));
+    EXPECT_EQ(app::uiLocale(settings).language(), QLocale::German);
+}
 
 TEST_F(EditorFixture, AboutShowsTheApplicationsIconAndBothVersions)
 {

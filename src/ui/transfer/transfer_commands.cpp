@@ -32,9 +32,6 @@ namespace tarvo::ui {
 
 namespace {
 
-const QString kBackupName = QStringLiteral("%1 backup %2.tvo");
-const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
-
 // The template's tables, for the backup document.
 class CatalogueTables final : public transfer::TableSource {
 public:
@@ -147,21 +144,6 @@ struct TransferCommands::DownloadRun {
     bool verified = false;
     QStringList notices;
 };
-
-QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
-                      const QDateTime& when)
-{
-    const QString stamp = when.toString(kBackupTime);
-    if (!documentPath.isEmpty()) {
-        const QFileInfo file(documentPath);
-        const QFileInfo folder(file.absolutePath());
-        if (folder.isDir() && folder.isWritable())
-            return QDir(file.absolutePath()).filePath(kBackupName.arg(file.completeBaseName(), stamp));
-    }
-    QDir().mkpath(scriptsFolder);
-    const QString stem = title.isEmpty() ? QStringLiteral("Tarvo") : QFileInfo(title).completeBaseName();
-    return QDir(scriptsFolder).filePath(kBackupName.arg(stem, stamp));
-}
 
 TransferCommands::TransferCommands(EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
@@ -289,6 +271,8 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
         host.setPresetChoice(preset);
     }
     host.setChoiceCheck(planCheck(doc, dialog));
+    dialog.setBackupPlace(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
+                          m_workspace.scriptsFolder());
 
     CatalogueTables backupTables(m_workspace.catalogue());
     transfer::DownloadJobSetup setup;
@@ -314,17 +298,8 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     host.setFailureNote([&job](const transfer::JobEnd& end) { return failureNoteOf(job, end); });
     host.setRecoveryAnswer([&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); },
                            m_workspace.scriptsFolder());
-    const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
-        transfer::DownloadChoice choice;
-        choice.slots = transfer::chosenSlotsOf(chosen);
-        choice.asStored = dialog.asStoredOption()->isChecked();
-        choice.verify = dialog.verifyOption()->isChecked();
-        if (dialog.backupOption()->isChecked())
-            choice.backupPath =
-                backupPathFor(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
-                              m_workspace.scriptsFolder(), QDateTime::currentDateTime())
-                    .toStdString();
-        job.choose(std::move(choice));
+    const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>&) {
+        job.choose(dialog.downloadChoice(QDateTime::currentDateTime()));
     });
     DownloadRun run;
     run.status = end.status;

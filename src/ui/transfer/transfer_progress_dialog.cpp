@@ -3,6 +3,7 @@
 #include "transfer/transfer_session.h"
 #include "ui/transfer/download_preview_list.h"
 #include "ui/transfer/transfer_texts.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -91,6 +92,7 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent
     m_now = [this] { return m_monotonic.elapsed(); };
     m_refresh.setInterval(static_cast<int>(kRefreshMs));
     connect(&m_refresh, &QTimer::timeout, this, &TransferProgressDialog::refresh);
+    keepOnScreen(*this);
 }
 
 void TransferProgressDialog::setClock(Clock clock)

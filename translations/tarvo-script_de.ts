@@ -1893,6 +1893,7 @@ Weitere Hinweise zum „Bootloader“-Modus der Tastatur finden Sie in der ReadM
     </message>
     <message>
         <source>  Table Description          Schema     Font         Version     Language ID</source>
+        <extracomment>The column headings, each parted from the next by two spaces or more.</extracomment>
         <translation>  Tabellenbeschreibung       Schema     Schrift      Version     Sprach-ID</translation>
     </message>
     <message>
@@ -2026,6 +2027,102 @@ Abbrechen: nichts löschen.</translation>
     <message>
         <source>Reading Script Menus:</source>
         <translation>Skriptmenüs werden gelesen:</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>Stand in</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Menu %1, entry %2</source>
+        <translation>Menü %1, Eintrag %2</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
+        <translation>Tastatur-Sprachtabelle #%1 %2: 1 Eintrag ändert sich</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
+        <translation>Tastatur-Sprachtabelle #%1 %2: %3 Einträge ändern sich</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
+        <translation>Tastatur-Sprachtabelle #%1 %2: kein Skriptmenü-Eintrag ändert sich</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
+        <translation>Tastatur-Sprachtabelle #%1 %2: Die Tastatur enthält die Einträge des Dokuments bereits</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: refused: %3</source>
+        <translation>Tastatur-Sprachtabelle #%1 %2: abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the backup %1</source>
+        <translation>die Menüs der Tastatur kommen aus der Sicherung %1</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
+        <translation>die Menüs der Tastatur kommen aus dem Protokoll des unterbrochenen Schreibvorgangs</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>wie gespeichert geschrieben</translation>
+    </message>
+    <message>
+        <source>The keyboard already holds the document&apos;s entries.</source>
+        <translation>Die Tastatur enthält die Einträge des Dokuments bereits.</translation>
+    </message>
+    <message>
+        <source>OK erases these keyboard language tables and writes them. Cancel erases nothing.</source>
+        <translation>OK löscht diese Tastatur-Sprachtabellen und schreibt sie neu. Abbrechen löscht nichts.</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Keyboard...</source>
+        <translation>Mit Tastatur &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare with Keyboard</source>
+        <translation>Mit Tastatur vergleichen</translation>
+    </message>
+    <message>
+        <source>Show what a download would change in the keyboard, without writing anything</source>
+        <translation>Zeigt, was ein Herunterladen in der Tastatur ändern würde, ohne etwas zu schreiben</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Select the Language Table(s) to compare with the document</source>
+        <translation>Sprachtabelle(n) zum Vergleich mit dem Dokument wählen</translation>
+    </message>
+    <message>
+        <source>Comparison Complete</source>
+        <translation>Vergleich abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the keyboard.</source>
+        <translation>In die Tastatur wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>

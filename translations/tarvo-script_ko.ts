@@ -1893,6 +1893,7 @@ Refer to the ReadMe file for more information on placing the keyboard in &quot;b
     </message>
     <message>
         <source>  Table Description          Schema     Font         Version     Language ID</source>
+        <extracomment>The column headings, each parted from the next by two spaces or more.</extracomment>
         <translation>  테이블 설명                스키마     글꼴         버전        언어 ID</translation>
     </message>
     <message>
@@ -2026,6 +2027,102 @@ Cancel: erase nothing.</source>
     <message>
         <source>Reading Script Menus:</source>
         <translation>스크립트 메뉴 읽는 중:</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>출처</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>%1행</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 값</translation>
+    </message>
+    <message>
+        <source>Menu %1, entry %2</source>
+        <translation>메뉴 %1, 항목 %2</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
+        <translation>키보드 언어 테이블 #%1 %2: 항목 1개가 바뀝니다</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
+        <translation>키보드 언어 테이블 #%1 %2: 항목 %3개가 바뀝니다</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
+        <translation>키보드 언어 테이블 #%1 %2: 바뀌는 스크립트 메뉴 항목이 없습니다</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
+        <translation>키보드 언어 테이블 #%1 %2: 키보드에 이미 문서의 항목이 있습니다</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: refused: %3</source>
+        <translation>키보드 언어 테이블 #%1 %2: 거부됨: %3</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the backup %1</source>
+        <translation>키보드의 메뉴는 백업 %1에서 가져옵니다</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
+        <translation>키보드의 메뉴는 중단된 쓰기의 기록에서 가져옵니다</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>저장된 그대로 씀</translation>
+    </message>
+    <message>
+        <source>The keyboard already holds the document&apos;s entries.</source>
+        <translation>키보드에 이미 문서의 항목이 있습니다.</translation>
+    </message>
+    <message>
+        <source>OK erases these keyboard language tables and writes them. Cancel erases nothing.</source>
+        <translation>확인을 누르면 이 키보드 언어 테이블을 지우고 씁니다. 취소하면 아무것도 지우지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Keyboard...</source>
+        <translation>키보드와 비교(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Compare with Keyboard</source>
+        <translation>키보드와 비교</translation>
+    </message>
+    <message>
+        <source>Show what a download would change in the keyboard, without writing anything</source>
+        <translation>아무것도 쓰지 않고, 다운로드하면 키보드에서 무엇이 바뀌는지 보여 줍니다</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>비교(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Select the Language Table(s) to compare with the document</source>
+        <translation>문서와 비교할 언어 테이블을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Comparison Complete</source>
+        <translation>비교 완료</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the keyboard.</source>
+        <translation>키보드에 아무것도 쓰지 않았습니다.</translation>
     </message>
 </context>
 <context>

@@ -1893,6 +1893,7 @@ Refer to the ReadMe file for more information on placing the keyboard in &quot;b
     </message>
     <message>
         <source>  Table Description          Schema     Font         Version     Language ID</source>
+        <extracomment>The column headings, each parted from the next by two spaces or more.</extracomment>
         <translation>  表说明                     架构       字体         版本        语言 ID</translation>
     </message>
     <message>
@@ -2026,6 +2027,102 @@ Cancel: erase nothing.</source>
     <message>
         <source>Reading Script Menus:</source>
         <translation>正在读取脚本菜单：</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>条目</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
+    <message>
+        <source>Menu %1, entry %2</source>
+        <translation>菜单 %1，条目 %2</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
+        <translation>键盘语言表 #%1 %2：1 个条目将更改</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
+        <translation>键盘语言表 #%1 %2：%3 个条目将更改</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
+        <translation>键盘语言表 #%1 %2：没有脚本菜单条目更改</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
+        <translation>键盘语言表 #%1 %2：键盘中已有文档的条目</translation>
+    </message>
+    <message>
+        <source>Keyboard Language Table #%1 %2: refused: %3</source>
+        <translation>键盘语言表 #%1 %2：已拒绝：%3</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the backup %1</source>
+        <translation>键盘的菜单取自备份 %1</translation>
+    </message>
+    <message>
+        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
+        <translation>键盘的菜单取自中断写入的记录</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>按原样写入</translation>
+    </message>
+    <message>
+        <source>The keyboard already holds the document&apos;s entries.</source>
+        <translation>键盘中已有文档的条目。</translation>
+    </message>
+    <message>
+        <source>OK erases these keyboard language tables and writes them. Cancel erases nothing.</source>
+        <translation>按“确定”将擦除并写入这些键盘语言表。按“取消”不擦除任何内容。</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Keyboard...</source>
+        <translation>与键盘比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Compare with Keyboard</source>
+        <translation>与键盘比较</translation>
+    </message>
+    <message>
+        <source>Show what a download would change in the keyboard, without writing anything</source>
+        <translation>显示下载会更改键盘中的哪些内容，不写入任何内容</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>比较(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Select the Language Table(s) to compare with the document</source>
+        <translation>选择要与文档比较的语言表</translation>
+    </message>
+    <message>
+        <source>Comparison Complete</source>
+        <translation>比较完成</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the keyboard.</source>
+        <translation>未向键盘写入任何内容。</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
         {texts::kTransfer,
          {{transfer.queryAction()},
           {transfer.downloadAction()},
+          {transfer.compareAction()},
           {transfer.restoreAction()},
           {features.comPort->configureAction()},
           kSeparator,

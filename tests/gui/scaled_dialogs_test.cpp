@@ -32,11 +32,36 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace tarvo::app::test {
 namespace {
 
 constexpr int kKorean = 1042;
+constexpr int kPreviewChanges = 40;
+constexpr int kHangulFont = 5;
+
+// More changed entries than any screen shows, the last slot in Hangul: the list scrolls.
+transfer::DownloadPreview longPreview()
+{
+    transfer::DownloadPreview preview;
+    for (const auto& [slot, font, line] : {std::tuple{1, 1, std::u16string(u"Camera Lobby")},
+                                           std::tuple{5, kHangulFont, std::u16string(u"카메라 로비")}}) {
+        transfer::SlotPreview shown;
+        shown.slot = slot;
+        shown.fontNumber = font;
+        shown.tableName = u"Table";
+        for (int i = 0; i < kPreviewChanges; ++i) {
+            transfer::EntryChange change;
+            change.menu = 80 + i % 16;
+            change.entry = 1 + i;
+            change.after.lines = {line, line, line};
+            shown.changes.push_back(change);
+        }
+        preview.slots.push_back(shown);
+    }
+    return preview;
+}
 
 // Buttons that lie in a scroll area are reached by scrolling; the others must be on the screen.
 bool scrolls(const QWidget* widget, const QWidget* window)
@@ -111,6 +136,13 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
          [] { return std::make_unique<ui::TransferSlotDialog>(ui::TransferSlotDialog::Kind::Import); }},
         {"Query", [&] { return std::make_unique<ui::TransferQueryDialog>(port, settings); }},
         {"progress", [] { return std::make_unique<ui::TransferProgressDialog>(); }},
+        {"progress with a long preview",
+         [&] {
+             auto progress = std::make_unique<ui::TransferProgressDialog>();
+             progress->waitForOk();
+             progress->showPreview(longPreview(), &fonts);
+             return progress;
+         }},
         {"COM Port Setup", [] { return std::make_unique<ui::ComPortSetupDialog>(0); }},
         {"COM Port Settings", [&] { return std::make_unique<ui::ComPortSettingsDialog>(settings, &port); }},
         {"Characters Display",

@@ -2,6 +2,7 @@
 
 #include "document/import_filter.h"
 #include "document/keyboard_document.h"
+#include "model/lang_table_layout.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -349,6 +350,12 @@ void DownloadJob::resolveAfterRead()
         return;
     }
     if (jobOptions().holdAfterMergeRead && m_plan.anyMerge() && !m_choice.previewOnly) {
+        // The user sees what the write would change while the job holds.
+        std::string message;
+        if (!makePreview(message)) {
+            finishWith(JobStatus::FileError, message);
+            return;
+        }
         m_holding = true;
         listener().mergeReadDone();
         return;
@@ -364,8 +371,31 @@ void DownloadJob::continueAfterMerge()
     post([this] { afterReadBack(); });
 }
 
+SlotImages DownloadJob::mergeSources() const
+{
+    SlotImages sources = m_readImages;
+    for (std::size_t s = 0; s < sources.size(); ++s)
+        if (m_plan.recover[s] && m_plan.merge[s])
+            sources[s] = m_recovery[s].image;
+    return sources;
+}
+
+SlotImages DownloadJob::heldImages() const
+{
+    // Only what a download reads from the keyboard can show a slot unchanged.
+    SlotImages held = m_readImages;
+    for (std::size_t s = 0; s < held.size(); ++s)
+        if (m_readForPreview[s])
+            held[s].clear();
+    return held;
+}
+
 void DownloadJob::afterReadBack()
 {
+    if (m_choice.previewOnly) {
+        finishPreview();
+        return;
+    }
     if (m_choice.wantsBackup()) {
         setStage(JobStage::Backup);
         std::string reason;
@@ -374,27 +404,13 @@ void DownloadJob::afterReadBack()
             return;
         }
     }
-    // The keyboard's images, or for a slot an interrupted write left, the recovery's source.
-    SlotImages mergeSources = m_readImages;
-    for (std::size_t s = 0; s < mergeSources.size(); ++s)
-        if (m_plan.recover[s] && m_plan.merge[s])
-            mergeSources[s] = m_recovery[s].image;
     std::u16string message;
-    if (!mergeReadBack(m_doc, m_plan, mergeSources, message)) {
+    if (!mergeReadBack(m_doc, m_plan, mergeSources(), message)) {
         finishWith(JobStatus::FileError, oneLineUtf8(message));
         return;
     }
     m_merged = m_plan.anyMerge();
-    // Only what a download reads from the keyboard can show a slot unchanged.
-    SlotImages held = m_readImages;
-    for (std::size_t s = 0; s < held.size(); ++s)
-        if (m_readForPreview[s])
-            held[s].clear();
-    m_prepared = prepareWrite(m_doc, m_plan, held, m_choice.forceWrite);
-    if (m_choice.previewOnly) {
-        finishPreview(mergeSources);
-        return;
-    }
+    m_prepared = prepareWrite(m_doc, m_plan, heldImages(), m_choice.forceWrite);
     for (int s = 0; s < kMaxSlots; ++s)
         if (m_prepared.unchanged[static_cast<std::size_t>(s)]) {
             // It holds the whole image: no write of it is left unfinished.
@@ -542,35 +558,60 @@ void DownloadJob::verifyEnded()
     complete();
 }
 
-void DownloadJob::finishPreview(const SlotImages& mergeSources)
+// The merge and the images to write, made on a copy of the document's tables.
+bool DownloadJob::makePreview(std::string& message)
 {
-    const std::vector<std::u16string> names = document::tableNames(m_doc);
+    document::DocumentNumberPool numbers;
+    const std::unique_ptr<document::CS1_Doc> copy = copyOfTables(m_doc, numbers);
+    if (!copy) {
+        message = "the document's tables could not be copied to compare them; nothing was erased";
+        return false;
+    }
+    const SlotImages sources = mergeSources();
+    std::u16string mergeFailure;
+    if (!mergeReadBack(*copy, m_plan, sources, mergeFailure)) {
+        message = oneLineUtf8(mergeFailure);
+        return false;
+    }
+    const PreparedWrite prepared = prepareWrite(*copy, m_plan, heldImages(), m_choice.forceWrite);
+    const std::vector<std::u16string> names = document::tableNames(*copy);
     m_preview = {};
     for (std::size_t s = 0; s < m_plan.table.size(); ++s) {
         const int table = m_plan.table[s] != kNoTable ? m_plan.table[s] : m_refusedTable[s];
-        if (table == kNoTable || static_cast<std::size_t>(table) >= m_doc.tableCount())
+        if (table == kNoTable || static_cast<std::size_t>(table) >= copy->tableCount())
             continue;
         const auto index = static_cast<std::size_t>(table);
         SlotPreview slot;
         slot.slot = static_cast<int>(s) + 1;
-        slot.languageId = document::languageIdOf(m_doc.table(index));
+        slot.languageId = document::languageIdOf(copy->table(index));
+        slot.fontNumber = copy->table(index).GetByte(model::layout::kFontOffset);
         slot.tableName = index < names.size() ? names[index] : std::u16string();
         std::span<const std::uint8_t> before = m_readImages[s];
         if (!m_refusal[s].empty()) {
             slot.action = PreviewAction::Refused;
             slot.reason = m_refusal[s];
-        } else if (m_prepared.unchanged[s]) {
+        } else if (prepared.unchanged[s]) {
             slot.action = PreviewAction::Unchanged;
         } else if (m_plan.recover[s] && m_plan.merge[s]) {
             slot.action = PreviewAction::Recover;
             slot.backup = m_recovery[s].backupPath;
-            before = mergeSources[s];
+            before = sources[s];
         } else if (m_plan.asIs || m_plan.asNamed[s] || m_recovery[s].how == Recovery::AsStored) {
             slot.action = PreviewAction::AsStored;
         }
-        if (m_prepared.tables[s] != nullptr)
-            slot.changes = entryChanges(before, *m_prepared.tables[s]);
+        if (prepared.tables[s] != nullptr)
+            slot.changes = entryChanges(before, *prepared.tables[s]);
         m_preview.slots.push_back(std::move(slot));
+    }
+    return true;
+}
+
+void DownloadJob::finishPreview()
+{
+    std::string message;
+    if (!makePreview(message)) {
+        finishWith(JobStatus::FileError, message);
+        return;
     }
     for (const SlotPreview& slot : m_preview.slots)
         if (slot.action == PreviewAction::Refused) {

@@ -84,6 +84,8 @@ public:
     const RecoverySource& recoverySource(int slot) const;
     // A choice with previewOnly: what the download would do, once the job
     // has ended complete, or refused with the plan of every slot found.
+    // Held after the read for merging (mergeReadDone): what the write would
+    // change. The document stays as it is for a preview.
     const DownloadPreview& preview() const { return m_preview; }
 
 protected:
@@ -105,7 +107,12 @@ private:
     bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
     void refuseInPreview(std::size_t s, const std::string& message);
     void readAllForPreview();
-    void finishPreview(const SlotImages& mergeSources);
+    // What each merged slot's table is merged with: the keyboard's image, or a recovery's source.
+    SlotImages mergeSources() const;
+    // What the keyboard holds, as far as a download reads it.
+    SlotImages heldImages() const;
+    bool makePreview(std::string& message);
+    void finishPreview();
     bool decided(std::size_t s) const;
     void reportTablesNotHeld();
     void complete();

@@ -4,8 +4,10 @@
 // 80-95) that would change in the keyboard, the keyboard's side first.
 
 #include "compare/document_diff.h"
+#include "document/doc.h"
 #include "model/lang_table.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,6 +36,7 @@ struct EntryChange {
 struct SlotPreview {
     int slot = 0; // 1-based
     int languageId = 0;
+    int fontNumber = 0;       // the table's keyboard font, which its lines are drawn in
     std::u16string tableName; // the document table's name, as the lists show it
     PreviewAction action = PreviewAction::Write;
     std::string backup; // Recover: the backup merged into, empty for a record
@@ -52,5 +55,10 @@ struct DownloadPreview {
 // never reach the keyboard, so they do not count.
 std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before,
                                       const model::CS1_LangTable& after);
+
+// A document of its own holding copies of doc's tables, for a preview to
+// merge into while doc stays as it is; null when no copy can be made.
+std::unique_ptr<document::CS1_Doc> copyOfTables(const document::CS1_Doc& doc,
+                                                document::DocumentNumberPool& numbers);
 
 } // namespace tarvo::transfer

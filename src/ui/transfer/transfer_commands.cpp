@@ -150,10 +150,13 @@ TransferCommands::TransferCommands(EditorWorkspace& workspace) : QObject(&worksp
     m_download->setIcon(frame.style()->standardIcon(QStyle::SP_ArrowUp));
     m_restore = new QAction(ui::transfer_texts::kRestoreCommand, &frame);
     m_restore->setStatusTip(ui::transfer_texts::kWriteABackupSTables);
+    m_compare = new QAction(ui::transfer_texts::kCompareCommand, &frame);
+    m_compare->setStatusTip(ui::transfer_texts::kCompareTip);
     connect(m_import, &QAction::triggered, this, &TransferCommands::importTables);
     connect(m_query, &QAction::triggered, this, &TransferCommands::queryKeyboard);
     connect(m_download, &QAction::triggered, this, &TransferCommands::downloadTables);
     connect(m_restore, &QAction::triggered, this, &TransferCommands::restoreFromBackup);
+    connect(m_compare, &QAction::triggered, this, &TransferCommands::compareWithKeyboard);
     connect(&m_workspace, &EditorWorkspace::commandStatesChanged, this, &TransferCommands::updateEnablers);
     updateEnablers();
 }
@@ -163,6 +166,7 @@ void TransferCommands::updateEnablers()
     const bool hasDocument = m_workspace.activeDocument() != nullptr;
     m_query->setEnabled(hasDocument);
     m_download->setEnabled(hasDocument);
+    m_compare->setEnabled(hasDocument);
     m_import->setEnabled(true);
     m_restore->setEnabled(true);
 }
@@ -191,7 +195,8 @@ void TransferCommands::downloadTables()
     if (!m_workspace.commitOpenForms())
         return;
     document::CS1_Doc& doc = active->document();
-    const DownloadRun run = runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kDownloadTitle);
+    const DownloadRun run = runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kDownloadTitle,
+                                        RunMode::Download, active->view()->context().fonts);
     ui::CS1_TreeView& tree = *active->view()->tree();
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
@@ -206,6 +211,20 @@ void TransferCommands::downloadTables()
     ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(),
                              summaryOf(run, ui::transfer_texts::kDownloadSummary),
                              ui::UserDialogs::Icon::Information);
+}
+
+void TransferCommands::compareWithKeyboard()
+{
+    ui::CS1_ChildFrame* active = m_workspace.activeFrame();
+    if (active == nullptr || !confirmReminder())
+        return;
+    // The open form's edits are compared too.
+    if (!m_workspace.commitOpenForms())
+        return;
+    document::CS1_Doc& doc = active->document();
+    // The list is the end: the document stays as it is, nothing is written.
+    runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kCompareTitle, RunMode::Compare,
+                active->view()->context().fonts);
 }
 
 void TransferCommands::restoreFromBackup()
@@ -246,12 +265,16 @@ void TransferCommands::restoreFromBackup()
 TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& doc,
                                                             serial::CommSettings settings,
                                                             const std::vector<transfer::SlotRequest>& preset,
-                                                            const QString& title)
+                                                            const QString& title, RunMode mode,
+                                                            const UiFonts* fonts)
 {
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, m_workspace.window());
+    const bool compare = mode == RunMode::Compare;
     host.setDocument(doc);
     host.setBackupFolder(m_workspace.scriptsFolder());
+    host.setFonts(fonts);
+    host.setPreviewOnly(compare);
     ui::TransferSlotDialog& dialog = host.slotDialog();
     dialog.setWindowTitle(title);
     dialog.setBackupPlace(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
@@ -261,6 +284,14 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
         dialog.setCaption(ui::transfer_texts::kRestoreCaption);
         dialog.asStoredOption()->setChecked(true);
         host.setPresetChoice(preset);
+    }
+    if (compare) {
+        // Nothing is erased: no backup, nothing to verify.
+        dialog.setCaption(ui::transfer_texts::kCompareCaption);
+        dialog.setOkText(ui::transfer_texts::kCompareButton);
+        dialog.backupOption()->setChecked(false);
+        dialog.backupOption()->hide();
+        dialog.verifyOption()->hide();
     }
 
     CatalogueTables backupTables(m_workspace.catalogue());
@@ -274,17 +305,22 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     options.interruptedWrites = &m_interruptedWrites;
     // A slot no record proves is asked about (recoveryAnswered below), never refused outright.
     options.askRecovery = true;
-    host.recordHistory(platform::transferStart(
-        history::kEditorProgram, preset.empty() ? "download" : "restore", line.devicePath, doc.path()));
+    // A comparison changes nothing, so the history has nothing to keep of it.
+    if (!compare)
+        host.recordHistory(platform::transferStart(
+            history::kEditorProgram, preset.empty() ? "download" : "restore", line.devicePath, doc.path()));
     transfer::DownloadJob job(line, host, options, doc, setup);
     connect(&host, &TransferJobHost::downloadChosen, &host,
             [&job](const transfer::DownloadChoice& choice) { job.choose(choice); });
     connect(&host, &TransferJobHost::mergeAccepted, &host, [&job] { job.continueAfterMerge(); });
     connect(&host, &TransferJobHost::recoveryAnswered, &host,
             [&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); });
-    connect(&host, &TransferJobHost::ending, &host, [&job, &host](const transfer::JobEnd& end) {
-        host.setCompleteText(job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
-                                                     : ui::transfer_texts::kTransferComplete);
+    connect(&host, &TransferJobHost::ending, &host, [&job, &host, compare](const transfer::JobEnd& end) {
+        if (compare)
+            host.setCompleteText(ui::transfer_texts::kCompareDone);
+        else
+            host.setCompleteText(job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
+                                                         : ui::transfer_texts::kTransferComplete);
         // A failed download names the backup it saved, where it lies, and for a
         // slot left incomplete what to do and where the retry takes the menus from.
         host.setFailureNote(failureNoteOf(job, end));

@@ -30,6 +30,7 @@ struct SlotRequest;
 namespace tarvo::ui {
 
 class EditorWorkspace;
+struct UiFonts;
 
 class TransferCommands final : public QObject {
     Q_OBJECT
@@ -40,21 +41,28 @@ public:
     QAction* queryAction() const { return m_query; }
     QAction* downloadAction() const { return m_download; }
     QAction* restoreAction() const { return m_restore; }
+    QAction* compareAction() const { return m_compare; }
 
     void importTables();
     void queryKeyboard();
     void downloadTables();
     // A backup document's tables written back, as stored, into the slots they came from.
     void restoreFromBackup();
+    // What a download would change in the keyboard, shown without writing.
+    void compareWithKeyboard();
     void updateEnablers();
 
 private:
     struct DownloadRun;
+    // A download writes; a comparison stops before the first erase and shows what would change.
+    enum class RunMode { Download, Compare };
     bool confirmReminder();
     // Runs the Download dialog and its job on doc; preset picks tables as
-    // stored (a restore), title names the dialog.
+    // stored (a restore), title names the dialog. The entries listed before
+    // the write are drawn in fonts (null: the dialog's own).
     DownloadRun runDownload(document::CS1_Doc& doc, serial::CommSettings settings,
-                            const std::vector<transfer::SlotRequest>& preset, const QString& title);
+                            const std::vector<transfer::SlotRequest>& preset, const QString& title,
+                            RunMode mode = RunMode::Download, const UiFonts* fonts = nullptr);
     // "Transfer Complete: ..." or that the keyboard already held the tables, with the notices.
     QString summaryOf(const DownloadRun& run, const QString& complete) const;
 
@@ -63,6 +71,7 @@ private:
     QAction* m_query = nullptr;
     QAction* m_download = nullptr;
     QAction* m_restore = nullptr;
+    QAction* m_compare = nullptr;
     // Shared with the tool: the writes left unfinished on each device.
     platform::InterruptedWriteStore m_interruptedWrites;
 };

@@ -167,9 +167,11 @@ void TransferJobHost::slotsChosen()
     }
     showProgressDialog();
     m_progress->beginPhase(download ? transfer_texts::kTransferTitle : transfer_texts::kReadTitle, QString());
-    if (download)
-        Q_EMIT downloadChosen(m_slots->downloadChoice(QDateTime::currentDateTime()));
-    else
+    if (download) {
+        transfer::DownloadChoice choice = m_slots->downloadChoice(QDateTime::currentDateTime());
+        choice.previewOnly = m_previewOnly;
+        Q_EMIT downloadChosen(choice);
+    } else
         Q_EMIT importChosen(m_slots->chosenSlots());
 }
 
@@ -207,6 +209,9 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
 void TransferJobHost::mergeReadDone()
 {
     m_progress->waitForOk();
+    // What OK would write, before anything is erased.
+    if (const auto* download = dynamic_cast<const transfer::DownloadJob*>(m_job))
+        m_progress->showPreview(download->preview(), m_fonts);
 }
 
 void TransferJobHost::tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots)
@@ -266,6 +271,9 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
         if (m_progressShown && m_kind == TransferSlotDialog::Kind::Download) {
             m_progress->showFinished(m_completeText.isEmpty() ? transfer_texts::kTransferComplete.text()
                                                               : m_completeText);
+            if (const auto* download = dynamic_cast<const transfer::DownloadJob*>(m_job);
+                download && m_previewOnly)
+                m_progress->showPreview(download->preview(), m_fonts);
             return;
         }
     } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {

@@ -38,6 +38,10 @@ public:
     void setDocument(const document::CS1_Doc& doc) { m_document = &doc; }
     // Picks these document tables as stored in these slots once the lists are filled.
     void setPresetChoice(std::vector<transfer::SlotRequest> preset) { m_preset = std::move(preset); }
+    // Fonts the entries of a preview are drawn in (null: the dialog's own).
+    void setFonts(const UiFonts* fonts) { m_fonts = fonts; }
+    // The download stops before the first erase and shows what it would change (Compare with Keyboard).
+    void setPreviewOnly(bool previewOnly) { m_previewOnly = previewOnly; }
     // Where the file dialog of a recovery's backup opens when no record names one.
     void setBackupFolder(QString folder) { m_backupFolder = std::move(folder); }
     // What the Transfer dialog says when the job completes ("Transfer Complete" by default).
@@ -109,6 +113,8 @@ private:
     std::unique_ptr<TransferProgressDialog> m_progress;
     transfer::TransferJob* m_job = nullptr;
     const document::CS1_Doc* m_document = nullptr;
+    const UiFonts* m_fonts = nullptr;
+    bool m_previewOnly = false;
     std::vector<transfer::SlotRequest> m_preset;
     QString m_completeText;
     QString m_failureNote;

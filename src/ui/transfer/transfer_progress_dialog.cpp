@@ -1,13 +1,16 @@
 #include "ui/transfer/transfer_progress_dialog.h"
 
 #include "transfer/transfer_session.h"
+#include "ui/transfer/download_preview_list.h"
 #include "ui/transfer/transfer_texts.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -24,6 +27,11 @@ constexpr int kMinimumWidth = 460;
 // lines of the dialog's font, at any font size.
 constexpr int kWidthInCharacters = 60;
 constexpr int kProgressLines = 2;
+// The grid's rows below the blocks: the preview's note and list, then the buttons.
+constexpr int kPreviewNoteRow = 5;
+constexpr int kPreviewListRow = 6;
+constexpr int kButtonRow = 7;
+constexpr int kGridColumns = 3;
 
 } // namespace
 
@@ -78,12 +86,13 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent
     grid->addWidget(m_blockLabel, 4, 0);
     grid->addWidget(m_blocks, 4, 1);
     grid->addWidget(m_rate, 4, 2, Qt::AlignRight);
-    grid->addWidget(m_button, 5, 2, Qt::AlignRight);
+    grid->addWidget(m_button, kButtonRow, 2, Qt::AlignRight);
     connect(m_button, &QPushButton::clicked, this, &TransferProgressDialog::buttonClicked);
     m_monotonic.start();
     m_now = [this] { return m_monotonic.elapsed(); };
     m_refresh.setInterval(static_cast<int>(kRefreshMs));
     connect(&m_refresh, &QTimer::timeout, this, &TransferProgressDialog::refresh);
+    keepOnScreen(*this);
 }
 
 void TransferProgressDialog::setClock(Clock clock)
@@ -232,10 +241,72 @@ void TransferProgressDialog::waitForOk()
     m_button->setText(transfer_texts::kButtonOk);
 }
 
+void TransferProgressDialog::showPreview(const transfer::DownloadPreview& preview, const UiFonts* fonts)
+{
+    if (m_previewList == nullptr) {
+        auto* grid = static_cast<QGridLayout*>(layout());
+        m_previewNote = new QLabel(this);
+        m_previewNote->setObjectName(QStringLiteral("previewNote"));
+        m_previewNote->setWordWrap(true);
+        m_previewList = new DownloadPreviewList(fonts, this);
+        m_previewCancel = new QPushButton(transfer_texts::kButtonCancel, this);
+        m_previewCancel->setObjectName(QStringLiteral("previewCancel"));
+        grid->addWidget(m_previewNote, kPreviewNoteRow, 0, 1, kGridColumns);
+        grid->addWidget(m_previewList, kPreviewListRow, 0, 1, kGridColumns);
+        grid->addWidget(m_previewCancel, kButtonRow, 1, Qt::AlignRight);
+        grid->setRowStretch(kPreviewListRow, 1);
+        connect(m_previewCancel, &QPushButton::clicked, this, &TransferProgressDialog::escapeOrClose);
+    }
+    m_previewList->showPreview(preview);
+    // Before the write OK goes on and Cancel erases nothing; after a comparison nothing was written.
+    QString note = m_waitingOk ? transfer_texts::kPreviewOkOrCancel.text()
+                               : transfer_texts::kCompareNothingWritten.text();
+    if (m_previewList->nothingChanges())
+        note.prepend(transfer_texts::kPreviewAllHeld.text() + QLatin1Char(' '));
+    m_previewNote->setText(note);
+    m_previewNote->show();
+    m_previewList->show();
+    m_previewCancel->setVisible(m_waitingOk);
+    fitScreen();
+}
+
+QString TransferProgressDialog::previewNote() const
+{
+    return m_previewNote != nullptr && m_previewNote->isVisible() ? m_previewNote->text() : QString();
+}
+
+void TransferProgressDialog::hidePreview()
+{
+    if (m_previewList == nullptr)
+        return;
+    m_previewNote->hide();
+    m_previewList->hide();
+    m_previewCancel->hide();
+    adjustSize();
+}
+
+void TransferProgressDialog::fitScreen()
+{
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect room = shownOn->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize wanted = size().expandedTo(sizeHint()).boundedTo(room.size() - decoration);
+    resize(wanted);
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    move(placed.topLeft());
+}
+
 void TransferProgressDialog::buttonClicked()
 {
     if (m_waitingOk) {
         m_waitingOk = false;
+        hidePreview();
         m_button->setText(transfer_texts::kButtonCancel);
         Q_EMIT okPressed();
         return;
@@ -253,6 +324,7 @@ void TransferProgressDialog::escapeOrClose()
 {
     if (m_waitingOk) {
         m_waitingOk = false;
+        hidePreview();
         Q_EMIT cancelRequested();
         return;
     }

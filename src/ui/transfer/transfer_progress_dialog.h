@@ -11,6 +11,8 @@
 // stop coming shows that it waits for the keyboard instead of a rate that
 // no longer moves.
 
+#include "transfer/download_preview.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -18,10 +20,14 @@
 #include <functional>
 
 class QLabel;
+class QDialogButtonBox;
 class QProgressBar;
 class QPushButton;
 
 namespace tarvo::ui {
+
+class DownloadPreviewList;
+struct UiFonts;
 
 class TransferProgressDialog final : public QDialog {
     Q_OBJECT
@@ -51,6 +57,13 @@ public:
     // A pause the user ends with OK (the script menus read for merging):
     // the button reads "OK" until pressed, then "Cancel" again.
     void waitForOk();
+    // What a download would change. While waiting for OK (after waitForOk),
+    // above OK and a Cancel that erases nothing, and gone again with either;
+    // after the end (showFinished), with OK only, saying nothing was written.
+    void showPreview(const transfer::DownloadPreview& preview, const UiFonts* fonts);
+    // The list shown (null before the first preview).
+    DownloadPreviewList* previewList() const { return m_previewList; }
+    QString previewNote() const;
     // The rate counts again from the next block (after a pause); until then
     // no rate and no wait is shown.
     void restartRate();
@@ -85,6 +98,9 @@ private:
     void refresh();
     bool stalled() const;
     void stopRefreshing();
+    void hidePreview();
+    // Grown to show the preview, no larger than the screen's free area.
+    void fitScreen();
 
     QLabel* m_comment = nullptr;
     QLabel* m_table = nullptr;
@@ -94,6 +110,10 @@ private:
     QLabel* m_blocks = nullptr;
     QLabel* m_rate = nullptr;
     QPushButton* m_button = nullptr;
+    // The preview's note, list and Cancel, made with the first preview.
+    QLabel* m_previewNote = nullptr;
+    DownloadPreviewList* m_previewList = nullptr;
+    QPushButton* m_previewCancel = nullptr;
     QElapsedTimer m_monotonic;
     Clock m_now;
     QTimer m_refresh;

@@ -143,6 +143,11 @@ void TransferSlotDialog::setCaption(const QString& text)
         m_caption->setText(text);
 }
 
+void TransferSlotDialog::setOkText(const QString& text)
+{
+    m_ok->setText(text);
+}
+
 std::vector<transfer::SlotRequest> TransferSlotDialog::chosenSlots() const
 {
     std::vector<transfer::SlotRequest> chosen;

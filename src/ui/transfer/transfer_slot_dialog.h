@@ -47,6 +47,8 @@ public:
     transfer::DownloadChoice downloadChoice(const QDateTime& when) const;
     // The line above the lists (a download's caption by default).
     void setCaption(const QString& text);
+    // The OK button's text ("Download" or "Import Script" by default).
+    void setOkText(const QString& text);
 
     QComboBox* list(int slot) const { return m_lists.at(static_cast<std::size_t>(slot - 1)); }
     QPushButton* okButton() const { return m_ok; }

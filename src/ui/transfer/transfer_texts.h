@@ -146,6 +146,53 @@ inline constexpr Text kWhatToDoFromRecord{
                                             "then Download again: the keyboard's menus "
                                             "will come from the record of this write.")};
 
+// What a download would change, listed before the write (the Read dialog)
+// and by Compare with Keyboard.
+inline constexpr Text kPreviewEntryColumn{kContext, QT_TRANSLATE_NOOP("Transfer", "Entry")};
+inline constexpr Text kPreviewSideColumn{kContext, QT_TRANSLATE_NOOP("Transfer", "Held by")};
+inline constexpr Text kPreviewLineColumn{kContext, QT_TRANSLATE_NOOP("Transfer", "Line %1")};
+inline constexpr Text kPreviewActionColumn{kContext, QT_TRANSLATE_NOOP("Transfer", "Action")};
+inline constexpr Text kPreviewKeyboardSide{kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard")};
+inline constexpr Text kPreviewNewSide{kContext, QT_TRANSLATE_NOOP("Transfer", "New")};
+inline constexpr Text kPreviewEntryName{kContext, QT_TRANSLATE_NOOP("Transfer", "Menu %1, entry %2")};
+inline constexpr Text kPreviewOneChange{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: 1 entry changes")};
+inline constexpr Text kPreviewChanges{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: %3 entries change")};
+inline constexpr Text kPreviewNoEntryChanges{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: no script-menu entry changes")};
+inline constexpr Text kPreviewUnchanged{
+    kContext,
+    QT_TRANSLATE_NOOP("Transfer",
+                      "Keyboard Language Table #%1 %2: the keyboard already holds the document's entries")};
+inline constexpr Text kPreviewRefused{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: refused: %3")};
+inline constexpr Text kPreviewFromBackup{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "the keyboard's menus come from the backup %1")};
+inline constexpr Text kPreviewFromRecord{
+    kContext,
+    QT_TRANSLATE_NOOP("Transfer", "the keyboard's menus come from the record of the interrupted write")};
+inline constexpr Text kPreviewAsStored{kContext, QT_TRANSLATE_NOOP("Transfer", "written as stored")};
+inline constexpr Text kPreviewAllHeld{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "The keyboard already holds the document's entries.")};
+inline constexpr Text kPreviewOkOrCancel{
+    kContext,
+    QT_TRANSLATE_NOOP("Transfer",
+                      "OK erases these keyboard language tables and writes them. Cancel erases nothing.")};
+
+// Transfer > Compare with Keyboard...
+inline constexpr Text kCompareCommand{kContext, QT_TRANSLATE_NOOP("Transfer", "Co&mpare with Keyboard...")};
+inline constexpr Text kCompareTitle{kContext, QT_TRANSLATE_NOOP("Transfer", "Compare with Keyboard")};
+inline constexpr Text kCompareTip{
+    kContext, QT_TRANSLATE_NOOP(
+                  "Transfer", "Show what a download would change in the keyboard, without writing anything")};
+inline constexpr Text kCompareButton{kContext, QT_TRANSLATE_NOOP("Transfer", "Co&mpare")};
+inline constexpr Text kCompareCaption{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Select the Language Table(s) to compare with the document")};
+inline constexpr Text kCompareDone{kContext, QT_TRANSLATE_NOOP("Transfer", "Comparison Complete")};
+inline constexpr Text kCompareNothingWritten{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "Nothing was written to the keyboard.")};
+
 // Transfer > Restore Keyboard from Backup...
 inline constexpr Text kRestoreCommand{kContext,
                                       QT_TRANSLATE_NOOP("Transfer", "&Restore Keyboard from Backup...")};

@@ -1,0 +1,133 @@
+#include "ui/transfer/download_preview_list.h"
+
+#include "document/entry_action_text.h"
+#include "platform/text.h"
+#include "ui/transfer/transfer_texts.h"
+#include "ui/widgets/ui_fonts.h"
+
+#include <QFile>
+#include <QHeaderView>
+
+namespace tarvo::ui {
+
+namespace {
+
+// The keyboard font of Hangul and CJK: its lines are drawn in the
+// application's wide-coverage font, as the script menu forms draw them.
+constexpr int kWideFont = 5;
+constexpr int kLineCount = 3;
+// Wide enough for the three lines of an entry and its action without a scroll bar.
+constexpr int kHintWidthInCharacters = 110;
+constexpr int kHintRows = 14;
+
+QString slotHeading(const transfer::SlotPreview& slot)
+{
+    const QString name = platform::toQString(slot.tableName).trimmed();
+    QString heading;
+    switch (slot.action) {
+    case transfer::PreviewAction::Refused:
+        return transfer_texts::kPreviewRefused.arg(slot.slot).arg(name, QString::fromStdString(slot.reason));
+    case transfer::PreviewAction::Unchanged:
+        return transfer_texts::kPreviewUnchanged.arg(slot.slot).arg(name);
+    default:
+        break;
+    }
+    if (slot.changes.empty())
+        heading = transfer_texts::kPreviewNoEntryChanges.arg(slot.slot).arg(name);
+    else if (slot.changes.size() == 1)
+        heading = transfer_texts::kPreviewOneChange.arg(slot.slot).arg(name);
+    else
+        heading = transfer_texts::kPreviewChanges.arg(slot.slot).arg(name).arg(slot.changes.size());
+    QString how;
+    if (slot.action == transfer::PreviewAction::Recover)
+        how = slot.backup.empty() ? transfer_texts::kPreviewFromRecord.text()
+                                  : transfer_texts::kPreviewFromBackup.arg(
+                                        QFile::decodeName(QByteArray::fromStdString(slot.backup)));
+    else if (slot.action == transfer::PreviewAction::AsStored)
+        how = transfer_texts::kPreviewAsStored;
+    if (!how.isEmpty())
+        heading.append(QStringLiteral(" (")).append(how).append(QLatin1Char(')'));
+    return heading;
+}
+
+QString actionText(const compare::EntrySide& side)
+{
+    model::MenuEntry entry;
+    entry.actionKind = side.kind;
+    entry.valueA = side.valueA;
+    entry.valueB = side.valueB;
+    return QString::fromStdString(document::entryActionText(entry));
+}
+
+} // namespace
+
+DownloadPreviewList::DownloadPreviewList(const UiFonts* fonts, QWidget* parent)
+    : QTreeWidget(parent), m_fonts(fonts)
+{
+    setObjectName(QStringLiteral("DownloadPreviewList"));
+    setColumnCount(kActionColumn + 1);
+    QStringList headings = {transfer_texts::kPreviewEntryColumn, transfer_texts::kPreviewSideColumn};
+    for (int line = 1; line <= kLineCount; ++line)
+        headings << transfer_texts::kPreviewLineColumn.arg(line);
+    headings << transfer_texts::kPreviewActionColumn;
+    setHeaderLabels(headings);
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::StrongFocus); // the keys scroll a long list
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(true);
+}
+
+QSize DownloadPreviewList::sizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * kHintWidthInCharacters,
+            fontMetrics().lineSpacing() * kHintRows};
+}
+
+QFont DownloadPreviewList::linesFont(int fontNumber) const
+{
+    if (m_fonts == nullptr)
+        return font();
+    return fontNumber == kWideFont ? m_fonts->unicode : m_fonts->fixed;
+}
+
+void DownloadPreviewList::showPreview(const transfer::DownloadPreview& preview)
+{
+    clear();
+    m_changes = 0;
+    for (const transfer::SlotPreview& slot : preview.slots)
+        addSlot(slot);
+    expandAll();
+}
+
+void DownloadPreviewList::addSlot(const transfer::SlotPreview& slot)
+{
+    auto* heading = new QTreeWidgetItem(this, QStringList{slotHeading(slot)});
+    heading->setFirstColumnSpanned(true);
+    QFont bold = font();
+    bold.setBold(true);
+    heading->setFont(kEntryColumn, bold);
+    const QFont lines = linesFont(slot.fontNumber);
+    for (const transfer::EntryChange& change : slot.changes) {
+        addSide(*heading, transfer_texts::kPreviewEntryName.arg(change.menu).arg(change.entry),
+                transfer_texts::kPreviewKeyboardSide, change.before, lines);
+        addSide(*heading, QString(), transfer_texts::kPreviewNewSide, change.after, lines);
+        ++m_changes;
+    }
+}
+
+void DownloadPreviewList::addSide(QTreeWidgetItem& parent, const QString& entry, const QString& side,
+                                  const compare::EntrySide& content, const QFont& linesFont)
+{
+    auto* row = new QTreeWidgetItem(&parent);
+    row->setText(kEntryColumn, entry);
+    row->setText(kSideColumn, side);
+    for (int line = 0; line < kLineCount; ++line) {
+        const int column = kLine1Column + line;
+        row->setText(column, platform::toQString(content.lines[static_cast<std::size_t>(line)]));
+        row->setFont(column, linesFont);
+    }
+    row->setText(kActionColumn, actionText(content));
+}
+
+} // namespace tarvo::ui

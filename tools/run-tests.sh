@@ -6,6 +6,7 @@
 # it loads are listed in tools/lsan-suppressions.txt, each with its reason.
 # With --plain: the normal optimised build in build/ (the benchmarks included)
 # and every test there: a quicker loop while working, without the sanitizers.
+# Further arguments go to ctest (-R, -E, -L ...).
 set -e
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -16,6 +17,7 @@ export CCACHE_BASEDIR="$(pwd)"
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 
 if [ "${1:-}" = --plain ]; then
+  shift
   LAUNCHER=
   if command -v ccache >/dev/null 2>&1; then
     LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
@@ -23,7 +25,7 @@ if [ "${1:-}" = --plain ]; then
   cmake -S . -B build -DTARVO_WERROR=ON $LAUNCHER
   cmake --build build -j2
   cd build
-  ctest --output-on-failure -j2 --timeout 600
+  ctest --output-on-failure -j2 --timeout 600 "$@"
   exit
 fi
 
@@ -36,4 +38,4 @@ cmake --build build-asan -j3
 cd build-asan
 # Three at a time on two cores: the tests that start the simulator mostly wait
 # on its line time.
-ctest --output-on-failure -j3 --timeout 900
+ctest --output-on-failure -j3 --timeout 900 "$@"

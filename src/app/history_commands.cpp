@@ -18,20 +18,20 @@
 
 namespace tarvo::app {
 
-namespace texts = ui::history_texts;
+namespace history_texts = ui::history_texts;
 
 HistoryCommands::HistoryCommands(ui::EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
-    m_history = new QAction(texts::kHistoryCommand, m_workspace.window());
+    m_history = new QAction(history_texts::kHistoryCommand, m_workspace.window());
     m_history->setObjectName(QStringLiteral("TransferHistoryAction"));
-    m_history->setStatusTip(texts::kHistoryStatus);
-    m_print = new QAction(texts::kPrintCommand, m_workspace.window());
+    m_history->setStatusTip(history_texts::kHistoryStatus);
+    m_print = new QAction(history_texts::kPrintCommand, m_workspace.window());
     m_print->setObjectName(QStringLiteral("PrintSheetAction"));
-    m_print->setStatusTip(texts::kPrintStatus);
+    m_print->setStatusTip(history_texts::kPrintStatus);
     m_print->setShortcut(QKeySequence::Print);
-    m_exportPdf = new QAction(texts::kExportPdfCommand, m_workspace.window());
+    m_exportPdf = new QAction(history_texts::kExportPdfCommand, m_workspace.window());
     m_exportPdf->setObjectName(QStringLiteral("ExportPdfAction"));
-    m_exportPdf->setStatusTip(texts::kExportPdfStatus);
+    m_exportPdf->setStatusTip(history_texts::kExportPdfStatus);
     connect(m_history, &QAction::triggered, this, &HistoryCommands::showHistory);
     connect(m_print, &QAction::triggered, this, &HistoryCommands::printSheet);
     connect(m_exportPdf, &QAction::triggered, this, &HistoryCommands::exportPdf);
@@ -52,8 +52,8 @@ void HistoryCommands::showHistory()
     history::HistoryLog log;
     std::string reason;
     if (!file.read(log, reason)) {
-        ui::UserDialogs::message(m_workspace.window(), texts::kHistoryTitle,
-                                 texts::kCannotRead.arg(QString::fromStdString(reason)));
+        ui::UserDialogs::message(m_workspace.window(), history_texts::kHistoryTitle,
+                                 history_texts::kCannotRead.arg(QString::fromStdString(reason)));
         return;
     }
     ui::TransferHistoryDialog dialog(history::transferRows(log.records), log.damagedLines,
@@ -76,7 +76,7 @@ std::optional<sheet::SheetSource> HistoryCommands::sheetSource()
     if (!note.isEmpty())
         warning += (warning.isEmpty() ? QString() : QStringLiteral("\n")) + note;
     if (!warning.isEmpty())
-        ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle, warning,
+        ui::UserDialogs::message(m_workspace.window(), history_texts::kExportPdfTitle, warning,
                                  ui::UserDialogs::Icon::Exclamation);
     return source;
 }
@@ -104,18 +104,18 @@ void HistoryCommands::exportPdf()
             ? QString()
             : QDir(QFileInfo(source->documentPath).absolutePath())
                   .filePath(QFileInfo(source->documentPath).completeBaseName() + QStringLiteral(".pdf"));
-    const QString path = ui::UserDialogs::saveFileName(m_workspace.window(), texts::kExportPdfTitle,
-                                                       suggested, texts::kPdfFilter);
+    const QString path = ui::UserDialogs::saveFileName(m_workspace.window(), history_texts::kExportPdfTitle,
+                                                       suggested, history_texts::kPdfFilter);
     if (path.isEmpty())
         return;
     QString reason;
     if (!sheet::writeSheetPdf(*source, path, reason)) {
-        ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle,
-                                 texts::kSheetFailed.arg(reason));
+        ui::UserDialogs::message(m_workspace.window(), history_texts::kExportPdfTitle,
+                                 history_texts::kSheetFailed.arg(reason));
         return;
     }
-    ui::UserDialogs::message(m_workspace.window(), texts::kExportPdfTitle,
-                             texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
+    ui::UserDialogs::message(m_workspace.window(), history_texts::kExportPdfTitle,
+                             history_texts::kSheetSaved.arg(QDir::toNativeSeparators(path)),
                              ui::UserDialogs::Icon::Information);
 }
 

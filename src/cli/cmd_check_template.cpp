@@ -13,7 +13,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* checkTemplateUsage()
 {
     return usageOf("check-template");
 }
@@ -61,9 +61,9 @@ int runCheckTemplate(const std::vector<std::string>& argv)
 {
     Args args(argv, {}, {});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), checkTemplateUsage());
     if (args.positional().size() != 1)
-        return usageError("check-template needs one template file", usage());
+        return usageError("check-template needs one template file", checkTemplateUsage());
     const std::string& path = args.positional()[0];
 
     const templates::TemplateBuildResult result = templates::buildTablesFromTemplate(path);

@@ -17,16 +17,11 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* diffUsage()
 {
     return usageOf("diff");
 }
 constexpr int kExitDiffer = 1;
-
-std::string utf8(const std::u16string& text)
-{
-    return templates::utf16ToUtf8(text);
-}
 
 void indexJson(JsonWriter& j, const char* name, const std::optional<std::size_t>& index)
 {
@@ -105,11 +100,11 @@ std::string sideText(const std::optional<compare::EntrySide>& side)
     std::snprintf(action, sizeof action, "] kind %d value_a 0x%04X value_b 0x%04X", side->kind,
                   static_cast<unsigned>(side->valueA), static_cast<unsigned>(side->valueB));
     std::string text = "[";
-    text += utf8(side->lines[0]);
+    text += templates::utf16ToUtf8(side->lines[0]);
     text += '|';
-    text += utf8(side->lines[1]);
+    text += templates::utf16ToUtf8(side->lines[1]);
     text += '|';
-    text += utf8(side->lines[2]);
+    text += templates::utf16ToUtf8(side->lines[2]);
     text += action;
     if (side->edited)
         text += " edited";
@@ -120,7 +115,8 @@ void printText(const compare::DocumentDiff& diff)
 {
     std::map<int, std::string> names;
     for (const auto& t : diff.tables) {
-        const std::string name = "table \"" + utf8(document::shownTableName(t.friendlyName)) +
+        const std::string name = "table \"" +
+                                 templates::utf16ToUtf8(document::shownTableName(t.friendlyName)) +
                                  "\" (language ID " + std::to_string(t.languageId) + ")";
         names.emplace(t.languageId, name);
         switch (t.status) {
@@ -138,7 +134,7 @@ void printText(const compare::DocumentDiff& diff)
     }
     for (const auto& f : diff.fields)
         std::printf("%s: %s: \"%s\" -> \"%s\"\n", names[f.languageId].c_str(), f.field.c_str(),
-                    utf8(f.a).c_str(), utf8(f.b).c_str());
+                    templates::utf16ToUtf8(f.a).c_str(), templates::utf16ToUtf8(f.b).c_str());
     for (const auto& e : diff.entries) {
         std::printf("%s: menu %d entry %d\n", names[e.languageId].c_str(), e.menu, e.entry);
         std::printf("  a: %s\n  b: %s\n", sideText(e.a).c_str(), sideText(e.b).c_str());
@@ -151,9 +147,9 @@ int runDiff(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json"}, {});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), diffUsage());
     if (args.positional().size() != 2)
-        return usageError("two documents are compared", usage());
+        return usageError("two documents are compared", diffUsage());
     document::DocumentNumberPool pool;
     const auto a = openForCommand(pool, args.positional()[0]);
     if (!a)

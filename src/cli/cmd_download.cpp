@@ -22,7 +22,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* downloadUsage()
 {
     return usageOf("download");
 }
@@ -44,40 +44,42 @@ std::optional<int> parseOptions(const std::vector<std::string>& argv, DownloadOp
     const Args args(argv, {"as-is", "verify", "force-write", "dry-run", "json", "quiet"},
                     {"port", "slots", "backup", "recover-from", "retries", "trace", "baud"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), downloadUsage());
     if (args.positional().size() != 1)
-        return usageError(
-            args.positional().empty() ? "no document (FILE.tvo)" : "only one document is written", usage());
+        return usageError(args.positional().empty() ? "no document (FILE.tvo)"
+                                                    : "only one document is written",
+                          downloadUsage());
     o.documentPath = args.positional().front();
     std::string error;
     const auto targets = portTargetsFrom(args.values("port"), error);
     if (!targets)
-        return usageError(error, usage());
+        return usageError(error, downloadUsage());
     o.targets = *targets;
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, usage());
+        return usageError(error, downloadUsage());
     o.lineSpeed = *lineSpeed;
     if (const auto list = args.value("slots")) {
         std::u16string message;
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
-            return usageError(oneLine(message), usage());
+            return usageError(oneLine(message), downloadUsage());
         o.choice.slots = transfer::chosenSlotsOf(*parsed);
     }
     if (const auto retries = args.value("retries")) {
         const auto n = parseRetries(*retries);
         if (!n)
-            return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries), usage());
+            return usageError("--retries takes a number from 0 to " + std::to_string(kMaxRetries),
+                              downloadUsage());
         o.retries = *n;
     }
     o.choice.asStored = args.has("as-is");
     o.backupPath = args.value("backup");
     if (o.backupPath && o.backupPath->empty())
-        return usageError("--backup needs a file name", usage());
+        return usageError("--backup needs a file name", downloadUsage());
     if (const auto recoverFrom = args.value("recover-from")) {
         if (recoverFrom->empty())
-            return usageError("--recover-from needs a backup file", usage());
+            return usageError("--recover-from needs a backup file", downloadUsage());
         o.choice.recoverFrom = *recoverFrom;
     }
     o.tracePath = args.value("trace");

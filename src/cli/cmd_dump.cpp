@@ -16,7 +16,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* dumpUsage()
 {
     return usageOf("dump");
 }
@@ -60,16 +60,16 @@ int runDump(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"iconic"}, {"srec", "mmb", "font-file", "positions"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), dumpUsage());
     if (args.positional().size() != 1)
-        return usageError(args.positional().empty() ? "no document given" : "one document only", usage());
+        return usageError(args.positional().empty() ? "no document given" : "one document only", dumpUsage());
     const bool srec = args.has("srec");
     if (srec == args.has("mmb"))
-        return usageError("give exactly one of --srec OUT and --mmb OUT", usage());
+        return usageError("give exactly one of --srec OUT and --mmb OUT", dumpUsage());
     if (args.has("iconic") && !srec)
-        return usageError("--iconic goes with --srec only", usage());
+        return usageError("--iconic goes with --srec only", dumpUsage());
     if (args.has("font-file") && !args.has("iconic"))
-        return usageError("--font-file goes with --iconic only", usage());
+        return usageError("--font-file goes with --iconic only", dumpUsage());
 
     const std::string input = args.positional().front();
     dump::DumpRequest request;
@@ -78,12 +78,12 @@ int runDump(const std::vector<std::string>& argv)
     request.iconic = args.has("iconic");
     request.fontFilePath = args.value("font-file").value_or("");
     if (request.outputPath.empty())
-        return usageError("the output file is empty", usage());
+        return usageError("the output file is empty", dumpUsage());
     const auto list = args.value("positions");
     if (list) {
         std::string error;
         if (!parsePositions(*list, request.positions, error))
-            return usageError(error, usage());
+            return usageError(error, dumpUsage());
     }
     if (io::sameFile(request.outputPath, input))
         return fail(kExitFileError, request.outputPath,

@@ -19,7 +19,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* historyUsage()
 {
     return usageOf("history");
 }
@@ -63,21 +63,21 @@ int runHistory(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json"}, {"port", "since"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), historyUsage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
+        return usageError("unexpected argument '" + args.positional().front() + "'", historyUsage());
     history::RowFilter filter;
     if (const auto dev = args.value("port")) {
         std::string error;
         const auto target = parsePortTarget(*dev, error);
         if (!target)
-            return usageError(error, usage());
+            return usageError(error, historyUsage());
         filter.ports = {*dev, target->devicePath, platform::canonicalDevice(target->devicePath)};
     }
     if (const auto since = args.value("since")) {
         static const std::regex kDate(R"(\d{4}-\d{2}-\d{2})");
         if (!std::regex_match(*since, kDate))
-            return usageError("--since takes a date as YYYY-MM-DD", usage());
+            return usageError("--since takes a date as YYYY-MM-DD", historyUsage());
         filter.since = *since;
     }
 

@@ -16,7 +16,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* importUsage()
 {
     return usageOf("import");
 }
@@ -27,31 +27,31 @@ int runImport(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"force", "json", "quiet"}, {"port", "output", "slots", "template", "baud"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), importUsage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
+        return usageError("unexpected argument '" + args.positional().front() + "'", importUsage());
     std::string error;
     const auto target = portTargetFrom(args.value("port"), error);
     if (!target)
-        return usageError(error, usage());
+        return usageError(error, importUsage());
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, usage());
+        return usageError(error, importUsage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.tvo)", usage());
+        return usageError("no output file (-o OUT.tvo)", importUsage());
     std::vector<transfer::SlotRequest> requests;
     if (const auto list = args.value("slots")) {
         std::u16string message;
         const auto parsed = transfer::parseSlotList(*list, message);
         if (!parsed)
-            return usageError(oneLine(message), usage());
+            return usageError(oneLine(message), importUsage());
         requests = *parsed;
         for (const auto& request : requests)
             if (request.table)
                 return usageError("slot " + std::to_string(request.slot) +
                                       ": N=I names a document table, which only a download takes",
-                                  usage());
+                                  importUsage());
     }
     const bool force = args.has("force");
     // Checked before the keyboard is touched; the save checks again.

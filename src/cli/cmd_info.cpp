@@ -21,7 +21,7 @@ namespace {
 namespace layout = model::layout;
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* infoUsage()
 {
     return usageOf("info");
 }
@@ -60,11 +60,6 @@ std::u16string textAt(std::span<const std::u16string_view> table, int index)
     if (index < 0 || static_cast<std::size_t>(index) >= table.size())
         return u"?";
     return std::u16string(table[static_cast<std::size_t>(index)]);
-}
-
-std::string utf8(const std::u16string& text)
-{
-    return templates::utf16ToUtf8(text);
 }
 
 void writeCommJson(JsonWriter& j, const serial::CommSettings& c)
@@ -186,13 +181,15 @@ void printMenusText(const model::CS1_LangTable& table)
 {
     for (int menu = layout::kMainCclMenu; menu <= layout::kLastScriptMenu; ++menu) {
         const std::u16string name = table.GetMenuName(menu);
-        std::printf("  menu %d%s%s\n", menu, name.empty() ? " (no name)" : ": ", utf8(name).c_str());
+        std::printf("  menu %d%s%s\n", menu, name.empty() ? " (no name)" : ": ",
+                    templates::utf16ToUtf8(name).c_str());
         for (int n = layout::kFirstEntry; n <= layout::kEntriesPerMenu; ++n) {
             model::MenuEntryInfo info;
             const model::MenuEntry e = table.MenuEntryAt(menu, n, info);
             std::printf("    %2d [%s|%s|%s] byte30 %d kind %d value_a 0x%04X value_b 0x%04X%s\n", n,
-                        utf8(e.line1).c_str(), utf8(e.line2).c_str(), utf8(e.line3).c_str(), e.byte30,
-                        e.actionKind, static_cast<unsigned>(e.valueA), static_cast<unsigned>(e.valueB),
+                        templates::utf16ToUtf8(e.line1).c_str(), templates::utf16ToUtf8(e.line2).c_str(),
+                        templates::utf16ToUtf8(e.line3).c_str(), e.byte30, e.actionKind,
+                        static_cast<unsigned>(e.valueA), static_cast<unsigned>(e.valueB),
                         info.edited != 0 ? " edited" : "");
         }
     }
@@ -204,23 +201,24 @@ void printText(const std::string& path, const document::CS1_Doc& doc, bool menus
     std::printf("%s: document schema %d, %zu language table%s\n", path.c_str(), doc.schema(),
                 doc.tableCount(), doc.tableCount() == 1 ? "" : "s");
     std::printf("serial: %s (%s) %s, handshaking %s, input mode %s\n",
-                utf8(serial::portName(c.portIndex)).c_str(), platform::comPortDevicePath(c.portIndex).c_str(),
-                utf8(serial::settingsText(c)).c_str(),
-                utf8(textAt(serial::kHandshakings, c.handshakingIndex)).c_str(),
-                utf8(textAt(serial::kInputModes, c.inputModeIndex)).c_str());
+                templates::utf16ToUtf8(serial::portName(c.portIndex)).c_str(),
+                platform::comPortDevicePath(c.portIndex).c_str(),
+                templates::utf16ToUtf8(serial::settingsText(c)).c_str(),
+                templates::utf16ToUtf8(textAt(serial::kHandshakings, c.handshakingIndex)).c_str(),
+                templates::utf16ToUtf8(textAt(serial::kInputModes, c.inputModeIndex)).c_str());
     std::printf(
         "        in buffer %d, out buffer %d, RThreshold %d, SThreshold %d, InputLen %d, EOFEnable %d, "
         "NullDiscard %d, RTSEnable %d, DTREnable %d, ParityReplace %d\n",
         c.inBufferSize, c.outBufferSize, c.rThreshold, c.sThreshold, c.inputLen, c.eofEnable, c.nullDiscard,
         c.rtsEnable, c.dtrEnable, c.parityReplace);
     std::printf("server document: %s\n",
-                doc.serverPath().empty() ? "(none)" : utf8(doc.serverPath()).c_str());
+                doc.serverPath().empty() ? "(none)" : templates::utf16ToUtf8(doc.serverPath()).c_str());
     for (std::size_t i = 0; i < doc.tableCount(); ++i) {
         const TableFacts f = factsOf(doc.table(i));
         std::printf("table %zu: \"%s\" language ID %d, font %s, version %s (code %d), firmware %d.%02d%s\n",
-                    i, utf8(f.friendlyName).c_str(), f.languageId, fontText(f).c_str(),
-                    utf8(f.version).c_str(), f.versionCode, f.firmwareMajor, f.firmwareMinor,
-                    f.readOnly ? ", read-only" : "");
+                    i, templates::utf16ToUtf8(f.friendlyName).c_str(), f.languageId, fontText(f).c_str(),
+                    templates::utf16ToUtf8(f.version).c_str(), f.versionCode, f.firmwareMajor,
+                    f.firmwareMinor, f.readOnly ? ", read-only" : "");
         if (menus)
             printMenusText(doc.table(i));
     }
@@ -232,10 +230,10 @@ int runInfo(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"menus", "json"}, {});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), infoUsage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          usage());
+                          infoUsage());
     const std::string& path = args.positional().front();
     document::DocumentNumberPool pool;
     const auto doc = openForCommand(pool, path);

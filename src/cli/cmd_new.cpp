@@ -11,7 +11,7 @@ namespace tarvo::cli {
 
 namespace {
 // The synopsis, as the command table has it.
-const char* usage()
+const char* newUsage()
 {
     return usageOf("new");
 }
@@ -21,12 +21,12 @@ int runNew(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"force"}, {"output", "template"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), newUsage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
+        return usageError("unexpected argument '" + args.positional().front() + "'", newUsage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.tvo)", usage());
+        return usageError("no output file (-o OUT.tvo)", newUsage());
     const bool force = args.has("force");
     if (!force && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");

@@ -33,7 +33,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* queryUsage()
 {
     return usageOf("query");
 }
@@ -272,16 +272,16 @@ int runQuery(const std::vector<std::string>& argv)
 {
     const Args args(argv, {"json", "quiet"}, {"port", "baud"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), queryUsage());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional().front() + "'", usage());
+        return usageError("unexpected argument '" + args.positional().front() + "'", queryUsage());
     std::string error;
     const auto targets = portTargetsFrom(args.values("port"), error);
     if (!targets)
-        return usageError(error, usage());
+        return usageError(error, queryUsage());
     const auto lineSpeed = lineSpeedFrom(args.value("baud"), error);
     if (!lineSpeed)
-        return usageError(error, usage());
+        return usageError(error, queryUsage());
     if (targets->size() > 1)
         return queryPorts(*targets, *lineSpeed, args.has("json"), args.has("quiet"));
     const PortTarget* target = &targets->front();

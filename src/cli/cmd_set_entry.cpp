@@ -15,7 +15,7 @@ namespace tarvo::cli {
 namespace {
 
 // The synopsis, as the command table has it.
-const char* usage()
+const char* setEntryUsage()
 {
     return usageOf("set-entry");
 }
@@ -49,27 +49,27 @@ int runSetEntry(const std::vector<std::string>& argv)
 {
     const Args args(argv, {}, {"table", "menu", "entry", "lines", "action"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), setEntryUsage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          usage());
+                          setEntryUsage());
     int tableIndex = 0;
     document::EntryEditRequest request;
     if (!parseIndex(args.value("table"), tableIndex))
-        return usageError("--table needs a table index (from 0)", usage());
+        return usageError("--table needs a table index (from 0)", setEntryUsage());
     if (!parseIndex(args.value("menu"), request.menu))
-        return usageError("--menu needs a menu number (80-95)", usage());
+        return usageError("--menu needs a menu number (80-95)", setEntryUsage());
     if (!parseIndex(args.value("entry"), request.entry))
-        return usageError("--entry needs an entry number (1-14)", usage());
+        return usageError("--entry needs an entry number (1-14)", setEntryUsage());
     if (!args.has("lines") && !args.has("action"))
-        return usageError("nothing to change: give --lines and/or --action", usage());
+        return usageError("nothing to change: give --lines and/or --action", setEntryUsage());
     if (const auto lines = args.value("lines"))
         request.lines = splitLines(*lines);
     if (const auto action = args.value("action")) {
         document::ActionRequest parsed;
         std::u16string message;
         if (!document::parseActionRequest(*action, parsed, message))
-            return usageError(oneLine(message), usage());
+            return usageError(oneLine(message), setEntryUsage());
         request.action = parsed;
     }
 

@@ -22,7 +22,7 @@ namespace tarvo::cli {
 
 namespace {
 // The synopsis, as the command table has it.
-const char* usage()
+const char* sheetUsage()
 {
     return usageOf("sheet");
 }
@@ -51,13 +51,13 @@ int runSheet(const std::vector<std::string>& argv)
 #else
     const Args args(argv, {"history", "force"}, {"output"});
     if (!args.ok())
-        return usageError(args.error(), usage());
+        return usageError(args.error(), sheetUsage());
     if (args.positional().size() != 1)
         return usageError(args.positional().empty() ? "no document given" : "more than one document given",
-                          usage());
+                          sheetUsage());
     const auto output = args.value("output");
     if (!output || output->empty())
-        return usageError("no output file (-o OUT.pdf)", usage());
+        return usageError("no output file (-o OUT.pdf)", sheetUsage());
     if (!args.has("force") && pathExists(*output))
         return fail(kExitFileError, *output, "file exists (use --force to replace it)");
 

@@ -12,8 +12,8 @@ namespace tarvo::platform {
 
 namespace {
 
-constexpr int kFirstSlot = 1;
-constexpr int kLastSlot = 13;
+constexpr int kFirstSettingsSlot = 1;
+constexpr int kLastSettingsSlot = 13;
 const QString kSlotGroup = QStringLiteral("slot%1");
 
 } // namespace
@@ -28,7 +28,7 @@ std::vector<transfer::InterruptedWrite> readOldInterruptedWrites()
     for (const QString& deviceGroup : store.childGroups()) {
         // A device path holds slashes, which the settings took as groups.
         const QString device = QUrl::fromPercentEncoding(deviceGroup.toLatin1());
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+        for (int slot = kFirstSettingsSlot; slot <= kLastSettingsSlot; ++slot) {
             store.beginGroup(deviceGroup + QLatin1Char('/') + kSlotGroup.arg(slot));
             const QString time = store.value(settings::kInterruptedWriteTimeKey).toString();
             if (!time.isEmpty()) {

@@ -16,32 +16,43 @@ const QString kEnglishName = QStringLiteral("English");
 
 } // namespace
 
+LanguageDialog::LanguageDialog(const QList<LanguageOption>& translated, const QString& current,
+                               QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("LanguageDialog"));
+    setWindowTitle(ui_texts::kLanguageTitle);
+    auto* layout = new QVBoxLayout(this);
+    auto* prompt = new QLabel(ui_texts::kLanguagePrompt, this);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    m_languages = new QComboBox(this);
+    m_languages->setObjectName(QStringLiteral("Languages"));
+    m_languages->addItem(ui_texts::kDesktopLanguage, QString());
+    m_languages->addItem(kEnglishName, kEnglishCode);
+    for (const LanguageOption& option : translated)
+        m_languages->addItem(option.ownName, option.code);
+    m_languages->setCurrentIndex(std::max(0, m_languages->findData(current)));
+    prompt->setBuddy(m_languages);
+    layout->addWidget(m_languages);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString LanguageDialog::chosenCode() const
+{
+    return m_languages->currentData().toString();
+}
+
 std::optional<QString> chooseLanguage(QWidget* parent, const QList<LanguageOption>& translated,
                                       const QString& current)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("LanguageDialog"));
-    dialog.setWindowTitle(ui_texts::kLanguageTitle);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* prompt = new QLabel(ui_texts::kLanguagePrompt, &dialog);
-    prompt->setWordWrap(true);
-    layout->addWidget(prompt);
-    auto* languages = new QComboBox(&dialog);
-    languages->setObjectName(QStringLiteral("Languages"));
-    languages->addItem(ui_texts::kDesktopLanguage, QString());
-    languages->addItem(kEnglishName, kEnglishCode);
-    for (const LanguageOption& option : translated)
-        languages->addItem(option.ownName, option.code);
-    languages->setCurrentIndex(std::max(0, languages->findData(current)));
-    prompt->setBuddy(languages);
-    layout->addWidget(languages);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
+    LanguageDialog dialog(translated, current, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return languages->currentData().toString();
+    return dialog.chosenCode();
 }
 
 } // namespace tarvo::ui

@@ -5,6 +5,7 @@
 
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 #include "support/tool_documents.h"
 #include "testkit/ser2net_server.h"
 #include "testkit/temp_dir.h"
@@ -121,6 +122,8 @@ protected:
     static Bytes copyOf(std::span<const std::uint8_t> bytes) { return Bytes(bytes.begin(), bytes.end()); }
 
     TempDir m_dir;
+    // The line speeds the tool keeps stay in this test.
+    TestSettings m_settings;
     SimulatedKeyboard m_keyboard{m_dir.path()};
     Bytes m_factory;
     Bytes m_before;
@@ -615,26 +618,10 @@ TEST_F(DownloadCommand, AnIncompleteSlotNoRecordMatchesIsRefusedUntilTheUserName
 namespace tarvo::test {
 namespace {
 
-// The line speed remembered: the tool's own settings live in the test's
-// folder, and the trace's pings (C0) are counted per session.
+// The line speed remembered in the test's settings; the trace's pings (C0)
+// are counted per session.
 class RememberedLineSpeed : public DownloadCommand {
 protected:
-    void SetUp() override
-    {
-        m_previousConfig = qgetenv("XDG_CONFIG_HOME");
-        m_hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.file("config")));
-        DownloadCommand::SetUp();
-    }
-    void TearDown() override
-    {
-        if (m_hadConfig)
-            qputenv("XDG_CONFIG_HOME", m_previousConfig);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
-        DownloadCommand::TearDown();
-    }
-
     // Sessions (their headings) and pings in a --trace file.
     static std::pair<int, int> sessionsAndPings(const std::string& trace)
     {
@@ -656,9 +643,6 @@ protected:
         args.insert(args.end(), extra.begin(), extra.end());
         return download(document(), args);
     }
-
-    QByteArray m_previousConfig;
-    bool m_hadConfig = false;
 };
 
 TEST_F(RememberedLineSpeed, ASecondCommandToA57600KeyboardPingsAt57600Only)

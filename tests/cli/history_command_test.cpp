@@ -3,6 +3,7 @@
 
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 #include "testkit/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ TEST(HistoryCommand, DownloadAndQueryAreRowsFoundByThePortAsNamedOrCanonical)
 {
     const TempDir dir;
     ASSERT_EQ(setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1), 0);
+    const TestSettings settings;
     SimulatedKeyboard keyboard;
     ASSERT_TRUE(keyboard.start());
     const std::string doc = dir.file("site.tvo");

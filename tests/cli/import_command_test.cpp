@@ -3,6 +3,7 @@
 
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 #include "support/tool_documents.h"
 #include "testkit/temp_dir.h"
 
@@ -99,6 +100,8 @@ protected:
     }
 
     TempDir m_dir;
+    // The line speeds the tool keeps stay in this test.
+    TestSettings m_settings;
     SimulatedKeyboard m_keyboard{m_dir.path()};
     Bytes m_factory;
     Bytes m_flash;

@@ -4,6 +4,7 @@
 
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 #include "support/tool_documents.h"
 #include "testkit/temp_dir.h"
 
@@ -75,6 +76,8 @@ protected:
     }
 
     TempDir m_dir;
+    // The line speeds the tool keeps stay in this test.
+    TestSettings m_settings;
     std::vector<std::unique_ptr<SimulatedKeyboard>> m_keyboards;
 };
 

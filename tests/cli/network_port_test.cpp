@@ -5,6 +5,7 @@
 
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 #include "support/tool_documents.h"
 #include "testkit/ser2net_server.h"
 #include "testkit/temp_dir.h"
@@ -52,6 +53,8 @@ protected:
     std::string document() const { return m_dir.file("doc.tvo"); }
 
     TempDir m_dir;
+    // The line speeds the tool keeps stay in this test.
+    TestSettings m_settings;
     SimulatedKeyboard m_keyboard{m_dir.path()};
     Ser2NetServer m_server{m_dir.path()};
 };

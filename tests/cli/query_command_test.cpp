@@ -4,6 +4,7 @@
 #include "model/keyboard_fonts.h"
 #include "support/keyboard_flash.h"
 #include "support/tarvo_run.h"
+#include "support/test_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,8 @@ protected:
         return tarvo::test::runTarvo(args);
     }
 
+    // The line speeds the tool keeps stay in this test.
+    tarvo::test::TestSettings m_settings;
     tarvo::test::SimulatedKeyboard m_sim;
 };
 

@@ -19,6 +19,7 @@
 #include "ui/forms/char_entry_dialog.h"
 #include "ui/forms/form_links_chooser.h"
 #include "ui/history/transfer_history_dialog.h"
+#include "ui/language_dialog.h"
 #include "ui/transfer/transfer_progress_dialog.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_slot_dialog.h"
@@ -195,6 +196,13 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
                                                                         QStringLiteral("report"), true);
          }},
         {"Unicode Input", [] { return std::make_unique<diagnostics::UnicodeInputDialog>(nullptr); }},
+        {"Language",
+         [] {
+             QList<ui::LanguageOption> translated;
+             for (const Language& language : kLanguages)
+                 translated.append({QString::fromLatin1(language.code), QString::fromUtf8(language.ownName)});
+             return std::make_unique<ui::LanguageDialog>(translated, QString());
+         }},
     };
     for (const auto& [name, make] : dialogs) {
         const std::unique_ptr<QWidget> dialog = make();

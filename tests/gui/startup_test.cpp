@@ -2,6 +2,7 @@
 // command line.
 
 #include "support/gui/editor_fixture.h"
+#include "support/test_settings.h"
 
 #include "app/app_texts.h"
 #include "app/command_line.h"
@@ -123,7 +124,7 @@ TEST_F(EditorFixture, SettingsThatCannotBeWrittenAreReportedAndStartGoesOn)
     QFile blocker(path(QStringLiteral("blocker")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("blocker/config")));
+    const tarvo::test::TestSettings blocked(path(QStringLiteral("blocker/config")));
     ASSERT_TRUE(start());
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).contains(QStringLiteral("could not be written")))

@@ -231,9 +231,11 @@ protected:
     bool m_okAtMergeHold = true;
 };
 
-TEST_F(TransferDialogsTest, QueryShowsEveryRowOfAKeyboardAt57600)
+// The line speed probe is the session's (and the tool's) to test: the
+// keyboard answers at the first speed tried.
+TEST_F(TransferDialogsTest, QueryShowsEveryRowOfTheKeyboard)
 {
-    ASSERT_TRUE(m_keyboard.start({"--baud", "57600"}));
+    ASSERT_TRUE(m_keyboard.start());
     ASSERT_TRUE(start());
     frame().documents().newDocument();
     std::vector<std::array<QString, 5>> rows;

@@ -10,7 +10,7 @@
 namespace tarvo::ui {
 
 namespace {
-constexpr int kButtonSpacing = 6;
+constexpr int kLinkButtonSpacing = 6;
 constexpr int kButtonWidthChars = 24; // room for "95 - " and a menu name
 constexpr int kCaptionMargin = 12;
 } // namespace
@@ -23,7 +23,7 @@ LinksChooser::LinksChooser(const std::vector<std::pair<int, QString>>& menus, co
     setWindowTitle(form_texts::kLinksCaption.arg(menus.size()));
     setFont(font);
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(kButtonSpacing);
+    layout->setSpacing(kLinkButtonSpacing);
     const QFontMetrics metrics(font);
     const int width = metrics.averageCharWidth() * kButtonWidthChars;
     for (const auto& [menu, name] : menus) {

@@ -16,7 +16,7 @@ void EditorFixture::SetUp()
 {
     ASSERT_TRUE(m_home.isValid());
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
+    m_settings.emplace(settingsFolder());
     qputenv("XDG_DOCUMENTS_DIR", m_home.filePath(QStringLiteral("Documents")).toUtf8());
     // The transfer history and the records of interrupted writes stay in the temporary home.
     qputenv("XDG_STATE_HOME", m_home.filePath(QStringLiteral("state")).toUtf8());
@@ -31,6 +31,7 @@ void EditorFixture::TearDown()
 {
     m_app.reset();
     settle();
+    m_settings.reset();
     QDir::setCurrent(m_previousDirectory);
     ui::UserDialogs::reset();
 }

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/main_frame.h"
+#include "support/test_settings.h"
 #include "ui/user_dialogs.h"
 
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace tarvo::app::test {
 
@@ -42,6 +44,7 @@ protected:
     static int menuCount(const MainFrame& frame, const QString& title);
 
     QTemporaryDir m_home;
+    std::optional<tarvo::test::TestSettings> m_settings;
     std::unique_ptr<CZodARApp> m_app;
     QString m_previousDirectory;
 };

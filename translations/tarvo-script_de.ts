@@ -1024,6 +1024,236 @@ Drücken Sie „Ja“ zum Abbrechen oder „Nein“, um fortzufahren.</translati
         <source>Binary</source>
         <translation>Binär</translation>
     </message>
+    <message>
+        <source>A communication error occurred.</source>
+        <translation>Ein Kommunikationsfehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>A command error occurred.</source>
+        <translation>Ein Befehlsfehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>  at 19200 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  mit 19200 Baud </translation>
+    </message>
+    <message>
+        <source>  at  57600 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  mit 57600 Baud </translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <extracomment>Blocks done of blocks in all.</extracomment>
+        <translation>%d von %d</translation>
+    </message>
+    <message>
+        <source>The keyboard reports no language table slots it supports.</source>
+        <translation>Die Tastatur meldet keine unterstützten Sprachtabellen-Plätze.</translation>
+    </message>
+    <message>
+        <source>The document holds no language table to download.</source>
+        <translation>Das Dokument enthält keine Sprachtabelle zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source> (keyboard language table #%d)</source>
+        <translation> (Tastatur-Sprachtabelle #%d)</translation>
+    </message>
+    <message>
+        <source>The script menus read from the keyboard could not be merged into the document.</source>
+        <translation>Die von der Tastatur gelesenen Skriptmenüs konnten nicht mit dem Dokument zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d differs at block %d, offset %s: expected %s, read %s</source>
+        <translation>Tastatur-Sprachtabelle #%d weicht in Block %d, Offset %s ab: erwartet %s, gelesen %s</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <extracomment>What a verify read back where no byte came.</extracomment>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>cancelled: %s</source>
+        <translation>abgebrochen: %s</translation>
+    </message>
+    <message>
+        <source>the session failed</source>
+        <translation>die Sitzung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not every block of the chosen slots came in</source>
+        <translation>nicht alle Blöcke der gewählten Plätze sind angekommen</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was erased</source>
+        <translation>abgebrochen; es wurde nichts gelöscht</translation>
+    </message>
+    <message>
+        <source>cancelled; the tables were written but not verified</source>
+        <translation>abgebrochen; die Tabellen wurden geschrieben, aber nicht geprüft</translation>
+    </message>
+    <message>
+        <source>%s; nothing was erased</source>
+        <translation>%s; es wurde nichts gelöscht</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read: %s</source>
+        <translation>die Tastatur konnte nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read, nothing was erased: %s</source>
+        <translation>die Tastatur konnte nicht gelesen werden, es wurde nichts gelöscht: %s</translation>
+    </message>
+    <message>
+        <source>the written tables could not be read back to verify them: %s</source>
+        <translation>die geschriebenen Tabellen konnten zur Prüfung nicht zurückgelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>the file is damaged or not a document: %s</source>
+        <translation>die Datei ist beschädigt oder kein Dokument: %s</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a document</source>
+        <translation>die Datei ist leer, kein Dokument</translation>
+    </message>
+    <message>
+        <source>the file is a language table template, not a document</source>
+        <translation>die Datei ist eine Sprachtabellen-Vorlage, kein Dokument</translation>
+    </message>
+    <message>
+        <source>the file is not a document</source>
+        <translation>die Datei ist kein Dokument</translation>
+    </message>
+    <message>
+        <source>An image read from the keyboard is not a whole table.</source>
+        <translation>Ein von der Tastatur gelesenes Abbild ist keine vollständige Tabelle.</translation>
+    </message>
+    <message>
+        <source>No table was read from the keyboard.</source>
+        <translation>Es wurde keine Tabelle von der Tastatur gelesen.</translation>
+    </message>
+    <message>
+        <source>The tables read from the keyboard could not be made into a document.</source>
+        <translation>Aus den von der Tastatur gelesenen Tabellen konnte kein Dokument erstellt werden.</translation>
+    </message>
+    <message>
+        <source>A language table could not be copied.</source>
+        <translation>Eine Sprachtabelle konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>a file of this name exists</source>
+        <translation>eine Datei dieses Namens existiert bereits</translation>
+    </message>
+    <message>
+        <source>
+
+
+Template: %s
+
+Line: %d
+
+Column: %d</source>
+        <extracomment>Follows a template error; keep the line breaks.</extracomment>
+        <translation>
+
+
+Vorlage: %s
+
+Zeile: %d
+
+Spalte: %d</translation>
+    </message>
+    <message>
+        <source>The template has no byte order mark.</source>
+        <translation>Die Vorlage hat keine Bytereihenfolge-Markierung (BOM).</translation>
+    </message>
+    <message>
+        <source>A new document could not be created.</source>
+        <translation>Es konnte kein neues Dokument erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be opened.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>Die Vorlage „%s“ konnte nicht geöffnet werden.  </translation>
+    </message>
+    <message>
+        <source>An unspecified error occured.</source>
+        <translation>Ein nicht näher bestimmter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>It could not be found.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>Sie wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>All or part of its pathname is invalid.</source>
+        <translation>Ihr Pfadname ist ganz oder teilweise ungültig.</translation>
+    </message>
+    <message>
+        <source>The permitted number of open files was exceeded.</source>
+        <translation>Die zulässige Anzahl geöffneter Dateien wurde überschritten.</translation>
+    </message>
+    <message>
+        <source>Access to the file was denied.</source>
+        <translation>Der Zugriff auf die Datei wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>Its file handle is invalid.</source>
+        <translation>Ihr Datei-Handle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>There was an error trying to set the file pointer.</source>
+        <translation>Beim Setzen des Dateizeigers ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>There was a hardware error.</source>
+        <translation>Es ist ein Hardwarefehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>There was a sharing violation.</source>
+        <translation>Es ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>There was a lock violation.</source>
+        <translation>Es ist eine Sperrverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The EOF was encountered unexpectantly.</source>
+        <translation>Das Dateiende wurde unerwartet erreicht.</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be read.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>Die Vorlage „%s“ konnte nicht gelesen werden.  </translation>
+    </message>
+    <message>
+        <source>It ends in the middle of a character.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>Sie endet mitten in einem Zeichen.</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>RTS</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>ASCII</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

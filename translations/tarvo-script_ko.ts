@@ -1024,6 +1024,236 @@ Uploads must be restricted to keyboard language tables 1 - %d.</source>
         <source>Binary</source>
         <translation>이진</translation>
     </message>
+    <message>
+        <source>A communication error occurred.</source>
+        <translation>통신 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>A command error occurred.</source>
+        <translation>명령 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>  at 19200 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  (19200baud) </translation>
+    </message>
+    <message>
+        <source>  at  57600 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  (57600baud) </translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <extracomment>Blocks done of blocks in all.</extracomment>
+        <translation>%d/%d</translation>
+    </message>
+    <message>
+        <source>The keyboard reports no language table slots it supports.</source>
+        <translation>키보드가 지원하는 언어 테이블 슬롯이 없다고 보고합니다.</translation>
+    </message>
+    <message>
+        <source>The document holds no language table to download.</source>
+        <translation>문서에 다운로드할 언어 테이블이 없습니다.</translation>
+    </message>
+    <message>
+        <source> (keyboard language table #%d)</source>
+        <translation> (키보드 언어 테이블 #%d)</translation>
+    </message>
+    <message>
+        <source>The script menus read from the keyboard could not be merged into the document.</source>
+        <translation>키보드에서 읽은 스크립트 메뉴를 문서에 병합할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d differs at block %d, offset %s: expected %s, read %s</source>
+        <translation>키보드 언어 테이블 #%d이(가) 블록 %d, 오프셋 %s에서 다릅니다: 예상 %s, 읽은 값 %s</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <extracomment>What a verify read back where no byte came.</extracomment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>cancelled: %s</source>
+        <translation>취소됨: %s</translation>
+    </message>
+    <message>
+        <source>the session failed</source>
+        <translation>세션이 실패했습니다</translation>
+    </message>
+    <message>
+        <source>not every block of the chosen slots came in</source>
+        <translation>선택한 슬롯의 블록을 모두 받지 못했습니다</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was erased</source>
+        <translation>취소됨. 아무것도 지우지 않았습니다</translation>
+    </message>
+    <message>
+        <source>cancelled; the tables were written but not verified</source>
+        <translation>취소됨. 테이블은 기록했지만 검증하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>%s; nothing was erased</source>
+        <translation>%s. 아무것도 지우지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read: %s</source>
+        <translation>키보드를 읽을 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read, nothing was erased: %s</source>
+        <translation>키보드를 읽을 수 없어 아무것도 지우지 않았습니다: %s</translation>
+    </message>
+    <message>
+        <source>the written tables could not be read back to verify them: %s</source>
+        <translation>기록한 테이블을 검증하기 위해 다시 읽을 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>the file is damaged or not a document: %s</source>
+        <translation>파일이 손상되었거나 문서가 아닙니다: %s</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a document</source>
+        <translation>파일이 비어 있어 문서가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file is a language table template, not a document</source>
+        <translation>파일이 문서가 아니라 언어 테이블 템플릿입니다</translation>
+    </message>
+    <message>
+        <source>the file is not a document</source>
+        <translation>파일이 문서가 아닙니다</translation>
+    </message>
+    <message>
+        <source>An image read from the keyboard is not a whole table.</source>
+        <translation>키보드에서 읽은 이미지가 완전한 테이블이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>No table was read from the keyboard.</source>
+        <translation>키보드에서 읽은 테이블이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The tables read from the keyboard could not be made into a document.</source>
+        <translation>키보드에서 읽은 테이블로 문서를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A language table could not be copied.</source>
+        <translation>언어 테이블을 복사할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>a file of this name exists</source>
+        <translation>같은 이름의 파일이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>
+
+
+Template: %s
+
+Line: %d
+
+Column: %d</source>
+        <extracomment>Follows a template error; keep the line breaks.</extracomment>
+        <translation>
+
+
+템플릿: %s
+
+줄: %d
+
+열: %d</translation>
+    </message>
+    <message>
+        <source>The template has no byte order mark.</source>
+        <translation>템플릿에 바이트 순서 표시(BOM)가 없습니다.</translation>
+    </message>
+    <message>
+        <source>A new document could not be created.</source>
+        <translation>새 문서를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be opened.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>템플릿 &quot;%s&quot;을(를) 열 수 없습니다.  </translation>
+    </message>
+    <message>
+        <source>An unspecified error occured.</source>
+        <translation>알 수 없는 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>It could not be found.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>All or part of its pathname is invalid.</source>
+        <translation>경로 이름의 전체 또는 일부가 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>The permitted number of open files was exceeded.</source>
+        <translation>열 수 있는 파일 수를 초과했습니다.</translation>
+    </message>
+    <message>
+        <source>Access to the file was denied.</source>
+        <translation>파일에 대한 액세스가 거부되었습니다.</translation>
+    </message>
+    <message>
+        <source>Its file handle is invalid.</source>
+        <translation>파일 핸들이 잘못되었습니다.</translation>
+    </message>
+    <message>
+        <source>There was an error trying to set the file pointer.</source>
+        <translation>파일 포인터를 설정하는 중 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>There was a hardware error.</source>
+        <translation>하드웨어 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>There was a sharing violation.</source>
+        <translation>공유 위반이 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>There was a lock violation.</source>
+        <translation>잠금 위반이 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>The EOF was encountered unexpectantly.</source>
+        <translation>파일 끝(EOF)에 예기치 않게 도달했습니다.</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be read.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>템플릿 &quot;%s&quot;을(를) 읽을 수 없습니다.  </translation>
+    </message>
+    <message>
+        <source>It ends in the middle of a character.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>문자 중간에서 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>RTS</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>ASCII</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

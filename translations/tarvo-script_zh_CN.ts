@@ -1024,6 +1024,236 @@ Uploads must be restricted to keyboard language tables 1 - %d.</source>
         <source>Binary</source>
         <translation>二进制</translation>
     </message>
+    <message>
+        <source>A communication error occurred.</source>
+        <translation>发生通信错误。</translation>
+    </message>
+    <message>
+        <source>A command error occurred.</source>
+        <translation>发生命令错误。</translation>
+    </message>
+    <message>
+        <source>  at 19200 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  （19200 波特）</translation>
+    </message>
+    <message>
+        <source>  at  57600 Baudrate </source>
+        <extracomment>Follows &quot;Pinging Keyboard&quot; on the progress line; keep the blanks at both ends.</extracomment>
+        <translation>  （57600 波特）</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <extracomment>Blocks done of blocks in all.</extracomment>
+        <translation>%d / %d</translation>
+    </message>
+    <message>
+        <source>The keyboard reports no language table slots it supports.</source>
+        <translation>键盘未报告任何受支持的语言表槽位。</translation>
+    </message>
+    <message>
+        <source>The document holds no language table to download.</source>
+        <translation>文档中没有可下载的语言表。</translation>
+    </message>
+    <message>
+        <source> (keyboard language table #%d)</source>
+        <translation>（键盘语言表 #%d）</translation>
+    </message>
+    <message>
+        <source>The script menus read from the keyboard could not be merged into the document.</source>
+        <translation>无法将从键盘读取的脚本菜单合并到文档中。</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d differs at block %d, offset %s: expected %s, read %s</source>
+        <translation>键盘语言表 #%d 在块 %d、偏移 %s 处不一致：应为 %s，读到 %s</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <extracomment>What a verify read back where no byte came.</extracomment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>cancelled: %s</source>
+        <translation>已取消：%s</translation>
+    </message>
+    <message>
+        <source>the session failed</source>
+        <translation>会话失败</translation>
+    </message>
+    <message>
+        <source>not every block of the chosen slots came in</source>
+        <translation>未收到所选槽位的全部数据块</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was erased</source>
+        <translation>已取消；未擦除任何内容</translation>
+    </message>
+    <message>
+        <source>cancelled; the tables were written but not verified</source>
+        <translation>已取消；表已写入但未校验</translation>
+    </message>
+    <message>
+        <source>%s; nothing was erased</source>
+        <translation>%s；未擦除任何内容</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read: %s</source>
+        <translation>无法读取键盘：%s</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be read, nothing was erased: %s</source>
+        <translation>无法读取键盘，未擦除任何内容：%s</translation>
+    </message>
+    <message>
+        <source>the written tables could not be read back to verify them: %s</source>
+        <translation>无法回读已写入的表以进行校验：%s</translation>
+    </message>
+    <message>
+        <source>the file is damaged or not a document: %s</source>
+        <translation>文件已损坏或不是文档：%s</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a document</source>
+        <translation>文件为空，不是文档</translation>
+    </message>
+    <message>
+        <source>the file is a language table template, not a document</source>
+        <translation>该文件是语言表模板，不是文档</translation>
+    </message>
+    <message>
+        <source>the file is not a document</source>
+        <translation>该文件不是文档</translation>
+    </message>
+    <message>
+        <source>An image read from the keyboard is not a whole table.</source>
+        <translation>从键盘读取的映像不是完整的表。</translation>
+    </message>
+    <message>
+        <source>No table was read from the keyboard.</source>
+        <translation>未从键盘读取任何表。</translation>
+    </message>
+    <message>
+        <source>The tables read from the keyboard could not be made into a document.</source>
+        <translation>无法用从键盘读取的表创建文档。</translation>
+    </message>
+    <message>
+        <source>A language table could not be copied.</source>
+        <translation>无法复制语言表。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>a file of this name exists</source>
+        <translation>已存在同名文件</translation>
+    </message>
+    <message>
+        <source>
+
+
+Template: %s
+
+Line: %d
+
+Column: %d</source>
+        <extracomment>Follows a template error; keep the line breaks.</extracomment>
+        <translation>
+
+
+模板：%s
+
+行：%d
+
+列：%d</translation>
+    </message>
+    <message>
+        <source>The template has no byte order mark.</source>
+        <translation>模板没有字节顺序标记 (BOM)。</translation>
+    </message>
+    <message>
+        <source>A new document could not be created.</source>
+        <translation>无法创建新文档。</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be opened.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>无法打开模板“%s”。</translation>
+    </message>
+    <message>
+        <source>An unspecified error occured.</source>
+        <translation>发生了未指明的错误。</translation>
+    </message>
+    <message>
+        <source>It could not be found.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>找不到该文件。</translation>
+    </message>
+    <message>
+        <source>All or part of its pathname is invalid.</source>
+        <translation>其路径名全部或部分无效。</translation>
+    </message>
+    <message>
+        <source>The permitted number of open files was exceeded.</source>
+        <translation>超出了允许打开的文件数。</translation>
+    </message>
+    <message>
+        <source>Access to the file was denied.</source>
+        <translation>拒绝访问该文件。</translation>
+    </message>
+    <message>
+        <source>Its file handle is invalid.</source>
+        <translation>其文件句柄无效。</translation>
+    </message>
+    <message>
+        <source>There was an error trying to set the file pointer.</source>
+        <translation>设置文件指针时出错。</translation>
+    </message>
+    <message>
+        <source>There was a hardware error.</source>
+        <translation>发生硬件错误。</translation>
+    </message>
+    <message>
+        <source>There was a sharing violation.</source>
+        <translation>发生共享冲突。</translation>
+    </message>
+    <message>
+        <source>There was a lock violation.</source>
+        <translation>发生锁定冲突。</translation>
+    </message>
+    <message>
+        <source>The EOF was encountered unexpectantly.</source>
+        <translation>意外遇到文件结尾 (EOF)。</translation>
+    </message>
+    <message>
+        <source>The template &quot;%s&quot; could not be read.  </source>
+        <extracomment>The cause follows at once; keep the two blanks at the end where the language puts blanks between sentences.</extracomment>
+        <translation>无法读取模板“%s”。</translation>
+    </message>
+    <message>
+        <source>It ends in the middle of a character.</source>
+        <extracomment>&quot;It&quot; is the template.</extracomment>
+        <translation>文件在字符中间结束。</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <extracomment>A handshaking of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>RTS</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
+        <translation>ASCII</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "templates/template_messages.h"
 #include "ui/child_frame.h"
+#include "ui/core_message_texts.h"
 #include "ui/tree/tree_icons.h"
 #include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
@@ -81,15 +82,15 @@ QString openFailureText(const document::DocResult& result)
     case document::DocStatus::NewerSchema:
     case document::DocStatus::OldFirmware:
     case document::DocStatus::TooManyDocuments:
-        return platform::toQString(result.message);
+        return ui::translatedCoreMessage(result.message);
     default:
-        return texts::kCannotOpen.arg(nativePath(result.path), platform::toQString(result.message));
+        return texts::kCannotOpen.arg(nativePath(result.path), ui::translatedCoreMessage(result.message));
     }
 }
 
 QString tooManyDocumentsText()
 {
-    return platform::toQString(templates::msg::formatMessage(templates::msg::kTooManyDocuments));
+    return ui::translatedCoreMessage(templates::msg::message(templates::msg::kTooManyDocuments));
 }
 
 QString folderOf(const QString& path)
@@ -214,12 +215,12 @@ void DocumentCommands::newDocument()
     templates::TemplateCatalogue& catalogue = m_app.catalogue();
     const bool found = catalogue.RefreshTemplateCatalogue();
     for (const templates::TemplateError& error : catalogue.CheckErrors())
-        ui::UserDialogs::message(window(), texts::kAppName, platform::toQString(error.fullText));
+        ui::UserDialogs::message(window(), texts::kAppName, ui::translatedCoreMessage(error.message));
     if (!found) {
         m_app.clearImportMode();
         ui::UserDialogs::message(
             window(), texts::kAppName,
-            platform::toQString(templates::msg::formatMessage(templates::msg::kNoValidTemplates)));
+            ui::translatedCoreMessage(templates::msg::message(templates::msg::kNoValidTemplates)));
         return;
     }
     document::DocOutcome outcome = document::createNewDocument(
@@ -229,7 +230,8 @@ void DocumentCommands::newDocument()
     if (!outcome.doc) {
         // Whatever stopped the creation, the next New is a plain one.
         m_app.clearImportMode();
-        ui::UserDialogs::message(window(), texts::kAppName, platform::toQString(outcome.result.message));
+        ui::UserDialogs::message(window(), texts::kAppName,
+                                 ui::translatedCoreMessage(outcome.result.message));
         return;
     }
     outcome.doc->setTitle(m_app.nextUntitledTitle().toStdU16String());
@@ -325,8 +327,9 @@ bool DocumentCommands::saveDocument(ui::CS1_ChildFrame& frame)
     }
     frame.updateTitle();
     const QString where = nativePath(outcome.result.path.empty() ? outcome.target.path : outcome.result.path);
-    ui::UserDialogs::message(window(), texts::kAppName,
-                             texts::kCannotSave.arg(where, platform::toQString(outcome.result.message)));
+    ui::UserDialogs::message(
+        window(), texts::kAppName,
+        texts::kCannotSave.arg(where, ui::translatedCoreMessage(outcome.result.message)));
     // A file that cannot be written is saved under another name instead,
     // starting beside the file the user was saving.
     if (outcome.offerSaveAs || outcome.result.status == document::DocStatus::WriteFailed)
@@ -353,9 +356,9 @@ bool DocumentCommands::saveDocumentAs(ui::CS1_ChildFrame& frame, const QString& 
     }
     frame.updateTitle();
     if (!result.ok()) {
-        ui::UserDialogs::message(
-            window(), texts::kAppName,
-            texts::kCannotSave.arg(QDir::toNativeSeparators(path), platform::toQString(result.message)));
+        ui::UserDialogs::message(window(), texts::kAppName,
+                                 texts::kCannotSave.arg(QDir::toNativeSeparators(path),
+                                                        ui::translatedCoreMessage(result.message)));
         return false;
     }
     addRecentFile(path);

@@ -12,6 +12,11 @@ std::string oneLine(const std::u16string& message)
     return templates::oneLineUtf8(message);
 }
 
+std::string oneLine(const messages::Message& message)
+{
+    return templates::oneLineUtf8(message);
+}
+
 int failDocument(const document::DocResult& result, const std::string& fallbackWhat)
 {
     return fail(kExitFileError, result.path.empty() ? fallbackWhat : result.path, oneLine(result.message));

@@ -11,6 +11,7 @@ namespace tarvo::cli {
 
 // A message on one line: line breaks become blanks, runs of them one.
 std::string oneLine(const std::u16string& message);
+std::string oneLine(const messages::Message& message);
 // Prints "tarvo: <path>: <message>" and returns kExitFileError.
 int failDocument(const document::DocResult& result, const std::string& fallbackWhat);
 // Opens path; on failure prints the error and returns null.

@@ -213,30 +213,30 @@ void SessionEnvironment::progressLine(const std::u16string& text)
     m_lineShown = true;
 }
 
-void SessionEnvironment::setStatusText(const std::u16string& text)
+void SessionEnvironment::setStatusText(const messages::Message& text)
 {
-    progressLine(text);
+    progressLine(text.text());
 }
 
-void SessionEnvironment::showProgress(int code, const std::u16string& text)
+void SessionEnvironment::showProgress(int code, const messages::Message& text)
 {
     if (code != transfer::kProgressError)
-        progressLine(text);
+        progressLine(text.text());
 }
 
-void SessionEnvironment::showBlockProgress(int done, int total, const std::u16string& tableLine)
+void SessionEnvironment::showBlockProgress(int done, int total, const messages::Message& tableLine)
 {
     if (!m_blockLines)
         return;
-    progressLine(tableLine + u" " + QString::number(done).toStdU16String() + u" of " +
+    progressLine(tableLine.text() + u" " + QString::number(done).toStdU16String() + u" of " +
                  QString::number(total).toStdU16String());
 }
 
 // The command reports the error itself, in one line.
-void SessionEnvironment::showMessage(const std::u16string&) {}
+void SessionEnvironment::showMessage(const messages::Message&) {}
 
 // The tool never asks: it goes on as the command line says.
-bool SessionEnvironment::ask(const std::u16string&)
+bool SessionEnvironment::ask(const messages::Message&)
 {
     return true;
 }

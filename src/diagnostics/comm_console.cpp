@@ -6,6 +6,7 @@
 #include "serial/comm_settings_tables.h"
 #include "serial/frames.h"
 #include "ui/com_port/com_port_settings_dialog.h"
+#include "ui/core_message_texts.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -280,7 +281,7 @@ void CommConsoleDialog::goOnline()
         m_configured = true;
         const serial::SettingsApplyResult applied = serial::applySettingsToPort(m_port, m_settings);
         if (!applied.ok) {
-            showFailure(platform::toQString(applied.message));
+            showFailure(ui::translatedCoreMessage(applied.message));
             return;
         }
     }

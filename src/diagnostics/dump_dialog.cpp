@@ -51,8 +51,8 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
     : QDialog(parent), m_doc(doc), m_iconic(iconic), m_commitForms(std::move(commitForms))
 {
     setObjectName(QStringLiteral("DumpDialog"));
-    setWindowTitle(ui::translatedCoreMessage(iconic ? dump::texts::kIconicDumpDialogTitle
-                                                    : dump::texts::kDumpDialogTitle));
+    setWindowTitle(
+        ui::translatedCoreText(iconic ? dump::texts::kIconicDumpDialogTitle : dump::texts::kDumpDialogTitle));
 
     m_output = new QLineEdit;
     auto* outputRow = new QHBoxLayout;
@@ -65,7 +65,7 @@ DumpDialog::DumpDialog(document::CS1_Doc& doc, bool iconic, std::function<bool()
     const std::vector<std::u16string> names = document::tableNames(doc);
     for (std::size_t p = 0; p < m_selectors.size(); ++p) {
         auto* combo = new QComboBox;
-        combo->addItem(ui::translatedCoreMessage(dump::texts::kDumpNothing));
+        combo->addItem(ui::translatedCoreText(dump::texts::kDumpNothing));
         for (std::size_t k = 0; k < names.size(); ++k)
             combo->addItem(platform::toQString(dump::selectorEntryText(static_cast<int>(k) + 1, names[k])));
         m_selectors[p] = combo;

@@ -59,7 +59,7 @@ bool loadDocumentImages(const std::string& path, TableImages& images, std::strin
     document::DocumentNumberPool pool;
     const document::DocOutcome opened = document::openDocument(pool, path, 0);
     if (!opened.doc) {
-        error = path + ": " + templates::utf16ToUtf8(opened.result.message);
+        error = path + ": " + templates::utf16ToUtf8(opened.result.message.text());
         return false;
     }
     collectImages(opened.doc->tables(), images);

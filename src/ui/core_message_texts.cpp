@@ -4,7 +4,10 @@
 #include "platform/text.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace tarvo::ui {
 namespace {
@@ -176,98 +179,111 @@ const char* const kPatterns[] = {
         "CoreMessages",
         "Finished reading scripts from keyboard for merging, click Ok to transfer the merged scripts."),
     QT_TRANSLATE_NOOP("CoreMessages", "Error: Bad checksum on incoming packet."),
+    QT_TRANSLATE_NOOP("CoreMessages", "A communication error occurred."),
+    QT_TRANSLATE_NOOP("CoreMessages", "A command error occurred."),
+    //: Follows "Pinging Keyboard" on the progress line; keep the blanks at both ends.
+    QT_TRANSLATE_NOOP("CoreMessages", "  at 19200 Baudrate "),
+    //: Follows "Pinging Keyboard" on the progress line; keep the blanks at both ends.
+    QT_TRANSLATE_NOOP("CoreMessages", "  at  57600 Baudrate "),
+    //: Blocks done of blocks in all.
+    QT_TRANSLATE_NOOP("CoreMessages", "%d of %d"),
+    QT_TRANSLATE_NOOP("CoreMessages", "The keyboard reports no language table slots it supports."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The document holds no language table to download."),
+    QT_TRANSLATE_NOOP("CoreMessages", " (keyboard language table #%d)"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The script menus read from the keyboard could not be merged into the document."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "keyboard language table #%d differs at block %d, offset %s: expected %s, read %s"),
+    //: What a verify read back where no byte came.
+    QT_TRANSLATE_NOOP("CoreMessages", "nothing"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cancelled"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cancelled: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the session failed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "not every block of the chosen slots came in"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cancelled; nothing was erased"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cancelled; the tables were written but not verified"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s; nothing was erased"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the keyboard could not be read: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the keyboard could not be read, nothing was erased: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the written tables could not be read back to verify them: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the file is damaged or not a document: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the file is empty, not a document"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the file is a language table template, not a document"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the file is not a document"),
+    QT_TRANSLATE_NOOP("CoreMessages", "An image read from the keyboard is not a whole table."),
+    QT_TRANSLATE_NOOP("CoreMessages", "No table was read from the keyboard."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The tables read from the keyboard could not be made into a document."),
+    QT_TRANSLATE_NOOP("CoreMessages", "A language table could not be copied."),
+    QT_TRANSLATE_NOOP("CoreMessages", "out of memory"),
+    QT_TRANSLATE_NOOP("CoreMessages", "a file of this name exists"),
+    //: Follows a template error; keep the line breaks.
+    QT_TRANSLATE_NOOP("CoreMessages", "\n\n\nTemplate: %s\n\nLine: %d\n\nColumn: %d"),
+    QT_TRANSLATE_NOOP("CoreMessages", "The template has no byte order mark."),
+    QT_TRANSLATE_NOOP("CoreMessages", "A new document could not be created."),
+    //: The cause follows at once; keep the two blanks at the end where the language puts blanks between
+    //: sentences.
+    QT_TRANSLATE_NOOP("CoreMessages", "The template \"%s\" could not be opened.  "),
+    QT_TRANSLATE_NOOP("CoreMessages", "An unspecified error occured."),
+    //: "It" is the template.
+    QT_TRANSLATE_NOOP("CoreMessages", "It could not be found."),
+    QT_TRANSLATE_NOOP("CoreMessages", "All or part of its pathname is invalid."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The permitted number of open files was exceeded."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Access to the file was denied."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Its file handle is invalid."),
+    QT_TRANSLATE_NOOP("CoreMessages", "There was an error trying to set the file pointer."),
+    QT_TRANSLATE_NOOP("CoreMessages", "There was a hardware error."),
+    QT_TRANSLATE_NOOP("CoreMessages", "There was a sharing violation."),
+    QT_TRANSLATE_NOOP("CoreMessages", "There was a lock violation."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The EOF was encountered unexpectantly."),
+    //: The cause follows at once; keep the two blanks at the end where the language puts blanks between
+    //: sentences.
+    QT_TRANSLATE_NOOP("CoreMessages", "The template \"%s\" could not be read.  "),
+    //: "It" is the template.
+    QT_TRANSLATE_NOOP("CoreMessages", "It ends in the middle of a character."),
+    //: A handshaking of the serial line: a technical name, kept as it is.
+    QT_TRANSLATE_NOOP("CoreMessages", "Xon/Xoff"),
+    //: A handshaking of the serial line: a technical name, kept as it is.
+    QT_TRANSLATE_NOOP("CoreMessages", "RTS"),
+    //: An input mode of the serial line: a technical name, kept as it is.
+    QT_TRANSLATE_NOOP("CoreMessages", "ASCII"),
 };
 
-// A pattern as an anchored expression: each directive captures its argument.
-QRegularExpression matcherOf(const QString& pattern)
+QString translatedPattern(const std::u16string& pattern)
 {
-    QString expression = QStringLiteral("^");
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
-        if (c == QLatin1Char('%') && next == QLatin1Char('d')) {
-            expression += QStringLiteral("(-?[0-9]+)");
-            ++i;
-        } else if (c == QLatin1Char('%') && next == QLatin1Char('s')) {
-            expression += QStringLiteral("(.*?)");
-            ++i;
-        } else if (c == QLatin1Char('%') && next == QLatin1Char('c')) {
-            expression += QStringLiteral("(.)");
-            ++i;
-        } else if (c == QLatin1Char('%') && next == QLatin1Char('%')) {
-            expression += QLatin1Char('%');
-            ++i;
-        } else {
-            expression += QRegularExpression::escape(QString(c));
-        }
-    }
-    expression += QLatin1Char('$');
-    return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
-}
-
-struct Matcher {
-    const char* pattern;
-    QRegularExpression expression;
-};
-
-const std::vector<Matcher>& matchers()
-{
-    static const std::vector<Matcher> all = [] {
-        std::vector<Matcher> built;
-        for (const char* pattern : kPatterns)
-            built.push_back({pattern, matcherOf(QString::fromUtf8(pattern))});
-        return built;
-    }();
-    return all;
-}
-
-// The whole text made from one pattern, translated; empty when none made it.
-QString translatedWhole(const QString& text)
-{
-    for (const Matcher& matcher : matchers()) {
-        const QRegularExpressionMatch match = matcher.expression.match(text);
-        if (!match.hasMatch())
-            continue;
-        const QString translated = QCoreApplication::translate(kContext, matcher.pattern);
-        std::u16string args[3];
-        const int count = std::min<int>(match.lastCapturedIndex(), std::size(args));
-        for (int i = 0; i < count; ++i)
-            args[i] = platform::toU16(match.captured(i + 1));
-        const std::u16string filled =
-            count == 0   ? messages::format(platform::toU16(translated), {})
-            : count == 1 ? messages::format(platform::toU16(translated), {args[0]})
-            : count == 2 ? messages::format(platform::toU16(translated), {args[0], args[1]})
-                         : messages::format(platform::toU16(translated), {args[0], args[1], args[2]});
-        return platform::toQString(filled);
-    }
-    return {};
-}
-
-// Messages joined from several (a failure and what to do about it): each
-// paragraph, then each line, is translated on its own.
-QString translatedParts(const QString& text, const QString& separator)
-{
-    QStringList parts = text.split(separator);
-    if (parts.size() < 2)
-        return {};
-    for (QString& part : parts)
-        part = translatedCoreMessage(part.toStdU16String());
-    return parts.join(separator);
+    const QByteArray key = QString::fromStdU16String(pattern).toUtf8();
+    return QCoreApplication::translate(kContext, key.constData());
 }
 
 } // namespace
 
-QString translatedCoreMessage(std::u16string_view english)
+QString translatedCoreMessage(const messages::Message& message)
 {
-    const QString text = platform::toQString(english);
-    if (text.isEmpty())
-        return text;
-    QString translated = translatedWhole(text);
-    if (translated.isEmpty())
-        translated = translatedParts(text, QStringLiteral("\n\n"));
-    if (translated.isEmpty())
-        translated = translatedParts(text, QStringLiteral("\n"));
-    return translated.isEmpty() ? text : translated;
+    QString shown;
+    for (const messages::Message::Part& part : message.parts()) {
+        shown += platform::toQString(part.separator);
+        if (part.data) {
+            shown += platform::toQString(part.pattern);
+            continue;
+        }
+        std::vector<std::u16string> args;
+        for (const messages::Argument& arg : part.args)
+            args.push_back(arg.message ? platform::toU16(translatedCoreMessage(*arg.message)) : arg.text);
+        shown +=
+            platform::toQString(messages::format(platform::toU16(translatedPattern(part.pattern)), args));
+    }
+    return shown;
+}
+
+QString translatedCoreText(std::u16string_view text)
+{
+    return translatedCoreMessage(messages::Message(text));
+}
+
+bool isTranslatedCorePattern(std::u16string_view pattern)
+{
+    const QString wanted = platform::toQString(pattern);
+    return std::any_of(std::begin(kPatterns), std::end(kPatterns),
+                       [&wanted](const char* known) { return QString::fromUtf8(known) == wanted; });
 }
 
 } // namespace tarvo::ui

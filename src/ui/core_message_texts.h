@@ -1,9 +1,11 @@
 #pragma once
-// The messages of the Qt-free core in the editor's language. The core writes
-// English from its patterns ("Error: COM %d can not be opened."); the editor
-// finds the pattern a message was made from, takes its arguments back out,
-// and fills the translated pattern with them. A text made from no known
-// pattern is shown as the core wrote it.
+// The messages of the Qt-free core in the editor's language. The core hands
+// over each message as its English pattern and its arguments; the editor
+// translates the pattern, then fills it (arguments that are messages
+// themselves are translated too, data never). A pattern without a
+// translation is shown in English.
+
+#include "io/message_pattern.h"
 
 #include <QString>
 
@@ -11,6 +13,10 @@
 
 namespace tarvo::ui {
 
-QString translatedCoreMessage(std::u16string_view english);
+QString translatedCoreMessage(const messages::Message& message);
+// A fixed text of the core (a list's choice, a title), translated.
+QString translatedCoreText(std::u16string_view text);
+// The pattern has its place in the editor's table of the core's patterns.
+bool isTranslatedCorePattern(std::u16string_view pattern);
 
 } // namespace tarvo::ui

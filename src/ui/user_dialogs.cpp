@@ -1,7 +1,5 @@
 #include "ui/user_dialogs.h"
 
-#include "ui/core_message_texts.h"
-
 #include <QApplication>
 #include <QFileDialog>
 
@@ -48,8 +46,7 @@ QString takeFileName(const QString& kind, const QString& caption, const QString&
 
 void UserDialogs::message(QWidget* parent, const QString& caption, const QString& shownText, Icon icon)
 {
-    // Messages can carry the core's English; it is shown in the editor's language.
-    const QString text = translatedCoreMessage(shownText.toStdU16String());
+    const QString& text = shownText;
     if (script().on) {
         script().shown.append({QStringLiteral("message"), caption, text, icon});
         return;
@@ -64,7 +61,7 @@ QMessageBox::StandardButton UserDialogs::ask(QWidget* parent, const QString& cap
                                              const QString& shownText, QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton)
 {
-    const QString text = translatedCoreMessage(shownText.toStdU16String());
+    const QString& text = shownText;
     if (script().on) {
         script().shown.append({QStringLiteral("ask"), caption, text});
         return script().answers.isEmpty() ? defaultButton : script().answers.takeFirst();

@@ -384,7 +384,7 @@ TEST(DocOperations, FileSaveNeverReplacesAReadOnlyFileAndOffersSaveAs)
         opened.doc->setModified();
         const auto own = opened.doc->save("", scripts);
         EXPECT_EQ(own.result.status, DocStatus::ReadOnly) << std::oct << mode;
-        EXPECT_NE(own.result.message.find(u"read-only"), std::u16string::npos);
+        EXPECT_NE(own.result.message.text().find(u"read-only"), std::u16string::npos);
         EXPECT_TRUE(own.offerSaveAs);
         EXPECT_TRUE(opened.doc->isModified()) << "nothing was saved";
         // A new document whose name is taken by the read-only file, replacing confirmed.

@@ -8,6 +8,8 @@
 #include "model/lang_table_layout.h"
 #include "support/document_builders.h"
 
+#include "templates/utf_text.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvo::document {
@@ -81,7 +83,7 @@ TEST(KeyboardDocument, ABackupHoldsEveryImageExactlyInSlotOrderAndSurvivesReopen
     images[6] = keyboardImage(9, u"Deutsch2", 0); // the same language again
     const DocOutcome made =
         documentFromKeyboardImages(pool, templateTables, images, KeyboardImageUse::Backup, 0);
-    ASSERT_TRUE(made.doc) << std::string(made.result.message.begin(), made.result.message.end());
+    ASSERT_TRUE(made.doc) << tarvo::templates::oneLineUtf8(made.result.message);
     ASSERT_EQ(made.doc->tableCount(), 3u);
 
     test::TempDir dir;
@@ -159,7 +161,7 @@ TEST(KeyboardDocument, ALanguageTheTemplateLacksIsRefusedNotBorrowed)
         images[3] = keyboardImage(46, u"Unknown", 0);
         const DocOutcome made = documentFromKeyboardImages(pool, templateTables, images, use, 0);
         EXPECT_FALSE(made.doc);
-        const std::u16string& message = made.result.message;
+        const std::u16string message = made.result.message.text();
         EXPECT_NE(message.find(u"#4"), std::u16string::npos) << std::string(message.begin(), message.end());
         EXPECT_NE(message.find(u"46"), std::u16string::npos) << std::string(message.begin(), message.end());
         EXPECT_EQ(pool.inUse(), 0) << "the document number is given back";

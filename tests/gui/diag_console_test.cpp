@@ -42,11 +42,11 @@ QString bannerHex()
 
 class QuietView final : public transfer::SessionView {
 public:
-    void setStatusText(const std::u16string&) override {}
-    void showProgress(int, const std::u16string&) override {}
-    void showBlockProgress(int, int, const std::u16string&) override {}
-    void showMessage(const std::u16string& text) override { messages.push_back(text); }
-    bool ask(const std::u16string&) override { return true; }
+    void setStatusText(const messages::Message&) override {}
+    void showProgress(int, const messages::Message&) override {}
+    void showBlockProgress(int, int, const messages::Message&) override {}
+    void showMessage(const messages::Message& text) override { messages.push_back(text); }
+    bool ask(const messages::Message&) override { return true; }
     void sessionEnded(int code) override { endCode = code; }
     std::vector<std::u16string> messages;
     int endCode = 0;

@@ -193,7 +193,7 @@ TEST(SettingsApply, UnsupportedLineIsRefusedBeforeAnyWrite)
     const SettingsApplyResult r = applySettingsToPort(port, s);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.warning);
-    EXPECT_EQ(r.message.rfind(setFailureMessage(SettingsProperty::General), 0), 0u);
+    EXPECT_EQ(r.message.text().rfind(setFailureMessage(SettingsProperty::General), 0), 0u);
     int commPort = 0;
     port.control().getProperty(PortProperty::CommPort, commPort);
     EXPECT_EQ(commPort, 1);

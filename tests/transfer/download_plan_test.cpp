@@ -7,6 +7,8 @@
 #include "support/document_builders.h"
 #include "transfer/download_plan.h"
 
+#include "templates/utf_text.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvo::transfer {
@@ -57,7 +59,7 @@ TEST(DownloadPlan, MatchesSlotsByLanguageAndMergesOnlyThoseNotNamedWithATable)
     const std::vector<DocumentTableInfo> tables = {{9, {}}, {7, {}}};
 
     const PlanResult all = planDownload(slots, 13, tables, requestFor(""));
-    ASSERT_TRUE(all.ok) << std::string(all.message.begin(), all.message.end());
+    ASSERT_TRUE(all.ok) << tarvo::templates::oneLineUtf8(all.message);
     EXPECT_EQ(all.plan.table[0], 1);
     EXPECT_EQ(all.plan.table[1], 0);
     EXPECT_EQ(all.plan.table[2], kNoTable); // blank: no language to match
@@ -112,8 +114,8 @@ TEST(DownloadPlan, RefusesBeforeAnythingIsErased)
          }) {
         const PlanResult r = planDownload(slots, c.slotCount, tables, requestFor(c.list));
         EXPECT_FALSE(r.ok) << c.list;
-        EXPECT_NE(r.message.find(c.needle), std::u16string::npos)
-            << c.list << ": " << std::string(r.message.begin(), r.message.end());
+        EXPECT_NE(r.message.text().find(c.needle), std::u16string::npos)
+            << c.list << ": " << tarvo::templates::oneLineUtf8(r.message);
     }
     // Both named: the same table may go into two slots on purpose.
     EXPECT_TRUE(planDownload(slots, 13, tables, requestFor("1=0,2=0")).ok);
@@ -132,8 +134,8 @@ TEST(DownloadPlan, RefusalsWordedForTheDialogNameNoOption)
         request.wording = Wording::Dialog;
         const PlanResult r = planDownload(slots, 13, tables, request);
         ASSERT_FALSE(r.ok) << list;
-        EXPECT_EQ(r.message.find(u"--slots"), std::u16string::npos) << list;
-        EXPECT_EQ(r.message.find(u"N=I"), std::u16string::npos) << list;
+        EXPECT_EQ(r.message.text().find(u"--slots"), std::u16string::npos) << list;
+        EXPECT_EQ(r.message.text().find(u"N=I"), std::u16string::npos) << list;
     }
 }
 
@@ -145,7 +147,7 @@ TEST(DownloadPlan, AnInterruptedSlotIsNeitherReadNorMerged)
     slots[1].recoverable = true;
     slots[1].interrupted = true;
     const PlanResult r = planDownload(slots, 13, {{7, {}}}, requestFor("2", false, true));
-    ASSERT_TRUE(r.ok) << std::string(r.message.begin(), r.message.end());
+    ASSERT_TRUE(r.ok) << tarvo::templates::oneLineUtf8(r.message);
     EXPECT_TRUE(r.plan.recover[1]);
     EXPECT_FALSE(r.plan.merge[1]);
     EXPECT_FALSE(r.plan.readFirst[1]);
@@ -202,7 +204,7 @@ TEST_F(DownloadPlanDocument, MergeKeepsTheKeyboardsMenusAndTheDocumentsEdits)
     plan.merge[4] = true;
     const auto fileBytes = doc->serialize();
 
-    std::u16string message;
+    messages::Message message;
     ASSERT_TRUE(mergeReadBack(*doc, plan, read, message));
     EXPECT_EQ(entryOf(doc->table(0), 81, 2).line1.substr(0, 2), u"Kb");
     EXPECT_EQ(entryOf(doc->table(0), 81, 3).line1.substr(0, 4), u"Mine");
@@ -214,7 +216,7 @@ TEST_F(DownloadPlanDocument, MergeKeepsTheKeyboardsMenusAndTheDocumentsEdits)
     plan.merge[5] = true;
     read[5].assign(100, 0);
     EXPECT_FALSE(mergeReadBack(*doc, plan, read, message));
-    EXPECT_NE(message.find(u"#6"), std::u16string::npos);
+    EXPECT_NE(message.text().find(u"#6"), std::u16string::npos);
     EXPECT_EQ(imageOf(doc->table(1)), before);
 }
 
@@ -263,7 +265,7 @@ TEST(DownloadVerify, NamesTheFirstDifferingByteByBlockAndOffset)
     EXPECT_EQ(d->offset, 16u * 300 + 5);
     EXPECT_EQ(d->expected, 0x11);
     EXPECT_EQ(d->actual, 0x10);
-    const std::u16string text = describeDifference(*d);
+    const std::u16string text = describeDifference(*d).text();
     for (const char16_t* part : {u"#2", u"block 300", u"0x12C5", u"0x11", u"0x10"})
         EXPECT_NE(text.find(part), std::u16string::npos) << std::string(text.begin(), text.end());
 

@@ -83,7 +83,7 @@ TEST(ImportChoice, ANamedSlotMustHoldATableTheTemplateKnows)
                           Case{"1,6", 13, u"#6 is incomplete", true}}) {
         const ImportChoice r = chooseImportSlots(keyboard, c.slotCount, slots(c.list), {0, 1});
         EXPECT_FALSE(r.ok) << c.list;
-        EXPECT_NE(r.message.find(c.needle), std::u16string::npos) << c.list;
+        EXPECT_NE(r.message.text().find(c.needle), std::u16string::npos) << c.list;
         EXPECT_EQ(r.incompleteNamed, c.incompleteNamed) << c.list;
     }
     const ImportChoice named = chooseImportSlots(keyboard, 5, slots("5,1"), {0, 1});

@@ -29,14 +29,17 @@ public:
         std::u16string tableLine;
     };
 
-    void setStatusText(const std::u16string& text) override { statusTexts.push_back(text); }
-    void showProgress(int code, const std::u16string& text) override { progress.emplace_back(code, text); }
-    void showBlockProgress(int done, int total, const std::u16string& tableLine) override
+    void setStatusText(const messages::Message& text) override { statusTexts.push_back(text.text()); }
+    void showProgress(int code, const messages::Message& text) override
     {
-        blocks.push_back({done, total, tableLine});
+        progress.emplace_back(code, text.text());
     }
-    void showMessage(const std::u16string& text) override { messages.push_back(text); }
-    bool ask(const std::u16string&) override { return true; }
+    void showBlockProgress(int done, int total, const messages::Message& tableLine) override
+    {
+        blocks.push_back({done, total, tableLine.text()});
+    }
+    void showMessage(const messages::Message& text) override { messages.push_back(text.text()); }
+    bool ask(const messages::Message&) override { return true; }
     void sessionEnded(int endCode) override { endCodes.push_back(endCode); }
 
     std::vector<std::u16string> textsOf(int code) const

@@ -11,25 +11,25 @@ namespace tarvo::transfer::testing {
 
 class RecordingView final : public SessionView {
 public:
-    void setStatusText(const std::u16string& text) override
+    void setStatusText(const messages::Message& text) override
     {
-        status = text;
-        statusHistory.push_back(text);
+        status = text.text();
+        statusHistory.push_back(text.text());
     }
-    void showProgress(int code, const std::u16string& text) override
+    void showProgress(int code, const messages::Message& text) override
     {
         progressCodes.push_back(code);
-        progressTexts.push_back(text);
+        progressTexts.push_back(text.text());
     }
-    void showBlockProgress(int done, int total, const std::u16string&) override
+    void showBlockProgress(int done, int total, const messages::Message&) override
     {
         blocksDone = done;
         blocksTotal = total;
     }
-    void showMessage(const std::u16string& text) override { messages.push_back(text); }
-    bool ask(const std::u16string& question) override
+    void showMessage(const messages::Message& text) override { messages.push_back(text.text()); }
+    bool ask(const messages::Message& question) override
     {
-        questions.push_back(question);
+        questions.push_back(question.text());
         return answer;
     }
     void sessionEnded(int endCode) override { endCodes.push_back(endCode); }

@@ -173,9 +173,9 @@ TEST(MergeReadBack, RefusesAnImageWhoseScriptMenusReadErased)
     images[0] = before;
     std::fill(images[0].begin() + static_cast<std::ptrdiff_t>(layout::menuEntryOffset(90, 1)),
               images[0].begin() + static_cast<std::ptrdiff_t>(layout::menuEntryOffset(91, 1)), 0xFF);
-    std::u16string message;
+    messages::Message message;
     EXPECT_FALSE(mergeReadBack(*doc, plan, images, message));
-    EXPECT_NE(message.find(u"#1"), std::u16string::npos);
+    EXPECT_NE(message.text().find(u"#1"), std::u16string::npos);
     EXPECT_TRUE(document::test::imageOf(doc->table(0)) == before);
 }
 

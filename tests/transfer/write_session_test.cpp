@@ -34,15 +34,15 @@ constexpr std::int64_t kQuestionOpenMs = 60000;
 class QuestionView final : public SessionView {
 public:
     explicit QuestionView(testing::RecordingView& record) : m_record(record) {}
-    void setStatusText(const std::u16string& text) override { m_record.setStatusText(text); }
-    void showProgress(int code, const std::u16string& text) override { m_record.showProgress(code, text); }
-    void showBlockProgress(int done, int total, const std::u16string& line) override
+    void setStatusText(const messages::Message& text) override { m_record.setStatusText(text); }
+    void showProgress(int code, const messages::Message& text) override { m_record.showProgress(code, text); }
+    void showBlockProgress(int done, int total, const messages::Message& line) override
     {
         m_record.showBlockProgress(done, total, line);
-        lastLine = line;
+        lastLine = line.text();
     }
-    void showMessage(const std::u16string& text) override { m_record.showMessage(text); }
-    bool ask(const std::u16string& question) override
+    void showMessage(const messages::Message& text) override { m_record.showMessage(text); }
+    bool ask(const messages::Message& question) override
     {
         const bool answer = m_record.ask(question);
         return onAsk ? onAsk() : answer;

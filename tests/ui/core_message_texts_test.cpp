@@ -1,6 +1,9 @@
-// The core's English messages shown in the editor's language: the pattern a
-// message was made from is found, and its arguments fill the translation.
+// The core's messages shown in the editor's language: each part's pattern is
+// translated, then filled; nested messages are translated, data never.
 #include "ui/core_message_texts.h"
+
+#include "platform/text.h"
+#include "transfer/message_catalogue.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -9,6 +12,8 @@
 
 namespace tarvo::ui {
 namespace {
+
+using messages::Message;
 
 // Stands in for a loaded .qm file: a few patterns in a made-up language.
 class PatternTranslator final : public QTranslator {
@@ -20,15 +25,15 @@ public:
         const QByteArray text(source);
         if (text == "Error: COM %d can not be opened.")
             return QStringLiteral("COM %d öffnet nicht.");
-        if (text == "Transferring Language Table  %s:")
-            return QStringLiteral("Tabelle %s:");
+        if (text == "the keyboard could not be read: %s")
+            return QStringLiteral("nicht gelesen: %s");
         if (text == "Error: The transfer has timed out.")
             return QStringLiteral("Zeit um.");
         return {};
     }
 };
 
-TEST(CoreMessageTexts, TranslatesByPatternAndKeepsWhatNoPatternMade)
+TEST(CoreMessageTexts, TranslatesPatternsAndNestedMessagesButNeverData)
 {
     int argc = 1;
     char name[] = "tests_ui";
@@ -37,17 +42,23 @@ TEST(CoreMessageTexts, TranslatesByPatternAndKeepsWhatNoPatternMade)
     PatternTranslator translator;
     QCoreApplication::installTranslator(&translator);
 
-    EXPECT_EQ(translatedCoreMessage(u"Error: COM 12 can not be opened."),
+    EXPECT_EQ(translatedCoreMessage(Message(u"Error: COM %d can not be opened.", {u"12"})),
               QStringLiteral("COM 12 öffnet nicht."));
-    EXPECT_EQ(translatedCoreMessage(u"Transferring Language Table  Deutsch (3):"),
-              QStringLiteral("Tabelle Deutsch (3):"));
-    // A joined message: each paragraph on its own; a table name is data and stays.
-    EXPECT_EQ(translatedCoreMessage(u"Error: The transfer has timed out.\n\nEnglish table"),
-              QStringLiteral("Zeit um.\n\nEnglish table"));
-    EXPECT_EQ(translatedCoreMessage(u"Error: COM x can not be opened."),
-              QStringLiteral("Error: COM x can not be opened."));
+    Message joined(u"the keyboard could not be read: %s", {Message(u"Error: The transfer has timed out.")});
+    // Data that reads like a pattern stays as it is.
+    joined.append(u"\n\n", Message::data(u"Error: The transfer has timed out."));
+    EXPECT_EQ(translatedCoreMessage(joined),
+              QStringLiteral("nicht gelesen: Zeit um.\n\nError: The transfer has timed out."));
+    EXPECT_EQ(joined.text(), u"the keyboard could not be read: Error: The transfer has timed out.\n\n"
+                             u"Error: The transfer has timed out.");
 
     QCoreApplication::removeTranslator(&translator);
+}
+
+TEST(CoreMessageTexts, EveryPatternTheEditorCanShowHasItsPlaceInTheTable)
+{
+    for (const std::u16string_view pattern : transfer::editorMessagePatterns())
+        EXPECT_TRUE(isTranslatedCorePattern(pattern)) << platform::toQString(pattern).toStdString();
 }
 
 } // namespace

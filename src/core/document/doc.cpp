@@ -17,11 +17,12 @@ namespace {
 
 // The io layer's messages begin with the path; the document's results carry
 // the path separately.
-std::u16string reasonWithoutPath(const std::string& message, const std::string& path)
+messages::Message reasonWithoutPath(const std::string& message, const std::string& path)
 {
     const std::string prefix = path + ": ";
     const std::string reason = message.rfind(prefix, 0) == 0 ? message.substr(prefix.size()) : message;
-    return templates::utf8ToUtf16(reason);
+    // What the file system said: data.
+    return messages::Message::data(templates::utf8ToUtf16(reason));
 }
 
 bool firmwareAccepted(int major, int minor)
@@ -81,7 +82,7 @@ DocResult CS1_Doc::openDocument(const std::string& path, const io::FileReader& r
         major = metadata.firmwareMajor;
         minor = metadata.firmwareMinor;
         if (!firmwareAccepted(major, minor))
-            return DocResult::failure(DocStatus::OldFirmware, std::u16string(texts::kOldFirmware), path);
+            return DocResult::failure(DocStatus::OldFirmware, texts::kOldFirmware, path);
     }
 
     std::vector<serial::SettingsCorrection> corrections;
@@ -114,7 +115,7 @@ DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Ove
     try {
         bytes = serialize();
     } catch (const std::bad_alloc&) {
-        return DocResult::failure(DocStatus::WriteFailed, u"out of memory", path);
+        return DocResult::failure(DocStatus::WriteFailed, texts::kOutOfMemory, path);
     }
     const io::FileResult written = io::writeFileAtomically(path, bytes, overwrite, calls);
     if (!written.ok)
@@ -139,14 +140,14 @@ CS1_Doc::SaveOutcome CS1_Doc::save(const std::string& lastBrowseFolder,
     }
     if (!replaceConfirmed && saveWouldReplaceAnotherFile(outcome.target)) {
         outcome.needsConfirmation = true;
-        outcome.result =
-            DocResult::failure(DocStatus::Refused, u"a file of this name exists", outcome.target.path);
+        outcome.result = DocResult::failure(DocStatus::Refused, texts::kNameExists, outcome.target.path);
         return outcome;
     }
     std::string reason;
     if (!ensureFolderExists(outcome.target.folder, reason)) {
         outcome.result =
-            DocResult::failure(DocStatus::WriteFailed, templates::utf8ToUtf16(reason), outcome.target.path);
+            DocResult::failure(DocStatus::WriteFailed,
+                               messages::Message::data(templates::utf8ToUtf16(reason)), outcome.target.path);
         return outcome;
     }
     outcome.result = saveToPath(outcome.target.path, true);
@@ -340,15 +341,14 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
 {
     auto number = pool.take();
     if (!number)
-        return {nullptr,
-                DocResult::failure(DocStatus::TooManyDocuments,
-                                   templates::msg::formatMessage(templates::msg::kTooManyDocuments))};
+        return {nullptr, DocResult::failure(DocStatus::TooManyDocuments,
+                                            templates::msg::message(templates::msg::kTooManyDocuments))};
     auto doc = std::make_unique<CS1_Doc>(std::move(*number), currentPort);
     templates::TemplateBuildResult built = build(doc->documentNumber());
     if (!built.ok) {
         DocResult failed = DocResult::failure(DocStatus::TemplateFailed, {});
         if (built.error) {
-            failed.message = built.error->fullText;
+            failed.message = built.error->message;
             failed.path = built.error->path;
         }
         return {nullptr, failed};
@@ -366,7 +366,7 @@ DocOutcome openDocument(DocumentNumberPool& pool, const std::string& path, int c
     if (!number)
         return {nullptr,
                 DocResult::failure(DocStatus::TooManyDocuments,
-                                   templates::msg::formatMessage(templates::msg::kTooManyDocuments), path)};
+                                   templates::msg::message(templates::msg::kTooManyDocuments), path)};
     auto doc = std::make_unique<CS1_Doc>(std::move(*number), currentPort);
     DocResult result = doc->openDocument(path, reader);
     if (!result.ok())

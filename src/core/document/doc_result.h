@@ -2,6 +2,8 @@
 // The result of a document operation: success, or one failure with the text
 // the user is shown.
 
+#include "io/message_pattern.h"
+
 #include <string>
 
 namespace tarvo::document {
@@ -23,13 +25,13 @@ enum class DocStatus {
 struct DocResult {
     DocStatus status = DocStatus::Ok;
     // The system's own text (11805, 12205, ...) or the reason; without the path.
-    std::u16string message;
+    messages::Message message;
     // The file concerned, when there is one.
     std::string path;
 
     bool ok() const { return status == DocStatus::Ok; }
     static DocResult success() { return {}; }
-    static DocResult failure(DocStatus status, std::u16string message, std::string path = {})
+    static DocResult failure(DocStatus status, messages::Message message, std::string path = {})
     {
         return {status, std::move(message), std::move(path)};
     }

@@ -21,7 +21,7 @@ constexpr std::uint8_t kByteOrderMark[2] = {0xFF, 0xFE};
 DocResult damaged(const std::string& reason)
 {
     return DocResult::failure(DocStatus::Damaged,
-                              std::u16string(texts::kDamaged) + templates::utf8ToUtf16(reason));
+                              messages::Message(texts::kDamaged, {templates::utf8ToUtf16(reason)}));
 }
 
 void writeComm(ArchiveWriter& w, const serial::CommSettings& c)
@@ -92,23 +92,23 @@ std::vector<std::uint8_t> writeDocumentFile(const serial::CommSettings& comm, co
 DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileContents& out)
 {
     if (bytes.empty())
-        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kEmptyFile));
+        return DocResult::failure(DocStatus::NotADocument, texts::kEmptyFile);
     io::BoundedReader reader(bytes);
     ArchiveReader archive(reader);
 
     if (startsWithByteOrderMark(bytes))
-        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kTemplateNotDocument));
+        return DocResult::failure(DocStatus::NotADocument, texts::kTemplateNotDocument);
     std::int32_t schema = 0;
     if (!archive.readI32(schema))
         return damaged(archive.error());
     if (schema > kNewestPlausibleSchema)
-        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
+        return DocResult::failure(DocStatus::NotADocument, texts::kNotADocument);
     if (schema > kDocumentSchema)
         return DocResult::failure(DocStatus::NewerSchema,
-                                  messages::format(texts::kNewerSchema, {messages::number(kDocumentSchema),
-                                                                         messages::number(schema)}));
+                                  messages::Message(texts::kNewerSchema, {messages::number(kDocumentSchema),
+                                                                          messages::number(schema)}));
     if (schema < kOldestDocumentSchema)
-        return DocResult::failure(DocStatus::NotADocument, std::u16string(texts::kNotADocument));
+        return DocResult::failure(DocStatus::NotADocument, texts::kNotADocument);
 
     DocumentFileContents read;
     read.schema = schema;

@@ -1,5 +1,6 @@
 #include "document/import_filter.h"
 
+#include "document/doc_texts.h"
 #include "model/lang_table_layout.h"
 #include "templates/utf_text.h"
 
@@ -11,11 +12,10 @@ namespace tarvo::document {
 
 namespace {
 
-std::u16string noTableOfLanguageText(int slotNumber, int languageId)
+messages::Message noTableOfLanguageText(int slotNumber, int languageId)
 {
-    return templates::utf8ToUtf16("Keyboard language table #" + std::to_string(slotNumber) +
-                                  ": the template has no table of language " + std::to_string(languageId) +
-                                  ".");
+    return messages::Message(texts::kNoTemplateTableOfLanguage,
+                             {messages::number(slotNumber), messages::number(languageId)});
 }
 
 } // namespace
@@ -61,7 +61,7 @@ DocResult filterAndOrderForImport(TableList& tables, const SlotCodes& codes)
         }
         ordered[k] = tables[sources[k]]->Clone();
         if (!ordered[k])
-            return DocResult::failure(DocStatus::Refused, u"A language table could not be copied.");
+            return DocResult::failure(DocStatus::Refused, texts::kTableNotCopied);
     }
     for (std::size_t k = 0; k < sources.size(); ++k)
         if (!ordered[k])

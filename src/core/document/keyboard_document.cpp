@@ -1,5 +1,6 @@
 #include "document/keyboard_document.h"
 
+#include "document/doc_texts.h"
 #include "document/source_slot.h"
 
 #include <algorithm>
@@ -18,13 +19,12 @@ documentFromKeyboardImages(DocumentNumberPool& pool,
         if (images[s].empty())
             continue;
         if (images[s].size() != model::kImageBytes)
-            return {nullptr, DocResult::failure(DocStatus::Refused,
-                                                u"An image read from the keyboard is not a whole table.")};
+            return {nullptr, DocResult::failure(DocStatus::Refused, texts::kImageNotWhole)};
         codes[s] = images[s][model::layout::kLanguageIdOffset];
         slots.push_back(static_cast<int>(s) + 1);
     }
     if (slots.empty())
-        return {nullptr, DocResult::failure(DocStatus::Refused, u"No table was read from the keyboard.")};
+        return {nullptr, DocResult::failure(DocStatus::Refused, texts::kNothingRead)};
 
     // Both kinds take the template table of each image's own language, so a
     // table keeps the names of its language; one the template lacks is refused.
@@ -33,9 +33,7 @@ documentFromKeyboardImages(DocumentNumberPool& pool,
         return outcome;
     CS1_Doc& doc = *outcome.doc;
     if (!doc.completeNewDocumentImport(codes, images) || doc.tableCount() != slots.size())
-        return {nullptr,
-                DocResult::failure(DocStatus::Refused,
-                                   u"The tables read from the keyboard could not be made into a document.")};
+        return {nullptr, DocResult::failure(DocStatus::Refused, texts::kTablesNotMade)};
     for (std::size_t k = 0; k < slots.size(); ++k) {
         model::CS1_LangTable& table = doc.table(k);
         const auto& image = images[static_cast<std::size_t>(slots[k] - 1)];

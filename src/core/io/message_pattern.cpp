@@ -3,8 +3,9 @@
 #include <string>
 
 namespace tarvo::messages {
+namespace {
 
-std::u16string format(std::u16string_view pattern, std::initializer_list<std::u16string> args)
+template <typename Args> std::u16string fill(std::u16string_view pattern, const Args& args)
 {
     std::u16string out;
     auto next = args.begin();
@@ -28,6 +29,18 @@ std::u16string format(std::u16string_view pattern, std::initializer_list<std::u1
     return out;
 }
 
+} // namespace
+
+std::u16string format(std::u16string_view pattern, std::initializer_list<std::u16string> args)
+{
+    return fill(pattern, args);
+}
+
+std::u16string format(std::u16string_view pattern, const std::vector<std::u16string>& args)
+{
+    return fill(pattern, args);
+}
+
 std::u16string ascii(std::string_view text)
 {
     return std::u16string(text.begin(), text.end());
@@ -36,6 +49,50 @@ std::u16string ascii(std::string_view text)
 std::u16string number(long long value)
 {
     return ascii(std::to_string(value));
+}
+
+Argument::Argument(const Message& nested) : message(std::make_shared<const Message>(nested)) {}
+
+Message::Message(std::u16string_view pattern, std::vector<Argument> args)
+{
+    if (!pattern.empty())
+        m_parts.push_back({{}, std::u16string(pattern), std::move(args), false});
+}
+
+Message Message::data(std::u16string text)
+{
+    Message message;
+    if (!text.empty())
+        message.m_parts.push_back({{}, std::move(text), {}, true});
+    return message;
+}
+
+Message& Message::append(std::u16string_view separator, Message next)
+{
+    for (std::size_t i = 0; i < next.m_parts.size(); ++i) {
+        Part& part = next.m_parts[i];
+        if (i == 0)
+            part.separator = m_parts.empty() ? std::u16string() : std::u16string(separator);
+        m_parts.push_back(std::move(part));
+    }
+    return *this;
+}
+
+std::u16string Message::text() const
+{
+    std::u16string out;
+    for (const Part& part : m_parts) {
+        out += part.separator;
+        if (part.data) {
+            out += part.pattern;
+            continue;
+        }
+        std::vector<std::u16string> filled;
+        for (const Argument& arg : part.args)
+            filled.push_back(arg.message ? arg.message->text() : arg.text);
+        out += format(part.pattern, filled);
+    }
+    return out;
 }
 
 } // namespace tarvo::messages

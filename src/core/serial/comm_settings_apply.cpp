@@ -6,9 +6,15 @@ namespace tarvo::serial {
 
 namespace {
 
-SettingsApplyResult failure(std::u16string message, bool warning = false)
+SettingsApplyResult failure(messages::Message message, bool warning = false)
 {
     return {false, warning, std::move(message)};
+}
+
+// What the port said: data, after the system's own words.
+SettingsApplyResult failure(std::u16string message)
+{
+    return failure(messages::Message::data(std::move(message)));
 }
 
 struct FlagStep {

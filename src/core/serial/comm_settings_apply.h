@@ -4,6 +4,7 @@
 // half-configured; then the properties are written in the dialog's order,
 // stopping at the first failure.
 
+#include "io/message_pattern.h"
 #include "serial/comm_port.h"
 #include "serial/comm_settings.h"
 
@@ -16,7 +17,7 @@ struct SettingsApplyResult {
     // A range message is a warning and the dialog stays open; a write
     // failure is an error.
     bool warning = false;
-    std::u16string message;
+    messages::Message message;
 };
 
 SettingsApplyResult applySettingsToPort(CCommPort& port, const CommSettings& settings);

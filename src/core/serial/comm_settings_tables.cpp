@@ -215,10 +215,10 @@ const FieldRange& rangeOf(RangedField field)
                          [field](const FieldRange& r) { return r.field == field; });
 }
 
-std::u16string rangeMessage(RangedField field)
+messages::Message rangeMessage(RangedField field)
 {
     const FieldRange& r = rangeOf(field);
-    return formatBounds(r.rangeMessage, r.minimum, r.maximum);
+    return messages::Message(r.rangeMessage, {messages::number(r.minimum), messages::number(r.maximum)});
 }
 
 std::optional<RangedField> firstFieldOutOfRange(const CommSettings& settings)

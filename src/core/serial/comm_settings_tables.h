@@ -3,6 +3,7 @@
 // checks with their messages, the checks of a record read from a file, and
 // the comm event names of the diagnostic dialog.
 
+#include "io/message_pattern.h"
 #include "serial/comm_settings.h"
 #include "serial/serial_port.h"
 
@@ -103,7 +104,7 @@ inline constexpr std::array<FieldRange, 6> kFieldRanges = {{
 int fieldValue(const CommSettings& settings, RangedField field);
 const FieldRange& rangeOf(RangedField field);
 // The range message with its bounds filled in.
-std::u16string rangeMessage(RangedField field);
+messages::Message rangeMessage(RangedField field);
 // The first field outside its range, in the order above; nullopt when all
 // are inside.
 std::optional<RangedField> firstFieldOutOfRange(const CommSettings& settings);

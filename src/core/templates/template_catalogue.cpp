@@ -129,7 +129,7 @@ TemplateBuildResult TemplateCatalogue::CreateTablesFromTemplate(int documentNumb
     const int index = TemplateChoice(documentNumber);
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {
         TemplateBuildResult result;
-        result.error = plainError(msg::kNoValidTemplates, msg::formatMessage(msg::kNoValidTemplates));
+        result.error = plainError(msg::kNoValidTemplates, msg::message(msg::kNoValidTemplates));
         return result;
     }
     return buildTablesFromTemplate(m_entries[static_cast<std::size_t>(index)].path,

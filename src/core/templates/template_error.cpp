@@ -81,13 +81,13 @@ FileErrorCause fileErrorCause(int errnoValue)
 TemplateError fileError(int code, const std::string& path, FileErrorCause cause, int line, int column)
 {
     const int causeId = causeTextId(cause);
-    std::u16string causeText = causeId == msg::kFileExceptionCode
-                                   ? msg::formatMessage(causeId, {msg::numberText(static_cast<int>(cause))})
-                                   : msg::formatMessage(causeId);
+    messages::Message causeText = causeId == msg::kFileExceptionCode
+                                      ? msg::message(causeId, {msg::numberText(static_cast<int>(cause))})
+                                      : msg::message(causeId);
     return fileErrorWithCause(code, path, causeId, std::move(causeText), line, column);
 }
 
-TemplateError fileErrorWithCause(int code, const std::string& path, int causeId, std::u16string causeText,
+TemplateError fileErrorWithCause(int code, const std::string& path, int causeId, messages::Message causeText,
                                  int line, int column)
 {
     TemplateError e;
@@ -98,13 +98,14 @@ TemplateError fileErrorWithCause(int code, const std::string& path, int causeId,
     e.column = column;
     e.hasPosition = false;
     // "... could not be read.  " already ends in two blanks before the cause.
-    e.summary = msg::formatMessage(code, {utf8ToUtf16(path)}) + causeText;
+    e.message = msg::message(code, {utf8ToUtf16(path)}).append({}, std::move(causeText));
+    e.summary = e.message.text();
     e.fullText = e.summary;
     return e;
 }
 
-TemplateError positionError(int code, std::u16string summary, const std::string& path, int line, int column,
-                            const std::u16string& failureNote)
+TemplateError positionError(int code, messages::Message summary, const std::string& path, int line,
+                            int column, const std::u16string& failureNote)
 {
     TemplateError e;
     e.code = code;
@@ -112,21 +113,24 @@ TemplateError positionError(int code, std::u16string summary, const std::string&
     e.line = line;
     e.column = column;
     e.hasPosition = true;
-    e.summary = std::move(summary);
-    e.fullText = e.summary + msg::formatMessage(msg::kPositionText, {utf8ToUtf16(path), msg::numberText(line),
-                                                                     msg::numberText(column)});
-    if (!failureNote.empty())
-        e.fullText += u"\n\n\n" + failureNote;
+    e.summary = summary.text();
+    e.message = std::move(summary);
+    e.message.append({}, msg::message(msg::kPositionText,
+                                      {utf8ToUtf16(path), msg::numberText(line), msg::numberText(column)}));
+    // The note is a message of the system ("A new document could not be created.").
+    e.message.append(u"\n\n\n", messages::Message(failureNote));
+    e.fullText = e.message.text();
     return e;
 }
 
-TemplateError plainError(int code, std::u16string text, const std::string& path)
+TemplateError plainError(int code, messages::Message text, const std::string& path)
 {
     TemplateError e;
     e.code = code;
     e.path = path;
-    e.summary = std::move(text);
+    e.summary = text.text();
     e.fullText = e.summary;
+    e.message = std::move(text);
     return e;
 }
 

@@ -169,10 +169,10 @@ bool TemplateLexer::NextToken(bool report)
         if (report) {
             if (m_kind == TK_ILLEGAL_CHAR)
                 ReportAtPosition(msg::kIllegalCharacter,
-                                 msg::formatMessage(msg::kIllegalCharacter,
-                                                    {std::u16string(1, illegal), msg::numberText(illegal)}));
+                                 msg::message(msg::kIllegalCharacter,
+                                              {std::u16string(1, illegal), msg::numberText(illegal)}));
             else
-                ReportAtPosition(msg::kUnexpectedEndOfLine, msg::formatMessage(msg::kUnexpectedEndOfLine));
+                ReportAtPosition(msg::kUnexpectedEndOfLine, msg::message(msg::kUnexpectedEndOfLine));
         }
         m_text = m_line;
         return false;
@@ -188,7 +188,7 @@ void TemplateLexer::PushBack()
     m_kind = TK_PUSHED_BACK;
 }
 
-void TemplateLexer::ReportAtPosition(int code, std::u16string summary)
+void TemplateLexer::ReportAtPosition(int code, messages::Message summary)
 {
     static const std::u16string noNote;
     m_error = positionError(code, std::move(summary), m_path, m_lineNumber, m_column,
@@ -198,10 +198,9 @@ void TemplateLexer::ReportAtPosition(int code, std::u16string summary)
 void TemplateLexer::ReportUnexpectedToken()
 {
     if (m_kind == TK_EOLN)
-        ReportAtPosition(msg::kUnexpectedTokenAtEndOfLine,
-                         msg::formatMessage(msg::kUnexpectedTokenAtEndOfLine));
+        ReportAtPosition(msg::kUnexpectedTokenAtEndOfLine, msg::message(msg::kUnexpectedTokenAtEndOfLine));
     else
-        ReportAtPosition(msg::kUnexpectedToken, msg::formatMessage(msg::kUnexpectedToken, {m_text}));
+        ReportAtPosition(msg::kUnexpectedToken, msg::message(msg::kUnexpectedToken, {m_text}));
 }
 
 std::optional<TemplateError> TemplateLexer::TakeError()

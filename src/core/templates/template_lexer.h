@@ -49,7 +49,7 @@ public:
     void SetFailureNote(const std::u16string* note) { m_failureNote = note; }
     // Records a message that shows the current position (the lexer's and
     // the parser's messages).
-    void ReportAtPosition(int code, std::u16string summary);
+    void ReportAtPosition(int code, messages::Message summary);
     // The unexpected-token message for the last token (12005 at end of line).
     void ReportUnexpectedToken();
     const std::optional<TemplateError>& Error() const { return m_error; }

@@ -77,4 +77,19 @@ std::u16string formatMessage(int id, std::initializer_list<std::u16string> args)
     return messages::format(messageText(id), args);
 }
 
+messages::Message message(int id, std::vector<messages::Argument> args)
+{
+    return messages::Message(messageText(id), std::move(args));
+}
+
+std::vector<std::u16string_view> allPatterns()
+{
+    std::vector<std::u16string_view> patterns;
+    for (const auto& row : kMessages)
+        // The file name pattern is never shown.
+        if (row.id != kTemplatePattern)
+            patterns.emplace_back(row.text);
+    return patterns;
+}
+
 } // namespace tarvo::templates::msg

@@ -6,6 +6,8 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tarvo::templates::msg {
 
@@ -52,6 +54,10 @@ const std::u16string& messageText(int id);
 
 // The text of id with its "%s", "%d" and "%c" filled by args in order.
 std::u16string formatMessage(int id, std::initializer_list<std::u16string> args = {});
+// The same as a message, translated where it is shown.
+messages::Message message(int id, std::vector<messages::Argument> args = {});
+// Every pattern of the table, for the check that each has a translation.
+std::vector<std::u16string_view> allPatterns();
 
 // Decimal text of a number, for the "%d" arguments.
 inline std::u16string numberText(long long value)

@@ -105,8 +105,8 @@ bool CTemplateReader::ParseBlocks(TableList& made)
         if (made.size() == kMaxTemplateTables) {
             m_lexer.ReportAtPosition(
                 msg::kTooManyTables,
-                msg::formatMessage(msg::kTooManyTables,
-                                   {msg::numberText(static_cast<long long>(kMaxTemplateTables))}));
+                msg::message(msg::kTooManyTables,
+                             {msg::numberText(static_cast<long long>(kMaxTemplateTables))}));
             return false;
         }
     }
@@ -134,9 +134,8 @@ bool CTemplateReader::FindSectionKeyword(const char16_t* keyword, bool optional)
         m_lexer.ReportUnexpectedToken();
         return false;
     }
-    m_lexer.ReportAtPosition(
-        msg::kTooManyLines,
-        msg::formatMessage(msg::kTooManyLines, {msg::numberText(kMaxKeywordSearchTokens)}));
+    m_lexer.ReportAtPosition(msg::kTooManyLines,
+                             msg::message(msg::kTooManyLines, {msg::numberText(kMaxKeywordSearchTokens)}));
     return false;
 }
 
@@ -186,8 +185,8 @@ bool CTemplateReader::ReadNumberInRange(int low, int high, int code, std::int32_
         return false;
     if (value >= low && value <= high)
         return true;
-    m_lexer.ReportAtPosition(code, msg::formatMessage(code, {msg::numberText(value), msg::numberText(low),
-                                                             msg::numberText(high)}));
+    m_lexer.ReportAtPosition(
+        code, msg::message(code, {msg::numberText(value), msg::numberText(low), msg::numberText(high)}));
     return false;
 }
 
@@ -261,7 +260,7 @@ bool CTemplateReader::ParseRecords(const char16_t* keyword, model::CS1_LangTable
         if (records == kMaxSectionRecords) {
             m_lexer.ReportAtPosition(
                 msg::kTooManyRecords,
-                msg::formatMessage(msg::kTooManyRecords, {msg::numberText(kMaxSectionRecords)}));
+                msg::message(msg::kTooManyRecords, {msg::numberText(kMaxSectionRecords)}));
             return false;
         }
         if (!(this->*record)(table) || !EndRecord(TK_NUMBER))

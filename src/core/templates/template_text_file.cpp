@@ -49,8 +49,8 @@ std::optional<TemplateError> readTemplateBytes(const std::string& path, std::vec
     const auto tooLarge = [&path] {
         return fileErrorWithCause(
             msg::kCannotRead, path, msg::kCauseTooLarge,
-            msg::formatMessage(msg::kCauseTooLarge, {msg::numberText(static_cast<long long>(
-                                                        kMaxTemplateBytes / kBytesPerMegabyte))}));
+            msg::message(msg::kCauseTooLarge,
+                         {msg::numberText(static_cast<long long>(kMaxTemplateBytes / kBytesPerMegabyte))}));
     };
     if (file.size() > kMaxTemplateBytes)
         return tooLarge();
@@ -77,11 +77,11 @@ std::optional<TemplateError> checkTemplateBytes(const std::string& path, std::sp
                                                 const std::u16string& failureNote)
 {
     if (bytes.size() < 2 || bytes[0] != kByteOrderMark[0] || bytes[1] != kByteOrderMark[1])
-        return positionError(msg::kNoByteOrderMark, msg::formatMessage(msg::kNoByteOrderMark), path, 0, 0,
+        return positionError(msg::kNoByteOrderMark, msg::message(msg::kNoByteOrderMark), path, 0, 0,
                              failureNote);
     if (bytes.size() % 2 != 0)
         return fileErrorWithCause(msg::kCannotRead, path, msg::kCausePartialCharacter,
-                                  msg::formatMessage(msg::kCausePartialCharacter));
+                                  msg::message(msg::kCausePartialCharacter));
     return std::nullopt;
 }
 

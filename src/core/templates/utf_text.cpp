@@ -104,6 +104,11 @@ std::string utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
+std::string oneLineUtf8(const messages::Message& message)
+{
+    return oneLineUtf8(message.text());
+}
+
 std::string oneLineUtf8(const std::u16string& text)
 {
     const std::string utf8 = templates::utf16ToUtf8(text);

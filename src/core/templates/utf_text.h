@@ -2,6 +2,8 @@
 // UTF-8 <-> UTF-16 for file names in messages and for printing messages.
 // Invalid input becomes U+FFFD; nothing is read past the end.
 
+#include "io/message_pattern.h"
+
 #include <string>
 
 namespace tarvo::templates {
@@ -11,5 +13,7 @@ std::string utf16ToUtf8(const std::u16string& text);
 // A text in UTF-8 with each run of line breaks folded into one space and
 // trailing spaces removed: a message on one line.
 std::string oneLineUtf8(const std::u16string& text);
+// A message's English on one line, as the tool prints it.
+std::string oneLineUtf8(const messages::Message& message);
 
 } // namespace tarvo::templates

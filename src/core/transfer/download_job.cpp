@@ -9,12 +9,6 @@
 
 namespace tarvo::transfer {
 
-namespace {
-
-constexpr const char* kNothingErased = "cancelled; nothing was erased";
-
-} // namespace
-
 DownloadJob::DownloadJob(JobLine line, JobListener& listener, JobOptions options, document::CS1_Doc& doc,
                          DownloadJobSetup setup)
     : TransferJob(std::move(line), listener, options), m_doc(doc), m_setup(std::move(setup))
@@ -55,8 +49,8 @@ void DownloadJob::choose(DownloadChoice choice)
 JobEnd DownloadJob::cancelledBetweenSessions() const
 {
     if (m_write && m_write->hasEnded())
-        return jobEnd(JobStatus::Cancelled, "cancelled; the tables were written but not verified");
-    return jobEnd(JobStatus::Cancelled, kNothingErased);
+        return jobEnd(JobStatus::Cancelled, messages::Message(texts::kWrittenNotVerified));
+    return jobEnd(JobStatus::Cancelled, messages::Message(texts::kNothingErased));
 }
 
 void DownloadJob::cancelSession(TransferSession& session)
@@ -80,7 +74,7 @@ void DownloadJob::planStep()
     const SlotInspectionSession& found = *inspection();
     const PlanResult planned = planDownload(listings(), found.slotCount(), describeTables(m_doc), m_request);
     if (!planned.ok) {
-        finishWith(JobStatus::Refused, oneLineUtf8(planned.message));
+        finishWith(JobStatus::Refused, planned.message);
         return;
     }
     m_plan = planned.plan;
@@ -333,7 +327,7 @@ void DownloadJob::sessionFinished(JobStage stage, TransferSession&)
 void DownloadJob::readBackEnded()
 {
     if (m_read->endCode() != kEndComplete || !m_read->imagesComplete()) {
-        finish(sessionEnd(*m_read, "the keyboard could not be read, nothing was erased: "));
+        finish(sessionEnd(*m_read, texts::kReadFailedNothingErased));
         return;
     }
     m_readImages = m_read->images();
@@ -400,13 +394,14 @@ void DownloadJob::afterReadBack()
         setStage(JobStage::Backup);
         std::string reason;
         if (!saveBackup(reason)) {
-            finishWith(JobStatus::FileError, reason + "; nothing was erased");
+            finishWith(JobStatus::FileError,
+                       messages::Message(texts::kNotErasedBecause, {templates::utf8ToUtf16(reason)}));
             return;
         }
     }
-    std::u16string message;
+    messages::Message message;
     if (!mergeReadBack(m_doc, m_plan, mergeSources(), message)) {
-        finishWith(JobStatus::FileError, oneLineUtf8(message));
+        finishWith(JobStatus::FileError, message);
         return;
     }
     m_merged = m_plan.anyMerge();
@@ -500,12 +495,12 @@ void DownloadJob::startWrite()
 void DownloadJob::writeEnded()
 {
     if (!m_write->recordFailure().empty()) {
-        finishWith(JobStatus::FileError, oneLineUtf8(m_write->errorText()));
+        finishWith(JobStatus::FileError, m_write->errorMessage());
         return;
     }
     if (m_write->endCode() != kEndComplete) {
         const std::vector<int> incomplete = m_write->incompleteSlots();
-        finish(sessionEnd(*m_write, {},
+        finish(sessionEnd(*m_write, texts::kAsItIs,
                           incomplete.empty() ? std::nullopt : std::optional<int>(incomplete.front()),
                           incomplete));
         return;
@@ -540,7 +535,7 @@ void DownloadJob::startVerify()
 void DownloadJob::verifyEnded()
 {
     if (m_verify->endCode() != kEndComplete || !m_verify->imagesComplete()) {
-        finish(sessionEnd(*m_verify, "the written tables could not be read back to verify them: "));
+        finish(sessionEnd(*m_verify, texts::kVerifyReadFailed));
         return;
     }
     for (std::size_t s = 0; s < m_prepared.tables.size(); ++s) {
@@ -549,7 +544,7 @@ void DownloadJob::verifyEnded()
         const int slot = static_cast<int>(s) + 1;
         if (const auto difference =
                 firstDifference(slot, m_prepared.tables[s]->Image(), m_verify->images()[s])) {
-            finishWith(JobStatus::VerifyFailed, oneLineUtf8(describeDifference(*difference)), slot);
+            finishWith(JobStatus::VerifyFailed, describeDifference(*difference), slot);
             return;
         }
         listener().slotDone(slot, SlotOutcome::Verified);
@@ -618,13 +613,13 @@ void DownloadJob::finishPreview()
             finishWith(JobStatus::FileError, slot.reason, slot.slot);
             return;
         }
-    finishWith(JobStatus::Complete, {});
+    finishWith(JobStatus::Complete, std::string());
 }
 
 void DownloadJob::complete()
 {
     reportTablesNotHeld();
-    finishWith(JobStatus::Complete, {});
+    finishWith(JobStatus::Complete, std::string());
 }
 
 // A table the keyboard lost to an interrupted write that no record recalls

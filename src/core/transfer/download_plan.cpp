@@ -3,6 +3,7 @@
 #include "document/source_slot.h"
 #include "export/table_dump.h"
 #include "serial/frames.h"
+#include "transfer/choice_texts.h"
 #include "transfer/read_session.h"
 #include "transfer/recovery.h"
 #include "transfer/session_texts.h"
@@ -19,13 +20,13 @@ bool holdsOldTable(const SlotListing* listing)
     return listing != nullptr && listing->row.present && !listing->recoverable && !listing->versionAccepted;
 }
 
-std::u16string oldTableText(int slot)
+messages::Message oldTableText(int slot)
 {
-    return std::u16string(kOldTablesInSlotOne) +
-           texts::format(u" (keyboard language table #%d)", {texts::number(slot)});
+    return messages::Message(kOldTablesInSlotOne)
+        .append({}, messages::Message(texts::kOldTableSlot, {texts::number(slot)}));
 }
 
-PlanResult refused(std::u16string message)
+PlanResult refused(messages::Message message)
 {
     PlanResult result;
     result.message = std::move(message);
@@ -45,7 +46,7 @@ std::u16string tableNumber(int index, Wording wording)
 
 // --as-is: each table into the slot its record names, or the one --slots names.
 bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const DownloadRequest& request,
-              DownloadPlan& plan, std::u16string& message)
+              DownloadPlan& plan, messages::Message& message)
 {
     const int tableCount = static_cast<int>(tables.size());
     const bool dialog = request.wording == Wording::Dialog;
@@ -56,10 +57,8 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         }
         auto& entry = plan.table[static_cast<std::size_t>(slot - 1)];
         if (entry != kNoTable) {
-            message = texts::format(
-                dialog ? u"The document's tables %d and %d both came from keyboard "
-                         u"language table #%d."
-                       : u"Document tables %d and %d both record keyboard slot %d.",
+            message = messages::Message(
+                dialog ? texts::kSameSourceDialog : texts::kSameSourceTool,
                 {tableNumber(entry, request.wording), tableNumber(table, request.wording), n(slot)});
             return false;
         }
@@ -71,12 +70,8 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
             const auto& recorded = tables[static_cast<std::size_t>(i)].sourceSlot;
             if (!recorded) {
                 message = dialog
-                              ? texts::format(u"The document's table %d records no keyboard language "
-                                              u"table it came from, so it cannot be written back as stored.",
-                                              {tableNumber(i, request.wording)})
-                              : texts::format(u"Document table %d records no keyboard slot; name its slot "
-                                              u"with --slots N=%d.",
-                                              {n(i), n(i)});
+                              ? messages::Message(texts::kNoSourceDialog, {tableNumber(i, request.wording)})
+                              : messages::Message(texts::kNoSourceTool, {n(i), n(i)});
                 return false;
             }
             if (!place(*recorded, i))
@@ -89,9 +84,8 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
         if (item.table) {
             table = *item.table;
             if (table >= tableCount) {
-                message = texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
-                                               : u"slot %d: the document has no table %d",
-                                        {n(item.slot), tableNumber(table, request.wording)});
+                message = messages::Message(dialog ? texts::kNoSuchTableDialog : texts::kNoSuchTableTool,
+                                            {n(item.slot), tableNumber(table, request.wording)});
                 return false;
             }
         } else {
@@ -99,14 +93,9 @@ bool planAsIs(const std::vector<DocumentTableInfo>& tables, int slotCount, const
                 if (tables[static_cast<std::size_t>(i)].sourceSlot == item.slot)
                     table = i;
             if (table == kNoTable) {
-                message =
-                    dialog ? texts::format(u"No table of the document came from keyboard language table "
-                                           u"#%d, so nothing can be written back into it as stored. Choose "
-                                           u"one of the document's tables \"as stored\" for it.",
-                                           {n(item.slot)})
-                           : texts::format(u"No document table records keyboard slot %d; name the table "
-                                           u"with --slots %d=I.",
-                                           {n(item.slot), n(item.slot)});
+                message = dialog
+                              ? messages::Message(texts::kNoTableFromSlotDialog, {n(item.slot)})
+                              : messages::Message(texts::kNoTableFromSlotTool, {n(item.slot), n(item.slot)});
                 return false;
             }
         }
@@ -145,9 +134,9 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
                         const std::vector<DocumentTableInfo>& tables, const DownloadRequest& request)
 {
     if (slotCount <= 0 || slotCount > kMaxSlots)
-        return refused(u"The keyboard reports no language table slots it supports.");
+        return refused(texts::kNoSlots);
     if (tables.empty())
-        return refused(u"The document holds no language table to download.");
+        return refused(texts::kNoTables);
 
     PlanResult result;
     DownloadPlan& plan = result.plan;
@@ -179,7 +168,7 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
         }
     }
     if (plan.chosenCount() == 0)
-        return refused(u"Please select the language to be imported");
+        return refused(texts::kNothingChosen);
 
     for (int k = 0; k < kMaxSlots; ++k) {
         const auto s = static_cast<std::size_t>(k);
@@ -196,8 +185,9 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
     return result;
 }
 
-std::u16string refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
-                               const document::CS1_Doc& doc, std::vector<SlotRequest> chosen, bool asStored)
+messages::Message refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
+                                  const document::CS1_Doc& doc, std::vector<SlotRequest> chosen,
+                                  bool asStored)
 {
     DownloadRequest request;
     request.slots = std::move(chosen);
@@ -205,7 +195,7 @@ std::u16string refusalOfChoice(const std::vector<SlotListing>& listings, int slo
     request.documentFromImport = doc.importComplete();
     request.wording = Wording::Dialog;
     const PlanResult plan = planDownload(listings, slotCount, describeTables(doc), request);
-    return plan.ok ? std::u16string() : plan.message;
+    return plan.ok ? messages::Message() : plan.message;
 }
 
 std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan)
@@ -219,7 +209,7 @@ std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan)
 }
 
 bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotImages& images,
-                   std::u16string& message)
+                   messages::Message& message)
 {
     document::PositionList positions;
     positions.fill(document::kNoSlot);
@@ -227,22 +217,17 @@ bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotI
         if (!plan.merge[s])
             continue;
         if (images[s].size() != model::kImageBytes) {
-            message =
-                texts::format(u"Keyboard language table #%d was not read completely; nothing was merged.",
-                              {n(static_cast<long long>(s) + 1)});
+            message = messages::Message(texts::kNotReadCompletely, {n(static_cast<long long>(s) + 1)});
             return false;
         }
         if (readsErased(images[s])) {
-            message =
-                texts::format(u"Keyboard language table #%d reads erased in its script menus or its last "
-                              u"block, as an interrupted write leaves it; nothing was merged.",
-                              {n(static_cast<long long>(s) + 1)});
+            message = messages::Message(texts::kReadsErased, {n(static_cast<long long>(s) + 1)});
             return false;
         }
         positions[s] = plan.table[s];
     }
     if (!doc.applyImportBatch(positions, images, true)) {
-        message = u"The script menus read from the keyboard could not be merged into the document.";
+        message = texts::kMergeFailed;
         return false;
     }
     return true;
@@ -297,20 +282,19 @@ std::optional<ImageDifference> firstDifference(int slot, std::span<const std::ui
     return std::nullopt;
 }
 
-std::u16string describeDifference(const ImageDifference& d)
+messages::Message describeDifference(const ImageDifference& d)
 {
     const auto hexByte = [](int value) {
         if (value < 0)
-            return std::u16string(u"nothing");
+            return messages::Argument(messages::Message(texts::kNothingRead));
         char text[32];
         std::snprintf(text, sizeof text, "0x%02X", value);
-        return texts::ascii(text);
+        return messages::Argument(texts::ascii(text));
     };
     char offset[32];
     std::snprintf(offset, sizeof offset, "0x%04zX", d.offset);
-    return texts::format(
-        u"keyboard language table #%d differs at block %d, offset %s: expected %s, read %s",
-        {n(d.slot), n(d.block), texts::ascii(offset), hexByte(d.expected), hexByte(d.actual)});
+    return messages::Message(texts::kDiffers, {n(d.slot), n(d.block), texts::ascii(offset),
+                                               hexByte(d.expected), hexByte(d.actual)});
 }
 
 } // namespace tarvo::transfer

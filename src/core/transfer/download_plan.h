@@ -60,7 +60,7 @@ struct DownloadPlan {
 
 struct PlanResult {
     bool ok = false;
-    std::u16string message;
+    messages::Message message;
     DownloadPlan plan;
 };
 
@@ -72,8 +72,9 @@ PlanResult planDownload(const std::vector<SlotListing>& listings, int slotCount,
 
 // What the Download dialog checks while it is open: the refusal the plan
 // would give the choice (worded for the dialog), empty when it takes it.
-std::u16string refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
-                               const document::CS1_Doc& doc, std::vector<SlotRequest> chosen, bool asStored);
+messages::Message refusalOfChoice(const std::vector<SlotListing>& listings, int slotCount,
+                                  const document::CS1_Doc& doc, std::vector<SlotRequest> chosen,
+                                  bool asStored);
 
 // The slot map of the read made before the write (kSlotNotRead elsewhere).
 std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan);
@@ -82,7 +83,7 @@ std::array<int, kMaxSlots> readFirstSlotMap(const DownloadPlan& plan);
 // merged slot must have a whole image whose script menus and last block do
 // not read erased: otherwise nothing is merged.
 bool mergeReadBack(document::CS1_Doc& doc, const DownloadPlan& plan, const SlotImages& images,
-                   std::u16string& message);
+                   messages::Message& message);
 
 struct PreparedWrite {
     std::vector<std::unique_ptr<model::CS1_LangTable>> owned;
@@ -110,6 +111,6 @@ struct ImageDifference {
 // at its end, reading as -1).
 std::optional<ImageDifference> firstDifference(int slot, std::span<const std::uint8_t> expected,
                                                std::span<const std::uint8_t> actual);
-std::u16string describeDifference(const ImageDifference& difference);
+messages::Message describeDifference(const ImageDifference& difference);
 
 } // namespace tarvo::transfer

@@ -1,5 +1,6 @@
 #include "transfer/import_choice.h"
 
+#include "transfer/choice_texts.h"
 #include "transfer/read_session.h"
 #include "transfer/session_texts.h"
 
@@ -14,7 +15,7 @@ bool templateHas(const std::vector<int>& ids, int languageId)
     return std::find(ids.begin(), ids.end(), languageId) != ids.end();
 }
 
-ImportChoice refusedImport(std::u16string message)
+ImportChoice refusedImport(messages::Message message)
 {
     ImportChoice choice;
     choice.languageIds.fill(kNoTable);
@@ -53,32 +54,28 @@ ImportChoice chooseImportSlots(const std::vector<SlotListing>& listings, int slo
         for (const SlotRequest& request : requests) {
             if (request.table)
                 return refusedImport(
-                    texts::format(u"slot %d: N=I names a document table, which only a download takes",
-                                  {texts::number(request.slot)}));
+                    messages::Message(texts::kImportNamesTable, {texts::number(request.slot)}));
             if (request.slot < 1 || request.slot > slots)
                 return refusedImport(tooFewSlotsText(slotCount));
             const SlotListing* listing = findListing(listings, request.slot);
             if (listing != nullptr && listing->interrupted && listing->row.present) {
-                ImportChoice refusal = refusedImport(texts::format(
-                    u"Keyboard language table #%d is incomplete: a write of it was interrupted, so it "
-                    u"cannot be imported. Write it again first.",
-                    {texts::number(request.slot)}));
+                ImportChoice refusal =
+                    refusedImport(messages::Message(texts::kImportIncomplete, {texts::number(request.slot)}));
                 refusal.incompleteNamed = true;
                 return refusal;
             }
             if (listing == nullptr || !listing->holdsAcceptedTable())
-                return refusedImport(texts::format(u"Keyboard language table #%d holds no table to import.",
-                                                   {texts::number(request.slot)}));
+                return refusedImport(
+                    messages::Message(texts::kImportNothingHeld, {texts::number(request.slot)}));
             if (!templateHas(templateLanguageIds, listing->languageId))
                 return refusedImport(
-                    texts::format(u"Keyboard language table #%d: the template has no table of "
-                                  u"language %d.",
-                                  {texts::number(request.slot), texts::number(listing->languageId)}));
+                    messages::Message(texts::kImportNoTemplateTable,
+                                      {texts::number(request.slot), texts::number(listing->languageId)}));
             choice.languageIds[static_cast<std::size_t>(request.slot - 1)] = listing->languageId;
         }
     }
     if (choice.chosenCount() == 0) {
-        choice.message = u"Please select the language to be imported";
+        choice.message = texts::kNothingChosen;
         return choice;
     }
     choice.ok = true;

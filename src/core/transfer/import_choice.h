@@ -13,7 +13,7 @@ namespace tarvo::transfer {
 
 struct ImportChoice {
     bool ok = false;
-    std::u16string message;
+    messages::Message message;
     // Per slot (0-based): the language ID of the table to import, kNoTable for none.
     std::array<int, kMaxSlots> languageIds{};
     // Slots holding a table whose language the template lacks (1-based); not read.

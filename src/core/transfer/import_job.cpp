@@ -42,8 +42,7 @@ void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
                           ") skipped: it is incomplete, a write of it was interrupted");
     }
     if (!choice.ok) {
-        finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused,
-                   oneLineUtf8(choice.message));
+        finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused, choice.message);
         return;
     }
     if (cancelRequested()) {
@@ -68,7 +67,7 @@ void ImportJob::sessionFinished(JobStage stage, TransferSession&)
 void ImportJob::readEnded()
 {
     if (m_read->endCode() != kEndComplete || !m_read->imagesComplete()) {
-        finish(sessionEnd(*m_read, "the keyboard could not be read: "));
+        finish(sessionEnd(*m_read, texts::kReadFailed));
         return;
     }
     for (std::size_t s = 0; s < m_read->images().size(); ++s)
@@ -89,7 +88,7 @@ void ImportJob::readEnded()
         return;
     }
     m_document = std::move(made.doc);
-    finishWith(JobStatus::Complete, {});
+    finishWith(JobStatus::Complete, std::string());
 }
 
 } // namespace tarvo::transfer

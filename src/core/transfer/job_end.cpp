@@ -56,29 +56,50 @@ std::string failureLine(const TransferSession& session)
     return line;
 }
 
-JobEnd sessionEnd(const TransferSession& session, const std::string& prefix, std::optional<int> slot,
+namespace {
+
+// The session's message and what the port said about it.
+messages::Message withDetail(messages::Message message, const std::u16string& detail)
+{
+    if (!detail.empty())
+        message.append(u" ", messages::Message::data(u"(" + detail + u")"));
+    return message;
+}
+
+messages::Message prefixed(std::u16string_view prefix, const messages::Message& reason)
+{
+    return prefix == texts::kAsItIs ? reason : messages::Message(prefix, {reason});
+}
+
+} // namespace
+
+JobEnd sessionEnd(const TransferSession& session, std::u16string_view prefix, std::optional<int> slot,
                   std::vector<int> incompleteSlots)
 {
     JobEnd end;
     end.status = statusOf(session);
     std::string reason = failureLine(session);
+    messages::Message said = withDetail(session.errorMessage(), session.detail());
+    if (said.empty())
+        said = session.endCode() == kEndCancelled ? texts::kCancelled : texts::kSessionFailed;
     if (end.status == JobStatus::Complete) {
         // Ended with 5000 without all it was asked for: never a success.
         end.status = JobStatus::Refused;
-        reason = "not every block of the chosen slots came in";
+        reason = templates::utf16ToUtf8(std::u16string(texts::kNotEveryBlock));
+        said = texts::kNotEveryBlock;
     }
-    if (end.status == JobStatus::Cancelled && reason.rfind("cancelled", 0) != 0)
-        reason = "cancelled: " + reason;
-    end.message = prefix + reason;
+    if (end.status == JobStatus::Cancelled && reason.rfind("cancelled", 0) != 0) {
+        reason.insert(0, "cancelled: ");
+        said = messages::Message(texts::kCancelledBecause, {said});
+    }
+    end.message = templates::utf16ToUtf8(messages::format(prefix, {templates::utf8ToUtf16(reason)}));
     end.slot = slot;
     end.incompleteSlots = std::move(incompleteSlots);
-    if (session.failureText().empty()) {
-        end.happened = end.status == JobStatus::Cancelled ? std::string("cancelled") : prefix + reason;
-    } else {
-        end.happened = prefix + templates::utf16ToUtf8(session.failureText());
-        if (!session.detail().empty())
-            end.happened += " (" + templates::utf16ToUtf8(session.detail()) + ")";
-    }
+    if (session.failureMessage().empty())
+        end.happened = end.status == JobStatus::Cancelled ? messages::Message(texts::kCancelled)
+                                                          : prefixed(prefix, said);
+    else
+        end.happened = prefixed(prefix, withDetail(session.failureMessage(), session.detail()));
     return end;
 }
 

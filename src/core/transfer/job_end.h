@@ -3,7 +3,9 @@
 // follow it), one line saying why, and the slot it concerns when there is
 // one (the slot a write left half-written, the slot a verify found wrong).
 
+#include "io/message_pattern.h"
 #include "templates/utf_text.h"
+#include "transfer/job_texts.h"
 #include "transfer/transfer_session.h"
 
 #include <optional>
@@ -11,6 +13,8 @@
 #include <vector>
 
 namespace tarvo::transfer {
+
+using templates::oneLineUtf8;
 
 enum class JobStatus {
     Complete,
@@ -28,8 +32,8 @@ struct JobEnd {
     std::optional<int> slot;
     // For a window that says it in one box: what happened in plain words
     // (line breaks kept, without what it left behind), and the slots a
-    // write left incomplete.
-    std::string happened;
+    // write left incomplete. Empty when it is message.
+    messages::Message happened;
     std::vector<int> incompleteSlots;
 };
 
@@ -42,15 +46,22 @@ inline JobEnd jobEnd(JobStatus status, std::string message, std::optional<int> s
     end.slot = slot;
     return end;
 }
+// An end said by a message of the system: the tool prints it on one line.
+inline JobEnd jobEnd(JobStatus status, const messages::Message& message,
+                     std::optional<int> slot = std::nullopt)
+{
+    JobEnd end = jobEnd(status, oneLineUtf8(message.text()), slot);
+    end.happened = message;
+    return end;
+}
 
 // The class of a session's end (Complete for a session that ended with 5000).
 JobStatus statusOf(const TransferSession& session);
 // The session's error text on one line, with what the port said about it.
 std::string failureLine(const TransferSession& session);
-// A session that did not complete, as the end of a job: prefix is said first,
-// and a cancelled session's reason starts with "cancelled".
-JobEnd sessionEnd(const TransferSession& session, const std::string& prefix = {},
+// A session that did not complete, as the end of a job: the session's reason
+// fills prefix's %s, and a cancelled session's reason starts with "cancelled".
+JobEnd sessionEnd(const TransferSession& session, std::u16string_view prefix = texts::kAsItIs,
                   std::optional<int> slot = std::nullopt, std::vector<int> incompleteSlots = {});
-using templates::oneLineUtf8;
 
 } // namespace tarvo::transfer

@@ -21,10 +21,10 @@ const std::array<std::vector<std::uint8_t>, kMaxSlots> kNoImages{};
 
 namespace detail {
 
-void ReadSessionView::showProgress(int code, const std::u16string& text)
+void ReadSessionView::showProgress(int code, const messages::Message& text)
 {
     if (m_mergeMode && code == kProgressComplete)
-        m_target.showProgress(code, std::u16string(kMergeReadComplete));
+        m_target.showProgress(code, kMergeReadComplete);
     else
         m_target.showProgress(code, text);
 }
@@ -65,7 +65,7 @@ void ReadSession::prepare()
     m_blocksStored = 0;
     m_blocksInAll = chosen * kImageBlocks;
     m_allRead = false;
-    m_tableLine.clear();
+    m_tableLine = {};
 }
 
 bool ReadSession::isChosen(int slot) const
@@ -82,15 +82,15 @@ int ReadSession::nextChosenSlot(int after) const
     return -1;
 }
 
-std::u16string ReadSession::tableLine(int slot) const
+messages::Message ReadSession::tableLine(int slot) const
 {
     const int entry = m_request.slotMap[static_cast<std::size_t>(slot)];
     if (entry == kSlotNewTable)
-        return texts::format(kTableLineNewTable,
-                             {texts::number(slot + 1), std::u16string(kNewLanguageTable)});
+        return messages::Message(kTableLineNewTable,
+                                 {texts::number(slot + 1), messages::Message(kNewLanguageTable)});
     const auto index = static_cast<std::size_t>(entry);
     const std::u16string name = index < m_request.tableNames.size() ? m_request.tableNames[index] : u"";
-    return texts::format(kTableLineDocumentTable, {name});
+    return messages::Message(kTableLineDocumentTable, {name});
 }
 
 bool ReadSession::checkSlotCount()
@@ -115,7 +115,7 @@ void ReadSession::sendNextBlock()
 {
     const auto slot = static_cast<std::uint8_t>(m_slot);
     if (m_infoPhase) {
-        showProgress(kProgressFlashing, std::u16string(kReadingTableInformation));
+        showProgress(kProgressFlashing, kReadingTableInformation);
         const int block = kReadInfoBlocks[static_cast<std::size_t>(m_infoStep)];
         pauseThen(kProgressPauseMs, [this, slot, block] {
             send([this, slot, block] { return engine().sendReadBlock(slot, block); });
@@ -125,7 +125,7 @@ void ReadSession::sendNextBlock()
     ++m_blocksRead;
     if (m_block == 0) {
         m_tableLine = tableLine(m_slot);
-        view().setStatusText(std::u16string(kReadingScriptMenus));
+        view().setStatusText(kReadingScriptMenus);
     }
     showProgress(kProgressBlocks, texts::blockOf(m_blocksRead, m_blocksInAll));
     view().showBlockProgress(m_blocksRead, m_blocksInAll, m_tableLine);
@@ -227,12 +227,12 @@ bool ReadSession::onStep(bpState state)
             return false;
         }
         if (engine().forcedReadFlag()) {
-            fail(std::u16string(texts::kTransferTimedOut), SessionFailure::NoAnswer);
+            fail(texts::kTransferTimedOut, SessionFailure::NoAnswer);
             return true;
         }
         // A time-out has set its own text already, which fail() keeps.
         if (engine().badPacket() || engine().lastCommand() == bpStateSEND_T0) {
-            fail(std::u16string(kBadChecksum), SessionFailure::Refused);
+            fail(kBadChecksum, SessionFailure::Refused);
             return true;
         }
         return false;

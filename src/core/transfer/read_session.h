@@ -62,14 +62,14 @@ class ReadSessionView final : public SessionView {
 public:
     ReadSessionView(SessionView& target, bool mergeMode) : m_target(target), m_mergeMode(mergeMode) {}
 
-    void setStatusText(const std::u16string& text) override { m_target.setStatusText(text); }
-    void showProgress(int code, const std::u16string& text) override;
-    void showBlockProgress(int done, int total, const std::u16string& tableLine) override
+    void setStatusText(const messages::Message& text) override { m_target.setStatusText(text); }
+    void showProgress(int code, const messages::Message& text) override;
+    void showBlockProgress(int done, int total, const messages::Message& tableLine) override
     {
         m_target.showBlockProgress(done, total, tableLine);
     }
-    void showMessage(const std::u16string& text) override { m_target.showMessage(text); }
-    bool ask(const std::u16string& question) override { return m_target.ask(question); }
+    void showMessage(const messages::Message& text) override { m_target.showMessage(text); }
+    bool ask(const messages::Message& question) override { return m_target.ask(question); }
     void sessionEnded(int endCode) override { m_target.sessionEnded(endCode); }
 
 private:
@@ -116,7 +116,7 @@ private:
     bool isChosen(int slot) const;
     // The next chosen slot after the given one, -1 when none is left.
     int nextChosenSlot(int after) const;
-    std::u16string tableLine(int slot) const;
+    messages::Message tableLine(int slot) const;
     // The information phase moves to the next chosen slot, or on to the images.
     void informationOfSlotAfter(int slot);
     bool checkSlotCount();
@@ -139,7 +139,7 @@ private:
     int m_blocksInAll = 0;
     bool m_allRead = false;
     bool m_continue = true;
-    std::u16string m_tableLine;
+    messages::Message m_tableLine;
 };
 
 } // namespace tarvo::transfer

@@ -4,29 +4,33 @@
 
 namespace tarvo::transfer::texts {
 
-std::u16string internalError(int state)
+using messages::Message;
+
+Message internalError(int state)
 {
-    return format(kInternalErrorText, {u"FSM-" + number(state)});
+    return Message(kInternalErrorText, {u"FSM-" + number(state)});
 }
 
-std::u16string internalError(int state, int eventCode)
+Message internalError(int state, int eventCode)
 {
-    return format(kInternalErrorText, {u"FSM-" + number(state) + u"-" + number(eventCode)});
+    std::u16string code = u"FSM-" + number(state);
+    code.append(u"-").append(number(eventCode));
+    return Message(kInternalErrorText, {code});
 }
 
-std::u16string internalErrorForCode(int endCode)
+Message internalErrorForCode(int endCode)
 {
-    return format(kInternalErrorCode, {number(endCode)});
+    return Message(kInternalErrorCode, {number(endCode)});
 }
 
-std::u16string portCannotBeOpened(int portNumber)
+Message portCannotBeOpened(int portNumber)
 {
-    return format(kPortCannotBeOpened, {number(portNumber)});
+    return Message(kPortCannotBeOpened, {number(portNumber)});
 }
 
-std::u16string blockOf(int done, int total)
+Message blockOf(int done, int total)
 {
-    return format(kBlockOf, {number(done), number(total)});
+    return Message(kBlockOf, {number(done), number(total)});
 }
 
 std::u16string twoPartVersion(int major, int minor)

@@ -56,12 +56,12 @@ inline constexpr std::u16string_view kStatusPinging19200 = u"Pinging keyboard at
 inline constexpr std::u16string_view kStatusPinging57600 = u"Pinging keyboard at 57600 baud rate............";
 
 // "FSM-%d" and "FSM-%d-%d" inside kInternalErrorText.
-std::u16string internalError(int state);
-std::u16string internalError(int state, int eventCode);
+messages::Message internalError(int state);
+messages::Message internalError(int state, int eventCode);
 // kInternalErrorCode with an end code.
-std::u16string internalErrorForCode(int endCode);
-std::u16string portCannotBeOpened(int portNumber);
-std::u16string blockOf(int done, int total);
+messages::Message internalErrorForCode(int endCode);
+messages::Message portCannotBeOpened(int portNumber);
+messages::Message blockOf(int done, int total);
 // A version as the keyboard's users see it: "1.00", "2.05".
 std::u16string twoPartVersion(int major, int minor);
 

@@ -1,5 +1,6 @@
 #include "transfer/slot_choice.h"
 
+#include "transfer/choice_texts.h"
 #include "transfer/session_texts.h"
 
 #include <charconv>
@@ -7,10 +8,6 @@
 namespace tarvo::transfer {
 
 namespace {
-
-constexpr std::u16string_view kTooFewSlots =
-    u"Error: The keyboard only supports %d language tables.\n\nUploads "
-    u"must be restricted to keyboard language tables 1 - %d.";
 
 std::optional<int> parseNumber(std::string_view text)
 {
@@ -22,9 +19,9 @@ std::optional<int> parseNumber(std::string_view text)
     return value;
 }
 
-std::u16string slotText(std::u16string_view pattern, int slot)
+messages::Message slotText(std::u16string_view pattern, int slot)
 {
-    return texts::format(pattern, {texts::number(slot)});
+    return messages::Message(pattern, {texts::number(slot)});
 }
 
 // A document table as the reader of a refusal counts them.
@@ -42,12 +39,8 @@ bool checkNoSharedTable(SlotChoice& choice, Wording wording)
                 continue;
             if (choice.asNamed[a] && choice.asNamed[b])
                 continue;
-            choice.message = texts::format(
-                wording == Wording::Dialog
-                    ? u"Keyboard language tables #%d and #%d would both receive the document's table %d. "
-                      u"Download only one of them, or choose a table \"as stored\" for each."
-                    : u"Slots %d and %d would both receive document table %d; name the table for each with "
-                      u"N=I.",
+            choice.message = messages::Message(
+                wording == Wording::Dialog ? texts::kSharedTableDialog : texts::kSharedTableTool,
                 {texts::number(a + 1), texts::number(b + 1), tableNumber(choice.map[a], wording)});
             return false;
         }
@@ -60,7 +53,7 @@ SlotChoice finish(SlotChoice choice, Wording wording = Wording::CommandLine)
     if (!checkNoSharedTable(choice, wording))
         return choice;
     if (choice.chosenCount() == 0) {
-        choice.message = u"Please select the language to be imported";
+        choice.message = texts::kNothingChosen;
         return choice;
     }
     choice.ok = true;
@@ -69,9 +62,9 @@ SlotChoice finish(SlotChoice choice, Wording wording = Wording::CommandLine)
 
 } // namespace
 
-std::u16string tooFewSlotsText(int slotCount)
+messages::Message tooFewSlotsText(int slotCount)
 {
-    return texts::format(kTooFewSlots, {texts::number(slotCount), texts::number(slotCount)});
+    return messages::Message(texts::kTooFewSlots, {texts::number(slotCount), texts::number(slotCount)});
 }
 
 int SlotChoice::chosenCount() const
@@ -104,7 +97,7 @@ std::optional<std::vector<SlotRequest>> parseSlotList(std::string_view text, std
             }
         }
         if (named[static_cast<std::size_t>(*slot - 1)]) {
-            message = slotText(u"slot %d is named twice", *slot);
+            message = texts::format(u"slot %d is named twice", {texts::number(*slot)});
             return std::nullopt;
         }
         named[static_cast<std::size_t>(*slot - 1)] = true;
@@ -156,7 +149,7 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
                     tableForLanguage(documentLanguageIds, listing.languageId);
         }
         if (choice.chosenCount() == 0) {
-            choice.message = u"no keyboard slot holds a table in a language of the document";
+            choice.message = texts::kNoSlotHoldsALanguage;
             return choice;
         }
         return finish(choice, wording);
@@ -170,9 +163,8 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
         if (request.table) {
             if (*request.table >= tableCount) {
                 choice.message =
-                    texts::format(dialog ? u"Keyboard language table #%d: the document has no table %d."
-                                         : u"slot %d: the document has no table %d",
-                                  {texts::number(request.slot), tableNumber(*request.table, wording)});
+                    messages::Message(dialog ? texts::kNoSuchTableDialog : texts::kNoSuchTableTool,
+                                      {texts::number(request.slot), tableNumber(*request.table, wording)});
                 return choice;
             }
             choice.map[k] = *request.table;
@@ -182,20 +174,14 @@ SlotChoice chooseFromRequests(const std::vector<SlotListing>& listings, int slot
         const SlotListing* listing = findListing(listings, request.slot);
         if (listing == nullptr || !listing->takesTableOfItsLanguage()) {
             choice.message =
-                slotText(dialog ? u"Keyboard language table #%d holds no table to match. Choose one "
-                                  u"of the document's tables \"as stored\" for it."
-                                : u"slot %d holds no table to match; name the document table with N=I",
-                         request.slot);
+                slotText(dialog ? texts::kNothingToMatchDialog : texts::kNothingToMatchTool, request.slot);
             return choice;
         }
         choice.map[k] = tableForLanguage(documentLanguageIds, listing->languageId);
         if (choice.map[k] == kNoTable) {
-            choice.message = texts::format(
-                dialog ? u"Keyboard language table #%d holds language %d, and the document has no table of "
-                         u"that language. Choose one of the document's tables \"as stored\" for it, or "
-                         u"\"(do not download)\"."
-                       : u"slot %d: the document has no table of language %d",
-                {texts::number(request.slot), texts::number(listing->languageId)});
+            choice.message =
+                messages::Message(dialog ? texts::kNoTableOfLanguageDialog : texts::kNoTableOfLanguageTool,
+                                  {texts::number(request.slot), texts::number(listing->languageId)});
             return choice;
         }
     }

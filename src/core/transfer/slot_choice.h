@@ -32,7 +32,7 @@ std::optional<std::vector<SlotRequest>> parseSlotList(std::string_view text, std
 
 struct SlotChoice {
     bool ok = false;
-    std::u16string message;
+    messages::Message message;
     std::array<int, kMaxSlots> map{}; // document table per slot, kNoTable for none
     // The slot's table was named with N=I: written as stored, never merged.
     std::array<bool, kMaxSlots> asNamed{};
@@ -40,7 +40,7 @@ struct SlotChoice {
 };
 
 // "Error: The keyboard only supports %d language tables. ..." with the count.
-std::u16string tooFewSlotsText(int slotCount);
+messages::Message tooFewSlotsText(int slotCount);
 
 // The first document table whose language ID matches, kNoTable when none.
 int tableForLanguage(const std::vector<int>& documentLanguageIds, int languageId);

@@ -22,8 +22,8 @@ void SlotInfoSession::prepare()
 
 void SlotInfoSession::showPinging()
 {
-    view().setStatusText(std::u16string(
-        settings().baudIndex == kBaudIndex19200 ? texts::kStatusPinging19200 : texts::kStatusPinging57600));
+    view().setStatusText(settings().baudIndex == kBaudIndex19200 ? texts::kStatusPinging19200
+                                                                 : texts::kStatusPinging57600);
 }
 
 bool SlotInfoSession::onStep(bpState state)

@@ -153,7 +153,7 @@ bool SlotInspectionSession::onSlotRead(int slotNumber, const TableInfoBlock& inf
     // Only a present table older than the rule ends the session; a blank
     // slot 1 is the very keyboard that most needs a download.
     if (slotNumber == 1 && !listing.recoverable && !listing.versionAccepted) {
-        fail(std::u16string(kOldTablesInSlotOne), SessionFailure::Refused);
+        fail(kOldTablesInSlotOne, SessionFailure::Refused);
         return false;
     }
     return true;

@@ -40,7 +40,7 @@ void TransferJob::cancel()
     if (hasEnded())
         return;
     if (m_stage == JobStage::NotStarted) {
-        finishWith(JobStatus::Cancelled, "cancelled");
+        finishWith(JobStatus::Cancelled, messages::Message(texts::kCancelled));
         return;
     }
     m_cancelRequested = true;
@@ -68,7 +68,7 @@ void TransferJob::cancelSession(TransferSession& session)
 
 JobEnd TransferJob::cancelledBetweenSessions() const
 {
-    return jobEnd(JobStatus::Cancelled, "cancelled");
+    return jobEnd(JobStatus::Cancelled, messages::Message(texts::kCancelled));
 }
 
 void TransferJob::inspected()
@@ -116,7 +116,7 @@ void TransferJob::finish(JobEnd end)
     if (m_end.status == JobStatus::Complete)
         m_end.message.clear();
     else if (m_end.happened.empty())
-        m_end.happened = m_end.message;
+        m_end.happened = messages::Message::data(templates::utf8ToUtf16(m_end.message));
     m_stage = JobStage::Ended;
     m_listener.jobEnded(m_end);
 }
@@ -124,6 +124,11 @@ void TransferJob::finish(JobEnd end)
 void TransferJob::finishWith(JobStatus status, std::string message, std::optional<int> slot)
 {
     finish(jobEnd(status, std::move(message), slot));
+}
+
+void TransferJob::finishWith(JobStatus status, const messages::Message& message, std::optional<int> slot)
+{
+    finish(jobEnd(status, message, slot));
 }
 
 SessionOptions TransferJob::followingOptions() const
@@ -155,31 +160,31 @@ void TransferJob::inspectionFinished()
     inspected();
 }
 
-void TransferJob::setStatusText(const std::u16string& text)
+void TransferJob::setStatusText(const messages::Message& text)
 {
     if (m_options.view)
         m_options.view->setStatusText(text);
 }
 
-void TransferJob::showProgress(int code, const std::u16string& text)
+void TransferJob::showProgress(int code, const messages::Message& text)
 {
     if (m_options.view)
         m_options.view->showProgress(code, text);
 }
 
-void TransferJob::showBlockProgress(int done, int total, const std::u16string& tableLine)
+void TransferJob::showBlockProgress(int done, int total, const messages::Message& tableLine)
 {
     if (m_options.view)
         m_options.view->showBlockProgress(done, total, tableLine);
 }
 
-void TransferJob::showMessage(const std::u16string& text)
+void TransferJob::showMessage(const messages::Message& text)
 {
     if (m_options.view)
         m_options.view->showMessage(text);
 }
 
-bool TransferJob::ask(const std::u16string& question)
+bool TransferJob::ask(const messages::Message& question)
 {
     return m_options.view ? m_options.view->ask(question) : true;
 }

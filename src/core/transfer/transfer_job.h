@@ -105,7 +105,10 @@ protected:
     // Runs fn from the loop, unless the job is gone or has ended by then.
     void post(std::function<void()> fn);
     void finish(JobEnd end);
+    // A line of the tool's (the editor shows it as it is), or a message of the system.
     void finishWith(JobStatus status, std::string message, std::optional<int> slot = std::nullopt);
+    void finishWith(JobStatus status, const messages::Message& message,
+                    std::optional<int> slot = std::nullopt);
     // A cancel came while no session could take it: the next step ends the job.
     bool cancelRequested() const { return m_cancelRequested; }
     bool waitingForChoice() const { return m_stage == JobStage::ChoosingSlots; }
@@ -121,11 +124,11 @@ protected:
 
 private:
     // The sessions' view: their texts go to the dialog's view, their end to the job.
-    void setStatusText(const std::u16string& text) override;
-    void showProgress(int code, const std::u16string& text) override;
-    void showBlockProgress(int done, int total, const std::u16string& tableLine) override;
-    void showMessage(const std::u16string& text) override;
-    bool ask(const std::u16string& question) override;
+    void setStatusText(const messages::Message& text) override;
+    void showProgress(int code, const messages::Message& text) override;
+    void showBlockProgress(int done, int total, const messages::Message& tableLine) override;
+    void showMessage(const messages::Message& text) override;
+    bool ask(const messages::Message& question) override;
     void sessionEnded(int endCode) override;
 
     void inspectionFinished();

@@ -12,25 +12,25 @@ namespace {
 
 constexpr std::u16string_view kNoteSeparator = u"\n\n";
 
-std::u16string progressText(int code)
+messages::Message progressText(int code)
 {
     switch (code) {
     case kProgressEstablishing:
-        return std::u16string(texts::kEstablishingConnection);
+        return texts::kEstablishingConnection;
     case kProgressPong:
-        return std::u16string(texts::kPongReceived);
+        return texts::kPongReceived;
     case kProgressFlashing:
-        return std::u16string(texts::kFlashingSector);
+        return texts::kFlashingSector;
     case kProgressFlashed:
-        return std::u16string(texts::kSectorFlashed);
+        return texts::kSectorFlashed;
     case kProgressReadingId:
-        return std::u16string(texts::kReadingKeyboardId);
+        return texts::kReadingKeyboardId;
     case kProgressIdReceived:
-        return std::u16string(texts::kKeyboardIdReceived);
+        return texts::kKeyboardIdReceived;
     case kProgressComplete:
-        return std::u16string(texts::kTransferComplete);
+        return texts::kTransferComplete;
     case kProgressError:
-        return std::u16string(texts::kErrorMarker);
+        return texts::kErrorMarker;
     default:
         return {};
     }
@@ -135,10 +135,7 @@ void TransferSession::showPinging()
 {
     const auto suffix =
         m_settings.baudIndex == kBaudIndex19200 ? texts::kPingSuffix19200 : texts::kPingSuffix57600;
-    // Appended, not added: GCC 12 at -O2 warns falsely of bounds on the sum of two temporaries.
-    std::u16string text(texts::kPingingKeyboard);
-    text += suffix;
-    showProgress(kProgressPinging, text);
+    showProgress(kProgressPinging, messages::Message(texts::kPingingKeyboard).append({}, suffix));
 }
 
 void TransferSession::goTo(bpState state)
@@ -166,7 +163,7 @@ void TransferSession::send(const std::function<bool()>& operation)
     if (!sent) {
         // A frame that cannot be written: the device is gone or failing.
         m_detail = m_port.lastError();
-        fail(std::u16string(texts::kPortLost), SessionFailure::PortLost);
+        fail(texts::kPortLost, SessionFailure::PortLost);
     }
 }
 
@@ -190,14 +187,14 @@ void TransferSession::pauseThen(int pauseMs, const std::function<void()>& next)
                     }));
 }
 
-void TransferSession::showProgress(int code, const std::u16string& text)
+void TransferSession::showProgress(int code, const messages::Message& text)
 {
     m_previousProgressCode = m_progressCode;
     m_progressCode = code;
     m_view.showProgress(code, text.empty() ? progressText(code) : text);
 }
 
-void TransferSession::setErrorText(std::u16string text, SessionFailure failure)
+void TransferSession::setErrorText(messages::Message text, SessionFailure failure)
 {
     if (!m_errorText.empty())
         return;
@@ -208,7 +205,7 @@ void TransferSession::setErrorText(std::u16string text, SessionFailure failure)
         m_detail = m_port.control().heldBackReason();
 }
 
-void TransferSession::fail(std::u16string text, SessionFailure failure)
+void TransferSession::fail(messages::Message text, SessionFailure failure)
 {
     setErrorText(std::move(text), failure);
     end(kEndError);
@@ -218,7 +215,7 @@ bool TransferSession::checkKeyboardModel()
 {
     if (m_engine.keyboardId().keyboardType() == kKeyboardTypeOmnia)
         return true;
-    fail(std::u16string(texts::kWrongModel), SessionFailure::Refused);
+    fail(texts::kWrongModel, SessionFailure::Refused);
     return false;
 }
 
@@ -315,14 +312,14 @@ void TransferSession::commonStep(bpState state)
             end(kEndComplete);
         return;
     case bpStateRECEIVE_CE:
-        fail(std::u16string(texts::kCommunicationError), SessionFailure::Refused);
+        fail(texts::kCommunicationError, SessionFailure::Refused);
         return;
     case bpStateRECEIVE_FE:
-        fail(std::u16string(texts::kCommandError), SessionFailure::Refused);
+        fail(texts::kCommandError, SessionFailure::Refused);
         return;
     case bpStateRECEIVE_UK:
         if (m_engine.forcedReadFlag())
-            fail(std::u16string(texts::kTransferTimedOut), SessionFailure::NoAnswer);
+            fail(texts::kTransferTimedOut, SessionFailure::NoAnswer);
         else
             fail(texts::internalError(state), SessionFailure::Refused);
         return;
@@ -339,7 +336,7 @@ void TransferSession::commonStep(bpState state)
         } else {
             m_failure = failureOfState(state);
             m_errorText = m_failure == SessionFailure::PortLost
-                              ? std::u16string(texts::kPortLost)
+                              ? messages::Message(texts::kPortLost)
                               : texts::internalError(state, m_engine.lastCommEvent());
         }
         if (state != bpStateER_INTERNAL)
@@ -365,7 +362,7 @@ void TransferSession::tick()
         if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
             return;
         if (m_retried || !m_options.probe.otherSpeedToo) {
-            setErrorText(std::u16string(texts::kNoCommunication), SessionFailure::NoAnswer);
+            setErrorText(texts::kNoCommunication, SessionFailure::NoAnswer);
             if (m_options.probe.otherSpeedToo)
                 m_settings.baudIndex = kBaudIndex19200;
             m_retried = false;
@@ -381,14 +378,14 @@ void TransferSession::tick()
             return;
         if (resendLastFrame())
             return;
-        replyTimedOut(std::u16string(texts::kNoKeyboardId));
+        replyTimedOut(texts::kNoKeyboardId);
         break;
     case bpStateSENT_T0:
         if (m_stopwatch.elapsedMs() < kReplyTimeoutMs)
             return;
         if (resendLastFrame())
             return;
-        replyTimedOut(std::u16string(texts::kTransferTimedOut));
+        replyTimedOut(texts::kTransferTimedOut);
         break;
     case bpStateSENT_C1:
     case bpStateSENT_S2:
@@ -406,7 +403,7 @@ void TransferSession::tick()
     postStep();
 }
 
-void TransferSession::replyTimedOut(std::u16string text)
+void TransferSession::replyTimedOut(messages::Message text)
 {
     setErrorText(std::move(text), SessionFailure::NoAnswer);
     m_engine.setState(bpStateRECEIVE_UK);
@@ -469,13 +466,13 @@ void TransferSession::end(int endCode)
     if (endCode != kEndComplete && endCode != kEndCancelled) {
         switch (endCode) {
         case kEndPortLocked:
-            setErrorText(std::u16string(texts::kPortLocked), SessionFailure::PortUnavailable);
+            setErrorText(texts::kPortLocked, SessionFailure::PortUnavailable);
             break;
         case kEndNotInitialised:
-            setErrorText(std::u16string(texts::kNotInitialised), SessionFailure::PortUnavailable);
+            setErrorText(texts::kNotInitialised, SessionFailure::PortUnavailable);
             break;
         case kEndNoTimer:
-            setErrorText(std::u16string(texts::kNoTimer), SessionFailure::Internal);
+            setErrorText(texts::kNoTimer, SessionFailure::Internal);
             break;
         default:
             setErrorText(texts::internalErrorForCode(endCode), SessionFailure::Internal);
@@ -483,7 +480,7 @@ void TransferSession::end(int endCode)
         }
         if (readInAModeTheKeyboardLacks()) {
             // The keyboard answered, in a form this session does not take.
-            appendNote(texts::format(
+            appendNote(messages::Message(
                 texts::kBootloaderRepliesUnfit,
                 {texts::twoPartVersion(keyboardId().bootloaderMajor(), keyboardId().bootloaderMinor())}));
             m_failure = SessionFailure::Refused;
@@ -492,7 +489,7 @@ void TransferSession::end(int endCode)
         appendNote(closingNote(endCode));
         showProgress(kProgressError);
         m_view.showMessage(m_errorText);
-    } else if (const std::u16string note = closingNote(endCode); !note.empty()) {
+    } else if (const messages::Message note = closingNote(endCode); !note.empty()) {
         appendNote(note);
         m_view.showMessage(note);
     }
@@ -507,13 +504,9 @@ bool TransferSession::readInAModeTheKeyboardLacks() const
            m_engine.keyboardId().addressModeForBootloader() != frames::kAddressModeLinear;
 }
 
-void TransferSession::appendNote(const std::u16string& note)
+void TransferSession::appendNote(const messages::Message& note)
 {
-    if (note.empty())
-        return;
-    if (!m_errorText.empty())
-        m_errorText += kNoteSeparator;
-    m_errorText += note;
+    m_errorText.append(kNoteSeparator, note);
 }
 
 void TransferSession::abandon()

@@ -89,9 +89,11 @@ public:
     bool isComplete() const { return m_complete; }
     int endCode() const { return m_endCode; }
     SessionFailure failure() const { return m_failure; }
-    const std::u16string& errorText() const { return m_errorText; }
+    std::u16string errorText() const { return m_errorText.text(); }
+    const messages::Message& errorMessage() const { return m_errorText; }
     // The error text without the closing note (what happened, without what it left behind).
-    const std::u16string& failureText() const { return m_failureText; }
+    std::u16string failureText() const { return m_failureText.text(); }
+    const messages::Message& failureMessage() const { return m_failureText; }
     // What the port said about the last failure it caused (empty otherwise).
     const std::u16string& detail() const { return m_detail; }
     serial::bpState state() const { return m_engine.getState(); }
@@ -133,11 +135,11 @@ protected:
     void showProgressThen(int code, const std::function<void()>& next);
     // Runs next after pauseMs when the session pauses, at once otherwise.
     void pauseThen(int pauseMs, const std::function<void()>& next);
-    void showProgress(int code, const std::u16string& text = {});
+    void showProgress(int code, const messages::Message& text = {});
     // Keeps the first error text of the session.
-    void setErrorText(std::u16string text, SessionFailure failure);
+    void setErrorText(messages::Message text, SessionFailure failure);
     // Sets the error text (unless one is set) and ends with 5001.
-    void fail(std::u16string text, SessionFailure failure);
+    void fail(messages::Message text, SessionFailure failure);
     // KeyboardId byte 7 must name the KBD-OMNIA; otherwise the session fails.
     bool checkKeyboardModel();
     void end(int endCode);
@@ -157,13 +159,13 @@ protected:
     std::function<void()> guarded(std::function<void()> fn);
     // A text added to the error text when the session ends with endCode
     // (shown as the message also after a cancel); empty for none.
-    virtual std::u16string closingNote(int /*endCode*/) const { return {}; }
+    virtual messages::Message closingNote(int /*endCode*/) const { return {}; }
 
 private:
     void step();
     void commonStep(serial::bpState state);
     void tick();
-    void replyTimedOut(std::u16string text);
+    void replyTimedOut(messages::Message text);
     void retryPingAtOtherSpeed();
     bool initialiseEngine();
     // Closes the port when this session opened it and clears the in-use flag.
@@ -173,7 +175,7 @@ private:
     bool resendLastFrame();
     // A reply time-out or "CE" that a resend may answer.
     bool isRetriableResult(serial::bpState state) const;
-    void appendNote(const std::u16string& note);
+    void appendNote(const messages::Message& note);
     // The last read failed in the linear address mode on a keyboard whose
     // bootloader answers reads in the paged one.
     bool readInAModeTheKeyboardLacks() const;
@@ -194,8 +196,8 @@ private:
     bool m_ended = false;
     int m_endCode = 0;
     SessionFailure m_failure = SessionFailure::None;
-    std::u16string m_errorText;
-    std::u16string m_failureText;
+    messages::Message m_errorText;
+    messages::Message m_failureText;
     std::u16string m_detail;
     int m_progressCode = 0;
     int m_previousProgressCode = 0;

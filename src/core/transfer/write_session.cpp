@@ -38,7 +38,7 @@ void WriteSession::prepare()
     m_block = 0;
     m_blocksSent = 0;
     m_blocksInAll = 0;
-    m_tableLine.clear();
+    m_tableLine = {};
     m_recordIds = {};
     m_recordFailure.clear();
     for (int slot = 0; slot < kMaxSlots; ++slot) {
@@ -47,9 +47,10 @@ void WriteSession::prepare()
             continue;
         // A short image would stop the write half way, after the erase.
         if (table->Image().size() != model::kImageBytes) {
-            fail(texts::format(kImageNotWhole, {texts::number(slot + 1),
-                                                texts::number(static_cast<long long>(table->Image().size())),
-                                                texts::number(static_cast<long long>(model::kImageBytes))}),
+            fail(messages::Message(kImageNotWhole,
+                                   {texts::number(slot + 1),
+                                    texts::number(static_cast<long long>(table->Image().size())),
+                                    texts::number(static_cast<long long>(model::kImageBytes))}),
                  SessionFailure::Refused);
             return;
         }
@@ -63,7 +64,7 @@ bool WriteSession::checkSlotsExist()
         if (!m_request.tables[static_cast<std::size_t>(slot)])
             continue;
         // Skipping the slot would end in "Transfer Complete" with a table unwritten.
-        fail(texts::format(kSlotNotInKeyboard, {texts::number(slot + 1), texts::number(slotCount())}),
+        fail(messages::Message(kSlotNotInKeyboard, {texts::number(slot + 1), texts::number(slotCount())}),
              SessionFailure::Refused);
         return false;
     }
@@ -86,9 +87,9 @@ bool WriteSession::onStep(bpState state)
             m_block = 0;
             const std::span<const std::uint8_t> image =
                 m_request.tables[static_cast<std::size_t>(m_slot)]->Image();
-            m_tableLine = texts::format(kTransferringTable,
-                                        {decodeFriendlyName(image.data() + model::layout::kFriendlyNameOffset,
-                                                            image[model::layout::kFontOffset])});
+            m_tableLine = messages::Message(
+                kTransferringTable, {decodeFriendlyName(image.data() + model::layout::kFriendlyNameOffset,
+                                                        image[model::layout::kFontOffset])});
             goTo(bpStateSEND_C1);
         } else {
             goTo(bpStateGOOFFLINE);
@@ -171,7 +172,7 @@ bool WriteSession::rememberWrite()
     std::string reason;
     if (!m_request.interruptedWrites->remember(write, reason)) {
         m_recordFailure = reason;
-        fail(texts::format(kRecordNotStored, {texts::number(m_slot + 1), templates::utf8ToUtf16(reason)}),
+        fail(messages::Message(kRecordNotStored, {texts::number(m_slot + 1), templates::utf8ToUtf16(reason)}),
              SessionFailure::Refused);
         return false;
     }
@@ -215,7 +216,7 @@ void WriteSession::requestCancel()
         return;
     // The question's own event loop may close the window and the session with it.
     const std::weak_ptr<int> alive = aliveToken();
-    const bool cancel = view().ask(std::u16string(kCancelDownloadQuestion));
+    const bool cancel = view().ask(kCancelDownloadQuestion);
     if (alive.expired())
         return;
     answerCancelQuestion(cancel);
@@ -290,14 +291,11 @@ std::vector<int> WriteSession::incompleteSlots() const
     return slots;
 }
 
-std::u16string WriteSession::closingNote(int /*endCode*/) const
+messages::Message WriteSession::closingNote(int /*endCode*/) const
 {
-    std::u16string note;
-    for (const int slot : incompleteSlots()) {
-        if (!note.empty())
-            note += u'\n';
-        note += texts::format(kSlotIncomplete, {texts::number(slot)});
-    }
+    messages::Message note;
+    for (const int slot : incompleteSlots())
+        note.append(u"\n", messages::Message(kSlotIncomplete, {texts::number(slot)}));
     return note;
 }
 

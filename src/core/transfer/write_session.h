@@ -100,7 +100,7 @@ public:
 protected:
     void prepare() override;
     bool onStep(serial::bpState state) override;
-    std::u16string closingNote(int endCode) const override;
+    messages::Message closingNote(int endCode) const override;
 
 private:
     void onReplyOk();
@@ -117,7 +117,7 @@ private:
     std::array<SlotWriteState, kMaxSlots> m_slotStates{};
     int m_slot = -1;
     int m_block = 0;
-    std::u16string m_tableLine; // "Transferring Language Table  %s:" of the current slot
+    messages::Message m_tableLine; // "Transferring Language Table  %s:" of the current slot
     int m_blocksSent = 0;
     int m_blocksInAll = 0;
     bool m_asking = false;

@@ -39,7 +39,7 @@ QComboBox* listOf(QWidget* parent, const Table& table, TextOf textOf)
 {
     auto* list = new QComboBox(parent);
     for (const auto& entry : table)
-        list->addItem(translatedCoreMessage(textOf(entry)));
+        list->addItem(translatedCoreText(textOf(entry)));
     return list;
 }
 
@@ -125,9 +125,9 @@ QCheckBox* flagBox(QWidget* parent, const char* name)
     return box;
 }
 
-void showMessage(QWidget* parent, const std::u16string& text)
+void showMessage(QWidget* parent, const messages::Message& text)
 {
-    UserDialogs::message(parent, QCoreApplication::applicationName(), platform::toQString(text),
+    UserDialogs::message(parent, QCoreApplication::applicationName(), translatedCoreMessage(text),
                          UserDialogs::Icon::Exclamation);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/history_file.h"
 #include "platform/port_paths.h"
 #include "ui/child_frame.h"
+#include "ui/core_message_texts.h"
 #include "ui/transfer/transfer_job_host.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_texts.h"
@@ -240,7 +241,7 @@ void TransferCommands::restoreFromBackup()
         document::openDocument(pool, path.toStdString(), m_workspace.defaultComPort());
     if (!opened.doc) {
         ui::UserDialogs::message(m_workspace.window(), ui::transfer_texts::kRestoreTitle,
-                                 platform::toQString(opened.result.message));
+                                 ui::translatedCoreMessage(opened.result.message));
         return;
     }
     const std::vector<transfer::SlotRequest> recorded = recordedSlots(*opened.doc);
@@ -363,7 +364,7 @@ void TransferCommands::importTables()
     if (!setup.templateTables.ok) {
         ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(),
                                  setup.templateTables.error
-                                     ? platform::toQString(setup.templateTables.error->fullText)
+                                     ? ui::translatedCoreMessage(setup.templateTables.error->message)
                                      : QString());
         return;
     }

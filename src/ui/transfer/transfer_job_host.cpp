@@ -156,7 +156,7 @@ void TransferJobHost::slotsChosen()
     const bool download = m_kind == TransferSlotDialog::Kind::Download;
     if (download && m_document != nullptr && m_job->inspection() != nullptr) {
         // The refusals a download's plan can make, worded for the dialog.
-        const QString refusal = platform::toQString(
+        const QString refusal = translatedCoreMessage(
             transfer::refusalOfChoice(m_job->listings(), m_job->inspection()->slotCount(), *m_document,
                                       m_slots->chosenSlots(), m_slots->asStoredOption()->isChecked()));
         if (!refusal.isEmpty()) {
@@ -196,7 +196,7 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
     m_progress->restartRate();
     QTimer::singleShot(0, this, [this, question] {
         const bool yes =
-            UserDialogs::ask(activeWindow(), m_progress->windowTitle(), platform::toQString(question),
+            UserDialogs::ask(activeWindow(), m_progress->windowTitle(), translatedCoreText(question),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
         m_questionOpen = false;
         if (!yes)
@@ -288,9 +288,9 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
 QString TransferJobHost::failureText(const transfer::JobEnd& end) const
 {
     QString text = end.status == transfer::JobStatus::Cancelled ? transfer_texts::kTransferCancelled
-                                                                : QString::fromStdString(end.happened);
+                                                                : translatedCoreMessage(end.happened);
     for (const int slot : end.incompleteSlots)
-        text += QStringLiteral("\n\n") + platform::toQString(transfer::texts::format(
+        text += QStringLiteral("\n\n") + translatedCoreMessage(messages::Message(
                                              transfer::kSlotIncomplete, {transfer::texts::number(slot)}));
     if (!m_failureNote.isEmpty())
         text += QStringLiteral("\n\n") + m_failureNote;
@@ -304,18 +304,18 @@ void TransferJobHost::quitWhenDone()
     m_loop.quit();
 }
 
-void TransferJobHost::setStatusText(const std::u16string& text)
+void TransferJobHost::setStatusText(const messages::Message& text)
 {
     m_slots->setStatusText(translatedCoreMessage(text));
 }
 
-void TransferJobHost::showProgress(int code, const std::u16string& text)
+void TransferJobHost::showProgress(int code, const messages::Message& text)
 {
     if (m_progressShown)
         m_progress->showProgress(code, translatedCoreMessage(text));
 }
 
-void TransferJobHost::showBlockProgress(int done, int total, const std::u16string& tableLine)
+void TransferJobHost::showBlockProgress(int done, int total, const messages::Message& tableLine)
 {
     m_progress->setBlocksToFollow(phasesToFollow() * total);
     m_progress->showBlocks(done, total, translatedCoreMessage(tableLine));
@@ -337,11 +337,11 @@ int TransferJobHost::phasesToFollow() const
 }
 
 // The sessions' messages are said once, with the job's end (jobEnded).
-void TransferJobHost::showMessage(const std::u16string&) {}
+void TransferJobHost::showMessage(const messages::Message&) {}
 
-bool TransferJobHost::ask(const std::u16string& question)
+bool TransferJobHost::ask(const messages::Message& question)
 {
-    return UserDialogs::ask(activeWindow(), m_progress->windowTitle(), platform::toQString(question),
+    return UserDialogs::ask(activeWindow(), m_progress->windowTitle(), translatedCoreMessage(question),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -90,11 +90,11 @@ Q_SIGNALS:
 
 private:
     // SessionView
-    void setStatusText(const std::u16string& text) override;
-    void showProgress(int code, const std::u16string& text) override;
-    void showBlockProgress(int done, int total, const std::u16string& tableLine) override;
-    void showMessage(const std::u16string& text) override;
-    bool ask(const std::u16string& question) override;
+    void setStatusText(const messages::Message& text) override;
+    void showProgress(int code, const messages::Message& text) override;
+    void showBlockProgress(int done, int total, const messages::Message& tableLine) override;
+    void showMessage(const messages::Message& text) override;
+    bool ask(const messages::Message& question) override;
     void sessionEnded(int /*endCode*/) override {}
 
     void slotsChosen();

@@ -146,29 +146,29 @@ void TransferQueryDialog::closeEvent(QCloseEvent* event)
     finishDialog();
 }
 
-void TransferQueryDialog::setStatusText(const std::u16string& text)
+void TransferQueryDialog::setStatusText(const messages::Message& text)
 {
     m_status->setText(translatedCoreMessage(text));
 }
 
-void TransferQueryDialog::showProgress(int, const std::u16string&) {}
+void TransferQueryDialog::showProgress(int, const messages::Message&) {}
 
-void TransferQueryDialog::showBlockProgress(int, int, const std::u16string&) {}
+void TransferQueryDialog::showBlockProgress(int, int, const messages::Message&) {}
 
-void TransferQueryDialog::showMessage(const std::u16string& text)
+void TransferQueryDialog::showMessage(const messages::Message& text)
 {
     // A failure names what the port said about it (the address and the
     // reason), as a download's or an import's end does.
-    std::u16string shown = text;
-    const std::u16string& failure = m_session->failureText();
-    if (!m_session->detail().empty() && !failure.empty() && shown.starts_with(failure))
-        shown.insert(failure.size(), u" (" + m_session->detail() + u")");
-    UserDialogs::message(this, windowTitle(), platform::toQString(shown));
+    messages::Message shown = text;
+    const messages::Message& failure = m_session->failureMessage();
+    if (!m_session->detail().empty() && !failure.empty() && text.text() == failure.text())
+        shown.append(u" ", messages::Message::data(u"(" + m_session->detail() + u")"));
+    UserDialogs::message(this, windowTitle(), translatedCoreMessage(shown));
 }
 
-bool TransferQueryDialog::ask(const std::u16string& question)
+bool TransferQueryDialog::ask(const messages::Message& question)
 {
-    return UserDialogs::ask(this, windowTitle(), platform::toQString(question),
+    return UserDialogs::ask(this, windowTitle(), translatedCoreMessage(question),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 

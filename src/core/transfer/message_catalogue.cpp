@@ -1,0 +1,64 @@
+#include "transfer/message_catalogue.h"
+
+#include "document/doc_texts.h"
+#include "export/dump_texts.h"
+#include "serial/comm_settings_tables.h"
+#include "templates/template_messages.h"
+#include "transfer/choice_texts.h"
+#include "transfer/job_texts.h"
+#include "transfer/read_session.h"
+#include "transfer/session_texts.h"
+#include "transfer/slot_inspection_session.h"
+#include "transfer/write_session.h"
+
+namespace tarvo::transfer {
+
+std::vector<std::u16string_view> editorMessagePatterns()
+{
+    std::vector<std::u16string_view> patterns = {
+        // The sessions: their ends, progress and status lines, their question.
+        texts::kPortCannotBeOpened, texts::kCommunicationError, texts::kCommandError, texts::kTransferTimedOut,
+        texts::kInternalErrorText, texts::kInternalErrorCode, texts::kNoCommunication, texts::kPortLost,
+        texts::kNoKeyboardId, texts::kPortLocked, texts::kNotInitialised, texts::kNoTimer, texts::kWrongModel,
+        texts::kBootloaderRepliesUnfit, texts::kEstablishingConnection, texts::kPingingKeyboard,
+        texts::kPingSuffix19200, texts::kPingSuffix57600, texts::kPongReceived, texts::kFlashingSector,
+        texts::kSectorFlashed, texts::kReadingKeyboardId, texts::kKeyboardIdReceived, texts::kBlockOf,
+        texts::kTransferComplete, texts::kErrorMarker, texts::kStatusPinging19200, texts::kStatusPinging57600,
+        kReadingTableInformation, kReadingScriptMenus, kTableLineNewTable, kNewLanguageTable,
+        kTableLineDocumentTable, kMergeReadComplete, kBadChecksum, kCancelDownloadQuestion, kTransferringTable,
+        kSlotIncomplete, kImageNotWhole, kRecordNotStored, kSlotNotInKeyboard, kOldTablesInSlotOne,
+        kEntryDoNotDownload, kEntryFlashBlank,
+        // The choice of slots, in the dialogs' wording, and the merge.
+        texts::kTooFewSlots, texts::kNothingChosen, texts::kNoSlots, texts::kNoTables,
+        texts::kSharedTableDialog, texts::kNoSuchTableDialog, texts::kNothingToMatchDialog,
+        texts::kNoTableOfLanguageDialog, texts::kSameSourceDialog, texts::kNoSourceDialog,
+        texts::kNoTableFromSlotDialog, texts::kOldTableSlot, texts::kImportIncomplete, texts::kImportNothingHeld,
+        texts::kImportNoTemplateTable, texts::kNotReadCompletely, texts::kReadsErased, texts::kMergeFailed,
+        texts::kDiffers, texts::kNothingRead,
+        // How a job ended where no session said it.
+        texts::kCancelled, texts::kCancelledBecause, texts::kSessionFailed, texts::kNotEveryBlock,
+        texts::kNothingErased, texts::kWrittenNotVerified, texts::kNotErasedBecause, texts::kReadFailed,
+        texts::kReadFailedNothingErased, texts::kVerifyReadFailed,
+        // Documents.
+        document::texts::kNewerSchema, document::texts::kOldFirmware, document::texts::kDamaged,
+        document::texts::kEmptyFile, document::texts::kTemplateNotDocument, document::texts::kNotADocument,
+        document::texts::kImageNotWhole, document::texts::kNothingRead, document::texts::kTablesNotMade,
+        document::texts::kNoTemplateTableOfLanguage, document::texts::kTableNotCopied,
+        document::texts::kOutOfMemory, document::texts::kNameExists,
+        // The dump dialogs.
+        dump::texts::kDumpDialogTitle, dump::texts::kIconicDumpDialogTitle, dump::texts::kDumpNothing};
+    for (const std::u16string_view pattern : templates::msg::allPatterns())
+        patterns.push_back(pattern);
+    // The COM port settings: the lists' words and the range messages.
+    for (const serial::ParityEntry& entry : serial::kParities)
+        patterns.push_back(entry.text);
+    for (const std::u16string_view text : serial::kHandshakings)
+        patterns.push_back(text);
+    for (const std::u16string_view text : serial::kInputModes)
+        patterns.push_back(text);
+    for (const serial::FieldRange& range : serial::kFieldRanges)
+        patterns.push_back(range.rangeMessage);
+    return patterns;
+}
+
+} // namespace tarvo::transfer

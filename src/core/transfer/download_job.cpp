@@ -3,6 +3,7 @@
 #include "document/import_filter.h"
 #include "document/keyboard_document.h"
 #include "model/lang_table_layout.h"
+#include "transfer/choice_texts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -345,7 +346,7 @@ void DownloadJob::resolveAfterRead()
     }
     if (jobOptions().holdAfterMergeRead && m_plan.anyMerge() && !m_choice.previewOnly) {
         // The user sees what the write would change while the job holds.
-        std::string message;
+        messages::Message message;
         if (!makePreview(message)) {
             finishWith(JobStatus::FileError, message);
             return;
@@ -554,20 +555,17 @@ void DownloadJob::verifyEnded()
 }
 
 // The merge and the images to write, made on a copy of the document's tables.
-bool DownloadJob::makePreview(std::string& message)
+bool DownloadJob::makePreview(messages::Message& message)
 {
     document::DocumentNumberPool numbers;
     const std::unique_ptr<document::CS1_Doc> copy = copyOfTables(m_doc, numbers);
     if (!copy) {
-        message = "the document's tables could not be copied to compare them; nothing was erased";
+        message = messages::Message(texts::kMergeFailed);
         return false;
     }
     const SlotImages sources = mergeSources();
-    std::u16string mergeFailure;
-    if (!mergeReadBack(*copy, m_plan, sources, mergeFailure)) {
-        message = oneLineUtf8(mergeFailure);
+    if (!mergeReadBack(*copy, m_plan, sources, message))
         return false;
-    }
     const PreparedWrite prepared = prepareWrite(*copy, m_plan, heldImages(), m_choice.forceWrite);
     const std::vector<std::u16string> names = document::tableNames(*copy);
     m_preview = {};
@@ -603,7 +601,7 @@ bool DownloadJob::makePreview(std::string& message)
 
 void DownloadJob::finishPreview()
 {
-    std::string message;
+    messages::Message message;
     if (!makePreview(message)) {
         finishWith(JobStatus::FileError, message);
         return;

@@ -111,7 +111,7 @@ private:
     SlotImages mergeSources() const;
     // What the keyboard holds, as far as a download reads it.
     SlotImages heldImages() const;
-    bool makePreview(std::string& message);
+    bool makePreview(messages::Message& message);
     void finishPreview();
     bool decided(std::size_t s) const;
     void reportTablesNotHeld();

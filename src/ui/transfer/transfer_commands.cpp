@@ -23,7 +23,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

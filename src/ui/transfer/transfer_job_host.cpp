@@ -323,7 +323,8 @@ void TransferJobHost::showBlockProgress(int done, int total, const messages::Mes
 
 int TransferJobHost::phasesToFollow() const
 {
-    if (m_kind != TransferSlotDialog::Kind::Download || m_stages.empty())
+    // A comparison ends with its read.
+    if (m_kind != TransferSlotDialog::Kind::Download || m_previewOnly || m_stages.empty())
         return 0;
     const int verify = m_slots->verifyOption()->isChecked() ? 1 : 0;
     switch (m_stages.back()) {

@@ -348,7 +348,9 @@ DocOutcome createNewDocument(DocumentNumberPool& pool,
     if (!built.ok) {
         DocResult failed = DocResult::failure(DocStatus::TemplateFailed, {});
         if (built.error) {
-            failed.message = built.error->message;
+            // An error said only as text is shown as it stands.
+            failed.message = built.error->message.empty() ? messages::Message::data(built.error->fullText)
+                                                          : built.error->message;
             failed.path = built.error->path;
         }
         return {nullptr, failed};

@@ -44,10 +44,12 @@ inline constexpr std::u16string_view kSharedTableTool =
 inline constexpr std::u16string_view kNoSuchTableTool = u"slot %d: the document has no table %d";
 inline constexpr std::u16string_view kNothingToMatchTool =
     u"slot %d holds no table to match; name the document table with N=I";
-inline constexpr std::u16string_view kNoTableOfLanguageTool = u"slot %d: the document has no table of language %d";
+inline constexpr std::u16string_view kNoTableOfLanguageTool =
+    u"slot %d: the document has no table of language %d";
 inline constexpr std::u16string_view kNoSlotHoldsALanguage =
     u"no keyboard slot holds a table in a language of the document";
-inline constexpr std::u16string_view kSameSourceTool = u"Document tables %d and %d both record keyboard slot %d.";
+inline constexpr std::u16string_view kSameSourceTool =
+    u"Document tables %d and %d both record keyboard slot %d.";
 inline constexpr std::u16string_view kNoSourceTool =
     u"Document table %d records no keyboard slot; name its slot with --slots N=%d.";
 inline constexpr std::u16string_view kNoTableFromSlotTool =
@@ -59,7 +61,8 @@ inline constexpr std::u16string_view kImportNamesTable =
 inline constexpr std::u16string_view kImportIncomplete =
     u"Keyboard language table #%d is incomplete: a write of it was interrupted, so it cannot be imported. "
     u"Write it again first.";
-inline constexpr std::u16string_view kImportNothingHeld = u"Keyboard language table #%d holds no table to import.";
+inline constexpr std::u16string_view kImportNothingHeld =
+    u"Keyboard language table #%d holds no table to import.";
 inline constexpr std::u16string_view kImportNoTemplateTable = document::texts::kNoTemplateTableOfLanguage;
 
 // A merge that cannot be made.

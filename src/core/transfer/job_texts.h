@@ -12,7 +12,8 @@ inline constexpr std::u16string_view kCancelledBecause = u"cancelled: %s";
 inline constexpr std::u16string_view kSessionFailed = u"the session failed";
 inline constexpr std::u16string_view kNotEveryBlock = u"not every block of the chosen slots came in";
 inline constexpr std::u16string_view kNothingErased = u"cancelled; nothing was erased";
-inline constexpr std::u16string_view kWrittenNotVerified = u"cancelled; the tables were written but not verified";
+inline constexpr std::u16string_view kWrittenNotVerified =
+    u"cancelled; the tables were written but not verified";
 inline constexpr std::u16string_view kNotErasedBecause = u"%s; nothing was erased";
 
 inline constexpr std::u16string_view kReadFailed = u"the keyboard could not be read: %s";

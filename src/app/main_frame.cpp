@@ -14,6 +14,7 @@
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/com_port/com_port_commands.h"
+#include "ui/fleet/fleet_commands.h"
 #include "ui/transfer/transfer_commands.h"
 #include "ui/tree/tree_icons.h"
 #include "ui/tree/tree_view.h"
@@ -120,6 +121,7 @@ QAction* separatorAction(QObject* owner)
 struct FeatureActions {
     ui::ComPortCommands* comPort = nullptr;
     ui::TransferCommands* transfer = nullptr;
+    ui::FleetCommands* fleet = nullptr;
     HistoryCommands* history = nullptr;
     server::ServerCommands* server = nullptr;
     diagnostics::DiagnosticActions diagnostics;
@@ -144,6 +146,7 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     FeatureActions features;
     features.comPort = new ui::ComPortCommands(*m_workspace);
     features.transfer = new ui::TransferCommands(*m_workspace);
+    features.fleet = new ui::FleetCommands(*m_workspace);
     features.history = new HistoryCommands(*m_workspace);
     features.server = new server::ServerCommands(*m_workspace, serverSetup(m_app));
     features.diagnostics = diagnostics::makeDiagnosticCommands(*m_workspace, showLastErrorReport);
@@ -293,6 +296,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
         {texts::kTransfer,
          {{transfer.queryAction()},
           {transfer.downloadAction()},
+          {features.fleet->downloadAction(), Shown::WithDocument},
           {transfer.restoreAction()},
           {features.comPort->configureAction()},
           kSeparator,

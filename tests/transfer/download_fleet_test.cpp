@@ -174,7 +174,8 @@ TEST(DownloadFleet, CancelAllEndsEveryJobAndNamesTheSlotsLeftIncomplete)
     // Both keyboards in the middle of their writes: Cancel all.
     bool cancelled = false;
     lines[1]->listener.onProgress = [&](const BlockProgress& p) {
-        if (!cancelled && p.phase == TransferPhase::Write && p.done > 100 && lines[0]->keyboard.blockWrites[0] > 0) {
+        if (!cancelled && p.phase == TransferPhase::Write && p.done > 100 &&
+            lines[0]->keyboard.blockWrites[0] > 0) {
             cancelled = true;
             fleet.cancelAll();
         }

@@ -55,7 +55,10 @@ public:
         ++m_outcomes[outcome];
         m_listener.slotDone(slot, outcome);
     }
-    void slotImage(int slot, std::span<const std::uint8_t> image) override { m_listener.slotImage(slot, image); }
+    void slotImage(int slot, std::span<const std::uint8_t> image) override
+    {
+        m_listener.slotImage(slot, image);
+    }
     void notice(const std::string& text) override { m_listener.notice(text); }
     void slotRecovery(int slot, Recovery recovery) override { m_listener.slotRecovery(slot, recovery); }
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override

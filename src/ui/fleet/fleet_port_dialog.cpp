@@ -46,7 +46,8 @@ std::vector<int> rememberedFleetPorts()
     for (const QString& number : numbers) {
         bool ok = false;
         const int com = number.trimmed().toInt(&ok);
-        if (ok && com >= 1 && com <= serial::kPortCount && std::find(ports.begin(), ports.end(), com - 1) == ports.end())
+        if (ok && com >= 1 && com <= serial::kPortCount &&
+            std::find(ports.begin(), ports.end(), com - 1) == ports.end())
             ports.push_back(com - 1);
     }
     std::sort(ports.begin(), ports.end());

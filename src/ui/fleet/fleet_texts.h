@@ -9,9 +9,11 @@ using Text = platform::TranslatableText;
 inline constexpr char kContext[] = "Fleet";
 
 // The Transfer menu.
-inline constexpr Text kDownloadCommand{kContext, QT_TRANSLATE_NOOP("Fleet", "Download to Several Keyboards...")};
+inline constexpr Text kDownloadCommand{kContext,
+                                       QT_TRANSLATE_NOOP("Fleet", "Download to Several Keyboards...")};
 inline constexpr Text kDownloadTip{
-    kContext, QT_TRANSLATE_NOOP("Fleet", "Write the document's language tables into several keyboards at once")};
+    kContext,
+    QT_TRANSLATE_NOOP("Fleet", "Write the document's language tables into several keyboards at once")};
 
 // The list of COM ports.
 inline constexpr Text kPortsTitle{kContext, QT_TRANSLATE_NOOP("Fleet", "Choose the Keyboards")};

@@ -29,6 +29,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,6 +49,9 @@ constexpr qint64 kMsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
 constexpr int kMinPortColumn = 24;
 constexpr int kKeyboardColumnWidth = 22;
+// Column widths in average characters.
+constexpr int kProgressChars = 16;
+constexpr int kPhaseChars = 24;
 const QString kUntitledCopy = QStringLiteral("untitled.tvo");
 
 // The template's tables, for each keyboard's backup document.
@@ -74,7 +79,8 @@ private:
 class BytesReader final : public io::FileReader {
 public:
     explicit BytesReader(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
-    io::FileResult readWhole(const std::string&, std::vector<std::uint8_t>& out, std::size_t maxBytes) const override
+    io::FileResult readWhole(const std::string&, std::vector<std::uint8_t>& out,
+                             std::size_t maxBytes) const override
     {
         if (m_bytes.size() > maxBytes)
             return {false, "the document is too large", false};
@@ -162,8 +168,9 @@ public:
 
     transfer::FleetKeyboard fleetKeyboard(const FleetDownloadSetup& setup)
     {
-        transfer::FleetKeyboard keyboard{comText(m_portIndex).toStdString(),
-                                         {m_loop, m_port, m_settings, m_device, platform::canonicalDevice(m_device)}};
+        transfer::FleetKeyboard keyboard{
+            comText(m_portIndex).toStdString(),
+            {m_loop, m_port, m_settings, m_device, platform::canonicalDevice(m_device)}};
         keyboard.options.speeds = &m_speeds;
         keyboard.options.interruptedWrites = setup.interruptedWrites;
         keyboard.doc = m_doc.get();
@@ -224,9 +231,9 @@ public:
                                  .arg(QString::fromStdString(m_device))
                                  .arg(translatedCoreMessage(question));
         m_window.askInTurn([this, text] {
-            const bool yes = UserDialogs::ask(&m_window, m_window.windowTitle(), text,
-                                              QMessageBox::Yes | QMessageBox::No,
-                                              QMessageBox::No) == QMessageBox::Yes;
+            const bool yes =
+                UserDialogs::ask(&m_window, m_window.windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
             answer(yes);
         });
     }
@@ -323,7 +330,12 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
         m_keyboards.push_back(std::move(keyboard));
     }
     m_rows->resizeColumnsToContents();
-    m_rows->horizontalHeader()->setSectionResizeMode(kPhase, QHeaderView::Stretch);
+    m_rows->setColumnWidth(kKeyboard, fontMetrics().horizontalAdvance(QStringLiteral("KBD-OMNIA 0.00")) +
+                                          2 * fontMetrics().averageCharWidth());
+    m_rows->setColumnWidth(kProgress, fontMetrics().averageCharWidth() * kProgressChars);
+    m_rows->setColumnWidth(
+        kPhase, std::max(m_rows->columnWidth(kPhase), fontMetrics().averageCharWidth() * kPhaseChars));
+    m_rows->horizontalHeader()->setStretchLastSection(false);
 
     m_resultBox->setObjectName(QStringLiteral("fleetResults"));
     m_resultBox->setReadOnly(true);
@@ -349,6 +361,16 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
 
     m_refresh.setInterval(kRefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &FleetWindow::refresh);
+
+    // As wide as the rows need, within the screen: beyond it the table scrolls.
+    int width = 2 * m_rows->frameWidth() + m_rows->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumns; ++column)
+        width += m_rows->columnWidth(column);
+    const QMargins margins = layout->contentsMargins();
+    width += margins.left() + margins.right();
+    const QRect room = screen()->availableGeometry();
+    resize(std::min(width, room.width()), std::min(sizeHint().height(), room.height()));
+    refresh();
 }
 
 FleetWindow::~FleetWindow()
@@ -366,9 +388,8 @@ QPushButton* FleetWindow::cancelButton(int row) const
 void FleetWindow::start()
 {
     m_refresh.start();
-    QTimer::singleShot(0, this, [this] {
-        m_fleet.start([this] { QTimer::singleShot(0, this, &FleetWindow::allEnded); });
-    });
+    QTimer::singleShot(
+        0, this, [this] { m_fleet.start([this] { QTimer::singleShot(0, this, &FleetWindow::allEnded); }); });
 }
 
 void FleetWindow::cancelRow(int row)
@@ -390,8 +411,8 @@ void FleetWindow::cancelAll()
                 text += QStringLiteral("\n");
                 text += fleet_texts::kLeftIncomplete.arg(keyboard->portIndex() + 1).arg(slot);
             }
-        if (UserDialogs::ask(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
-            QMessageBox::Yes)
+        if (UserDialogs::ask(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes)
             return;
         m_cancellingAll = true;
         m_fleet.cancelAll();
@@ -442,22 +463,26 @@ void FleetWindow::allEnded()
     // A keyboard whose copy could not be made has no job: its row says so.
     int portColumn = kMinPortColumn;
     for (const auto& keyboard : m_keyboards) {
-        const int width = static_cast<int>(keyboard->device().size()) + 1 + comText(keyboard->portIndex()).size();
+        const int width =
+            static_cast<int>(keyboard->device().size()) + 1 + comText(keyboard->portIndex()).size();
         portColumn = std::max(portColumn, width);
     }
     QStringList lines;
     lines << padded(fleet_texts::kPortHeading, portColumn) + QLatin1Char(' ') +
                  padded(fleet_texts::kKeyboardColumn, kKeyboardColumnWidth) + QLatin1Char(' ') +
-                 fleet_texts::kWrittenHeading.text() + QLatin1Char(' ') + fleet_texts::kUnchangedHeading.text() +
-                 QLatin1Char(' ') + fleet_texts::kVerifiedHeading.text() + QLatin1Char(' ') +
-                 fleet_texts::kSecondsHeading.text() + QStringLiteral("  ") + fleet_texts::kResultHeading.text();
+                 fleet_texts::kWrittenHeading.text() + QLatin1Char(' ') +
+                 fleet_texts::kUnchangedHeading.text() + QLatin1Char(' ') +
+                 fleet_texts::kVerifiedHeading.text() + QLatin1Char(' ') +
+                 fleet_texts::kSecondsHeading.text() + QStringLiteral("  ") +
+                 fleet_texts::kResultHeading.text();
     const int written = fleet_texts::kWrittenHeading.text().size();
     const int unchanged = fleet_texts::kUnchangedHeading.text().size();
     const int verified = fleet_texts::kVerifiedHeading.text().size();
     const int seconds = fleet_texts::kSecondsHeading.text().size();
     std::size_t next = 0;
     for (const auto& keyboard : m_keyboards) {
-        const QString port = comText(keyboard->portIndex()) + QLatin1Char(' ') + QString::fromStdString(keyboard->device());
+        const QString port =
+            comText(keyboard->portIndex()) + QLatin1Char(' ') + QString::fromStdString(keyboard->device());
         if (keyboard->job() == nullptr) {
             lines << padded(port, portColumn) + QLatin1Char(' ') + fleet_texts::kResultFailed.arg(QString());
             continue;
@@ -479,7 +504,8 @@ void FleetWindow::allEnded()
                      padded(QString::number(row.written), written, true) + QLatin1Char(' ') +
                      padded(QString::number(row.unchanged), unchanged, true) + QLatin1Char(' ') +
                      padded(QString::number(row.verified), verified, true) + QLatin1Char(' ') +
-                     padded(QString::number(row.seconds, 'f', 1), seconds, true) + QStringLiteral("  ") + result;
+                     padded(QString::number(row.seconds, 'f', 1), seconds, true) + QStringLiteral("  ") +
+                     result;
     }
     m_resultText = lines.join(QLatin1Char('\n'));
     m_resultText += QLatin1Char('\n');

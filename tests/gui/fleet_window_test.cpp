@@ -76,25 +76,27 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
 {
     for (std::size_t i = 0; i < kKeyboards; ++i)
         ASSERT_TRUE(m_keyboards[i]->start(i == kFaulty ? std::vector<std::string>{"--fault", "drop:S2:300"}
-                                                        : std::vector<std::string>{}));
+                                                       : std::vector<std::string>{}));
     ASSERT_TRUE(start());
     // A saved document whose Deutsch table has an edited entry.
     const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
     ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-    ASSERT_EQ(tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
-                                     std::to_string(kMenu), "--entry", std::to_string(kEntry), "--lines", "A|B|C"},
-                                    m_dir.path())
-                  .status,
-              0);
+    ASSERT_EQ(
+        tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
+                               std::to_string(kMenu), "--entry", std::to_string(kEntry), "--lines", "A|B|C"},
+                              m_dir.path())
+            .status,
+        0);
     const auto documentImages = tarvo::test::documentImages(file);
     ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
 
     QObject answers;
-    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {}, [](ui::FleetPortDialog& dialog) {
-        for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
-            dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
-        dialog.startButton()->click();
-    });
+    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
+                                   [](ui::FleetPortDialog& dialog) {
+                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
+                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
+                                       dialog.startButton()->click();
+                                   });
     QString resultText;
     std::vector<transfer::FleetRow> rows;
     whenShown<ui::FleetWindow>(
@@ -116,7 +118,8 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
         m_keyboards[i]->stop();
         const Bytes flash = tarvo::test::readBytes(m_keyboards[i]->flashPath());
         const auto slot = slotOf(flash, kSlot);
-        const bool holdsEdit = std::equal(edited.begin(), edited.end(), slot.begin() + static_cast<std::ptrdiff_t>(entry));
+        const bool holdsEdit =
+            std::equal(edited.begin(), edited.end(), slot.begin() + static_cast<std::ptrdiff_t>(entry));
         // Each backup carries its keyboard's COM number.
         const QString com = QStringLiteral("COM%1").arg(i + 1);
         EXPECT_TRUE(QString::fromStdString(rows[i].backup).endsWith(QStringLiteral(" %1.tvo").arg(com)))

@@ -44,6 +44,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -55,6 +56,8 @@ using namespace tarvo;
 constexpr int kBaud = 57600;
 constexpr double kLatencyGoalMs = 100;
 constexpr double kWireGoalRatio = 1.10;
+// The editor's download against the tool's own, each against its wire time, in one run.
+constexpr double kToolGoalRatio = 1.02;
 constexpr int kSlot = 1;
 // How often the slot dialog is looked at until its lists are filled.
 constexpr int kSlotDialogPollMs = 10;
@@ -304,6 +307,22 @@ int main(int argc, char** argv)
                 "time of its %zu frames and replies %.3f s, ratio %.4f (goal at most %.2f)\n",
                 kSlot, kBaud, wholeS, frames, lineS, wholeS / lineS, kWireGoalRatio);
     printTimeBeyondTheWire(wholeS, lineS, traceTime(trace));
+    // The tool's own download of the same slot, on this machine, now.
+    const test::TempDir documentFolder;
+    const std::string toolDocument = bench::newDocument(documentFolder, "bench_dialog_latency");
+    const std::optional<double> toolRatio =
+        toolDocument.empty() ? std::nullopt
+                             : bench::timeWholeDownload(keyboard, {.bench = "bench_dialog_latency",
+                                                                   .baud = kBaud,
+                                                                   .port = keyboard.link(),
+                                                                   .document = toolDocument,
+                                                                   .what = "speed remembered"});
+    if (!toolRatio)
+        return 1;
+    const double editorRatio = wholeS / lineS;
+    std::printf("the editor's download against the tool's, each against its wire time: %.4f / %.4f = %.4f "
+                "(goal at most %.2f)\n",
+                editorRatio, *toolRatio, editorRatio / *toolRatio, kToolGoalRatio);
     std::printf("  the editor's processor time %.3f s, %.0f us a frame\n", processorS,
                 frames > 0 ? processorS * kUsPerS / static_cast<double>(frames) : 0.0);
     const auto worst = static_cast<double>(watch.worstMs());

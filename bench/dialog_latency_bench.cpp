@@ -275,18 +275,18 @@ int main(int argc, char** argv)
     transfer::DownloadJobSetup setup;
     transfer::JobLine line{loop, port, settings, keyboard.link()};
     transfer::DownloadJob job(line, user, host.jobOptions(), *made.doc, setup);
-    host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
+    QObject::connect(&host, &ui::TransferJobHost::mergeAccepted, &host, [&job] { job.continueAfterMerge(); });
+    QObject::connect(&host, &ui::TransferJobHost::downloadChosen, &host,
+                     [&job](transfer::DownloadChoice choice) {
+                         choice.forceWrite = true; // the merged table equals the keyboard's
+                         job.choose(std::move(choice));
+                     });
 
     bench::LoopWatch watch;
     QElapsedTimer whole;
     whole.start();
     const double processorBefore = processorSeconds();
-    const transfer::JobEnd& end = host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) {
-        transfer::DownloadChoice choice;
-        choice.slots = transfer::chosenSlotsOf(chosen);
-        choice.forceWrite = true; // the merged table equals the keyboard's
-        job.choose(std::move(choice));
-    });
+    const transfer::JobEnd& end = host.run(job);
     const double wholeS = static_cast<double>(whole.elapsed()) / 1000.0;
     const double processorS = processorSeconds() - processorBefore;
     keyboard.stop();

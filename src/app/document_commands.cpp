@@ -19,8 +19,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace tarvo::app {
 
@@ -101,6 +103,9 @@ DocumentCommands::DocumentCommands(CZodARApp& app, ui::EditorWorkspace& workspac
                                    QStatusBar& statusBar)
     : QObject(&workspace), m_app(app), m_workspace(workspace), m_mdi(area), m_statusBar(statusBar)
 {
+    makeActions();
+    connect(&m_workspace, &ui::EditorWorkspace::commandStatesChanged, this,
+            &DocumentCommands::updateEnablers);
     m_recentSeparator = new QAction(this);
     m_recentSeparator->setSeparator(true);
     for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
@@ -110,6 +115,57 @@ DocumentCommands::DocumentCommands(CZodARApp& app, ui::EditorWorkspace& workspac
                 [this, i] { openRecentFile(static_cast<int>(i)); });
     }
     updateRecentFileMenu();
+}
+
+void DocumentCommands::makeActions()
+{
+    const auto make = [this](const QString& text, const QString& statusTip, const QKeySequence& key = {}) {
+        auto* action = new QAction(text, this);
+        action->setStatusTip(statusTip);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        return action;
+    };
+    const QStyle* style = window()->style();
+    m_new = make(texts::kNew, texts::kCreateANewDocument, QKeySequence::New);
+    m_new->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+    m_open = make(texts::kOpen, texts::kOpenAnExistingDocument, QKeySequence::Open);
+    m_open->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+    m_close = make(texts::kClose, texts::kCloseTheActiveDocument);
+    m_save = make(texts::kSave, texts::kSaveTheActiveDocument, QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_save->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    m_saveAs = make(texts::kSaveAs, texts::kSaveTheActiveDocumentWith);
+    m_properties = make(texts::kProperties, texts::kShowTheSchemaAndFirmware);
+    m_moveUp = make(texts::kMoveTableUp, texts::kMoveUpStatus);
+    m_moveDown = make(texts::kMoveTableDown, texts::kMoveDownStatus);
+
+    connect(m_new, &QAction::triggered, this, &DocumentCommands::newDocument);
+    connect(m_open, &QAction::triggered, this, &DocumentCommands::openDocument);
+    connect(m_close, &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = m_workspace.activeFrame())
+            frame->close();
+    });
+    connect(m_save, &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = m_workspace.activeFrame())
+            saveDocument(*frame);
+    });
+    connect(m_saveAs, &QAction::triggered, this, [this] {
+        if (ui::CS1_ChildFrame* frame = m_workspace.activeFrame())
+            saveDocumentAs(*frame);
+    });
+    connect(m_properties, &QAction::triggered, this, &DocumentCommands::showProperties);
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveSelectedTable(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveSelectedTable(+1); });
+}
+
+void DocumentCommands::updateEnablers()
+{
+    const bool hasDocument = m_workspace.activeFrame() != nullptr;
+    m_close->setEnabled(hasDocument);
+    m_save->setEnabled(hasDocument);
+    m_saveAs->setEnabled(hasDocument);
+    m_moveUp->setEnabled(canMoveTable(-1));
+    m_moveDown->setEnabled(canMoveTable(+1));
 }
 
 QWidget* DocumentCommands::window() const

@@ -1,8 +1,9 @@
 #pragma once
 // The document commands of the main window: New, Open, an import's document
 // shown in a window, Save, Save As, the save prompt of Close, Properties, the
-// recent files and the table moves. They add and find document windows in
-// the main window's MDI area; the main window places their actions.
+// recent files and the table moves. They make and enable their actions, add
+// and find document windows in the main window's MDI area; the main window
+// places the actions.
 
 #include <QObject>
 #include <QString>
@@ -33,6 +34,15 @@ public:
     static constexpr std::size_t kRecentFileCount = 4;
 
     DocumentCommands(CZodARApp& app, ui::EditorWorkspace& workspace, QMdiArea& area, QStatusBar& statusBar);
+
+    QAction* newAction() const { return m_new; }
+    QAction* openAction() const { return m_open; }
+    QAction* closeAction() const { return m_close; }
+    QAction* saveAction() const { return m_save; }
+    QAction* saveAsAction() const { return m_saveAs; }
+    QAction* propertiesAction() const { return m_properties; }
+    QAction* moveTableUpAction() const { return m_moveUp; }
+    QAction* moveTableDownAction() const { return m_moveDown; }
 
     // The File menu's recent files, shown while there are some.
     const std::array<QAction*, kRecentFileCount>& recentActions() const { return m_recentActions; }
@@ -66,6 +76,8 @@ Q_SIGNALS:
     void statesChanged();
 
 private:
+    void makeActions();
+    void updateEnablers();
     ui::CS1_ChildFrame* addDocumentWindow(std::unique_ptr<document::CS1_Doc> doc);
     void updateRecentFileMenu();
     void addRecentFile(const QString& path);
@@ -76,6 +88,14 @@ private:
     ui::EditorWorkspace& m_workspace;
     QMdiArea& m_mdi;
     QStatusBar& m_statusBar;
+    QAction* m_new = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_close = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_properties = nullptr;
+    QAction* m_moveUp = nullptr;
+    QAction* m_moveDown = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, kRecentFileCount> m_recentActions{};
     bool m_closing = false;

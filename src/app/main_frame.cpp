@@ -2,15 +2,14 @@
 
 #include "app/app_texts.h"
 #include "app/application.h"
+#include "app/application_commands.h"
 #include "app/document_commands.h"
 #include "app/error_report.h"
 #include "app/history_commands.h"
 #include "app/main_frame_characters.h"
-#include "app/translations.h"
 #include "diagnostics/diagnostic_commands.h"
 #include "diagnostics/diagnostic_texts.h"
 #include "document/doc.h"
-#include "platform/settings_store.h"
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/com_port/com_port_commands.h"
@@ -25,24 +24,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
-#include <QUrl>
 
 namespace tarvo::app {
 
 namespace {
 constexpr int kStatusMessageMs = 0; // status tips stay until the next one
-// From the program's folder (bin/), in the build tree and installed.
-const QString kUserGuidePath = QStringLiteral("/../share/doc/tarvo-script/user-guide.html");
 
 // The workspace the command classes work on: the window's documents and
 // the application's port, catalogue and folders.
@@ -142,7 +133,7 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     m_documents = new DocumentCommands(m_app, *m_workspace, *m_mdi, *statusBar());
     connect(m_documents, &DocumentCommands::statesChanged, this, &MainFrame::updateCommandStates);
     connect(m_workspace, &ui::EditorWorkspace::documentChanged, this, &MainFrame::showDocumentChange);
-    buildActions();
+    buildActions(*new ApplicationCommands(*this));
     FeatureActions features;
     features.comPort = new ui::ComPortCommands(*m_workspace);
     features.transfer = new ui::TransferCommands(*m_workspace);
@@ -187,63 +178,40 @@ QAction* MainFrame::makeAction(Command command, const QString& text, const QStri
     return action;
 }
 
-void MainFrame::buildActions()
+// The window's own commands; the others come from the command classes, and
+// action() finds each by its Command for placing.
+void MainFrame::buildActions(const ApplicationCommands& application)
 {
-    QStyle* s = style();
-    makeAction(Command::New, texts::kNew, texts::kCreateANewDocument, QKeySequence::New)
-        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    makeAction(Command::Open, texts::kOpen, texts::kOpenAnExistingDocument, QKeySequence::Open)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    makeAction(Command::Close, texts::kClose, texts::kCloseTheActiveDocument);
-    makeAction(Command::Save, texts::kSave, texts::kSaveTheActiveDocument, QKeySequence(Qt::CTRL | Qt::Key_S))
-        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    makeAction(Command::SaveAs, texts::kSaveAs, texts::kSaveTheActiveDocumentWith);
-    makeAction(Command::Properties, texts::kProperties, texts::kShowTheSchemaAndFirmware);
+    const DocumentCommands& documents = *m_documents;
+    const std::pair<Command, QAction*> placed[] = {
+        {Command::New, documents.newAction()},
+        {Command::Open, documents.openAction()},
+        {Command::Close, documents.closeAction()},
+        {Command::Save, documents.saveAction()},
+        {Command::SaveAs, documents.saveAsAction()},
+        {Command::Properties, documents.propertiesAction()},
+        {Command::MoveTableUp, documents.moveTableUpAction()},
+        {Command::MoveTableDown, documents.moveTableDownAction()},
+        {Command::UserGuide, application.userGuideAction()},
+        {Command::About, application.aboutAction()},
+        {Command::Language, application.languageAction()},
+    };
+    for (const auto& [command, made] : placed)
+        m_actions[static_cast<std::size_t>(command)] = made;
+
     makeAction(Command::Exit, texts::kExit, texts::kQuitTheApplicationPromptsTo);
-    makeAction(Command::MoveTableUp, texts::kMoveTableUp, texts::kMoveUpStatus);
-    makeAction(Command::MoveTableDown, texts::kMoveTableDown, texts::kMoveDownStatus);
     makeAction(Command::ToolBar, texts::kToolbar, texts::kShowOrHideTheToolbar)->setCheckable(true);
     makeAction(Command::StatusBar, texts::kStatusBar, texts::kShowOrHideTheStatus)->setCheckable(true);
     makeAction(Command::Refresh, texts::kRefresh, texts::kRedrawTheFormOfThe, QKeySequence(Qt::Key_F5));
     makeAction(Command::Cascade, texts::kCascade, texts::kArrangeWindowsSoTheyOverlap);
     makeAction(Command::Tile, texts::kTile, texts::kArrangeWindowsAsNonOverlapping);
     makeAction(Command::ArrangeIcons, texts::kArrangeIcons, texts::kArrangeIconsAtTheBottom);
-    makeAction(Command::UserGuide, texts::kUserGuide, texts::kReadHowToConnectDownload)
-        ->setShortcut(QKeySequence::HelpContents);
-    makeAction(Command::About, texts::kAbout, texts::kDisplayProgramInformationAndVersion);
-    makeAction(Command::Language, texts::kLanguageCommand, texts::kLanguageStatus);
 
-    DocumentCommands* documents = m_documents;
-    connect(action(Command::New), &QAction::triggered, documents, &DocumentCommands::newDocument);
-    connect(action(Command::Open), &QAction::triggered, documents, &DocumentCommands::openDocument);
-    connect(action(Command::Close), &QAction::triggered, this, [this] {
-        if (ui::CS1_ChildFrame* frame = activeFrame())
-            frame->close();
-    });
-    connect(action(Command::Save), &QAction::triggered, this, [this] {
-        if (ui::CS1_ChildFrame* frame = activeFrame())
-            m_documents->saveDocument(*frame);
-    });
-    connect(action(Command::SaveAs), &QAction::triggered, this, [this] {
-        if (ui::CS1_ChildFrame* frame = activeFrame())
-            m_documents->saveDocumentAs(*frame);
-    });
-    connect(action(Command::Properties), &QAction::triggered, documents, &DocumentCommands::showProperties);
     connect(action(Command::Exit), &QAction::triggered, this, &QWidget::close);
-    connect(action(Command::MoveTableUp), &QAction::triggered, documents,
-            [documents] { documents->moveSelectedTable(-1); });
-    connect(action(Command::MoveTableDown), &QAction::triggered, documents,
-            [documents] { documents->moveSelectedTable(+1); });
     connect(action(Command::Refresh), &QAction::triggered, this, &MainFrame::refreshActiveForm);
     connect(action(Command::Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(action(Command::Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(action(Command::ArrangeIcons), &QAction::triggered, this, &MainFrame::arrangeIcons);
-    connect(action(Command::UserGuide), &QAction::triggered, this, &MainFrame::showUserGuide);
-    connect(action(Command::About), &QAction::triggered, this, &MainFrame::showAbout);
-    connect(action(Command::Language), &QAction::triggered, this, [this] {
-        platform::settings::Store settings;
-        chooseLanguage(this, settings);
-    });
 }
 
 QMenu* MainFrame::makeResolutionSizesMenu()
@@ -450,12 +418,6 @@ void MainFrame::updateCommandStates()
     setWindowModified(hasDocument && frame->isWindowModified());
     for (QAction* a : m_documentOnly)
         a->setVisible(hasDocument);
-    action(Command::Close)->setEnabled(hasDocument);
-    action(Command::Save)->setEnabled(hasDocument);
-    action(Command::SaveAs)->setEnabled(hasDocument);
-
-    action(Command::MoveTableUp)->setEnabled(m_documents->canMoveTable(-1));
-    action(Command::MoveTableDown)->setEnabled(m_documents->canMoveTable(+1));
     Q_EMIT m_workspace->commandStatesChanged();
 }
 
@@ -511,26 +473,6 @@ void MainFrame::closeEvent(QCloseEvent* event)
     for (ui::CS1_ChildFrame* frame : frames())
         frame->closeWithoutAsking();
     event->accept();
-}
-
-void MainFrame::showAbout()
-{
-    ui::UserDialogs::message(this, texts::kAboutCaption,
-                             texts::kAppName + QLatin1Char('\n') + texts::kVersion + QLatin1Char('\n') +
-                                 texts::kBuildVersion.arg(QStringLiteral(TARVO_VERSION)),
-                             ui::UserDialogs::Icon::Application);
-}
-
-void MainFrame::showUserGuide()
-{
-    // Beside the program, as the templates are: in the build tree and installed.
-    const QString guide = QDir::cleanPath(QCoreApplication::applicationDirPath() + kUserGuidePath);
-    if (!QFileInfo(guide).isFile()) {
-        ui::UserDialogs::message(this, texts::kUserGuideCaption, texts::kUserGuideMissing.arg(guide));
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
-        ui::UserDialogs::message(this, texts::kUserGuideCaption, texts::kUserGuideNotShown.arg(guide));
 }
 
 } // namespace tarvo::app

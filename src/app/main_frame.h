@@ -1,7 +1,7 @@
 #pragma once
 // MainFrame: the main window, "Tarvo Script Application". An MDI area with
 // one CS1_ChildFrame per open document, the menus, toolbar and status bar,
-// and the commands that do not belong to one form.
+// and the window's own commands (Exit, the bars, Refresh, the Window menu).
 //
 // The menu bar has two states, as the user sees them: with no document it
 // shows File (New, Open, recent files, Exit), View and Help; with a document
@@ -39,6 +39,7 @@ enum class DocumentChange;
 
 namespace tarvo::app {
 
+class ApplicationCommands;
 class CZodARApp;
 struct FeatureActions;
 
@@ -102,7 +103,7 @@ protected:
 private:
     QAction* makeAction(Command command, const QString& text, const QString& statusTip,
                         const QKeySequence& key = {});
-    void buildActions();
+    void buildActions(const ApplicationCommands& application);
     void buildMenus(const FeatureActions& features);
     void buildToolBar(const FeatureActions& features);
     QMenu* makeResolutionSizesMenu();
@@ -110,8 +111,6 @@ private:
     void arrangeIcons();
     // A command changed frame's document.
     void showDocumentChange(ui::CS1_ChildFrame* frame, ui::DocumentChange change);
-    void showAbout();
-    void showUserGuide();
 
     CZodARApp& m_app;
     QMdiArea* m_mdi = nullptr;

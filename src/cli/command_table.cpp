@@ -57,7 +57,7 @@ constexpr const char* kSheetOptions =
     "                   for this document\n"
     "  --force          replace an existing OUT\n";
 
-// Add a row here for every command (keep the order of the README).
+// Add a row here for every command, in the order of the man page.
 const Command kCommands[] = {
     {"version", "tarvo version", "print the program's version", runVersion},
     {"new", "tarvo new -o OUT.tvo [--template FILE.LT3] [--force]",

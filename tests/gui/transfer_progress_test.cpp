@@ -168,8 +168,9 @@ TEST_F(TransferLineSpeed, TheEditorPingsFirstAtTheSpeedThatLastAnsweredOnTheDevi
             dialog.list(1)->setCurrentIndex(1);
             dialog.okButton()->click();
         });
-    const transfer::JobEnd& end =
-        host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
+    QObject::connect(&host, &ui::TransferJobHost::importChosen, &host,
+                     [&job](const std::vector<transfer::SlotRequest>& slots) { job.chooseSlots(slots); });
+    const transfer::JobEnd& end = host.run(job);
     keyboard.stop();
     qunsetenv("TARVO_COM1");
     ASSERT_EQ(end.status, transfer::JobStatus::Complete) << end.message;

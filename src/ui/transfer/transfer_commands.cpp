@@ -32,9 +32,6 @@ namespace tarvo::ui {
 
 namespace {
 
-const QString kBackupName = QStringLiteral("%1 backup %2.tvo");
-const QString kBackupTime = QStringLiteral("yyyy-MM-dd HHmmss");
-
 // The template's tables, for the backup document.
 class CatalogueTables final : public transfer::TableSource {
 public:
@@ -54,17 +51,6 @@ public:
 private:
     templates::TemplateCatalogue& m_catalogue;
 };
-
-// The refusals a download's plan can make, checked while the Download dialog
-// is open and worded for it.
-ui::TransferJobHost::CheckChoice planCheck(const document::CS1_Doc& doc, const ui::TransferSlotDialog& dialog)
-{
-    return [&doc, &dialog](const std::vector<transfer::SlotListing>& listings, int slotCount,
-                           const std::vector<transfer::SlotRequest>& chosen) {
-        return platform::toQString(transfer::refusalOfChoice(listings, slotCount, doc, chosen,
-                                                             dialog.asStoredOption()->isChecked()));
-    };
-}
 
 // The slots a backup's tables came from, as --as-is writes them.
 std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
@@ -147,21 +133,6 @@ struct TransferCommands::DownloadRun {
     bool verified = false;
     QStringList notices;
 };
-
-QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
-                      const QDateTime& when)
-{
-    const QString stamp = when.toString(kBackupTime);
-    if (!documentPath.isEmpty()) {
-        const QFileInfo file(documentPath);
-        const QFileInfo folder(file.absolutePath());
-        if (folder.isDir() && folder.isWritable())
-            return QDir(file.absolutePath()).filePath(kBackupName.arg(file.completeBaseName(), stamp));
-    }
-    QDir().mkpath(scriptsFolder);
-    const QString stem = title.isEmpty() ? QStringLiteral("Tarvo") : QFileInfo(title).completeBaseName();
-    return QDir(scriptsFolder).filePath(kBackupName.arg(stem, stamp));
-}
 
 TransferCommands::TransferCommands(EditorWorkspace& workspace) : QObject(&workspace), m_workspace(workspace)
 {
@@ -279,16 +250,18 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
 {
     platform::EventLoopHost loop;
     ui::TransferJobHost host(ui::TransferSlotDialog::Kind::Download, m_workspace.window());
-    host.setDocumentTables(document::tableNames(doc));
+    host.setDocument(doc);
+    host.setBackupFolder(m_workspace.scriptsFolder());
     ui::TransferSlotDialog& dialog = host.slotDialog();
     dialog.setWindowTitle(title);
+    dialog.setBackupPlace(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
+                          m_workspace.scriptsFolder());
     if (!preset.empty()) {
         // A restore: the backup's tables, as stored, into the slots they came from.
         dialog.setCaption(ui::transfer_texts::kRestoreCaption);
         dialog.asStoredOption()->setChecked(true);
         host.setPresetChoice(preset);
     }
-    host.setChoiceCheck(planCheck(doc, dialog));
 
     CatalogueTables backupTables(m_workspace.catalogue());
     transfer::DownloadJobSetup setup;
@@ -299,33 +272,24 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
     transfer::JobLine line{loop, m_workspace.commPort(), settings, device, platform::canonicalDevice(device)};
     transfer::JobOptions options = host.jobOptions();
     options.interruptedWrites = &m_interruptedWrites;
-    // A slot no record proves is asked about (setRecoveryAnswer below), never refused outright.
+    // A slot no record proves is asked about (recoveryAnswered below), never refused outright.
     options.askRecovery = true;
     host.recordHistory(platform::transferStart(
         history::kEditorProgram, preset.empty() ? "download" : "restore", line.devicePath, doc.path()));
     transfer::DownloadJob job(line, host, options, doc, setup);
-    host.setContinueAfterMerge([&job] { job.continueAfterMerge(); });
-    host.setCompleteText([&job] {
-        return job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
-                                       : ui::transfer_texts::kTransferComplete;
+    connect(&host, &TransferJobHost::downloadChosen, &host,
+            [&job](const transfer::DownloadChoice& choice) { job.choose(choice); });
+    connect(&host, &TransferJobHost::mergeAccepted, &host, [&job] { job.continueAfterMerge(); });
+    connect(&host, &TransferJobHost::recoveryAnswered, &host,
+            [&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); });
+    connect(&host, &TransferJobHost::ending, &host, [&job, &host](const transfer::JobEnd& end) {
+        host.setCompleteText(job.writtenCount() == 0 ? ui::transfer_texts::kAlreadyHeldShort
+                                                     : ui::transfer_texts::kTransferComplete);
+        // A failed download names the backup it saved, where it lies, and for a
+        // slot left incomplete what to do and where the retry takes the menus from.
+        host.setFailureNote(failureNoteOf(job, end));
     });
-    // A failed download names the backup it saved, where it lies, and for a
-    // slot left incomplete what to do and where the retry takes the menus from.
-    host.setFailureNote([&job](const transfer::JobEnd& end) { return failureNoteOf(job, end); });
-    host.setRecoveryAnswer([&job](const transfer::RecoveryAnswer& answer) { job.answerRecovery(answer); },
-                           m_workspace.scriptsFolder());
-    const transfer::JobEnd& end = host.run(job, [&](const std::vector<transfer::SlotRequest>& chosen) {
-        transfer::DownloadChoice choice;
-        choice.slots = transfer::chosenSlotsOf(chosen);
-        choice.asStored = dialog.asStoredOption()->isChecked();
-        choice.verify = dialog.verifyOption()->isChecked();
-        if (dialog.backupOption()->isChecked())
-            choice.backupPath =
-                backupPathFor(QString::fromStdString(doc.path()), platform::toQString(doc.title()),
-                              m_workspace.scriptsFolder(), QDateTime::currentDateTime())
-                    .toStdString();
-        job.choose(std::move(choice));
-    });
+    const transfer::JobEnd& end = host.run(job);
     DownloadRun run;
     run.status = end.status;
     run.merged = job.merged();
@@ -378,8 +342,9 @@ void TransferCommands::importTables()
     options.interruptedWrites = &m_interruptedWrites;
     host.recordHistory(platform::transferStart(history::kEditorProgram, "import", line.devicePath, {}));
     transfer::ImportJob job(line, host, options, std::move(setup));
-    const transfer::JobEnd& end =
-        host.run(job, [&job](const std::vector<transfer::SlotRequest>& chosen) { job.chooseSlots(chosen); });
+    connect(&host, &TransferJobHost::importChosen, &host,
+            [&job](const std::vector<transfer::SlotRequest>& slots) { job.chooseSlots(slots); });
+    const transfer::JobEnd& end = host.run(job);
     if (end.status != transfer::JobStatus::Complete)
         return;
     std::unique_ptr<document::CS1_Doc> doc = job.takeDocument();

@@ -7,6 +7,7 @@
 // dialogs. The main window places the actions.
 
 #include "platform/interrupted_write_store.h"
+#include "ui/transfer/backup_path.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +16,6 @@
 #include <vector>
 
 class QAction;
-class QDateTime;
 
 namespace tarvo::serial {
 struct CommSettings;
@@ -66,11 +66,5 @@ private:
     // Shared with the tool: the writes left unfinished on each device.
     platform::InterruptedWriteStore m_interruptedWrites;
 };
-
-// Where a download's backup goes: next to the document with the date and
-// time in its name, or in scriptsFolder for a never-saved document or a
-// folder that cannot be written.
-QString backupPathFor(const QString& documentPath, const QString& title, const QString& scriptsFolder,
-                      const QDateTime& when);
 
 } // namespace tarvo::ui

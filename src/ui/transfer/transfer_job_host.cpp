@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "transfer/download_job.h"
+#include "transfer/download_plan.h"
 #include "transfer/session_texts.h"
 #include "transfer/transfer_session.h"
 #include "transfer/write_session.h"
@@ -10,6 +11,7 @@
 #include "ui/user_dialogs.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -34,8 +36,8 @@ TransferJobHost::TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent)
     connect(m_progress.get(), &TransferProgressDialog::cancelRequested, this, &TransferJobHost::cancel);
     connect(m_progress.get(), &QDialog::accepted, this, &TransferJobHost::quitWhenDone);
     connect(m_progress.get(), &TransferProgressDialog::okPressed, this, [this] {
-        if (m_continueAfterMerge && m_job != nullptr && !m_job->hasEnded())
-            m_continueAfterMerge();
+        if (m_job != nullptr && !m_job->hasEnded())
+            Q_EMIT mergeAccepted();
     });
 }
 
@@ -54,10 +56,9 @@ transfer::JobOptions TransferJobHost::jobOptions()
     return options;
 }
 
-const transfer::JobEnd& TransferJobHost::run(transfer::TransferJob& job, ChooseSlots choose)
+const transfer::JobEnd& TransferJobHost::run(transfer::TransferJob& job)
 {
     m_job = &job;
-    m_choose = std::move(choose);
     m_slots->show();
     QTimer::singleShot(0, this, [this] { m_job->start(); });
     m_loop.exec();
@@ -139,9 +140,10 @@ void TransferJobHost::slotChoiceNeeded()
         return;
     if (m_history)
         m_history->begin(&m_job->inspection()->keyboardId());
-    m_slots->fillLists(m_job->listings(), m_kind == TransferSlotDialog::Kind::Download
-                                              ? m_documentTables
-                                              : std::vector<std::u16string>{});
+    m_slots->fillLists(m_job->listings(),
+                       m_kind == TransferSlotDialog::Kind::Download && m_document != nullptr
+                           ? document::tableNames(*m_document)
+                           : std::vector<std::u16string>{});
     for (const transfer::SlotRequest& item : m_preset)
         if (item.table)
             m_slots->chooseAsStored(item.slot, *item.table);
@@ -151,9 +153,12 @@ void TransferJobHost::slotsChosen()
 {
     if (m_job == nullptr || m_job->hasEnded())
         return;
-    if (m_check && m_job->inspection() != nullptr) {
-        const QString refusal =
-            m_check(m_job->listings(), m_job->inspection()->slotCount(), m_slots->chosenSlots());
+    const bool download = m_kind == TransferSlotDialog::Kind::Download;
+    if (download && m_document != nullptr && m_job->inspection() != nullptr) {
+        // The refusals a download's plan can make, worded for the dialog.
+        const QString refusal = platform::toQString(
+            transfer::refusalOfChoice(m_job->listings(), m_job->inspection()->slotCount(), *m_document,
+                                      m_slots->chosenSlots(), m_slots->asStoredOption()->isChecked()));
         if (!refusal.isEmpty()) {
             UserDialogs::message(m_slots.get(), m_slots->windowTitle(), refusal);
             m_slots->okButton()->setEnabled(true);
@@ -161,10 +166,11 @@ void TransferJobHost::slotsChosen()
         }
     }
     showProgressDialog();
-    m_progress->beginPhase(m_kind == TransferSlotDialog::Kind::Download ? transfer_texts::kTransferTitle
-                                                                        : transfer_texts::kReadTitle,
-                           QString());
-    m_choose(m_slots->chosenSlots());
+    m_progress->beginPhase(download ? transfer_texts::kTransferTitle : transfer_texts::kReadTitle, QString());
+    if (download)
+        Q_EMIT downloadChosen(m_slots->downloadChoice(QDateTime::currentDateTime()));
+    else
+        Q_EMIT importChosen(m_slots->chosenSlots());
 }
 
 // The button, Escape or the close command while the job runs. During the
@@ -215,12 +221,6 @@ void TransferJobHost::tableNotWritten(int table, int languageId, const std::vect
                                         .arg(slots.join(QStringLiteral(", "))));
 }
 
-void TransferJobHost::setRecoveryAnswer(AnswerRecovery answer, QString folder)
-{
-    m_answerRecovery = std::move(answer);
-    m_backupFolder = std::move(folder);
-}
-
 void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups)
 {
     // Asked from the loop, not from inside the job's step.
@@ -229,7 +229,7 @@ void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::
             ? m_backupFolder
             : QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
     QTimer::singleShot(0, this, [this, slot, folder] {
-        if (m_job == nullptr || m_job->hasEnded() || !m_answerRecovery)
+        if (m_job == nullptr || m_job->hasEnded())
             return;
         transfer::RecoveryAnswer answer;
         const QMessageBox::StandardButton way = UserDialogs::ask(
@@ -246,7 +246,7 @@ void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::
             answer.way = transfer::RecoveryAnswer::Way::AsStored;
         }
         if (m_job != nullptr && !m_job->hasEnded())
-            m_answerRecovery(answer);
+            Q_EMIT recoveryAnswered(answer);
     });
 }
 
@@ -258,12 +258,14 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
         if (const std::string warning = m_history->takeWarning(); !warning.empty())
             m_notices << QString::fromStdString(warning);
     }
+    Q_EMIT ending(end);
     if (end.status == JobStatus::Complete) {
         // The Transfer dialog's "Transfer Complete" stays until the user
         // presses OK; the Read dialog of an import ends at once, and the new
         // document's window says the rest.
         if (m_progressShown && m_kind == TransferSlotDialog::Kind::Download) {
-            m_progress->showFinished(m_completeText ? m_completeText() : transfer_texts::kTransferComplete);
+            m_progress->showFinished(m_completeText.isEmpty() ? transfer_texts::kTransferComplete.text()
+                                                              : m_completeText);
             return;
         }
     } else if (end.status != JobStatus::Cancelled || !end.incompleteSlots.empty()) {
@@ -282,9 +284,8 @@ QString TransferJobHost::failureText(const transfer::JobEnd& end) const
     for (const int slot : end.incompleteSlots)
         text += QStringLiteral("\n\n") + platform::toQString(transfer::texts::format(
                                              transfer::kSlotIncomplete, {transfer::texts::number(slot)}));
-    if (m_failureNote)
-        if (const QString note = m_failureNote(end); !note.isEmpty())
-            text += QStringLiteral("\n\n") + note;
+    if (!m_failureNote.isEmpty())
+        text += QStringLiteral("\n\n") + m_failureNote;
     return text;
 }
 

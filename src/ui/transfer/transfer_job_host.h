@@ -19,7 +19,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,48 +27,31 @@ namespace tarvo::ui {
 class TransferJobHost final : public QObject, public transfer::JobListener, public transfer::SessionView {
     Q_OBJECT
 public:
-    using ChooseSlots = std::function<void(const std::vector<transfer::SlotRequest>&)>;
-    // A refusal of the slots chosen, worded for the dialog (empty: none).
-    using CheckChoice =
-        std::function<QString(const std::vector<transfer::SlotListing>& listings, int slotCount,
-                              const std::vector<transfer::SlotRequest>& chosen)>;
-
     TransferJobHost(TransferSlotDialog::Kind kind, QWidget* parent);
     ~TransferJobHost() override;
 
     // Options for the job: this host shows its sessions, and the line speed
     // that last answered on the device is pinged first.
     transfer::JobOptions jobOptions();
-    // The document's table names a blank slot's list offers (download only).
-    void setDocumentTables(std::vector<std::u16string> names) { m_documentTables = std::move(names); }
-    // What OK does after the script menus were read for merging.
-    void setContinueAfterMerge(std::function<void()> next) { m_continueAfterMerge = std::move(next); }
-
-    // Checked when the user presses Download or Import: a refusal is shown
-    // and the dialog stays open for another choice.
-    void setChoiceCheck(CheckChoice check) { m_check = std::move(check); }
+    // The document a download writes (outlives the run): a blank slot's
+    // list offers its tables, and Download checks the choice against it.
+    void setDocument(const document::CS1_Doc& doc) { m_document = &doc; }
     // Picks these document tables as stored in these slots once the lists are filled.
     void setPresetChoice(std::vector<transfer::SlotRequest> preset) { m_preset = std::move(preset); }
+    // Where the file dialog of a recovery's backup opens when no record names one.
+    void setBackupFolder(QString folder) { m_backupFolder = std::move(folder); }
     // What the Transfer dialog says when the job completes ("Transfer Complete" by default).
-    void setCompleteText(std::function<QString()> text) { m_completeText = std::move(text); }
+    void setCompleteText(QString text) { m_completeText = std::move(text); }
     // Added to the failure box of the job's end (where the backup lies, what
     // to do about a slot left incomplete); empty for nothing.
-    void setFailureNote(std::function<QString(const transfer::JobEnd&)> note)
-    {
-        m_failureNote = std::move(note);
-    }
-
-    // A download asks before it erases a slot no record of an interrupted
-    // write proves: answer passes the user's way on; the backups' file
-    // dialog opens in folder.
-    using AnswerRecovery = std::function<void(const transfer::RecoveryAnswer&)>;
-    void setRecoveryAnswer(AnswerRecovery answer, QString folder);
+    void setFailureNote(QString note) { m_failureNote = std::move(note); }
 
     // The transfer's records go to the history from its start on.
     void recordHistory(history::TransferStart start) { m_history.emplace(&m_historyFile, std::move(start)); }
 
-    // Runs job to its end; choose passes the user's slots to the job.
-    const transfer::JobEnd& run(transfer::TransferJob& job, ChooseSlots choose);
+    // Runs job to its end; the user's answers go out as the signals below,
+    // for the caller to pass to the job.
+    const transfer::JobEnd& run(transfer::TransferJob& job);
 
     TransferSlotDialog& slotDialog() { return *m_slots; }
     TransferProgressDialog& progressDialog() { return *m_progress; }
@@ -88,6 +70,19 @@ public:
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
     void recoveryQuestion(int slot, const std::string& why, const std::vector<std::string>& backups) override;
     void jobEnded(const transfer::JobEnd& end) override;
+
+Q_SIGNALS:
+    // Download pressed, and the choice passed the plan's checks.
+    void downloadChosen(const tarvo::transfer::DownloadChoice& choice);
+    // Import pressed with the slots to read.
+    void importChosen(const std::vector<tarvo::transfer::SlotRequest>& slots);
+    // OK in the Read dialog after the read for merging: the write may follow.
+    void mergeAccepted();
+    // The user's way for a slot an interrupted write left (recoveryQuestion).
+    void recoveryAnswered(const tarvo::transfer::RecoveryAnswer& answer);
+    // The job has ended and its end is shown next: a receiver may set the
+    // texts shown (setCompleteText, setFailureNote).
+    void ending(const tarvo::transfer::JobEnd& end);
 
 private:
     // SessionView
@@ -113,14 +108,10 @@ private:
     std::unique_ptr<TransferSlotDialog> m_slots;
     std::unique_ptr<TransferProgressDialog> m_progress;
     transfer::TransferJob* m_job = nullptr;
-    ChooseSlots m_choose;
-    CheckChoice m_check;
+    const document::CS1_Doc* m_document = nullptr;
     std::vector<transfer::SlotRequest> m_preset;
-    std::function<QString()> m_completeText;
-    std::function<QString(const transfer::JobEnd&)> m_failureNote;
-    std::vector<std::u16string> m_documentTables;
-    std::function<void()> m_continueAfterMerge;
-    AnswerRecovery m_answerRecovery;
+    QString m_completeText;
+    QString m_failureNote;
     QString m_backupFolder;
     platform::LineSpeedSettings m_lineSpeeds;
     QEventLoop m_loop;

@@ -1,6 +1,7 @@
 #include "ui/transfer/transfer_slot_dialog.h"
 
 #include "platform/text.h"
+#include "ui/transfer/backup_path.h"
 #include "ui/transfer/transfer_texts.h"
 #include "ui/user_dialogs.h"
 #include "ui/widgets/screen_fit.h"
@@ -157,6 +158,28 @@ std::vector<transfer::SlotRequest> TransferSlotDialog::chosenSlots() const
         // "(do not download)", the labels and a blank slot's empty entry choose nothing.
     }
     return chosen;
+}
+
+void TransferSlotDialog::setBackupPlace(const QString& documentPath, const QString& title,
+                                        const QString& scriptsFolder)
+{
+    m_documentPath = documentPath;
+    m_documentTitle = title;
+    m_scriptsFolder = scriptsFolder;
+}
+
+transfer::DownloadChoice TransferSlotDialog::downloadChoice(const QDateTime& when) const
+{
+    transfer::DownloadChoice choice;
+    choice.slots = transfer::chosenSlotsOf(chosenSlots());
+    if (m_kind != Kind::Download)
+        return choice;
+    choice.asStored = m_asStored->isChecked();
+    choice.verify = m_verify->isChecked();
+    if (m_backup->isChecked())
+        choice.backupPath =
+            backupPathFor(m_documentPath, m_documentTitle, m_scriptsFolder, when).toStdString();
+    return choice;
 }
 
 void TransferSlotDialog::okClicked()

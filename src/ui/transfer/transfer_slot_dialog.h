@@ -4,6 +4,7 @@
 // safeguards. The dialog only shows and collects the choice; the job that
 // hosts it runs the sessions.
 
+#include "transfer/download_choice.h"
 #include "transfer/slot_choice.h"
 #include "transfer/slot_inspection_session.h"
 
@@ -14,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDateTime;
 class QLabel;
 class QPushButton;
 
@@ -37,6 +39,12 @@ public:
     void chooseAsStored(int slot, int table);
     // The slots chosen, as --slots names them (empty: none).
     std::vector<transfer::SlotRequest> chosenSlots() const;
+    // Where a download's backup goes when its box is checked: beside the
+    // document at documentPath, or in scriptsFolder under title.
+    void setBackupPlace(const QString& documentPath, const QString& title, const QString& scriptsFolder);
+    // A download's choice (after fillLists): the chosen slots and their
+    // sources, as stored, verify, and the backup named with the time when.
+    transfer::DownloadChoice downloadChoice(const QDateTime& when) const;
     // The line above the lists (a download's caption by default).
     void setCaption(const QString& text);
 
@@ -68,6 +76,9 @@ private:
     QCheckBox* m_asStored = nullptr;
     QCheckBox* m_verify = nullptr;
     QPushButton* m_ok = nullptr;
+    QString m_documentPath;
+    QString m_documentTitle;
+    QString m_scriptsFolder;
 };
 
 } // namespace tarvo::ui

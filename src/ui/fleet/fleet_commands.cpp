@@ -7,7 +7,7 @@
 #include "ui/fleet/fleet_port_dialog.h"
 #include "ui/fleet/fleet_texts.h"
 #include "ui/fleet/fleet_window.h"
-#include "ui/transfer/transfer_commands.h"
+#include "ui/transfer/backup_path.h"
 #include "ui/transfer/transfer_texts.h"
 #include "ui/user_dialogs.h"
 #include "ui/workspace/editor_workspace.h"

@@ -8,6 +8,8 @@
 //   frames around it, and what lies before the first frame and after the
 //   last reply; then which pauses the sessions keep for the keyboard and
 //   which the editor leaves out;
+// - the tool's own download of the same slot in the same run, and the
+//   editor's ratio to the wire against the tool's (goal at most 1.02);
 // - how long the event loop is ever kept from running (so the window
 //   repaints and takes clicks), and how long after a click on Cancel during
 //   the write the question is asked (goal for both at most 100 ms).
@@ -44,6 +46,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -55,6 +58,8 @@ using namespace tarvo;
 constexpr int kBaud = 57600;
 constexpr double kLatencyGoalMs = 100;
 constexpr double kWireGoalRatio = 1.10;
+// The editor's download against the tool's own, each against its wire time, in one run.
+constexpr double kToolGoalRatio = 1.02;
 constexpr int kSlot = 1;
 // How often the slot dialog is looked at until its lists are filled.
 constexpr int kSlotDialogPollMs = 10;
@@ -313,6 +318,23 @@ int main(int argc, char** argv)
                 static_cast<long long>(user.questionMs()),
                 static_cast<double>(user.questionMs()) / kLatencyGoalMs, kLatencyGoalMs);
 
+    // The tool's own download of the same slot, on this machine, now (after the
+    // loop's watch: the run holds the loop).
+    const test::TempDir documentFolder;
+    const std::string toolDocument = bench::newDocument(documentFolder, "bench_dialog_latency");
+    const std::optional<double> toolRatio =
+        toolDocument.empty() ? std::nullopt
+                             : bench::timeWholeDownload(keyboard, {.bench = "bench_dialog_latency",
+                                                                   .baud = kBaud,
+                                                                   .port = keyboard.link(),
+                                                                   .document = toolDocument,
+                                                                   .what = "speed remembered"});
+    if (!toolRatio)
+        return 1;
+    const double editorRatio = wholeS / lineS;
+    std::printf("the editor's download against the tool's, each against its wire time: %.4f / %.4f = %.4f "
+                "(goal at most %.2f)\n",
+                editorRatio, *toolRatio, editorRatio / *toolRatio, kToolGoalRatio);
     int launches = 0;
     long long serverWorstMs = 0;
     if (!bench::runServerChains(launches, serverWorstMs, error)) {

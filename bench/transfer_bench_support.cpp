@@ -168,13 +168,13 @@ void printPhase(const std::string& what, int baud, const char* phase, double pha
     std::fflush(stdout);
 }
 
-bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
+std::optional<double> timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
 {
     constexpr double kCommandTimeoutS = 600;
     std::string error;
     if (!startPaced(keyboard, run.baud, error)) {
         std::fprintf(stderr, "%s: %s\n", run.bench, error.c_str());
-        return false;
+        return std::nullopt;
     }
     double wallS = 0;
     // --force-write: the merged table equals the factory's, and an unchanged slot is not written.
@@ -185,13 +185,13 @@ bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
     if (status != 0) {
         std::fprintf(stderr, "%s: tarvo download %s\n", run.bench,
                      status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
-        return false;
+        return std::nullopt;
     }
     double lineS = 0;
     std::size_t frames = 0;
     if (!wireSeconds(keyboard.tracePath(), run.baud, lineS, frames, error)) {
         std::fprintf(stderr, "%s: %s\n", run.bench, error.c_str());
-        return false;
+        return std::nullopt;
     }
     std::printf("%s at %d baud, %s: whole command %.3f s, wire time of its %zu frames and replies %.3f s, "
                 "ratio %.4f",
@@ -200,7 +200,7 @@ bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run)
         std::printf(" (goal at most %.2f)", run.goalRatio);
     std::printf("\n");
     std::fflush(stdout);
-    return true;
+    return wallS / lineS;
 }
 
 } // namespace tarvo::bench

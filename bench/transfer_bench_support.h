@@ -74,7 +74,8 @@ double lineSeconds(std::size_t bytes, int baud);
 // Runs `tarvo download DOCUMENT --port PORT --slots 1 --force-write` against
 // keyboard, started afresh at baud, and prints "<command> at <baud> baud,
 // <what>: whole command W s, wire time of its N frames and replies L s, ratio R"
-// and, when goalRatio is above 0, the goal. False after a message naming bench.
+// and, when goalRatio is above 0, the goal. The ratio R, or nothing after a
+// message naming bench.
 struct WholeDownload {
     const char* bench = "";
     const char* command = "tarvo download --slots 1";
@@ -84,7 +85,7 @@ struct WholeDownload {
     const char* what = "";
     double goalRatio = 0;
 };
-bool timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run);
+std::optional<double> timeWholeDownload(SimulatedKeyboard& keyboard, const WholeDownload& run);
 
 // Prints "<what> at <baud> baud: <phase> phase X s, line Y s, ratio R (goal at most G); whole command W s".
 void printPhase(const std::string& what, int baud, const char* phase, double phaseS, double lineS,

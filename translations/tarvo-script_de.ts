@@ -1725,6 +1725,197 @@ Katalogprüfungen:
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>Download to Several Keyboards...</source>
+        <translation>Auf mehrere Tastaturen herunterladen...</translation>
+    </message>
+    <message>
+        <source>Write the document&apos;s language tables into several keyboards at once</source>
+        <translation>Die Sprachtabellen des Dokuments gleichzeitig in mehrere Tastaturen schreiben</translation>
+    </message>
+    <message>
+        <source>Choose the Keyboards</source>
+        <translation>Tastaturen auswählen</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to download to:</source>
+        <translation>Den COM-Port jeder Tastatur ankreuzen, auf die heruntergeladen werden soll:</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Present now</source>
+        <translation>Jetzt vorhanden</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>network address</source>
+        <translation>Netzwerkadresse</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>Download to Several Keyboards</source>
+        <translation>Auf mehrere Tastaturen herunterladen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Steckplatz</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;All</source>
+        <translation>&amp;Alle abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>Ergebnisse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation>%1:%2</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Reading the slots</source>
+        <translation>Steckplätze werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading back</source>
+        <translation>Wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Saving the backup</source>
+        <translation>Sicherung wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Wird geschrieben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Wird geprüft</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2):
+
+%3</source>
+        <translation>COM%1 (%2):
+
+%3</translation>
+    </message>
+    <message>
+        <source>Cancel the download to every keyboard that has not finished?</source>
+        <translation>Das Herunterladen auf alle Tastaturen abbrechen, die noch nicht fertig sind?</translation>
+    </message>
+    <message>
+        <source>COM%1: Language table #%2 would be left incomplete.</source>
+        <translation>COM%1: Die Sprachtabelle #%2 bliebe unvollständig.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Language table #%1 is incomplete and must be written again</source>
+        <translation>Die Sprachtabelle #%1 ist unvollständig und muss erneut geschrieben werden</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+</context>
+<context>
     <name>Forms</name>
     <message>
         <source>This language table is read-only: its script menus can be viewed but not changed.</source>

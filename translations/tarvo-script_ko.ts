@@ -1725,6 +1725,197 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>Download to Several Keyboards...</source>
+        <translation>여러 키보드로 다운로드...</translation>
+    </message>
+    <message>
+        <source>Write the document&apos;s language tables into several keyboards at once</source>
+        <translation>문서의 언어 테이블을 여러 키보드에 한꺼번에 씁니다</translation>
+    </message>
+    <message>
+        <source>Choose the Keyboards</source>
+        <translation>키보드 선택</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to download to:</source>
+        <translation>다운로드할 각 키보드의 COM 포트를 선택하십시오:</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM 포트</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <source>Present now</source>
+        <translation>현재 연결됨</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>network address</source>
+        <translation>네트워크 주소</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>다운로드(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>취소(&amp;C)</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>Download to Several Keyboards</source>
+        <translation>여러 키보드로 다운로드</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>슬롯</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>진행률</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>단계</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>남은 시간</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;All</source>
+        <translation>모두 취소(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>결과 복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>닫기(&amp;L)</translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation>%1:%2</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>대기 중</translation>
+    </message>
+    <message>
+        <source>Reading the slots</source>
+        <translation>슬롯을 읽는 중</translation>
+    </message>
+    <message>
+        <source>Reading back</source>
+        <translation>다시 읽는 중</translation>
+    </message>
+    <message>
+        <source>Saving the backup</source>
+        <translation>백업을 저장하는 중</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>쓰는 중</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>검증 중</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>실패: %1</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2):
+
+%3</source>
+        <translation>COM%1 (%2):
+
+%3</translation>
+    </message>
+    <message>
+        <source>Cancel the download to every keyboard that has not finished?</source>
+        <translation>아직 끝나지 않은 모든 키보드로의 다운로드를 취소하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>COM%1: Language table #%2 would be left incomplete.</source>
+        <translation>COM%1: 언어 테이블 #%2이(가) 불완전한 상태로 남게 됩니다.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>기록됨</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>검증됨</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>정상</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>실패: %1</translation>
+    </message>
+    <message>
+        <source>Language table #%1 is incomplete and must be written again</source>
+        <translation>언어 테이블 #%1이(가) 불완전하므로 다시 써야 합니다</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>백업: %1</translation>
+    </message>
+</context>
+<context>
     <name>Forms</name>
     <message>
         <source>This language table is read-only: its script menus can be viewed but not changed.</source>

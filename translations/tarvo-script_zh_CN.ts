@@ -1725,6 +1725,197 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>Download to Several Keyboards...</source>
+        <translation>下载到多个键盘...</translation>
+    </message>
+    <message>
+        <source>Write the document&apos;s language tables into several keyboards at once</source>
+        <translation>将文档的语言表同时写入多个键盘</translation>
+    </message>
+    <message>
+        <source>Choose the Keyboards</source>
+        <translation>选择键盘</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to download to:</source>
+        <translation>勾选要下载到的每个键盘的 COM 端口：</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM 端口</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Present now</source>
+        <translation>当前存在</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>network address</source>
+        <translation>网络地址</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>下载(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>Download to Several Keyboards</source>
+        <translation>下载到多个键盘</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>插槽</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>阶段</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>剩余时间</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;All</source>
+        <translation>全部取消(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>复制结果(&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>关闭(&amp;L)</translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation>%1:%2</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Reading the slots</source>
+        <translation>正在读取插槽</translation>
+    </message>
+    <message>
+        <source>Reading back</source>
+        <translation>正在回读</translation>
+    </message>
+    <message>
+        <source>Saving the backup</source>
+        <translation>正在保存备份</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2):
+
+%3</source>
+        <translation>COM%1 (%2)：
+
+%3</translation>
+    </message>
+    <message>
+        <source>Cancel the download to every keyboard that has not finished?</source>
+        <translation>是否取消向所有尚未完成的键盘的下载？</translation>
+    </message>
+    <message>
+        <source>COM%1: Language table #%2 would be left incomplete.</source>
+        <translation>COM%1：语言表 #%2 将处于不完整状态。</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>已写入</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Language table #%1 is incomplete and must be written again</source>
+        <translation>语言表 #%1 不完整，必须重新写入</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>备份：%1</translation>
+    </message>
+</context>
+<context>
     <name>Forms</name>
     <message>
         <source>This language table is read-only: its script menus can be viewed but not changed.</source>

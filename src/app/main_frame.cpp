@@ -13,6 +13,7 @@
 #include "server/server_commands.h"
 #include "ui/child_frame.h"
 #include "ui/com_port/com_port_commands.h"
+#include "ui/fleet/fleet_commands.h"
 #include "ui/transfer/transfer_commands.h"
 #include "ui/tree/tree_icons.h"
 #include "ui/tree/tree_view.h"
@@ -111,6 +112,7 @@ QAction* separatorAction(QObject* owner)
 struct FeatureActions {
     ui::ComPortCommands* comPort = nullptr;
     ui::TransferCommands* transfer = nullptr;
+    ui::FleetCommands* fleet = nullptr;
     HistoryCommands* history = nullptr;
     server::ServerCommands* server = nullptr;
     diagnostics::DiagnosticActions diagnostics;
@@ -135,6 +137,7 @@ MainFrame::MainFrame(CZodARApp& app) : m_app(app)
     FeatureActions features;
     features.comPort = new ui::ComPortCommands(*m_workspace);
     features.transfer = new ui::TransferCommands(*m_workspace);
+    features.fleet = new ui::FleetCommands(*m_workspace);
     features.history = new HistoryCommands(*m_workspace);
     features.server = new server::ServerCommands(*m_workspace, serverSetup(m_app));
     features.diagnostics = diagnostics::makeDiagnosticCommands(*m_workspace, showLastErrorReport);
@@ -262,6 +265,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
          {{transfer.queryAction()},
           {transfer.downloadAction()},
           {transfer.compareAction()},
+          {features.fleet->downloadAction(), Shown::WithDocument},
           {transfer.restoreAction()},
           {features.comPort->configureAction()},
           kSeparator,

@@ -6,7 +6,7 @@
 #include "cli/port_fleet.h"
 #include "cli/template_source.h"
 #include "cli/transfer_command.h"
-#include "transfer/download_job.h"
+#include "transfer/download_fleet.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -17,33 +17,15 @@ namespace tarvo::cli {
 
 namespace {
 
-// Everything one port's download owns; the job goes first, the document's
-// number pool last.
+// Everything one port's download owns besides its job, which the fleet
+// holds; the document's number pool goes last.
 struct PortDownload {
     document::DocumentNumberPool pool;
     std::unique_ptr<document::CS1_Doc> doc;
     std::unique_ptr<TransferCommand> command;
     std::unique_ptr<TemplateSource> backupTables;
     std::string backupPath;
-    std::unique_ptr<transfer::DownloadJob> job;
 };
-
-// "KBD-OMNIA 2.05", or "-" when the keyboard never told who it is.
-std::string keyboardText(const transfer::TransferJob& job)
-{
-    const transfer::SlotInspectionSession* inspection = job.inspection();
-    if (!inspection)
-        return "-";
-    const serial::KeyboardId& id = inspection->keyboardId();
-    if (id.keyboardType() == 0)
-        return "-";
-    char text[48];
-    if (id.keyboardType() == serial::kKeyboardTypeOmnia)
-        std::snprintf(text, sizeof text, "KBD-OMNIA %d.%02d", id.firmwareMajor(), id.firmwareMinor());
-    else
-        std::snprintf(text, sizeof text, "type 0x%02X", static_cast<unsigned>(id.keyboardType()));
-    return text;
-}
 
 bool makeFolder(const std::string& folder)
 {
@@ -79,12 +61,13 @@ int downloadToPorts(const DownloadOptions& o)
         return kExitFileError;
     if (o.tracePath && !makeFolder(*o.tracePath))
         return kExitFileError;
+    const std::vector<std::string> devices = devicesOf(o.targets);
     std::vector<std::unique_ptr<PortDownload>> ports;
     for (std::size_t i = 0; i < o.targets.size(); ++i) {
         const PortTarget& target = o.targets[i];
         auto port = std::make_unique<PortDownload>();
         const std::string backupFile =
-            o.backupPath ? portFileIn(*o.backupPath, o.targets, i, ".tvo") : std::string();
+            o.backupPath ? transfer::fleetFileIn(*o.backupPath, devices, i, ".tvo") : std::string();
         if (o.backupPath && !o.choice.previewOnly && pathExists(backupFile))
             return fail(kExitFileError, backupFile, "file exists: a backup never replaces a file");
         // Each job merges into its own copy: the keyboards may hold different tables.
@@ -93,7 +76,7 @@ int downloadToPorts(const DownloadOptions& o)
             return kExitFileError;
         std::optional<std::string> trace;
         if (o.tracePath)
-            trace = portFileIn(*o.tracePath, o.targets, i, ".trace");
+            trace = transfer::fleetFileIn(*o.tracePath, devices, i, ".trace");
         port->command =
             std::make_unique<TransferCommand>("download", target, o.json, o.quiet, trace, o.lineSpeed);
         port->command->report().setPort(target.devicePath);
@@ -105,48 +88,47 @@ int downloadToPorts(const DownloadOptions& o)
         ports.push_back(std::move(port));
     }
 
-    ProgressBoard board(devicesOf(o.targets), !o.quiet && !o.json);
-    InterruptGuard interrupts;
-    interrupts.setHandler([&ports] {
-        for (auto& port : ports)
-            port->command->cancel();
-    });
-    std::size_t running = ports.size();
-    const auto onEnded = [&running] {
-        if (--running == 0)
-            SessionEnvironment::quitLoop();
-    };
+    ProgressBoard board(devices, !o.quiet && !o.json);
+    // Declared after the ports, the fleet's jobs go before the lines and documents they use.
+    transfer::DownloadFleet fleet;
     for (std::size_t i = 0; i < ports.size(); ++i) {
         PortDownload& port = *ports[i];
         port.command->env().setLineSink([&board, i](const std::string& text) { board.show(i, text); });
         port.command->env().setNoteSink([&board](const std::string& text) { board.note(text); });
-        transfer::DownloadJobSetup setup;
-        setup.backupTables = port.backupTables.get();
-        setup.portIndex = o.targets[i].portIndex;
-        port.job = std::make_unique<transfer::DownloadJob>(
-            port.command->jobLine(), *port.command, port.command->jobOptions(o.retries), *port.doc, setup);
-        transfer::DownloadJob& job = *port.job;
+        transfer::FleetKeyboard keyboard{o.targets[i].devicePath, port.command->jobLine(),
+                                         port.command->jobOptions(o.retries)};
+        keyboard.doc = port.doc.get();
+        keyboard.setup.backupTables = port.backupTables.get();
+        keyboard.setup.portIndex = o.targets[i].portIndex;
+        keyboard.listener = port.command.get();
+        transfer::DownloadJob& job = fleet.add(std::move(keyboard));
         transfer::DownloadChoice choice = o.choice;
         choice.backupPath = port.backupPath;
-        port.command->start(
-            job, [&job, choice] { job.choose(choice); }, onEnded);
+        port.command->follow(
+            job, [&job, choice] { job.choose(choice); }, [] {});
     }
-    if (running > 0)
+    InterruptGuard interrupts;
+    interrupts.setHandler([&fleet] { fleet.cancelAll(); });
+    fleet.start([] { SessionEnvironment::quitLoop(); });
+    if (!fleet.hasEnded())
         ports.front()->command->env().runLoop();
     interrupts.setHandler({});
 
+    const std::vector<transfer::FleetRow> rows = fleet.rows();
     std::vector<PortOutcome> outcomes;
-    for (auto& port : ports) {
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        const transfer::FleetRow& row = rows[i];
+        PortDownload& port = *ports[i];
         PortOutcome outcome;
-        outcome.device = port->command->target().devicePath;
-        outcome.keyboard = keyboardText(*port->job);
-        outcome.written = port->command->slotsWith(transfer::SlotOutcome::Written);
-        outcome.unchanged = port->command->slotsWith(transfer::SlotOutcome::Unchanged);
-        outcome.verified = port->command->slotsWith(transfer::SlotOutcome::Verified);
-        outcome.seconds = port->command->seconds();
+        outcome.device = row.port;
+        outcome.keyboard = row.keyboard;
+        outcome.written = row.written;
+        outcome.unchanged = row.unchanged;
+        outcome.verified = row.verified;
+        outcome.seconds = row.seconds;
         if (o.choice.previewOnly)
-            printPreview(port->command->report(), port->job->preview());
-        outcome.status = port->command->finish(port->job->end());
+            printPreview(port.command->report(), fleet.job(i).preview());
+        outcome.status = port.command->finish(row.end);
         outcomes.push_back(outcome);
     }
     return finishPorts(outcomes, o.json, true);

@@ -26,22 +26,6 @@ std::string resolvedDevice(const std::string& path)
     return out;
 }
 
-std::string baseName(const PortTarget& target)
-{
-    return std::filesystem::path(target.devicePath).filename().string();
-}
-
-// The device path as one file name: /dev/serial/ttyUSB0 gives
-// dev_serial_ttyUSB0. Distinct devices are distinct paths.
-std::string pathName(const PortTarget& target)
-{
-    std::string name = std::filesystem::path(target.devicePath).relative_path().string();
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    return name;
-}
-
 } // namespace
 
 std::optional<std::vector<PortTarget>> portTargetsFrom(const std::vector<std::string>& devs,
@@ -64,16 +48,6 @@ std::optional<std::vector<PortTarget>> portTargetsFrom(const std::vector<std::st
         targets.push_back(*target);
     }
     return targets;
-}
-
-std::string portFileIn(const std::string& folder, const std::vector<PortTarget>& targets, std::size_t i,
-                       const std::string& extension)
-{
-    const std::string base = baseName(targets[i]);
-    const auto sameBase = std::count_if(targets.begin(), targets.end(),
-                                        [&](const PortTarget& t) { return baseName(t) == base; });
-    const std::string name = sameBase > 1 ? pathName(targets[i]) : base;
-    return (std::filesystem::path(folder) / (name + extension)).string();
 }
 
 ProgressBoard::ProgressBoard(std::vector<std::string> labels, bool shown)

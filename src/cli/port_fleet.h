@@ -1,8 +1,8 @@
 #pragma once
 // What query and download share when --port is given more than once: the
 // ports (each device once, however it is named), a progress line per port on
-// a terminal, the file each port's trace or backup goes to, and the end: a
-// summary row per port, the last JSON event and the exit status.
+// a terminal, and the end: a summary row per port, the last JSON event and
+// the exit status.
 
 #include "cli/session_runner.h"
 
@@ -18,12 +18,6 @@ namespace tarvo::cli {
 // symbolic links are resolved).
 std::optional<std::vector<PortTarget>> portTargetsFrom(const std::vector<std::string>& devs,
                                                        std::string& error);
-
-// The file of port i in a folder named by --trace DIR or --backup DIR: the
-// device's own name (ttyUSB0) with extension; when two ports share that
-// name, the device's whole path as one name (dev_serial_ttyUSB0).
-std::string portFileIn(const std::string& folder, const std::vector<PortTarget>& targets, std::size_t i,
-                       const std::string& extension);
 
 // One line per port on standard error, kept in place while the others move
 // (only on a terminal).

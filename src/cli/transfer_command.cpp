@@ -56,7 +56,6 @@ const transfer::JobEnd& TransferCommand::run(transfer::TransferJob& job, std::fu
         job.setFrameObserver(m_trace->observer());
     m_interrupts = std::make_unique<InterruptGuard>();
     m_interrupts->setHandler([&job] { job.cancel(); });
-    m_startMs = m_env.host().nowMs();
     job.start();
     if (!job.hasEnded())
         m_env.runLoop();
@@ -66,29 +65,20 @@ const transfer::JobEnd& TransferCommand::run(transfer::TransferJob& job, std::fu
     return job.end();
 }
 
-void TransferCommand::start(transfer::TransferJob& job, std::function<void()> chooseSlots,
-                            std::function<void()> onEnded)
+void TransferCommand::follow(transfer::TransferJob& job, std::function<void()> chooseSlots,
+                             std::function<void()> onEnded)
 {
     m_job = &job;
     m_chooseSlots = std::move(chooseSlots);
     m_onEnded = std::move(onEnded);
     if (m_trace)
         job.setFrameObserver(m_trace->observer());
-    m_startMs = m_env.host().nowMs();
-    job.start();
 }
 
 void TransferCommand::cancel()
 {
     if (m_job && !m_job->hasEnded())
         m_job->cancel();
-}
-
-double TransferCommand::seconds()
-{
-    constexpr double kMsPerSecond = 1000.0;
-    const std::int64_t end = m_endMs >= 0 ? m_endMs : m_env.host().nowMs();
-    return static_cast<double>(end - m_startMs) / kMsPerSecond;
 }
 
 int TransferCommand::slotsWith(transfer::SlotOutcome outcome) const
@@ -178,7 +168,6 @@ void TransferCommand::jobEnded(const transfer::JobEnd& end)
     m_history.end(end);
     if (const std::string warning = m_history.takeWarning(); !warning.empty())
         m_report.notice(warning);
-    m_endMs = m_env.host().nowMs();
     if (m_onEnded)
         m_onEnded();
     else

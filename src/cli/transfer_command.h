@@ -48,12 +48,11 @@ public:
     // slot choice, the first Ctrl-C cancels, and a cancel question is
     // answered Yes.
     const transfer::JobEnd& run(transfer::TransferJob& job, std::function<void()> chooseSlots);
-    // One of several ports on one loop: starts job and returns; onEnded is
-    // called when it ends. Ctrl-C is the caller's (cancel()).
-    void start(transfer::TransferJob& job, std::function<void()> chooseSlots, std::function<void()> onEnded);
+    // One of several ports on one loop, a job the fleet starts: the command
+    // follows it from now on; onEnded is called when it ends. Ctrl-C is the
+    // caller's (cancel()).
+    void follow(transfer::TransferJob& job, std::function<void()> chooseSlots, std::function<void()> onEnded);
     void cancel();
-    // Seconds from start() or run() to the job's end.
-    double seconds();
     // What the slots came to, as the job reported them.
     int slotsWith(transfer::SlotOutcome outcome) const;
 
@@ -86,8 +85,6 @@ private:
     transfer::TransferJob* m_job = nullptr;
     std::function<void()> m_chooseSlots;
     std::function<void()> m_onEnded;
-    std::int64_t m_startMs = 0;
-    std::int64_t m_endMs = -1;
     std::map<transfer::SlotOutcome, int> m_outcomes;
     platform::HistoryFile m_historyFile;
     history::HistoryRecorder m_history;

@@ -56,6 +56,7 @@ const std::array<SettingSpec, static_cast<std::size_t>(Setting::Count)>& table()
          QMetaType::QString,
          {},
          Scope::Shared},
+        {Setting::FleetPorts, QStringLiteral("Settings/FleetPorts"), QMetaType::QString, {}, Scope::Editor},
     }};
     return specs;
 }

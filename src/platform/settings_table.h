@@ -30,6 +30,7 @@ enum class Setting {
     Ports,             // group: COM<n> names the device of COM port n
     LineSpeeds,        // group: per device path, the line speed that last answered
     InterruptedWrites, // group: per device path and slot, a write left unfinished
+    FleetPorts,        // the COM numbers last chosen for several keyboards at once ("1,3,4")
     Count
 };
 

@@ -16,6 +16,8 @@
 #include "support/fake_serial_port.h"
 #include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/com_port/com_port_setup_dialog.h"
+#include "ui/fleet/fleet_port_dialog.h"
+#include "ui/fleet/fleet_window.h"
 #include "ui/forms/char_entry_dialog.h"
 #include "ui/forms/form_links_chooser.h"
 #include "ui/history/transfer_history_dialog.h"
@@ -145,6 +147,13 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
              return progress;
          }},
         {"COM Port Setup", [] { return std::make_unique<ui::ComPortSetupDialog>(0); }},
+        {"Several Keyboards", [] { return std::make_unique<ui::FleetPortDialog>(); }},
+        {"Several Keyboards window",
+         [&] {
+             ui::FleetDownloadSetup setup;
+             setup.document = doc;
+             return std::make_unique<ui::FleetWindow>(std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}, setup);
+         }},
         {"COM Port Settings", [&] { return std::make_unique<ui::ComPortSettingsDialog>(settings, &port); }},
         {"Characters Display",
          [&] {

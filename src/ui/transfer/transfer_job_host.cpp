@@ -309,16 +309,26 @@ void TransferJobHost::setStatusText(const messages::Message& text)
     m_slots->setStatusText(translatedCoreMessage(text));
 }
 
+// Both come once a block: a text is translated only when it changes, and the
+// blocks' own code, whose text the counter says, reaches the dialog once a run
+// of blocks.
 void TransferJobHost::showProgress(int code, const messages::Message& text)
 {
-    if (m_progressShown)
-        m_progress->showProgress(code, translatedCoreMessage(text));
+    if (!m_progressShown || (code == transfer::kProgressBlocks && m_lastProgressCode == code))
+        return;
+    m_lastProgressCode = code;
+    m_progress->showProgress(code,
+                             code == transfer::kProgressBlocks ? QString() : translatedCoreMessage(text));
 }
 
 void TransferJobHost::showBlockProgress(int done, int total, const messages::Message& tableLine)
 {
+    if (tableLine != m_tableLine) {
+        m_tableLine = tableLine;
+        m_tableLineShown = translatedCoreMessage(tableLine);
+    }
     m_progress->setBlocksToFollow(phasesToFollow() * total);
-    m_progress->showBlocks(done, total, translatedCoreMessage(tableLine));
+    m_progress->showBlocks(done, total, m_tableLineShown);
 }
 
 int TransferJobHost::phasesToFollow() const

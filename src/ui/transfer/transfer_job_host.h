@@ -124,6 +124,9 @@ private:
     QStringList m_notices;
     std::vector<transfer::JobStage> m_stages;
     bool m_progressShown = false;
+    int m_lastProgressCode = 0;
+    messages::Message m_tableLine;
+    QString m_tableLineShown;
     bool m_questionOpen = false;
     platform::HistoryFile m_historyFile;
     std::optional<history::HistoryRecorder> m_history;

@@ -1,0 +1,210 @@
+// The fleet: several keyboards on one loop, each with its own job; one that
+// fails alone leaves the others to finish, and the rows say how each ended.
+
+#include "download_rig.h"
+#include "transfer/download_fleet.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvo::transfer {
+namespace {
+
+using serial::frames::FrameType;
+using testing::kLanguage;
+using testing::MapInterruptedWrites;
+using testing::MapLineSpeedMemory;
+using testing::RecordingJobListener;
+using testing::ScriptedKeyboard;
+using testing::TemplateTables;
+constexpr int kBlocks = 4096;
+constexpr std::size_t kKeyboards = 3;
+constexpr std::size_t kFailing = 1;
+
+// Saves nothing to disk: the backups are only counted.
+class CountingSaver final : public DocumentSaver {
+public:
+    CountingSaver(std::string path, int& saves) : m_path(std::move(path)), m_saves(saves) {}
+    std::string name() const override { return m_path; }
+    bool save(document::CS1_Doc&, std::string&) override
+    {
+        ++m_saves;
+        return true;
+    }
+
+private:
+    std::string m_path;
+    int& m_saves;
+};
+
+// One keyboard at the end of its own line, on the clock all of them share.
+struct FleetLine {
+    explicit FleetLine(testing::FakeHost& host, int portIndex)
+        : keyboard(host), port(keyboard), settings(serial::CommSettings::forDocument(portIndex))
+    {
+        keyboard.replyDelayMs = 2;
+    }
+    ScriptedKeyboard keyboard;
+    serial::CCommPort port;
+    serial::CommSettings settings;
+    RecordingJobListener listener;
+    std::unique_ptr<document::CS1_Doc> doc;
+};
+
+TEST(DownloadFleet, OneKeyboardFailingAtAWriteBlockLeavesTheOthersWrittenAndEachRowSaysHowItEnded)
+{
+    testing::FakeHost host;
+    MapLineSpeedMemory speeds;
+    MapInterruptedWrites interrupted;
+    TemplateTables tables;
+    document::DocumentNumberPool pool;
+    int saves = 0;
+    const auto keyboardTable = document::test::makeTable(1, kLanguage);
+    // The document's table, as stored, differs from the keyboards': every slot is written.
+    const auto deutsch = [] { return document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch"); };
+
+    std::vector<std::unique_ptr<FleetLine>> lines;
+    DownloadFleet fleet;
+    for (std::size_t i = 0; i < kKeyboards; ++i) {
+        auto line = std::make_unique<FleetLine>(host, static_cast<int>(i));
+        line->keyboard.flash[0] = document::test::imageOf(*keyboardTable);
+        document::TableList docTables;
+        docTables.push_back(deutsch());
+        line->doc = document::test::makeDocument(pool, std::move(docTables));
+        const std::string device = "/dev/fake" + std::to_string(i);
+
+        FleetKeyboard keyboard{device, JobLine{host, line->port, line->settings, device}};
+        keyboard.options.speeds = &speeds;
+        keyboard.options.interruptedWrites = &interrupted;
+        keyboard.doc = line->doc.get();
+        keyboard.setup.backupTables = &tables;
+        keyboard.setup.backupSaver = [&saves](const std::string& path) {
+            return std::make_unique<CountingSaver>(path, saves);
+        };
+        keyboard.listener = &line->listener;
+        DownloadJob& job = fleet.add(std::move(keyboard));
+        line->listener.onChoice = [&job, i] {
+            DownloadChoice choice;
+            choice.slots = chosenSlotsOf({{1, 0}});
+            choice.verify = true;
+            choice.backupPath = "/backups/COM" + std::to_string(i + 1) + ".tvo";
+            job.choose(choice);
+        };
+        lines.push_back(std::move(line));
+    }
+    lines[kFailing]->keyboard.faults.push_back({FrameType::S2, 10, ScriptedKeyboard::Fault::Drop});
+
+    int allEnded = 0;
+    fleet.start([&] {
+        ++allEnded;
+        // The others are done by the time the last one ends.
+        for (std::size_t i = 0; i < kKeyboards; ++i)
+            EXPECT_TRUE(fleet.job(i).hasEnded()) << i;
+    });
+    for (std::int64_t t = 0; t < 600000 && !fleet.hasEnded(); t += 10)
+        host.advance(10);
+    ASSERT_TRUE(fleet.hasEnded());
+    EXPECT_EQ(allEnded, 1);
+
+    const std::vector<FleetRow> rows = fleet.rows();
+    ASSERT_EQ(rows.size(), kKeyboards);
+    EXPECT_EQ(saves, static_cast<int>(kKeyboards));
+    for (std::size_t i = 0; i < kKeyboards; ++i) {
+        const FleetRow& row = rows[i];
+        const FleetLine& line = *lines[i];
+        EXPECT_EQ(row.port, "/dev/fake" + std::to_string(i));
+        // The scripted keyboard names itself KBD-OMNIA with firmware 1.94.
+        EXPECT_EQ(row.keyboard, "KBD-OMNIA 1.94");
+        EXPECT_EQ(row.backup, "/backups/COM" + std::to_string(i + 1) + ".tvo");
+        EXPECT_EQ(row.unchanged, 0);
+        EXPECT_EQ(line.listener.ends, 1) << "every listener hears its own end once";
+        EXPECT_GT(row.seconds, 0.0);
+        if (i == kFailing) {
+            EXPECT_EQ(row.end.status, JobStatus::NoAnswer) << row.end.message;
+            EXPECT_EQ(row.end.slot, std::optional<int>(1));
+            EXPECT_EQ(row.written, 0);
+            EXPECT_EQ(row.verified, 0);
+            EXPECT_LT(line.keyboard.blockWrites[0], kBlocks);
+        } else {
+            EXPECT_EQ(row.end.status, JobStatus::Complete) << row.end.message;
+            EXPECT_EQ(row.written, 1);
+            EXPECT_EQ(row.verified, 1);
+            EXPECT_EQ(line.keyboard.blockWrites[0], kBlocks);
+            EXPECT_EQ(line.keyboard.flash[0], document::test::imageOf(*deutsch()));
+        }
+    }
+}
+
+TEST(DownloadFleet, CancelAllEndsEveryJobAndNamesTheSlotsLeftIncomplete)
+{
+    testing::FakeHost host;
+    MapLineSpeedMemory speeds;
+    MapInterruptedWrites interrupted;
+    document::DocumentNumberPool pool;
+    const auto deutsch = [] { return document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch"); };
+    const auto keyboardTable = document::test::makeTable(1, kLanguage);
+
+    std::array<std::unique_ptr<FleetLine>, 2> lines;
+    DownloadFleet fleet;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i] = std::make_unique<FleetLine>(host, static_cast<int>(i));
+        FleetLine& line = *lines[i];
+        line.keyboard.flash[0] = document::test::imageOf(*keyboardTable);
+        document::TableList docTables;
+        docTables.push_back(deutsch());
+        line.doc = document::test::makeDocument(pool, std::move(docTables));
+        const std::string device = "/dev/fake" + std::to_string(i);
+        FleetKeyboard keyboard{device, JobLine{host, line.port, line.settings, device}};
+        keyboard.options.speeds = &speeds;
+        keyboard.options.interruptedWrites = &interrupted;
+        keyboard.doc = line.doc.get();
+        keyboard.listener = &line.listener;
+        DownloadJob& job = fleet.add(std::move(keyboard));
+        line.listener.onChoice = [&job] {
+            DownloadChoice choice;
+            choice.slots = chosenSlotsOf({{1, 0}});
+            job.choose(choice);
+        };
+        line.listener.onQuestion = [&job] { job.answerCancel(true); };
+    }
+    // Both keyboards in the middle of their writes: Cancel all.
+    bool cancelled = false;
+    lines[1]->listener.onProgress = [&](const BlockProgress& p) {
+        if (!cancelled && p.phase == TransferPhase::Write && p.done > 100 &&
+            lines[0]->keyboard.blockWrites[0] > 0) {
+            cancelled = true;
+            fleet.cancelAll();
+        }
+    };
+    fleet.start({});
+    for (std::int64_t t = 0; t < 600000 && !fleet.hasEnded(); t += 10)
+        host.advance(10);
+    ASSERT_TRUE(fleet.hasEnded());
+    ASSERT_TRUE(cancelled);
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const FleetRow row = fleet.rows()[i];
+        EXPECT_EQ(row.end.status, JobStatus::Cancelled) << row.end.message;
+        EXPECT_EQ(row.end.incompleteSlots, std::vector<int>{1}) << i;
+        EXPECT_EQ(lines[i]->listener.questions.size(), 1u) << "each write asks first";
+        // The keyboard got its end of data: the write was closed, not left hanging.
+        const auto& frames = lines[i]->keyboard.frames;
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames.back().type, FrameType::S8) << i;
+    }
+}
+
+TEST(DownloadFleet, FilesAreNamedAfterTheDeviceOrItsWholePathWhenTwoShareAName)
+{
+    const std::vector<std::string> devices = {"/dev/ttyUSB0", "/dev/serial/ttyUSB0", "/dev/ttyS1"};
+    EXPECT_EQ(fleetFileIn("out", devices, 0, ".tvo"), "out/dev_ttyUSB0.tvo");
+    EXPECT_EQ(fleetFileIn("out", devices, 1, ".tvo"), "out/dev_serial_ttyUSB0.tvo");
+    EXPECT_EQ(fleetFileIn("out", devices, 2, ".trace"), "out/ttyS1.trace");
+}
+
+} // namespace
+} // namespace tarvo::transfer

@@ -45,7 +45,7 @@ public:
     void setStatusText(const messages::Message&) override {}
     void showProgress(int, const messages::Message&) override {}
     void showBlockProgress(int, int, const messages::Message&) override {}
-    void showMessage(const messages::Message& text) override { messages.push_back(text); }
+    void showMessage(const messages::Message& text) override { messages.push_back(text.text()); }
     bool ask(const messages::Message&) override { return true; }
     void sessionEnded(int code) override { endCode = code; }
     std::vector<std::u16string> messages;

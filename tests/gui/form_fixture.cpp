@@ -55,7 +55,7 @@ std::unique_ptr<document::CS1_Doc> FormFixture::saveAndReopen()
 {
     EXPECT_TRUE(frame().documents().saveDocument(*frame().activeFrame()));
     auto opened = document::openDocument(m_pool, m_file.toStdString(), 0);
-    EXPECT_TRUE(opened.doc) << QString::fromStdU16String(opened.result.message).toStdString();
+    EXPECT_TRUE(opened.doc) << QString::fromStdU16String(opened.result.message.text()).toStdString();
     return std::move(opened.doc);
 }
 

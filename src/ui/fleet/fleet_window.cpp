@@ -229,7 +229,7 @@ public:
         }
         const QString text = fleet_texts::kQuestionAbout.arg(m_portIndex + 1)
                                  .arg(QString::fromStdString(m_device))
-                                 .arg(translatedCoreMessage(question));
+                                 .arg(translatedCoreText(question));
         m_window.askInTurn([this, text] {
             const bool yes =
                 UserDialogs::ask(&m_window, m_window.windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
@@ -246,7 +246,7 @@ public:
         else if (end.status == JobStatus::Cancelled)
             m_phase = fleet_texts::kCancelled;
         else
-            m_phase = fleet_texts::kFailed.arg(translatedCoreMessage(templates::utf8ToUtf16(end.message)));
+            m_phase = fleet_texts::kFailed.arg(translatedCoreMessage(end.happened).simplified());
         if (end.status == JobStatus::Complete)
             m_done = m_total;
         m_keyboard = QString::fromStdString(transfer::keyboardTextOf(*m_job));
@@ -492,7 +492,7 @@ void FleetWindow::allEnded()
         if (row.end.status == transfer::JobStatus::Complete) {
             result = fleet_texts::kResultOk;
         } else {
-            QStringList parts{translatedCoreMessage(templates::utf8ToUtf16(row.end.message))};
+            QStringList parts{translatedCoreMessage(row.end.happened).simplified()};
             for (const int slot : row.end.incompleteSlots)
                 parts << fleet_texts::kResultIncomplete.arg(slot);
             if (!row.backup.empty())

@@ -70,7 +70,7 @@ QString EditorFixture::writeTemplateDocument(const QString& name) const
     auto made = document::createNewDocument(
         pool, [](int) { return templates::buildTablesFromTemplate(shippedTemplate().toStdString()); },
         nullptr, 0);
-    EXPECT_TRUE(made.doc) << QString::fromStdU16String(made.result.message).toStdString();
+    EXPECT_TRUE(made.doc) << QString::fromStdU16String(made.result.message.text()).toStdString();
     const QString file = path(name);
     if (made.doc) {
         EXPECT_TRUE(made.doc->saveToPath(file.toStdString(), true).ok());

@@ -19,7 +19,7 @@ namespace tarvo::ui {
 
 namespace {
 
-enum Column { kPort, kDevice, kPresent, kColumns };
+enum PortListColumn { kPortColumn, kDeviceColumn, kPresentColumn, kPortListColumns };
 
 QString presence(const QString& device)
 {
@@ -65,7 +65,7 @@ void rememberFleetPorts(const std::vector<int>& ports)
 }
 
 FleetPortDialog::FleetPortDialog(QWidget* parent)
-    : QDialog(parent), m_list(new QTableWidget(serial::kPortCount, kColumns, this))
+    : QDialog(parent), m_list(new QTableWidget(serial::kPortCount, kPortListColumns, this))
 {
     setObjectName(QStringLiteral("FleetPortDialog"));
     setWindowTitle(fleet_texts::kPortsTitle);
@@ -82,9 +82,9 @@ FleetPortDialog::FleetPortDialog(QWidget* parent)
         com->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         const bool ticked = std::find(remembered.begin(), remembered.end(), port) != remembered.end();
         com->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
-        m_list->setItem(port, kPort, com);
-        m_list->setItem(port, kDevice, new QTableWidgetItem(device));
-        m_list->setItem(port, kPresent, new QTableWidgetItem(presence(device)));
+        m_list->setItem(port, kPortColumn, com);
+        m_list->setItem(port, kDeviceColumn, new QTableWidgetItem(device));
+        m_list->setItem(port, kPresentColumn, new QTableWidgetItem(presence(device)));
     }
     m_list->resizeColumnsToContents();
     m_list->horizontalHeader()->setStretchLastSection(true);
@@ -107,7 +107,7 @@ std::vector<int> FleetPortDialog::chosenPorts() const
 {
     std::vector<int> ports;
     for (int port = 0; port < m_list->rowCount(); ++port)
-        if (m_list->item(port, kPort)->checkState() == Qt::Checked)
+        if (m_list->item(port, kPortColumn)->checkState() == Qt::Checked)
             ports.push_back(port);
     return ports;
 }

@@ -15,6 +15,7 @@
 #include "serial/comm_port.h"
 #include "ui/core_message_texts.h"
 #include "ui/fleet/fleet_texts.h"
+#include "ui/transfer/catalogue_tables.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -53,26 +54,6 @@ constexpr int kKeyboardColumnWidth = 22;
 constexpr int kProgressChars = 16;
 constexpr int kPhaseChars = 24;
 const QString kUntitledCopy = QStringLiteral("untitled.tvo");
-
-// The template's tables, for each keyboard's backup document.
-class CatalogueTables final : public transfer::TableSource {
-public:
-    explicit CatalogueTables(templates::TemplateCatalogue* catalogue) : m_catalogue(catalogue) {}
-    bool ready(std::string& message) override
-    {
-        if (m_catalogue != nullptr && m_catalogue->RefreshTemplateCatalogue())
-            return true;
-        message = "no template to make the backup document from";
-        return false;
-    }
-    templates::TemplateBuildResult build(int documentNumber) override
-    {
-        return m_catalogue->CreateTablesFromTemplate(documentNumber);
-    }
-
-private:
-    templates::TemplateCatalogue* m_catalogue;
-};
 
 // Reads a document's bytes made in memory: each keyboard's copy is the
 // window's document as it is now, unsaved edits included.

@@ -13,6 +13,7 @@
 #include "platform/port_paths.h"
 #include "ui/child_frame.h"
 #include "ui/core_message_texts.h"
+#include "ui/transfer/catalogue_tables.h"
 #include "ui/transfer/transfer_job_host.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_texts.h"
@@ -31,26 +32,6 @@
 namespace tarvo::ui {
 
 namespace {
-
-// The template's tables, for the backup document.
-class CatalogueTables final : public transfer::TableSource {
-public:
-    explicit CatalogueTables(templates::TemplateCatalogue& catalogue) : m_catalogue(catalogue) {}
-    bool ready(std::string& message) override
-    {
-        if (m_catalogue.RefreshTemplateCatalogue())
-            return true;
-        message = "no template to make the backup document from";
-        return false;
-    }
-    templates::TemplateBuildResult build(int documentNumber) override
-    {
-        return m_catalogue.CreateTablesFromTemplate(documentNumber);
-    }
-
-private:
-    templates::TemplateCatalogue& m_catalogue;
-};
 
 // The slots a backup's tables came from, as --as-is writes them.
 std::vector<transfer::SlotRequest> recordedSlots(const document::CS1_Doc& doc)
@@ -294,7 +275,7 @@ TransferCommands::DownloadRun TransferCommands::runDownload(document::CS1_Doc& d
         dialog.verifyOption()->hide();
     }
 
-    CatalogueTables backupTables(m_workspace.catalogue());
+    CatalogueTables backupTables(&m_workspace.catalogue());
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;
     setup.portIndex = settings.portIndex;

@@ -24,7 +24,7 @@ inline constexpr std::uint8_t kErased = 0xFF;
 // keeps its files in a temporary folder of its own.
 class SimulatedKeyboard {
 public:
-    static constexpr int kStartTimeoutMs = 10000; // generous: the machine is shared
+    static constexpr int kStartTimeoutMs = 60000; // a guard only: the machine is shared
 
     SimulatedKeyboard();
     explicit SimulatedKeyboard(std::string directory);

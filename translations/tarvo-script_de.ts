@@ -1254,6 +1254,36 @@ Spalte: %d</translation>
         <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
         <translation>ASCII</translation>
     </message>
+    <message>
+        <source>refused: %s</source>
+        <extracomment>%s: why the download would stop before erasing this table.</extracomment>
+        <translation>abgelehnt: %s</translation>
+    </message>
+    <message>
+        <source>unchanged: the keyboard already holds it</source>
+        <translation>unverändert: Die Tastatur enthält sie bereits</translation>
+    </message>
+    <message>
+        <source>recovered from the backup %s</source>
+        <extracomment>%s: the backup file&apos;s path.</extracomment>
+        <translation>Wiederherstellung aus der Sicherung %s</translation>
+    </message>
+    <message>
+        <source>recovered from the interrupted write&apos;s record</source>
+        <translation>Wiederherstellung aus der Aufzeichnung des unterbrochenen Schreibvorgangs</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>wird wie gespeichert geschrieben</translation>
+    </message>
+    <message>
+        <source>%d entry changes</source>
+        <translation>%d Eintrag ändert sich</translation>
+    </message>
+    <message>
+        <source>%d entries change</source>
+        <translation>%d Einträge ändern sich</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2478,36 +2508,9 @@ Abbrechen: nichts löschen.</translation>
         <translation>Menü %1, Eintrag %2</translation>
     </message>
     <message>
-        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
-        <translation>Tastatur-Sprachtabelle #%1 %2: 1 Eintrag ändert sich</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
-        <translation>Tastatur-Sprachtabelle #%1 %2: %3 Einträge ändern sich</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
-        <translation>Tastatur-Sprachtabelle #%1 %2: kein Skriptmenü-Eintrag ändert sich</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
-        <translation>Tastatur-Sprachtabelle #%1 %2: Die Tastatur enthält die Einträge des Dokuments bereits</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: refused: %3</source>
-        <translation>Tastatur-Sprachtabelle #%1 %2: abgelehnt: %3</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the backup %1</source>
-        <translation>die Menüs der Tastatur kommen aus der Sicherung %1</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
-        <translation>die Menüs der Tastatur kommen aus dem Protokoll des unterbrochenen Schreibvorgangs</translation>
-    </message>
-    <message>
-        <source>written as stored</source>
-        <translation>wie gespeichert geschrieben</translation>
+        <source>Keyboard Language Table #%1 %2: %3</source>
+        <extracomment>%3: what happens to the table and how many of its entries change, e.g. &quot;written as stored, 2 entries change&quot;.</extracomment>
+        <translation>Tastatur-Sprachtabelle #%1 %2: %3</translation>
     </message>
     <message>
         <source>The keyboard already holds the document&apos;s entries.</source>

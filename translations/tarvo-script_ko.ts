@@ -1254,6 +1254,36 @@ Column: %d</source>
         <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
         <translation>ASCII</translation>
     </message>
+    <message>
+        <source>refused: %s</source>
+        <extracomment>%s: why the download would stop before erasing this table.</extracomment>
+        <translation>거부됨: %s</translation>
+    </message>
+    <message>
+        <source>unchanged: the keyboard already holds it</source>
+        <translation>변경 없음: 키보드에 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>recovered from the backup %s</source>
+        <extracomment>%s: the backup file&apos;s path.</extracomment>
+        <translation>백업 %s에서 복구</translation>
+    </message>
+    <message>
+        <source>recovered from the interrupted write&apos;s record</source>
+        <translation>중단된 쓰기의 기록에서 복구</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>저장된 그대로 씀</translation>
+    </message>
+    <message>
+        <source>%d entry changes</source>
+        <translation>항목 %d개가 바뀝니다</translation>
+    </message>
+    <message>
+        <source>%d entries change</source>
+        <translation>항목 %d개가 바뀝니다</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2478,36 +2508,9 @@ Cancel: erase nothing.</source>
         <translation>메뉴 %1, 항목 %2</translation>
     </message>
     <message>
-        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
-        <translation>키보드 언어 테이블 #%1 %2: 항목 1개가 바뀝니다</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
-        <translation>키보드 언어 테이블 #%1 %2: 항목 %3개가 바뀝니다</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
-        <translation>키보드 언어 테이블 #%1 %2: 바뀌는 스크립트 메뉴 항목이 없습니다</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
-        <translation>키보드 언어 테이블 #%1 %2: 키보드에 이미 문서의 항목이 있습니다</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: refused: %3</source>
-        <translation>키보드 언어 테이블 #%1 %2: 거부됨: %3</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the backup %1</source>
-        <translation>키보드의 메뉴는 백업 %1에서 가져옵니다</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
-        <translation>키보드의 메뉴는 중단된 쓰기의 기록에서 가져옵니다</translation>
-    </message>
-    <message>
-        <source>written as stored</source>
-        <translation>저장된 그대로 씀</translation>
+        <source>Keyboard Language Table #%1 %2: %3</source>
+        <extracomment>%3: what happens to the table and how many of its entries change, e.g. &quot;written as stored, 2 entries change&quot;.</extracomment>
+        <translation>키보드 언어 테이블 #%1 %2: %3</translation>
     </message>
     <message>
         <source>The keyboard already holds the document&apos;s entries.</source>

@@ -1254,6 +1254,36 @@ Column: %d</source>
         <extracomment>An input mode of the serial line: a technical name, kept as it is.</extracomment>
         <translation>ASCII</translation>
     </message>
+    <message>
+        <source>refused: %s</source>
+        <extracomment>%s: why the download would stop before erasing this table.</extracomment>
+        <translation>已拒绝：%s</translation>
+    </message>
+    <message>
+        <source>unchanged: the keyboard already holds it</source>
+        <translation>未更改：键盘中已有此表</translation>
+    </message>
+    <message>
+        <source>recovered from the backup %s</source>
+        <extracomment>%s: the backup file&apos;s path.</extracomment>
+        <translation>从备份 %s 恢复</translation>
+    </message>
+    <message>
+        <source>recovered from the interrupted write&apos;s record</source>
+        <translation>从中断写入的记录恢复</translation>
+    </message>
+    <message>
+        <source>written as stored</source>
+        <translation>按原样写入</translation>
+    </message>
+    <message>
+        <source>%d entry changes</source>
+        <translation>%d 个条目将更改</translation>
+    </message>
+    <message>
+        <source>%d entries change</source>
+        <translation>%d 个条目将更改</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2478,36 +2508,9 @@ Cancel: erase nothing.</source>
         <translation>菜单 %1，条目 %2</translation>
     </message>
     <message>
-        <source>Keyboard Language Table #%1 %2: 1 entry changes</source>
-        <translation>键盘语言表 #%1 %2：1 个条目将更改</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: %3 entries change</source>
-        <translation>键盘语言表 #%1 %2：%3 个条目将更改</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: no script-menu entry changes</source>
-        <translation>键盘语言表 #%1 %2：没有脚本菜单条目更改</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: the keyboard already holds the document&apos;s entries</source>
-        <translation>键盘语言表 #%1 %2：键盘中已有文档的条目</translation>
-    </message>
-    <message>
-        <source>Keyboard Language Table #%1 %2: refused: %3</source>
-        <translation>键盘语言表 #%1 %2：已拒绝：%3</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the backup %1</source>
-        <translation>键盘的菜单取自备份 %1</translation>
-    </message>
-    <message>
-        <source>the keyboard&apos;s menus come from the record of the interrupted write</source>
-        <translation>键盘的菜单取自中断写入的记录</translation>
-    </message>
-    <message>
-        <source>written as stored</source>
-        <translation>按原样写入</translation>
+        <source>Keyboard Language Table #%1 %2: %3</source>
+        <extracomment>%3: what happens to the table and how many of its entries change, e.g. &quot;written as stored, 2 entries change&quot;.</extracomment>
+        <translation>键盘语言表 #%1 %2：%3</translation>
     </message>
     <message>
         <source>The keyboard already holds the document&apos;s entries.</source>

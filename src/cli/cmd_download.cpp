@@ -110,9 +110,11 @@ int runDownload(const std::vector<std::string>& argv)
         return kExitFileError;
 
     TransferCommand command("download", target, o.json, o.quiet, o.tracePath, o.lineSpeed);
-    command.setHistoryDocument(o.documentPath, o.choice.asStored);
+    // A preview changes nothing: no history, and no hash of the document for one.
     if (o.choice.previewOnly)
         command.keepNoHistory();
+    else
+        command.setHistoryDocument(o.documentPath, o.choice.asStored);
     TemplateSource backupTables(std::nullopt);
     transfer::DownloadJobSetup setup;
     setup.backupTables = &backupTables;

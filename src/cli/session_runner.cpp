@@ -218,9 +218,10 @@ void SessionEnvironment::setStatusText(const messages::Message& text)
     progressLine(text.text());
 }
 
+// Called once a block: the text is filled only when a line shows it.
 void SessionEnvironment::showProgress(int code, const messages::Message& text)
 {
-    if (code != transfer::kProgressError)
+    if (m_showProgress && code != transfer::kProgressError)
         progressLine(text.text());
 }
 

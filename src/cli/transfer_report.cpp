@@ -55,29 +55,12 @@ std::string entrySideText(const compare::EntrySide& side, bool withAction)
 
 std::string planHeading(const transfer::SlotPreview& slot)
 {
-    std::string text =
-        "slot " + std::to_string(slot.slot) + " " + templates::utf16ToUtf8(slot.tableName) + ": ";
-    const std::size_t count = slot.changes.size();
-    switch (slot.action) {
-    case transfer::PreviewAction::Refused:
-        return text.append("refused: ").append(slot.reason);
-    case transfer::PreviewAction::Unchanged:
-        return text.append("unchanged: the keyboard already holds it");
-    case transfer::PreviewAction::Recover:
-        text.append("recovered from ");
-        if (slot.backup.empty())
-            text.append("the interrupted write's record");
-        else
-            text.append("the backup ").append(slot.backup);
-        text.append(", ");
-        break;
-    case transfer::PreviewAction::AsStored:
-        text.append("written as stored, ");
-        break;
-    case transfer::PreviewAction::Write:
-        break;
-    }
-    text.append(std::to_string(count)).append(count == 1 ? " entry changes" : " entries change");
+    std::string text = "slot ";
+    text.append(std::to_string(slot.slot))
+        .append(" ")
+        .append(templates::utf16ToUtf8(slot.tableName))
+        .append(": ")
+        .append(templates::utf16ToUtf8(transfer::planWords(slot).text()));
     return text;
 }
 
@@ -248,7 +231,7 @@ void TransferReport::plan(const transfer::SlotPreview& slot)
         o.key("language").value(slot.languageId);
         o.key("action").valueUtf8(transfer::previewActionName(slot.action));
         if (slot.action == transfer::PreviewAction::Refused)
-            o.key("reason").valueUtf8(slot.reason);
+            o.key("reason").valueUtf8(templates::utf16ToUtf8(slot.reason.text()));
         if (slot.action == transfer::PreviewAction::Recover) {
             o.key("backup");
             if (slot.backup.empty())

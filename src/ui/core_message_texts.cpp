@@ -246,6 +246,16 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "RTS"),
     //: An input mode of the serial line: a technical name, kept as it is.
     QT_TRANSLATE_NOOP("CoreMessages", "ASCII"),
+    // What a download would do to a slot, in the list shown before its write.
+    //: %s: why the download would stop before erasing this table.
+    QT_TRANSLATE_NOOP("CoreMessages", "refused: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "unchanged: the keyboard already holds it"),
+    //: %s: the backup file's path.
+    QT_TRANSLATE_NOOP("CoreMessages", "recovered from the backup %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "recovered from the interrupted write's record"),
+    QT_TRANSLATE_NOOP("CoreMessages", "written as stored"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%d entry changes"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%d entries change"),
 };
 
 QString translatedPattern(const std::u16string& pattern)

@@ -66,6 +66,11 @@ TEST_F(NetworkDownloadTest, DownloadThroughAComNumberMappedToAnAddressWritesTheS
             dialog.backupOption()->setChecked(false);
             dialog.okButton()->click();
         });
+    // OK under the list of what the write changes, then at the end.
+    whenShown<ui::TransferProgressDialog>(
+        &answers, QStringLiteral("TransferProgressDialog"),
+        [](ui::TransferProgressDialog& progress) { return progress.waitingForOk(); },
+        [](ui::TransferProgressDialog& progress) { progress.button()->click(); });
     whenShown<ui::TransferProgressDialog>(
         &answers, QStringLiteral("TransferProgressDialog"),
         [](ui::TransferProgressDialog& progress) { return progress.finished(); },

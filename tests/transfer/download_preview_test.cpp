@@ -23,6 +23,8 @@ constexpr int kMenu = 82;
 constexpr int kEditedEntry = 4;
 constexpr int kKeyboardEntry = 6;
 constexpr int kLaterEntry = 9;
+// Long enough for the inspection and one slot's read on the fake clock.
+constexpr std::int64_t kUntilHeldMs = 120000;
 
 class DownloadPreviewTest : public ::testing::Test, public DownloadRig {
 protected:
@@ -54,13 +56,18 @@ protected:
         choice.previewOnly = previewOnly;
         if (faultAt > 0)
             keyboard.faults.push_back({FrameType::S2, faultAt, ScriptedKeyboard::Fault::Drop});
+        start(doc, choice);
+        runJob(*job);
+        keyboard.faults.clear();
+        return job->end();
+    }
+
+    void start(document::CS1_Doc& doc, const DownloadChoice& choice)
+    {
         listener = {};
         job = std::make_unique<DownloadJob>(line(), listener, options(), doc, DownloadJobSetup{});
         listener.onChoice = [this, choice] { job->choose(choice); };
         job->start();
-        runJob(*job);
-        keyboard.faults.clear();
-        return job->end();
     }
 
     std::size_t changingFrames() const
@@ -118,9 +125,56 @@ TEST_F(DownloadPreviewTest, FindsTheEditedEntriesTheUnchangedSlotAndTheRecoveryW
     EXPECT_EQ(refused.status, JobStatus::FileError);
     ASSERT_EQ(job->preview().slots.size(), 2u);
     EXPECT_EQ(job->preview().slots[0].action, PreviewAction::Refused);
-    EXPECT_EQ(job->preview().slots[0].reason, refused.message);
+    EXPECT_EQ(job->preview().slots[0].reason, refused.happened);
     EXPECT_EQ(job->preview().slots[1].action, PreviewAction::Unchanged);
     EXPECT_EQ(changingFrames(), framesBefore);
+}
+
+// The editor's dialogs hold before the first erase on every road, here a
+// table written as stored (a restore's road, which merges nothing): the
+// held job's preview is the dry run's, and a cancel there erases nothing.
+TEST_F(DownloadPreviewTest, AWriteAsStoredHoldsBeforeTheEraseWithTheDryRunsListAndCancelErasesNothing)
+{
+    auto doc = document();
+    const auto flash = keyboard.flash;
+    DownloadChoice choice;
+    choice.slots = chosenSlotsOf({{1, 0}});
+    choice.previewOnly = true;
+    start(*doc, choice);
+    runJob(*job);
+    ASSERT_EQ(job->end().status, JobStatus::Complete) << job->end().message;
+    ASSERT_EQ(job->preview().slots.size(), 1u);
+    const SlotPreview dryRun = job->preview().slots[0];
+    EXPECT_EQ(dryRun.action, PreviewAction::AsStored);
+    // As stored, the keyboard's own entry goes and the edited one comes.
+    ASSERT_EQ(dryRun.changes.size(), 2u);
+    EXPECT_EQ(dryRun.changes[0].entry, kEditedEntry);
+    EXPECT_EQ(dryRun.changes[1].entry, kKeyboardEntry);
+    EXPECT_EQ(dryRun.changes[1].before.lines[0].rfind(u"Kbd", 0), 0u);
+    EXPECT_EQ(dryRun.changes[1].after.lines[0].find(u"Kbd"), std::u16string::npos);
+
+    holdAfterMergeRead = true;
+    choice.previewOnly = false;
+    start(*doc, choice);
+    runJob(*job, kUntilHeldMs);
+    ASSERT_FALSE(job->hasEnded()) << job->end().message;
+    EXPECT_EQ(listener.mergeReads, 1);
+    ASSERT_EQ(job->preview().slots.size(), 1u);
+    const SlotPreview& held = job->preview().slots[0];
+    EXPECT_EQ(held.action, dryRun.action);
+    ASSERT_EQ(held.changes.size(), dryRun.changes.size());
+    for (std::size_t i = 0; i < held.changes.size(); ++i) {
+        EXPECT_EQ(held.changes[i].entry, dryRun.changes[i].entry);
+        EXPECT_EQ(held.changes[i].before.lines, dryRun.changes[i].before.lines);
+        EXPECT_EQ(held.changes[i].after.lines, dryRun.changes[i].after.lines);
+    }
+
+    job->cancel();
+    runJob(*job);
+    EXPECT_EQ(job->end().status, JobStatus::Cancelled);
+    EXPECT_EQ(job->end().happened, texts::kNothingErased);
+    EXPECT_EQ(changingFrames(), 0u);
+    EXPECT_TRUE(keyboard.flash == flash);
 }
 
 } // namespace

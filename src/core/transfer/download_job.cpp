@@ -3,6 +3,7 @@
 #include "document/import_filter.h"
 #include "document/keyboard_document.h"
 #include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
 #include "transfer/choice_texts.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ void DownloadJob::planStep()
     m_appliedRecord = {};
     m_refusal = {};
     m_refusedTable.fill(kNoTable);
-    if (m_choice.previewOnly)
+    if (m_choice.previewOnly || jobOptions().holdAfterMergeRead)
         readAllForPreview();
     planRecoveries();
 }
@@ -99,7 +100,7 @@ void DownloadJob::planRecoveries()
         return;
     }
     if (!m_plan.anyRead()) {
-        afterReadBack();
+        holdOrWrite();
         return;
     }
     ReadRequest request;
@@ -213,7 +214,7 @@ bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
             .append(whyNot)
             .append("; nothing was erased");
         if (m_choice.previewOnly) {
-            refuseInPreview(s, message);
+            refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
             return true;
         }
         finishWith(JobStatus::FileError, message, slot);
@@ -242,7 +243,7 @@ void DownloadJob::applyRecovery(std::size_t s, RecoverySource source, std::strin
 bool DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool afterRead)
 {
     if (m_choice.previewOnly) {
-        refuseInPreview(s, message);
+        refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
         return true;
     }
     if (!jobOptions().askRecovery) {
@@ -263,9 +264,9 @@ bool DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool
 }
 
 // The slot is left out of everything that follows, as the download would leave all of them.
-void DownloadJob::refuseInPreview(std::size_t s, const std::string& message)
+void DownloadJob::refuseInPreview(std::size_t s, messages::Message message)
 {
-    m_refusal[s] = message;
+    m_refusal[s] = std::move(message);
     m_refusedTable[s] = m_plan.table[s];
     m_plan.table[s] = kNoTable;
     m_plan.merge[s] = false;
@@ -344,18 +345,24 @@ void DownloadJob::resolveAfterRead()
         finish(cancelledBetweenSessions());
         return;
     }
-    if (jobOptions().holdAfterMergeRead && m_plan.anyMerge() && !m_choice.previewOnly) {
-        // The user sees what the write would change while the job holds.
-        messages::Message message;
-        if (!makePreview(message)) {
-            finishWith(JobStatus::FileError, message);
-            return;
-        }
-        m_holding = true;
-        listener().mergeReadDone();
+    holdOrWrite();
+}
+
+// Whatever the road (merged, as stored, a restore, a recovery), a front end
+// that holds shows what the write would change before its first erase.
+void DownloadJob::holdOrWrite()
+{
+    if (!jobOptions().holdAfterMergeRead || m_choice.previewOnly) {
+        afterReadBack();
         return;
     }
-    afterReadBack();
+    messages::Message message;
+    if (!makePreview(message)) {
+        finishWith(JobStatus::FileError, message);
+        return;
+    }
+    m_holding = true;
+    listener().mergeReadDone();
 }
 
 void DownloadJob::continueAfterMerge()

@@ -61,7 +61,8 @@ public:
     // The answer to JobListener::slotChoiceNeeded(): the slots, their
     // sources and the safeguards, all at once.
     void choose(DownloadChoice choice);
-    // The answer to JobListener::mergeReadDone(): merge and go on to the write.
+    // The answer to JobListener::mergeReadDone(): merge (where a slot
+    // merges) and go on to the write.
     void continueAfterMerge();
     // The answer to JobListener::recoveryQuestion().
     void answerRecovery(const RecoveryAnswer& answer);
@@ -84,7 +85,7 @@ public:
     const RecoverySource& recoverySource(int slot) const;
     // A choice with previewOnly: what the download would do, once the job
     // has ended complete, or refused with the plan of every slot found.
-    // Held after the read for merging (mergeReadDone): what the write would
+    // Held before the first erase (mergeReadDone): what the write would
     // change. The document stays as it is for a preview.
     const DownloadPreview& preview() const { return m_preview; }
 
@@ -105,8 +106,9 @@ private:
     void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
     // False when the job stops there (the tool's refusal, the editor's question).
     bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
-    void refuseInPreview(std::size_t s, const std::string& message);
+    void refuseInPreview(std::size_t s, messages::Message message);
     void readAllForPreview();
+    void holdOrWrite();
     // What each merged slot's table is merged with: the keyboard's image, or a recovery's source.
     SlotImages mergeSources() const;
     // What the keyboard holds, as far as a download reads it.
@@ -137,10 +139,11 @@ private:
     std::array<std::string, kMaxSlots> m_appliedRecord{}; // the id of the record a slot's write takes over
     int m_askedSlot = 0; // the slot of the recovery question being asked (1-based), 0 for none
     bool m_askedAfterRead = false;
-    // A preview also reads the chosen slots a download would not, to show what they hold.
+    // A preview, and a download that holds before its erase, also read the
+    // chosen slots a download would not, to show what they hold.
     std::array<bool, kMaxSlots> m_readForPreview{};
-    std::array<std::string, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
-    std::array<int, kMaxSlots> m_refusedTable{};    // and the document table each would have taken
+    std::array<messages::Message, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
+    std::array<int, kMaxSlots> m_refusedTable{};          // and the document table each would have taken
     DownloadPreview m_preview;
     PreparedWrite m_prepared;
     std::unique_ptr<ReadSession> m_read;

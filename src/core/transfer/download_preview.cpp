@@ -1,6 +1,7 @@
 #include "transfer/download_preview.h"
 
 #include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
 
 #include <algorithm>
 
@@ -21,6 +22,31 @@ const char* previewActionName(PreviewAction action)
         return "refused";
     }
     return "write";
+}
+
+messages::Message planWords(const SlotPreview& slot)
+{
+    const std::size_t count = slot.changes.size();
+    messages::Message changes(count == 1 ? texts::kPlanOneChange : texts::kPlanChanges,
+                              {messages::number(static_cast<long long>(count))});
+    switch (slot.action) {
+    case PreviewAction::Refused:
+        return messages::Message(texts::kPlanRefused, {slot.reason});
+    case PreviewAction::Unchanged:
+        return messages::Message(texts::kPlanUnchanged);
+    case PreviewAction::Recover: {
+        messages::Message how =
+            slot.backup.empty()
+                ? messages::Message(texts::kPlanFromRecord)
+                : messages::Message(texts::kPlanFromBackup, {templates::utf8ToUtf16(slot.backup)});
+        return how.append(u", ", std::move(changes));
+    }
+    case PreviewAction::AsStored:
+        return messages::Message(texts::kPlanAsStored).append(u", ", std::move(changes));
+    case PreviewAction::Write:
+        break;
+    }
+    return changes;
 }
 
 bool DownloadPreview::anyRefused() const

@@ -5,15 +5,29 @@
 
 #include "compare/document_diff.h"
 #include "document/doc.h"
+#include "io/message_pattern.h"
 #include "model/lang_table.h"
 
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo::transfer {
+
+// What a slot's preview says after the slot and table are named: the tool
+// prints them in English, the editor in its reader's language.
+namespace texts {
+inline constexpr std::u16string_view kPlanRefused = u"refused: %s";
+inline constexpr std::u16string_view kPlanUnchanged = u"unchanged: the keyboard already holds it";
+inline constexpr std::u16string_view kPlanFromBackup = u"recovered from the backup %s";
+inline constexpr std::u16string_view kPlanFromRecord = u"recovered from the interrupted write's record";
+inline constexpr std::u16string_view kPlanAsStored = u"written as stored";
+inline constexpr std::u16string_view kPlanOneChange = u"%d entry changes";
+inline constexpr std::u16string_view kPlanChanges = u"%d entries change";
+} // namespace texts
 
 enum class PreviewAction {
     Write,     // the document's table, with the keyboard's script menus merged in
@@ -39,10 +53,14 @@ struct SlotPreview {
     int fontNumber = 0;       // the table's keyboard font, which its lines are drawn in
     std::u16string tableName; // the document table's name, as the lists show it
     PreviewAction action = PreviewAction::Write;
-    std::string backup; // Recover: the backup merged into, empty for a record
-    std::string reason; // Refused: why, one line
+    std::string backup;       // Recover: the backup merged into, empty for a record
+    messages::Message reason; // Refused: why, one line
     std::vector<EntryChange> changes;
 };
+
+// The slot's action and how many entries change: "written as stored, 2
+// entries change", "refused: " and the reason.
+messages::Message planWords(const SlotPreview& slot);
 
 struct DownloadPreview {
     std::vector<SlotPreview> slots; // in slot order

@@ -60,8 +60,8 @@ public:
     // A cancel during the write needs a Yes or No: the write holds still
     // until answerCancel().
     virtual void cancelQuestion(const std::u16string& question) = 0;
-    // With JobOptions::holdAfterMergeRead: the script menus to merge were
-    // read; the download holds until continueAfterMerge() or cancel().
+    // With JobOptions::holdAfterMergeRead: the download is about to erase
+    // and holds, its preview made, until continueAfterMerge() or cancel().
     virtual void mergeReadDone() {}
     // Called once; the job may be destroyed from here on (not from inside this call).
     virtual void jobEnded(const JobEnd& end) = 0;

@@ -5,6 +5,7 @@
 #include "serial/comm_settings_tables.h"
 #include "templates/template_messages.h"
 #include "transfer/choice_texts.h"
+#include "transfer/download_preview.h"
 #include "transfer/job_texts.h"
 #include "transfer/read_session.h"
 #include "transfer/session_texts.h"
@@ -59,6 +60,11 @@ std::vector<std::u16string_view> editorMessagePatterns()
         patterns.push_back(text);
     for (const serial::FieldRange& range : serial::kFieldRanges)
         patterns.push_back(range.rangeMessage);
+    // What the list of a download's preview says of each slot.
+    for (const std::u16string_view pattern :
+         {texts::kPlanRefused, texts::kPlanUnchanged, texts::kPlanFromBackup, texts::kPlanFromRecord,
+          texts::kPlanAsStored, texts::kPlanOneChange, texts::kPlanChanges})
+        patterns.push_back(pattern);
     return patterns;
 }
 

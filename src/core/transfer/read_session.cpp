@@ -202,7 +202,14 @@ bool ReadSession::onStep(bpState state)
             return true;
         }
         if (++m_block < kImageBlocks) {
-            goTo(bpStateSEND_T0);
+            // The next request goes out at once: a posted step here was a
+            // second trip through the event loop between each reply and the
+            // next request, which the line waits for. A listener told of the
+            // block may have ended the session (a cancel) or paused it: then
+            // the request waits for the step that resumes it, as a posted step would.
+            engine().setState(bpStateSEND_T0);
+            if (!hasEnded() && !isPaused())
+                sendNextBlock();
             return true;
         }
         if (m_slotListener)

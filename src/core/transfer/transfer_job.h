@@ -50,8 +50,11 @@ struct JobOptions {
     // The sessions' own texts (status line, progress codes, message boxes)
     // for a dialog; null shows none of them.
     SessionView* view = nullptr;
-    // A download holds after reading the keyboard's script menus for merging
-    // until continueAfterMerge(), so that the user reads that they were read.
+    // A download holds before its first erase, on every road (merged, as
+    // stored, a restore), until continueAfterMerge(): the user reads what
+    // the write would change (DownloadJob::preview()), and a cancel there
+    // erases nothing. The chosen slots that hold a table are read first,
+    // so that the keyboard's side is shown.
     bool holdAfterMergeRead = false;
     // A download asks (JobListener::recoveryQuestion) how to write a slot
     // no record of an interrupted write applies to, instead of refusing.

@@ -2,10 +2,10 @@
 
 #include "document/entry_action_text.h"
 #include "platform/text.h"
+#include "ui/core_message_texts.h"
 #include "ui/transfer/transfer_texts.h"
 #include "ui/widgets/ui_fonts.h"
 
-#include <QFile>
 #include <QHeaderView>
 
 namespace tarvo::ui {
@@ -22,32 +22,8 @@ constexpr int kHintRows = 14;
 
 QString slotHeading(const transfer::SlotPreview& slot)
 {
-    const QString name = platform::toQString(slot.tableName).trimmed();
-    QString heading;
-    switch (slot.action) {
-    case transfer::PreviewAction::Refused:
-        return transfer_texts::kPreviewRefused.arg(slot.slot).arg(name, QString::fromStdString(slot.reason));
-    case transfer::PreviewAction::Unchanged:
-        return transfer_texts::kPreviewUnchanged.arg(slot.slot).arg(name);
-    default:
-        break;
-    }
-    if (slot.changes.empty())
-        heading = transfer_texts::kPreviewNoEntryChanges.arg(slot.slot).arg(name);
-    else if (slot.changes.size() == 1)
-        heading = transfer_texts::kPreviewOneChange.arg(slot.slot).arg(name);
-    else
-        heading = transfer_texts::kPreviewChanges.arg(slot.slot).arg(name).arg(slot.changes.size());
-    QString how;
-    if (slot.action == transfer::PreviewAction::Recover)
-        how = slot.backup.empty() ? transfer_texts::kPreviewFromRecord.text()
-                                  : transfer_texts::kPreviewFromBackup.arg(
-                                        QFile::decodeName(QByteArray::fromStdString(slot.backup)));
-    else if (slot.action == transfer::PreviewAction::AsStored)
-        how = transfer_texts::kPreviewAsStored;
-    if (!how.isEmpty())
-        heading.append(QStringLiteral(" (")).append(how).append(QLatin1Char(')'));
-    return heading;
+    return transfer_texts::kPreviewHeading.arg(slot.slot).arg(
+        platform::toQString(slot.tableName).trimmed(), translatedCoreMessage(transfer::planWords(slot)));
 }
 
 QString actionText(const compare::EntrySide& side)

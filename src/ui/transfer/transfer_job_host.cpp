@@ -206,10 +206,10 @@ void TransferJobHost::cancelQuestion(const std::u16string& question)
     });
 }
 
+// On every road of a download: what OK would write, before anything is erased.
 void TransferJobHost::mergeReadDone()
 {
     m_progress->waitForOk();
-    // What OK would write, before anything is erased.
     if (const auto* download = dynamic_cast<const transfer::DownloadJob*>(m_job))
         m_progress->showPreview(download->preview(), m_fonts);
 }
@@ -317,6 +317,13 @@ void TransferJobHost::showProgress(int code, const messages::Message& text)
     if (!m_progressShown || (code == transfer::kProgressBlocks && m_lastProgressCode == code))
         return;
     m_lastProgressCode = code;
+    // The read before a write ends in the list of what the write changes,
+    // not in "Transfer Complete": nothing is transferred yet.
+    if (code == transfer::kProgressComplete && !m_stages.empty() &&
+        m_stages.back() == transfer::JobStage::ReadBack && text == transfer::texts::kTransferComplete) {
+        m_progress->showProgress(transfer::kProgressBlocks, QString());
+        return;
+    }
     m_progress->showProgress(code,
                              code == transfer::kProgressBlocks ? QString() : translatedCoreMessage(text));
 }

@@ -80,7 +80,7 @@ Q_SIGNALS:
     void downloadChosen(const tarvo::transfer::DownloadChoice& choice);
     // Import pressed with the slots to read.
     void importChosen(const std::vector<tarvo::transfer::SlotRequest>& slots);
-    // OK in the Read dialog after the read for merging: the write may follow.
+    // OK under the list of what the write changes: the write may follow.
     void mergeAccepted();
     // The user's way for a slot an interrupted write left (recoveryQuestion).
     void recoveryAnswered(const tarvo::transfer::RecoveryAnswer& answer);

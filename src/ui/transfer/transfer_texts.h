@@ -155,24 +155,10 @@ inline constexpr Text kPreviewActionColumn{kContext, QT_TRANSLATE_NOOP("Transfer
 inline constexpr Text kPreviewKeyboardSide{kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard")};
 inline constexpr Text kPreviewNewSide{kContext, QT_TRANSLATE_NOOP("Transfer", "New")};
 inline constexpr Text kPreviewEntryName{kContext, QT_TRANSLATE_NOOP("Transfer", "Menu %1, entry %2")};
-inline constexpr Text kPreviewOneChange{
-    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: 1 entry changes")};
-inline constexpr Text kPreviewChanges{
-    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: %3 entries change")};
-inline constexpr Text kPreviewNoEntryChanges{
-    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: no script-menu entry changes")};
-inline constexpr Text kPreviewUnchanged{
-    kContext,
-    QT_TRANSLATE_NOOP("Transfer",
-                      "Keyboard Language Table #%1 %2: the keyboard already holds the document's entries")};
-inline constexpr Text kPreviewRefused{
-    kContext, QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: refused: %3")};
-inline constexpr Text kPreviewFromBackup{
-    kContext, QT_TRANSLATE_NOOP("Transfer", "the keyboard's menus come from the backup %1")};
-inline constexpr Text kPreviewFromRecord{
-    kContext,
-    QT_TRANSLATE_NOOP("Transfer", "the keyboard's menus come from the record of the interrupted write")};
-inline constexpr Text kPreviewAsStored{kContext, QT_TRANSLATE_NOOP("Transfer", "written as stored")};
+//: %3: what happens to the table and how many of its entries change, e.g. "written as stored, 2 entries
+//: change".
+inline constexpr Text kPreviewHeading{kContext,
+                                      QT_TRANSLATE_NOOP("Transfer", "Keyboard Language Table #%1 %2: %3")};
 inline constexpr Text kPreviewAllHeld{
     kContext, QT_TRANSLATE_NOOP("Transfer", "The keyboard already holds the document's entries.")};
 inline constexpr Text kPreviewOkOrCancel{

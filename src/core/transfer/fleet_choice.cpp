@@ -22,7 +22,8 @@ bool sameSlotLanguages(const std::vector<SlotListing>& a, const std::vector<Slot
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameOffer);
 }
 
-std::vector<std::vector<std::size_t>> sharedChoiceGroups(const std::vector<std::vector<SlotListing>>& keyboards)
+std::vector<std::vector<std::size_t>>
+sharedChoiceGroups(const std::vector<std::vector<SlotListing>>& keyboards)
 {
     std::vector<std::vector<std::size_t>> groups;
     for (std::size_t k = 0; k < keyboards.size(); ++k) {

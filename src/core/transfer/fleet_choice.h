@@ -15,6 +15,7 @@ bool sameSlotLanguages(const std::vector<SlotListing>& a, const std::vector<Slot
 
 // The keyboards (indices into keyboards) that share a choice, each group in
 // order, the groups in the order of their first keyboard.
-std::vector<std::vector<std::size_t>> sharedChoiceGroups(const std::vector<std::vector<SlotListing>>& keyboards);
+std::vector<std::vector<std::size_t>>
+sharedChoiceGroups(const std::vector<std::vector<SlotListing>>& keyboards);
 
 } // namespace tarvo::transfer

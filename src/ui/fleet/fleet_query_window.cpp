@@ -12,6 +12,7 @@
 #include "platform/port_paths.h"
 #include "platform/text.h"
 #include "serial/comm_port.h"
+#include "transfer/display_width.h"
 #include "transfer/line_speed.h"
 #include "ui/core_message_texts.h"
 #include "ui/fleet/fleet_texts.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -38,22 +38,25 @@ namespace {
 
 enum Column { kCom, kDevice, kKeyboard, kResult, kCancelColumn, kColumns };
 
-// The slot lines' fields, in characters, as wide as the one-keyboard Query's.
-constexpr std::array<int, 4> kFieldChars = {30, 8, 8, 10};
+// The copied text's slot fields, in terminal columns, as the tool's query lines them up.
+constexpr std::array<int, 4> kFieldColumns = {30, 8, 8, 10};
 constexpr int kResultChars = 40;
 // Lines of slots shown without scrolling: one keyboard's heading and slots, and some room.
 constexpr int kShownLines = 20;
 const QString kIndent = QStringLiteral("    ");
 constexpr double kMostOfTheScreen = 0.9;
 
-QString slotLine(const QStringList& fields)
+// A slot's fields as one line of text, each padded to its columns.
+QString slotText(const QTreeWidgetItem& line)
 {
-    QString line;
-    for (int i = 0; i < fields.size(); ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        line += at < kFieldChars.size() ? fields[i].leftJustified(kFieldChars[at]) + QLatin1Char(' ') : fields[i];
+    std::u16string text;
+    for (int column = 0; column < line.columnCount(); ++column) {
+        const std::u16string field = line.text(column).toStdU16String();
+        const auto at = static_cast<std::size_t>(column);
+        text +=
+            at < kFieldColumns.size() ? transfer::padToDisplayWidth(field, kFieldColumns[at]) + u' ' : field;
     }
-    return line.trimmed();
+    return QString::fromStdU16String(text).trimmed();
 }
 
 } // namespace
@@ -61,7 +64,8 @@ QString slotLine(const QStringList& fields)
 // One keyboard: its line, its query session and its row.
 class FleetQueryWindow::Keyboard final : public transfer::SessionView {
 public:
-    Keyboard(FleetQueryWindow& window, QTreeWidgetItem* item, int portIndex, const serial::CommSettings& settings)
+    Keyboard(FleetQueryWindow& window, QTreeWidgetItem* item, int portIndex,
+             const serial::CommSettings& settings)
         : m_window(window), m_item(item), m_device(platform::comPortDevicePath(portIndex)), m_port(m_serial),
           m_settings(settings)
     {
@@ -130,22 +134,28 @@ private:
     void addSlot(const transfer::TableInfoRow& row)
     {
         if (m_item->childCount() == 0) {
-            m_item->setText(kKeyboard, QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
+            m_item->setText(kKeyboard,
+                            QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
             // The one-keyboard Query's heading, a word over each field.
-            addLine(slotLine(transfer_texts::kQueryHeading.text().split(QRegularExpression(QStringLiteral("\\s{2,}")),
-                                                                        Qt::SkipEmptyParts)));
+            auto* heading = addLine(transfer_texts::kQueryHeading.text().split(
+                QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts));
+            for (int column = 0; column < heading->columnCount(); ++column) {
+                QFont bold = heading->font(column);
+                bold.setBold(true);
+                heading->setFont(column, bold);
+            }
         }
-        addLine(slotLine({platform::toQString(row.description), platform::toQString(row.schemaText),
-                          platform::toQString(row.fontText), platform::toQString(row.versionText),
-                          platform::toQString(row.languageIdText)}));
+        addLine({platform::toQString(row.description), platform::toQString(row.schemaText),
+                 platform::toQString(row.fontText), platform::toQString(row.versionText),
+                 platform::toQString(row.languageIdText)});
     }
 
-    void addLine(const QString& text)
+    // A slot's fields in the window's columns: any script lines up there.
+    QTreeWidgetItem* addLine(const QStringList& fields)
     {
-        auto* line = new QTreeWidgetItem(m_item, {text});
-        line->setFirstColumnSpanned(true);
-        line->setFont(0, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        auto* line = new QTreeWidgetItem(m_item, fields);
         m_item->setExpanded(true);
+        return line;
     }
 
     FleetQueryWindow& m_window;
@@ -160,15 +170,16 @@ private:
     QString m_message;
 };
 
-FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSettings& settings, QWidget* parent)
+FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSettings& settings,
+                                   QWidget* parent)
     : QDialog(parent), m_rows(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("FleetQueryWindow"));
     setWindowTitle(fleet_texts::kQueryWindowTitle);
     m_rows->setObjectName(QStringLiteral("fleetQueryRows"));
     m_rows->setColumnCount(kColumns);
-    m_rows->setHeaderLabels({fleet_texts::kPortColumn, fleet_texts::kDeviceColumn, fleet_texts::kKeyboardColumn,
-                             fleet_texts::kResultHeading, QString()});
+    m_rows->setHeaderLabels({fleet_texts::kPortColumn, fleet_texts::kDeviceColumn,
+                             fleet_texts::kKeyboardColumn, fleet_texts::kResultHeading, QString()});
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
     m_rows->setRootIsDecorated(true);
     for (std::size_t i = 0; i < ports.size(); ++i) {
@@ -186,9 +197,10 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     }
     for (int column = 0; column < kColumns; ++column)
         m_rows->resizeColumnToContents(column);
-    m_rows->setColumnWidth(kKeyboard, std::max(m_rows->columnWidth(kKeyboard),
-                                               fontMetrics().horizontalAdvance(QStringLiteral("KBD-OMNIA 0.00")) +
-                                                   2 * fontMetrics().averageCharWidth()));
+    m_rows->setColumnWidth(kKeyboard,
+                           std::max(m_rows->columnWidth(kKeyboard),
+                                    fontMetrics().horizontalAdvance(QStringLiteral("KBD-OMNIA 0.00")) +
+                                        2 * fontMetrics().averageCharWidth()));
     m_rows->setColumnWidth(kResult, fontMetrics().averageCharWidth() * kResultChars);
     m_rows->header()->setStretchLastSection(false);
 
@@ -199,7 +211,8 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     m_copy->setEnabled(false);
     m_close->setEnabled(false);
     connect(m_cancelAll, &QPushButton::clicked, this, &FleetQueryWindow::cancelAll);
-    connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(resultText()); });
+    connect(m_copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(resultText()); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
@@ -245,6 +258,12 @@ void FleetQueryWindow::cancelAll()
 
 void FleetQueryWindow::keyboardEnded()
 {
+    // The slots listed under the rows share their columns: wide enough for them now.
+    for (const int column : {kCom, kDevice, kKeyboard}) {
+        const int before = m_rows->columnWidth(column);
+        m_rows->resizeColumnToContents(column);
+        m_rows->setColumnWidth(column, std::max(before, m_rows->columnWidth(column)));
+    }
     if (m_running > 0)
         --m_running;
     if (m_running > 0)
@@ -276,7 +295,7 @@ QString FleetQueryWindow::resultText() const
         text += QLatin1Char('\n');
         for (int child = 0; child < item->childCount(); ++child) {
             text += kIndent;
-            text += item->child(child)->text(0);
+            text += slotText(*item->child(child));
             text += QLatin1Char('\n');
         }
     }

@@ -153,12 +153,7 @@ public:
                 m_stage == JobStage::ChoosingSlots || m_stage == JobStage::Plan ||
                 m_stage == JobStage::ReadBack);
     }
-    // "COM1 (/dev/ttyS0)": the keyboard as a question or a section names it.
-    QString name() const
-    {
-        return comText(m_portIndex) + QStringLiteral(" (") + QString::fromStdString(m_device) +
-               QLatin1Char(')');
-    }
+    // "COM1 (/dev/ttyS0): KBD-OMNIA 2.05": the keyboard as a preview's section names it.
     QString identity() const
     {
         return fleet_texts::kKeyboardName.arg(m_portIndex + 1)
@@ -340,7 +335,8 @@ private:
 
     QString timeLeft() const
     {
-        if (m_phaseStartMs < 0 || m_done <= m_phaseStartDone || m_total <= m_done)
+        if (m_stage == transfer::JobStage::Ended || m_phaseStartMs < 0 || m_done <= m_phaseStartDone ||
+            m_total <= m_done)
             return {};
         const qint64 elapsed = m_clock.elapsed() - m_phaseStartMs;
         const qint64 secondsLeft =
@@ -537,9 +533,10 @@ void FleetWindow::chooseSlots(const std::vector<Keyboard*>& chosenFor)
                  [](const Keyboard* k) { return k->awaitingChoice(); });
     if (group.empty())
         return;
+    // The COM numbers name the keyboards: their devices are in the window's rows.
     QStringList names;
     for (const Keyboard* keyboard : group)
-        names << keyboard->name();
+        names << comText(keyboard->portIndex());
     const Keyboard& first = *group.front();
     TransferSlotDialog dialog(TransferSlotDialog::Kind::Download, this);
     dialog.setWindowTitle(windowTitle());

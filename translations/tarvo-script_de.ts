@@ -1944,6 +1944,58 @@ Katalogprüfungen:
         <source>backup: %1</source>
         <translation>Sicherung: %1</translation>
     </message>
+    <message>
+        <source>Query Several Keyboards...</source>
+        <translation>Mehrere Tastaturen abfragen...</translation>
+    </message>
+    <message>
+        <source>Read the identity and the language tables of several keyboards at once</source>
+        <translation>Kennung und Sprachtabellen mehrerer Tastaturen gleichzeitig lesen</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to query:</source>
+        <translation>Den COM-Port jeder Tastatur ankreuzen, die abgefragt werden soll:</translation>
+    </message>
+    <message>
+        <source>&amp;Query</source>
+        <translation>&amp;Abfragen</translation>
+    </message>
+    <message>
+        <source>Query Several Keyboards</source>
+        <translation>Mehrere Tastaturen abfragen</translation>
+    </message>
+    <message>
+        <source>The keyboards on %1 hold the same languages: choose their slots once.</source>
+        <translation>Die Tastaturen an %1 enthalten dieselben Sprachen: Steckplätze einmal für alle auswählen.</translation>
+    </message>
+    <message>
+        <source>Choose the slots of the keyboard on %1.</source>
+        <translation>Steckplätze der Tastatur an %1 auswählen.</translation>
+    </message>
+    <message>
+        <source>What the Download Will Change</source>
+        <translation>Was das Herunterladen ändert</translation>
+    </message>
+    <message>
+        <source>Nothing has been erased yet. Untick a keyboard to leave it out; Write writes the others, Cancel writes none.</source>
+        <translation>Noch ist nichts gelöscht. Eine Tastatur abwählen, um sie auszulassen; „Schreiben“ schreibt die übrigen, „Abbrechen“ keine.</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2): %3</source>
+        <translation>COM%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>Forms</name>

@@ -1944,6 +1944,58 @@ Catalogue checks:
         <source>backup: %1</source>
         <translation>백업: %1</translation>
     </message>
+    <message>
+        <source>Query Several Keyboards...</source>
+        <translation>여러 키보드 조회...</translation>
+    </message>
+    <message>
+        <source>Read the identity and the language tables of several keyboards at once</source>
+        <translation>여러 키보드의 식별 정보와 언어 테이블을 한꺼번에 읽습니다</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to query:</source>
+        <translation>조회할 각 키보드의 COM 포트를 선택하십시오:</translation>
+    </message>
+    <message>
+        <source>&amp;Query</source>
+        <translation>조회(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Query Several Keyboards</source>
+        <translation>여러 키보드 조회</translation>
+    </message>
+    <message>
+        <source>The keyboards on %1 hold the same languages: choose their slots once.</source>
+        <translation>%1의 키보드에는 같은 언어가 들어 있습니다. 슬롯을 한 번만 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Choose the slots of the keyboard on %1.</source>
+        <translation>%1 키보드의 슬롯을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>What the Download Will Change</source>
+        <translation>다운로드로 변경될 내용</translation>
+    </message>
+    <message>
+        <source>Nothing has been erased yet. Untick a keyboard to leave it out; Write writes the others, Cancel writes none.</source>
+        <translation>아직 아무것도 지워지지 않았습니다. 제외할 키보드의 선택을 해제하십시오. 쓰기를 누르면 나머지 키보드에 쓰고, 취소를 누르면 아무 키보드에도 쓰지 않습니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>쓰기(&amp;W)</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2): %3</source>
+        <translation>COM%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>제외됨</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>제외됨</translation>
+    </message>
 </context>
 <context>
     <name>Forms</name>

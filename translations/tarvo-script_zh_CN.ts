@@ -1944,6 +1944,58 @@ Catalogue checks:
         <source>backup: %1</source>
         <translation>备份：%1</translation>
     </message>
+    <message>
+        <source>Query Several Keyboards...</source>
+        <translation>查询多个键盘...</translation>
+    </message>
+    <message>
+        <source>Read the identity and the language tables of several keyboards at once</source>
+        <translation>同时读取多个键盘的标识和语言表</translation>
+    </message>
+    <message>
+        <source>Tick the COM port of each keyboard to query:</source>
+        <translation>勾选要查询的每个键盘的 COM 端口：</translation>
+    </message>
+    <message>
+        <source>&amp;Query</source>
+        <translation>查询(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Query Several Keyboards</source>
+        <translation>查询多个键盘</translation>
+    </message>
+    <message>
+        <source>The keyboards on %1 hold the same languages: choose their slots once.</source>
+        <translation>%1 上的键盘包含相同的语言：只需为它们选择一次插槽。</translation>
+    </message>
+    <message>
+        <source>Choose the slots of the keyboard on %1.</source>
+        <translation>请选择 %1 上键盘的插槽。</translation>
+    </message>
+    <message>
+        <source>What the Download Will Change</source>
+        <translation>下载将更改的内容</translation>
+    </message>
+    <message>
+        <source>Nothing has been erased yet. Untick a keyboard to leave it out; Write writes the others, Cancel writes none.</source>
+        <translation>尚未擦除任何内容。取消勾选某个键盘即可将其排除；“写入”写入其余键盘，“取消”则不写入任何键盘。</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>COM%1 (%2): %3</source>
+        <translation>COM%1 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>已排除</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>已排除</translation>
+    </message>
 </context>
 <context>
     <name>Forms</name>

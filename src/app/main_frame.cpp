@@ -266,6 +266,7 @@ void MainFrame::buildMenus(const FeatureActions& features)
           {transfer.downloadAction()},
           {transfer.compareAction()},
           {features.fleet->downloadAction(), Shown::WithDocument},
+          {features.fleet->queryAction(), Shown::WithDocument},
           {transfer.restoreAction()},
           {features.comPort->configureAction()},
           kSeparator,

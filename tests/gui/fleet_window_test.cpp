@@ -1,8 +1,11 @@
 // Download to Several Keyboards against three simulated keyboards through
-// the editor's dialogs, one of them dropping a block of the write: the other
-// two end written and verified, the faulty one fails alone with its slot
-// named, each keyboard's backup carries its COM number, and the result table
-// has a row per keyboard. The fleet's own rules are tested with the core.
+// the editor's dialogs: one slot choice serves the three (their slots hold
+// the same languages), the previews come in one dialog where the third is
+// left out, and the second drops a block of the write. The first ends
+// written and verified, the faulty one fails alone with its slot named, the
+// third is left as it was; each backup carries its COM number, and the
+// result table has a row per keyboard. The fleet's own rules are tested
+// with the core.
 
 #include "form_fixture.h"
 #include "support/gui/dialog_answers.h"
@@ -14,12 +17,21 @@
 #include "model/lang_table_layout.h"
 #include "ui/fleet/fleet_commands.h"
 #include "ui/fleet/fleet_port_dialog.h"
+#include "ui/fleet/fleet_preview_dialog.h"
+#include "ui/fleet/fleet_query_window.h"
 #include "ui/fleet/fleet_window.h"
+#include "ui/transfer/download_preview_list.h"
+#include "ui/transfer/transfer_slot_dialog.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTreeWidget>
 
 #include <array>
 #include <memory>
@@ -38,7 +50,9 @@ constexpr int kSlot = 2;
 constexpr int kMenu = 81;
 constexpr int kEntry = 1;
 constexpr std::size_t kKeyboards = 3;
-constexpr std::size_t kFaulty = 1; // COM2
+constexpr std::size_t kFaulty = 1;  // COM2
+constexpr std::size_t kLeftOut = 2; // COM3
+constexpr int kDocumentTableEntry = 1;
 
 class FleetWindowTest : public FormFixture {
 protected:
@@ -97,6 +111,34 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
                                            dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
                                        dialog.startButton()->click();
                                    });
+    // Every slot choice shown is answered: the edited table into its slot, verified.
+    int choices = 0;
+    QString choiceCaption;
+    QTimer choiceAnswers;
+    QObject::connect(&choiceAnswers, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<ui::TransferSlotDialog*>(window);
+            if (dialog == nullptr || !dialog->isVisible() || !dialog->okButton()->isEnabled())
+                continue;
+            ++choices;
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                choiceCaption += label->text();
+            dialog->list(kSlot)->setCurrentIndex(kDocumentTableEntry);
+            dialog->verifyOption()->setChecked(true);
+            dialog->okButton()->click();
+        }
+    });
+    choiceAnswers.start(kDialogPollMs);
+    std::size_t sections = 0;
+    int changes = 0;
+    whenShown<ui::FleetPreviewDialog>(
+        &answers, QStringLiteral("FleetPreviewDialog"), {}, [&](ui::FleetPreviewDialog& dialog) {
+            while (dialog.findChild<QGroupBox*>(QStringLiteral("fleetPreview%1").arg(sections)) != nullptr)
+                ++sections;
+            changes = dialog.list(0)->changeCount();
+            dialog.section(kLeftOut)->setChecked(false);
+            dialog.okButton()->click();
+        });
     QString resultText;
     std::vector<transfer::FleetRow> rows;
     whenShown<ui::FleetWindow>(
@@ -112,6 +154,12 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
     commands->downloadAction()->trigger();
 
     ASSERT_EQ(rows.size(), kKeyboards) << resultText.toStdString();
+    EXPECT_EQ(choices, 1);
+    EXPECT_TRUE(choiceCaption.contains(QStringLiteral("COM1")) &&
+                choiceCaption.contains(QStringLiteral("COM3")))
+        << choiceCaption.toStdString();
+    EXPECT_EQ(sections, kKeyboards);
+    EXPECT_EQ(changes, 1);
     const std::size_t entry = layout::menuEntryOffset(kMenu, kEntry);
     const auto edited = std::span(documentImages[kTable]).subspan(entry, layout::kEntryBytes);
     for (std::size_t i = 0; i < kKeyboards; ++i) {
@@ -120,8 +168,15 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
         const auto slot = slotOf(flash, kSlot);
         const bool holdsEdit =
             std::equal(edited.begin(), edited.end(), slot.begin() + static_cast<std::ptrdiff_t>(entry));
-        // Each backup carries its keyboard's COM number.
         const QString com = QStringLiteral("COM%1").arg(i + 1);
+        if (i == kLeftOut) {
+            // Left out at the preview: nothing saved, nothing erased.
+            EXPECT_EQ(rows[i].end.status, transfer::JobStatus::Cancelled);
+            EXPECT_TRUE(rows[i].backup.empty()) << rows[i].backup;
+            EXPECT_EQ(flash, m_before);
+            continue;
+        }
+        // Each backup carries its keyboard's COM number.
         EXPECT_TRUE(QString::fromStdString(rows[i].backup).endsWith(QStringLiteral(" %1.tvo").arg(com)))
             << rows[i].backup;
         EXPECT_TRUE(QFile::exists(QString::fromStdString(rows[i].backup))) << rows[i].backup;
@@ -141,12 +196,82 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
     const QStringList lines = resultText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), static_cast<int>(kKeyboards) + 1) << resultText.toStdString();
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("COM1 ")) && lines[1].endsWith(QStringLiteral("  ok")));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("COM3 ")) && lines[3].endsWith(QStringLiteral("  ok")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("COM3 ")) &&
+                lines[3].endsWith(QStringLiteral("  left out")))
+        << lines[3].toStdString();
     EXPECT_TRUE(lines[2].contains(QStringLiteral("failed: ")));
     EXPECT_TRUE(lines[2].contains(QStringLiteral("Language table #%1 is incomplete").arg(kSlot)));
     EXPECT_TRUE(lines[2].contains(QStringLiteral("backup: ") + QString::fromStdString(rows[kFaulty].backup)));
+    // Each keyboard is a transfer of its own in the history, its end included.
+    QFile history(QString::fromStdString(m_dir.file("state")) +
+                  QStringLiteral("/tarvo-script/history.jsonl"));
+    ASSERT_TRUE(history.open(QIODevice::ReadOnly));
+    const QString records = QString::fromUtf8(history.readAll());
+    EXPECT_EQ(records.count(QStringLiteral("\"record\":\"start\"")), static_cast<int>(kKeyboards));
+    EXPECT_EQ(records.count(QStringLiteral("\"record\":\"end\"")), static_cast<int>(kKeyboards));
     // The choice is remembered.
     EXPECT_EQ(ui::rememberedFleetPorts(), (std::vector<int>{0, 1, 2}));
+}
+
+// Query Several Keyboards: a row per keyboard with its identity and its
+// slots as the one-keyboard Query lists them; a keyboard that cannot be
+// reached fails in its own row.
+TEST_F(FleetWindowTest, TheQueryWindowListsEachKeyboardsSlotsUnderItsRowAndAFailureInItsOwn)
+{
+    constexpr int kAbsent = 2; // COM3: no keyboard behind it
+    for (std::size_t i = 0; i < kKeyboards; ++i)
+        if (static_cast<int>(i) != kAbsent)
+            ASSERT_TRUE(m_keyboards[i]->start({}));
+    ASSERT_TRUE(start());
+    const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
+    ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
+    ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
+
+    QObject answers;
+    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
+                                   [](ui::FleetPortDialog& dialog) {
+                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
+                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
+                                       dialog.startButton()->click();
+                                   });
+    std::vector<QStringList> slotLines(kKeyboards);
+    QStringList keyboards;
+    QStringList results;
+    QString text;
+    whenShown<ui::FleetQueryWindow>(
+        &answers, QStringLiteral("FleetQueryWindow"),
+        [](ui::FleetQueryWindow& window) { return window.finished(); },
+        [&](ui::FleetQueryWindow& window) {
+            for (int row = 0; row < window.rows()->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = window.rows()->topLevelItem(row);
+                keyboards << item->text(2);
+                results << item->text(3);
+                for (int child = 0; child < item->childCount(); ++child)
+                    slotLines[static_cast<std::size_t>(row)] << item->child(child)->text(0);
+            }
+            EXPECT_TRUE(window.copyButton()->isEnabled());
+            text = window.resultText();
+            window.closeButton()->click();
+        });
+    auto* commands = frame().findChild<ui::FleetCommands*>(QStringLiteral("FleetCommands"));
+    ASSERT_NE(commands, nullptr);
+    commands->queryAction()->trigger();
+
+    ASSERT_EQ(keyboards.size(), static_cast<int>(kKeyboards)) << text.toStdString();
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(keyboards[i].startsWith(QStringLiteral("KBD-OMNIA"))) << keyboards[i].toStdString();
+        EXPECT_EQ(results[i], QStringLiteral("Done"));
+    }
+    // A heading, then a line per slot: both keyboards left the factory alike.
+    const QStringList& first = slotLines[0];
+    ASSERT_GT(first.size(), kSlot) << text.toStdString();
+    EXPECT_TRUE(first[kSlot].startsWith(QStringLiteral("%1  ").arg(kSlot))) << first[kSlot].toStdString();
+    EXPECT_EQ(slotLines[1], first);
+    EXPECT_TRUE(results[kAbsent].startsWith(QStringLiteral("Failed: "))) << results[kAbsent].toStdString();
+    EXPECT_TRUE(slotLines[kAbsent].isEmpty());
+    // The text for the clipboard has every row and every slot line.
+    EXPECT_TRUE(text.contains(QStringLiteral("COM3")));
+    EXPECT_TRUE(text.contains(first[kSlot]));
 }
 
 } // namespace

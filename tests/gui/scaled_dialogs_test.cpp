@@ -17,6 +17,8 @@
 #include "ui/com_port/com_port_settings_dialog.h"
 #include "ui/com_port/com_port_setup_dialog.h"
 #include "ui/fleet/fleet_port_dialog.h"
+#include "ui/fleet/fleet_preview_dialog.h"
+#include "ui/fleet/fleet_query_window.h"
 #include "ui/fleet/fleet_window.h"
 #include "ui/forms/char_entry_dialog.h"
 #include "ui/forms/form_links_chooser.h"
@@ -130,6 +132,7 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
     serial::testing::FakeSerialPort device;
     serial::CCommPort port(device);
     serial::CommSettings settings;
+    const transfer::DownloadPreview preview = longPreview();
     QWidget anchor;
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> dialogs = {
@@ -153,6 +156,21 @@ TEST_P(ScaledDialogTest, EveryDialogFitsTheScreenWithItsButtons)
              ui::FleetDownloadSetup setup;
              setup.document = doc;
              return std::make_unique<ui::FleetWindow>(std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}, setup);
+         }},
+        {"Several Keyboards to query",
+         [] { return std::make_unique<ui::FleetPortDialog>(nullptr, ui::FleetPurpose::Query); }},
+        {"Several Keyboards queried",
+         [&] {
+             return std::make_unique<ui::FleetQueryWindow>(std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7},
+                                                           settings);
+         }},
+        {"Several Keyboards' previews",
+         [&] {
+             std::vector<ui::FleetPreviewDialog::Section> sections;
+             for (const char* keyboard :
+                  {"COM1 (/dev/ttyS0): KBD-OMNIA 2.05", "COM2 (/dev/ttyS1): KBD-OMNIA 2.05"})
+                 sections.push_back({QString::fromLatin1(keyboard), &preview});
+             return std::make_unique<ui::FleetPreviewDialog>(sections, &fonts);
          }},
         {"COM Port Settings", [&] { return std::make_unique<ui::ComPortSettingsDialog>(settings, &port); }},
         {"Characters Display",

@@ -1,11 +1,16 @@
 // The fleet: several keyboards on one loop, each with its own job; one that
 // fails alone leaves the others to finish, and the rows say how each ended.
 
+#include "document/source_slot.h"
 #include "download_rig.h"
+#include "model/lang_table_layout.h"
+#include "transfer/document_copy.h"
 #include "transfer/download_fleet.h"
+#include "transfer/fleet_choice.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -204,6 +209,72 @@ TEST(DownloadFleet, FilesAreNamedAfterTheDeviceOrItsWholePathWhenTwoShareAName)
     EXPECT_EQ(fleetFileIn("out", devices, 0, ".tvo"), "out/dev_ttyUSB0.tvo");
     EXPECT_EQ(fleetFileIn("out", devices, 1, ".tvo"), "out/dev_serial_ttyUSB0.tvo");
     EXPECT_EQ(fleetFileIn("out", devices, 2, ".trace"), "out/ttyS1.trace");
+}
+
+// Each keyboard's copy decides its download as the document would: the same
+// bytes (a read-only flag included), the slot each table came from, whether
+// the document came whole from an import, and the serial settings.
+TEST(DownloadFleet, AKeyboardsCopyOfTheDocumentKeepsWhatTheDownloadReadsAndIsItsOwn)
+{
+    constexpr int kSourceSlot = 7;
+    constexpr int kPort = 4;
+    document::DocumentNumberPool pool;
+    document::TableList tables;
+    tables.push_back(document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch"));
+    document::setSourceSlot(*tables.back(), kSourceSlot);
+    tables.back()->SetByte(model::layout::kReadOnlyOffset, 1);
+    const auto doc = document::test::makeDocument(pool, std::move(tables));
+    serial::CommSettings settings = serial::CommSettings::forDocument(kPort);
+    settings.baudIndex = 1;
+    doc->setCommSettings(settings);
+    doc->setServerPath(u"\\\\server\\scripts");
+    doc->setImportComplete(true);
+
+    const auto copy = copyOfDocument(*doc, pool);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->tableCount(), 1u);
+    EXPECT_NE(copy->documentNumber(), doc->documentNumber());
+    const auto image = doc->table(0).Image();
+    EXPECT_TRUE(std::ranges::equal(copy->table(0).Image(), image));
+    EXPECT_EQ(document::sourceSlot(copy->table(0)), kSourceSlot);
+    EXPECT_TRUE(copy->importComplete());
+    EXPECT_TRUE(copy->commSettings() == settings);
+    EXPECT_EQ(copy->serverPath(), doc->serverPath());
+
+    // A merge into the copy leaves the document as it was.
+    copy->table(0).SetByte(model::layout::kReadOnlyOffset, 0);
+    EXPECT_EQ(doc->table(0).GetByte(model::layout::kReadOnlyOffset), 1);
+}
+
+// A slot as its list offers it: the language held, under the keyboard's own name for it.
+SlotListing heldSlot(int slot, int languageId, std::u16string name)
+{
+    SlotListing listing;
+    listing.row.slot = slot;
+    listing.row.present = true;
+    listing.enabled = true;
+    listing.languageId = languageId;
+    listing.entries = {{std::move(name), SlotEntryKind::Table},
+                       {u"Do not download", SlotEntryKind::DoNotDownload}};
+    return listing;
+}
+
+TEST(DownloadFleet, KeyboardsShareASlotChoiceWhenTheirSlotsHoldTheSameLanguagesWhateverTheNames)
+{
+    constexpr int kEnglish = 0x409;
+    constexpr int kKorean = 0x412;
+    const std::vector<SlotListing> first = {heldSlot(1, kEnglish, u"English"),
+                                            heldSlot(2, kLanguage, u"Deutsch")};
+    const std::vector<SlotListing> renamed = {heldSlot(1, kEnglish, u"Operator"),
+                                              heldSlot(2, kLanguage, u"DE")};
+    const std::vector<SlotListing> otherLanguage = {heldSlot(1, kEnglish, u"English"),
+                                                    heldSlot(2, kKorean, u"Korean")};
+    std::vector<SlotListing> interrupted = first;
+    interrupted[1].interrupted = true;
+    const std::vector<SlotListing> fewerSlots = {heldSlot(1, kEnglish, u"English")};
+
+    const auto groups = sharedChoiceGroups({first, otherLanguage, renamed, interrupted, fewerSlots});
+    EXPECT_EQ(groups, (std::vector<std::vector<std::size_t>>{{0, 2}, {1}, {3}, {4}}));
 }
 
 } // namespace

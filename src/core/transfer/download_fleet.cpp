@@ -158,9 +158,11 @@ std::vector<FleetRow> DownloadFleet::rows() const
 std::string keyboardTextOf(const TransferJob& job)
 {
     const SlotInspectionSession* inspection = job.inspection();
-    if (!inspection)
-        return "-";
-    const serial::KeyboardId& id = inspection->keyboardId();
+    return inspection != nullptr ? keyboardTextOf(inspection->keyboardId()) : "-";
+}
+
+std::string keyboardTextOf(const serial::KeyboardId& id)
+{
     if (id.keyboardType() == 0)
         return "-";
     char text[48];

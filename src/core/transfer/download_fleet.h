@@ -6,6 +6,7 @@
 // result row per keyboard (what the tool prints and the editor shows).
 
 #include "document/doc.h"
+#include "serial/keyboard_records.h"
 #include "transfer/download_job.h"
 #include "transfer/job_end.h"
 #include "transfer/job_listener.h"
@@ -79,6 +80,7 @@ private:
 
 // "KBD-OMNIA 2.05", or "-" when the keyboard never told who it is.
 std::string keyboardTextOf(const TransferJob& job);
+std::string keyboardTextOf(const serial::KeyboardId& id);
 
 // The file of keyboard i in folder (a trace, a backup): the device's own
 // name (ttyUSB0) with extension; when two devices share that name, the

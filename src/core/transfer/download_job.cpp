@@ -5,6 +5,7 @@
 #include "model/lang_table_layout.h"
 #include "templates/utf_text.h"
 #include "transfer/choice_texts.h"
+#include "transfer/document_copy.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -565,7 +566,7 @@ void DownloadJob::verifyEnded()
 bool DownloadJob::makePreview(messages::Message& message)
 {
     document::DocumentNumberPool numbers;
-    const std::unique_ptr<document::CS1_Doc> copy = copyOfTables(m_doc, numbers);
+    const std::unique_ptr<document::CS1_Doc> copy = copyOfDocument(m_doc, numbers);
     if (!copy) {
         message = messages::Message(texts::kMergeFailed);
         return false;

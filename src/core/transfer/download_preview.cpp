@@ -71,24 +71,4 @@ std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before, cons
     return changes;
 }
 
-std::unique_ptr<document::CS1_Doc> copyOfTables(const document::CS1_Doc& doc,
-                                                document::DocumentNumberPool& numbers)
-{
-    std::optional<document::DocumentNumber> number = numbers.take();
-    if (!number)
-        return nullptr;
-    document::TableList tables;
-    tables.reserve(doc.tableCount());
-    for (const auto& table : doc.tables()) {
-        auto copy = table->Clone();
-        if (!copy)
-            return nullptr;
-        tables.push_back(std::move(copy));
-    }
-    auto copy = std::make_unique<document::CS1_Doc>(std::move(*number), doc.commSettings().portIndex);
-    if (!copy->newDocument(std::move(tables), nullptr).ok())
-        return nullptr;
-    return copy;
-}
-
 } // namespace tarvo::transfer

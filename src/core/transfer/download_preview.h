@@ -74,9 +74,4 @@ struct DownloadPreview {
 std::vector<EntryChange> entryChanges(std::span<const std::uint8_t> before,
                                       const model::CS1_LangTable& after);
 
-// A document of its own holding copies of doc's tables, for a preview to
-// merge into while doc stays as it is; null when no copy can be made.
-std::unique_ptr<document::CS1_Doc> copyOfTables(const document::CS1_Doc& doc,
-                                                document::DocumentNumberPool& numbers);
-
 } // namespace tarvo::transfer

@@ -64,7 +64,7 @@ void rememberFleetPorts(const std::vector<int>& ports)
                    numbers.join(QLatin1Char(',')));
 }
 
-FleetPortDialog::FleetPortDialog(QWidget* parent)
+FleetPortDialog::FleetPortDialog(QWidget* parent, FleetPurpose purpose)
     : QDialog(parent), m_list(new QTableWidget(serial::kPortCount, kPortListColumns, this))
 {
     setObjectName(QStringLiteral("FleetPortDialog"));
@@ -90,14 +90,16 @@ FleetPortDialog::FleetPortDialog(QWidget* parent)
     m_list->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_start = buttons->addButton(fleet_texts::kStart, QDialogButtonBox::AcceptRole);
+    const bool query = purpose == FleetPurpose::Query;
+    m_start = buttons->addButton(query ? fleet_texts::kStartQuery : fleet_texts::kStart,
+                                 QDialogButtonBox::AcceptRole);
     buttons->addButton(fleet_texts::kCancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &FleetPortDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FleetPortDialog::reject);
     connect(m_list, &QTableWidget::itemChanged, this, &FleetPortDialog::updateStart);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(fleet_texts::kPortsCaption, this));
+    layout->addWidget(new QLabel(query ? fleet_texts::kQueryPortsCaption : fleet_texts::kPortsCaption, this));
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     updateStart();

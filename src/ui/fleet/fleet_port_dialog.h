@@ -12,10 +12,13 @@ class QPushButton;
 
 namespace tarvo::ui {
 
+// What the chosen keyboards are for: the caption and the start button say it.
+enum class FleetPurpose { Download, Query };
+
 class FleetPortDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit FleetPortDialog(QWidget* parent = nullptr);
+    explicit FleetPortDialog(QWidget* parent = nullptr, FleetPurpose purpose = FleetPurpose::Download);
 
     // The ticked COM ports, 0-based, in COM order.
     std::vector<int> chosenPorts() const;

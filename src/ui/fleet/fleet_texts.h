@@ -14,6 +14,10 @@ inline constexpr Text kDownloadCommand{kContext,
 inline constexpr Text kDownloadTip{
     kContext,
     QT_TRANSLATE_NOOP("Fleet", "Write the document's language tables into several keyboards at once")};
+inline constexpr Text kQueryCommand{kContext, QT_TRANSLATE_NOOP("Fleet", "Query Several Keyboards...")};
+inline constexpr Text kQueryTip{
+    kContext,
+    QT_TRANSLATE_NOOP("Fleet", "Read the identity and the language tables of several keyboards at once")};
 
 // The list of COM ports.
 inline constexpr Text kPortsTitle{kContext, QT_TRANSLATE_NOOP("Fleet", "Choose the Keyboards")};
@@ -26,6 +30,9 @@ inline constexpr Text kPresent{kContext, QT_TRANSLATE_NOOP("Fleet", "yes")};
 inline constexpr Text kMissing{kContext, QT_TRANSLATE_NOOP("Fleet", "no")};
 inline constexpr Text kNetworkAddress{kContext, QT_TRANSLATE_NOOP("Fleet", "network address")};
 inline constexpr Text kStart{kContext, QT_TRANSLATE_NOOP("Fleet", "&Download")};
+inline constexpr Text kQueryPortsCaption{
+    kContext, QT_TRANSLATE_NOOP("Fleet", "Tick the COM port of each keyboard to query:")};
+inline constexpr Text kStartQuery{kContext, QT_TRANSLATE_NOOP("Fleet", "&Query")};
 inline constexpr Text kCancel{kContext, QT_TRANSLATE_NOOP("Fleet", "&Cancel")};
 inline constexpr Text kComPort{kContext, QT_TRANSLATE_NOOP("Fleet", "COM%1")};
 
@@ -60,6 +67,24 @@ inline constexpr Text kCancelAllQuestion{
 inline constexpr Text kLeftIncomplete{
     kContext, QT_TRANSLATE_NOOP("Fleet", "COM%1: Language table #%2 would be left incomplete.")};
 
+// The window with a row per keyboard queried; a keyboard's slots are listed under its row.
+inline constexpr Text kQueryWindowTitle{kContext, QT_TRANSLATE_NOOP("Fleet", "Query Several Keyboards")};
+
+// Before anything is erased: the slots to write, then what each keyboard would change.
+inline constexpr Text kChoiceCaption{
+    kContext,
+    QT_TRANSLATE_NOOP("Fleet", "The keyboards on %1 hold the same languages: choose their slots once.")};
+inline constexpr Text kChoiceCaptionOne{
+    kContext, QT_TRANSLATE_NOOP("Fleet", "Choose the slots of the keyboard on %1.")};
+inline constexpr Text kPreviewTitle{kContext, QT_TRANSLATE_NOOP("Fleet", "What the Download Will Change")};
+inline constexpr Text kPreviewCaption{
+    kContext, QT_TRANSLATE_NOOP(
+                  "Fleet", "Nothing has been erased yet. Untick a keyboard to leave it out; Write writes the "
+                           "others, Cancel writes none.")};
+inline constexpr Text kWrite{kContext, QT_TRANSLATE_NOOP("Fleet", "&Write")};
+inline constexpr Text kKeyboardName{kContext, QT_TRANSLATE_NOOP("Fleet", "COM%1 (%2): %3")};
+inline constexpr Text kLeftOut{kContext, QT_TRANSLATE_NOOP("Fleet", "Left out")};
+
 // The result table at the end, as the tool prints it.
 inline constexpr Text kPortHeading{kContext, QT_TRANSLATE_NOOP("Fleet", "Port")};
 inline constexpr Text kWrittenHeading{kContext, QT_TRANSLATE_NOOP("Fleet", "Written")};
@@ -68,6 +93,7 @@ inline constexpr Text kVerifiedHeading{kContext, QT_TRANSLATE_NOOP("Fleet", "Ver
 inline constexpr Text kSecondsHeading{kContext, QT_TRANSLATE_NOOP("Fleet", "Seconds")};
 inline constexpr Text kResultHeading{kContext, QT_TRANSLATE_NOOP("Fleet", "Result")};
 inline constexpr Text kResultOk{kContext, QT_TRANSLATE_NOOP("Fleet", "ok")};
+inline constexpr Text kResultLeftOut{kContext, QT_TRANSLATE_NOOP("Fleet", "left out")};
 inline constexpr Text kResultFailed{kContext, QT_TRANSLATE_NOOP("Fleet", "failed: %1")};
 inline constexpr Text kResultIncomplete{
     kContext, QT_TRANSLATE_NOOP("Fleet", "Language table #%1 is incomplete and must be written again")};

@@ -1,25 +1,32 @@
 // The core headers come before Qt's: a member of theirs is named like a Qt keyword.
 #include "document/doc.h"
-#include "document/document_file.h"
 #include "templates/template_catalogue.h"
 #include "templates/utf_text.h"
+#include "transfer/document_copy.h"
 #include "transfer/download_fleet.h"
 
 #include "ui/fleet/fleet_window.h"
 
 #include "platform/device_serial_port.h"
 #include "platform/event_loop_host.h"
+#include "platform/history_file.h"
 #include "platform/line_speed_settings.h"
 #include "platform/port_paths.h"
 #include "platform/text.h"
 #include "serial/comm_port.h"
+#include "transfer/fleet_choice.h"
 #include "ui/core_message_texts.h"
+#include "ui/fleet/fleet_preview_dialog.h"
 #include "ui/fleet/fleet_texts.h"
 #include "ui/transfer/catalogue_tables.h"
+#include "ui/transfer/transfer_job_host.h"
+#include "ui/transfer/transfer_slot_dialog.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,6 +43,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace tarvo::ui {
 
@@ -53,25 +62,6 @@ constexpr int kKeyboardColumnWidth = 22;
 // Column widths in average characters.
 constexpr int kProgressChars = 16;
 constexpr int kPhaseChars = 24;
-const QString kUntitledCopy = QStringLiteral("untitled.tvo");
-
-// Reads a document's bytes made in memory: each keyboard's copy is the
-// window's document as it is now, unsaved edits included.
-class BytesReader final : public io::FileReader {
-public:
-    explicit BytesReader(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
-    io::FileResult readWhole(const std::string&, std::vector<std::uint8_t>& out,
-                             std::size_t maxBytes) const override
-    {
-        if (m_bytes.size() > maxBytes)
-            return {false, "the document is too large", false};
-        out = m_bytes;
-        return {true, {}, false};
-    }
-
-private:
-    std::vector<std::uint8_t> m_bytes;
-};
 
 QString phaseOf(transfer::JobStage stage)
 {
@@ -91,6 +81,14 @@ QString phaseOf(transfer::JobStage stage)
     default:
         return fleet_texts::kWaiting;
     }
+}
+
+// The document's line settings, on this keyboard's port, as a download to one keyboard uses them.
+serial::CommSettings keyboardSettings(const document::CS1_Doc& doc, int portIndex)
+{
+    serial::CommSettings settings = doc.commSettings();
+    settings.portIndex = portIndex;
+    return settings;
 }
 
 QString comText(int portIndex)
@@ -124,16 +122,16 @@ public:
     Keyboard(FleetWindow& window, int row, int portIndex, const FleetDownloadSetup& setup)
         : m_window(window), m_row(row), m_portIndex(portIndex),
           m_device(platform::comPortDevicePath(portIndex)), m_port(m_serial),
-          m_settings(serial::CommSettings::forDocument(portIndex)), m_backupTables(setup.catalogue)
+          m_settings(keyboardSettings(*setup.document, portIndex)), m_backupTables(setup.catalogue)
     {
-        const document::CS1_Doc& source = *setup.document;
-        const std::string name = source.path().empty() ? kUntitledCopy.toStdString() : source.path();
-        const BytesReader reader(
-            document::writeDocumentFile(source.commSettings(), source.tables(), source.serverPath()));
-        m_doc = document::openDocument(m_pool, name, portIndex, reader).doc;
-        m_choice.verify = setup.verify;
-        if (!setup.backupPath.isEmpty())
-            m_choice.backupPath = fleetBackupPath(setup.backupPath, portIndex).toStdString();
+        // The window's document as it is now, unsaved edits included.
+        m_doc = transfer::copyOfDocument(*setup.document, m_pool);
+        if (m_doc)
+            m_doc->setCommSettings(m_settings);
+        // Each keyboard is a transfer of its own in the history.
+        m_history.emplace(&m_historyFile,
+                          platform::transferStart(history::kEditorProgram, "download", m_device,
+                                                  setup.documentPath.toStdString()));
         m_clock.start();
     }
 
@@ -141,6 +139,52 @@ public:
     int portIndex() const { return m_portIndex; }
     const std::string& device() const { return m_device; }
     transfer::DownloadJob* job() const { return m_job; }
+    const document::CS1_Doc& document() const { return *m_doc; }
+    bool leftOut() const { return m_leftOut; }
+    bool running() const { return m_job != nullptr && !m_job->hasEnded(); }
+    bool awaitingChoice() const { return running() && m_awaitingChoice; }
+    bool holding() const { return running() && m_holding; }
+    // Not past its read yet: it may still come to hold for the preview.
+    bool mayHoldLater() const
+    {
+        using transfer::JobStage;
+        return running() && !m_holding &&
+               (m_stage == JobStage::NotStarted || m_stage == JobStage::Inspect ||
+                m_stage == JobStage::ChoosingSlots || m_stage == JobStage::Plan ||
+                m_stage == JobStage::ReadBack);
+    }
+    // "COM1 (/dev/ttyS0): KBD-OMNIA 2.05": the keyboard as a preview's section names it.
+    QString identity() const
+    {
+        return fleet_texts::kKeyboardName.arg(m_portIndex + 1)
+            .arg(QString::fromStdString(m_device))
+            .arg(m_keyboard);
+    }
+
+    // The slots chosen for this keyboard; the backup gets its COM number.
+    void choose(transfer::DownloadChoice choice)
+    {
+        m_awaitingChoice = false;
+        if (!running())
+            return;
+        if (!choice.backupPath.empty())
+            choice.backupPath =
+                fleetBackupPath(QString::fromStdString(choice.backupPath), m_portIndex).toStdString();
+        m_job->choose(choice);
+    }
+    // After the preview: written, or left out (nothing has been erased).
+    void release(bool write)
+    {
+        m_holding = false;
+        if (!running())
+            return;
+        if (write) {
+            m_job->continueAfterMerge();
+            return;
+        }
+        m_leftOut = true;
+        m_job->cancel();
+    }
     // The slot a cancel now would leave incomplete; 0 for none.
     int slotBeingWritten() const
     {
@@ -154,6 +198,10 @@ public:
             {m_loop, m_port, m_settings, m_device, platform::canonicalDevice(m_device)}};
         keyboard.options.speeds = &m_speeds;
         keyboard.options.interruptedWrites = setup.interruptedWrites;
+        // The road of one keyboard: the read for merging holds for the
+        // preview, and a slot no record proves is asked about.
+        keyboard.options.holdAfterMergeRead = true;
+        keyboard.options.askRecovery = true;
         keyboard.doc = m_doc.get();
         keyboard.setup.backupTables = &m_backupTables;
         keyboard.setup.portIndex = m_portIndex;
@@ -180,9 +228,12 @@ public:
     void stageStarted(transfer::JobStage stage) override
     {
         m_stage = stage;
+        if (stage == transfer::JobStage::Write)
+            m_history->setBackup(m_job->backupSaved());
         m_phase = phaseOf(stage);
         m_phaseStartMs = -1;
         m_changed = true;
+        m_window.previewsMayBeReady();
     }
     void progress(const transfer::BlockProgress& p) override
     {
@@ -195,11 +246,46 @@ public:
         m_total = p.total;
         m_changed = true;
     }
+    void slotDone(int slot, transfer::SlotOutcome outcome) override { m_history->slotDone(slot, outcome); }
+    void slotImage(int slot, std::span<const std::uint8_t> image) override
+    {
+        m_history->slotImage(slot, image);
+    }
+    void slotRecovery(int slot, transfer::Recovery recovery) override
+    {
+        m_history->slotRecovery(slot, recovery);
+    }
     void slotChoiceNeeded() override
     {
+        if (m_job->inspection() != nullptr)
+            m_history->begin(&m_job->inspection()->keyboardId());
         m_keyboard = QString::fromStdString(transfer::keyboardTextOf(*m_job));
         m_changed = true;
-        m_job->choose(m_choice);
+        m_awaitingChoice = true;
+        m_window.choicesMayBeReady();
+    }
+    void mergeReadDone() override
+    {
+        m_holding = true;
+        m_window.previewsMayBeReady();
+    }
+    void recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups) override
+    {
+        // As for one keyboard: the file dialog opens where the record's backup lies.
+        const QString folder =
+            backups.empty()
+                ? m_window.m_setup.scriptsFolder
+                : QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
+        const QString about = fleet_texts::kQuestionAbout.arg(m_portIndex + 1)
+                                  .arg(QString::fromStdString(m_device))
+                                  .arg(QString());
+        m_window.askInTurn([this, slot, folder, about] {
+            if (!running())
+                return;
+            const transfer::RecoveryAnswer answer = askRecoveryWay(&m_window, slot, folder, about);
+            if (running())
+                m_job->answerRecovery(answer);
+        });
     }
     void cancelQuestion(const std::u16string& question) override
     {
@@ -221,17 +307,23 @@ public:
     void jobEnded(const transfer::JobEnd& end) override
     {
         using transfer::JobStatus;
+        // A history that cannot be written never stops a download.
+        m_history->end(end);
         m_stage = transfer::JobStage::Ended;
         if (end.status == JobStatus::Complete)
             m_phase = fleet_texts::kDone;
         else if (end.status == JobStatus::Cancelled)
-            m_phase = fleet_texts::kCancelled;
+            m_phase = m_leftOut ? fleet_texts::kLeftOut : fleet_texts::kCancelled;
         else
             m_phase = fleet_texts::kFailed.arg(translatedCoreMessage(end.happened).simplified());
         if (end.status == JobStatus::Complete)
             m_done = m_total;
         m_keyboard = QString::fromStdString(transfer::keyboardTextOf(*m_job));
         m_changed = true;
+        m_awaitingChoice = false;
+        m_holding = false;
+        m_window.choicesMayBeReady();
+        m_window.previewsMayBeReady();
     }
 
 private:
@@ -243,7 +335,8 @@ private:
 
     QString timeLeft() const
     {
-        if (m_phaseStartMs < 0 || m_done <= m_phaseStartDone || m_total <= m_done)
+        if (m_stage == transfer::JobStage::Ended || m_phaseStartMs < 0 || m_done <= m_phaseStartDone ||
+            m_total <= m_done)
             return {};
         const qint64 elapsed = m_clock.elapsed() - m_phaseStartMs;
         const qint64 secondsLeft =
@@ -264,8 +357,9 @@ private:
     CatalogueTables m_backupTables;
     document::DocumentNumberPool m_pool;
     std::unique_ptr<document::CS1_Doc> m_doc;
-    transfer::DownloadChoice m_choice;
     transfer::DownloadJob* m_job = nullptr;
+    platform::HistoryFile m_historyFile;
+    std::optional<history::HistoryRecorder> m_history;
     QElapsedTimer m_clock;
     transfer::JobStage m_stage = transfer::JobStage::NotStarted;
     QString m_phase = fleet_texts::kWaiting;
@@ -276,10 +370,14 @@ private:
     qint64 m_phaseStartMs = -1;
     int m_phaseStartDone = 0;
     bool m_changed = true;
+    bool m_awaitingChoice = false;
+    bool m_holding = false;
+    bool m_leftOut = false;
 };
 
 FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidget* parent)
-    : QDialog(parent), m_rows(new QTableWidget(static_cast<int>(ports.size()), kColumns, this)),
+    : QDialog(parent), m_setup(std::move(setup)),
+      m_rows(new QTableWidget(static_cast<int>(ports.size()), kColumns, this)),
       m_resultBox(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FleetWindow"));
@@ -294,7 +392,7 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const int row = static_cast<int>(i);
-        auto keyboard = std::make_unique<Keyboard>(*this, row, ports[i], setup);
+        auto keyboard = std::make_unique<Keyboard>(*this, row, ports[i], m_setup);
         for (int column = 0; column < kColumns; ++column)
             m_rows->setItem(row, column, new QTableWidgetItem);
         m_rows->item(row, kCom)->setText(comText(ports[i]));
@@ -307,7 +405,7 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
         connect(cancel, &QPushButton::clicked, this, [this, row] { cancelRow(row); });
         m_rows->setCellWidget(row, kCancelColumn, cancel);
         if (keyboard->ready())
-            keyboard->attach(m_fleet.add(keyboard->fleetKeyboard(setup)));
+            keyboard->attach(m_fleet.add(keyboard->fleetKeyboard(m_setup)));
         m_keyboards.push_back(std::move(keyboard));
     }
     m_rows->resizeColumnsToContents();
@@ -400,6 +498,116 @@ void FleetWindow::cancelAll()
     });
 }
 
+void FleetWindow::choicesMayBeReady()
+{
+    QTimer::singleShot(0, this, &FleetWindow::askChoices);
+}
+
+void FleetWindow::askChoices()
+{
+    if (m_choicesAsked)
+        return;
+    for (const auto& keyboard : m_keyboards)
+        if (keyboard->running() && !keyboard->awaitingChoice())
+            return;
+    m_choicesAsked = true;
+    std::vector<Keyboard*> waiting;
+    std::vector<std::vector<transfer::SlotListing>> listings;
+    for (const auto& keyboard : m_keyboards)
+        if (keyboard->awaitingChoice()) {
+            waiting.push_back(keyboard.get());
+            listings.push_back(keyboard->job()->listings());
+        }
+    for (const std::vector<std::size_t>& members : transfer::sharedChoiceGroups(listings)) {
+        std::vector<Keyboard*> group;
+        for (const std::size_t k : members)
+            group.push_back(waiting[k]);
+        askInTurn([this, group] { chooseSlots(group); });
+    }
+}
+
+void FleetWindow::chooseSlots(const std::vector<Keyboard*>& chosenFor)
+{
+    std::vector<Keyboard*> group;
+    std::copy_if(chosenFor.begin(), chosenFor.end(), std::back_inserter(group),
+                 [](const Keyboard* k) { return k->awaitingChoice(); });
+    if (group.empty())
+        return;
+    // The COM numbers name the keyboards: their devices are in the window's rows.
+    QStringList names;
+    for (const Keyboard* keyboard : group)
+        names << comText(keyboard->portIndex());
+    const Keyboard& first = *group.front();
+    TransferSlotDialog dialog(TransferSlotDialog::Kind::Download, this);
+    dialog.setWindowTitle(windowTitle());
+    dialog.setCaption(group.size() > 1 ? fleet_texts::kChoiceCaption.arg(names.join(QStringLiteral(", ")))
+                                       : fleet_texts::kChoiceCaptionOne.arg(names.front()));
+    dialog.fillLists(first.job()->listings(), document::tableNames(first.document()));
+    dialog.setBackupPlace(m_setup.documentPath, m_setup.documentTitle, m_setup.scriptsFolder);
+    connect(&dialog, &TransferSlotDialog::slotsChosen, &dialog, [&] {
+        // The refusals a download's plan can make, worded for the dialog: the
+        // keyboards share their slots' languages, so one answers for all.
+        const QString refusal = translatedCoreMessage(transfer::refusalOfChoice(
+            first.job()->listings(), first.job()->inspection()->slotCount(), first.document(),
+            dialog.chosenSlots(), dialog.asStoredOption()->isChecked()));
+        if (refusal.isEmpty()) {
+            dialog.accept();
+            return;
+        }
+        UserDialogs::message(&dialog, dialog.windowTitle(), refusal);
+        dialog.okButton()->setEnabled(true);
+    });
+    connect(&dialog, &TransferSlotDialog::cancelRequested, &dialog,
+            [&dialog] { dialog.done(QDialog::Rejected); });
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    const transfer::DownloadChoice choice = dialog.downloadChoice(QDateTime::currentDateTime());
+    for (Keyboard* keyboard : group) {
+        if (chosen)
+            keyboard->choose(choice);
+        else if (keyboard->running())
+            keyboard->job()->cancel();
+    }
+}
+
+void FleetWindow::previewsMayBeReady()
+{
+    QTimer::singleShot(0, this, &FleetWindow::askPreviews);
+}
+
+void FleetWindow::askPreviews()
+{
+    if (m_previewQueued)
+        return;
+    const bool anyHolding =
+        std::any_of(m_keyboards.begin(), m_keyboards.end(), [](const auto& k) { return k->holding(); });
+    const bool anyToCome =
+        std::any_of(m_keyboards.begin(), m_keyboards.end(), [](const auto& k) { return k->mayHoldLater(); });
+    if (!anyHolding || anyToCome)
+        return;
+    m_previewQueued = true;
+    askInTurn([this] {
+        showPreviews();
+        m_previewQueued = false;
+    });
+}
+
+void FleetWindow::showPreviews()
+{
+    std::vector<Keyboard*> holding;
+    std::vector<FleetPreviewDialog::Section> sections;
+    for (const auto& keyboard : m_keyboards)
+        if (keyboard->holding()) {
+            holding.push_back(keyboard.get());
+            sections.push_back({keyboard->identity(), &keyboard->job()->preview()});
+        }
+    if (holding.empty())
+        return;
+    FleetPreviewDialog dialog(sections, m_setup.fonts, this);
+    const bool write = dialog.exec() == QDialog::Accepted;
+    for (std::size_t i = 0; i < holding.size(); ++i)
+        holding[i]->release(write && dialog.included(i));
+}
+
 void FleetWindow::askInTurn(std::function<void()> question)
 {
     m_questions.push_back(std::move(question));
@@ -472,6 +680,8 @@ void FleetWindow::allEnded()
         QString result;
         if (row.end.status == transfer::JobStatus::Complete) {
             result = fleet_texts::kResultOk;
+        } else if (keyboard->leftOut()) {
+            result = fleet_texts::kResultLeftOut;
         } else {
             QStringList parts{translatedCoreMessage(row.end.happened).simplified()};
             for (const int slot : row.end.incompleteSlots)

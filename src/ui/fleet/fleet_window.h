@@ -29,14 +29,19 @@ class TemplateCatalogue;
 
 namespace tarvo::ui {
 
+struct UiFonts;
+
 // What every keyboard's download starts from.
 struct FleetDownloadSetup {
     const document::CS1_Doc* document = nullptr; // each keyboard gets its own copy
     templates::TemplateCatalogue* catalogue = nullptr;
     transfer::InterruptedWriteMemory* interruptedWrites = nullptr;
-    // Each keyboard's backup: this path with its COM number before the extension.
-    QString backupPath;
-    bool verify = true;
+    const UiFonts* fonts = nullptr; // the previews' lines (null: the lists' own font)
+    // Where the slot choice puts the backup, which then gets each keyboard's
+    // COM number before its extension; the path is the history's too.
+    QString documentPath;
+    QString documentTitle;
+    QString scriptsFolder;
 };
 
 class FleetWindow final : public QDialog {
@@ -66,12 +71,22 @@ private:
 
     void cancelRow(int row);
     void cancelAll();
+    // Once every keyboard has been inspected (or has ended): a slot choice
+    // for each group of keyboards whose slots hold the same languages.
+    void choicesMayBeReady();
+    void askChoices();
+    void chooseSlots(const std::vector<Keyboard*>& group);
+    // Once no keyboard can still come to hold after its read: their previews in one dialog.
+    void previewsMayBeReady();
+    void askPreviews();
+    void showPreviews();
     // Asks one question at a time: each waits for the one before it.
     void askInTurn(std::function<void()> question);
     void askNext();
     void refresh();
     void allEnded();
 
+    FleetDownloadSetup m_setup;
     std::vector<std::unique_ptr<Keyboard>> m_keyboards;
     // Declared after the keyboards: its jobs go before their lines and documents.
     transfer::DownloadFleet m_fleet;
@@ -84,6 +99,8 @@ private:
     std::deque<std::function<void()>> m_questions;
     bool m_questionOpen = false;
     bool m_cancellingAll = false;
+    bool m_choicesAsked = false;
+    bool m_previewQueued = false;
     bool m_finished = false;
     std::vector<transfer::FleetRow> m_results;
     QString m_resultText;

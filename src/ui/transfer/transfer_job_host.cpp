@@ -226,6 +226,28 @@ void TransferJobHost::tableNotWritten(int table, int languageId, const std::vect
                                         .arg(slots.join(QStringLiteral(", "))));
 }
 
+transfer::RecoveryAnswer askRecoveryWay(QWidget* parent, int slot, const QString& folder,
+                                        const QString& about)
+{
+    transfer::RecoveryAnswer answer;
+    QString question = about;
+    question += transfer_texts::kRecoveryQuestion.arg(slot);
+    const QMessageBox::StandardButton way =
+        UserDialogs::ask(parent, transfer_texts::kRecoveryCaption, question,
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (way == QMessageBox::Yes) {
+        const QString path = UserDialogs::openFileName(parent, transfer_texts::kRecoveryBackupTitle, folder,
+                                                       transfer_texts::kRestoreFilter);
+        if (!path.isEmpty()) {
+            answer.way = transfer::RecoveryAnswer::Way::FromBackup;
+            answer.backupPath = QFile::encodeName(path).toStdString();
+        }
+    } else if (way == QMessageBox::No) {
+        answer.way = transfer::RecoveryAnswer::Way::AsStored;
+    }
+    return answer;
+}
+
 void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups)
 {
     // Asked from the loop, not from inside the job's step.
@@ -236,20 +258,7 @@ void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::
     QTimer::singleShot(0, this, [this, slot, folder] {
         if (m_job == nullptr || m_job->hasEnded())
             return;
-        transfer::RecoveryAnswer answer;
-        const QMessageBox::StandardButton way = UserDialogs::ask(
-            activeWindow(), transfer_texts::kRecoveryCaption, transfer_texts::kRecoveryQuestion.arg(slot),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (way == QMessageBox::Yes) {
-            const QString path = UserDialogs::openFileName(
-                activeWindow(), transfer_texts::kRecoveryBackupTitle, folder, transfer_texts::kRestoreFilter);
-            if (!path.isEmpty()) {
-                answer.way = transfer::RecoveryAnswer::Way::FromBackup;
-                answer.backupPath = QFile::encodeName(path).toStdString();
-            }
-        } else if (way == QMessageBox::No) {
-            answer.way = transfer::RecoveryAnswer::Way::AsStored;
-        }
+        const transfer::RecoveryAnswer answer = askRecoveryWay(activeWindow(), slot, folder);
         if (m_job != nullptr && !m_job->hasEnded())
             Q_EMIT recoveryAnswered(answer);
     });

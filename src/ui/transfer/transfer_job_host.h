@@ -132,4 +132,10 @@ private:
     std::optional<history::HistoryRecorder> m_history;
 };
 
+// How to write a slot an interrupted write left that no record proves: from
+// a backup (Yes, then its file), as stored (No), or not at all (Cancel).
+// about goes before the question (several keyboards: which one); empty for none.
+transfer::RecoveryAnswer askRecoveryWay(QWidget* parent, int slot, const QString& folder,
+                                        const QString& about = {});
+
 } // namespace tarvo::ui

@@ -26,9 +26,6 @@
 
 namespace tarvo::transfer {
 
-// How the notice of a backup with nothing to save begins.
-inline constexpr const char* kNothingToBackUp = "no chosen slot holds a table to back up";
-
 // Where the backup named by a choice is saved (null: a file written whole, never replacing one).
 using BackupSaverMaker = std::function<std::unique_ptr<DocumentSaver>(const std::string& path)>;
 
@@ -104,8 +101,8 @@ private:
     bool recoverFromBackup(std::size_t s, const std::string& path);
     void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
     // False when the job stops there (the tool's refusal, the editor's question).
-    bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
-    void refuseInPreview(std::size_t s, const std::string& message);
+    bool refuseRecovery(std::size_t s, const messages::Message& message, bool afterRead);
+    void refuseInPreview(std::size_t s, const messages::Message& message);
     void readAllForPreview();
     // What each merged slot's table is merged with: the keyboard's image, or a recovery's source.
     SlotImages mergeSources() const;
@@ -118,7 +115,7 @@ private:
     void complete();
     void readBackEnded();
     void afterReadBack();
-    bool saveBackup(std::string& reason);
+    bool saveBackup(messages::Message& reason);
     void startWrite();
     void writeEnded();
     void startVerify();
@@ -139,8 +136,8 @@ private:
     bool m_askedAfterRead = false;
     // A preview also reads the chosen slots a download would not, to show what they hold.
     std::array<bool, kMaxSlots> m_readForPreview{};
-    std::array<std::string, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
-    std::array<int, kMaxSlots> m_refusedTable{};    // and the document table each would have taken
+    std::array<messages::Message, kMaxSlots> m_refusal{}; // a preview's refused slots, with the reason
+    std::array<int, kMaxSlots> m_refusedTable{};          // and the document table each would have taken
     DownloadPreview m_preview;
     PreparedWrite m_prepared;
     std::unique_ptr<ReadSession> m_read;

@@ -2939,4 +2939,55 @@ Abbrechen: nichts löschen.</translation>
         <translation>&amp;Codepunkte...</translation>
     </message>
 </context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>das Gerät existiert nicht</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>das Gerät ist belegt oder Sie dürfen es nicht verwenden</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>das Gerät ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>das Gerät ist nicht mehr verfügbar (ausgesteckt oder geschlossen)</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>Serielle Schnittstelle %1: %2.</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>die Leitungseinstellungen %1 Baud, %2 Datenbits können nicht angewendet werden (%3)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>Die serielle Schnittstelle COM%1 (%2) kann nicht geöffnet werden: %3.</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>die Schnittstelle ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>die Bytes konnten nicht gesendet werden (%1)</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>Schreiben fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>Die serielle Schnittstelle COM%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>Serielle Schnittstelle %1: die Schnittstelle ist nicht geöffnet.</translation>
+    </message>
+</context>
 </TS>

@@ -2939,4 +2939,55 @@ Cancel: erase nothing.</source>
         <translation>码位(&amp;O)...</translation>
     </message>
 </context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>设备正忙，或您无权使用它</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>设备已被打开</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>设备已不可用（已拔出或已关闭）</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>串口 %1：%2。</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>无法应用线路设置 %1 波特、%2 数据位（%3）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>无法打开串口 COM%1（%2）：%3。</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口未打开</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>无法发送字节（%1）</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>写入失败（%1）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>无法打开串口 COM%1：%2。</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>串口 %1：端口未打开。</translation>
+    </message>
+</context>
 </TS>

@@ -20,7 +20,8 @@ inline constexpr std::u16string_view kNoSuchEntry = u"entry %d does not exist (1
 inline constexpr std::u16string_view kUnnamedMenu = u"menu %d has no name, so the editor does not show it";
 inline constexpr std::u16string_view kTooManyLines = u"the table's font %d has %d lines per entry";
 inline constexpr std::u16string_view kLineTooLong = u"line %d holds at most %d characters";
-inline constexpr std::u16string_view kCharacterNotInFont = u"line %d holds a character (%s) that font %d cannot show";
+inline constexpr std::u16string_view kCharacterNotInFont =
+    u"line %d holds a character (%s) that font %d cannot show";
 inline constexpr std::u16string_view kNoActionControls = u"entry %d of menu %d has no action controls";
 inline constexpr std::u16string_view kFixedAction =
     u"entry %d of menu %d has a fixed action that the editor does not change";
@@ -35,9 +36,9 @@ inline constexpr std::u16string_view kMacroNumberRange =
     u"The macro number of entry %d of menu %d must be a number from 0 to %d.";
 
 inline constexpr std::array<std::u16string_view, 18> kEntryEditPatterns = {
-    kNotReadBack,      kTableReadOnly,   kUnknownFont,        kFontsDiffer,         kNotScriptMenu,
-    kNoSuchEntry,      kUnnamedMenu,     kTooManyLines,       kLineTooLong,         kCharacterNotInFont,
-    kNoActionControls, kFixedAction,     kOtherActionKind,    kOnlyMenu80Links,     kLinkTarget,
+    kNotReadBack,      kTableReadOnly,       kUnknownFont,     kFontsDiffer,     kNotScriptMenu,
+    kNoSuchEntry,      kUnnamedMenu,         kTooManyLines,    kLineTooLong,     kCharacterNotInFont,
+    kNoActionControls, kFixedAction,         kOtherActionKind, kOnlyMenu80Links, kLinkTarget,
     kMacroRange,       kNoTextWithoutAction, kMacroNumberRange};
 
 } // namespace tarvo::document::texts

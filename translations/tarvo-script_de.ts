@@ -1588,6 +1588,81 @@ Spalte: %d</translation>
         <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
         <translation>Die Makronummer von Eintrag %d in Menü %d muss eine Zahl zwischen 0 und %d sein.</translation>
     </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>unvollendet (kein Ende aufgezeichnet)</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s Generation %d, Bootloader %s, Firmware %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>Exit-Status %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>Exit-Status %d: %s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>wie gespeichert</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>begonnen</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -1588,6 +1588,81 @@ Column: %d</source>
         <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
         <translation>항목 %d(메뉴 %d)의 매크로 번호는 0에서 %d 사이의 숫자여야 합니다.</translation>
     </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>끝나지 않음(종료 기록 없음)</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s 세대 %d, 부트로더 %s, 펌웨어 %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>종료 상태 %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>종료 상태 %d: %s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>씀</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>확인됨</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>불완전</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>복구됨</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>저장된 그대로</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>읽음</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>시작됨</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -1588,6 +1588,81 @@ Column: %d</source>
         <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
         <translation>条目 %d（菜单 %d）的宏编号必须是 0 到 %d 之间的数字。</translation>
     </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>未完成（无结束记录）</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s 第 %d 代，引导程序 %s，固件 %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>退出状态 %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>退出状态 %d：%s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已写入</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已恢复</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>按原样</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>已读取</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>已开始</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -386,6 +386,36 @@ const char* const kPatterns[] = {
     //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
     QT_TRANSLATE_NOOP("CoreMessages",
                       "The macro number of entry %d of menu %d must be a number from 0 to %d."),
+    //: A transfer in the history whose end was never recorded.
+    QT_TRANSLATE_NOOP("CoreMessages", "unfinished (no end recorded)"),
+    //: The first %s is the keyboard's model (KBD-OMNIA), the others version numbers.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s generation %d, bootloader %s, firmware %s"),
+    //: A slot's number and what happened to it in a transfer ("3 written").
+    QT_TRANSLATE_NOOP("CoreMessages", "%d %s"),
+    //: A transfer's result in the history.
+    QT_TRANSLATE_NOOP("CoreMessages", "complete"),
+    //: A transfer's result in the history: the tool's exit status.
+    QT_TRANSLATE_NOOP("CoreMessages", "exit %d"),
+    //: A transfer's result in the history: the tool's exit status and its message.
+    QT_TRANSLATE_NOOP("CoreMessages", "exit %d: %s"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "written"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "unchanged"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "verified"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "incomplete"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "recovered"),
+    //: A slot's outcome in a transfer: written as stored in the document.
+    QT_TRANSLATE_NOOP("CoreMessages", "as_stored"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "failed"),
+    //: A slot's outcome in a transfer: its table was read.
+    QT_TRANSLATE_NOOP("CoreMessages", "read"),
+    //: A slot's outcome in a transfer: begun, with no end recorded.
+    QT_TRANSLATE_NOOP("CoreMessages", "started"),
 };
 
 QString translatedPattern(const std::u16string& pattern)

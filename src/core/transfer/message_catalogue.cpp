@@ -3,6 +3,7 @@
 #include "document/doc_texts.h"
 #include "document/entry_edit_texts.h"
 #include "export/dump_texts.h"
+#include "history/history_rows.h"
 #include "serial/comm_settings_tables.h"
 #include "templates/template_messages.h"
 #include "transfer/choice_texts.h"
@@ -73,6 +74,13 @@ std::vector<std::u16string_view> editorMessagePatterns()
     // Why the menu editors refuse an edit.
     for (const std::u16string_view text : document::texts::kEntryEditPatterns)
         patterns.push_back(text);
+    // The transfer history's rows.
+    for (const std::u16string_view text :
+         {history::texts::kUnfinished, history::texts::kKeyboardLine, history::texts::kSlotOutcome,
+          history::texts::kComplete, history::texts::kExit, history::texts::kExitBecause})
+        patterns.push_back(text);
+    for (const std::u16string_view word : history::texts::kOutcomeWords)
+        patterns.push_back(word);
     // The COM port's failures and the console's event names.
     for (const std::u16string_view text : serial::portMessagePatterns())
         patterns.push_back(text);

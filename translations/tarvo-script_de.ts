@@ -1284,6 +1284,415 @@ Spalte: %d</translation>
         <source>%d entries change</source>
         <translation>%d Einträge ändern sich</translation>
     </message>
+    <message>
+        <source>An error occurred while attempting to set the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>Beim Setzen dieser Einstellung des COM-Ports ist ein Fehler aufgetreten: %s</translation>
+    </message>
+    <message>
+        <source>An error occurred while attempting to get the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>Beim Lesen dieser Einstellung des COM-Ports ist ein Fehler aufgetreten: %s</translation>
+    </message>
+    <message>
+        <source>PortOpen value.</source>
+        <extracomment>A property of the serial control: PortOpen is its name.</extracomment>
+        <translation>PortOpen-Wert.</translation>
+    </message>
+    <message>
+        <source>port number.</source>
+        <translation>Portnummer.</translation>
+    </message>
+    <message>
+        <source>general settings (Baud, Parity, Data Bits, and Stop Bits).</source>
+        <translation>allgemeine Einstellungen (Baudrate, Parität, Datenbits und Stoppbits).</translation>
+    </message>
+    <message>
+        <source>Handshaking value.</source>
+        <translation>Handshake-Wert.</translation>
+    </message>
+    <message>
+        <source>In Buffer Size.</source>
+        <translation>Eingangspuffergröße.</translation>
+    </message>
+    <message>
+        <source>RThreshold value.</source>
+        <extracomment>RThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>RThreshold-Wert.</translation>
+    </message>
+    <message>
+        <source>Input Len.</source>
+        <translation>Eingabelänge.</translation>
+    </message>
+    <message>
+        <source>Out Buffer Size.</source>
+        <translation>Ausgangspuffergröße.</translation>
+    </message>
+    <message>
+        <source>SThreshold value.</source>
+        <extracomment>SThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>SThreshold-Wert.</translation>
+    </message>
+    <message>
+        <source>EOF Enable property.</source>
+        <extracomment>EOF Enable is the serial control&apos;s own name.</extracomment>
+        <translation>Eigenschaft EOF Enable.</translation>
+    </message>
+    <message>
+        <source>Null Discard property.</source>
+        <extracomment>Null Discard is the serial control&apos;s own name.</extracomment>
+        <translation>Eigenschaft Null Discard.</translation>
+    </message>
+    <message>
+        <source>RTS Enable property.</source>
+        <extracomment>RTS Enable is the serial control&apos;s own name.</extracomment>
+        <translation>Eigenschaft RTS Enable.</translation>
+    </message>
+    <message>
+        <source>DTR Enable property.</source>
+        <extracomment>DTR Enable is the serial control&apos;s own name.</extracomment>
+        <translation>Eigenschaft DTR Enable.</translation>
+    </message>
+    <message>
+        <source>Parity Replace value.</source>
+        <translation>Paritätsersatz-Wert.</translation>
+    </message>
+    <message>
+        <source>Input Mode.</source>
+        <translation>Eingabemodus.</translation>
+    </message>
+    <message>
+        <source>(incomplete)</source>
+        <extracomment>After a table&apos;s name in a slot&apos;s list: a write of it was interrupted.</extracomment>
+        <translation>(unvollständig)</translation>
+    </message>
+    <message>
+        <source>(blank: interrupted write of %s)</source>
+        <extracomment>After &quot;Flash Memory Is Blank&quot; in a slot&apos;s list; %s is the language of the table that was being written.</extracomment>
+        <translation>(leer: Schreiben von %s unterbrochen)</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s, language %d) skipped: the template has no table of that language</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>Tastatur-Sprachtabelle #%d (%s, Sprache %d) übersprungen: die Vorlage hat keine Tabelle dieser Sprache</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s) skipped: it is incomplete, a write of it was interrupted</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>Tastatur-Sprachtabelle #%d (%s) übersprungen: sie ist unvollständig, ein Schreibvorgang wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d unchanged: it already holds this table</source>
+        <translation>Tastatur-Sprachtabelle #%d unverändert: sie enthält diese Tabelle bereits</translation>
+    </message>
+    <message>
+        <source>no chosen slot holds a table to back up</source>
+        <translation>kein gewählter Steckplatz enthält eine Tabelle zum Sichern</translation>
+    </message>
+    <message>
+        <source>%s was not written</source>
+        <extracomment>%s is the backup file&apos;s path.</extracomment>
+        <translation>%s wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>backup of %d table saved to %s</source>
+        <extracomment>One table; %s is the backup file&apos;s path.</extracomment>
+        <translation>Sicherung von %d Tabelle gespeichert in %s</translation>
+    </message>
+    <message>
+        <source>backup of %d tables saved to %s</source>
+        <extracomment>Several tables; %s is the backup file&apos;s path.</extracomment>
+        <translation>Sicherung von %d Tabellen gespeichert in %s</translation>
+    </message>
+    <message>
+        <source>no place to save the backup</source>
+        <translation>kein Ort zum Speichern der Sicherung</translation>
+    </message>
+    <message>
+        <source>backup: %s</source>
+        <extracomment>Why the backup document could not be made.</extracomment>
+        <translation>Sicherung: %s</translation>
+    </message>
+    <message>
+        <source>the backup %s cannot be read: %s</source>
+        <extracomment>The first %s is the backup file&apos;s path, the second why.</extracomment>
+        <translation>die Sicherung %s kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>the backup %s holds a table of another language for it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>die Sicherung %s enthält für diesen Steckplatz eine Tabelle einer anderen Sprache</translation>
+    </message>
+    <message>
+        <source>its table in the backup %s reads erased</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>seine Tabelle in der Sicherung %s liest sich gelöscht</translation>
+    </message>
+    <message>
+        <source>the backup %s holds no table of it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>die Sicherung %s enthält keine Tabelle dieses Steckplatzes</translation>
+    </message>
+    <message>
+        <source>no backup was saved before it</source>
+        <extracomment>&quot;it&quot; is the interrupted write.</extracomment>
+        <translation>vor diesem Schreibvorgang wurde keine Sicherung gespeichert</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d cannot be recovered: %s</source>
+        <extracomment>%s says why.</extracomment>
+        <translation>Tastatur-Sprachtabelle #%d kann nicht wiederhergestellt werden: %s</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left blank by an interrupted write on this device (assumed: a blank slot cannot show it)</source>
+        <translation>Tastatur-Sprachtabelle #%d wurde von einem unterbrochenen Schreibvorgang an diesem Gerät leer hinterlassen (angenommen: ein leerer Steckplatz kann es nicht zeigen)</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left incomplete by an interrupted write</source>
+        <translation>Tastatur-Sprachtabelle #%d wurde von einem unterbrochenen Schreibvorgang unvollständig hinterlassen</translation>
+    </message>
+    <message>
+        <source>the document&apos;s edited entries are merged into its table in the backup %s</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>die bearbeiteten Einträge des Dokuments werden in seine Tabelle in der Sicherung %s eingefügt</translation>
+    </message>
+    <message>
+        <source>%s, so the document&apos;s edited entries are merged into the image that write was writing</source>
+        <extracomment>%s says why the backup was not used.</extracomment>
+        <translation>%s, daher werden die bearbeiteten Einträge des Dokuments in das Abbild eingefügt, das jener Schreibvorgang schrieb</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left by an interrupted write: the document&apos;s table is written as stored, as asked</source>
+        <translation>Tastatur-Sprachtabelle #%d wurde von einem unterbrochenen Schreibvorgang hinterlassen: die Tabelle des Dokuments wird wie gewünscht unverändert geschrieben</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and several remembered writes of different tables could have left it so</source>
+        <translation>Tastatur-Sprachtabelle #%d ist leer, und mehrere gespeicherte Schreibvorgänge verschiedener Tabellen könnten sie so hinterlassen haben</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and several remembered writes of different tables could have left it so</source>
+        <translation>Tastatur-Sprachtabelle #%d ist unvollständig, und mehrere gespeicherte Schreibvorgänge verschiedener Tabellen könnten sie so hinterlassen haben</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and no write remembered on this device left it so</source>
+        <translation>Tastatur-Sprachtabelle #%d ist leer, und kein an diesem Gerät gespeicherter Schreibvorgang hat sie so hinterlassen</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and no remembered write matches what it holds</source>
+        <translation>Tastatur-Sprachtabelle #%d ist unvollständig, und kein gespeicherter Schreibvorgang passt zu ihrem Inhalt</translation>
+    </message>
+    <message>
+        <source>nothing was erased. Merge into a backup&apos;s table of the slot with --recover-from BACKUP.tvo, or write the document&apos;s table as stored with --slots %d=I</source>
+        <extracomment>Keep the command-line options --recover-from BACKUP.tvo and --slots %d=I as they are.</extracomment>
+        <translation>es wurde nichts gelöscht. Mit --recover-from BACKUP.tvo in die Tabelle des Steckplatzes aus einer Sicherung einfügen, oder mit --slots %d=I die Tabelle des Dokuments unverändert schreiben</translation>
+    </message>
+    <message>
+        <source>Backups saved before earlier writes of it:</source>
+        <extracomment>The paths of the backups follow.</extracomment>
+        <translation>Vor früheren Schreibvorgängen gespeicherte Sicherungen:</translation>
+    </message>
+    <message>
+        <source>The serial settings held %s %d, which is out of range; %d is used instead.</source>
+        <extracomment>%s names the setting; the first %d is the value the file held, the second the value used.</extracomment>
+        <translation>Die seriellen Einstellungen enthielten für %s den Wert %d, der außerhalb des gültigen Bereichs liegt; stattdessen wird %d verwendet.</translation>
+    </message>
+    <message>
+        <source>port index</source>
+        <translation>Portindex</translation>
+    </message>
+    <message>
+        <source>baud index</source>
+        <translation>Baudraten-Index</translation>
+    </message>
+    <message>
+        <source>parity index</source>
+        <translation>Paritätsindex</translation>
+    </message>
+    <message>
+        <source>data-bits index</source>
+        <translation>Datenbit-Index</translation>
+    </message>
+    <message>
+        <source>stop-bits index</source>
+        <translation>Stoppbit-Index</translation>
+    </message>
+    <message>
+        <source>handshaking index</source>
+        <translation>Handshake-Index</translation>
+    </message>
+    <message>
+        <source>input-mode index</source>
+        <translation>Eingabemodus-Index</translation>
+    </message>
+    <message>
+        <source>RThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>RThreshold</translation>
+    </message>
+    <message>
+        <source>SThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>SThreshold</translation>
+    </message>
+    <message>
+        <source>language table %d: %d entry records whose keys name no menu entry (menus 0-95, entries 1-14) were dropped, keys</source>
+        <extracomment>The keys follow, in hexadecimal.</extracomment>
+        <translation>Sprachtabelle %d: %d Eintragsdatensätze, deren Schlüssel keinen Menüeintrag bezeichnen (Menüs 0-95, Einträge 1-14), wurden verworfen, Schlüssel</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Eintrag %d von Menü %d ließe sich in der Schrift der Tabelle nicht so zurücklesen, wie er geschrieben wurde, daher wurde er nicht geändert</translation>
+    </message>
+    <message>
+        <source>the language table is read-only</source>
+        <translation>die Sprachtabelle ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s font %d is unknown, so its entries cannot be edited</source>
+        <translation>die Schrift %d der Sprachtabelle ist unbekannt, daher können ihre Einträge nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s texts are encoded in font %d (its document record) but the keyboard shows them in font %d (image byte 330), so its entries cannot be edited</source>
+        <translation>die Texte der Sprachtabelle sind in Schrift %d kodiert (ihr Dokumentdatensatz), die Tastatur zeigt sie aber in Schrift %d (Abbild-Byte 330), daher können ihre Einträge nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>menu %d is not a script menu (80-95)</source>
+        <translation>Menü %d ist kein Skriptmenü (80-95)</translation>
+    </message>
+    <message>
+        <source>entry %d does not exist (1-14)</source>
+        <translation>Eintrag %d existiert nicht (1-14)</translation>
+    </message>
+    <message>
+        <source>menu %d has no name, so the editor does not show it</source>
+        <translation>Menü %d hat keinen Namen, daher zeigt der Editor es nicht an</translation>
+    </message>
+    <message>
+        <source>the table&apos;s font %d has %d lines per entry</source>
+        <translation>die Schrift %d der Tabelle hat %d Zeilen pro Eintrag</translation>
+    </message>
+    <message>
+        <source>line %d holds at most %d characters</source>
+        <translation>Zeile %d fasst höchstens %d Zeichen</translation>
+    </message>
+    <message>
+        <source>line %d holds a character (%s) that font %d cannot show</source>
+        <extracomment>%s is the character&apos;s code, such as U+00E9.</extracomment>
+        <translation>Zeile %d enthält ein Zeichen (%s), das Schrift %d nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action controls</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Eintrag %d von Menü %d hat keine Aktionsschaltflächen</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has a fixed action that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Eintrag %d von Menü %d hat eine feste Aktion, die der Editor nicht ändert</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Eintrag %d von Menü %d hat eine Aktion der Art %d, die der Editor nicht ändert</translation>
+    </message>
+    <message>
+        <source>only entries of menu 80 link to a menu</source>
+        <translation>nur Einträge von Menü 80 verweisen auf ein Menü</translation>
+    </message>
+    <message>
+        <source>entry %d of menu 80 links only to menu %d</source>
+        <translation>Eintrag %d von Menü 80 verweist nur auf Menü %d</translation>
+    </message>
+    <message>
+        <source>the macro number must be from 0 to %d</source>
+        <translation>die Makronummer muss zwischen 0 und %d liegen</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action, so its text cannot be typed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Eintrag %d von Menü %d hat keine Aktion, daher kann sein Text nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>Die Makronummer von Eintrag %d in Menü %d muss eine Zahl zwischen 0 und %d sein.</translation>
+    </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>unvollendet (kein Ende aufgezeichnet)</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s Generation %d, Bootloader %s, Firmware %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>Exit-Status %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>Exit-Status %d: %s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>wie gespeichert</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>begonnen</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2600,6 +3009,11 @@ Abbrechen: nichts löschen.</translation>
         <source>Nothing was written to the keyboard.</source>
         <translation>In die Tastatur wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>no template to make the backup document from</source>
+        <extracomment>Why no backup could be made; &quot;; nothing was erased&quot; follows.</extracomment>
+        <translation>keine Vorlage, aus der das Sicherungsdokument erstellt werden kann</translation>
+    </message>
 </context>
 <context>
     <name>Tree</name>
@@ -2653,6 +3067,57 @@ Abbrechen: nichts löschen.</translation>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>&amp;Codepunkte...</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>das Gerät existiert nicht</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>das Gerät ist belegt oder Sie dürfen es nicht verwenden</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>das Gerät ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>das Gerät ist nicht mehr verfügbar (ausgesteckt oder geschlossen)</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>Serielle Schnittstelle %1: %2.</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>die Leitungseinstellungen %1 Baud, %2 Datenbits können nicht angewendet werden (%3)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>Die serielle Schnittstelle COM%1 (%2) kann nicht geöffnet werden: %3.</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>die Schnittstelle ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>die Bytes konnten nicht gesendet werden (%1)</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>Schreiben fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>Die serielle Schnittstelle COM%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>Serielle Schnittstelle %1: die Schnittstelle ist nicht geöffnet.</translation>
     </message>
 </context>
 </TS>

@@ -1284,6 +1284,415 @@ Column: %d</source>
         <source>%d entries change</source>
         <translation>항목 %d개가 바뀝니다</translation>
     </message>
+    <message>
+        <source>An error occurred while attempting to set the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>COM 포트의 다음 설정을 지정하는 중 오류가 발생했습니다: %s</translation>
+    </message>
+    <message>
+        <source>An error occurred while attempting to get the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>COM 포트의 다음 설정을 읽는 중 오류가 발생했습니다: %s</translation>
+    </message>
+    <message>
+        <source>PortOpen value.</source>
+        <extracomment>A property of the serial control: PortOpen is its name.</extracomment>
+        <translation>PortOpen 값.</translation>
+    </message>
+    <message>
+        <source>port number.</source>
+        <translation>포트 번호.</translation>
+    </message>
+    <message>
+        <source>general settings (Baud, Parity, Data Bits, and Stop Bits).</source>
+        <translation>일반 설정(보드 레이트, 패리티, 데이터 비트, 정지 비트).</translation>
+    </message>
+    <message>
+        <source>Handshaking value.</source>
+        <translation>핸드셰이킹 값.</translation>
+    </message>
+    <message>
+        <source>In Buffer Size.</source>
+        <translation>입력 버퍼 크기.</translation>
+    </message>
+    <message>
+        <source>RThreshold value.</source>
+        <extracomment>RThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>RThreshold 값.</translation>
+    </message>
+    <message>
+        <source>Input Len.</source>
+        <translation>입력 길이.</translation>
+    </message>
+    <message>
+        <source>Out Buffer Size.</source>
+        <translation>출력 버퍼 크기.</translation>
+    </message>
+    <message>
+        <source>SThreshold value.</source>
+        <extracomment>SThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>SThreshold 값.</translation>
+    </message>
+    <message>
+        <source>EOF Enable property.</source>
+        <extracomment>EOF Enable is the serial control&apos;s own name.</extracomment>
+        <translation>EOF Enable 속성.</translation>
+    </message>
+    <message>
+        <source>Null Discard property.</source>
+        <extracomment>Null Discard is the serial control&apos;s own name.</extracomment>
+        <translation>Null Discard 속성.</translation>
+    </message>
+    <message>
+        <source>RTS Enable property.</source>
+        <extracomment>RTS Enable is the serial control&apos;s own name.</extracomment>
+        <translation>RTS Enable 속성.</translation>
+    </message>
+    <message>
+        <source>DTR Enable property.</source>
+        <extracomment>DTR Enable is the serial control&apos;s own name.</extracomment>
+        <translation>DTR Enable 속성.</translation>
+    </message>
+    <message>
+        <source>Parity Replace value.</source>
+        <translation>패리티 대체 값.</translation>
+    </message>
+    <message>
+        <source>Input Mode.</source>
+        <translation>입력 모드.</translation>
+    </message>
+    <message>
+        <source>(incomplete)</source>
+        <extracomment>After a table&apos;s name in a slot&apos;s list: a write of it was interrupted.</extracomment>
+        <translation>(불완전)</translation>
+    </message>
+    <message>
+        <source>(blank: interrupted write of %s)</source>
+        <extracomment>After &quot;Flash Memory Is Blank&quot; in a slot&apos;s list; %s is the language of the table that was being written.</extracomment>
+        <translation>(비어 있음: %s 쓰기가 중단됨)</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s, language %d) skipped: the template has no table of that language</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>키보드 언어 테이블 #%d(%s, 언어 %d) 건너뜀: 템플릿에 해당 언어의 테이블이 없습니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s) skipped: it is incomplete, a write of it was interrupted</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>키보드 언어 테이블 #%d(%s) 건너뜀: 쓰기가 중단되어 불완전합니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d unchanged: it already holds this table</source>
+        <translation>키보드 언어 테이블 #%d 변경 없음: 이미 이 테이블을 담고 있습니다</translation>
+    </message>
+    <message>
+        <source>no chosen slot holds a table to back up</source>
+        <translation>선택한 슬롯 중 백업할 테이블이 있는 슬롯이 없습니다</translation>
+    </message>
+    <message>
+        <source>%s was not written</source>
+        <extracomment>%s is the backup file&apos;s path.</extracomment>
+        <translation>%s 파일은 쓰지 않았습니다</translation>
+    </message>
+    <message>
+        <source>backup of %d table saved to %s</source>
+        <extracomment>One table; %s is the backup file&apos;s path.</extracomment>
+        <translation>테이블 %d개의 백업을 %s에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>backup of %d tables saved to %s</source>
+        <extracomment>Several tables; %s is the backup file&apos;s path.</extracomment>
+        <translation>테이블 %d개의 백업을 %s에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>no place to save the backup</source>
+        <translation>백업을 저장할 곳이 없습니다</translation>
+    </message>
+    <message>
+        <source>backup: %s</source>
+        <extracomment>Why the backup document could not be made.</extracomment>
+        <translation>백업: %s</translation>
+    </message>
+    <message>
+        <source>the backup %s cannot be read: %s</source>
+        <extracomment>The first %s is the backup file&apos;s path, the second why.</extracomment>
+        <translation>백업 %s을(를) 읽을 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>the backup %s holds a table of another language for it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>백업 %s에는 이 슬롯에 대해 다른 언어의 테이블이 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>its table in the backup %s reads erased</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>백업 %s에 있는 이 슬롯의 테이블이 지워진 상태로 읽힙니다</translation>
+    </message>
+    <message>
+        <source>the backup %s holds no table of it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>백업 %s에는 이 슬롯의 테이블이 없습니다</translation>
+    </message>
+    <message>
+        <source>no backup was saved before it</source>
+        <extracomment>&quot;it&quot; is the interrupted write.</extracomment>
+        <translation>그 쓰기 전에 저장된 백업이 없습니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d cannot be recovered: %s</source>
+        <extracomment>%s says why.</extracomment>
+        <translation>키보드 언어 테이블 #%d을(를) 복구할 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left blank by an interrupted write on this device (assumed: a blank slot cannot show it)</source>
+        <translation>키보드 언어 테이블 #%d은(는) 이 장치에서 중단된 쓰기로 비어 있게 되었습니다(추정: 빈 슬롯으로는 확인할 수 없음)</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left incomplete by an interrupted write</source>
+        <translation>키보드 언어 테이블 #%d은(는) 중단된 쓰기로 불완전하게 되었습니다</translation>
+    </message>
+    <message>
+        <source>the document&apos;s edited entries are merged into its table in the backup %s</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>문서에서 편집한 항목을 백업 %s에 있는 이 슬롯의 테이블에 병합합니다</translation>
+    </message>
+    <message>
+        <source>%s, so the document&apos;s edited entries are merged into the image that write was writing</source>
+        <extracomment>%s says why the backup was not used.</extracomment>
+        <translation>%s. 따라서 문서에서 편집한 항목을 그 쓰기가 쓰던 이미지에 병합합니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left by an interrupted write: the document&apos;s table is written as stored, as asked</source>
+        <translation>키보드 언어 테이블 #%d은(는) 중단된 쓰기로 남겨졌습니다: 요청대로 문서의 테이블을 저장된 그대로 씁니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and several remembered writes of different tables could have left it so</source>
+        <translation>키보드 언어 테이블 #%d이(가) 비어 있으며, 기록된 여러 테이블의 쓰기 중 어느 것이든 그렇게 만들었을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and several remembered writes of different tables could have left it so</source>
+        <translation>키보드 언어 테이블 #%d이(가) 불완전하며, 기록된 여러 테이블의 쓰기 중 어느 것이든 그렇게 만들었을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and no write remembered on this device left it so</source>
+        <translation>키보드 언어 테이블 #%d이(가) 비어 있으며, 이 장치에서 기록된 쓰기 중 그렇게 만든 것이 없습니다</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and no remembered write matches what it holds</source>
+        <translation>키보드 언어 테이블 #%d이(가) 불완전하며, 기록된 쓰기 중 그 내용과 맞는 것이 없습니다</translation>
+    </message>
+    <message>
+        <source>nothing was erased. Merge into a backup&apos;s table of the slot with --recover-from BACKUP.tvo, or write the document&apos;s table as stored with --slots %d=I</source>
+        <extracomment>Keep the command-line options --recover-from BACKUP.tvo and --slots %d=I as they are.</extracomment>
+        <translation>아무것도 지우지 않았습니다. --recover-from BACKUP.tvo로 백업에 있는 이 슬롯의 테이블에 병합하거나, --slots %d=I로 문서의 테이블을 저장된 그대로 쓰십시오</translation>
+    </message>
+    <message>
+        <source>Backups saved before earlier writes of it:</source>
+        <extracomment>The paths of the backups follow.</extracomment>
+        <translation>이전 쓰기 전에 저장된 백업:</translation>
+    </message>
+    <message>
+        <source>The serial settings held %s %d, which is out of range; %d is used instead.</source>
+        <extracomment>%s names the setting; the first %d is the value the file held, the second the value used.</extracomment>
+        <translation>직렬 설정의 %s 값 %d이(가) 범위를 벗어나므로 대신 %d을(를) 사용합니다.</translation>
+    </message>
+    <message>
+        <source>port index</source>
+        <translation>포트 인덱스</translation>
+    </message>
+    <message>
+        <source>baud index</source>
+        <translation>보드 레이트 인덱스</translation>
+    </message>
+    <message>
+        <source>parity index</source>
+        <translation>패리티 인덱스</translation>
+    </message>
+    <message>
+        <source>data-bits index</source>
+        <translation>데이터 비트 인덱스</translation>
+    </message>
+    <message>
+        <source>stop-bits index</source>
+        <translation>정지 비트 인덱스</translation>
+    </message>
+    <message>
+        <source>handshaking index</source>
+        <translation>핸드셰이킹 인덱스</translation>
+    </message>
+    <message>
+        <source>input-mode index</source>
+        <translation>입력 모드 인덱스</translation>
+    </message>
+    <message>
+        <source>RThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>RThreshold</translation>
+    </message>
+    <message>
+        <source>SThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>SThreshold</translation>
+    </message>
+    <message>
+        <source>language table %d: %d entry records whose keys name no menu entry (menus 0-95, entries 1-14) were dropped, keys</source>
+        <extracomment>The keys follow, in hexadecimal.</extracomment>
+        <translation>언어 테이블 %d: 키가 메뉴 항목(메뉴 0-95, 항목 1-14)을 가리키지 않는 항목 레코드 %d개를 버렸습니다. 키</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)은(는) 테이블의 글꼴로 쓴 그대로 다시 읽히지 않으므로 변경하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the language table is read-only</source>
+        <translation>언어 테이블이 읽기 전용입니다</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s font %d is unknown, so its entries cannot be edited</source>
+        <translation>언어 테이블의 글꼴 %d을(를) 알 수 없으므로 항목을 편집할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s texts are encoded in font %d (its document record) but the keyboard shows them in font %d (image byte 330), so its entries cannot be edited</source>
+        <translation>언어 테이블의 텍스트는 글꼴 %d(문서 레코드)로 인코딩되어 있지만 키보드는 글꼴 %d(이미지 바이트 330)로 표시하므로 항목을 편집할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>menu %d is not a script menu (80-95)</source>
+        <translation>메뉴 %d은(는) 스크립트 메뉴(80-95)가 아닙니다</translation>
+    </message>
+    <message>
+        <source>entry %d does not exist (1-14)</source>
+        <translation>항목 %d은(는) 없습니다(1-14)</translation>
+    </message>
+    <message>
+        <source>menu %d has no name, so the editor does not show it</source>
+        <translation>메뉴 %d에 이름이 없으므로 편집기에 표시되지 않습니다</translation>
+    </message>
+    <message>
+        <source>the table&apos;s font %d has %d lines per entry</source>
+        <translation>테이블의 글꼴 %d은(는) 항목당 %d줄입니다</translation>
+    </message>
+    <message>
+        <source>line %d holds at most %d characters</source>
+        <translation>%d번째 줄에는 최대 %d자까지 넣을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>line %d holds a character (%s) that font %d cannot show</source>
+        <extracomment>%s is the character&apos;s code, such as U+00E9.</extracomment>
+        <translation>%d번째 줄에 글꼴에서 표시할 수 없는 문자(%s)가 있습니다(글꼴 %d)</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action controls</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)에는 동작 컨트롤이 없습니다</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has a fixed action that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)에는 편집기가 변경하지 않는 고정 동작이 있습니다</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)에는 편집기가 변경하지 않는 종류 %d의 동작이 있습니다</translation>
+    </message>
+    <message>
+        <source>only entries of menu 80 link to a menu</source>
+        <translation>메뉴 80의 항목만 메뉴로 연결됩니다</translation>
+    </message>
+    <message>
+        <source>entry %d of menu 80 links only to menu %d</source>
+        <translation>메뉴 80의 항목 %d은(는) 메뉴 %d로만 연결됩니다</translation>
+    </message>
+    <message>
+        <source>the macro number must be from 0 to %d</source>
+        <translation>매크로 번호는 0에서 %d 사이여야 합니다</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action, so its text cannot be typed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)에는 동작이 없으므로 텍스트를 입력할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>항목 %d(메뉴 %d)의 매크로 번호는 0에서 %d 사이의 숫자여야 합니다.</translation>
+    </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>끝나지 않음(종료 기록 없음)</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s 세대 %d, 부트로더 %s, 펌웨어 %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>종료 상태 %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>종료 상태 %d: %s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>씀</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>확인됨</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>불완전</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>복구됨</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>저장된 그대로</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>읽음</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>시작됨</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2600,6 +3009,11 @@ Cancel: erase nothing.</source>
         <source>Nothing was written to the keyboard.</source>
         <translation>키보드에 아무것도 쓰지 않았습니다.</translation>
     </message>
+    <message>
+        <source>no template to make the backup document from</source>
+        <extracomment>Why no backup could be made; &quot;; nothing was erased&quot; follows.</extracomment>
+        <translation>백업 문서를 만들 템플릿이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>Tree</name>
@@ -2653,6 +3067,57 @@ Cancel: erase nothing.</source>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>코드 포인트(&amp;O)...</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>장치가 사용 중이거나 사용 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>장치가 이미 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>장치를 더 이상 사용할 수 없습니다(분리되었거나 닫힘)</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>직렬 포트 %1: %2.</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>회선 설정 %1보드, 데이터 비트 %2을(를) 적용할 수 없습니다(%3)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>직렬 포트 COM%1(%2)을(를) 열 수 없습니다: %3.</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>포트가 열려 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>바이트를 보낼 수 없습니다(%1)</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>쓰기 실패(%1)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>직렬 포트 COM%1을(를) 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>직렬 포트 %1: 포트가 열려 있지 않습니다.</translation>
     </message>
 </context>
 </TS>

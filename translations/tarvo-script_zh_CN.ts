@@ -1284,6 +1284,415 @@ Column: %d</source>
         <source>%d entries change</source>
         <translation>%d 个条目将更改</translation>
     </message>
+    <message>
+        <source>An error occurred while attempting to set the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>设置 COM 端口的以下设置时出错：%s</translation>
+    </message>
+    <message>
+        <source>An error occurred while attempting to get the COM port&apos;s %s</source>
+        <extracomment>%s is one of the COM port&apos;s settings, as its own text says it, ending in a full stop.</extracomment>
+        <translation>读取 COM 端口的以下设置时出错：%s</translation>
+    </message>
+    <message>
+        <source>PortOpen value.</source>
+        <extracomment>A property of the serial control: PortOpen is its name.</extracomment>
+        <translation>PortOpen 值。</translation>
+    </message>
+    <message>
+        <source>port number.</source>
+        <translation>端口号。</translation>
+    </message>
+    <message>
+        <source>general settings (Baud, Parity, Data Bits, and Stop Bits).</source>
+        <translation>常规设置（波特率、校验、数据位和停止位）。</translation>
+    </message>
+    <message>
+        <source>Handshaking value.</source>
+        <translation>握手方式。</translation>
+    </message>
+    <message>
+        <source>In Buffer Size.</source>
+        <translation>输入缓冲区大小。</translation>
+    </message>
+    <message>
+        <source>RThreshold value.</source>
+        <extracomment>RThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>RThreshold 值。</translation>
+    </message>
+    <message>
+        <source>Input Len.</source>
+        <translation>输入长度。</translation>
+    </message>
+    <message>
+        <source>Out Buffer Size.</source>
+        <translation>输出缓冲区大小。</translation>
+    </message>
+    <message>
+        <source>SThreshold value.</source>
+        <extracomment>SThreshold is the serial control&apos;s own name.</extracomment>
+        <translation>SThreshold 值。</translation>
+    </message>
+    <message>
+        <source>EOF Enable property.</source>
+        <extracomment>EOF Enable is the serial control&apos;s own name.</extracomment>
+        <translation>EOF Enable 属性。</translation>
+    </message>
+    <message>
+        <source>Null Discard property.</source>
+        <extracomment>Null Discard is the serial control&apos;s own name.</extracomment>
+        <translation>Null Discard 属性。</translation>
+    </message>
+    <message>
+        <source>RTS Enable property.</source>
+        <extracomment>RTS Enable is the serial control&apos;s own name.</extracomment>
+        <translation>RTS Enable 属性。</translation>
+    </message>
+    <message>
+        <source>DTR Enable property.</source>
+        <extracomment>DTR Enable is the serial control&apos;s own name.</extracomment>
+        <translation>DTR Enable 属性。</translation>
+    </message>
+    <message>
+        <source>Parity Replace value.</source>
+        <translation>校验替换值。</translation>
+    </message>
+    <message>
+        <source>Input Mode.</source>
+        <translation>输入模式。</translation>
+    </message>
+    <message>
+        <source>(incomplete)</source>
+        <extracomment>After a table&apos;s name in a slot&apos;s list: a write of it was interrupted.</extracomment>
+        <translation>（不完整）</translation>
+    </message>
+    <message>
+        <source>(blank: interrupted write of %s)</source>
+        <extracomment>After &quot;Flash Memory Is Blank&quot; in a slot&apos;s list; %s is the language of the table that was being written.</extracomment>
+        <translation>（空：%s 的写入被中断）</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s, language %d) skipped: the template has no table of that language</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>已跳过键盘语言表 #%d（%s，语言 %d）：模板中没有该语言的表</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d (%s) skipped: it is incomplete, a write of it was interrupted</source>
+        <extracomment>%s is the table&apos;s name.</extracomment>
+        <translation>已跳过键盘语言表 #%d（%s）：其写入曾被中断，内容不完整</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d unchanged: it already holds this table</source>
+        <translation>键盘语言表 #%d 未更改：其中已是此表</translation>
+    </message>
+    <message>
+        <source>no chosen slot holds a table to back up</source>
+        <translation>所选槽位中没有可备份的表</translation>
+    </message>
+    <message>
+        <source>%s was not written</source>
+        <extracomment>%s is the backup file&apos;s path.</extracomment>
+        <translation>未写入 %s</translation>
+    </message>
+    <message>
+        <source>backup of %d table saved to %s</source>
+        <extracomment>One table; %s is the backup file&apos;s path.</extracomment>
+        <translation>已将 %d 个表的备份保存到 %s</translation>
+    </message>
+    <message>
+        <source>backup of %d tables saved to %s</source>
+        <extracomment>Several tables; %s is the backup file&apos;s path.</extracomment>
+        <translation>已将 %d 个表的备份保存到 %s</translation>
+    </message>
+    <message>
+        <source>no place to save the backup</source>
+        <translation>没有保存备份的位置</translation>
+    </message>
+    <message>
+        <source>backup: %s</source>
+        <extracomment>Why the backup document could not be made.</extracomment>
+        <translation>备份：%s</translation>
+    </message>
+    <message>
+        <source>the backup %s cannot be read: %s</source>
+        <extracomment>The first %s is the backup file&apos;s path, the second why.</extracomment>
+        <translation>无法读取备份 %s：%s</translation>
+    </message>
+    <message>
+        <source>the backup %s holds a table of another language for it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>备份 %s 中此槽位的表是另一种语言</translation>
+    </message>
+    <message>
+        <source>its table in the backup %s reads erased</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>备份 %s 中此槽位的表读出为已擦除</translation>
+    </message>
+    <message>
+        <source>the backup %s holds no table of it</source>
+        <extracomment>&quot;it&quot; is the keyboard&apos;s slot.</extracomment>
+        <translation>备份 %s 中没有此槽位的表</translation>
+    </message>
+    <message>
+        <source>no backup was saved before it</source>
+        <extracomment>&quot;it&quot; is the interrupted write.</extracomment>
+        <translation>该次写入之前未保存备份</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d cannot be recovered: %s</source>
+        <extracomment>%s says why.</extracomment>
+        <translation>无法恢复键盘语言表 #%d：%s</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left blank by an interrupted write on this device (assumed: a blank slot cannot show it)</source>
+        <translation>键盘语言表 #%d 因本设备上一次中断的写入而为空（推定：空槽位无法表明这一点）</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left incomplete by an interrupted write</source>
+        <translation>键盘语言表 #%d 因一次中断的写入而不完整</translation>
+    </message>
+    <message>
+        <source>the document&apos;s edited entries are merged into its table in the backup %s</source>
+        <extracomment>&quot;its&quot; is the keyboard&apos;s slot&apos;s.</extracomment>
+        <translation>文档中已编辑的条目将合并到备份 %s 中此槽位的表里</translation>
+    </message>
+    <message>
+        <source>%s, so the document&apos;s edited entries are merged into the image that write was writing</source>
+        <extracomment>%s says why the backup was not used.</extracomment>
+        <translation>%s，因此文档中已编辑的条目将合并到该次写入所写的映像中</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d was left by an interrupted write: the document&apos;s table is written as stored, as asked</source>
+        <translation>键盘语言表 #%d 是一次中断的写入留下的：按要求按原样写入文档的表</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and several remembered writes of different tables could have left it so</source>
+        <translation>键盘语言表 #%d 为空，记录中多次写入不同表的操作都可能造成这种情况</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and several remembered writes of different tables could have left it so</source>
+        <translation>键盘语言表 #%d 不完整，记录中多次写入不同表的操作都可能造成这种情况</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is blank and no write remembered on this device left it so</source>
+        <translation>键盘语言表 #%d 为空，而本设备记录的写入中没有一次会造成这种情况</translation>
+    </message>
+    <message>
+        <source>keyboard language table #%d is incomplete and no remembered write matches what it holds</source>
+        <translation>键盘语言表 #%d 不完整，记录的写入中没有与其内容相符的</translation>
+    </message>
+    <message>
+        <source>nothing was erased. Merge into a backup&apos;s table of the slot with --recover-from BACKUP.tvo, or write the document&apos;s table as stored with --slots %d=I</source>
+        <extracomment>Keep the command-line options --recover-from BACKUP.tvo and --slots %d=I as they are.</extracomment>
+        <translation>未擦除任何内容。可用 --recover-from BACKUP.tvo 合并到备份中此槽位的表，或用 --slots %d=I 按原样写入文档的表</translation>
+    </message>
+    <message>
+        <source>Backups saved before earlier writes of it:</source>
+        <extracomment>The paths of the backups follow.</extracomment>
+        <translation>之前写入前保存的备份：</translation>
+    </message>
+    <message>
+        <source>The serial settings held %s %d, which is out of range; %d is used instead.</source>
+        <extracomment>%s names the setting; the first %d is the value the file held, the second the value used.</extracomment>
+        <translation>串口设置中的%s为 %d，超出范围；改用 %d。</translation>
+    </message>
+    <message>
+        <source>port index</source>
+        <translation>端口索引</translation>
+    </message>
+    <message>
+        <source>baud index</source>
+        <translation>波特率索引</translation>
+    </message>
+    <message>
+        <source>parity index</source>
+        <translation>校验索引</translation>
+    </message>
+    <message>
+        <source>data-bits index</source>
+        <translation>数据位索引</translation>
+    </message>
+    <message>
+        <source>stop-bits index</source>
+        <translation>停止位索引</translation>
+    </message>
+    <message>
+        <source>handshaking index</source>
+        <translation>握手方式索引</translation>
+    </message>
+    <message>
+        <source>input-mode index</source>
+        <translation>输入模式索引</translation>
+    </message>
+    <message>
+        <source>RThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>RThreshold</translation>
+    </message>
+    <message>
+        <source>SThreshold</source>
+        <extracomment>The serial control&apos;s own name.</extracomment>
+        <translation>SThreshold</translation>
+    </message>
+    <message>
+        <source>language table %d: %d entry records whose keys name no menu entry (menus 0-95, entries 1-14) were dropped, keys</source>
+        <extracomment>The keys follow, in hexadecimal.</extracomment>
+        <translation>语言表 %d：已丢弃 %d 条键不对应任何菜单条目（菜单 0-95，条目 1-14）的条目记录，键</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）无法按表的字体原样读回，因此未更改</translation>
+    </message>
+    <message>
+        <source>the language table is read-only</source>
+        <translation>语言表为只读</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s font %d is unknown, so its entries cannot be edited</source>
+        <translation>语言表的字体 %d 未知，因此无法编辑其条目</translation>
+    </message>
+    <message>
+        <source>the language table&apos;s texts are encoded in font %d (its document record) but the keyboard shows them in font %d (image byte 330), so its entries cannot be edited</source>
+        <translation>语言表的文字以字体 %d 编码（其文档记录），而键盘以字体 %d 显示（映像字节 330），因此无法编辑其条目</translation>
+    </message>
+    <message>
+        <source>menu %d is not a script menu (80-95)</source>
+        <translation>菜单 %d 不是脚本菜单（80-95）</translation>
+    </message>
+    <message>
+        <source>entry %d does not exist (1-14)</source>
+        <translation>条目 %d 不存在（1-14）</translation>
+    </message>
+    <message>
+        <source>menu %d has no name, so the editor does not show it</source>
+        <translation>菜单 %d 没有名称，因此编辑器不显示它</translation>
+    </message>
+    <message>
+        <source>the table&apos;s font %d has %d lines per entry</source>
+        <translation>表的字体 %d 每个条目有 %d 行</translation>
+    </message>
+    <message>
+        <source>line %d holds at most %d characters</source>
+        <translation>第 %d 行最多容纳 %d 个字符</translation>
+    </message>
+    <message>
+        <source>line %d holds a character (%s) that font %d cannot show</source>
+        <extracomment>%s is the character&apos;s code, such as U+00E9.</extracomment>
+        <translation>第 %d 行含有字符（%s），字体 %d 无法显示</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action controls</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）没有动作控件</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has a fixed action that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）有固定动作，编辑器不会更改</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）有类型为 %d 的动作，编辑器不会更改</translation>
+    </message>
+    <message>
+        <source>only entries of menu 80 link to a menu</source>
+        <translation>只有菜单 80 的条目可链接到菜单</translation>
+    </message>
+    <message>
+        <source>entry %d of menu 80 links only to menu %d</source>
+        <translation>菜单 80 的条目 %d 只能链接到菜单 %d</translation>
+    </message>
+    <message>
+        <source>the macro number must be from 0 to %d</source>
+        <translation>宏编号必须在 0 到 %d 之间</translation>
+    </message>
+    <message>
+        <source>entry %d of menu %d has no action, so its text cannot be typed</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）没有动作，因此无法输入其文字</translation>
+    </message>
+    <message>
+        <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
+        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <translation>条目 %d（菜单 %d）的宏编号必须是 0 到 %d 之间的数字。</translation>
+    </message>
+    <message>
+        <source>unfinished (no end recorded)</source>
+        <extracomment>A transfer in the history whose end was never recorded.</extracomment>
+        <translation>未完成（无结束记录）</translation>
+    </message>
+    <message>
+        <source>%s generation %d, bootloader %s, firmware %s</source>
+        <extracomment>The first %s is the keyboard&apos;s model (KBD-OMNIA), the others version numbers.</extracomment>
+        <translation>%s 第 %d 代，引导程序 %s，固件 %s</translation>
+    </message>
+    <message>
+        <source>%d %s</source>
+        <extracomment>A slot&apos;s number and what happened to it in a transfer (&quot;3 written&quot;).</extracomment>
+        <translation>%d %s</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <extracomment>A transfer&apos;s result in the history.</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>exit %d</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status.</extracomment>
+        <translation>退出状态 %d</translation>
+    </message>
+    <message>
+        <source>exit %d: %s</source>
+        <extracomment>A transfer&apos;s result in the history: the tool&apos;s exit status and its message.</extracomment>
+        <translation>退出状态 %d：%s</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已写入</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>已恢复</translation>
+    </message>
+    <message>
+        <source>as_stored</source>
+        <extracomment>A slot&apos;s outcome in a transfer: written as stored in the document.</extracomment>
+        <translation>按原样</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>A slot&apos;s outcome in a transfer.</extracomment>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A slot&apos;s outcome in a transfer: its table was read.</extracomment>
+        <translation>已读取</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
+        <translation>已开始</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2600,6 +3009,11 @@ Cancel: erase nothing.</source>
         <source>Nothing was written to the keyboard.</source>
         <translation>未向键盘写入任何内容。</translation>
     </message>
+    <message>
+        <source>no template to make the backup document from</source>
+        <extracomment>Why no backup could be made; &quot;; nothing was erased&quot; follows.</extracomment>
+        <translation>没有可用于生成备份文档的模板</translation>
+    </message>
 </context>
 <context>
     <name>Tree</name>
@@ -2653,6 +3067,57 @@ Cancel: erase nothing.</source>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>码位(&amp;O)...</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>设备正忙，或您无权使用它</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>设备已被打开</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>设备已不可用（已拔出或已关闭）</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>串口 %1：%2。</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>无法应用线路设置 %1 波特、%2 数据位（%3）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>无法打开串口 COM%1（%2）：%3。</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口未打开</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>无法发送字节（%1）</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>写入失败（%1）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>无法打开串口 COM%1：%2。</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>串口 %1：端口未打开。</translation>
     </message>
 </context>
 </TS>

@@ -65,10 +65,10 @@ bool survivesAsText(const std::string& path)
 }
 
 // The load's notes, each line cut to a length a message box can show.
-QString shownNotes(const std::u16string& notes)
+QString shownNotes(const QString& notes)
 {
     constexpr qsizetype kMaxNoteLineChars = 400;
-    QStringList lines = platform::toQString(notes).split(QLatin1Char('\n'));
+    QStringList lines = notes.split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.size() > kMaxNoteLineChars)
             line = line.left(kMaxNoteLineChars) + QStringLiteral(" ...");
@@ -275,8 +275,8 @@ bool DocumentCommands::openDocumentFile(const std::string& path)
         ui::UserDialogs::message(window(), texts::kAppName, openFailureText(outcome.result));
         return false;
     }
-    const std::u16string corrections = outcome.doc->settingsCorrections();
-    const std::u16string notes = outcome.doc->loadNotes();
+    const messages::Message corrections = outcome.doc->settingsCorrections();
+    const messages::Message notes = outcome.doc->loadNotes();
     addDocumentWindow(std::move(outcome.doc));
     if (survivesAsText(path))
         addRecentFile(shownPath(path));
@@ -284,13 +284,14 @@ bool DocumentCommands::openDocumentFile(const std::string& path)
     if (!corrections.empty())
         ui::UserDialogs::message(
             window(), texts::kAppName,
-            texts::kSettingsCorrected.arg(nativePath(path), platform::toQString(corrections)),
+            texts::kSettingsCorrected.arg(nativePath(path), ui::translatedCoreMessage(corrections)),
             ui::UserDialogs::Icon::Information);
     // What the open left out is lost for good with the next save: say so now.
     if (!notes.empty())
-        ui::UserDialogs::message(window(), texts::kAppName,
-                                 texts::kRecordsLeftOut.arg(nativePath(path), shownNotes(notes)),
-                                 ui::UserDialogs::Icon::Exclamation);
+        ui::UserDialogs::message(
+            window(), texts::kAppName,
+            texts::kRecordsLeftOut.arg(nativePath(path), shownNotes(ui::translatedCoreMessage(notes))),
+            ui::UserDialogs::Icon::Exclamation);
     return true;
 }
 

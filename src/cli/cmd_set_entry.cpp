@@ -86,7 +86,7 @@ int runSetEntry(const std::vector<std::string>& argv)
     const document::EntryEditResult edited =
         document::applyEntryEdit(doc->table(static_cast<std::size_t>(tableIndex)), request);
     if (!edited.ok)
-        return fail(kExitFileError, path, oneLine(edited.message));
+        return fail(kExitFileError, path, oneLine(edited.message.text()));
     doc->setModified();
     const document::DocResult saved = doc->saveToPath(doc->path(), true);
     if (!saved.ok())

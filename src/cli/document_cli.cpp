@@ -31,9 +31,9 @@ std::unique_ptr<document::CS1_Doc> openForCommand(document::DocumentNumberPool& 
     }
     if (!opened.doc->settingsCorrections().empty())
         std::fprintf(stderr, "tarvo: %s: warning: %s\n", path.c_str(),
-                     oneLine(opened.doc->settingsCorrections()).c_str());
+                     oneLine(opened.doc->settingsCorrections().text()).c_str());
     // One warning line per table that lost records on the way in.
-    std::u16string notes = opened.doc->loadNotes();
+    std::u16string notes = opened.doc->loadNotes().text();
     while (!notes.empty()) {
         const auto end = notes.find(u'\n');
         std::fprintf(stderr, "tarvo: %s: warning: %s\n", path.c_str(), oneLine(notes.substr(0, end)).c_str());

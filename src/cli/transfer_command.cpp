@@ -132,9 +132,9 @@ void TransferCommand::slotImage(int slot, std::span<const std::uint8_t> image)
     m_history.slotImage(slot, image);
 }
 
-void TransferCommand::notice(const std::string& text)
+void TransferCommand::notice(const messages::Message& text)
 {
-    m_report.notice(text);
+    m_report.notice(templates::utf16ToUtf8(text.text()));
 }
 
 void TransferCommand::slotRecovery(int slot, transfer::Recovery recovery)

@@ -65,7 +65,7 @@ public:
     void progress(const transfer::BlockProgress& progress) override;
     void slotDone(int slot, transfer::SlotOutcome outcome) override;
     void slotImage(int slot, std::span<const std::uint8_t> image) override;
-    void notice(const std::string& text) override;
+    void notice(const messages::Message& text) override;
     void slotRecovery(int slot, transfer::Recovery recovery) override;
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
     void slotChoiceNeeded() override;

@@ -170,8 +170,7 @@ void CommConsoleDialog::onCommEvent(serial::CommEventCode code)
         return;
     }
     appendTrace(kEventPrefix + QStringLiteral(" ") +
-                platform::toQString(std::u16string(serial::commEventName(m_port.control().commEvent()))) +
-                kLineEnd);
+                ui::translatedCoreText(serial::commEventName(m_port.control().commEvent())) + kLineEnd);
 }
 
 void CommConsoleDialog::appendTrace(const QString& line)

@@ -1,12 +1,24 @@
 #include "platform/network_serial_port.h"
 #include "platform/text.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 
 #include <algorithm>
 #include <string_view>
 
 namespace tarvo::platform {
+
+namespace {
+
+// The port's words in the editor's language; the tool loads no translation
+// and keeps them in English.
+QString portText(const char* text)
+{
+    return QCoreApplication::translate("SerialPort", text);
+}
+
+} // namespace
 
 namespace {
 
@@ -94,9 +106,10 @@ bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line,
     std::string reason;
     const auto address = serial::parseNetworkPortAddress(m_resolver(portNumber - 1), reason);
     if (!address) {
-        error = platform::toU16(QStringLiteral("The serial port COM%1 cannot be opened: %2.")
-                                    .arg(portNumber)
-                                    .arg(QString::fromStdString(reason)));
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port COM%1 cannot be opened: %2."))
+                .arg(portNumber)
+                .arg(QString::fromStdString(reason)));
         return false;
     }
     m_keep.stop();
@@ -297,9 +310,9 @@ void NetworkSerialPort::fail(const QString& reason)
     m_wait.stop();
     dropConnection();
     if (wasOpen && m_listener)
-        m_listener->onPortFailed(event,
-                                 platform::toU16(QStringLiteral("The serial port %1: %2.")
-                                                     .arg(QString::fromStdString(m_address.text()), reason)));
+        m_listener->onPortFailed(
+            event, platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port %1: %2."))
+                                       .arg(QString::fromStdString(m_address.text()), reason)));
 }
 
 void NetworkSerialPort::dropConnection(bool forgetGreeting)
@@ -384,8 +397,9 @@ void NetworkSerialPort::setDtr(bool on)
 bool NetworkSerialPort::write(std::span<const std::uint8_t> bytes, std::u16string& error)
 {
     if (!m_open) {
-        error = platform::toU16(QStringLiteral("The serial port %1: the port is not open.")
-                                    .arg(QString::fromStdString(m_address.text())));
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port %1: the port is not open."))
+                .arg(QString::fromStdString(m_address.text())));
         return false;
     }
     // Kept until the first settings hold, to be sent again over a new
@@ -407,8 +421,9 @@ std::size_t NetworkSerialPort::bytesToSend() const
 bool NetworkSerialPort::read(std::size_t maxBytes, std::vector<std::uint8_t>& out, std::u16string& error)
 {
     if (!m_open) {
-        error = platform::toU16(QStringLiteral("The serial port %1: the port is not open.")
-                                    .arg(QString::fromStdString(m_address.text())));
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port %1: the port is not open."))
+                .arg(QString::fromStdString(m_address.text())));
         return false;
     }
     const std::size_t count = std::min(maxBytes, m_received.size());

@@ -3,6 +3,8 @@
 #include "platform/port_paths.h"
 #include "platform/text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tarvo::platform {
@@ -45,17 +47,26 @@ QSerialPort::FlowControl toQtFlow(serial::Handshaking handshaking)
     return QSerialPort::NoFlowControl;
 }
 
+// The port's words in the editor's language; the tool loads no translation
+// and keeps them in English.
+QString portText(const char* text)
+{
+    return QCoreApplication::translate("SerialPort", text);
+}
+
 QString reasonFor(QSerialPort::SerialPortError error)
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("the device does not exist");
+        return portText(QT_TRANSLATE_NOOP("SerialPort", "the device does not exist"));
     case QSerialPort::PermissionError:
-        return QStringLiteral("the device is busy or you are not permitted to use it");
+        return portText(
+            QT_TRANSLATE_NOOP("SerialPort", "the device is busy or you are not permitted to use it"));
     case QSerialPort::OpenError:
-        return QStringLiteral("the device is already open");
+        return portText(QT_TRANSLATE_NOOP("SerialPort", "the device is already open"));
     case QSerialPort::ResourceError:
-        return QStringLiteral("the device is no longer available (unplugged or closed)");
+        return portText(
+            QT_TRANSLATE_NOOP("SerialPort", "the device is no longer available (unplugged or closed)"));
     default:
         return {};
     }
@@ -84,8 +95,8 @@ std::string QtSerialPort::devicePath(int portNumber) const
 
 std::u16string QtSerialPort::describe(const QString& what) const
 {
-    return platform::toU16(
-        QStringLiteral("The serial port %1: %2.").arg(QString::fromStdString(m_openPath), what));
+    return platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port %1: %2."))
+                               .arg(QString::fromStdString(m_openPath), what));
 }
 
 bool QtSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
@@ -124,10 +135,12 @@ bool QtSerialPort::applyLine(const serial::LineSettings& line, std::u16string& e
                     m_port.setStopBits(line.stopBits == serial::StopBits::Two ? QSerialPort::TwoStop
                                                                               : QSerialPort::OneStop);
     if (!ok) {
-        error = describe(QStringLiteral("the line settings %1 baud, %2 data bits cannot be applied (%3)")
-                             .arg(line.baudRate)
-                             .arg(line.dataBits)
-                             .arg(m_port.errorString()));
+        error = describe(
+            portText(QT_TRANSLATE_NOOP("SerialPort",
+                                       "the line settings %1 baud, %2 data bits cannot be applied (%3)"))
+                .arg(line.baudRate)
+                .arg(line.dataBits)
+                .arg(m_port.errorString()));
         m_port.clearError();
         return false;
     }
@@ -171,9 +184,10 @@ bool QtSerialPort::open(int portNumber, const serial::LineSettings& line, serial
         QString reason = reasonFor(m_port.error());
         if (reason.isEmpty())
             reason = m_port.errorString();
-        error = platform::toU16(QStringLiteral("The serial port COM%1 (%2) cannot be opened: %3.")
-                                    .arg(portNumber)
-                                    .arg(QString::fromStdString(m_openPath), reason));
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port COM%1 (%2) cannot be opened: %3."))
+                .arg(portNumber)
+                .arg(QString::fromStdString(m_openPath), reason));
         m_port.clearError();
         return false;
     }
@@ -198,13 +212,14 @@ void QtSerialPort::close()
 bool QtSerialPort::write(std::span<const std::uint8_t> bytes, std::u16string& error)
 {
     if (!m_port.isOpen()) {
-        error = describe(QStringLiteral("the port is not open"));
+        error = describe(portText(QT_TRANSLATE_NOOP("SerialPort", "the port is not open")));
         return false;
     }
     const qint64 written =
         m_port.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     if (written != static_cast<qint64>(bytes.size())) {
-        error = describe(QStringLiteral("the bytes could not be sent (%1)").arg(m_port.errorString()));
+        error = describe(portText(QT_TRANSLATE_NOOP("SerialPort", "the bytes could not be sent (%1)"))
+                             .arg(m_port.errorString()));
         m_port.clearError();
         return false;
     }
@@ -225,7 +240,7 @@ std::size_t QtSerialPort::bytesToSend() const
 bool QtSerialPort::read(std::size_t maxBytes, std::vector<std::uint8_t>& out, std::u16string& error)
 {
     if (!m_port.isOpen()) {
-        error = describe(QStringLiteral("the port is not open"));
+        error = describe(portText(QT_TRANSLATE_NOOP("SerialPort", "the port is not open")));
         return false;
     }
     const QByteArray data = m_port.read(static_cast<qint64>(maxBytes));
@@ -251,7 +266,7 @@ void QtSerialPort::onErrorOccurred(QSerialPort::SerialPortError error)
         break;
     case QSerialPort::WriteError:
         event = serial::comm_event::kWriteFailed;
-        reason = QStringLiteral("writing failed (%1)").arg(m_port.errorString());
+        reason = portText(QT_TRANSLATE_NOOP("SerialPort", "writing failed (%1)")).arg(m_port.errorString());
         break;
     default:
         return; // reported by the call that caused it

@@ -256,6 +256,176 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "written as stored"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entry changes"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entries change"),
+    //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.
+    QT_TRANSLATE_NOOP("CoreMessages", "An error occurred while attempting to set the COM port's %s"),
+    //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.
+    QT_TRANSLATE_NOOP("CoreMessages", "An error occurred while attempting to get the COM port's %s"),
+    //: A property of the serial control: PortOpen is its name.
+    QT_TRANSLATE_NOOP("CoreMessages", "PortOpen value."),
+    QT_TRANSLATE_NOOP("CoreMessages", "port number."),
+    QT_TRANSLATE_NOOP("CoreMessages", "general settings (Baud, Parity, Data Bits, and Stop Bits)."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Handshaking value."),
+    QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size."),
+    //: RThreshold is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "RThreshold value."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Input Len."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Out Buffer Size."),
+    //: SThreshold is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "SThreshold value."),
+    //: EOF Enable is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "EOF Enable property."),
+    //: Null Discard is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "Null Discard property."),
+    //: RTS Enable is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "RTS Enable property."),
+    //: DTR Enable is the serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "DTR Enable property."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Parity Replace value."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Input Mode."),
+    //: After a table's name in a slot's list: a write of it was interrupted.
+    QT_TRANSLATE_NOOP("CoreMessages", "(incomplete)"),
+    //: After "Flash Memory Is Blank" in a slot's list; %s is the language of the table that was being
+    //: written.
+    QT_TRANSLATE_NOOP("CoreMessages", "(blank: interrupted write of %s)"),
+    //: %s is the table's name.
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "keyboard language table #%d (%s, language %d) skipped: the template has no table of that language"),
+    //: %s is the table's name.
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "keyboard language table #%d (%s) skipped: it is incomplete, a write of it was interrupted"),
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d unchanged: it already holds this table"),
+    QT_TRANSLATE_NOOP("CoreMessages", "no chosen slot holds a table to back up"),
+    //: %s is the backup file's path.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s was not written"),
+    //: One table; %s is the backup file's path.
+    QT_TRANSLATE_NOOP("CoreMessages", "backup of %d table saved to %s"),
+    //: Several tables; %s is the backup file's path.
+    QT_TRANSLATE_NOOP("CoreMessages", "backup of %d tables saved to %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "no place to save the backup"),
+    //: Why the backup document could not be made.
+    QT_TRANSLATE_NOOP("CoreMessages", "backup: %s"),
+    //: The first %s is the backup file's path, the second why.
+    QT_TRANSLATE_NOOP("CoreMessages", "the backup %s cannot be read: %s"),
+    //: "it" is the keyboard's slot.
+    QT_TRANSLATE_NOOP("CoreMessages", "the backup %s holds a table of another language for it"),
+    //: "its" is the keyboard's slot's.
+    QT_TRANSLATE_NOOP("CoreMessages", "its table in the backup %s reads erased"),
+    //: "it" is the keyboard's slot.
+    QT_TRANSLATE_NOOP("CoreMessages", "the backup %s holds no table of it"),
+    //: "it" is the interrupted write.
+    QT_TRANSLATE_NOOP("CoreMessages", "no backup was saved before it"),
+    //: %s says why.
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d cannot be recovered: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d was left blank by an interrupted write on "
+                                      "this device (assumed: a blank slot cannot show it)"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "keyboard language table #%d was left incomplete by an interrupted write"),
+    //: "its" is the keyboard's slot's.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "the document's edited entries are merged into its table in the backup %s"),
+    //: %s says why the backup was not used.
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "%s, so the document's edited entries are merged into the image that write was writing"),
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d was left by an interrupted write: the "
+                                      "document's table is written as stored, as asked"),
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d is blank and several remembered writes of "
+                                      "different tables could have left it so"),
+    QT_TRANSLATE_NOOP("CoreMessages", "keyboard language table #%d is incomplete and several remembered "
+                                      "writes of different tables could have left it so"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "keyboard language table #%d is blank and no write remembered on this device left it so"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessages",
+        "keyboard language table #%d is incomplete and no remembered write matches what it holds"),
+    //: Keep the command-line options --recover-from BACKUP.tvo and --slots %d=I as they are.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "nothing was erased. Merge into a backup's table of the slot with --recover-from "
+                      "BACKUP.tvo, or write the document's table as stored with --slots %d=I"),
+    //: The paths of the backups follow.
+    QT_TRANSLATE_NOOP("CoreMessages", "Backups saved before earlier writes of it:"),
+    //: %s names the setting; the first %d is the value the file held, the second the value used.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The serial settings held %s %d, which is out of range; %d is used instead."),
+    QT_TRANSLATE_NOOP("CoreMessages", "port index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "baud index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "parity index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "data-bits index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "stop-bits index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "handshaking index"),
+    QT_TRANSLATE_NOOP("CoreMessages", "input-mode index"),
+    //: The serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "RThreshold"),
+    //: The serial control's own name.
+    QT_TRANSLATE_NOOP("CoreMessages", "SThreshold"),
+    //: The keys follow, in hexadecimal.
+    QT_TRANSLATE_NOOP("CoreMessages", "language table %d: %d entry records whose keys name no menu entry "
+                                      "(menus 0-95, entries 1-14) were dropped, keys"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d would not read back as it was written in the "
+                                      "table's font, so it was not changed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the language table is read-only"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "the language table's font %d is unknown, so its entries cannot be edited"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "the language table's texts are encoded in font %d (its document record) but the "
+                      "keyboard shows them in font %d (image byte 330), so its entries cannot be edited"),
+    QT_TRANSLATE_NOOP("CoreMessages", "menu %d is not a script menu (80-95)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "entry %d does not exist (1-14)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "menu %d has no name, so the editor does not show it"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the table's font %d has %d lines per entry"),
+    QT_TRANSLATE_NOOP("CoreMessages", "line %d holds at most %d characters"),
+    //: %s is the character's code, such as U+00E9.
+    QT_TRANSLATE_NOOP("CoreMessages", "line %d holds a character (%s) that font %d cannot show"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d has no action controls"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "entry %d of menu %d has a fixed action that the editor does not change"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "entry %d of menu %d has an action of kind %d that the editor does not change"),
+    QT_TRANSLATE_NOOP("CoreMessages", "only entries of menu 80 link to a menu"),
+    QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu 80 links only to menu %d"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the macro number must be from 0 to %d"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d has no action, so its text cannot be typed"),
+    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The macro number of entry %d of menu %d must be a number from 0 to %d."),
+    //: A transfer in the history whose end was never recorded.
+    QT_TRANSLATE_NOOP("CoreMessages", "unfinished (no end recorded)"),
+    //: The first %s is the keyboard's model (KBD-OMNIA), the others version numbers.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s generation %d, bootloader %s, firmware %s"),
+    //: A slot's number and what happened to it in a transfer ("3 written").
+    QT_TRANSLATE_NOOP("CoreMessages", "%d %s"),
+    //: A transfer's result in the history.
+    QT_TRANSLATE_NOOP("CoreMessages", "complete"),
+    //: A transfer's result in the history: the tool's exit status.
+    QT_TRANSLATE_NOOP("CoreMessages", "exit %d"),
+    //: A transfer's result in the history: the tool's exit status and its message.
+    QT_TRANSLATE_NOOP("CoreMessages", "exit %d: %s"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "written"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "unchanged"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "verified"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "incomplete"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "recovered"),
+    //: A slot's outcome in a transfer: written as stored in the document.
+    QT_TRANSLATE_NOOP("CoreMessages", "as_stored"),
+    //: A slot's outcome in a transfer.
+    QT_TRANSLATE_NOOP("CoreMessages", "failed"),
+    //: A slot's outcome in a transfer: its table was read.
+    QT_TRANSLATE_NOOP("CoreMessages", "read"),
+    //: A slot's outcome in a transfer: begun, with no end recorded.
+    QT_TRANSLATE_NOOP("CoreMessages", "started"),
 };
 
 QString translatedPattern(const std::u16string& pattern)

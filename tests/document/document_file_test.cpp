@@ -403,7 +403,7 @@ TEST(DocumentFile, EntryRecordsNamingNoEntryAreDroppedAndTheOpenSaysSo)
 
     auto opened = openDocument(pool, dir.file("s.tvo"), 0);
     ASSERT_TRUE(opened.doc);
-    const std::u16string& notes = opened.doc->loadNotes();
+    const std::u16string notes = opened.doc->loadNotes().text();
     EXPECT_EQ(notes.find(u"language table 0"), std::u16string::npos) << "table 0 lost nothing";
     EXPECT_NE(notes.find(u"language table 1: 2 entry records"), std::u16string::npos);
     EXPECT_NE(notes.find(u"0x00600001"), std::u16string::npos);

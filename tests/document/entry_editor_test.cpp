@@ -4,6 +4,7 @@
 #include "document/menu_entry_rules.h"
 #include "model/lang_table_layout.h"
 #include "support/document_builders.h"
+#include "templates/utf_text.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ TEST(EntryEditor, LinesAreJustifiedByColumnAndWidthOfTheFont)
     for (const auto& c : cases) {
         auto t = makeTable(c.font, 9);
         const auto result = applyEntryEdit(*t, request(80, c.entry, c.lines, "ccl:0"));
-        ASSERT_TRUE(result.ok) << c.font << " " << std::string(result.message.begin(), result.message.end());
+        ASSERT_TRUE(result.ok) << c.font << " " << templates::utf16ToUtf8(result.message.text());
         model::MenuEntryInfo info;
         const auto e = entryOf(*t, 80, c.entry, &info);
         EXPECT_EQ(e.line1, c.l1) << c.font << "/" << c.entry;
@@ -90,8 +91,7 @@ TEST(EntryEditor, ActionsAreStoredAsTheButtonsAndNumberEditLeaveThem)
     for (const auto& c : cases) {
         auto t = makeTable(1, 9);
         const auto result = applyEntryEdit(*t, request(c.menu, c.entry, std::nullopt, c.action));
-        ASSERT_TRUE(result.ok) << c.action << ": "
-                               << std::string(result.message.begin(), result.message.end());
+        ASSERT_TRUE(result.ok) << c.action << ": " << templates::utf16ToUtf8(result.message.text());
         model::MenuEntryInfo info;
         const auto e = entryOf(*t, c.menu, c.entry, &info);
         EXPECT_EQ(e.actionKind, c.kind) << c.action << " on " << c.menu << "/" << c.entry;
@@ -242,7 +242,7 @@ TEST(EntryEditor, ARecordFontOtherThanTheKeyboardFontRefusesTheEdit)
         t->SetFont(c.recordFont);
         const auto before = test::imageOf(*t);
         const auto result = applyEntryEdit(*t, request(80, 3, std::vector<std::u16string>{u"AB"}, "ccl:9"));
-        const std::string message(result.message.begin(), result.message.end());
+        const std::string message = templates::utf16ToUtf8(result.message.text());
         EXPECT_FALSE(result.ok) << c.recordFont << "/" << c.imageFont;
         EXPECT_NE(message.find("font " + std::to_string(c.recordFont)), std::string::npos) << message;
         EXPECT_NE(message.find("font " + std::to_string(c.imageFont)), std::string::npos) << message;

@@ -129,7 +129,7 @@ TEST(CommSettings, FileValuesOutsideTheirTablesFallBackAndAreReported)
     EXPECT_EQ(corrections.size(), 7u);
     CommSettings expected = CommSettings::forDocument(7);
     EXPECT_EQ(s, expected);
-    const std::u16string text = describeCorrections(corrections);
+    const std::u16string text = describeCorrections(corrections).text();
     EXPECT_NE(text.find(u"baud index 99"), std::u16string::npos);
     EXPECT_NE(text.find(u"Out Buffer Size 0"), std::u16string::npos);
 
@@ -193,7 +193,7 @@ TEST(SettingsApply, UnsupportedLineIsRefusedBeforeAnyWrite)
     const SettingsApplyResult r = applySettingsToPort(port, s);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.warning);
-    EXPECT_EQ(r.message.text().rfind(setFailureMessage(SettingsProperty::General), 0), 0u);
+    EXPECT_EQ(r.message.text().rfind(setFailureMessage(SettingsProperty::General).text(), 0), 0u);
     int commPort = 0;
     port.control().getProperty(PortProperty::CommPort, commPort);
     EXPECT_EQ(commPort, 1);

@@ -35,7 +35,7 @@ class CountingSaver final : public DocumentSaver {
 public:
     CountingSaver(std::string path, int& saves) : m_path(std::move(path)), m_saves(saves) {}
     std::string name() const override { return m_path; }
-    bool save(document::CS1_Doc&, std::string&) override
+    bool save(document::CS1_Doc&, messages::Message&) override
     {
         ++m_saves;
         return true;

@@ -26,10 +26,10 @@ class FailingSaver final : public DocumentSaver {
 public:
     explicit FailingSaver(int& saves) : m_saves(saves) {}
     std::string name() const override { return "backup.tvo"; }
-    bool save(document::CS1_Doc&, std::string& reason) override
+    bool save(document::CS1_Doc&, messages::Message& reason) override
     {
         ++m_saves;
-        reason = "backup.tvo: Permission denied";
+        reason = messages::Message::data(u"backup.tvo: Permission denied");
         return false;
     }
 

@@ -22,12 +22,12 @@ constexpr int kOtherLanguage = 12;
 class CountingSaver final : public DocumentSaver {
 public:
     std::string name() const override { return "out.tvo"; }
-    bool save(document::CS1_Doc& doc, std::string& reason) override
+    bool save(document::CS1_Doc& doc, messages::Message& reason) override
     {
         ++saves;
         tables = doc.tableCount();
         if (fails)
-            reason = "out.tvo: No space left on device";
+            reason = messages::Message::data(u"out.tvo: No space left on device");
         return !fails;
     }
     bool fails = false;

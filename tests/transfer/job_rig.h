@@ -41,7 +41,10 @@ public:
         if (onImage)
             onImage(slot);
     }
-    void notice(const std::string& text) override { notices.push_back(text); }
+    void notice(const messages::Message& text) override
+    {
+        notices.push_back(templates::utf16ToUtf8(text.text()));
+    }
     void slotRecovery(int slot, Recovery recovery) override { recoveries.emplace_back(slot, recovery); }
     void tableNotWritten(int table, int, const std::vector<int>& blankSlots) override
     {

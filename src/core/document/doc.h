@@ -97,10 +97,10 @@ public:
     void setCommSettings(const serial::CommSettings& settings) { m_comm = settings; }
     // The fields of the opened file that were out of their tables or ranges
     // and were replaced by their defaults (empty when none).
-    const std::u16string& settingsCorrections() const { return m_settingsCorrections; }
+    const messages::Message& settingsCorrections() const { return m_settingsCorrections; }
     // What the open left out of the file (entry records that name no entry),
     // one line per table concerned; empty when nothing was left out.
-    const std::u16string& loadNotes() const { return m_loadNotes; }
+    const messages::Message& loadNotes() const { return m_loadNotes; }
     const std::u16string& serverPath() const { return m_serverPath; }
     void setServerPath(const std::u16string& path) { m_serverPath = path; }
 
@@ -158,8 +158,8 @@ private:
     std::vector<LinkIndexEntry> m_linkIndex;
     int m_schema = -1;
     serial::CommSettings m_comm;
-    std::u16string m_settingsCorrections;
-    std::u16string m_loadNotes;
+    messages::Message m_settingsCorrections;
+    messages::Message m_loadNotes;
     std::u16string m_serverPath;
     bool m_importComplete = false;
     bool m_knownFolder = false;

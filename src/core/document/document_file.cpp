@@ -55,17 +55,18 @@ bool readComm(ArchiveReader& r, serial::CommSettings& c)
            r.readI16(c.rThreshold) && r.readI16(c.sThreshold);
 }
 
-std::u16string droppedKeysNote(std::uint32_t tableIndex, const std::vector<std::int32_t>& keys)
+messages::Message droppedKeysNote(std::uint32_t tableIndex, const std::vector<std::int32_t>& keys)
 {
-    std::u16string note = messages::format(
-        texts::kDroppedEntryRecords,
-        {messages::number(tableIndex), messages::number(static_cast<long long>(keys.size()))});
+    std::u16string listed;
     for (const auto key : keys) {
         char hex[16];
         std::snprintf(hex, sizeof hex, " 0x%08X", static_cast<unsigned>(key));
-        note += templates::utf8ToUtf16(hex);
+        listed += templates::utf8ToUtf16(hex);
     }
-    return note;
+    messages::Message note(
+        texts::kDroppedEntryRecords,
+        {messages::number(tableIndex), messages::number(static_cast<long long>(keys.size()))});
+    return note.append(u"", messages::Message::data(std::move(listed)));
 }
 
 bool startsWithByteOrderMark(std::span<const std::uint8_t> bytes)
@@ -128,7 +129,7 @@ DocResult readDocumentFile(std::span<const std::uint8_t> bytes, DocumentFileCont
             if (!readTableRecord(archive, schema, *table, &droppedKeys))
                 return damaged(archive.error() + " (language table " + std::to_string(i) + ")");
             if (!droppedKeys.empty())
-                read.loadNotes += (read.loadNotes.empty() ? u"" : u"\n") + droppedKeysNote(i, droppedKeys);
+                read.loadNotes.append(u"\n", droppedKeysNote(i, droppedKeys));
             read.tables.push_back(std::move(table));
         }
     } catch (const std::bad_alloc&) {

@@ -32,7 +32,7 @@ struct DocumentFileContents {
     std::u16string serverPath;
     // What the reader left out of the file and why, one line per table
     // concerned (empty when the whole file was taken).
-    std::u16string loadNotes;
+    messages::Message loadNotes;
 };
 
 std::vector<std::uint8_t> writeDocumentFile(const serial::CommSettings& comm, const TableList& tables,

@@ -1,5 +1,6 @@
 #include "document/entry_editor.h"
 
+#include "document/entry_edit_texts.h"
 #include "document/menu_entry_rules.h"
 #include "model/keyboard_fonts.h"
 #include "model/lang_table_layout.h"
@@ -36,9 +37,14 @@ std::u16string number(long long value)
     return u16(std::to_string(value));
 }
 
-EntryEditResult refused(std::u16string message)
+EntryEditResult refused(messages::Message message)
 {
     return {false, std::move(message)};
+}
+
+messages::Message refusalOf(std::u16string_view pattern, std::vector<messages::Argument> args)
+{
+    return messages::Message(pattern, std::move(args));
 }
 
 bool isMacroRequest(ActionRequestKind kind)
@@ -119,11 +125,6 @@ bool storableInFont(const model::KeyboardFonts& fonts, int font, char16_t c)
     return code != 0 && fonts.toUnicode(font, code) == c;
 }
 
-std::u16string entryName(int menu, int entry)
-{
-    return u"entry " + number(entry) + u" of menu " + number(menu);
-}
-
 // Writes the entry and its info, then reads them back; when the table does
 // not give back what was written, the entry's bytes and info are put back and
 // the edit is refused, so no edit is reported written that stored another text.
@@ -158,26 +159,23 @@ EntryEditResult writeAndReadBack(model::CS1_LangTable& table, const model::MenuE
         table.MenuEntryInfos().set(key, *infoBefore);
     else
         table.MenuEntryInfos().erase(key);
-    return refused(entryName(info.menu, info.entry) +
-                   u" would not read back as it was written in the table's font, so it was not changed");
+    return refused(refusalOf(texts::kNotReadBack, {number(info.entry), number(info.menu)}));
 }
 
 } // namespace
 
-std::optional<std::u16string> tableEditRefusal(const model::CS1_LangTable& table)
+std::optional<messages::Message> tableEditRefusal(const model::CS1_LangTable& table)
 {
     if (table.GetByte(layout::kReadOnlyOffset) != 0)
-        return u"the language table is read-only";
+        return refusalOf(texts::kTableReadOnly, {});
     const int font = table.GetByte(layout::kFontOffset);
     if (!model::KeyboardFonts::isKnownFont(font))
-        return u"the language table's font " + number(font) + u" is unknown, so its entries cannot be edited";
+        return refusalOf(texts::kUnknownFont, {number(font)});
     // The keyboard shows the texts in the font of byte 330; the table encodes
     // and reads them in its record's font. Where the two differ, no edit can
     // store what the keyboard would show.
     if (table.GetFont() != font)
-        return u"the language table's texts are encoded in font " + number(table.GetFont()) +
-               u" (its document record) but the keyboard shows them in font " + number(font) +
-               u" (image byte 330), so its entries cannot be edited";
+        return refusalOf(texts::kFontsDiffer, {number(table.GetFont()), number(font)});
     return std::nullopt;
 }
 
@@ -187,13 +185,13 @@ namespace {
 std::optional<EntryEditResult> checkEditable(const model::CS1_LangTable& table, int menu, int entryNumber)
 {
     if (menu < layout::kMainCclMenu || menu > layout::kLastScriptMenu)
-        return refused(u"menu " + number(menu) + u" is not a script menu (80-95)");
+        return refused(refusalOf(texts::kNotScriptMenu, {number(menu)}));
     if (entryNumber < layout::kFirstEntry || entryNumber > layout::kEntriesPerMenu)
-        return refused(u"entry " + number(entryNumber) + u" does not exist (1-14)");
-    if (auto refusal = tableEditRefusal(table))
-        return refused(std::move(*refusal));
+        return refused(refusalOf(texts::kNoSuchEntry, {number(entryNumber)}));
+    if (auto why = tableEditRefusal(table))
+        return refused(std::move(*why));
     if (table.GetMenuName(menu).empty())
-        return refused(u"menu " + number(menu) + u" has no name, so the editor does not show it");
+        return refused(refusalOf(texts::kUnnamedMenu, {number(menu)}));
     return std::nullopt;
 }
 
@@ -202,18 +200,17 @@ std::optional<EntryEditResult> checkLines(const std::vector<std::u16string>& lin
 {
     const int lineCount = lineCountOf(font);
     if (lines.size() > static_cast<std::size_t>(lineCount))
-        return refused(u"the table's font " + number(font) + u" has " + number(lineCount) +
-                       u" lines per entry");
+        return refused(refusalOf(texts::kTooManyLines, {number(font), number(lineCount)}));
     const auto& fonts = model::KeyboardFonts::instance();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int width = lineWidthOf(font, static_cast<int>(i) + 1);
         if (lines[i].size() > static_cast<std::size_t>(width))
-            return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds at most " +
-                           number(width) + u" characters");
+            return refused(
+                refusalOf(texts::kLineTooLong, {number(static_cast<long long>(i) + 1), number(width)}));
         for (const char16_t c : lines[i])
             if (!storableInFont(fonts, font, c))
-                return refused(u"line " + number(static_cast<long long>(i) + 1) + u" holds a character (" +
-                               codePointText(c) + u") that font " + number(font) + u" cannot show");
+                return refused(refusalOf(texts::kCharacterNotInFont, {number(static_cast<long long>(i) + 1),
+                                                                      codePointText(c), number(font)}));
     }
     return std::nullopt;
 }
@@ -298,25 +295,24 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
     if (request.action) {
         const ActionRequest& action = *request.action;
         if (!rowHasActionControls(controls))
-            return refused(entryName(menu, entryNumber) + u" has no action controls");
+            return refused(refusalOf(texts::kNoActionControls, {number(entryNumber), number(menu)}));
         if (entry.actionKind == kActionFixedLink)
-            return refused(entryName(menu, entryNumber) +
-                           u" has a fixed action that the editor does not change");
+            return refused(refusalOf(texts::kFixedAction, {number(entryNumber), number(menu)}));
         if (entry.actionKind != kActionNone && entry.actionKind != kActionLink &&
             entry.actionKind != kActionMacro)
-            return refused(entryName(menu, entryNumber) + u" has an action of kind " +
-                           number(entry.actionKind) + u" that the editor does not change");
+            return refused(refusalOf(texts::kOtherActionKind,
+                                     {number(entryNumber), number(menu), number(entry.actionKind)}));
         if (action.kind == ActionRequestKind::Link) {
             if (controls != RowControls::LinkAndMacro)
-                return refused(u"only entries of menu 80 link to a menu");
+                return refused(refusalOf(texts::kOnlyMenu80Links, {}));
             if (action.linkTarget && *action.linkTarget != entryNumber + kLinkTargetBase)
-                return refused(u"entry " + number(entryNumber) + u" of menu 80 links only to menu " +
-                               number(entryNumber + kLinkTargetBase));
+                return refused(refusalOf(texts::kLinkTarget,
+                                         {number(entryNumber), number(entryNumber + kLinkTargetBase)}));
         }
         if (isMacroRequest(action.kind)) {
             const int maximum = action.kind == ActionRequestKind::Ccl ? kMaxCclNumber : kMaxOtherMacroNumber;
             if (action.number < 0 || action.number > maximum)
-                return refused(u"the macro number must be from 0 to " + number(maximum));
+                return refused(refusalOf(texts::kMacroRange, {number(maximum)}));
         }
         applyAction(entry, action, entryNumber, controls);
     }
@@ -333,7 +329,7 @@ EntryEditResult applyEntryEdit(model::CS1_LangTable& table, const EntryEditReque
     if (request.lines) {
         const auto& lines = *request.lines;
         if (!editable)
-            return refused(entryName(menu, entryNumber) + u" has no action, so its text cannot be typed");
+            return refused(refusalOf(texts::kNoTextWithoutAction, {number(entryNumber), number(menu)}));
         if (auto refusal = checkLines(lines, font))
             return *refusal;
         for (std::size_t i = 0; i < static_cast<std::size_t>(lineCount); ++i)
@@ -354,9 +350,9 @@ ButtonClickResult clickEntryButton(model::CS1_LangTable& table, int menu, int en
         return {false, false, refusal->message};
     const RowControls controls = rowControlsOf(menu, entryNumber);
     if (!rowHasActionControls(controls))
-        return {false, false, entryName(menu, entryNumber) + u" has no action controls"};
+        return {false, false, refusalOf(texts::kNoActionControls, {number(entryNumber), number(menu)})};
     if (button == EntryButton::Link && controls != RowControls::LinkAndMacro)
-        return {false, false, u"only entries of menu 80 link to a menu"};
+        return {false, false, refusalOf(texts::kOnlyMenu80Links, {})};
     model::MenuEntryInfo info;
     model::MenuEntry entry = table.MenuEntryAt(menu, entryNumber, info);
     const model::MenuEntry before = entry;
@@ -400,8 +396,8 @@ EntryEditResult commitFormRow(model::CS1_LangTable& table, const FormRowCommit& 
         const long value = readDecimalNumber(*row.numberText);
         const int maximum = maxMacroNumber(entry);
         if (value < 0 || value > maximum)
-            return refused(u"The macro number of " + entryName(row.menu, row.entry) +
-                           u" must be a number from 0 to " + number(maximum) + u".");
+            return refused(
+                refusalOf(texts::kMacroNumberRange, {number(row.entry), number(row.menu), number(maximum)}));
         storeMacroNumber(entry, value);
         numberWritten = true;
     }

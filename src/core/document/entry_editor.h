@@ -5,6 +5,7 @@
 // edited flag set. What the editors do not allow is refused with a message
 // and changes nothing.
 
+#include "io/message_pattern.h"
 #include "model/lang_table.h"
 
 #include <optional>
@@ -37,13 +38,13 @@ struct EntryEditRequest {
 
 struct EntryEditResult {
     bool ok = false;
-    std::u16string message; // why it was refused
+    messages::Message message; // why it was refused
 };
 
 // Why no entry of table can be edited at all (its read-only flag, an unknown
 // font, or texts encoded in another font than the keyboard shows them in,
 // naming both), if so.
-std::optional<std::u16string> tableEditRefusal(const model::CS1_LangTable& table);
+std::optional<messages::Message> tableEditRefusal(const model::CS1_LangTable& table);
 
 // Applies request to table. On success the entry and its info (edited flag
 // set) are written in full; on refusal the table is unchanged.
@@ -55,8 +56,8 @@ enum class EntryButton { Macro, Camera, Monitor, Off, Link };
 
 struct ButtonClickResult {
     bool ok = false;
-    bool changed = false;   // the action fields changed
-    std::u16string message; // why it was refused
+    bool changed = false;      // the action fields changed
+    messages::Message message; // why it was refused
 };
 
 // A click of one of an entry's action buttons: the button's rule is applied

@@ -1,5 +1,7 @@
 #include "history/history_rows.h"
 
+#include "templates/utf_text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -19,6 +21,16 @@ SlotResult& slotOf(TransferRow& row, int slot)
     row.slots.push_back({});
     row.slots.back().slot = slot;
     return row.slots.back();
+}
+
+std::u16string utf16(const std::string& text)
+{
+    return templates::utf8ToUtf16(text);
+}
+
+std::string utf8(const std::u16string& text)
+{
+    return templates::utf16ToUtf8(text);
 }
 
 std::string twoPart(int major, int minor)
@@ -88,10 +100,10 @@ bool matches(const TransferRow& row, const RowFilter& filter)
     return filter.since.empty() || row.time.substr(0, kDateChars) >= filter.since;
 }
 
-std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard)
+messages::Message keyboardMessage(const std::optional<serial::KeyboardId>& keyboard)
 {
     if (!keyboard)
-        return "-";
+        return messages::Message::data(u"-");
     const serial::KeyboardId& id = *keyboard;
     std::string model = kModelOmnia;
     if (id.keyboardType() != serial::kKeyboardTypeOmnia) {
@@ -99,29 +111,51 @@ std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard)
         std::snprintf(text, sizeof text, "type 0x%02X", static_cast<unsigned>(id.keyboardType()));
         model = text;
     }
-    return model + " generation " + std::to_string(id.generation()) + ", bootloader " +
-           twoPart(id.bootloaderMajor(), id.bootloaderMinor()) + ", firmware " +
-           twoPart(id.firmwareMajor(), id.firmwareMinor());
+    return messages::Message(texts::kKeyboardLine,
+                             {messages::ascii(model), messages::number(id.generation()),
+                              messages::ascii(twoPart(id.bootloaderMajor(), id.bootloaderMinor())),
+                              messages::ascii(twoPart(id.firmwareMajor(), id.firmwareMinor()))});
+}
+
+messages::Message slotsMessage(const TransferRow& row)
+{
+    messages::Message text;
+    for (const auto& s : row.slots) {
+        const std::u16string outcome = s.outcome.empty() ? std::u16string(texts::kStarted) : utf16(s.outcome);
+        const auto known = std::find(texts::kOutcomeWords.begin(), texts::kOutcomeWords.end(), outcome);
+        // An outcome the file names that this version does not know stays as written.
+        const messages::Message word = known != texts::kOutcomeWords.end() ? messages::Message(*known)
+                                                                           : messages::Message::data(outcome);
+        text.append(u", ", messages::Message(texts::kSlotOutcome, {messages::number(s.slot), word}));
+    }
+    return text.empty() ? messages::Message::data(u"-") : text;
+}
+
+messages::Message resultMessage(const TransferRow& row)
+{
+    if (!row.finished)
+        return messages::Message(texts::kUnfinished);
+    if (row.status == 0)
+        return messages::Message(texts::kComplete);
+    if (row.message.empty())
+        return messages::Message(texts::kExit, {messages::number(row.status)});
+    return messages::Message(texts::kExitBecause,
+                             {messages::number(row.status), messages::Message::data(utf16(row.message))});
+}
+
+std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard)
+{
+    return utf8(keyboardMessage(keyboard).text());
 }
 
 std::string slotsText(const TransferRow& row)
 {
-    std::string text;
-    for (const auto& s : row.slots) {
-        if (!text.empty())
-            text += ", ";
-        text += std::to_string(s.slot) + " " + (s.outcome.empty() ? std::string("started") : s.outcome);
-    }
-    return text.empty() ? "-" : text;
+    return utf8(slotsMessage(row).text());
 }
 
 std::string resultText(const TransferRow& row)
 {
-    if (!row.finished)
-        return std::string(kUnfinished);
-    if (row.status == 0)
-        return "complete";
-    return "exit " + std::to_string(row.status) + (row.message.empty() ? "" : ": " + row.message);
+    return utf8(resultMessage(row).text());
 }
 
 std::string backupOf(const TransferRow& row)

@@ -4,7 +4,9 @@
 // command, the editor's Transfer History and the sheet's cover read these.
 
 #include "history/history_record.h"
+#include "io/message_pattern.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +34,20 @@ struct TransferRow {
     std::string message;
 };
 
-inline constexpr std::string_view kUnfinished = "unfinished (no end recorded)";
+namespace texts {
+inline constexpr std::u16string_view kUnfinished = u"unfinished (no end recorded)";
+inline constexpr std::u16string_view kKeyboardLine = u"%s generation %d, bootloader %s, firmware %s";
+inline constexpr std::u16string_view kSlotOutcome = u"%d %s";
+inline constexpr std::u16string_view kComplete = u"complete";
+inline constexpr std::u16string_view kExit = u"exit %d";
+inline constexpr std::u16string_view kExitBecause = u"exit %d: %s";
+// A slot's outcome as the rows show it: the records' names, and "started"
+// for a slot with no end.
+inline constexpr std::u16string_view kStarted = u"started";
+inline constexpr std::array<std::u16string_view, 9> kOutcomeWords = {
+    u"written",   u"unchanged", u"verified", u"incomplete", u"recovered",
+    u"as_stored", u"failed",    u"read",     kStarted};
+} // namespace texts
 
 // Records grouped by transfer, in the order each transfer first appears.
 std::vector<TransferRow> transferRows(const std::vector<HistoryRecord>& records);
@@ -45,10 +60,14 @@ struct RowFilter {
 bool matches(const TransferRow& row, const RowFilter& filter);
 
 // "KBD-OMNIA generation 2, bootloader 1.00, firmware 1.94"; "-" when it never answered.
-std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard);
+messages::Message keyboardMessage(const std::optional<serial::KeyboardId>& keyboard);
 // "1 written, 2 unchanged"; "-" when no slot was touched.
+messages::Message slotsMessage(const TransferRow& row);
+// "complete", "exit 3: <message>", or texts::kUnfinished.
+messages::Message resultMessage(const TransferRow& row);
+// The same in English, UTF-8, as the tool and the hand-over sheet print them.
+std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard);
 std::string slotsText(const TransferRow& row);
-// "complete", "exit 3: <message>", or kUnfinished.
 std::string resultText(const TransferRow& row);
 // A backup a row names (the first slot's), empty when none.
 std::string backupOf(const TransferRow& row);

@@ -168,20 +168,22 @@ bool CCommPort::configure(const CommSettings& settings)
     CommSettings checked = settings;
     std::vector<SettingsCorrection> corrections;
     if (!validateSettings(checked, corrections)) {
-        m_error = describeCorrections(corrections);
+        m_error = describeCorrections(corrections).text();
         return false;
     }
     LineSettings line;
     lineSettingsFor(settings, line);
     std::u16string error;
     if (!m_control.device().supportsLine(line, error)) {
-        m_error = setFailureMessage(SettingsProperty::General) + u"\n\n" + error;
+        m_error = setFailureMessage(SettingsProperty::General).text();
+        m_error.append(u"\n\n").append(error);
         return false;
     }
 
     const bool open = m_control.isPortOpen();
     const auto failed = [this](SettingsProperty p) {
-        m_error = setFailureMessage(p) + u"\n\n" + m_control.lastError();
+        m_error = setFailureMessage(p).text();
+        m_error.append(u"\n\n").append(m_control.lastError());
         return false;
     };
     if (!open && !m_control.setProperty(PortProperty::CommPort, settings.portIndex + 1))
@@ -207,7 +209,7 @@ bool CCommPort::readSettings(CommSettings& settings) const
     // A failed read adds the control's reason; a value outside its table has
     // none of its own.
     const auto failed = [this](SettingsProperty p, bool readFailed) {
-        m_error = getFailureMessage(p);
+        m_error = getFailureMessage(p).text();
         if (readFailed && !m_control.lastError().empty())
             m_error += u"\n\n" + m_control.lastError();
         return false;

@@ -41,13 +41,14 @@ SettingsApplyResult applySettingsToPort(CCommPort& port, const CommSettings& s)
         return failure(setFailureMessage(SettingsProperty::InputMode));
     std::u16string unsupported;
     if (!port.control().device().supportsLine(line, unsupported))
-        return failure(setFailureMessage(SettingsProperty::General) + u"\n\n" + unsupported);
+        return failure(setFailureMessage(SettingsProperty::General)
+                           .append(u"\n\n", messages::Message::data(std::move(unsupported))));
 
     CIMSComm& c = port.control();
     const auto failed = [&c](SettingsProperty p) {
-        std::u16string text = setFailureMessage(p);
+        messages::Message text = setFailureMessage(p);
         if (!c.lastError().empty())
-            text += u"\n\n" + c.lastError();
+            text.append(u"\n\n", messages::Message::data(c.lastError()));
         return failure(std::move(text));
     };
     bool open = false;

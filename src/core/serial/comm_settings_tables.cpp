@@ -78,6 +78,24 @@ bool parseIndices(std::u16string_view text, ParsedIndices& out)
     return true;
 }
 
+constexpr std::u16string_view kSetFailure = u"An error occurred while attempting to set the COM port's %s";
+constexpr std::u16string_view kGetFailure = u"An error occurred while attempting to get the COM port's %s";
+constexpr std::u16string_view kUnknownEvent = u"** Unknown Event **";
+constexpr std::u16string_view kOutOfRange =
+    u"The serial settings held %s %d, which is out of range; %d is used instead.";
+
+// The fields a document's record may hold out of their lists.
+constexpr std::u16string_view kPortIndexName = u"port index";
+constexpr std::u16string_view kBaudIndexName = u"baud index";
+constexpr std::u16string_view kParityIndexName = u"parity index";
+constexpr std::u16string_view kDataBitsIndexName = u"data-bits index";
+constexpr std::u16string_view kStopBitsIndexName = u"stop-bits index";
+constexpr std::u16string_view kHandshakingIndexName = u"handshaking index";
+constexpr std::u16string_view kInputModeIndexName = u"input-mode index";
+constexpr std::array<std::u16string_view, 7> kIndexFieldNames = {
+    kPortIndexName,     kBaudIndexName,        kParityIndexName,   kDataBitsIndexName,
+    kStopBitsIndexName, kHandshakingIndexName, kInputModeIndexName};
+
 struct PropertyText {
     SettingsProperty property;
     std::u16string_view ending;
@@ -231,14 +249,14 @@ std::optional<RangedField> firstFieldOutOfRange(const CommSettings& settings)
     return std::nullopt;
 }
 
-std::u16string setFailureMessage(SettingsProperty property)
+messages::Message setFailureMessage(SettingsProperty property)
 {
-    return u"An error occurred while attempting to set the COM port's " + std::u16string(endingOf(property));
+    return messages::Message(kSetFailure, {messages::Message(endingOf(property))});
 }
 
-std::u16string getFailureMessage(SettingsProperty property)
+messages::Message getFailureMessage(SettingsProperty property)
 {
-    return u"An error occurred while attempting to get the COM port's " + std::u16string(endingOf(property));
+    return messages::Message(kGetFailure, {messages::Message(endingOf(property))});
 }
 
 namespace {
@@ -300,17 +318,17 @@ bool validateSettings(CommSettings& s, std::vector<SettingsCorrection>& correcti
         corrections.push_back({std::u16string(name), index, fallback});
         index = fallback;
     };
-    checkIndex(s.portIndex, kPortCount, defaults.portIndex, u"port index");
-    checkIndex(s.baudIndex, static_cast<int>(kBaudRates.size()), defaults.baudIndex, u"baud index");
-    checkIndex(s.parityIndex, static_cast<int>(kParities.size()), defaults.parityIndex, u"parity index");
+    checkIndex(s.portIndex, kPortCount, defaults.portIndex, kPortIndexName);
+    checkIndex(s.baudIndex, static_cast<int>(kBaudRates.size()), defaults.baudIndex, kBaudIndexName);
+    checkIndex(s.parityIndex, static_cast<int>(kParities.size()), defaults.parityIndex, kParityIndexName);
     checkIndex(s.dataBitsIndex, static_cast<int>(kDataBits.size()), defaults.dataBitsIndex,
-               u"data-bits index");
+               kDataBitsIndexName);
     checkIndex(s.stopBitsIndex, static_cast<int>(kStopBits.size()), defaults.stopBitsIndex,
-               u"stop-bits index");
+               kStopBitsIndexName);
     checkIndex(s.handshakingIndex, static_cast<int>(kHandshakings.size()), defaults.handshakingIndex,
-               u"handshaking index");
+               kHandshakingIndexName);
     checkIndex(s.inputModeIndex, static_cast<int>(kInputModes.size()), defaults.inputModeIndex,
-               u"input-mode index");
+               kInputModeIndexName);
     for (const FieldRange& r : kFieldRanges) {
         const int v = fieldValue(s, r.field);
         if (v >= r.minimum && v <= r.maximum)
@@ -322,15 +340,12 @@ bool validateSettings(CommSettings& s, std::vector<SettingsCorrection>& correcti
     return corrections.size() == before;
 }
 
-std::u16string describeCorrections(const std::vector<SettingsCorrection>& corrections)
+messages::Message describeCorrections(const std::vector<SettingsCorrection>& corrections)
 {
-    std::u16string text;
-    for (const SettingsCorrection& c : corrections) {
-        if (!text.empty())
-            text += u'\n';
-        text += u"The serial settings held " + c.field + u" " + toU16(c.found) +
-                u", which is out of range; " + toU16(c.replacedBy) + u" is used instead.";
-    }
+    messages::Message text;
+    for (const SettingsCorrection& c : corrections)
+        text.append(u"\n", messages::Message(kOutOfRange, {messages::Message(c.field), toU16(c.found),
+                                                           toU16(c.replacedBy)}));
     return text;
 }
 
@@ -339,7 +354,21 @@ std::u16string_view commEventName(int controlValue)
     for (const EventName& e : kEventNames)
         if (e.value == controlValue)
             return e.name;
-    return u"** Unknown Event **";
+    return kUnknownEvent;
+}
+
+std::vector<std::u16string_view> portMessagePatterns()
+{
+    std::vector<std::u16string_view> patterns = {kSetFailure, kGetFailure, kUnknownEvent, kOutOfRange};
+    for (const std::u16string_view name : kIndexFieldNames)
+        patterns.push_back(name);
+    for (const FieldRange& r : kFieldRanges)
+        patterns.push_back(rangedFieldName(r.field));
+    for (const PropertyText& t : kPropertyTexts)
+        patterns.push_back(t.ending);
+    for (const EventName& e : kEventNames)
+        patterns.push_back(e.name);
+    return patterns;
 }
 
 } // namespace tarvo::serial

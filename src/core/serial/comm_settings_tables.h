@@ -130,9 +130,9 @@ enum class SettingsProperty {
     InputMode,
 };
 // "An error occurred while attempting to set the COM port's ..." and the
-// matching "get" text.
-std::u16string setFailureMessage(SettingsProperty property);
-std::u16string getFailureMessage(SettingsProperty property);
+// matching "get" text: the sentence and the property's ending, each a pattern.
+messages::Message setFailureMessage(SettingsProperty property);
+messages::Message getFailureMessage(SettingsProperty property);
 
 // --- Records read from a file ------------------------------------------------
 
@@ -149,12 +149,16 @@ struct SettingsCorrection {
 bool validateSettings(CommSettings& settings, std::vector<SettingsCorrection>& corrections);
 // "The serial settings held baud index 99; 8 (19200) is used instead." and
 // so on, one line per correction.
-std::u16string describeCorrections(const std::vector<SettingsCorrection>& corrections);
+messages::Message describeCorrections(const std::vector<SettingsCorrection>& corrections);
 
 // --- Comm events ---------------------------------------------------------------
 
 // The name of a control event value: "Rx Buffer Met RThreshold", ...;
 // "No Event" for 0 and "** Unknown Event **" for values not in the list.
 std::u16string_view commEventName(int controlValue);
+
+// The texts above that the editor shows: the two failure sentences, every
+// property's ending, every event name and the corrections' words.
+std::vector<std::u16string_view> portMessagePatterns();
 
 } // namespace tarvo::serial

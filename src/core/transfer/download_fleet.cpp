@@ -59,13 +59,14 @@ public:
     {
         m_listener.slotImage(slot, image);
     }
-    void notice(const std::string& text) override { m_listener.notice(text); }
+    void notice(const messages::Message& text) override { m_listener.notice(text); }
     void slotRecovery(int slot, Recovery recovery) override { m_listener.slotRecovery(slot, recovery); }
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override
     {
         m_listener.tableNotWritten(table, languageId, blankSlots);
     }
-    void recoveryQuestion(int slot, const std::string& why, const std::vector<std::string>& backups) override
+    void recoveryQuestion(int slot, const messages::Message& why,
+                          const std::vector<std::string>& backups) override
     {
         m_listener.recoveryQuestion(slot, why, backups);
     }

@@ -206,14 +206,12 @@ bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
 {
     const int slot = static_cast<int>(s) + 1;
     const int languageId = document::languageIdOf(m_doc.table(static_cast<std::size_t>(m_plan.table[s])));
-    std::string whyNot;
+    messages::Message whyNot;
     auto table = backupTableOf(path, slot, languageId, whyNot);
     if (!table) {
-        std::string message = "keyboard language table #";
-        message.append(std::to_string(slot))
-            .append(" cannot be recovered: ")
-            .append(whyNot)
-            .append("; nothing was erased");
+        const messages::Message message(
+            texts::kNotErasedBecause,
+            {messages::Message(texts::kCannotRecover, {messages::number(slot), whyNot})});
         if (m_choice.previewOnly) {
             refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
             return true;
@@ -241,7 +239,7 @@ void DownloadJob::applyRecovery(std::size_t s, RecoverySource source, std::strin
 
 // The tool refuses (exit 1) and the user names the way; the editor asks;
 // a preview notes the refusal and goes on with the other slots.
-bool DownloadJob::refuseRecovery(std::size_t s, const std::string& message, bool afterRead)
+bool DownloadJob::refuseRecovery(std::size_t s, const messages::Message& message, bool afterRead)
 {
     if (m_choice.previewOnly) {
         refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
@@ -401,10 +399,9 @@ void DownloadJob::afterReadBack()
     }
     if (m_choice.wantsBackup()) {
         setStage(JobStage::Backup);
-        std::string reason;
+        messages::Message reason;
         if (!saveBackup(reason)) {
-            finishWith(JobStatus::FileError,
-                       messages::Message(texts::kNotErasedBecause, {templates::utf8ToUtf16(reason)}));
+            finishWith(JobStatus::FileError, messages::Message(texts::kNotErasedBecause, {reason}));
             return;
         }
     }
@@ -420,8 +417,7 @@ void DownloadJob::afterReadBack()
             // It holds the whole image: no write of it is left unfinished.
             if (jobOptions().interruptedWrites != nullptr)
                 forgetSlot(*jobOptions().interruptedWrites, line().device(), s + 1);
-            listener().notice("keyboard language table #" + std::to_string(s + 1) +
-                              " unchanged: it already holds this table");
+            listener().notice(messages::Message(texts::kSlotUnchanged, {messages::number(s + 1)}));
             listener().slotDone(s + 1, SlotOutcome::Unchanged);
         }
     if (cancelRequested()) {
@@ -435,7 +431,7 @@ void DownloadJob::afterReadBack()
 }
 
 // The tables read from the chosen slots, saved before anything is erased.
-bool DownloadJob::saveBackup(std::string& reason)
+bool DownloadJob::saveBackup(messages::Message& reason)
 {
     document::ImportResults images;
     for (std::size_t s = 0; s < images.size() && s < m_readImages.size(); ++s)
@@ -443,24 +439,27 @@ bool DownloadJob::saveBackup(std::string& reason)
         if (m_plan.table[s] != kNoTable && !m_plan.recover[s] && m_readImages[s].size() == model::kImageBytes)
             images[s] = m_readImages[s];
     if (m_backupSaver == nullptr || m_setup.backupTables == nullptr) {
-        reason = "no place to save the backup";
+        reason = messages::Message(texts::kNoBackupPlace);
         return false;
     }
     if (std::all_of(images.begin(), images.end(), [](const auto& i) { return i.empty(); })) {
-        std::string notice(kNothingToBackUp);
-        notice.append("; ").append(m_backupSaver->name()).append(" was not written");
+        messages::Message notice(texts::kNothingToBackUp);
+        notice.append(u"; ", messages::Message(texts::kBackupNotWritten,
+                                               {templates::utf8ToUtf16(m_backupSaver->name())}));
         listener().notice(notice);
         return true;
     }
-    if (!m_setup.backupTables->ready(reason))
+    if (std::string notReady; !m_setup.backupTables->ready(notReady)) {
+        reason = messages::Message::data(templates::utf8ToUtf16(notReady));
         return false;
+    }
     document::DocumentNumberPool pool;
     TableSource& source = *m_setup.backupTables;
     auto build = [&source](int documentNumber) { return source.build(documentNumber); };
     const document::DocOutcome made = document::documentFromKeyboardImages(
         pool, build, images, document::KeyboardImageUse::Backup, m_setup.portIndex);
     if (!made.doc) {
-        reason = "backup: " + oneLineUtf8(made.result.message);
+        reason = messages::Message(texts::kBackupNotMade, {made.result.message});
         return false;
     }
     if (!m_backupSaver->save(*made.doc, reason))
@@ -469,8 +468,9 @@ bool DownloadJob::saveBackup(std::string& reason)
     const std::filesystem::path saved = std::filesystem::absolute(m_backupSaver->name(), error);
     m_backupSaved = error ? m_backupSaver->name() : saved.lexically_normal().string();
     const std::size_t count = made.doc->tableCount();
-    listener().notice("backup of " + std::to_string(count) + " table" + (count == 1 ? "" : "s") +
-                      " saved to " + m_backupSaver->name());
+    listener().notice(messages::Message(
+        count == 1 ? texts::kBackupSavedOne : texts::kBackupSavedMany,
+        {messages::number(static_cast<long long>(count)), templates::utf8ToUtf16(m_backupSaver->name())}));
     return true;
 }
 
@@ -590,7 +590,7 @@ bool DownloadJob::makePreview(messages::Message& message)
         std::span<const std::uint8_t> before = m_readImages[s];
         if (!m_refusal[s].empty()) {
             slot.action = PreviewAction::Refused;
-            slot.reason = m_refusal[s];
+            slot.reason = oneLineUtf8(m_refusal[s]);
         } else if (prepared.unchanged[s]) {
             slot.action = PreviewAction::Unchanged;
         } else if (m_plan.recover[s] && m_plan.merge[s]) {
@@ -616,7 +616,7 @@ void DownloadJob::finishPreview()
     }
     for (const SlotPreview& slot : m_preview.slots)
         if (slot.action == PreviewAction::Refused) {
-            finishWith(JobStatus::FileError, slot.reason, slot.slot);
+            finishWith(JobStatus::FileError, m_refusal[static_cast<std::size_t>(slot.slot - 1)], slot.slot);
             return;
         }
     finishWith(JobStatus::Complete, std::string());

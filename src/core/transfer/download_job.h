@@ -26,9 +26,6 @@
 
 namespace tarvo::transfer {
 
-// How the notice of a backup with nothing to save begins.
-inline constexpr const char* kNothingToBackUp = "no chosen slot holds a table to back up";
-
 // Where the backup named by a choice is saved (null: a file written whole, never replacing one).
 using BackupSaverMaker = std::function<std::unique_ptr<DocumentSaver>(const std::string& path)>;
 
@@ -105,7 +102,7 @@ private:
     bool recoverFromBackup(std::size_t s, const std::string& path);
     void applyRecovery(std::size_t s, RecoverySource source, std::string supersedes = {});
     // False when the job stops there (the tool's refusal, the editor's question).
-    bool refuseRecovery(std::size_t s, const std::string& message, bool afterRead);
+    bool refuseRecovery(std::size_t s, const messages::Message& message, bool afterRead);
     void refuseInPreview(std::size_t s, messages::Message message);
     void readAllForPreview();
     void holdOrWrite();
@@ -120,7 +117,7 @@ private:
     void complete();
     void readBackEnded();
     void afterReadBack();
-    bool saveBackup(std::string& reason);
+    bool saveBackup(messages::Message& reason);
     void startWrite();
     void writeEnded();
     void startVerify();

@@ -30,16 +30,15 @@ void ImportJob::chooseStep(const std::vector<SlotRequest>& slots)
         const SlotListing* listing = findListing(listings(), slot);
         if (listing == nullptr)
             continue;
-        listener().notice("keyboard language table #" + std::to_string(slot) + " (" +
-                          oneLineUtf8(listing->row.friendlyName) + ", language " +
-                          std::to_string(listing->row.languageId) +
-                          ") skipped: the template has no table of that language");
+        listener().notice(messages::Message(
+            texts::kSkippedNoTemplateTable,
+            {messages::number(slot), listing->row.friendlyName, messages::number(listing->row.languageId)}));
     }
     for (const int slot : choice.incomplete) {
         const SlotListing* listing = findListing(listings(), slot);
-        listener().notice("keyboard language table #" + std::to_string(slot) + " (" +
-                          oneLineUtf8(listing != nullptr ? listing->row.friendlyName : u"") +
-                          ") skipped: it is incomplete, a write of it was interrupted");
+        listener().notice(messages::Message(
+            texts::kSkippedIncomplete,
+            {messages::number(slot), listing != nullptr ? listing->row.friendlyName : std::u16string()}));
     }
     if (!choice.ok) {
         finishWith(choice.incompleteNamed ? JobStatus::FileError : JobStatus::Refused, choice.message);
@@ -79,10 +78,10 @@ void ImportJob::readEnded()
     document::DocOutcome made = document::documentFromKeyboardImages(
         pool, build, m_read->images(), document::KeyboardImageUse::Import, m_setup.portIndex);
     if (!made.doc) {
-        finishWith(JobStatus::FileError, oneLineUtf8(made.result.message));
+        finishWith(JobStatus::FileError, made.result.message);
         return;
     }
-    std::string reason;
+    messages::Message reason;
     if (m_setup.saver != nullptr && !m_setup.saver->save(*made.doc, reason)) {
         finishWith(JobStatus::FileError, reason);
         return;

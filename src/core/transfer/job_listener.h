@@ -39,18 +39,18 @@ public:
     // A slot's image: before its erase, the one about to be written; after
     // an import's read, the one read (once every chosen slot is in).
     virtual void slotImage(int /*slot*/, std::span<const std::uint8_t> /*image*/) {}
-    // A line worth telling that is not a failure (a slot skipped, a backup saved), UTF-8.
-    virtual void notice(const std::string& /*text*/) {}
+    // A line worth telling that is not a failure (a slot skipped, a backup saved).
+    virtual void notice(const messages::Message& /*text*/) {}
     // A download writes slot again after an interrupted write, as recovery says.
     virtual void slotRecovery(int /*slot*/, Recovery /*recovery*/) {}
     // After a download: document table (0-based) of languageId is held by
     // no slot of the keyboard; blankSlots (1-based) could take it.
     virtual void tableNotWritten(int /*table*/, int /*languageId*/, const std::vector<int>& /*blankSlots*/) {}
     // With JobOptions::askRecovery: no record applies to slot, which an
-    // interrupted write left (why says so, UTF-8; backups are those of the
-    // records found). The download holds, nothing erased, until
+    // interrupted write left (why says so; backups are those of the records
+    // found). The download holds, nothing erased, until
     // DownloadJob::answerRecovery() or cancel().
-    virtual void recoveryQuestion(int /*slot*/, const std::string& /*why*/,
+    virtual void recoveryQuestion(int /*slot*/, const messages::Message& /*why*/,
                                   const std::vector<std::string>& /*backups*/)
     {
     }

@@ -3,6 +3,7 @@
 // tables, and a place to save the document.
 
 #include "document/doc.h"
+#include "io/message_pattern.h"
 #include "templates/template_catalogue.h"
 
 #include <string>
@@ -23,8 +24,8 @@ public:
     virtual ~DocumentSaver() = default;
     // What notices name the saved document by (a path, UTF-8).
     virtual std::string name() const = 0;
-    // False with a one-line reason (UTF-8) that names the target.
-    virtual bool save(document::CS1_Doc& doc, std::string& reason) = 0;
+    // False with a reason that names the target.
+    virtual bool save(document::CS1_Doc& doc, messages::Message& reason) = 0;
 };
 
 // Saves to a file: written to a temporary file renamed over the target.
@@ -36,7 +37,7 @@ public:
     {
     }
     std::string name() const override { return m_path; }
-    bool save(document::CS1_Doc& doc, std::string& reason) override;
+    bool save(document::CS1_Doc& doc, messages::Message& reason) override;
 
 private:
     std::string m_path;

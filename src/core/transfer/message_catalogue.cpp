@@ -1,7 +1,9 @@
 #include "transfer/message_catalogue.h"
 
 #include "document/doc_texts.h"
+#include "document/entry_edit_texts.h"
 #include "export/dump_texts.h"
+#include "history/history_rows.h"
 #include "serial/comm_settings_tables.h"
 #include "templates/template_messages.h"
 #include "transfer/choice_texts.h"
@@ -46,9 +48,19 @@ std::vector<std::u16string_view> editorMessagePatterns()
         document::texts::kEmptyFile, document::texts::kTemplateNotDocument, document::texts::kNotADocument,
         document::texts::kImageNotWhole, document::texts::kNothingRead, document::texts::kTablesNotMade,
         document::texts::kNoTemplateTableOfLanguage, document::texts::kTableNotCopied,
-        document::texts::kOutOfMemory, document::texts::kNameExists,
+        document::texts::kOutOfMemory, document::texts::kNameExists, document::texts::kDroppedEntryRecords,
         // The dump dialogs.
-        dump::texts::kDumpDialogTitle, dump::texts::kIconicDumpDialogTitle, dump::texts::kDumpNothing};
+        dump::texts::kDumpDialogTitle, dump::texts::kIconicDumpDialogTitle, dump::texts::kDumpNothing,
+        // A slot's list entries.
+        kIncompleteNote, kInterruptedBlankNote,
+        // The jobs' notices, why a backup was not saved, and writing again what an interrupted write left.
+        texts::kSkippedNoTemplateTable, texts::kSkippedIncomplete, texts::kSlotUnchanged,
+        texts::kNothingToBackUp, texts::kBackupNotWritten, texts::kBackupSavedOne, texts::kBackupSavedMany,
+        texts::kNoBackupPlace, texts::kBackupNotMade, texts::kBackupUnreadable, texts::kBackupOtherLanguage,
+        texts::kBackupTableErased, texts::kBackupNoTable, texts::kNoBackupBefore, texts::kCannotRecover,
+        texts::kLeftBlankAssumed, texts::kLeftIncomplete, texts::kMergedIntoBackup, texts::kMergedIntoRecord,
+        texts::kWrittenAsAsked, texts::kSeveralBlank, texts::kSeveralIncomplete, texts::kBlankNoRecord,
+        texts::kIncompleteNoRecord, texts::kRecoveryWays, texts::kEarlierBackups};
     for (const std::u16string_view pattern : templates::msg::allPatterns())
         patterns.push_back(pattern);
     // The COM port settings: the lists' words and the range messages.
@@ -65,6 +77,19 @@ std::vector<std::u16string_view> editorMessagePatterns()
          {texts::kPlanRefused, texts::kPlanUnchanged, texts::kPlanFromBackup, texts::kPlanFromRecord,
           texts::kPlanAsStored, texts::kPlanOneChange, texts::kPlanChanges})
         patterns.push_back(pattern);
+    // Why the menu editors refuse an edit.
+    for (const std::u16string_view text : document::texts::kEntryEditPatterns)
+        patterns.push_back(text);
+    // The transfer history's rows.
+    for (const std::u16string_view text :
+         {history::texts::kUnfinished, history::texts::kKeyboardLine, history::texts::kSlotOutcome,
+          history::texts::kComplete, history::texts::kExit, history::texts::kExitBecause})
+        patterns.push_back(text);
+    for (const std::u16string_view word : history::texts::kOutcomeWords)
+        patterns.push_back(word);
+    // The COM port's failures and the console's event names.
+    for (const std::u16string_view text : serial::portMessagePatterns())
+        patterns.push_back(text);
     return patterns;
 }
 

@@ -17,15 +17,10 @@ namespace {
 namespace layout = model::layout;
 constexpr std::size_t kBlockBytes = serial::frames::kBlockDataBytes;
 
-std::string slotText(int slot)
-{
-    return "keyboard language table #" + std::to_string(slot);
-}
-
 // A path as bytes, shown on one line (a name that is not UTF-8 shows replacement marks).
-std::string shownPath(const std::string& path)
+messages::Argument shownPath(const std::string& path)
 {
-    return oneLineUtf8(templates::utf8ToUtf16(path));
+    return templates::utf8ToUtf16(oneLineUtf8(templates::utf8ToUtf16(path)));
 }
 
 } // namespace
@@ -72,12 +67,12 @@ std::optional<InterruptedWrite> singleRecord(const std::vector<InterruptedWrite>
 }
 
 std::optional<std::vector<std::uint8_t>> backupTableOf(const std::string& path, int slot, int languageId,
-                                                       std::string& whyNot)
+                                                       messages::Message& whyNot)
 {
     document::DocumentNumberPool pool;
     const document::DocOutcome opened = document::openDocument(pool, path, 0);
     if (!opened.doc) {
-        whyNot = "the backup " + shownPath(path) + " cannot be read: " + oneLineUtf8(opened.result.message);
+        whyNot = messages::Message(texts::kBackupUnreadable, {shownPath(path), opened.result.message});
         return std::nullopt;
     }
     for (std::size_t i = 0; i < opened.doc->tableCount(); ++i) {
@@ -85,17 +80,17 @@ std::optional<std::vector<std::uint8_t>> backupTableOf(const std::string& path, 
         if (document::sourceSlot(table) != slot)
             continue;
         if (languageId >= 0 && document::languageIdOf(table) != languageId) {
-            whyNot = "the backup " + shownPath(path) + " holds a table of another language for it";
+            whyNot = messages::Message(texts::kBackupOtherLanguage, {shownPath(path)});
             return std::nullopt;
         }
         const std::span<const std::uint8_t> image = table.Image();
         if (readsErased(image)) {
-            whyNot = "its table in the backup " + shownPath(path) + " reads erased";
+            whyNot = messages::Message(texts::kBackupTableErased, {shownPath(path)});
             return std::nullopt;
         }
         return std::vector<std::uint8_t>(image.begin(), image.end());
     }
-    whyNot = "the backup " + shownPath(path) + " holds no table of it";
+    whyNot = messages::Message(texts::kBackupNoTable, {shownPath(path)});
     return std::nullopt;
 }
 
@@ -112,63 +107,55 @@ RecoverySource sourceOfRecord(const InterruptedWrite& record, int slot, bool ass
             return source;
         }
     } else {
-        source.whyNotBackup = "no backup was saved before it";
+        source.whyNotBackup = messages::Message(texts::kNoBackupBefore);
     }
     source.how = Recovery::FromRecord;
     source.image = record.image;
     return source;
 }
 
-std::string noRecordApplies(int slot, bool blank, bool severalApply,
-                            const std::vector<InterruptedWrite>& records)
+messages::Message noRecordApplies(int slot, bool blank, bool severalApply,
+                                  const std::vector<InterruptedWrite>& records)
 {
-    std::string text = slotText(slot);
+    std::u16string_view why = texts::kIncompleteNoRecord;
     if (severalApply)
-        text.append(" is ")
-            .append(blank ? "blank" : "incomplete")
-            .append(" and several remembered writes of different tables could have left it so");
+        why = blank ? texts::kSeveralBlank : texts::kSeveralIncomplete;
     else if (blank)
-        text += " is blank and no write remembered on this device left it so";
-    else
-        text += " is incomplete and no remembered write matches what it holds";
-    text.append(
-            "; nothing was erased. Merge into a backup's table of the slot with --recover-from BACKUP.tvo, "
-            "or write the document's table as stored with --slots ")
-        .append(std::to_string(slot))
-        .append("=I");
+        why = texts::kBlankNoRecord;
+    messages::Message text(why, {messages::number(slot)});
+    text.append(u"; ", messages::Message(texts::kRecoveryWays, {messages::number(slot)}));
     std::vector<std::string> backups;
     for (const InterruptedWrite& record : records)
         if (!record.backupPath.empty() &&
             std::find(backups.begin(), backups.end(), record.backupPath) == backups.end())
             backups.push_back(record.backupPath);
     if (!backups.empty()) {
-        text += ". Backups saved before earlier writes of it:";
+        text.append(u". ", messages::Message(texts::kEarlierBackups));
         for (const std::string& backup : backups)
-            text.append(" ").append(shownPath(backup));
+            text.append(u" ", messages::Message::data(shownPath(backup).text));
     }
     return text;
 }
 
-std::string recoveryNotice(int slot, const RecoverySource& source)
+messages::Message recoveryNotice(int slot, const RecoverySource& source)
 {
-    std::string text = slotText(slot) + " was left ";
-    text += source.assumed
-                ? "blank by an interrupted write on this device (assumed: a blank slot cannot show it)"
-                : "incomplete by an interrupted write";
-    if (!source.time.empty())
-        text += " (" + shownTime(source.time) + ")";
+    const messages::Argument number = messages::number(slot);
+    if (source.how == Recovery::AsStored)
+        return messages::Message(texts::kWrittenAsAsked, {number});
+    messages::Message text(source.assumed ? texts::kLeftBlankAssumed : texts::kLeftIncomplete, {number});
+    if (!source.time.empty()) {
+        std::u16string time = u"(";
+        time.append(templates::utf8ToUtf16(shownTime(source.time))).append(u")");
+        text.append(u" ", messages::Message::data(std::move(time)));
+    }
     switch (source.how) {
     case Recovery::FromBackup:
-        return text + ": the document's edited entries are merged into its table in the backup " +
-               shownPath(source.backupPath);
+        text.append(u": ", messages::Message(texts::kMergedIntoBackup, {shownPath(source.backupPath)}));
+        break;
     case Recovery::FromRecord:
-        return text + ": " + source.whyNotBackup +
-               ", so the document's edited entries are merged into the image that write was writing";
-    case Recovery::AsStored:
-        return slotText(slot) +
-               " was left by an interrupted write: the document's table is written as stored, "
-               "as asked";
-    case Recovery::None:
+        text.append(u": ", messages::Message(texts::kMergedIntoRecord, {source.whyNotBackup}));
+        break;
+    default:
         break;
     }
     return text;

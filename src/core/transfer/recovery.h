@@ -9,6 +9,7 @@
 // that applies nothing is erased unless the user names a backup or asks for
 // the document's table as stored.
 
+#include "io/message_pattern.h"
 #include "transfer/interrupted_writes.h"
 #include "transfer/transfer_events.h"
 
@@ -25,7 +26,7 @@ struct RecoverySource {
     std::vector<std::uint8_t> image; // the merge source (FromBackup, FromRecord)
     std::string backupPath;          // the backup a later retry keeps; empty for none
     std::string time;                // of the write recovered, when a record applied
-    std::string whyNotBackup;        // FromRecord: why the backup was not used, UTF-8
+    messages::Message whyNotBackup;  // FromRecord: why the backup was not used
     bool assumed = false;            // a blank slot: the record was taken by its device alone
 };
 
@@ -42,19 +43,19 @@ bool holdsPartOf(std::span<const std::uint8_t> slotImage, std::span<const std::u
 std::optional<InterruptedWrite> singleRecord(const std::vector<InterruptedWrite>& candidates);
 
 // The table of slot (1-based, of languageId) in the backup at path, or
-// nullopt and why not (UTF-8).
+// nullopt and why not.
 std::optional<std::vector<std::uint8_t>> backupTableOf(const std::string& path, int slot, int languageId,
-                                                       std::string& whyNot);
+                                                       messages::Message& whyNot);
 
 // What a record that applies recovers from: its backup's table, else its image.
 RecoverySource sourceOfRecord(const InterruptedWrite& record, int slot, bool assumed);
 
-// The refusal for a slot no record applies to, UTF-8 on one line: names the
-// slot, says why, lists the backups of the records found and the two ways on.
-std::string noRecordApplies(int slot, bool blank, bool severalApply,
-                            const std::vector<InterruptedWrite>& records);
+// The refusal for a slot no record applies to, on one line: names the slot,
+// says why, lists the backups of the records found and the two ways on.
+messages::Message noRecordApplies(int slot, bool blank, bool severalApply,
+                                  const std::vector<InterruptedWrite>& records);
 
-// The notice a download gives for the slot it writes again, UTF-8.
-std::string recoveryNotice(int slot, const RecoverySource& source);
+// The notice a download gives for the slot it writes again.
+messages::Message recoveryNotice(int slot, const RecoverySource& source);
 
 } // namespace tarvo::transfer

@@ -69,31 +69,32 @@ SlotListing makeSlotListing(const TableInfoRow& row, const std::vector<Interrupt
             // Records that may not apply still name the slot's table: one to ask about, never to fill
             // unasked.
             listing.languageId = languageOfRecords(listing.records);
-        std::u16string name = row.present ? row.friendlyName : std::u16string(kEntryFlashBlank);
+        messages::Message name =
+            row.present ? messages::Message::data(row.friendlyName) : messages::Message(kEntryFlashBlank);
         if (row.present)
-            name.append(kIncompleteMark);
+            name.append(u" ", messages::Message(kIncompleteNote));
         else
-            name.append(texts::format(kInterruptedBlankMark,
-                                      {templates::utf8ToUtf16(interruptedBlankLanguage(listing))}));
+            name.append(u" ", messages::Message(kInterruptedBlankNote,
+                                                {templates::utf8ToUtf16(interruptedBlankLanguage(listing))}));
         if (listing.languageId >= 0)
-            listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+            listing.entries = {{messages::Message(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
                                {name, SlotEntryKind::Table}};
         else
             listing.entries = {{name, SlotEntryKind::Label},
-                               {std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
-                               {std::u16string(), SlotEntryKind::Empty}};
+                               {messages::Message(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+                               {messages::Message(), SlotEntryKind::Empty}};
         listing.enabled = true;
     } else if (listing.recoverable) {
         // Whatever its version bytes say, a blank or half-written slot must stay
         // writable, or an interrupted download could never be repaired.
-        listing.entries = {{std::u16string(kEntryFlashBlank), SlotEntryKind::Label},
-                           {std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
-                           {std::u16string(), SlotEntryKind::Empty}};
+        listing.entries = {{messages::Message(kEntryFlashBlank), SlotEntryKind::Label},
+                           {messages::Message(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+                           {messages::Message(), SlotEntryKind::Empty}};
         listing.enabled = true;
         listing.languageId = row.languageId;
     } else if (listing.versionAccepted) {
-        listing.entries = {{std::u16string(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
-                           {row.friendlyName, SlotEntryKind::Table}};
+        listing.entries = {{messages::Message(kEntryDoNotDownload), SlotEntryKind::DoNotDownload},
+                           {messages::Message::data(row.friendlyName), SlotEntryKind::Table}};
         listing.enabled = true;
         listing.languageId = row.languageId;
     }

@@ -6,6 +6,7 @@
 // same session with its own settings; the two differ only in how a choice
 // becomes a slot map (slot_choice.h).
 
+#include "io/message_pattern.h"
 #include "serial/frames.h"
 #include "serial/keyboard_records.h"
 #include "transfer/interrupted_writes.h"
@@ -36,13 +37,15 @@ enum class SlotEntryKind {
 };
 
 struct SlotEntry {
-    std::u16string text;
+    messages::Message text; // the system's words, or a table's name as data
     SlotEntryKind kind = SlotEntryKind::Label;
 };
 
 // After the name of a blank slot that a record of an interrupted write names,
 // with the language that write was writing.
 inline constexpr std::u16string_view kInterruptedBlankMark = u" (blank: interrupted write of %s)";
+// The same mark as a part of a list entry, after a blank.
+inline constexpr std::u16string_view kInterruptedBlankNote = u"(blank: interrupted write of %s)";
 
 // The major.minor rule: major neither 0 nor 0xFF, minor not 0xFF, at least 1.94.
 bool isTableVersionAccepted(int firmwareMajor, int firmwareMinor);

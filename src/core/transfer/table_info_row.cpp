@@ -117,9 +117,11 @@ TableInfoRow makeTableInfoRow(int slotNumber, const serial::TableInfoBlock& info
         row.languageIdText = std::u16string(kNotPresent);
     }
     row.incomplete = row.present && lastBlockErased;
-    row.description = texts::number(slotNumber) + u"  " + row.friendlyName;
+    row.description = messages::Message::data(texts::number(slotNumber));
+    row.description.append(u"  ", row.present ? messages::Message::data(row.friendlyName)
+                                              : messages::Message(row.friendlyName));
     if (row.incomplete)
-        row.description += kIncompleteMark;
+        row.description.append(u" ", messages::Message(kIncompleteNote));
     return row;
 }
 

@@ -2,6 +2,7 @@
 // One row of what a keyboard slot holds, made from its TableInfoBlock: the
 // texts the query shows and the numbers behind them.
 
+#include "io/message_pattern.h"
 #include "serial/keyboard_records.h"
 
 #include <string>
@@ -12,6 +13,8 @@ namespace tarvo::transfer {
 // After the name of a slot whose header reads as a table but whose last
 // block reads erased: a write of it was interrupted.
 inline constexpr std::u16string_view kIncompleteMark = u" (incomplete)";
+// The same mark as a part of a message, after a blank.
+inline constexpr std::u16string_view kIncompleteNote = u"(incomplete)";
 
 struct TableInfoRow {
     int slot = 0; // 1-based, as the user sees it
@@ -26,7 +29,9 @@ struct TableInfoRow {
     int languageId = 0;
 
     // The five fields of the row.
-    std::u16string description; // "%d  %s", with kIncompleteMark for an incomplete slot
+    // "%d  %s", with kIncompleteMark for an incomplete slot; the name is data
+    // unless it is one of the system's words for a slot without a table.
+    messages::Message description;
     std::u16string schemaText;
     std::u16string fontText;
     std::u16string versionText;

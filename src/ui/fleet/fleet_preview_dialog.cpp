@@ -17,7 +17,7 @@
 namespace tarvo::ui {
 
 namespace {
-constexpr double kMostOfTheScreen = 0.9;
+constexpr double kPreviewScreenShare = 0.9;
 } // namespace
 
 FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, const UiFonts* fonts,
@@ -68,7 +68,7 @@ FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, con
 
     // Every section without scrolling where the screen has room.
     // Within most of the screen: the dialog is placed with room for its edges.
-    const QSize room = screen()->availableGeometry().size() * kMostOfTheScreen;
+    const QSize room = screen()->availableGeometry().size() * kPreviewScreenShare;
     const int extra = 2 * scroll->frameWidth() + scroll->verticalScrollBar()->sizeHint().width();
     resize(std::min(width + extra + layout->contentsMargins().left() + layout->contentsMargins().right(),
                     room.width()),

@@ -36,7 +36,7 @@ namespace tarvo::ui {
 
 namespace {
 
-enum Column { kCom, kDevice, kKeyboard, kResult, kCancelColumn, kColumns };
+enum QueryColumn { kQueryCom, kQueryDevice, kQueryKeyboard, kQueryResult, kQueryCancel, kQueryColumns };
 
 // The copied text's slot fields, in terminal columns, as the tool's query lines them up.
 constexpr std::array<int, 4> kFieldColumns = {30, 8, 8, 10};
@@ -44,7 +44,7 @@ constexpr int kResultChars = 40;
 // Lines of slots shown without scrolling: one keyboard's heading and slots, and some room.
 constexpr int kShownLines = 20;
 const QString kIndent = QStringLiteral("    ");
-constexpr double kMostOfTheScreen = 0.9;
+constexpr double kQueryScreenShare = 0.9;
 
 // A slot's fields as one line of text, each padded to its columns.
 QString slotText(const QTreeWidgetItem& line)
@@ -97,7 +97,7 @@ public:
     void setStatusText(const messages::Message& text) override
     {
         if (!m_session->hasEnded())
-            m_item->setText(kResult, translatedCoreMessage(text));
+            m_item->setText(kQueryResult, translatedCoreMessage(text));
     }
     void showProgress(int, const messages::Message&) override {}
     void showBlockProgress(int, int, const messages::Message&) override {}
@@ -118,13 +118,14 @@ public:
         platform::recordQuery(history::kEditorProgram, m_device, *m_session);
         if (code == transfer::kEndComplete) {
             m_speeds.remember(m_device, transfer::baudRateOfIndex(m_settings.baudIndex));
-            m_item->setText(kResult, fleet_texts::kDone);
+            m_item->setText(kQueryResult, fleet_texts::kDone);
         } else if (code == transfer::kEndCancelled && m_message.isEmpty()) {
-            m_item->setText(kResult, fleet_texts::kCancelled);
+            m_item->setText(kQueryResult, fleet_texts::kCancelled);
         } else {
-            m_item->setText(kResult, fleet_texts::kFailed.arg(m_message));
+            m_item->setText(kQueryResult, fleet_texts::kFailed.arg(m_message));
         }
-        m_item->setText(kKeyboard, QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
+        m_item->setText(kQueryKeyboard,
+                        QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
         if (auto* button = m_window.cancelButton(m_window.m_rows->indexOfTopLevelItem(m_item)))
             button->setEnabled(false);
         QTimer::singleShot(0, &m_window, &FleetQueryWindow::keyboardEnded);
@@ -134,7 +135,7 @@ private:
     void addSlot(const transfer::TableInfoRow& row)
     {
         if (m_item->childCount() == 0) {
-            m_item->setText(kKeyboard,
+            m_item->setText(kQueryKeyboard,
                             QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
             // The one-keyboard Query's heading, a word over each field.
             auto* heading = addLine(transfer_texts::kQueryHeading.text().split(
@@ -177,7 +178,7 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     setObjectName(QStringLiteral("FleetQueryWindow"));
     setWindowTitle(fleet_texts::kQueryWindowTitle);
     m_rows->setObjectName(QStringLiteral("fleetQueryRows"));
-    m_rows->setColumnCount(kColumns);
+    m_rows->setColumnCount(kQueryColumns);
     m_rows->setHeaderLabels({fleet_texts::kPortColumn, fleet_texts::kDeviceColumn,
                              fleet_texts::kKeyboardColumn, fleet_texts::kResultHeading, QString()});
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
@@ -185,23 +186,23 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const int portIndex = ports[i];
         auto* item = new QTreeWidgetItem(m_rows);
-        item->setText(kCom, fleet_texts::kComPort.arg(portIndex + 1));
-        item->setText(kResult, fleet_texts::kWaiting);
+        item->setText(kQueryCom, fleet_texts::kComPort.arg(portIndex + 1));
+        item->setText(kQueryResult, fleet_texts::kWaiting);
         auto keyboard = std::make_unique<Keyboard>(*this, item, portIndex, settings);
-        item->setText(kDevice, QString::fromStdString(keyboard->device()));
+        item->setText(kQueryDevice, QString::fromStdString(keyboard->device()));
         auto* cancel = new QPushButton(fleet_texts::kCancelRow, m_rows);
         cancel->setObjectName(QStringLiteral("fleetQueryCancel%1").arg(i));
         connect(cancel, &QPushButton::clicked, this, [this, i] { m_keyboards.at(i)->cancel(); });
-        m_rows->setItemWidget(item, kCancelColumn, cancel);
+        m_rows->setItemWidget(item, kQueryCancel, cancel);
         m_keyboards.push_back(std::move(keyboard));
     }
-    for (int column = 0; column < kColumns; ++column)
+    for (int column = 0; column < kQueryColumns; ++column)
         m_rows->resizeColumnToContents(column);
-    m_rows->setColumnWidth(kKeyboard,
-                           std::max(m_rows->columnWidth(kKeyboard),
+    m_rows->setColumnWidth(kQueryKeyboard,
+                           std::max(m_rows->columnWidth(kQueryKeyboard),
                                     fontMetrics().horizontalAdvance(QStringLiteral("KBD-OMNIA 0.00")) +
                                         2 * fontMetrics().averageCharWidth()));
-    m_rows->setColumnWidth(kResult, fontMetrics().averageCharWidth() * kResultChars);
+    m_rows->setColumnWidth(kQueryResult, fontMetrics().averageCharWidth() * kResultChars);
     m_rows->header()->setStretchLastSection(false);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -221,13 +222,13 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
 
     // As wide as the rows need and tall enough for a keyboard's slots, within the screen.
     int width = 2 * m_rows->frameWidth() + m_rows->indentation() + fontMetrics().averageCharWidth() * 2;
-    for (int column = 0; column < kColumns; ++column)
+    for (int column = 0; column < kQueryColumns; ++column)
         width += m_rows->columnWidth(column);
     const QMargins margins = layout->contentsMargins();
     width += margins.left() + margins.right();
     const int height = sizeHint().height() + fontMetrics().height() * kShownLines;
     // Within most of the screen: the window is placed with room for its edges.
-    const QSize room = screen()->availableGeometry().size() * kMostOfTheScreen;
+    const QSize room = screen()->availableGeometry().size() * kQueryScreenShare;
     resize(std::min(width, room.width()), std::min(height, room.height()));
 }
 
@@ -236,7 +237,7 @@ FleetQueryWindow::~FleetQueryWindow() = default;
 QPushButton* FleetQueryWindow::cancelButton(int row) const
 {
     QTreeWidgetItem* item = m_rows->topLevelItem(row);
-    return item != nullptr ? qobject_cast<QPushButton*>(m_rows->itemWidget(item, kCancelColumn)) : nullptr;
+    return item != nullptr ? qobject_cast<QPushButton*>(m_rows->itemWidget(item, kQueryCancel)) : nullptr;
 }
 
 void FleetQueryWindow::start()
@@ -259,7 +260,7 @@ void FleetQueryWindow::cancelAll()
 void FleetQueryWindow::keyboardEnded()
 {
     // The slots listed under the rows share their columns: wide enough for them now.
-    for (const int column : {kCom, kDevice, kKeyboard}) {
+    for (const int column : {kQueryCom, kQueryDevice, kQueryKeyboard}) {
         const int before = m_rows->columnWidth(column);
         m_rows->resizeColumnToContents(column);
         m_rows->setColumnWidth(column, std::max(before, m_rows->columnWidth(column)));
@@ -288,7 +289,7 @@ QString FleetQueryWindow::resultText() const
     for (int row = 0; row < m_rows->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = m_rows->topLevelItem(row);
         QStringList fields;
-        for (const int column : {kCom, kDevice, kKeyboard, kResult})
+        for (const int column : {kQueryCom, kQueryDevice, kQueryKeyboard, kQueryResult})
             if (!item->text(column).isEmpty())
                 fields << item->text(column);
         text += fields.join(QStringLiteral("  "));

@@ -5,6 +5,7 @@
 #include "model/lang_table.h"
 #include "model/lang_table_layout.h"
 #include "platform/text.h"
+#include "ui/core_message_texts.h"
 #include "ui/forms/form_frame.h"
 #include "ui/widgets/callback_button.h"
 #include "ui/widgets/keyboard_font_edit.h"
@@ -84,10 +85,10 @@ void CS1_Form_BaseView::Load()
     m_font = m_table->GetByte(model::layout::kFontOffset);
     // A table the core will not edit loads read-only, saying why, so that no
     // typed character can become an edit that can never be stored.
-    const std::optional<std::u16string> refusal = document::tableEditRefusal(*m_table);
+    const std::optional<messages::Message> refusal = document::tableEditRefusal(*m_table);
     m_readOnly = refusal.has_value();
     if (refusal && m_table->GetByte(model::layout::kReadOnlyOffset) == 0) {
-        m_readOnlyReason = platform::toQString(*refusal);
+        m_readOnlyReason = translatedCoreMessage(*refusal);
         m_readOnlyReason[0] = m_readOnlyReason[0].toUpper();
         auto* banner = new QLabel(m_readOnlyReason + QLatin1Char('.'), this);
         banner->setObjectName(QStringLiteral("formReadOnlyReason"));

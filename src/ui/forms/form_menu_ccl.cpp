@@ -7,6 +7,7 @@
 #include "model/char_set_service.h"
 #include "model/lang_table.h"
 #include "platform/text.h"
+#include "ui/core_message_texts.h"
 #include "ui/forms/char_entry_dialog.h"
 #include "ui/forms/form_frame.h"
 #include "ui/forms/form_links_chooser.h"
@@ -463,7 +464,8 @@ void CS1_Form_MenuCCL::OnButtonClick(QWidget& control)
     const int n = EntryOf(place->row);
     const document::ButtonClickResult result = document::clickEntryButton(*Table(), m_menu, n, *button);
     if (!result.ok) {
-        UserDialogs::message(this, QCoreApplication::applicationName(), platform::toQString(result.message));
+        UserDialogs::message(this, QCoreApplication::applicationName(),
+                             translatedCoreMessage(result.message));
         return;
     }
     if (result.changed) {
@@ -537,7 +539,7 @@ bool CS1_Form_MenuCCL::Commit(bool report)
         // user keeps one, the others wait too.
         if (report && all &&
             UserDialogs::ask(this, QCoreApplication::applicationName(),
-                             form_texts::discardEdit(platform::toQString(result.message)),
+                             form_texts::discardEdit(translatedCoreMessage(result.message)),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
             state.textDirty = state.numberDirty = state.actionChanged = false;
             FillRow(row, false);

@@ -1,5 +1,6 @@
 #include "ui/history/transfer_history_dialog.h"
 
+#include "ui/core_message_texts.h"
 #include "ui/history/history_texts.h"
 #include "ui/widgets/screen_fit.h"
 
@@ -92,9 +93,9 @@ void TransferHistoryDialog::fill()
                                    text(row.program),
                                    text(row.command),
                                    deviceOf(row),
-                                   text(history::keyboardText(row.keyboard)),
-                                   text(history::slotsText(row)),
-                                   text(history::resultText(row)),
+                                   translatedCoreMessage(history::keyboardMessage(row.keyboard)),
+                                   translatedCoreMessage(history::slotsMessage(row)),
+                                   translatedCoreMessage(history::resultMessage(row)),
                                    text(history::backupOf(row))};
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));

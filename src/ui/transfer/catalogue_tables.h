@@ -4,6 +4,7 @@
 
 #include "templates/template_catalogue.h"
 #include "transfer/job_sources.h"
+#include "ui/transfer/transfer_texts.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ public:
     {
         if (m_catalogue != nullptr && m_catalogue->RefreshTemplateCatalogue())
             return true;
-        message = "no template to make the backup document from";
+        message = transfer_texts::kNoBackupTemplate.text().toStdString();
         return false;
     }
     templates::TemplateBuildResult build(int documentNumber) override

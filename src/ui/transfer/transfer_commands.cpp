@@ -78,7 +78,7 @@ QStringList endNotices(const transfer::DownloadJob& job, const QStringList& noti
         if (source.how == transfer::Recovery::None)
             continue;
         anyRecovered = true;
-        toolSentences << QString::fromStdString(transfer::recoveryNotice(slot, source));
+        toolSentences << translatedCoreMessage(transfer::recoveryNotice(slot, source));
         switch (source.how) {
         case transfer::Recovery::FromBackup:
             said << ui::transfer_texts::kMenusFromBackup.arg(slot)
@@ -97,7 +97,7 @@ QStringList endNotices(const transfer::DownloadJob& job, const QStringList& noti
     for (const QString& notice : notices) {
         if (toolSentences.contains(notice))
             continue;
-        if (anyRecovered && notice.startsWith(QLatin1String(transfer::kNothingToBackUp)))
+        if (anyRecovered && notice.startsWith(translatedCoreText(transfer::texts::kNothingToBackUp)))
             continue;
         said << notice;
     }

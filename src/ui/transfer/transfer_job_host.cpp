@@ -111,9 +111,9 @@ void TransferJobHost::showProgressDialog()
     m_progress->show();
 }
 
-void TransferJobHost::notice(const std::string& text)
+void TransferJobHost::notice(const messages::Message& text)
 {
-    m_notices << QString::fromStdString(text);
+    m_notices << translatedCoreMessage(text);
 }
 
 void TransferJobHost::slotDone(int slot, transfer::SlotOutcome outcome)
@@ -248,7 +248,8 @@ transfer::RecoveryAnswer askRecoveryWay(QWidget* parent, int slot, const QString
     return answer;
 }
 
-void TransferJobHost::recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups)
+void TransferJobHost::recoveryQuestion(int slot, const messages::Message&,
+                                       const std::vector<std::string>& backups)
 {
     // Asked from the loop, not from inside the job's step.
     const QString folder =

@@ -64,7 +64,7 @@ public:
 
     // JobListener
     void stageStarted(transfer::JobStage stage) override;
-    void notice(const std::string& text) override;
+    void notice(const messages::Message& text) override;
     void slotDone(int slot, transfer::SlotOutcome outcome) override;
     void slotImage(int slot, std::span<const std::uint8_t> image) override;
     void slotRecovery(int slot, transfer::Recovery recovery) override;
@@ -72,7 +72,8 @@ public:
     void cancelQuestion(const std::u16string& question) override;
     void mergeReadDone() override;
     void tableNotWritten(int table, int languageId, const std::vector<int>& blankSlots) override;
-    void recoveryQuestion(int slot, const std::string& why, const std::vector<std::string>& backups) override;
+    void recoveryQuestion(int slot, const messages::Message& why,
+                          const std::vector<std::string>& backups) override;
     void jobEnded(const transfer::JobEnd& end) override;
 
 Q_SIGNALS:

@@ -116,7 +116,7 @@ void TransferQueryDialog::fillRow(const transfer::TableInfoRow& row)
     if (row.slot < 1 || row.slot > kRows)
         return;
     auto& fields = m_fields[static_cast<std::size_t>(row.slot - 1)];
-    fields[0]->setText(platform::toQString(row.description));
+    fields[0]->setText(translatedCoreMessage(row.description));
     fields[1]->setText(platform::toQString(row.schemaText));
     fields[2]->setText(platform::toQString(row.fontText));
     fields[3]->setText(platform::toQString(row.versionText));

@@ -1,6 +1,7 @@
 #include "ui/transfer/transfer_slot_dialog.h"
 
 #include "platform/text.h"
+#include "ui/core_message_texts.h"
 #include "ui/transfer/backup_path.h"
 #include "ui/transfer/transfer_texts.h"
 #include "ui/user_dialogs.h"
@@ -107,7 +108,7 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
         const bool readable = m_kind == Kind::Download || !listing.interrupted;
         for (const transfer::SlotEntry& entry : listing.entries) {
             const bool table = entry.kind == transfer::SlotEntryKind::Table;
-            box->addItem(platform::toQString(entry.text),
+            box->addItem(translatedCoreMessage(entry.text),
                          table && !readable ? kIncompleteTableKind : static_cast<int>(entry.kind));
         }
         // Any slot that can take a table can take one of the document's as

@@ -215,4 +215,9 @@ inline constexpr Text kWriteABackupSTables{
 // transfer_job_host.cpp.
 inline constexpr Text kReadingScriptMenus{kContext, QT_TRANSLATE_NOOP("Transfer", "Reading Script Menus:")};
 
+// catalogue_tables.h.
+//: Why no backup could be made; "; nothing was erased" follows.
+inline constexpr Text kNoBackupTemplate{
+    kContext, QT_TRANSLATE_NOOP("Transfer", "no template to make the backup document from")};
+
 } // namespace tarvo::ui::transfer_texts

@@ -254,8 +254,8 @@ SlotListing heldSlot(int slot, int languageId, std::u16string name)
     listing.row.present = true;
     listing.enabled = true;
     listing.languageId = languageId;
-    listing.entries = {{std::move(name), SlotEntryKind::Table},
-                       {u"Do not download", SlotEntryKind::DoNotDownload}};
+    listing.entries = {{messages::Message::data(std::move(name)), SlotEntryKind::Table},
+                       {messages::Message::data(u"Do not download"), SlotEntryKind::DoNotDownload}};
     return listing;
 }
 

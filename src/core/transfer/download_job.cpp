@@ -213,7 +213,7 @@ bool DownloadJob::recoverFromBackup(std::size_t s, const std::string& path)
             texts::kNotErasedBecause,
             {messages::Message(texts::kCannotRecover, {messages::number(slot), whyNot})});
         if (m_choice.previewOnly) {
-            refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
+            refuseInPreview(s, message);
             return true;
         }
         finishWith(JobStatus::FileError, message, slot);
@@ -242,7 +242,7 @@ void DownloadJob::applyRecovery(std::size_t s, RecoverySource source, std::strin
 bool DownloadJob::refuseRecovery(std::size_t s, const messages::Message& message, bool afterRead)
 {
     if (m_choice.previewOnly) {
-        refuseInPreview(s, messages::Message::data(templates::utf8ToUtf16(message)));
+        refuseInPreview(s, message);
         return true;
     }
     if (!jobOptions().askRecovery) {
@@ -590,7 +590,7 @@ bool DownloadJob::makePreview(messages::Message& message)
         std::span<const std::uint8_t> before = m_readImages[s];
         if (!m_refusal[s].empty()) {
             slot.action = PreviewAction::Refused;
-            slot.reason = oneLineUtf8(m_refusal[s]);
+            slot.reason = m_refusal[s];
         } else if (prepared.unchanged[s]) {
             slot.action = PreviewAction::Unchanged;
         } else if (m_plan.recover[s] && m_plan.merge[s]) {

@@ -146,7 +146,7 @@ private:
                 heading->setFont(column, bold);
             }
         }
-        addLine({platform::toQString(row.description), platform::toQString(row.schemaText),
+        addLine({translatedCoreMessage(row.description), platform::toQString(row.schemaText),
                  platform::toQString(row.fontText), platform::toQString(row.versionText),
                  platform::toQString(row.languageIdText)});
     }

@@ -269,7 +269,8 @@ public:
         m_holding = true;
         m_window.previewsMayBeReady();
     }
-    void recoveryQuestion(int slot, const std::string&, const std::vector<std::string>& backups) override
+    void recoveryQuestion(int slot, const messages::Message&,
+                          const std::vector<std::string>& backups) override
     {
         // As for one keyboard: the file dialog opens where the record's backup lies.
         const QString folder =

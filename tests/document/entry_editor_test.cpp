@@ -321,11 +321,6 @@ TEST(EntryEditor, ButtonsFollowTheEditorsRules)
 
 // --- The menu editor forms ---------------------------------------------------------
 
-std::vector<std::uint8_t> imageOf(const model::CS1_LangTable& t)
-{
-    return {t.Image().begin(), t.Image().end()};
-}
-
 TEST(FormRowCommit, OnlyWhatTheUserChangedIsWrittenAndMarkedEdited)
 {
     struct Case {
@@ -354,7 +349,7 @@ TEST(FormRowCommit, OnlyWhatTheUserChangedIsWrittenAndMarkedEdited)
     };
     for (const auto& c : cases) {
         auto t = makeTable(1, 9);
-        const auto before = imageOf(*t);
+        const auto before = test::imageOf(*t);
         FormRowCommit row;
         row.menu = c.menu;
         row.entry = c.entry;
@@ -368,7 +363,7 @@ TEST(FormRowCommit, OnlyWhatTheUserChangedIsWrittenAndMarkedEdited)
         EXPECT_EQ(e.valueB, c.valueB) << c.name;
         EXPECT_EQ(info.edited, c.ok ? 1 : 0) << c.name;
         if (!c.ok) {
-            EXPECT_EQ(imageOf(*t), before) << c.name;
+            EXPECT_EQ(test::imageOf(*t), before) << c.name;
         }
     }
 }
@@ -379,21 +374,21 @@ TEST(FormRowCommit, ARowLeftAloneChangesNoByteEvenWhereTheTextIsNotBlankPadded)
     // write would pad them with blanks.
     auto t = makeTable(1, 9);
     const std::size_t o = model::layout::menuEntryOffset(80, 3);
-    const auto before = imageOf(*t);
+    const auto before = test::imageOf(*t);
     for (int entry = 1; entry <= 14; ++entry) {
         FormRowCommit row;
         row.menu = 80;
         row.entry = entry;
         ASSERT_TRUE(commitFormRow(*t, row).ok);
     }
-    EXPECT_EQ(imageOf(*t), before);
+    EXPECT_EQ(test::imageOf(*t), before);
     // A changed number is written action-only: the texts stay as they are.
     FormRowCommit number;
     number.menu = 80;
     number.entry = 3;
     number.numberText = u"7";
     ASSERT_TRUE(commitFormRow(*t, number).ok);
-    auto after = imageOf(*t);
+    auto after = test::imageOf(*t);
     EXPECT_TRUE(std::equal(after.begin() + static_cast<long>(o), after.begin() + static_cast<long>(o + 31),
                            before.begin() + static_cast<long>(o)));
     EXPECT_EQ(entryOf(*t, 80, 3).valueB, 7);
@@ -421,13 +416,13 @@ TEST(FormRowCommit, AnActionTheUserRemovedLeavesTheTextBlankOthersKeepIt)
 
     // Entry 4 has no action and was not touched: its stored text stays.
     putEntry(*t, 80, 4, u"Keep", u"", 0, 0);
-    const auto before = imageOf(*t);
+    const auto before = test::imageOf(*t);
     FormRowCommit untouched;
     untouched.menu = 80;
     untouched.entry = 4;
     untouched.lines = std::vector<std::u16string>{u""};
     ASSERT_TRUE(commitFormRow(*t, untouched).ok);
-    EXPECT_EQ(imageOf(*t), before);
+    EXPECT_EQ(test::imageOf(*t), before);
 }
 
 TEST(ClickEntryButton, ChangesTheActionOnlyAndMarksTheEntryEdited)
@@ -453,7 +448,7 @@ TEST(ClickEntryButton, ChangesTheActionOnlyAndMarksTheEntryEdited)
     };
     for (const auto& c : cases) {
         auto t = makeTable(1, 9);
-        const auto before = imageOf(*t);
+        const auto before = test::imageOf(*t);
         const auto result = clickEntryButton(*t, c.menu, c.entry, c.button);
         EXPECT_EQ(result.ok, c.ok) << c.name;
         EXPECT_EQ(result.changed, c.changed) << c.name;
@@ -462,7 +457,7 @@ TEST(ClickEntryButton, ChangesTheActionOnlyAndMarksTheEntryEdited)
         EXPECT_EQ(e.actionKind, c.kind) << c.name;
         EXPECT_EQ(e.valueA, c.valueA) << c.name;
         EXPECT_EQ(info.edited, c.changed ? 1 : 0) << c.name;
-        const auto after = imageOf(*t);
+        const auto after = test::imageOf(*t);
         const std::size_t o = model::layout::menuEntryOffset(c.menu, c.entry);
         for (std::size_t i = 0; i < after.size(); ++i)
             if (i < o + 31 || i >= o + 36) {

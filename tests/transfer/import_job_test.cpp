@@ -16,7 +16,7 @@ namespace {
 using serial::frames::FrameType;
 using testing::JobRig;
 
-constexpr int kLanguage = 9;
+constexpr int kTableLanguage = 9;
 constexpr int kOtherLanguage = 12;
 
 class CountingSaver final : public DocumentSaver {
@@ -39,7 +39,7 @@ struct ImportRig : JobRig {
     ImportRig()
     {
         keyboard.replyDelayMs = 2;
-        keyboard.flash[0] = document::test::imageOf(*document::test::makeTable(1, kLanguage));
+        keyboard.flash[0] = document::test::imageOf(*document::test::makeTable(1, kTableLanguage));
         keyboard.flash[1] = document::test::imageOf(*document::test::makeTable(1, kOtherLanguage));
         listener.onChoice = [this] { job->chooseSlots(slots); };
     }
@@ -48,7 +48,7 @@ struct ImportRig : JobRig {
     {
         ImportJobSetup setup;
         setup.templateTables.ok = true;
-        setup.templateTables.tables.push_back(document::test::makeTable(1, kLanguage));
+        setup.templateTables.tables.push_back(document::test::makeTable(1, kTableLanguage));
         setup.saver = &saver;
         job = std::make_unique<ImportJob>(line(), listener, options(), std::move(setup));
         job->start();

@@ -94,7 +94,7 @@ public:
         });
     }
     void slotDone(int slot, transfer::SlotOutcome outcome) override { m_host.slotDone(slot, outcome); }
-    void notice(const std::string& text) override { m_host.notice(text); }
+    void notice(const messages::Message& text) override { m_host.notice(text); }
     void slotChoiceNeeded() override
     {
         m_host.slotChoiceNeeded();

@@ -1693,6 +1693,41 @@ Spalte: %d</translation>
         <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
         <translation>begonnen</translation>
     </message>
+    <message>
+        <source>no action</source>
+        <extracomment>A script-menu entry&apos;s action.</extracomment>
+        <translation>keine Aktion</translation>
+    </message>
+    <message>
+        <source>link to menu %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the menu&apos;s number (80-95).</extracomment>
+        <translation>Verweis auf Menü %d</translation>
+    </message>
+    <message>
+        <source>CCL macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: CCL is the keyboard&apos;s command language; %d the macro&apos;s number.</extracomment>
+        <translation>CCL-Makro %d</translation>
+    </message>
+    <message>
+        <source>off macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>Aus-Makro %d</translation>
+    </message>
+    <message>
+        <source>camera macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>Kamera-Makro %d</translation>
+    </message>
+    <message>
+        <source>monitor macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>Monitor-Makro %d</translation>
+    </message>
+    <message>
+        <source>command (kind %d, code %s)</source>
+        <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
+        <translation>Befehl (Art %d, Code %s)</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2541,6 +2576,57 @@ Katalogprüfungen:
     </message>
 </context>
 <context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>das Gerät existiert nicht</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>das Gerät ist belegt oder Sie dürfen es nicht verwenden</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>das Gerät ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>das Gerät ist nicht mehr verfügbar (ausgesteckt oder geschlossen)</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>Serielle Schnittstelle %1: %2.</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>die Leitungseinstellungen %1 Baud, %2 Datenbits können nicht angewendet werden (%3)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>Die serielle Schnittstelle COM%1 (%2) kann nicht geöffnet werden: %3.</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>die Schnittstelle ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>die Bytes konnten nicht gesendet werden (%1)</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>Schreiben fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>Die serielle Schnittstelle COM%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>Serielle Schnittstelle %1: die Schnittstelle ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>Server</name>
     <message>
         <source>Set Halvard Server Document Association</source>
@@ -3067,57 +3153,6 @@ Abbrechen: nichts löschen.</translation>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>&amp;Codepunkte...</translation>
-    </message>
-</context>
-<context>
-    <name>SerialPort</name>
-    <message>
-        <source>the device does not exist</source>
-        <translation>das Gerät existiert nicht</translation>
-    </message>
-    <message>
-        <source>the device is busy or you are not permitted to use it</source>
-        <translation>das Gerät ist belegt oder Sie dürfen es nicht verwenden</translation>
-    </message>
-    <message>
-        <source>the device is already open</source>
-        <translation>das Gerät ist bereits geöffnet</translation>
-    </message>
-    <message>
-        <source>the device is no longer available (unplugged or closed)</source>
-        <translation>das Gerät ist nicht mehr verfügbar (ausgesteckt oder geschlossen)</translation>
-    </message>
-    <message>
-        <source>The serial port %1: %2.</source>
-        <translation>Serielle Schnittstelle %1: %2.</translation>
-    </message>
-    <message>
-        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
-        <translation>die Leitungseinstellungen %1 Baud, %2 Datenbits können nicht angewendet werden (%3)</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
-        <translation>Die serielle Schnittstelle COM%1 (%2) kann nicht geöffnet werden: %3.</translation>
-    </message>
-    <message>
-        <source>the port is not open</source>
-        <translation>die Schnittstelle ist nicht geöffnet</translation>
-    </message>
-    <message>
-        <source>the bytes could not be sent (%1)</source>
-        <translation>die Bytes konnten nicht gesendet werden (%1)</translation>
-    </message>
-    <message>
-        <source>writing failed (%1)</source>
-        <translation>Schreiben fehlgeschlagen (%1)</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 cannot be opened: %2.</source>
-        <translation>Die serielle Schnittstelle COM%1 kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <source>The serial port %1: the port is not open.</source>
-        <translation>Serielle Schnittstelle %1: die Schnittstelle ist nicht geöffnet.</translation>
     </message>
 </context>
 </TS>

@@ -1693,6 +1693,41 @@ Column: %d</source>
         <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
         <translation>시작됨</translation>
     </message>
+    <message>
+        <source>no action</source>
+        <extracomment>A script-menu entry&apos;s action.</extracomment>
+        <translation>동작 없음</translation>
+    </message>
+    <message>
+        <source>link to menu %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the menu&apos;s number (80-95).</extracomment>
+        <translation>메뉴 %d(으)로 연결</translation>
+    </message>
+    <message>
+        <source>CCL macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: CCL is the keyboard&apos;s command language; %d the macro&apos;s number.</extracomment>
+        <translation>CCL 매크로 %d</translation>
+    </message>
+    <message>
+        <source>off macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>끄기 매크로 %d</translation>
+    </message>
+    <message>
+        <source>camera macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>카메라 매크로 %d</translation>
+    </message>
+    <message>
+        <source>monitor macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>모니터 매크로 %d</translation>
+    </message>
+    <message>
+        <source>command (kind %d, code %s)</source>
+        <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
+        <translation>명령 (종류 %d, 코드 %s)</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2541,6 +2576,57 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>장치가 사용 중이거나 사용 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>장치가 이미 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>장치를 더 이상 사용할 수 없습니다(분리되었거나 닫힘)</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>직렬 포트 %1: %2.</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>회선 설정 %1보드, 데이터 비트 %2을(를) 적용할 수 없습니다(%3)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>직렬 포트 COM%1(%2)을(를) 열 수 없습니다: %3.</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>포트가 열려 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>바이트를 보낼 수 없습니다(%1)</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>쓰기 실패(%1)</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>직렬 포트 COM%1을(를) 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>직렬 포트 %1: 포트가 열려 있지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>Server</name>
     <message>
         <source>Set Halvard Server Document Association</source>
@@ -3067,57 +3153,6 @@ Cancel: erase nothing.</source>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>코드 포인트(&amp;O)...</translation>
-    </message>
-</context>
-<context>
-    <name>SerialPort</name>
-    <message>
-        <source>the device does not exist</source>
-        <translation>장치가 없습니다</translation>
-    </message>
-    <message>
-        <source>the device is busy or you are not permitted to use it</source>
-        <translation>장치가 사용 중이거나 사용 권한이 없습니다</translation>
-    </message>
-    <message>
-        <source>the device is already open</source>
-        <translation>장치가 이미 열려 있습니다</translation>
-    </message>
-    <message>
-        <source>the device is no longer available (unplugged or closed)</source>
-        <translation>장치를 더 이상 사용할 수 없습니다(분리되었거나 닫힘)</translation>
-    </message>
-    <message>
-        <source>The serial port %1: %2.</source>
-        <translation>직렬 포트 %1: %2.</translation>
-    </message>
-    <message>
-        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
-        <translation>회선 설정 %1보드, 데이터 비트 %2을(를) 적용할 수 없습니다(%3)</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
-        <translation>직렬 포트 COM%1(%2)을(를) 열 수 없습니다: %3.</translation>
-    </message>
-    <message>
-        <source>the port is not open</source>
-        <translation>포트가 열려 있지 않습니다</translation>
-    </message>
-    <message>
-        <source>the bytes could not be sent (%1)</source>
-        <translation>바이트를 보낼 수 없습니다(%1)</translation>
-    </message>
-    <message>
-        <source>writing failed (%1)</source>
-        <translation>쓰기 실패(%1)</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 cannot be opened: %2.</source>
-        <translation>직렬 포트 COM%1을(를) 열 수 없습니다: %2.</translation>
-    </message>
-    <message>
-        <source>The serial port %1: the port is not open.</source>
-        <translation>직렬 포트 %1: 포트가 열려 있지 않습니다.</translation>
     </message>
 </context>
 </TS>

@@ -1693,6 +1693,41 @@ Column: %d</source>
         <extracomment>A slot&apos;s outcome in a transfer: begun, with no end recorded.</extracomment>
         <translation>已开始</translation>
     </message>
+    <message>
+        <source>no action</source>
+        <extracomment>A script-menu entry&apos;s action.</extracomment>
+        <translation>无动作</translation>
+    </message>
+    <message>
+        <source>link to menu %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the menu&apos;s number (80-95).</extracomment>
+        <translation>链接到菜单 %d</translation>
+    </message>
+    <message>
+        <source>CCL macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: CCL is the keyboard&apos;s command language; %d the macro&apos;s number.</extracomment>
+        <translation>CCL 宏 %d</translation>
+    </message>
+    <message>
+        <source>off macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>关闭宏 %d</translation>
+    </message>
+    <message>
+        <source>camera macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>摄像机宏 %d</translation>
+    </message>
+    <message>
+        <source>monitor macro %d</source>
+        <extracomment>A script-menu entry&apos;s action: %d is the macro&apos;s number.</extracomment>
+        <translation>监视器宏 %d</translation>
+    </message>
+    <message>
+        <source>command (kind %d, code %s)</source>
+        <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
+        <translation>命令（类型 %d，代码 %s）</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2541,6 +2576,57 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>SerialPort</name>
+    <message>
+        <source>the device does not exist</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>the device is busy or you are not permitted to use it</source>
+        <translation>设备正忙，或您无权使用它</translation>
+    </message>
+    <message>
+        <source>the device is already open</source>
+        <translation>设备已被打开</translation>
+    </message>
+    <message>
+        <source>the device is no longer available (unplugged or closed)</source>
+        <translation>设备已不可用（已拔出或已关闭）</translation>
+    </message>
+    <message>
+        <source>The serial port %1: %2.</source>
+        <translation>串口 %1：%2。</translation>
+    </message>
+    <message>
+        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
+        <translation>无法应用线路设置 %1 波特、%2 数据位（%3）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
+        <translation>无法打开串口 COM%1（%2）：%3。</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口未打开</translation>
+    </message>
+    <message>
+        <source>the bytes could not be sent (%1)</source>
+        <translation>无法发送字节（%1）</translation>
+    </message>
+    <message>
+        <source>writing failed (%1)</source>
+        <translation>写入失败（%1）</translation>
+    </message>
+    <message>
+        <source>The serial port COM%1 cannot be opened: %2.</source>
+        <translation>无法打开串口 COM%1：%2。</translation>
+    </message>
+    <message>
+        <source>The serial port %1: the port is not open.</source>
+        <translation>串口 %1：端口未打开。</translation>
+    </message>
+</context>
+<context>
     <name>Server</name>
     <message>
         <source>Set Halvard Server Document Association</source>
@@ -3067,57 +3153,6 @@ Cancel: erase nothing.</source>
     <message>
         <source>C&amp;odepoints...</source>
         <translation>码位(&amp;O)...</translation>
-    </message>
-</context>
-<context>
-    <name>SerialPort</name>
-    <message>
-        <source>the device does not exist</source>
-        <translation>设备不存在</translation>
-    </message>
-    <message>
-        <source>the device is busy or you are not permitted to use it</source>
-        <translation>设备正忙，或您无权使用它</translation>
-    </message>
-    <message>
-        <source>the device is already open</source>
-        <translation>设备已被打开</translation>
-    </message>
-    <message>
-        <source>the device is no longer available (unplugged or closed)</source>
-        <translation>设备已不可用（已拔出或已关闭）</translation>
-    </message>
-    <message>
-        <source>The serial port %1: %2.</source>
-        <translation>串口 %1：%2。</translation>
-    </message>
-    <message>
-        <source>the line settings %1 baud, %2 data bits cannot be applied (%3)</source>
-        <translation>无法应用线路设置 %1 波特、%2 数据位（%3）</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 (%2) cannot be opened: %3.</source>
-        <translation>无法打开串口 COM%1（%2）：%3。</translation>
-    </message>
-    <message>
-        <source>the port is not open</source>
-        <translation>端口未打开</translation>
-    </message>
-    <message>
-        <source>the bytes could not be sent (%1)</source>
-        <translation>无法发送字节（%1）</translation>
-    </message>
-    <message>
-        <source>writing failed (%1)</source>
-        <translation>写入失败（%1）</translation>
-    </message>
-    <message>
-        <source>The serial port COM%1 cannot be opened: %2.</source>
-        <translation>无法打开串口 COM%1：%2。</translation>
-    </message>
-    <message>
-        <source>The serial port %1: the port is not open.</source>
-        <translation>串口 %1：端口未打开。</translation>
     </message>
 </context>
 </TS>

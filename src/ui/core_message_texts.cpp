@@ -426,6 +426,20 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "read"),
     //: A slot's outcome in a transfer: begun, with no end recorded.
     QT_TRANSLATE_NOOP("CoreMessages", "started"),
+    //: A script-menu entry's action.
+    QT_TRANSLATE_NOOP("CoreMessages", "no action"),
+    //: A script-menu entry's action: %d is the menu's number (80-95).
+    QT_TRANSLATE_NOOP("CoreMessages", "link to menu %d"),
+    //: A script-menu entry's action: CCL is the keyboard's command language; %d the macro's number.
+    QT_TRANSLATE_NOOP("CoreMessages", "CCL macro %d"),
+    //: A script-menu entry's action: %d is the macro's number.
+    QT_TRANSLATE_NOOP("CoreMessages", "off macro %d"),
+    //: A script-menu entry's action: %d is the macro's number.
+    QT_TRANSLATE_NOOP("CoreMessages", "camera macro %d"),
+    //: A script-menu entry's action: %d is the macro's number.
+    QT_TRANSLATE_NOOP("CoreMessages", "monitor macro %d"),
+    //: A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).
+    QT_TRANSLATE_NOOP("CoreMessages", "command (kind %d, code %s)"),
 };
 
 QString translatedPattern(const std::u16string& pattern)

@@ -1,6 +1,7 @@
 #include "transfer/message_catalogue.h"
 
 #include "document/doc_texts.h"
+#include "document/entry_action_text.h"
 #include "document/entry_edit_texts.h"
 #include "export/dump_texts.h"
 #include "history/history_rows.h"
@@ -79,6 +80,9 @@ std::vector<std::u16string_view> editorMessagePatterns()
         patterns.push_back(pattern);
     // Why the menu editors refuse an edit.
     for (const std::u16string_view text : document::texts::kEntryEditPatterns)
+        patterns.push_back(text);
+    // An entry's action, in the list of what a download changes.
+    for (const std::u16string_view text : document::texts::kEntryActionPatterns)
         patterns.push_back(text);
     // The transfer history's rows.
     for (const std::u16string_view text :

@@ -32,7 +32,7 @@ QString actionText(const compare::EntrySide& side)
     entry.actionKind = side.kind;
     entry.valueA = side.valueA;
     entry.valueB = side.valueB;
-    return QString::fromStdString(document::entryActionText(entry));
+    return translatedCoreMessage(document::entryActionMessage(entry));
 }
 
 } // namespace

@@ -273,10 +273,7 @@ public:
                           const std::vector<std::string>& backups) override
     {
         // As for one keyboard: the file dialog opens where the record's backup lies.
-        const QString folder =
-            backups.empty()
-                ? m_window.m_setup.scriptsFolder
-                : QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
+        const QString folder = recoveryFolder(backups, m_window.m_setup.scriptsFolder);
         const QString about = fleet_texts::kQuestionAbout.arg(m_portIndex + 1)
                                   .arg(QString::fromStdString(m_device))
                                   .arg(QString());

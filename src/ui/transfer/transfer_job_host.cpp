@@ -248,14 +248,18 @@ transfer::RecoveryAnswer askRecoveryWay(QWidget* parent, int slot, const QString
     return answer;
 }
 
+QString recoveryFolder(const std::vector<std::string>& backups, const QString& fallback)
+{
+    if (backups.empty())
+        return fallback;
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
+}
+
 void TransferJobHost::recoveryQuestion(int slot, const messages::Message&,
                                        const std::vector<std::string>& backups)
 {
     // Asked from the loop, not from inside the job's step.
-    const QString folder =
-        backups.empty()
-            ? m_backupFolder
-            : QFileInfo(QFile::decodeName(QByteArray::fromStdString(backups.front()))).absolutePath();
+    const QString folder = recoveryFolder(backups, m_backupFolder);
     QTimer::singleShot(0, this, [this, slot, folder] {
         if (m_job == nullptr || m_job->hasEnded())
             return;

@@ -138,5 +138,8 @@ private:
 // about goes before the question (several keyboards: which one); empty for none.
 transfer::RecoveryAnswer askRecoveryWay(QWidget* parent, int slot, const QString& folder,
                                         const QString& about = {});
+// Where the question's file dialog opens: where the record's first backup
+// lies, else fallback.
+QString recoveryFolder(const std::vector<std::string>& backups, const QString& fallback);
 
 } // namespace tarvo::ui

@@ -429,6 +429,8 @@ void MainFrame::showDocumentChange(ui::CS1_ChildFrame* frame, ui::DocumentChange
         return;
     if (change == ui::DocumentChange::Tables)
         frame->view()->tree()->BuildTree(frame->document());
+    if (change == ui::DocumentChange::TransferEnded)
+        frame->view()->tree()->SelectRoot();
     frame->updateTitle();
     updateCommandStates();
 }

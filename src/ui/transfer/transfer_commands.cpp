@@ -17,7 +17,6 @@
 #include "ui/transfer/transfer_job_host.h"
 #include "ui/transfer/transfer_query_dialog.h"
 #include "ui/transfer/transfer_texts.h"
-#include "ui/tree/tree_view.h"
 #include "ui/user_dialogs.h"
 #include "ui/view.h"
 #include "ui/workspace/editor_workspace.h"
@@ -178,15 +177,13 @@ void TransferCommands::downloadTables()
     document::CS1_Doc& doc = active->document();
     const DownloadRun run = runDownload(doc, doc.commSettings(), {}, ui::transfer_texts::kDownloadTitle,
                                         RunMode::Download, active->view()->context().fonts);
-    ui::CS1_TreeView& tree = *active->view()->tree();
     // The merge replaced the document's tables (also when nothing was then
     // written, or a cancel came after it): the tree shows what it holds now.
     // Replacing and merging leave the document unmodified: it may be a master
     // for many keyboards, and only an edit makes a save store the merged tables.
     if (run.merged)
         Q_EMIT m_workspace.documentChanged(active, DocumentChange::Tables);
-    // Whatever the end, the tree starts again from its root.
-    tree.SelectRoot();
+    Q_EMIT m_workspace.documentChanged(active, DocumentChange::TransferEnded);
     if (run.status != transfer::JobStatus::Complete)
         return;
     ui::UserDialogs::message(m_workspace.window(), m_workspace.caption(),

@@ -29,8 +29,10 @@ namespace tarvo::ui {
 class CS1_ChildFrame;
 
 // What a command changed in a document: its settings only (the title and the
-// enablers follow), or its tables (the tree is built again as well).
-enum class DocumentChange { Settings, Tables };
+// enablers follow), its tables (the tree is built again as well), or a
+// transfer with it ended (the tree starts again from its root: the form that
+// was open may show what the transfer replaced).
+enum class DocumentChange { Settings, Tables, TransferEnded };
 
 class EditorWorkspace : public QObject {
     Q_OBJECT

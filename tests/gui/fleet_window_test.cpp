@@ -24,12 +24,14 @@
 #include "ui/transfer/transfer_slot_dialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -272,6 +274,21 @@ TEST_F(FleetWindowTest, TheQueryWindowListsEachKeyboardsSlotsUnderItsRowAndAFail
     // The text for the clipboard has every row and every slot line.
     EXPECT_TRUE(text.contains(QStringLiteral("COM3")));
     EXPECT_TRUE(text.contains(first[kSlot]));
+}
+
+// The port list shows every COM port at once, unless the screen is too low
+// for them: then the dialog takes the screen's height and the list scrolls.
+TEST(FleetPortDialogLayout, EveryPortIsShownWithoutScrollingWhereTheScreenHasRoom)
+{
+    ui::FleetPortDialog dialog;
+    dialog.show();
+    QApplication::processEvents();
+    const QTableWidget& list = *dialog.list();
+    const QRect last = list.visualRect(list.model()->index(list.rowCount() - 1, 0));
+    const int room = dialog.screen()->availableGeometry().height();
+    EXPECT_TRUE(list.viewport()->rect().contains(last) || dialog.frameGeometry().height() >= room)
+        << "last row at " << last.bottom() << " of " << list.viewport()->height() << ", dialog "
+        << dialog.frameGeometry().height() << " of " << room;
 }
 
 } // namespace

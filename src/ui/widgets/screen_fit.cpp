@@ -1,9 +1,14 @@
 #include "ui/widgets/screen_fit.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace tarvo::ui {
 
@@ -55,6 +60,48 @@ private:
 void keepOnScreen(QWidget& window)
 {
     window.installEventFilter(new ScreenFitter(window));
+}
+
+namespace {
+
+// The rows' and columns' own size, headers included.
+QSize contentsOf(const QAbstractItemView& view)
+{
+    if (const auto* table = qobject_cast<const QTableView*>(&view)) {
+        const QHeaderView* columns = table->horizontalHeader();
+        const QHeaderView* rows = table->verticalHeader();
+        const int rowHeader = rows->isHidden() ? 0 : rows->sizeHint().width();
+        const int columnHeader = columns->isHidden() ? 0 : columns->sizeHint().height();
+        return {columns->length() + rowHeader, rows->length() + columnHeader};
+    }
+    if (const auto* tree = qobject_cast<const QTreeView*>(&view)) {
+        const QHeaderView* columns = tree->header();
+        int height = columns->isHidden() ? 0 : columns->sizeHint().height();
+        // Every row shown now, the expanded ones' children included.
+        for (QModelIndex index = tree->model()->index(0, 0); index.isValid(); index = tree->indexBelow(index))
+            height += tree->visualRect(index).height();
+        return {columns->length(), height};
+    }
+    return view.sizeHint();
+}
+
+} // namespace
+
+QSize sizeShowingWhole(const QWidget& window, const QAbstractItemView& view)
+{
+    const int frame = 2 * view.frameWidth();
+    const QSize whole = contentsOf(view) + QSize(frame + view.verticalScrollBar()->sizeHint().width(), frame);
+    // The other widgets as the layout places them; the view grows by what it lacks.
+    const QSize grown = whole - view.sizeHint();
+    return window.sizeHint() + QSize(std::max(grown.width(), 0), std::max(grown.height(), 0));
+}
+
+void resizeWithinScreen(QWidget& window, QSize wanted)
+{
+    if (const QScreen* screen = window.screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    window.resize(wanted);
+    keepOnScreen(window);
 }
 
 WholeScrollArea::WholeScrollArea(QWidget* parent) : QScrollArea(parent)

@@ -79,7 +79,8 @@ private:
                 continue;
             if (auto* ports = qobject_cast<ui::FleetPortDialog*>(window)) {
                 for (int row = 0; row < ports->list()->rowCount(); ++row)
-                    ports->list()->item(row, 0)->setCheckState(row < m_keyboards ? Qt::Checked : Qt::Unchecked);
+                    ports->list()->item(row, 0)->setCheckState(row < m_keyboards ? Qt::Checked
+                                                                                 : Qt::Unchecked);
                 ports->startButton()->click();
             } else if (auto* choice = qobject_cast<ui::TransferSlotDialog*>(window);
                        choice != nullptr && choice->okButton()->isEnabled()) {
@@ -139,9 +140,9 @@ std::string editedDocument(const test::TempDir& folder)
 {
     const std::string document = bench::newDocument(folder, "bench_fleet");
     double wallS = 0;
-    if (document.empty() ||
-        bench::runTarvo({"set-entry", document, "--table", "1", "--menu", "81", "--entry", "1", "--lines", "A|B|C"},
-                        kToolTimeoutS, wallS) != 0) {
+    if (document.empty() || bench::runTarvo({"set-entry", document, "--table", "1", "--menu", "81", "--entry",
+                                             "1", "--lines", "A|B|C"},
+                                            kToolTimeoutS, wallS) != 0) {
         std::fprintf(stderr, "bench_fleet: no edited document\n");
         return {};
     }
@@ -200,8 +201,9 @@ int main(int argc, char** argv)
     std::printf("Download to Several Keyboards in the editor, one slot with read-back at %d baud, speeds "
                 "remembered: 1 keyboard %.2f s (wire %.2f s, ratio %.3f), %d keyboards %.2f s (longest wire "
                 "%.2f s, ratio %.3f); %d against 1: ratio %.3f (goal at most %.2f)\n",
-                kBaud, one.seconds, one.wireS, one.seconds / one.wireS, kManyKeyboards, many.seconds, many.wireS,
-                many.seconds / many.wireS, kManyKeyboards, many.seconds / one.seconds, kGoalRatio);
+                kBaud, one.seconds, one.wireS, one.seconds / one.wireS, kManyKeyboards, many.seconds,
+                many.wireS, many.seconds / many.wireS, kManyKeyboards, many.seconds / one.seconds,
+                kGoalRatio);
     const auto worst = static_cast<double>(worstMs);
     std::printf("longest the event loop was held during the download to %d keyboards: %.0f ms, ratio %.2f "
                 "(goal at most %.0f ms)\n",

@@ -226,6 +226,9 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     if (heading.size() > kQueryLanguage)
         m_rows->setColumnWidth(kQueryLanguage, QFontMetrics(bold).horizontalAdvance(heading[kQueryLanguage]) +
                                                    2 * fontMetrics().averageCharWidth());
+    // The tree does not count its buttons when it sizes a column.
+    if (const QPushButton* cancel = cancelButton(0))
+        m_rows->setColumnWidth(kQueryCancel, cancel->sizeHint().width());
     m_rows->header()->setStretchLastSection(false);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -281,6 +284,10 @@ void FleetQueryWindow::keyboardEnded()
         m_rows->resizeColumnToContents(column);
         m_rows->setColumnWidth(column, std::max(before, m_rows->columnWidth(column)));
     }
+    // The window widens with them, where the screen has room.
+    const int wanted = sizeShowingWhole(*this, *m_rows).width();
+    if (wanted > width())
+        resizeWithinScreen(*this, QSize(wanted, height()));
     if (m_running > 0)
         --m_running;
     if (m_running > 0)

@@ -38,8 +38,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <iterator>
@@ -228,6 +231,9 @@ public:
         rows.item(m_row, kTimeLeft)->setText(timeLeft());
         if (grows)
             rows.resizeRowToContents(m_row);
+        // An ended keyboard has nothing left to cancel.
+        if (m_stage == transfer::JobStage::Ended)
+            rows.cellWidget(m_row, kCancelColumn)->setEnabled(false);
     }
 
     void stageStarted(transfer::JobStage stage) override
@@ -236,6 +242,9 @@ public:
         if (stage == transfer::JobStage::Write)
             m_history->setBackup(m_job->backupSaved());
         m_phase = phaseOf(stage);
+        // Each phase's bar starts empty: the last phase's blocks are not this one's.
+        m_done = 0;
+        m_total = 0;
         m_phaseStartMs = -1;
         m_changed = true;
         m_window.previewsMayBeReady();
@@ -410,8 +419,10 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
         cancel->setObjectName(QStringLiteral("fleetCancel%1").arg(row));
         connect(cancel, &QPushButton::clicked, this, [this, row] { cancelRow(row); });
         m_rows->setCellWidget(row, kCancelColumn, cancel);
-        if (keyboard->ready())
-            keyboard->attach(m_fleet.add(keyboard->fleetKeyboard(m_setup)), m_fleet.size() - 1);
+        if (keyboard->ready()) {
+            transfer::DownloadJob& job = m_fleet.add(keyboard->fleetKeyboard(m_setup));
+            keyboard->attach(job, m_fleet.size() - 1);
+        }
         m_keyboards.push_back(std::move(keyboard));
     }
     m_rows->resizeColumnsToContents();
@@ -651,6 +662,24 @@ void FleetWindow::reject()
         cancelAll();
 }
 
+void FleetWindow::showResultsWhole(const QStringList& lines)
+{
+    const QFontMetrics metrics(m_resultBox->font());
+    int textWidth = 0;
+    for (const QString& line : lines)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    const int edges = 2 * (m_resultBox->frameWidth() + qCeil(m_resultBox->document()->documentMargin()));
+    const QSize box(textWidth + edges + m_resultBox->verticalScrollBar()->sizeHint().width(),
+                    metrics.lineSpacing() * static_cast<int>(lines.size() + 1) + edges +
+                        m_resultBox->horizontalScrollBar()->sizeHint().height());
+    // The rows whole and the results under them, as far as the screen has room.
+    const QSize before = m_resultBox->minimumSize();
+    m_resultBox->setMinimumSize(box);
+    const QSize wanted = sizeShowingWhole(*this, *m_rows);
+    m_resultBox->setMinimumSize(before);
+    resizeWithinScreen(*this, wanted.expandedTo(size()));
+}
+
 void FleetWindow::allEnded()
 {
     m_refresh.stop();
@@ -710,6 +739,7 @@ void FleetWindow::allEnded()
     m_resultText += QLatin1Char('\n');
     m_resultBox->setPlainText(m_resultText);
     m_resultBox->show();
+    showResultsWhole(lines);
     for (int row = 0; row < m_rows->rowCount(); ++row)
         cancelButton(row)->setEnabled(false);
     m_cancelAll->setEnabled(false);

@@ -14,10 +14,35 @@ namespace tarvo::ui {
 
 namespace {
 
+// Shrinks and moves window into its screen's free area, as large as its
+// layout asks within it.
+void fitIntoScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QSize decoration = frame.size() - window.size();
+    const QSize most = (room.size() - decoration).expandedTo(window.minimumSize());
+    // As large as the layout asks (a first size can be cut short), no larger than the room.
+    const QSize wanted = window.size().expandedTo(window.sizeHint()).boundedTo(most);
+    if (wanted != window.size())
+        window.resize(wanted);
+    QRect placed = window.frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != window.frameGeometry().topLeft())
+        window.move(placed.topLeft());
+}
+
 // Shrinks and moves its window into the screen's free area on every show.
 class ScreenFitter final : public QObject {
 public:
-    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) {}
+    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) { setObjectName(kName); }
+    static constexpr char kName[] = "screenFitter";
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -30,27 +55,7 @@ public:
     }
 
 private:
-    void fit()
-    {
-        const QScreen* screen = m_window.screen();
-        if (screen == nullptr)
-            return;
-        const QRect room = screen->availableGeometry();
-        const QRect frame = m_window.frameGeometry();
-        const QSize decoration = frame.size() - m_window.size();
-        const QSize most = (room.size() - decoration).expandedTo(m_window.minimumSize());
-        // As large as the layout asks (a first size can be cut short), no larger than the room.
-        const QSize wanted = m_window.size().expandedTo(m_window.sizeHint()).boundedTo(most);
-        if (wanted != m_window.size())
-            m_window.resize(wanted);
-        QRect placed = m_window.frameGeometry();
-        placed.moveRight(std::min(placed.right(), room.right()));
-        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-        placed.moveLeft(std::max(placed.left(), room.left()));
-        placed.moveTop(std::max(placed.top(), room.top()));
-        if (placed.topLeft() != m_window.frameGeometry().topLeft())
-            m_window.move(placed.topLeft());
-    }
+    void fit() { fitIntoScreen(m_window); }
 
     QWidget& m_window;
 };
@@ -59,7 +64,9 @@ private:
 
 void keepOnScreen(QWidget& window)
 {
-    window.installEventFilter(new ScreenFitter(window));
+    // Once is enough however often it is asked.
+    if (window.findChild<QObject*>(QLatin1String(ScreenFitter::kName), Qt::FindDirectChildrenOnly) == nullptr)
+        window.installEventFilter(new ScreenFitter(window));
 }
 
 namespace {
@@ -87,13 +94,16 @@ QSize contentsOf(const QAbstractItemView& view)
 
 } // namespace
 
-QSize sizeShowingWhole(const QWidget& window, const QAbstractItemView& view)
+QSize sizeShowingWhole(QWidget& window, QAbstractItemView& view)
 {
     const int frame = 2 * view.frameWidth();
     const QSize whole = contentsOf(view) + QSize(frame + view.verticalScrollBar()->sizeHint().width(), frame);
-    // The other widgets as the layout places them; the view grows by what it lacks.
-    const QSize grown = whole - view.sizeHint();
-    return window.sizeHint() + QSize(std::max(grown.width(), 0), std::max(grown.height(), 0));
+    // The layout asks for the view at least whole: the other widgets as it places them.
+    const QSize before = view.minimumSize();
+    view.setMinimumSize(whole);
+    const QSize wanted = window.sizeHint();
+    view.setMinimumSize(before);
+    return wanted;
 }
 
 void resizeWithinScreen(QWidget& window, QSize wanted)
@@ -101,6 +111,9 @@ void resizeWithinScreen(QWidget& window, QSize wanted)
     if (const QScreen* screen = window.screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     window.resize(wanted);
+    // A window that grows while shown stays on its screen too.
+    if (window.isVisible())
+        fitIntoScreen(window);
     keepOnScreen(window);
 }
 

@@ -13,13 +13,13 @@ class QAbstractItemView;
 namespace tarvo::ui {
 
 // From now on, every time window is shown it is kept inside the available
-// area of its screen.
+// area of its screen (asked again, nothing changes).
 void keepOnScreen(QWidget& window);
 
 // The size window's layout asks for when view (a table or a tree, laid out
 // in it) shows every column and every row whole: the header, the view's
 // frame and a vertical scroll bar's room included.
-QSize sizeShowingWhole(const QWidget& window, const QAbstractItemView& view);
+QSize sizeShowingWhole(QWidget& window, QAbstractItemView& view);
 
 // Resizes window to wanted, no larger than its screen's free area, and
 // keeps it on the screen from now on (keepOnScreen).

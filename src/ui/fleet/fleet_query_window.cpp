@@ -153,7 +153,6 @@ private:
         if (m_item->childCount() == 0) {
             m_item->setText(kQueryKeyboard,
                             QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
-            // The one-keyboard Query's heading, a word over each field.
             auto* heading = addLine(headingFields());
             for (int column = 0; column < heading->columnCount(); ++column) {
                 QFont bold = heading->font(column);

@@ -112,13 +112,22 @@ bool restartAll(Keyboards& keyboards, int baud, const char* bench)
 double runOnFirst(const Keyboards& keyboards, int count, std::vector<std::string> args, double timeoutS,
                   const char* bench)
 {
-    args.insert(args.end(), {"--quiet", "--baud", "auto"});
+    std::vector<std::string> ports;
     for (int i = 0; i < count; ++i)
-        args.insert(args.end(), {"--port", keyboards[static_cast<std::size_t>(i)]->link()});
+        ports.push_back(keyboards[static_cast<std::size_t>(i)]->link());
+    return runOnPorts(ports, std::move(args), timeoutS, bench);
+}
+
+double runOnPorts(const std::vector<std::string>& ports, std::vector<std::string> args, double timeoutS,
+                  const char* bench)
+{
+    args.insert(args.end(), {"--quiet", "--baud", "auto"});
+    for (const std::string& port : ports)
+        args.insert(args.end(), {"--port", port});
     double wallS = 0;
     const auto status = runTarvo(args, timeoutS, wallS);
     if (status != 0) {
-        std::fprintf(stderr, "%s: tarvo %s to %d keyboards %s\n", bench, args.front().c_str(), count,
+        std::fprintf(stderr, "%s: tarvo %s to %zu keyboards %s\n", bench, args.front().c_str(), ports.size(),
                      status ? ("exited " + std::to_string(*status)).c_str() : "did not finish");
         return -1;
     }

@@ -58,6 +58,9 @@ bool restartAll(Keyboards& keyboards, int baud, const char* bench);
 // message naming bench.
 double runOnFirst(const Keyboards& keyboards, int count, std::vector<std::string> args, double timeoutS,
                   const char* bench);
+// The same with a --port for each of ports (a device, or a network serial server's address).
+double runOnPorts(const std::vector<std::string>& ports, std::vector<std::string> args, double timeoutS,
+                  const char* bench);
 
 // The longest line time at baud any of the first count keyboards' traces
 // records (each keyboard is stopped, so its trace is complete); a negative

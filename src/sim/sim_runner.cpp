@@ -54,7 +54,8 @@ public:
 
 private:
     bool setUp(int& signalFd);
-    void onInput(std::int64_t now);
+    // Reads what came in, sent at lineBaud.
+    void onInput(std::int64_t now, int lineBaud);
     void sendDue(std::int64_t now);
     void save(const char* when);
     std::int64_t waitBeforeNextUs(std::int64_t now) const;
@@ -69,6 +70,7 @@ private:
     std::deque<OutgoingByte> m_out;
     std::int64_t m_startUs = nowUs();
     std::int64_t m_lastActivityUs = 0;
+    int m_clientBaud = 0; // the line speed of the last bytes read
     bool m_saveNow = false;
     bool m_lineFull = false; // the client is not reading: wait until it does
 };
@@ -125,14 +127,19 @@ int Runner::run()
         if (fds[1].revents & POLLIN)
             break;
         if (count == 3 && (fds[2].revents & POLLIN) && m_pty.takeCloseEvents()) {
-            // A client went away: forget its half frame and its unread replies.
+            // A client went away. Its last bytes (an end of data sent just
+            // before the close) left at its line speed, which the close has
+            // since put back: they are taken at the speed its frames came at.
+            if (fds[0].revents & POLLIN)
+                onInput(nowUs(), m_clientBaud);
+            // Then its half frame and its unread replies are forgotten.
             m_keyboard.discardPartialFrame();
             m_out.clear();
             m_lineFull = false;
             m_pty.resetAfterClient();
         }
         if (fds[0].revents & POLLIN)
-            onInput(nowUs());
+            onInput(nowUs(), m_pty.lineBaud());
         sendDue(nowUs());
         if (m_out.empty() && !m_config.flashPath.empty()) {
             if (m_saveNow || (m_flash.dirty() && nowUs() - m_lastActivityUs >= kIdleSaveUs))
@@ -160,15 +167,16 @@ std::int64_t Runner::waitBeforeNextUs(std::int64_t now) const
     return -1;
 }
 
-void Runner::onInput(std::int64_t now)
+void Runner::onInput(std::int64_t now, int lineBaud)
 {
     std::array<std::uint8_t, kReadChunkBytes> buffer{};
     const long n = m_pty.read(buffer);
     if (n <= 0)
         return;
     m_lastActivityUs = now;
+    m_clientBaud = lineBaud;
     const auto bytes = std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(n));
-    for (FrameResponse& response : m_keyboard.receive(bytes, now, m_pty.lineBaud())) {
+    for (FrameResponse& response : m_keyboard.receive(bytes, now, lineBaud)) {
         trace(describeFrame(response));
         const std::vector<std::int64_t> due = m_pacer.schedule(response, now);
         const std::string replyLine = describeReply(response);

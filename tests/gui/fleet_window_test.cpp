@@ -22,17 +22,24 @@
 #include "ui/fleet/fleet_window.h"
 #include "ui/transfer/download_preview_list.h"
 #include "ui/transfer/transfer_slot_dialog.h"
+#include "ui/user_dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -213,6 +220,92 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
     EXPECT_EQ(ui::rememberedFleetPorts(), (std::vector<int>{0, 1, 2}));
 }
 
+// Cancel all during the writes, answered Yes: the question names the slot
+// each keyboard would be left with incomplete, every keyboard gets its end
+// of data, and each row ends cancelled naming that slot. Each keyboard
+// answers its 300th block late, so that all three are in their writes.
+TEST_F(FleetWindowTest, CancelAllDuringTheWritesNamesEverySlotLeftIncompleteAndEndsEachWrite)
+{
+    constexpr int kLateAnswerMs = 3000; // within the reply time-out: no block is sent again
+    for (std::size_t i = 0; i < kKeyboards; ++i)
+        ASSERT_TRUE(m_keyboards[i]->start({"--fault", "late:S2:300:" + std::to_string(kLateAnswerMs)}));
+    ASSERT_TRUE(start());
+    const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
+    ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
+    ASSERT_EQ(
+        tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
+                               std::to_string(kMenu), "--entry", std::to_string(kEntry), "--lines", "A"},
+                              m_dir.path())
+            .status,
+        0);
+    ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
+
+    QObject answers;
+    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
+                                   [](ui::FleetPortDialog& dialog) {
+                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
+                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
+                                       dialog.startButton()->click();
+                                   });
+    whenShown<ui::TransferSlotDialog>(
+        &answers, QStringLiteral("TransferSlotDialog"),
+        [](ui::TransferSlotDialog& dialog) { return dialog.okButton()->isEnabled(); },
+        [](ui::TransferSlotDialog& dialog) {
+            dialog.list(kSlot)->setCurrentIndex(kDocumentTableEntry);
+            dialog.backupOption()->setChecked(false);
+            dialog.okButton()->click();
+        });
+    whenShown<ui::FleetPreviewDialog>(&answers, QStringLiteral("FleetPreviewDialog"), {},
+                                      [](ui::FleetPreviewDialog& dialog) { dialog.okButton()->click(); });
+    const auto allWriting = [](ui::FleetWindow& window) {
+        for (int row = 0; row < static_cast<int>(kKeyboards); ++row) {
+            const auto* bar = qobject_cast<QProgressBar*>(window.rows()->cellWidget(row, 4));
+            if (window.rows()->item(row, 5)->text() != QStringLiteral("Writing") || bar->value() == 0)
+                return false;
+        }
+        return true;
+    };
+    whenShown<ui::FleetWindow>(&answers, QStringLiteral("FleetWindow"), allWriting,
+                               [](ui::FleetWindow& window) {
+                                   ui::UserDialogs::queueAnswer(QMessageBox::Yes);
+                                   window.cancelAllButton()->click();
+                               });
+    std::vector<transfer::FleetRow> rows;
+    whenShown<ui::FleetWindow>(
+        &answers, QStringLiteral("FleetWindow"), [](ui::FleetWindow& window) { return window.finished(); },
+        [&](ui::FleetWindow& window) {
+            rows = window.results();
+            window.closeButton()->click();
+        });
+    ui::UserDialogs::queueAnswer(QMessageBox::Yes); // the reminder
+    auto* commands = frame().findChild<ui::FleetCommands*>(QStringLiteral("FleetCommands"));
+    ASSERT_NE(commands, nullptr);
+    commands->downloadAction()->trigger();
+
+    QString question;
+    for (const auto& shown : ui::UserDialogs::shown())
+        if (shown.text.startsWith(QStringLiteral("Cancel the download to every keyboard")))
+            question = shown.text;
+    ASSERT_EQ(rows.size(), kKeyboards) << question.toStdString();
+    for (std::size_t i = 0; i < kKeyboards; ++i) {
+        EXPECT_TRUE(question.contains(
+            QStringLiteral("COM%1: Language table #%2 would be left incomplete.").arg(i + 1).arg(kSlot)))
+            << question.toStdString();
+        EXPECT_EQ(rows[i].end.status, transfer::JobStatus::Cancelled) << rows[i].end.message;
+        EXPECT_EQ(rows[i].end.incompleteSlots, std::vector<int>{kSlot});
+    }
+    // The keyboards read the end of data once their late answer is out.
+    QDeadlineTimer late(kLateAnswerMs * 3);
+    const auto endsOfData = [&] {
+        return std::all_of(m_keyboards.begin(), m_keyboards.end(),
+                           [](const auto& keyboard) { return keyboard->framesReceived("S8") == 1; });
+    };
+    while (!endsOfData() && !late.hasExpired())
+        QTest::qWait(kDialogPollMs);
+    for (std::size_t i = 0; i < kKeyboards; ++i)
+        EXPECT_EQ(m_keyboards[i]->framesReceived("S8"), 1) << "COM" << i + 1;
+}
+
 // Query Several Keyboards: a row per keyboard with its identity and its
 // slots as the one-keyboard Query lists them; a keyboard that cannot be
 // reached fails in its own row.
@@ -272,6 +365,21 @@ TEST_F(FleetWindowTest, TheQueryWindowListsEachKeyboardsSlotsUnderItsRowAndAFail
     // The text for the clipboard has every row and every slot line.
     EXPECT_TRUE(text.contains(QStringLiteral("COM3")));
     EXPECT_TRUE(text.contains(first[kSlot]));
+}
+
+// The port list shows every COM port at once, unless the screen is too low
+// for them: then the dialog takes the screen's height and the list scrolls.
+TEST(FleetPortDialogLayout, EveryPortIsShownWithoutScrollingWhereTheScreenHasRoom)
+{
+    ui::FleetPortDialog dialog;
+    dialog.show();
+    QApplication::processEvents();
+    const QTableWidget& list = *dialog.list();
+    const QRect last = list.visualRect(list.model()->index(list.rowCount() - 1, 0));
+    const int room = dialog.screen()->availableGeometry().height();
+    EXPECT_TRUE(list.viewport()->rect().contains(last) || dialog.frameGeometry().height() >= room)
+        << "last row at " << last.bottom() << " of " << list.viewport()->height() << ", dialog "
+        << dialog.frameGeometry().height() << " of " << room;
 }
 
 } // namespace

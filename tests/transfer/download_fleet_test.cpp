@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -144,7 +145,10 @@ TEST(DownloadFleet, OneKeyboardFailingAtAWriteBlockLeavesTheOthersWrittenAndEach
     }
 }
 
-TEST(DownloadFleet, CancelAllEndsEveryJobAndNamesTheSlotsLeftIncomplete)
+// Cancel all is asked once: while the question is open every write holds
+// still, so the slots it names are those a Yes leaves incomplete; No lets
+// them go on, Yes ends each write with its end of data and every job ends.
+TEST(DownloadFleet, CancelAllHoldsTheWritesWhileAskedAndEndsEachWithItsEndOfData)
 {
     testing::FakeHost host;
     MapLineSpeedMemory speeds;
@@ -152,8 +156,10 @@ TEST(DownloadFleet, CancelAllEndsEveryJobAndNamesTheSlotsLeftIncomplete)
     document::DocumentNumberPool pool;
     const auto deutsch = [] { return document::test::makeTable(1, kLanguage, 1, 94, u"Deutsch"); };
     const auto keyboardTable = document::test::makeTable(1, kLanguage);
+    // The third keyboard's slot choice never comes: it has nothing erased when all are cancelled.
+    constexpr std::size_t kUnchosen = 2;
 
-    std::array<std::unique_ptr<FleetLine>, 2> lines;
+    std::array<std::unique_ptr<FleetLine>, kKeyboards> lines;
     DownloadFleet fleet;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         lines[i] = std::make_unique<FleetLine>(host, static_cast<int>(i));
@@ -169,35 +175,58 @@ TEST(DownloadFleet, CancelAllEndsEveryJobAndNamesTheSlotsLeftIncomplete)
         keyboard.doc = line.doc.get();
         keyboard.listener = &line.listener;
         DownloadJob& job = fleet.add(std::move(keyboard));
-        line.listener.onChoice = [&job] {
-            DownloadChoice choice;
-            choice.slots = chosenSlotsOf({{1, 0}});
-            job.choose(choice);
-        };
-        line.listener.onQuestion = [&job] { job.answerCancel(true); };
+        if (i != kUnchosen)
+            line.listener.onChoice = [&job] {
+                DownloadChoice choice;
+                choice.slots = chosenSlotsOf({{1, 0}});
+                job.choose(choice);
+            };
     }
-    // Both keyboards in the middle of their writes: Cancel all.
-    bool cancelled = false;
-    lines[1]->listener.onProgress = [&](const BlockProgress& p) {
-        if (!cancelled && p.phase == TransferPhase::Write && p.done > 100 &&
-            lines[0]->keyboard.blockWrites[0] > 0) {
-            cancelled = true;
-            fleet.cancelAll();
-        }
+    const auto writing = [&] {
+        return lines[0]->keyboard.blockWrites[0] > 100 && lines[1]->keyboard.blockWrites[0] > 100;
+    };
+    const auto advanceUntil = [&](const std::function<bool()>& done) {
+        for (std::int64_t t = 0; t < 600000 && !done(); t += 10)
+            host.advance(10);
+    };
+    const auto framesSent = [&] {
+        return lines[0]->keyboard.frames.size() + lines[1]->keyboard.frames.size();
     };
     fleet.start({});
-    for (std::int64_t t = 0; t < 600000 && !fleet.hasEnded(); t += 10)
-        host.advance(10);
-    ASSERT_TRUE(fleet.hasEnded());
-    ASSERT_TRUE(cancelled);
+    advanceUntil(writing);
+    ASSERT_TRUE(writing());
 
+    // Asked, then No: nothing moves while the question is open, then the writes go on.
+    const std::vector<std::vector<int>> named = fleet.holdForCancelAll();
+    EXPECT_EQ(named, (std::vector<std::vector<int>>{{1}, {1}, {}}));
+    const std::size_t framesAtQuestion = framesSent();
+    host.advance(10000);
+    EXPECT_EQ(framesSent(), framesAtQuestion);
+    fleet.answerCancelAll(false);
+    host.advance(1000);
+    EXPECT_GT(framesSent(), framesAtQuestion);
+
+    // Asked again, then Yes.
+    const std::vector<std::vector<int>> namedAgain = fleet.holdForCancelAll();
+    EXPECT_EQ(namedAgain, named);
+    fleet.answerCancelAll(true);
+    advanceUntil([&] { return fleet.hasEnded(); });
+    ASSERT_TRUE(fleet.hasEnded());
+
+    const std::vector<FleetRow> rows = fleet.rows();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const FleetRow row = fleet.rows()[i];
+        const FleetRow& row = rows[i];
         EXPECT_EQ(row.end.status, JobStatus::Cancelled) << row.end.message;
-        EXPECT_EQ(row.end.incompleteSlots, std::vector<int>{1}) << i;
-        EXPECT_EQ(lines[i]->listener.questions.size(), 1u) << "each write asks first";
-        // The keyboard got its end of data: the write was closed, not left hanging.
+        EXPECT_EQ(row.end.incompleteSlots, named[i]) << i;
+        EXPECT_TRUE(lines[i]->listener.questions.empty()) << "Cancel all asked for every keyboard";
         const auto& frames = lines[i]->keyboard.frames;
+        if (i == kUnchosen) {
+            EXPECT_TRUE(std::none_of(frames.begin(), frames.end(),
+                                     [](const auto& f) { return f.type == FrameType::C1; }));
+            continue;
+        }
+        // The keyboard got its end of data: the write was closed, not left hanging.
+        EXPECT_LT(lines[i]->keyboard.blockWrites[0], kBlocks);
         ASSERT_FALSE(frames.empty());
         EXPECT_EQ(frames.back().type, FrameType::S8) << i;
     }

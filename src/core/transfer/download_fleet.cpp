@@ -24,6 +24,8 @@ public:
 
     DownloadJob& job() { return *m_job; }
     const DownloadJob& job() const { return *m_job; }
+    // Its write holds still for the front end's Cancel all question.
+    bool heldForCancelAll = false;
 
     void start()
     {
@@ -137,6 +139,37 @@ void DownloadFleet::cancelAll()
     for (auto& member : m_members)
         if (!member->job().hasEnded())
             member->job().cancel();
+}
+
+std::vector<std::vector<int>> DownloadFleet::holdForCancelAll()
+{
+    std::vector<std::vector<int>> incomplete;
+    incomplete.reserve(m_members.size());
+    for (auto& member : m_members) {
+        member->heldForCancelAll = member->job().holdWriteForQuestion();
+        incomplete.push_back(member->job().slotsACancelLeavesIncomplete());
+    }
+    return incomplete;
+}
+
+void DownloadFleet::answerCancelAll(bool cancel)
+{
+    for (auto& member : m_members) {
+        DownloadJob& job = member->job();
+        const bool held = member->heldForCancelAll;
+        member->heldForCancelAll = false;
+        if (job.hasEnded())
+            continue;
+        if (!cancel) {
+            if (held)
+                job.answerCancel(false);
+            continue;
+        }
+        // A held write asks nothing more: the cancel is noted, then answered.
+        job.cancel();
+        if (held && !job.hasEnded())
+            job.answerCancel(true);
+    }
 }
 
 void DownloadFleet::memberEnded()

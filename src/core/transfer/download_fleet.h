@@ -63,6 +63,14 @@ public:
     void start(std::function<void()> allEnded);
     // Cancels every job that has not ended (a write asks first, through its listener).
     void cancelAll();
+    // Cancel all, asked once by the front end: every write under way holds
+    // still while the question is open, so the slots it names are the ones
+    // a Yes leaves incomplete. The slots of each keyboard, in the order added.
+    std::vector<std::vector<int>> holdForCancelAll();
+    // The answer: Yes cancels every job that has not ended (a held write
+    // ends with its end of data, without asking again); No lets the held
+    // writes go on.
+    void answerCancelAll(bool cancel);
     bool hasEnded() const { return m_started && m_running == 0; }
 
     // A row per keyboard, in the order they were added.

@@ -66,6 +66,18 @@ void DownloadJob::cancelSession(TransferSession& session)
         listener().cancelQuestion(std::u16string(kCancelDownloadQuestion));
 }
 
+bool DownloadJob::holdWriteForQuestion()
+{
+    return !hasEnded() && stage() == JobStage::Write && m_write && m_write->holdForQuestionElsewhere();
+}
+
+std::vector<int> DownloadJob::slotsACancelLeavesIncomplete() const
+{
+    if (hasEnded() || !m_write || m_write->hasEnded())
+        return {};
+    return m_write->incompleteSlots();
+}
+
 void DownloadJob::answerCancelQuestion(TransferSession& session, bool cancel)
 {
     if (&session == m_write.get())

@@ -86,6 +86,14 @@ public:
     // change. The document stays as it is for a preview.
     const DownloadPreview& preview() const { return m_preview; }
 
+    // A question about this and other keyboards (Cancel all): the write, if
+    // one is under way, holds still until answerCancel(); false when there
+    // is no write to hold.
+    bool holdWriteForQuestion();
+    // The slots (1-based) a cancel now would leave incomplete: erased, their end of data not yet
+    // acknowledged.
+    std::vector<int> slotsACancelLeavesIncomplete() const;
+
 protected:
     void sessionFinished(JobStage stage, TransferSession& session) override;
     JobEnd cancelledBetweenSessions() const override;

@@ -239,6 +239,13 @@ bool WriteSession::holdForCancelQuestion()
     return true;
 }
 
+bool WriteSession::holdForQuestionElsewhere()
+{
+    if (hasEnded() || m_asking || m_cancelling || isComplete() || !ownsPort() || state() == bpStateSENT_C0)
+        return false;
+    return holdForCancelQuestion();
+}
+
 void WriteSession::answerCancelQuestion(bool cancel)
 {
     if (!m_asking)

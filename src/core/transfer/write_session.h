@@ -84,6 +84,10 @@ public:
     // without one.
     bool holdForCancelQuestion();
     void answerCancelQuestion(bool cancel);
+    // Holds still for a question put about several writes at once, to be
+    // answered with answerCancelQuestion(); unlike holdForCancelQuestion() it
+    // never ends the session: false when no write is under way to hold.
+    bool holdForQuestionElsewhere();
     bool isAskingToCancel() const { return m_asking; }
     // Escape and the close command ask the same question.
     void close() override;

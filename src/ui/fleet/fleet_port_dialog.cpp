@@ -4,6 +4,7 @@
 #include "serial/comm_settings_tables.h"
 #include "ui/com_port/com_port_devices.h"
 #include "ui/fleet/fleet_texts.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -103,6 +104,8 @@ FleetPortDialog::FleetPortDialog(QWidget* parent, FleetPurpose purpose)
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     updateStart();
+    // Every port without scrolling where the screen has room.
+    resizeWithinScreen(*this, sizeShowingWhole(*this, *m_list));
 }
 
 std::vector<int> FleetPortDialog::chosenPorts() const

@@ -2,23 +2,17 @@
 
 #include "ui/fleet/fleet_texts.h"
 #include "ui/transfer/download_preview_list.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tarvo::ui {
-
-namespace {
-constexpr double kPreviewScreenShare = 0.9;
-} // namespace
 
 FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, const UiFonts* fonts,
                                        QWidget* parent)
@@ -31,8 +25,6 @@ FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, con
 
     auto* content = new QWidget;
     auto* sectionsLayout = new QVBoxLayout(content);
-    int width = 0;
-    int height = 0;
     for (std::size_t i = 0; i < sections.size(); ++i) {
         auto* box = new QGroupBox(sections[i].keyboard, content);
         box->setObjectName(QStringLiteral("fleetPreview%1").arg(i));
@@ -45,14 +37,11 @@ FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, con
         boxLayout->addWidget(list);
         sectionsLayout->addWidget(box);
         connect(box, &QGroupBox::toggled, this, &FleetPreviewDialog::updateOk);
-        width = std::max(width, box->sizeHint().width());
-        height += box->sizeHint().height();
         m_sections.push_back(box);
         m_lists.push_back(list);
     }
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new WholeScrollArea(this);
     scroll->setObjectName(QStringLiteral("fleetPreviewSections"));
-    scroll->setWidgetResizable(true);
     scroll->setWidget(content);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -67,12 +56,7 @@ FleetPreviewDialog::FleetPreviewDialog(const std::vector<Section>& sections, con
     layout->addWidget(buttons);
 
     // Every section without scrolling where the screen has room.
-    // Within most of the screen: the dialog is placed with room for its edges.
-    const QSize room = screen()->availableGeometry().size() * kPreviewScreenShare;
-    const int extra = 2 * scroll->frameWidth() + scroll->verticalScrollBar()->sizeHint().width();
-    resize(std::min(width + extra + layout->contentsMargins().left() + layout->contentsMargins().right(),
-                    room.width()),
-           std::min(height + sizeHint().height(), room.height()));
+    resizeWithinScreen(*this, sizeHint());
 }
 
 bool FleetPreviewDialog::included(std::size_t i) const

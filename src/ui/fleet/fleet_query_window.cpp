@@ -17,6 +17,7 @@
 #include "ui/core_message_texts.h"
 #include "ui/fleet/fleet_texts.h"
 #include "ui/transfer/transfer_texts.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,7 +25,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -36,7 +36,17 @@ namespace tarvo::ui {
 
 namespace {
 
-enum QueryColumn { kQueryCom, kQueryDevice, kQueryKeyboard, kQueryResult, kQueryCancel, kQueryColumns };
+// A keyboard's row fills the first four; the slot lines under it have a
+// fifth field (the language ID), so the Cancel buttons come after that.
+enum QueryColumn {
+    kQueryCom,
+    kQueryDevice,
+    kQueryKeyboard,
+    kQueryResult,
+    kQueryLanguage,
+    kQueryCancel,
+    kQueryColumns
+};
 
 // The copied text's slot fields, in terminal columns, as the tool's query lines them up.
 constexpr std::array<int, 4> kFieldColumns = {30, 8, 8, 10};
@@ -44,7 +54,13 @@ constexpr int kResultChars = 40;
 // Lines of slots shown without scrolling: one keyboard's heading and slots, and some room.
 constexpr int kShownLines = 20;
 const QString kIndent = QStringLiteral("    ");
-constexpr double kQueryScreenShare = 0.9;
+
+// The one-keyboard Query's heading, a word over each field.
+QStringList headingFields()
+{
+    return transfer_texts::kQueryHeading.text().split(QRegularExpression(QStringLiteral("\\s{2,}")),
+                                                      Qt::SkipEmptyParts);
+}
 
 // A slot's fields as one line of text, each padded to its columns.
 QString slotText(const QTreeWidgetItem& line)
@@ -137,9 +153,7 @@ private:
         if (m_item->childCount() == 0) {
             m_item->setText(kQueryKeyboard,
                             QString::fromStdString(transfer::keyboardTextOf(m_session->keyboardId())));
-            // The one-keyboard Query's heading, a word over each field.
-            auto* heading = addLine(transfer_texts::kQueryHeading.text().split(
-                QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts));
+            auto* heading = addLine(headingFields());
             for (int column = 0; column < heading->columnCount(); ++column) {
                 QFont bold = heading->font(column);
                 bold.setBold(true);
@@ -180,7 +194,8 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     m_rows->setObjectName(QStringLiteral("fleetQueryRows"));
     m_rows->setColumnCount(kQueryColumns);
     m_rows->setHeaderLabels({fleet_texts::kPortColumn, fleet_texts::kDeviceColumn,
-                             fleet_texts::kKeyboardColumn, fleet_texts::kResultHeading, QString()});
+                             fleet_texts::kKeyboardColumn, fleet_texts::kResultHeading, QString(),
+                             QString()});
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
     m_rows->setRootIsDecorated(true);
     for (std::size_t i = 0; i < ports.size(); ++i) {
@@ -203,6 +218,16 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
                                     fontMetrics().horizontalAdvance(QStringLiteral("KBD-OMNIA 0.00")) +
                                         2 * fontMetrics().averageCharWidth()));
     m_rows->setColumnWidth(kQueryResult, fontMetrics().averageCharWidth() * kResultChars);
+    // Room for the slot lines' last field, which come later: as wide as its heading in bold.
+    QFont bold = font();
+    bold.setBold(true);
+    const QStringList heading = headingFields();
+    if (heading.size() > kQueryLanguage)
+        m_rows->setColumnWidth(kQueryLanguage, QFontMetrics(bold).horizontalAdvance(heading[kQueryLanguage]) +
+                                                   2 * fontMetrics().averageCharWidth());
+    // The tree does not count its buttons when it sizes a column.
+    if (const QPushButton* cancel = cancelButton(0))
+        m_rows->setColumnWidth(kQueryCancel, cancel->sizeHint().width());
     m_rows->header()->setStretchLastSection(false);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -220,16 +245,9 @@ FleetQueryWindow::FleetQueryWindow(std::vector<int> ports, const serial::CommSet
     layout->addWidget(m_rows);
     layout->addWidget(buttons);
 
-    // As wide as the rows need and tall enough for a keyboard's slots, within the screen.
-    int width = 2 * m_rows->frameWidth() + m_rows->indentation() + fontMetrics().averageCharWidth() * 2;
-    for (int column = 0; column < kQueryColumns; ++column)
-        width += m_rows->columnWidth(column);
-    const QMargins margins = layout->contentsMargins();
-    width += margins.left() + margins.right();
-    const int height = sizeHint().height() + fontMetrics().height() * kShownLines;
-    // Within most of the screen: the window is placed with room for its edges.
-    const QSize room = screen()->availableGeometry().size() * kQueryScreenShare;
-    resize(std::min(width, room.width()), std::min(height, room.height()));
+    // Every column whole, and room for a keyboard's slots, where the screen has room.
+    resizeWithinScreen(*this,
+                       sizeShowingWhole(*this, *m_rows) + QSize(0, fontMetrics().height() * kShownLines));
 }
 
 FleetQueryWindow::~FleetQueryWindow() = default;
@@ -260,11 +278,15 @@ void FleetQueryWindow::cancelAll()
 void FleetQueryWindow::keyboardEnded()
 {
     // The slots listed under the rows share their columns: wide enough for them now.
-    for (const int column : {kQueryCom, kQueryDevice, kQueryKeyboard}) {
+    for (const int column : {kQueryCom, kQueryDevice, kQueryKeyboard, kQueryLanguage}) {
         const int before = m_rows->columnWidth(column);
         m_rows->resizeColumnToContents(column);
         m_rows->setColumnWidth(column, std::max(before, m_rows->columnWidth(column)));
     }
+    // The window widens with them, where the screen has room.
+    const int wanted = sizeShowingWhole(*this, *m_rows).width();
+    if (wanted > width())
+        resizeWithinScreen(*this, QSize(wanted, height()));
     if (m_running > 0)
         --m_running;
     if (m_running > 0)

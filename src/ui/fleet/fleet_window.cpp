@@ -22,6 +22,7 @@
 #include "ui/transfer/transfer_job_host.h"
 #include "ui/transfer/transfer_slot_dialog.h"
 #include "ui/user_dialogs.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,10 +38,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <iterator>
@@ -185,12 +187,6 @@ public:
         m_leftOut = true;
         m_job->cancel();
     }
-    // The slot a cancel now would leave incomplete; 0 for none.
-    int slotBeingWritten() const
-    {
-        return m_job != nullptr && !m_job->hasEnded() && m_stage == transfer::JobStage::Write ? m_slot : 0;
-    }
-
     transfer::FleetKeyboard fleetKeyboard(const FleetDownloadSetup& setup)
     {
         transfer::FleetKeyboard keyboard{
@@ -209,7 +205,13 @@ public:
         keyboard.listener = this;
         return keyboard;
     }
-    void attach(transfer::DownloadJob& job) { m_job = &job; }
+    // The keyboard's job, the fleet's index-th.
+    void attach(transfer::DownloadJob& job, std::size_t index)
+    {
+        m_job = &job;
+        m_fleetIndex = index;
+    }
+    std::size_t fleetIndex() const { return m_fleetIndex; }
 
     // Puts what came in since the last refresh on the row.
     void refresh(QTableWidget& rows)
@@ -217,12 +219,21 @@ public:
         if (!m_changed)
             return;
         m_changed = false;
-        rows.item(m_row, kPhase)->setText(m_phase);
+        // A failure's reason is read whole: the row grows to wrap it.
+        QTableWidgetItem* phase = rows.item(m_row, kPhase);
+        const bool grows = phase->text() != m_phase && m_stage == transfer::JobStage::Ended;
+        phase->setText(m_phase);
+        phase->setToolTip(m_phase);
         rows.item(m_row, kSlot)->setText(m_slot > 0 ? QString::number(m_slot) : QString());
         rows.item(m_row, kKeyboard)->setText(m_keyboard);
         auto* bar = static_cast<QProgressBar*>(rows.cellWidget(m_row, kProgress));
         bar->setValue(m_total > 0 ? static_cast<int>(static_cast<qint64>(m_done) * kPercent / m_total) : 0);
         rows.item(m_row, kTimeLeft)->setText(timeLeft());
+        if (grows)
+            rows.resizeRowToContents(m_row);
+        // An ended keyboard has nothing left to cancel.
+        if (m_stage == transfer::JobStage::Ended)
+            rows.cellWidget(m_row, kCancelColumn)->setEnabled(false);
     }
 
     void stageStarted(transfer::JobStage stage) override
@@ -231,6 +242,9 @@ public:
         if (stage == transfer::JobStage::Write)
             m_history->setBackup(m_job->backupSaved());
         m_phase = phaseOf(stage);
+        // Each phase's bar starts empty: the last phase's blocks are not this one's.
+        m_done = 0;
+        m_total = 0;
         m_phaseStartMs = -1;
         m_changed = true;
         m_window.previewsMayBeReady();
@@ -356,6 +370,7 @@ private:
     document::DocumentNumberPool m_pool;
     std::unique_ptr<document::CS1_Doc> m_doc;
     transfer::DownloadJob* m_job = nullptr;
+    std::size_t m_fleetIndex = 0;
     platform::HistoryFile m_historyFile;
     std::optional<history::HistoryRecorder> m_history;
     QElapsedTimer m_clock;
@@ -388,6 +403,8 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
     m_rows->verticalHeader()->hide();
     m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
+    m_rows->setWordWrap(true);
+    m_rows->setTextElideMode(Qt::ElideNone);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const int row = static_cast<int>(i);
         auto keyboard = std::make_unique<Keyboard>(*this, row, ports[i], m_setup);
@@ -402,8 +419,10 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
         cancel->setObjectName(QStringLiteral("fleetCancel%1").arg(row));
         connect(cancel, &QPushButton::clicked, this, [this, row] { cancelRow(row); });
         m_rows->setCellWidget(row, kCancelColumn, cancel);
-        if (keyboard->ready())
-            keyboard->attach(m_fleet.add(keyboard->fleetKeyboard(m_setup)));
+        if (keyboard->ready()) {
+            transfer::DownloadJob& job = m_fleet.add(keyboard->fleetKeyboard(m_setup));
+            keyboard->attach(job, m_fleet.size() - 1);
+        }
         m_keyboards.push_back(std::move(keyboard));
     }
     m_rows->resizeColumnsToContents();
@@ -439,14 +458,8 @@ FleetWindow::FleetWindow(std::vector<int> ports, FleetDownloadSetup setup, QWidg
     m_refresh.setInterval(kRefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &FleetWindow::refresh);
 
-    // As wide as the rows need, within the screen: beyond it the table scrolls.
-    int width = 2 * m_rows->frameWidth() + m_rows->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < kColumns; ++column)
-        width += m_rows->columnWidth(column);
-    const QMargins margins = layout->contentsMargins();
-    width += margins.left() + margins.right();
-    const QRect room = screen()->availableGeometry();
-    resize(std::min(width, room.width()), std::min(sizeHint().height(), room.height()));
+    // Every row and column whole where the screen has room: beyond it the table scrolls.
+    resizeWithinScreen(*this, sizeShowingWhole(*this, *m_rows));
     refresh();
 }
 
@@ -482,17 +495,25 @@ void FleetWindow::cancelAll()
     if (m_finished || m_cancellingAll)
         return;
     askInTurn([this] {
+        if (m_finished)
+            return;
+        // Nothing is written while the question is open: the slots it names
+        // are the ones a Yes leaves incomplete.
+        const std::vector<std::vector<int>> incomplete = m_fleet.holdForCancelAll();
         QString text = fleet_texts::kCancelAllQuestion;
-        for (const auto& keyboard : m_keyboards)
-            if (const int slot = keyboard->slotBeingWritten(); slot > 0) {
+        for (const auto& keyboard : m_keyboards) {
+            if (keyboard->job() == nullptr)
+                continue;
+            for (const int slot : incomplete.at(keyboard->fleetIndex())) {
                 text += QStringLiteral("\n");
                 text += fleet_texts::kLeftIncomplete.arg(keyboard->portIndex() + 1).arg(slot);
             }
-        if (UserDialogs::ask(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                             QMessageBox::No) != QMessageBox::Yes)
-            return;
-        m_cancellingAll = true;
-        m_fleet.cancelAll();
+        }
+        const bool cancel = UserDialogs::ask(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                             QMessageBox::No) == QMessageBox::Yes;
+        // A write that comes to its question after this is answered at once.
+        m_cancellingAll = cancel;
+        m_fleet.answerCancelAll(cancel);
     });
 }
 
@@ -641,6 +662,24 @@ void FleetWindow::reject()
         cancelAll();
 }
 
+void FleetWindow::showResultsWhole(const QStringList& lines)
+{
+    const QFontMetrics metrics(m_resultBox->font());
+    int textWidth = 0;
+    for (const QString& line : lines)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    const int edges = 2 * (m_resultBox->frameWidth() + qCeil(m_resultBox->document()->documentMargin()));
+    const QSize box(textWidth + edges + m_resultBox->verticalScrollBar()->sizeHint().width(),
+                    metrics.lineSpacing() * static_cast<int>(lines.size() + 1) + edges +
+                        m_resultBox->horizontalScrollBar()->sizeHint().height());
+    // The rows whole and the results under them, as far as the screen has room.
+    const QSize before = m_resultBox->minimumSize();
+    m_resultBox->setMinimumSize(box);
+    const QSize wanted = sizeShowingWhole(*this, *m_rows);
+    m_resultBox->setMinimumSize(before);
+    resizeWithinScreen(*this, wanted.expandedTo(size()));
+}
+
 void FleetWindow::allEnded()
 {
     m_refresh.stop();
@@ -700,6 +739,7 @@ void FleetWindow::allEnded()
     m_resultText += QLatin1Char('\n');
     m_resultBox->setPlainText(m_resultText);
     m_resultBox->show();
+    showResultsWhole(lines);
     for (int row = 0; row < m_rows->rowCount(); ++row)
         cancelButton(row)->setEnabled(false);
     m_cancelAll->setEnabled(false);

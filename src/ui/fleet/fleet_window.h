@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <deque>
@@ -85,6 +86,8 @@ private:
     void askNext();
     void refresh();
     void allEnded();
+    // The window grows to show the rows and the result table whole.
+    void showResultsWhole(const QStringList& lines);
 
     FleetDownloadSetup m_setup;
     std::vector<std::unique_ptr<Keyboard>> m_keyboards;

@@ -1,18 +1,48 @@
 #include "ui/widgets/screen_fit.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace tarvo::ui {
 
 namespace {
 
+// Shrinks and moves window into its screen's free area, as large as its
+// layout asks within it.
+void fitIntoScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QSize decoration = frame.size() - window.size();
+    const QSize most = (room.size() - decoration).expandedTo(window.minimumSize());
+    // As large as the layout asks (a first size can be cut short), no larger than the room.
+    const QSize wanted = window.size().expandedTo(window.sizeHint()).boundedTo(most);
+    if (wanted != window.size())
+        window.resize(wanted);
+    QRect placed = window.frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != window.frameGeometry().topLeft())
+        window.move(placed.topLeft());
+}
+
 // Shrinks and moves its window into the screen's free area on every show.
 class ScreenFitter final : public QObject {
 public:
-    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) {}
+    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) { setObjectName(kName); }
+    static constexpr char kName[] = "screenFitter";
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -25,27 +55,7 @@ public:
     }
 
 private:
-    void fit()
-    {
-        const QScreen* screen = m_window.screen();
-        if (screen == nullptr)
-            return;
-        const QRect room = screen->availableGeometry();
-        const QRect frame = m_window.frameGeometry();
-        const QSize decoration = frame.size() - m_window.size();
-        const QSize most = (room.size() - decoration).expandedTo(m_window.minimumSize());
-        // As large as the layout asks (a first size can be cut short), no larger than the room.
-        const QSize wanted = m_window.size().expandedTo(m_window.sizeHint()).boundedTo(most);
-        if (wanted != m_window.size())
-            m_window.resize(wanted);
-        QRect placed = m_window.frameGeometry();
-        placed.moveRight(std::min(placed.right(), room.right()));
-        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-        placed.moveLeft(std::max(placed.left(), room.left()));
-        placed.moveTop(std::max(placed.top(), room.top()));
-        if (placed.topLeft() != m_window.frameGeometry().topLeft())
-            m_window.move(placed.topLeft());
-    }
+    void fit() { fitIntoScreen(m_window); }
 
     QWidget& m_window;
 };
@@ -54,7 +64,57 @@ private:
 
 void keepOnScreen(QWidget& window)
 {
-    window.installEventFilter(new ScreenFitter(window));
+    // Once is enough however often it is asked.
+    if (window.findChild<QObject*>(QLatin1String(ScreenFitter::kName), Qt::FindDirectChildrenOnly) == nullptr)
+        window.installEventFilter(new ScreenFitter(window));
+}
+
+namespace {
+
+// The rows' and columns' own size, headers included.
+QSize contentsOf(const QAbstractItemView& view)
+{
+    if (const auto* table = qobject_cast<const QTableView*>(&view)) {
+        const QHeaderView* columns = table->horizontalHeader();
+        const QHeaderView* rows = table->verticalHeader();
+        const int rowHeader = rows->isHidden() ? 0 : rows->sizeHint().width();
+        const int columnHeader = columns->isHidden() ? 0 : columns->sizeHint().height();
+        return {columns->length() + rowHeader, rows->length() + columnHeader};
+    }
+    if (const auto* tree = qobject_cast<const QTreeView*>(&view)) {
+        const QHeaderView* columns = tree->header();
+        int height = columns->isHidden() ? 0 : columns->sizeHint().height();
+        // Every row shown now, the expanded ones' children included.
+        for (QModelIndex index = tree->model()->index(0, 0); index.isValid(); index = tree->indexBelow(index))
+            height += tree->visualRect(index).height();
+        return {columns->length(), height};
+    }
+    return view.sizeHint();
+}
+
+} // namespace
+
+QSize sizeShowingWhole(QWidget& window, QAbstractItemView& view)
+{
+    const int frame = 2 * view.frameWidth();
+    const QSize whole = contentsOf(view) + QSize(frame + view.verticalScrollBar()->sizeHint().width(), frame);
+    // The layout asks for the view at least whole: the other widgets as it places them.
+    const QSize before = view.minimumSize();
+    view.setMinimumSize(whole);
+    const QSize wanted = window.sizeHint();
+    view.setMinimumSize(before);
+    return wanted;
+}
+
+void resizeWithinScreen(QWidget& window, QSize wanted)
+{
+    if (const QScreen* screen = window.screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    window.resize(wanted);
+    // A window that grows while shown stays on its screen too.
+    if (window.isVisible())
+        fitIntoScreen(window);
+    keepOnScreen(window);
 }
 
 WholeScrollArea::WholeScrollArea(QWidget* parent) : QScrollArea(parent)

@@ -1,16 +1,29 @@
 #pragma once
 // Windows that fit the screen at any scale: a dialog shown larger than the
 // screen's free area is shrunk and moved into it (its layout then scrolls
-// or squeezes what can give), and a scroll area that asks for its whole
+// or squeezes what can give), a window sized for a list's whole contents
+// as far as the screen has room, and a scroll area that asks for its whole
 // contents so that it scrolls only where the screen is too small.
 
 #include <QScrollArea>
+#include <QSize>
+
+class QAbstractItemView;
 
 namespace tarvo::ui {
 
 // From now on, every time window is shown it is kept inside the available
-// area of its screen.
+// area of its screen (asked again, nothing changes).
 void keepOnScreen(QWidget& window);
+
+// The size window's layout asks for when view (a table or a tree, laid out
+// in it) shows every column and every row whole: the header, the view's
+// frame and a vertical scroll bar's room included.
+QSize sizeShowingWhole(QWidget& window, QAbstractItemView& view);
+
+// Resizes window to wanted, no larger than its screen's free area, and
+// keeps it on the screen from now on (keepOnScreen).
+void resizeWithinScreen(QWidget& window, QSize wanted);
 
 class WholeScrollArea final : public QScrollArea {
     Q_OBJECT

@@ -1728,6 +1728,11 @@ Spalte: %d</translation>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>Befehl (Art %d, Code %s)</translation>
     </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2181,6 +2186,35 @@ Katalogprüfungen:
     <message>
         <source>Typed %1.</source>
         <translation>%1 eingegeben.</translation>
+    </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>Sprachneutral</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>Englisch (USA)</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>Spanisch (modern)</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>Niederländisch (Standard)</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>Französisch (Standard)</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>Deutsch (Standard)</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>Italienisch (Standard)</translation>
     </message>
 </context>
 <context>

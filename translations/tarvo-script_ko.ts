@@ -1728,6 +1728,11 @@ Column: %d</source>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>명령 (종류 %d, 코드 %s)</translation>
     </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2181,6 +2186,35 @@ Catalogue checks:
     <message>
         <source>Typed %1.</source>
         <translation>%1을(를) 입력했습니다.</translation>
+    </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>언어 중립</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>영어(미국)</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>스페인어(현대)</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>네덜란드어(표준)</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>프랑스어(표준)</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>독일어(표준)</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>이탈리아어(표준)</translation>
     </message>
 </context>
 <context>

@@ -1728,6 +1728,11 @@ Column: %d</source>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>命令（类型 %d，代码 %s）</translation>
     </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1，%2</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2181,6 +2186,35 @@ Catalogue checks:
     <message>
         <source>Typed %1.</source>
         <translation>已输入 %1。</translation>
+    </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>语言中性</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>英语（美国）</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>西班牙语（现代）</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>荷兰语（标准）</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>法语（标准）</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>德语（标准）</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>意大利语（标准）</translation>
     </message>
 </context>
 <context>

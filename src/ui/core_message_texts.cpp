@@ -255,6 +255,9 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "written as stored"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entry changes"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entries change"),
+    //: How a slot is written ("written as stored"), then how many of its entries change; keep the
+    //: language's own comma.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s, %s"),
     //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.
     QT_TRANSLATE_NOOP("CoreMessages", "An error occurred while attempting to set the COM port's %s"),
     //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.

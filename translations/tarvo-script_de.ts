@@ -2666,6 +2666,7 @@ Katalogprüfungen:
     </message>
     <message>
         <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>der Server lehnt COM Port Control ab: er beherrscht RFC 2217 nicht</translation>
     </message>
     <message>
@@ -2741,6 +2742,7 @@ Katalogprüfungen:
     </message>
     <message>
         <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>der Server %1 beherrscht RFC 2217 nicht: er hat innerhalb von %2 s kein COM Port Control vereinbart</translation>
     </message>
     <message>

@@ -2666,6 +2666,7 @@ Catalogue checks:
     </message>
     <message>
         <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>서버가 COM Port Control을 거부합니다. RFC 2217을 지원하지 않는 서버입니다</translation>
     </message>
     <message>
@@ -2741,6 +2742,7 @@ Catalogue checks:
     </message>
     <message>
         <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>서버 %1은(는) RFC 2217을 지원하지 않습니다. %2초 안에 COM Port Control에 합의하지 않았습니다</translation>
     </message>
     <message>

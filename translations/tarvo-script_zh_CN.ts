@@ -2666,6 +2666,7 @@ Catalogue checks:
     </message>
     <message>
         <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>服务器拒绝 COM Port Control：它不支持 RFC 2217</translation>
     </message>
     <message>
@@ -2741,6 +2742,7 @@ Catalogue checks:
     </message>
     <message>
         <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
         <translation>服务器 %1 不支持 RFC 2217：%2 秒内未协商 COM Port Control</translation>
     </message>
     <message>

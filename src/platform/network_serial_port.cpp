@@ -29,6 +29,7 @@ QString itSaid(const QString& reason, const QString& said)
 // The RFC 2217 client's patterns (its failure() message), for lupdate: they
 // are translated in the port's context when the failure is reported.
 [[maybe_unused]] constexpr const char* kClientPatterns[] = {
+    //: "COM Port Control" is the name of the RFC 2217 option: it has no translation.
     QT_TRANSLATE_NOOP("SerialPort", "the server refuses COM Port Control: it does not speak RFC 2217"),
     //: %1 is a line setting's name (line speed, data bits ...), %2 the value the server set, %3 the one
     //: asked for; write %1, %2 and %3 to put them in another order.
@@ -288,6 +289,7 @@ QString NetworkSerialPort::reasonNotReady() const
         return m_greeting.isEmpty() ? reason : itSaid(reason, m_greeting);
     }
     if (!m_client->comPortAgreed()) {
+        //: "COM Port Control" is the name of the RFC 2217 option: it has no translation.
         const QString reason = portText(QT_TRANSLATE_NOOP("SerialPort", "the server at %1 does not speak RFC "
                                                                         "2217: it agreed no COM Port Control "
                                                                         "within %2 s"))

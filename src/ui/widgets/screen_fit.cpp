@@ -25,32 +25,34 @@ public:
     }
 
 private:
-    void fit()
-    {
-        const QScreen* screen = m_window.screen();
-        if (screen == nullptr)
-            return;
-        const QRect room = screen->availableGeometry();
-        const QRect frame = m_window.frameGeometry();
-        const QSize decoration = frame.size() - m_window.size();
-        const QSize most = (room.size() - decoration).expandedTo(m_window.minimumSize());
-        // As large as the layout asks (a first size can be cut short), no larger than the room.
-        const QSize wanted = m_window.size().expandedTo(m_window.sizeHint()).boundedTo(most);
-        if (wanted != m_window.size())
-            m_window.resize(wanted);
-        QRect placed = m_window.frameGeometry();
-        placed.moveRight(std::min(placed.right(), room.right()));
-        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-        placed.moveLeft(std::max(placed.left(), room.left()));
-        placed.moveTop(std::max(placed.top(), room.top()));
-        if (placed.topLeft() != m_window.frameGeometry().topLeft())
-            m_window.move(placed.topLeft());
-    }
+    void fit() { fitOnScreen(m_window); }
 
     QWidget& m_window;
 };
 
 } // namespace
+
+void fitOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QSize decoration = frame.size() - window.size();
+    const QSize most = (room.size() - decoration).expandedTo(window.minimumSize());
+    // As large as the layout asks (a first size can be cut short), no larger than the room.
+    const QSize wanted = window.size().expandedTo(window.sizeHint()).boundedTo(most);
+    if (wanted != window.size())
+        window.resize(wanted);
+    QRect placed = window.frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != window.frameGeometry().topLeft())
+        window.move(placed.topLeft());
+}
 
 void keepOnScreen(QWidget& window)
 {

@@ -11,6 +11,9 @@ namespace tarvo::ui {
 // From now on, every time window is shown it is kept inside the available
 // area of its screen.
 void keepOnScreen(QWidget& window);
+// Grows window to what its layout asks (contents that came after it was
+// shown), within the screen's free area, and moves it into that area.
+void fitOnScreen(QWidget& window);
 
 class WholeScrollArea final : public QScrollArea {
     Q_OBJECT

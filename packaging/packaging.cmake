@@ -53,8 +53,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends come from the programs' shared libraries (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The editor draws the Hangul and CJK keyboard fonts with it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
+# The editor draws the Hangul and CJK keyboard fonts with the first; the
+# second holds Qt's own words (standard buttons, what a port reports) in the
+# editor's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 # The Ansible collection under /usr/share/ansible/collections needs it.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS ansible-core)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

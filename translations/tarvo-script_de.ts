@@ -1397,12 +1397,12 @@ Spalte: %d</translation>
     <message>
         <source>backup of %d table saved to %s</source>
         <extracomment>One table; %s is the backup file&apos;s path.</extracomment>
-        <translation>Sicherung von %d Tabelle gespeichert in %s</translation>
+        <translation>Sicherung von %1 Tabelle in %2 gespeichert</translation>
     </message>
     <message>
         <source>backup of %d tables saved to %s</source>
         <extracomment>Several tables; %s is the backup file&apos;s path.</extracomment>
-        <translation>Sicherung von %d Tabellen gespeichert in %s</translation>
+        <translation>Sicherung von %1 Tabellen in %2 gespeichert</translation>
     </message>
     <message>
         <source>no place to save the backup</source>
@@ -1541,7 +1541,7 @@ Spalte: %d</translation>
     </message>
     <message>
         <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Eintrag %d von Menü %d ließe sich in der Schrift der Tabelle nicht so zurücklesen, wie er geschrieben wurde, daher wurde er nicht geändert</translation>
     </message>
     <message>
@@ -1583,17 +1583,17 @@ Spalte: %d</translation>
     </message>
     <message>
         <source>entry %d of menu %d has no action controls</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Eintrag %d von Menü %d hat keine Aktionsschaltflächen</translation>
     </message>
     <message>
         <source>entry %d of menu %d has a fixed action that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Eintrag %d von Menü %d hat eine feste Aktion, die der Editor nicht ändert</translation>
     </message>
     <message>
         <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Eintrag %d von Menü %d hat eine Aktion der Art %d, die der Editor nicht ändert</translation>
     </message>
     <message>
@@ -1610,12 +1610,12 @@ Spalte: %d</translation>
     </message>
     <message>
         <source>entry %d of menu %d has no action, so its text cannot be typed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Eintrag %d von Menü %d hat keine Aktion, daher kann sein Text nicht eingegeben werden</translation>
     </message>
     <message>
         <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
         <translation>Die Makronummer von Eintrag %d in Menü %d muss eine Zahl zwischen 0 und %d sein.</translation>
     </message>
     <message>
@@ -1727,6 +1727,11 @@ Spalte: %d</translation>
         <source>command (kind %d, code %s)</source>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>Befehl (Art %d, Code %s)</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2187,35 @@ Katalogprüfungen:
         <source>Typed %1.</source>
         <translation>%1 eingegeben.</translation>
     </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>Sprachneutral</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>Englisch (USA)</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>Spanisch (modern)</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>Niederländisch (Standard)</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>Französisch (Standard)</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>Deutsch (Standard)</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>Italienisch (Standard)</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -2200,10 +2234,6 @@ Katalogprüfungen:
 </context>
 <context>
     <name>Fleet</name>
-    <message>
-        <source>Download to Several Keyboards...</source>
-        <translation>Auf mehrere Tastaturen herunterladen...</translation>
-    </message>
     <message>
         <source>Write the document&apos;s language tables into several keyboards at once</source>
         <translation>Die Sprachtabellen des Dokuments gleichzeitig in mehrere Tastaturen schreiben</translation>
@@ -2389,10 +2419,6 @@ Katalogprüfungen:
         <translation>Sicherung: %1</translation>
     </message>
     <message>
-        <source>Query Several Keyboards...</source>
-        <translation>Mehrere Tastaturen abfragen...</translation>
-    </message>
-    <message>
         <source>Read the identity and the language tables of several keyboards at once</source>
         <translation>Kennung und Sprachtabellen mehrerer Tastaturen gleichzeitig lesen</translation>
     </message>
@@ -2439,6 +2465,14 @@ Katalogprüfungen:
     <message>
         <source>left out</source>
         <translation>ausgelassen</translation>
+    </message>
+    <message>
+        <source>Download to Se&amp;veral Keyboards...</source>
+        <translation>Auf mehrere Tastaturen &amp;herunterladen...</translation>
+    </message>
+    <message>
+        <source>Query Several &amp;Keyboards...</source>
+        <translation>&amp;Mehrere Tastaturen abfragen...</translation>
     </message>
 </context>
 <context>
@@ -2625,6 +2659,104 @@ Katalogprüfungen:
         <source>The serial port %1: the port is not open.</source>
         <translation>Serielle Schnittstelle %1: die Schnittstelle ist nicht geöffnet.</translation>
     </message>
+    <message>
+        <source>%1 (the server said: %2)</source>
+        <extracomment>%1 is why the connection failed; %2 what the server sent, in its own words.</extracomment>
+        <translation>%1 (der Server meldete: %2)</translation>
+    </message>
+    <message>
+        <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>der Server lehnt COM Port Control ab: er beherrscht RFC 2217 nicht</translation>
+    </message>
+    <message>
+        <source>the server set the %s to %s instead of %s</source>
+        <extracomment>%1 is a line setting&apos;s name (line speed, data bits ...), %2 the value the server set, %3 the one asked for; write %1, %2 and %3 to put them in another order.</extracomment>
+        <translation>der Server hat die Einstellung „%1“ auf %2 statt auf %3 gesetzt</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>Übertragungsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <extracomment>The line settings as a whole.</extracomment>
+        <translation>Leitung</translation>
+    </message>
+    <message>
+        <source>the network serial server at %1 paused the data flow and never resumed it: the server holds the data back, not the cable</source>
+        <translation>der serielle Netzwerkserver %1 hat den Datenfluss angehalten und nie fortgesetzt: Der Server hält die Daten zurück, nicht das Kabel</translation>
+    </message>
+    <message>
+        <source>%1 port %2</source>
+        <extracomment>A network serial server: %1 is its host, %2 its TCP port number.</extracomment>
+        <translation>%1 Port %2</translation>
+    </message>
+    <message>
+        <source>%1 data bits cannot be set through a network serial server.</source>
+        <translation>%1 Datenbits können über einen seriellen Netzwerkserver nicht eingestellt werden.</translation>
+    </message>
+    <message>
+        <source>The parity letter is not one of E, M, N, O and S.</source>
+        <translation>Der Paritätsbuchstabe ist keiner von E, M, N, O und S.</translation>
+    </message>
+    <message>
+        <source>The baud rate must be positive.</source>
+        <translation>Die Baudrate muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>nothing listens at %1 (connection refused)</source>
+        <translation>unter %1 antwortet niemand (Verbindung abgelehnt)</translation>
+    </message>
+    <message>
+        <source>the host %1 is not known</source>
+        <translation>der Rechner %1 ist nicht bekannt</translation>
+    </message>
+    <message>
+        <source>the connection to %1 failed (%2)</source>
+        <translation>die Verbindung zu %1 ist fehlgeschlagen (%2)</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection before the port was ready</source>
+        <translation>der Server %1 hat die Verbindung beendet, bevor die Schnittstelle bereit war</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection</source>
+        <translation>der Server %1 hat die Verbindung beendet</translation>
+    </message>
+    <message>
+        <source>no connection to %1 within %2 s</source>
+        <translation>keine Verbindung zu %1 innerhalb von %2 s</translation>
+    </message>
+    <message>
+        <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>der Server %1 beherrscht RFC 2217 nicht: er hat innerhalb von %2 s kein COM Port Control vereinbart</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not confirm the line settings within %2 s</source>
+        <translation>der Server %1 hat die Leitungseinstellungen nicht innerhalb von %2 s bestätigt</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not supported by the serial ports of this system.</source>
+        <translation>%1 Datenbits werden von den seriellen Schnittstellen dieses Systems nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits are not supported by the serial ports of this system.</source>
+        <translation>1,5 Stoppbits werden von den seriellen Schnittstellen dieses Systems nicht unterstützt.</translation>
+    </message>
 </context>
 <context>
     <name>Server</name>
@@ -2755,6 +2887,21 @@ Katalogprüfungen:
     <message>
         <source>Restoring the window of the Halvard server document...</source>
         <translation>Fenster des Halvard-Server-Dokuments wird wiederhergestellt...</translation>
+    </message>
+</context>
+<context>
+    <name>StateFiles</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be synced to disk</source>
+        <translation>der Ordner %1 kann nicht auf die Festplatte geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -3032,7 +3179,7 @@ Abbrechen: nichts löschen.</translation>
     </message>
     <message>
         <source>Held by</source>
-        <translation>Stand in</translation>
+        <translation>Fassung</translation>
     </message>
     <message>
         <source>Line %1</source>

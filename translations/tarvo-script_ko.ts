@@ -918,7 +918,7 @@ Uploads must be restricted to keyboard language tables 1 - %d.</source>
     </message>
     <message>
         <source>Language table #%d cannot be written: its image holds %d bytes instead of %d. Nothing was erased.</source>
-        <translation>언어 테이블 #%d을(를) 쓸 수 없습니다. 이미지가 %d바이트입니다(필요한 크기: %d바이트). 아무것도 지우지 않았습니다.</translation>
+        <translation>언어 테이블 #%1을(를) 쓸 수 없습니다. 이미지가 %3바이트가 아니라 %2바이트입니다. 아무것도 지우지 않았습니다.</translation>
     </message>
     <message>
         <source>Language table #%d cannot be written: the record of its write cannot be stored (%s). Nothing was erased.</source>
@@ -1541,8 +1541,8 @@ Column: %d</source>
     </message>
     <message>
         <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)은(는) 테이블의 글꼴로 쓴 그대로 다시 읽히지 않으므로 변경하지 않았습니다</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1은(는) 테이블의 글꼴로 쓴 그대로 다시 읽히지 않으므로 변경하지 않았습니다</translation>
     </message>
     <message>
         <source>the language table is read-only</source>
@@ -1579,22 +1579,22 @@ Column: %d</source>
     <message>
         <source>line %d holds a character (%s) that font %d cannot show</source>
         <extracomment>%s is the character&apos;s code, such as U+00E9.</extracomment>
-        <translation>%d번째 줄에 글꼴에서 표시할 수 없는 문자(%s)가 있습니다(글꼴 %d)</translation>
+        <translation>%1번째 줄에 글꼴 %3에서 표시할 수 없는 문자(%2)가 있습니다</translation>
     </message>
     <message>
         <source>entry %d of menu %d has no action controls</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)에는 동작 컨트롤이 없습니다</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1에는 동작 컨트롤이 없습니다</translation>
     </message>
     <message>
         <source>entry %d of menu %d has a fixed action that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)에는 편집기가 변경하지 않는 고정 동작이 있습니다</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1에는 편집기가 변경하지 않는 고정 동작이 있습니다</translation>
     </message>
     <message>
         <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)에는 편집기가 변경하지 않는 종류 %d의 동작이 있습니다</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1에는 편집기가 변경하지 않는 종류 %3의 동작이 있습니다</translation>
     </message>
     <message>
         <source>only entries of menu 80 link to a menu</source>
@@ -1610,13 +1610,13 @@ Column: %d</source>
     </message>
     <message>
         <source>entry %d of menu %d has no action, so its text cannot be typed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)에는 동작이 없으므로 텍스트를 입력할 수 없습니다</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1에는 동작이 없으므로 텍스트를 입력할 수 없습니다</translation>
     </message>
     <message>
         <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>항목 %d(메뉴 %d)의 매크로 번호는 0에서 %d 사이의 숫자여야 합니다.</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>메뉴 %2의 항목 %1의 매크로 번호는 0에서 %3 사이의 숫자여야 합니다.</translation>
     </message>
     <message>
         <source>unfinished (no end recorded)</source>
@@ -1727,6 +1727,11 @@ Column: %d</source>
         <source>command (kind %d, code %s)</source>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>명령 (종류 %d, 코드 %s)</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2187,35 @@ Catalogue checks:
         <source>Typed %1.</source>
         <translation>%1을(를) 입력했습니다.</translation>
     </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>언어 중립</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>영어(미국)</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>스페인어(현대)</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>네덜란드어(표준)</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>프랑스어(표준)</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>독일어(표준)</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>이탈리아어(표준)</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -2200,10 +2234,6 @@ Catalogue checks:
 </context>
 <context>
     <name>Fleet</name>
-    <message>
-        <source>Download to Several Keyboards...</source>
-        <translation>여러 키보드로 다운로드...</translation>
-    </message>
     <message>
         <source>Write the document&apos;s language tables into several keyboards at once</source>
         <translation>문서의 언어 테이블을 여러 키보드에 한꺼번에 씁니다</translation>
@@ -2389,10 +2419,6 @@ Catalogue checks:
         <translation>백업: %1</translation>
     </message>
     <message>
-        <source>Query Several Keyboards...</source>
-        <translation>여러 키보드 조회...</translation>
-    </message>
-    <message>
         <source>Read the identity and the language tables of several keyboards at once</source>
         <translation>여러 키보드의 식별 정보와 언어 테이블을 한꺼번에 읽습니다</translation>
     </message>
@@ -2439,6 +2465,14 @@ Catalogue checks:
     <message>
         <source>left out</source>
         <translation>제외됨</translation>
+    </message>
+    <message>
+        <source>Download to Se&amp;veral Keyboards...</source>
+        <translation>여러 키보드로 다운로드(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Query Several &amp;Keyboards...</source>
+        <translation>여러 키보드 조회(&amp;K)...</translation>
     </message>
 </context>
 <context>
@@ -2625,6 +2659,104 @@ Catalogue checks:
         <source>The serial port %1: the port is not open.</source>
         <translation>직렬 포트 %1: 포트가 열려 있지 않습니다.</translation>
     </message>
+    <message>
+        <source>%1 (the server said: %2)</source>
+        <extracomment>%1 is why the connection failed; %2 what the server sent, in its own words.</extracomment>
+        <translation>%1(서버 응답: %2)</translation>
+    </message>
+    <message>
+        <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>서버가 COM Port Control을 거부합니다. RFC 2217을 지원하지 않는 서버입니다</translation>
+    </message>
+    <message>
+        <source>the server set the %s to %s instead of %s</source>
+        <extracomment>%1 is a line setting&apos;s name (line speed, data bits ...), %2 the value the server set, %3 the one asked for; write %1, %2 and %3 to put them in another order.</extracomment>
+        <translation>서버가 %1을(를) %3이(가) 아닌 %2(으)로 설정했습니다</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>전송 속도</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>데이터 비트</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>패리티</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>정지 비트</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <extracomment>The line settings as a whole.</extracomment>
+        <translation>회선 설정</translation>
+    </message>
+    <message>
+        <source>the network serial server at %1 paused the data flow and never resumed it: the server holds the data back, not the cable</source>
+        <translation>네트워크 직렬 서버 %1이(가) 데이터 흐름을 일시 중지한 뒤 다시 재개하지 않았습니다. 케이블이 아니라 서버가 데이터를 붙잡고 있습니다</translation>
+    </message>
+    <message>
+        <source>%1 port %2</source>
+        <extracomment>A network serial server: %1 is its host, %2 its TCP port number.</extracomment>
+        <translation>%1 포트 %2</translation>
+    </message>
+    <message>
+        <source>%1 data bits cannot be set through a network serial server.</source>
+        <translation>네트워크 직렬 서버를 통해서는 데이터 비트를 %1(으)로 설정할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The parity letter is not one of E, M, N, O and S.</source>
+        <translation>패리티 문자가 E, M, N, O, S 중 하나가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The baud rate must be positive.</source>
+        <translation>보드 속도는 0보다 커야 합니다.</translation>
+    </message>
+    <message>
+        <source>nothing listens at %1 (connection refused)</source>
+        <translation>%1에서 응답하는 서버가 없습니다(연결 거부됨)</translation>
+    </message>
+    <message>
+        <source>the host %1 is not known</source>
+        <translation>호스트 %1을(를) 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the connection to %1 failed (%2)</source>
+        <translation>%1에 연결하지 못했습니다(%2)</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection before the port was ready</source>
+        <translation>포트가 준비되기 전에 서버 %1이(가) 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection</source>
+        <translation>서버 %1이(가) 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>no connection to %1 within %2 s</source>
+        <translation>%2초 안에 %1에 연결하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>서버 %1은(는) RFC 2217을 지원하지 않습니다. %2초 안에 COM Port Control에 합의하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not confirm the line settings within %2 s</source>
+        <translation>서버 %1이(가) %2초 안에 회선 설정을 확인하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not supported by the serial ports of this system.</source>
+        <translation>이 시스템의 직렬 포트는 데이터 비트 %1을(를) 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits are not supported by the serial ports of this system.</source>
+        <translation>이 시스템의 직렬 포트는 정지 비트 1.5를 지원하지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Server</name>
@@ -2755,6 +2887,21 @@ Catalogue checks:
     <message>
         <source>Restoring the window of the Halvard server document...</source>
         <translation>Halvard 서버 문서 창 복원 중...</translation>
+    </message>
+</context>
+<context>
+    <name>StateFiles</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be synced to disk</source>
+        <translation>폴더 %1을(를) 디스크에 동기화할 수 없습니다</translation>
     </message>
 </context>
 <context>

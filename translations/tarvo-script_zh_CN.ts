@@ -1541,8 +1541,8 @@ Column: %d</source>
     </message>
     <message>
         <source>entry %d of menu %d would not read back as it was written in the table&apos;s font, so it was not changed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）无法按表的字体原样读回，因此未更改</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 无法按表的字体原样读回，因此未更改</translation>
     </message>
     <message>
         <source>the language table is read-only</source>
@@ -1579,22 +1579,22 @@ Column: %d</source>
     <message>
         <source>line %d holds a character (%s) that font %d cannot show</source>
         <extracomment>%s is the character&apos;s code, such as U+00E9.</extracomment>
-        <translation>第 %d 行含有字符（%s），字体 %d 无法显示</translation>
+        <translation>第 %1 行含有字体 %3 无法显示的字符（%2）</translation>
     </message>
     <message>
         <source>entry %d of menu %d has no action controls</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）没有动作控件</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 没有动作控件</translation>
     </message>
     <message>
         <source>entry %d of menu %d has a fixed action that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）有固定动作，编辑器不会更改</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 有固定动作，编辑器不会更改</translation>
     </message>
     <message>
         <source>entry %d of menu %d has an action of kind %d that the editor does not change</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）有类型为 %d 的动作，编辑器不会更改</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 有类型为 %3 的动作，编辑器不会更改</translation>
     </message>
     <message>
         <source>only entries of menu 80 link to a menu</source>
@@ -1610,13 +1610,13 @@ Column: %d</source>
     </message>
     <message>
         <source>entry %d of menu %d has no action, so its text cannot be typed</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）没有动作，因此无法输入其文字</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 没有动作，因此无法输入其文字</translation>
     </message>
     <message>
         <source>The macro number of entry %d of menu %d must be a number from 0 to %d.</source>
-        <extracomment>Keep the order of %d and %s: the first %d of &quot;entry %d of menu %d&quot; is the entry, the second the menu.</extracomment>
-        <translation>条目 %d（菜单 %d）的宏编号必须是 0 到 %d 之间的数字。</translation>
+        <extracomment>%1 is the entry, %2 the menu; write %1 and %2 to put them in another order.</extracomment>
+        <translation>菜单 %2 的条目 %1 的宏编号必须是 0 到 %3 之间的数字。</translation>
     </message>
     <message>
         <source>unfinished (no end recorded)</source>
@@ -1727,6 +1727,11 @@ Column: %d</source>
         <source>command (kind %d, code %s)</source>
         <extracomment>A command the template placed in an entry: %d its kind, %s its code in hexadecimal (0x2A).</extracomment>
         <translation>命令（类型 %d，代码 %s）</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2187,35 @@ Catalogue checks:
         <source>Typed %1.</source>
         <translation>已输入 %1。</translation>
     </message>
+    <message>
+        <source>Language Neutral</source>
+        <extracomment>A locale&apos;s name, as the system&apos;s locale list gives it.</extracomment>
+        <translation>语言中性</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>英语（美国）</translation>
+    </message>
+    <message>
+        <source>Spanish (Modern)</source>
+        <translation>西班牙语（现代）</translation>
+    </message>
+    <message>
+        <source>Dutch (Standard)</source>
+        <translation>荷兰语（标准）</translation>
+    </message>
+    <message>
+        <source>French (Standard)</source>
+        <translation>法语（标准）</translation>
+    </message>
+    <message>
+        <source>German (Standard)</source>
+        <translation>德语（标准）</translation>
+    </message>
+    <message>
+        <source>Italian (Standard)</source>
+        <translation>意大利语（标准）</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -2200,10 +2234,6 @@ Catalogue checks:
 </context>
 <context>
     <name>Fleet</name>
-    <message>
-        <source>Download to Several Keyboards...</source>
-        <translation>下载到多个键盘...</translation>
-    </message>
     <message>
         <source>Write the document&apos;s language tables into several keyboards at once</source>
         <translation>将文档的语言表同时写入多个键盘</translation>
@@ -2389,10 +2419,6 @@ Catalogue checks:
         <translation>备份：%1</translation>
     </message>
     <message>
-        <source>Query Several Keyboards...</source>
-        <translation>查询多个键盘...</translation>
-    </message>
-    <message>
         <source>Read the identity and the language tables of several keyboards at once</source>
         <translation>同时读取多个键盘的标识和语言表</translation>
     </message>
@@ -2439,6 +2465,14 @@ Catalogue checks:
     <message>
         <source>left out</source>
         <translation>已排除</translation>
+    </message>
+    <message>
+        <source>Download to Se&amp;veral Keyboards...</source>
+        <translation>下载到多个键盘(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Query Several &amp;Keyboards...</source>
+        <translation>查询多个键盘(&amp;K)...</translation>
     </message>
 </context>
 <context>
@@ -2625,6 +2659,104 @@ Catalogue checks:
         <source>The serial port %1: the port is not open.</source>
         <translation>串口 %1：端口未打开。</translation>
     </message>
+    <message>
+        <source>%1 (the server said: %2)</source>
+        <extracomment>%1 is why the connection failed; %2 what the server sent, in its own words.</extracomment>
+        <translation>%1（服务器回应：%2）</translation>
+    </message>
+    <message>
+        <source>the server refuses COM Port Control: it does not speak RFC 2217</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>服务器拒绝 COM Port Control：它不支持 RFC 2217</translation>
+    </message>
+    <message>
+        <source>the server set the %s to %s instead of %s</source>
+        <extracomment>%1 is a line setting&apos;s name (line speed, data bits ...), %2 the value the server set, %3 the one asked for; write %1, %2 and %3 to put them in another order.</extracomment>
+        <translation>服务器将%1设为 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>数据位</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>校验位</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>停止位</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <extracomment>The line settings as a whole.</extracomment>
+        <translation>线路设置</translation>
+    </message>
+    <message>
+        <source>the network serial server at %1 paused the data flow and never resumed it: the server holds the data back, not the cable</source>
+        <translation>网络串口服务器 %1 暂停了数据流且一直未恢复：是服务器扣住了数据，而不是电缆的问题</translation>
+    </message>
+    <message>
+        <source>%1 port %2</source>
+        <extracomment>A network serial server: %1 is its host, %2 its TCP port number.</extracomment>
+        <translation>%1 端口 %2</translation>
+    </message>
+    <message>
+        <source>%1 data bits cannot be set through a network serial server.</source>
+        <translation>无法通过网络串口服务器设置 %1 个数据位。</translation>
+    </message>
+    <message>
+        <source>The parity letter is not one of E, M, N, O and S.</source>
+        <translation>校验字母不是 E、M、N、O、S 之一。</translation>
+    </message>
+    <message>
+        <source>The baud rate must be positive.</source>
+        <translation>波特率必须大于 0。</translation>
+    </message>
+    <message>
+        <source>nothing listens at %1 (connection refused)</source>
+        <translation>%1 上没有服务在监听（连接被拒绝）</translation>
+    </message>
+    <message>
+        <source>the host %1 is not known</source>
+        <translation>未知主机 %1</translation>
+    </message>
+    <message>
+        <source>the connection to %1 failed (%2)</source>
+        <translation>连接 %1 失败（%2）</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection before the port was ready</source>
+        <translation>服务器 %1 在端口就绪前关闭了连接</translation>
+    </message>
+    <message>
+        <source>the server at %1 closed the connection</source>
+        <translation>服务器 %1 关闭了连接</translation>
+    </message>
+    <message>
+        <source>no connection to %1 within %2 s</source>
+        <translation>%2 秒内未能连接到 %1</translation>
+    </message>
+    <message>
+        <source>the server at %1 does not speak RFC 2217: it agreed no COM Port Control within %2 s</source>
+        <extracomment>&quot;COM Port Control&quot; is the name of the RFC 2217 option: it has no translation.</extracomment>
+        <translation>服务器 %1 不支持 RFC 2217：%2 秒内未协商 COM Port Control</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not confirm the line settings within %2 s</source>
+        <translation>服务器 %1 在 %2 秒内未确认线路设置</translation>
+    </message>
+    <message>
+        <source>%1 data bits are not supported by the serial ports of this system.</source>
+        <translation>本系统的串口不支持 %1 个数据位。</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits are not supported by the serial ports of this system.</source>
+        <translation>本系统的串口不支持 1.5 个停止位。</translation>
+    </message>
 </context>
 <context>
     <name>Server</name>
@@ -2755,6 +2887,21 @@ Catalogue checks:
     <message>
         <source>Restoring the window of the Halvard server document...</source>
         <translation>正在还原 Halvard 服务器文档窗口...</translation>
+    </message>
+</context>
+<context>
+    <name>StateFiles</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be synced to disk</source>
+        <translation>无法将文件夹 %1 同步到磁盘</translation>
     </message>
 </context>
 <context>

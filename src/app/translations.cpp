@@ -14,7 +14,9 @@ namespace {
 
 const QString kTranslationsBelowBin = QStringLiteral("/../share/tarvo-script/translations");
 const QString kEditorFile = QStringLiteral("tarvo-script");
-const QString kQtFile = QStringLiteral("qtbase");
+// Qt's own words: the standard buttons and what a socket says, then what a
+// serial device says (the detail of a port that fails).
+const QString kQtFiles[] = {QStringLiteral("qtbase"), QStringLiteral("qtserialport")};
 const QString kFileSeparator = QStringLiteral("_");
 
 // The language the settings pin ("de"); empty for the desktop's.
@@ -41,10 +43,14 @@ Translations::Translations(const QLocale& locale, const QString& folder)
     // English is the source: nothing to load, and Qt's English needs no file.
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         return;
-    m_qtLoaded =
-        m_qt.load(locale, kQtFile, kFileSeparator, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (m_qtLoaded)
-        QCoreApplication::installTranslator(&m_qt);
+    for (const QString& file : kQtFiles) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(locale, file, kFileSeparator,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            continue;
+        QCoreApplication::installTranslator(translator.get());
+        m_qt.push_back(std::move(translator));
+    }
     m_editorLoaded = m_editor.load(locale, kEditorFile, kFileSeparator, folder);
     if (m_editorLoaded)
         QCoreApplication::installTranslator(&m_editor);
@@ -54,8 +60,8 @@ Translations::~Translations()
 {
     if (m_editorLoaded)
         QCoreApplication::removeTranslator(&m_editor);
-    if (m_qtLoaded)
-        QCoreApplication::removeTranslator(&m_qt);
+    for (const std::unique_ptr<QTranslator>& translator : m_qt)
+        QCoreApplication::removeTranslator(translator.get());
 }
 
 void chooseLanguage(QWidget* parent, QSettings& settings)

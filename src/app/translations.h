@@ -1,12 +1,15 @@
 #pragma once
-// The editor's language: Qt's own translations (the standard dialogs' buttons)
-// and the editor's, for the desktop's language or the one pinned in the
-// settings. The tool never loads them: scripts read its English.
+// The editor's language: Qt's own translations (the standard dialogs' buttons,
+// what a socket or a serial device reports) and the editor's, for the desktop's language or the one pinned in
+// the settings. The tool never loads them: scripts read its English.
 
 #include <QLocale>
 #include <QSettings>
 #include <QString>
 #include <QTranslator>
+
+#include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -38,9 +41,9 @@ public:
     bool editorLoaded() const { return m_editorLoaded; }
 
 private:
-    QTranslator m_qt;
+    // Qt's catalogues, as many as were found; the editor's own after them.
+    std::vector<std::unique_ptr<QTranslator>> m_qt;
     QTranslator m_editor;
-    bool m_qtLoaded = false;
     bool m_editorLoaded = false;
 };
 

@@ -4,6 +4,7 @@
 #include "diagnostics/locale_table.h"
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -127,7 +128,8 @@ SetThreadLocaleDialog::SetThreadLocaleDialog(const ThreadLocaleSetting& setting,
     auto* group = new QGroupBox(texts::kLocalesGroup);
     auto* grid = new QGridLayout(group);
     for (std::size_t i = 0; i < kThreadLocaleChoices.size(); ++i) {
-        m_buttons[i] = new QRadioButton(QString::fromLatin1(kThreadLocaleChoices[i].button));
+        m_buttons[i] =
+            new QRadioButton(QCoreApplication::translate("Diagnostics", kThreadLocaleChoices[i].button));
         grid->addWidget(m_buttons[i], static_cast<int>(i), 0);
         grid->addWidget(new QLabel(QString::fromLatin1(kThreadLocaleChoices[i].code)), static_cast<int>(i),
                         1);

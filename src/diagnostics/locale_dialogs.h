@@ -53,20 +53,22 @@ private:
     QLabel* m_note = nullptr;
 };
 
-// The seven choices, in the order of their buttons.
+// The seven choices, in the order of their buttons; the names are shown in
+// the editor's language.
 struct ThreadLocaleChoice {
     const char* button;
     const char* code;
     std::uint32_t value;
 };
 inline constexpr std::array<ThreadLocaleChoice, 7> kThreadLocaleChoices = {{
-    {"Language Neutral", "0x000", 0},
-    {"English (US)", "0x409", 1033},
-    {"Spanish (Modern)", "0xC0A", 3082},
-    {"Dutch (Standard)", "0x413", 1043},
-    {"French (Standard)", "0x40C", 1036},
-    {"German (Standard)", "0x407", 1031},
-    {"Italian (Standard)", "0x410", 1040},
+    //: A locale's name, as the system's locale list gives it.
+    {QT_TRANSLATE_NOOP("Diagnostics", "Language Neutral"), "0x000", 0},
+    {QT_TRANSLATE_NOOP("Diagnostics", "English (US)"), "0x409", 1033},
+    {QT_TRANSLATE_NOOP("Diagnostics", "Spanish (Modern)"), "0xC0A", 3082},
+    {QT_TRANSLATE_NOOP("Diagnostics", "Dutch (Standard)"), "0x413", 1043},
+    {QT_TRANSLATE_NOOP("Diagnostics", "French (Standard)"), "0x40C", 1036},
+    {QT_TRANSLATE_NOOP("Diagnostics", "German (Standard)"), "0x407", 1031},
+    {QT_TRANSLATE_NOOP("Diagnostics", "Italian (Standard)"), "0x410", 1040},
 }};
 
 class SetThreadLocaleDialog final : public QDialog {

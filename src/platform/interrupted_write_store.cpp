@@ -156,7 +156,9 @@ bool InterruptedWriteStore::remember(transfer::InterruptedWrite& write, std::str
         return false;
     }
     if (!QDir().mkpath(where)) {
-        reason = "the folder " + where.toStdString() + " cannot be created";
+        reason = stateText(QT_TRANSLATE_NOOP("StateFiles", "the folder %1 cannot be created"))
+                     .arg(where)
+                     .toStdString();
         return false;
     }
     const std::string id = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
@@ -165,11 +167,15 @@ bool InterruptedWriteStore::remember(transfer::InterruptedWrite& write, std::str
     const QByteArray bytes = recordBytes(write);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         ::fsync(file.handle()) != 0 || !file.commit()) {
-        reason = path.toStdString() + " cannot be written: " + file.errorString().toStdString();
+        reason = stateText(QT_TRANSLATE_NOOP("StateFiles", "%1 cannot be written: %2"))
+                     .arg(path, file.errorString())
+                     .toStdString();
         return false;
     }
     if (!syncFolder(where)) {
-        reason = "the folder " + where.toStdString() + " cannot be synced to disk";
+        reason = stateText(QT_TRANSLATE_NOOP("StateFiles", "the folder %1 cannot be synced to disk"))
+                     .arg(where)
+                     .toStdString();
         return false;
     }
     write.id = id;

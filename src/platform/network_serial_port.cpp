@@ -1,4 +1,5 @@
 #include "platform/network_serial_port.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,29 @@ QString portText(const char* text)
 {
     return QCoreApplication::translate("SerialPort", text);
 }
+
+// A reason with what the server sent before it hung up ("Port already in use").
+QString itSaid(const QString& reason, const QString& said)
+{
+    //: %1 is why the connection failed; %2 what the server sent, in its own words.
+    return portText(QT_TRANSLATE_NOOP("SerialPort", "%1 (the server said: %2)")).arg(reason, said.trimmed());
+}
+
+// The RFC 2217 client's patterns (its failure() message), for lupdate: they
+// are translated in the port's context when the failure is reported.
+[[maybe_unused]] constexpr const char* kClientPatterns[] = {
+    //: "COM Port Control" is the name of the RFC 2217 option: it has no translation.
+    QT_TRANSLATE_NOOP("SerialPort", "the server refuses COM Port Control: it does not speak RFC 2217"),
+    //: %1 is a line setting's name (line speed, data bits ...), %2 the value the server set, %3 the one
+    //: asked for; write %1, %2 and %3 to put them in another order.
+    QT_TRANSLATE_NOOP("SerialPort", "the server set the %s to %s instead of %s"),
+    QT_TRANSLATE_NOOP("SerialPort", "line speed"),
+    QT_TRANSLATE_NOOP("SerialPort", "data bits"),
+    QT_TRANSLATE_NOOP("SerialPort", "parity"),
+    QT_TRANSLATE_NOOP("SerialPort", "stop bits"),
+    //: The line settings as a whole.
+    QT_TRANSLATE_NOOP("SerialPort", "line"),
+};
 
 } // namespace
 
@@ -70,29 +94,37 @@ std::u16string NetworkSerialPort::heldBackReason() const
 {
     if (!m_open || !m_client || !m_client->suspended())
         return {};
-    return platform::toU16(QStringLiteral("the network serial server at %1 paused the data flow and never "
-                                          "resumed it: the server holds the data back, not the cable")
-                               .arg(serverName()));
+    return platform::toU16(
+        portText(QT_TRANSLATE_NOOP("SerialPort", "the network serial server at %1 paused the data flow "
+                                                 "and never resumed it: the server holds the data back, "
+                                                 "not the cable"))
+            .arg(serverName()));
 }
 
 QString NetworkSerialPort::serverName() const
 {
-    return QStringLiteral("%1 port %2").arg(QString::fromStdString(m_address.host)).arg(m_address.port);
+    //: A network serial server: %1 is its host, %2 its TCP port number.
+    return portText(QT_TRANSLATE_NOOP("SerialPort", "%1 port %2"))
+        .arg(QString::fromStdString(m_address.host))
+        .arg(m_address.port);
 }
 
 bool NetworkSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
 {
     if (line.dataBits < 5 || line.dataBits > 8) {
         error = platform::toU16(
-            QStringLiteral("%1 data bits cannot be set through a network serial server.").arg(line.dataBits));
+            portText(QT_TRANSLATE_NOOP("SerialPort",
+                                       "%1 data bits cannot be set through a network serial server."))
+                .arg(line.dataBits));
         return false;
     }
     if (std::string_view("EMNOS").find(line.parity) == std::string_view::npos) {
-        error = u"The parity letter is not one of E, M, N, O and S.";
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The parity letter is not one of E, M, N, O and S.")));
         return false;
     }
     if (line.baudRate <= 0) {
-        error = u"The baud rate must be positive.";
+        error = platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The baud rate must be positive.")));
         return false;
     }
     return true;
@@ -211,25 +243,37 @@ void NetworkSerialPort::onSocketError(QAbstractSocket::SocketError error)
     QString reason;
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        reason = QStringLiteral("nothing listens at %1 (connection refused)").arg(serverName());
+        reason = portText(QT_TRANSLATE_NOOP("SerialPort", "nothing listens at %1 (connection refused)"))
+                     .arg(serverName());
         break;
     case QAbstractSocket::HostNotFoundError:
-        reason = QStringLiteral("the host %1 is not known").arg(QString::fromStdString(m_address.host));
+        reason = portText(QT_TRANSLATE_NOOP("SerialPort", "the host %1 is not known"))
+                     .arg(QString::fromStdString(m_address.host));
         break;
     case QAbstractSocket::RemoteHostClosedError:
-        reason = beforeReady
-                     ? QStringLiteral("the server at %1 closed the connection before the port was ready")
-                           .arg(serverName())
-                     : QStringLiteral("the server at %1 closed the connection").arg(serverName());
+        reason = beforeReady ? closedBeforeReady() : closedText();
         if (const QString said = QString::fromStdString(m_client->greeting()); beforeReady && !said.isEmpty())
-            reason += QStringLiteral(" (it said: %1)").arg(said.trimmed());
+            reason = itSaid(reason, said);
         break;
     default:
-        reason =
-            QStringLiteral("the connection to %1 failed (%2)").arg(serverName(), m_socket->errorString());
+        reason = portText(QT_TRANSLATE_NOOP("SerialPort", "the connection to %1 failed (%2)"))
+                     .arg(serverName(), m_socket->errorString());
         break;
     }
     fail(reason);
+}
+
+QString NetworkSerialPort::closedBeforeReady() const
+{
+    return portText(QT_TRANSLATE_NOOP("SerialPort",
+                                      "the server at %1 closed the connection before the port was ready"))
+        .arg(serverName());
+}
+
+QString NetworkSerialPort::closedText() const
+{
+    return portText(QT_TRANSLATE_NOOP("SerialPort", "the server at %1 closed the connection"))
+        .arg(serverName());
 }
 
 QString NetworkSerialPort::reasonNotReady() const
@@ -237,25 +281,25 @@ QString NetworkSerialPort::reasonNotReady() const
     const int seconds = kConnectTimeoutMs / 1000;
     if (!m_connected) {
         // A server that accepts and hangs up is reached: it is no missing connection.
-        QString reason =
-            m_closedBeforeReady
-                ? QStringLiteral("the server at %1 closed the connection before the port was ready")
-                      .arg(serverName())
-                : QStringLiteral("no connection to %1 within %2 s").arg(serverName()).arg(seconds);
-        if (!m_greeting.isEmpty())
-            reason += QStringLiteral(" (the server said: %1)").arg(m_greeting.trimmed());
-        return reason;
+        const QString reason =
+            m_closedBeforeReady ? closedBeforeReady()
+                                : portText(QT_TRANSLATE_NOOP("SerialPort", "no connection to %1 within %2 s"))
+                                      .arg(serverName())
+                                      .arg(seconds);
+        return m_greeting.isEmpty() ? reason : itSaid(reason, m_greeting);
     }
     if (!m_client->comPortAgreed()) {
-        QString reason = QStringLiteral("the server at %1 does not speak RFC 2217: it agreed no COM Port "
-                                        "Control within %2 s")
-                             .arg(serverName())
-                             .arg(seconds);
-        if (const QString said = QString::fromStdString(m_client->greeting()); !said.isEmpty())
-            reason += QStringLiteral(" (it said: %1)").arg(said.trimmed());
-        return reason;
+        //: "COM Port Control" is the name of the RFC 2217 option: it has no translation.
+        const QString reason = portText(QT_TRANSLATE_NOOP("SerialPort", "the server at %1 does not speak RFC "
+                                                                        "2217: it agreed no COM Port Control "
+                                                                        "within %2 s"))
+                                   .arg(serverName())
+                                   .arg(seconds);
+        const QString said = QString::fromStdString(m_client->greeting());
+        return said.isEmpty() ? reason : itSaid(reason, said);
     }
-    return QStringLiteral("the server at %1 did not confirm the line settings within %2 s")
+    return portText(QT_TRANSLATE_NOOP("SerialPort",
+                                      "the server at %1 did not confirm the line settings within %2 s"))
         .arg(serverName())
         .arg(seconds);
 }
@@ -271,7 +315,7 @@ void NetworkSerialPort::pump()
     if (!m_client)
         return;
     if (!m_client->failure().empty()) {
-        fail(QString::fromStdString(m_client->failure())); // fail() names the address
+        fail(translatedMessage(m_client->failure(), "SerialPort")); // fail() names the address
         return;
     }
     if (m_connected) {

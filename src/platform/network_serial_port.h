@@ -81,6 +81,8 @@ private:
     void dropConnection(bool forgetGreeting = true);
     QString serverName() const;
     QString reasonNotReady() const;
+    QString closedBeforeReady() const;
+    QString closedText() const;
 
     PathResolver m_resolver;
     Listener* m_listener = nullptr;

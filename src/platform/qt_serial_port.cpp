@@ -104,20 +104,23 @@ bool QtSerialPort::supportsLine(const serial::LineSettings& line, std::u16string
     QSerialPort::Parity parity;
     if (line.dataBits < 5 || line.dataBits > 8) {
         error = platform::toU16(
-            QStringLiteral("%1 data bits are not supported by the serial ports of this system.")
+            portText(QT_TRANSLATE_NOOP("SerialPort",
+                                       "%1 data bits are not supported by the serial ports of this system."))
                 .arg(line.dataBits));
         return false;
     }
     if (line.stopBits == serial::StopBits::OnePointFive) {
-        error = u"1.5 stop bits are not supported by the serial ports of this system.";
+        error = platform::toU16(portText(QT_TRANSLATE_NOOP(
+            "SerialPort", "1.5 stop bits are not supported by the serial ports of this system.")));
         return false;
     }
     if (!toQtParity(line.parity, parity)) {
-        error = u"The parity letter is not one of E, M, N, O and S.";
+        error = platform::toU16(
+            portText(QT_TRANSLATE_NOOP("SerialPort", "The parity letter is not one of E, M, N, O and S.")));
         return false;
     }
     if (line.baudRate <= 0) {
-        error = u"The baud rate must be positive.";
+        error = platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The baud rate must be positive.")));
         return false;
     }
     return true;

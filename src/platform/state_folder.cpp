@@ -1,5 +1,6 @@
 #include "platform/state_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -22,6 +23,11 @@ QString stateFolder()
     return QDir::cleanPath(home + QLatin1Char('/') + kApplicationFolder);
 }
 
+QString stateText(const char* text)
+{
+    return QCoreApplication::translate("StateFiles", text);
+}
+
 bool ensureStateFolder(QString* reason)
 {
     const QString folder = stateFolder();
@@ -29,7 +35,8 @@ bool ensureStateFolder(QString* reason)
         return true;
     if (!QDir().mkpath(folder)) {
         if (reason)
-            *reason = QStringLiteral("the folder %1 cannot be created").arg(folder);
+            *reason =
+                stateText(QT_TRANSLATE_NOOP("StateFiles", "the folder %1 cannot be created")).arg(folder);
         return false;
     }
     // Records name the user's backups and hold keyboard images: the user's own.

@@ -15,4 +15,8 @@ QString stateFolder();
 // False with a reason when it cannot be made.
 bool ensureStateFolder(QString* reason);
 
+// The state files' reasons in the editor's language; the tool loads no
+// translation and keeps them in English.
+QString stateText(const char* text);
+
 } // namespace tarvo::platform

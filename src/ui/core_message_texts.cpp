@@ -1,13 +1,11 @@
 #include "ui/core_message_texts.h"
 
 #include "io/message_pattern.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <iterator>
-#include <vector>
 
 namespace tarvo::ui {
 namespace {
@@ -15,7 +13,8 @@ namespace {
 constexpr char kContext[] = "CoreMessages";
 
 // The core's message patterns as it writes them, in English: the key of each
-// translation. A translator keeps every %d, %s and %c, in the same order.
+// translation. A translator keeps every %d, %s and %c in the same order, or
+// writes %1, %2 ... for them (the first, the second ...) in any order.
 const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Error: COM %d can not be opened."),
     QT_TRANSLATE_NOOP("CoreMessages", "Dump S Records"),
@@ -256,6 +255,9 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "written as stored"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entry changes"),
     QT_TRANSLATE_NOOP("CoreMessages", "%d entries change"),
+    //: How a slot is written ("written as stored"), then how many of its entries change; keep the
+    //: language's own comma.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s, %s"),
     //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.
     QT_TRANSLATE_NOOP("CoreMessages", "An error occurred while attempting to set the COM port's %s"),
     //: %s is one of the COM port's settings, as its own text says it, ending in a full stop.
@@ -364,7 +366,7 @@ const char* const kPatterns[] = {
     //: The keys follow, in hexadecimal.
     QT_TRANSLATE_NOOP("CoreMessages", "language table %d: %d entry records whose keys name no menu entry "
                                       "(menus 0-95, entries 1-14) were dropped, keys"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d would not read back as it was written in the "
                                       "table's font, so it was not changed"),
     QT_TRANSLATE_NOOP("CoreMessages", "the language table is read-only"),
@@ -380,20 +382,20 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "line %d holds at most %d characters"),
     //: %s is the character's code, such as U+00E9.
     QT_TRANSLATE_NOOP("CoreMessages", "line %d holds a character (%s) that font %d cannot show"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d has no action controls"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages",
                       "entry %d of menu %d has a fixed action that the editor does not change"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages",
                       "entry %d of menu %d has an action of kind %d that the editor does not change"),
     QT_TRANSLATE_NOOP("CoreMessages", "only entries of menu 80 link to a menu"),
     QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu 80 links only to menu %d"),
     QT_TRANSLATE_NOOP("CoreMessages", "the macro number must be from 0 to %d"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages", "entry %d of menu %d has no action, so its text cannot be typed"),
-    //: Keep the order of %d and %s: the first %d of "entry %d of menu %d" is the entry, the second the menu.
+    //: %1 is the entry, %2 the menu; write %1 and %2 to put them in another order.
     QT_TRANSLATE_NOOP("CoreMessages",
                       "The macro number of entry %d of menu %d must be a number from 0 to %d."),
     //: A transfer in the history whose end was never recorded.
@@ -442,30 +444,11 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "command (kind %d, code %s)"),
 };
 
-QString translatedPattern(const std::u16string& pattern)
-{
-    const QByteArray key = QString::fromStdU16String(pattern).toUtf8();
-    return QCoreApplication::translate(kContext, key.constData());
-}
-
 } // namespace
 
 QString translatedCoreMessage(const messages::Message& message)
 {
-    QString shown;
-    for (const messages::Message::Part& part : message.parts()) {
-        shown += platform::toQString(part.separator);
-        if (part.data) {
-            shown += platform::toQString(part.pattern);
-            continue;
-        }
-        std::vector<std::u16string> args;
-        for (const messages::Argument& arg : part.args)
-            args.push_back(arg.message ? platform::toU16(translatedCoreMessage(*arg.message)) : arg.text);
-        shown +=
-            platform::toQString(messages::format(platform::toU16(translatedPattern(part.pattern)), args));
-    }
-    return shown;
+    return platform::translatedMessage(message, kContext);
 }
 
 QString translatedCoreText(std::u16string_view text)

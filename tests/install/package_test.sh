@@ -43,7 +43,7 @@ field() {
 [ "$(field Package)" = tarvo-script ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version '$(field Version)' is not tarvo version's '$version'"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
-[ "$(field Recommends)" = fonts-noto-cjk ] || fail "Recommends is '$(field Recommends)'"
+[ "$(field Recommends)" = "fonts-noto-cjk, qt6-translations-l10n" ] || fail "Recommends is '$(field Recommends)'"
 [ "$(field Suggests)" = ansible-core ] || fail "Suggests is '$(field Suggests)'"
 for field_name in Maintainer Section Description; do
     [ -n "$(field $field_name)" ] || fail "no $field_name"

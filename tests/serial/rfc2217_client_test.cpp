@@ -166,7 +166,9 @@ TEST_P(Rfc2217Refusal, IsAFailureAndSendsNoData)
     client.takeOutgoing(); // the line settings
     client.receive(GetParam().fromServer, data);
     const Bytes out = client.takeOutgoing();
-    EXPECT_NE(client.failure().find(GetParam().failure), std::string::npos) << client.failure();
+    const std::u16string said = client.failure().text();
+    EXPECT_NE(said.find(tarvo::messages::ascii(GetParam().failure)), std::u16string::npos)
+        << std::string(said.begin(), said.end());
     EXPECT_EQ(std::count(out.begin(), out.end(), 0x43), 0);
     EXPECT_TRUE(data.empty());
 }

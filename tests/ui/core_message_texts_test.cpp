@@ -1,5 +1,6 @@
 // The core's messages shown in the editor's language: each part's pattern is
-// translated, then filled; nested messages are translated, data never.
+// translated, then filled (in order, or by number); nested messages are
+// translated, data never.
 #include "ui/core_message_texts.h"
 
 #include "platform/text.h"
@@ -29,6 +30,8 @@ public:
             return QStringLiteral("nicht gelesen: %s");
         if (text == "Error: The transfer has timed out.")
             return QStringLiteral("Zeit um.");
+        if (text == "entry %d of menu %d has no action controls")
+            return QStringLiteral("Menü %2, Eintrag %1: 100%% ohne Steuerung");
         return {};
     }
 };
@@ -44,6 +47,10 @@ TEST(CoreMessageTexts, TranslatesPatternsAndNestedMessagesButNeverData)
 
     EXPECT_EQ(translatedCoreMessage(Message(u"Error: COM %d can not be opened.", {u"12"})),
               QStringLiteral("COM 12 öffnet nicht."));
+    // A translation that numbers its arguments places them in its own order;
+    // an argument that reads like a place is not filled again.
+    EXPECT_EQ(translatedCoreMessage(Message(u"entry %d of menu %d has no action controls", {u"%2", u"81"})),
+              QStringLiteral("Menü 81, Eintrag %2: 100% ohne Steuerung"));
     Message joined(u"the keyboard could not be read: %s", {Message(u"Error: The transfer has timed out.")});
     // Data that reads like a pattern stays as it is.
     joined.append(u"\n\n", Message::data(u"Error: The transfer has timed out."));

@@ -14,13 +14,13 @@ constexpr std::size_t kMaxSubnegotiationBytes = 64;
 // What each line setting is called in a message, by its reply command.
 struct SettingName {
     std::uint8_t reply;
-    const char* name;
+    const char16_t* name;
 };
 constexpr std::array<SettingName, 4> kSettingNames = {{
-    {com_port::kSetBaudRate + com_port::kServerReplyOffset, "line speed"},
-    {com_port::kSetDataSize + com_port::kServerReplyOffset, "data bits"},
-    {com_port::kSetParity + com_port::kServerReplyOffset, "parity"},
-    {com_port::kSetStopSize + com_port::kServerReplyOffset, "stop bits"},
+    {com_port::kSetBaudRate + com_port::kServerReplyOffset, u"line speed"},
+    {com_port::kSetDataSize + com_port::kServerReplyOffset, u"data bits"},
+    {com_port::kSetParity + com_port::kServerReplyOffset, u"parity"},
+    {com_port::kSetStopSize + com_port::kServerReplyOffset, u"stop bits"},
 }};
 
 // The RFC's parity and stop-size codes.
@@ -60,12 +60,12 @@ std::vector<std::uint8_t> bigEndian32(std::uint32_t value)
 }
 
 // A value as a message shows it: the number it holds.
-std::string valueText(std::span<const std::uint8_t> value)
+std::u16string valueText(std::span<const std::uint8_t> value)
 {
     std::uint32_t number = 0;
     for (const std::uint8_t byte : value)
         number = (number << 8) | byte;
-    return std::to_string(number);
+    return messages::number(number);
 }
 
 bool acceptedLocally(std::uint8_t option)
@@ -261,7 +261,7 @@ void Rfc2217Client::handleOption(std::uint8_t verb, std::uint8_t option)
         if (m_localOn[option])
             sendOption(kWont, option);
         if ((m_localOn[option] || m_localAsked[option]) && option == kOptionComPort && m_failure.empty())
-            m_failure = "the server refuses COM Port Control: it does not speak RFC 2217";
+            m_failure = messages::Message(kRefusedPattern);
         m_localOn[option] = false;
         m_localAsked[option] = false;
         break;
@@ -316,8 +316,9 @@ void Rfc2217Client::confirm(std::uint8_t reply, std::span<const std::uint8_t> va
     if (!std::equal(value.begin(), value.end(), it->value.begin(), it->value.end()) && m_failure.empty()) {
         const auto name = std::find_if(kSettingNames.begin(), kSettingNames.end(),
                                        [reply](const SettingName& n) { return n.reply == reply; });
-        m_failure = std::string("the server set the ") + (name != kSettingNames.end() ? name->name : "line") +
-                    " to " + valueText(value) + " instead of " + valueText(it->value);
+        m_failure = messages::Message(kOtherSettingPattern,
+                                      {messages::Message(name != kSettingNames.end() ? name->name : u"line"),
+                                       valueText(value), valueText(it->value)});
     }
     m_expected.erase(it);
 }

@@ -19,6 +19,7 @@
 //   reach the data;
 // - keeps data back while the server asks for a pause (FLOWCONTROL-SUSPEND).
 
+#include "io/message_pattern.h"
 #include "serial/serial_port.h"
 
 #include <array>
@@ -27,6 +28,7 @@
 #include <deque>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo::serial {
@@ -96,7 +98,13 @@ public:
     std::size_t queuedBytes() const;
     // Not empty once the server refused the option or confirmed a line
     // setting other than the one asked for; the connection is of no use then.
-    const std::string& failure() const { return m_failure; }
+    // Its patterns are kRefusedPattern and kOtherSettingPattern, whose first
+    // argument is the setting's name ("line speed", "data bits", "parity",
+    // "stop bits", "line").
+    const messages::Message& failure() const { return m_failure; }
+    static constexpr std::u16string_view kRefusedPattern =
+        u"the server refuses COM Port Control: it does not speak RFC 2217";
+    static constexpr std::u16string_view kOtherSettingPattern = u"the server set the %s to %s instead of %s";
     // Printable text the server sent before the option was agreed ("Port
     // already in use"), at most kGreetingChars.
     const std::string& greeting() const { return m_greeting; }
@@ -127,7 +135,7 @@ private:
     std::vector<std::uint8_t> m_replies;
     std::vector<Expected> m_expected;
     bool m_suspended = false;
-    std::string m_failure;
+    messages::Message m_failure;
     std::string m_greeting;
 
     ParseState m_state = ParseState::Data;

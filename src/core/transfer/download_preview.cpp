@@ -39,10 +39,11 @@ messages::Message planWords(const SlotPreview& slot)
             slot.backup.empty()
                 ? messages::Message(texts::kPlanFromRecord)
                 : messages::Message(texts::kPlanFromBackup, {templates::utf8ToUtf16(slot.backup)});
-        return how.append(u", ", std::move(changes));
+        return messages::Message(texts::kPlanHowAndChanges, {how, changes});
     }
     case PreviewAction::AsStored:
-        return messages::Message(texts::kPlanAsStored).append(u", ", std::move(changes));
+        return messages::Message(texts::kPlanHowAndChanges,
+                                 {messages::Message(texts::kPlanAsStored), changes});
     case PreviewAction::Write:
         break;
     }

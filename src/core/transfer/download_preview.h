@@ -27,6 +27,8 @@ inline constexpr std::u16string_view kPlanFromRecord = u"recovered from the inte
 inline constexpr std::u16string_view kPlanAsStored = u"written as stored";
 inline constexpr std::u16string_view kPlanOneChange = u"%d entry changes";
 inline constexpr std::u16string_view kPlanChanges = u"%d entries change";
+// How the slot is written, then how many entries change.
+inline constexpr std::u16string_view kPlanHowAndChanges = u"%s, %s";
 } // namespace texts
 
 enum class PreviewAction {

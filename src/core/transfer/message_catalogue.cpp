@@ -76,7 +76,7 @@ std::vector<std::u16string_view> editorMessagePatterns()
     // What the list of a download's preview says of each slot.
     for (const std::u16string_view pattern :
          {texts::kPlanRefused, texts::kPlanUnchanged, texts::kPlanFromBackup, texts::kPlanFromRecord,
-          texts::kPlanAsStored, texts::kPlanOneChange, texts::kPlanChanges})
+          texts::kPlanAsStored, texts::kPlanOneChange, texts::kPlanChanges, texts::kPlanHowAndChanges})
         patterns.push_back(pattern);
     // Why the menu editors refuse an edit.
     for (const std::u16string_view text : document::texts::kEntryEditPatterns)

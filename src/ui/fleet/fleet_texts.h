@@ -10,11 +10,11 @@ inline constexpr char kContext[] = "Fleet";
 
 // The Transfer menu.
 inline constexpr Text kDownloadCommand{kContext,
-                                       QT_TRANSLATE_NOOP("Fleet", "Download to Several Keyboards...")};
+                                       QT_TRANSLATE_NOOP("Fleet", "Download to Se&veral Keyboards...")};
 inline constexpr Text kDownloadTip{
     kContext,
     QT_TRANSLATE_NOOP("Fleet", "Write the document's language tables into several keyboards at once")};
-inline constexpr Text kQueryCommand{kContext, QT_TRANSLATE_NOOP("Fleet", "Query Several Keyboards...")};
+inline constexpr Text kQueryCommand{kContext, QT_TRANSLATE_NOOP("Fleet", "Query Several &Keyboards...")};
 inline constexpr Text kQueryTip{
     kContext,
     QT_TRANSLATE_NOOP("Fleet", "Read the identity and the language tables of several keyboards at once")};

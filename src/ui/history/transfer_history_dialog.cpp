@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -75,7 +76,12 @@ TransferHistoryDialog::TransferHistoryDialog(std::vector<history::TransferRow> r
     connect(m_devices, &QComboBox::currentIndexChanged, this, &TransferHistoryDialog::fill);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { rowActivated(row); });
     fill();
-    resize(std::max(sizeHint().width(), kPreferredWidth), sizeHint().height());
+    // Every column in view, the result too, where the screen has room; a
+    // smaller screen shrinks the window and the table scrolls.
+    const QMargins margins = layout->contentsMargins();
+    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+                        m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    resize(std::max({sizeHint().width(), kPreferredWidth, columns}), sizeHint().height());
     keepOnScreen(*this);
 }
 
@@ -97,8 +103,11 @@ void TransferHistoryDialog::fill()
                                    translatedCoreMessage(history::slotsMessage(row)),
                                    translatedCoreMessage(history::resultMessage(row)),
                                    text(history::backupOf(row))};
-        for (int c = 0; c < cells.size(); ++c)
-            m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* cell = new QTableWidgetItem(cells.at(c));
+            cell->setToolTip(cells.at(c)); // a long result stays readable in a narrow column
+            m_table->setItem(r, c, cell);
+        }
     }
     m_table->resizeColumnsToContents();
     if (!m_shown.empty())

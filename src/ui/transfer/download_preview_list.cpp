@@ -6,7 +6,10 @@
 #include "ui/transfer/transfer_texts.h"
 #include "ui/widgets/ui_fonts.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+
+#include <algorithm>
 
 namespace tarvo::ui {
 
@@ -19,6 +22,8 @@ constexpr int kLineCount = 3;
 // Wide enough for the three lines of an entry and its action without a scroll bar.
 constexpr int kHintWidthInCharacters = 110;
 constexpr int kHintRows = 14;
+// Room beside the widest heading for the frame, the item's padding and the scroll bar.
+constexpr int kHeadingMarginCharacters = 6;
 
 QString slotHeading(const transfer::SlotPreview& slot)
 {
@@ -56,8 +61,12 @@ DownloadPreviewList::DownloadPreviewList(const UiFonts* fonts, QWidget* parent)
 
 QSize DownloadPreviewList::sizeHint() const
 {
-    return {fontMetrics().averageCharWidth() * kHintWidthInCharacters,
-            fontMetrics().lineSpacing() * kHintRows};
+    // A heading is one line across every column: as wide as the longest, in
+    // any language, so that none is cut off.
+    const int characters = fontMetrics().averageCharWidth();
+    return {
+        std::max(characters * kHintWidthInCharacters, m_headingWidth + characters * kHeadingMarginCharacters),
+        fontMetrics().lineSpacing() * kHintRows};
 }
 
 QFont DownloadPreviewList::linesFont(int fontNumber) const
@@ -71,9 +80,11 @@ void DownloadPreviewList::showPreview(const transfer::DownloadPreview& preview)
 {
     clear();
     m_changes = 0;
+    m_headingWidth = 0;
     for (const transfer::SlotPreview& slot : preview.slots)
         addSlot(slot);
     expandAll();
+    updateGeometry();
 }
 
 void DownloadPreviewList::addSlot(const transfer::SlotPreview& slot)
@@ -83,6 +94,8 @@ void DownloadPreviewList::addSlot(const transfer::SlotPreview& slot)
     QFont bold = font();
     bold.setBold(true);
     heading->setFont(kEntryColumn, bold);
+    m_headingWidth =
+        std::max(m_headingWidth, QFontMetrics(bold).horizontalAdvance(heading->text(kEntryColumn)));
     const QFont lines = linesFont(slot.fontNumber);
     for (const transfer::EntryChange& change : slot.changes) {
         addSide(*heading, transfer_texts::kPreviewEntryName.arg(change.menu).arg(change.entry),

@@ -37,6 +37,7 @@ private:
 
     const UiFonts* m_fonts;
     int m_changes = 0;
+    int m_headingWidth = 0; // the widest slot heading, in its bold font
 };
 
 } // namespace tarvo::ui

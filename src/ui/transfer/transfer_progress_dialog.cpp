@@ -287,19 +287,7 @@ void TransferProgressDialog::hidePreview()
 
 void TransferProgressDialog::fitScreen()
 {
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr)
-        return;
-    const QRect room = shownOn->availableGeometry();
-    const QSize decoration = frameGeometry().size() - size();
-    const QSize wanted = size().expandedTo(sizeHint()).boundedTo(room.size() - decoration);
-    resize(wanted);
-    QRect placed = frameGeometry();
-    placed.moveRight(std::min(placed.right(), room.right()));
-    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-    placed.moveLeft(std::max(placed.left(), room.left()));
-    placed.moveTop(std::max(placed.top(), room.top()));
-    move(placed.topLeft());
+    fitOnScreen(*this);
 }
 
 void TransferProgressDialog::buttonClicked()

@@ -51,6 +51,8 @@ TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(par
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("slot%1").arg(slot));
         list->setMinimumWidth(kListWidth);
+        // Filled after the window is shown: each list as wide as its longest entry.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         list->setEnabled(false);
         rows->addRow(label, list);
         m_lists[static_cast<std::size_t>(slot - 1)] = list;
@@ -61,6 +63,7 @@ TransferSlotDialog::TransferSlotDialog(Kind kind, QWidget* parent) : QDialog(par
     auto* rowsArea = new WholeScrollArea(this);
     rowsArea->setWidget(rowsHost);
     layout->addWidget(rowsArea, 1);
+    m_rowsArea = rowsArea;
     if (download) {
         m_backup = new QCheckBox(transfer_texts::kBackupOption, this);
         m_backup->setChecked(true);
@@ -125,6 +128,9 @@ void TransferSlotDialog::fillLists(const std::vector<transfer::SlotListing>& lis
         box->setCurrentIndex(0);
     }
     m_ok->setEnabled(true);
+    // The lists are wider now: the window grows to show them, within the screen.
+    m_rowsArea->updateGeometry();
+    fitOnScreen(*this);
 }
 
 void TransferSlotDialog::chooseAsStored(int slot, int table)

@@ -72,6 +72,7 @@ private:
     Kind m_kind;
     QLabel* m_caption = nullptr;
     QLabel* m_status = nullptr;
+    QWidget* m_rowsArea = nullptr;
     std::array<QComboBox*, kRows> m_lists{};
     std::vector<transfer::SlotListing> m_listings;
     QCheckBox* m_backup = nullptr;

@@ -14,9 +14,31 @@ namespace tarvo::ui {
 
 namespace {
 
-// Shrinks and moves window into its screen's free area, as large as its
-// layout asks within it.
-void fitIntoScreen(QWidget& window)
+// Shrinks and moves its window into the screen's free area on every show.
+class ScreenFitter final : public QObject {
+public:
+    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) { setObjectName(kName); }
+    static constexpr char kName[] = "screenFitter";
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::Show) {
+            fit();
+            // The frame is known only once the window manager placed it.
+            QTimer::singleShot(0, this, [this] { fit(); });
+        }
+        return false;
+    }
+
+private:
+    void fit() { fitOnScreen(m_window); }
+
+    QWidget& m_window;
+};
+
+} // namespace
+
+void fitOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();
     if (screen == nullptr)
@@ -37,30 +59,6 @@ void fitIntoScreen(QWidget& window)
     if (placed.topLeft() != window.frameGeometry().topLeft())
         window.move(placed.topLeft());
 }
-
-// Shrinks and moves its window into the screen's free area on every show.
-class ScreenFitter final : public QObject {
-public:
-    explicit ScreenFitter(QWidget& window) : QObject(&window), m_window(window) { setObjectName(kName); }
-    static constexpr char kName[] = "screenFitter";
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &m_window && event->type() == QEvent::Show) {
-            fit();
-            // The frame is known only once the window manager placed it.
-            QTimer::singleShot(0, this, [this] { fit(); });
-        }
-        return false;
-    }
-
-private:
-    void fit() { fitIntoScreen(m_window); }
-
-    QWidget& m_window;
-};
-
-} // namespace
 
 void keepOnScreen(QWidget& window)
 {
@@ -113,7 +111,7 @@ void resizeWithinScreen(QWidget& window, QSize wanted)
     window.resize(wanted);
     // A window that grows while shown stays on its screen too.
     if (window.isVisible())
-        fitIntoScreen(window);
+        fitOnScreen(window);
     keepOnScreen(window);
 }
 

@@ -15,6 +15,9 @@ namespace tarvo::ui {
 // From now on, every time window is shown it is kept inside the available
 // area of its screen (asked again, nothing changes).
 void keepOnScreen(QWidget& window);
+// Grows window to what its layout asks (contents that came after it was
+// shown), within the screen's free area, and moves it into that area.
+void fitOnScreen(QWidget& window);
 
 // The size window's layout asks for when view (a table or a tree, laid out
 // in it) shows every column and every row whole: the header, the view's

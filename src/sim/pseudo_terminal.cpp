@@ -78,7 +78,7 @@ bool PseudoTerminal::open(std::string& error)
         ::tcsetattr(m_slave, TCSANOW, &tio);
     }
     m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_watch >= 0 && ::inotify_add_watch(m_watch, name, IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
+    if (m_watch >= 0 && ::inotify_add_watch(m_watch, name, IN_OPEN | IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
         ::close(m_watch);
         m_watch = -1;
     }
@@ -130,22 +130,26 @@ int PseudoTerminal::lineBaud() const
     return 0;
 }
 
-bool PseudoTerminal::takeCloseEvents()
+ClientEvents PseudoTerminal::takeClientEvents()
 {
+    ClientEvents events;
     if (m_watch < 0)
-        return false;
-    bool closed = false;
+        return events;
     alignas(inotify_event) std::array<char, 4096> buffer{};
     for (;;) {
         const ssize_t n = ::read(m_watch, buffer.data(), buffer.size());
         if (n <= 0)
-            return closed;
+            return events;
         std::size_t at = 0;
         while (at + sizeof(inotify_event) <= static_cast<std::size_t>(n)) {
             inotify_event event{};
             std::memcpy(&event, buffer.data() + at, sizeof event);
-            if (event.mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE))
-                closed = true;
+            if (event.mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) {
+                events.closed = true;
+                events.reopened = false;
+            } else if ((event.mask & IN_OPEN) && events.closed) {
+                events.reopened = true;
+            }
             at += sizeof(inotify_event) + event.len;
         }
     }

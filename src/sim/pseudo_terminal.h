@@ -12,6 +12,12 @@
 
 namespace tarvo::sim {
 
+// What the slave's watch saw since it was last read.
+struct ClientEvents {
+    bool closed = false;   // a client closed the slave
+    bool reopened = false; // and another opened it after that
+};
+
 class PseudoTerminal {
 public:
     PseudoTerminal() = default;
@@ -33,8 +39,9 @@ public:
     // The line speed the client set (the slave's termios), in baud; 0 when unknown.
     int lineBaud() const;
 
-    // Reads the watch descriptor's events; true when a client closed the slave.
-    bool takeCloseEvents();
+    // Reads the watch descriptor's events: whether a client closed the
+    // slave, and whether another opened it after that close.
+    ClientEvents takeClientEvents();
     // After a client went away: clear the exclusive-use flag and drop what
     // it did not read.
     void resetAfterClient();

@@ -126,11 +126,15 @@ int Runner::run()
         }
         if (fds[1].revents & POLLIN)
             break;
-        if (count == 3 && (fds[2].revents & POLLIN) && m_pty.takeCloseEvents()) {
+        const ClientEvents events =
+            count == 3 && (fds[2].revents & POLLIN) ? m_pty.takeClientEvents() : ClientEvents{};
+        if (events.closed) {
             // A client went away. Its last bytes (an end of data sent just
             // before the close) left at its line speed, which the close has
             // since put back: they are taken at the speed its frames came at.
-            if (fds[0].revents & POLLIN)
+            // Not when the next client has opened already: its first frame
+            // may be among them, and its replies would be dropped below.
+            if ((fds[0].revents & POLLIN) && !events.reopened)
                 onInput(nowUs(), m_clientBaud);
             // Then its half frame and its unread replies are forgotten.
             m_keyboard.discardPartialFrame();

@@ -9,7 +9,6 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -78,11 +77,8 @@ TransferHistoryDialog::TransferHistoryDialog(std::vector<history::TransferRow> r
     fill();
     // Every column in view, the result too, where the screen has room; a
     // smaller screen shrinks the window and the table scrolls.
-    const QMargins margins = layout->contentsMargins();
-    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
-                        m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
-    resize(std::max({sizeHint().width(), kPreferredWidth, columns}), sizeHint().height());
-    keepOnScreen(*this);
+    const int columns = sizeShowingWhole(*this, *m_table).width();
+    resizeWithinScreen(*this, QSize(std::max(columns, kPreferredWidth), sizeHint().height()));
 }
 
 void TransferHistoryDialog::fill()

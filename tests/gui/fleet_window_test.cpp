@@ -88,6 +88,32 @@ protected:
         FormFixture::TearDown();
     }
 
+    // A saved document, its Deutsch table's entry set to lines unless they are
+    // empty, open in the editor.
+    bool openDocument(const std::string& file, const std::string& lines = {})
+    {
+        if (tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status != 0)
+            return false;
+        if (!lines.empty() && tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable),
+                                                     "--menu", std::to_string(kMenu), "--entry",
+                                                     std::to_string(kEntry), "--lines", lines},
+                                                    m_dir.path())
+                                      .status != 0)
+            return false;
+        return frame().documents().openDocumentFile(QString::fromStdString(file));
+    }
+
+    // The port list, when it shows, is answered with every keyboard checked.
+    static void answerPortListWithEveryKeyboard(QObject* answers)
+    {
+        whenShown<ui::FleetPortDialog>(answers, QStringLiteral("FleetPortDialog"), {},
+                                       [](ui::FleetPortDialog& dialog) {
+                                           for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
+                                               dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
+                                           dialog.startButton()->click();
+                                       });
+    }
+
     tarvo::test::TempDir m_dir;
     std::array<std::unique_ptr<tarvo::test::SimulatedKeyboard>, kKeyboards> m_keyboards;
     Bytes m_before;
@@ -101,23 +127,11 @@ TEST_F(FleetWindowTest, ADroppedBlockFailsOneKeyboardAloneAndTheResultTableSaysS
     ASSERT_TRUE(start());
     // A saved document whose Deutsch table has an edited entry.
     const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
-    ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-    ASSERT_EQ(
-        tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
-                               std::to_string(kMenu), "--entry", std::to_string(kEntry), "--lines", "A|B|C"},
-                              m_dir.path())
-            .status,
-        0);
+    ASSERT_TRUE(openDocument(file, "A|B|C"));
     const auto documentImages = tarvo::test::documentImages(file);
-    ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
 
     QObject answers;
-    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
-                                   [](ui::FleetPortDialog& dialog) {
-                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
-                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
-                                       dialog.startButton()->click();
-                                   });
+    answerPortListWithEveryKeyboard(&answers);
     // Every slot choice shown is answered: the edited table into its slot, verified.
     int choices = 0;
     QString choiceCaption;
@@ -231,22 +245,10 @@ TEST_F(FleetWindowTest, CancelAllDuringTheWritesNamesEverySlotLeftIncompleteAndE
         ASSERT_TRUE(m_keyboards[i]->start({"--fault", "late:S2:300:" + std::to_string(kLateAnswerMs)}));
     ASSERT_TRUE(start());
     const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
-    ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-    ASSERT_EQ(
-        tarvo::test::runTarvo({"set-entry", file, "--table", std::to_string(kTable), "--menu",
-                               std::to_string(kMenu), "--entry", std::to_string(kEntry), "--lines", "A"},
-                              m_dir.path())
-            .status,
-        0);
-    ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
+    ASSERT_TRUE(openDocument(file, "A"));
 
     QObject answers;
-    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
-                                   [](ui::FleetPortDialog& dialog) {
-                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
-                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
-                                       dialog.startButton()->click();
-                                   });
+    answerPortListWithEveryKeyboard(&answers);
     whenShown<ui::TransferSlotDialog>(
         &answers, QStringLiteral("TransferSlotDialog"),
         [](ui::TransferSlotDialog& dialog) { return dialog.okButton()->isEnabled(); },
@@ -316,17 +318,10 @@ TEST_F(FleetWindowTest, TheQueryWindowListsEachKeyboardsSlotsUnderItsRowAndAFail
         if (static_cast<int>(i) != kAbsent)
             ASSERT_TRUE(m_keyboards[i]->start({}));
     ASSERT_TRUE(start());
-    const std::string file = path(QStringLiteral("doc.tvo")).toStdString();
-    ASSERT_EQ(tarvo::test::runTarvo({"new", "-o", file}, m_dir.path()).status, 0);
-    ASSERT_TRUE(frame().documents().openDocumentFile(QString::fromStdString(file)));
+    ASSERT_TRUE(openDocument(path(QStringLiteral("doc.tvo")).toStdString()));
 
     QObject answers;
-    whenShown<ui::FleetPortDialog>(&answers, QStringLiteral("FleetPortDialog"), {},
-                                   [](ui::FleetPortDialog& dialog) {
-                                       for (int row = 0; row < static_cast<int>(kKeyboards); ++row)
-                                           dialog.list()->item(row, 0)->setCheckState(Qt::Checked);
-                                       dialog.startButton()->click();
-                                   });
+    answerPortListWithEveryKeyboard(&answers);
     std::vector<QStringList> slotLines(kKeyboards);
     QStringList keyboards;
     QStringList results;

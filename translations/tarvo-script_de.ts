@@ -1733,6 +1733,42 @@ Spalte: %d</translation>
         <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>%s can only be read.</source>
+        <translation>%s kann nur gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%s must be a value between %d and %d.</source>
+        <translation>%s muss ein Wert zwischen %d und %d sein.</translation>
+    </message>
+    <message>
+        <source>%s can only be changed while the port is closed.</source>
+        <translation>%s kann nur bei geschlossener Schnittstelle geändert werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a valid Settings text (for example 19200,N,8,1).</source>
+        <extracomment>%s is the settings text as given, such as 19200,N,8,1.</extracomment>
+        <translation>„%s“ ist kein gültiger Settings-Text (zum Beispiel 19200,N,8,1).</translation>
+    </message>
+    <message>
+        <source>The port %s is already open.</source>
+        <extracomment>%s is the port&apos;s device, such as /dev/ttyUSB0.</extracomment>
+        <translation>Die Schnittstelle %s ist bereits geöffnet.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>Die Schnittstelle ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>(%s)</source>
+        <extracomment>What the port said about a failure, after it.</extracomment>
+        <translation>(%s)</translation>
+    </message>
+    <message>
+        <source>the transfer history could not be written: %s</source>
+        <extracomment>%s is why: the file and what the system said.</extracomment>
+        <translation>der Übertragungsverlauf konnte nicht geschrieben werden: %s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2503,6 +2539,21 @@ Katalogprüfungen:
     </message>
 </context>
 <context>
+    <name>HandOverSheet</name>
+    <message>
+        <source>the transfer history cannot be read: %1</source>
+        <translation>der Übertragungsverlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the tables hold Hangul text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>die Tabellen enthalten Hangul-Text, und keine installierte Schrift hat ihn: er würde als leere Kästchen gedruckt; installieren Sie das Paket %1</translation>
+    </message>
+    <message>
+        <source>the tables hold CJK text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>die Tabellen enthalten CJK-Text, und keine installierte Schrift hat ihn: er würde als leere Kästchen gedruckt; installieren Sie das Paket %1</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Transfer &amp;History...</source>
@@ -2902,6 +2953,10 @@ Katalogprüfungen:
     <message>
         <source>the folder %1 cannot be synced to disk</source>
         <translation>der Ordner %1 kann nicht auf die Festplatte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Byte</translation>
     </message>
 </context>
 <context>

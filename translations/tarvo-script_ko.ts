@@ -1733,6 +1733,42 @@ Column: %d</source>
         <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>%s can only be read.</source>
+        <translation>%s 값은 읽기만 할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%s must be a value between %d and %d.</source>
+        <translation>%s 값은 %d에서 %d 사이여야 합니다.</translation>
+    </message>
+    <message>
+        <source>%s can only be changed while the port is closed.</source>
+        <translation>%s 값은 포트가 닫혀 있을 때만 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a valid Settings text (for example 19200,N,8,1).</source>
+        <extracomment>%s is the settings text as given, such as 19200,N,8,1.</extracomment>
+        <translation>&quot;%s&quot;은(는) 올바른 Settings 텍스트가 아닙니다(예: 19200,N,8,1).</translation>
+    </message>
+    <message>
+        <source>The port %s is already open.</source>
+        <extracomment>%s is the port&apos;s device, such as /dev/ttyUSB0.</extracomment>
+        <translation>포트 %s이(가) 이미 열려 있습니다.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>포트가 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>(%s)</source>
+        <extracomment>What the port said about a failure, after it.</extracomment>
+        <translation>(%s)</translation>
+    </message>
+    <message>
+        <source>the transfer history could not be written: %s</source>
+        <extracomment>%s is why: the file and what the system said.</extracomment>
+        <translation>전송 기록을 쓸 수 없습니다: %s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2503,6 +2539,21 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>HandOverSheet</name>
+    <message>
+        <source>the transfer history cannot be read: %1</source>
+        <translation>전송 기록을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>the tables hold Hangul text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>테이블에 한글 텍스트가 있지만 설치된 글꼴 중 한글을 가진 것이 없어 빈 상자로 인쇄됩니다. %1 패키지를 설치하십시오</translation>
+    </message>
+    <message>
+        <source>the tables hold CJK text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>테이블에 한자(CJK) 텍스트가 있지만 설치된 글꼴 중 이를 가진 것이 없어 빈 상자로 인쇄됩니다. %1 패키지를 설치하십시오</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Transfer &amp;History...</source>
@@ -2902,6 +2953,10 @@ Catalogue checks:
     <message>
         <source>the folder %1 cannot be synced to disk</source>
         <translation>폴더 %1을(를) 디스크에 동기화할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>%1바이트보다 큼</translation>
     </message>
 </context>
 <context>

@@ -1733,6 +1733,42 @@ Column: %d</source>
         <extracomment>How a slot is written (&quot;written as stored&quot;), then how many of its entries change; keep the language&apos;s own comma.</extracomment>
         <translation>%1，%2</translation>
     </message>
+    <message>
+        <source>%s can only be read.</source>
+        <translation>%s 只能读取。</translation>
+    </message>
+    <message>
+        <source>%s must be a value between %d and %d.</source>
+        <translation>%s 必须是 %d 到 %d 之间的值。</translation>
+    </message>
+    <message>
+        <source>%s can only be changed while the port is closed.</source>
+        <translation>%s 只能在串口关闭时更改。</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a valid Settings text (for example 19200,N,8,1).</source>
+        <extracomment>%s is the settings text as given, such as 19200,N,8,1.</extracomment>
+        <translation>“%s”不是有效的 Settings 文本（例如 19200,N,8,1）。</translation>
+    </message>
+    <message>
+        <source>The port %s is already open.</source>
+        <extracomment>%s is the port&apos;s device, such as /dev/ttyUSB0.</extracomment>
+        <translation>串口 %s 已打开。</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>串口未打开。</translation>
+    </message>
+    <message>
+        <source>(%s)</source>
+        <extracomment>What the port said about a failure, after it.</extracomment>
+        <translation>（%s）</translation>
+    </message>
+    <message>
+        <source>the transfer history could not be written: %s</source>
+        <extracomment>%s is why: the file and what the system said.</extracomment>
+        <translation>无法写入传输历史：%s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>
@@ -2503,6 +2539,21 @@ Catalogue checks:
     </message>
 </context>
 <context>
+    <name>HandOverSheet</name>
+    <message>
+        <source>the transfer history cannot be read: %1</source>
+        <translation>无法读取传输历史：%1</translation>
+    </message>
+    <message>
+        <source>the tables hold Hangul text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>表中含有韩文，但没有已安装的字体包含这些字符：打印出来会是空方框；请安装软件包 %1</translation>
+    </message>
+    <message>
+        <source>the tables hold CJK text and no installed font has it: it would print as empty boxes; install the package %1</source>
+        <translation>表中含有中日韩文字，但没有已安装的字体包含这些字符：打印出来会是空方框；请安装软件包 %1</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Transfer &amp;History...</source>
@@ -2902,6 +2953,10 @@ Catalogue checks:
     <message>
         <source>the folder %1 cannot be synced to disk</source>
         <translation>无法将文件夹 %1 同步到磁盘</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>大于 %1 字节</translation>
     </message>
 </context>
 <context>

@@ -276,14 +276,9 @@ int exitStatusFor(const transfer::TransferSession& session)
     return exitStatusOf(transfer::statusOf(session));
 }
 
-std::string failureReason(const transfer::TransferSession& session)
-{
-    return transfer::failureLine(session);
-}
-
 int reportSessionFailure(const std::string& what, const transfer::TransferSession& session)
 {
-    return fail(exitStatusFor(session), what, failureReason(session));
+    return fail(exitStatusFor(session), what, transfer::failureLine(session));
 }
 
 int baudRateOf(const serial::CommSettings& settings)

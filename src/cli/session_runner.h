@@ -109,9 +109,6 @@ private:
 // the session (unplugged, write error).
 int exitStatusFor(const transfer::TransferSession& session);
 int exitStatusOf(transfer::JobStatus status);
-// One line for "tarvo: <what>: <reason>": the session's error text with its
-// line breaks folded, and what the port said about it.
-std::string failureReason(const transfer::TransferSession& session);
 // Reports a session that did not complete and returns its exit status.
 int reportSessionFailure(const std::string& what, const transfer::TransferSession& session);
 

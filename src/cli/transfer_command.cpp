@@ -166,8 +166,8 @@ void TransferCommand::cancelQuestion(const std::u16string&)
 void TransferCommand::jobEnded(const transfer::JobEnd& end)
 {
     m_history.end(end);
-    if (const std::string warning = m_history.takeWarning(); !warning.empty())
-        m_report.notice(warning);
+    if (const messages::Message warning = m_history.takeWarning(); !warning.empty())
+        m_report.notice(templates::oneLineUtf8(warning));
     if (m_onEnded)
         m_onEnded();
     else

@@ -1,7 +1,9 @@
 #include "platform/history_file.h"
 
+#include "platform/message_json.h"
 #include "platform/port_paths.h"
 #include "platform/state_folder.h"
+#include "templates/utf_text.h"
 #include "transfer/job_end.h"
 
 #include <QCryptographicHash>
@@ -136,6 +138,8 @@ QByteArray historyLine(const history::HistoryRecord& r)
     case history::RecordKind::End:
         o["status"] = r.status;
         o["message"] = fromUtf8(r.message);
+        if (!r.said.empty())
+            o["said"] = messageJson(r.said);
         break;
     }
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
@@ -171,6 +175,9 @@ std::optional<history::HistoryRecord> historyRecordOf(const QByteArray& line)
     r.backup = utf8(o.value("backup"));
     r.status = o.value("status").toInt();
     r.message = utf8(o.value("message"));
+    // What cannot be read back as a message is shown as the English line.
+    if (auto said = messageOfJson(o.value("said")))
+        r.said = std::move(*said);
     return r;
 }
 
@@ -229,7 +236,9 @@ bool HistoryFile::read(history::HistoryLog& log, std::string& reason) const
     if (!file.exists())
         return true;
     if (file.size() > kMaxHistoryBytes) {
-        reason = m_path.toStdString() + ": larger than " + std::to_string(kMaxHistoryBytes) + " bytes";
+        reason = (m_path + QStringLiteral(": ") +
+                  stateText(QT_TRANSLATE_NOOP("StateFiles", "larger than %1 bytes")).arg(kMaxHistoryBytes))
+                     .toStdString();
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -296,8 +305,8 @@ std::string recordQuery(const std::string& program, const std::string& port,
     const bool answered = session.endCode() == transfer::kEndComplete;
     recorder.begin(answered ? &session.keyboardId() : nullptr);
     recorder.end(history::exitClassOf(transfer::statusOf(session)),
-                 answered ? std::string() : transfer::failureLine(session));
-    return recorder.takeWarning();
+                 answered ? messages::Message() : transfer::failureReason(session));
+    return templates::oneLineUtf8(recorder.takeWarning());
 }
 
 } // namespace tarvo::platform

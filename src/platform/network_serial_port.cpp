@@ -1,5 +1,6 @@
 #include "platform/network_serial_port.h"
 #include "platform/message_text.h"
+#include "platform/port_texts.h"
 #include "platform/text.h"
 
 #include <QCoreApplication>
@@ -11,13 +12,6 @@
 namespace tarvo::platform {
 
 namespace {
-
-// The port's words in the editor's language; the tool loads no translation
-// and keeps them in English.
-QString portText(const char* text)
-{
-    return QCoreApplication::translate("SerialPort", text);
-}
 
 // A reason with what the server sent before it hung up ("Port already in use").
 QString itSaid(const QString& reason, const QString& said)
@@ -118,13 +112,8 @@ bool NetworkSerialPort::supportsLine(const serial::LineSettings& line, std::u16s
                 .arg(line.dataBits));
         return false;
     }
-    if (std::string_view("EMNOS").find(line.parity) == std::string_view::npos) {
-        error = platform::toU16(
-            portText(QT_TRANSLATE_NOOP("SerialPort", "The parity letter is not one of E, M, N, O and S.")));
-        return false;
-    }
-    if (line.baudRate <= 0) {
-        error = platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The baud rate must be positive.")));
+    if (const QString fault = lineSettingsFault(line); !fault.isEmpty()) {
+        error = platform::toU16(fault);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "platform/qt_serial_port.h"
 
 #include "platform/port_paths.h"
+#include "platform/port_texts.h"
 #include "platform/text.h"
 
 #include <QCoreApplication>
@@ -45,13 +46,6 @@ QSerialPort::FlowControl toQtFlow(serial::Handshaking handshaking)
         break;
     }
     return QSerialPort::NoFlowControl;
-}
-
-// The port's words in the editor's language; the tool loads no translation
-// and keeps them in English.
-QString portText(const char* text)
-{
-    return QCoreApplication::translate("SerialPort", text);
 }
 
 QString reasonFor(QSerialPort::SerialPortError error)
@@ -101,7 +95,6 @@ std::u16string QtSerialPort::describe(const QString& what) const
 
 bool QtSerialPort::supportsLine(const serial::LineSettings& line, std::u16string& error) const
 {
-    QSerialPort::Parity parity;
     if (line.dataBits < 5 || line.dataBits > 8) {
         error = platform::toU16(
             portText(QT_TRANSLATE_NOOP("SerialPort",
@@ -114,13 +107,8 @@ bool QtSerialPort::supportsLine(const serial::LineSettings& line, std::u16string
             "SerialPort", "1.5 stop bits are not supported by the serial ports of this system.")));
         return false;
     }
-    if (!toQtParity(line.parity, parity)) {
-        error = platform::toU16(
-            portText(QT_TRANSLATE_NOOP("SerialPort", "The parity letter is not one of E, M, N, O and S.")));
-        return false;
-    }
-    if (line.baudRate <= 0) {
-        error = platform::toU16(portText(QT_TRANSLATE_NOOP("SerialPort", "The baud rate must be positive.")));
+    if (const QString fault = lineSettingsFault(line); !fault.isEmpty()) {
+        error = platform::toU16(fault);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "transfer/table_info_row.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -41,6 +42,13 @@ const QString kStyle = QStringLiteral(
     ".action { color: #333; font-style: italic; }"
     ".edited { color: #a00000; font-weight: bold; }"
     ".muted { color: #666; }");
+
+// What the sheet says to the editor's user (not on its pages, which stay
+// English as the tool prints them); the tool loads no translation.
+QString noteText(const char* text)
+{
+    return QCoreApplication::translate("HandOverSheet", text);
+}
 
 QString esc(const QString& text)
 {
@@ -243,7 +251,8 @@ SheetSource sheetSourceFor(const document::CS1_Doc& doc, const QString& path, bo
     history::HistoryLog log;
     std::string reason;
     if (!file.read(log, reason)) {
-        note = QStringLiteral("the transfer history cannot be read: ") + QString::fromStdString(reason);
+        note = noteText(QT_TRANSLATE_NOOP("HandOverSheet", "the transfer history cannot be read: %1"))
+                   .arg(QString::fromStdString(reason));
         return s;
     }
     if (!s.documentSha256.isEmpty())
@@ -278,9 +287,15 @@ QString missingFontWarning(const document::CS1_Doc& doc)
                             QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
     if (!hangulMissing && !cjkMissing)
         return {};
-    return QStringLiteral("the tables hold %1 text and no installed font has it: it would print as empty "
-                          "boxes; install the package %2")
-        .arg(hangulMissing ? QStringLiteral("Hangul") : QStringLiteral("CJK"), kFontPackage);
+    return (hangulMissing ? noteText(QT_TRANSLATE_NOOP("HandOverSheet",
+                                                       "the tables hold Hangul text and no installed font "
+                                                       "has it: it would print as empty boxes; install "
+                                                       "the package %1"))
+                          : noteText(QT_TRANSLATE_NOOP("HandOverSheet",
+                                                       "the tables hold CJK text and no installed font has "
+                                                       "it: it would print as empty boxes; install the "
+                                                       "package %1")))
+        .arg(kFontPackage);
 }
 
 void renderSheet(const SheetSource& source, QPagedPaintDevice& device)

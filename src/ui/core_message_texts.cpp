@@ -109,6 +109,16 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "Out Buffer Size"),
     QT_TRANSLATE_NOOP("CoreMessages", "Parity Replace"),
     QT_TRANSLATE_NOOP("CoreMessages", "** Unknown Event **"),
+    // The serial control's own refusals; %s is a property's name (CommPort,
+    // InBufferSize ...), which stays as written.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s can only be read."),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s must be a value between %d and %d."),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s can only be changed while the port is closed."),
+    //: %s is the settings text as given, such as 19200,N,8,1.
+    QT_TRANSLATE_NOOP("CoreMessages", "\"%s\" is not a valid Settings text (for example 19200,N,8,1)."),
+    //: %s is the port's device, such as /dev/ttyUSB0.
+    QT_TRANSLATE_NOOP("CoreMessages", "The port %s is already open."),
+    QT_TRANSLATE_NOOP("CoreMessages", "The port is not open."),
     QT_TRANSLATE_NOOP("CoreMessages", "RTS & Xon/Xoff"),
     QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size must be a value between %d and %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "RThreshold must be a value between %d and %d."),
@@ -198,6 +208,8 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "cancelled"),
     QT_TRANSLATE_NOOP("CoreMessages", "cancelled: %s"),
     QT_TRANSLATE_NOOP("CoreMessages", "the session failed"),
+    //: What the port said about a failure, after it.
+    QT_TRANSLATE_NOOP("CoreMessages", "(%s)"),
     QT_TRANSLATE_NOOP("CoreMessages", "not every block of the chosen slots came in"),
     QT_TRANSLATE_NOOP("CoreMessages", "cancelled; nothing was erased"),
     QT_TRANSLATE_NOOP("CoreMessages", "cancelled; the tables were written but not verified"),
@@ -400,6 +412,8 @@ const char* const kPatterns[] = {
                       "The macro number of entry %d of menu %d must be a number from 0 to %d."),
     //: A transfer in the history whose end was never recorded.
     QT_TRANSLATE_NOOP("CoreMessages", "unfinished (no end recorded)"),
+    //: %s is why: the file and what the system said.
+    QT_TRANSLATE_NOOP("CoreMessages", "the transfer history could not be written: %s"),
     //: The first %s is the keyboard's model (KBD-OMNIA), the others version numbers.
     QT_TRANSLATE_NOOP("CoreMessages", "%s generation %d, bootloader %s, firmware %s"),
     //: A slot's number and what happened to it in a transfer ("3 written").

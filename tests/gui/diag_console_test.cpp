@@ -93,7 +93,8 @@ TEST_F(ConsoleTest, PingShowsTheBannerTypedTextIsSentAndALaterQuerySucceeds)
         EXPECT_TRUE(ui::UserDialogs::shown().isEmpty());
 
         console.goOnline();
-        ASSERT_TRUE(m_port->isPortOpen()) << QString::fromStdU16String(m_port->lastError()).toStdString();
+        ASSERT_TRUE(m_port->isPortOpen())
+            << QString::fromStdU16String(m_port->lastError().text()).toStdString();
         EXPECT_TRUE(console.outputEdit()->isEnabled());
         console.goOnline(); // a second time changes nothing
         EXPECT_TRUE(m_port->isPortOpen());

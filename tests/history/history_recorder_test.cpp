@@ -142,6 +142,36 @@ TEST(HistoryRecorder, SlotsOpenAtTheEndAreIncompleteWhenTheJobLeftThemErasedElse
         << "a transfer that never met the keyboard starts too";
 }
 
+TEST(HistoryRecorder, EndKeepsItsMessageAsSaidForTranslationAndOlderRecordsTheirEnglishLine)
+{
+    FakeHistory store;
+    HistoryRecorder recorder(&store, startOn("a", "a"));
+    const messages::Message why(u"the keyboard could not be read, nothing was erased: %s",
+                                {messages::Message::data(u"Input/output error\n\nunplugged")});
+    recorder.end(
+        transfer::jobEnd(transfer::JobStatus::Cancelled, messages::Message(u"cancelled: %s", {why})));
+
+    auto rows = transferRows(store.records);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_EQ(resultText(rows[0]), "exit 5: cancelled: the keyboard could not be read, nothing was erased: "
+                                   "Input/output error unplugged");
+    // The editor looks each pattern up in its language: the stored end keeps them apart.
+    const messages::Message shown = resultMessage(rows[0]);
+    ASSERT_EQ(shown.parts().size(), 1U);
+    const auto& because = shown.parts()[0].args.at(1);
+    ASSERT_TRUE(because.message);
+    EXPECT_EQ(because.message->parts().at(0).pattern, u"cancelled: %s");
+
+    // A record from before keeps only the English line: shown as it stands.
+    store.records.back().said = {};
+    rows = transferRows(store.records);
+    const messages::Message older = resultMessage(rows[0]);
+    const auto& line = older.parts()[0].args.at(1);
+    ASSERT_TRUE(line.message);
+    EXPECT_TRUE(line.message->parts().at(0).data);
+    EXPECT_EQ(resultText(rows[0]), "exit 5: " + store.records.back().message);
+}
+
 TEST(HistoryRecorder, WrittenSlotsOfARecoveryAreNamedByHowTheyWereRecovered)
 {
     const std::vector<std::pair<transfer::Recovery, std::string>> cases = {
@@ -185,12 +215,12 @@ TEST(HistoryRecorder, AStoreThatCannotBeWrittenIsOneWarningAndTheRecorderGoesOn)
     HistoryRecorder recorder(&store, startOn("a", "a"));
     recorder.begin(nullptr);
     recorder.slotImage(1, image(1));
-    EXPECT_EQ(recorder.takeWarning(), "the transfer history could not be written: disk full");
+    EXPECT_EQ(recorder.takeWarning(), u"the transfer history could not be written: disk full");
     store.failing = false;
     recorder.slotDone(1, transfer::SlotOutcome::Written);
     store.failing = true;
     recorder.end(transfer::JobEnd{});
-    EXPECT_EQ(recorder.takeWarning(), "") << "said once";
+    EXPECT_TRUE(recorder.takeWarning().empty()) << "said once";
     EXPECT_EQ(kinds(store.records), (std::vector<std::string>{"slot_end"}));
 }
 
@@ -198,9 +228,9 @@ TEST(HistoryRows, PortMatchesAsNamedOrCanonicalAndSinceByDate)
 {
     FakeHistory store;
     store.time = "2026-03-01T23:59:59Z";
-    HistoryRecorder(&store, startOn("/dev/kbd-left", "/dev/ttyUSB0")).end(0, "");
+    HistoryRecorder(&store, startOn("/dev/kbd-left", "/dev/ttyUSB0")).end(0, {});
     store.time = "2026-03-02T00:00:00Z";
-    HistoryRecorder(&store, startOn("/dev/ttyS1", "/dev/ttyS1")).end(0, "");
+    HistoryRecorder(&store, startOn("/dev/ttyS1", "/dev/ttyS1")).end(0, {});
     const auto rows = transferRows(store.records);
     ASSERT_EQ(rows.size(), 2U);
 
@@ -228,7 +258,7 @@ TEST(HistoryRows, LastTransferOfEachKeyboardIsItsDeviceAndIdentity)
         start.documentSha256 = sha;
         HistoryRecorder recorder(&store, start);
         recorder.begin(&id);
-        recorder.end(status, "");
+        recorder.end(status, {});
     };
     run("/dev/ttyUSB0", a, "doc", 3);
     run("/dev/ttyUSB0", b, "doc", 0);

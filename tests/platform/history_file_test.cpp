@@ -90,6 +90,47 @@ TEST(HistoryFile, HalfWrittenLineIsSkippedAndCountedAndTheRestRead)
     EXPECT_EQ(log.records[1].outcome, "written");
 }
 
+TEST(HistoryFile, EndMessageReadsBackAsSaidAndADamagedOneAsItsEnglishLine)
+{
+    const test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("history.jsonl"));
+    HistoryFile file(path);
+    history::HistoryRecord end;
+    end.kind = history::RecordKind::End;
+    end.transfer = "t1";
+    end.time = "2026-03-04T10:00:00Z";
+    end.status = 7;
+    end.said = messages::Message(u"Language table #%d: %s",
+                                 {messages::number(3), messages::Message(u"the port was lost")})
+                   .append(u"\n\n", messages::Message::data(u"케이블 (%s)"));
+    end.message = "Language table #3: the port was lost 케이블 (%s)";
+    std::string reason;
+    ASSERT_TRUE(file.append(end, reason)) << reason;
+    {
+        // A line another program wrote, nested past anything the system writes.
+        QFile raw(path);
+        ASSERT_TRUE(raw.open(QIODevice::Append));
+        const QByteArray deep = QByteArray(100, '[') + QByteArray(100, ']');
+        raw.write(R"({"record":"end","transfer":"t2","time":"2026-03-04T11:00:00Z","status":3,)"
+                  R"("message":"no answer","said":[{"pattern":"%s","args":[)" +
+                  deep + "]}]}\n");
+    }
+
+    history::HistoryLog log;
+    ASSERT_TRUE(file.read(log, reason)) << reason;
+    ASSERT_EQ(log.records.size(), 2U);
+    EXPECT_EQ(log.records[0].said.text(), end.said.text());
+    const auto& parts = log.records[0].said.parts();
+    ASSERT_EQ(parts.size(), 2U);
+    EXPECT_EQ(parts[0].pattern, u"Language table #%d: %s");
+    ASSERT_TRUE(parts[0].args.at(1).message);
+    EXPECT_EQ(parts[0].args[1].message->parts().at(0).pattern, u"the port was lost");
+    EXPECT_TRUE(parts[1].data) << "what a port said is never looked up";
+    EXPECT_EQ(parts[1].separator, u"\n\n");
+    EXPECT_TRUE(log.records[1].said.empty());
+    EXPECT_EQ(log.records[1].message, "no answer");
+}
+
 TEST(HistoryFile, Sha256IsTheStandardDigest)
 {
     const std::string abc = "abc";

@@ -34,9 +34,14 @@ using platform::testing::app;
 using platform::testing::kGenerousWaitMs;
 using platform::testing::runUntil;
 
-std::string text(const std::u16string& s)
+std::string text(const std::u16string& said)
 {
-    return QString::fromStdU16String(s).toStdString();
+    return QString::fromStdU16String(said).toStdString();
+}
+
+std::string text(const messages::Message& said)
+{
+    return text(said.text());
 }
 
 class PtyPair {

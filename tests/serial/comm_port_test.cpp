@@ -35,7 +35,9 @@ TEST(CommPort, ConfigureWritesEveryFieldAndReadsBack)
     s.outBufferSize = 300;
     s.sThreshold = 7;
     s.parityReplace = 35;
-    ASSERT_TRUE(port.configure(s)) << std::string(port.lastError().begin(), port.lastError().end());
+    const bool configured = port.configure(s);
+    const std::u16string error = port.lastError().text();
+    ASSERT_TRUE(configured) << std::string(error.begin(), error.end());
     EXPECT_EQ(property(port, PortProperty::CommPort), 6);
     std::u16string text;
     port.control().getSettings(text);
@@ -217,10 +219,15 @@ TEST(CommPort, FailuresReachTheCallerAsFalseResults)
     std::vector<std::uint8_t> got;
     EXPECT_FALSE(port.sendBytes(bytesOf("C0")));
     EXPECT_FALSE(port.receiveBytes(got));
+    // The control's own words go to the reader's language; the device's were said in it already.
+    ASSERT_EQ(port.lastError().parts().size(), 1U);
+    EXPECT_EQ(port.lastError().parts()[0].pattern, u"The port is not open.");
+    EXPECT_FALSE(port.lastError().parts()[0].data);
     device.failOpen(u"The serial port COM1 (/dev/fake1) cannot be opened: the device does not exist.");
     EXPECT_FALSE(port.setPortOpen(true));
     EXPECT_EQ(port.lastError(),
               u"The serial port COM1 (/dev/fake1) cannot be opened: the device does not exist.");
+    EXPECT_TRUE(port.lastError().parts().at(0).data);
     device.failOpen({});
     ASSERT_TRUE(port.setPortOpen(true));
     EXPECT_FALSE(port.setPortOpen(true)); // already open

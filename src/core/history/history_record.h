@@ -4,6 +4,7 @@
 // its end. Records of one transfer share its id; a transfer killed on the way
 // leaves only the records written before.
 
+#include "io/message_pattern.h"
 #include "serial/keyboard_records.h"
 
 #include <optional>
@@ -41,8 +42,11 @@ struct HistoryRecord {
     std::string backup;  // SlotEnd: where the slot's earlier table was saved; empty when none
 
     // End.
-    int status = 0; // the tool's exit class
-    std::string message;
+    int status = 0;      // the tool's exit class
+    std::string message; // in English, one line, as the tool prints it
+    // The same as the system said it, so a reader in another language sees it
+    // in theirs; empty in records written before it was kept.
+    messages::Message said;
 };
 
 // The record's "record" value, and back (nullopt for a name no record has).

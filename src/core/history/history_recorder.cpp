@@ -1,5 +1,7 @@
 #include "history/history_recorder.h"
 
+#include "history/history_rows.h"
+
 #include "model/lang_table_layout.h"
 #include "templates/utf_text.h"
 #include "transfer/table_info_row.h"
@@ -30,10 +32,10 @@ void HistoryRecorder::append(const HistoryRecord& record)
         return;
     std::string reason;
     if (!m_store->append(record, reason) && m_warning.empty() && !m_warned)
-        m_warning = "the transfer history could not be written: " + reason;
+        m_warning = messages::Message(texts::kNotWritten, {templates::utf8ToUtf16(reason)});
 }
 
-std::string HistoryRecorder::takeWarning()
+messages::Message HistoryRecorder::takeWarning()
 {
     if (m_warning.empty())
         return {};
@@ -140,10 +142,10 @@ void HistoryRecorder::end(const transfer::JobEnd& jobEnd)
             std::ranges::find(jobEnd.incompleteSlots, slot) != jobEnd.incompleteSlots.end();
         slotEnd(slot, incomplete ? outcome::kIncomplete : outcome::kFailed);
     }
-    end(exitClassOf(jobEnd.status), jobEnd.message);
+    end(exitClassOf(jobEnd.status), jobEnd.line);
 }
 
-void HistoryRecorder::end(int status, const std::string& message)
+void HistoryRecorder::end(int status, const messages::Message& message)
 {
     if (m_ended)
         return;
@@ -151,7 +153,8 @@ void HistoryRecorder::end(int status, const std::string& message)
     begin(nullptr);
     HistoryRecord r = record(RecordKind::End);
     r.status = status;
-    r.message = message;
+    r.message = templates::oneLineUtf8(message);
+    r.said = message;
     append(r);
 }
 

@@ -42,11 +42,11 @@ public:
     void slotRecovery(int slot, transfer::Recovery recovery);
     void slotDone(int slot, transfer::SlotOutcome outcome);
     void end(const transfer::JobEnd& end);
-    void end(int status, const std::string& message);
+    void end(int status, const messages::Message& message);
 
     void setBackup(std::string path) { m_start.backup = std::move(path); }
-    // The first record that could not be stored, said once ("" when none or already taken).
-    std::string takeWarning();
+    // The first record that could not be stored, said once (empty when none or already taken).
+    messages::Message takeWarning();
 
 private:
     struct SlotState {
@@ -65,7 +65,7 @@ private:
     std::map<int, SlotState> m_slots;
     bool m_begun = false;
     bool m_ended = false;
-    std::string m_warning;
+    messages::Message m_warning;
     bool m_warned = false;
 };
 

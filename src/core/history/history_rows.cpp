@@ -84,6 +84,7 @@ std::vector<TransferRow> transferRows(const std::vector<HistoryRecord>& records)
             row.finished = true;
             row.status = r.status;
             row.message = r.message;
+            row.said = r.said;
             break;
         }
     }
@@ -137,10 +138,11 @@ messages::Message resultMessage(const TransferRow& row)
         return messages::Message(texts::kUnfinished);
     if (row.status == 0)
         return messages::Message(texts::kComplete);
-    if (row.message.empty())
+    if (row.message.empty() && row.said.empty())
         return messages::Message(texts::kExit, {messages::number(row.status)});
-    return messages::Message(texts::kExitBecause,
-                             {messages::number(row.status), messages::Message::data(utf16(row.message))});
+    const messages::Message because =
+        row.said.empty() ? messages::Message::data(utf16(row.message)) : row.said;
+    return messages::Message(texts::kExitBecause, {messages::number(row.status), because});
 }
 
 std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard)
@@ -155,7 +157,7 @@ std::string slotsText(const TransferRow& row)
 
 std::string resultText(const TransferRow& row)
 {
-    return utf8(resultMessage(row).text());
+    return templates::oneLineUtf8(resultMessage(row));
 }
 
 std::string backupOf(const TransferRow& row)

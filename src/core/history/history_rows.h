@@ -31,11 +31,13 @@ struct TransferRow {
     std::vector<SlotResult> slots; // in the order they started
     bool finished = false;         // an end was recorded
     int status = 0;
-    std::string message;
+    std::string message;    // English, as the tool prints it
+    messages::Message said; // the same, to be translated; empty in older records
 };
 
 namespace texts {
 inline constexpr std::u16string_view kUnfinished = u"unfinished (no end recorded)";
+inline constexpr std::u16string_view kNotWritten = u"the transfer history could not be written: %s";
 inline constexpr std::u16string_view kKeyboardLine = u"%s generation %d, bootloader %s, firmware %s";
 inline constexpr std::u16string_view kSlotOutcome = u"%d %s";
 inline constexpr std::u16string_view kComplete = u"complete";
@@ -65,7 +67,7 @@ messages::Message keyboardMessage(const std::optional<serial::KeyboardId>& keybo
 messages::Message slotsMessage(const TransferRow& row);
 // "complete", "exit 3: <message>", or texts::kUnfinished.
 messages::Message resultMessage(const TransferRow& row);
-// The same in English, UTF-8, as the tool and the hand-over sheet print them.
+// The same in English, UTF-8, on one line, as the tool and the hand-over sheet print them.
 std::string keyboardText(const std::optional<serial::KeyboardId>& keyboard);
 std::string slotsText(const TransferRow& row);
 std::string resultText(const TransferRow& row);

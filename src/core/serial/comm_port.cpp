@@ -156,7 +156,7 @@ CCommPort::~CCommPort()
     m_control.setOnComm({});
 }
 
-const std::u16string& CCommPort::lastError() const
+const messages::Message& CCommPort::lastError() const
 {
     return m_error;
 }
@@ -168,22 +168,22 @@ bool CCommPort::configure(const CommSettings& settings)
     CommSettings checked = settings;
     std::vector<SettingsCorrection> corrections;
     if (!validateSettings(checked, corrections)) {
-        m_error = describeCorrections(corrections).text();
+        m_error = describeCorrections(corrections);
         return false;
     }
     LineSettings line;
     lineSettingsFor(settings, line);
     std::u16string error;
     if (!m_control.device().supportsLine(line, error)) {
-        m_error = setFailureMessage(SettingsProperty::General).text();
-        m_error.append(u"\n\n").append(error);
+        m_error = setFailureMessage(SettingsProperty::General);
+        m_error.append(u"\n\n", messages::Message::data(std::move(error)));
         return false;
     }
 
     const bool open = m_control.isPortOpen();
     const auto failed = [this](SettingsProperty p) {
-        m_error = setFailureMessage(p).text();
-        m_error.append(u"\n\n").append(m_control.lastError());
+        m_error = setFailureMessage(p);
+        m_error.append(u"\n\n", m_control.lastError());
         return false;
     };
     if (!open && !m_control.setProperty(PortProperty::CommPort, settings.portIndex + 1))
@@ -196,7 +196,7 @@ bool CCommPort::configure(const CommSettings& settings)
         if (!m_control.setProperty(step.property, propertyValue(settings, step.property)))
             return failed(step.reported);
     }
-    m_error.clear();
+    m_error = {};
     return true;
 }
 
@@ -209,9 +209,9 @@ bool CCommPort::readSettings(CommSettings& settings) const
     // A failed read adds the control's reason; a value outside its table has
     // none of its own.
     const auto failed = [this](SettingsProperty p, bool readFailed) {
-        m_error = getFailureMessage(p).text();
-        if (readFailed && !m_control.lastError().empty())
-            m_error += u"\n\n" + m_control.lastError();
+        m_error = getFailureMessage(p);
+        if (readFailed)
+            m_error.append(u"\n\n", m_control.lastError());
         return false;
     };
     int portNumber = 0;
@@ -234,7 +234,7 @@ bool CCommPort::readSettings(CommSettings& settings) const
         storeValue(s, step.property, value);
     }
     settings = s;
-    m_error.clear();
+    m_error = {};
     return true;
 }
 

@@ -59,7 +59,7 @@ public:
     const CIMSComm& control() const { return m_control; }
     // The last failure of an operation here, or of the device (gone, write
     // failed) reported by an event.
-    const std::u16string& lastError() const;
+    const messages::Message& lastError() const;
     // The comm_event of the device's last failure since the port was last
     // opened (kDeviceLost, kWriteFailed, kDeviceUnreachable); kNone without one.
     int lastDeviceFailure() const { return m_deviceFailure; }
@@ -86,7 +86,7 @@ private:
     CIMSComm m_control;
     std::vector<Receiver> m_receivers; // the last one is current
     bool m_portInUse = false;
-    mutable std::u16string m_error;
+    mutable messages::Message m_error;
     int m_deviceFailure = comm_event::kNone;
 };
 

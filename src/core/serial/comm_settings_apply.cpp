@@ -11,12 +11,6 @@ SettingsApplyResult failure(messages::Message message, bool warning = false)
     return {false, warning, std::move(message)};
 }
 
-// What the port said: data, after the system's own words.
-SettingsApplyResult failure(std::u16string message)
-{
-    return failure(messages::Message::data(std::move(message)));
-}
-
 struct FlagStep {
     SettingsProperty reported;
     PortProperty property;
@@ -46,10 +40,7 @@ SettingsApplyResult applySettingsToPort(CCommPort& port, const CommSettings& s)
 
     CIMSComm& c = port.control();
     const auto failed = [&c](SettingsProperty p) {
-        messages::Message text = setFailureMessage(p);
-        if (!c.lastError().empty())
-            text.append(u"\n\n", messages::Message::data(c.lastError()));
-        return failure(std::move(text));
+        return failure(setFailureMessage(p).append(u"\n\n", c.lastError()));
     };
     bool open = false;
     if (!c.getPortOpen(open))

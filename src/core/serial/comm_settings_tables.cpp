@@ -1,6 +1,7 @@
 #include "serial/comm_settings_tables.h"
 
 #include "io/message_pattern.h"
+#include "serial/control_texts.h"
 #include "serial/u16_text.h"
 
 #include <algorithm>
@@ -368,6 +369,10 @@ std::vector<std::u16string_view> portMessagePatterns()
         patterns.push_back(t.ending);
     for (const EventName& e : kEventNames)
         patterns.push_back(e.name);
+    for (const std::u16string_view text :
+         {control_texts::kReadOnly, control_texts::kOutOfBounds, control_texts::kOnlyWhileClosed,
+          control_texts::kBadSettingsText, control_texts::kAlreadyOpen, control_texts::kNotOpen})
+        patterns.push_back(text);
     return patterns;
 }
 

@@ -1,6 +1,7 @@
 #include "serial/ims_comm.h"
 
 #include "serial/comm_settings_tables.h"
+#include "serial/control_texts.h"
 #include "serial/u16_text.h"
 
 #include <algorithm>
@@ -61,7 +62,7 @@ CIMSComm::~CIMSComm()
     m_device->setListener(nullptr);
 }
 
-bool CIMSComm::fail(std::u16string message) const
+bool CIMSComm::fail(messages::Message message) const
 {
     m_lastError = std::move(message);
     return false;
@@ -70,14 +71,16 @@ bool CIMSComm::fail(std::u16string message) const
 bool CIMSComm::setProperty(PortProperty property, int value)
 {
     const PropertyRule& rule = ruleOf(property);
+    // The property's name is the control's own word, never translated.
     const std::u16string name(rule.name);
     if (rule.readOnly)
-        return fail(name + u" can only be read.");
+        return fail(messages::Message(control_texts::kReadOnly, {name}));
     if (value < rule.minimum || value > rule.maximum)
-        return fail(formatBounds(name + u" must be a value between %d and %d.", rule.minimum, rule.maximum));
+        return fail(messages::Message(control_texts::kOutOfBounds, {name, messages::number(rule.minimum),
+                                                                    messages::number(rule.maximum)}));
     const bool open = m_device->isOpen();
     if (rule.onlyWhileClosed && open)
-        return fail(name + u" can only be changed while the port is closed.");
+        return fail(messages::Message(control_texts::kOnlyWhileClosed, {name}));
 
     std::u16string error;
     switch (property) {
@@ -91,7 +94,7 @@ bool CIMSComm::setProperty(PortProperty property, int value)
         break;
     case PortProperty::Handshaking:
         if (open && !m_device->applyHandshaking(static_cast<serial::Handshaking>(value), error))
-            return fail(error);
+            return fail(messages::Message::data(std::move(error)));
         m_handshaking = value;
         break;
     // The buffer sizes are kept for the callers; the device's own buffers
@@ -195,15 +198,13 @@ bool CIMSComm::setSettings(std::u16string_view text)
 {
     LineSettings line;
     if (!parseSettingsText(text, line)) {
-        std::u16string message(u"\"");
-        message.append(text).append(u"\" is not a valid Settings text (for example 19200,N,8,1).");
-        return fail(message);
+        return fail(messages::Message(control_texts::kBadSettingsText, {std::u16string(text)}));
     }
     std::u16string error;
     if (!m_device->supportsLine(line, error))
-        return fail(error);
+        return fail(messages::Message::data(std::move(error)));
     if (m_device->isOpen() && !m_device->applyLine(line, error))
-        return fail(error);
+        return fail(messages::Message::data(std::move(error)));
     m_line = line;
     return true;
 }
@@ -218,7 +219,8 @@ bool CIMSComm::setPortOpen(bool open)
 {
     if (open == m_device->isOpen()) {
         if (open)
-            return fail(u"The port " + toU16(m_device->devicePath(m_commPort)) + u" is already open.");
+            return fail(
+                messages::Message(control_texts::kAlreadyOpen, {toU16(m_device->devicePath(m_commPort))}));
         return true;
     }
     if (!open) {
@@ -228,7 +230,7 @@ bool CIMSComm::setPortOpen(bool open)
     std::u16string error;
     if (!m_device->open(m_commPort, m_line, static_cast<serial::Handshaking>(m_handshaking), m_rtsEnable,
                         m_dtrEnable, error))
-        return fail(error);
+        return fail(messages::Message::data(std::move(error)));
     m_receiveArmed = true;
     return true;
 }
@@ -247,10 +249,10 @@ bool CIMSComm::isPortOpen() const
 bool CIMSComm::output(std::span<const std::uint8_t> bytes)
 {
     if (!m_device->isOpen())
-        return fail(u"The port is not open.");
+        return fail(control_texts::kNotOpen);
     std::u16string error;
     if (!m_device->write(bytes, error))
-        return fail(error);
+        return fail(messages::Message::data(std::move(error)));
     return true;
 }
 
@@ -258,12 +260,12 @@ bool CIMSComm::input(std::vector<std::uint8_t>& bytes)
 {
     bytes.clear();
     if (!m_device->isOpen())
-        return fail(u"The port is not open.");
+        return fail(control_texts::kNotOpen);
     const std::size_t waiting = m_device->bytesWaiting();
     const std::size_t wanted = m_inputLen == 0 ? waiting : std::min<std::size_t>(waiting, m_inputLen);
     std::u16string error;
     if (wanted > 0 && !m_device->read(wanted, bytes, error))
-        return fail(error);
+        return fail(messages::Message::data(std::move(error)));
     if (m_nullDiscard)
         std::erase(bytes, std::uint8_t{0});
     if (m_device->bytesWaiting() < static_cast<std::size_t>(m_rThreshold))
@@ -297,7 +299,7 @@ void CIMSComm::onBytesArrived()
 
 void CIMSComm::onPortFailed(int controlEvent, const std::u16string& message)
 {
-    m_lastError = message;
+    m_lastError = messages::Message::data(message);
     raise(controlEvent);
 }
 

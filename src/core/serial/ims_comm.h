@@ -12,6 +12,7 @@
 // NullDiscard are kept as properties, but no parity-replace policy exists
 // below them; EOFEnable is kept and has no effect.
 
+#include "io/message_pattern.h"
 #include "serial/serial_port.h"
 
 #include <cstdint>
@@ -79,23 +80,27 @@ public:
     int commEvent() const { return m_commEvent; }
     void setOnComm(OnComm handler) { m_onComm = std::move(handler); }
 
-    // What the last failure was, for the caller's message.
-    const std::u16string& lastError() const { return m_lastError; }
+    // What the last failure was, for the caller's message: the control's own
+    // words, or what the device said (data).
+    const messages::Message& lastError() const { return m_lastError; }
     // The device's reason for holding data back (see SerialPort), empty for none.
-    std::u16string heldBackReason() const { return m_device ? m_device->heldBackReason() : std::u16string(); }
+    messages::Message heldBackReason() const
+    {
+        return messages::Message::data(m_device ? m_device->heldBackReason() : std::u16string());
+    }
     SerialPort& device() { return *m_device; }
 
 private:
     void onBytesArrived() override;
     void onPortFailed(int controlEvent, const std::u16string& message) override;
-    bool fail(std::u16string message) const;
+    bool fail(messages::Message message) const;
     void raise(int controlEvent);
     void checkReceiveThreshold();
 
     std::unique_ptr<SerialPort> m_owned;
     SerialPort* m_device;
     OnComm m_onComm;
-    mutable std::u16string m_lastError;
+    mutable messages::Message m_lastError;
 
     int m_commPort = 1;
     LineSettings m_line{};

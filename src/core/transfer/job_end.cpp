@@ -27,42 +27,11 @@ JobStatus statusOf(const TransferSession& session)
 
 namespace {
 
-// A run of line breaks becomes one space, none after a space.
-std::string foldBreaks(const std::string& text)
-{
-    std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n') {
-            folded += text[i];
-            continue;
-        }
-        while (i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        if (!folded.empty() && folded.back() != ' ')
-            folded += ' ';
-    }
-    return folded;
-}
-
-} // namespace
-
-std::string failureLine(const TransferSession& session)
-{
-    std::string line = foldBreaks(templates::utf16ToUtf8(session.errorText()));
-    if (!session.detail().empty())
-        line += " (" + templates::utf16ToUtf8(session.detail()) + ")";
-    if (line.empty())
-        line = session.endCode() == kEndCancelled ? "cancelled" : "the session failed";
-    return line;
-}
-
-namespace {
-
 // The session's message and what the port said about it.
-messages::Message withDetail(messages::Message message, const std::u16string& detail)
+messages::Message withDetail(messages::Message message, const messages::Message& detail)
 {
     if (!detail.empty())
-        message.append(u" ", messages::Message::data(u"(" + detail + u")"));
+        message.append(u" ", messages::Message(texts::kPortSaid, {detail}));
     return message;
 }
 
@@ -73,26 +42,42 @@ messages::Message prefixed(std::u16string_view prefix, const messages::Message& 
 
 } // namespace
 
+messages::Message failureReason(const TransferSession& session)
+{
+    messages::Message said = withDetail(session.errorMessage(), session.detail());
+    if (said.empty())
+        said = session.endCode() == kEndCancelled ? texts::kCancelled : texts::kSessionFailed;
+    return said;
+}
+
+std::string failureLine(const TransferSession& session)
+{
+    return oneLineUtf8(failureReason(session));
+}
+
+messages::Message withPortDetail(const TransferSession& session, const messages::Message& shown)
+{
+    const messages::Message& failure = session.failureMessage();
+    if (failure.empty() || shown.text() != failure.text())
+        return shown;
+    return withDetail(shown, session.detail());
+}
+
 JobEnd sessionEnd(const TransferSession& session, std::u16string_view prefix, std::optional<int> slot,
                   std::vector<int> incompleteSlots)
 {
     JobEnd end;
     end.status = statusOf(session);
-    std::string reason = failureLine(session);
-    messages::Message said = withDetail(session.errorMessage(), session.detail());
-    if (said.empty())
-        said = session.endCode() == kEndCancelled ? texts::kCancelled : texts::kSessionFailed;
+    messages::Message said = failureReason(session);
     if (end.status == JobStatus::Complete) {
         // Ended with 5000 without all it was asked for: never a success.
         end.status = JobStatus::Refused;
-        reason = templates::utf16ToUtf8(std::u16string(texts::kNotEveryBlock));
         said = texts::kNotEveryBlock;
     }
-    if (end.status == JobStatus::Cancelled && reason.rfind("cancelled", 0) != 0) {
-        reason.insert(0, "cancelled: ");
+    if (end.status == JobStatus::Cancelled && !said.text().starts_with(texts::kCancelled))
         said = messages::Message(texts::kCancelledBecause, {said});
-    }
-    end.message = templates::utf16ToUtf8(messages::format(prefix, {templates::utf8ToUtf16(reason)}));
+    end.line = prefixed(prefix, said);
+    end.message = oneLineUtf8(end.line);
     end.slot = slot;
     end.incompleteSlots = std::move(incompleteSlots);
     if (session.failureMessage().empty())

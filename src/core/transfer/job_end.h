@@ -29,6 +29,9 @@ enum class JobStatus {
 struct JobEnd {
     JobStatus status = JobStatus::Complete;
     std::string message; // UTF-8, one line; empty when complete
+    // The same line as the system said it, for a reader in another language
+    // (the editor's history keeps it so).
+    messages::Message line;
     std::optional<int> slot;
     // For a window that says it in one box: what happened in plain words
     // (line breaks kept, without what it left behind), and the slots a
@@ -42,6 +45,7 @@ inline JobEnd jobEnd(JobStatus status, std::string message, std::optional<int> s
 {
     JobEnd end;
     end.status = status;
+    end.line = messages::Message::data(templates::utf8ToUtf16(message));
     end.message = std::move(message);
     end.slot = slot;
     return end;
@@ -51,14 +55,20 @@ inline JobEnd jobEnd(JobStatus status, const messages::Message& message,
                      std::optional<int> slot = std::nullopt)
 {
     JobEnd end = jobEnd(status, oneLineUtf8(message.text()), slot);
+    end.line = message;
     end.happened = message;
     return end;
 }
 
 // The class of a session's end (Complete for a session that ended with 5000).
 JobStatus statusOf(const TransferSession& session);
-// The session's error text on one line, with what the port said about it.
+// The session's error, with what the port said about it: a message of the
+// system, and the same on one line.
+messages::Message failureReason(const TransferSession& session);
 std::string failureLine(const TransferSession& session);
+// A message the session shows, naming what the port said about it when it
+// is the session's failure (as a job's end names it).
+messages::Message withPortDetail(const TransferSession& session, const messages::Message& shown);
 // A session that did not complete, as the end of a job: the session's reason
 // fills prefix's %s, and a cancelled session's reason starts with "cancelled".
 JobEnd sessionEnd(const TransferSession& session, std::u16string_view prefix = texts::kAsItIs,

@@ -10,6 +10,8 @@ namespace tarvo::transfer::texts {
 inline constexpr std::u16string_view kCancelled = u"cancelled";
 inline constexpr std::u16string_view kCancelledBecause = u"cancelled: %s";
 inline constexpr std::u16string_view kSessionFailed = u"the session failed";
+// What the port said about a failure, after the failure.
+inline constexpr std::u16string_view kPortSaid = u"(%s)";
 inline constexpr std::u16string_view kNotEveryBlock = u"not every block of the chosen slots came in";
 inline constexpr std::u16string_view kNothingErased = u"cancelled; nothing was erased";
 inline constexpr std::u16string_view kWrittenNotVerified =

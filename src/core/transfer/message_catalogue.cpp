@@ -41,9 +41,9 @@ std::vector<std::u16string_view> editorMessagePatterns()
         texts::kImportNothingHeld, texts::kImportNoTemplateTable, texts::kNotReadCompletely,
         texts::kReadsErased, texts::kMergeFailed, texts::kDiffers, texts::kNothingRead,
         // How a job ended where no session said it.
-        texts::kCancelled, texts::kCancelledBecause, texts::kSessionFailed, texts::kNotEveryBlock,
-        texts::kNothingErased, texts::kWrittenNotVerified, texts::kNotErasedBecause, texts::kReadFailed,
-        texts::kReadFailedNothingErased, texts::kVerifyReadFailed,
+        texts::kCancelled, texts::kCancelledBecause, texts::kSessionFailed, texts::kPortSaid,
+        texts::kNotEveryBlock, texts::kNothingErased, texts::kWrittenNotVerified, texts::kNotErasedBecause,
+        texts::kReadFailed, texts::kReadFailedNothingErased, texts::kVerifyReadFailed,
         // Documents.
         document::texts::kNewerSchema, document::texts::kOldFirmware, document::texts::kDamaged,
         document::texts::kEmptyFile, document::texts::kTemplateNotDocument, document::texts::kNotADocument,
@@ -86,8 +86,9 @@ std::vector<std::u16string_view> editorMessagePatterns()
         patterns.push_back(text);
     // The transfer history's rows.
     for (const std::u16string_view text :
-         {history::texts::kUnfinished, history::texts::kKeyboardLine, history::texts::kSlotOutcome,
-          history::texts::kComplete, history::texts::kExit, history::texts::kExitBecause})
+         {history::texts::kUnfinished, history::texts::kNotWritten, history::texts::kKeyboardLine,
+          history::texts::kSlotOutcome, history::texts::kComplete, history::texts::kExit,
+          history::texts::kExitBecause})
         patterns.push_back(text);
     for (const std::u16string_view word : history::texts::kOutcomeWords)
         patterns.push_back(word);

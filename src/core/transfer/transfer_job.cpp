@@ -113,10 +113,11 @@ void TransferJob::finish(JobEnd end)
     if (hasEnded())
         return;
     m_end = std::move(end);
-    if (m_end.status == JobStatus::Complete)
+    if (m_end.status == JobStatus::Complete) {
         m_end.message.clear();
-    else if (m_end.happened.empty())
-        m_end.happened = messages::Message::data(templates::utf8ToUtf16(m_end.message));
+        m_end.line = {};
+    } else if (m_end.happened.empty())
+        m_end.happened = m_end.line;
     m_stage = JobStage::Ended;
     m_listener.jobEnded(m_end);
 }

@@ -95,7 +95,7 @@ public:
     std::u16string failureText() const { return m_failureText.text(); }
     const messages::Message& failureMessage() const { return m_failureText; }
     // What the port said about the last failure it caused (empty otherwise).
-    const std::u16string& detail() const { return m_detail; }
+    const messages::Message& detail() const { return m_detail; }
     serial::bpState state() const { return m_engine.getState(); }
     const serial::KeyboardId& keyboardId() const { return m_engine.keyboardId(); }
     // The baud index in the settings (8 for 19200, 12 for 57600).
@@ -198,7 +198,7 @@ private:
     SessionFailure m_failure = SessionFailure::None;
     messages::Message m_errorText;
     messages::Message m_failureText;
-    std::u16string m_detail;
+    messages::Message m_detail;
     int m_progressCode = 0;
     int m_previousProgressCode = 0;
     bool m_paused = false;

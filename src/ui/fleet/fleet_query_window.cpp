@@ -1,5 +1,6 @@
 // The core headers come before Qt's: a member of theirs is named like a Qt keyword.
 #include "transfer/download_fleet.h"
+#include "transfer/job_end.h"
 #include "transfer/query_session.h"
 
 #include "ui/fleet/fleet_query_window.h"
@@ -120,10 +121,7 @@ public:
     // A failure names what the port said about it, as one keyboard's Query does; the row shows it.
     void showMessage(const messages::Message& text) override
     {
-        messages::Message shown = text;
-        const messages::Message& failure = m_session->failureMessage();
-        if (!m_session->detail().empty() && !failure.empty() && text.text() == failure.text())
-            shown.append(u" ", messages::Message::data(u"(" + m_session->detail() + u")"));
+        const messages::Message shown = transfer::withPortDetail(*m_session, text);
         m_message = translatedCoreMessage(shown).simplified();
     }
     // A query writes nothing, so it never asks.

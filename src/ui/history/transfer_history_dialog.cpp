@@ -97,7 +97,7 @@ void TransferHistoryDialog::fill()
                                    deviceOf(row),
                                    translatedCoreMessage(history::keyboardMessage(row.keyboard)),
                                    translatedCoreMessage(history::slotsMessage(row)),
-                                   translatedCoreMessage(history::resultMessage(row)),
+                                   translatedCoreMessage(history::resultMessage(row)).simplified(),
                                    text(history::backupOf(row))};
         for (int c = 0; c < cells.size(); ++c) {
             auto* cell = new QTableWidgetItem(cells.at(c));

@@ -274,8 +274,8 @@ void TransferJobHost::jobEnded(const transfer::JobEnd& end)
     using transfer::JobStatus;
     if (m_history) {
         m_history->end(end);
-        if (const std::string warning = m_history->takeWarning(); !warning.empty())
-            m_notices << QString::fromStdString(warning);
+        if (const messages::Message warning = m_history->takeWarning(); !warning.empty())
+            m_notices << translatedCoreMessage(warning);
     }
     Q_EMIT ending(end);
     if (end.status == JobStatus::Complete) {

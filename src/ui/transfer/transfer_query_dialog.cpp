@@ -6,6 +6,7 @@
 #include "platform/history_file.h"
 #include "platform/port_paths.h"
 #include "platform/text.h"
+#include "transfer/job_end.h"
 #include "transfer/line_speed.h"
 #include "transfer/query_session.h"
 #include "ui/transfer/transfer_texts.h"
@@ -159,10 +160,7 @@ void TransferQueryDialog::showMessage(const messages::Message& text)
 {
     // A failure names what the port said about it (the address and the
     // reason), as a download's or an import's end does.
-    messages::Message shown = text;
-    const messages::Message& failure = m_session->failureMessage();
-    if (!m_session->detail().empty() && !failure.empty() && text.text() == failure.text())
-        shown.append(u" ", messages::Message::data(u"(" + m_session->detail() + u")"));
+    const messages::Message shown = transfer::withPortDetail(*m_session, text);
     UserDialogs::message(this, windowTitle(), translatedCoreMessage(shown));
 }
 

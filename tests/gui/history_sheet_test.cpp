@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -69,6 +70,31 @@ TEST_F(EditorFixture, TransferHistoryFiltersByDeviceAndOpensTheBackupARowNames)
     EXPECT_EQ(rowsFiltered, 1);
     ASSERT_NE(frame().activeDocument(), nullptr) << "the backup was opened";
     EXPECT_EQ(QString::fromStdString(frame().activeDocument()->path()), backup);
+}
+
+// Where the screen has room, every column is in view: the result whole, and
+// the backup column even when no row names a backup.
+TEST(TransferHistoryWindow, ShowsEveryColumnWholeWhereTheScreenHasRoom)
+{
+    history::TransferRow row;
+    row.time = "2026-12-10T07:13:39Z";
+    row.program = history::kEditorProgram;
+    row.command = "download";
+    row.device = "/dev/ttyUSB0";
+    row.keyboard = serial::KeyboardId{};
+    row.keyboard->bytes = {'K', 'B', 0, 1, 2, 4, 2, serial::kKeyboardTypeOmnia, 2, 0, 1, 94};
+    row.finished = true;
+    row.status = 5;
+    row.said = messages::Message(u"cancelled; nothing was erased");
+    for (const std::string& backup : {std::string(), std::string("/home/u/Tarvo Scripts/site backup.tvo")}) {
+        SCOPED_TRACE(backup);
+        std::vector<history::TransferRow> rows(2, row);
+        rows[1].slots = {{.slot = 1, .outcome = "written", .backup = backup}};
+        ui::TransferHistoryDialog dialog(rows, 0, nullptr);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_FALSE(dialog.table()->horizontalScrollBar()->isVisible());
+    }
 }
 
 TEST_F(EditorFixture, ExportAsPdfWritesTheSheetOfTheActiveDocument)

@@ -69,6 +69,16 @@ void keepOnScreen(QWidget& window)
 
 namespace {
 
+// The columns side by side. A last column that stretches is never narrower
+// than the header's default section, however little it holds.
+int columnsLength(const QHeaderView& columns)
+{
+    const int last = columns.logicalIndex(columns.count() - 1);
+    if (!columns.stretchLastSection() || last < 0 || columns.isSectionHidden(last))
+        return columns.length();
+    return columns.length() + std::max(0, columns.defaultSectionSize() - columns.sectionSize(last));
+}
+
 // The rows' and columns' own size, headers included.
 QSize contentsOf(const QAbstractItemView& view)
 {
@@ -77,7 +87,7 @@ QSize contentsOf(const QAbstractItemView& view)
         const QHeaderView* rows = table->verticalHeader();
         const int rowHeader = rows->isHidden() ? 0 : rows->sizeHint().width();
         const int columnHeader = columns->isHidden() ? 0 : columns->sizeHint().height();
-        return {columns->length() + rowHeader, rows->length() + columnHeader};
+        return {columnsLength(*columns) + rowHeader, rows->length() + columnHeader};
     }
     if (const auto* tree = qobject_cast<const QTreeView*>(&view)) {
         const QHeaderView* columns = tree->header();
@@ -85,7 +95,7 @@ QSize contentsOf(const QAbstractItemView& view)
         // Every row shown now, the expanded ones' children included.
         for (QModelIndex index = tree->model()->index(0, 0); index.isValid(); index = tree->indexBelow(index))
             height += tree->visualRect(index).height();
-        return {columns->length(), height};
+        return {columnsLength(*columns), height};
     }
     return view.sizeHint();
 }

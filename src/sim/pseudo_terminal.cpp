@@ -147,8 +147,10 @@ ClientEvents PseudoTerminal::takeClientEvents()
             if (event.mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) {
                 events.closed = true;
                 events.reopened = false;
-            } else if ((event.mask & IN_OPEN) && events.closed) {
-                events.reopened = true;
+                events.opened = false;
+            } else if (event.mask & IN_OPEN) {
+                events.reopened = events.closed;
+                events.opened = true;
             }
             at += sizeof(inotify_event) + event.len;
         }

@@ -16,6 +16,7 @@ namespace tarvo::sim {
 struct ClientEvents {
     bool closed = false;   // a client closed the slave
     bool reopened = false; // and another opened it after that
+    bool opened = false;   // a client opened it, with no close after
 };
 
 class PseudoTerminal {

@@ -15,6 +15,8 @@
 #include <sys/prctl.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace tarvo::sim {
 namespace {
@@ -28,6 +30,8 @@ constexpr unsigned long kTimerSlackNs = 1000;
 // the simulator sleeps until this long before it is due and then watches the
 // clock (its descriptors too) until it is.
 constexpr std::int64_t kWatchBeforeReplyEndUs = 100;
+// Far more than a frame: what a client wrote since the keyboard last took one.
+constexpr std::size_t kMaxUnansweredBytes = 4096;
 
 std::int64_t nowUs()
 {
@@ -56,6 +60,24 @@ private:
     bool setUp(int& signalFd);
     // Reads what came in, sent at lineBaud.
     void onInput(std::int64_t now, int lineBaud);
+    void take(std::span<const std::uint8_t> bytes, std::int64_t now, int lineBaud);
+    // A gone client's last frame, read after its close had put its line speed
+    // back, taken again at the speed its frames came at.
+    void retakeOffSpeedBytes(std::int64_t now);
+    void dropReplies()
+    {
+        m_out.clear();
+        m_lineFull = false;
+    }
+    // The next client starts afresh: nothing of the gone one's is kept.
+    void startNewClient()
+    {
+        m_keyboard.discardPartialFrame();
+        m_clientGone = false;
+        m_clientBaud = 0;
+        m_unanswered.clear();
+        m_offSpeed = false;
+    }
     void sendDue(std::int64_t now);
     void save(const char* when);
     std::int64_t waitBeforeNextUs(std::int64_t now) const;
@@ -70,7 +92,14 @@ private:
     std::deque<OutgoingByte> m_out;
     std::int64_t m_startUs = nowUs();
     std::int64_t m_lastActivityUs = 0;
-    int m_clientBaud = 0; // the line speed of the last bytes read
+    int m_clientBaud = 0; // the line speed this client's frames came at; 0 before its first
+    // What came in since the last frame the keyboard took, and whether some
+    // of it came at another speed than the client's.
+    std::vector<std::uint8_t> m_unanswered;
+    bool m_offSpeed = false;
+    // A client closed and none has opened since: what it wrote last may still
+    // come in (the terminal passes a client's bytes on after it has gone).
+    bool m_clientGone = false;
     bool m_saveNow = false;
     bool m_lineFull = false; // the client is not reading: wait until it does
 };
@@ -130,20 +159,30 @@ int Runner::run()
             count == 3 && (fds[2].revents & POLLIN) ? m_pty.takeClientEvents() : ClientEvents{};
         if (events.closed) {
             // A client went away. Its last bytes (an end of data sent just
-            // before the close) left at its line speed, which the close has
-            // since put back: they are taken at the speed its frames came at.
-            // Not when the next client has opened already: its first frame
-            // may be among them, and its replies would be dropped below.
-            if ((fds[0].revents & POLLIN) && !events.reopened)
-                onInput(nowUs(), m_clientBaud);
-            // Then its half frame and its unread replies are forgotten.
-            m_keyboard.discardPartialFrame();
-            m_out.clear();
-            m_lineFull = false;
+            // before the close) left at its line speed, which the close puts
+            // back, and the terminal may pass them on before or after the
+            // close is seen: bytes read at the restored speed are taken
+            // again at the speed its frames came at, and so is what comes
+            // until another client opens. Its replies go to no one. With the
+            // next client open already, its first frame may be among the
+            // bytes: the gone one's half frame is dropped.
+            m_clientGone = !events.reopened;
+            if (m_clientGone)
+                retakeOffSpeedBytes(nowUs());
+            else
+                startNewClient();
+            dropReplies();
             m_pty.resetAfterClient();
+        } else if (events.opened && m_clientGone) {
+            startNewClient();
         }
-        if (fds[0].revents & POLLIN)
+        if ((fds[0].revents & POLLIN) && m_clientGone) {
+            // No reply waits for anyone.
+            onInput(nowUs(), m_clientBaud);
+            dropReplies();
+        } else if (fds[0].revents & POLLIN) {
             onInput(nowUs(), m_pty.lineBaud());
+        }
         sendDue(nowUs());
         if (m_out.empty() && !m_config.flashPath.empty()) {
             if (m_saveNow || (m_flash.dirty() && nowUs() - m_lastActivityUs >= kIdleSaveUs))
@@ -178,9 +217,33 @@ void Runner::onInput(std::int64_t now, int lineBaud)
     if (n <= 0)
         return;
     m_lastActivityUs = now;
-    m_clientBaud = lineBaud;
     const auto bytes = std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(n));
-    for (FrameResponse& response : m_keyboard.receive(bytes, now, lineBaud)) {
+    take(bytes, now, lineBaud);
+}
+
+void Runner::retakeOffSpeedBytes(std::int64_t now)
+{
+    if (!m_offSpeed || m_clientBaud == 0)
+        return;
+    const std::vector<std::uint8_t> bytes = std::exchange(m_unanswered, {});
+    m_offSpeed = false;
+    m_keyboard.discardPartialFrame();
+    take(bytes, now, m_clientBaud);
+}
+
+void Runner::take(std::span<const std::uint8_t> bytes, std::int64_t now, int lineBaud)
+{
+    const std::vector<FrameResponse> responses = m_keyboard.receive(bytes, now, lineBaud);
+    if (responses.empty()) {
+        if (m_unanswered.size() + bytes.size() <= kMaxUnansweredBytes)
+            m_unanswered.insert(m_unanswered.end(), bytes.begin(), bytes.end());
+        m_offSpeed = m_offSpeed || lineBaud != m_clientBaud;
+    } else {
+        m_clientBaud = lineBaud;
+        m_unanswered.clear();
+        m_offSpeed = false;
+    }
+    for (const FrameResponse& response : responses) {
         trace(describeFrame(response));
         const std::vector<std::int64_t> due = m_pacer.schedule(response, now);
         const std::string replyLine = describeReply(response);

@@ -41,6 +41,8 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
+#include <fstream>
 #include <memory>
 
 namespace tarvo::app::test {
@@ -60,6 +62,23 @@ constexpr std::size_t kKeyboards = 3;
 constexpr std::size_t kFaulty = 1;  // COM2
 constexpr std::size_t kLeftOut = 2; // COM3
 constexpr int kDocumentTableEntry = 1;
+constexpr int kTraceLinesShown = 8;
+
+// A failure shows where a simulator's trace ended.
+std::string lastLines(const std::string& path, int count)
+{
+    std::ifstream in(path);
+    std::deque<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+        if (static_cast<int>(lines.size()) > count)
+            lines.pop_front();
+    }
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
+}
 
 class FleetWindowTest : public FormFixture {
 protected:
@@ -305,7 +324,9 @@ TEST_F(FleetWindowTest, CancelAllDuringTheWritesNamesEverySlotLeftIncompleteAndE
     while (!endsOfData() && !late.hasExpired())
         QTest::qWait(kDialogPollMs);
     for (std::size_t i = 0; i < kKeyboards; ++i)
-        EXPECT_EQ(m_keyboards[i]->framesReceived("S8"), 1) << "COM" << i + 1;
+        EXPECT_EQ(m_keyboards[i]->framesReceived("S8"), 1)
+            << "COM" << i + 1 << ", whose trace ends:\n"
+            << lastLines(m_keyboards[i]->tracePath(), kTraceLinesShown);
 }
 
 // Query Several Keyboards: a row per keyboard with its identity and its

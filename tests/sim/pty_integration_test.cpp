@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <thread>
 
 namespace tarvo::sim::testing {
 namespace {
@@ -138,6 +139,35 @@ TEST(SimulatorOnPseudoTerminal, ClientsCanCloseAndReopen)
         },
         kReplyWaitMs);
     EXPECT_EQ(exclusive, 0);
+    Client next(sim.link());
+    ASSERT_TRUE(next.open(19200));
+    EXPECT_EQ(next.ask(frames::buildPing(), frames::kBannerBytes), banner());
+}
+
+// A client's last frame (an end of data) went out at its speed, though the
+// simulator may read it only once the client, on the way to closing, has put
+// its line back to the speed it found: the terminal keeps no speed per byte.
+// Here the speed is put back first, so the simulator always reads the frame
+// at the other speed, before the close.
+TEST(SimulatorOnPseudoTerminal, AClientsLastFrameCountsAfterItsLineSpeedWasPutBack)
+{
+    constexpr int kFoundBaud = 9600;
+    constexpr int kReadsMeanwhileMs = 200;
+    ::tarvo::test::SimulatedKeyboard sim;
+    sim.writeErasedFlash();
+    ASSERT_TRUE(sim.start({}));
+    {
+        Client client(sim.link());
+        ASSERT_TRUE(client.open(19200));
+        ASSERT_EQ(client.ask(frames::buildPing(), frames::kBannerBytes), banner());
+        ASSERT_TRUE(client.setBaud(kFoundBaud));
+        client.ask(frames::buildEndOfData(), 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(kReadsMeanwhileMs));
+        EXPECT_EQ(sim.framesReceived("S8"), 0) << "not taken at the other speed while the client is there";
+        client.close();
+    }
+    EXPECT_TRUE(::tarvo::test::waitUntil([&] { return sim.framesReceived("S8") == 1; }, kReplyWaitMs));
+    // The next client is answered, and no stale reply waits for it.
     Client next(sim.link());
     ASSERT_TRUE(next.open(19200));
     EXPECT_EQ(next.ask(frames::buildPing(), frames::kBannerBytes), banner());

@@ -1769,6 +1769,43 @@ Spalte: %d</translation>
         <extracomment>%s is why: the file and what the system said.</extracomment>
         <translation>der Übertragungsverlauf konnte nicht geschrieben werden: %s</translation>
     </message>
+    <message>
+        <source>%s is not a network serial address: %s (write rfc2217://HOST:PORT)</source>
+        <translation>%s ist keine Adresse eines Netzwerk-Seriell-Servers: %s (schreiben Sie rfc2217://HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>it does not start with rfc2217://</source>
+        <translation>sie beginnt nicht mit rfc2217://</translation>
+    </message>
+    <message>
+        <source>the IPv6 address has no closing ]</source>
+        <translation>der IPv6-Adresse fehlt die schließende ]</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an IPv6 address</source>
+        <translation>„%s“ ist keine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>no port number follows the host</source>
+        <translation>nach dem Rechner folgt keine Portnummer</translation>
+    </message>
+    <message>
+        <source>no host is given</source>
+        <translation>es ist kein Rechner angegeben</translation>
+    </message>
+    <message>
+        <source>a host name cannot hold &apos;%s&apos;</source>
+        <translation>ein Rechnername darf „%s“ nicht enthalten</translation>
+    </message>
+    <message>
+        <source>the port &quot;%s&quot; is not a number</source>
+        <extracomment>%s is the port as typed; the TCP port of the network serial server.</extracomment>
+        <translation>der Port „%s“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the port %s is not between 1 and 65535</source>
+        <translation>der Port %s liegt nicht zwischen 1 und 65535</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -1769,6 +1769,43 @@ Column: %d</source>
         <extracomment>%s is why: the file and what the system said.</extracomment>
         <translation>전송 기록을 쓸 수 없습니다: %s</translation>
     </message>
+    <message>
+        <source>%s is not a network serial address: %s (write rfc2217://HOST:PORT)</source>
+        <translation>%s은(는) 네트워크 직렬 주소가 아닙니다: %s (rfc2217://HOST:PORT 형식으로 쓰십시오)</translation>
+    </message>
+    <message>
+        <source>it does not start with rfc2217://</source>
+        <translation>rfc2217://로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>the IPv6 address has no closing ]</source>
+        <translation>IPv6 주소에 닫는 ]가 없습니다</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an IPv6 address</source>
+        <translation>&quot;%s&quot;은(는) IPv6 주소가 아닙니다</translation>
+    </message>
+    <message>
+        <source>no port number follows the host</source>
+        <translation>호스트 뒤에 포트 번호가 없습니다</translation>
+    </message>
+    <message>
+        <source>no host is given</source>
+        <translation>호스트가 없습니다</translation>
+    </message>
+    <message>
+        <source>a host name cannot hold &apos;%s&apos;</source>
+        <translation>호스트 이름에는 &apos;%s&apos;을(를) 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the port &quot;%s&quot; is not a number</source>
+        <extracomment>%s is the port as typed; the TCP port of the network serial server.</extracomment>
+        <translation>포트 &quot;%s&quot;은(는) 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the port %s is not between 1 and 65535</source>
+        <translation>포트 %s이(가) 1에서 65535 사이가 아닙니다</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -1769,6 +1769,43 @@ Column: %d</source>
         <extracomment>%s is why: the file and what the system said.</extracomment>
         <translation>无法写入传输历史：%s</translation>
     </message>
+    <message>
+        <source>%s is not a network serial address: %s (write rfc2217://HOST:PORT)</source>
+        <translation>%s 不是网络串口地址：%s（请写成 rfc2217://HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>it does not start with rfc2217://</source>
+        <translation>它不以 rfc2217:// 开头</translation>
+    </message>
+    <message>
+        <source>the IPv6 address has no closing ]</source>
+        <translation>IPv6 地址缺少右方括号 ]</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an IPv6 address</source>
+        <translation>“%s”不是 IPv6 地址</translation>
+    </message>
+    <message>
+        <source>no port number follows the host</source>
+        <translation>主机后面没有端口号</translation>
+    </message>
+    <message>
+        <source>no host is given</source>
+        <translation>未给出主机</translation>
+    </message>
+    <message>
+        <source>a host name cannot hold &apos;%s&apos;</source>
+        <translation>主机名不能包含“%s”</translation>
+    </message>
+    <message>
+        <source>the port &quot;%s&quot; is not a number</source>
+        <extracomment>%s is the port as typed; the TCP port of the network serial server.</extracomment>
+        <translation>端口“%s”不是数字</translation>
+    </message>
+    <message>
+        <source>the port %s is not between 1 and 65535</source>
+        <translation>端口 %s 不在 1 到 65535 之间</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

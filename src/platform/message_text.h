@@ -15,6 +15,9 @@
 
 namespace tarvo::platform {
 
+// The translation context of the core's messages.
+inline constexpr char kCoreMessagesContext[] = "CoreMessages";
+
 QString translatedMessage(const messages::Message& message, const char* context);
 
 // The pattern filled with args: by number where it holds %1 ... %99,

@@ -124,13 +124,13 @@ bool NetworkSerialPort::open(int portNumber, const serial::LineSettings& line,
 {
     if (!supportsLine(line, error))
         return false;
-    std::string reason;
+    messages::Message reason;
     const auto address = serial::parseNetworkPortAddress(m_resolver(portNumber - 1), reason);
     if (!address) {
         error = platform::toU16(
             portText(QT_TRANSLATE_NOOP("SerialPort", "The serial port COM%1 cannot be opened: %2."))
                 .arg(portNumber)
-                .arg(QString::fromStdString(reason)));
+                .arg(translatedMessage(reason, kCoreMessagesContext)));
         return false;
     }
     m_keep.stop();

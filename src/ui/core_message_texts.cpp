@@ -10,7 +10,7 @@
 namespace tarvo::ui {
 namespace {
 
-constexpr char kContext[] = "CoreMessages";
+constexpr const char* kContext = platform::kCoreMessagesContext;
 
 // The core's message patterns as it writes them, in English: the key of each
 // translation. A translator keeps every %d, %s and %c in the same order, or
@@ -119,6 +119,18 @@ const char* const kPatterns[] = {
     //: %s is the port's device, such as /dev/ttyUSB0.
     QT_TRANSLATE_NOOP("CoreMessages", "The port %s is already open."),
     QT_TRANSLATE_NOOP("CoreMessages", "The port is not open."),
+    // Why a name is no network serial address: the first %s is the name as
+    // typed, the second what is wrong with it.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s is not a network serial address: %s (write rfc2217://HOST:PORT)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "it does not start with rfc2217://"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the IPv6 address has no closing ]"),
+    QT_TRANSLATE_NOOP("CoreMessages", "\"%s\" is not an IPv6 address"),
+    QT_TRANSLATE_NOOP("CoreMessages", "no port number follows the host"),
+    QT_TRANSLATE_NOOP("CoreMessages", "no host is given"),
+    QT_TRANSLATE_NOOP("CoreMessages", "a host name cannot hold '%s'"),
+    //: %s is the port as typed; the TCP port of the network serial server.
+    QT_TRANSLATE_NOOP("CoreMessages", "the port \"%s\" is not a number"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the port %s is not between 1 and 65535"),
     QT_TRANSLATE_NOOP("CoreMessages", "RTS & Xon/Xoff"),
     QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size must be a value between %d and %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "RThreshold must be a value between %d and %d."),

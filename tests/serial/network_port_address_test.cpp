@@ -64,4 +64,18 @@ TEST(NetworkPortAddress, DevicePathsAreNoNetworkNames)
     }
 }
 
+// The editor says what is wrong in its own language: the name typed stays
+// data, the reason is a message of its own.
+TEST(NetworkPortAddress, WhatIsWrongKeepsTheNameAndTheReasonApart)
+{
+    tarvo::messages::Message error;
+    EXPECT_FALSE(parseNetworkPortAddress("rfc2217://ho\xC3\xA9st:7000", error));
+    ASSERT_EQ(error.parts().size(), 1U);
+    const auto& args = error.parts()[0].args;
+    ASSERT_EQ(args.size(), 2U);
+    EXPECT_EQ(args[0].text, u"rfc2217://ho\u00E9st:7000");
+    ASSERT_TRUE(args[1].message);
+    EXPECT_EQ(args[1].message->text(), u"a host name cannot hold '\u00E9'") << "the whole character";
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "serial/network_port_address.h"
 
+#include "templates/utf_text.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -7,8 +9,15 @@ namespace tarvo::serial {
 
 namespace {
 
+namespace texts = address_texts;
+
 constexpr unsigned kHighestTcpPort = 65535;
-constexpr std::string_view kForm = " (write rfc2217://HOST:PORT)";
+
+// A part of the name the user typed, as data of a message.
+std::u16string typed(std::string_view text)
+{
+    return templates::utf8ToUtf16(std::string(text));
+}
 
 char lower(char c)
 {
@@ -26,22 +35,23 @@ bool isIpv6Character(char c)
 }
 
 // The host part with the port after it split off; false with the reason.
-bool splitHost(std::string_view rest, std::string& host, std::string_view& portText, std::string& reason)
+bool splitHost(std::string_view rest, std::string& host, std::string_view& portText,
+               messages::Message& reason)
 {
     if (!rest.empty() && rest.front() == '[') {
         const auto close = rest.find(']');
         if (close == std::string_view::npos) {
-            reason = "the IPv6 address has no closing ]";
+            reason = texts::kNoClosingBracket;
             return false;
         }
         host.assign(rest.substr(1, close - 1));
         if (host.empty() || !std::all_of(host.begin(), host.end(), isIpv6Character)) {
-            reason = "\"" + host + "\" is not an IPv6 address";
+            reason = messages::Message(texts::kNotIpv6, {typed(host)});
             return false;
         }
         rest.remove_prefix(close + 1);
         if (rest.empty() || rest.front() != ':') {
-            reason = "no port number follows the host";
+            reason = texts::kNoPort;
             return false;
         }
         portText = rest.substr(1);
@@ -50,29 +60,31 @@ bool splitHost(std::string_view rest, std::string& host, std::string_view& portT
     const auto colon = rest.rfind(':');
     host.assign(rest.substr(0, colon));
     if (colon == std::string_view::npos) {
-        reason = "no port number follows the host";
+        reason = texts::kNoPort;
         return false;
     }
     if (host.empty()) {
-        reason = "no host is given";
+        reason = texts::kNoHost;
         return false;
     }
     if (const auto bad = std::find_if_not(host.begin(), host.end(), isNameCharacter); bad != host.end()) {
-        reason = std::string("a host name cannot hold '") + *bad + "'";
+        // The whole character, however many bytes it takes.
+        const auto next = std::find_if(bad + 1, host.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        reason = messages::Message(texts::kBadHostCharacter, {typed(std::string(bad, next))});
         return false;
     }
     portText = rest.substr(colon + 1);
     return true;
 }
 
-bool parsePort(std::string_view text, std::uint16_t& port, std::string& reason)
+bool parsePort(std::string_view text, std::uint16_t& port, messages::Message& reason)
 {
     if (text.empty()) {
-        reason = "no port number follows the host";
+        reason = texts::kNoPort;
         return false;
     }
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        reason = "the port \"" + std::string(text) + "\" is not a number";
+        reason = messages::Message(texts::kPortNotANumber, {typed(text)});
         return false;
     }
     unsigned value = 0;
@@ -82,7 +94,7 @@ bool parsePort(std::string_view text, std::uint16_t& port, std::string& reason)
             break;
     }
     if (value == 0 || value > kHighestTcpPort) {
-        reason = "the port " + std::string(text) + " is not between 1 and 65535";
+        reason = messages::Message(texts::kPortOutOfRange, {typed(text)});
         return false;
     }
     port = static_cast<std::uint16_t>(value);
@@ -105,20 +117,29 @@ bool isNetworkPortName(std::string_view name)
                       [](char a, char b) { return a == lower(b); });
 }
 
-std::optional<NetworkPortAddress> parseNetworkPortAddress(std::string_view name, std::string& error)
+std::optional<NetworkPortAddress> parseNetworkPortAddress(std::string_view name, messages::Message& error)
 {
-    std::string reason;
+    messages::Message reason;
     NetworkPortAddress address;
     std::string_view portText;
     if (!isNetworkPortName(name))
-        reason = "it does not start with rfc2217://";
+        reason = texts::kNoScheme;
     else if (splitHost(name.substr(kNetworkPortScheme.size()), address.host, portText, reason))
         parsePort(portText, address.port, reason);
     if (!reason.empty()) {
-        error = std::string(name) + " is not a network serial address: " + reason + std::string(kForm);
+        error = messages::Message(texts::kNotAnAddress, {typed(name), reason});
         return std::nullopt;
     }
     std::transform(address.host.begin(), address.host.end(), address.host.begin(), lower);
+    return address;
+}
+
+std::optional<NetworkPortAddress> parseNetworkPortAddress(std::string_view name, std::string& error)
+{
+    messages::Message said;
+    auto address = parseNetworkPortAddress(name, said);
+    if (!address)
+        error = templates::utf16ToUtf8(said.text());
     return address;
 }
 

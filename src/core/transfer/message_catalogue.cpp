@@ -6,6 +6,7 @@
 #include "export/dump_texts.h"
 #include "history/history_rows.h"
 #include "serial/comm_settings_tables.h"
+#include "serial/network_port_address.h"
 #include "templates/template_messages.h"
 #include "transfer/choice_texts.h"
 #include "transfer/download_preview.h"
@@ -94,6 +95,8 @@ std::vector<std::u16string_view> editorMessagePatterns()
         patterns.push_back(word);
     // The COM port's failures and the console's event names.
     for (const std::u16string_view text : serial::portMessagePatterns())
+        patterns.push_back(text);
+    for (const std::u16string_view text : serial::address_texts::kAll)
         patterns.push_back(text);
     return patterns;
 }

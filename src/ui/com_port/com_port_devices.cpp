@@ -1,5 +1,7 @@
 #include "ui/com_port/com_port_devices.h"
 
+#include "ui/core_message_texts.h"
+
 #include "platform/port_paths.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
@@ -36,11 +38,11 @@ DeviceKind deviceKind(const QString& device, QString* reason)
 {
     const std::string name = device.toStdString();
     if (serial::isNetworkPortName(name)) {
-        std::string error;
+        messages::Message error;
         if (serial::parseNetworkPortAddress(name, error))
             return DeviceKind::NetworkAddress;
         if (reason)
-            *reason = QString::fromStdString(error);
+            *reason = translatedCoreMessage(error);
         return DeviceKind::BadAddress;
     }
     // Through symbolic links (/dev/serial/by-id/...) to the device itself.

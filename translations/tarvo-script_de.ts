@@ -1806,6 +1806,120 @@ Spalte: %d</translation>
         <source>the port %s is not between 1 and 65535</source>
         <translation>der Port %s liegt nicht zwischen 1 und 65535</translation>
     </message>
+    <message>
+        <source>cannot keep a copy of its old content: %s</source>
+        <translation>eine Kopie des alten Inhalts kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot be written: %s</source>
+        <translation>kann nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>%s; its old content is kept in %s</source>
+        <extracomment>The first %s says why the file cannot be written, the second names the copy of its old content.</extracomment>
+        <translation>%s; der alte Inhalt ist in %s erhalten</translation>
+    </message>
+    <message>
+        <source>cannot be followed to a file: %s</source>
+        <translation>führt zu keiner Datei: %s</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>file exists (use --force to replace it)</source>
+        <translation>die Datei existiert bereits (mit --force wird sie ersetzt)</translation>
+    </message>
+    <message>
+        <source>the file is read-only and was left unchanged</source>
+        <translation>die Datei ist schreibgeschützt und blieb unverändert</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file: %s</source>
+        <translation>eine temporäre Datei kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %s</source>
+        <translation>kann nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a pipe or a device is not read)</source>
+        <translation>ist keine gewöhnliche Datei (eine Pipe oder ein Gerät wird nicht gelesen)</translation>
+    </message>
+    <message>
+        <source>file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>cannot be read: %s</source>
+        <translation>kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>Error: Output File not specified.</source>
+        <translation>Fehler: Keine Ausgabedatei angegeben.</translation>
+    </message>
+    <message>
+        <source>position %d: the document has no table %d (it has %d)</source>
+        <extracomment>%d are the output position (0-7), the table asked for and the document&apos;s number of tables.</extracomment>
+        <translation>Position %d: das Dokument hat keine Tabelle %d (es hat %d)</translation>
+    </message>
+    <message>
+        <source>table %d: its image holds %d bytes, not %d</source>
+        <translation>Tabelle %d: ihr Abbild umfasst %d Byte statt %d</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <extracomment>A file and what went wrong with it.</extracomment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>%s: is not a regular file</source>
+        <translation>%s: ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%s: is the iconic font file itself</source>
+        <translation>%s: ist die Iconic-Schriftdatei selbst</translation>
+    </message>
+    <message>
+        <source>the iconic font preamble goes with S-records only</source>
+        <translation>der Iconic-Schriftvorspann gehört nur zu S-Records</translation>
+    </message>
+    <message>
+        <source>no language table selected: nothing to dump</source>
+        <translation>keine Sprachtabelle ausgewählt: nichts auszugeben</translation>
+    </message>
+    <message>
+        <source>%s:%d: %s</source>
+        <extracomment>The font file, the line number and what is wrong in that line.</extracomment>
+        <translation>%s:%d: %s</translation>
+    </message>
+    <message>
+        <source>%s at column %d is not a hexadecimal digit</source>
+        <extracomment>%s is a character in quotes or a byte such as &quot;byte 0x1F&quot;; %d the column.</extracomment>
+        <translation>%s in Spalte %d ist keine Hexadezimalziffer</translation>
+    </message>
+    <message>
+        <source>the line holds %d characters, not %d hexadecimal digits</source>
+        <translation>die Zeile hat %d Zeichen statt %d Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>more than %d lines: the font would pass address 0x0FFFFF</source>
+        <translation>mehr als %d Zeilen: die Schrift ginge über Adresse 0x0FFFFF hinaus</translation>
+    </message>
+    <message>
+        <source>%s: the iconic font file holds no lines</source>
+        <translation>%s: die Iconic-Schriftdatei enthält keine Zeilen</translation>
+    </message>
+    <message>
+        <source>iconic font file %s</source>
+        <extracomment>%s is the font file and why it could not be read.</extracomment>
+        <translation>Iconic-Schriftdatei %s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

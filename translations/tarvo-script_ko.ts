@@ -1806,6 +1806,120 @@ Column: %d</source>
         <source>the port %s is not between 1 and 65535</source>
         <translation>포트 %s이(가) 1에서 65535 사이가 아닙니다</translation>
     </message>
+    <message>
+        <source>cannot keep a copy of its old content: %s</source>
+        <translation>이전 내용의 사본을 남길 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>cannot be written: %s</source>
+        <translation>쓸 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>%s; its old content is kept in %s</source>
+        <extracomment>The first %s says why the file cannot be written, the second names the copy of its old content.</extracomment>
+        <translation>%s. 이전 내용은 %s에 남아 있습니다</translation>
+    </message>
+    <message>
+        <source>cannot be followed to a file: %s</source>
+        <translation>파일로 따라갈 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>file exists (use --force to replace it)</source>
+        <translation>파일이 이미 있습니다(--force로 바꿀 수 있습니다)</translation>
+    </message>
+    <message>
+        <source>the file is read-only and was left unchanged</source>
+        <translation>읽기 전용 파일이므로 바꾸지 않았습니다</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file: %s</source>
+        <translation>임시 파일을 만들 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %s</source>
+        <translation>열 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a pipe or a device is not read)</source>
+        <translation>일반 파일이 아닙니다(파이프나 장치는 읽지 않습니다)</translation>
+    </message>
+    <message>
+        <source>file is too large</source>
+        <translation>파일이 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>cannot be read: %s</source>
+        <translation>읽을 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>Error: Output File not specified.</source>
+        <translation>오류: 출력 파일을 지정하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>position %d: the document has no table %d (it has %d)</source>
+        <extracomment>%d are the output position (0-7), the table asked for and the document&apos;s number of tables.</extracomment>
+        <translation>위치 %d: 문서에 테이블 %d이(가) 없습니다(테이블 %d개)</translation>
+    </message>
+    <message>
+        <source>table %d: its image holds %d bytes, not %d</source>
+        <translation>테이블 %d: 이미지가 %d바이트입니다(%d바이트여야 함)</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <extracomment>A file and what went wrong with it.</extracomment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>%s: is not a regular file</source>
+        <translation>%s: 일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>%s: is the iconic font file itself</source>
+        <translation>%s: 아이코닉 글꼴 파일 자체입니다</translation>
+    </message>
+    <message>
+        <source>the iconic font preamble goes with S-records only</source>
+        <translation>아이코닉 글꼴 머리말은 S레코드에만 붙습니다</translation>
+    </message>
+    <message>
+        <source>no language table selected: nothing to dump</source>
+        <translation>선택한 언어 테이블이 없어 덤프할 것이 없습니다</translation>
+    </message>
+    <message>
+        <source>%s:%d: %s</source>
+        <extracomment>The font file, the line number and what is wrong in that line.</extracomment>
+        <translation>%s:%d: %s</translation>
+    </message>
+    <message>
+        <source>%s at column %d is not a hexadecimal digit</source>
+        <extracomment>%s is a character in quotes or a byte such as &quot;byte 0x1F&quot;; %d the column.</extracomment>
+        <translation>%2열의 %1은(는) 16진수 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the line holds %d characters, not %d hexadecimal digits</source>
+        <translation>이 줄은 %d자입니다(16진수 %d자리여야 함)</translation>
+    </message>
+    <message>
+        <source>more than %d lines: the font would pass address 0x0FFFFF</source>
+        <translation>%d줄을 넘습니다: 글꼴이 주소 0x0FFFFF를 넘게 됩니다</translation>
+    </message>
+    <message>
+        <source>%s: the iconic font file holds no lines</source>
+        <translation>%s: 아이코닉 글꼴 파일에 줄이 없습니다</translation>
+    </message>
+    <message>
+        <source>iconic font file %s</source>
+        <extracomment>%s is the font file and why it could not be read.</extracomment>
+        <translation>아이코닉 글꼴 파일 %s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

@@ -1806,6 +1806,120 @@ Column: %d</source>
         <source>the port %s is not between 1 and 65535</source>
         <translation>端口 %s 不在 1 到 65535 之间</translation>
     </message>
+    <message>
+        <source>cannot keep a copy of its old content: %s</source>
+        <translation>无法保留旧内容的副本：%s</translation>
+    </message>
+    <message>
+        <source>cannot be written: %s</source>
+        <translation>无法写入：%s</translation>
+    </message>
+    <message>
+        <source>%s; its old content is kept in %s</source>
+        <extracomment>The first %s says why the file cannot be written, the second names the copy of its old content.</extracomment>
+        <translation>%s；旧内容保存在 %s 中</translation>
+    </message>
+    <message>
+        <source>cannot be followed to a file: %s</source>
+        <translation>无法追踪到文件：%s</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>是一个文件夹</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>file exists (use --force to replace it)</source>
+        <translation>文件已存在（使用 --force 替换）</translation>
+    </message>
+    <message>
+        <source>the file is read-only and was left unchanged</source>
+        <translation>文件为只读，未作更改</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file: %s</source>
+        <translation>无法创建临时文件：%s</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %s</source>
+        <translation>无法打开：%s</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a pipe or a device is not read)</source>
+        <translation>不是普通文件（不读取管道或设备）</translation>
+    </message>
+    <message>
+        <source>file is too large</source>
+        <translation>文件太大</translation>
+    </message>
+    <message>
+        <source>cannot be read: %s</source>
+        <translation>无法读取：%s</translation>
+    </message>
+    <message>
+        <source>Error: Output File not specified.</source>
+        <translation>错误：未指定输出文件。</translation>
+    </message>
+    <message>
+        <source>position %d: the document has no table %d (it has %d)</source>
+        <extracomment>%d are the output position (0-7), the table asked for and the document&apos;s number of tables.</extracomment>
+        <translation>位置 %d：文档中没有表 %d（共有 %d 个）</translation>
+    </message>
+    <message>
+        <source>table %d: its image holds %d bytes, not %d</source>
+        <translation>表 %d：其映像为 %d 字节，而不是 %d 字节</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <extracomment>A file and what went wrong with it.</extracomment>
+        <translation>%s：%s</translation>
+    </message>
+    <message>
+        <source>%s: is not a regular file</source>
+        <translation>%s：不是普通文件</translation>
+    </message>
+    <message>
+        <source>%s: is the iconic font file itself</source>
+        <translation>%s：就是图标字体文件本身</translation>
+    </message>
+    <message>
+        <source>the iconic font preamble goes with S-records only</source>
+        <translation>图标字体前导部分只能用于 S 记录</translation>
+    </message>
+    <message>
+        <source>no language table selected: nothing to dump</source>
+        <translation>未选择语言表：没有可转储的内容</translation>
+    </message>
+    <message>
+        <source>%s:%d: %s</source>
+        <extracomment>The font file, the line number and what is wrong in that line.</extracomment>
+        <translation>%s:%d：%s</translation>
+    </message>
+    <message>
+        <source>%s at column %d is not a hexadecimal digit</source>
+        <extracomment>%s is a character in quotes or a byte such as &quot;byte 0x1F&quot;; %d the column.</extracomment>
+        <translation>第 %2 列的 %1 不是十六进制数字</translation>
+    </message>
+    <message>
+        <source>the line holds %d characters, not %d hexadecimal digits</source>
+        <translation>该行有 %d 个字符，而不是 %d 个十六进制数字</translation>
+    </message>
+    <message>
+        <source>more than %d lines: the font would pass address 0x0FFFFF</source>
+        <translation>超过 %d 行：字体将超出地址 0x0FFFFF</translation>
+    </message>
+    <message>
+        <source>%s: the iconic font file holds no lines</source>
+        <translation>%s：图标字体文件中没有任何行</translation>
+    </message>
+    <message>
+        <source>iconic font file %s</source>
+        <extracomment>%s is the font file and why it could not be read.</extracomment>
+        <translation>图标字体文件 %s</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostics</name>

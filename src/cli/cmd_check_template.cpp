@@ -70,7 +70,7 @@ int runCheckTemplate(const std::vector<std::string>& argv)
     if (!result.ok) {
         const templates::TemplateError& e = *result.error;
         std::fprintf(stderr, "%s:%d:%d: error %d: %s\n", path.c_str(), e.line, e.column, e.code,
-                     printable(e.summary).c_str());
+                     printable(e.summary.text()).c_str());
         return kExitFileError;
     }
 

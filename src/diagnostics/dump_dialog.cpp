@@ -163,11 +163,9 @@ void DumpDialog::clearAll()
 bool DumpDialog::dump()
 {
     if (m_output->text().isEmpty()) {
-        ui::UserDialogs::message(
-            this, QApplication::applicationDisplayName(),
-            QString::fromLatin1(dump::texts::kOutputFileNotSpecified.data(),
-                                static_cast<qsizetype>(dump::texts::kOutputFileNotSpecified.size())),
-            ui::UserDialogs::Icon::None);
+        ui::UserDialogs::message(this, QApplication::applicationDisplayName(),
+                                 ui::translatedCoreText(dump::texts::kOutputFileNotSpecified),
+                                 ui::UserDialogs::Icon::None);
         return false;
     }
     if (m_commitForms && !m_commitForms())
@@ -192,7 +190,7 @@ bool DumpDialog::dump()
     QApplication::restoreOverrideCursor();
     if (!result.ok)
         ui::UserDialogs::message(this, QApplication::applicationDisplayName(),
-                                 QString::fromStdString(result.message), ui::UserDialogs::Icon::Exclamation);
+                                 ui::translatedCoreMessage(result.said), ui::UserDialogs::Icon::Exclamation);
     return result.ok;
 }
 

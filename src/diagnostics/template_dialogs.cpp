@@ -1,5 +1,7 @@
 #include "diagnostics/template_dialogs.h"
 
+#include "ui/core_message_texts.h"
+
 #include "diagnostics/diagnostic_texts.h"
 #include "diagnostics/locale_table.h"
 #include "model/lang_table.h"
@@ -26,7 +28,7 @@ QString errorLine(const templates::TemplateError& error)
     QString line = texts::kMessage1.arg(error.code);
     if (error.hasPosition)
         line += texts::kAtLine1Column2.arg(error.line).arg(error.column);
-    return line + QStringLiteral(": ") + platform::toQString(error.summary);
+    return line + QStringLiteral(": ") + ui::translatedCoreMessage(error.summary);
 }
 
 QString languageText(const model::CS1_LangTable& table)

@@ -42,8 +42,9 @@ bool loadFactoryImages(TableImages& images, std::string& error)
     }
     const templates::TemplateBuildResult built = templates::buildTablesFromTemplate(files.front());
     if (!built.ok) {
-        error = files.front() + ": " +
-                (built.error ? templates::utf16ToUtf8(built.error->summary) : std::string("unreadable"));
+        error =
+            files.front() + ": " +
+            (built.error ? templates::utf16ToUtf8(built.error->summary.text()) : std::string("unreadable"));
         return false;
     }
     collectImages(built.tables, images);

@@ -131,6 +131,41 @@ const char* const kPatterns[] = {
     //: %s is the port as typed; the TCP port of the network serial server.
     QT_TRANSLATE_NOOP("CoreMessages", "the port \"%s\" is not a number"),
     QT_TRANSLATE_NOOP("CoreMessages", "the port %s is not between 1 and 65535"),
+    // Why a file could not be read or written; %s is what the system said.
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot keep a copy of its old content: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot be written: %s"),
+    //: The first %s says why the file cannot be written, the second names the copy of its old content.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s; its old content is kept in %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot be followed to a file: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "is a directory"),
+    QT_TRANSLATE_NOOP("CoreMessages", "is not a regular file"),
+    QT_TRANSLATE_NOOP("CoreMessages", "file exists (use --force to replace it)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the file is read-only and was left unchanged"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot create a temporary file: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot be opened: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "is not a regular file (a pipe or a device is not read)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "file is too large"),
+    QT_TRANSLATE_NOOP("CoreMessages", "cannot be read: %s"),
+    // Why a dump was not written; file names are data.
+    QT_TRANSLATE_NOOP("CoreMessages", "Error: Output File not specified."),
+    //: %d are the output position (0-7), the table asked for and the document's number of tables.
+    QT_TRANSLATE_NOOP("CoreMessages", "position %d: the document has no table %d (it has %d)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "table %d: its image holds %d bytes, not %d"),
+    //: A file and what went wrong with it.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s: %s"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s: is not a regular file"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s: is the iconic font file itself"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the iconic font preamble goes with S-records only"),
+    QT_TRANSLATE_NOOP("CoreMessages", "no language table selected: nothing to dump"),
+    //: The font file, the line number and what is wrong in that line.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s:%d: %s"),
+    //: %s is a character in quotes or a byte such as "byte 0x1F"; %d the column.
+    QT_TRANSLATE_NOOP("CoreMessages", "%s at column %d is not a hexadecimal digit"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the line holds %d characters, not %d hexadecimal digits"),
+    QT_TRANSLATE_NOOP("CoreMessages", "more than %d lines: the font would pass address 0x0FFFFF"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%s: the iconic font file holds no lines"),
+    //: %s is the font file and why it could not be read.
+    QT_TRANSLATE_NOOP("CoreMessages", "iconic font file %s"),
     QT_TRANSLATE_NOOP("CoreMessages", "RTS & Xon/Xoff"),
     QT_TRANSLATE_NOOP("CoreMessages", "In Buffer Size must be a value between %d and %d."),
     QT_TRANSLATE_NOOP("CoreMessages", "RThreshold must be a value between %d and %d."),

@@ -364,7 +364,10 @@ public:
     io::FileResult readWhole(const std::string& path, std::vector<std::uint8_t>&, std::size_t) const override
     {
         asked.push_back(path);
-        return {false, path + ": cannot be opened: " + std::strerror(EACCES)};
+        io::FileResult refused;
+        refused.message = path + ": cannot be opened: " + std::strerror(EACCES);
+        refused.reason = messages::Message(io::file_texts::kCannotOpen, {u"Permission denied"});
+        return refused;
     }
     mutable std::vector<std::string> asked;
 };
@@ -380,6 +383,8 @@ TEST(DocumentFile, AFileWithoutReadPermissionIsUnreadable)
     EXPECT_EQ(opened.result.status, DocStatus::Unreadable);
     EXPECT_EQ(opened.result.path, path);
     EXPECT_EQ(opened.result.message, u"cannot be opened: Permission denied") << "the path is not repeated";
+    EXPECT_EQ(opened.result.message.parts().at(0).pattern, io::file_texts::kCannotOpen)
+        << "said in the reader's words";
     EXPECT_EQ(reader.asked, std::vector<std::string>{path});
     EXPECT_EQ(pool.inUse(), 0) << "the document number is given back";
     // The same file through the system's reader opens.

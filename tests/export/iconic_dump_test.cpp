@@ -2,6 +2,7 @@
 
 #include "export/iconic_font.h"
 #include "export/table_dump.h"
+#include "templates/utf_text.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,10 @@ TEST(IconicDump, FontFileFaultsNameTheFileAndLineAndWriteNothing)
         const DumpResult result = writeDump({}, iconicRequest(font, {}, out));
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_NE(result.message.find(c.messagePart), std::string::npos) << c.what << ": " << result.message;
+        // The same for the editor, which shows it in its language.
+        ASSERT_FALSE(result.said.empty()) << c.what;
+        EXPECT_FALSE(result.said.parts()[0].data) << c.what;
+        EXPECT_EQ(templates::utf16ToUtf8(result.said.text()), result.message) << c.what;
         EXPECT_EQ(readText(out), "previous dump") << c.what;
         // Only the font file and the previous dump: no temporary file is left.
         EXPECT_EQ(dir.entries(), c.present ? 2u : 1u) << c.what;

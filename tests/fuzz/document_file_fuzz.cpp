@@ -29,9 +29,9 @@ public:
     io::FileResult readWhole(const std::string&, Bytes& out, std::size_t maxBytes) const override
     {
         if (m_bytes.size() > maxBytes)
-            return {false, "file is too large"};
+            return {false, "file is too large", io::file_texts::kTooLarge, false};
         out = m_bytes;
-        return {true, {}};
+        return {true, {}, {}, false};
     }
 
 private:

@@ -139,7 +139,7 @@ TEST(TemplateFile, KeywordSearchStopsAfter5001Tokens)
     EXPECT_EQ(o.error->code, msg::kTooManyLines);
     EXPECT_EQ(o.error->line, 5001);
     EXPECT_TRUE(o.error->hasPosition);
-    EXPECT_EQ(utf16ToUtf8(o.error->summary),
+    EXPECT_EQ(utf16ToUtf8(o.error->summary.text()),
               "Error: <too many lines>: No section keyword was found within 5001 lines.");
 }
 
@@ -193,7 +193,7 @@ TEST(TemplateFile, ATemplateHoldsAtMost256Tables)
     EXPECT_EQ(o.error->code, 12123) << "a code of its own, after the other limits";
     // Found at the keyword that opens block 257, on line 256 * 12 + 1.
     EXPECT_EQ(o.error->line, 256 * 12 + 1);
-    EXPECT_EQ(utf16ToUtf8(o.error->summary),
+    EXPECT_EQ(utf16ToUtf8(o.error->summary.text()),
               "Error: <too many tables>: A template holds at most 256 language tables.");
 }
 

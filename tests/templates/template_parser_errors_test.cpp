@@ -127,7 +127,7 @@ TEST(TemplateParserErrors, EachBrokenTemplateGivesItsMessageLineAndColumn)
         EXPECT_EQ(e.column, c.column);
         EXPECT_TRUE(e.hasPosition);
         if (!c.summary.empty()) {
-            EXPECT_EQ(utf16ToUtf8(e.summary), utf16ToUtf8(c.summary));
+            EXPECT_EQ(utf16ToUtf8(e.summary.text()), utf16ToUtf8(c.summary));
         }
     }
 }

@@ -17,13 +17,6 @@ namespace {
 
 // The io layer's messages begin with the path; the document's results carry
 // the path separately.
-messages::Message reasonWithoutPath(const std::string& message, const std::string& path)
-{
-    const std::string prefix = path + ": ";
-    const std::string reason = message.rfind(prefix, 0) == 0 ? message.substr(prefix.size()) : message;
-    // What the file system said: data.
-    return messages::Message::data(templates::utf8ToUtf16(reason));
-}
 
 bool firmwareAccepted(int major, int minor)
 {
@@ -64,7 +57,7 @@ DocResult CS1_Doc::openDocument(const std::string& path, const io::FileReader& r
     std::vector<std::uint8_t> bytes;
     const io::FileResult read = reader.readWhole(path, bytes);
     if (!read.ok)
-        return DocResult::failure(DocStatus::Unreadable, reasonWithoutPath(read.message, path), path);
+        return DocResult::failure(DocStatus::Unreadable, read.reason, path);
 
     DocumentFileContents contents;
     DocResult result = readDocumentFile(bytes, contents);
@@ -120,7 +113,7 @@ DocResult CS1_Doc::saveToPath(const std::string& path, bool replacePath, io::Ove
     const io::FileResult written = io::writeFileAtomically(path, bytes, overwrite, calls);
     if (!written.ok)
         return DocResult::failure(written.readOnly ? DocStatus::ReadOnly : DocStatus::WriteFailed,
-                                  reasonWithoutPath(written.message, path), path);
+                                  written.reason, path);
     if (replacePath)
         takeFileName(path);
     m_modified = false;

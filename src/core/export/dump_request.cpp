@@ -1,5 +1,7 @@
 #include "export/dump_request.h"
 
+#include "templates/utf_text.h"
+
 #include <algorithm>
 
 namespace tarvo::dump {
@@ -39,6 +41,14 @@ std::u16string selectorEntryText(int k, std::u16string_view friendlyName)
     while (number.size() < 2)
         number.insert(number.begin(), u' ');
     return number + u" - " + std::u16string(friendlyName.substr(first, last - first));
+}
+
+DumpResult dumpFailure(messages::Message said)
+{
+    DumpResult result;
+    result.message = templates::utf16ToUtf8(said.text());
+    result.said = std::move(said);
+    return result;
 }
 
 } // namespace tarvo::dump

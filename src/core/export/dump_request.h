@@ -4,6 +4,8 @@
 // dialogs of the Debug menu and `tarvo dump` fill one of these and hand it to
 // writeDump (table_dump.h).
 
+#include "io/message_pattern.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -43,8 +45,12 @@ struct DumpRequest {
 
 struct DumpResult {
     bool ok = false;
-    std::string message; // what went wrong, naming the file, when !ok
+    std::string message;    // what went wrong, naming the file, when !ok; in English
+    messages::Message said; // the same, for a reader in another language
 };
+
+// A dump that failed for this reason.
+DumpResult dumpFailure(messages::Message said);
 
 // "Auto Set 1-8": position p gets table p where the document has one.
 Positions autoSetPositions(int tableCount);

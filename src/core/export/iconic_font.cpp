@@ -1,8 +1,10 @@
 #include "export/iconic_font.h"
 
+#include "export/dump_texts.h"
 #include "io/atomic_file.h"
 #include "io/bounded_reader.h"
 #include "serial/frames.h"
+#include "templates/utf_text.h"
 
 namespace tarvo::dump {
 namespace {
@@ -12,33 +14,38 @@ bool isHexDigit(std::uint8_t c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-std::string describeCharacter(std::uint8_t c)
+std::u16string describeCharacter(std::uint8_t c)
 {
     if (c >= 0x21 && c < 0x7F)
-        return std::string("'") + static_cast<char>(c) + "'";
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    return std::string("byte 0x") + kDigits[c >> 4] + kDigits[c & 0x0F];
+        return std::u16string(u"'") + static_cast<char16_t>(c) + u"'";
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    return std::u16string(u"byte 0x") + kDigits[c >> 4] + kDigits[c & 0x0F];
 }
 
-std::string where(const std::string& path, std::size_t lineNumber)
+std::u16string number(std::size_t value)
 {
-    return path + ":" + std::to_string(lineNumber) + ": ";
+    return messages::number(static_cast<long long>(value));
+}
+
+// What is wrong at a line of the font file.
+DumpResult lineFailure(const std::string& path, std::size_t lineNumber, messages::Message reason)
+{
+    return dumpFailure(messages::Message(
+        texts::kFontLine, {templates::utf8ToUtf16(path), number(lineNumber), std::move(reason)}));
 }
 
 // One line without its end; the reason when it is not 64 hex digits.
 bool parseLine(std::span<const std::uint8_t> line, std::array<std::uint8_t, kFontLineBytes>& bytes,
-               std::string& reason)
+               messages::Message& reason)
 {
     for (std::size_t i = 0; i < line.size() && i < kFontLineDigits; ++i) {
         if (!isHexDigit(line[i])) {
-            reason = describeCharacter(line[i]) + " at column " + std::to_string(i + 1) +
-                     " is not a hexadecimal digit";
+            reason = messages::Message(texts::kNotHexDigit, {describeCharacter(line[i]), number(i + 1)});
             return false;
         }
     }
     if (line.size() != kFontLineDigits) {
-        reason = "the line holds " + std::to_string(line.size()) + " characters, not " +
-                 std::to_string(kFontLineDigits) + " hexadecimal digits";
+        reason = messages::Message(texts::kLineLength, {number(line.size()), number(kFontLineDigits)});
         return false;
     }
     for (std::size_t b = 0; b < kFontLineBytes; ++b)
@@ -72,17 +79,17 @@ DumpResult parseIconicFont(std::span<const std::uint8_t> text, const std::string
             line = line.first(line.size() - 1);
 
         if (font.lines.size() == kMaxFontLines)
-            return {false, where(path, lineNumber) + "more than " + std::to_string(kMaxFontLines) +
-                               " lines: the font would pass address 0x0FFFFF"};
-        std::string reason;
+            return lineFailure(path, lineNumber,
+                               messages::Message(texts::kTooManyFontLines, {number(kMaxFontLines)}));
+        messages::Message reason;
         auto& bytes = font.lines.emplace_back();
         if (!parseLine(line, bytes, reason))
-            return {false, where(path, lineNumber) + reason};
+            return lineFailure(path, lineNumber, std::move(reason));
     }
     if (font.lines.empty())
-        return {false, path + ": the iconic font file holds no lines"};
+        return dumpFailure(messages::Message(texts::kFontFileEmpty, {templates::utf8ToUtf16(path)}));
     out = std::move(font);
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 DumpResult readIconicFont(const std::string& path, IconicFont& out)
@@ -90,7 +97,9 @@ DumpResult readIconicFont(const std::string& path, IconicFont& out)
     std::vector<std::uint8_t> text;
     const io::FileResult read = io::readWholeFile(path, text, kMaxFontFileBytes);
     if (!read.ok)
-        return {false, "iconic font file " + read.message};
+        return dumpFailure(messages::Message(
+            texts::kFontFileUnread,
+            {messages::Message(texts::kFileAndReason, {templates::utf8ToUtf16(path), read.reason})}));
     return parseIconicFont(text, path, out);
 }
 

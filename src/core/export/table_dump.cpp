@@ -6,6 +6,7 @@
 #include "export/srecord_lines.h"
 #include "io/atomic_file.h"
 #include "model/lang_table_layout.h"
+#include "templates/utf_text.h"
 
 #include <filesystem>
 #include <vector>
@@ -22,9 +23,15 @@ std::string iconicFontPath(const DumpRequest& request)
     return request.fontFilePath.empty() ? std::string(texts::kIconicFontFileName) : request.fontFilePath;
 }
 
-std::string positionName(std::size_t p)
+std::u16string number(std::size_t value)
 {
-    return "position " + std::to_string(p);
+    return messages::number(static_cast<long long>(value));
+}
+
+// A file as the user named it: data.
+std::u16string named(const std::string& path)
+{
+    return templates::utf8ToUtf16(path);
 }
 
 DumpResult checkPositions(TableList tables, const DumpRequest& request)
@@ -35,15 +42,15 @@ DumpResult checkPositions(TableList tables, const DumpRequest& request)
             continue;
         if (index < 0 || static_cast<std::size_t>(index) >= tables.size() ||
             tables[static_cast<std::size_t>(index)] == nullptr)
-            return {false, positionName(p) + ": the document has no table " + std::to_string(index) +
-                               " (it has " + std::to_string(tables.size()) + ")"};
+            return dumpFailure(messages::Message(
+                texts::kNoTableAtPosition, {number(p), messages::number(index), number(tables.size())}));
         const auto image = tables[static_cast<std::size_t>(index)]->Image();
         if (image.size() != model::kImageBytes)
-            return {false, "table " + std::to_string(index) + ": its image holds " +
-                               std::to_string(image.size()) + " bytes, not " +
-                               std::to_string(model::kImageBytes)};
+            return dumpFailure(
+                messages::Message(texts::kImageSize, {messages::number(index), number(image.size()),
+                                                      number(model::kImageBytes)}));
     }
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 void appendTableRecords(std::string& out, std::uint8_t slot, std::span<const std::uint8_t> image,
@@ -67,15 +74,15 @@ void appendTableRecords(std::string& out, std::uint8_t slot, std::span<const std
 DumpResult checkOutputPath(const DumpRequest& request)
 {
     if (request.outputPath.empty())
-        return {false, std::string(texts::kOutputFileNotSpecified)};
+        return dumpFailure(texts::kOutputFileNotSpecified);
     std::error_code ec;
     const auto status = std::filesystem::status(request.outputPath, ec);
     if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
         !std::filesystem::is_directory(status))
-        return {false, request.outputPath + ": is not a regular file"};
+        return dumpFailure(messages::Message(texts::kNotRegularFile, {named(request.outputPath)}));
     if (request.iconic && io::sameFile(request.outputPath, iconicFontPath(request)))
-        return {false, request.outputPath + ": is the iconic font file itself"};
-    return {true, {}};
+        return dumpFailure(messages::Message(texts::kIsTheFontFile, {named(request.outputPath)}));
+    return {true, {}, {}};
 }
 
 } // namespace
@@ -89,12 +96,12 @@ DumpResult buildDump(TableList tables, const DumpRequest& request, std::string& 
 {
     const bool srecords = request.type == DumpType::SRecords;
     if (request.iconic && !srecords)
-        return {false, "the iconic font preamble goes with S-records only"};
+        return dumpFailure(texts::kPreambleWithSRecords);
     if (const DumpResult checked = checkPositions(tables, request); !checked.ok)
         return checked;
     // The iconic preamble alone is a valid dump; no table and no preamble is not.
     if (!anyTableSelected(request.positions) && !request.iconic)
-        return {false, "no language table selected: nothing to dump"};
+        return dumpFailure(texts::kNothingSelected);
 
     IconicFont font;
     if (request.iconic) {
@@ -118,7 +125,7 @@ DumpResult buildDump(TableList tables, const DumpRequest& request, std::string& 
             appendBlockMemoryMap(out, image);
     }
     text = std::move(out);
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 DumpResult writeDump(TableList tables, const DumpRequest& request)
@@ -132,8 +139,9 @@ DumpResult writeDump(TableList tables, const DumpRequest& request)
         request.outputPath,
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!written.ok)
-        return {false, written.message};
-    return {true, {}};
+        return dumpFailure(
+            messages::Message(texts::kFileAndReason, {named(request.outputPath), written.reason}));
+    return {true, {}, {}};
 }
 
 } // namespace tarvo::dump

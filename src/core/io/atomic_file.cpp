@@ -1,5 +1,7 @@
 #include "io/atomic_file.h"
 
+#include "templates/utf_text.h"
+
 #include "io/regular_file.h"
 #include "io/write_permission.h"
 
@@ -19,9 +21,22 @@ constexpr int kMaxLinkHops = 40;
 constexpr const char* kTemporarySuffix = ".tmp-";
 constexpr const char* kOldCopySuffix = ".old-";
 
-std::string reason(const std::string& path, const char* what, int err)
+namespace texts = file_texts;
+
+// A failure naming the file: the reason in English after it, for the tool.
+FileResult failure(const std::string& named, messages::Message why, bool readOnly = false)
 {
-    return path + ": " + what + ": " + std::strerror(err);
+    FileResult result;
+    result.message = named + ": " + templates::utf16ToUtf8(why.text());
+    result.reason = std::move(why);
+    result.readOnly = readOnly;
+    return result;
+}
+
+// What the system said about err: data.
+messages::Message said(std::u16string_view pattern, int err)
+{
+    return messages::Message(pattern, {templates::utf8ToUtf16(std::strerror(err))});
 }
 
 std::string folderOf(const std::string& path)
@@ -144,13 +159,13 @@ FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t>
     std::string copy;
     int err = 0;
     if (!writeCopy(calls, path, old, copy, err))
-        return {false, reason(path, "cannot keep a copy of its old content", err)};
+        return failure(path, said(texts::kCannotKeepCopy, err));
 
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {
         err = errno;
         ::unlink(copy.c_str());
-        return {false, reason(path, "cannot be written", err)};
+        return failure(path, said(texts::kCannotWrite, err));
     }
     bool ok = overwrite(calls, fd, bytes, err);
     int restoreErr = 0;
@@ -161,9 +176,10 @@ FileResult rewriteInPlace(const std::string& path, std::span<const std::uint8_t>
     }
     if (ok || restored) {
         ::unlink(copy.c_str());
-        return ok ? FileResult{true, {}} : FileResult{false, reason(path, "cannot be written", err)};
+        return ok ? FileResult{true, {}, {}, false} : failure(path, said(texts::kCannotWrite, err));
     }
-    return {false, reason(path, "cannot be written", err) + "; its old content is kept in " + copy};
+    return failure(path, messages::Message(texts::kOldContentKept,
+                                           {said(texts::kCannotWrite, err), templates::utf8ToUtf16(copy)}));
 }
 
 } // namespace
@@ -181,17 +197,17 @@ FileResult writeFileAtomically(const std::string& given, std::span<const std::ui
 {
     std::string path;
     if (const int err = followLinks(given, path); err != 0)
-        return {false, reason(given, "cannot be followed to a file", err)};
+        return failure(given, said(texts::kCannotFollow, err));
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
-        return {false, path + ": is a directory"};
+        return failure(path, texts::kIsDirectory);
     if (!isWritableKind(given))
-        return {false, given + ": " + kNotRegularFile};
+        return failure(given, texts::kNotRegularFile);
     if (exists && overwrite == Overwrite::Refuse)
-        return {false, path + ": file exists (use --force to replace it)"};
+        return failure(path, texts::kExists);
     if (exists && replaceableByUser(path) == Replaceable::ReadOnly)
-        return {false, path + ": the file is read-only and was left unchanged", true};
+        return failure(path, texts::kReadOnly, true);
     // A rename would give the new content to this name only.
     if (exists && S_ISREG(st.st_mode) && st.st_nlink > 1)
         return rewriteInPlace(path, bytes, calls);
@@ -199,7 +215,7 @@ FileResult writeFileAtomically(const std::string& given, std::span<const std::ui
     std::string tmpPath;
     const int fd = makeSibling(path, kTemporarySuffix, tmpPath);
     if (fd < 0)
-        return {false, reason(path, "cannot create a temporary file", errno)};
+        return failure(path, said(texts::kNoTemporaryFile, errno));
 
     int err = 0;
     bool ok = writeAll(calls, fd, bytes, err);
@@ -229,9 +245,9 @@ FileResult writeFileAtomically(const std::string& given, std::span<const std::ui
     }
     if (!ok) {
         ::unlink(tmpPath.c_str());
-        return {false, reason(path, "cannot be written", err)};
+        return failure(path, said(texts::kCannotWrite, err));
     }
-    return {true, {}};
+    return {true, {}, {}, false};
 }
 
 FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t maxBytes,
@@ -242,14 +258,14 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
     case OpenProblem::None:
         break;
     case OpenProblem::SystemError:
-        return {false, reason(path, "cannot be opened", file.error())};
+        return failure(path, said(texts::kCannotOpen, file.error()));
     case OpenProblem::Directory:
-        return {false, path + ": is a directory"};
+        return failure(path, texts::kIsDirectory);
     case OpenProblem::NotRegular:
-        return {false, path + ": is not a regular file (a pipe or a device is not read)"};
+        return failure(path, texts::kNotReadable);
     }
     if (file.size() > maxBytes)
-        return {false, path + ": file is too large"};
+        return failure(path, texts::kTooLarge);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(file.size()));
     std::uint8_t chunk[65536];
@@ -258,16 +274,16 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& out
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return {false, reason(path, "cannot be read", errno)};
+            return failure(path, said(texts::kCannotRead, errno));
         }
         if (n == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
-            return {false, path + ": file is too large"};
+            return failure(path, texts::kTooLarge);
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
     out = std::move(bytes);
-    return {true, {}};
+    return {true, {}, {}, false};
 }
 
 bool sameFile(const std::string& a, const std::string& b)

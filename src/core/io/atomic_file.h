@@ -10,7 +10,9 @@
 // a copy beside it until the new content is complete.
 
 #include "io/file_calls.h"
+#include "io/message_pattern.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -20,9 +22,30 @@ namespace tarvo::io {
 
 struct FileResult {
     bool ok = false;
-    std::string message;   // names the file and the reason when !ok
-    bool readOnly = false; // a write refused because the existing target is read-only
+    std::string message;      // names the file and the reason when !ok, in English
+    messages::Message reason; // the reason alone, for a reader in another language
+    bool readOnly = false;    // a write refused because the existing target is read-only
 };
+
+// Why a file could not be read or written; %s is what the system said.
+namespace file_texts {
+inline constexpr std::u16string_view kCannotKeepCopy = u"cannot keep a copy of its old content: %s";
+inline constexpr std::u16string_view kCannotWrite = u"cannot be written: %s";
+inline constexpr std::u16string_view kOldContentKept = u"%s; its old content is kept in %s";
+inline constexpr std::u16string_view kCannotFollow = u"cannot be followed to a file: %s";
+inline constexpr std::u16string_view kIsDirectory = u"is a directory";
+inline constexpr std::u16string_view kNotRegularFile = u"is not a regular file";
+inline constexpr std::u16string_view kExists = u"file exists (use --force to replace it)";
+inline constexpr std::u16string_view kReadOnly = u"the file is read-only and was left unchanged";
+inline constexpr std::u16string_view kNoTemporaryFile = u"cannot create a temporary file: %s";
+inline constexpr std::u16string_view kCannotOpen = u"cannot be opened: %s";
+inline constexpr std::u16string_view kNotReadable = u"is not a regular file (a pipe or a device is not read)";
+inline constexpr std::u16string_view kTooLarge = u"file is too large";
+inline constexpr std::u16string_view kCannotRead = u"cannot be read: %s";
+inline constexpr std::array<std::u16string_view, 13> kAll = {
+    kCannotKeepCopy, kCannotWrite,     kOldContentKept, kCannotFollow, kIsDirectory, kNotRegularFile, kExists,
+    kReadOnly,       kNoTemporaryFile, kCannotOpen,     kNotReadable,  kTooLarge,    kCannotRead};
+} // namespace file_texts
 
 enum class Overwrite { Allow, Refuse };
 
@@ -37,6 +60,7 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
 // Why writeFileAtomically refuses a target that exists and is not a regular
 // file (after following links): a device, a pipe or a socket.
 inline constexpr const char* kNotRegularFile = "is not a regular file";
+static_assert(std::u16string_view(u"is not a regular file") == file_texts::kNotRegularFile);
 // False for such a target, for a check before long work.
 bool isWritableKind(const std::string& path);
 

@@ -99,8 +99,8 @@ TemplateError fileErrorWithCause(int code, const std::string& path, int causeId,
     e.hasPosition = false;
     // "... could not be read.  " already ends in two blanks before the cause.
     e.message = msg::message(code, {utf8ToUtf16(path)}).append({}, std::move(causeText));
-    e.summary = e.message.text();
-    e.fullText = e.summary;
+    e.summary = e.message;
+    e.fullText = e.summary.text();
     return e;
 }
 
@@ -113,7 +113,7 @@ TemplateError positionError(int code, messages::Message summary, const std::stri
     e.line = line;
     e.column = column;
     e.hasPosition = true;
-    e.summary = summary.text();
+    e.summary = summary;
     e.message = std::move(summary);
     e.message.append({}, msg::message(msg::kPositionText,
                                       {utf8ToUtf16(path), msg::numberText(line), msg::numberText(column)}));
@@ -128,8 +128,8 @@ TemplateError plainError(int code, messages::Message text, const std::string& pa
     TemplateError e;
     e.code = code;
     e.path = path;
-    e.summary = text.text();
-    e.fullText = e.summary;
+    e.summary = text;
+    e.fullText = text.text();
     e.message = std::move(text);
     return e;
 }

@@ -16,7 +16,7 @@ struct TemplateError {
     int line = 0;              // lines read when the error was found (0 before the first line)
     int column = 0;            // position reached by the last token in the rest of its line
     bool hasPosition = false;  // false for the file errors, which show no position
-    std::u16string summary;    // the message alone (file errors: with their cause text)
+    messages::Message summary; // the message alone (file errors: with their cause text)
     std::u16string fullText;   // as the message box shows it: summary, position text, failure note
     messages::Message message; // fullText, for the editor to show in its language
 };

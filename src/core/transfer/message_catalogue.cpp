@@ -5,6 +5,7 @@
 #include "document/entry_edit_texts.h"
 #include "export/dump_texts.h"
 #include "history/history_rows.h"
+#include "io/atomic_file.h"
 #include "serial/comm_settings_tables.h"
 #include "serial/network_port_address.h"
 #include "templates/template_messages.h"
@@ -97,6 +98,11 @@ std::vector<std::u16string_view> editorMessagePatterns()
     for (const std::u16string_view text : serial::portMessagePatterns())
         patterns.push_back(text);
     for (const std::u16string_view text : serial::address_texts::kAll)
+        patterns.push_back(text);
+    // Why a file could not be read or written, and why a dump was not.
+    for (const std::u16string_view text : io::file_texts::kAll)
+        patterns.push_back(text);
+    for (const std::u16string_view text : dump::texts::kFailures)
         patterns.push_back(text);
     return patterns;
 }

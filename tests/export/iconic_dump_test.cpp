@@ -197,7 +197,7 @@ TEST(IconicDump, FontFileFaultsNameTheFileAndLineAndWriteNothing)
         // The same for the editor, which shows it in its language.
         ASSERT_FALSE(result.said.empty()) << c.what;
         EXPECT_FALSE(result.said.parts()[0].data) << c.what;
-        EXPECT_EQ(templates::utf16ToUtf8(result.said.text()), result.message) << c.what;
+        EXPECT_EQ(tarvo::templates::utf16ToUtf8(result.said.text()), result.message) << c.what;
         EXPECT_EQ(readText(out), "previous dump") << c.what;
         // Only the font file and the previous dump: no temporary file is left.
         EXPECT_EQ(dir.entries(), c.present ? 2u : 1u) << c.what;

@@ -30,7 +30,7 @@ double medianMs(std::vector<double> samples)
 [[noreturn]] void fail(const tarvo::templates::TemplateError& e)
 {
     std::fprintf(stderr, "bench_templates: %s:%d:%d: %s\n", e.path.c_str(), e.line, e.column,
-                 tarvo::templates::utf16ToUtf8(e.summary).c_str());
+                 tarvo::templates::utf16ToUtf8(e.summary.text()).c_str());
     std::exit(1);
 }
 

@@ -143,6 +143,8 @@ public:
     transfer::DownloadJob* job() const { return m_job; }
     const document::CS1_Doc& document() const { return *m_doc; }
     bool leftOut() const { return m_leftOut; }
+    // Why the history has not all of this transfer; empty when it has.
+    const messages::Message& historyWarning() const { return m_historyWarning; }
     bool running() const { return m_job != nullptr && !m_job->hasEnded(); }
     bool awaitingChoice() const { return running() && m_awaitingChoice; }
     bool holding() const { return running() && m_holding; }
@@ -319,8 +321,9 @@ public:
     void jobEnded(const transfer::JobEnd& end) override
     {
         using transfer::JobStatus;
-        // A history that cannot be written never stops a download.
+        // A history that cannot be written never stops a download; the results say so.
         m_history->end(end);
+        m_historyWarning = m_history->takeWarning();
         m_stage = transfer::JobStage::Ended;
         if (end.status == JobStatus::Complete)
             m_phase = fleet_texts::kDone;
@@ -373,6 +376,7 @@ private:
     std::size_t m_fleetIndex = 0;
     platform::HistoryFile m_historyFile;
     std::optional<history::HistoryRecorder> m_history;
+    messages::Message m_historyWarning;
     QElapsedTimer m_clock;
     transfer::JobStage m_stage = transfer::JobStage::NotStarted;
     QString m_phase = fleet_texts::kWaiting;
@@ -734,6 +738,12 @@ void FleetWindow::allEnded()
                      padded(QString::number(row.verified), verified, true) + QLatin1Char(' ') +
                      padded(QString::number(row.seconds, 'f', 1), seconds, true) + QStringLiteral("  ") +
                      result;
+    }
+    // The keyboards share one history: what kept it from being written is said once.
+    for (const auto& keyboard : m_keyboards) {
+        const QString warning = translatedCoreMessage(keyboard->historyWarning());
+        if (!warning.isEmpty() && !lines.contains(warning))
+            lines << warning;
     }
     m_resultText = lines.join(QLatin1Char('\n'));
     m_resultText += QLatin1Char('\n');

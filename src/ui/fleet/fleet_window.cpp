@@ -2,6 +2,7 @@
 #include "document/doc.h"
 #include "templates/template_catalogue.h"
 #include "templates/utf_text.h"
+#include "transfer/display_width.h"
 #include "transfer/document_copy.h"
 #include "transfer/download_fleet.h"
 
@@ -98,9 +99,17 @@ QString comText(int portIndex)
     return fleet_texts::kComPort.arg(portIndex + 1);
 }
 
+// The columns a text takes in the fixed-pitch result table: Hangul and CJK take two.
+int columnsOf(const QString& text)
+{
+    return transfer::displayWidth(text.toStdU16String());
+}
+
+// text filled with blanks to width columns, on the right or (right-aligned) on the left.
 QString padded(const QString& text, int width, bool right = false)
 {
-    return right ? text.rightJustified(width) : text.leftJustified(width);
+    const QString blanks(std::max(0, width - columnsOf(text)), QLatin1Char(' '));
+    return right ? blanks + text : text + blanks;
 }
 
 } // namespace
@@ -693,22 +702,25 @@ void FleetWindow::allEnded()
     // A keyboard whose copy could not be made has no job: its row says so.
     int portColumn = kMinPortColumn;
     for (const auto& keyboard : m_keyboards) {
-        const int width =
-            static_cast<int>(keyboard->device().size()) + 1 + comText(keyboard->portIndex()).size();
+        const int width = columnsOf(QString::fromStdString(keyboard->device())) + 1 +
+                          columnsOf(comText(keyboard->portIndex()));
         portColumn = std::max(portColumn, width);
     }
+    const int written = columnsOf(fleet_texts::kWrittenHeading.text());
+    const int unchanged = columnsOf(fleet_texts::kUnchangedHeading.text());
+    const int verified = columnsOf(fleet_texts::kVerifiedHeading.text());
+    // A short heading ("초", "秒") is as wide as the longest time below it.
+    int seconds = columnsOf(fleet_texts::kSecondsHeading.text());
+    for (const transfer::FleetRow& row : m_results)
+        seconds = std::max(seconds, columnsOf(QString::number(row.seconds, 'f', 1)));
     QStringList lines;
     lines << padded(fleet_texts::kPortHeading, portColumn) + QLatin1Char(' ') +
                  padded(fleet_texts::kKeyboardColumn, kKeyboardColumnWidth) + QLatin1Char(' ') +
                  fleet_texts::kWrittenHeading.text() + QLatin1Char(' ') +
                  fleet_texts::kUnchangedHeading.text() + QLatin1Char(' ') +
                  fleet_texts::kVerifiedHeading.text() + QLatin1Char(' ') +
-                 fleet_texts::kSecondsHeading.text() + QStringLiteral("  ") +
+                 padded(fleet_texts::kSecondsHeading, seconds, true) + QStringLiteral("  ") +
                  fleet_texts::kResultHeading.text();
-    const int written = fleet_texts::kWrittenHeading.text().size();
-    const int unchanged = fleet_texts::kUnchangedHeading.text().size();
-    const int verified = fleet_texts::kVerifiedHeading.text().size();
-    const int seconds = fleet_texts::kSecondsHeading.text().size();
     std::size_t next = 0;
     for (const auto& keyboard : m_keyboards) {
         const QString port =

@@ -7,6 +7,7 @@
 #include "cli/template_source.h"
 #include "cli/transfer_command.h"
 #include "io/atomic_file.h"
+#include "templates/utf_text.h"
 #include "transfer/import_job.h"
 
 #include <cstdio>
@@ -56,9 +57,10 @@ int runImport(const std::vector<std::string>& argv)
     const bool force = args.has("force");
     // Checked before the keyboard is touched; the save checks again.
     if (!force && pathExists(*output))
-        return fail(kExitFileError, *output, "file exists (use --force to replace it)");
+        return fail(kExitFileError, *output, templates::utf16ToUtf8(std::u16string(io::file_texts::kExists)));
     if (!io::isWritableKind(*output))
-        return fail(kExitFileError, *output, io::kNotRegularFile);
+        return fail(kExitFileError, *output,
+                    templates::utf16ToUtf8(std::u16string(io::file_texts::kNotRegularFile)));
 
     TemplateSource source(args.value("template"));
     if (!source.ready(error))

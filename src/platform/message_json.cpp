@@ -1,5 +1,7 @@
 #include "platform/message_json.h"
 
+#include "platform/text.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -18,11 +20,6 @@ const QString kSeparator = QStringLiteral("separator");
 const QString kPattern = QStringLiteral("pattern");
 const QString kArgs = QStringLiteral("args");
 const QString kData = QStringLiteral("data");
-
-QString text(const std::u16string& s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 std::optional<std::u16string> textOf(const QJsonValue& value)
 {
@@ -88,7 +85,7 @@ std::optional<messages::Message> messageAt(const QJsonValue& value, int depth)
 
 QJsonValue argumentJson(const messages::Argument& arg)
 {
-    return arg.message ? QJsonValue(messageJson(*arg.message)) : QJsonValue(text(arg.text));
+    return arg.message ? QJsonValue(messageJson(*arg.message)) : QJsonValue(toQString(arg.text));
 }
 
 } // namespace
@@ -99,11 +96,11 @@ QJsonArray messageJson(const messages::Message& message)
     for (const messages::Message::Part& part : message.parts()) {
         QJsonObject o;
         if (!part.separator.empty())
-            o[kSeparator] = text(part.separator);
+            o[kSeparator] = toQString(part.separator);
         if (part.data) {
-            o[kData] = text(part.pattern);
+            o[kData] = toQString(part.pattern);
         } else {
-            o[kPattern] = text(part.pattern);
+            o[kPattern] = toQString(part.pattern);
             QJsonArray args;
             for (const messages::Argument& arg : part.args)
                 args.append(argumentJson(arg));

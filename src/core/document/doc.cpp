@@ -15,9 +15,6 @@ namespace tarvo::document {
 
 namespace {
 
-// The io layer's messages begin with the path; the document's results carry
-// the path separately.
-
 bool firmwareAccepted(int major, int minor)
 {
     return major > kMinFirmwareMajor || (major == kMinFirmwareMajor && minor >= kMinFirmwareMinor);

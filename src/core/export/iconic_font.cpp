@@ -22,16 +22,11 @@ std::u16string describeCharacter(std::uint8_t c)
     return std::u16string(u"byte 0x") + kDigits[c >> 4] + kDigits[c & 0x0F];
 }
 
-std::u16string number(std::size_t value)
-{
-    return messages::number(static_cast<long long>(value));
-}
-
 // What is wrong at a line of the font file.
 DumpResult lineFailure(const std::string& path, std::size_t lineNumber, messages::Message reason)
 {
     return dumpFailure(messages::Message(
-        texts::kFontLine, {templates::utf8ToUtf16(path), number(lineNumber), std::move(reason)}));
+        texts::kFontLine, {templates::utf8ToUtf16(path), messages::number(lineNumber), std::move(reason)}));
 }
 
 // One line without its end; the reason when it is not 64 hex digits.
@@ -40,12 +35,14 @@ bool parseLine(std::span<const std::uint8_t> line, std::array<std::uint8_t, kFon
 {
     for (std::size_t i = 0; i < line.size() && i < kFontLineDigits; ++i) {
         if (!isHexDigit(line[i])) {
-            reason = messages::Message(texts::kNotHexDigit, {describeCharacter(line[i]), number(i + 1)});
+            reason =
+                messages::Message(texts::kNotHexDigit, {describeCharacter(line[i]), messages::number(i + 1)});
             return false;
         }
     }
     if (line.size() != kFontLineDigits) {
-        reason = messages::Message(texts::kLineLength, {number(line.size()), number(kFontLineDigits)});
+        reason = messages::Message(texts::kLineLength,
+                                   {messages::number(line.size()), messages::number(kFontLineDigits)});
         return false;
     }
     for (std::size_t b = 0; b < kFontLineBytes; ++b)
@@ -79,8 +76,9 @@ DumpResult parseIconicFont(std::span<const std::uint8_t> text, const std::string
             line = line.first(line.size() - 1);
 
         if (font.lines.size() == kMaxFontLines)
-            return lineFailure(path, lineNumber,
-                               messages::Message(texts::kTooManyFontLines, {number(kMaxFontLines)}));
+            return lineFailure(
+                path, lineNumber,
+                messages::Message(texts::kTooManyFontLines, {messages::number(kMaxFontLines)}));
         messages::Message reason;
         auto& bytes = font.lines.emplace_back();
         if (!parseLine(line, bytes, reason))

@@ -23,11 +23,6 @@ std::string iconicFontPath(const DumpRequest& request)
     return request.fontFilePath.empty() ? std::string(texts::kIconicFontFileName) : request.fontFilePath;
 }
 
-std::u16string number(std::size_t value)
-{
-    return messages::number(static_cast<long long>(value));
-}
-
 // A file as the user named it: data.
 std::u16string named(const std::string& path)
 {
@@ -42,13 +37,14 @@ DumpResult checkPositions(TableList tables, const DumpRequest& request)
             continue;
         if (index < 0 || static_cast<std::size_t>(index) >= tables.size() ||
             tables[static_cast<std::size_t>(index)] == nullptr)
-            return dumpFailure(messages::Message(
-                texts::kNoTableAtPosition, {number(p), messages::number(index), number(tables.size())}));
+            return dumpFailure(
+                messages::Message(texts::kNoTableAtPosition, {messages::number(p), messages::number(index),
+                                                              messages::number(tables.size())}));
         const auto image = tables[static_cast<std::size_t>(index)]->Image();
         if (image.size() != model::kImageBytes)
             return dumpFailure(
-                messages::Message(texts::kImageSize, {messages::number(index), number(image.size()),
-                                                      number(model::kImageBytes)}));
+                messages::Message(texts::kImageSize, {messages::number(index), messages::number(image.size()),
+                                                      messages::number(model::kImageBytes)}));
     }
     return {true, {}, {}};
 }

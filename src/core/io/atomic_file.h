@@ -57,11 +57,9 @@ FileResult writeFileAtomically(const std::string& path, std::span<const std::uin
                                Overwrite overwrite = Overwrite::Allow,
                                const FileCalls& calls = systemFileCalls());
 
-// Why writeFileAtomically refuses a target that exists and is not a regular
-// file (after following links): a device, a pipe or a socket.
-inline constexpr const char* kNotRegularFile = "is not a regular file";
-static_assert(std::u16string_view(u"is not a regular file") == file_texts::kNotRegularFile);
-// False for such a target, for a check before long work.
+// False for a target that exists and is not a regular file (after following
+// links: a device, a pipe or a socket), which writeFileAtomically refuses
+// with file_texts::kNotRegularFile; for a check before long work.
 bool isWritableKind(const std::string& path);
 
 // Reads a whole regular file, refusing directories, pipes, devices and files

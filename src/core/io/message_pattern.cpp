@@ -46,11 +46,6 @@ std::u16string ascii(std::string_view text)
     return std::u16string(text.begin(), text.end());
 }
 
-std::u16string number(long long value)
-{
-    return ascii(std::to_string(value));
-}
-
 Argument::Argument(const Message& nested) : message(std::make_shared<const Message>(nested)) {}
 
 Message::Message(std::u16string_view pattern, std::vector<Argument> args)

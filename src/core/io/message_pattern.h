@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tarvo::messages {
@@ -18,10 +19,14 @@ namespace tarvo::messages {
 std::u16string format(std::u16string_view pattern, std::initializer_list<std::u16string> args);
 std::u16string format(std::u16string_view pattern, const std::vector<std::u16string>& args);
 
-// Decimal text of a number, for the "%d" arguments.
-std::u16string number(long long value);
 // ASCII text (digits, names of the system's own) as UTF-16.
 std::u16string ascii(std::string_view text);
+// Decimal text of a number of any integer type, for the "%d" arguments.
+template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+std::u16string number(Number value)
+{
+    return ascii(std::to_string(value));
+}
 
 class Message;
 

@@ -54,9 +54,12 @@ inline JobEnd jobEnd(JobStatus status, std::string message, std::optional<int> s
 inline JobEnd jobEnd(JobStatus status, const messages::Message& message,
                      std::optional<int> slot = std::nullopt)
 {
-    JobEnd end = jobEnd(status, oneLineUtf8(message.text()), slot);
+    JobEnd end;
+    end.status = status;
+    end.message = oneLineUtf8(message);
     end.line = message;
     end.happened = message;
+    end.slot = slot;
     return end;
 }
 

@@ -1,5 +1,6 @@
 #include "compare/document_diff.h"
 
+#include "io/message_pattern.h"
 #include "model/lang_table.h"
 #include "model/lang_table_layout.h"
 
@@ -18,11 +19,7 @@ constexpr std::size_t kHeaderEnd = layout::kFontSlotOffset + 1;
 constexpr std::size_t kMetadataEnd = layout::kLanguageIdOffset + 1;
 constexpr std::size_t kEntryTextBytes = layout::kEntryByte30Offset; // lines 1-3
 
-std::u16string number(int value)
-{
-    const std::string text = std::to_string(value);
-    return {text.begin(), text.end()};
-}
+using messages::number;
 
 std::u16string ascii(const char* text)
 {

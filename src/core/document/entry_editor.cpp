@@ -32,10 +32,7 @@ std::u16string u16(const std::string& text)
 {
     return templates::utf8ToUtf16(text);
 }
-std::u16string number(long long value)
-{
-    return u16(std::to_string(value));
-}
+using messages::number;
 
 EntryEditResult refused(messages::Message message)
 {
